@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace core {
+
+// A calculation that cannot go on. The handler that catches it shows the
+// Russian message and leaves whatever was already drawn or set in place.
+class RuntimeError : public std::runtime_error {
+public:
+    enum class Kind { Overflow, TypeMismatch };
+
+    explicit RuntimeError(Kind kind)
+        : std::runtime_error(kind == Kind::Overflow ? "overflow" : "type mismatch"), kind_(kind) {}
+
+    Kind kind() const { return kind_; }
+
+    QString russianMessage() const {
+        return kind_ == Kind::Overflow ? QStringLiteral("Переполнение")
+                                       : QStringLiteral("Несоответствие типа");
+    }
+
+private:
+    Kind kind_;
+};
+
+}  // namespace core

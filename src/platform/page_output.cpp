@@ -1,0 +1,67 @@
+#include "platform/page_output.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace platform {
+
+namespace {
+
+QPageLayout a4Layout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+double printableWidthTw(const QPrinter& printer) {
+    return printer.pageLayout().paintRect(QPageLayout::Inch).width() * 1440.0;
+}
+
+bool renderToPrinter(const PrinterPage& page, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    page.render(painter, printer.logicalDpiX(), printer.logicalDpiY());
+    return painter.end();
+}
+
+bool writePdf(const PrinterPage& page, const QString& path, const QString& title) {
+    {
+        // QPdfWriter reports no error of its own for a file it cannot open.
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+    }
+    QPdfWriter writer(path);
+    writer.setPageLayout(a4Layout());
+    writer.setResolution(1200);
+    writer.setCreator(QStringLiteral("Zemtar - Прогноз"));
+    if (!title.isEmpty()) {
+        writer.setTitle(title);
+    }
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    page.render(painter, writer.resolution(), writer.resolution());
+    return painter.end();
+}
+
+QImage renderToImage(const PrinterPage& page, int dpi) {
+    const QRectF area = a4Layout().paintRect(QPageLayout::Inch);
+    QImage image(static_cast<int>(area.width() * dpi), static_cast<int>(area.height() * dpi),
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
+    image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.render(painter, dpi, dpi);
+    return image;
+}
+
+}  // namespace platform

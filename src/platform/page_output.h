@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "platform/printer_page.h"
+
+class QPrinter;
+
+namespace platform {
+
+// Printable width of a printer's page in twips.
+double printableWidthTw(const QPrinter& printer);
+
+// Draws the page onto a printer (a real one, or one set to PDF output) as one
+// print job. False when the printer would not start or finish the job.
+bool renderToPrinter(const PrinterPage& page, QPrinter& printer);
+
+// Writes the page as a one-page A4 PDF. False when the file cannot be written.
+bool writePdf(const PrinterPage& page, const QString& path, const QString& title = QString());
+
+// The page as a picture at the given dots per inch, white paper, A4 printable area.
+QImage renderToImage(const PrinterPage& page, int dpi);
+
+}  // namespace platform
