@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QColor>
+#include <QStringView>
+#include <array>
+
+#include "platform/units.h"
+
+namespace aspects {
+
+// The aspect square's design: who sits where, in twips relative to the square,
+// and which rows, columns and diagonals give a bonus step to whom.
+
+inline constexpr int kAspectCount = 9;
+inline constexpr int kSegmentCount = 16;
+inline constexpr int kBonusLineCount = 8;
+
+struct PointTw {
+    int x;
+    int y;
+};
+
+// One aspect: its digit (index + 1), its cell in the 3 x 3 grid (filled column
+// by column, 0 = left/top), its name, and the places of its three controls.
+struct Aspect {
+    int index;
+    int digit;
+    int column;
+    int row;
+    QStringView name;
+    platform::RectTw circle;      // SDat
+    platform::RectTw digitLabel;  // LblDat
+    platform::RectTw counter;     // LblSub
+};
+
+inline constexpr int kCircleSide = 345;
+inline constexpr int kWideCircleSide = 375;  // the circle around 8 is a little larger
+inline constexpr int kDigitWidth = 165;
+inline constexpr int kDigitHeight = 330;
+inline constexpr int kCounterWidth = 90;
+inline constexpr int kCounterHeight = 210;
+
+namespace detail {
+constexpr platform::RectTw circle(int left, int top, int side = kCircleSide) {
+    return {left, top, side, side};
+}
+constexpr platform::RectTw digitLabel(int left, int top) {
+    return {left, top, kDigitWidth, kDigitHeight};
+}
+constexpr platform::RectTw counter(int left, int top) {
+    return {left, top, kCounterWidth, kCounterHeight};
+}
+}  // namespace detail
+
+inline constexpr std::array<Aspect, kAspectCount> kAspects{{
+    {0, 1, 0, 0, u"Биополе", detail::circle(270, 300), detail::digitLabel(360, 300),
+     detail::counter(540, 120)},
+    {1, 2, 0, 1, u"Связь с землёй", detail::circle(270, 780), detail::digitLabel(360, 780),
+     detail::counter(540, 630)},
+    {2, 3, 0, 2, u"Связь с космосом", detail::circle(270, 1260), detail::digitLabel(360, 1260),
+     detail::counter(540, 1080)},
+    {3, 4, 1, 0, u"Работа", detail::circle(810, 300), detail::digitLabel(900, 300),
+     detail::counter(1110, 120)},
+    {4, 5, 1, 1, u"Любовь", detail::circle(810, 780), detail::digitLabel(900, 780),
+     detail::counter(1110, 570)},
+    {5, 6, 1, 2, u"Интерес", detail::circle(810, 1260), detail::digitLabel(900, 1260),
+     detail::counter(1110, 1110)},
+    {6, 7, 2, 0, u"Ангел-хранитель", detail::circle(1320, 300), detail::digitLabel(1410, 300),
+     detail::counter(1620, 150)},
+    {7, 8, 2, 1, u"Удача", detail::circle(1320, 780, kWideCircleSide),
+     detail::digitLabel(1440, 780), detail::counter(1620, 600)},
+    {8, 9, 2, 2, u"Карьера", detail::circle(1320, 1260), detail::digitLabel(1410, 1260),
+     detail::counter(1650, 1140)},
+}};
+
+// A red segment between two neighbouring digits. The outer ring (0 to 7) runs
+// clockwise from the top left; the spokes (8 to 15) leave the centre digit 5
+// clockwise from the top left.
+struct Segment {
+    int digitA;
+    int digitB;
+    PointTw from;
+    PointTw to;
+};
+
+inline constexpr std::array<Segment, kSegmentCount> kSegments{{
+    {1, 4, {600, 450}, {810, 450}},
+    {4, 7, {1140, 450}, {1320, 450}},
+    {7, 8, {1500, 630}, {1500, 780}},
+    {8, 9, {1500, 1140}, {1500, 1260}},
+    {9, 6, {1140, 1440}, {1320, 1440}},
+    {6, 3, {600, 1440}, {810, 1440}},
+    {3, 2, {420, 1110}, {420, 1260}},
+    {2, 1, {420, 630}, {420, 810}},
+    {5, 1, {570, 570}, {870, 840}},
+    {5, 4, {990, 630}, {990, 780}},
+    {5, 7, {1350, 600}, {1110, 840}},
+    {5, 8, {1140, 960}, {1320, 960}},
+    {5, 9, {1140, 1050}, {1380, 1290}},
+    {5, 6, {990, 1110}, {990, 1260}},
+    {5, 3, {840, 1050}, {570, 1320}},
+    {5, 2, {600, 960}, {810, 960}},
+}};
+
+// A row, column or diagonal in the order bon checks them. The bonus digit is a
+// fixed choice, not something that follows from the line's own digits.
+struct BonusLine {
+    std::array<int, 3> digits;
+    std::array<int, 2> segments;  // shown in this order
+    int bonusDigit;
+};
+
+inline constexpr std::array<BonusLine, kBonusLineCount> kBonusLines{{
+    {{1, 2, 3}, {6, 7}, 6},    // left column
+    {{4, 5, 6}, {9, 13}, 6},   // middle column
+    {{7, 8, 9}, {2, 3}, 6},    // right column
+    {{1, 4, 7}, {0, 1}, 3},    // top row
+    {{2, 5, 8}, {15, 11}, 6},  // middle row
+    {{3, 6, 9}, {4, 5}, 9},    // bottom row
+    {{3, 5, 7}, {14, 10}, 6},  // diagonal, bottom left to top right
+    {{1, 5, 9}, {8, 12}, 6},   // diagonal, top left to bottom right
+}};
+
+// The square itself and its fixed outline.
+inline constexpr platform::RectTw kFrame2{4770, 90, 2070, 1815};
+inline constexpr platform::RectTw kShape2{60, 90, 1845, 1695};
+
+inline constexpr QColor kWindowColour{195, 217, 249};
+inline constexpr QColor kShapeBorder{128, 128, 255};
+inline constexpr int kShapeBorderPx = 3;
+inline constexpr QColor kCircleBorder = platform::fromBgr(0x609060);
+inline constexpr int kCircleBorderPx = 3;
+inline constexpr QColor kDigitColour = platform::fromBgr(0xFF0000);  // blue
+inline constexpr QColor kRootColour = platform::fromBgr(0x0000FF);   // red
+inline constexpr QColor kSegmentColour = platform::fromBgr(0x0000FF);
+inline constexpr int kSegmentPx = 2;
+inline constexpr double kDigitPoints = 14.25;   // Arial, bold
+inline constexpr double kCounterPoints = 8.25;  // Arial, bold
+
+namespace detail {
+// Each segment belongs to exactly one line and joins two of that line's digits;
+// a typo in either table would otherwise draw a line the wrong bonus depends on.
+constexpr bool linesAndSegmentsAgree() {
+    std::array<int, kSegmentCount> owners{};
+    for (const BonusLine& line : kBonusLines) {
+        for (int k : line.segments) {
+            ++owners[static_cast<std::size_t>(k)];
+            const Segment& s = kSegments[static_cast<std::size_t>(k)];
+            int hits = 0;
+            for (int d : line.digits) {
+                hits += (d == s.digitA) + (d == s.digitB);
+            }
+            if (hits != 2) {
+                return false;
+            }
+        }
+    }
+    for (int n : owners) {
+        if (n != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr bool aspectsInOrder() {
+    for (std::size_t i = 0; i < kAspects.size(); ++i) {
+        const Aspect& a = kAspects[i];
+        if (a.index != static_cast<int>(i) || a.digit != a.index + 1 ||
+            a.column * 3 + a.row != a.index) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace detail
+
+static_assert(detail::linesAndSegmentsAgree());
+static_assert(detail::aspectsInOrder());
+
+}  // namespace aspects
