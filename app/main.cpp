@@ -1,15 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
 
-#include "core/program_info.h"
+#include "platform/services.h"
+#include "ui/frm_main.h"
 
-// Until the forecast window exists the program opens an empty window with the
-// title and client size it will have.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(info::windowTitle());
-    window.setFixedSize(505, 487);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::DesktopServices services;
+    ui::FrmMain window(services);
     window.show();
     return QApplication::exec();
 }

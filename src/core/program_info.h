@@ -5,19 +5,33 @@
 // The program's own name, version and the author's addresses, written once.
 namespace info {
 
-inline QString programName() { return QStringLiteral("Zemtar - Прогноз"); }
-inline QString version() { return QStringLiteral("1.4"); }
+inline QString programName() {
+    return QStringLiteral("Zemtar - Прогноз");
+}
+inline QString version() {
+    return QStringLiteral("1.4");
+}
 // "Zemtar - Прогноз", Версия 1.4
 inline QString windowTitle() {
     return QStringLiteral("\"") + programName() + QStringLiteral("\", Версия ") + version();
 }
-inline QString authorName() { return QStringLiteral("Земтар"); }
+inline QString authorName() {
+    return QStringLiteral("Земтар");
+}
 // The year and the author's name, for the About window and the report header.
-inline QString yearAndAuthor() { return QStringLiteral("© 2026, автор Земтар"); }
+inline QString yearAndAuthor() {
+    return QStringLiteral("© 2026, автор Земтар");
+}
 // The author's web page (the main window's link and the report header).
-inline QString authorSite() { return QStringLiteral("http://zemtar.narod.ru"); }
+inline QString authorSite() {
+    return QStringLiteral("http://zemtar.narod.ru");
+}
 // The program's own page on the author's site (the About window's link).
-inline QString programPage() { return QStringLiteral("http://zemtar.narod.ru/prognoz.html"); }
-inline QString authorEmail() { return QStringLiteral("zemtar@narod.ru"); }
+inline QString programPage() {
+    return QStringLiteral("http://zemtar.narod.ru/prognoz.html");
+}
+inline QString authorEmail() {
+    return QStringLiteral("zemtar@narod.ru");
+}
 
 }  // namespace info

@@ -1,0 +1,153 @@
+// zemtar-forecast: the forecast for scripts and batch users. It drives the real
+// main window without showing it and reports what the window then shows.
+
+#include <QApplication>
+#include <QImage>
+#include <QJsonDocument>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+#include <optional>
+
+#include "platform/services.h"
+#include "ui/frm_main.h"
+#include "ui/readback.h"
+
+namespace {
+
+constexpr int kExitForecast = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+const char* const kUsage =
+    "Использование: zemtar-forecast [--json] [--png ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
+    "  ДЕНЬ   число от 1 до 31\n"
+    "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
+    "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
+    "  --json        вывести прогноз одним объектом JSON\n"
+    "  --png ФАЙЛ    сохранить изображение окна после расчёта\n";
+
+struct Options {
+    bool json = false;
+    QString png;
+    QStringList positional;
+};
+
+void printErr(const QString& text) {
+    QTextStream err(stderr);
+    err << text;
+}
+
+int usage(const QString& problem) {
+    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
+    return kExitUsage;
+}
+
+std::optional<Options> parse(const QStringList& args, QString& problem) {
+    Options o;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--json")) {
+            o.json = true;
+        } else if (a == QLatin1String("--png")) {
+            if (++i >= args.size()) {
+                problem = QStringLiteral("После --png нужно имя файла.");
+                return std::nullopt;
+            }
+            o.png = args[i];
+        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            problem = QStringLiteral("Неизвестный параметр: %1").arg(a);
+            return std::nullopt;
+        } else {
+            o.positional << a;
+        }
+    }
+    if (o.positional.size() != 3) {
+        problem = QStringLiteral("Нужны три значения: день, месяц и год.");
+        return std::nullopt;
+    }
+    return o;
+}
+
+int dayIndex(const QString& text) {
+    bool ok = false;
+    const int day = text.toInt(&ok);
+    return ok && day >= 1 && day <= 31 ? day - 1 : -1;
+}
+
+int monthIndex(const QString& text, const QComboBox& months) {
+    bool ok = false;
+    const int m = text.toInt(&ok);
+    if (ok) {
+        return m >= 1 && m <= 12 ? m - 1 : -1;
+    }
+    for (int i = 0; i < months.count(); ++i) {
+        if (months.itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // The window is never shown; without a chosen platform it renders offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QString problem;
+    const std::optional<Options> options = parse(QApplication::arguments(), problem);
+    if (!options) {
+        return usage(problem);
+    }
+
+    platform::RecordingServices services;
+    ui::FrmMain window(services);
+
+    const int day = dayIndex(options->positional[0]);
+    const int month = monthIndex(options->positional[1], *window.CboMonth);
+    const QString year = options->positional[2];
+    if (day < 0) {
+        return usage(QStringLiteral("День должен быть числом от 1 до 31."));
+    }
+    if (month < 0) {
+        return usage(QStringLiteral("Месяц должен быть числом от 1 до 12 или названием месяца."));
+    }
+    if (year.size() > 4) {
+        return usage(QStringLiteral("В поле года помещается не больше 4 символов."));
+    }
+
+    window.CboDay->setCurrentIndex(day);
+    window.CboMonth->setCurrentIndex(month);
+    window.TxtYear->setText(year);
+    window.CmdPusk->click();
+
+    if (!services.messages.empty()) {
+        printErr(services.messages.back().text + u'\n');
+        return kExitRefused;
+    }
+
+    const ui::Readback result = ui::readBack(window);
+    QTextStream out(stdout);
+    if (options->json) {
+        out << QJsonDocument(ui::toJson(result)).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        out << ui::toText(result);
+    }
+    out.flush();
+
+    if (!options->png.isEmpty()) {
+        window.ensurePolished();
+        window.adjustSize();
+        const QImage image = window.grab().toImage();
+        if (!image.save(options->png, "PNG")) {
+            printErr(QStringLiteral("Не удалось записать файл %1\n").arg(options->png));
+            return kExitUsage;
+        }
+    }
+    return kExitForecast;
+}

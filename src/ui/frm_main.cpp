@@ -1,0 +1,477 @@
+#include "ui/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "aspects/aspect_square.h"
+#include "aspects/formir_zn.h"
+#include "core/forecast.h"
+#include "core/numeric.h"
+#include "core/program_info.h"
+#include "platform/controls.h"
+#include "platform/fonts.h"
+#include "platform/printer_page.h"
+#include "platform/units.h"
+
+namespace ui {
+
+namespace {
+
+using platform::Face;
+using platform::RectTw;
+
+const QColor kWindowColor(195, 217, 249);
+const QColor kFrameBorder(128, 128, 255);
+const QColor kAxisColor = platform::fromBgr(0xC00000);
+const QColor kYearColor(0, 64, 0);
+const QColor kInputColor(0, 255, 0);
+const QColor kButtonColor(192, 192, 255);
+const QColor kLinkColor = platform::fromBgr(0xFF8080);
+const QColor kLinkHoverColor = platform::fromBgr(0xFF0000);
+
+constexpr int kClientWidthTw = 7575;
+constexpr int kClientHeightTw = 7305;
+
+constexpr RectTw kShape1{120, 180, 3705, 6855};
+
+// Digit-axis labels: Left 210, 135 x 240; the Top of the label of each digit.
+constexpr int kAxisLeft = 210;
+constexpr int kAxisWidth = 135;
+constexpr int kAxisHeight = 240;
+constexpr std::array<int, 10> kAxisTop{3900, 3495, 3105, 2700, 2295, 1905, 1500, 1110, 690, 300};
+
+// Year table cell of column K (1..8) and row i (0..9).
+constexpr RectTw yearCell(int k, int i) {
+    if (i == 0 && k > 1) {
+        return {360 + 420 * (k - 1), 4215, 360, 195};
+    }
+    return {360 + 420 * (k - 1), 4200 + 270 * i, 360, 210};
+}
+
+constexpr RectTw kLblPrc{5040, 1950, 510, 285};
+constexpr RectTw kLabel4{5640, 1950, 885, 240};
+
+constexpr RectTw kFrame1{4230, 2520, 3045, 1665};
+constexpr RectTw kLabel1{255, 390, 405, 195};
+constexpr RectTw kLabel2{165, 780, 495, 195};
+constexpr RectTw kLabel3{390, 1170, 270, 195};
+constexpr RectTw kCboDay{870, 330, 705, 315};
+constexpr RectTw kCboMonth{870, 720, 1725, 315};
+constexpr RectTw kTxtYear{870, 1110, 705, 315};
+
+constexpr RectTw kCmdPusk{4230, 4800, 3045, 495};
+constexpr RectTw kCmdPrint{4230, 5520, 3045, 495};
+constexpr RectTw kLblUrl{4470, 6390, 2625, 240};
+constexpr RectTw kImage1{3990, 660, 705, 705};
+
+const char* const kMonths[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+                                 "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+
+QLabel* makeLabel(QWidget* parent, const QString& text, RectTw r, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(r.toPx());
+    label->setFont(font);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QString inputStyle(const char* type) {
+    return QStringLiteral("%1 { background-color: rgb(0, 255, 0); }").arg(QLatin1String(type));
+}
+
+}  // namespace
+
+FrmMain::FrmMain(platform::Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setWindowTitle(info::windowTitle());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    surface_ = new platform::WindowSurface(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setBackColor(kWindowColor);
+    surface_->setFixedSize(platform::px(kClientWidthTw), platform::px(kClientHeightTw));
+    surface_->setAccessibleName(QStringLiteral("Кривая жизненных сил"));
+    setCentralWidget(surface_);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kWindowColor);
+    setPalette(pal);
+
+    buildGraphArea();
+    buildAspectArea();
+    buildDateArea();
+    buildCommands();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab order of the controls that take the keyboard focus.
+    setTabOrder(CmdPrint, CboDay);
+    setTabOrder(CboDay, CboMonth);
+    setTabOrder(CboMonth, TxtYear);
+    setTabOrder(TxtYear, CmdPusk);
+
+    // Enter presses "Расчёт" anywhere, except on the print button, which it presses.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &FrmMain::pressDefaultButton);
+    }
+
+    connect(CboDay, &QComboBox::currentIndexChanged, this, &FrmMain::PrInf);
+    connect(CboMonth, &QComboBox::currentIndexChanged, this, &FrmMain::PrInf);
+    connect(TxtYear, &QLineEdit::textChanged, this, &FrmMain::checkYear);
+    TxtYear->installEventFilter(this);
+    LblUrl->installEventFilter(this);
+    surface_->setMouseTracking(true);
+    surface_->installEventFilter(this);
+
+    today_ = [] { return QDate::currentDate(); };
+    FillEnv();
+    Init();
+    Maket(false);
+    CboDay->setFocus();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildGraphArea() {
+    Shape1 = new platform::OutlineShape(surface_, platform::OutlineShape::Kind::Rectangle, kShape1,
+                                        kFrameBorder, 3);
+    const QFont axisFont = platform::uiFont(Face::MsSansSerif, 9.75, true);
+    for (int d = 0; d <= 9; ++d) {
+        QLabel* l = makeLabel(surface_, QString::number(d),
+                              {kAxisLeft, kAxisTop[d], kAxisWidth, kAxisHeight}, axisFont);
+        l->setObjectName(QStringLiteral("OsY%1").arg(d));
+        platform::setForeColor(l, kAxisColor);
+        OsY[d] = l;
+    }
+    const QFont yearFont = platform::uiFont(Face::Arial, 8.25);
+    for (int k = 1; k <= 8; ++k) {
+        for (int i = 0; i <= 9; ++i) {
+            QLabel* l = makeLabel(surface_, QString::number(1899 + k), yearCell(k, i), yearFont);
+            l->setObjectName(QStringLiteral("lblYear%1_%2").arg(k).arg(i));
+            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            platform::setForeColor(l, kYearColor);
+            l->hide();
+            lblYear[k - 1][i] = l;
+        }
+    }
+}
+
+void FrmMain::buildAspectArea() {
+    Frame2 = new aspects::AspectSquare(surface_);
+    LblPrc = makeLabel(surface_, QStringLiteral("00%"), kLblPrc,
+                       platform::uiFont(Face::Arial, 12, true));
+    LblPrc->setObjectName(QStringLiteral("LblPrc"));
+    LblPrc->setAccessibleName(QStringLiteral("Процент счастья"));
+    Label4 = makeLabel(surface_, QStringLiteral("счастья"), kLabel4,
+                       platform::uiFont(Face::MsSansSerif, 9.75, true));
+}
+
+void FrmMain::buildDateArea() {
+    Frame1 = new QGroupBox(QStringLiteral("Дата рождения"), surface_);
+    Frame1->setGeometry(kFrame1.toPx());
+    Frame1->setFont(platform::uiFont(Face::Arial, 9, true, true));
+    platform::setForeColor(Frame1, QColor(0, 0, 255));
+
+    const QFont font = platform::defaultFont();
+    const QPalette textPalette = palette();
+    Label1 = makeLabel(Frame1, QStringLiteral("День"), kLabel1, font);
+    Label2 = makeLabel(Frame1, QStringLiteral("Месяц"), kLabel2, font);
+    Label3 = makeLabel(Frame1, QStringLiteral("Год"), kLabel3, font);
+
+    CboDay = new QComboBox(Frame1);
+    CboDay->setObjectName(QStringLiteral("CboDay"));
+    CboDay->setAccessibleName(QStringLiteral("День рождения"));
+    CboMonth = new QComboBox(Frame1);
+    CboMonth->setObjectName(QStringLiteral("CboMonth"));
+    CboMonth->setAccessibleName(QStringLiteral("Месяц рождения"));
+    for (auto [combo, r] : {std::pair{CboDay, kCboDay}, std::pair{CboMonth, kCboMonth}}) {
+        combo->setGeometry(r.toPx());
+        combo->setFont(font);
+        combo->setStyleSheet(inputStyle("QComboBox"));
+        combo->setMaxVisibleItems(12);
+    }
+    TxtYear = new QLineEdit(QStringLiteral("1990"), Frame1);
+    TxtYear->setObjectName(QStringLiteral("TxtYear"));
+    TxtYear->setAccessibleName(QStringLiteral("Год рождения"));
+    TxtYear->setGeometry(kTxtYear.toPx());
+    TxtYear->setFont(font);
+    TxtYear->setAlignment(Qt::AlignCenter);
+    TxtYear->setMaxLength(4);
+    TxtYear->setStyleSheet(inputStyle("QLineEdit"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1, Label2, Label3, CboDay, CboMonth, TxtYear}) {
+        w->setPalette(textPalette);
+    }
+}
+
+void FrmMain::buildCommands() {
+    const QFont font = platform::uiFont(Face::Verdana, 9.75, true);
+    auto makeButton = [&](const QString& text, RectTw r) {
+        auto* b = new QPushButton(text, surface_);
+        b->setGeometry(r.toPx());
+        b->setFont(font);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, kButtonColor);
+        b->setPalette(p);
+        b->setAutoDefault(false);
+        return b;
+    };
+    CmdPusk = makeButton(QStringLiteral("Расчёт"), kCmdPusk);
+    CmdPusk->setObjectName(QStringLiteral("CmdPusk"));
+    CmdPusk->setToolTip(
+        QStringLiteral("Расчёт и отображение анализа распределения жизненных сил по годам"));
+    CmdPrint = makeButton(QStringLiteral("Печать..."), kCmdPrint);
+    CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
+    CmdPrint->setEnabled(false);
+    connect(CmdPusk, &QPushButton::clicked, this, [this] { guarded([this] { Main(); }); });
+
+    LblUrl = makeLabel(surface_, QUrl(info::authorSite()).host(), kLblUrl,
+                       platform::uiFont(Face::Tahoma, 9.75, true));
+    LblUrl->setObjectName(QStringLiteral("LblUrl"));
+    LblUrl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LblUrl->setCursor(Qt::PointingHandCursor);
+    LblUrl->setToolTip(QStringLiteral("Посетить сайт автора"));
+    platform::setForeColor(LblUrl, kLinkColor);
+
+    Image1 = new QLabel(surface_);
+    Image1->setGeometry(kImage1.toPx());
+    Image1->hide();
+}
+
+void FrmMain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    mFile = bar->addMenu(QStringLiteral("&Файл"));
+    mpPrint = mFile->addAction(QStringLiteral("&Печать"));
+    mpPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mpPrint->setEnabled(false);
+    mFile->addSeparator();
+    mpExit = mFile->addAction(QStringLiteral("В&ыход"));
+    mpExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mProg = bar->addMenu(QStringLiteral("Пр&огноз"));
+    mpRash = mProg->addAction(QStringLiteral("Р&асчёт"));
+    mpRash->setShortcut(QKeySequence(Qt::Key_F9));
+    mpDay = mProg->addAction(QStringLiteral("На сегодн&яшний день"));
+
+    mHelp = bar->addMenu(QStringLiteral("&Справка"));
+    mpCont = mHelp->addAction(QStringLiteral("Сод&ержание"));
+    mpCont->setShortcut(QKeySequence(Qt::Key_F1));
+    mHelp->addSeparator();
+    mpAbout = mHelp->addAction(QStringLiteral("&О программе"));
+
+    connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
+    connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
+    connect(mpCont, &QAction::triggered, this,
+            [this] { services_.help(this, platform::HelpCommand::Contents); });
+    // Exit ends the program at once, without the closing handler.
+    connect(mpExit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+}
+
+void FrmMain::PrInf() {
+    const bool complete = !CboDay->currentText().isEmpty() && !CboMonth->currentText().isEmpty() &&
+                          !TxtYear->text().isEmpty();
+    CmdPrint->setEnabled(complete);
+    mpPrint->setEnabled(complete);
+}
+
+void FrmMain::checkYear() {
+    const QString text = TxtYear->text();
+    // An out-of-range number is put back to the default year; text that is
+    // not a number is left for the calculation to refuse.
+    if (!text.isEmpty() && core::isNumeric(text)) {
+        try {
+            const double year = core::toDouble(text);
+            if (year < 1 || year > 9999) {
+                TxtYear->setText(QStringLiteral("1990"));
+            }
+        } catch (const core::RuntimeError&) {
+            TxtYear->setText(QStringLiteral("1990"));
+        }
+    }
+    PrInf();
+}
+
+void FrmMain::selectYear() {
+    const int length = static_cast<int>(TxtYear->text().size());
+    TxtYear->setSelection(std::min(2, length), length);
+}
+
+void FrmMain::RashNow() {
+    const QDate today = today_();
+    CboDay->setCurrentIndex(today.day() - 1);
+    CboMonth->setCurrentIndex(today.month() - 1);
+    TxtYear->setText(QString::number(today.year()));
+    Main();
+}
+
+void FrmMain::setLinkHovered(bool hovered) {
+    if (LblUrl->font().underline() == hovered) {
+        return;
+    }
+    platform::setForeColor(LblUrl, hovered ? kLinkHoverColor : kLinkColor);
+    QFont f = LblUrl->font();
+    f.setUnderline(hovered);
+    LblUrl->setFont(f);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TxtYear) {
+        // The selection is set after the line edit has placed its cursor.
+        if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, this, &FrmMain::selectYear);
+        }
+    } else if (watched == LblUrl) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+            setLinkHovered(true);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            services_.openAddress(info::authorSite());
+        }
+    } else if (watched == surface_ && event->type() == QEvent::MouseMove) {
+        setLinkHovered(false);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    // A help window opened from the program closes with it.
+    services_.help(this, platform::HelpCommand::Quit);
+    QMainWindow::closeEvent(event);
+}
+
+void FrmMain::FillEnv() {
+    for (int i = 1; i <= 31; ++i) {
+        CboDay->insertItem(i - 1, QString::number(i));
+    }
+    for (int m = 0; m < 12; ++m) {
+        CboMonth->insertItem(m, QString::fromUtf8(kMonths[m]));
+    }
+    CboDay->setCurrentIndex(-1);
+    CboMonth->setCurrentIndex(-1);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}
+
+void FrmMain::pressDefaultButton() {
+    if (focusWidget() == CmdPrint) {
+        if (CmdPrint->isEnabled()) {
+            CmdPrint->click();
+        }
+        return;
+    }
+    CmdPusk->click();
+}
+
+void FrmMain::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const core::RuntimeError& e) {
+        services_.message(this, {QStringLiteral("Расчёт остановлен: %1.").arg(e.russianMessage()),
+                                 info::programName(), platform::MessageIcon::Critical, 0});
+    } catch (const std::exception& e) {
+        services_.message(this, {QStringLiteral("Расчёт остановлен из-за внутренней ошибки: %1.")
+                                     .arg(QString::fromLocal8Bit(e.what())),
+                                 info::programName(), platform::MessageIcon::Critical, 0});
+    }
+}
+
+void FrmMain::Main() {
+    surface_->clear();
+    Init();
+    Frame2->ClearZn();
+    Maket(false);
+    rash(false);
+}
+
+void FrmMain::Init() {
+    state_.resetForInit();
+    for (QLabel* l : OsY) {
+        platform::setForeColor(l, kAxisColor);
+    }
+    surface_->setDrawWidth(3);
+}
+
+void FrmMain::Maket(bool FlagPrint) {
+    graph::Maket(state_, graph::Surfaces{*surface_, printer_}, FlagPrint);
+}
+
+void FrmMain::showYearRefusal() {
+    services_.message(
+        this, {QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
+               QStringLiteral("Неверный год рождения"), platform::MessageIcon::Warning, 80});
+}
+
+void FrmMain::rash(bool FlagPrint) {
+    const QString month = CboMonth->currentText();
+    const QString day = CboDay->currentText();
+    if (day.isEmpty() || month.isEmpty()) {
+        services_.message(
+            this, {QStringLiteral("Выберите месяц и год рождения!"),
+                   QStringLiteral("Введены не все данные"), platform::MessageIcon::Warning, 80});
+        return;
+    }
+    const QString year = TxtYear->text();
+    // Only plain digits reach the arithmetic: a sign, a separator or an
+    // exponent would give a year number that the digit string does not match.
+    if (!core::isAcceptedYear(year)) {
+        showYearRefusal();
+        return;
+    }
+    const QString dayMonth = core::dayMonthString(day, CboMonth->currentIndex());
+    const core::Int32 number = core::lifeNumber(year, dayMonth, QLocale::c());
+    lifeNumber_ = number;
+    state_.Ob = core::birthDigits(dayMonth, year);
+    state_.LenNumP = core::digitCount(number);
+    graph::FormirYear(lblYear, core::toInt16(year, QLocale::c()), state_.LenNumP);
+    graph::P1(state_, graph::Surfaces{*surface_, printer_}, OsY, number, FlagPrint);
+    LblPrc->setText(core::OprPrc(number) + QStringLiteral("%"));
+    LblPrc->setAccessibleName(QStringLiteral("Процент счастья: ") + LblPrc->text());
+    surface_->setAccessibleDescription(QStringLiteral("Цифры кривой: ") +
+                                       core::decimal(number).split(QString()).join(u' ').trimmed());
+    // The printing pass leaves the square as the screen calculation left it, so
+    // the window keeps the full forecast, bonus steps included, after a printout.
+    if (FlagPrint) {
+        state_.Ob = QStringLiteral("0");
+    } else {
+        aspects::FormirZn(*Frame2, state_, state_.Ob);
+    }
+}
+
+QImage FrmMain::emblem() const {
+    return Image1->pixmap().toImage();
+}
+
+QString FrmMain::counterCaption(int index) const {
+    return Frame2->LblSub(index)->text();
+}
+
+void FrmMain::setCounterCaption(int index, const QString& caption) {
+    Frame2->LblSub(index)->setText(caption);
+}
+
+bool FrmMain::counterShown(int index) const {
+    return !Frame2->LblSub(index)->isHidden();
+}
+
+}  // namespace ui
