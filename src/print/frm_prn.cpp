@@ -27,43 +27,43 @@ const QColor kBackground(224, 224, 224);
 const QColor kEntryText(0, 128, 0);
 const QColor kButtonFace(192, 192, 255);
 
-struct FontSpec {
+struct FontChoice {
     Face face;
     double points;
 };
-constexpr FontSpec kLabelFont{Face::Arial, 9};
-constexpr FontSpec kEntryFont{Face::MsSansSerif, 9.75};
-constexpr FontSpec kButtonFont{Face::Arial, 9.75};
+constexpr FontChoice kLabelFont{Face::Arial, 9};
+constexpr FontChoice kEntryFont{Face::MsSansSerif, 9.75};
+constexpr FontChoice kButtonFont{Face::Arial, 9.75};
 
-struct LabelSpec {
+struct LabelPlace {
     const char* text;
     RectTw geometry;
 };
-constexpr std::array<LabelSpec, 3> kLabels{{
+constexpr std::array<LabelPlace, 3> kLabels{{
     {"Фамилия:", {495, 443, 870, 225}},
     {"Имя:", {900, 923, 390, 225}},
     {"Отчество:", {525, 1343, 855, 225}},
 }};
 
-struct EntrySpec {
+struct EntryPlace {
     const char* objectName;
     RectTw geometry;
     int maxLength;
 };
-constexpr EntrySpec kTxtFam{"TxtFam", {1545, 383, 2805, 360}, 25};
-constexpr EntrySpec kTxtName{"TxtName", {1545, 833, 2805, 360}, 20};
-constexpr EntrySpec kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, 25};
+constexpr EntryPlace kTxtFam{"TxtFam", {1545, 383, 2805, 360}, 25};
+constexpr EntryPlace kTxtName{"TxtName", {1545, 833, 2805, 360}, 20};
+constexpr EntryPlace kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, 25};
 
-struct ButtonSpec {
+struct ButtonPlace {
     const char* objectName;
     const char* text;
     RectTw geometry;
 };
-constexpr ButtonSpec kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
-constexpr ButtonSpec kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
+constexpr ButtonPlace kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
+constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
 
-QFont boldFont(FontSpec spec) {
-    return platform::uiFont(spec.face, spec.points, true);
+QFont boldFont(FontChoice choice) {
+    return platform::uiFont(choice.face, choice.points, true);
 }
 
 // A push button painted in its own face colour with a raised edge, sunk while
@@ -71,10 +71,10 @@ QFont boldFont(FontSpec spec) {
 // dotted focus frame.
 class FaceButton : public QPushButton {
 public:
-    FaceButton(QWidget* parent, const ButtonSpec& spec) : QPushButton(parent) {
-        setObjectName(QString::fromLatin1(spec.objectName));
-        setText(QString::fromUtf8(spec.text));
-        setGeometry(spec.geometry.toPx());
+    FaceButton(QWidget* parent, const ButtonPlace& place) : QPushButton(parent) {
+        setObjectName(QString::fromLatin1(place.objectName));
+        setText(QString::fromUtf8(place.text));
+        setGeometry(place.geometry.toPx());
         setFont(boldFont(kButtonFont));
     }
 
@@ -113,12 +113,12 @@ protected:
     }
 };
 
-QLineEdit* makeEntry(QWidget* parent, const EntrySpec& spec) {
+QLineEdit* makeEntry(QWidget* parent, const EntryPlace& place) {
     auto* entry = new QLineEdit(parent);
-    entry->setObjectName(QString::fromLatin1(spec.objectName));
-    entry->setGeometry(spec.geometry.toPx());
+    entry->setObjectName(QString::fromLatin1(place.objectName));
+    entry->setGeometry(place.geometry.toPx());
     entry->setFont(boldFont(kEntryFont));
-    entry->setMaxLength(spec.maxLength);
+    entry->setMaxLength(place.maxLength);
     QPalette colours = entry->palette();
     colours.setColor(QPalette::Text, kEntryText);
     entry->setPalette(colours);
@@ -148,9 +148,9 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    for (const LabelSpec& spec : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setGeometry(spec.geometry.toPx());
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(place.text), this);
+        label->setGeometry(place.geometry.toPx());
         label->setFont(boldFont(kLabelFont));
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
