@@ -83,14 +83,6 @@ public:
     }
     bool counterShown(int index) const override { return shown.at(index); }
 
-    // Fixes the extremes and the digit count regardless of the date.
-    void pin(int mx, int mn, int len) {
-        pinned_ = true;
-        state_.Mx = core::Byte::of(mx);
-        state_.Mn = core::Byte::of(mn);
-        state_.LenNumP = core::Byte::of(len);
-    }
-
 private:
     static inline const QStringList kMonths{"Январь",   "Февраль", "Март",   "Апрель",
                                             "Май",      "Июнь",    "Июль",   "Август",
@@ -105,9 +97,6 @@ private:
     void calculate() {
         number_ = core::lifeNumber(year, core::dayMonthString(day, monthIndex));
         percent_ = core::OprPrc(number_) + QStringLiteral("%");
-        if (pinned_) {
-            return;
-        }
         state_.LenNumP = core::digitCount(number_);
         state_.Mx = core::Byte::of(0);
         state_.Mn = core::Byte::of(9);
@@ -122,6 +111,5 @@ private:
     platform::PrinterPage screen_;  // the window's surface; the report never looks at it
     core::Int32 number_;
     QString percent_;
-    bool pinned_ = false;
     QImage picture_ = print::makeEmblem();
 };

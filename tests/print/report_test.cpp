@@ -47,10 +47,9 @@ bool hasLine(const PrinterPage& page, QPointF from, QPointF to) {
 }
 
 // Line height of a font as the page measures it.
-double lineHeight(double points, bool bold = false) {
+double lineHeight(double points) {
     PrinterPage probe;
     probe.setFontSize(points);
-    probe.setFontBold(bold);
     return probe.lineHeight();
 }
 
@@ -198,20 +197,6 @@ TEST(PrintReport, EmptyNamesLeaveTheCaptionsAlone) {
     }
 }
 
-TEST(PrintReport, ExtremesEndTheirLinesWithoutASignBlank) {
-    const struct { int mx, mn; } cases[] = {{9, 0}, {8, 1}, {5, 5}};
-    for (const auto& c : cases) {
-        Printed p;
-        p.source.pin(c.mx, c.mn, 7);
-        p.print();
-        const DrawOp* mx = textStarting(p.page, "Максимальный");
-        const DrawOp* mn = textStarting(p.page, "Минимальный");
-        ASSERT_TRUE(mx && mn);
-        EXPECT_EQ(mx->text, "Максимальный уровень жизненных сил: " + QString::number(c.mx));
-        EXPECT_EQ(mn->text, "Минимальный  уровень жизненных сил: " + QString::number(c.mn));
-    }
-}
-
 TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
     const struct {
         const char* year;
@@ -258,25 +243,6 @@ TEST(PrintZn, LevelsAsPercentagesOfTheirDivisor) {
     }
 }
 
-TEST(PrintZn, NineLinesInTableOrderAfterABlankLine) {
-    FakeSource source;
-    PrinterPage page;
-    page.setFontSize(14);
-    page.setCurrentY(6000);
-    print::PrintZn(source, page);
-    const auto texts = opsOf(page, DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 10u);
-    EXPECT_EQ(texts[0]->text, " ");
-    const char* order[] = {"Уровень биополя", "Связь с землёй", "Связь с космосом",
-                           "Работа",          "Любовь",         "Интерес",
-                           "Ангел хранитель", "Судьба",         "Карьера"};
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_TRUE(texts[i + 1]->text.startsWith(QString::fromUtf8(order[i]) + " - "))
-            << texts[i + 1]->text.toStdString();
-        EXPECT_NEAR(texts[i + 1]->p1.y(), 6000 + (i + 1) * page.lineHeight(), 1e-6);
-    }
-}
-
 TEST(PrintReport, AspectColumnReadsTheLevelsBeforeTheGraphPass) {
     Printed p;
     p.source.captions[0] = "3";
@@ -310,17 +276,6 @@ TEST(PrintYears, FifteenRowsOfSuccessiveCycles) {
         }
         EXPECT_EQ(print::yearRows().YearRowDepth, core::Byte::of(14));
     }
-}
-
-TEST(PrintReport, YearRowsFollowTheLifeNumber) {
-    Printed p;  // 5 May 1990: 1004950, seven digits
-    p.print();
-    const DrawOp* first = textStarting(p.page, " 1990");
-    const DrawOp* last = textStarting(p.page, " 2094");
-    ASSERT_TRUE(first && last);
-    EXPECT_EQ(first->p1, QPointF(500, 7550));
-    EXPECT_EQ(last->p1, QPointF(500 + 420 * 6, 7550 + 250 * 14));
-    EXPECT_EQ(textStarting(p.page, " 2095"), nullptr);
 }
 
 TEST(PrintReport, ReportsWhetherThePageWasDelivered) {
