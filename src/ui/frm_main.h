@@ -43,7 +43,9 @@ public:
     void Init();
     void Maket(bool FlagPrint) override;
     // Reads the inputs, computes and shows the forecast; the curve goes to the
-    // printer page when FlagPrint is true.
+    // printer page when FlagPrint is true. Input it cannot use is told to the
+    // user and then raises core::InputRefused, so that nothing goes on with
+    // stale figures.
     void rash(bool FlagPrint) override;
     void setPrinterPage(platform::PrinterPage* page) override { printer_ = page; }
 
