@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,14 +19,13 @@
 #include "platform/services.h"
 #include "platform/units.h"
 #include "ui/frm_about.h"
-#include "ui/pictures.h"
 
 using platform::px;
 using ui::FrmAbout;
 
 namespace {
 
-struct AboutFixture : testing::Test {
+struct AboutWindow : testing::Test {
     platform::RecordingServices services;
     platform::RecordingMediaPlayer media;
     FrmAbout window{services, media};
@@ -45,8 +44,6 @@ struct AboutFixture : testing::Test {
         return window.findChild<QWidget*>(QString::fromLatin1(name));
     }
 };
-
-using AboutWindow = AboutFixture;
 
 TEST_F(AboutWindow, StartsTheTuneAndTheTimerWhenItLoads) {
     ASSERT_EQ(media.played.size(), 1u);
@@ -178,13 +175,6 @@ TEST_F(AboutWindow, InformationTextFitsItsLabel) {
     EXPECT_TRUE(text->text().endsWith(QStringLiteral("Автор.")));
 }
 
-TEST(ProgramPicture, ThirtyTwoSquareInTrueColour) {
-    const QImage picture = ui::programPicture();
-    EXPECT_EQ(picture.size(), QSize(32, 32));
-    EXPECT_EQ(picture.depth(), 24);
-    EXPECT_FALSE(picture.hasAlphaChannel());
-}
-
 // Sends the window's play request to another file, so that the real Qt player
 // meets a missing or a broken tune.
 class RedirectedPlayer : public platform::MediaPlayer {
@@ -244,7 +234,10 @@ TEST(AboutWithoutTune, MissingOrBrokenFileChangesNothingVisible) {
         EXPECT_FALSE(qt.isPlaying()) << path.toStdString();
         EXPECT_EQ(window.grab().toImage(), expected) << path.toStdString();
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(QApplication::topLevelWidgets().size(), 2) << path.toStdString();
+        // No message box or any other window came up.
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            EXPECT_TRUE(w == &window || w->isHidden()) << path.toStdString();
+        }
         EXPECT_EQ(QApplication::activeModalWidget(), &window);
         EXPECT_TRUE(services.messages.empty());
         for (int i = 0; i < 605; ++i) {
