@@ -23,6 +23,8 @@
 #include "platform/units.h"
 #include "print/emblem.h"
 #include "print/print_job.h"
+#include "ui/frm_about.h"
+#include "ui/pictures.h"
 
 namespace ui {
 
@@ -97,6 +99,7 @@ QString inputStyle(const char* type) {
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setWindowTitle(info::windowTitle());
+    setWindowIcon(QIcon(QPixmap::fromImage(programPicture())));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -285,6 +288,8 @@ void FrmMain::buildMenus() {
             [this] { guarded([this] { print::showPrintDialog(this, *this, services_); }); });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
     connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
+    connect(mpAbout, &QAction::triggered, this,
+            [this] { FrmAbout(services_, *media_, this).exec(); });
     connect(mpCont, &QAction::triggered, this,
             [this] { services_.help(this, platform::HelpCommand::Contents); });
     // Exit ends the program at once, without the closing handler.

@@ -16,6 +16,7 @@
 #include "graph/curve.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
+#include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/shapes.h"
 #include "platform/window_surface.h"
@@ -72,6 +73,9 @@ public:
     // Calculation for today's date, from the injectable clock.
     void RashNow();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+
+    // The player of the About window's tune; the window's own Qt player by default.
+    void setMediaPlayer(platform::MediaPlayer* player) { media_ = player; }
 
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
@@ -132,6 +136,8 @@ private:
     platform::PrinterPage* printer_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;
+    platform::QtMediaPlayer ownMedia_;
+    platform::MediaPlayer* media_ = &ownMedia_;
 };
 
 }  // namespace ui
