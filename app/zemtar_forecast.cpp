@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/services.h"
+#include "print/print_job.h"
 #include "ui/frm_main.h"
 #include "ui/readback.h"
 
@@ -20,16 +21,25 @@ constexpr int kExitUsage = 1;
 constexpr int kExitRefused = 2;
 
 const char* const kUsage =
-    "Использование: zemtar-forecast [--json] [--png ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
+    "Использование: zemtar-forecast [--json] [--png ФАЙЛ] [--pdf ФАЙЛ [--surname ФАМИЛИЯ]\n"
+    "                               [--name ИМЯ] [--patronymic ОТЧЕСТВО]] ДЕНЬ МЕСЯЦ ГОД\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
     "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
     "  --json        вывести прогноз одним объектом JSON\n"
-    "  --png ФАЙЛ    сохранить изображение окна после расчёта\n";
+    "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
+    "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
+    "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
+    "Код возврата: 0 — прогноз готов, 2 — окно не приняло данные (текст сообщения\n"
+    "в потоке ошибок), 1 — ошибка в параметрах или файл не записан.\n";
 
 struct Options {
     bool json = false;
     QString png;
+    QString pdf;
+    QString surname;
+    QString name;
+    QString patronymic;
     QStringList positional;
 };
 
@@ -49,12 +59,17 @@ std::optional<Options> parse(const QStringList& args, QString& problem) {
         const QString& a = args[i];
         if (a == QLatin1String("--json")) {
             o.json = true;
-        } else if (a == QLatin1String("--png")) {
+        } else if (QString* value = a == QLatin1String("--png")          ? &o.png
+                                    : a == QLatin1String("--pdf")        ? &o.pdf
+                                    : a == QLatin1String("--surname")    ? &o.surname
+                                    : a == QLatin1String("--name")       ? &o.name
+                                    : a == QLatin1String("--patronymic") ? &o.patronymic
+                                                                         : nullptr) {
             if (++i >= args.size()) {
-                problem = QStringLiteral("После --png нужно имя файла.");
+                problem = QStringLiteral("После %1 нужно значение.").arg(a);
                 return std::nullopt;
             }
-            o.png = args[i];
+            *value = args[i];
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
             problem = QStringLiteral("Неизвестный параметр: %1").arg(a);
             return std::nullopt;
@@ -139,6 +154,22 @@ int main(int argc, char* argv[]) {
         out << ui::toText(result);
     }
     out.flush();
+
+    if (!options->pdf.isEmpty()) {
+        try {
+            if (!print::printReportToPdf(window, options->pdf, options->surname, options->name,
+                                         options->patronymic)) {
+                printErr(QStringLiteral("Не удалось записать файл %1\n").arg(options->pdf));
+                return kExitUsage;
+            }
+        } catch (const core::InputRefused&) {
+            printErr(services.messages.back().text + u'\n');
+            return kExitRefused;
+        } catch (const core::RuntimeError& e) {
+            printErr(QStringLiteral("Расчёт остановлен: %1.\n").arg(e.russianMessage()));
+            return kExitRefused;
+        }
+    }
 
     if (!options->png.isEmpty()) {
         window.ensurePolished();

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xdotool imagemagick poppler-utils

@@ -25,4 +25,11 @@ private:
     Kind kind_;
 };
 
+// The calculation refused its input and has already told the user why; whoever
+// catches it only stops what depended on the calculation.
+class InputRefused : public std::runtime_error {
+public:
+    InputRefused() : std::runtime_error("input refused") {}
+};
+
 }  // namespace core

@@ -20,6 +20,10 @@ double printableWidthTw(const QPrinter& printer) {
     return printer.pageLayout().paintRect(QPageLayout::Inch).width() * 1440.0;
 }
 
+double pdfPrintableWidthTw() {
+    return a4Layout().paintRect(QPageLayout::Inch).width() * 1440.0;
+}
+
 bool renderToPrinter(const PrinterPage& page, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {

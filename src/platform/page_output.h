@@ -16,6 +16,9 @@ double printableWidthTw(const QPrinter& printer);
 // print job. False when the printer would not start or finish the job.
 bool renderToPrinter(const PrinterPage& page, QPrinter& printer);
 
+// Printable width of the PDF pages that writePdf makes, in twips.
+double pdfPrintableWidthTw();
+
 // Writes the page as a one-page A4 PDF. False when the file cannot be written.
 bool writePdf(const PrinterPage& page, const QString& path, const QString& title = QString());
 

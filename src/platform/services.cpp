@@ -6,7 +6,11 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "platform/help_viewer.h"
+
 namespace platform {
+
+DesktopServices::DesktopServices(QString helpFile) : helpFile_(std::move(helpFile)) {}
 
 void DesktopServices::message(QWidget* parent, const Message& m) {
     QMessageBox box(parent);
@@ -26,17 +30,27 @@ void DesktopServices::message(QWidget* parent, const Message& m) {
     box.addButton(QMessageBox::Ok);
     if (m.helpContext > 0) {
         QPushButton* helpButton = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
-        // Help opens the topic and leaves the box open: take the button away
-        // from the box's own closing connection.
-        helpButton->disconnect();
+        // Help opens the topic and leaves the box open: take the button's click
+        // away from the box, which would close on it.
+        QObject::disconnect(helpButton, &QAbstractButton::clicked, nullptr, nullptr);
         const int context = m.helpContext;
         QObject::connect(helpButton, &QPushButton::clicked, &box,
                          [this, parent, context] { help(parent, HelpCommand::Context, context); });
+        // The help window has to take clicks while the box waits for its OK, so
+        // the box holds back only its own window, not the whole program.
+        if (parent) {
+            box.setWindowModality(Qt::WindowModal);
+        }
     }
     box.exec();
 }
 
-void DesktopServices::help(QWidget* /*parent*/, HelpCommand /*command*/, int /*context*/) {}
+void DesktopServices::help(QWidget* parent, HelpCommand command, int context) {
+    const QString file = helpFile_.isEmpty() ? defaultHelpFile() : helpFile_;
+    if (!runHelp(file, command, context, parent)) {
+        message(parent, missingHelpMessage(file));
+    }
+}
 
 void DesktopServices::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));

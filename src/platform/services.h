@@ -49,9 +49,16 @@ public:
 // The real desktop: Qt message boxes, the help viewer, the default browser.
 class DesktopServices : public Services {
 public:
+    // helpFile: the help file to show; empty means the one beside the program.
+    explicit DesktopServices(QString helpFile = QString());
+
     void message(QWidget* parent, const Message& message) override;
+    // A help file that cannot be read is reported through message().
     void help(QWidget* parent, HelpCommand command, int context) override;
     void openAddress(const QString& address) override;
+
+private:
+    QString helpFile_;
 };
 
 // The directory the program's executable lies in, where its help and media files are.

@@ -20,7 +20,8 @@ public:
     // The full recalculation on the screen.
     virtual void Main() = 0;
     // The grid and the calculation with the printer page as target; both draw
-    // onto the page given to setPrinterPage().
+    // onto the page given to setPrinterPage(). The report hands its page over
+    // just before that pass and takes it back (nullptr) right after it.
     virtual void Maket(bool FlagPrint) = 0;
     virtual void rash(bool FlagPrint) = 0;
     virtual void setPrinterPage(platform::PrinterPage* page) = 0;

@@ -21,6 +21,10 @@
 #include "platform/fonts.h"
 #include "platform/printer_page.h"
 #include "platform/units.h"
+#include "print/emblem.h"
+#include "print/print_job.h"
+#include "ui/frm_about.h"
+#include "ui/pictures.h"
 
 namespace ui {
 
@@ -95,6 +99,7 @@ QString inputStyle(const char* type) {
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setWindowTitle(info::windowTitle());
+    setWindowIcon(QIcon(QPixmap::fromImage(programPicture())));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -236,6 +241,13 @@ void FrmMain::buildCommands() {
     CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
     CmdPrint->setEnabled(false);
     connect(CmdPusk, &QPushButton::clicked, this, [this] { guarded([this] { Main(); }); });
+    // The button recalculates before it asks for the client; the menu item does not.
+    connect(CmdPrint, &QPushButton::clicked, this, [this] {
+        guarded([this] {
+            Main();
+            print::showPrintDialog(this, *this, services_);
+        });
+    });
 
     LblUrl = makeLabel(surface_, QUrl(info::authorSite()).host(), kLblUrl,
                        platform::uiFont(Face::Tahoma, 9.75, true));
@@ -247,6 +259,7 @@ void FrmMain::buildCommands() {
 
     Image1 = new QLabel(surface_);
     Image1->setGeometry(kImage1.toPx());
+    Image1->setPixmap(QPixmap::fromImage(print::makeEmblem()));
     Image1->hide();
 }
 
@@ -271,8 +284,12 @@ void FrmMain::buildMenus() {
     mHelp->addSeparator();
     mpAbout = mHelp->addAction(QStringLiteral("&О программе"));
 
+    connect(mpPrint, &QAction::triggered, this,
+            [this] { guarded([this] { print::showPrintDialog(this, *this, services_); }); });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
     connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
+    connect(mpAbout, &QAction::triggered, this,
+            [this] { FrmAbout(services_, *media_, this).exec(); });
     connect(mpCont, &QAction::triggered, this,
             [this] { services_.help(this, platform::HelpCommand::Contents); });
     // Exit ends the program at once, without the closing handler.
@@ -386,6 +403,8 @@ void FrmMain::pressDefaultButton() {
 void FrmMain::guarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const core::InputRefused&) {
+        // Already told.
     } catch (const core::RuntimeError& e) {
         services_.message(this, {QStringLiteral("Расчёт остановлен: %1.").arg(e.russianMessage()),
                                  info::programName(), platform::MessageIcon::Critical, 0});
@@ -436,7 +455,7 @@ void FrmMain::rash(bool FlagPrint) {
     // exponent would give a year number that the digit string does not match.
     if (!core::isAcceptedYear(year)) {
         showYearRefusal();
-        return;
+        throw core::InputRefused();
     }
     const QString dayMonth = core::dayMonthString(day, CboMonth->currentIndex());
     const core::Int32 number = core::lifeNumber(year, dayMonth, QLocale::c());

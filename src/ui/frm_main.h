@@ -16,6 +16,7 @@
 #include "graph/curve.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
+#include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/shapes.h"
 #include "platform/window_surface.h"
@@ -43,7 +44,9 @@ public:
     void Init();
     void Maket(bool FlagPrint) override;
     // Reads the inputs, computes and shows the forecast; the curve goes to the
-    // printer page when FlagPrint is true.
+    // printer page when FlagPrint is true. Input it cannot use is told to the
+    // user and then raises core::InputRefused, so that nothing goes on with
+    // stale figures.
     void rash(bool FlagPrint) override;
     void setPrinterPage(platform::PrinterPage* page) override { printer_ = page; }
 
@@ -70,6 +73,9 @@ public:
     // Calculation for today's date, from the injectable clock.
     void RashNow();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+
+    // The player of the About window's tune; the window's own Qt player by default.
+    void setMediaPlayer(platform::MediaPlayer* player) { media_ = player; }
 
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
@@ -130,6 +136,8 @@ private:
     platform::PrinterPage* printer_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;
+    platform::QtMediaPlayer ownMedia_;
+    platform::MediaPlayer* media_ = &ownMedia_;
 };
 
 }  // namespace ui

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/services.h"
+
+class QPushButton;
+class QTextBrowser;
+
+namespace platform {
+
+// The help file's bare name; it lies beside the program.
+QString helpFileName();
+
+// The help file beside the program: programDirectory() followed by helpFileName().
+QString defaultHelpFile();
+
+// The anchor of the contents page in the help file.
+QString contentsAnchor();
+
+// The anchor of a topic context in the help file; the contents for an unknown context.
+QString topicAnchor(int context);
+
+// The help window: one rich-text document with a contents page and topics,
+// Back and Contents buttons above it.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+
+    // Loads the help file. False, and nothing changes, when the file cannot be
+    // read or is not this program's help.
+    bool openFile(const QString& path);
+    QString file() const { return file_; }
+
+    void showContents();
+    void showTopic(int context);
+
+    // The anchor the reader was last sent to (empty before the first one).
+    QString currentAnchor() const;
+
+    QTextBrowser* browser() const { return browser_; }
+    QPushButton* backButton() const { return back_; }
+    QPushButton* contentsButton() const { return contents_; }
+
+private:
+    void go(const QString& anchor);
+
+    QString file_;
+    bool newFile_ = false;  // loaded by the next go()
+    QTextBrowser* browser_;
+    QPushButton* back_;
+    QPushButton* contents_;
+};
+
+// Runs one help command on the program's single help window. Contents and
+// Context open the window (creating it on first use, placed beside `near`) on the
+// file `path`; Quit closes it. False when the file cannot be read: then no window
+// is shown and the caller tells the user.
+bool runHelp(const QString& path, HelpCommand command, int context, QWidget* near = nullptr);
+
+// The program's help window while it is open, otherwise null.
+HelpViewer* helpViewer();
+
+// The message for a help file that cannot be read.
+Message missingHelpMessage(const QString& path);
+
+}  // namespace platform

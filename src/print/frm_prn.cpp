@@ -1,0 +1,195 @@
+#include "print/frm_prn.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <array>
+
+#include "platform/fonts.h"
+#include "platform/units.h"
+
+namespace print {
+
+namespace {
+
+using platform::Face;
+using platform::RectTw;
+
+constexpr int kClientWidth = 6765;
+constexpr int kClientHeight = 2070;
+
+const QColor kBackground(224, 224, 224);
+const QColor kEntryText(0, 128, 0);
+const QColor kButtonFace(192, 192, 255);
+
+struct FontChoice {
+    Face face;
+    double points;
+};
+constexpr FontChoice kLabelFont{Face::Arial, 9};
+constexpr FontChoice kEntryFont{Face::MsSansSerif, 9.75};
+constexpr FontChoice kButtonFont{Face::Arial, 9.75};
+
+struct LabelPlace {
+    const char* text;
+    RectTw geometry;
+};
+constexpr std::array<LabelPlace, 3> kLabels{{
+    {"Фамилия:", {495, 443, 870, 225}},
+    {"Имя:", {900, 923, 390, 225}},
+    {"Отчество:", {525, 1343, 855, 225}},
+}};
+
+struct EntryPlace {
+    const char* objectName;
+    RectTw geometry;
+    int maxLength;
+};
+constexpr EntryPlace kTxtFam{"TxtFam", {1545, 383, 2805, 360}, 25};
+constexpr EntryPlace kTxtName{"TxtName", {1545, 833, 2805, 360}, 20};
+constexpr EntryPlace kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, 25};
+
+struct ButtonPlace {
+    const char* objectName;
+    const char* text;
+    RectTw geometry;
+};
+constexpr ButtonPlace kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
+constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
+
+QFont boldFont(FontChoice choice) {
+    return platform::uiFont(choice.face, choice.points, true);
+}
+
+// A push button painted in its own face colour with a raised edge, sunk while
+// pressed; the default button wears a dark outer frame, the focused one a
+// dotted focus frame.
+class FaceButton : public QPushButton {
+public:
+    FaceButton(QWidget* parent, const ButtonPlace& place) : QPushButton(parent) {
+        setObjectName(QString::fromLatin1(place.objectName));
+        setText(QString::fromUtf8(place.text));
+        setGeometry(place.geometry.toPx());
+        setFont(boldFont(kButtonFont));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        QRect r = rect();
+        if (isDefault()) {
+            painter.setPen(Qt::black);
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            r.adjust(1, 1, -1, -1);
+        }
+        painter.fillRect(r, kButtonFace);
+        const bool sunk = isDown();
+        const QColor light = sunk ? kButtonFace.darker(160) : Qt::white;
+        const QColor dark = sunk ? Qt::white : kButtonFace.darker(160);
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
+        painter.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+
+        const QRect textArea = r.adjusted(3, 3, -3, -3).translated(sunk ? QPoint(1, 1) : QPoint());
+        painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
+                                   : palette().color(QPalette::Disabled, QPalette::ButtonText));
+        painter.setFont(font());
+        painter.drawText(textArea, Qt::AlignCenter, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = textArea.adjusted(1, 1, -1, -1);
+            focus.backgroundColor = kButtonFace;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+QLineEdit* makeEntry(QWidget* parent, const EntryPlace& place) {
+    auto* entry = new QLineEdit(parent);
+    entry->setObjectName(QString::fromLatin1(place.objectName));
+    entry->setGeometry(place.geometry.toPx());
+    entry->setFont(boldFont(kEntryFont));
+    entry->setMaxLength(place.maxLength);
+    QPalette colours = entry->palette();
+    colours.setColor(QPalette::Text, kEntryText);
+    entry->setPalette(colours);
+    return entry;
+}
+
+// No icon in the title bar: an empty picture rather than the program's icon.
+QIcon noIcon() {
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+}  // namespace
+
+FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      onPrint_(std::move(onPrint)) {
+    setObjectName(QStringLiteral("FrmPrn"));
+    setWindowTitle(QStringLiteral("Сведения о клиенте, которому выполняется прогноз"));
+    setWindowIcon(noIcon());
+    setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
+    setSizeGripEnabled(false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(place.text), this);
+        label->setGeometry(place.geometry.toPx());
+        label->setFont(boldFont(kLabelFont));
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The substitute face runs a little wider than the designed one; a
+        // caption may reach into the gap before its text box rather than lose
+        // its colon.
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    }
+
+    txtFam_ = makeEntry(this, kTxtFam);
+    txtName_ = makeEntry(this, kTxtName);
+    txtOth_ = makeEntry(this, kTxtOth);
+    cmdPrintReal_ = new FaceButton(this, kCmdPrintReal);
+    cmdCancel_ = new FaceButton(this, kCmdCancel);
+    cmdPrintReal_->setDefault(true);
+
+    setTabOrder(txtFam_, txtName_);
+    setTabOrder(txtName_, txtOth_);
+    setTabOrder(txtOth_, cmdPrintReal_);
+    setTabOrder(cmdPrintReal_, cmdCancel_);
+    txtFam_->setFocus();
+
+    connect(cmdPrintReal_, &QPushButton::clicked, this, &FrmPrn::CmdPrintRealClick);
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmPrn::CmdPrintRealClick() {
+    // A second press while the report is still on its way must not print twice.
+    if (printing_) {
+        return;
+    }
+    printing_ = true;
+    const QString surname = txtFam_->text();
+    const QString name = txtName_->text();
+    const QString patronymic = txtOth_->text();
+    if (onPrint_) {
+        onPrint_(surname, name, patronymic);
+    }
+    accept();
+}
+
+}  // namespace print

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDate>
+#include <QPrinterInfo>
+#include <QString>
+#include <functional>
+
+#include "print/report.h"
+#include "print/report_source.h"
+
+class QWidget;
+
+namespace platform {
+class Services;
+}
+
+namespace print {
+
+// Takes a report from the client dialog to paper: to the system's default
+// printer when there is one, otherwise into a PDF file the user picks. Every
+// failure is told in one message box; a cancelled file choice is silent.
+class PrintDelivery {
+public:
+    // Asks where to save the PDF, starting from a suggested path; an empty
+    // answer means the user cancelled.
+    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+    // The printer to print on; a null printer means there is none.
+    using FindPrinter = std::function<QPrinterInfo()>;
+
+    enum class Outcome { Printed, Saved, Cancelled, Failed };
+
+    explicit PrintDelivery(platform::Services& services, QWidget* parent = nullptr);
+
+    void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
+    void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    // Composes the report on the window and delivers it.
+    Outcome run(ReportSource& w, const QString& surname, const QString& name,
+                const QString& patronymic);
+
+private:
+    Outcome toPrinter(const QPrinterInfo& printer, ReportSource& w, const QString& surname,
+                      const QString& name, const QString& patronymic);
+    Outcome toFile(ReportSource& w, const QString& surname, const QString& name,
+                   const QString& patronymic);
+    void fail(const QString& text);
+
+    platform::Services& services_;
+    QWidget* parent_;
+    AskFileName ask_;
+    FindPrinter find_;
+    Clock clock_;
+};
+
+// The file chooser of the desktop, for saving a PDF.
+QString askPdfFileName(QWidget* parent, const QString& suggestedPath);
+
+// "Прогноз - Иванова - 2026-05-01.pdf" in the user's documents folder.
+QString suggestedPdfPath(const QString& surname, const QDate& date);
+
+// The report straight into a PDF file, with no questions and no messages, for
+// the command-line companion. False when the file could not be written; a
+// stopped calculation raises core::RuntimeError and writes nothing.
+bool printReportToPdf(ReportSource& w, const QString& path, const QString& surname,
+                      const QString& name, const QString& patronymic, const Clock& clock = {});
+
+// The print command: opens a fresh client dialog over the owner and, on
+// "Печать", prints the report through a PrintDelivery. Returns when the dialog
+// has closed.
+void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services);
+
+}  // namespace print

@@ -1,0 +1,246 @@
+#include "print/report.h"
+
+#include <QLocale>
+#include <array>
+#include <cmath>
+
+#include "core/numeric.h"
+#include "core/program_info.h"
+#include "platform/printer_page.h"
+
+namespace print {
+
+namespace {
+
+using core::Byte;
+using core::Int16;
+
+// Font sizes of the page, points.
+constexpr double kHeaderSize = 10;
+constexpr double kBodySize = 14;
+constexpr double kYearSize = 8;
+
+// Fixed places on the page, twips from the top left of the printable area.
+constexpr int kUpperRuleY = 900;
+constexpr int kLowerRuleY = 2800;
+constexpr int kFiguresX = 5000;  // happiness, extremes and the aspect column
+constexpr int kFiguresY = 4500;  // the happiness line
+constexpr int kEmblemLeft = 6000;
+constexpr int kEmblemTop = 0;
+constexpr int kEmblemSize = 800;
+constexpr int kGraphPenWidth = 8;  // printer pixels, for the grid dots and the curve
+
+// The digit axis left of the grid: each digit one line plus this gap below the last.
+constexpr int kAxisX = 200;
+constexpr int kAxisStartY = 3570;
+constexpr int kAxisGap = 60;
+
+// Year rows under the graph.
+constexpr int kYearRowsY = 7550;
+constexpr int kYearColumnX = 500;
+constexpr int kYearColumnPitch = 420;
+constexpr int kYearRowPitch = 250;
+constexpr int kLastYearRow = 14;
+
+// The rule between the graph and the aspect column.
+constexpr int kColumnRuleX = 4500;
+constexpr int kColumnRuleTop = 4000;
+constexpr int kColumnRuleBottom = 11000;
+
+// Birth years outside this open range get no aspect column.
+constexpr double kAspectYearsAbove = 1899;
+constexpr double kAspectYearsBelow = 2000;
+
+// The aspect column in printing order: index of the counter label, caption, and
+// the level that counts as a full hundred per cent.
+struct AspectRow {
+    int index;
+    const char* caption;
+    int divisor;
+};
+constexpr std::array<AspectRow, 9> kAspectRows{{
+    {0, "Уровень биополя - ", 7},
+    {1, "Связь с землёй - ", 5},
+    {2, "Связь с космосом - ", 5},
+    {3, "Работа - ", 4},
+    {4, "Любовь - ", 4},
+    {5, "Интерес - ", 4},
+    {6, "Ангел хранитель - ", 4},
+    {7, "Судьба - ", 4},
+    {8, "Карьера - ", 5},
+}};
+
+constexpr int kCounterLabels = 9;
+
+// Lends the page to the window for the graph pass.
+class PageLoan {
+public:
+    PageLoan(ReportSource& w, platform::PrinterPage& page) : w_(w) { w_.setPrinterPage(&page); }
+    ~PageLoan() { w_.setPrinterPage(nullptr); }
+    PageLoan(const PageLoan&) = delete;
+    PageLoan& operator=(const PageLoan&) = delete;
+
+private:
+    ReportSource& w_;
+};
+
+void blankLine(platform::PrinterPage& page) {
+    page.print(QStringLiteral(" "));
+}
+
+// A time format with seconds and without a time zone: the locale's long time
+// format names the zone, which the date line has no use for.
+QString timeFormatWithSeconds(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        if (!quoted && c == QLatin1Char('t')) {
+            continue;
+        }
+        kept += c;
+    }
+    return kept.trimmed();
+}
+
+}  // namespace
+
+YearRows& yearRows() {
+    static YearRows rows;
+    return rows;
+}
+
+QString reportDateTime(const QDateTime& moment, const QLocale& locale) {
+    return locale.toString(moment.date(), QLocale::ShortFormat) + QStringLiteral(" ") +
+           locale.toString(moment.time(), timeFormatWithSeconds(locale));
+}
+
+void PrintYears(platform::PrinterPage& page, Byte n, Int16 firstYear, Int16 rowY) {
+    YearRows& rows = yearRows();
+    page.setFontSize(kYearSize);
+    for (int i = 0; i < n.value(); ++i) {
+        const Int16 column = Int16::of(i);
+        page.setCurrentY(rowY.value());
+        page.setCurrentX((Int16::of(kYearColumnX) + Int16::of(kYearColumnPitch) * column).value());
+        page.printNumber((firstYear + column).value());
+    }
+    rows.NextRowYear = firstYear + n.as<std::int16_t>();
+    rows.NextRowY = rowY + Int16::of(kYearRowPitch);
+    if (rows.YearRowDepth < Byte::of(kLastYearRow)) {
+        rows.YearRowDepth += Byte::of(1);
+        PrintYears(page, n, rows.NextRowYear, rows.NextRowY);
+    }
+}
+
+void PrintZn(ReportSource& w, platform::PrinterPage& page) {
+    // A hidden counter stands for level 0 but may still carry the caption of
+    // an earlier calculation.
+    for (int i = 0; i < kCounterLabels; ++i) {
+        if (!w.counterShown(i)) {
+            w.setCounterCaption(i, QStringLiteral("0"));
+        }
+    }
+    page.setCurrentX(kFiguresX);
+    blankLine(page);
+    for (const AspectRow& row : kAspectRows) {
+        const double level = core::toDouble(w.counterCaption(row.index));
+        const double percent = std::floor(level / row.divisor * 100);
+        page.setCurrentX(kFiguresX);
+        page.print(QString::fromUtf8(row.caption) + QString::number(percent, 'f', 0) +
+                   QStringLiteral("%"));
+    }
+    page.line(kColumnRuleX, kColumnRuleTop, kColumnRuleX, kColumnRuleBottom);
+}
+
+bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& surname,
+                 const QString& name, const QString& patronymic, const Clock& clock) {
+    w.Main();
+
+    // Header: program, author's page and address, then a rule across the page.
+    page.setFontSize(kHeaderSize);
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    page.print(info::authorSite());
+    page.setFontUnderline(false);
+    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
+    blankLine(page);
+
+    // The client.
+    page.setFontSize(kBodySize);
+    page.print(QStringLiteral(" Фамилия: ") + surname);
+    page.print(QStringLiteral("         Имя: ") + name);
+    page.print(QStringLiteral("Отчество: ") + patronymic);
+    blankLine(page);
+
+    // When the forecast was made, and for which date of birth.
+    const QDateTime now = clock ? clock() : QDateTime::currentDateTime();
+    page.setFontSize(kHeaderSize);
+    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(now) +
+               QStringLiteral(" | Дата рождения прогнозируемого человека: ") + w.dayText() +
+               QStringLiteral(" ") + w.monthText() + QStringLiteral(" ") + w.yearText() +
+               QStringLiteral("г."));
+    blankLine(page);
+    page.line(0, kLowerRuleY, page.scaleWidth(), kLowerRuleY);
+    blankLine(page);
+
+    page.setFontBold(true);
+    page.setFontSize(kBodySize);
+    page.print(QStringLiteral("Расчёт распределения жизненных сил по годам"));
+    page.setFontBold(false);
+    blankLine(page);
+
+    // The figures right of the graph.
+    page.setCurrentY(kFiguresY);
+    page.setCurrentX(kFiguresX);
+    page.print(QStringLiteral("Количество процентов счастья: ") + w.percentCaption());
+    blankLine(page);
+    page.setCurrentX(kFiguresX);
+    page.print(QStringLiteral("Максимальный уровень жизненных сил: ") + core::decimal(w.Mx()));
+    page.setCurrentX(kFiguresX);
+    page.print(QStringLiteral("Минимальный  уровень жизненных сил: ") + core::decimal(w.Mn()));
+    blankLine(page);
+
+    page.paintPicture(w.emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+
+    // Only the twentieth century's birth years get the aspect column. The
+    // levels are read here, before the graph pass below runs the calculation
+    // once more.
+    const double year = core::toDouble(w.yearText());
+    if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
+        PrintZn(w, page);
+    }
+
+    // The grid and the curve, drawn by the window onto this page. The window
+    // lets go of the page however the calculation ends.
+    page.setDrawWidth(kGraphPenWidth);
+    {
+        const PageLoan loan(w, page);
+        w.Maket(true);
+        w.rash(true);
+    }
+
+    // The digit axis, plain black, 9 at the top.
+    page.setCurrentY(kAxisStartY);
+    page.setCurrentX(kAxisX);
+    page.setFontSize(kBodySize);
+    for (int d = 9; d >= 0; --d) {
+        page.setCurrentX(kAxisX);
+        page.setCurrentY(page.currentY() + kAxisGap);
+        page.printNumber(d);
+    }
+
+    yearRows().YearRowDepth = Byte::of(0);
+    PrintYears(page, w.LenNumP(), core::toInt16(w.yearText()), Int16::of(kYearRowsY));
+
+    return page.endDoc();
+}
+
+}  // namespace print

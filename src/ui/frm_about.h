@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace platform {
+class MediaPlayer;
+class Services;
+}  // namespace platform
+
+namespace ui {
+
+// The About window: title, version, author, a text that scrolls up by itself
+// and a link to the program's page, with a tune playing while it is open. It
+// closes when the text has scrolled away or when the user clicks the window,
+// the frame of the text or the title.
+class FrmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    FrmAbout(platform::Services& services, platform::MediaPlayer& media, QWidget* parent = nullptr);
+    ~FrmAbout() override;
+
+    // Where the tune lies: the file "001.dat" in the given directory.
+    static QString mediaFile(const QString& directory);
+    // The information text that scrolls through the frame.
+    static QString infoText();
+
+    // The top of the scrolling text inside its frame, in twips.
+    int txtInfoTop() const { return txtInfoTopTw_; }
+
+    void done(int result) override;
+
+public slots:
+    // One step of the scroll, run by the window's timer every 100 ms.
+    void tick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void placeTxtInfo();
+
+    platform::Services& services_;
+    platform::MediaPlayer& media_;
+    QLabel* label1_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    QLabel* txtInfo_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    int txtInfoTopTw_;
+};
+
+}  // namespace ui

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/single_instance.h"
+
+using platform::SingleInstance;
+
+namespace {
+
+// A copy of the program, played by a small helper process that holds the lock.
+class Holder {
+public:
+    explicit Holder(const QString& lockFile) {
+        process_.setProgram(QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/zemtar_lock_holder"));
+        process_.setArguments({lockFile});
+        process_.start();
+    }
+    ~Holder() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+    bool waitLocked() {
+        while (!process_.canReadLine()) {
+            if (!process_.waitForReadyRead(10000)) {
+                return false;
+            }
+        }
+        return process_.readLine().trimmed() == "locked";
+    }
+    void kill() {
+        process_.kill();  // SIGKILL: no destructor runs, the lock file stays
+        process_.waitForFinished();
+    }
+    void finish() {
+        process_.closeWriteChannel();
+        process_.waitForFinished();
+    }
+    bool running() const { return process_.state() == QProcess::Running; }
+    qint64 pid() const { return process_.processId(); }
+
+private:
+    QProcess process_;
+};
+
+enum class Before {
+    Nothing,
+    LiveHolder,
+    LiveHolderOldLock,
+    SameProcessHolder,
+    KilledHolder,
+    FinishedHolder,
+    GarbageFile,
+    EmptyFile,
+};
+
+struct Case {
+    const char* name;
+    Before before;
+    bool anotherRunning;
+};
+
+class SingleInstanceCase : public testing::TestWithParam<Case> {};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST_P(SingleInstanceCase, RefusesOnlyALivingHolder) {
+    const Case& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zemtar.lock"));
+
+    std::unique_ptr<Holder> holder;
+    std::unique_ptr<SingleInstance> first;
+    switch (c.before) {
+        case Before::Nothing:
+            break;
+        case Before::LiveHolder:
+        case Before::LiveHolderOldLock:
+        case Before::KilledHolder:
+        case Before::FinishedHolder:
+            holder = std::make_unique<Holder>(path);
+            ASSERT_TRUE(holder->waitLocked());
+            break;
+        case Before::SameProcessHolder:
+            first = std::make_unique<SingleInstance>(path);
+            ASSERT_FALSE(first->anotherIsRunning());
+            break;
+        case Before::GarbageFile:
+            writeFile(path, QByteArray("\x01\xff not a lock \n\n\n", 16));
+            break;
+        case Before::EmptyFile:
+            writeFile(path, QByteArray());
+            break;
+    }
+    if (c.before == Before::LiveHolderOldLock) {
+        // A copy that has run for a day must not look abandoned.
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                     QFileDevice::FileModificationTime));
+    }
+    if (c.before == Before::KilledHolder) {
+        holder->kill();
+        ASSERT_TRUE(QFile::exists(path)) << "a killed holder leaves its lock file behind";
+    }
+    if (c.before == Before::FinishedHolder) {
+        holder->finish();
+    }
+
+    SingleInstance second(path);
+    EXPECT_EQ(second.anotherIsRunning(), c.anotherRunning);
+    EXPECT_EQ(second.holdsLock(), !c.anotherRunning);
+    EXPECT_EQ(second.anotherIsRunning(), c.anotherRunning) << "the answer is kept";
+
+    if (c.anotherRunning && holder) {
+        // The running copy is untouched: still alive and still the owner.
+        EXPECT_TRUE(holder->running());
+        qint64 pid = 0;
+        QString host, app;
+        ASSERT_TRUE(QLockFile(path).getLockInfo(&pid, &host, &app));
+        EXPECT_EQ(pid, holder->pid());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, SingleInstanceCase,
+    testing::Values(Case{"FirstCopy", Before::Nothing, false},
+                    Case{"SecondCopy", Before::LiveHolder, true},
+                    Case{"SecondCopyOfALongRunningOne", Before::LiveHolderOldLock, true},
+                    Case{"SecondHolderInOneProcess", Before::SameProcessHolder, true},
+                    Case{"AfterACopyWasKilled", Before::KilledHolder, false},
+                    Case{"AfterACopyEnded", Before::FinishedHolder, false},
+                    Case{"OverAGarbledLockFile", Before::GarbageFile, false},
+                    Case{"OverAnEmptyLockFile", Before::EmptyFile, false}),
+    [](const testing::TestParamInfo<Case>& p) { return p.param.name; });
+
+TEST(SingleInstance, ReleasesTheLockWhenItEnds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zemtar.lock"));
+    {
+        SingleInstance first(path);
+        ASSERT_FALSE(first.anotherIsRunning());
+        EXPECT_TRUE(QFile::exists(path));
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    SingleInstance next(path);
+    EXPECT_FALSE(next.anotherIsRunning());
+}
+
+TEST(SingleInstance, MakesAMissingDirectoryAndNeverBlocksOnAnUnusableOne) {
+    QTemporaryDir dir;
+    SingleInstance nested(dir.filePath(QStringLiteral("runtime/sub/zemtar.lock")));
+    EXPECT_FALSE(nested.anotherIsRunning());
+    EXPECT_TRUE(nested.holdsLock());
+
+    // A path under a plain file can hold no lock at all: the program still starts.
+    writeFile(dir.filePath(QStringLiteral("plain")), "x");
+    SingleInstance impossible(dir.filePath(QStringLiteral("plain/zemtar.lock")));
+    EXPECT_FALSE(impossible.anotherIsRunning());
+    EXPECT_FALSE(impossible.holdsLock());
+}
+
+TEST(SingleInstance, SecondStartShowsTheMessageAndEnds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zemtar.lock"));
+
+    SingleInstance first(path);
+    platform::RecordingServices firstServices;
+    EXPECT_FALSE(platform::refuseSecondInstance(first, firstServices));
+    EXPECT_TRUE(firstServices.messages.empty());
+
+    SingleInstance second(path);
+    platform::RecordingServices secondServices;
+    EXPECT_TRUE(platform::refuseSecondInstance(second, secondServices));
+    ASSERT_EQ(secondServices.messages.size(), 1u);
+    const platform::Message& m = secondServices.messages.front();
+    EXPECT_EQ(m.text, QStringLiteral("Программа уже запущена!"));
+    EXPECT_EQ(m.title, QStringLiteral("Zemtar-прогноз"));
+    EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(m.helpContext, 0) << "a single OK button, no Help";
+    EXPECT_TRUE(first.holdsLock());
+}
+
+}  // namespace

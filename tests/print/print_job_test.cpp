@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/program_info.h"
+#include "fake_source.h"
+#include "platform/services.h"
+#include "print/print_job.h"
+
+using print::PrintDelivery;
+
+namespace {
+
+QDateTime fixedClock() {
+    return {QDate(2026, 5, 1), QTime(9, 30, 0)};
+}
+
+// A delivery with no printer and a file chooser that answers as told.
+struct Desk {
+    platform::RecordingServices services;
+    FakeSource source;
+    QStringList asked;
+    QString answer;
+    PrintDelivery delivery{services};
+
+    Desk() {
+        delivery.setFindPrinter([] { return QPrinterInfo(); });
+        delivery.setClock(fixedClock);
+        delivery.setAskFileName([this](QWidget*, const QString& suggested) {
+            asked << suggested;
+            return answer;
+        });
+    }
+    PrintDelivery::Outcome run() { return delivery.run(source, "Иванова", "Мария", "Петровна"); }
+};
+
+}  // namespace
+
+TEST(PrintDelivery, WithoutPrinterAsksForAFileWithASuggestedName) {
+    Desk desk;
+    desk.run();
+    ASSERT_EQ(desk.asked.size(), 1);
+    EXPECT_EQ(QFileInfo(desk.asked[0]).fileName(), "Прогноз - Иванова - 2026-05-01.pdf");
+}
+
+TEST(PrintDelivery, CancelledChoiceDoesNothingAndSaysNothing) {
+    Desk desk;
+    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Cancelled);
+    EXPECT_TRUE(desk.services.messages.empty());
+    EXPECT_TRUE(desk.source.calls.isEmpty());
+}
+
+TEST(PrintDelivery, SavesTheChosenFile) {
+    QTemporaryDir dir;
+    Desk desk;
+    desk.answer = dir.filePath("отчёт.pdf");
+    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Saved);
+    EXPECT_TRUE(desk.services.messages.empty());
+    QFile saved(desk.answer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(5) == "%PDF-");
+}
+
+TEST(PrintDelivery, UnwritableFileIsOneRussianMessageAndAFailure) {
+    QTemporaryDir dir;
+    Desk desk;
+    desk.answer = dir.filePath("нет такой папки/отчёт.pdf");
+    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
+    ASSERT_EQ(desk.services.messages.size(), 1u);
+    const platform::Message& m = desk.services.messages[0];
+    EXPECT_TRUE(m.text.startsWith("Не удалось сохранить отчёт в файл «")) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(desk.answer)));
+    EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(m.title, info::programName());
+    EXPECT_FALSE(QFileInfo::exists(desk.answer));
+}
+
+TEST(PrintDelivery, StoppedCalculationIsAMessageNotAFile) {
+    QTemporaryDir dir;
+    Desk desk;
+    desk.answer = dir.filePath("отчёт.pdf");
+    desk.source.stopInMain = true;
+    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
+    ASSERT_EQ(desk.services.messages.size(), 1u);
+    EXPECT_TRUE(desk.services.messages[0].text.contains("Несоответствие типа"));
+    EXPECT_FALSE(QFileInfo::exists(desk.answer));
+}
+
+TEST(SuggestedPdfPath, SurnameBecomesASafeFileName) {
+    const QDate day(2026, 5, 1);
+    const struct {
+        const char* surname;
+        const char* file;
+    } cases[] = {
+        {"Иванова", "Прогноз - Иванова - 2026-05-01.pdf"},
+        {"", "Прогноз - 2026-05-01.pdf"},
+        {"   ", "Прогноз - 2026-05-01.pdf"},
+        {" Ива/нова:*", "Прогноз - Ива_нова__ - 2026-05-01.pdf"},
+        {"../..", "Прогноз - .._.. - 2026-05-01.pdf"},
+    };
+    for (const auto& c : cases) {
+        const QString path = print::suggestedPdfPath(QString::fromUtf8(c.surname), day);
+        EXPECT_EQ(QFileInfo(path).fileName(), QString::fromUtf8(c.file));
+        EXPECT_TRUE(QFileInfo(QFileInfo(path).absolutePath()).isDir());
+    }
+}
+
+// The whole page through a real PDF file, read back as text. Set
+// ZEMTAR_REPORT_PDF to a path to keep the file and look at it.
+TEST(PrintReportToPdf, PageReadsBackAsText) {
+    QTemporaryDir dir;
+    const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
+    const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
+    FakeSource source;
+    source.day = "23";
+    source.monthIndex = 7;
+    source.year = "1975";
+    source.captions = {"2", "1", "3", "1", "2", "1", "1", "3", "2"};
+    source.shown.fill(true);
+    ASSERT_TRUE(print::printReportToPdf(source, path, "Иванова", "Мария", "Петровна", fixedClock));
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    ASSERT_EQ(pdftotext.exitCode(), 0);
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList expected = {
+        "\"Zemtar - Прогноз\" Версия 1.4 - " + info::yearAndAuthor(),
+        info::authorSite(),
+        "E-Mail: " + info::authorEmail(),
+        "Фамилия: Иванова",
+        "Имя: Мария",
+        "Отчество: Петровна",
+        "Дата рождения прогнозируемого человека: 23 Август 1975г.",
+        "Расчёт распределения жизненных сил по годам",
+        "Количество процентов счастья: 72%",
+        "Максимальный уровень жизненных сил: 8",
+        "Минимальный уровень жизненных сил: 0",
+        "Уровень биополя - 28%",
+        "Судьба - 75%",
+        "1975 1976 1977 1978 1979 1980 1981",
+        "2073 2074 2075 2076 2077 2078 2079",
+    };
+    QString flat = text;
+    flat.replace(QRegularExpression("[ \\t]+"), " ");
+    for (const QString& line : expected) {
+        QString wanted = line;
+        wanted.replace(QRegularExpression("[ \\t]+"), " ");
+        EXPECT_TRUE(flat.contains(wanted)) << line.toStdString() << "\n---\n" << text.toStdString();
+    }
+    EXPECT_FALSE(flat.contains("2080"));
+}
+
+TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
+    QTemporaryDir dir;
+    FakeSource source;
+    EXPECT_FALSE(print::printReportToPdf(source, dir.filePath("нет/отчёт.pdf"), "", "", ""));
+}
