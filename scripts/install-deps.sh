@@ -9,7 +9,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xdotool imagemagick poppler-utils
+    xvfb xdotool imagemagick poppler-utils libx11-dev
     clang libclang-rt-14-dev
 )
 
