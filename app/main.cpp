@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
 #include "ui/frm_main.h"
@@ -15,7 +16,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    platform::QtMediaPlayer media;  // the About window's tune
     ui::FrmMain window(services);
+    window.setMediaPlayer(&media);
     window.show();
     return QApplication::exec();
 }

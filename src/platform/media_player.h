@@ -21,7 +21,8 @@ public:
 
 // Qt Multimedia behind the interface. Each play makes a fresh player and its
 // audio output, and stop lets them go, so a program that never plays loads no
-// media backend.
+// media backend. It lives in the library zemtar_media, so that programs that
+// never play do not load Qt Multimedia at all.
 class QtMediaPlayer : public MediaPlayer {
 public:
     QtMediaPlayer();
@@ -39,6 +40,15 @@ public:
 private:
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;
+};
+
+// Plays nothing: for windows that never make a sound (the command-line
+// companion) and the default of the main window until it is given a player.
+class SilentMediaPlayer : public MediaPlayer {
+public:
+    void play(const QString& /*path*/) override {}
+    void stop() override {}
+    bool isPlaying() const override { return false; }
 };
 
 // Keeps every request and plays nothing.

@@ -74,7 +74,8 @@ public:
     void RashNow();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
 
-    // The player of the About window's tune; the window's own Qt player by default.
+    // The player of the About window's tune; silent until the program gives it
+    // one (the program gives it the Qt player).
     void setMediaPlayer(platform::MediaPlayer* player) { media_ = player; }
 
     // Runs a handler so that a failed calculation becomes a message and the
@@ -136,7 +137,7 @@ private:
     platform::PrinterPage* printer_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;
-    platform::QtMediaPlayer ownMedia_;
+    platform::SilentMediaPlayer ownMedia_;
     platform::MediaPlayer* media_ = &ownMedia_;
 };
 
