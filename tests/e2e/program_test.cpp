@@ -110,7 +110,7 @@ protected:
 
 TEST_F(ProgramTest, StartsWithItsTitleAClientAreaOf505By487AndNoCurve) {
     auto program = start();
-    const XWindow w = desktop_.waitForWindow(program->pid());
+    const XWindow w = desktop_.waitForWindow(*program);
     EXPECT_EQ(w.title, kTitle);
 
     QImage shot;
@@ -136,7 +136,7 @@ TEST_F(ProgramTest, StartsWithItsTitleAClientAreaOf505By487AndNoCurve) {
 
 TEST_F(ProgramTest, KeyboardDateAndF9DrawTheForecast) {
     auto program = start();
-    const XWindow w = desktop_.waitForWindow(program->pid());
+    const XWindow w = desktop_.waitForWindow(*program);
     QImage shot;
     const QPoint origin = waitForClientArea(w, shot);
 
@@ -193,12 +193,12 @@ TEST_F(ProgramTest, KeyboardDateAndF9DrawTheForecast) {
 
 TEST_F(ProgramTest, SecondStartShowsItsMessageAndEndsWhileTheFirstRuns) {
     auto first = start();
-    const XWindow main = desktop_.waitForWindow(first->pid());
+    const XWindow main = desktop_.waitForWindow(*first);
     QImage shot;
     waitForClientArea(main, shot);
 
     auto second = start();
-    const XWindow message = desktop_.waitForWindow(second->pid());
+    const XWindow message = desktop_.waitForWindow(*second);
     EXPECT_EQ(message.title, QStringLiteral("Zemtar-прогноз"));
     EXPECT_NE(message.title, kTitle) << "the second copy opened a main window of its own";
 
@@ -216,7 +216,7 @@ TEST_F(ProgramTest, SecondStartShowsItsMessageAndEndsWhileTheFirstRuns) {
 
 TEST_F(ProgramTest, ClosingTheWindowEndsTheProgramWithStatusZero) {
     auto program = start();
-    const XWindow w = desktop_.waitForWindow(program->pid());
+    const XWindow w = desktop_.waitForWindow(*program);
     QImage shot;
     waitForClientArea(w, shot);
 

@@ -69,11 +69,15 @@ QByteArray run(const QString& program, const QStringList& args, const QString& d
 
 XServer::XServer() {
     // Xvfb picks the first free display number itself and writes it to the
-    // descriptor given: here its standard output.
+    // descriptor given: here its standard output. Without -noreset the server
+    // starts afresh whenever its last client leaves, and drops the connections
+    // that arrive meanwhile: a program started just after another ended would
+    // then fail to open the display now and then.
     process_.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                     QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"),
-                    QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                    QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                    QStringLiteral("-noreset")});
     if (!process_.waitForStarted(10000)) {
         throw Failure(QStringLiteral("Xvfb did not start (%1); is it installed?")
                           .arg(process_.errorString()));
@@ -122,11 +126,21 @@ Program::~Program() {
     }
 }
 
+bool Program::running() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.waitForFinished(0);
+    }
+    return process_.state() != QProcess::NotRunning;
+}
+
 bool Program::waitForExit(int timeoutMs) {
     return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
 }
 
 QString Program::output() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.waitForReadyRead(0);
+    }
     log_ += QString::fromLocal8Bit(process_.readAll());
     return log_;
 }
@@ -144,7 +158,8 @@ std::vector<XWindow> Desktop::windowsOf(qint64 pid) const {
     return result;
 }
 
-XWindow Desktop::waitForWindow(qint64 pid, int timeoutMs) const {
+XWindow Desktop::waitForWindow(Program& program, int timeoutMs) const {
+    const qint64 pid = program.pid();
     QElapsedTimer clock;
     clock.start();
     do {
@@ -152,9 +167,18 @@ XWindow Desktop::waitForWindow(qint64 pid, int timeoutMs) const {
         if (!windows.empty()) {
             return windows.front();
         }
+        if (!program.running()) {
+            throw Failure(QStringLiteral("the program ended with status %1 before it showed a "
+                                         "window: %2")
+                              .arg(program.exitCode())
+                              .arg(program.output()));
+        }
         pause(200);
     } while (clock.elapsed() < timeoutMs);
-    throw Failure(QStringLiteral("no window of process %1 within %2 ms").arg(pid).arg(timeoutMs));
+    throw Failure(QStringLiteral("no window of process %1 within %2 ms; it wrote: %3")
+                      .arg(pid)
+                      .arg(timeoutMs)
+                      .arg(program.output()));
 }
 
 XWindow Desktop::describe(unsigned long id) const {

@@ -60,7 +60,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     qint64 pid() const { return process_.processId(); }
-    bool running() const { return process_.state() != QProcess::NotRunning; }
+    // Without an event loop QProcess learns of the end only when asked.
+    bool running();
     // Waits for the end; false when it is still running after timeoutMs.
     bool waitForExit(int timeoutMs);
     QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
@@ -76,8 +77,9 @@ class Desktop {
 public:
     explicit Desktop(QString display) : display_(std::move(display)) {}
 
-    // The first visible window of the process, waited for up to timeoutMs.
-    XWindow waitForWindow(qint64 pid, int timeoutMs = 20000) const;
+    // The first visible window of the program, waited for up to timeoutMs;
+    // throws at once if the program ends before it shows one.
+    XWindow waitForWindow(Program& program, int timeoutMs = 20000) const;
     // Visible windows of the process now; empty when there are none.
     std::vector<XWindow> windowsOf(qint64 pid) const;
     XWindow describe(unsigned long id) const;
