@@ -154,13 +154,18 @@ bool printReportToPdf(ReportSource& w, const QString& path, const QString& surna
     return PrintReport(w, page, surname, name, patronymic, clock);
 }
 
-void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services) {
+void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services,
+                     const std::function<void(PrintDelivery&)>& setup) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner,
                   [&](const QString& surname, const QString& name, const QString& patronymic) {
                       // Messages and the file chooser stand over the dialog, which stays
                       // open while the report is made.
-                      PrintDelivery(services, dialog).run(w, surname, name, patronymic);
+                      PrintDelivery delivery(services, dialog);
+                      if (setup) {
+                          setup(delivery);
+                      }
+                      delivery.run(w, surname, name, patronymic);
                   });
     dialog = &frmPrn;
     frmPrn.exec();

@@ -66,8 +66,9 @@ bool printReportToPdf(ReportSource& w, const QString& path, const QString& surna
                       const QString& name, const QString& patronymic, const Clock& clock = {});
 
 // The print command: opens a fresh client dialog over the owner and, on
-// "Печать", prints the report through a PrintDelivery. Returns when the dialog
-// has closed.
-void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services);
+// "Печать", prints the report through a PrintDelivery, which setup may adjust
+// (where the page goes). Returns when the dialog has closed.
+void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services,
+                     const std::function<void(PrintDelivery&)>& setup = {});
 
 }  // namespace print

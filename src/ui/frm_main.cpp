@@ -245,7 +245,7 @@ void FrmMain::buildCommands() {
     connect(CmdPrint, &QPushButton::clicked, this, [this] {
         guarded([this] {
             Main();
-            print::showPrintDialog(this, *this, services_);
+            print::showPrintDialog(this, *this, services_, printSetup_);
         });
     });
 
@@ -284,8 +284,9 @@ void FrmMain::buildMenus() {
     mHelp->addSeparator();
     mpAbout = mHelp->addAction(QStringLiteral("&О программе"));
 
-    connect(mpPrint, &QAction::triggered, this,
-            [this] { guarded([this] { print::showPrintDialog(this, *this, services_); }); });
+    connect(mpPrint, &QAction::triggered, this, [this] {
+        guarded([this] { print::showPrintDialog(this, *this, services_, printSetup_); });
+    });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
     connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
     connect(mpAbout, &QAction::triggered, this,

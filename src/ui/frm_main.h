@@ -20,6 +20,7 @@
 #include "platform/services.h"
 #include "platform/shapes.h"
 #include "platform/window_surface.h"
+#include "print/print_job.h"
 #include "print/report_source.h"
 
 namespace aspects {
@@ -73,6 +74,11 @@ public:
     // Calculation for today's date, from the injectable clock.
     void RashNow();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+
+    // Adjusts every print delivery before it runs (where the page goes).
+    void setPrintSetup(std::function<void(print::PrintDelivery&)> setup) {
+        printSetup_ = std::move(setup);
+    }
 
     // The player of the About window's tune; silent until the program gives it
     // one (the program gives it the Qt player).
@@ -137,6 +143,7 @@ private:
     platform::PrinterPage* printer_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;
+    std::function<void(print::PrintDelivery&)> printSetup_;
     platform::SilentMediaPlayer ownMedia_;
     platform::MediaPlayer* media_ = &ownMedia_;
 };

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/controls.h"
 
@@ -214,4 +215,22 @@ TEST(Layout, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(w.TxtYear->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST(Menus, AboutOpensModallyAndPlaysTheTune) {
+    WindowFixture f;
+    platform::RecordingMediaPlayer media;
+    f.window->setMediaPlayer(&media);
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            opened = QString::fromLatin1(about->metaObject()->className());
+            about->close();
+        }
+    });
+    f.window->mpAbout->trigger();
+    EXPECT_EQ(opened, QStringLiteral("ui::FrmAbout"));
+    ASSERT_EQ(media.played.size(), 1u);
+    EXPECT_TRUE(media.played[0].endsWith(QStringLiteral("/001.dat")));
+    EXPECT_FALSE(media.playing);
 }
