@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <array>
 
+#include "platform/colors.h"
 #include "platform/units.h"
 
 namespace aspects {
@@ -125,8 +126,8 @@ inline constexpr std::array<BonusLine, kBonusLineCount> kBonusLines{{
 inline constexpr platform::RectTw kFrame2{4770, 90, 2070, 1815};
 inline constexpr platform::RectTw kShape2{60, 90, 1845, 1695};
 
-inline constexpr QColor kWindowColour{195, 217, 249};
-inline constexpr QColor kShapeBorder{128, 128, 255};
+inline constexpr QColor kWindowColour = platform::kMainWindowColor;
+inline constexpr QColor kShapeBorder = platform::kFrameBorderColor;
 inline constexpr int kShapeBorderPx = 3;
 inline constexpr QColor kCircleBorder = platform::fromBgr(0x609060);
 inline constexpr int kCircleBorderPx = 3;

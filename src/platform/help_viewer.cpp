@@ -1,5 +1,7 @@
 #include "platform/help_viewer.h"
 
+#include "platform/colors.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QDir>
@@ -33,9 +35,9 @@ constexpr std::pair<int, const char*> kTopics[] = {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 600;
-constexpr int kGap = 8;          // between the owner's frame and the help window
-constexpr int kTextMargin = 14;  // around the text, in pixels
-constexpr QColor kBandColour(195, 217, 249);
+constexpr int kGap = 8;                           // between the owner's frame and the help window
+constexpr int kTextMargin = 14;                   // around the text, in pixels
+constexpr QColor kBandColour = kMainWindowColor;  // the main window's colour
 
 QPointer<HelpViewer>& theViewer() {
     static QPointer<HelpViewer> viewer;

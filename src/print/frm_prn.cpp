@@ -3,13 +3,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <array>
 
+#include "platform/face_button.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 
@@ -25,7 +24,6 @@ constexpr int kClientHeight = 2070;
 
 const QColor kBackground(224, 224, 224);
 const QColor kEntryText(0, 128, 0);
-const QColor kButtonFace(192, 192, 255);
 
 struct FontChoice {
     Face face;
@@ -65,53 +63,6 @@ constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455,
 QFont boldFont(FontChoice choice) {
     return platform::uiFont(choice.face, choice.points, true);
 }
-
-// A push button painted in its own face colour with a raised edge, sunk while
-// pressed; the default button wears a dark outer frame, the focused one a
-// dotted focus frame.
-class FaceButton : public QPushButton {
-public:
-    FaceButton(QWidget* parent, const ButtonPlace& place) : QPushButton(parent) {
-        setObjectName(QString::fromLatin1(place.objectName));
-        setText(QString::fromUtf8(place.text));
-        setGeometry(place.geometry.toPx());
-        setFont(boldFont(kButtonFont));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        QRect r = rect();
-        if (isDefault()) {
-            painter.setPen(Qt::black);
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
-            r.adjust(1, 1, -1, -1);
-        }
-        painter.fillRect(r, kButtonFace);
-        const bool sunk = isDown();
-        const QColor light = sunk ? kButtonFace.darker(160) : Qt::white;
-        const QColor dark = sunk ? Qt::white : kButtonFace.darker(160);
-        painter.setPen(light);
-        painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
-        painter.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
-        painter.setPen(dark);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-
-        const QRect textArea = r.adjusted(3, 3, -3, -3).translated(sunk ? QPoint(1, 1) : QPoint());
-        painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
-                                   : palette().color(QPalette::Disabled, QPalette::ButtonText));
-        painter.setFont(font());
-        painter.drawText(textArea, Qt::AlignCenter, text());
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = textArea.adjusted(1, 1, -1, -1);
-            focus.backgroundColor = kButtonFace;
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-        }
-    }
-};
 
 QLineEdit* makeEntry(QWidget* parent, const EntryPlace& place) {
     auto* entry = new QLineEdit(parent);
@@ -163,8 +114,12 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     txtFam_ = makeEntry(this, kTxtFam);
     txtName_ = makeEntry(this, kTxtName);
     txtOth_ = makeEntry(this, kTxtOth);
-    cmdPrintReal_ = new FaceButton(this, kCmdPrintReal);
-    cmdCancel_ = new FaceButton(this, kCmdCancel);
+    for (auto [button, place] :
+         {std::pair{&cmdPrintReal_, kCmdPrintReal}, std::pair{&cmdCancel_, kCmdCancel}}) {
+        *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,
+                                           boldFont(kButtonFont));
+        (*button)->setObjectName(QString::fromLatin1(place.objectName));
+    }
     cmdPrintReal_->setDefault(true);
 
     setTabOrder(txtFam_, txtName_);

@@ -18,6 +18,7 @@
 #include "core/numeric.h"
 #include "core/program_info.h"
 #include "platform/controls.h"
+#include "platform/face_button.h"
 #include "platform/fonts.h"
 #include "platform/printer_page.h"
 #include "platform/units.h"
@@ -33,12 +34,10 @@ namespace {
 using platform::Face;
 using platform::RectTw;
 
-const QColor kWindowColor(195, 217, 249);
-const QColor kFrameBorder(128, 128, 255);
+const QColor kWindowColor = platform::kMainWindowColor;
 const QColor kAxisColor = platform::fromBgr(0xC00000);
 const QColor kYearColor(0, 64, 0);
 const QColor kInputColor(0, 255, 0);
-const QColor kButtonColor(192, 192, 255);
 const QColor kLinkColor = platform::fromBgr(0xFF8080);
 const QColor kLinkHoverColor = platform::fromBgr(0xFF0000);
 
@@ -76,6 +75,9 @@ constexpr RectTw kCmdPusk{4230, 4800, 3045, 495};
 constexpr RectTw kCmdPrint{4230, 5520, 3045, 495};
 constexpr RectTw kLblUrl{4470, 6390, 2625, 240};
 constexpr RectTw kImage1{3990, 660, 705, 705};
+
+// The year box's text at start, and what an out-of-range year turns back into.
+const QString kDefaultYear = QStringLiteral("1990");
 
 const char* const kMonths[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
                                  "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
@@ -151,7 +153,7 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::buildGraphArea() {
     Shape1 = new platform::OutlineShape(surface_, platform::OutlineShape::Kind::Rectangle, kShape1,
-                                        kFrameBorder, 3);
+                                        platform::kFrameBorderColor, 3);
     const QFont axisFont = platform::uiFont(Face::MsSansSerif, 9.75, true);
     for (int d = 0; d <= 9; ++d) {
         QLabel* l = makeLabel(surface_, QString::number(d),
@@ -207,7 +209,7 @@ void FrmMain::buildDateArea() {
         combo->setStyleSheet(inputStyle("QComboBox"));
         combo->setMaxVisibleItems(12);
     }
-    TxtYear = new QLineEdit(QStringLiteral("1990"), Frame1);
+    TxtYear = new QLineEdit(kDefaultYear, Frame1);
     TxtYear->setObjectName(QStringLiteral("TxtYear"));
     TxtYear->setAccessibleName(QStringLiteral("Год рождения"));
     TxtYear->setGeometry(kTxtYear.toPx());
@@ -224,12 +226,7 @@ void FrmMain::buildDateArea() {
 void FrmMain::buildCommands() {
     const QFont font = platform::uiFont(Face::Verdana, 9.75, true);
     auto makeButton = [&](const QString& text, RectTw r) {
-        auto* b = new QPushButton(text, surface_);
-        b->setGeometry(r.toPx());
-        b->setFont(font);
-        QPalette p = b->palette();
-        p.setColor(QPalette::Button, kButtonColor);
-        b->setPalette(p);
+        auto* b = new platform::FaceButton(surface_, text, r, font);
         b->setAutoDefault(false);
         return b;
     };
@@ -309,13 +306,15 @@ void FrmMain::checkYear() {
     // An out-of-range number is put back to the default year; text that is
     // not a number is left for the calculation to refuse.
     if (!text.isEmpty() && core::isNumeric(text)) {
+        bool inRange = false;
         try {
             const double year = core::toDouble(text);
-            if (year < 1 || year > 9999) {
-                TxtYear->setText(QStringLiteral("1990"));
-            }
+            inRange = year >= 1 && year <= 9999;
         } catch (const core::RuntimeError&) {
-            TxtYear->setText(QStringLiteral("1990"));
+            // An exponent too large for a number is out of range as well.
+        }
+        if (!inRange) {
+            TxtYear->setText(kDefaultYear);
         }
     }
     PrInf();
