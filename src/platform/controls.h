@@ -19,12 +19,4 @@ inline QColor foreColor(const QWidget* w) {
     return w->palette().color(QPalette::WindowText);
 }
 
-// Background painted in one colour, as a control's back colour.
-inline void setBackColor(QWidget* w, const QColor& color, QPalette::ColorRole role) {
-    QPalette p = w->palette();
-    p.setColor(role, color);
-    w->setPalette(p);
-    w->setAutoFillBackground(role == QPalette::Window);
-}
-
 }  // namespace platform

@@ -14,11 +14,6 @@ double PrinterPage::lineHeight() const {
     return QFontMetricsF(twipFont(printerFamily(), fontSize_, bold_, underline_)).height();
 }
 
-double PrinterPage::textWidth(const QString& text) const {
-    return QFontMetricsF(twipFont(printerFamily(), fontSize_, bold_, underline_))
-        .horizontalAdvance(text);
-}
-
 void PrinterPage::print(const QString& text) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;

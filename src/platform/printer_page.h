@@ -37,8 +37,6 @@ public:
 
     // Height of one line of the current font, twips.
     double lineHeight() const;
-    // Width of a text in the current font, twips.
-    double textWidth(const QString& text) const;
 
     // Prints one line at the cursor; the cursor then stands at X = 0, one line lower.
     void print(const QString& text);
