@@ -188,7 +188,7 @@ int main(int argc, char* argv[]) {
             printErr(services.messages.back().text + u'\n');
             return kExitRefused;
         } catch (const core::RuntimeError& e) {
-            printErr(QStringLiteral("Расчёт остановлен: %1.\n").arg(e.russianMessage()));
+            printErr(e.stoppedMessage() + u'\n');
             return kExitRefused;
         }
     }

@@ -21,6 +21,11 @@ public:
                                        : QStringLiteral("Несоответствие типа");
     }
 
+    // What the user is told: "Расчёт остановлен: Переполнение."
+    QString stoppedMessage() const {
+        return QStringLiteral("Расчёт остановлен: ") + russianMessage() + u'.';
+    }
+
 private:
     Kind kind_;
 };

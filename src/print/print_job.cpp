@@ -94,8 +94,7 @@ PrintDelivery::Outcome PrintDelivery::run(ReportSource& w, const QString& surnam
         // The calculation has shown its own message; nothing is printed.
         return Outcome::Failed;
     } catch (const core::RuntimeError& error) {
-        fail(QStringLiteral("Расчёт остановлен: ") + error.russianMessage() +
-             QStringLiteral(". Отчёт не напечатан."));
+        fail(error.stoppedMessage() + QStringLiteral(" Отчёт не напечатан."));
         return Outcome::Failed;
     }
 }

@@ -406,8 +406,8 @@ void FrmMain::guarded(const std::function<void()>& handler) {
     } catch (const core::InputRefused&) {
         // Already told.
     } catch (const core::RuntimeError& e) {
-        services_.message(this, {QStringLiteral("Расчёт остановлен: %1.").arg(e.russianMessage()),
-                                 info::programName(), platform::MessageIcon::Critical, 0});
+        services_.message(
+            this, {e.stoppedMessage(), info::programName(), platform::MessageIcon::Critical, 0});
     } catch (const std::exception& e) {
         services_.message(this, {QStringLiteral("Расчёт остановлен из-за внутренней ошибки: %1.")
                                      .arg(QString::fromLocal8Bit(e.what())),
