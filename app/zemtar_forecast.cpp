@@ -1,19 +1,31 @@
-// zemtar-forecast: the forecast for scripts and batch users. It drives the real
-// main window without showing it and reports what the window then shows.
+// zemtar-forecast: the forecast for scripts and batch users. Text and JSON come
+// straight from the calculation, with no window and no application object; the
+// window is built only for --png and the printed page only for --pdf.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QFile>
 #include <QImage>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <optional>
+#include <variant>
 
+#include "core/forecast.h"
+#include "core/forecast_text.h"
+#include "core/program_info.h"
+#include "platform/page_output.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
-#include "ui/readback.h"
 
 namespace {
 
@@ -23,9 +35,15 @@ constexpr int kExitRefused = 2;
 // Qt maps PNG "quality" 80 to zlib compression level 1.
 constexpr int kPngFastQuality = 80;
 
+// The client dialog's limits on the three names.
+constexpr int kSurnameMax = 25;
+constexpr int kNameMax = 20;
+constexpr int kPatronymicMax = 25;
+
 const char* const kUsage =
     "Использование: zemtar-forecast [--json] [--png ФАЙЛ] [--pdf ФАЙЛ [--surname ФАМИЛИЯ]\n"
     "                               [--name ИМЯ] [--patronymic ОТЧЕСТВО]] ДЕНЬ МЕСЯЦ ГОД\n"
+    "       zemtar-forecast --batch [ФАЙЛ]\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
     "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
@@ -33,175 +51,356 @@ const char* const kUsage =
     "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
     "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
     "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
-    "Код возврата: 0 — прогноз готов, 2 — окно не приняло данные (текст сообщения\n"
+    "  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД) из файла\n"
+    "                или со стандартного ввода (- или без ФАЙЛА) и вывести по объекту\n"
+    "                JSON на строку\n"
+    "  -h, --help    показать эту справку\n"
+    "  -v, --version показать версию\n"
+    "Код возврата: 0 — прогноз готов, 2 — данные не приняты (текст сообщения\n"
     "в потоке ошибок), 1 — ошибка в параметрах или файл не записан.\n";
+
+struct Problem {
+    int exitCode;
+    QString text;
+};
 
 struct Options {
     bool json = false;
+    bool batch = false;
     QString png;
     QString pdf;
     QString surname;
     QString name;
     QString patronymic;
     QStringList positional;
+    bool pdfGiven = false;
+    bool pngGiven = false;
 };
 
+// Everything written to the standard streams goes through these, so that a
+// failed write (a full disk, a closed pipe) is noticed.
+bool writeOut(const QByteArray& bytes) {
+    return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+           static_cast<std::size_t>(bytes.size());
+}
+
 void printErr(const QString& text) {
-    QTextStream err(stderr);
-    err << text;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
-int usage(const QString& problem) {
-    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
-    return kExitUsage;
-}
-
-std::optional<Options> parse(const QStringList& args, QString& problem) {
-    Options o;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--json")) {
-            o.json = true;
-        } else if (QString* value = a == QLatin1String("--png")          ? &o.png
-                                    : a == QLatin1String("--pdf")        ? &o.pdf
-                                    : a == QLatin1String("--surname")    ? &o.surname
-                                    : a == QLatin1String("--name")       ? &o.name
-                                    : a == QLatin1String("--patronymic") ? &o.patronymic
-                                                                         : nullptr) {
-            if (++i >= args.size()) {
-                problem = QStringLiteral("После %1 нужно значение.").arg(a);
-                return std::nullopt;
-            }
-            *value = args[i];
-        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
-            problem = QStringLiteral("Неизвестный параметр: %1").arg(a);
-            return std::nullopt;
-        } else {
-            o.positional << a;
-        }
-    }
-    if (o.positional.size() != 3) {
-        problem = QStringLiteral("Нужны три значения: день, месяц и год.");
-        return std::nullopt;
-    }
-    return o;
-}
-
-int dayIndex(const QString& text) {
-    bool ok = false;
-    const int day = text.toInt(&ok);
-    return ok && day >= 1 && day <= 31 ? day - 1 : -1;
-}
-
-int monthIndex(const QString& text, const QComboBox& months) {
-    bool ok = false;
-    const int m = text.toInt(&ok);
-    if (ok) {
-        return m >= 1 && m <= 12 ? m - 1 : -1;
-    }
-    for (int i = 0; i < months.count(); ++i) {
-        if (months.itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return -1;
-}
+// Qt's own warnings (a missing runtime folder, fonts) are not the program's
+// messages: standard error carries only what the program has to say.
+void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // Ends the program once everything is written. Taking the window and Qt apart
 // again would cost about as long as the calculation and drawing together, and
 // the system frees the memory at once. Sanitizer builds take everything apart,
 // so that the leak check sees the whole program.
 int finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printErr(QStringLiteral("Не удалось записать в стандартный вывод: %1\n")
+                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        status = kExitUsage;
+    }
+    std::fflush(stderr);
 #if defined(__SANITIZE_ADDRESS__)
     return status;
 #else
-    std::fflush(stdout);
-    std::fflush(stderr);
     std::_Exit(status);
 #endif
+}
+
+int usage(const QString& problem) {
+    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
+    return finish(kExitUsage);
+}
+
+// A text like "-5" or "-.5" is a year, not an option.
+bool looksNegativeNumber(const QString& arg) {
+    return arg.size() > 1 && arg.front() == u'-' &&
+           (arg.at(1).isDigit() || arg.at(1) == u'.' || arg.at(1) == u',');
+}
+
+std::variant<Options, Problem> parse(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption batch(QStringLiteral("batch"), QString());
+    const QCommandLineOption png(QStringLiteral("png"), QString(), QStringLiteral("file"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("file"));
+    const QCommandLineOption surname(QStringLiteral("surname"), QString(), QStringLiteral("s"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("n"));
+    const QCommandLineOption patronymic(QStringLiteral("patronymic"), QString(),
+                                        QStringLiteral("p"));
+    parser.addOptions({help, version, json, batch, png, pdf, surname, name, patronymic});
+
+    // Negative years stand in the list of values; the parser would take them
+    // for options, so they wait behind a placeholder.
+    QStringList forParser;
+    QStringList negatives;
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (i > 0 && !optionsEnded && looksNegativeNumber(a)) {
+            forParser << QStringLiteral("\x01%1").arg(negatives.size());
+            negatives << a;
+            continue;
+        }
+        optionsEnded = optionsEnded || a == QLatin1String("--");
+        forParser << a;
+    }
+    if (!parser.parse(forParser)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            // Name the argument as it was typed ("-platform", not "p").
+            for (const QString& a : args.mid(1)) {
+                if (a.startsWith(u'-') && a.contains(unknown.constFirst())) {
+                    return Problem{kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(a)};
+                }
+            }
+            return Problem{kExitUsage,
+                           QStringLiteral("Неизвестный параметр: %1").arg(unknown.constFirst())};
+        }
+        return Problem{kExitUsage,
+                       QStringLiteral("После %1 нужно значение.").arg(args.constLast())};
+    }
+    if (parser.isSet(help)) {
+        writeOut(QByteArray(kUsage));
+        return Problem{kExitForecast, QString()};
+    }
+    if (parser.isSet(version)) {
+        writeOut(QStringLiteral("zemtar-forecast %1\n").arg(info::version()).toUtf8());
+        return Problem{kExitForecast, QString()};
+    }
+
+    Options o;
+    o.json = parser.isSet(json);
+    o.batch = parser.isSet(batch);
+    o.pngGiven = parser.isSet(png);
+    o.pdfGiven = parser.isSet(pdf);
+    o.png = parser.value(png);
+    o.pdf = parser.value(pdf);
+    o.surname = parser.value(surname);
+    o.name = parser.value(name);
+    o.patronymic = parser.value(patronymic);
+    for (QString p : parser.positionalArguments()) {
+        if (p.startsWith(u'\x01')) {
+            p = negatives.value(p.mid(1).toInt());
+        }
+        o.positional << p;
+    }
+
+    if ((o.pngGiven && o.png.isEmpty()) || (o.pdfGiven && o.pdf.isEmpty())) {
+        return Problem{kExitUsage,
+                       QStringLiteral("Имя файла после %1 не может быть пустым.")
+                           .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
+                                                              : QStringLiteral("--pdf"))};
+    }
+    const struct {
+        const QString& text;
+        int max;
+        const char* what;
+    } names[] = {{o.surname, kSurnameMax, "Фамилия"},
+                 {o.name, kNameMax, "Имя"},
+                 {o.patronymic, kPatronymicMax, "Отчество"}};
+    for (const auto& n : names) {
+        if (n.text.size() > n.max) {
+            return Problem{kExitUsage, QStringLiteral("%1 длиннее %2 символов.")
+                                           .arg(QString::fromUtf8(n.what))
+                                           .arg(n.max)};
+        }
+    }
+    if (o.batch) {
+        if (o.pngGiven || o.pdfGiven || o.positional.size() > 1) {
+            return Problem{kExitUsage,
+                           QStringLiteral("С --batch можно указать только файл с датами.")};
+        }
+    } else if (o.positional.size() != 3) {
+        return Problem{kExitUsage, QStringLiteral("Нужны три значения: день, месяц и год.")};
+    }
+    return o;
+}
+
+// The date as the window's lists and year box would take it. A year the year
+// box would replace by its default is refused: the companion never computes
+// for another year than the one it was given.
+std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QString& monthText,
+                                                const QString& year) {
+    bool ok = false;
+    const int day = dayText.toInt(&ok);
+    if (!ok || day < 1 || day > 31) {
+        return Problem{kExitUsage, QStringLiteral("День должен быть числом от 1 до 31.")};
+    }
+    int month = monthText.toInt(&ok);
+    if (ok) {
+        month = month >= 1 && month <= 12 ? month - 1 : -1;
+    } else {
+        month = -1;
+        for (int m = 0; m < 12; ++m) {
+            if (core::monthName(m).compare(monthText, Qt::CaseInsensitive) == 0) {
+                month = m;
+            }
+        }
+    }
+    if (month < 0) {
+        return Problem{kExitUsage,
+                       QStringLiteral("Месяц должен быть числом от 1 до 12 или названием месяца.")};
+    }
+    if (year.size() > 4) {
+        return Problem{kExitUsage, QStringLiteral("В поле года помещается не больше 4 символов.")};
+    }
+    if (core::yearBoxReplaces(year)) {
+        return Problem{kExitRefused,
+                       QStringLiteral("Год «%1» вне диапазона от 1 до 9999: поле года заменило бы "
+                                      "его на %2, прогноз не составлен.")
+                           .arg(year, QLatin1String(core::kDefaultYear))};
+    }
+    return core::BirthDate{QString::number(day), month, year};
+}
+
+// One date to a forecast, or the problem that stops it.
+std::variant<core::Forecast, Problem> forecastFor(const QString& day, const QString& month,
+                                                  const QString& year) {
+    const auto date = readDate(day, month, year);
+    if (const auto* problem = std::get_if<Problem>(&date)) {
+        return *problem;
+    }
+    const core::Calculation result = core::calculate(std::get<core::BirthDate>(date));
+    if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
+        return Problem{kExitRefused, refusal->text};
+    }
+    return std::get<core::Forecast>(result);
+}
+
+QByteArray jsonLine(const QJsonObject& o) {
+    return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+}
+
+// --batch: one date a line in, one JSON object a line out. A refused line
+// gives its line number and message and the run goes on.
+int runBatch(const Options& o) {
+    QFile in;
+    const QString path = o.positional.isEmpty() ? QStringLiteral("-") : o.positional.constFirst();
+    const bool opened = path == QLatin1String("-")
+                            ? in.open(stdin, QIODevice::ReadOnly)
+                            : (in.setFileName(path), in.open(QIODevice::ReadOnly));
+    if (!opened) {
+        printErr(QStringLiteral("Не удалось прочитать файл %1: %2\n").arg(path, in.errorString()));
+        return finish(kExitUsage);
+    }
+    int status = kExitForecast;
+    bool written = true;
+    QByteArray out;
+    int lineNumber = 0;
+    while (!in.atEnd()) {
+        const QString line = QString::fromUtf8(in.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty()) {
+            continue;
+        }
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        std::variant<core::Forecast, Problem> result =
+            fields.size() == 3
+                ? forecastFor(fields[0], fields[1], fields[2])
+                : Problem{kExitUsage, QStringLiteral("Нужны три значения: день, месяц и год.")};
+        if (const auto* f = std::get_if<core::Forecast>(&result)) {
+            out += core::toJson(*f) + '\n';
+        } else {
+            status = kExitRefused;
+            out += jsonLine({{QStringLiteral("line"), lineNumber},
+                             {QStringLiteral("error"), std::get<Problem>(result).text}});
+        }
+        if (out.size() > 1 << 16) {
+            written = written && writeOut(out);
+            out.clear();
+        }
+    }
+    if (in.error() != QFileDevice::NoError) {
+        printErr(QStringLiteral("Не удалось прочитать файл %1: %2\n").arg(path, in.errorString()));
+        status = kExitUsage;
+    }
+    written = written && writeOut(out);
+    return finish(written ? status : kExitUsage);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The window is never shown; without a chosen platform it renders offscreen.
+    qInstallMessageHandler(dropQtMessages);
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QFile::decodeName(argv[i]);
+    }
+    const auto parsed = parse(args);
+    if (const auto* problem = std::get_if<Problem>(&parsed)) {
+        return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text);
+    }
+    const Options& o = std::get<Options>(parsed);
+    if (o.batch) {
+        return runBatch(o);
+    }
+
+    const auto result = forecastFor(o.positional[0], o.positional[1], o.positional[2]);
+    if (const auto* problem = std::get_if<Problem>(&result)) {
+        if (problem->exitCode == kExitUsage) {
+            return usage(problem->text);
+        }
+        printErr(problem->text + u'\n');
+        return finish(problem->exitCode);
+    }
+    const core::Forecast& forecast = std::get<core::Forecast>(result);
+    if (!writeOut(o.json ? core::toJson(forecast) + '\n' : core::toText(forecast).toUtf8())) {
+        return finish(kExitUsage);
+    }
+    if (!o.pdfGiven && !o.pngGiven) {
+        return finish(kExitForecast);
+    }
+
+    // Only the page and the window need Qt's drawing. Qt is given none of our
+    // arguments, so that its own options (-platform, -style ...) are never
+    // taken from them. The window is never shown; without a chosen platform it
+    // renders offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    static int qtArgc = 1;
+    static char* qtArgv[] = {argv[0], nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    if (o.pngGiven) {
+        app = std::make_unique<QApplication>(qtArgc, qtArgv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    } else {
+        app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    }
     // The platform plugin is loaded by now. Everything else this program needs
     // is built into Qt (the PNG writer, the PDF writer) or drawn in code, so no
     // further plugins: Qt would otherwise load every image-format plugin to
     // look for a PNG writer of its own.
     QCoreApplication::setLibraryPaths({});
 
-    QString problem;
-    const std::optional<Options> options = parse(QApplication::arguments(), problem);
-    if (!options) {
-        return usage(problem);
+    if (o.pdfGiven && !print::printReportToPdf(forecast, o.pdf, o.surname, o.name, o.patronymic,
+                                               QDateTime::currentDateTime())) {
+        printErr(QStringLiteral("Не удалось записать файл %1\n").arg(o.pdf));
+        return finish(kExitUsage);
     }
 
-    platform::RecordingServices services;
-    ui::FrmMain window(services);
-
-    const int day = dayIndex(options->positional[0]);
-    const int month = monthIndex(options->positional[1], *window.CboMonth);
-    const QString year = options->positional[2];
-    if (day < 0) {
-        return usage(QStringLiteral("День должен быть числом от 1 до 31."));
-    }
-    if (month < 0) {
-        return usage(QStringLiteral("Месяц должен быть числом от 1 до 12 или названием месяца."));
-    }
-    if (year.size() > 4) {
-        return usage(QStringLiteral("В поле года помещается не больше 4 символов."));
-    }
-
-    window.CboDay->setCurrentIndex(day);
-    window.CboMonth->setCurrentIndex(month);
-    window.TxtYear->setText(year);
-    window.CmdPusk->click();
-
-    if (!services.messages.empty()) {
-        printErr(services.messages.back().text + u'\n');
-        return kExitRefused;
-    }
-
-    const ui::Readback result = ui::readBack(window);
-    QTextStream out(stdout);
-    if (options->json) {
-        out << QJsonDocument(ui::toJson(result)).toJson(QJsonDocument::Compact) << '\n';
-    } else {
-        out << ui::toText(result);
-    }
-    out.flush();
-
-    if (!options->pdf.isEmpty()) {
-        try {
-            if (!print::printReportToPdf(window, options->pdf, options->surname, options->name,
-                                         options->patronymic)) {
-                printErr(QStringLiteral("Не удалось записать файл %1\n").arg(options->pdf));
-                return kExitUsage;
-            }
-        } catch (const core::InputRefused&) {
-            printErr(services.messages.back().text + u'\n');
-            return kExitRefused;
-        } catch (const core::RuntimeError& e) {
-            printErr(e.stoppedMessage() + u'\n');
-            return kExitRefused;
-        }
-    }
-
-    if (!options->png.isEmpty()) {
+    if (o.pngGiven) {
+        platform::RecordingServices services;
+        ui::FrmMain window(services);
+        window.enterDate(forecast.date.day.toInt(), forecast.date.monthIndex + 1,
+                         forecast.date.year);
+        window.calculate();
         window.ensurePolished();
         window.adjustSize();
         const QImage image = window.grab().toImage();
         // zlib's fastest level: a file about a tenth larger, written in a
         // fraction of the time the default level takes.
-        if (!image.save(options->png, "PNG", kPngFastQuality)) {
-            printErr(QStringLiteral("Не удалось записать файл %1\n").arg(options->png));
-            return kExitUsage;
+        if (!image.save(o.png, "PNG", kPngFastQuality)) {
+            printErr(QStringLiteral("Не удалось записать файл %1\n").arg(o.png));
+            return finish(kExitUsage);
         }
     }
     return finish(kExitForecast);

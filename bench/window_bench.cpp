@@ -1,5 +1,6 @@
-// Benchmarks of the main window without a display: one calculation, a full
-// repaint, the printed report into a PDF file, and building the window.
+// Benchmarks without a display: the calculation with its JSON, one calculation
+// in the main window, a full repaint, the printed report into a PDF file, and
+// building the window.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "core/forecast_text.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
@@ -20,9 +22,7 @@ struct Window {
     ui::FrmMain window{services};
 
     Window() {
-        window.CboDay->setCurrentIndex(22);
-        window.CboMonth->setCurrentIndex(7);
-        window.TxtYear->setText(QStringLiteral("1975"));
+        window.enterDate(23, 8, QStringLiteral("1975"));
         window.ensurePolished();
         window.adjustSize();
     }
@@ -30,11 +30,25 @@ struct Window {
 
 const QDateTime kMoment(QDate(2026, 5, 1), QTime(12, 0));
 
+// The calculation alone and its JSON line, as the companion's batch mode makes them.
+void BM_CalculateToJson(benchmark::State& state) {
+    int day = 0;
+    for (auto _ : state) {
+        const core::Calculation c = core::calculate(
+            {QString::number(day % 31 + 1), day % 12, QString::number(1900 + day % 200)});
+        ++day;
+        const QByteArray line = core::toJson(std::get<core::Forecast>(c));
+        benchmark::DoNotOptimize(line.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculateToJson);
+
 void BM_Main(benchmark::State& state) {
     Window w;
     for (auto _ : state) {
         w.window.Main();
-        benchmark::DoNotOptimize(w.window.lifeNumber());
+        benchmark::DoNotOptimize(w.window.forecast());
     }
     if (!w.services.messages.empty()) {
         state.SkipWithError("the calculation was refused");
@@ -66,13 +80,13 @@ void BM_MainAndRepaint(benchmark::State& state) {
 BENCHMARK(BM_MainAndRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_PrintReport(benchmark::State& state) {
-    Window w;
+    const auto forecast = std::get<core::Forecast>(core::calculate({"23", 7, "1975"}));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
-        const bool written = print::printReportToPdf(
-            w.window, path, QStringLiteral("Иванова"), QStringLiteral("Мария"),
-            QStringLiteral("Петровна"), [] { return kMoment; });
+        const bool written =
+            print::printReportToPdf(forecast, path, QStringLiteral("Иванова"),
+                                    QStringLiteral("Мария"), QStringLiteral("Петровна"), kMoment);
         if (!written) {
             state.SkipWithError("the PDF file was not written");
             break;
@@ -85,7 +99,7 @@ void BM_FrmMainConstruction(benchmark::State& state) {
     platform::RecordingServices services;
     for (auto _ : state) {
         ui::FrmMain window(services);
-        benchmark::DoNotOptimize(window.CboDay);
+        benchmark::DoNotOptimize(window.forecast());
     }
 }
 BENCHMARK(BM_FrmMainConstruction)->Unit(benchmark::kMillisecond);

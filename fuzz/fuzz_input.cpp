@@ -1,12 +1,11 @@
 // libFuzzer target over what the user's text meets first: the numeric test and
 // conversions of the year box, the accepted-year rule with the life number, and
-// the aspect computation on a real (never shown) aspect square.
+// the whole calculation of a forecast with the typed text as the year.
 //
 // The first input byte picks the part; the rest is the text. Any exception but
 // the calculation's own RuntimeError, any broken rule below and any sanitizer
 // report ends the run with the input saved.
 
-#include <QApplication>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
@@ -15,13 +14,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <variant>
 
-#include "aspects/aspect_square.h"
-#include "aspects/formir_zn.h"
 #include "core/errors.h"
 #include "core/forecast.h"
 #include "core/numeric.h"
-#include "core/window_state.h"
 
 namespace {
 
@@ -97,64 +94,111 @@ void checkYear(const QString& text, int pick) {
     require(!happiness.isEmpty() && happiness.size() <= 2, "happiness percentage width", text);
 }
 
-aspects::AspectSquare& square() {
-    static aspects::AspectSquare* s = new aspects::AspectSquare;
-    return *s;
-}
-
-void checkAspects(const QString& raw) {
-    // The square counts up to 255 steps per aspect; a birth date has at most
-    // eight digits, so longer strings say nothing about the program.
-    const QString digits = raw.left(32);
-    aspects::AspectSquare& sq = square();
-    core::WindowState state;
-    state.Ob = QStringLiteral("keep");
-    std::array<int, 9> before{};
-    for (int i = 0; i < 9; ++i) {
-        before[i] = sq.level(i);
-    }
-
+void checkRootDigit(const QString& digits) {
     if (digits.isEmpty() || !allAsciiDigits(digits)) {
-        require(failureOf([&] { aspects::rootDigit(digits); }) ==
-                    core::RuntimeError::Kind::TypeMismatch,
-                "rootDigit of a non-digit string", digits);
-        require(failureOf([&] { aspects::FormirZn(sq, state, digits); }) ==
-                    core::RuntimeError::Kind::TypeMismatch,
-                "FormirZn of a non-digit string", digits);
-        for (int i = 0; i < 9; ++i) {
-            require(sq.level(i) == before[i], "a refused string changed the square", digits);
-        }
-        require(state.Ob == QStringLiteral("keep"), "a refused string changed Ob", digits);
+        require(
+            failureOf([&] { core::rootDigit(digits); }) == core::RuntimeError::Kind::TypeMismatch,
+            "rootDigit of a non-digit string", digits);
         return;
     }
-
-    const int root = aspects::rootDigit(digits);
+    const int root = core::rootDigit(digits);
     const bool allZero =
         std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == u'0'; });
     require(root >= 0 && root <= 9, "root digit out of range", digits);
     require((root == 0) == allZero, "root digit 0 only for zeros", digits);
+}
 
-    aspects::FormirZn(sq, state, digits);
-    require(state.Ob == QStringLiteral("0"), "Ob is not reset", digits);
-    require(sq.rootIndex() == root - 1, "root digit not marked", digits);
-    for (int i = 0; i < 9; ++i) {
-        const int steps = static_cast<int>(digits.count(QChar(u'1' + i))) + (root == i + 1 ? 1 : 0);
-        // At most a bonus step per complete line of the square.
-        require(sq.level(i) >= steps && sq.level(i) <= steps + 8, "aspect level", digits);
-        require((sq.level(i) > 0) == !sq.SDat(i)->isHidden(), "circle without level", digits);
+// What every forecast must satisfy, whatever the date.
+void checkForecast(const core::Forecast& f, const QString& year) {
+    const QString& ob = f.birthDigits;
+    require(ob.endsWith(year), "birth digits end with the year as typed", year);
+
+    // The aspects: a step per digit, one for the root digit, at most a bonus
+    // step per line; a circle exactly for a level; one root, and it is the
+    // root digit of the birth digits (never 0: the day has a digit 1 to 9).
+    const int root = core::rootDigit(ob);
+    require(root >= 1 && root <= 9, "root digit of a date", ob);
+    for (int d = 1; d <= 9; ++d) {
+        const core::AspectValue& a = f.aspects[static_cast<std::size_t>(d - 1)];
+        const int steps = static_cast<int>(ob.count(QChar(u'0' + d))) + (root == d ? 1 : 0);
+        require(a.level >= steps && a.level <= steps + core::kBonusLineCount, "aspect level", ob);
+        require(a.present == (a.level > 0), "circle without level", ob);
+        require(a.root == (d == root), "root digit not marked", ob);
+    }
+    // A segment shows exactly when its line is complete.
+    std::array<int, core::kSegmentCount> owners{};
+    for (const core::BonusLine& line : core::kBonusLines) {
+        bool complete = true;
+        for (const int d : line.digits) {
+            complete = complete && f.aspects[static_cast<std::size_t>(d - 1)].present;
+        }
+        for (const int k : line.segments) {
+            ++owners[static_cast<std::size_t>(k)];
+            require(f.segments[static_cast<std::size_t>(k)] == complete,
+                    "segment shown unlike its line", ob);
+        }
+    }
+    require(std::all_of(owners.begin(), owners.end(), [](int n) { return n == 1; }),
+            "a segment belongs to one line", ob);
+
+    // The curve: one grid point per digit of the life number; the axis marks
+    // its largest and smallest digit.
+    require(f.digits == core::decimal(f.lifeNumber), "digits of the life number", year);
+    require(f.digitCount == f.digits.size(), "digit count", year);
+    require(f.curve.size() == static_cast<std::size_t>(f.digitCount), "curve length", year);
+    int largest = 0;
+    int smallest = 9;
+    for (int i = 0; i < f.digits.size(); ++i) {
+        const int d = f.digits.at(i).unicode() - u'0';
+        require(f.curve[static_cast<std::size_t>(i)] == core::Opr(i + 1, d), "curve point", year);
+        largest = std::max(largest, d);
+        smallest = std::min(smallest, d);
+    }
+    require(f.largest == largest && f.smallest == smallest, "largest and smallest digit", year);
+    require(f.axis[static_cast<std::size_t>(smallest)] == core::AxisMark::Smallest,
+            "smallest digit not marked", year);
+    require(
+        largest == smallest || f.axis[static_cast<std::size_t>(largest)] == core::AxisMark::Largest,
+        "largest digit not marked", year);
+    for (int d = 0; d < 10; ++d) {
+        const core::AxisMark mark = f.axis[static_cast<std::size_t>(d)];
+        require((mark != core::AxisMark::Plain) == (d == largest || d == smallest), "axis marks",
+                year);
+    }
+
+    // The year table: every digit position governs every n-th year from its
+    // column's start; five to seven digits hide the columns after the last.
+    const int n = f.digitCount;
+    const int visibleColumns = n >= 5 && n <= 7 ? n : 8;
+    const long long birthYear = year.toLongLong();
+    for (int i = 0; i < 10; ++i) {
+        for (int k = 0; k < 8; ++k) {
+            const core::YearCell& cell =
+                f.years[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+            require(cell.year == birthYear + k + static_cast<long long>(i) * n, "year cell", year);
+            require(cell.visible == (k < visibleColumns), "visible year columns", year);
+        }
     }
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_input";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives as long as the process
-    return 0;
+// The whole calculation on the fuzzed year, with a day and a month picked
+// from the input: an accepted year always gives a forecast, anything else is
+// refused as not a year, never stopped.
+void checkCalculation(const QString& year, int pick) {
+    const core::BirthDate date{QString::number(pick % 31 + 1), pick / 31 % 12, year};
+    const core::Calculation result = core::calculate(date);
+    const auto* f = std::get_if<core::Forecast>(&result);
+    if (!core::isAcceptedYear(year)) {
+        const auto* refusal = std::get_if<core::Refusal>(&result);
+        require(refusal && refusal->kind == core::Refusal::Kind::YearNotDigits,
+                "a year that is not accepted is refused as such", year);
+        return;
+    }
+    require(f != nullptr, "an accepted year gives a forecast", year);
+    checkForecast(*f, year);
 }
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 || size > 256) {
@@ -172,7 +216,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkYear(text, part / 3 + 86 * data[size - 1]);
             break;
         default:
-            checkAspects(text);
+            // A birth date has at most eight digits; longer strings only slow the run.
+            checkRootDigit(text.left(32));
+            checkCalculation(text, part / 3 + 86 * data[size - 1]);
             break;
     }
     return 0;

@@ -4,7 +4,6 @@
 #include <QPalette>
 
 #include "aspects/aspect_table.h"
-#include "core/numeric.h"
 #include "platform/fonts.h"
 
 namespace aspects {
@@ -80,6 +79,7 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
 }
 
 void AspectSquare::ClearZn() {
+    shown_.fill({});
     for (int i = 0; i < kSegmentCount; ++i) {
         if (i < kAspectCount) {
             SDat(i)->hide();
@@ -93,70 +93,22 @@ void AspectSquare::ClearZn() {
     }
 }
 
-void AspectSquare::Dobavl(int NumDl) {
-    if (NumDl <= 0 || NumDl >= 10) {
-        return;
-    }
-    const int i = NumDl - 1;
-    if (SDat(i)->isHidden()) {
-        SDat(i)->show();
-    }
-    QLabel* counter = LblSub(i);
-    if (!counter->isHidden()) {
-        const core::Byte next = core::toByte(counter->text(), QLocale::c()) + core::Byte::of(1);
-        counter->setText(core::decimal(next));
-    } else {
-        // Whatever an earlier calculation left in the hidden caption is stale.
-        counter->show();
-        counter->setText(QStringLiteral("1"));
-    }
-    updateAccessibleName(i);
-}
-
-void AspectSquare::bon(std::array<bool, 8>& BonDone) {
-    int j = 0;
-    while (j < kBonusLineCount) {
-        const BonusLine& line = kBonusLines[at(j)];
-        bool complete = true;
-        for (int d : line.digits) {
-            complete = complete && !SDat(d - 1)->isHidden();
-        }
-        if (complete) {
-            for (int k : line.segments) {
-                LineBon(k)->show();
-            }
-            if (!BonDone[at(j)]) {
-                Dobavl(line.bonusDigit);
-                BonDone[at(j)] = true;
-                // The step may have completed a line already passed.
-                j = 0;
-                continue;
-            }
-        }
-        ++j;
-    }
-}
-
-void AspectSquare::markRoot(int i) {
-    setDigitColour(i, kRootColour);
-    updateAccessibleName(i);
-}
-
-int AspectSquare::level(int i) const {
-    const QLabel* counter = LblSub(i);
-    if (counter->isHidden()) {
-        return 0;
-    }
-    return core::toByte(counter->text(), QLocale::c()).value();
-}
-
-int AspectSquare::rootIndex() const {
+void AspectSquare::showAspects(const core::Forecast& forecast) {
+    ClearZn();
+    shown_ = forecast.aspects;
     for (int i = 0; i < kAspectCount; ++i) {
-        if (LblDat(i)->palette().color(QPalette::WindowText) == kRootColour) {
-            return i;
+        const core::AspectValue& a = shown_[at(i)];
+        SDat(i)->setVisible(a.present);
+        LblSub(i)->setVisible(a.present);
+        LblSub(i)->setText(QString::number(a.level));
+        if (a.root) {
+            setDigitColour(i, kRootColour);
         }
+        updateAccessibleName(i);
     }
-    return -1;
+    for (int k = 0; k < kSegmentCount; ++k) {
+        LineBon(k)->setVisible(forecast.segments[at(k)]);
+    }
 }
 
 void AspectSquare::setDigitColour(int i, const QColor& colour) {
@@ -170,10 +122,10 @@ void AspectSquare::setDigitColour(int i, const QColor& colour) {
 // digit and its counter speak the aspect's state in words.
 void AspectSquare::updateAccessibleName(int i) {
     const Aspect& a = kAspects[at(i)];
-    const int l = level(i);
+    const core::AspectValue& v = shown_[at(i)];
     QString text = a.name.toString() + QStringLiteral(": ");
-    text += l > 0 ? QStringLiteral("уровень %1").arg(l) : QStringLiteral("нет");
-    if (LblDat(i)->palette().color(QPalette::WindowText) == kRootColour) {
+    text += v.present ? QStringLiteral("уровень %1").arg(v.level) : QStringLiteral("нет");
+    if (v.root) {
         text += QStringLiteral(", корневая цифра");
     }
     LblDat(i)->setAccessibleName(text);

@@ -4,17 +4,19 @@
 #include <QStringView>
 #include <array>
 
+#include "core/aspect_rules.h"
 #include "platform/colors.h"
 #include "platform/units.h"
 
 namespace aspects {
 
-// The aspect square's design: who sits where, in twips relative to the square,
-// and which rows, columns and diagonals give a bonus step to whom.
+// The aspect square's design: who sits where, in twips relative to the square.
+// Which rows, columns and diagonals give a bonus step to whom is the
+// calculation's business (core/aspect_rules.h).
 
-inline constexpr int kAspectCount = 9;
-inline constexpr int kSegmentCount = 16;
-inline constexpr int kBonusLineCount = 8;
+using core::kAspectCount;
+using core::kBonusLineCount;
+using core::kSegmentCount;
 
 struct PointTw {
     int x;
@@ -54,23 +56,23 @@ constexpr platform::RectTw counter(int left, int top) {
 }  // namespace detail
 
 inline constexpr std::array<Aspect, kAspectCount> kAspects{{
-    {0, 1, 0, 0, u"Биополе", detail::circle(270, 300), detail::digitLabel(360, 300),
+    {0, 1, 0, 0, core::kAspectNames[0], detail::circle(270, 300), detail::digitLabel(360, 300),
      detail::counter(540, 120)},
-    {1, 2, 0, 1, u"Связь с землёй", detail::circle(270, 780), detail::digitLabel(360, 780),
+    {1, 2, 0, 1, core::kAspectNames[1], detail::circle(270, 780), detail::digitLabel(360, 780),
      detail::counter(540, 630)},
-    {2, 3, 0, 2, u"Связь с космосом", detail::circle(270, 1260), detail::digitLabel(360, 1260),
+    {2, 3, 0, 2, core::kAspectNames[2], detail::circle(270, 1260), detail::digitLabel(360, 1260),
      detail::counter(540, 1080)},
-    {3, 4, 1, 0, u"Работа", detail::circle(810, 300), detail::digitLabel(900, 300),
+    {3, 4, 1, 0, core::kAspectNames[3], detail::circle(810, 300), detail::digitLabel(900, 300),
      detail::counter(1110, 120)},
-    {4, 5, 1, 1, u"Любовь", detail::circle(810, 780), detail::digitLabel(900, 780),
+    {4, 5, 1, 1, core::kAspectNames[4], detail::circle(810, 780), detail::digitLabel(900, 780),
      detail::counter(1110, 570)},
-    {5, 6, 1, 2, u"Интерес", detail::circle(810, 1260), detail::digitLabel(900, 1260),
+    {5, 6, 1, 2, core::kAspectNames[5], detail::circle(810, 1260), detail::digitLabel(900, 1260),
      detail::counter(1110, 1110)},
-    {6, 7, 2, 0, u"Ангел-хранитель", detail::circle(1320, 300), detail::digitLabel(1410, 300),
+    {6, 7, 2, 0, core::kAspectNames[6], detail::circle(1320, 300), detail::digitLabel(1410, 300),
      detail::counter(1620, 150)},
-    {7, 8, 2, 1, u"Удача", detail::circle(1320, 780, kWideCircleSide),
+    {7, 8, 2, 1, core::kAspectNames[7], detail::circle(1320, 780, kWideCircleSide),
      detail::digitLabel(1440, 780), detail::counter(1620, 600)},
-    {8, 9, 2, 2, u"Карьера", detail::circle(1320, 1260), detail::digitLabel(1410, 1260),
+    {8, 9, 2, 2, core::kAspectNames[8], detail::circle(1320, 1260), detail::digitLabel(1410, 1260),
      detail::counter(1650, 1140)},
 }};
 
@@ -103,24 +105,8 @@ inline constexpr std::array<Segment, kSegmentCount> kSegments{{
     {5, 2, {600, 960}, {810, 960}},
 }};
 
-// A row, column or diagonal in the order bon checks them. The bonus digit is a
-// fixed choice, not something that follows from the line's own digits.
-struct BonusLine {
-    std::array<int, 3> digits;
-    std::array<int, 2> segments;  // shown in this order
-    int bonusDigit;
-};
-
-inline constexpr std::array<BonusLine, kBonusLineCount> kBonusLines{{
-    {{1, 2, 3}, {6, 7}, 6},    // left column
-    {{4, 5, 6}, {9, 13}, 6},   // middle column
-    {{7, 8, 9}, {2, 3}, 6},    // right column
-    {{1, 4, 7}, {0, 1}, 3},    // top row
-    {{2, 5, 8}, {15, 11}, 6},  // middle row
-    {{3, 6, 9}, {4, 5}, 9},    // bottom row
-    {{3, 5, 7}, {14, 10}, 6},  // diagonal, bottom left to top right
-    {{1, 5, 9}, {8, 12}, 6},   // diagonal, top left to bottom right
-}};
+using core::BonusLine;
+using core::kBonusLines;
 
 // The square itself and its fixed outline.
 inline constexpr platform::RectTw kFrame2{4770, 90, 2070, 1815};

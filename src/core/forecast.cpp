@@ -1,8 +1,126 @@
 #include "core/forecast.h"
 
 #include "core/numeric.h"
+#include "core/program_info.h"
 
 namespace core {
+
+namespace {
+
+const char* const kMonths[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+                                 "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+
+constexpr int kHelpTopicDate = 80;
+
+bool isDigitString(const QString& text) {
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+int digitValue(QChar c) {
+    return c.unicode() - u'0';
+}
+
+// The square's counting: one step per digit, one for the root digit, then the
+// bonus lines, each giving its step the first time it is complete. A step can
+// complete a line that was already passed, so the check starts over after each.
+void countAspects(Forecast& f, int root) {
+    auto add = [&f](int digit) {
+        if (digit < 1 || digit > 9) {
+            return;  // a zero adds no step
+        }
+        AspectValue& a = f.aspects[static_cast<std::size_t>(digit - 1)];
+        a.present = true;
+        a.level = (Byte::of(a.level) + Byte::of(1)).value();
+    };
+    for (const QChar c : f.birthDigits) {
+        add(digitValue(c));
+    }
+    add(root);
+    if (root >= 1) {  // a string of zeros has root 0, which no aspect owns
+        f.aspects[static_cast<std::size_t>(root - 1)].root = true;
+    }
+    std::array<bool, kBonusLineCount> given{};
+    std::size_t j = 0;
+    while (j < kBonusLines.size()) {
+        const BonusLine& line = kBonusLines[j];
+        bool complete = true;
+        for (const int d : line.digits) {
+            complete = complete && f.aspects[static_cast<std::size_t>(d - 1)].present;
+        }
+        if (complete) {
+            for (const int k : line.segments) {
+                f.segments[static_cast<std::size_t>(k)] = true;
+            }
+            if (!given[j]) {
+                given[j] = true;
+                add(line.bonusDigit);
+                j = 0;
+                continue;
+            }
+        }
+        ++j;
+    }
+}
+
+// Years governed by each digit position: the first row counts from the birth
+// year in 16 bits, as the year box does; the rows below are not so limited.
+void fillYears(Forecast& f, Int16 birthYear) {
+    const int n = f.digitCount;
+    for (int k = 0; k < 8; ++k) {
+        // Five to seven digits leave the columns after the last digit empty.
+        const bool visible = !(n >= 5 && n <= 7 && k >= n);
+        f.years[0][static_cast<std::size_t>(k)] = {(birthYear + Int16::of(k)).wide(), visible};
+        for (int i = 1; i <= 9; ++i) {
+            f.years[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = {
+                static_cast<long long>(i) * n + birthYear.wide() + k, visible};
+        }
+    }
+}
+
+void walkCurve(Forecast& f) {
+    int largest = 0;
+    int smallest = 9;
+    for (int i = 0; i < f.digits.size(); ++i) {
+        const int d = digitValue(f.digits.at(i));
+        if (d < 0 || d > 9) {
+            throw RuntimeError(RuntimeError::Kind::TypeMismatch);
+        }
+        largest = std::max(largest, d);
+        smallest = std::min(smallest, d);
+        f.curve.push_back(Opr(i + 1, d));
+    }
+    f.largest = largest;
+    f.smallest = smallest;
+    f.axis.fill(AxisMark::Plain);
+    // The smallest digit's red wins when every digit is the same.
+    f.axis[static_cast<std::size_t>(largest)] = AxisMark::Largest;
+    f.axis[static_cast<std::size_t>(smallest)] = AxisMark::Smallest;
+}
+
+Forecast compute(const BirthDate& date) {
+    Forecast f;
+    f.date = date;
+    const QString dayMonth = dayMonthString(date.day, date.monthIndex);
+    f.lifeNumber = lifeNumber(date.year, dayMonth, QLocale::c());
+    f.digits = decimal(f.lifeNumber);
+    f.digitCount = digitCount(f.lifeNumber).value();
+    f.birthDigits = birthDigits(dayMonth, date.year);
+    fillYears(f, toInt16(date.year, QLocale::c()));
+    walkCurve(f);
+    f.happiness = OprPrc(f.lifeNumber) + u'%';
+    countAspects(f, rootDigit(f.birthDigits));
+    return f;
+}
+
+}  // namespace
 
 QString dayMonthString(const QString& dayText, int monthIndex) {
     const Int16 month = Int16::of(monthIndex) + Int16::of(1);
@@ -36,17 +154,107 @@ QString OprPrc(Int32 Num) {
 }
 
 bool isAcceptedYear(const QString& yearText) {
-    if (yearText.isEmpty() || yearText.size() > 4) {
+    if (yearText.size() > 4 || !isDigitString(yearText)) {
         return false;
     }
     int value = 0;
     for (const QChar c : yearText) {
-        if (c < u'0' || c > u'9') {
-            return false;
-        }
-        value = value * 10 + (c.unicode() - u'0');
+        value = value * 10 + digitValue(c);
     }
     return value >= 1 && value <= 9999;
+}
+
+bool yearBoxReplaces(const QString& yearText, const QLocale& locale) {
+    if (yearText.isEmpty() || !isNumeric(yearText, locale)) {
+        return false;
+    }
+    try {
+        const double year = toDouble(yearText, locale);
+        return !(year >= 1 && year <= 9999);
+    } catch (const RuntimeError&) {
+        return true;  // an exponent too large for a number is out of range as well
+    }
+}
+
+int rootDigit(const QString& digits) {
+    if (!isDigitString(digits)) {
+        throw RuntimeError(RuntimeError::Kind::TypeMismatch);
+    }
+    Int32 total = Int32::of(0);
+    for (const QChar c : digits) {
+        total += Int32::of(digitValue(c));
+    }
+    QString text = decimal(total);
+    while (text.size() > 1) {
+        total = Int32::of(digitValue(text.front())) + Int32::of(digitValue(text.back()));
+        text = decimal(total);
+    }
+    return total.value();
+}
+
+QString monthName(int monthIndex) {
+    return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonths[monthIndex]) : QString();
+}
+
+PointTw Opr(int step, int u) {
+    const Int16 pitch = Int16::of(kGridPitch);
+    const int x = (Int16::of(step) * pitch).value();
+    const int y = u > 0 ? ((Int16::of(10) - Int16::of(u)) * pitch).value() : kGridRows * kGridPitch;
+    return {x, y};
+}
+
+std::uint32_t axisColorRgb(AxisMark mark) {
+    switch (mark) {
+        case AxisMark::Largest:
+            return 0x008000;
+        case AxisMark::Smallest:
+            return 0xFF0000;
+        case AxisMark::Plain:
+            break;
+    }
+    return 0x0000C0;
+}
+
+QString Forecast::dateText() const {
+    return date.day + u' ' + monthName(date.monthIndex) + u' ' + date.year;
+}
+
+bool Forecast::showsYear(long long year) const {
+    for (const auto& row : years) {
+        for (const YearCell& cell : row) {
+            if (cell.visible && cell.year == year) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+Calculation calculate(const BirthDate& date) {
+    if (date.day.isEmpty() || date.monthIndex < 0) {
+        return Refusal{Refusal::Kind::MissingDate,
+                       QStringLiteral("Выберите месяц и год рождения!"),
+                       QStringLiteral("Введены не все данные"),
+                       kHelpTopicDate,
+                       false,
+                       RuntimeError::Kind::Overflow};
+    }
+    // Only plain digits reach the arithmetic: a sign, a separator or an
+    // exponent would give a year number that the digit string does not match.
+    if (!isAcceptedYear(date.year)) {
+        return Refusal{Refusal::Kind::YearNotDigits,
+                       QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
+                       QStringLiteral("Неверный год рождения"),
+                       kHelpTopicDate,
+                       false,
+                       RuntimeError::Kind::Overflow};
+    }
+    try {
+        return compute(date);
+    } catch (const RuntimeError& e) {
+        return Refusal{
+            Refusal::Kind::Stopped, e.stoppedMessage(), info::programName(), 0, true, e.kind()};
+    }
 }
 
 }  // namespace core

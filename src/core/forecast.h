@@ -1,9 +1,58 @@
 #pragma once
 
+// How a date becomes a forecast
+// -----------------------------
+// The user enters a day and a month (picked from lists) and the year's text as
+// typed. calculate() turns that date into one plain value: either a Forecast
+// or a Refusal that says which message the user gets. Nothing else computes:
+//
+//   BirthDate --calculate()--> Forecast | Refusal
+//
+//   1. The day-month number is the day followed by the two-digit month
+//      ("23" + "08"); the life number is year x day-month (23.08.1975 gives
+//      1975 x 2308 = 4558300). Its digits, left to right, are the curve.
+//   2. Each digit is a column of the 8 x 10 grid of dots and sits at the row of
+//      its value (9 at the top, 0 at the bottom): the curve's points, in twips
+//      from the grid's origin.
+//   3. The year table: column K starts at the birth year + K - 1 and each row
+//      below adds as many years as the life number has digits, so each digit
+//      position governs every n-th year.
+//   4. The happiness percentage comes from the life number; the largest and
+//      smallest digit mark the digit axis green and red.
+//   5. The aspect square counts the digits of the birth date (day-month string
+//      and the year as typed): one step per digit 1 to 9, one for the root
+//      digit, then a step for every complete row, column or diagonal.
+//
+// The views only draw this value: the graph (grid, curve, digit axis and year
+// table), the aspect square and the percentage label in the main window; the
+// printed report; the command-line companion's text and JSON. None of them
+// reads a result back from a control.
+//
+// Historical names, kept where they help a reader find the behaviour:
+//   Maket    draws the empty grid of dots (on the screen or the printer page)
+//   Opr      maps a column and a digit to its grid dot
+//   P1       draws the curve of life forces through the digits' dots
+//   rash     the calculation behind the «Расчёт» button
+//   FormirZn fills the aspect square from the birth-date digits
+//   Dobavl   adds one step to an aspect
+//   bon      gives the bonus steps of complete rows, columns and diagonals
+//   OsY      the ten digit-axis labels left of the grid
+//   BazX     the grid's origin on the screen (BazY its vertical part)
+//   Ob       the birth-date digit string the aspects are counted from
+//   LenNumP  the number of digits of the life number
+//   PrInf    enables printing once a whole date is entered
+//   FillEnv  fills the day and month lists
+
 #include <QLocale>
 #include <QString>
+#include <array>
+#include <cstdint>
+#include <variant>
+#include <vector>
 
+#include "core/aspect_rules.h"
 #include "core/checked.h"
+#include "core/errors.h"
 
 namespace core {
 
@@ -19,8 +68,8 @@ Int32 lifeNumber(const QString& yearText, const QString& dayMonth,
 // Number of characters of the decimal text of a life number.
 Byte digitCount(Int32 lifeNumber);
 
-// The digit string the aspects are counted from: the day-month string followed
-// by the year exactly as typed.
+// The digit string the aspects are counted from (Ob): the day-month string
+// followed by the year exactly as typed.
 QString birthDigits(const QString& dayMonth, const QString& yearText);
 
 // Happiness percentage without its "%": the leading digits (at most two) of the
@@ -30,5 +79,96 @@ QString OprPrc(Int32 Num);
 // The year box accepts one to four decimal digits with a value from 1 to 9999;
 // anything else is refused before the calculation starts.
 bool isAcceptedYear(const QString& yearText);
+
+// The year box puts its default year back in place of a number outside 1 to
+// 9999 ("0", "-5", "1e9", ".5"); text that is not a number is left as typed.
+bool yearBoxReplaces(const QString& yearText, const QLocale& locale = QLocale());
+inline constexpr char kDefaultYear[] = "1990";
+
+// The root digit of a birth-date digit string: the digit total, reduced while it
+// has more than one decimal digit to the sum of its first and last digit. A
+// string that is not a digit string is a type mismatch. 0 only for all zeros.
+int rootDigit(const QString& digits);
+
+// "Январь" to "Декабрь"; monthIndex 0 is January.
+QString monthName(int monthIndex);
+
+// ---- The grid ----
+
+struct PointTw {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(PointTw, PointTw) = default;
+};
+
+inline constexpr int kGridPitch = 400;  // twips between neighbouring dots
+inline constexpr int kGridColumns = 8;
+inline constexpr int kGridRows = 10;
+// Where the grid stands: in the window (BazX, BazY) and on the printed page.
+inline constexpr PointTw kScreenGridOrigin{200, 0};
+inline constexpr PointTw kPageGridOrigin{400, 3400};
+
+// The dot of column step (1 = first digit) and digit u, from the grid's origin.
+PointTw Opr(int step, int u);
+
+// ---- The forecast ----
+
+struct BirthDate {
+    QString day;          // "1" to "31" as listed; empty while none is chosen
+    int monthIndex = -1;  // 0 = January; -1 while none is chosen
+    QString year;         // as typed
+};
+
+// How a digit-axis label is drawn after a calculation.
+enum class AxisMark { Plain, Largest, Smallest };
+// Its colour as 0xRRGGBB: blue, green for the largest digit, red for the smallest.
+std::uint32_t axisColorRgb(AxisMark mark);
+
+struct YearCell {
+    long long year = 0;
+    bool visible = false;
+};
+
+struct AspectValue {
+    int level = 0;         // steps counted; 0 when the aspect is absent
+    bool present = false;  // its circle is shown
+    bool root = false;     // its digit is the root digit, painted red
+};
+
+struct Forecast {
+    BirthDate date;
+    QString birthDigits;  // Ob
+    Int32 lifeNumber;
+    QString digits;      // the life number's decimal text, one curve point each
+    int digitCount = 0;  // LenNumP
+    QString happiness;   // with its "%"
+    int largest = 0;     // Mx
+    int smallest = 9;    // Mn
+    std::array<AxisMark, 10> axis{};
+    std::vector<PointTw> curve;                       // from the grid's origin
+    std::array<std::array<YearCell, 8>, 10> years{};  // [row][column]
+    std::array<AspectValue, kAspectCount> aspects{};
+    std::array<bool, kSegmentCount> segments{};
+
+    // "23 Август 1975"
+    QString dateText() const;
+    // Whether the year table shows `year`, and in which cells.
+    bool showsYear(long long year) const;
+};
+
+struct Refusal {
+    enum class Kind { MissingDate, YearNotDigits, Stopped };
+    Kind kind = Kind::MissingDate;
+    QString text;
+    QString title;  // empty: the program's name
+    int helpTopic = 0;
+    bool critical = false;                                      // an error rather than a warning
+    RuntimeError::Kind stopped = RuntimeError::Kind::Overflow;  // for Kind::Stopped
+};
+
+using Calculation = std::variant<Forecast, Refusal>;
+
+// The one function that computes: pure, no widgets, no application object.
+Calculation calculate(const BirthDate& date);
 
 }  // namespace core

@@ -1,26 +1,30 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <array>
+#include <optional>
 
-#include "core/checked.h"
-#include "core/window_state.h"
-#include "graph/grid.h"
+#include "core/forecast.h"
+#include "platform/canvas.h"
 
 namespace graph {
 
-// The ten digit-axis labels, index = the digit they show.
+// The ten digit-axis labels OsY, index = the digit they show.
 using AxisLabels = std::array<QLabel*, 10>;
 
-// Colours of the curve on the screen and of the extreme digits' labels.
+// Colours of the curve on the screen and of the digit-axis labels.
 QColor curveColor();
-QColor largestDigitColor();
-QColor smallestDigitColor();
+QColor axisColor(core::AxisMark mark);
 
-// Draws the curve of life forces: one point per digit of Num, left to right,
-// joined by straight segments. Sets state.Mx and state.Mn and colours their
-// axis labels (largest green, then smallest red).
-void P1(core::WindowState& state, const Surfaces& surfaces, const AxisLabels& OsY, core::Int32 Num,
-        bool FlagPrint);
+// P1: draws the curve of life forces, one point per digit of the life number,
+// left to right, joined by straight segments, on a grid whose origin is
+// `origin`. Without a colour the segments take the target's current colour.
+void P1(platform::Canvas& target, const core::Forecast& forecast, core::PointTw origin,
+        std::optional<QColor> color = std::nullopt);
+
+// Colours the digit axis: all plain, or as the forecast marks it (largest
+// digit green, smallest red).
+void colourAxis(const AxisLabels& OsY, const core::Forecast* forecast);
 
 }  // namespace graph

@@ -82,14 +82,18 @@ PrintDelivery::PrintDelivery(platform::Services& services, QWidget* parent)
       ask_(askPdfFileName),
       find_(QPrinterInfo::defaultPrinter) {}
 
-PrintDelivery::Outcome PrintDelivery::run(ReportSource& w, const QString& surname,
+QDateTime PrintDelivery::now() const {
+    return clock_ ? clock_() : QDateTime::currentDateTime();
+}
+
+PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source, const QString& surname,
                                           const QString& name, const QString& patronymic) {
     try {
         const QPrinterInfo printer = find_ ? find_() : QPrinterInfo();
         if (!printer.isNull()) {
-            return toPrinter(printer, w, surname, name, patronymic);
+            return toPrinter(printer, source, surname, name, patronymic);
         }
-        return toFile(w, surname, name, patronymic);
+        return toFile(source, surname, name, patronymic);
     } catch (const core::InputRefused&) {
         // The calculation has shown its own message; nothing is printed.
         return Outcome::Failed;
@@ -99,7 +103,8 @@ PrintDelivery::Outcome PrintDelivery::run(ReportSource& w, const QString& surnam
     }
 }
 
-PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info, ReportSource& w,
+PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
+                                                const ForecastSource& source,
                                                 const QString& surname, const QString& name,
                                                 const QString& patronymic) {
     QPrinter printer(info, QPrinter::HighResolution);
@@ -109,7 +114,8 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info, Report
     page.setSink([&printer](const platform::PrinterPage& p) {
         return platform::renderToPrinter(p, printer);
     });
-    if (!PrintReport(w, page, surname, name, patronymic, clock_)) {
+    const core::Forecast forecast = source();
+    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
         fail(QStringLiteral("Не удалось напечатать отчёт на принтере «%1». Проверьте, что "
                             "принтер включён и готов к работе.")
                  .arg(info.printerName()));
@@ -118,9 +124,9 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info, Report
     return Outcome::Printed;
 }
 
-PrintDelivery::Outcome PrintDelivery::toFile(ReportSource& w, const QString& surname,
+PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const QString& surname,
                                              const QString& name, const QString& patronymic) {
-    const QDate today = (clock_ ? clock_() : QDateTime::currentDateTime()).date();
+    const QDate today = now().date();
     const QString path = ask_ ? ask_(parent_, suggestedPdfPath(surname, today)) : QString();
     if (path.isEmpty()) {
         return Outcome::Cancelled;
@@ -130,7 +136,8 @@ PrintDelivery::Outcome PrintDelivery::toFile(ReportSource& w, const QString& sur
     page.setSink([&path, &title](const platform::PrinterPage& p) {
         return platform::writePdf(p, path, title);
     });
-    if (!PrintReport(w, page, surname, name, patronymic, clock_)) {
+    const core::Forecast forecast = source();
+    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
         fail(QStringLiteral("Не удалось сохранить отчёт в файл «%1». Проверьте, что папка "
                             "существует и в неё разрешена запись.")
                  .arg(QDir::toNativeSeparators(path)));
@@ -143,17 +150,17 @@ void PrintDelivery::fail(const QString& text) {
     services_.message(parent_, {text, info::programName(), platform::MessageIcon::Critical, 0});
 }
 
-bool printReportToPdf(ReportSource& w, const QString& path, const QString& surname,
-                      const QString& name, const QString& patronymic, const Clock& clock) {
+bool printReportToPdf(const core::Forecast& forecast, const QString& path, const QString& surname,
+                      const QString& name, const QString& patronymic, const QDateTime& madeAt) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     page.setSink([&path, &title](const platform::PrinterPage& p) {
         return platform::writePdf(p, path, title);
     });
-    return PrintReport(w, page, surname, name, patronymic, clock);
+    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
 }
 
-void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services,
+void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner,
@@ -164,7 +171,7 @@ void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& servic
                       if (setup) {
                           setup(delivery);
                       }
-                      delivery.run(w, surname, name, patronymic);
+                      delivery.run(source, surname, name, patronymic);
                   });
     dialog = &frmPrn;
     frmPrn.exec();

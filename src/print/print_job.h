@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "print/report.h"
-#include "print/report_source.h"
 
 class QWidget;
 
@@ -15,6 +14,12 @@ class Services;
 }
 
 namespace print {
+
+// Hands the report its forecast at the moment it is composed: the window
+// recalculates from what is entered and returns the result. A refused input
+// has told the user why and raises core::InputRefused; a stopped calculation
+// raises core::RuntimeError.
+using ForecastSource = std::function<core::Forecast()>;
 
 // Takes a report from the client dialog to paper: to the system's default
 // printer when there is one, otherwise into a PDF file the user picks. Every
@@ -35,16 +40,17 @@ public:
     void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
-    // Composes the report on the window and delivers it.
-    Outcome run(ReportSource& w, const QString& surname, const QString& name,
+    // Composes the report of the source's forecast and delivers it.
+    Outcome run(const ForecastSource& source, const QString& surname, const QString& name,
                 const QString& patronymic);
 
 private:
-    Outcome toPrinter(const QPrinterInfo& printer, ReportSource& w, const QString& surname,
-                      const QString& name, const QString& patronymic);
-    Outcome toFile(ReportSource& w, const QString& surname, const QString& name,
+    Outcome toPrinter(const QPrinterInfo& printer, const ForecastSource& source,
+                      const QString& surname, const QString& name, const QString& patronymic);
+    Outcome toFile(const ForecastSource& source, const QString& surname, const QString& name,
                    const QString& patronymic);
     void fail(const QString& text);
+    QDateTime now() const;
 
     platform::Services& services_;
     QWidget* parent_;
@@ -60,15 +66,14 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath);
 QString suggestedPdfPath(const QString& surname, const QDate& date);
 
 // The report straight into a PDF file, with no questions and no messages, for
-// the command-line companion. False when the file could not be written; a
-// stopped calculation raises core::RuntimeError and writes nothing.
-bool printReportToPdf(ReportSource& w, const QString& path, const QString& surname,
-                      const QString& name, const QString& patronymic, const Clock& clock = {});
+// the command-line companion. False when the file could not be written.
+bool printReportToPdf(const core::Forecast& forecast, const QString& path, const QString& surname,
+                      const QString& name, const QString& patronymic, const QDateTime& madeAt);
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", prints the report through a PrintDelivery, which setup may adjust
 // (where the page goes). Returns when the dialog has closed.
-void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& services,
+void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {});
 
 }  // namespace print

@@ -6,7 +6,10 @@
 
 #include "core/numeric.h"
 #include "core/program_info.h"
+#include "graph/curve.h"
+#include "graph/grid.h"
 #include "platform/printer_page.h"
+#include "print/emblem.h"
 
 namespace print {
 
@@ -48,11 +51,11 @@ constexpr int kColumnRuleTop = 4000;
 constexpr int kColumnRuleBottom = 11000;
 
 // Birth years outside this open range get no aspect column.
-constexpr double kAspectYearsAbove = 1899;
-constexpr double kAspectYearsBelow = 2000;
+constexpr long long kAspectYearsAbove = 1899;
+constexpr long long kAspectYearsBelow = 2000;
 
-// The aspect column in printing order: index of the counter label, caption, and
-// the level that counts as a full hundred per cent.
+// The aspect column in printing order: the aspect, caption, and the level that
+// counts as a full hundred per cent.
 struct AspectRow {
     int index;
     const char* caption;
@@ -69,20 +72,6 @@ constexpr std::array<AspectRow, 9> kAspectRows{{
     {7, "Судьба - ", 4},
     {8, "Карьера - ", 5},
 }};
-
-constexpr int kCounterLabels = 9;
-
-// Lends the page to the window for the graph pass.
-class PageLoan {
-public:
-    PageLoan(ReportSource& w, platform::PrinterPage& page) : w_(w) { w_.setPrinterPage(&page); }
-    ~PageLoan() { w_.setPrinterPage(nullptr); }
-    PageLoan(const PageLoan&) = delete;
-    PageLoan& operator=(const PageLoan&) = delete;
-
-private:
-    ReportSource& w_;
-};
 
 void blankLine(platform::PrinterPage& page) {
     page.print(QStringLiteral(" "));
@@ -135,18 +124,11 @@ void PrintYears(platform::PrinterPage& page, Byte n, Int16 firstYear, Int16 rowY
     }
 }
 
-void PrintZn(ReportSource& w, platform::PrinterPage& page) {
-    // A hidden counter stands for level 0 but may still carry the caption of
-    // an earlier calculation.
-    for (int i = 0; i < kCounterLabels; ++i) {
-        if (!w.counterShown(i)) {
-            w.setCounterCaption(i, QStringLiteral("0"));
-        }
-    }
+void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast) {
     page.setCurrentX(kFiguresX);
     blankLine(page);
     for (const AspectRow& row : kAspectRows) {
-        const double level = core::toDouble(w.counterCaption(row.index));
+        const double level = forecast.aspects[static_cast<std::size_t>(row.index)].level;
         const double percent = std::floor(level / row.divisor * 100);
         page.setCurrentX(kFiguresX);
         page.print(QString::fromUtf8(row.caption) + QString::number(percent, 'f', 0) +
@@ -155,10 +137,8 @@ void PrintZn(ReportSource& w, platform::PrinterPage& page) {
     page.line(kColumnRuleX, kColumnRuleTop, kColumnRuleX, kColumnRuleBottom);
 }
 
-bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& surname,
-                 const QString& name, const QString& patronymic, const Clock& clock) {
-    w.Main();
-
+bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QString& surname,
+                 const QString& name, const QString& patronymic, const QDateTime& madeAt) {
     // Header: program, author's page and address, then a rule across the page.
     page.setFontSize(kHeaderSize);
     page.setFontUnderline(true);
@@ -181,11 +161,9 @@ bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& su
     blankLine(page);
 
     // When the forecast was made, and for which date of birth.
-    const QDateTime now = clock ? clock() : QDateTime::currentDateTime();
     page.setFontSize(kHeaderSize);
-    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(now) +
-               QStringLiteral(" | Дата рождения прогнозируемого человека: ") + w.dayText() +
-               QStringLiteral(" ") + w.monthText() + QStringLiteral(" ") + w.yearText() +
+    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(madeAt) +
+               QStringLiteral(" | Дата рождения прогнозируемого человека: ") + f.dateText() +
                QStringLiteral("г."));
     blankLine(page);
     page.line(0, kLowerRuleY, page.scaleWidth(), kLowerRuleY);
@@ -200,32 +178,27 @@ bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& su
     // The figures right of the graph.
     page.setCurrentY(kFiguresY);
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Количество процентов счастья: ") + w.percentCaption());
+    page.print(QStringLiteral("Количество процентов счастья: ") + f.happiness);
     blankLine(page);
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Максимальный уровень жизненных сил: ") + core::decimal(w.Mx()));
+    page.print(QStringLiteral("Максимальный уровень жизненных сил: ") + QString::number(f.largest));
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Минимальный  уровень жизненных сил: ") + core::decimal(w.Mn()));
+    page.print(QStringLiteral("Минимальный  уровень жизненных сил: ") +
+               QString::number(f.smallest));
     blankLine(page);
 
-    page.paintPicture(w.emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
 
-    // Only the twentieth century's birth years get the aspect column. The
-    // levels are read here, before the graph pass below runs the calculation
-    // once more.
-    const double year = core::toDouble(w.yearText());
+    // Only the twentieth century's birth years get the aspect column.
+    const long long year = f.years[0][0].year;  // the birth year
     if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
-        PrintZn(w, page);
+        PrintZn(page, f);
     }
 
-    // The grid and the curve, drawn by the window onto this page. The window
-    // lets go of the page however the calculation ends.
+    // The grid and the curve, drawn by the same procedures as on the screen.
     page.setDrawWidth(kGraphPenWidth);
-    {
-        const PageLoan loan(w, page);
-        w.Maket(true);
-        w.rash(true);
-    }
+    graph::Maket(page, core::kPageGridOrigin);
+    graph::P1(page, f, core::kPageGridOrigin);
 
     // The digit axis, plain black, 9 at the top.
     page.setCurrentY(kAxisStartY);
@@ -238,7 +211,7 @@ bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& su
     }
 
     yearRows().YearRowDepth = Byte::of(0);
-    PrintYears(page, w.LenNumP(), core::toInt16(w.yearText()), Int16::of(kYearRowsY));
+    PrintYears(page, Byte::of(f.digitCount), Int16::of(year), Int16::of(kYearRowsY));
 
     return page.endDoc();
 }

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/checked.h"
-#include "print/report_source.h"
+#include "core/forecast.h"
 
 namespace platform {
 class PrinterPage;
@@ -25,12 +25,12 @@ YearRows& yearRows();
 // The moment the report says it was made; tests pin it.
 using Clock = std::function<QDateTime()>;
 
-// The one-page report for the client: recalculates the forecast on the window,
-// composes the page and ends the document. Returns whether the page reached its
-// destination (the page's sink). A stopped calculation raises core::RuntimeError
-// before anything is delivered.
-bool PrintReport(ReportSource& w, platform::PrinterPage& page, const QString& surname,
-                 const QString& name, const QString& patronymic, const Clock& clock = {});
+// The one-page report for the client: composes the page of a forecast made at
+// `madeAt` and ends the document. Returns whether the page reached its
+// destination (the page's sink).
+bool PrintReport(platform::PrinterPage& page, const core::Forecast& forecast,
+                 const QString& surname, const QString& name, const QString& patronymic,
+                 const QDateTime& madeAt);
 
 // Prints a row of n years from firstYear at rowY, then the rows below it,
 // fifteen in all from YearRowDepth 0. Not re-entrant: it keeps its place in
@@ -39,7 +39,7 @@ void PrintYears(platform::PrinterPage& page, core::Byte n, core::Int16 firstYear
 
 // The aspect column: the nine levels as percentages of their full count, and
 // the rule between the graph and the column.
-void PrintZn(ReportSource& w, platform::PrinterPage& page);
+void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast);
 
 // The calculation date as the date line shows it: the user's short date, a
 // blank and the time with seconds.

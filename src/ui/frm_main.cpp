@@ -12,16 +12,22 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "aspects/aspect_square.h"
-#include "aspects/formir_zn.h"
-#include "core/forecast.h"
 #include "core/numeric.h"
 #include "core/program_info.h"
+#include "graph/grid.h"
 #include "platform/controls.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
-#include "platform/printer_page.h"
+#include "platform/shapes.h"
 #include "platform/units.h"
+#include "platform/window_surface.h"
 #include "print/emblem.h"
 #include "print/print_job.h"
 #include "ui/frm_about.h"
@@ -35,7 +41,6 @@ using platform::Face;
 using platform::RectTw;
 
 const QColor kWindowColor = platform::kMainWindowColor;
-const QColor kAxisColor = platform::fromBgr(0xC00000);
 const QColor kYearColor(0, 64, 0);
 const QColor kInputColor(0, 255, 0);
 const QColor kLinkColor = platform::fromBgr(0xFF8080);
@@ -77,10 +82,7 @@ constexpr RectTw kLblUrl{4470, 6390, 2625, 240};
 constexpr RectTw kImage1{3990, 660, 705, 705};
 
 // The year box's text at start, and what an out-of-range year turns back into.
-const QString kDefaultYear = QStringLiteral("1990");
-
-const char* const kMonths[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-                                 "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+const QString kDefaultYear = QString::fromLatin1(core::kDefaultYear);
 
 QLabel* makeLabel(QWidget* parent, const QString& text, RectTw r, const QFont& font) {
     auto* label = new QLabel(text, parent);
@@ -145,7 +147,7 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     today_ = [] { return QDate::currentDate(); };
     FillEnv();
     Init();
-    Maket(false);
+    graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
     CboDay->setFocus();
 }
 
@@ -154,12 +156,13 @@ FrmMain::~FrmMain() = default;
 void FrmMain::buildGraphArea() {
     Shape1 = new platform::OutlineShape(surface_, platform::OutlineShape::Kind::Rectangle, kShape1,
                                         platform::kFrameBorderColor, 3);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
     const QFont axisFont = platform::uiFont(Face::MsSansSerif, 9.75, true);
     for (int d = 0; d <= 9; ++d) {
         QLabel* l = makeLabel(surface_, QString::number(d),
                               {kAxisLeft, kAxisTop[d], kAxisWidth, kAxisHeight}, axisFont);
         l->setObjectName(QStringLiteral("OsY%1").arg(d));
-        platform::setForeColor(l, kAxisColor);
+        platform::setForeColor(l, graph::axisColor(core::AxisMark::Plain));
         OsY[d] = l;
     }
     const QFont yearFont = platform::uiFont(Face::Arial, 8.25);
@@ -187,6 +190,7 @@ void FrmMain::buildAspectArea() {
 
 void FrmMain::buildDateArea() {
     Frame1 = new QGroupBox(QStringLiteral("Дата рождения"), surface_);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(kFrame1.toPx());
     Frame1->setFont(platform::uiFont(Face::Arial, 9, true, true));
     platform::setForeColor(Frame1, QColor(0, 0, 255));
@@ -239,12 +243,7 @@ void FrmMain::buildCommands() {
     CmdPrint->setEnabled(false);
     connect(CmdPusk, &QPushButton::clicked, this, [this] { guarded([this] { Main(); }); });
     // The button recalculates before it asks for the client; the menu item does not.
-    connect(CmdPrint, &QPushButton::clicked, this, [this] {
-        guarded([this] {
-            Main();
-            print::showPrintDialog(this, *this, services_, printSetup_);
-        });
-    });
+    connect(CmdPrint, &QPushButton::clicked, this, [this] { print(true); });
 
     LblUrl = makeLabel(surface_, QUrl(info::authorSite()).host(), kLblUrl,
                        platform::uiFont(Face::Tahoma, 9.75, true));
@@ -255,6 +254,7 @@ void FrmMain::buildCommands() {
     platform::setForeColor(LblUrl, kLinkColor);
 
     Image1 = new QLabel(surface_);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1.toPx());
     Image1->setPixmap(QPixmap::fromImage(print::makeEmblem()));
     Image1->hide();
@@ -280,10 +280,17 @@ void FrmMain::buildMenus() {
     mpCont->setShortcut(QKeySequence(Qt::Key_F1));
     mHelp->addSeparator();
     mpAbout = mHelp->addAction(QStringLiteral("&О программе"));
+    // Names by which tests and accessibility tools find the commands.
+    mFile->setObjectName(QStringLiteral("mFile"));
+    mProg->setObjectName(QStringLiteral("mProg"));
+    mHelp->setObjectName(QStringLiteral("mHelp"));
+    for (auto [action, name] :
+         {std::pair{mpPrint, "mpPrint"}, std::pair{mpExit, "mpExit"}, std::pair{mpRash, "mpRash"},
+          std::pair{mpDay, "mpDay"}, std::pair{mpCont, "mpCont"}, std::pair{mpAbout, "mpAbout"}}) {
+        action->setObjectName(QLatin1String(name));
+    }
 
-    connect(mpPrint, &QAction::triggered, this, [this] {
-        guarded([this] { print::showPrintDialog(this, *this, services_, printSetup_); });
-    });
+    connect(mpPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
     connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
     connect(mpAbout, &QAction::triggered, this,
@@ -294,6 +301,36 @@ void FrmMain::buildMenus() {
     connect(mpExit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 }
 
+void FrmMain::print(bool recalculateFirst) {
+    guarded([this, recalculateFirst] {
+        if (recalculateFirst) {
+            Main();
+        }
+        print::showPrintDialog(
+            this, [this] { return forecastForReport(); }, services_, printSetup_);
+    });
+}
+
+// The report is made from what is entered when "Печать" is pressed in the
+// client dialog, so the window calculates once more and shows what it prints.
+core::Forecast FrmMain::forecastForReport() {
+    Main();
+    if (!forecast_) {
+        throw core::InputRefused();
+    }
+    return *forecast_;
+}
+
+void FrmMain::enterDate(int day, int month, const QString& year) {
+    CboDay->setCurrentIndex(day - 1);
+    CboMonth->setCurrentIndex(month - 1);
+    TxtYear->setText(year);
+}
+
+void FrmMain::calculate() {
+    CmdPusk->click();
+}
+
 void FrmMain::PrInf() {
     const bool complete = !CboDay->currentText().isEmpty() && !CboMonth->currentText().isEmpty() &&
                           !TxtYear->text().isEmpty();
@@ -302,20 +339,10 @@ void FrmMain::PrInf() {
 }
 
 void FrmMain::checkYear() {
-    const QString text = TxtYear->text();
     // An out-of-range number is put back to the default year; text that is
     // not a number is left for the calculation to refuse.
-    if (!text.isEmpty() && core::isNumeric(text)) {
-        bool inRange = false;
-        try {
-            const double year = core::toDouble(text);
-            inRange = year >= 1 && year <= 9999;
-        } catch (const core::RuntimeError&) {
-            // An exponent too large for a number is out of range as well.
-        }
-        if (!inRange) {
-            TxtYear->setText(kDefaultYear);
-        }
+    if (core::yearBoxReplaces(TxtYear->text())) {
+        TxtYear->setText(kDefaultYear);
     }
     PrInf();
 }
@@ -372,7 +399,7 @@ void FrmMain::FillEnv() {
         CboDay->insertItem(i - 1, QString::number(i));
     }
     for (int m = 0; m < 12; ++m) {
-        CboMonth->insertItem(m, QString::fromUtf8(kMonths[m]));
+        CboMonth->insertItem(m, core::monthName(m));
     }
     CboDay->setCurrentIndex(-1);
     CboMonth->setCurrentIndex(-1);
@@ -419,78 +446,47 @@ void FrmMain::Main() {
     surface_->clear();
     Init();
     Frame2->ClearZn();
-    Maket(false);
-    rash(false);
+    graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
+    forecast_.reset();
+    const core::Calculation result =
+        core::calculate({CboDay->currentText(), CboMonth->currentIndex(), TxtYear->text()});
+    if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
+        showRefusal(*refusal);
+        return;
+    }
+    forecast_ = std::get<core::Forecast>(result);
+    showForecast(*forecast_);
 }
 
+// Init: the axis back to its plain colour and the screen pen to its width.
 void FrmMain::Init() {
-    state_.resetForInit();
-    for (QLabel* l : OsY) {
-        platform::setForeColor(l, kAxisColor);
-    }
+    graph::colourAxis(OsY, nullptr);
     surface_->setDrawWidth(3);
 }
 
-void FrmMain::Maket(bool FlagPrint) {
-    graph::Maket(state_, graph::Surfaces{*surface_, printer_}, FlagPrint);
+void FrmMain::showForecast(const core::Forecast& f) {
+    graph::FormirYear(lblYear, f);
+    graph::P1(*surface_, f, core::kScreenGridOrigin, graph::curveColor());
+    graph::colourAxis(OsY, &f);
+    LblPrc->setText(f.happiness);
+    LblPrc->setAccessibleName(QStringLiteral("Процент счастья: ") + f.happiness);
+    surface_->setAccessibleDescription(QStringLiteral("Цифры кривой: ") +
+                                       f.digits.split(QString()).join(u' ').trimmed());
+    Frame2->showAspects(f);
 }
 
-void FrmMain::showYearRefusal() {
-    services_.message(
-        this, {QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
-               QStringLiteral("Неверный год рождения"), platform::MessageIcon::Warning, 80});
-}
-
-void FrmMain::rash(bool FlagPrint) {
-    const QString month = CboMonth->currentText();
-    const QString day = CboDay->currentText();
-    if (day.isEmpty() || month.isEmpty()) {
-        services_.message(
-            this, {QStringLiteral("Выберите месяц и год рождения!"),
-                   QStringLiteral("Введены не все данные"), platform::MessageIcon::Warning, 80});
-        return;
+// The year table and the percentage keep what the last forecast showed; the
+// grid is drawn afresh and the square is empty.
+void FrmMain::showRefusal(const core::Refusal& refusal) {
+    using Kind = core::Refusal::Kind;
+    if (refusal.kind == Kind::Stopped) {
+        throw core::RuntimeError(refusal.stopped);
     }
-    const QString year = TxtYear->text();
-    // Only plain digits reach the arithmetic: a sign, a separator or an
-    // exponent would give a year number that the digit string does not match.
-    if (!core::isAcceptedYear(year)) {
-        showYearRefusal();
+    services_.message(
+        this, {refusal.text, refusal.title, platform::MessageIcon::Warning, refusal.helpTopic});
+    if (refusal.kind == Kind::YearNotDigits) {
         throw core::InputRefused();
     }
-    const QString dayMonth = core::dayMonthString(day, CboMonth->currentIndex());
-    const core::Int32 number = core::lifeNumber(year, dayMonth, QLocale::c());
-    lifeNumber_ = number;
-    state_.Ob = core::birthDigits(dayMonth, year);
-    state_.LenNumP = core::digitCount(number);
-    graph::FormirYear(lblYear, core::toInt16(year, QLocale::c()), state_.LenNumP);
-    graph::P1(state_, graph::Surfaces{*surface_, printer_}, OsY, number, FlagPrint);
-    LblPrc->setText(core::OprPrc(number) + QStringLiteral("%"));
-    LblPrc->setAccessibleName(QStringLiteral("Процент счастья: ") + LblPrc->text());
-    surface_->setAccessibleDescription(QStringLiteral("Цифры кривой: ") +
-                                       core::decimal(number).split(QString()).join(u' ').trimmed());
-    // The printing pass leaves the square as the screen calculation left it, so
-    // the window keeps the full forecast, bonus steps included, after a printout.
-    if (FlagPrint) {
-        state_.Ob = QStringLiteral("0");
-    } else {
-        aspects::FormirZn(*Frame2, state_, state_.Ob);
-    }
-}
-
-QImage FrmMain::emblem() const {
-    return Image1->pixmap().toImage();
-}
-
-QString FrmMain::counterCaption(int index) const {
-    return Frame2->LblSub(index)->text();
-}
-
-void FrmMain::setCounterCaption(int index, const QString& caption) {
-    Frame2->LblSub(index)->setText(caption);
-}
-
-bool FrmMain::counterShown(int index) const {
-    return !Frame2->LblSub(index)->isHidden();
 }
 
 }  // namespace ui

@@ -1,27 +1,30 @@
 #pragma once
 
-#include <QAction>
-#include <QComboBox>
 #include <QDate>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
-#include "core/checked.h"
-#include "core/window_state.h"
+#include "core/forecast.h"
 #include "graph/curve.h"
-#include "graph/grid.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
-#include "platform/shapes.h"
-#include "platform/window_surface.h"
 #include "print/print_job.h"
-#include "print/report_source.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace platform {
+class OutlineShape;
+class WindowSurface;
+}  // namespace platform
 
 namespace aspects {
 class AspectSquare;
@@ -30,46 +33,29 @@ class AspectSquare;
 namespace ui {
 
 // The main window: the date inputs, the graph with its year table, the aspect
-// square and the happiness percentage. Every result of a calculation lives in
-// its controls and in its calculation state; readers read them back.
-class FrmMain : public QMainWindow, public print::ReportSource {
+// square and the happiness percentage. A calculation gives one core::Forecast;
+// every view in the window draws from it and nothing is read back from a
+// control. The controls are private; tests find them by object name.
+class FrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit FrmMain(platform::Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // The full recalculation on the screen.
-    void Main() override;
-    // Resets the calculation state, the axis colours and the screen pen.
-    void Init();
-    void Maket(bool FlagPrint) override;
-    // Reads the inputs, computes and shows the forecast; the curve goes to the
-    // printer page when FlagPrint is true. Input it cannot use is told to the
-    // user and then raises core::InputRefused, so that nothing goes on with
+    // Chooses the date as a user would: day 1 to 31 and month 1 to 12 (0 for
+    // none), the year's text as typed into the year box.
+    void enterDate(int day, int month, const QString& year);
+    // Presses «Расчёт»: the calculation with its messages, as the button runs it.
+    void calculate();
+    // The forecast the window shows; none before the first calculation and
+    // after a refused one.
+    const std::optional<core::Forecast>& forecast() const { return forecast_; }
+
+    // The full recalculation on the screen (Main); a refused input is told to
+    // the user and then raises core::InputRefused, so that nothing goes on with
     // stale figures.
-    void rash(bool FlagPrint) override;
-    void setPrinterPage(platform::PrinterPage* page) override { printer_ = page; }
-
-    // What the report reads.
-    QString dayText() const override { return CboDay->currentText(); }
-    QString monthText() const override { return CboMonth->currentText(); }
-    QString yearText() const override { return TxtYear->text(); }
-    QString percentCaption() const override { return LblPrc->text(); }
-    core::Byte Mx() const override { return state_.Mx; }
-    core::Byte Mn() const override { return state_.Mn; }
-    core::Byte LenNumP() const override { return state_.LenNumP; }
-    QImage emblem() const override;
-    QString counterCaption(int index) const override;
-    void setCounterCaption(int index, const QString& caption) override;
-    bool counterShown(int index) const override;
-
-    const core::WindowState& state() const { return state_; }
-    // The life number of the last calculation that got that far; 0 before.
-    core::Int32 lifeNumber() const { return lifeNumber_; }
-    platform::WindowSurface* surface() const { return surface_; }
-    aspects::AspectSquare* aspectSquare() const { return Frame2; }
-    platform::Services& services() const { return services_; }
+    void Main();
 
     // Calculation for today's date, from the injectable clock.
     void RashNow();
@@ -88,7 +74,39 @@ public:
     // window stays usable.
     void guarded(const std::function<void()>& handler);
 
-    // Controls, named as in the design.
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildGraphArea();
+    void buildAspectArea();
+    void buildDateArea();
+    void buildCommands();
+    void buildMenus();
+    void FillEnv();
+    void Init();
+    void showForecast(const core::Forecast& f);
+    void showRefusal(const core::Refusal& refusal);
+    core::Forecast forecastForReport();
+    void print(bool recalculateFirst);
+    void pressDefaultButton();
+    void PrInf();
+    void checkYear();
+    void selectYear();
+    void setLinkHovered(bool hovered);
+
+    platform::Services& services_;
+    std::optional<core::Forecast> forecast_;
+    platform::WindowSurface* surface_ = nullptr;
+    bool centred_ = false;
+    std::function<QDate()> today_;
+    std::function<void(print::PrintDelivery&)> printSetup_;
+    platform::SilentMediaPlayer ownMedia_;
+    platform::MediaPlayer* media_ = &ownMedia_;
+
+    // Controls, named as in the program's first design.
     platform::OutlineShape* Shape1 = nullptr;
     graph::AxisLabels OsY{};
     graph::YearTable lblYear{};  // lblYear[K - 1][i] is lblYearK(i)
@@ -116,36 +134,6 @@ public:
     QMenu* mHelp = nullptr;
     QAction* mpCont = nullptr;
     QAction* mpAbout = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void buildGraphArea();
-    void buildAspectArea();
-    void buildDateArea();
-    void buildCommands();
-    void buildMenus();
-    void FillEnv();
-    void pressDefaultButton();
-    void showYearRefusal();
-    void PrInf();
-    void checkYear();
-    void selectYear();
-    void setLinkHovered(bool hovered);
-
-    platform::Services& services_;
-    core::WindowState state_;
-    core::Int32 lifeNumber_;
-    platform::WindowSurface* surface_ = nullptr;
-    platform::PrinterPage* printer_ = nullptr;
-    bool centred_ = false;
-    std::function<QDate()> today_;
-    std::function<void(print::PrintDelivery&)> printSetup_;
-    platform::SilentMediaPlayer ownMedia_;
-    platform::MediaPlayer* media_ = &ownMedia_;
 };
 
 }  // namespace ui

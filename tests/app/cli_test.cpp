@@ -63,7 +63,18 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"23", "8", "1975"}, 0, ""},
         {{"23", "8", "19a0"}, 2, "Год рождения нужно ввести цифрами"},
         {{"23", "8", ""}, 2, "Год рождения нужно ввести цифрами"},
-        {{"23", "8", "0"}, 0, ""},  // the year box puts 1990 in its place
+        // The year box would put 1990 in their place: never a forecast for another year.
+        {{"23", "8", "0"}, 2, "вне диапазона"},
+        {{"23", "8", "-5"}, 2, "вне диапазона"},
+        {{"23", "8", "1e9"}, 2, "вне диапазона"},
+        {{"23", "8", ".5"}, 2, "вне диапазона"},
+        // Qt's own options are not taken from our arguments.
+        {{"-platform", "bogus", "5", "5", "1990"}, 1, "-platform"},
+        {{"-reverse", "5", "5", "1990"}, 1, "-reverse"},
+        {{"--png", "", "5", "5", "1990"}, 1, "--png"},
+        {{"--pdf", "", "5", "5", "1990"}, 1, "--pdf"},
+        {{"--surname", "Ааааааааааааааааааааааааааа", "5", "5", "1990"}, 1, "Фамилия"},
+        {{"--name", "Ааааааааааааааааааааа", "5", "5", "1990"}, 1, "Имя"},
         {{"32", "8", "1975"}, 1, "День"},
         {{"23", "13", "1975"}, 1, "Месяц"},
         {{"23", "Августа", "1975"}, 1, "Месяц"},
@@ -111,4 +122,50 @@ TEST(Companion, WritesTheWindowPictureAndTheReport) {
         forecast({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/r.pdf"),
                   QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")});
     EXPECT_EQ(unwritable.exitCode, 1);
+}
+
+TEST(Companion, HelpAndVersion) {
+    for (const char* option : {"--help", "-h"}) {
+        const ProcessRun r = forecast({QString::fromLatin1(option)});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(QStringLiteral("Использование")));
+    }
+    const ProcessRun v = forecast({QStringLiteral("--version")});
+    EXPECT_EQ(v.exitCode, 0);
+    EXPECT_EQ(v.out, QByteArray("zemtar-forecast 1.4\n"));
+}
+
+TEST(Companion, BatchGivesOneLineEachAsSingleRunsDo) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dates.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("23 8 1975\n5 Май 1990\n23 8 19a0\n\n32 1 1990\n31 12 9999\n1 1\n");
+    file.close();
+    const ProcessRun r = forecast({QStringLiteral("--batch"), path});
+    EXPECT_EQ(r.exitCode, 2);  // some lines were refused, after the last one
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 6);
+    const auto single = [](const char* d, const char* m, const char* y) {
+        return forecast({QStringLiteral("--json"), QString::fromUtf8(d), QString::fromUtf8(m),
+                         QString::fromUtf8(y)})
+            .out.trimmed();
+    };
+    EXPECT_EQ(lines[0], single("23", "8", "1975"));
+    EXPECT_EQ(lines[1], single("5", "Май", "1990"));
+    EXPECT_EQ(lines[4], single("31", "12", "9999"));
+    const struct {
+        int index;
+        int line;
+        const char* has;
+    } refused[] = {{2, 3, "цифрами"}, {3, 5, "День"}, {5, 7, "три значения"}};
+    for (const auto& x : refused) {
+        const QJsonObject o = QJsonDocument::fromJson(lines[x.index]).object();
+        EXPECT_EQ(o[QStringLiteral("line")].toInt(), x.line);
+        EXPECT_TRUE(o[QStringLiteral("error")].toString().contains(QString::fromUtf8(x.has)));
+    }
+
+    const ProcessRun clean = forecast({QStringLiteral("--batch"), path + QStringLiteral(".none")});
+    EXPECT_EQ(clean.exitCode, 1);
+    EXPECT_TRUE(clean.err.contains(QStringLiteral("Не удалось прочитать файл")));
 }

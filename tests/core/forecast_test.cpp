@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/forecast.h"
+#include "core/forecast_text.h"
 #include "core/numeric.h"
-#include "core/window_state.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -99,22 +105,248 @@ TEST(Forecast, AcceptedYears) {
     }
 }
 
-TEST(WindowState, InitResetsItsShareOnly) {
-    core::WindowState s;
-    s.Ob = QStringLiteral("5051990");
-    s.Mx = core::Byte::of(9);
-    s.Mn = core::Byte::of(0);
-    s.LenNumP = core::Byte::of(7);
-    s.BazX = core::Int16::of(1);
-    s.BonDone.fill(true);
-    s.resetForInit();
-    EXPECT_EQ(s.Ob, QStringLiteral("0"));
-    EXPECT_EQ(s.Mx.value(), 0);
-    EXPECT_EQ(s.Mn.value(), 9);
-    EXPECT_EQ(s.BazX.value(), 200);
-    EXPECT_EQ(s.BazY.value(), 0);
-    EXPECT_EQ(s.LenNumP.value(), 7);
-    for (bool b : s.BonDone) {
-        EXPECT_FALSE(b);
+namespace {
+
+// The worked examples, checked through the one function that computes.
+struct Worked {
+    const char* day;
+    int month;  // 1 = January
+    const char* year;
+    long long lifeNumber;
+    const char* happiness;
+    int largest, smallest;
+    std::vector<std::pair<int, int>> curve;  // from the grid's origin; empty: not checked
+    std::array<long long, 3> firstYears;     // rows 0, 1 and 9 of column 1
+    std::array<int, 9> levels;
+    int root;                   // digit
+    std::vector<int> segments;  // shown; {-1}: none checked
+};
+
+const Worked kWorked[] = {
+    {"5",
+     5,
+     "1990",
+     1004950,
+     "15%",
+     9,
+     0,
+     {{400, 3600},
+      {800, 4000},
+      {1200, 4000},
+      {1600, 2400},
+      {2000, 400},
+      {2400, 2000},
+      {2800, 4000}},
+     {1990, 1997, 2053},
+     {1, 1, 0, 0, 2, 1, 0, 0, 2},
+     2,
+     {8, 12}},
+    {"23",
+     8,
+     "1975",
+     4558300,
+     "72%",
+     8,
+     0,
+     {{400, 2400},
+      {800, 2000},
+      {1200, 2000},
+      {1600, 800},
+      {2000, 2800},
+      {2400, 4000},
+      {2800, 4000}},
+     {1975, 1982, 2038},
+     {1, 1, 1, 0, 1, 5, 1, 2, 2},
+     8,
+     {2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 14, 15}},
+    {"15",
+     3,
+     "1990",
+     2990970,
+     "47%",
+     9,
+     0,
+     {},
+     {1990, 1997, 2053},
+     {3, 0, 1, 0, 1, 1, 0, 0, 3},
+     1,
+     {}},
+    {"3",
+     5,
+     "1975",
+     602375,
+     "95%",
+     7,
+     0,
+     {},
+     {1975, 1981, 2029},
+     {1, 0, 2, 0, 2, 2, 1, 0, 2},
+     3,
+     {}},
+    {"2", 1, "150", 30150, "52%", 5, 0, {}, {150, 155, 195}, {2, 1, 0, 0, 1, 1, 0, 0, 1}, 9, {}},
+    {"31",
+     12,
+     "9999",
+     31116888,
+     "49%",
+     8,
+     1,
+     {{400, 2800},
+      {800, 3600},
+      {1200, 3600},
+      {1600, 3600},
+      {2000, 1600},
+      {2400, 800},
+      {2800, 800},
+      {3200, 800}},
+     {9999, 10007, 10071},
+     {2, 1, 1, 0, 0, 1, 1, 0, 5},
+     7,
+     {}},
+    {"28",
+     7,
+     "1914",
+     5372598,
+     "85%",
+     9,
+     2,
+     {},
+     {1914, 1921, 1977},
+     {2, 1, 1, 1, 1, 6, 1, 1, 2},
+     5,
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
+    // Three digits, year 1: every column shows, three years apart.
+    {"1",
+     1,
+     "1",
+     101,
+     "1%",
+     1,
+     0,
+     {{400, 3600}, {800, 4000}, {1200, 3600}},
+     {1, 4, 28},
+     {3, 0, 1, 0, 0, 0, 0, 0, 0},
+     3,
+     {}},
+};
+
+core::Forecast forecastOf(const char* day, int month, const char* year) {
+    const core::Calculation c =
+        core::calculate({QString::fromLatin1(day), month - 1, QString::fromLatin1(year)});
+    if (const auto* refusal = std::get_if<core::Refusal>(&c)) {
+        ADD_FAILURE() << refusal->text.toStdString();
+        return {};
     }
+    return std::get<core::Forecast>(c);
+}
+
+}  // namespace
+
+TEST(Calculate, WorkedExamples) {
+    for (const Worked& w : kWorked) {
+        SCOPED_TRACE(testing::Message() << w.day << "." << w.month << "." << w.year);
+        const core::Forecast f = forecastOf(w.day, w.month, w.year);
+        EXPECT_EQ(f.lifeNumber.wide(), w.lifeNumber);
+        const int digits = static_cast<int>(QString::number(w.lifeNumber).size());
+        EXPECT_EQ(f.digitCount, digits);
+        EXPECT_EQ(f.happiness, QString::fromLatin1(w.happiness));
+        EXPECT_EQ(f.largest, w.largest);
+        EXPECT_EQ(f.smallest, w.smallest);
+        for (int d = 0; d < 10; ++d) {
+            const core::AxisMark mark = d == w.smallest  ? core::AxisMark::Smallest
+                                        : d == w.largest ? core::AxisMark::Largest
+                                                         : core::AxisMark::Plain;
+            EXPECT_EQ(f.axis[static_cast<std::size_t>(d)], mark) << "digit " << d;
+        }
+        ASSERT_EQ(static_cast<int>(f.curve.size()), digits);
+        for (std::size_t i = 0; i < w.curve.size(); ++i) {
+            EXPECT_EQ(f.curve[i], (core::PointTw{w.curve[i].first, w.curve[i].second})) << i;
+        }
+        const int shownColumns = digits >= 5 && digits <= 7 ? digits : 8;
+        for (std::size_t k = 0; k < 8; ++k) {
+            const auto col = static_cast<long long>(k);
+            EXPECT_EQ(f.years[0][k].year, w.firstYears[0] + col);
+            EXPECT_EQ(f.years[1][k].year, w.firstYears[1] + col);
+            EXPECT_EQ(f.years[9][k].year, w.firstYears[2] + col);
+            for (std::size_t i = 0; i < 10; ++i) {
+                EXPECT_EQ(f.years[i][k].visible, col < shownColumns) << i << "," << k;
+            }
+        }
+        for (std::size_t i = 0; i < 9; ++i) {
+            EXPECT_EQ(f.aspects[i].level, w.levels[i]) << "aspect " << i;
+            EXPECT_EQ(f.aspects[i].present, w.levels[i] > 0) << "aspect " << i;
+            EXPECT_EQ(f.aspects[i].root, static_cast<int>(i) + 1 == w.root) << "aspect " << i;
+        }
+        if (!w.segments.empty()) {
+            for (int k = 0; k < 16; ++k) {
+                const bool shown =
+                    std::find(w.segments.begin(), w.segments.end(), k) != w.segments.end();
+                EXPECT_EQ(f.segments[static_cast<std::size_t>(k)], shown) << "segment " << k;
+            }
+        }
+    }
+}
+
+TEST(Calculate, RefusalsSayWhichMessage) {
+    const struct {
+        const char* day;
+        int month;  // 0: none chosen
+        const char* year;
+        core::Refusal::Kind kind;
+        const char* text;
+    } cases[] = {
+        {"", 8, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
+        {"23", 0, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
+        {"23", 8, "19a0", core::Refusal::Kind::YearNotDigits,
+         "Год рождения нужно ввести цифрами: число от 1 до 9999."},
+        {"23", 8, "", core::Refusal::Kind::YearNotDigits,
+         "Год рождения нужно ввести цифрами: число от 1 до 9999."},
+        {"23", 8, "0", core::Refusal::Kind::YearNotDigits,
+         "Год рождения нужно ввести цифрами: число от 1 до 9999."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        const core::Calculation result =
+            core::calculate({QString::fromLatin1(c.day), c.month - 1, QString::fromLatin1(c.year)});
+        const auto* refusal = std::get_if<core::Refusal>(&result);
+        ASSERT_NE(refusal, nullptr);
+        EXPECT_EQ(refusal->kind, c.kind);
+        EXPECT_EQ(refusal->text, QString::fromUtf8(c.text));
+        EXPECT_EQ(refusal->helpTopic, 80);
+        EXPECT_FALSE(refusal->critical);
+    }
+}
+
+TEST(Calculate, YearBoxReplacesNumbersOutsideItsRange) {
+    const struct {
+        const char* text;
+        bool replaced;
+    } cases[] = {{"0", true},     {"-5", true}, {"1e9", true},   {".5", true},
+                 {"10000", true}, {"1", false}, {"9999", false}, {"19a5", false},
+                 {"", false},     {"-", false}, {"1e3", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(core::yearBoxReplaces(QString::fromLatin1(c.text), kC), c.replaced);
+    }
+}
+
+TEST(Calculate, TextAndJsonOfAForecast) {
+    const core::Forecast f = forecastOf("23", 8, "1975");
+    const QString text = core::toText(f);
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("Дата рождения: 23 Август 1975\n"
+                                       "Число жизни: 4558300 (цифр: 7)\n"
+                                       "Процент счастья: 72%\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral(" 1975 1976 1977 1978 1979 1980 1981\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("  8 Удача: уровень 2, корневая цифра\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("  4 Работа: нет\n")));
+    const QJsonObject o = QJsonDocument::fromJson(core::toJson(f)).object();
+    EXPECT_EQ(o[QStringLiteral("axisColors")].toArray().at(0).toString(),
+              QStringLiteral("#ff0000"));
+    EXPECT_EQ(o[QStringLiteral("axisColors")].toArray().at(8).toString(),
+              QStringLiteral("#008000"));
+    EXPECT_EQ(o[QStringLiteral("axisColors")].toArray().at(1).toString(),
+              QStringLiteral("#0000c0"));
+    // The curve in window twips: the grid's origin on the screen is 200 to the right.
+    EXPECT_EQ(o[QStringLiteral("curve")].toArray().at(0).toArray(), (QJsonArray{600, 2400}));
 }

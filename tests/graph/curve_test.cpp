@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <memory>
+#include <optional>
+#include <variant>
 
 #include "graph/curve.h"
 #include "graph/year_table.h"
@@ -11,6 +12,16 @@
 
 namespace {
 
+core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
+    const core::Calculation c =
+        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
+    if (const auto* f = std::get_if<core::Forecast>(&c)) {
+        return *f;
+    }
+    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
+    return {};
+}
+
 struct Labels {
     QWidget parent;
     graph::AxisLabels axis{};
@@ -18,7 +29,6 @@ struct Labels {
     Labels() {
         for (auto& l : axis) {
             l = new QLabel(&parent);
-            platform::setForeColor(l, QColor(0, 0, 192));
         }
         for (auto& column : years) {
             for (auto& cell : column) {
@@ -29,108 +39,101 @@ struct Labels {
     }
 };
 
-std::vector<QPointF> curvePoints(const platform::Canvas& c) {
-    std::vector<QPointF> points;
-    for (const auto& op : c.ops()) {
-        if (op.kind == platform::DrawOp::Kind::Line) {
-            if (points.empty()) {
-                points.push_back(op.p1);
-            }
-            EXPECT_EQ(op.p1, points.back());  // segments join, left to right
-            points.push_back(op.p2);
-        }
-    }
-    return points;
-}
-
 }  // namespace
 
-TEST(P1, PrinterPassPutsTheCurveOnThePageInItsOwnColour) {
-    Labels labels;
-    core::WindowState state;
+TEST(P1, JoinsTheForecastsPointsFromTheOriginInTheGivenColour) {
+    const core::Forecast f = forecastOf("5", 4, "1990");  // 1004950
+    const std::vector<QPointF> onPage{{800, 7000},  {1200, 7400}, {1600, 7400}, {2000, 5800},
+                                      {2400, 3800}, {2800, 5400}, {3200, 7400}};
     platform::WindowSurface screen;
     platform::PrinterPage page;
-    graph::P1(state, {screen, &page}, labels.axis, core::Int32::of(1004950), true);
-    EXPECT_TRUE(screen.ops().empty());
-    const std::vector<QPointF> expected{{800, 7000},  {1200, 7400}, {1600, 7400}, {2000, 5800},
-                                        {2400, 3800}, {2800, 5400}, {3200, 7400}};
-    EXPECT_EQ(curvePoints(page), expected);
-    for (const auto& op : page.ops()) {
-        EXPECT_FALSE(op.color.has_value());
-    }
-    EXPECT_EQ(state.Mx.value(), 9);
-    EXPECT_EQ(state.Mn.value(), 0);
-}
-
-TEST(P1, ExtremesAndLabelColours) {
     const struct {
-        int number;
-        int mx, mn;
-        int columns;
+        platform::Canvas* canvas;
+        core::PointTw origin;
+        std::optional<QColor> colour;
     } cases[] = {
-        {111111, 1, 1, 6},  // all equal: the label ends red, coloured last
-        {4558300, 8, 0, 7},
-        {31116888, 8, 1, 8},
-        {101, 1, 0, 3},
+        {&screen, core::kScreenGridOrigin, graph::curveColor()},
+        {&page, core::kPageGridOrigin, std::nullopt},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.number);
-        Labels labels;
-        core::WindowState state;
-        platform::WindowSurface screen;
-        graph::P1(state, {screen}, labels.axis, core::Int32::of(c.number), false);
-        EXPECT_EQ(state.Mx.value(), c.mx);
-        EXPECT_EQ(state.Mn.value(), c.mn);
-        const auto points = curvePoints(screen);
-        ASSERT_EQ(static_cast<int>(points.size()), c.columns);
-        EXPECT_EQ(points.back().x(), 200 + 400 * c.columns);
-        for (int d = 0; d < 10; ++d) {
-            const QColor expected = d == c.mn   ? QColor(255, 0, 0)
-                                    : d == c.mx ? QColor(0, 128, 0)
-                                                : QColor(0, 0, 192);
-            EXPECT_EQ(platform::foreColor(labels.axis[d]), expected) << d;
-        }
-        for (const auto& op : screen.ops()) {
-            EXPECT_EQ(op.color, QColor(188, 40, 120));
+        SCOPED_TRACE(c.origin.y);
+        graph::P1(*c.canvas, f, c.origin, c.colour);
+        const QPointF shift(c.origin.x - core::kPageGridOrigin.x,
+                            c.origin.y - core::kPageGridOrigin.y);
+        const auto& ops = c.canvas->ops();
+        ASSERT_EQ(ops.size(), onPage.size() - 1);
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            EXPECT_EQ(ops[i].kind, platform::DrawOp::Kind::Line);
+            EXPECT_EQ(ops[i].p1, onPage[i] + shift) << i;
+            EXPECT_EQ(ops[i].p2, onPage[i + 1] + shift) << i;
+            EXPECT_EQ(ops[i].color, c.colour);
         }
     }
 }
 
-TEST(FormirYear, CaptionsAndVisibility) {
+// One set of labels through several forecasts: a colour left over from the
+// forecast before would show.
+TEST(ColourAxis, LargestDigitGreenSmallestRedTheRestBlue) {
+    const QColor green(0, 128, 0), red(255, 0, 0), blue(0, 0, 192);
     const struct {
-        int year, digits;
+        const char* day;
+        int monthIndex;
+        const char* year;
+        int largest, smallest;
+    } cases[] = {
+        {"23", 7, "1975", 8, 0},   // 4558300
+        {"10", 0, "111", 1, 1},    // 111111: all equal, red wins
+        {"31", 11, "9999", 8, 1},  // 31116888
+        {"1", 0, "1", 1, 0},       // 101
+    };
+    Labels labels;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        const core::Forecast f = forecastOf(c.day, c.monthIndex, c.year);
+        EXPECT_EQ(f.largest, c.largest);
+        EXPECT_EQ(f.smallest, c.smallest);
+        graph::colourAxis(labels.axis, &f);
+        for (int d = 0; d < 10; ++d) {
+            const QColor expected = d == c.smallest ? red : d == c.largest ? green : blue;
+            EXPECT_EQ(platform::foreColor(labels.axis[static_cast<std::size_t>(d)]), expected) << d;
+        }
+    }
+    graph::colourAxis(labels.axis, nullptr);
+    for (QLabel* l : labels.axis) {
+        EXPECT_EQ(platform::foreColor(l), blue);
+    }
+}
+
+// Row i of column K holds birth year + K - 1 + i x digits; five to seven
+// digits hide the columns after the last digit. One table through all cases,
+// so that columns hidden by one forecast must come back for the next.
+TEST(FormirYear, CaptionsAndVisibleColumns) {
+    const struct {
+        const char* day;
+        int monthIndex;
+        const char* year;
         int row0first, row1first, row9first;
         int shown;
     } cases[] = {
-        {1, 3, 1, 4, 28, 8},  // three digits: all columns, rows overlap
-        {99, 4, 99, 103, 135, 8},
-        {150, 5, 150, 155, 195, 5},
-        {1975, 6, 1975, 1981, 2029, 6},
-        {1990, 7, 1990, 1997, 2053, 7},
-        {9999, 8, 9999, 10007, 10071, 8},
-        {32760, 8, 32760, 32768, 32832, 8},  // later rows may pass 16 bits
+        {"1", 0, "1", 1, 4, 28, 8},  // 101: three digits, rows overlap
+        {"1", 0, "99", 99, 103, 135, 8},
+        {"1", 0, "100", 100, 105, 145, 5},
+        {"10", 0, "111", 111, 117, 165, 6},
+        {"5", 4, "1990", 1990, 1997, 2053, 7},
+        {"31", 11, "9999", 9999, 10007, 10071, 8},
     };
+    Labels labels;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
-        Labels labels;
-        graph::FormirYear(labels.years, core::Int16::of(c.year), core::Byte::of(c.digits));
+        graph::FormirYear(labels.years, forecastOf(c.day, c.monthIndex, c.year));
         for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(labels.years[k][0]->text(), QString::number(c.row0first + k));
-            EXPECT_EQ(labels.years[k][1]->text(), QString::number(c.row1first + k));
-            EXPECT_EQ(labels.years[k][9]->text(), QString::number(c.row9first + k));
-            for (int i = 0; i < 10; ++i) {
-                EXPECT_EQ(!labels.years[k][i]->isHidden(), k < c.shown);
+            const auto& column = labels.years[static_cast<std::size_t>(k)];
+            EXPECT_EQ(column[0]->text(), QString::number(c.row0first + k));
+            EXPECT_EQ(column[1]->text(), QString::number(c.row1first + k));
+            EXPECT_EQ(column[9]->text(), QString::number(c.row9first + k));
+            for (const QLabel* cell : column) {
+                EXPECT_EQ(!cell->isHidden(), k < c.shown) << k;
             }
         }
     }
-}
-
-TEST(FormirYear, FirstRowPastSixteenBitsStopsWithOverflow) {
-    Labels labels;
-    EXPECT_THROW(graph::FormirYear(labels.years, core::Int16::of(32765), core::Byte::of(8)),
-                 core::RuntimeError);
-    // Cells captioned before the overflow keep their new captions, later ones the old.
-    EXPECT_EQ(labels.years[2][0]->text(), QStringLiteral("32767"));
-    EXPECT_EQ(labels.years[3][0]->text(), QStringLiteral("old"));
-    EXPECT_EQ(labels.years[0][1]->text(), QStringLiteral("old"));
 }

@@ -6,9 +6,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <variant>
 
 #include "core/program_info.h"
-#include "fake_source.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 
@@ -20,12 +20,24 @@ QDateTime fixedClock() {
     return {QDate(2026, 5, 1), QTime(9, 30, 0)};
 }
 
-// A delivery with no printer and a file chooser that answers as told.
+core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
+    const core::Calculation c =
+        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
+    if (const auto* f = std::get_if<core::Forecast>(&c)) {
+        return *f;
+    }
+    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
+    return {};
+}
+
+// A delivery with no printer and a file chooser that answers as told. The
+// source counts how often the report asked for its forecast.
 struct Desk {
     platform::RecordingServices services;
-    FakeSource source;
     QStringList asked;
     QString answer;
+    int calculations = 0;
+    std::function<void()> refuse;  // throws in place of the forecast when set
     PrintDelivery delivery{services};
 
     Desk() {
@@ -36,7 +48,16 @@ struct Desk {
             return answer;
         });
     }
-    PrintDelivery::Outcome run() { return delivery.run(source, "Иванова", "Мария", "Петровна"); }
+    PrintDelivery::Outcome run() {
+        const print::ForecastSource source = [this] {
+            ++calculations;
+            if (refuse) {
+                refuse();
+            }
+            return forecastOf("5", 4, "1990");
+        };
+        return delivery.run(source, "Иванова", "Мария", "Петровна");
+    }
 };
 
 }  // namespace
@@ -52,7 +73,7 @@ TEST(PrintDelivery, CancelledChoiceDoesNothingAndSaysNothing) {
     Desk desk;
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Cancelled);
     EXPECT_TRUE(desk.services.messages.empty());
-    EXPECT_TRUE(desk.source.calls.isEmpty());
+    EXPECT_EQ(desk.calculations, 0);
 }
 
 TEST(PrintDelivery, SavesTheChosenFile) {
@@ -61,6 +82,7 @@ TEST(PrintDelivery, SavesTheChosenFile) {
     desk.answer = dir.filePath("отчёт.pdf");
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Saved);
     EXPECT_TRUE(desk.services.messages.empty());
+    EXPECT_EQ(desk.calculations, 1);
     QFile saved(desk.answer);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.read(5) == "%PDF-");
@@ -80,15 +102,34 @@ TEST(PrintDelivery, UnwritableFileIsOneRussianMessageAndAFailure) {
     EXPECT_FALSE(QFileInfo::exists(desk.answer));
 }
 
-TEST(PrintDelivery, StoppedCalculationIsAMessageNotAFile) {
-    QTemporaryDir dir;
-    Desk desk;
-    desk.answer = dir.filePath("отчёт.pdf");
-    desk.source.stopInMain = true;
-    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
-    ASSERT_EQ(desk.services.messages.size(), 1u);
-    EXPECT_TRUE(desk.services.messages[0].text.contains("Несоответствие типа"));
-    EXPECT_FALSE(QFileInfo::exists(desk.answer));
+// A refused input has told the user why already; a stopped calculation is
+// told here. Neither leaves a file behind.
+TEST(PrintDelivery, RefusedOrStoppedCalculationDeliversNothing) {
+    const struct {
+        const char* what;
+        std::function<void()> refuse;
+        const char* message;  // nullptr: none
+    } cases[] = {
+        {"refused", [] { throw core::InputRefused(); }, nullptr},
+        {"stopped", [] { throw core::RuntimeError(core::RuntimeError::Kind::TypeMismatch); },
+         "Расчёт остановлен: Несоответствие типа. Отчёт не напечатан."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        Desk desk;
+        desk.answer = dir.filePath("отчёт.pdf");
+        desk.refuse = c.refuse;
+        EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
+        EXPECT_EQ(desk.calculations, 1);
+        if (c.message) {
+            ASSERT_EQ(desk.services.messages.size(), 1u);
+            EXPECT_EQ(desk.services.messages[0].text, QString::fromUtf8(c.message));
+        } else {
+            EXPECT_TRUE(desk.services.messages.empty());
+        }
+        EXPECT_FALSE(QFileInfo::exists(desk.answer));
+    }
 }
 
 TEST(SuggestedPdfPath, SurnameBecomesASafeFileName) {
@@ -116,13 +157,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
     const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
-    FakeSource source;
-    source.day = "23";
-    source.monthIndex = 7;
-    source.year = "1975";
-    source.captions = {"2", "1", "3", "1", "2", "1", "1", "3", "2"};
-    source.shown.fill(true);
-    ASSERT_TRUE(print::printReportToPdf(source, path, "Иванова", "Мария", "Петровна", fixedClock));
+    ASSERT_TRUE(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
+                                        "Петровна", fixedClock()));
 
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
@@ -141,8 +177,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
         "Количество процентов счастья: 72%",
         "Максимальный уровень жизненных сил: 8",
         "Минимальный уровень жизненных сил: 0",
-        "Уровень биополя - 28%",
-        "Судьба - 75%",
+        "Уровень биополя - 14%",
+        "Судьба - 50%",
         "1975 1976 1977 1978 1979 1980 1981",
         "2073 2074 2075 2076 2077 2078 2079",
     };
@@ -158,6 +194,6 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
 
 TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
     QTemporaryDir dir;
-    FakeSource source;
-    EXPECT_FALSE(print::printReportToPdf(source, dir.filePath("нет/отчёт.pdf"), "", "", ""));
+    EXPECT_FALSE(print::printReportToPdf(forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"),
+                                         "", "", "", fixedClock()));
 }

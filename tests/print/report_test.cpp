@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <variant>
 
 #include "core/program_info.h"
-#include "fake_source.h"
 #include "platform/printer_page.h"
 #include "print/report.h"
 
@@ -14,8 +14,14 @@ namespace {
 
 const QDateTime kMoment(QDate(2026, 5, 1), QTime(14, 3, 7));
 
-QDateTime fixedClock() {
-    return kMoment;
+core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
+    const core::Calculation c =
+        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
+    if (const auto* f = std::get_if<core::Forecast>(&c)) {
+        return *f;
+    }
+    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
+    return {};
 }
 
 std::vector<const DrawOp*> opsOf(const PrinterPage& page, DrawOp::Kind kind) {
@@ -53,32 +59,21 @@ double lineHeight(double points) {
     return probe.lineHeight();
 }
 
+// The report of a forecast (5 May 1990 unless told) for a client.
 struct Printed {
-    FakeSource source;
+    core::Forecast forecast;
     PrinterPage page;
     bool delivered = false;
 
-    explicit Printed(const QString& year = QStringLiteral("1990")) {
-        source.year = year;
-        source.watched = &page;
-    }
+    explicit Printed(const char* year = "1990") : forecast(forecastOf("5", 4, year)) {}
     void print(const QString& surname = QStringLiteral("Иванова"),
                const QString& name = QStringLiteral("Мария"),
                const QString& patronymic = QStringLiteral("Петровна")) {
-        delivered = print::PrintReport(source, page, surname, name, patronymic, fixedClock);
+        delivered = print::PrintReport(page, forecast, surname, name, patronymic, kMoment);
     }
 };
 
 }  // namespace
-
-TEST(PrintReport, RecalculatesFirstAndLendsThePageOnlyForTheGraph) {
-    Printed p;
-    p.print();
-    EXPECT_EQ(p.source.calls, QStringList({"Main", "lend", "Maket(1)", "rash(1)", "return"}));
-    EXPECT_EQ(p.source.opsAtCall.front(), 0u);
-    EXPECT_TRUE(p.page.ended());
-    EXPECT_TRUE(p.delivered);
-}
 
 TEST(PrintReport, PageMatchesTheLayout) {
     Printed p;
@@ -128,14 +123,42 @@ TEST(PrintReport, PageMatchesTheLayout) {
     EXPECT_EQ(pictures[0]->rect, QRectF(6000, 0, 800, 800));
     EXPECT_EQ(pictures[0]->picture.size(), QSize(71, 71));
 
-    // Grid and curve: all in the pen of 8 printer pixels, in the page's own colour.
-    const auto dots = opsOf(page, DrawOp::Kind::Point);
+    // Fifteen rows of as many years as the life number has digits, from the birth year.
+    std::vector<const DrawOp*> years;
+    for (const DrawOp* op : opsOf(page, DrawOp::Kind::Text)) {
+        if (op->fontSize == 8) {
+            years.push_back(op);
+        }
+    }
+    ASSERT_EQ(years.size(), 15u * 7);
+    EXPECT_EQ(years.front()->text, " 1990");
+    EXPECT_EQ(years.front()->p1, QPointF(500, 7550));
+    EXPECT_EQ(years.back()->text, " 2094");
+}
+
+// The grid and the curve at the page's origin, in the pen of 8 printer pixels
+// and the page's own colour; everything else on the page is drawn thinner.
+TEST(PrintReport, GraphStandsAtThePageOriginInThePagesColour) {
+    Printed p("1975");
+    p.print();
+    const double pen = 8 * 1440.0 / p.page.deviceDpi();
+    std::vector<const DrawOp*> dots, segments;
+    for (const DrawOp& op : p.page.ops()) {
+        if ((op.kind == DrawOp::Kind::Point || op.kind == DrawOp::Kind::Line) &&
+            op.widthTw == pen) {
+            EXPECT_FALSE(op.color.has_value());
+            (op.kind == DrawOp::Kind::Point ? dots : segments).push_back(&op);
+        }
+    }
     ASSERT_EQ(dots.size(), 80u);
     EXPECT_EQ(dots.front()->p1, QPointF(800, 3800));
     EXPECT_EQ(dots.back()->p1, QPointF(3600, 7400));
-    for (const DrawOp* dot : dots) {
-        EXPECT_DOUBLE_EQ(dot->widthTw, 8 * 1440.0 / page.deviceDpi());
-        EXPECT_FALSE(dot->color.has_value());
+    const std::vector<core::PointTw>& curve = p.forecast.curve;
+    ASSERT_EQ(segments.size() + 1, curve.size());
+    const QPointF origin(core::kPageGridOrigin.x, core::kPageGridOrigin.y);
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        EXPECT_EQ(segments[i]->p1, origin + QPointF(curve[i].x, curve[i].y)) << i;
+        EXPECT_EQ(segments[i]->p2, origin + QPointF(curve[i + 1].x, curve[i + 1].y)) << i;
     }
 }
 
@@ -187,16 +210,6 @@ TEST(PrintReport, ReportDateTimeIsShortDateAndTimeWithSeconds) {
     }
 }
 
-TEST(PrintReport, EmptyNamesLeaveTheCaptionsAlone) {
-    Printed p;
-    p.print(QString(), QString(), QString());
-    for (const char* caption : {" Фамилия: ", "         Имя: ", "Отчество: "}) {
-        const DrawOp* op = textStarting(p.page, QString::fromUtf8(caption));
-        ASSERT_NE(op, nullptr) << caption;
-        EXPECT_EQ(op->text, QString::fromUtf8(caption));
-    }
-}
-
 TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
     const struct {
         const char* year;
@@ -205,7 +218,7 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
                  {"1999", true},  {"2000", false}, {"1066", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
-        Printed p(QString::fromLatin1(c.year));
+        Printed p(c.year);
         p.print();
         EXPECT_EQ(textStarting(p.page, "Уровень биополя - ") != nullptr, c.column);
         EXPECT_EQ(textStarting(p.page, "Карьера - ") != nullptr, c.column);
@@ -213,44 +226,35 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
     }
 }
 
-TEST(PrintZn, LevelsAsPercentagesOfTheirDivisor) {
+// Each level as a share of its own full count, rounded down (2 of 7 is 28%);
+// an absent aspect is 0%, a level above the full count goes past 100%.
+TEST(PrintZn, LevelsAsPercentagesOfTheirFullCount) {
     const struct {
-        int index;
-        const char* caption;
-        bool shown;
-        const char* printed;
+        core::Forecast forecast;
+        QStringList printed;
     } cases[] = {
-        {0, "1", true, "Уровень биополя - 14%"},  {0, "3", true, "Уровень биополя - 42%"},
-        {0, "7", true, "Уровень биополя - 100%"}, {1, "3", true, "Связь с землёй - 60%"},
-        {2, "1", true, "Связь с космосом - 20%"}, {3, "2", true, "Работа - 50%"},
-        {6, "1", true, "Ангел хранитель - 25%"},  {7, "6", true, "Судьба - 150%"},
-        {8, "4", true, "Карьера - 80%"},          {5, "3", false, "Интерес - 0%"},
+        {forecastOf("28", 6, "1914"),  // levels 2 1 1 1 1 6 1 1 2
+         {"Уровень биополя - 28%", "Связь с землёй - 20%", "Связь с космосом - 20%", "Работа - 25%",
+          "Любовь - 25%", "Интерес - 150%", "Ангел хранитель - 25%", "Судьба - 25%",
+          "Карьера - 40%"}},
+        {forecastOf("23", 7, "1975"),  // levels 1 1 1 0 1 5 1 2 2
+         {"Уровень биополя - 14%", "Связь с землёй - 20%", "Связь с космосом - 20%", "Работа - 0%",
+          "Любовь - 25%", "Интерес - 125%", "Ангел хранитель - 25%", "Судьба - 50%",
+          "Карьера - 40%"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.printed);
-        FakeSource source;
-        source.captions[c.index] = QString::fromLatin1(c.caption);
-        source.shown[c.index] = c.shown;
+        SCOPED_TRACE(c.forecast.birthDigits.toStdString());
         PrinterPage page;
-        print::PrintZn(source, page);
-        const DrawOp* op = textStarting(page, QString::fromUtf8(c.printed).section('-', 0, 0));
-        ASSERT_NE(op, nullptr);
-        EXPECT_EQ(op->text, QString::fromUtf8(c.printed));
-        EXPECT_EQ(op->p1.x(), 5000);
-        if (!c.shown) {
-            EXPECT_EQ(source.captions[c.index], "0");
+        print::PrintZn(page, c.forecast);
+        QStringList printed;
+        for (const DrawOp* op : opsOf(page, DrawOp::Kind::Text)) {
+            if (op->text != " ") {
+                printed << op->text;
+                EXPECT_EQ(op->p1.x(), 5000);
+            }
         }
+        EXPECT_EQ(printed, c.printed);
     }
-}
-
-TEST(PrintReport, AspectColumnReadsTheLevelsBeforeTheGraphPass) {
-    Printed p;
-    p.source.captions[0] = "3";
-    p.source.captionsAfterGraphPass[0] = "2";
-    p.print();
-    const DrawOp* op = textStarting(p.page, "Уровень биополя - ");
-    ASSERT_NE(op, nullptr);
-    EXPECT_EQ(op->text, "Уровень биополя - 42%");
 }
 
 TEST(PrintYears, FifteenRowsOfSuccessiveCycles) {
@@ -285,14 +289,4 @@ TEST(PrintReport, ReportsWhetherThePageWasDelivered) {
         p.print();
         EXPECT_EQ(p.delivered, sinkAccepts);
     }
-}
-
-TEST(PrintReport, StoppedCalculationDeliversNothing) {
-    Printed p;
-    p.source.stopInMain = true;
-    int deliveries = 0;
-    p.page.setSink([&deliveries](const PrinterPage&) { return ++deliveries > 0; });
-    EXPECT_THROW(p.print(), core::RuntimeError);
-    EXPECT_EQ(deliveries, 0);
-    EXPECT_TRUE(p.page.ops().empty());
 }

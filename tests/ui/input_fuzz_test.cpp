@@ -110,20 +110,21 @@ void enterYear(QLineEdit& box, const Case& c) {
 }
 
 // The forecast on screen against the arithmetic done here.
-void checkForecast(const ui::Readback& r, const Case& c, const QString& year) {
+void checkForecast(const core::Forecast& r, const Case& c, const QString& year) {
     const QString dayMonth =
         QString::number(c.day + 1) + QStringLiteral("%1").arg(c.month + 1, 2, 10, QChar(u'0'));
     const long long expected = year.toLongLong() * dayMonth.toLongLong();
     const QString digits = QString::number(expected);
-    EXPECT_EQ(r.lifeNumber, expected);
-    EXPECT_EQ(r.digits, digits.size());
+    EXPECT_EQ(r.lifeNumber.wide(), expected);
+    EXPECT_EQ(r.digitCount, digits.size());
     EXPECT_EQ(r.happiness, core::OprPrc(core::Int32::of(static_cast<std::int32_t>(expected))) +
                                QStringLiteral("%"));
+    EXPECT_EQ(r.date.year, year);
     EXPECT_EQ(r.curve.size(), static_cast<size_t>(digits.size()));
-    EXPECT_EQ(r.max, std::max_element(digits.begin(), digits.end())->digitValue());
-    EXPECT_EQ(r.min, std::min_element(digits.begin(), digits.end())->digitValue());
+    EXPECT_EQ(r.largest, std::max_element(digits.begin(), digits.end())->digitValue());
+    EXPECT_EQ(r.smallest, std::min_element(digits.begin(), digits.end())->digitValue());
     EXPECT_TRUE(r.years[0][0].visible);
-    EXPECT_EQ(r.years[0][0].text, QString::number(year.toInt()));
+    EXPECT_EQ(r.years[0][0].year, year.toInt());
 }
 
 TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
@@ -140,17 +141,18 @@ TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
         SCOPED_TRACE(c.describe());
         QLocale::setDefault(c.russian ? QLocale(QLocale::Russian, QLocale::Russia) : original);
 
-        w.CboDay->setCurrentIndex(c.day);
-        w.CboMonth->setCurrentIndex(c.month);
-        enterYear(*w.TxtYear, c);
-        const QString year = w.TxtYear->text();
+        f.day()->setCurrentIndex(c.day);
+        f.month()->setCurrentIndex(c.month);
+        enterYear(*f.year(), c);
+        const QString year = f.year()->text();
         EXPECT_EQ(year, c.typed ? afterTyping(c.year) : afterYearCheck(c.year));
 
         const size_t before = f.services.messages.size();
-        w.CmdPusk->click();
+        f.pusk()->click();
         const bool message = f.services.messages.size() > before;
-        const ui::Readback r = f.result();
-        const bool forecast = !r.curve.empty();
+        const bool forecast = w.forecast().has_value();
+        // The screen draws what the forecast holds: the grid and its curve.
+        EXPECT_EQ(f.surface()->ops().size(), 80u + (forecast ? w.forecast()->curve.size() - 1 : 0));
 
         EXPECT_NE(message, forecast) << "a press must end in exactly one of the two";
         EXPECT_LE(f.services.messages.size(), before + 1);
@@ -164,7 +166,7 @@ TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
         }
         if (forecast) {
             ++forecasts;
-            checkForecast(r, c, year);
+            checkForecast(*w.forecast(), c, year);
         }
         // Paint now and then, so the drawing code meets every kind of state.
         if (i % 250 == 0) {

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/forecast_text.h"
 #include "platform/controls.h"
 
 #include "window_fixture.h"
@@ -12,9 +13,9 @@
 namespace {
 
 // Types into the year box key by key, as a user would, starting from an empty box.
-void typeYear(ui::FrmMain& w, const QString& keys) {
-    w.TxtYear->clear();
-    QTest::keyClicks(w.TxtYear, keys);
+void typeYear(const WindowFixture& f, const QString& keys) {
+    f.year()->clear();
+    QTest::keyClicks(f.year(), keys);
 }
 
 }  // namespace
@@ -30,43 +31,43 @@ TEST(YearInput, OutOfRangeNumbersFallBackToTheDefaultYear) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         WindowFixture f;
-        typeYear(*f.window, QString::fromLatin1(c.typed));
-        EXPECT_EQ(f.window->TxtYear->text(), QString::fromLatin1(c.shown));
+        typeYear(f, QString::fromLatin1(c.typed));
+        EXPECT_EQ(f.year()->text(), QString::fromLatin1(c.shown));
         EXPECT_TRUE(f.services.messages.empty());
     }
 }
 
 TEST(YearInput, FifthCharacterIsRefused) {
     WindowFixture f;
-    typeYear(*f.window, QStringLiteral("19901"));
-    EXPECT_EQ(f.window->TxtYear->text(), QStringLiteral("1990"));
+    typeYear(f, QStringLiteral("19901"));
+    EXPECT_EQ(f.year()->text(), QStringLiteral("1990"));
 }
 
 TEST(YearInput, ClickSelectsTheLastTwoDigits) {
     WindowFixture f;
     f.window->show();
-    QTest::mouseClick(f.window->TxtYear, Qt::LeftButton);
+    QTest::mouseClick(f.year(), Qt::LeftButton);
     QTest::qWait(20);
-    EXPECT_EQ(f.window->TxtYear->selectedText(), QStringLiteral("90"));
+    EXPECT_EQ(f.year()->selectedText(), QStringLiteral("90"));
     // Two digits typed now replace the decade and the year.
-    QTest::keyClicks(f.window->TxtYear, QStringLiteral("75"));
-    EXPECT_EQ(f.window->TxtYear->text(), QStringLiteral("1975"));
+    QTest::keyClicks(f.year(), QStringLiteral("75"));
+    EXPECT_EQ(f.year()->text(), QStringLiteral("1975"));
 }
 
 TEST(PrintEnablement, FollowsTheCompletenessOfTheDate) {
     WindowFixture f;
     auto enabled = [&] {
-        EXPECT_EQ(f.window->CmdPrint->isEnabled(), f.window->mpPrint->isEnabled());
-        return f.window->CmdPrint->isEnabled();
+        EXPECT_EQ(f.printButton()->isEnabled(), f.action("mpPrint")->isEnabled());
+        return f.printButton()->isEnabled();
     };
     EXPECT_FALSE(enabled());
-    f.window->CboDay->setCurrentIndex(4);
+    f.day()->setCurrentIndex(4);
     EXPECT_FALSE(enabled());
-    f.window->CboMonth->setCurrentIndex(4);
+    f.month()->setCurrentIndex(4);
     EXPECT_TRUE(enabled());
-    f.window->TxtYear->clear();
+    f.year()->clear();
     EXPECT_FALSE(enabled());
-    typeYear(*f.window, QStringLiteral("19a0"));  // only emptiness counts
+    typeYear(f, QStringLiteral("19a0"));  // only emptiness counts
     EXPECT_TRUE(enabled());
 }
 
@@ -76,15 +77,16 @@ TEST(RashNow, CalculatesForTheInjectedDate) {
         SCOPED_TRACE(day.d);
         WindowFixture f;
         f.window->setToday([&] { return QDate(day.y, day.m, day.d); });
-        f.window->mpDay->trigger();
-        EXPECT_EQ(f.window->CboDay->currentIndex(), day.d - 1);
-        EXPECT_EQ(f.window->CboDay->currentText(), QString::number(day.d));
-        EXPECT_EQ(f.window->CboMonth->currentIndex(), day.m - 1);
-        EXPECT_EQ(f.window->TxtYear->text(), QString::number(day.y));
-        EXPECT_TRUE(f.window->CmdPrint->isEnabled());
+        f.action("mpDay")->trigger();
+        EXPECT_EQ(f.day()->currentIndex(), day.d - 1);
+        EXPECT_EQ(f.day()->currentText(), QString::number(day.d));
+        EXPECT_EQ(f.month()->currentIndex(), day.m - 1);
+        EXPECT_EQ(f.year()->text(), QString::number(day.y));
+        EXPECT_TRUE(f.printButton()->isEnabled());
         WindowFixture same;
         same.calculate(day.d, day.m, QString::number(day.y));
-        EXPECT_EQ(ui::toJson(f.result()), ui::toJson(same.result()));
+        ASSERT_TRUE(f.window->forecast() && same.window->forecast());
+        EXPECT_EQ(core::toJson(*f.window->forecast()), core::toJson(*same.window->forecast()));
     }
 }
 
@@ -93,22 +95,21 @@ TEST(Keyboard, EnterPressesTheCalculationExceptOnThePrintButton) {
     f.window->show();
     f.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
-    f.window->CboDay->setCurrentIndex(22);
-    f.window->CboMonth->setCurrentIndex(7);
-    QSignalSpy pusk(f.window->CmdPusk, &QPushButton::clicked);
-    QSignalSpy print(f.window->CmdPrint, &QPushButton::clicked);
+    f.day()->setCurrentIndex(22);
+    f.month()->setCurrentIndex(7);
+    QSignalSpy pusk(f.pusk(), &QPushButton::clicked);
+    QSignalSpy print(f.printButton(), &QPushButton::clicked);
     // The print button would open the client dialog; count the click only.
-    f.window->CmdPrint->disconnect(f.window.get());
-    for (QWidget* w :
-         {static_cast<QWidget*>(f.window->TxtYear), static_cast<QWidget*>(f.window->CboDay),
-          static_cast<QWidget*>(f.window->CboMonth)}) {
+    f.printButton()->disconnect(f.window.get());
+    for (QWidget* w : {static_cast<QWidget*>(f.year()), static_cast<QWidget*>(f.day()),
+                       static_cast<QWidget*>(f.month())}) {
         w->setFocus();
         QTest::keyClick(w, Qt::Key_Return);
     }
     EXPECT_EQ(pusk.count(), 3);
-    EXPECT_EQ(f.result().happiness, QStringLiteral("72%"));
-    f.window->CmdPrint->setFocus();
-    QTest::keyClick(f.window->CmdPrint, Qt::Key_Return);
+    EXPECT_EQ(f.window->forecast()->happiness, QStringLiteral("72%"));
+    f.printButton()->setFocus();
+    QTest::keyClick(f.printButton(), Qt::Key_Return);
     EXPECT_EQ(pusk.count(), 3);
     EXPECT_EQ(print.count(), 1);
 }
@@ -118,26 +119,25 @@ TEST(Keyboard, TabOrderAndStartFocus) {
     f.window->show();
     f.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
-    EXPECT_EQ(QApplication::focusWidget(), f.window->CboDay);
+    EXPECT_EQ(QApplication::focusWidget(), f.day());
     // Print is disabled at start, so Tab from "Расчёт" comes back to the day list.
-    const QWidget* expected[] = {f.window->CboMonth, f.window->TxtYear, f.window->CmdPusk,
-                                 f.window->CboDay};
+    const QWidget* expected[] = {f.month(), f.year(), f.pusk(), f.day()};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
-    f.window->CboMonth->setCurrentIndex(0);
-    f.window->CboDay->setCurrentIndex(0);
-    f.window->CmdPusk->setFocus();
-    QTest::keyClick(f.window->CmdPusk, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), f.window->CmdPrint);
-    QTest::keyClick(f.window->CmdPrint, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), f.window->CboDay);
+    f.month()->setCurrentIndex(0);
+    f.day()->setCurrentIndex(0);
+    f.pusk()->setFocus();
+    QTest::keyClick(f.pusk(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.printButton());
+    QTest::keyClick(f.printButton(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.day());
 }
 
 TEST(Link, HoverLookAndClickOpensTheAuthorsPage) {
     WindowFixture f;
-    QLabel* link = f.window->LblUrl;
+    QLabel* link = f.label(QStringLiteral("LblUrl"));
     EXPECT_EQ(platform::foreColor(link), QColor(128, 128, 255));
     EXPECT_FALSE(link->font().underline());
     QTest::mouseMove(link);
@@ -147,7 +147,7 @@ TEST(Link, HoverLookAndClickOpensTheAuthorsPage) {
     EXPECT_TRUE(link->font().underline());
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(f.window->surface(), &move);
+    QApplication::sendEvent(f.surface(), &move);
     EXPECT_EQ(platform::foreColor(link), QColor(128, 128, 255));
     EXPECT_FALSE(link->font().underline());
 
@@ -163,19 +163,19 @@ TEST(Menus, CaptionsShortcutsAndHelp) {
         const char* text;
         const char* shortcut;
     } items[] = {
-        {f.window->mpPrint, "&Печать", "Ctrl+P"}, {f.window->mpExit, "В&ыход", "Ctrl+Q"},
-        {f.window->mpRash, "Р&асчёт", "F9"},      {f.window->mpDay, "На сегодн&яшний день", ""},
-        {f.window->mpCont, "Сод&ержание", "F1"},  {f.window->mpAbout, "&О программе", ""},
+        {f.action("mpPrint"), "&Печать", "Ctrl+P"}, {f.action("mpExit"), "В&ыход", "Ctrl+Q"},
+        {f.action("mpRash"), "Р&асчёт", "F9"},      {f.action("mpDay"), "На сегодн&яшний день", ""},
+        {f.action("mpCont"), "Сод&ержание", "F1"},  {f.action("mpAbout"), "&О программе", ""},
     };
     for (const auto& item : items) {
         EXPECT_EQ(item.action->text(), QString::fromUtf8(item.text));
         EXPECT_EQ(item.action->shortcut().toString(), QString::fromLatin1(item.shortcut));
     }
-    EXPECT_EQ(f.window->mFile->title(), QStringLiteral("&Файл"));
-    EXPECT_EQ(f.window->mProg->title(), QStringLiteral("Пр&огноз"));
-    EXPECT_EQ(f.window->mHelp->title(), QStringLiteral("&Справка"));
+    EXPECT_EQ(f.find<QMenu>(QStringLiteral("mFile"))->title(), QStringLiteral("&Файл"));
+    EXPECT_EQ(f.find<QMenu>(QStringLiteral("mProg"))->title(), QStringLiteral("Пр&огноз"));
+    EXPECT_EQ(f.find<QMenu>(QStringLiteral("mHelp"))->title(), QStringLiteral("&Справка"));
 
-    f.window->mpCont->trigger();
+    f.action("mpCont")->trigger();
     f.window->close();
     ASSERT_EQ(f.services.helpCalls.size(), 2u);
     EXPECT_EQ(f.services.helpCalls[0].first, platform::HelpCommand::Contents);
@@ -189,30 +189,30 @@ TEST(Layout, ControlsStandWhereTheDesignPutsThem) {
         QWidget* widget;
         QRect px;
     } cases[] = {
-        {w.surface(), {0, w.surface()->y(), 505, 487}},
-        {w.Shape1, {8, 12, 247, 457}},
-        {w.OsY[9], {14, 20, 9, 16}},
-        {w.OsY[0], {14, 260, 9, 16}},
-        {w.lblYear[0][0], {24, 280, 24, 14}},
-        {w.lblYear[1][0], {52, 281, 24, 13}},
-        {w.lblYear[7][9], {220, 442, 24, 14}},
-        {w.LblPrc, {336, 130, 34, 19}},
-        {w.Frame1, {282, 168, 203, 111}},
-        {w.CboDay, {58, 22, 47, 21}},
-        {w.CboMonth, {58, 48, 115, 21}},
-        {w.TxtYear, {58, 74, 47, 21}},
-        {w.CmdPusk, {282, 320, 203, 33}},
-        {w.CmdPrint, {282, 368, 203, 33}},
-        {w.LblUrl, {298, 426, 175, 16}},
+        {f.surface(), {0, f.surface()->y(), 505, 487}},
+        {f.find<QWidget>(QStringLiteral("Shape1")), {8, 12, 247, 457}},
+        {f.label(QStringLiteral("OsY9")), {14, 20, 9, 16}},
+        {f.label(QStringLiteral("OsY0")), {14, 260, 9, 16}},
+        {f.label(QStringLiteral("lblYear1_0")), {24, 280, 24, 14}},
+        {f.label(QStringLiteral("lblYear2_0")), {52, 281, 24, 13}},
+        {f.label(QStringLiteral("lblYear8_9")), {220, 442, 24, 14}},
+        {f.label(QStringLiteral("LblPrc")), {336, 130, 34, 19}},
+        {f.find<QWidget>(QStringLiteral("Frame1")), {282, 168, 203, 111}},
+        {f.day(), {58, 22, 47, 21}},
+        {f.month(), {58, 48, 115, 21}},
+        {f.year(), {58, 74, 47, 21}},
+        {f.pusk(), {282, 320, 203, 33}},
+        {f.printButton(), {282, 368, 203, 33}},
+        {f.label(QStringLiteral("LblUrl")), {298, 426, 175, 16}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.widget->objectName().toStdString());
         EXPECT_EQ(c.widget->geometry(), c.px);
     }
-    EXPECT_EQ(w.CmdPusk->toolTip(),
+    EXPECT_EQ(f.pusk()->toolTip(),
               QStringLiteral("Расчёт и отображение анализа распределения жизненных сил по годам"));
-    EXPECT_EQ(w.LblUrl->toolTip(), QStringLiteral("Посетить сайт автора"));
-    EXPECT_EQ(w.TxtYear->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_EQ(f.label(QStringLiteral("LblUrl"))->toolTip(), QStringLiteral("Посетить сайт автора"));
+    EXPECT_EQ(f.year()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
@@ -228,7 +228,7 @@ TEST(Menus, AboutOpensModallyAndPlaysTheTune) {
             about->close();
         }
     });
-    f.window->mpAbout->trigger();
+    f.action("mpAbout")->trigger();
     EXPECT_EQ(opened, QStringLiteral("ui::FrmAbout"));
     ASSERT_EQ(media.played.size(), 1u);
     EXPECT_TRUE(media.played[0].endsWith(QStringLiteral("/001.dat")));

@@ -37,9 +37,9 @@ PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
         dialog->CmdPrintReal()->click();
     });
     if (button) {
-        f.window->CmdPrint->click();
+        f.printButton()->click();
     } else {
-        f.window->mpPrint->trigger();
+        f.action("mpPrint")->trigger();
     }
     // When no dialog opened, the pending check runs now and finds none.
     QApplication::processEvents();
@@ -53,49 +53,49 @@ TEST(PrintFlow, SquareIsTheSameBeforeAndAfterAPrintout) {
         SCOPED_TRACE(button);
         WindowFixture f;
         f.calculate(23, 8, QStringLiteral("1975"));
-        const QJsonObject before = ui::toJson(f.result());
+        const QString before = f.squareShows();
         QTemporaryDir dir;
         const PrintRun run = printVia(f, dir, button);
         EXPECT_TRUE(run.dialogShown);
         EXPECT_TRUE(QFile::exists(run.path));
         EXPECT_TRUE(f.services.messages.empty());
-        EXPECT_EQ(ui::toJson(f.result()), before);
+        EXPECT_EQ(f.squareShows(), before);
         // The printing pass drew nothing more on the screen.
-        EXPECT_EQ(f.window->surface()->ops().size(), 80u + 6);
+        EXPECT_EQ(f.surface()->ops().size(), 80u + 6);
     }
 }
 
 TEST(PrintFlow, ButtonRecalculatesBeforeTheDialogAndTheMenuItemDoesNot) {
     WindowFixture f;
     f.calculate(23, 8, QStringLiteral("1975"));
-    f.window->CboDay->setCurrentIndex(4);  // 5 August 1975, not calculated yet
+    f.day()->setCurrentIndex(4);  // 5 August 1975, not calculated yet
     QString seenByButton;
     QTimer::singleShot(0, [&] {
-        seenByButton = f.window->LblPrc->text();
+        seenByButton = f.label(QStringLiteral("LblPrc"))->text();
         if (QWidget* dialog = QApplication::activeModalWidget()) {
             dialog->close();
         }
     });
-    f.window->CmdPrint->click();
+    f.printButton()->click();
     EXPECT_EQ(seenByButton, QStringLiteral("15%"));  // 508 x 1975 = 1003300
 
-    f.window->CboDay->setCurrentIndex(22);
+    f.day()->setCurrentIndex(22);
     QString seenByMenu;
     QTimer::singleShot(0, [&] {
-        seenByMenu = f.window->LblPrc->text();
+        seenByMenu = f.label(QStringLiteral("LblPrc"))->text();
         if (QWidget* dialog = QApplication::activeModalWidget()) {
             dialog->close();
         }
     });
-    f.window->mpPrint->trigger();
+    f.action("mpPrint")->trigger();
     EXPECT_EQ(seenByMenu, QStringLiteral("15%"));  // still the 5th
 }
 
 TEST(PrintFlow, RefusedYearOpensNoDialogAndPrintsNothing) {
     WindowFixture f;
     f.calculate(23, 8, QStringLiteral("1975"));
-    f.window->TxtYear->setText(QStringLiteral("19a0"));
-    ASSERT_TRUE(f.window->CmdPrint->isEnabled());  // only emptiness disables it
+    f.year()->setText(QStringLiteral("19a0"));
+    ASSERT_TRUE(f.printButton()->isEnabled());  // only emptiness disables it
     QTemporaryDir dir;
     const PrintRun byButton = printVia(f, dir, true);
     EXPECT_FALSE(byButton.dialogShown);

@@ -1,24 +1,67 @@
 #pragma once
 
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QString>
 #include <memory>
 
 #include "platform/services.h"
+#include "platform/window_surface.h"
 #include "ui/frm_main.h"
-#include "ui/readback.h"
 
-// The real main window, never shown, with its desktop requests recorded.
+// The real main window, never shown, with its desktop requests recorded. Its
+// controls are found by object name, as a user finds them by their place.
 struct WindowFixture {
     platform::RecordingServices services;
     std::unique_ptr<ui::FrmMain> window = std::make_unique<ui::FrmMain>(services);
 
-    // Chooses the date as the user would and presses "Расчёт".
-    void calculate(int day, int month, const QString& year) {
-        window->CboDay->setCurrentIndex(day - 1);
-        window->CboMonth->setCurrentIndex(month - 1);
-        window->TxtYear->setText(year);
-        window->CmdPusk->click();
+    template <typename T>
+    T* find(const QString& name) const {
+        T* child = window->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    QComboBox* day() const { return find<QComboBox>(QStringLiteral("CboDay")); }
+    QComboBox* month() const { return find<QComboBox>(QStringLiteral("CboMonth")); }
+    QLineEdit* year() const { return find<QLineEdit>(QStringLiteral("TxtYear")); }
+    QPushButton* pusk() const { return find<QPushButton>(QStringLiteral("CmdPusk")); }
+    QPushButton* printButton() const { return find<QPushButton>(QStringLiteral("CmdPrint")); }
+    QLabel* label(const QString& name) const { return find<QLabel>(name); }
+    QAction* action(const char* name) const { return find<QAction>(QLatin1String(name)); }
+    platform::WindowSurface* surface() const {
+        return find<platform::WindowSurface>(QStringLiteral("surface"));
     }
 
-    ui::Readback result() const { return ui::readBack(*window); }
+    // What the aspect square shows, one word per control: the circle and the
+    // counter of each aspect with the colour of its digit, then the segments.
+    QString squareShows() const {
+        QString shown;
+        for (int i = 0; i < 9; ++i) {
+            const QLabel* counter = label(QStringLiteral("LblSub%1").arg(i));
+            shown +=
+                QStringLiteral("%1:%2%3%4 ")
+                    .arg(i + 1)
+                    .arg(find<QWidget>(QStringLiteral("SDat%1").arg(i))->isHidden() ? u'-' : u'o')
+                    .arg(counter->isHidden() ? QStringLiteral("-") : counter->text())
+                    .arg(label(QStringLiteral("LblDat%1").arg(i))
+                             ->palette()
+                             .color(QPalette::WindowText)
+                             .name());
+        }
+        for (int k = 0; k < 16; ++k) {
+            shown += find<QWidget>(QStringLiteral("LineBon%1").arg(k))->isHidden() ? u'.' : u'|';
+        }
+        return shown;
+    }
+
+    // Chooses the date as the user would and presses "Расчёт".
+    void calculate(int day, int month, const QString& year) {
+        window->enterDate(day, month, year);
+        window->calculate();
+    }
 };
