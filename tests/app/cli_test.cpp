@@ -169,3 +169,26 @@ TEST(Companion, BatchGivesOneLineEachAsSingleRunsDo) {
     EXPECT_EQ(clean.exitCode, 1);
     EXPECT_TRUE(clean.err.contains(QStringLiteral("Не удалось прочитать файл")));
 }
+
+// Text and JSON come from the calculation alone: with a display system that
+// cannot be loaded, any window or application object would abort the run.
+TEST(Companion, TextAndJsonNeedNoWindowSystem) {
+    const QStringList runs[] = {{QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")},
+                                {QStringLiteral("--json"), QStringLiteral("23"),
+                                 QStringLiteral("8"), QStringLiteral("1975")},
+                                {QStringLiteral("--batch")}};
+    for (const QStringList& args : runs) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nonexistent"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZEMTAR_FORECAST_EXE), args);
+        p.write("23 8 1975\n");
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 0);
+        EXPECT_TRUE(p.readAllStandardOutput().contains("4558300"));
+    }
+}

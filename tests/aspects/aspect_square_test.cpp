@@ -8,6 +8,7 @@
 
 #include "aspects/aspect_square.h"
 #include "aspects/aspect_table.h"
+#include "forecast_of.h"
 
 using aspects::AspectSquare;
 
@@ -18,16 +19,6 @@ const QColor kRed(255, 0, 0);
 
 QColor textColour(const QWidget* w) {
     return w->palette().color(QPalette::WindowText);
-}
-
-core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
-    const core::Calculation c =
-        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
-    if (const auto* f = std::get_if<core::Forecast>(&c)) {
-        return *f;
-    }
-    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
-    return {};
 }
 
 // Every control of the square against the aspects it should show.

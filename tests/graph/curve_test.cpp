@@ -4,6 +4,7 @@
 #include <optional>
 #include <variant>
 
+#include "forecast_of.h"
 #include "graph/curve.h"
 #include "graph/year_table.h"
 #include "platform/controls.h"
@@ -11,16 +12,6 @@
 #include "platform/window_surface.h"
 
 namespace {
-
-core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
-    const core::Calculation c =
-        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
-    if (const auto* f = std::get_if<core::Forecast>(&c)) {
-        return *f;
-    }
-    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
-    return {};
-}
 
 struct Labels {
     QWidget parent;

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "core/program_info.h"
+#include "forecast_of.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 
@@ -18,16 +19,6 @@ namespace {
 
 QDateTime fixedClock() {
     return {QDate(2026, 5, 1), QTime(9, 30, 0)};
-}
-
-core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
-    const core::Calculation c =
-        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
-    if (const auto* f = std::get_if<core::Forecast>(&c)) {
-        return *f;
-    }
-    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
-    return {};
 }
 
 // A delivery with no printer and a file chooser that answers as told. The

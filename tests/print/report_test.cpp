@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/program_info.h"
+#include "forecast_of.h"
 #include "platform/printer_page.h"
 #include "print/report.h"
 
@@ -13,16 +14,6 @@ using platform::PrinterPage;
 namespace {
 
 const QDateTime kMoment(QDate(2026, 5, 1), QTime(14, 3, 7));
-
-core::Forecast forecastOf(const char* day, int monthIndex, const char* year) {
-    const core::Calculation c =
-        core::calculate({QString::fromLatin1(day), monthIndex, QString::fromLatin1(year)});
-    if (const auto* f = std::get_if<core::Forecast>(&c)) {
-        return *f;
-    }
-    ADD_FAILURE() << "refused " << day << "." << monthIndex + 1 << "." << year;
-    return {};
-}
 
 std::vector<const DrawOp*> opsOf(const PrinterPage& page, DrawOp::Kind kind) {
     std::vector<const DrawOp*> found;
