@@ -128,7 +128,7 @@ PrintDelivery::Outcome PrintDelivery::toFile(ReportSource& w, const QString& sur
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
+        return platform::writePdf(p, path, title).isEmpty();
     });
     if (!PrintReport(w, page, surname, name, patronymic, clock_)) {
         fail(QStringLiteral("Не удалось сохранить отчёт в файл «%1». Проверьте, что папка "
@@ -148,7 +148,7 @@ bool printReportToPdf(ReportSource& w, const QString& path, const QString& surna
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
+        return platform::writePdf(p, path, title).isEmpty();
     });
     return PrintReport(w, page, surname, name, patronymic, clock);
 }
