@@ -15,6 +15,8 @@ DesktopServices::DesktopServices(QString helpFile) : helpFile_(std::move(helpFil
 void DesktopServices::message(QWidget* parent, const Message& m) {
     QMessageBox box(parent);
     box.setWindowTitle(m.title);
+    // Texts carry file names and reasons from outside the program: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(m.text);
     switch (m.icon) {
         case MessageIcon::Warning:
