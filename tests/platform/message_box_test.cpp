@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -165,6 +166,29 @@ TEST(MessageBox, HelpWindowStaysUsableWhileTheBoxWaits) {
     ASSERT_NE(platform::helpViewer(), nullptr) << "help stays open after the box closes";
     services.help(&owner, HelpCommand::Quit, 0);
     EXPECT_EQ(platform::helpViewer(), nullptr);
+}
+
+// Qt's own dialogs speak Russian; the program's boxes keep their own words.
+TEST(MessageBox, QtSpeaksRussianAndTheProgramsBoxesKeepTheirButtons) {
+    if (!platform::loadQtTranslation()) {
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    }
+    QDialogButtonBox qtButtons(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    EXPECT_EQ(qtButtons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+
+    DesktopWithRecordedHelp services;
+    QStringList texts;
+    whenBoxShows([&](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            texts << button->text();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    services.message(nullptr,
+                     Message{QStringLiteral("Выберите месяц и год рождения!"),
+                             QStringLiteral("Введены не все данные"), MessageIcon::Warning, 80});
+    texts.sort();
+    EXPECT_EQ(texts, QStringList({QStringLiteral("OK"), QStringLiteral("Справка")}));
 }
 
 }  // namespace
