@@ -197,8 +197,7 @@ TEST(WriteFile, PdfAndPictureReplaceAnOldFileWhole) {
 
     EXPECT_EQ(platform::writePdf(page, pdf, QStringLiteral("Отчёт")), QString());
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
-    const QByteArray pdfBytes = readAll(pdf);
-    EXPECT_TRUE(pdfBytes.trimmed().endsWith("%%EOF"));
+    EXPECT_TRUE(readAll(pdf).trimmed().endsWith("%%EOF"));
 
     QImage image(20, 10, QImage::Format_RGB32);
     image.fill(QColor(0, 255, 0));
@@ -208,7 +207,6 @@ TEST(WriteFile, PdfAndPictureReplaceAnOldFileWhole) {
     // A picture that cannot be made keeps the old one.
     EXPECT_FALSE(platform::writeImage(QImage(), png).isEmpty());
     EXPECT_EQ(QImage(png).size(), QSize(20, 10));
-    EXPECT_FALSE(platform::writePdf(page, dir.path()).isEmpty());
 }
 
 }  // namespace
