@@ -17,6 +17,7 @@
 #include "core/forecast.h"
 #include "core/numeric.h"
 #include "core/program_info.h"
+#include "platform/classic_style.h"
 #include "platform/controls.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
@@ -92,8 +93,20 @@ QLabel* makeLabel(QWidget* parent, const QString& text, RectTw r, const QFont& f
     return label;
 }
 
-QString inputStyle(const char* type) {
-    return QStringLiteral("%1 { background-color: rgb(0, 255, 0); }").arg(QLatin1String(type));
+// Captions and inputs inside the date frame write in the default text colour,
+// not in the blue of the frame's caption that they would otherwise inherit.
+void setDefaultTextColor(QWidget* w) {
+    platform::setForeColor(w, QGuiApplication::palette().color(QPalette::WindowText));
+}
+
+// An input's field colour, through the palette: under a style sheet the
+// application style made new pictures at every paint of the lists, and the
+// memory grew with every calculation.
+void setFieldColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::Button, color);
+    w->setPalette(p);
 }
 
 }  // namespace
@@ -186,16 +199,25 @@ void FrmMain::buildAspectArea() {
 }
 
 void FrmMain::buildDateArea() {
+    // The frame and the lists keep their classic look: the caption on the
+    // frame's border, the lists solid in their field colour.
+    auto* classic = new platform::ClassicControlsStyle;
+    classic->setParent(this);
+
     Frame1 = new QGroupBox(QStringLiteral("Дата рождения"), surface_);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setStyle(classic);
     Frame1->setGeometry(kFrame1.toPx());
     Frame1->setFont(platform::uiFont(Face::Arial, 9, true, true));
     platform::setForeColor(Frame1, QColor(0, 0, 255));
 
     const QFont font = platform::defaultFont();
-    const QPalette textPalette = palette();
     Label1 = makeLabel(Frame1, QStringLiteral("День"), kLabel1, font);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = makeLabel(Frame1, QStringLiteral("Месяц"), kLabel2, font);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = makeLabel(Frame1, QStringLiteral("Год"), kLabel3, font);
+    Label3->setObjectName(QStringLiteral("Label3"));
 
     CboDay = new QComboBox(Frame1);
     CboDay->setObjectName(QStringLiteral("CboDay"));
@@ -206,7 +228,7 @@ void FrmMain::buildDateArea() {
     for (auto [combo, r] : {std::pair{CboDay, kCboDay}, std::pair{CboMonth, kCboMonth}}) {
         combo->setGeometry(r.toPx());
         combo->setFont(font);
-        combo->setStyleSheet(inputStyle("QComboBox"));
+        combo->setStyle(classic);
         combo->setMaxVisibleItems(12);
     }
     TxtYear = new QLineEdit(kDefaultYear, Frame1);
@@ -216,10 +238,12 @@ void FrmMain::buildDateArea() {
     TxtYear->setFont(font);
     TxtYear->setAlignment(Qt::AlignCenter);
     TxtYear->setMaxLength(4);
-    TxtYear->setStyleSheet(inputStyle("QLineEdit"));
     for (QWidget* w :
          std::initializer_list<QWidget*>{Label1, Label2, Label3, CboDay, CboMonth, TxtYear}) {
-        w->setPalette(textPalette);
+        setDefaultTextColor(w);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{CboDay, CboMonth, TxtYear}) {
+        setFieldColor(w, kInputColor);
     }
 }
 
