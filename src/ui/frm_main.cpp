@@ -256,11 +256,17 @@ void FrmMain::buildCommands() {
     };
     CmdPusk = makeButton(QStringLiteral("Расчёт"), kCmdPusk);
     CmdPusk->setObjectName(QStringLiteral("CmdPusk"));
+    // The window's default button wears the default frame. Outside a dialog
+    // the flag only draws the frame; Enter itself is the window's shortcut
+    // (pressDefaultButton), which presses the print button while that has
+    // the focus, so the frame moves there meanwhile (eventFilter).
+    CmdPusk->setDefault(true);
     CmdPusk->setToolTip(
         QStringLiteral("Расчёт и отображение анализа распределения жизненных сил по годам"));
     CmdPrint = makeButton(QStringLiteral("Печать..."), kCmdPrint);
     CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
     CmdPrint->setEnabled(false);
+    CmdPrint->installEventFilter(this);
     connect(CmdPusk, &QPushButton::clicked, this, [this] { guarded([this] { Main(); }); });
     // The button recalculates before it asks for the client; the menu item does not.
     connect(CmdPrint, &QPushButton::clicked, this, [this] {
@@ -377,10 +383,21 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
             setLinkHovered(true);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            services_.openAddress(info::authorSite());
+            // A left click let go over the link opens it; another button, or
+            // a press dragged off the link, does nothing.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                LblUrl->rect().contains(mouse->position().toPoint())) {
+                services_.openAddress(info::authorSite());
+            }
         }
     } else if (watched == surface_ && event->type() == QEvent::MouseMove) {
         setLinkHovered(false);
+    } else if (watched == CmdPrint &&
+               (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const bool printFocused = event->type() == QEvent::FocusIn;
+        CmdPrint->setDefault(printFocused);
+        CmdPusk->setDefault(!printFocused);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -5,13 +5,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
 #include "platform/services.h"
 #include "ui/frm_main.h"
 
-// The date frame and its inputs as the user sees them,
+// The date frame, its inputs and the default button as the user sees them,
 // judged by the pixels of the shown window.
 namespace {
 
@@ -95,6 +96,38 @@ TEST_F(ShownWindow, DateFrameIsClassicWithItsCaptionOnTheBorder) {
         }
     }
     EXPECT_TRUE(above && below) << "border at " << border;
+}
+
+TEST_F(ShownWindow, CalculationButtonWearsTheDefaultFrame) {
+    auto* pusk = window.findChild<QPushButton*>(QStringLiteral("CmdPusk"));
+    auto* print = window.findChild<QPushButton*>(QStringLiteral("CmdPrint"));
+    ASSERT_TRUE(pusk && print);
+    EXPECT_EQ(shot("CmdPusk").pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_NE(shot("CmdPrint").pixelColor(0, 0), QColor(Qt::black));
+
+    // While the print button has the focus, Enter presses it, and it wears the frame.
+    window.findChild<QComboBox*>(QStringLiteral("CboDay"))->setCurrentIndex(0);
+    window.findChild<QComboBox*>(QStringLiteral("CboMonth"))->setCurrentIndex(0);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    print->setFocus();
+    EXPECT_EQ(shot("CmdPrint").pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_NE(shot("CmdPusk").pixelColor(0, 0), QColor(Qt::black));
+    pusk->setFocus();
+    EXPECT_EQ(shot("CmdPusk").pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_NE(shot("CmdPrint").pixelColor(0, 0), QColor(Qt::black));
+}
+
+TEST_F(ShownWindow, LinkOpensOnlyOnALeftClickLetGoOverIt) {
+    auto* link = window.findChild<QLabel*>(QStringLiteral("LblUrl"));
+    ASSERT_NE(link, nullptr);
+    QTest::mouseClick(link, Qt::RightButton);
+    QTest::mouseClick(link, Qt::MiddleButton);
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + 20, -20));
+    EXPECT_TRUE(services.addresses.empty());
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(services.addresses.size(), 1u);
 }
 
 }  // namespace
