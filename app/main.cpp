@@ -1,13 +1,70 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
 
+#include "core/program_info.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
 #include "ui/frm_main.h"
 
+namespace {
+
+const char* const kHelp =
+    "Использование: zemtar [ПАРАМЕТРЫ]\n"
+    "Открывает окно программы «Zemtar - Прогноз»: нумерологический прогноз жизни\n"
+    "по дате рождения (кривая жизненных сил, процент счастья, квадрат аспектов).\n"
+    "\n"
+    "Параметры:\n"
+    "  -h, --help     показать эту справку и выйти\n"
+    "  -v, --version  показать версию программы и выйти\n"
+    "\n"
+    "Принимаются и стандартные параметры Qt (например, -platform, -style).\n"
+    "Прогноз без окна: zemtar-forecast --help.\n";
+
+bool print(const QByteArray& text) {
+    return std::fwrite(text.constData(), 1, text.size(), stdout) ==
+               static_cast<size_t>(text.size()) &&
+           std::fflush(stdout) == 0;
+}
+
+// --help and --version are answered before Qt starts, so they need no
+// display. Anything else, Qt's own options included, is left to QApplication.
+std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    // Qt's own single-dash options (-reverse, -style) must not read as a run
+    // of short options that happens to hold an h or a v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.parse(args);  // unknown options are Qt's business
+    if (parser.isSet(help)) {
+        return print(QByteArray(kHelp)) ? 0 : 1;
+    }
+    if (parser.isSet(version)) {
+        return print(QStringLiteral("zemtar %1\n").arg(info::version()).toUtf8()) ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerWithoutWindow(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Qt's own dialogs (files, printing) speak the program's language.
+    platform::loadQtTranslation();
     platform::DesktopServices services;
 
     // Only one copy runs at a time; the lock lives as long as this one does.

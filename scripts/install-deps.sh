@@ -11,6 +11,8 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xdotool imagemagick poppler-utils libx11-dev
     clang libclang-rt-14-dev
+    qt6-translations-l10n
+    lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -1,9 +1,12 @@
 #include "platform/help_viewer.h"
 
+#include <sys/stat.h>
+
 #include "platform/colors.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +23,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/program_info.h"
@@ -44,22 +48,95 @@ QPointer<HelpViewer>& theViewer() {
     return viewer;
 }
 
-// A file is this program's help when it is UTF-8 text carrying the contents
-// anchor; anything else (an old binary help file of the same name, say) would
-// show as garbage.
-bool isHelpDocument(const QString& path) {
+// The bytes of a regular file of at most kMaxHelpFileBytes; nothing for
+// anything else. A device would never end and a FIFO would never answer, so
+// the kind of file is checked before it is opened.
+std::optional<QByteArray> readSmallFile(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size > kMaxHelpFileBytes) {
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+        return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError()) {
-        return false;
+    QByteArray bytes = file.read(kMaxHelpFileBytes + 1);
+    if (bytes.size() > kMaxHelpFileBytes) {
+        return std::nullopt;  // grew since it was looked at
     }
-    return text.contains(QStringLiteral("name=\"%1\"").arg(contentsAnchor()));
+    return bytes;
 }
+
+// The text of the help file when it is this program's help: UTF-8 text
+// carrying the contents anchor; anything else (an old binary help file of the
+// same name, say) would show as garbage.
+std::optional<QString> readHelpDocument(const QString& path) {
+    const std::optional<QByteArray> bytes = readSmallFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(*bytes);
+    if (decoder.hasError() || !text.contains(QStringLiteral("name=\"%1\"").arg(contentsAnchor()))) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The browser of the help window. Every document, picture and style sheet it
+// asks for comes through here: the help file from the text read and checked
+// when it was opened, anything else only from the help file's own folder.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    void setDocumentFile(const QString& path, const QString& text) {
+        file_ = QFileInfo(path).canonicalFilePath();
+        folder_ = QFileInfo(file_).absolutePath();
+        text_ = text;
+    }
+
+    // The link leads to the help file itself: a place in the current page, or
+    // the file's own name with or without a place.
+    bool isDocument(const QUrl& link) const {
+        const QUrl url = resolve(link);
+        return !file_.isEmpty() && url.isLocalFile() &&
+               QFileInfo(url.toLocalFile()).canonicalFilePath() == file_;
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        // A null answer would let the document read the file by itself, so
+        // whatever is refused is answered with empty bytes.
+        const QVariant refused = QVariant(QByteArray());
+        const QUrl url = resolve(name);
+        if (file_.isEmpty() || !url.isLocalFile()) {
+            return refused;
+        }
+        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+        if (path.isEmpty()) {
+            return refused;
+        }
+        if (path == file_) {
+            return type == QTextDocument::HtmlResource ? QVariant(text_) : refused;
+        }
+        // Pictures and style sheets from the help file's folder; no other page.
+        if (type == QTextDocument::HtmlResource || !path.startsWith(folder_ + u'/')) {
+            return refused;
+        }
+        const std::optional<QByteArray> bytes = readSmallFile(path);
+        return bytes ? QVariant(*bytes) : refused;
+    }
+
+private:
+    QUrl resolve(const QUrl& link) const {
+        return link.isRelative() ? QUrl::fromLocalFile(file_).resolved(link) : link;
+    }
+
+    QString file_;
+    QString folder_;
+    QString text_;
+};
 
 // Beside the owner's window when the screen has room, otherwise centred on it.
 void place(QWidget* viewer, QWidget* near) {
@@ -110,14 +187,17 @@ QString topicAnchor(int context) {
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      browser_(new QTextBrowser(this)),
+      openExternal_([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      browser_(new HelpBrowser(this)),
       back_(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"),
                             this)),
       contents_(new QPushButton(QStringLiteral("Содержание"), this)) {
     setWindowTitle(QStringLiteral("Справка — ") + info::programName());
     resize(kWidth, kHeight);
 
-    browser_->setOpenExternalLinks(true);
+    // Links are followed here, never by the browser on its own (follow()).
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::follow);
     browser_->setFrameShape(QFrame::NoFrame);
     browser_->document()->setDocumentMargin(kTextMargin);
     back_->setEnabled(false);
@@ -154,9 +234,11 @@ HelpViewer::HelpViewer(QWidget* parent)
 }
 
 bool HelpViewer::openFile(const QString& path) {
-    if (!isHelpDocument(path)) {
+    const std::optional<QString> text = readHelpDocument(path);
+    if (!text) {
         return false;
     }
+    static_cast<HelpBrowser*>(browser_)->setDocumentFile(path, *text);
     file_ = path;
     newFile_ = true;
     return true;
@@ -188,6 +270,16 @@ void HelpViewer::go(const QString& anchor) {
     }
     // Going to the anchor the reader is already on does not scroll by itself.
     browser_->scrollToAnchor(anchor);
+}
+
+void HelpViewer::follow(const QUrl& link) {
+    const QString scheme = link.scheme().toLower();
+    if (scheme == u"http" || scheme == u"https" || scheme == u"mailto") {
+        openExternal_(link);
+    } else if (static_cast<HelpBrowser*>(browser_)->isDocument(link)) {
+        go(link.fragment());
+    }
+    // Anything else (other files, file:, javascript:, data: …) is ignored.
 }
 
 bool runHelp(const QString& path, HelpCommand command, int context, QWidget* near) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
+#include <functional>
 
 #include "platform/services.h"
 
@@ -22,15 +24,22 @@ QString contentsAnchor();
 // The anchor of a topic context in the help file; the contents for an unknown context.
 QString topicAnchor(int context);
 
+// The largest help file the window reads; anything larger is not this
+// program's help, and reading it could exhaust the memory.
+inline constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+
 // The help window: one rich-text document with a contents page and topics,
-// Back and Contents buttons above it.
+// Back and Contents buttons above it. Links move within the document; web
+// and mail addresses go to the desktop; nothing else is followed, and the
+// document may use pictures and style sheets from its own folder only.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     // Loads the help file. False, and nothing changes, when the file cannot be
-    // read or is not this program's help.
+    // read, is not a regular file of at most kMaxHelpFileBytes, or is not this
+    // program's help.
     bool openFile(const QString& path);
     QString file() const { return file_; }
 
@@ -44,10 +53,18 @@ public:
     QPushButton* backButton() const { return back_; }
     QPushButton* contentsButton() const { return contents_; }
 
+    // Where web and mail links go; the desktop's browser or mail program unless
+    // set otherwise.
+    void setExternalOpener(std::function<void(const QUrl&)> open) {
+        openExternal_ = std::move(open);
+    }
+
 private:
     void go(const QString& anchor);
+    void follow(const QUrl& link);
 
     QString file_;
+    std::function<void(const QUrl&)> openExternal_;
     bool newFile_ = false;  // loaded by the next go()
     QTextBrowser* browser_;
     QPushButton* back_;

@@ -1,9 +1,11 @@
 #include "platform/page_output.h"
 
-#include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+
+#include "platform/safe_file.h"
 
 namespace platform {
 
@@ -33,27 +35,30 @@ bool renderToPrinter(const PrinterPage& page, QPrinter& printer) {
     return painter.end();
 }
 
-bool writePdf(const PrinterPage& page, const QString& path, const QString& title) {
-    {
-        // QPdfWriter reports no error of its own for a file it cannot open.
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) {
+QString writePdf(const PrinterPage& page, const QString& path, const QString& title) {
+    return writeFileAtomically(path, [&](QIODevice& device) {
+        QPdfWriter writer(&device);
+        writer.setPageLayout(a4Layout());
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("Zemtar - Прогноз"));
+        if (!title.isEmpty()) {
+            writer.setTitle(title);
+        }
+        QPainter painter;
+        if (!painter.begin(&writer)) {
             return false;
         }
-    }
-    QPdfWriter writer(path);
-    writer.setPageLayout(a4Layout());
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Zemtar - Прогноз"));
-    if (!title.isEmpty()) {
-        writer.setTitle(title);
-    }
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    page.render(painter, writer.resolution(), writer.resolution());
-    return painter.end();
+        page.render(painter, writer.resolution(), writer.resolution());
+        return painter.end();
+    });
+}
+
+QString writeImage(const QImage& image, const QString& path, const char* format, int quality) {
+    return writeFileAtomically(path, [&](QIODevice& device) {
+        QImageWriter writer(&device, format);
+        writer.setQuality(quality);
+        return !image.isNull() && writer.write(image);
+    });
 }
 
 QImage renderToImage(const PrinterPage& page, int dpi) {

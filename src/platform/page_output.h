@@ -19,8 +19,15 @@ bool renderToPrinter(const PrinterPage& page, QPrinter& printer);
 // Printable width of the PDF pages that writePdf makes, in twips.
 double pdfPrintableWidthTw();
 
-// Writes the page as a one-page A4 PDF. False when the file cannot be written.
-bool writePdf(const PrinterPage& page, const QString& path, const QString& title = QString());
+// Writes the page as a one-page A4 PDF, whole or not at all (writeFileAtomically).
+// Returns an empty string on success, otherwise the message
+// «Не удалось записать файл X: <причина>» for the user.
+QString writePdf(const PrinterPage& page, const QString& path, const QString& title = QString());
+
+// Writes a picture in the given format (quality as QImageWriter takes it),
+// whole or not at all; returns as writePdf does.
+QString writeImage(const QImage& image, const QString& path, const char* format = "PNG",
+                   int quality = -1);
 
 // The page as a picture at the given dots per inch, white paper, A4 printable area.
 QImage renderToImage(const PrinterPage& page, int dpi);

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 #include <QUrl>
 
 #include "platform/help_viewer.h"
@@ -15,6 +18,8 @@ DesktopServices::DesktopServices(QString helpFile) : helpFile_(std::move(helpFil
 void DesktopServices::message(QWidget* parent, const Message& m) {
     QMessageBox box(parent);
     box.setWindowTitle(m.title);
+    // Texts carry file names and reasons from outside the program: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(m.text);
     switch (m.icon) {
         case MessageIcon::Warning:
@@ -27,7 +32,9 @@ void DesktopServices::message(QWidget* parent, const Message& m) {
             box.setIcon(QMessageBox::Information);
             break;
     }
-    box.addButton(QMessageBox::Ok);
+    // The button's own text, not Qt's translation of it, so that the
+    // program's boxes look the same with or without Qt's Russian.
+    box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     if (m.helpContext > 0) {
         QPushButton* helpButton = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
         // Help opens the topic and leaves the box open: take the button's click
@@ -54,6 +61,15 @@ void DesktopServices::help(QWidget* parent, HelpCommand command, int context) {
 
 void DesktopServices::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
+}
+
+bool loadQtTranslation() {
+    static QTranslator translator;
+    static const bool loaded =
+        translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&translator);
+    return loaded;
 }
 
 QString programDirectory() {

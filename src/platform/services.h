@@ -64,4 +64,9 @@ private:
 // The directory the program's executable lies in, where its help and media files are.
 QString programDirectory();
 
+// Installs Qt's Russian translation (Debian package qt6-translations-l10n) on
+// the running application, so that Qt's own dialogs and buttons speak Russian.
+// False when it is not installed; Qt then speaks English.
+bool loadQtTranslation();
+
 }  // namespace platform

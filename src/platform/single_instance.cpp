@@ -1,22 +1,26 @@
 #include "platform/single_instance.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
+#include <cerrno>
 
 namespace platform {
 
 namespace {
 
-QString userName() {
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty()) {
-        name = qEnvironmentVariable("USERNAME");
-    }
-    // The name goes into a file name: keep it to harmless characters.
-    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
-    return name.isEmpty() ? QStringLiteral("user") : name;
+const QString kOwnFolderName = QStringLiteral("zemtar-prognoz");
+
+// A real folder (not a symbolic link to one), owned by this user, that no one
+// else may enter or change.
+bool isPrivateFolder(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && QDir::isAbsolutePath(path) &&
+           ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
 
 }  // namespace
@@ -26,12 +30,36 @@ SingleInstance::SingleInstance(QString lockFile)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::defaultLockFile() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+QString SingleInstance::privateFolder(const QString& runtimeDir, const QString& ownBase) {
+    if (isPrivateFolder(runtimeDir)) {
+        return runtimeDir;
     }
-    return QDir(dir).filePath(QStringLiteral("zemtar-prognoz-%1.lock").arg(userName()));
+    if (ownBase.isEmpty() || !QDir::isAbsolutePath(ownBase) || !QDir().mkpath(ownBase)) {
+        return {};
+    }
+    const QString folder = QDir(ownBase).filePath(kOwnFolderName);
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+        return {};
+    }
+    // A folder of our own that lost its mode is closed again; anything else
+    // in its place (someone else's, a link) is left alone and not used.
+    struct stat st {};
+    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+        (st.st_mode & 077) != 0) {
+        ::chmod(native.constData(), 0700);
+    }
+    return isPrivateFolder(folder) ? folder : QString();
+}
+
+QString SingleInstance::defaultLockFile() {
+    const QString folder =
+        privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    if (folder.isEmpty()) {
+        return {};
+    }
+    return QDir(folder).filePath(QStringLiteral("zemtar-prognoz-%1.lock").arg(::getuid()));
 }
 
 bool SingleInstance::anotherIsRunning() {
@@ -39,6 +67,11 @@ bool SingleInstance::anotherIsRunning() {
         return another_;
     }
     checked_ = true;
+    if (path_.isEmpty()) {
+        // No private place for a lock: better run twice than not at all, and
+        // never keep the lock where another user could hold it for us.
+        return false;
+    }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     lock_ = std::make_unique<QLockFile>(path_);
     // Age says nothing about a copy that runs for days; whether the holder lives

@@ -15,7 +15,8 @@ namespace platform {
 // alive, so the file of a copy that crashed or was killed blocks nobody.
 class SingleInstance {
 public:
-    // lockFile: where the lock lives; empty means defaultLockFile().
+    // lockFile: where the lock lives; empty means defaultLockFile(), and when
+    // that is empty too the program runs without a lock.
     explicit SingleInstance(QString lockFile = QString());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
@@ -30,8 +31,16 @@ public:
     bool holdsLock() const { return held_; }
     QString lockFile() const { return path_; }
 
-    // In the user's runtime directory (or the temporary one), named after the user.
+    // The lock file of this user (by user id, never by a name from the
+    // environment) in privateFolder(): $XDG_RUNTIME_DIR, or a folder of the
+    // program's under the user's cache folder. Empty when neither is usable.
     static QString defaultLockFile();
+
+    // A folder that only this user can use: `runtimeDir` when it is one (a real
+    // folder, not a symbolic link, owned by this user, closed to everyone
+    // else); otherwise the folder "zemtar-prognoz" under `ownBase`, made with
+    // mode 0700 when missing and checked the same way. Empty when neither passes.
+    static QString privateFolder(const QString& runtimeDir, const QString& ownBase);
 
 private:
     QString path_;

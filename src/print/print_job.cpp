@@ -134,7 +134,7 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
+        return platform::writePdf(p, path, title).isEmpty();
     });
     const core::Forecast forecast = source();
     if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
@@ -155,7 +155,7 @@ bool printReportToPdf(const core::Forecast& forecast, const QString& path, const
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
+        return platform::writePdf(p, path, title).isEmpty();
     });
     return PrintReport(page, forecast, surname, name, patronymic, madeAt);
 }

@@ -48,22 +48,25 @@ constexpr RectTw kFrame1{150, 2040, 4335, 1965};
 constexpr RectTw kTxtInfo{0, 1950, 4245, 4095};
 constexpr QColor kTxtInfoColour(64, 64, 0);
 
-// Every label is centred in its box. The boxes of the author's line and of the
-// link are centred on the window and longer than their texts.
+// The title and the version are centred in their boxes; the author's line and
+// the link start at the left edge of theirs.
 struct LabelLook {
     const char* name;
     RectTw geometry;
     Face face;
     double points;
     QColor text;
+    bool centred;
 };
 
-constexpr LabelLook kLabel1{"Label1", {1080, 270, 2985, 345}, Face::Verdana, 14.25, {0, 80, 144}};
+constexpr LabelLook kLabel1{"Label1", {1080, 270, 2985, 345}, Face::Verdana,
+                            14.25,    {0, 80, 144},           true};
 constexpr QColor kLabel1Back(192, 192, 192);
-constexpr LabelLook kLabel2{"Label2", {1793, 1020, 1065, 240}, Face::Arial, 9.75, {0, 0, 192}};
-constexpr LabelLook kLabel3{"Label3", {810, 1440, 3030, 225}, Face::Arial, 9, {192, 0, 0}};
-constexpr LabelLook kLabel4{
-    "Label4", {533, 4440, 3585, 225}, Face::MsSansSerif, 8.25, {32, 80, 176}};
+constexpr LabelLook kLabel2{"Label2", {1793, 1020, 1065, 240}, Face::Arial, 9.75, {0, 0, 192},
+                            true};
+constexpr LabelLook kLabel3{"Label3", {810, 1440, 3030, 225}, Face::Arial, 9, {192, 0, 0}, false};
+constexpr LabelLook kLabel4{"Label4", {533, 4440, 3585, 225}, Face::MsSansSerif,
+                            8.25,     {32, 80, 176},          false};
 
 // The scroll: 10 twips up every 100 ms; once the text has gone past the top
 // it is put back below the frame and the window closes.
@@ -90,7 +93,7 @@ QLabel* makeLabel(QWidget* parent, const LabelLook& look, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(look.geometry.toPx());
     label->setFont(platform::uiFont(look.face, look.points, true));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     setColours(label, look.text);
     return label;
 }
@@ -184,18 +187,15 @@ QString FrmAbout::mediaFile(const QString& directory) {
 QString FrmAbout::infoText() {
     return QStringLiteral(
         "Программа «Zemtar - Прогноз» создана для того, чтобы по дате рождения "
-        "заглянуть в будущее конкретного человека: увидеть, как с годами меняются "
-        "его жизненные силы, и узнать, какие стороны жизни ему ближе.\n"
+        "заглянуть в будущее конкретного человека.\n"
         "\n"
-        "Замысел этой программы вынашивался долго, и вот она перед Вами.\n"
+        "Замысел этой программы вынашивался долго.\n"
         "\n"
         "Программа бесплатна, хотя за расчёты по той же методике другие берут "
         "немалые деньги.\n"
         "\n"
         "Все алгоритмы программы, и построение графика, и коррекция дат по числу "
         "элементов на оси X графика, разработаны мной самостоятельно.\n"
-        "\n"
-        "Желаю Вам удачи и счастья!\n"
         "\n"
         "Автор.");
 }

@@ -22,6 +22,7 @@
 #include "core/numeric.h"
 #include "core/program_info.h"
 #include "graph/grid.h"
+#include "platform/classic_style.h"
 #include "platform/controls.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
@@ -94,8 +95,20 @@ QLabel* makeLabel(QWidget* parent, const QString& text, RectTw r, const QFont& f
     return label;
 }
 
-QString inputStyle(const char* type) {
-    return QStringLiteral("%1 { background-color: rgb(0, 255, 0); }").arg(QLatin1String(type));
+// Captions and inputs inside the date frame write in the default text colour,
+// not in the blue of the frame's caption that they would otherwise inherit.
+void setDefaultTextColor(QWidget* w) {
+    platform::setForeColor(w, QGuiApplication::palette().color(QPalette::WindowText));
+}
+
+// An input's field colour, through the palette: under a style sheet the
+// application style made new pictures at every paint of the lists, and the
+// memory grew with every calculation.
+void setFieldColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::Button, color);
+    w->setPalette(p);
 }
 
 }  // namespace
@@ -189,17 +202,25 @@ void FrmMain::buildAspectArea() {
 }
 
 void FrmMain::buildDateArea() {
+    // The frame and the lists keep their classic look: the caption on the
+    // frame's border, the lists solid in their field colour.
+    auto* classic = new platform::ClassicControlsStyle;
+    classic->setParent(this);
+
     Frame1 = new QGroupBox(QStringLiteral("Дата рождения"), surface_);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setStyle(classic);
     Frame1->setGeometry(kFrame1.toPx());
     Frame1->setFont(platform::uiFont(Face::Arial, 9, true, true));
     platform::setForeColor(Frame1, QColor(0, 0, 255));
 
     const QFont font = platform::defaultFont();
-    const QPalette textPalette = palette();
     Label1 = makeLabel(Frame1, QStringLiteral("День"), kLabel1, font);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = makeLabel(Frame1, QStringLiteral("Месяц"), kLabel2, font);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = makeLabel(Frame1, QStringLiteral("Год"), kLabel3, font);
+    Label3->setObjectName(QStringLiteral("Label3"));
 
     CboDay = new QComboBox(Frame1);
     CboDay->setObjectName(QStringLiteral("CboDay"));
@@ -210,7 +231,7 @@ void FrmMain::buildDateArea() {
     for (auto [combo, r] : {std::pair{CboDay, kCboDay}, std::pair{CboMonth, kCboMonth}}) {
         combo->setGeometry(r.toPx());
         combo->setFont(font);
-        combo->setStyleSheet(inputStyle("QComboBox"));
+        combo->setStyle(classic);
         combo->setMaxVisibleItems(12);
     }
     TxtYear = new QLineEdit(kDefaultYear, Frame1);
@@ -220,10 +241,12 @@ void FrmMain::buildDateArea() {
     TxtYear->setFont(font);
     TxtYear->setAlignment(Qt::AlignCenter);
     TxtYear->setMaxLength(4);
-    TxtYear->setStyleSheet(inputStyle("QLineEdit"));
     for (QWidget* w :
          std::initializer_list<QWidget*>{Label1, Label2, Label3, CboDay, CboMonth, TxtYear}) {
-        w->setPalette(textPalette);
+        setDefaultTextColor(w);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{CboDay, CboMonth, TxtYear}) {
+        setFieldColor(w, kInputColor);
     }
 }
 
@@ -236,11 +259,17 @@ void FrmMain::buildCommands() {
     };
     CmdPusk = makeButton(QStringLiteral("Расчёт"), kCmdPusk);
     CmdPusk->setObjectName(QStringLiteral("CmdPusk"));
+    // The window's default button wears the default frame. Outside a dialog
+    // the flag only draws the frame; Enter itself is the window's shortcut
+    // (pressDefaultButton), which presses the print button while that has
+    // the focus, so the frame moves there meanwhile (eventFilter).
+    CmdPusk->setDefault(true);
     CmdPusk->setToolTip(
         QStringLiteral("Расчёт и отображение анализа распределения жизненных сил по годам"));
     CmdPrint = makeButton(QStringLiteral("Печать..."), kCmdPrint);
     CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
     CmdPrint->setEnabled(false);
+    CmdPrint->installEventFilter(this);
     connect(CmdPusk, &QPushButton::clicked, this, [this] { guarded([this] { Main(); }); });
     // The button recalculates before it asks for the client; the menu item does not.
     connect(CmdPrint, &QPushButton::clicked, this, [this] { print(true); });
@@ -380,10 +409,21 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
             setLinkHovered(true);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            services_.openAddress(info::authorSite());
+            // A left click let go over the link opens it; another button, or
+            // a press dragged off the link, does nothing.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                LblUrl->rect().contains(mouse->position().toPoint())) {
+                services_.openAddress(info::authorSite());
+            }
         }
     } else if (watched == surface_ && event->type() == QEvent::MouseMove) {
         setLinkHovered(false);
+    } else if (watched == CmdPrint &&
+               (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const bool printFocused = event->type() == QEvent::FocusIn;
+        CmdPrint->setDefault(printFocused);
+        CmdPusk->setDefault(!printFocused);
     }
     return QMainWindow::eventFilter(watched, event);
 }

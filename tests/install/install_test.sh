@@ -52,6 +52,17 @@ err=$(PATH="$prefix/bin:$PATH" zemtar-forecast 23 8 19a0 2>&1 >/dev/null) || sta
 [ "$status" -eq 2 ] || fail "a refused year should end with status 2, not $status"
 [ -n "$err" ] || fail "a refused year should say why on stderr"
 
+# --help and --version answer without a display.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/zemtar" --version) ||
+    fail "zemtar --version ended with status $?"
+[ "$out" = "zemtar 1.4" ] || fail "zemtar --version printed: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/zemtar" --help) ||
+    fail "zemtar --help ended with status $?"
+case "$out" in
+    *"Использование: zemtar"*--version*) ;;
+    *) fail "zemtar --help printed: $out" ;;
+esac
+
 # The window program starts and keeps running (until we end it).
 QT_QPA_PLATFORM=offscreen "$prefix/bin/zemtar" >/dev/null 2>&1 &
 program_pid=$!

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -182,10 +185,13 @@ TEST_F(Help, ClosedByTheUserOpensAgain) {
     EXPECT_EQ(helpViewer()->currentAnchor(), QStringLiteral("date-of-birth"));
 }
 
+enum class Special { None, Fifo, Directory, TooLarge };
+
 struct BadFile {
     const char* name;
     const char* bytes;  // null: no file at all
     const char* says;
+    Special special = Special::None;
 };
 
 class UnreadableHelp : public Help, public testing::WithParamInterface<BadFile> {};
@@ -195,6 +201,21 @@ TEST_P(UnreadableHelp, IsReportedWithoutABlankWindow) {
     QTemporaryDir dir;
     const QString path =
         b.bytes ? writeHelp(dir, QByteArray(b.bytes)) : dir.filePath(platform::helpFileName());
+    switch (b.special) {
+        case Special::None:
+            break;
+        case Special::Fifo:  // would never answer a read
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case Special::Directory:
+            ASSERT_TRUE(QDir(dir.path()).mkdir(platform::helpFileName()));
+            break;
+        case Special::TooLarge: {  // a real help file, then far too much of it
+            QFile file(writeHelp(dir, helpText().toUtf8()));
+            ASSERT_TRUE(file.resize(platform::kMaxHelpFileBytes + 1));
+            break;
+        }
+    }
     DesktopWithoutBoxes services(path);
     for (HelpCommand command : {HelpCommand::Contents, HelpCommand::Context}) {
         services.help(nullptr, command, 80);
@@ -215,7 +236,117 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableHelp,
     testing::Values(BadFile{"Missing", nullptr, "не найден"},
                     BadFile{"OldBinaryHelp", "\xff\xfe?_\x03 binary", "повреждён"},
-                    BadFile{"SomeOtherPage", "<html><body>Другое</body></html>", "повреждён"}),
+                    BadFile{"SomeOtherPage", "<html><body>Другое</body></html>", "повреждён"},
+                    BadFile{"Fifo", nullptr, "повреждён", Special::Fifo},
+                    BadFile{"Directory", nullptr, "повреждён", Special::Directory},
+                    BadFile{"TooLarge", nullptr, "повреждён", Special::TooLarge}),
     [](const testing::TestParamInfo<BadFile>& p) { return p.param.name; });
+
+// A help file of our own beside other files, with one link on its contents page.
+struct LinkPage {
+    QTemporaryDir dir;
+    QString path;
+    platform::HelpViewer viewer;
+    std::vector<QUrl> external;
+
+    explicit LinkPage(const QString& link) {
+        QDir(dir.path()).mkdir(QStringLiteral("help"));
+        path = dir.filePath(QStringLiteral("help/") + platform::helpFileName());
+        QFile other(dir.filePath(QStringLiteral("help/other.html")));
+        other.open(QIODevice::WriteOnly);
+        other.write("<p>SECRET other page</p>");
+        QFile outside(dir.filePath(QStringLiteral("outside.html")));
+        outside.open(QIODevice::WriteOnly);
+        outside.write("<p>SECRET outside page</p>");
+        QString html =
+            QStringLiteral("<html><body><a name=\"contents\"></a><p><a href=\"%1\">ссылка</a></p>")
+                .arg(link.toHtmlEscaped());
+        for (int i = 0; i < 200; ++i) {
+            html += QStringLiteral("<p>строка %1</p>").arg(i);
+        }
+        html += QStringLiteral("<a name=\"topic\"></a><p>Тема</p></body></html>");
+        QFile help(path);
+        help.open(QIODevice::WriteOnly);
+        help.write(html.toUtf8());
+        viewer.setExternalOpener([this](const QUrl& url) { external.push_back(url); });
+    }
+
+    // Activates the page's only link with the keyboard, as a reader may.
+    void activateLink() {
+        QTextBrowser* browser = viewer.browser();
+        viewer.show();
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+    }
+};
+
+struct Link {
+    const char* name;
+    const char* href;
+    const char* anchorAfter;  // where the reader is then
+    bool toDesktop;
+};
+
+class HelpLink : public testing::TestWithParam<Link> {};
+
+TEST_P(HelpLink, MovesWithinTheHelpGoesToTheDesktopOrIsIgnored) {
+    const Link& l = GetParam();
+    LinkPage page(QString::fromUtf8(l.href));
+    ASSERT_TRUE(page.viewer.openFile(page.path));
+    page.viewer.showContents();
+    const QString before = page.viewer.browser()->toPlainText();
+
+    page.activateLink();
+
+    EXPECT_EQ(page.viewer.currentAnchor(), QString::fromLatin1(l.anchorAfter));
+    EXPECT_EQ(page.viewer.browser()->toPlainText(), before) << "the help page is still shown";
+    ASSERT_EQ(page.external.size(), l.toDesktop ? 1u : 0u);
+    if (l.toDesktop) {
+        EXPECT_EQ(page.external.front(), QUrl(QString::fromUtf8(l.href)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, HelpLink,
+    testing::Values(Link{"Anchor", "#topic", "topic", false},
+                    Link{"SameFileWithAnchor", "ZKalvex.hlp#topic", "topic", false},
+                    Link{"Http", "http://zemtar.narod.ru/", "contents", true},
+                    Link{"Https", "https://zemtar.narod.ru/prognoz.html", "contents", true},
+                    Link{"Mail", "mailto:zemtar@narod.ru", "contents", true},
+                    Link{"SystemFile", "file:///etc/passwd", "contents", false},
+                    Link{"OtherFileBeside", "other.html", "contents", false},
+                    Link{"FileOutsideTheFolder", "../outside.html", "contents", false},
+                    Link{"Script", "javascript:alert(1)", "contents", false},
+                    Link{"Data", "data:text/html,<p>SECRET</p>", "contents", false},
+                    Link{"Ftp", "ftp://zemtar.narod.ru/", "contents", false}),
+    [](const testing::TestParamInfo<Link>& p) { return p.param.name; });
+
+TEST(HelpResources, OnlyFromTheHelpFilesOwnFolder) {
+    LinkPage page(QStringLiteral("#topic"));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(page.dir.filePath(QStringLiteral("help/inside.png"))));
+    ASSERT_TRUE(picture.save(page.dir.filePath(QStringLiteral("outside.png"))));
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(page.dir.filePath(QStringLiteral("help/fifo.png"))).constData(),
+                 0600),
+        0);
+    ASSERT_TRUE(page.viewer.openFile(page.path));
+    page.viewer.showContents();
+    QTextDocument* document = page.viewer.browser()->document();
+    const auto loaded = [&](QTextDocument::ResourceType type, const QString& name) {
+        const QVariant v = document->resource(type, QUrl(name));
+        return v.typeId() == QMetaType::QByteArray ? !v.toByteArray().isEmpty() : !v.isNull();
+    };
+    EXPECT_TRUE(loaded(QTextDocument::ImageResource, QStringLiteral("inside.png")));
+    EXPECT_FALSE(loaded(QTextDocument::ImageResource, QStringLiteral("../outside.png")));
+    EXPECT_FALSE(
+        loaded(QTextDocument::ImageResource,
+               QUrl::fromLocalFile(page.dir.filePath(QStringLiteral("outside.png"))).toString()));
+    EXPECT_FALSE(loaded(QTextDocument::ImageResource, QStringLiteral("fifo.png")));
+    EXPECT_FALSE(loaded(QTextDocument::StyleSheetResource, QStringLiteral("file:///etc/passwd")));
+    EXPECT_FALSE(loaded(QTextDocument::HtmlResource, QStringLiteral("other.html")));
+}
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +69,7 @@ TEST_P(MessageBoxLook, ShowsTextTitleIconAndButtons) {
     whenBoxShows([&](QMessageBox* box) {
         seen = true;
         EXPECT_EQ(box->text(), l.message.text);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText) << "text from outside is never markup";
         EXPECT_EQ(box->windowTitle(), l.message.title);
         EXPECT_EQ(box->icon(), l.icon);
         EXPECT_EQ(box->buttons().size(), l.buttons);
@@ -88,7 +90,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Look{"MissingDayOrMonth",
                          Message{QStringLiteral("Выберите месяц и год рождения!"),
                                  QStringLiteral("Введены не все данные"), MessageIcon::Warning, 80},
-                         QMessageBox::Warning, 2}),
+                         QMessageBox::Warning, 2},
+                    Look{"FileNameWithMarkup",
+                         Message{QStringLiteral("Не удалось записать файл /tmp/<b>отчёт</b>.pdf: "
+                                                "на диске нет места"),
+                                 QStringLiteral("Zemtar - Прогноз"), MessageIcon::Critical},
+                         QMessageBox::Critical, 1}),
     [](const testing::TestParamInfo<Look>& p) { return p.param.name; });
 
 TEST(MessageBox, HelpOpensTheTopicAndLeavesTheBoxOpen) {
@@ -159,6 +166,29 @@ TEST(MessageBox, HelpWindowStaysUsableWhileTheBoxWaits) {
     ASSERT_NE(platform::helpViewer(), nullptr) << "help stays open after the box closes";
     services.help(&owner, HelpCommand::Quit, 0);
     EXPECT_EQ(platform::helpViewer(), nullptr);
+}
+
+// Qt's own dialogs speak Russian; the program's boxes keep their own words.
+TEST(MessageBox, QtSpeaksRussianAndTheProgramsBoxesKeepTheirButtons) {
+    if (!platform::loadQtTranslation()) {
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    }
+    QDialogButtonBox qtButtons(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    EXPECT_EQ(qtButtons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+
+    DesktopWithRecordedHelp services;
+    QStringList texts;
+    whenBoxShows([&](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            texts << button->text();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    services.message(nullptr,
+                     Message{QStringLiteral("Выберите месяц и год рождения!"),
+                             QStringLiteral("Введены не все данные"), MessageIcon::Warning, 80});
+    texts.sort();
+    EXPECT_EQ(texts, QStringList({QStringLiteral("OK"), QStringLiteral("Справка")}));
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/single_instance.h"
 
 using platform::SingleInstance;
@@ -194,6 +197,148 @@ TEST(SingleInstance, SecondStartShowsTheMessageAndEnds) {
     EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
     EXPECT_EQ(m.helpContext, 0) << "a single OK button, no Help";
     EXPECT_TRUE(first.holdsLock());
+}
+
+enum class Runtime { Private, Unset, Missing, OpenToOthers, SymbolicLink, SomeoneElses };
+enum class Own { Absent, Private, OpenToUs, SymbolicLink, SomeoneElses };
+
+struct Folder {
+    const char* name;
+    Runtime runtime;
+    Own own;
+    const char* chosen;  // "runtime", "own" or "" for none
+};
+
+class LockFolder : public testing::TestWithParam<Folder> {};
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+TEST_P(LockFolder, IsOnlyAFolderOfTheUsersOwn) {
+    const Folder& f = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    ASSERT_EQ(::mkdir(native(elsewhere).constData(), 0700), 0);
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    const QString base = dir.filePath(QStringLiteral("cache"));
+    const QString own = base + QStringLiteral("/zemtar-prognoz");
+    const uid_t stranger = ::getuid() + 4711;
+
+    switch (f.runtime) {
+        case Runtime::Private:
+        case Runtime::OpenToOthers:
+        case Runtime::SomeoneElses:
+            ASSERT_EQ(::mkdir(native(runtime).constData(), 0700), 0);
+            break;
+        case Runtime::SymbolicLink:
+            ASSERT_EQ(::symlink(native(elsewhere).constData(), native(runtime).constData()), 0);
+            break;
+        case Runtime::Unset:
+        case Runtime::Missing:
+            break;
+    }
+    if (f.runtime == Runtime::OpenToOthers) {
+        ASSERT_EQ(::chmod(native(runtime).constData(), 01777), 0);
+    }
+    if (f.runtime == Runtime::SomeoneElses && ::chown(native(runtime).constData(), stranger, 0)) {
+        GTEST_SKIP() << "only root can give a folder away";
+    }
+    if (f.own != Own::Absent) {
+        ASSERT_TRUE(QDir().mkpath(base));
+    }
+    switch (f.own) {
+        case Own::Absent:
+            break;
+        case Own::Private:
+        case Own::SomeoneElses:
+            ASSERT_EQ(::mkdir(native(own).constData(), 0700), 0);
+            break;
+        case Own::OpenToUs:
+            ASSERT_EQ(::mkdir(native(own).constData(), 0700), 0);
+            ASSERT_EQ(::chmod(native(own).constData(), 0777), 0);
+            break;
+        case Own::SymbolicLink:
+            ASSERT_EQ(::symlink(native(elsewhere).constData(), native(own).constData()), 0);
+            break;
+    }
+    if (f.own == Own::SomeoneElses && ::chown(native(own).constData(), stranger, 0)) {
+        GTEST_SKIP() << "only root can give a folder away";
+    }
+
+    const QString chosen =
+        SingleInstance::privateFolder(f.runtime == Runtime::Unset ? QString() : runtime, base);
+    const QString expected = QString::fromLatin1(f.chosen) == QStringLiteral("runtime") ? runtime
+                             : QString::fromLatin1(f.chosen) == QStringLiteral("own")   ? own
+                                                                                        : QString();
+    EXPECT_EQ(chosen, expected);
+    if (!chosen.isEmpty()) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(native(chosen).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        EXPECT_EQ(st.st_uid, ::getuid());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, LockFolder,
+    testing::Values(Folder{"RuntimeFolder", Runtime::Private, Own::Absent, "runtime"},
+                    Folder{"NoRuntimeFolderMakesOurOwn", Runtime::Unset, Own::Absent, "own"},
+                    Folder{"MissingRuntimeFolder", Runtime::Missing, Own::Private, "own"},
+                    Folder{"RuntimeFolderOpenToOthers", Runtime::OpenToOthers, Own::Absent, "own"},
+                    Folder{"RuntimeFolderIsALink", Runtime::SymbolicLink, Own::Absent, "own"},
+                    Folder{"RuntimeFolderOfAnotherUser", Runtime::SomeoneElses, Own::Absent, "own"},
+                    Folder{"OurFolderIsClosedAgain", Runtime::Unset, Own::OpenToUs, "own"},
+                    Folder{"OurFolderReplacedByALink", Runtime::Unset, Own::SymbolicLink, ""},
+                    Folder{"OurFolderTakenByAnotherUser", Runtime::Unset, Own::SomeoneElses, ""}),
+    [](const testing::TestParamInfo<Folder>& p) { return p.param.name; });
+
+// Sets an environment variable for as long as it lives (unset for a null value).
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        set(value);
+    }
+    ~ScopedEnv() { set(had_ ? old_ : QByteArray()); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    void set(const QByteArray& value) {
+        if (value.isNull()) {
+            qunsetenv(name_);
+        } else {
+            qputenv(name_, value);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST(SingleInstance, LockIsKeyedOnTheUserIdNotOnTheUserVariable) {
+    QTemporaryDir runtime;
+    ASSERT_EQ(::chmod(native(runtime.path()).constData(), 0700), 0);
+    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", native(runtime.path()));
+    ScopedEnv user("USER", "x");
+    const QString asX = SingleInstance::defaultLockFile();
+    user.set("someone-else");
+    EXPECT_EQ(SingleInstance::defaultLockFile(), asX);
+    EXPECT_EQ(QFileInfo(asX).path(), runtime.path());
+    EXPECT_TRUE(QFileInfo(asX).fileName().contains(QString::number(::getuid())));
+}
+
+TEST(SingleInstance, WithoutAPrivateFolderRunsWithoutALock) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("plain")), "x");
+    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", QByteArray());
+    ScopedEnv cache("XDG_CACHE_HOME", native(dir.filePath(QStringLiteral("plain/cache"))));
+    SingleInstance instance;
+    EXPECT_EQ(instance.lockFile(), QString());
+    EXPECT_FALSE(instance.anotherIsRunning());
+    EXPECT_FALSE(instance.holdsLock());
 }
 
 }  // namespace

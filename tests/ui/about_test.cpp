@@ -160,6 +160,43 @@ TEST_F(AboutWindow, EveryCaptionFitsItsBox) {
     }
 }
 
+// Only the title and the version are centred; the author's line and the link
+// start at the left edge of their boxes. Judged by the text's pixels.
+TEST_F(AboutWindow, OnlyTitleAndVersionAreCentred) {
+    showStill();
+    for (const auto& [name, centred] : {std::pair{"Label1", true}, std::pair{"Label2", true},
+                                        std::pair{"Label3", false}, std::pair{"Label4", false}}) {
+        auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        const QImage image = label->grab().toImage();
+        const QColor back = image.pixelColor(image.width() - 1, image.height() - 1);
+        const auto differs = [&back](QColor c) {
+            return std::abs(c.red() - back.red()) + std::abs(c.green() - back.green()) +
+                       std::abs(c.blue() - back.blue()) >
+                   60;
+        };
+        int left = image.width();
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (differs(image.pixelColor(x, y))) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        ASSERT_GE(right, left) << name << ": no text pixels";
+        const int before = left;
+        const int after = image.width() - 1 - right;
+        if (centred) {
+            EXPECT_LE(std::abs(before - after), 3) << name << " " << before << "/" << after;
+        } else {
+            EXPECT_LE(before, 2) << name;
+            EXPECT_GT(after, 10) << name;
+        }
+    }
+}
+
 TEST_F(AboutWindow, InformationTextFitsItsLabel) {
     const auto* text = window.findChild<QLabel*>(QStringLiteral("TxtInfo"));
     ASSERT_NE(text, nullptr);

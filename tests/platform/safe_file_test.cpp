@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <csignal>
+#include <memory>
+
+#include "platform/page_output.h"
+#include "platform/printer_page.h"
+#include "platform/safe_file.h"
+
+namespace {
+
+const QByteArray kOldBytes("the good file that was there before\n");
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void makeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Keeps the size a process may write to a file small while it lives, with the
+// signal that would end the process ignored, as `ulimit -f` in a shell that
+// traps SIGXFSZ does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*previous_)(int) = SIG_DFL;
+};
+
+enum class Place {
+    MissingFolder,
+    FolderIsAFile,
+    Directory,
+    Fifo,
+    DeviceNode,
+    ReadOnlyFolder,
+    FileSizeLimit,
+    WriterGivesUp,
+};
+
+struct Failure {
+    const char* name;
+    Place place;
+    const char* reason;
+};
+
+class WriteFailure : public testing::TestWithParam<Failure> {};
+
+TEST_P(WriteFailure, LeavesEverythingAsItWasAndSaysWhy) {
+    const Failure& f = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString path = dir.filePath(QStringLiteral("report.pdf"));
+    bool oldFile = false;
+    switch (f.place) {
+        case Place::MissingFolder:
+            path = dir.filePath(QStringLiteral("no/such/report.pdf"));
+            break;
+        case Place::FolderIsAFile:
+            makeFile(dir.filePath(QStringLiteral("plain")), kOldBytes);
+            path = dir.filePath(QStringLiteral("plain/report.pdf"));
+            break;
+        case Place::Directory:
+            ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("report.pdf")));
+            break;
+        case Place::Fifo:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case Place::DeviceNode:
+            // A node of the same kind as /dev/full, made here: the system's own is never touched.
+            if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 7)) != 0) {
+                GTEST_SKIP() << "this machine does not let us make a device node";
+            }
+            break;
+        case Place::ReadOnlyFolder:
+            if (::geteuid() == 0) {
+                GTEST_SKIP() << "permissions do not stop root";
+            }
+            makeFile(path, kOldBytes);
+            oldFile = true;
+            ASSERT_TRUE(
+                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            break;
+        case Place::FileSizeLimit:
+        case Place::WriterGivesUp:
+            makeFile(path, kOldBytes);
+            oldFile = true;
+            break;
+    }
+    const QStringList before =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+
+    QString message;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (f.place == Place::FileSizeLimit) {
+            limit = std::make_unique<FileSizeLimit>(4096);
+        }
+        message = platform::writeFileAtomically(path, [&](QIODevice& device) {
+            const QByteArray chunk(1000, 'x');
+            // Less than QSaveFile buffers: the failure shows only when the buffer empties.
+            for (int i = 0; i < 10; ++i) {
+                device.write(chunk);
+            }
+            return f.place != Place::WriterGivesUp;
+        });
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Не удалось записать файл ") +
+                                   QDir::toNativeSeparators(path) + QStringLiteral(": ")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromUtf8(f.reason))) << message.toStdString();
+    if (oldFile) {
+        EXPECT_EQ(readAll(path), kOldBytes) << "the existing file is kept byte for byte";
+    }
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              before)
+        << "nothing new is left in the folder";
+    struct stat after {};
+    if (f.place == Place::Fifo || f.place == Place::DeviceNode) {
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_FALSE(S_ISREG(after.st_mode)) << "the special file is still what it was";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, WriteFailure,
+    testing::Values(Failure{"MissingFolder", Place::MissingFolder, "не существует"},
+                    Failure{"FolderIsAFile", Place::FolderIsAFile, "не папка"},
+                    Failure{"Directory", Place::Directory, "это папка"},
+                    Failure{"Fifo", Place::Fifo, "не обычный файл"},
+                    Failure{"DeviceNode", Place::DeviceNode, "не обычный файл"},
+                    Failure{"ReadOnlyFolder", Place::ReadOnlyFolder, "нет прав"},
+                    Failure{"FileSizeLimit", Place::FileSizeLimit, "допустимый размер"},
+                    Failure{"WriterGivesUp", Place::WriterGivesUp, "не удалось подготовить"}),
+    [](const testing::TestParamInfo<Failure>& p) { return p.param.name; });
+
+TEST(WriteFile, NewFilesArePrivateAndReplacedFilesKeepTheirPermissions) {
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("new.pdf"));
+    const QString old = dir.filePath(QStringLiteral("old.pdf"));
+    makeFile(old, kOldBytes);
+    ASSERT_TRUE(QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const auto writeNew = [](QIODevice& device) { return device.write("new") == 3; };
+    ASSERT_EQ(platform::writeFileAtomically(fresh, writeNew), QString());
+    ASSERT_EQ(platform::writeFileAtomically(old, writeNew), QString());
+
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fresh).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(old).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    EXPECT_EQ(readAll(old), QByteArray("new"));
+}
+
+TEST(WriteFile, PdfAndPictureReplaceAnOldFileWhole) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    makeFile(pdf, kOldBytes);
+    makeFile(png, kOldBytes);
+    platform::PrinterPage page;
+    page.setFontSize(10);
+    page.print(QStringLiteral("Проверка"));
+
+    EXPECT_EQ(platform::writePdf(page, pdf, QStringLiteral("Отчёт")), QString());
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(readAll(pdf).trimmed().endsWith("%%EOF"));
+
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(QColor(0, 255, 0));
+    EXPECT_EQ(platform::writeImage(image, png), QString());
+    EXPECT_EQ(QImage(png).pixelColor(5, 5), QColor(0, 255, 0));
+
+    // A picture that cannot be made keeps the old one.
+    EXPECT_FALSE(platform::writeImage(QImage(), png).isEmpty());
+    EXPECT_EQ(QImage(png).size(), QSize(20, 10));
+}
+
+}  // namespace
