@@ -1,5 +1,6 @@
 #include "platform/page_output.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
@@ -54,10 +55,16 @@ QString writePdf(const PrinterPage& page, const QString& path, const QString& ti
 }
 
 QString writeImage(const QImage& image, const QString& path, const char* format, int quality) {
+    // The picture is encoded in memory first: an encoder that meets a write
+    // error on the file (a full disk) would print its own complaint on
+    // standard error, while the file's write error is told by us.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
+    writer.setQuality(quality);
+    const bool ok = !image.isNull() && writer.write(image);
     return writeFileAtomically(path, [&](QIODevice& device) {
-        QImageWriter writer(&device, format);
-        writer.setQuality(quality);
-        return !image.isNull() && writer.write(image);
+        return ok && device.write(encoded.data()) == encoded.data().size();
     });
 }
 

@@ -131,16 +131,10 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
-    platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
-    const QString title = documentTitle(surname, name, patronymic);
-    page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title).isEmpty();
-    });
     const core::Forecast forecast = source();
-    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
-        fail(QStringLiteral("Не удалось сохранить отчёт в файл «%1». Проверьте, что папка "
-                            "существует и в неё разрешена запись.")
-                 .arg(QDir::toNativeSeparators(path)));
+    const QString error = printReportToPdf(forecast, path, surname, name, patronymic, now());
+    if (!error.isEmpty()) {
+        fail(error);
         return Outcome::Failed;
     }
     return Outcome::Saved;
@@ -150,14 +144,18 @@ void PrintDelivery::fail(const QString& text) {
     services_.message(parent_, {text, info::programName(), platform::MessageIcon::Critical, 0});
 }
 
-bool printReportToPdf(const core::Forecast& forecast, const QString& path, const QString& surname,
-                      const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+QString printReportToPdf(const core::Forecast& forecast, const QString& path,
+                         const QString& surname, const QString& name, const QString& patronymic,
+                         const QDateTime& madeAt) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
-    page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title).isEmpty();
+    QString error;
+    page.setSink([&path, &title, &error](const platform::PrinterPage& p) {
+        error = platform::writePdf(p, path, title);
+        return error.isEmpty();
     });
-    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    return error;
 }
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,

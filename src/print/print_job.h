@@ -65,10 +65,12 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath);
 // "Прогноз - Иванова - 2026-05-01.pdf" in the user's documents folder.
 QString suggestedPdfPath(const QString& surname, const QDate& date);
 
-// The report straight into a PDF file, with no questions and no messages, for
-// the command-line companion. False when the file could not be written.
-bool printReportToPdf(const core::Forecast& forecast, const QString& path, const QString& surname,
-                      const QString& name, const QString& patronymic, const QDateTime& madeAt);
+// The report straight into a PDF file, written whole or not at all, with no
+// questions and no messages. Returns an empty string when the file was
+// written, otherwise «Не удалось записать файл X: <причина>».
+QString printReportToPdf(const core::Forecast& forecast, const QString& path,
+                         const QString& surname, const QString& name, const QString& patronymic,
+                         const QDateTime& madeAt);
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", prints the report through a PrintDelivery, which setup may adjust

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
 
 #include <QImage>
 #include <QJsonArray>
@@ -190,5 +194,58 @@ TEST(Companion, TextAndJsonNeedNoWindowSystem) {
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), 0);
         EXPECT_TRUE(p.readAllStandardOutput().contains("4558300"));
+    }
+}
+
+// A file that cannot be written whole is not written at all: an existing file
+// stays as it was, nothing else is left behind, and the reason is told.
+TEST(Companion, FailedWritesLeaveOldFilesAndSayWhy) {
+    for (const char* option : {"--pdf", "--png"}) {
+        const struct {
+            const char* what;
+            const char* limit;  // a file-size limit for the run, in KB
+            bool fifo;
+            bool folder;
+        } cases[] = {{"size limit", "4", false, false},
+                     {"fifo", nullptr, true, false},
+                     {"folder", nullptr, false, true}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << option << " " << c.what);
+            QTemporaryDir dir;
+            const QString target = dir.filePath(QStringLiteral("out"));
+            const QByteArray old(16, 'x');
+            if (c.fifo) {
+                ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+            } else if (c.folder) {
+                ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("out")));
+            } else {
+                QFile f(target);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(old);
+            }
+            QProcess p;
+            const QString command =
+                QStringLiteral("%1exec \"$0\" %2 \"$1\" 23 8 1975")
+                    .arg(c.limit ? QStringLiteral("ulimit -f %1; trap '' XFSZ; ")
+                                       .arg(QLatin1String(c.limit))
+                                 : QString(),
+                         QLatin1String(option));
+            p.start(QStringLiteral("bash"),
+                    {QStringLiteral("-c"), command, QStringLiteral(ZEMTAR_FORECAST_EXE), target});
+            ASSERT_TRUE(p.waitForFinished(30000));
+            EXPECT_EQ(p.exitCode(), 1);
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            EXPECT_TRUE(err.startsWith(QStringLiteral("Не удалось записать файл ") + target +
+                                       QStringLiteral(": ")))
+                << err.toStdString();
+            if (!c.fifo && !c.folder) {
+                QFile f(target);
+                ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+                EXPECT_EQ(f.readAll(), old);
+            }
+            EXPECT_EQ(
+                QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+                QStringList{QStringLiteral("out")});
+        }
     }
 }

@@ -86,7 +86,7 @@ TEST(PrintDelivery, UnwritableFileIsOneRussianMessageAndAFailure) {
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
     ASSERT_EQ(desk.services.messages.size(), 1u);
     const platform::Message& m = desk.services.messages[0];
-    EXPECT_TRUE(m.text.startsWith("Не удалось сохранить отчёт в файл «")) << m.text.toStdString();
+    EXPECT_TRUE(m.text.startsWith("Не удалось записать файл ")) << m.text.toStdString();
     EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(desk.answer)));
     EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
     EXPECT_EQ(m.title, info::programName());
@@ -148,8 +148,9 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
     const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
-    ASSERT_TRUE(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
-                                        "Петровна", fixedClock()));
+    ASSERT_EQ(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
+                                      "Петровна", fixedClock()),
+              QString());
 
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
@@ -185,6 +186,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
 
 TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
     QTemporaryDir dir;
-    EXPECT_FALSE(print::printReportToPdf(forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"),
-                                         "", "", "", fixedClock()));
+    const QString error = print::printReportToPdf(
+        forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"), "", "", "", fixedClock());
+    EXPECT_TRUE(error.startsWith("Не удалось записать файл ")) << error.toStdString();
+    EXPECT_TRUE(error.contains("отчёт.pdf: ")) << error.toStdString();
 }
