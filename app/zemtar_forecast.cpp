@@ -2,6 +2,9 @@
 // straight from the calculation, with no window and no application object; the
 // window is built only for --png and the printed page only for --pdf.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -11,10 +14,14 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QTextStream>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -23,6 +30,7 @@
 #include "core/forecast_text.h"
 #include "core/program_info.h"
 #include "platform/page_output.h"
+#include "platform/safe_file.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
@@ -326,6 +334,58 @@ int runBatch(const Options& o) {
     return finish(written ? status : kExitUsage);
 }
 
+// The exact bytes of the command-line argument that decodes to `text`; empty
+// when every argument survives the trip through a QString unchanged.
+QByteArray rawArgument(const QString& text, int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::decodeName(raw) == text && QFile::encodeName(text) != raw) {
+            return raw;
+        }
+    }
+    return {};
+}
+
+// Writes an output file through `write`, which writes whole or not at all to
+// the path it is given. A file name that is not valid UTF-8 cannot pass
+// through a QString unchanged: such a file is written under a plain name in a
+// fresh folder beside it (reached through /proc/self/fd, since the folder's own
+// name may not be valid UTF-8 either) and then renamed to the bytes given.
+QString writeOutput(const QString& path, const QByteArray& raw,
+                    const std::function<QString(const QString&)>& write) {
+    if (raw.isEmpty()) {
+        return write(path);
+    }
+    const auto failed = [&path](const QString& reason) {
+        return platform::writeFailedMessage(path, reason);
+    };
+    const qsizetype slash = raw.lastIndexOf('/');
+    const QByteArray folder = slash >= 0 ? raw.left(slash + 1) : QByteArray("./");
+    const QByteArray name = raw.mid(slash + 1);
+    struct stat st {};
+    if (::lstat(raw.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        return failed(QStringLiteral("это не обычный файл"));
+    }
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    QString error;
+    {
+        QTemporaryDir beside(QStringLiteral("/proc/self/fd/%1/.zemtar-XXXXXX").arg(dir));
+        const QByteArray inner = QFile::encodeName(QFileInfo(beside.path()).fileName()) + "/out";
+        if (!beside.isValid()) {
+            error = failed(beside.errorString());
+        } else if (!(error = write(beside.filePath(QStringLiteral("out")))).isEmpty()) {
+            error.replace(beside.filePath(QStringLiteral("out")), path);
+        } else if (::renameat(dir, inner.constData(), dir, name.constData()) != 0) {
+            error = failed(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+    }
+    ::close(dir);
+    return error;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -382,8 +442,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setLibraryPaths({});
 
     if (o.pdfGiven) {
-        const QString error = print::printReportToPdf(forecast, o.pdf, o.surname, o.name,
-                                                      o.patronymic, QDateTime::currentDateTime());
+        const QString error =
+            writeOutput(o.pdf, rawArgument(o.pdf, argc, argv), [&](const QString& path) {
+                return print::printReportToPdf(forecast, path, o.surname, o.name, o.patronymic,
+                                               QDateTime::currentDateTime());
+            });
         if (!error.isEmpty()) {
             printErr(error + u'\n');
             return finish(kExitUsage);
@@ -401,7 +464,10 @@ int main(int argc, char* argv[]) {
         const QImage image = window.grab().toImage();
         // zlib's fastest level: a file about a tenth larger, written in a
         // fraction of the time the default level takes.
-        const QString error = platform::writeImage(image, o.png, "PNG", kPngFastQuality);
+        const QString error =
+            writeOutput(o.png, rawArgument(o.png, argc, argv), [&](const QString& path) {
+                return platform::writeImage(image, path, "PNG", kPngFastQuality);
+            });
         if (!error.isEmpty()) {
             printErr(error + u'\n');
             return finish(kExitUsage);

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -248,4 +249,26 @@ TEST(Companion, FailedWritesLeaveOldFilesAndSayWhy) {
                 QStringList{QStringLiteral("out")});
         }
     }
+}
+
+// A file name that is not UTF-8 names the file exactly as given.
+TEST(Companion, FileNamesAreUsedByteForByte) {
+    QTemporaryDir dir;
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral("bash"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --png $'a\\xff.png' 5 5 1990"),
+             QStringLiteral(ZEMTAR_FORECAST_EXE)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    std::vector<std::string> names;
+    DIR* d = ::opendir(QFile::encodeName(dir.path()).constData());
+    ASSERT_NE(d, nullptr);
+    while (const dirent* e = ::readdir(d)) {
+        if (e->d_name[0] != '.') {
+            names.emplace_back(e->d_name);
+        }
+    }
+    ::closedir(d);
+    EXPECT_EQ(names, std::vector<std::string>{"a\xff.png"});
 }
