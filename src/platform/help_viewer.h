@@ -22,6 +22,9 @@ QString contentsAnchor();
 // The anchor of a topic context in the help file; the contents for an unknown context.
 QString topicAnchor(int context);
 
+// The topic context of an aspect's description, for its digit 1 to 9.
+int aspectTopic(int digit);
+
 // The help window: one rich-text document with a contents page and topics,
 // Back and Contents buttons above it.
 class HelpViewer : public QWidget {

@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFile>
+#include <QHelpEvent>
 #include <QLineF>
 #include <QPalette>
+#include <QTest>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <variant>
 
 #include "aspects/aspect_square.h"
 #include "aspects/aspect_table.h"
+#include "platform/help_viewer.h"
 
 using aspects::AspectSquare;
 
@@ -82,8 +88,9 @@ TEST(AspectSquare, ClearZnLeavesAnEmptySquare) {
     sq.ClearZn();
     expectShows(sq, core::Forecast{});
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(sq.LblDat(i)->accessibleName(),
-                  sq.LblDat(i)->toolTip() + QStringLiteral(": нет"));
+        EXPECT_EQ(
+            sq.LblDat(i)->accessibleName(),
+            core::kAspectNames[static_cast<std::size_t>(i)].toString() + QStringLiteral(": нет"));
     }
 }
 
@@ -137,8 +144,8 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
     const QObjectList& z = sq.children();
     for (int i = 0; i < 9; ++i) {
         const QString name = core::kAspectNames[static_cast<std::size_t>(i)].toString();
-        EXPECT_EQ(sq.LblDat(i)->toolTip(), name);
-        EXPECT_EQ(sq.LblSub(i)->toolTip(), name);
+        EXPECT_TRUE(sq.LblDat(i)->toolTip().startsWith(name + u':'));
+        EXPECT_EQ(sq.LblSub(i)->toolTip(), sq.LblDat(i)->toolTip());
         EXPECT_TRUE(sq.SDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_FALSE(sq.LblDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_GT(z.indexOf(sq.LblDat(i)), z.indexOf(sq.SDat(i)));
@@ -147,5 +154,51 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
     for (int k = 0; k < 16; ++k) {
         EXPECT_TRUE(sq.LineBon(k)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_LT(z.indexOf(sq.LineBon(k)), z.indexOf(sq.LblDat(0)));
+    }
+}
+
+// A digit tells its aspect, level and meaning on hover, and a click, Enter or
+// Space asks for the aspect's description; Tab walks the digits 1 to 9.
+TEST(AspectSquare, DigitsExplainThemselvesAndOpenTheirAspect) {
+    QWidget window;
+    auto* sq = new AspectSquare(&window);
+    sq->showAspects(forecastOf("23", 7, "1975"));
+    std::vector<int> chosen;
+    QObject::connect(sq, &AspectSquare::aspectChosen, [&](int d) { chosen.push_back(d); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QLabel* love = sq->LblDat(4);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), love->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(love, &hover);
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral("Любовь: уровень 1\n") + aspects::kAspectMeanings[4].toString());
+    EXPECT_TRUE(sq->LblDat(3)->toolTip().startsWith(QStringLiteral("Работа: нет\n")));
+
+    QTest::mouseClick(love, Qt::LeftButton);
+    sq->LblDat(0)->setFocus();
+    EXPECT_FALSE(sq->findChild<QWidget*>(QStringLiteral("FocusFrame"))->isHidden());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), sq->LblDat(1));
+    QTest::keyClick(sq->LblDat(1), Qt::Key_Return);
+    QTest::keyClick(sq->LblDat(1), Qt::Key_Space);
+    QTest::keyClick(sq->LblDat(1), Qt::Key_A);
+    EXPECT_EQ(chosen, (std::vector<int>{5, 2, 2}));
+}
+
+// The tooltips say what the help says, each in its aspect's row of the help's
+// table of the nine aspects, where a click on the digit leads.
+TEST(AspectSquare, MeaningsAreTheHelpsOwn) {
+    QFile file(platform::defaultHelpFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int digit = 1; digit <= 9; ++digit) {
+        const QString anchor = platform::topicAnchor(platform::aspectTopic(digit));
+        const qsizetype row = html.indexOf(QStringLiteral("name=\"%1\"").arg(anchor));
+        ASSERT_GE(row, 0) << digit;
+        const QString rowText = html.mid(row, html.indexOf(QStringLiteral("</tr>"), row) - row);
+        EXPECT_TRUE(rowText.contains(
+            aspects::kAspectMeanings[static_cast<std::size_t>(digit - 1)].toString()))
+            << digit;
     }
 }
