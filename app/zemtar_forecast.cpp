@@ -381,10 +381,13 @@ int main(int argc, char* argv[]) {
     // look for a PNG writer of its own.
     QCoreApplication::setLibraryPaths({});
 
-    if (o.pdfGiven && !print::printReportToPdf(forecast, o.pdf, o.surname, o.name, o.patronymic,
-                                               QDateTime::currentDateTime())) {
-        printErr(QStringLiteral("Не удалось записать файл %1\n").arg(o.pdf));
-        return finish(kExitUsage);
+    if (o.pdfGiven) {
+        const QString error = print::printReportToPdf(forecast, o.pdf, o.surname, o.name,
+                                                      o.patronymic, QDateTime::currentDateTime());
+        if (!error.isEmpty()) {
+            printErr(error + u'\n');
+            return finish(kExitUsage);
+        }
     }
 
     if (o.pngGiven) {
@@ -398,8 +401,9 @@ int main(int argc, char* argv[]) {
         const QImage image = window.grab().toImage();
         // zlib's fastest level: a file about a tenth larger, written in a
         // fraction of the time the default level takes.
-        if (!image.save(o.png, "PNG", kPngFastQuality)) {
-            printErr(QStringLiteral("Не удалось записать файл %1\n").arg(o.png));
+        const QString error = print::saveImage(image, o.png, "PNG", kPngFastQuality);
+        if (!error.isEmpty()) {
+            printErr(error + u'\n');
             return finish(kExitUsage);
         }
     }

@@ -1,11 +1,19 @@
 #include "print/print_job.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <memory>
 
 #include "core/errors.h"
 #include "core/program_info.h"
@@ -46,14 +54,98 @@ QString fileNamePart(const QString& text) {
     return part;
 }
 
+QString cannotWrite(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось записать файл %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString printerFailure(const QString& printerName) {
+    return QStringLiteral(
+               "Не удалось напечатать отчёт на принтере «%1». Проверьте, что "
+               "принтер включён и готов к работе.")
+        .arg(printerName);
+}
+
+// What stands in the way of a file at `path`, found before anything is
+// written: QSaveFile would put a regular file in place of a pipe or a device.
+QString placeProblem(const QString& path) {
+    const QFileInfo target(path);
+    if (!QFileInfo(target.absolutePath()).isDir()) {
+        return QStringLiteral("папки %1 нет").arg(QDir::toNativeSeparators(target.absolutePath()));
+    }
+    if (target.isDir()) {
+        return QStringLiteral("под этим именем уже есть папка");
+    }
+    if (target.exists() && !target.isFile()) {
+        return QStringLiteral(
+            "под этим именем уже есть особый файл (не обычный), его нельзя "
+            "заменить");
+    }
+    return {};
+}
+
+// Writes a file through QSaveFile: `write` fills it, and only a complete file
+// takes the place of the old one.
+QString saveWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    if (const QString problem = placeProblem(path); !problem.isEmpty()) {
+        return cannotWrite(path, problem);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return cannotWrite(path, file.errorString());
+    }
+    if (!write(file)) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("не удалось составить содержимое файла");
+        file.cancelWriting();
+        return cannotWrite(path, reason);
+    }
+    if (!file.commit()) {
+        return cannotWrite(path, file.errorString());
+    }
+    return {};
+}
+
+// The report onto a printer as one job, composed for that printer's printable
+// width and resolution. A printout and every page the preview draws, on the
+// screen or on the printer the user picks there, are made here.
+bool printOn(QPrinter& printer, const core::Forecast& forecast, const QString& surname,
+             const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
+    page.setSink([&printer](const platform::PrinterPage& p) {
+        return platform::renderToPrinter(p, printer);
+    });
+    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+}
+
+// Qt's own dialogs (the file chooser, the print preview, the print dialog)
+// speak Russian like the rest of the program.
+void useRussianQtTexts() {
+    static bool installed = false;
+    if (installed || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    installed = true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_ru"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 }  // namespace
 
-QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить отчёт в файл PDF"));
+QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                        const QString& suffix, const QString& suggestedPath) {
+    useRussianQtTexts();
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Документ PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
     dialog.selectFile(QFileInfo(suggestedPath).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -62,11 +154,48 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
+    return askSaveFileName(parent, QStringLiteral("Сохранить отчёт в файл PDF"),
+                           QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"),
+                           suggestedPath);
+}
+
+bool showPreviewDialog(QWidget* parent, QPrinter& printer,
+                       const std::function<void(QPrinter*)>& paint) {
+    useRussianQtTexts();
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр — ") + info::programName());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(target); });
+    // The dialog closes itself as accepted once it has printed.
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString savePdf(const platform::PrinterPage& page, const QString& path, const QString& title) {
+    return saveWhole(path, [&](QIODevice& out) {
+        // The PDF writer writes straight into the file it is given, so the
+        // document is made in a folder of its own and then copied over whole.
+        QTemporaryDir scratch;
+        const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
+        if (!scratch.isValid() || !platform::writePdf(page, draft, title)) {
+            return false;
+        }
+        QFile made(draft);
+        return made.open(QIODevice::ReadOnly) && out.write(made.readAll()) == made.size();
+    });
+}
+
+QString saveImage(const QImage& image, const QString& path, const char* format, int quality) {
+    return saveWhole(path, [&](QIODevice& out) { return image.save(&out, format, quality); });
+}
+
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
 QString suggestedPdfPath(const QString& surname, const QDate& date) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
-    }
+    const QString folder = documentsFolder();
     QStringList parts{QStringLiteral("Прогноз")};
     const QString client = fileNamePart(surname);
     if (!client.isEmpty()) {
@@ -80,7 +209,8 @@ PrintDelivery::PrintDelivery(platform::Services& services, QWidget* parent)
     : services_(services),
       parent_(parent),
       ask_(askPdfFileName),
-      find_(QPrinterInfo::defaultPrinter) {}
+      find_(QPrinterInfo::defaultPrinter),
+      showPreview_(showPreviewDialog) {}
 
 QDateTime PrintDelivery::now() const {
     return clock_ ? clock_() : QDateTime::currentDateTime();
@@ -88,7 +218,21 @@ QDateTime PrintDelivery::now() const {
 
 PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source, const QString& surname,
                                           const QString& name, const QString& patronymic) {
+    return run(ReportTarget::Printout, source, surname, name, patronymic);
+}
+
+PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSource& source,
+                                          const QString& surname, const QString& name,
+                                          const QString& patronymic) {
     try {
+        switch (target) {
+            case ReportTarget::Preview:
+                return toPreview(source, surname, name, patronymic);
+            case ReportTarget::PdfFile:
+                return toFile(source, surname, name, patronymic);
+            case ReportTarget::Printout:
+                break;
+        }
         const QPrinterInfo printer = find_ ? find_() : QPrinterInfo();
         if (!printer.isNull()) {
             return toPrinter(printer, source, surname, name, patronymic);
@@ -110,18 +254,40 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setResolution(kPrinterDpi);
     printer.setDocName(documentTitle(surname, name, patronymic));
-    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
-    page.setSink([&printer](const platform::PrinterPage& p) {
-        return platform::renderToPrinter(p, printer);
-    });
     const core::Forecast forecast = source();
-    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
-        fail(QStringLiteral("Не удалось напечатать отчёт на принтере «%1». Проверьте, что "
-                            "принтер включён и готов к работе.")
-                 .arg(info.printerName()));
+    if (!printOn(printer, forecast, surname, name, patronymic, now())) {
+        fail(printerFailure(info.printerName()));
         return Outcome::Failed;
     }
     return Outcome::Printed;
+}
+
+PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
+                                                const QString& surname, const QString& name,
+                                                const QString& patronymic) {
+    const QPrinterInfo info = find_ ? find_() : QPrinterInfo();
+    const auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                       : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setResolution(kPrinterDpi);
+    printer->setDocName(documentTitle(surname, name, patronymic));
+    const core::Forecast forecast = source();
+    // The preview and the paper printed from it carry the same moment.
+    const QDateTime madeAt = now();
+    QString failure;
+    const auto paint = [&](QPrinter* target) {
+        if (!printOn(*target, forecast, surname, name, patronymic, madeAt) && failure.isEmpty()) {
+            failure = target->outputFileName().isEmpty()
+                          ? printerFailure(target->printerName())
+                          : cannotWrite(target->outputFileName(),
+                                        QStringLiteral("принтер не принял документ"));
+        }
+    };
+    const bool printed = showPreview_ && showPreview_(parent_, *printer, paint);
+    if (!failure.isEmpty()) {
+        fail(failure);
+        return Outcome::Failed;
+    }
+    return printed ? Outcome::Printed : Outcome::Cancelled;
 }
 
 PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const QString& surname,
@@ -131,16 +297,10 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
-    platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
-    const QString title = documentTitle(surname, name, patronymic);
-    page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
-    });
     const core::Forecast forecast = source();
-    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
-        fail(QStringLiteral("Не удалось сохранить отчёт в файл «%1». Проверьте, что папка "
-                            "существует и в неё разрешена запись.")
-                 .arg(QDir::toNativeSeparators(path)));
+    const QString error = printReportToPdf(forecast, path, surname, name, patronymic, now());
+    if (!error.isEmpty()) {
+        fail(error);
         return Outcome::Failed;
     }
     return Outcome::Saved;
@@ -150,18 +310,24 @@ void PrintDelivery::fail(const QString& text) {
     services_.message(parent_, {text, info::programName(), platform::MessageIcon::Critical, 0});
 }
 
-bool printReportToPdf(const core::Forecast& forecast, const QString& path, const QString& surname,
-                      const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+QString printReportToPdf(const core::Forecast& forecast, const QString& path,
+                         const QString& surname, const QString& name, const QString& patronymic,
+                         const QDateTime& madeAt) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
-    page.setSink([&path, &title](const platform::PrinterPage& p) {
-        return platform::writePdf(p, path, title);
+    QString error;
+    page.setSink([&](const platform::PrinterPage& p) {
+        error = savePdf(p, path, title);
+        return error.isEmpty();
     });
-    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    if (!PrintReport(page, forecast, surname, name, patronymic, madeAt) && error.isEmpty()) {
+        error = cannotWrite(path, QStringLiteral("отчёт не составлен"));
+    }
+    return error;
 }
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
-                     const std::function<void(PrintDelivery&)>& setup) {
+                     const std::function<void(PrintDelivery&)>& setup, ReportTarget target) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner,
                   [&](const QString& surname, const QString& name, const QString& patronymic) {
@@ -171,7 +337,7 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
                       if (setup) {
                           setup(delivery);
                       }
-                      delivery.run(source, surname, name, patronymic);
+                      delivery.run(target, source, surname, name, patronymic);
                   });
     dialog = &frmPrn;
     frmPrn.exec();

@@ -9,8 +9,14 @@
 #include <variant>
 
 #include "core/program_info.h"
+#include "platform/page_output.h"
+#include "platform/printer_page.h"
 #include "platform/services.h"
 #include "print/print_job.h"
+
+#include <sys/stat.h>
+#include <QImage>
+#include <QPrinter>
 
 using print::PrintDelivery;
 
@@ -48,7 +54,7 @@ struct Desk {
             return answer;
         });
     }
-    PrintDelivery::Outcome run() {
+    PrintDelivery::Outcome run(print::ReportTarget target = print::ReportTarget::Printout) {
         const print::ForecastSource source = [this] {
             ++calculations;
             if (refuse) {
@@ -56,7 +62,7 @@ struct Desk {
             }
             return forecastOf("5", 4, "1990");
         };
-        return delivery.run(source, "Иванова", "Мария", "Петровна");
+        return delivery.run(target, source, "Иванова", "Мария", "Петровна");
     }
 };
 
@@ -95,7 +101,7 @@ TEST(PrintDelivery, UnwritableFileIsOneRussianMessageAndAFailure) {
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Failed);
     ASSERT_EQ(desk.services.messages.size(), 1u);
     const platform::Message& m = desk.services.messages[0];
-    EXPECT_TRUE(m.text.startsWith("Не удалось сохранить отчёт в файл «")) << m.text.toStdString();
+    EXPECT_TRUE(m.text.startsWith("Не удалось записать файл ")) << m.text.toStdString();
     EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(desk.answer)));
     EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
     EXPECT_EQ(m.title, info::programName());
@@ -157,8 +163,9 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
     const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
-    ASSERT_TRUE(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
-                                        "Петровна", fixedClock()));
+    ASSERT_EQ(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
+                                      "Петровна", fixedClock()),
+              QString());
 
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
@@ -195,5 +202,157 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
 TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
     QTemporaryDir dir;
     EXPECT_FALSE(print::printReportToPdf(forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"),
-                                         "", "", "", fixedClock()));
+                                         "", "", "", fixedClock())
+                     .isEmpty());
+}
+
+namespace {
+
+struct Word {
+    QString text;
+    QPointF at;  // top left, points from the page's top left
+};
+
+// The words of a PDF's first page with their places (pdftotext -bbox).
+std::vector<Word> wordsOf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", "-enc", "UTF-8", pdf, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+    std::vector<Word> words;
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(3).replace("&quot;", "\"").replace("&amp;", "&"),
+                         {m.captured(1).toDouble(), m.captured(2).toDouble()}});
+    }
+    return words;
+}
+
+// Every text of the page stands in the PDF where the page put it: its first
+// word within a point or two of the text's top left, the printable area
+// starting at `origin` (points).
+void expectTextsInPlace(const platform::PrinterPage& page, const QString& pdf, QPointF origin) {
+    const std::vector<Word> words = wordsOf(pdf);
+    int texts = 0;
+    for (const platform::DrawOp& op : page.ops()) {
+        const QString first = op.text.simplified().section(' ', 0, 0);
+        if (op.kind != platform::DrawOp::Kind::Text || first.isEmpty()) {
+            continue;
+        }
+        ++texts;
+        // Leading blanks push the first word right, a blank being 0.278 of
+        // the font's size in the page's face.
+        const qsizetype blanks = op.text.indexOf(op.text.trimmed());
+        const QPointF wanted = origin + op.p1 / 20.0 + QPointF(blanks * 0.278 * op.fontSize, 0);
+        const bool found = std::any_of(words.begin(), words.end(), [&](const Word& w) {
+            return w.text == first && std::abs(w.at.x() - wanted.x()) < 2.5 &&
+                   std::abs(w.at.y() - wanted.y()) < 4;
+        });
+        EXPECT_TRUE(found) << op.text.toStdString() << " at " << wanted.x() << "," << wanted.y();
+    }
+    EXPECT_GT(texts, 20);
+}
+
+// The page a report on this printer carries.
+platform::PrinterPage printoutPageFor(double widthTw, int dpi) {
+    platform::PrinterPage page(widthTw, dpi);
+    print::PrintReport(page, forecastOf("5", 4, "1990"), "Иванова", "Мария", "Петровна",
+                       fixedClock());
+    return page;
+}
+
+}  // namespace
+
+// The preview draws the report for whatever printer it is given. Printed from
+// the preview into a PDF file, as a user without a printer does, the page is
+// the one a printout on that printer carries, every text in its place.
+TEST(PrintPreview, PrintsThePrintoutsPageOnTheChosenPrinter) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("из просмотра.pdf");
+    Desk desk;
+    double widthTw = 0;
+    int dpi = 0;
+    QPointF origin;
+    desk.delivery.setShowPreview(
+        [&](QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(&printer);
+            widthTw = platform::printableWidthTw(printer);
+            dpi = printer.resolution();
+            origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+            return true;
+        });
+    EXPECT_EQ(desk.run(print::ReportTarget::Preview), PrintDelivery::Outcome::Printed);
+    EXPECT_TRUE(desk.services.messages.empty());
+    EXPECT_EQ(desk.calculations, 1);
+    expectTextsInPlace(printoutPageFor(widthTw, dpi), pdf, origin);
+
+    // Closed without printing: nothing happened, nothing is said.
+    Desk closed;
+    closed.delivery.setShowPreview(
+        [](QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) { return false; });
+    EXPECT_EQ(closed.run(print::ReportTarget::Preview), PrintDelivery::Outcome::Cancelled);
+    EXPECT_TRUE(closed.services.messages.empty());
+}
+
+// «Сохранить отчёт в PDF…» writes the page of a PDF printout, each text in its
+// place on an A4 sheet.
+TEST(SaveReportPdf, WritesThePageWithItsTextsInPlace) {
+    QTemporaryDir dir;
+    Desk desk;
+    desk.answer = dir.filePath("отчёт.pdf");
+    EXPECT_EQ(desk.run(print::ReportTarget::PdfFile), PrintDelivery::Outcome::Saved);
+    EXPECT_TRUE(desk.services.messages.empty());
+    const double widthTw = platform::pdfPrintableWidthTw();
+    const double margin =
+        (QPageSize(QPageSize::A4).size(QPageSize::Point).width() - widthTw / 20) / 2;
+    expectTextsInPlace(printoutPageFor(widthTw, 600), desk.answer, {margin, margin});
+}
+
+// A file that cannot be written names itself and the reason, and leaves the
+// folder as it was: no half-written file, an old file untouched.
+TEST(SaveFiles, FailuresNameTheFileAndLeaveNothingBehind) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("папка.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("канал.pdf")).constData(), 0600), 0);
+    QFile old(dir.filePath("старый.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    const platform::PrinterPage page = printoutPageFor(platform::pdfPrintableWidthTw(), 600);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const struct {
+        const char* what;
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {"missing folder", dir.filePath("нет такой папки/отчёт.pdf"), "папки"},
+        {"folder in its place", dir.filePath("папка.pdf"), "папка"},
+        {"pipe in its place", dir.filePath("канал.pdf"), "особый файл"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& error :
+             {print::savePdf(page, c.path, "т"), print::saveImage(image, c.path)}) {
+            EXPECT_TRUE(error.startsWith("Не удалось записать файл " + c.path + ": "))
+                << error.toStdString();
+            EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << error.toStdString();
+        }
+    }
+    // A picture that cannot be made leaves the old file as it was.
+    EXPECT_FALSE(print::saveImage(image, old.fileName(), "no-such-format").isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    old.close();
+
+    EXPECT_EQ(print::savePdf(page, old.fileName(), "т"), QString());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.read(5) == "%PDF-");
 }
