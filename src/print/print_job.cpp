@@ -4,15 +4,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLibraryInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 #include "core/errors.h"
@@ -165,6 +168,13 @@ bool showPreviewDialog(QWidget* parent, QPrinter& printer,
     useRussianQtTexts();
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Предварительный просмотр — ") + info::programName());
+    // Tall enough to read the page: most of the screen's height, a page's width.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        const int height = area.height() * 9 / 10;
+        dialog.resize(std::min(area.width(), height * 4 / 5), height);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(target); });
     // The dialog closes itself as accepted once it has printed.
