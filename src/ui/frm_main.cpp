@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMimeData>
@@ -112,6 +113,25 @@ QSettings settings() {
     return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
 }
 const QString kMarkYearKey = QStringLiteral("markThisYear");
+
+// Ctrl+C in the year box would copy the two digits it selects on every visit;
+// once there is a forecast, the window's «Копировать» has the key instead.
+class CopyGoesToTheWindow : public QObject {
+public:
+    CopyGoesToTheWindow(QObject* parent, const QAction* copy) : QObject(parent), copy_(copy) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && copy_->isEnabled() &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            return true;  // not taken by the box, so the shortcut runs
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QAction* copy_;
+};
 
 QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
     return print::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
@@ -356,6 +376,7 @@ void FrmMain::buildMenus() {
             [this] { print(false, print::ReportTarget::PdfFile); });
     connect(mpSaveImage, &QAction::triggered, this, &FrmMain::saveImage);
     connect(mpCopy, &QAction::triggered, this, &FrmMain::copyForecast);
+    TxtYear->installEventFilter(new CopyGoesToTheWindow(this, mpCopy));
     // Only the user's own choice is remembered, never one made by a program
     // that drives the window (setMarkThisYear).
     connect(mpMarkYear, &QAction::triggered, this, [this](bool on) {

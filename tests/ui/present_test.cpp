@@ -185,6 +185,15 @@ TEST(Copy, PutsThePictureAndTheTextOnTheClipboardTogether) {
     const core::YearMark mark = core::markYear(*f.window->forecast(), 2026);
     EXPECT_EQ(data->text(), core::toText(*f.window->forecast(), &mark));
 
+    // Ctrl+C copies the forecast even from the year box, which always has a
+    // selection of its own.
+    QGuiApplication::clipboard()->clear();
+    f.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+    f.year()->setFocus();
+    QTest::keyClick(f.year(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), core::toText(*f.window->forecast(), &mark));
+
     // A refused input leaves nothing to copy.
     f.year()->setText(QStringLiteral("19a0"));
     f.pusk()->click();
