@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QHelpEvent>
 #include <QLineF>
 #include <QPalette>
-#include <QTest>
-#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <variant>
@@ -155,35 +151,6 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
         EXPECT_TRUE(sq.LineBon(k)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_LT(z.indexOf(sq.LineBon(k)), z.indexOf(sq.LblDat(0)));
     }
-}
-
-// A digit tells its aspect, level and meaning on hover, and a click, Enter or
-// Space asks for the aspect's description; Tab walks the digits 1 to 9.
-TEST(AspectSquare, DigitsExplainThemselvesAndOpenTheirAspect) {
-    QWidget window;
-    auto* sq = new AspectSquare(&window);
-    sq->showAspects(forecastOf("23", 7, "1975"));
-    std::vector<int> chosen;
-    QObject::connect(sq, &AspectSquare::aspectChosen, [&](int d) { chosen.push_back(d); });
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    QLabel* love = sq->LblDat(4);
-    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), love->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(love, &hover);
-    EXPECT_EQ(QToolTip::text(),
-              QStringLiteral("Любовь: уровень 1\n") + aspects::kAspectMeanings[4].toString());
-    EXPECT_TRUE(sq->LblDat(3)->toolTip().startsWith(QStringLiteral("Работа: нет\n")));
-
-    QTest::mouseClick(love, Qt::LeftButton);
-    sq->LblDat(0)->setFocus();
-    EXPECT_FALSE(sq->findChild<QWidget*>(QStringLiteral("FocusFrame"))->isHidden());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), sq->LblDat(1));
-    QTest::keyClick(sq->LblDat(1), Qt::Key_Return);
-    QTest::keyClick(sq->LblDat(1), Qt::Key_Space);
-    QTest::keyClick(sq->LblDat(1), Qt::Key_A);
-    EXPECT_EQ(chosen, (std::vector<int>{5, 2, 2}));
 }
 
 // The tooltips say what the help says, each in its aspect's row of the help's

@@ -289,27 +289,6 @@ TEST(PrintPreview, PrintsThePrintoutsPageOnTheChosenPrinter) {
     EXPECT_TRUE(desk.services.messages.empty());
     EXPECT_EQ(desk.calculations, 1);
     expectTextsInPlace(printoutPageFor(widthTw, dpi), pdf, origin);
-
-    // Closed without printing: nothing happened, nothing is said.
-    Desk closed;
-    closed.delivery.setShowPreview(
-        [](QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) { return false; });
-    EXPECT_EQ(closed.run(print::ReportTarget::Preview), PrintDelivery::Outcome::Cancelled);
-    EXPECT_TRUE(closed.services.messages.empty());
-}
-
-// «Сохранить отчёт в PDF…» writes the page of a PDF printout, each text in its
-// place on an A4 sheet.
-TEST(SaveReportPdf, WritesThePageWithItsTextsInPlace) {
-    QTemporaryDir dir;
-    Desk desk;
-    desk.answer = dir.filePath("отчёт.pdf");
-    EXPECT_EQ(desk.run(print::ReportTarget::PdfFile), PrintDelivery::Outcome::Saved);
-    EXPECT_TRUE(desk.services.messages.empty());
-    const double widthTw = platform::pdfPrintableWidthTw();
-    const double margin =
-        (QPageSize(QPageSize::A4).size(QPageSize::Point).width() - widthTw / 20) / 2;
-    expectTextsInPlace(printoutPageFor(widthTw, 600), desk.answer, {margin, margin});
 }
 
 // A file that cannot be written names itself and the reason, and leaves the
