@@ -43,19 +43,26 @@ constexpr int kExitRefused = 2;
 // Qt maps PNG "quality" 80 to zlib compression level 1.
 constexpr int kPngFastQuality = 80;
 
+// The last year a year table can show: born in 9999, eight digits, ten rows.
+constexpr int kMarkYearMax = 10078;
+
 // The client dialog's limits on the three names.
 constexpr int kSurnameMax = 25;
 constexpr int kNameMax = 20;
 constexpr int kPatronymicMax = 25;
 
 const char* const kUsage =
-    "Использование: zemtar-forecast [--json] [--png ФАЙЛ] [--pdf ФАЙЛ [--surname ФАМИЛИЯ]\n"
-    "                               [--name ИМЯ] [--patronymic ОТЧЕСТВО]] ДЕНЬ МЕСЯЦ ГОД\n"
-    "       zemtar-forecast --batch [ФАЙЛ]\n"
+    "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
+    "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
+    "                               [--patronymic ОТЧЕСТВО]] ДЕНЬ МЕСЯЦ ГОД\n"
+    "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
     "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
     "  --json        вывести прогноз одним объектом JSON\n"
+    "  --mark-year ГОД  отметить этот год, как окно отмечает текущий: в тексте\n"
+    "                строка «Сейчас …», в JSON markedYear и markedLevel (null, если\n"
+    "                года нет в таблице), на изображении рамки и кольцо\n"
     "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
     "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
     "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
@@ -83,6 +90,7 @@ struct Options {
     QStringList positional;
     bool pdfGiven = false;
     bool pngGiven = false;
+    std::optional<int> markYear;  // the year to mark as this year, when asked
 };
 
 // Everything written to the standard streams goes through these, so that a
@@ -143,7 +151,8 @@ std::variant<Options, Problem> parse(const QStringList& args) {
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("n"));
     const QCommandLineOption patronymic(QStringLiteral("patronymic"), QString(),
                                         QStringLiteral("p"));
-    parser.addOptions({help, version, json, batch, png, pdf, surname, name, patronymic});
+    const QCommandLineOption markYear(QStringLiteral("mark-year"), QString(), QStringLiteral("y"));
+    parser.addOptions({help, version, json, batch, png, pdf, surname, name, patronymic, markYear});
 
     // Negative years stand in the list of values; the parser would take them
     // for options, so they wait behind a placeholder.
@@ -194,6 +203,16 @@ std::variant<Options, Problem> parse(const QStringList& args) {
     o.surname = parser.value(surname);
     o.name = parser.value(name);
     o.patronymic = parser.value(patronymic);
+    if (parser.isSet(markYear)) {
+        bool ok = false;
+        const int year = parser.value(markYear).toInt(&ok);
+        if (!ok || year < 1 || year > kMarkYearMax) {
+            return Problem{kExitUsage, QStringLiteral("Год после --mark-year должен быть числом "
+                                                      "от 1 до %1.")
+                                           .arg(kMarkYearMax)};
+        }
+        o.markYear = year;
+    }
     for (QString p : parser.positionalArguments()) {
         if (p.startsWith(u'\x01')) {
             p = negatives.value(p.mid(1).toInt());
@@ -283,6 +302,14 @@ std::variant<core::Forecast, Problem> forecastFor(const QString& day, const QStr
     return std::get<core::Forecast>(result);
 }
 
+// The year asked for with --mark-year, looked up in the forecast's table.
+std::optional<core::YearMark> markOf(const core::Forecast& f, std::optional<int> year) {
+    if (!year) {
+        return std::nullopt;
+    }
+    return core::markYear(f, *year);
+}
+
 QByteArray jsonLine(const QJsonObject& o) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -315,7 +342,8 @@ int runBatch(const Options& o) {
                 ? forecastFor(fields[0], fields[1], fields[2])
                 : Problem{kExitUsage, QStringLiteral("Нужны три значения: день, месяц и год.")};
         if (const auto* f = std::get_if<core::Forecast>(&result)) {
-            out += core::toJson(*f) + '\n';
+            const std::optional<core::YearMark> mark = markOf(*f, o.markYear);
+            out += core::toJson(*f, mark ? &*mark : nullptr) + '\n';
         } else {
             status = kExitRefused;
             out += jsonLine({{QStringLiteral("line"), lineNumber},
@@ -412,7 +440,10 @@ int main(int argc, char* argv[]) {
         return finish(problem->exitCode);
     }
     const core::Forecast& forecast = std::get<core::Forecast>(result);
-    if (!writeOut(o.json ? core::toJson(forecast) + '\n' : core::toText(forecast).toUtf8())) {
+    const std::optional<core::YearMark> mark = markOf(forecast, o.markYear);
+    const core::YearMark* marked = mark ? &*mark : nullptr;
+    if (!writeOut(o.json ? core::toJson(forecast, marked) + '\n'
+                         : core::toText(forecast, marked).toUtf8())) {
         return finish(kExitUsage);
     }
     if (!o.pdfGiven && !o.pngGiven) {
@@ -456,6 +487,11 @@ int main(int argc, char* argv[]) {
     if (o.pngGiven) {
         platform::RecordingServices services;
         ui::FrmMain window(services);
+        // The picture never depends on the day it is made: this year is the
+        // one asked for, or none is marked.
+        const int year = o.markYear.value_or(1);
+        window.setToday([year] { return QDate(year, 1, 1); });
+        window.setMarkThisYear(o.markYear.has_value());
         window.enterDate(forecast.date.day.toInt(), forecast.date.monthIndex + 1,
                          forecast.date.year);
         window.calculate();

@@ -1,7 +1,11 @@
 #include "aspects/aspect_square.h"
 
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <functional>
 
 #include "aspects/aspect_table.h"
 #include "platform/fonts.h"
@@ -18,6 +22,79 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
+bool choosesAspect(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Space) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A digit of the square: a click, or Enter or Space while it has the keyboard
+// focus, chooses its aspect. The window's own Enter (which presses «Расчёт»)
+// must not take the key away from a digit that has the focus.
+class AspectDigit : public QLabel {
+public:
+    AspectDigit(const QString& text, QWidget* parent, std::function<void()> choose,
+                std::function<void(bool)> focused)
+        : QLabel(text, parent), choose_(std::move(choose)), focused_(std::move(focused)) {
+        setFocusPolicy(Qt::TabFocus);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride && choosesAspect(static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
+        return QLabel::event(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (choosesAspect(e)) {
+            choose_();
+            return;
+        }
+        QLabel::keyPressEvent(e);
+    }
+    void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+            choose_();
+        }
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QLabel::focusInEvent(e);
+        focused_(true);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QLabel::focusOutEvent(e);
+        focused_(false);
+    }
+
+private:
+    std::function<void()> choose_;
+    std::function<void(bool)> focused_;
+};
+
+// The dotted square round the digit that has the keyboard focus: the digit's
+// own label is too narrow to hold a focus mark beside the figure.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter p(this);
+        p.setPen(QPen(kDigitColour, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Room between a circle and the focus frame round it, in pixels.
+constexpr int kFocusMargin = 2;
+
 }  // namespace
 
 AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
@@ -30,8 +107,9 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
     setPalette(pal);
     setAccessibleName(QStringLiteral("Квадрат аспектов"));
 
-    // Creation order is stacking order: outline, segments and circles below,
-    // then the counters and the digits, which alone take the mouse (tooltips).
+    // Creation order is stacking order: outline, segments, circles and the
+    // focus frame below, then the counters and the digits, which alone take
+    // the mouse (tooltips, clicks).
     shape2_ = new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle,
                                          kShape2, kShapeBorder, kShapeBorderPx);
     shape2_->setObjectName(QStringLiteral("Shape2"));
@@ -54,28 +132,41 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
         circle->hide();
         sdat_[at(a.index)] = circle;
     }
+    focusFrame_ = new FocusFrame(this);
+    focusFrame_->setObjectName(QStringLiteral("FocusFrame"));
     for (const Aspect& a : kAspects) {
         auto* counter = new QLabel(QStringLiteral("0"), this);
         counter->setObjectName(QStringLiteral("LblSub%1").arg(a.index));
         counter->setGeometry(a.counter.toPx());
         counter->setFont(counterFont);
         counter->setAutoFillBackground(true);  // hides the circle's outline beneath it
-        counter->setToolTip(a.name.toString());
         counter->hide();
         lblSub_[at(a.index)] = counter;
 
-        auto* digit = new QLabel(QString::number(a.digit), this);
+        auto* digit = new AspectDigit(
+            QString::number(a.digit), this, [this, d = a.digit] { emit aspectChosen(d); },
+            [this, i = a.index](bool focused) { showFocusAround(i, focused); });
         digit->setObjectName(QStringLiteral("LblDat%1").arg(a.index));
         digit->setGeometry(a.digitLabel.toPx());
         digit->setFont(digitFont);
         digit->setAlignment(Qt::AlignCenter);
         digit->setAutoFillBackground(false);  // the circle shows around the digit
-        digit->setToolTip(a.name.toString());
         lblDat_[at(a.index)] = digit;
 
         setDigitColour(a.index, kDigitColour);
         updateAccessibleName(a.index);
     }
+    for (int i = 1; i < kAspectCount; ++i) {
+        setTabOrder(LblDat(i - 1), LblDat(i));
+    }
+}
+
+void AspectSquare::showFocusAround(int i, bool focused) {
+    if (focused) {
+        const int m = kFocusMargin;
+        focusFrame_->setGeometry(kAspects[at(i)].circle.toPx().adjusted(-m, -m, m, m));
+    }
+    focusFrame_->setVisible(focused);
 }
 
 void AspectSquare::ClearZn() {
@@ -119,7 +210,8 @@ void AspectSquare::setDigitColour(int i, const QColor& colour) {
 }
 
 // The colour and the small counter mean nothing to a screen reader, so the
-// digit and its counter speak the aspect's state in words.
+// digit and its counter speak the aspect's state in words; the tooltip adds
+// what the aspect stands for.
 void AspectSquare::updateAccessibleName(int i) {
     const Aspect& a = kAspects[at(i)];
     const core::AspectValue& v = shown_[at(i)];
@@ -128,8 +220,12 @@ void AspectSquare::updateAccessibleName(int i) {
     if (v.root) {
         text += QStringLiteral(", корневая цифра");
     }
-    LblDat(i)->setAccessibleName(text);
-    LblSub(i)->setAccessibleName(text);
+    const QString meaning = kAspectMeanings[at(i)].toString();
+    for (QLabel* label : {LblDat(i), LblSub(i)}) {
+        label->setAccessibleName(text);
+        label->setAccessibleDescription(meaning);
+        label->setToolTip(text + u'\n' + meaning);
+    }
 }
 
 }  // namespace aspects

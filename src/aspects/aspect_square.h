@@ -11,7 +11,9 @@ namespace aspects {
 
 // The aspect square Frame2: the digits 1 to 9 in a 3 x 3 grid with their
 // circles, level counters and the red bonus segments. It shows the aspects of
-// a forecast; the counting itself is the forecast's.
+// a forecast; the counting itself is the forecast's. Each digit's tooltip says
+// what its aspect stands for; Tab reaches the digits, and a click, Enter or
+// Space asks for the aspect's description (aspectChosen).
 class AspectSquare : public QFrame {
     Q_OBJECT
 
@@ -33,9 +35,15 @@ public:
     QLabel* LblSub(int i) const { return lblSub_.at(static_cast<std::size_t>(i)); }
     platform::LineControl* LineBon(int k) const { return lineBon_.at(static_cast<std::size_t>(k)); }
 
+signals:
+    // A digit was clicked, or Enter or Space pressed on it: its aspect's
+    // description is wanted (digit 1 to 9).
+    void aspectChosen(int digit);
+
 private:
     void setDigitColour(int i, const QColor& colour);
     void updateAccessibleName(int i);
+    void showFocusAround(int i, bool focused);
 
     std::array<core::AspectValue, 9> shown_{};
 
@@ -44,6 +52,7 @@ private:
     std::array<QLabel*, 9> lblDat_{};
     std::array<QLabel*, 9> lblSub_{};
     std::array<platform::LineControl*, 16> lineBon_{};
+    QWidget* focusFrame_ = nullptr;
 };
 
 }  // namespace aspects

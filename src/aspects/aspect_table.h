@@ -76,6 +76,20 @@ inline constexpr std::array<Aspect, kAspectCount> kAspects{{
      detail::counter(1650, 1140)},
 }};
 
+// What each aspect stands for, one line each, as the help's table of the nine
+// aspects says it (the digit's tooltip shows it).
+inline constexpr std::array<QStringView, kAspectCount> kAspectMeanings{
+    u"Запас жизненной энергии и здоровья, сила, с которой человек действует на окружающих.",
+    u"Практичность: умение обустроить быт, заработать и крепко стоять на ногах.",
+    u"Интуиция и духовность, способность слышать внутренний голос.",
+    u"Трудолюбие, мастерство и умение доводить начатое до конца.",
+    u"Способность любить и быть любимым, тепло в отношениях с близкими.",
+    u"Любознательность, увлечённость своим делом и тяга к новому.",
+    u"Защита в трудную минуту: выход из опасных положений, помощь в беде.",
+    u"Счастливый случай и лёгкость, с которой удаются дела.",
+    u"Стремление к успеху, положению и признанию в обществе.",
+};
+
 // A red segment between two neighbouring digits. The outer ring (0 to 7) runs
 // clockwise from the top left; the spokes (8 to 15) leave the centre digit 5
 // clockwise from the top left.

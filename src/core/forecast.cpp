@@ -230,6 +230,25 @@ bool Forecast::showsYear(long long year) const {
     return false;
 }
 
+YearMark markYear(const Forecast& forecast, long long year) {
+    YearMark mark;
+    mark.year = year;
+    for (std::size_t k = 0; k < kGridColumns; ++k) {
+        for (std::size_t i = 0; i < forecast.years.size(); ++i) {
+            const YearCell& cell = forecast.years[i][k];
+            if (cell.visible && cell.year == year) {
+                mark.cells.push_back({static_cast<int>(i), static_cast<int>(k)});
+            }
+        }
+    }
+    if (mark.inTable() && forecast.digitCount > 0) {
+        // Columns past the last digit repeat the cycle from its first digit.
+        mark.point = mark.cells.front().column % forecast.digitCount;
+        mark.level = digitValue(forecast.digits.at(mark.point));
+    }
+    return mark;
+}
+
 Calculation calculate(const BirthDate& date) {
     if (date.day.isEmpty() || date.monthIndex < 0) {
         return Refusal{Refusal::Kind::MissingDate,

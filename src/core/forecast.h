@@ -168,6 +168,29 @@ struct Refusal {
 
 using Calculation = std::variant<Forecast, Refusal>;
 
+// ---- A year looked up in the table ----
+
+struct TableCell {
+    int row = 0;     // 0 to 9
+    int column = 0;  // 0 to 7
+    friend bool operator==(TableCell, TableCell) = default;
+};
+
+// Where the year table shows a year and how strong the life forces are then.
+// A life number of three or four digits fills all eight columns, so its cycle
+// repeats within a row and a year can stand in two or three cells; all of them
+// lie in columns of the same digit position.
+struct YearMark {
+    long long year = 0;
+    std::vector<TableCell> cells;  // every shown cell holding the year, left to right
+    int point = -1;                // the curve point (digit position) of those columns
+    int level = 0;                 // that digit: the level of life forces in the year
+
+    bool inTable() const { return !cells.empty(); }
+};
+
+YearMark markYear(const Forecast& forecast, long long year);
+
 // The one function that computes: pure, no widgets, no application object.
 Calculation calculate(const BirthDate& date);
 

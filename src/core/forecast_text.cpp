@@ -12,7 +12,7 @@ QString levelText(const AspectValue& a) {
 
 }  // namespace
 
-QByteArray toJson(const Forecast& f) {
+QByteArray toJson(const Forecast& f, const YearMark* mark) {
     QByteArray o;
     o.reserve(4096);
     const auto text = [&o](QStringView value) {
@@ -70,6 +70,16 @@ QByteArray toJson(const Forecast& f) {
     text(f.happiness);
     o += ",\"lifeNumber\":";
     number(f.lifeNumber.wide());
+    if (mark) {
+        o += ",\"markedLevel\":";
+        if (mark->inTable()) {
+            number(mark->level);
+        } else {
+            o += "null";
+        }
+        o += ",\"markedYear\":";
+        number(mark->year);
+    }
     o += ",\"max\":";
     number(f.largest);
     o += ",\"min\":";
@@ -95,7 +105,14 @@ QByteArray toJson(const Forecast& f) {
     return o;
 }
 
-QString toText(const Forecast& f) {
+QString yearMarkText(const YearMark& mark) {
+    if (!mark.inTable()) {
+        return {};
+    }
+    return QStringLiteral("Сейчас %1 год: уровень жизненных сил %2").arg(mark.year).arg(mark.level);
+}
+
+QString toText(const Forecast& f, const YearMark* mark) {
     QString t;
     t += QStringLiteral("Дата рождения: %1\n").arg(f.dateText());
     t += QStringLiteral("Число жизни: %1 (цифр: %2)\n").arg(f.lifeNumber.wide()).arg(f.digitCount);
@@ -119,6 +136,9 @@ QString toText(const Forecast& f) {
                  .arg(i + 1)
                  .arg(kAspectNames[static_cast<std::size_t>(i)].toString(), levelText(a),
                       a.root ? QStringLiteral(", корневая цифра") : QString());
+    }
+    if (mark && mark->inTable()) {
+        t += yearMarkText(*mark) + u'\n';
     }
     return t;
 }

@@ -12,9 +12,16 @@ namespace core {
 // window), years, aspects and segments, keys in alphabetical order. Written
 // directly rather than through QJsonDocument, which costs five times as much
 // per object and would keep the batch mode under its target rate.
-QByteArray toJson(const Forecast& f);
+// With a looked-up year it gains markedYear and markedLevel (null when the
+// table does not show that year).
+QByteArray toJson(const Forecast& f, const YearMark* mark = nullptr);
 
-// The forecast as readable Russian text, one figure a line.
-QString toText(const Forecast& f);
+// The forecast as readable Russian text, one figure a line; with a looked-up
+// year that the table shows, its «Сейчас …» line at the end.
+QString toText(const Forecast& f, const YearMark* mark = nullptr);
+
+// «Сейчас 2026 год: уровень жизненных сил 5»; empty when the table does not
+// show the year.
+QString yearMarkText(const YearMark& mark);
 
 }  // namespace core

@@ -35,6 +35,16 @@ namespace {
 // Topic contexts the program asks for, and where they stand in the help file.
 constexpr std::pair<int, const char*> kTopics[] = {
     {80, "date-of-birth"},  // the warning about a missing day or month
+    // A digit of the aspect square opens its aspect's row (aspectTopic).
+    {101, "aspect-1"},
+    {102, "aspect-2"},
+    {103, "aspect-3"},
+    {104, "aspect-4"},
+    {105, "aspect-5"},
+    {106, "aspect-6"},
+    {107, "aspect-7"},
+    {108, "aspect-8"},
+    {109, "aspect-9"},
 };
 
 constexpr int kWidth = 640;
@@ -183,6 +193,10 @@ QString topicAnchor(int context) {
         }
     }
     return contentsAnchor();
+}
+
+int aspectTopic(int digit) {
+    return 100 + digit;
 }
 
 HelpViewer::HelpViewer(QWidget* parent)

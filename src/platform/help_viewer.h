@@ -27,6 +27,8 @@ QString topicAnchor(int context);
 // The largest help file the window reads; anything larger is not this
 // program's help, and reading it could exhaust the memory.
 inline constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+// The topic context of an aspect's description, for its digit 1 to 9.
+int aspectTopic(int digit);
 
 // The help window: one rich-text document with a contents page and topics,
 // Back and Contents buttons above it. Links move within the document; web

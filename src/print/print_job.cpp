@@ -1,15 +1,26 @@
 #include "print/print_job.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
 
 #include "core/errors.h"
 #include "core/program_info.h"
 #include "platform/page_output.h"
+#include "platform/safe_file.h"
 #include "platform/printer_page.h"
 #include "platform/services.h"
 #include "print/frm_prn.h"
@@ -46,14 +57,34 @@ QString fileNamePart(const QString& text) {
     return part;
 }
 
+QString printerFailure(const QString& printerName) {
+    return QStringLiteral(
+               "Не удалось напечатать отчёт на принтере «%1». Проверьте, что "
+               "принтер включён и готов к работе.")
+        .arg(printerName);
+}
+
+// The report onto a printer as one job, composed for that printer's printable
+// width and resolution. A printout and every page the preview draws, on the
+// screen or on the printer the user picks there, are made here.
+bool printOn(QPrinter& printer, const core::Forecast& forecast, const QString& surname,
+             const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
+    page.setSink([&printer](const platform::PrinterPage& p) {
+        return platform::renderToPrinter(p, printer);
+    });
+    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+}
+
 }  // namespace
 
-QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить отчёт в файл PDF"));
+QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                        const QString& suffix, const QString& suggestedPath) {
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Документ PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
     dialog.selectFile(QFileInfo(suggestedPath).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -62,11 +93,36 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
     return dialog.selectedFiles().constFirst();
 }
 
-QString suggestedPdfPath(const QString& surname, const QDate& date) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
+QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
+    return askSaveFileName(parent, QStringLiteral("Сохранить отчёт в файл PDF"),
+                           QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"),
+                           suggestedPath);
+}
+
+bool showPreviewDialog(QWidget* parent, QPrinter& printer,
+                       const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр — ") + info::programName());
+    // Tall enough to read the page: most of the screen's height, a page's width.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        const int height = area.height() * 9 / 10;
+        dialog.resize(std::min(area.width(), height * 4 / 5), height);
     }
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(target); });
+    // The dialog closes itself as accepted once it has printed.
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
+QString suggestedPdfPath(const QString& surname, const QDate& date) {
+    const QString folder = documentsFolder();
     QStringList parts{QStringLiteral("Прогноз")};
     const QString client = fileNamePart(surname);
     if (!client.isEmpty()) {
@@ -80,7 +136,8 @@ PrintDelivery::PrintDelivery(platform::Services& services, QWidget* parent)
     : services_(services),
       parent_(parent),
       ask_(askPdfFileName),
-      find_(QPrinterInfo::defaultPrinter) {}
+      find_(QPrinterInfo::defaultPrinter),
+      showPreview_(showPreviewDialog) {}
 
 QDateTime PrintDelivery::now() const {
     return clock_ ? clock_() : QDateTime::currentDateTime();
@@ -88,7 +145,21 @@ QDateTime PrintDelivery::now() const {
 
 PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source, const QString& surname,
                                           const QString& name, const QString& patronymic) {
+    return run(ReportTarget::Printout, source, surname, name, patronymic);
+}
+
+PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSource& source,
+                                          const QString& surname, const QString& name,
+                                          const QString& patronymic) {
     try {
+        switch (target) {
+            case ReportTarget::Preview:
+                return toPreview(source, surname, name, patronymic);
+            case ReportTarget::PdfFile:
+                return toFile(source, surname, name, patronymic);
+            case ReportTarget::Printout:
+                break;
+        }
         const QPrinterInfo printer = find_ ? find_() : QPrinterInfo();
         if (!printer.isNull()) {
             return toPrinter(printer, source, surname, name, patronymic);
@@ -110,18 +181,41 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setResolution(kPrinterDpi);
     printer.setDocName(documentTitle(surname, name, patronymic));
-    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
-    page.setSink([&printer](const platform::PrinterPage& p) {
-        return platform::renderToPrinter(p, printer);
-    });
     const core::Forecast forecast = source();
-    if (!PrintReport(page, forecast, surname, name, patronymic, now())) {
-        fail(QStringLiteral("Не удалось напечатать отчёт на принтере «%1». Проверьте, что "
-                            "принтер включён и готов к работе.")
-                 .arg(info.printerName()));
+    if (!printOn(printer, forecast, surname, name, patronymic, now())) {
+        fail(printerFailure(info.printerName()));
         return Outcome::Failed;
     }
     return Outcome::Printed;
+}
+
+PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
+                                                const QString& surname, const QString& name,
+                                                const QString& patronymic) {
+    const QPrinterInfo info = find_ ? find_() : QPrinterInfo();
+    const auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                       : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setResolution(kPrinterDpi);
+    printer->setDocName(documentTitle(surname, name, patronymic));
+    const core::Forecast forecast = source();
+    // The preview and the paper printed from it carry the same moment.
+    const QDateTime madeAt = now();
+    QString failure;
+    const auto paint = [&](QPrinter* target) {
+        if (!printOn(*target, forecast, surname, name, patronymic, madeAt) && failure.isEmpty()) {
+            failure =
+                target->outputFileName().isEmpty()
+                    ? printerFailure(target->printerName())
+                    : platform::writeFailedMessage(target->outputFileName(),
+                                                   QStringLiteral("принтер не принял документ"));
+        }
+    };
+    const bool printed = showPreview_ && showPreview_(parent_, *printer, paint);
+    if (!failure.isEmpty()) {
+        fail(failure);
+        return Outcome::Failed;
+    }
+    return printed ? Outcome::Printed : Outcome::Cancelled;
 }
 
 PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const QString& surname,
@@ -154,12 +248,14 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
         error = platform::writePdf(p, path, title);
         return error.isEmpty();
     });
-    PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    if (!PrintReport(page, forecast, surname, name, patronymic, madeAt) && error.isEmpty()) {
+        error = platform::writeFailedMessage(path, QStringLiteral("отчёт не составлен"));
+    }
     return error;
 }
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
-                     const std::function<void(PrintDelivery&)>& setup) {
+                     const std::function<void(PrintDelivery&)>& setup, ReportTarget target) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner,
                   [&](const QString& surname, const QString& name, const QString& patronymic) {
@@ -169,7 +265,7 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
                       if (setup) {
                           setup(delivery);
                       }
-                      delivery.run(source, surname, name, patronymic);
+                      delivery.run(target, source, surname, name, patronymic);
                   });
     dialog = &frmPrn;
     frmPrn.exec();

@@ -7,11 +7,14 @@
 
 #include "print/report.h"
 
+class QImage;
+class QPrinter;
 class QWidget;
 
 namespace platform {
+class PrinterPage;
 class Services;
-}
+}  // namespace platform
 
 namespace print {
 
@@ -21,9 +24,16 @@ namespace print {
 // raises core::RuntimeError.
 using ForecastSource = std::function<core::Forecast()>;
 
-// Takes a report from the client dialog to paper: to the system's default
-// printer when there is one, otherwise into a PDF file the user picks. Every
-// failure is told in one message box; a cancelled file choice is silent.
+// Where the client dialog's report goes.
+enum class ReportTarget {
+    Printout,  // the default printer, or a PDF file when there is none
+    PdfFile,   // a PDF file the user picks, printer or not
+    Preview,   // the print preview, which can print it on a printer of the user's choice
+};
+
+// Takes a report from the client dialog to paper, a PDF file or the print
+// preview. Every failure is told in one message box; a cancelled file choice
+// is silent.
 class PrintDelivery {
 public:
     // Asks where to save the PDF, starting from a suggested path; an empty
@@ -31,6 +41,10 @@ public:
     using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
     // The printer to print on; a null printer means there is none.
     using FindPrinter = std::function<QPrinterInfo()>;
+    // Shows the preview of what paint draws onto a printer; true when the
+    // user printed from it.
+    using ShowPreview = std::function<bool(QWidget* parent, QPrinter& printer,
+                                           const std::function<void(QPrinter*)>& paint)>;
 
     enum class Outcome { Printed, Saved, Cancelled, Failed };
 
@@ -38,17 +52,22 @@ public:
 
     void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
     void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
+    void setShowPreview(ShowPreview show) { showPreview_ = std::move(show); }
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
-    // Composes the report of the source's forecast and delivers it.
+    // Composes the report of the source's forecast and delivers it: a printout.
     Outcome run(const ForecastSource& source, const QString& surname, const QString& name,
                 const QString& patronymic);
+    Outcome run(ReportTarget target, const ForecastSource& source, const QString& surname,
+                const QString& name, const QString& patronymic);
 
 private:
     Outcome toPrinter(const QPrinterInfo& printer, const ForecastSource& source,
                       const QString& surname, const QString& name, const QString& patronymic);
     Outcome toFile(const ForecastSource& source, const QString& surname, const QString& name,
                    const QString& patronymic);
+    Outcome toPreview(const ForecastSource& source, const QString& surname, const QString& name,
+                      const QString& patronymic);
     void fail(const QString& text);
     QDateTime now() const;
 
@@ -56,11 +75,24 @@ private:
     QWidget* parent_;
     AskFileName ask_;
     FindPrinter find_;
+    ShowPreview showPreview_;
     Clock clock_;
 };
 
 // The file chooser of the desktop, for saving a PDF.
 QString askPdfFileName(QWidget* parent, const QString& suggestedPath);
+
+// The file chooser of the desktop for saving a file of one type: a title, a
+// filter such as "Документ PDF (*.pdf)" and the suffix added to a bare name.
+QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                        const QString& suffix, const QString& suggestedPath);
+
+// Qt's print preview of the report, in Russian.
+bool showPreviewDialog(QWidget* parent, QPrinter& printer,
+                       const std::function<void(QPrinter*)>& paint);
+
+// The user's documents folder, or the home folder when there is none.
+QString documentsFolder();
 
 // "Прогноз - Иванова - 2026-05-01.pdf" in the user's documents folder.
 QString suggestedPdfPath(const QString& surname, const QDate& date);
@@ -73,9 +105,10 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
                          const QDateTime& madeAt);
 
 // The print command: opens a fresh client dialog over the owner and, on
-// "Печать", prints the report through a PrintDelivery, which setup may adjust
-// (where the page goes). Returns when the dialog has closed.
+// "Печать", sends the report to the target through a PrintDelivery, which
+// setup may adjust (where the page goes). Returns when the dialog has closed.
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
-                     const std::function<void(PrintDelivery&)>& setup = {});
+                     const std::function<void(PrintDelivery&)>& setup = {},
+                     ReportTarget target = ReportTarget::Printout);
 
 }  // namespace print

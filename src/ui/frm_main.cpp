@@ -1,12 +1,17 @@
 #include "ui/frm_main.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -19,13 +24,17 @@
 #include <QPushButton>
 
 #include "aspects/aspect_square.h"
+#include "core/forecast_text.h"
 #include "core/numeric.h"
 #include "core/program_info.h"
 #include "graph/grid.h"
+#include "graph/year_table.h"
 #include "platform/classic_style.h"
 #include "platform/controls.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
+#include "platform/help_viewer.h"
+#include "platform/page_output.h"
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
@@ -68,6 +77,8 @@ constexpr RectTw yearCell(int k, int i) {
 
 constexpr RectTw kLblPrc{5040, 1950, 510, 285};
 constexpr RectTw kLabel4{5640, 1950, 885, 240};
+// This year's level, in the free band between the percentage and the date frame.
+constexpr RectTw kLblNow{3960, 2250, 3600, 240};
 
 constexpr RectTw kFrame1{4230, 2520, 3045, 1665};
 constexpr RectTw kLabel1{255, 390, 405, 195};
@@ -111,6 +122,37 @@ void setFieldColor(QWidget* w, const QColor& color) {
     w->setPalette(p);
 }
 
+// Where the program keeps the user's choices (~/.config/zemtar/zemtar.conf).
+QSettings settings() {
+    return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
+}
+const QString kMarkYearKey = QStringLiteral("markThisYear");
+
+// Ctrl+C in the year box would copy the two digits it selects on every visit;
+// once there is a forecast, the window's «Копировать» has the key instead.
+class CopyGoesToTheWindow : public QObject {
+public:
+    CopyGoesToTheWindow(QObject* parent, const QAction* copy) : QObject(parent), copy_(copy) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && copy_->isEnabled() &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            return true;  // not taken by the box, so the shortcut runs
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QAction* copy_;
+};
+
+QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
+    return print::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
+                                  QStringLiteral("Изображение PNG (*.png)"), QStringLiteral("png"),
+                                  suggestedPath);
+}
+
 }  // namespace
 
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
@@ -142,6 +184,12 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     setTabOrder(CboDay, CboMonth);
     setTabOrder(CboMonth, TxtYear);
     setTabOrder(TxtYear, CmdPusk);
+    // Then the square's digits in their order.
+    QWidget* previous = CmdPusk;
+    for (int i = 0; i < core::kAspectCount; ++i) {
+        setTabOrder(previous, Frame2->LblDat(i));
+        previous = Frame2->LblDat(i);
+    }
 
     // Enter presses "Расчёт" anywhere, except on the print button, which it presses.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -158,6 +206,8 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     surface_->installEventFilter(this);
 
     today_ = [] { return QDate::currentDate(); };
+    askImageFile_ = askImageFileName;
+    mpMarkYear->setChecked(settings().value(kMarkYearKey, true).toBool());
     FillEnv();
     Init();
     graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
@@ -189,6 +239,7 @@ void FrmMain::buildGraphArea() {
             lblYear[k - 1][i] = l;
         }
     }
+    yearMarks_ = std::make_unique<graph::YearMarks>(surface_, lblYear);
 }
 
 void FrmMain::buildAspectArea() {
@@ -199,6 +250,14 @@ void FrmMain::buildAspectArea() {
     LblPrc->setAccessibleName(QStringLiteral("Процент счастья"));
     Label4 = makeLabel(surface_, QStringLiteral("счастья"), kLabel4,
                        platform::uiFont(Face::MsSansSerif, 9.75, true));
+    LblNow = makeLabel(surface_, QString(), kLblNow, platform::uiFont(Face::Arial, 8.25));
+    LblNow->setObjectName(QStringLiteral("LblNow"));
+    LblNow->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    platform::setForeColor(LblNow, graph::curveColor());
+    LblNow->hide();
+    connect(Frame2, &aspects::AspectSquare::aspectChosen, this, [this](int digit) {
+        services_.help(this, platform::HelpCommand::Context, platform::aspectTopic(digit));
+    });
 }
 
 void FrmMain::buildDateArea() {
@@ -295,14 +354,31 @@ void FrmMain::buildMenus() {
     mpPrint = mFile->addAction(QStringLiteral("&Печать"));
     mpPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mpPrint->setEnabled(false);
+    mpPreview = mFile->addAction(QStringLiteral("Предварительный про&смотр…"));
+    mpPreview->setEnabled(false);
+    mpSavePdf = mFile->addAction(QStringLiteral("Сохранить &отчёт в PDF…"));
+    mpSavePdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mpSavePdf->setEnabled(false);
+    mpSaveImage = mFile->addAction(QStringLiteral("Сохранить &изображение…"));
+    mpSaveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mpSaveImage->setEnabled(false);
     mFile->addSeparator();
     mpExit = mFile->addAction(QStringLiteral("В&ыход"));
     mpExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mEdit = bar->addMenu(QStringLiteral("&Правка"));
+    mpCopy = mEdit->addAction(QStringLiteral("&Копировать"));
+    mpCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mpCopy->setEnabled(false);
 
     mProg = bar->addMenu(QStringLiteral("Пр&огноз"));
     mpRash = mProg->addAction(QStringLiteral("Р&асчёт"));
     mpRash->setShortcut(QKeySequence(Qt::Key_F9));
     mpDay = mProg->addAction(QStringLiteral("На сегодн&яшний день"));
+    mProg->addSeparator();
+    mpMarkYear = mProg->addAction(QStringLiteral("Отмечать &текущий год"));
+    mpMarkYear->setCheckable(true);
+    mpMarkYear->setChecked(true);
 
     mHelp = bar->addMenu(QStringLiteral("&Справка"));
     mpCont = mHelp->addAction(QStringLiteral("Сод&ержание"));
@@ -311,15 +387,32 @@ void FrmMain::buildMenus() {
     mpAbout = mHelp->addAction(QStringLiteral("&О программе"));
     // Names by which tests and accessibility tools find the commands.
     mFile->setObjectName(QStringLiteral("mFile"));
+    mEdit->setObjectName(QStringLiteral("mEdit"));
     mProg->setObjectName(QStringLiteral("mProg"));
     mHelp->setObjectName(QStringLiteral("mHelp"));
     for (auto [action, name] :
-         {std::pair{mpPrint, "mpPrint"}, std::pair{mpExit, "mpExit"}, std::pair{mpRash, "mpRash"},
-          std::pair{mpDay, "mpDay"}, std::pair{mpCont, "mpCont"}, std::pair{mpAbout, "mpAbout"}}) {
+         {std::pair{mpPrint, "mpPrint"}, std::pair{mpPreview, "mpPreview"},
+          std::pair{mpSavePdf, "mpSavePdf"}, std::pair{mpSaveImage, "mpSaveImage"},
+          std::pair{mpExit, "mpExit"}, std::pair{mpCopy, "mpCopy"}, std::pair{mpRash, "mpRash"},
+          std::pair{mpDay, "mpDay"}, std::pair{mpMarkYear, "mpMarkYear"},
+          std::pair{mpCont, "mpCont"}, std::pair{mpAbout, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 
     connect(mpPrint, &QAction::triggered, this, [this] { print(false); });
+    connect(mpPreview, &QAction::triggered, this,
+            [this] { print(false, print::ReportTarget::Preview); });
+    connect(mpSavePdf, &QAction::triggered, this,
+            [this] { print(false, print::ReportTarget::PdfFile); });
+    connect(mpSaveImage, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(mpCopy, &QAction::triggered, this, &FrmMain::copyForecast);
+    TxtYear->installEventFilter(new CopyGoesToTheWindow(this, mpCopy));
+    // Only the user's own choice is remembered, never one made by a program
+    // that drives the window (setMarkThisYear).
+    connect(mpMarkYear, &QAction::triggered, this, [this](bool on) {
+        settings().setValue(kMarkYearKey, on);
+        showYearMark();
+    });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
     connect(mpDay, &QAction::triggered, this, [this] { guarded([this] { RashNow(); }); });
     connect(mpAbout, &QAction::triggered, this,
@@ -330,14 +423,79 @@ void FrmMain::buildMenus() {
     connect(mpExit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 }
 
-void FrmMain::print(bool recalculateFirst) {
-    guarded([this, recalculateFirst] {
+void FrmMain::print(bool recalculateFirst, print::ReportTarget target) {
+    guarded([this, recalculateFirst, target] {
         if (recalculateFirst) {
             Main();
         }
         print::showPrintDialog(
-            this, [this] { return forecastForReport(); }, services_, printSetup_);
+            this, [this] { return forecastForReport(); }, services_, printSetup_, target);
     });
+}
+
+void FrmMain::setMarkThisYear(bool on) {
+    mpMarkYear->setChecked(on);
+    showYearMark();
+}
+
+// This year in the table and on the curve, with its level under the
+// percentage; nothing at all when the marking is off or the table does not
+// show this year.
+void FrmMain::showYearMark() {
+    yearMarks_->clear();
+    LblNow->hide();
+    shownMark_.reset();
+    if (!forecast_ || !mpMarkYear->isChecked()) {
+        return;
+    }
+    const core::YearMark mark = core::markYear(*forecast_, today_().year());
+    if (!mark.inTable()) {
+        return;
+    }
+    yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
+    LblNow->setText(core::yearMarkText(mark));
+    LblNow->show();
+    shownMark_ = mark;
+}
+
+// The picture and the text are of the forecast on the screen, so they wait
+// for a calculation.
+void FrmMain::enableForecastCommands() {
+    mpCopy->setEnabled(forecast_.has_value());
+    mpSaveImage->setEnabled(forecast_.has_value());
+}
+
+QImage FrmMain::clientAreaPicture() const {
+    return surface_->grab().toImage();
+}
+
+// The picture of the window and the forecast as the companion writes it, in
+// one clipboard entry: an editor takes the text, a picture program the image.
+void FrmMain::copyForecast() {
+    if (!forecast_) {
+        return;
+    }
+    auto* mime = new QMimeData;
+    mime->setImageData(clientAreaPicture());
+    mime->setText(core::toText(*forecast_, shownMark_ ? &*shownMark_ : nullptr));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void FrmMain::saveImage() {
+    if (!forecast_) {
+        return;
+    }
+    const QString suggested =
+        QDir(print::documentsFolder())
+            .filePath(QStringLiteral("Прогноз - %1.png").arg(forecast_->dateText()));
+    const QString path = askImageFile_ ? askImageFile_(this, suggested) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = platform::writeImage(clientAreaPicture(), path);
+    if (!error.isEmpty()) {
+        services_.message(this, {error, info::programName(), platform::MessageIcon::Critical, 0});
+    }
 }
 
 // The report is made from what is entered when "Печать" is pressed in the
@@ -365,6 +523,8 @@ void FrmMain::PrInf() {
                           !TxtYear->text().isEmpty();
     CmdPrint->setEnabled(complete);
     mpPrint->setEnabled(complete);
+    mpPreview->setEnabled(complete);
+    mpSavePdf->setEnabled(complete);
 }
 
 void FrmMain::checkYear() {
@@ -488,6 +648,8 @@ void FrmMain::Main() {
     Frame2->ClearZn();
     graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
     forecast_.reset();
+    showYearMark();
+    enableForecastCommands();
     const core::Calculation result =
         core::calculate({CboDay->currentText(), CboMonth->currentIndex(), TxtYear->text()});
     if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
@@ -513,6 +675,8 @@ void FrmMain::showForecast(const core::Forecast& f) {
     surface_->setAccessibleDescription(QStringLiteral("Цифры кривой: ") +
                                        f.digits.split(QString()).join(u' ').trimmed());
     Frame2->showAspects(f);
+    showYearMark();
+    enableForecastCommands();
 }
 
 // The year table and the percentage keep what the last forecast showed; the

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/forecast.h"
@@ -30,12 +31,18 @@ namespace aspects {
 class AspectSquare;
 }
 
+namespace graph {
+class YearMarks;
+}
+
 namespace ui {
 
 // The main window: the date inputs, the graph with its year table, the aspect
 // square and the happiness percentage. A calculation gives one core::Forecast;
 // every view in the window draws from it and nothing is read back from a
-// control. The controls are private; tests find them by object name.
+// control. This year, from the window's clock, is marked in the table and on
+// the curve while «Отмечать текущий год» is on. The controls are private;
+// tests find them by object name.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +67,15 @@ public:
     // Calculation for today's date, from the injectable clock.
     void RashNow();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+
+    // Turns the marking of this year on or off, as the menu item does, without
+    // remembering the choice for the next start.
+    void setMarkThisYear(bool on);
+
+    // Asks where to save the window's picture, starting from a suggested path;
+    // an empty answer means the user cancelled.
+    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+    void setAskImageFileName(AskFileName ask) { askImageFile_ = std::move(ask); }
 
     // Adjusts every print delivery before it runs (where the page goes).
     void setPrintSetup(std::function<void(print::PrintDelivery&)> setup) {
@@ -90,7 +106,12 @@ private:
     void showForecast(const core::Forecast& f);
     void showRefusal(const core::Refusal& refusal);
     core::Forecast forecastForReport();
-    void print(bool recalculateFirst);
+    void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout);
+    void showYearMark();
+    void enableForecastCommands();
+    QImage clientAreaPicture() const;
+    void copyForecast();
+    void saveImage();
     void pressDefaultButton();
     void PrInf();
     void checkYear();
@@ -103,6 +124,9 @@ private:
     bool centred_ = false;
     std::function<QDate()> today_;
     std::function<void(print::PrintDelivery&)> printSetup_;
+    AskFileName askImageFile_;
+    std::unique_ptr<graph::YearMarks> yearMarks_;
+    std::optional<core::YearMark> shownMark_;  // the year the window marks now
     platform::SilentMediaPlayer ownMedia_;
     platform::MediaPlayer* media_ = &ownMedia_;
 
@@ -112,6 +136,7 @@ private:
     graph::YearTable lblYear{};  // lblYear[K - 1][i] is lblYearK(i)
     aspects::AspectSquare* Frame2 = nullptr;
     QLabel* LblPrc = nullptr;
+    QLabel* LblNow = nullptr;  // «Сейчас 2026 год: …» under the percentage
     QLabel* Label4 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -127,10 +152,16 @@ private:
 
     QMenu* mFile = nullptr;
     QAction* mpPrint = nullptr;
+    QAction* mpPreview = nullptr;
+    QAction* mpSavePdf = nullptr;
+    QAction* mpSaveImage = nullptr;
     QAction* mpExit = nullptr;
+    QMenu* mEdit = nullptr;
+    QAction* mpCopy = nullptr;
     QMenu* mProg = nullptr;
     QAction* mpRash = nullptr;
     QAction* mpDay = nullptr;
+    QAction* mpMarkYear = nullptr;
     QMenu* mHelp = nullptr;
     QAction* mpCont = nullptr;
     QAction* mpAbout = nullptr;

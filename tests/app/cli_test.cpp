@@ -272,3 +272,33 @@ TEST(Companion, FileNamesAreUsedByteForByte) {
     ::closedir(d);
     EXPECT_EQ(names, std::vector<std::string>{"a\xff.png"});
 }
+
+// This year is marked only when asked, and then as the window would mark it;
+// nothing the companion writes depends on the day it runs.
+TEST(Companion, MarksTheYearItIsGivenAndNoOther) {
+    const QStringList date{QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")};
+    const QString plain = QString::fromUtf8(forecast(date).out);
+    EXPECT_FALSE(plain.contains(QStringLiteral("Сейчас")));
+    EXPECT_EQ(QString::fromUtf8(forecast(QStringList{"--mark-year", "2026"} + date).out),
+              plain + QStringLiteral("Сейчас 2026 год: уровень жизненных сил 5\n"));
+
+    const auto json = [&](const QStringList& args) {
+        return QJsonDocument::fromJson(forecast(QStringList{"--json"} + args + date).out).object();
+    };
+    EXPECT_FALSE(json({}).contains(QStringLiteral("markedYear")));
+    const QJsonObject marked = json({"--mark-year", "2026"});
+    EXPECT_EQ(marked[QStringLiteral("markedYear")].toInt(), 2026);
+    EXPECT_EQ(marked[QStringLiteral("markedLevel")].toInt(), 5);
+    EXPECT_TRUE(json({"--mark-year", "2090"})[QStringLiteral("markedLevel")].isNull());
+    EXPECT_EQ(forecast(QStringList{"--mark-year", "2026x"} + date).exitCode, 1);
+
+    QTemporaryDir dir;
+    const auto png = [&](const QStringList& args) {
+        const QString path = dir.filePath(QString::number(args.size()) + args.join('-') + ".png");
+        EXPECT_EQ(forecast(args + QStringList{"--png", path} + date).exitCode, 0);
+        return QImage(path);
+    };
+    const QImage unmarked = png({});
+    EXPECT_EQ(png({"--mark-year", "1900"}), unmarked);  // a year the table does not show
+    EXPECT_NE(png({"--mark-year", "2026"}), unmarked);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLineF>
 #include <QPalette>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include "aspects/aspect_square.h"
 #include "aspects/aspect_table.h"
 #include "forecast_of.h"
+#include "platform/help_viewer.h"
 
 using aspects::AspectSquare;
 
@@ -73,8 +75,9 @@ TEST(AspectSquare, ClearZnLeavesAnEmptySquare) {
     sq.ClearZn();
     expectShows(sq, core::Forecast{});
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(sq.LblDat(i)->accessibleName(),
-                  sq.LblDat(i)->toolTip() + QStringLiteral(": нет"));
+        EXPECT_EQ(
+            sq.LblDat(i)->accessibleName(),
+            core::kAspectNames[static_cast<std::size_t>(i)].toString() + QStringLiteral(": нет"));
     }
 }
 
@@ -128,8 +131,8 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
     const QObjectList& z = sq.children();
     for (int i = 0; i < 9; ++i) {
         const QString name = core::kAspectNames[static_cast<std::size_t>(i)].toString();
-        EXPECT_EQ(sq.LblDat(i)->toolTip(), name);
-        EXPECT_EQ(sq.LblSub(i)->toolTip(), name);
+        EXPECT_TRUE(sq.LblDat(i)->toolTip().startsWith(name + u':'));
+        EXPECT_EQ(sq.LblSub(i)->toolTip(), sq.LblDat(i)->toolTip());
         EXPECT_TRUE(sq.SDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_FALSE(sq.LblDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_GT(z.indexOf(sq.LblDat(i)), z.indexOf(sq.SDat(i)));
@@ -138,5 +141,22 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
     for (int k = 0; k < 16; ++k) {
         EXPECT_TRUE(sq.LineBon(k)->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_LT(z.indexOf(sq.LineBon(k)), z.indexOf(sq.LblDat(0)));
+    }
+}
+
+// The tooltips say what the help says, each in its aspect's row of the help's
+// table of the nine aspects, where a click on the digit leads.
+TEST(AspectSquare, MeaningsAreTheHelpsOwn) {
+    QFile file(platform::defaultHelpFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int digit = 1; digit <= 9; ++digit) {
+        const QString anchor = platform::topicAnchor(platform::aspectTopic(digit));
+        const qsizetype row = html.indexOf(QStringLiteral("name=\"%1\"").arg(anchor));
+        ASSERT_GE(row, 0) << digit;
+        const QString rowText = html.mid(row, html.indexOf(QStringLiteral("</tr>"), row) - row);
+        EXPECT_TRUE(rowText.contains(
+            aspects::kAspectMeanings[static_cast<std::size_t>(digit - 1)].toString()))
+            << digit;
     }
 }

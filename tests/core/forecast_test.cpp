@@ -256,3 +256,73 @@ TEST(Calculate, TextAndJsonOfAForecast) {
     // The curve in window twips: the grid's origin on the screen is 200 to the right.
     EXPECT_EQ(o[QStringLiteral("curve")].toArray().at(0).toArray(), (QJsonArray{600, 2400}));
 }
+
+TEST(MarkYear, FindsTheYearsCellsAndTheLevelOfItsColumn) {
+    using Cells = std::vector<core::TableCell>;
+    const struct {
+        const char* day;
+        int month;
+        const char* year;
+        long long marked;
+        Cells cells;  // left to right
+        int level;    // -1: not in the table
+    } cases[] = {
+        // 4558300, seven columns from 1975 to 2044
+        {"23", 8, "1975", 1974, {}, -1},
+        {"23", 8, "1975", 1975, {{0, 0}}, 4},
+        {"23", 8, "1975", 2026, {{7, 2}}, 5},
+        {"23", 8, "1975", 2044, {{9, 6}}, 0},
+        {"23", 8, "1975", 2045, {}, -1},
+        // 201: a cycle of three over eight columns, so up to three cells a year
+        {"2", 1, "1", 7, {{2, 0}, {1, 3}, {0, 6}}, 2},
+        {"2", 1, "1", 9, {{2, 2}, {1, 5}}, 1},
+        {"2", 1, "1", 35, {{9, 7}}, 0},  // only past the last digit: its first digit
+        {"2", 1, "1", 36, {}, -1},
+        // 1206: a cycle of four
+        {"2", 1, "6", 11, {{1, 1}, {0, 5}}, 2},
+        {"2", 1, "6", 45, {{9, 3}, {8, 7}}, 6},
+        {"2", 1, "6", 50, {}, -1},
+        // 10100: the columns after the fifth are hidden and hold nothing
+        {"1", 1, "100", 105, {{1, 0}}, 1},
+        // 31116888: eight columns up to 10078
+        {"31", 12, "9999", 10078, {{9, 7}}, 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.day << "." << c.month << "." << c.year << " in " << c.marked);
+        const core::Forecast f = forecastOf(c.day, c.month - 1, c.year);
+        const core::YearMark mark = core::markYear(f, c.marked);
+        EXPECT_EQ(mark.cells, c.cells);
+        EXPECT_EQ(mark.inTable(), c.level >= 0);
+        EXPECT_EQ(mark.inTable(), f.showsYear(c.marked));
+        if (c.level >= 0) {
+            EXPECT_EQ(mark.level, c.level);
+            EXPECT_EQ(mark.level, f.digits.at(mark.point).digitValue());
+            EXPECT_EQ(core::yearMarkText(mark),
+                      QStringLiteral("Сейчас %1 год: уровень жизненных сил %2")
+                          .arg(c.marked)
+                          .arg(c.level));
+        } else {
+            EXPECT_TRUE(core::yearMarkText(mark).isEmpty());
+        }
+    }
+}
+
+TEST(MarkYear, TextAndJsonGainTheYearOnlyWhenAsked) {
+    const core::Forecast f = forecastOf("23", 7, "1975");
+    EXPECT_FALSE(core::toText(f).contains(QStringLiteral("Сейчас")));
+    EXPECT_FALSE(core::toJson(f).contains("marked"));
+
+    const core::YearMark shown = core::markYear(f, 2026);
+    EXPECT_EQ(core::toText(f, &shown),
+              core::toText(f) + QStringLiteral("Сейчас 2026 год: уровень жизненных сил 5\n"));
+    const QJsonObject o = QJsonDocument::fromJson(core::toJson(f, &shown)).object();
+    EXPECT_EQ(o[QStringLiteral("markedYear")].toInt(), 2026);
+    EXPECT_EQ(o[QStringLiteral("markedLevel")].toInt(), 5);
+
+    const core::YearMark outside = core::markYear(f, 2090);
+    EXPECT_EQ(core::toText(f, &outside), core::toText(f));
+    const QJsonObject none = QJsonDocument::fromJson(core::toJson(f, &outside)).object();
+    EXPECT_EQ(none[QStringLiteral("markedYear")].toInt(), 2090);
+    EXPECT_TRUE(none[QStringLiteral("markedLevel")].isNull());
+}

@@ -135,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, HelpOpens,
     testing::Values(Opening{"Contents", HelpCommand::Contents, 0, "contents"},
                     Opening{"DateOfBirthTopic", HelpCommand::Context, 80, "date-of-birth"},
+                    Opening{"AspectTopic", HelpCommand::Context, 107, "aspect-7"},
                     Opening{"UnknownTopicShowsContents", HelpCommand::Context, 4711, "contents"}),
     [](const testing::TestParamInfo<Opening>& p) { return p.param.name; });
 

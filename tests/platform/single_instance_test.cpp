@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -335,7 +336,10 @@ TEST(SingleInstance, WithoutAPrivateFolderRunsWithoutALock) {
     writeFile(dir.filePath(QStringLiteral("plain")), "x");
     ScopedEnv runtimeDir("XDG_RUNTIME_DIR", QByteArray());
     ScopedEnv cache("XDG_CACHE_HOME", native(dir.filePath(QStringLiteral("plain/cache"))));
+    // Qt's test locations would ignore the cache folder set above.
+    QStandardPaths::setTestModeEnabled(false);
     SingleInstance instance;
+    QStandardPaths::setTestModeEnabled(true);
     EXPECT_EQ(instance.lockFile(), QString());
     EXPECT_FALSE(instance.anotherIsRunning());
     EXPECT_FALSE(instance.holdsLock());

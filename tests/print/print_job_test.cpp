@@ -10,8 +10,13 @@
 
 #include "core/program_info.h"
 #include "forecast_of.h"
+#include "platform/page_output.h"
+#include "platform/printer_page.h"
 #include "platform/services.h"
 #include "print/print_job.h"
+
+#include <QImage>
+#include <QPrinter>
 
 using print::PrintDelivery;
 
@@ -39,7 +44,7 @@ struct Desk {
             return answer;
         });
     }
-    PrintDelivery::Outcome run() {
+    PrintDelivery::Outcome run(print::ReportTarget target = print::ReportTarget::Printout) {
         const print::ForecastSource source = [this] {
             ++calculations;
             if (refuse) {
@@ -47,7 +52,7 @@ struct Desk {
             }
             return forecastOf("5", 4, "1990");
         };
-        return delivery.run(source, "Иванова", "Мария", "Петровна");
+        return delivery.run(target, source, "Иванова", "Мария", "Петровна");
     }
 };
 
@@ -190,4 +195,89 @@ TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
         forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"), "", "", "", fixedClock());
     EXPECT_TRUE(error.startsWith("Не удалось записать файл ")) << error.toStdString();
     EXPECT_TRUE(error.contains("отчёт.pdf: ")) << error.toStdString();
+}
+
+namespace {
+
+struct Word {
+    QString text;
+    QPointF at;  // top left, points from the page's top left
+};
+
+// The words of a PDF's first page with their places (pdftotext -bbox).
+std::vector<Word> wordsOf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", "-enc", "UTF-8", pdf, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+    std::vector<Word> words;
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(3).replace("&quot;", "\"").replace("&amp;", "&"),
+                         {m.captured(1).toDouble(), m.captured(2).toDouble()}});
+    }
+    return words;
+}
+
+// Every text of the page stands in the PDF where the page put it: its first
+// word within a point or two of the text's top left, the printable area
+// starting at `origin` (points).
+void expectTextsInPlace(const platform::PrinterPage& page, const QString& pdf, QPointF origin) {
+    const std::vector<Word> words = wordsOf(pdf);
+    int texts = 0;
+    for (const platform::DrawOp& op : page.ops()) {
+        const QString first = op.text.simplified().section(' ', 0, 0);
+        if (op.kind != platform::DrawOp::Kind::Text || first.isEmpty()) {
+            continue;
+        }
+        ++texts;
+        // Leading blanks push the first word right, a blank being 0.278 of
+        // the font's size in the page's face.
+        const qsizetype blanks = op.text.indexOf(op.text.trimmed());
+        const QPointF wanted = origin + op.p1 / 20.0 + QPointF(blanks * 0.278 * op.fontSize, 0);
+        const bool found = std::any_of(words.begin(), words.end(), [&](const Word& w) {
+            return w.text == first && std::abs(w.at.x() - wanted.x()) < 2.5 &&
+                   std::abs(w.at.y() - wanted.y()) < 4;
+        });
+        EXPECT_TRUE(found) << op.text.toStdString() << " at " << wanted.x() << "," << wanted.y();
+    }
+    EXPECT_GT(texts, 20);
+}
+
+// The page a report on this printer carries.
+platform::PrinterPage printoutPageFor(double widthTw, int dpi) {
+    platform::PrinterPage page(widthTw, dpi);
+    print::PrintReport(page, forecastOf("5", 4, "1990"), "Иванова", "Мария", "Петровна",
+                       fixedClock());
+    return page;
+}
+
+}  // namespace
+
+// The preview draws the report for whatever printer it is given. Printed from
+// the preview into a PDF file, as a user without a printer does, the page is
+// the one a printout on that printer carries, every text in its place.
+TEST(PrintPreview, PrintsThePrintoutsPageOnTheChosenPrinter) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("из просмотра.pdf");
+    Desk desk;
+    double widthTw = 0;
+    int dpi = 0;
+    QPointF origin;
+    desk.delivery.setShowPreview(
+        [&](QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(&printer);
+            widthTw = platform::printableWidthTw(printer);
+            dpi = printer.resolution();
+            origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+            return true;
+        });
+    EXPECT_EQ(desk.run(print::ReportTarget::Preview), PrintDelivery::Outcome::Printed);
+    EXPECT_TRUE(desk.services.messages.empty());
+    EXPECT_EQ(desk.calculations, 1);
+    expectTextsInPlace(printoutPageFor(widthTw, dpi), pdf, origin);
 }

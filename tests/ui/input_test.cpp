@@ -120,16 +120,21 @@ TEST(Keyboard, TabOrderAndStartFocus) {
     f.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
     EXPECT_EQ(QApplication::focusWidget(), f.day());
-    // Print is disabled at start, so Tab from "Расчёт" comes back to the day list.
-    const QWidget* expected[] = {f.month(), f.year(), f.pusk(), f.day()};
+    // After "Расчёт" the square's nine digits; print is disabled at start, so
+    // Tab from the last digit comes back to the day list.
+    std::vector<const QWidget*> expected{f.month(), f.year(), f.pusk()};
+    for (int i = 0; i < 9; ++i) {
+        expected.push_back(f.label(QStringLiteral("LblDat%1").arg(i)));
+    }
+    expected.push_back(f.day());
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
     f.month()->setCurrentIndex(0);
     f.day()->setCurrentIndex(0);
-    f.pusk()->setFocus();
-    QTest::keyClick(f.pusk(), Qt::Key_Tab);
+    f.label(QStringLiteral("LblDat8"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), f.printButton());
     QTest::keyClick(f.printButton(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), f.day());
@@ -163,15 +168,24 @@ TEST(Menus, CaptionsShortcutsAndHelp) {
         const char* text;
         const char* shortcut;
     } items[] = {
-        {f.action("mpPrint"), "&Печать", "Ctrl+P"}, {f.action("mpExit"), "В&ыход", "Ctrl+Q"},
-        {f.action("mpRash"), "Р&асчёт", "F9"},      {f.action("mpDay"), "На сегодн&яшний день", ""},
-        {f.action("mpCont"), "Сод&ержание", "F1"},  {f.action("mpAbout"), "&О программе", ""},
+        {f.action("mpPrint"), "&Печать", "Ctrl+P"},
+        {f.action("mpExit"), "В&ыход", "Ctrl+Q"},
+        {f.action("mpRash"), "Р&асчёт", "F9"},
+        {f.action("mpDay"), "На сегодн&яшний день", ""},
+        {f.action("mpCont"), "Сод&ержание", "F1"},
+        {f.action("mpAbout"), "&О программе", ""},
+        {f.action("mpPreview"), "Предварительный про&смотр…", ""},
+        {f.action("mpSavePdf"), "Сохранить &отчёт в PDF…", "Ctrl+S"},
+        {f.action("mpSaveImage"), "Сохранить &изображение…", "Ctrl+Shift+S"},
+        {f.action("mpCopy"), "&Копировать", "Ctrl+C"},
+        {f.action("mpMarkYear"), "Отмечать &текущий год", ""},
     };
     for (const auto& item : items) {
         EXPECT_EQ(item.action->text(), QString::fromUtf8(item.text));
         EXPECT_EQ(item.action->shortcut().toString(), QString::fromLatin1(item.shortcut));
     }
     EXPECT_EQ(f.find<QMenu>(QStringLiteral("mFile"))->title(), QStringLiteral("&Файл"));
+    EXPECT_EQ(f.find<QMenu>(QStringLiteral("mEdit"))->title(), QStringLiteral("&Правка"));
     EXPECT_EQ(f.find<QMenu>(QStringLiteral("mProg"))->title(), QStringLiteral("Пр&огноз"));
     EXPECT_EQ(f.find<QMenu>(QStringLiteral("mHelp"))->title(), QStringLiteral("&Справка"));
 

@@ -20,6 +20,10 @@ struct WindowFixture {
     platform::RecordingServices services;
     std::unique_ptr<ui::FrmMain> window = std::make_unique<ui::FrmMain>(services);
 
+    // The classic window, whatever year the clock says: tests of this year's
+    // marks turn them on themselves.
+    WindowFixture() { window->setMarkThisYear(false); }
+
     template <typename T>
     T* find(const QString& name) const {
         T* child = window->findChild<T*>(name);
