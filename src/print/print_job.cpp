@@ -164,7 +164,8 @@ void showPrintDialog(QWidget* owner, ReportSource& w, platform::Services& servic
                       if (setup) {
                           setup(delivery);
                       }
-                      delivery.run(w, surname, name, patronymic);
+                      const auto outcome = delivery.run(w, surname, name, patronymic);
+                      return outcome != PrintDelivery::Outcome::Failed;  // else stay open
                   });
     dialog = &frmPrn;
     frmPrn.exec();

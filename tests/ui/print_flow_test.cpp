@@ -16,6 +16,7 @@ namespace {
 // many calculations ran while the dialog was being opened and used.
 struct PrintRun {
     bool dialogShown = false;
+    bool stayedOpen = false;  // a refused report keeps the dialog and its names
     QString path;
 };
 
@@ -35,6 +36,10 @@ PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
         run->dialogShown = true;
         dialog->TxtFam()->setText(surname);
         dialog->CmdPrintReal()->click();
+        if (!dialog->isHidden()) {
+            run->stayedOpen = dialog->TxtFam()->text() == surname;
+            dialog->reject();
+        }
     });
     if (button) {
         f.window->CmdPrint->click();
@@ -103,6 +108,7 @@ TEST(PrintFlow, RefusedYearOpensNoDialogAndPrintsNothing) {
 
     const PrintRun byMenu = printVia(f, dir, false);
     EXPECT_TRUE(byMenu.dialogShown);
+    EXPECT_TRUE(byMenu.stayedOpen);
     EXPECT_FALSE(QFile::exists(byMenu.path));
     EXPECT_EQ(f.services.messages.size(), 2u);  // the refusal, once, and nothing else
 }
