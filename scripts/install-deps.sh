@@ -11,7 +11,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xdotool imagemagick poppler-utils libx11-dev
     clang libclang-rt-14-dev
-    libqt6sql6-sqlite
+    libqt6sql6-sqlite libsqlite3-dev
 )
 
 missing=()

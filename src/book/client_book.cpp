@@ -1,16 +1,19 @@
 #include "book/client_book.h"
 
+#include <sqlite3.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QVariant>
 #include <array>
+#include <utility>
 
 #include "book/csv.h"
 
@@ -65,8 +68,9 @@ int primaryCode(const QSqlError& error) {
     return ok ? (code & 0xff) : -1;
 }
 
-QString reason(const QSqlError& error) {
-    switch (primaryCode(error)) {
+// The reason for an SQLite result code, in words for the user.
+QString reason(int code, const QString& text) {
+    switch (code & 0xff) {
         case kSqliteBusy:
         case kSqliteLocked:
             return QStringLiteral("файл занят другой программой");
@@ -83,16 +87,26 @@ QString reason(const QSqlError& error) {
         case kSqliteIoErr:
             return QStringLiteral("ошибка чтения или записи на диске");
         case kSqliteConstraint:
-            if (error.nativeErrorCode() == QStringLiteral("2067") ||
-                error.databaseText().contains(QStringLiteral("UNIQUE"))) {
+            if (code == SQLITE_CONSTRAINT_UNIQUE || text.contains(QStringLiteral("UNIQUE"))) {
                 return QStringLiteral(
                     "в картотеке уже есть клиент с такими фамилией, именем, "
                     "отчеством и датой рождения");
             }
-            return error.text();
+            return text;
         default:
-            return error.text();
+            return text;
     }
+}
+
+QString reason(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return reason(ok ? code : -1, error.text());
+}
+
+QString columnText(sqlite3_stmt* statement, int column) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                             sqlite3_column_bytes(statement, column));
 }
 
 QString quoted(const QString& path) {
@@ -217,6 +231,10 @@ QString ClientBook::now() const {
 
 void ClientBook::close() {
     open_ = false;
+    if (checker_.joinable()) {
+        checker_.join();
+    }
+    verdict_ = {};
     if (connection_.isEmpty()) {
         return;
     }
@@ -240,7 +258,75 @@ bool ClientBook::open(QString* error) {
     }
     open_ = true;
     openError_.clear();
+    if (suspect_) {
+        suspect_ = false;  // the full check has just passed
+    } else {
+        startCheck();
+    }
     return true;
+}
+
+QString ClientBook::damagedText() const {
+    return QStringLiteral(
+               "Файл картотеки клиентов %1 повреждён: проверка целостности не "
+               "пройдена. Программа этот файл не изменяет. Сохраните копию файла и "
+               "восстановите картотеку из резервной копии или перенесите файл, чтобы "
+               "начать новую.")
+        .arg(quoted(path_));
+}
+
+void ClientBook::startCheck() {
+    std::promise<bool> promise;
+    verdict_ = promise.get_future().share();
+    checker_ = std::thread([this, path = path_, name = connection_ + QStringLiteral("-check"),
+                            promise = std::move(promise)]() mutable {
+        bool whole = true;  // a check that cannot run finds nothing wrong
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            if (db.open()) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("PRAGMA cache_size = -32768"));
+                if (q.exec(QStringLiteral("PRAGMA integrity_check(1)")) && q.next()) {
+                    whole = q.value(0).toString() == QStringLiteral("ok");
+                }
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        promise.set_value(whole);
+        QMetaObject::invokeMethod(
+            this, [this] { takeVerdict(nullptr); }, Qt::QueuedConnection);
+    });
+}
+
+bool ClientBook::takeVerdict(QString* error) {
+    if (!verdict_.valid()) {
+        return open_ || fail(error, openError_);
+    }
+    const bool whole = verdict_.get();  // waits for the check
+    if (checker_.joinable()) {
+        checker_.join();
+    }
+    verdict_ = {};
+    if (whole) {
+        if (open_) {
+            QSqlQuery q(QSqlDatabase::database(connection_));
+            q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        }
+        return true;
+    }
+    // Nothing more is written to it; whoever shows the book learns why.
+    suspect_ = true;
+    close();
+    openError_ = damagedText();
+    emit changed();
+    return fail(error, openError_);
+}
+
+bool ClientBook::waitForCheck(QString* error) {
+    return open(error) && takeVerdict(error);
 }
 
 QString ClientBook::openFile() {
@@ -351,27 +437,32 @@ QString ClientBook::openFile() {
                           QStringLiteral(" Чтобы начать новую картотеку, переименуйте или "
                                          "перенесите этот файл."));
         }
-        if (!q.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !q.next()) {
-            return readFailed(q.lastError());
-        }
-        if (q.value(0).toString() != QStringLiteral("ok")) {
-            return refuse(QStringLiteral("Файл картотеки клиентов %1 повреждён: проверка "
-                                         "целостности не пройдена.")
-                              .arg(where) +
-                          untouched +
-                          QStringLiteral(" Сохраните копию файла и восстановите картотеку из "
-                                         "резервной копии или перенесите файл, чтобы начать "
-                                         "новую."));
+        // Enough memory for the pages of a large book, so that reading it in
+        // order does not read the same pages from the file again and again.
+        q.exec(QStringLiteral("PRAGMA cache_size = -32768"));
+        // The full check reads every page and compares each index with its
+        // table, which takes longer than reading the book on a large one; it
+        // runs apart (see startCheck), unless an earlier one failed. Nothing
+        // is written before its verdict.
+        if (suspect_) {
+            if (!q.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !q.next()) {
+                return readFailed(q.lastError());
+            }
+            if (q.value(0).toString() != QStringLiteral("ok")) {
+                return damagedText();
+            }
         }
         q.finish();
 
-        // From here on the file is written to.
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next()) {
-            return readFailed(q.lastError());
-        }
-        q.finish();
         q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        // A new book is written to at once. A book of ours is in WAL mode from
+        // its creation; one that is not is switched only once it has passed
+        // the full check (takeVerdict), so that a damaged file keeps every byte.
         if (version < kSchemaVersion) {
+            if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next()) {
+                return readFailed(q.lastError());
+            }
+            q.finish();
             Transaction transaction(db);
             if (!transaction.begun()) {
                 return readFailed(transaction.error());
@@ -400,20 +491,71 @@ QString ClientBook::openFile() {
     return {};
 }
 
-bool ClientBook::clients(std::vector<Client>& out, QString* error) {
+bool ClientBook::clients(std::vector<Client>& out, QString* error, std::vector<QString>* keys) {
     out.clear();
+    if (keys) {
+        keys->clear();
+    }
     if (!open(error)) {
         return false;
     }
-    QSqlQuery q(QSqlDatabase::database(connection_));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM clients ORDER BY sort_key, id")
-                    .arg(QLatin1String(kColumns)))) {
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    const QString sql = QStringLiteral("SELECT %1, sort_key FROM clients ORDER BY sort_key, id")
+                            .arg(QLatin1String(kColumns));
+    auto failed = [&](const QString& why) {
+        out.clear();
         return fail(error, QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
-                               .arg(quoted(path_), reason(q.lastError())));
+                               .arg(quoted(path_), why));
+    };
+    // The whole book is read whenever its window opens. Qt SQL turns every
+    // value into a QVariant of UTF-16 text through a second copy, which
+    // doubles the time for a large book; this one reading goes to SQLite
+    // through the connection's own handle, as QSqlDriver::handle() allows.
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement,
+                               nullptr) != SQLITE_OK) {
+            return failed(reason(sqlite3_extended_errcode(connection),
+                                 QString::fromUtf8(sqlite3_errmsg(connection))));
+        }
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+            Client c;
+            c.id = sqlite3_column_int64(statement, 0);
+            c.surname = columnText(statement, 1);
+            c.name = columnText(statement, 2);
+            c.patronymic = columnText(statement, 3);
+            c.day = sqlite3_column_int(statement, 4);
+            c.month = sqlite3_column_int(statement, 5);
+            c.yearText = columnText(statement, 6);
+            c.note = columnText(statement, 7);
+            c.added = columnText(statement, 8);
+            c.lastPrinted = columnText(statement, 9);
+            out.push_back(std::move(c));
+            if (keys) {
+                keys->push_back(columnText(statement, 10));
+            }
+        }
+        sqlite3_finalize(statement);
+        if (step != SQLITE_DONE) {
+            return failed(reason(sqlite3_extended_errcode(connection),
+                                 QString::fromUtf8(sqlite3_errmsg(connection))));
+        }
+        return true;
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql)) {
+        return failed(reason(q.lastError()));
     }
     while (q.next()) {
         out.push_back(readClient(q));
+        if (keys) {
+            keys->push_back(q.value(10).toString());
+        }
     }
     return true;
 }
@@ -424,7 +566,7 @@ bool ClientBook::add(Client& client, QString* error) {
     if (!problem.isEmpty()) {
         return fail(error, QStringLiteral("Клиент не сохранён: %1.").arg(problem));
     }
-    if (!open(error)) {
+    if (!waitForCheck(error)) {
         return false;
     }
     if (stored.added.isEmpty()) {
@@ -451,7 +593,7 @@ bool ClientBook::update(const Client& client, QString* error) {
     if (!problem.isEmpty()) {
         return fail(error, QStringLiteral("Изменения не сохранены: %1.").arg(problem));
     }
-    if (!open(error)) {
+    if (!waitForCheck(error)) {
         return false;
     }
     QSqlQuery q(QSqlDatabase::database(connection_));
@@ -476,7 +618,7 @@ bool ClientBook::update(const Client& client, QString* error) {
 }
 
 bool ClientBook::remove(qint64 id, QString* error) {
-    if (!open(error)) {
+    if (!waitForCheck(error)) {
         return false;
     }
     QSqlQuery q(QSqlDatabase::database(connection_));
@@ -507,7 +649,7 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
     if (!problem.isEmpty()) {
         return fail(error, QStringLiteral("Клиент не записан в картотеку: %1.").arg(problem));
     }
-    if (!open(error)) {
+    if (!waitForCheck(error)) {
         return false;
     }
     const QString moment = now();
@@ -657,7 +799,7 @@ ImportReport ClientBook::importCsv(const QString& file) {
         good.push_back(std::move(client));
     }
 
-    if (!open(&report.error)) {
+    if (!waitForCheck(&report.error)) {
         return report;
     }
     const QSqlDatabase db = QSqlDatabase::database(connection_);

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <future>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -26,7 +28,9 @@ struct ImportReport {
 // loses at most the change in progress. The file is opened on first use; one
 // that cannot be used (not a database, damaged, locked, from a newer program)
 // is left exactly as it is and every call says so, with its path, and tries
-// again the next time.
+// again the next time. The full integrity check of a newly opened file runs
+// in a thread of its own; reading goes on meanwhile, and the first change
+// waits for its verdict. A failed check closes the book and emits changed().
 class ClientBook : public QObject {
     Q_OBJECT
 
@@ -48,10 +52,14 @@ public:
     bool isOpen() const { return open_; }
     // Why the last open failed; empty while the book is open.
     QString openError() const { return openError_; }
+    // Opens the book and waits until its integrity is known; false when it is
+    // unusable or damaged.
+    bool waitForCheck(QString* error = nullptr);
 
     // Every client, in the book's order (by surname, then name and patronymic,
-    // «ё» as «е», case ignored).
-    bool clients(std::vector<Client>& out, QString* error = nullptr);
+    // «ё» as «е», case ignored); with keys, also each client's searchKey().
+    bool clients(std::vector<Client>& out, QString* error = nullptr,
+                 std::vector<QString>* keys = nullptr);
     // Stores a new client and gives it its id and, when empty, the moment it is added.
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date and note of a client already in the book.
@@ -84,6 +92,10 @@ signals:
 private:
     // Opens and checks the file; the reason when it cannot be used.
     QString openFile();
+    QString damagedText() const;
+    void startCheck();
+    // Waits for the integrity check, if one runs, and acts on its verdict.
+    bool takeVerdict(QString* error);
     bool fail(QString* error, const QString& text);
     QString now() const;
     void close();
@@ -94,6 +106,9 @@ private:
     QString openError_;
     int busyTimeoutMs_ = 2000;
     std::function<QDateTime()> clock_;
+    std::thread checker_;
+    std::shared_future<bool> verdict_;  // true: the file is whole
+    bool suspect_ = false;              // a check failed: the next opening checks first
 };
 
 }  // namespace book

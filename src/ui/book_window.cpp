@@ -95,14 +95,11 @@ class BookModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void reset(std::vector<book::Client> clients) {
+    // keys: searchKey() of each client, as the book keeps them.
+    void reset(std::vector<book::Client> clients, std::vector<QString> keys) {
         beginResetModel();
         clients_ = std::move(clients);
-        keys_.clear();
-        keys_.reserve(clients_.size());
-        for (const book::Client& c : clients_) {
-            keys_.push_back(book::searchKey(c));
-        }
+        keys_ = std::move(keys);
         endResetModel();
     }
 
@@ -176,7 +173,9 @@ public:
             return;
         }
         words_ = words;
-        invalidateFilter();
+        // One layout change rather than a removal for every run of rows that no
+        // longer match: the table and its header redo their work once.
+        invalidate();
     }
 
 protected:
@@ -448,15 +447,16 @@ void BookWindow::reload() {
     const qint64 keep = current ? current->id : 0;
     const int keepRow = table_->currentIndex().row();
     std::vector<book::Client> clients;
+    std::vector<QString> keys;
     QString error;
-    if (!book_.clients(clients, &error)) {
+    if (!book_.clients(clients, &error, &keys)) {
         problem_->setText(error);
         problem_->show();
     } else {
         problem_->hide();
         problem_->clear();
     }
-    model_->reset(std::move(clients));
+    model_->reset(std::move(clients), std::move(keys));
     if (!(keep && selectClient(keep)) && filter_->rowCount() > 0) {
         // The neighbour of a deleted client, or the first one.
         table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));

@@ -119,7 +119,7 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         c.make(t.path);
         const QByteArray before = bytesOf(t.path);
         QString error;
-        EXPECT_FALSE(t.book->open(&error));
+        EXPECT_FALSE(t.book->waitForCheck(&error));
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.said))) << error.toStdString();
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path))) << error.toStdString();
         Client client = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
