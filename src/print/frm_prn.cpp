@@ -1,14 +1,12 @@
 #include "print/frm_prn.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 
@@ -166,18 +164,6 @@ void FrmPrn::setClientNames(const QString& surname, const QString& name,
 
 bool FrmPrn::rememberClient() const {
     return chkRemember_->isChecked();
-}
-
-void FrmPrn::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Once the window exists on the screen; asking earlier is lost on some platforms.
-    // isActiveWindow() is no guide: a dialog counts as active while its owner is.
-    QTimer::singleShot(0, this, [this] {
-        if (windowHandle() && QGuiApplication::focusWindow() != windowHandle()) {
-            activateWindow();
-            raise();
-        }
-    });
 }
 
 void FrmPrn::CmdPrintRealClick() {

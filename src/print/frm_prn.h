@@ -42,11 +42,6 @@ public:
     QPushButton* CmdCancel() const { return cmdCancel_; }
     QCheckBox* ChkRemember() const { return chkRemember_; }
 
-protected:
-    // Takes the keyboard as soon as it is shown, even where no window manager
-    // activates new windows, so that Enter reaches this dialog and nothing behind it.
-    void showEvent(QShowEvent* event) override;
-
 private:
     void CmdPrintRealClick();
 
