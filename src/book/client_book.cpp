@@ -1,6 +1,7 @@
 #include "book/client_book.h"
 
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,9 @@ constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteConstraint = 19;
 constexpr int kSqliteNotADb = 26;
+
+// The nice value of the thread that checks a newly opened book.
+constexpr int kCheckNiceness = 10;
 
 // Version 1: the clients and their order. sort_key is searchKey() of the
 // names, kept so that the book comes out of the file already in order.
@@ -280,6 +284,9 @@ void ClientBook::startCheck() {
     verdict_ = promise.get_future().share();
     checker_ = std::thread([this, path = path_, name = connection_ + QStringLiteral("-check"),
                             promise = std::move(promise)]() mutable {
+        // The check gives way to the window that is reading the book meanwhile
+        // (on Linux the nice value of the calling thread alone).
+        setpriority(PRIO_PROCESS, 0, kCheckNiceness);
         bool whole = true;  // a check that cannot run finds nothing wrong
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
