@@ -514,10 +514,8 @@ void BookWindow::updateState() {
     }
 }
 
-void BookWindow::tell(const QString& text, bool failure) {
-    services_.message(
-        this, {text, title(),
-               failure ? platform::MessageIcon::Critical : platform::MessageIcon::Information, 0});
+void BookWindow::tell(const QString& text, platform::MessageIcon icon) {
+    services_.message(this, {text, title(), icon, 0});
 }
 
 void BookWindow::openCurrent() {
@@ -545,7 +543,7 @@ void BookWindow::editCurrent() {
     }
     QString error;
     if (!book_.update(client, &error)) {
-        tell(error, true);
+        tell(error, platform::MessageIcon::Critical);
         return;
     }
     selectClient(client.id);
@@ -566,7 +564,7 @@ void BookWindow::deleteCurrent() {
     }
     QString error;
     if (!book_.remove(client.id, &error)) {
-        tell(error, true);
+        tell(error, platform::MessageIcon::Critical);
     }
 }
 
@@ -580,13 +578,13 @@ void BookWindow::exportBook() {
     }
     QString error;
     if (!book_.exportCsv(file, &error)) {
-        tell(error, true);
+        tell(error, platform::MessageIcon::Critical);
         return;
     }
     tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
              .arg(QDir::toNativeSeparators(file))
              .arg(model_->rowCount()),
-         false);
+         platform::MessageIcon::Information);
 }
 
 void BookWindow::importBook() {
@@ -599,7 +597,7 @@ void BookWindow::importBook() {
     }
     const book::ImportReport report = book_.importCsv(file);
     if (!report.done) {
-        tell(report.error, true);
+        tell(report.error, platform::MessageIcon::Critical);
         return;
     }
     QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
@@ -621,7 +619,9 @@ void BookWindow::importBook() {
             text += QStringLiteral("\nстрока %1: %2").arg(line).arg(problem);
         }
     }
-    tell(text, !report.badRows.empty());
+    // Some rows left out: a warning, the rest went in.
+    tell(text, report.badRows.empty() ? platform::MessageIcon::Information
+                                      : platform::MessageIcon::Warning);
 }
 
 bool BookWindow::eventFilter(QObject* watched, QEvent* event) {

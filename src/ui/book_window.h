@@ -18,7 +18,8 @@ class ClientBook;
 
 namespace platform {
 class Services;
-}
+enum class MessageIcon;
+}  // namespace platform
 
 namespace ui {
 
@@ -81,7 +82,7 @@ protected:
 private:
     void applySearch();
     void updateState();
-    void tell(const QString& text, bool failure);
+    void tell(const QString& text, platform::MessageIcon icon);
 
     book::ClientBook& book_;
     platform::Services& services_;
