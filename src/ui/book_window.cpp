@@ -49,7 +49,7 @@ constexpr CommandPlace kCommands[] = {
     {"&Печать...", "Печать", "Ctrl+P: напечатать прогноз для клиента"},
     {"&Изменить...", "Изменить", "F2: изменить имя, дату рождения и примечание"},
     {"&Удалить", "Удалить", "Delete: удалить клиента из картотеки"},
-    {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+E: сохранить всю картотеку в файл CSV"},
+    {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
     {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
     {"&Закрыть", "Закрыть", "Esc: закрыть картотеку"},
 };
@@ -401,7 +401,8 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     const std::pair<QKeySequence, void (BookWindow::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_P), &BookWindow::printCurrent},
         {QKeySequence(Qt::Key_F2), &BookWindow::editCurrent},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), &BookWindow::exportBook},
+        // Not Ctrl+E: on X11 the search field takes it (end of line).
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &BookWindow::exportBook},
         {QKeySequence(Qt::CTRL | Qt::Key_I), &BookWindow::importBook},
     };
     for (const auto& [sequence, handler] : keys) {
