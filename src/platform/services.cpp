@@ -15,6 +15,8 @@ DesktopServices::DesktopServices(QString helpFile) : helpFile_(std::move(helpFil
 void DesktopServices::message(QWidget* parent, const Message& m) {
     QMessageBox box(parent);
     box.setWindowTitle(m.title);
+    // Messages carry file names and other text from outside: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(m.text);
     switch (m.icon) {
         case MessageIcon::Warning:

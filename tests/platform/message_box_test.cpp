@@ -68,6 +68,7 @@ TEST_P(MessageBoxLook, ShowsTextTitleIconAndButtons) {
     whenBoxShows([&](QMessageBox* box) {
         seen = true;
         EXPECT_EQ(box->text(), l.message.text);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
         EXPECT_EQ(box->windowTitle(), l.message.title);
         EXPECT_EQ(box->icon(), l.icon);
         EXPECT_EQ(box->buttons().size(), l.buttons);
@@ -88,7 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Look{"MissingDayOrMonth",
                          Message{QStringLiteral("Выберите месяц и год рождения!"),
                                  QStringLiteral("Введены не все данные"), MessageIcon::Warning, 80},
-                         QMessageBox::Warning, 2}),
+                         QMessageBox::Warning, 2},
+                    Look{"FileNameWithMarkup",
+                         Message{QStringLiteral("Не удалось записать файл «/tmp/<b>x</b>.csv»."),
+                                 QStringLiteral("Картотека клиентов"), MessageIcon::Critical},
+                         QMessageBox::Critical, 1}),
     [](const testing::TestParamInfo<Look>& p) { return p.param.name; });
 
 TEST(MessageBox, HelpOpensTheTopicAndLeavesTheBoxOpen) {
