@@ -4,10 +4,15 @@
 #include <cstdio>
 #include <optional>
 
+#include <QPointer>
+#include <memory>
+
+#include "book/client_book.h"
 #include "core/program_info.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
+#include "ui/book_window.h"
 #include "ui/frm_main.h"
 
 namespace {
@@ -62,6 +67,8 @@ int main(int argc, char* argv[]) {
         return *status;
     }
     QApplication app(argc, argv);
+    // The name of the folders the client book and the settings live in.
+    QCoreApplication::setApplicationName(QStringLiteral("zemtar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Qt's own dialogs (files, printing) speak the program's language.
     platform::loadQtTranslation();
@@ -76,6 +83,42 @@ int main(int argc, char* argv[]) {
     platform::QtMediaPlayer media;  // the About window's tune
     ui::FrmMain window(services);
     window.setMediaPlayer(&media);
+
+    // The client book is opened the first time it is needed, so that a book
+    // that cannot be used troubles no one who does not use it.
+    std::unique_ptr<book::ClientBook> clients;
+    QPointer<ui::BookWindow> bookWindow;
+    const auto clientBook = [&clients]() -> book::ClientBook& {
+        if (!clients) {
+            clients = std::make_unique<book::ClientBook>();
+        }
+        return *clients;
+    };
+    window.setClientBook(
+        {[&] {
+             if (!bookWindow) {
+                 bookWindow = new ui::BookWindow(clientBook(), services, &window);
+                 bookWindow->onOpen = [&window](const book::Client& c) {
+                     window.enterDate(c.day, c.month, c.yearText);
+                     window.calculate();
+                 };
+                 bookWindow->onPrint = [&window](const book::Client& c) {
+                     window.printFor(c.day, c.month, c.yearText, {c.surname, c.name, c.patronymic});
+                 };
+             }
+             bookWindow->show();
+             bookWindow->raise();
+             bookWindow->activateWindow();
+         },
+         [&](const print::ClientNames& c, const core::BirthDate& date, QString* error) {
+             const bool stored =
+                 clientBook().recordPrinted(c.surname, c.name, c.patronymic, date.day.toInt(),
+                                            date.monthIndex + 1, date.year, error);
+             if (stored && bookWindow) {
+                 bookWindow->reload();
+             }
+             return stored;
+         }});
     window.show();
     return QApplication::exec();
 }

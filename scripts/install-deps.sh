@@ -13,6 +13,7 @@ packages=(
     clang libclang-rt-14-dev
     qt6-translations-l10n
     lintian appstream desktop-file-utils
+    libqt6sql6-sqlite libsqlite3-dev
 )
 
 missing=()

@@ -1,10 +1,12 @@
 #include "print/frm_prn.h"
 
+#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 #include <algorithm>
 #include <array>
 
@@ -19,8 +21,12 @@ namespace {
 using platform::Face;
 using platform::RectTw;
 
+// The check box lies under the three boxes, aligned with them; the dialog
+// grows by the box's height and everything else keeps its place.
+constexpr RectTw kChkRemember{1545, 1733, 2805, 300};
+
 constexpr int kClientWidth = 6765;
-constexpr int kClientHeight = 2070;
+constexpr int kClientHeight = 2070 + kChkRemember.height;
 
 const QColor kBackground(224, 224, 224);
 const QColor kEntryText(0, 128, 0);
@@ -59,6 +65,12 @@ struct ButtonPlace {
 };
 constexpr ButtonPlace kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
 constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
+
+// Where the box's state lives between runs.
+QSettings settings() {
+    return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
+}
+const QString kRememberKey = QStringLiteral("print/rememberClient");
 
 QFont boldFont(FontChoice choice) {
     return platform::uiFont(choice.face, choice.points, true);
@@ -114,6 +126,16 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     txtFam_ = makeEntry(this, kTxtFam);
     txtName_ = makeEntry(this, kTxtName);
     txtOth_ = makeEntry(this, kTxtOth);
+    chkRemember_ = new QCheckBox(QStringLiteral("Запомнить в картотеке"), this);
+    chkRemember_->setObjectName(QStringLiteral("ChkRemember"));
+    chkRemember_->setGeometry(kChkRemember.toPx());
+    chkRemember_->setFont(boldFont(kLabelFont));
+    chkRemember_->setAutoFillBackground(true);
+    chkRemember_->resize(std::max(chkRemember_->width(), chkRemember_->sizeHint().width()),
+                         chkRemember_->height());
+    chkRemember_->setChecked(settings().value(kRememberKey, false).toBool());
+    connect(chkRemember_, &QCheckBox::toggled, this,
+            [](bool checked) { settings().setValue(kRememberKey, checked); });
     for (auto [button, place] :
          {std::pair{&cmdPrintReal_, kCmdPrintReal}, std::pair{&cmdCancel_, kCmdCancel}}) {
         *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,
@@ -124,12 +146,24 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
 
     setTabOrder(txtFam_, txtName_);
     setTabOrder(txtName_, txtOth_);
-    setTabOrder(txtOth_, cmdPrintReal_);
+    setTabOrder(txtOth_, chkRemember_);
+    setTabOrder(chkRemember_, cmdPrintReal_);
     setTabOrder(cmdPrintReal_, cmdCancel_);
     txtFam_->setFocus();
 
     connect(cmdPrintReal_, &QPushButton::clicked, this, &FrmPrn::CmdPrintRealClick);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmPrn::setClientNames(const QString& surname, const QString& name,
+                            const QString& patronymic) {
+    txtFam_->setText(surname);
+    txtName_->setText(name);
+    txtOth_->setText(patronymic);
+}
+
+bool FrmPrn::rememberClient() const {
+    return chkRemember_->isChecked();
 }
 
 void FrmPrn::CmdPrintRealClick() {
@@ -141,10 +175,11 @@ void FrmPrn::CmdPrintRealClick() {
     const QString surname = txtFam_->text();
     const QString name = txtName_->text();
     const QString patronymic = txtOth_->text();
-    if (onPrint_) {
-        onPrint_(surname, name, patronymic);
+    const bool done = !onPrint_ || onPrint_(surname, name, patronymic);
+    printing_ = false;
+    if (done) {
+        accept();
     }
-    accept();
 }
 
 }  // namespace print

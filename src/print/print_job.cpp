@@ -20,8 +20,8 @@
 #include "core/errors.h"
 #include "core/program_info.h"
 #include "platform/page_output.h"
-#include "platform/safe_file.h"
 #include "platform/printer_page.h"
+#include "platform/safe_file.h"
 #include "platform/services.h"
 #include "print/frm_prn.h"
 
@@ -255,7 +255,9 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 }
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
-                     const std::function<void(PrintDelivery&)>& setup, ReportTarget target) {
+                     const std::function<void(PrintDelivery&)>& setup, ReportTarget target,
+                     const ClientNames& client,
+                     const std::function<void(const ClientNames&)>& remember) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner,
                   [&](const QString& surname, const QString& name, const QString& patronymic) {
@@ -265,9 +267,16 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
                       if (setup) {
                           setup(delivery);
                       }
-                      delivery.run(target, source, surname, name, patronymic);
+                      const auto outcome = delivery.run(target, source, surname, name, patronymic);
+                      const bool delivered = outcome == PrintDelivery::Outcome::Printed ||
+                                             outcome == PrintDelivery::Outcome::Saved;
+                      if (delivered && remember && dialog->rememberClient()) {
+                          remember({surname, name, patronymic});
+                      }
+                      return outcome != PrintDelivery::Outcome::Failed;  // else stay open
                   });
     dialog = &frmPrn;
+    frmPrn.setClientNames(client.surname, client.name, client.patronymic);
     frmPrn.exec();
 }
 

@@ -18,6 +18,13 @@ class Services;
 
 namespace print {
 
+// The three names of a client, as the client dialog takes them.
+struct ClientNames {
+    QString surname;
+    QString name;
+    QString patronymic;
+};
+
 // Hands the report its forecast at the moment it is composed: the window
 // recalculates from what is entered and returns the result. A refused input
 // has told the user why and raises core::InputRefused; a stopped calculation
@@ -107,8 +114,11 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", sends the report to the target through a PrintDelivery, which
 // setup may adjust (where the page goes). Returns when the dialog has closed.
+// The dialog starts with `client`'s names; after a report went out (printed or
+// saved) with «Запомнить в картотеке» checked, `remember` gets the names.
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
-                     ReportTarget target = ReportTarget::Printout);
+                     ReportTarget target = ReportTarget::Printout, const ClientNames& client = {},
+                     const std::function<void(const ClientNames&)>& remember = {});
 
 }  // namespace print

@@ -130,21 +130,29 @@ const QString kMarkYearKey = QStringLiteral("markThisYear");
 
 // Ctrl+C in the year box would copy the two digits it selects on every visit;
 // once there is a forecast, the window's «Копировать» has the key instead.
-class CopyGoesToTheWindow : public QObject {
+// The year box would take some of the window's keys for itself (Ctrl+C to copy
+// its selection, Ctrl+K to delete to the end of the line); while the window's
+// command for the key is available, the key goes to the command.
+class KeysGoToTheWindow : public QObject {
 public:
-    CopyGoesToTheWindow(QObject* parent, const QAction* copy) : QObject(parent), copy_(copy) {}
+    KeysGoToTheWindow(QObject* parent, std::vector<const QAction*> actions)
+        : QObject(parent), actions_(std::move(actions)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride && copy_->isEnabled() &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            return true;  // not taken by the box, so the shortcut runs
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (const QAction* action : actions_) {
+                if (action->isEnabled() && action->isVisible() && action->shortcut() == pressed) {
+                    return true;  // not taken by the box, so the shortcut runs
+                }
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    const QAction* copy_;
+    std::vector<const QAction*> actions_;
 };
 
 QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
@@ -363,6 +371,11 @@ void FrmMain::buildMenus() {
     mpSaveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mpSaveImage->setEnabled(false);
     mFile->addSeparator();
+    // Shown when the program keeps a client book (setClientBook).
+    mpBook = mFile->addAction(QStringLiteral("&Картотека клиентов…"));
+    mpBook->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mpBook->setVisible(false);
+    mFile->addSeparator();
     mpExit = mFile->addAction(QStringLiteral("В&ыход"));
     mpExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -393,9 +406,10 @@ void FrmMain::buildMenus() {
     for (auto [action, name] :
          {std::pair{mpPrint, "mpPrint"}, std::pair{mpPreview, "mpPreview"},
           std::pair{mpSavePdf, "mpSavePdf"}, std::pair{mpSaveImage, "mpSaveImage"},
-          std::pair{mpExit, "mpExit"}, std::pair{mpCopy, "mpCopy"}, std::pair{mpRash, "mpRash"},
-          std::pair{mpDay, "mpDay"}, std::pair{mpMarkYear, "mpMarkYear"},
-          std::pair{mpCont, "mpCont"}, std::pair{mpAbout, "mpAbout"}}) {
+          std::pair{mpBook, "mpBook"}, std::pair{mpExit, "mpExit"}, std::pair{mpCopy, "mpCopy"},
+          std::pair{mpRash, "mpRash"}, std::pair{mpDay, "mpDay"},
+          std::pair{mpMarkYear, "mpMarkYear"}, std::pair{mpCont, "mpCont"},
+          std::pair{mpAbout, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 
@@ -405,8 +419,13 @@ void FrmMain::buildMenus() {
     connect(mpSavePdf, &QAction::triggered, this,
             [this] { print(false, print::ReportTarget::PdfFile); });
     connect(mpSaveImage, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(mpBook, &QAction::triggered, this, [this] {
+        if (book_.open) {
+            book_.open();
+        }
+    });
     connect(mpCopy, &QAction::triggered, this, &FrmMain::copyForecast);
-    TxtYear->installEventFilter(new CopyGoesToTheWindow(this, mpCopy));
+    TxtYear->installEventFilter(new KeysGoToTheWindow(this, {mpCopy, mpBook}));
     // Only the user's own choice is remembered, never one made by a program
     // that drives the window (setMarkThisYear).
     connect(mpMarkYear, &QAction::triggered, this, [this](bool on) {
@@ -423,14 +442,42 @@ void FrmMain::buildMenus() {
     connect(mpExit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 }
 
-void FrmMain::print(bool recalculateFirst, print::ReportTarget target) {
-    guarded([this, recalculateFirst, target] {
+void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
+                    const print::ClientNames& client) {
+    guarded([this, recalculateFirst, target, &client] {
         if (recalculateFirst) {
             Main();
         }
         print::showPrintDialog(
-            this, [this] { return forecastForReport(); }, services_, printSetup_, target);
+            this, [this] { return forecastForReport(); }, services_, printSetup_, target, client,
+            [this](const print::ClientNames& names) { rememberClient(names); });
     });
+}
+
+void FrmMain::setClientBook(ClientBookHooks hooks) {
+    book_ = std::move(hooks);
+    mpBook->setVisible(static_cast<bool>(book_.open));
+}
+
+void FrmMain::printFor(int day, int month, const QString& year, const print::ClientNames& client) {
+    enterDate(day, month, year);
+    if (CmdPrint->isEnabled()) {
+        print(true, print::ReportTarget::Printout, client);
+    }
+}
+
+// A printout with «Запомнить в картотеке» checked goes into the client book
+// for the date it was made for; a book that cannot take it says why, and the
+// printout stands.
+void FrmMain::rememberClient(const print::ClientNames& client) {
+    if (!book_.record || !forecast_) {
+        return;
+    }
+    QString error;
+    if (!book_.record(client, forecast_->date, &error)) {
+        services_.message(
+            this, {error, QStringLiteral("Картотека клиентов"), platform::MessageIcon::Warning, 0});
+    }
 }
 
 void FrmMain::setMarkThisYear(bool on) {

@@ -86,6 +86,20 @@ public:
     // one (the program gives it the Qt player).
     void setMediaPlayer(platform::MediaPlayer* player) { media_ = player; }
 
+    // The client book, when the program keeps one: «Файл → Картотека клиентов…»
+    // (Ctrl+K) runs `open`, and a printout with «Запомнить в картотеке»
+    // checked is handed to `record` with the date it was made for.
+    struct ClientBookHooks {
+        std::function<void()> open;
+        std::function<bool(const print::ClientNames& client, const core::BirthDate& date,
+                           QString* error)>
+            record;
+    };
+    void setClientBook(ClientBookHooks hooks);
+    // Prints for a client from the book: the date goes into the window, then
+    // the client dialog opens with the names filled in.
+    void printFor(int day, int month, const QString& year, const print::ClientNames& client);
+
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
     void guarded(const std::function<void()>& handler);
@@ -106,7 +120,9 @@ private:
     void showForecast(const core::Forecast& f);
     void showRefusal(const core::Refusal& refusal);
     core::Forecast forecastForReport();
-    void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout);
+    void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
+               const print::ClientNames& client = {});
+    void rememberClient(const print::ClientNames& client);
     void showYearMark();
     void enableForecastCommands();
     QImage clientAreaPicture() const;
@@ -120,6 +136,7 @@ private:
 
     platform::Services& services_;
     std::optional<core::Forecast> forecast_;
+    ClientBookHooks book_;
     platform::WindowSurface* surface_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;
@@ -155,6 +172,7 @@ private:
     QAction* mpPreview = nullptr;
     QAction* mpSavePdf = nullptr;
     QAction* mpSaveImage = nullptr;
+    QAction* mpBook = nullptr;
     QAction* mpExit = nullptr;
     QMenu* mEdit = nullptr;
     QAction* mpCopy = nullptr;

@@ -1,16 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
+#include "platform/units.h"
 #include "print/frm_prn.h"
 
 using print::FrmPrn;
 
 namespace {
+
+// The box's remembered state goes to a settings file of the tests, not the user's.
+const bool kTestSettings = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    return true;
+}();
 
 // Types text the way a keyboard does, one key press per character; QTest's
 // own typing knows only Latin letters.
@@ -31,16 +41,23 @@ struct Call {
 struct OpenDialog {
     QWidget owner;
     std::vector<Call> calls;
+    bool delivered = true;  // what the report answers
     FrmPrn dialog{&owner, [this](const QString& s, const QString& n, const QString& p) {
                       calls.push_back({s, n, p});
+                      return delivered;
                   }};
 
     OpenDialog() {
         owner.setGeometry(100, 100, 600, 500);
         owner.show();
+        owner.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
         dialog.show();
         dialog.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        // The dialog's own window has the keyboard (a dialog also counts as
+        // active while its owner is).
+        EXPECT_TRUE(QTest::qWaitFor(
+            [this] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }));
     }
 };
 
@@ -105,8 +122,8 @@ TEST(FrmPrn, CancelEscAndCloseDoNotPrint) {
 TEST(FrmPrn, TabWalksBoxesThenButtons) {
     OpenDialog d;
     EXPECT_EQ(QApplication::focusWidget(), d.dialog.TxtFam());
-    QWidget* expected[] = {d.dialog.TxtName(), d.dialog.TxtOth(), d.dialog.CmdPrintReal(),
-                           d.dialog.CmdCancel(), d.dialog.TxtFam()};
+    QWidget* expected[] = {d.dialog.TxtName(),      d.dialog.TxtOth(),    d.dialog.ChkRemember(),
+                           d.dialog.CmdPrintReal(), d.dialog.CmdCancel(), d.dialog.TxtFam()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -125,4 +142,44 @@ TEST(FrmPrn, CaptionsFitAndTheWindowSitsOverItsOwner) {
     }
     const QPoint offset = d.dialog.geometry().center() - d.owner.geometry().center();
     EXPECT_LE(offset.manhattanLength(), 40);
+}
+
+TEST(FrmPrn, RefusedReportKeepsTheDialogOpenWithTheNames) {
+    OpenDialog d;
+    d.dialog.setClientNames(QStringLiteral("Иванова"), QStringLiteral("Мария"),
+                            QStringLiteral("Петровна"));
+    d.delivered = false;
+    QTest::keyClick(d.dialog.TxtOth(), Qt::Key_Return);
+    EXPECT_FALSE(d.dialog.isHidden());
+    EXPECT_EQ(d.dialog.TxtFam()->text(), QStringLiteral("Иванова"));
+    EXPECT_EQ(d.dialog.TxtOth()->text(), QStringLiteral("Петровна"));
+    d.delivered = true;  // the second try goes out and closes the dialog
+    QTest::keyClick(d.dialog.TxtOth(), Qt::Key_Return);
+    ASSERT_EQ(d.calls.size(), 2u);
+    EXPECT_EQ(d.calls[1].name, QStringLiteral("Мария"));
+    EXPECT_TRUE(d.dialog.isHidden());
+}
+
+TEST(FrmPrn, RememberBoxSitsUnderTheBoxesAndKeepsItsState) {
+    QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar")).clear();
+    for (const bool checked : {true, false}) {
+        SCOPED_TRACE(checked);
+        {
+            OpenDialog d;
+            QCheckBox* box = d.dialog.ChkRemember();
+            EXPECT_EQ(box->text(), QStringLiteral("Запомнить в картотеке"));
+            EXPECT_EQ(box->x(), d.dialog.TxtOth()->x());
+            EXPECT_GT(box->y(), d.dialog.TxtOth()->geometry().bottom());
+            // The dialog grew by the box's height; the buttons stayed where they were.
+            EXPECT_EQ(d.dialog.height(), platform::px(2070) + box->height());
+            EXPECT_EQ(d.dialog.CmdCancel()->geometry().bottom(), platform::px(1133 + 435) - 1);
+            EXPECT_GE(box->width(), box->sizeHint().width());
+            if (box->isChecked() != checked) {
+                QTest::keyClick(box, Qt::Key_Space);
+            }
+            EXPECT_EQ(d.dialog.rememberClient(), checked);
+        }
+        OpenDialog next;
+        EXPECT_EQ(next.dialog.rememberClient(), checked);
+    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -16,6 +17,7 @@ namespace {
 // many calculations ran while the dialog was being opened and used.
 struct PrintRun {
     bool dialogShown = false;
+    bool stayedOpen = false;  // a refused report keeps the dialog and its names
     QString path;
 };
 
@@ -35,6 +37,10 @@ PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
         run->dialogShown = true;
         dialog->TxtFam()->setText(surname);
         dialog->CmdPrintReal()->click();
+        if (!dialog->isHidden()) {
+            run->stayedOpen = dialog->TxtFam()->text() == surname;
+            dialog->reject();
+        }
     });
     if (button) {
         f.printButton()->click();
@@ -103,6 +109,55 @@ TEST(PrintFlow, RefusedYearOpensNoDialogAndPrintsNothing) {
 
     const PrintRun byMenu = printVia(f, dir, false);
     EXPECT_TRUE(byMenu.dialogShown);
+    EXPECT_TRUE(byMenu.stayedOpen);
     EXPECT_FALSE(QFile::exists(byMenu.path));
     EXPECT_EQ(f.services.messages.size(), 2u);  // the refusal, once, and nothing else
+}
+
+// A client from the book prints with the names filled in and the book's date;
+// with «Запомнить в картотеке» checked the printout is recorded for that date,
+// unchecked it is not.
+TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
+    for (const bool remember : {true, false}) {
+        SCOPED_TRACE(remember);
+        WindowFixture f;
+        QTemporaryDir dir;
+        std::vector<std::pair<QString, QString>> recorded;  // surname, date
+        bool opened = false;
+        f.window->setClientBook(
+            {[&] { opened = true; },
+             [&](const print::ClientNames& c, const core::BirthDate& d, QString*) {
+                 recorded.emplace_back(
+                     c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
+                 return true;
+             }});
+        ASSERT_TRUE(f.action("mpBook")->isVisible());
+        f.action("mpBook")->trigger();
+        EXPECT_TRUE(opened);
+
+        f.window->setPrintSetup([&dir](print::PrintDelivery& d) {
+            d.setFindPrinter([] { return QPrinterInfo(); });
+            d.setAskFileName(
+                [&dir](QWidget*, const QString&) { return dir.filePath(QStringLiteral("r.pdf")); });
+        });
+        QString shownSurname;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<print::FrmPrn*>(QApplication::activeModalWidget());
+            if (dialog != nullptr) {
+                shownSurname = dialog->TxtFam()->text();
+                dialog->ChkRemember()->setChecked(remember);
+                dialog->CmdPrintReal()->click();
+            }
+        });
+        f.window->printFor(3, 1, QStringLiteral("1990"),
+                           {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()});
+        EXPECT_EQ(shownSurname, QStringLiteral("Ёлкина"));
+        EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), f.window->forecast()->happiness);
+        EXPECT_EQ(f.window->forecast()->date.year, QStringLiteral("1990"));
+        const std::vector<std::pair<QString, QString>> expected =
+            remember ? std::vector<std::pair<QString, QString>>{{QStringLiteral("Ёлкина"),
+                                                                 QStringLiteral("3.1.1990")}}
+                     : std::vector<std::pair<QString, QString>>{};
+        EXPECT_EQ(recorded, expected);
+    }
 }

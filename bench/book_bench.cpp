@@ -1,0 +1,152 @@
+// Benchmarks of the client book with 100 000 clients: importing them from a
+// CSV file, opening the book window over them, and one keystroke in its search.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <memory>
+#include <random>
+
+#include "book/client_book.h"
+#include "book/csv.h"
+#include "platform/services.h"
+#include "ui/book_window.h"
+
+namespace {
+
+constexpr int kClients = 100000;
+
+// Made-up but plausible names: surnames from syllables, so that most are different.
+QString csvOfClients(int count) {
+    const std::array<const char*, 16> starts{"Ив",  "Пет",   "Сид", "Смир", "Куз", "Поп",
+                                             "Вас", "Сок",   "Мих", "Нов",  "Фёд", "Мор",
+                                             "Вол", "Алекс", "Леб", "Сем"};
+    const std::array<const char*, 12> middles{"ан", "ор", "ен", "ал", "ик", "ёр",
+                                              "ин", "ар", "уш", "ел", "от", "ов"};
+    const std::array<const char*, 4> ends{"ов", "ев", "ин", "ский"};
+    const std::array<const char*, 8> names{"Иван",    "Мария", "Пётр",   "Анна",
+                                           "Алексей", "Елена", "Сергей", "Ольга"};
+    const std::array<const char*, 6> patronymics{"Иванович",   "Петровна",  "Сергеевич",
+                                                 "Алексеевна", "Фёдорович", "Михайловна"};
+    std::mt19937 random(1975);
+    auto pick = [&](const auto& list) { return QString::fromUtf8(list[random() % list.size()]); };
+    QString text = book::csv::row({"Фамилия", "Имя", "Отчество", "День", "Месяц", "Год"});
+    for (int k = 0; k < count; ++k) {
+        const QString surname =
+            pick(starts) + pick(middles) + pick(middles) + pick(ends) + QString::number(k % 97);
+        text += book::csv::row(
+            {surname, pick(names), pick(patronymics), QString::number(random() % 28 + 1),
+             QString::number(random() % 12 + 1), QString::number(1930 + random() % 80)});
+    }
+    return text;
+}
+
+// A folder with the CSV file and a book filled from it once.
+struct Fixture {
+    QTemporaryDir dir;
+    QString csv = dir.filePath(QStringLiteral("clients.csv"));
+    QString bookPath = dir.filePath(QStringLiteral("full/clients.sqlite"));
+
+    Fixture() {
+        QFile file(csv);
+        file.open(QIODevice::WriteOnly);
+        file.write(csvOfClients(kClients).toUtf8());
+        file.close();
+        book::ClientBook book(bookPath);
+        book.importCsv(csv);
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void BM_Import100000(benchmark::State& state) {
+    Fixture& f = fixture();
+    static int round = 0;  // every repetition imports into a book of its own
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString path = f.dir.filePath(QStringLiteral("import%1/clients.sqlite").arg(++round));
+        auto book = std::make_unique<book::ClientBook>(path);
+        book->open();
+        state.ResumeTiming();
+        const book::ImportReport report = book->importCsv(f.csv);
+        if (!report.done || report.added != kClients) {
+            state.SkipWithError("the import did not store every client");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_Import100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// From nothing to the window on the screen: the file opened and given its
+// quick check, every client read, the table laid out and painted. (The full
+// integrity check runs in a thread of its own meanwhile.)
+void BM_OpenWindow(benchmark::State& state) {
+    Fixture& f = fixture();
+    platform::RecordingServices services;
+    for (auto _ : state) {
+        auto book = std::make_unique<book::ClientBook>(f.bookPath);
+        auto window = std::make_unique<ui::BookWindow>(*book, services);
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->currentClient());
+        state.PauseTiming();
+        window.reset();
+        book.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond)->Iterations(15);
+
+// One key in the search field, filter and repaint included. The keys type
+// "иван" letter by letter and take it back again, so that every keystroke
+// meets a different number of clients (100 000 down to a few hundred).
+void BM_SearchKeystroke(benchmark::State& state) {
+    Fixture& f = fixture();
+    platform::RecordingServices services;
+    book::ClientBook book(f.bookPath);
+    ui::BookWindow window(book, services);
+    window.show();
+    QApplication::processEvents();
+    const QString word = QStringLiteral("иван");
+    int step = 0;
+    double slowest = 0;  // the keystroke that met the most clients
+    for (auto _ : state) {
+        const int at = step++ % (2 * word.size());
+        QKeyEvent key =
+            at < word.size()
+                ? QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(word[at]))
+                : QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        const auto start = std::chrono::steady_clock::now();
+        QApplication::sendEvent(window.searchField(), &key);
+        QApplication::processEvents();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        slowest = std::max(slowest, took.count());
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond)->Iterations(80);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "book/client.h"
+
+#include <QDateTime>
+#include <array>
+
+#include "core/forecast.h"
+
+namespace book {
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonths{"Январь",   "Февраль", "Март",   "Апрель",
+                                              "Май",      "Июнь",    "Июль",   "Август",
+                                              "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+
+// A moment from outside (an imported file) in the one form the book stores:
+// UTC, to the second. False when the text is no moment at all.
+bool toStoredMoment(QString& text) {
+    const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
+    if (!moment.isValid()) {
+        return false;
+    }
+    text = moment.toUTC().toString(Qt::ISODate);
+    return true;
+}
+
+}  // namespace
+
+QString fold(const QString& text) {
+    QString folded = text.toLower();
+    folded.replace(QChar(u'ё'), QChar(u'е'));
+    return folded;
+}
+
+QString searchKey(const Client& client) {
+    return fold(client.surname) + u'\t' + fold(client.name) + u'\t' + fold(client.patronymic);
+}
+
+QString birthDateText(const Client& client) {
+    return QStringLiteral("%1.%2.%3")
+        .arg(client.day, 2, 10, QLatin1Char('0'))
+        .arg(client.month, 2, 10, QLatin1Char('0'))
+        .arg(client.yearText);
+}
+
+QString momentText(const QString& stored) {
+    if (stored.isEmpty()) {
+        return {};
+    }
+    const QDateTime moment = QDateTime::fromString(stored, Qt::ISODate);
+    return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))
+                            : stored;
+}
+
+QString monthName(int month) {
+    return month >= 1 && month <= 12 ? QString::fromUtf8(kMonths[month - 1]) : QString();
+}
+
+QString normalise(Client& client) {
+    client.surname = client.surname.trimmed();
+    client.name = client.name.trimmed();
+    client.patronymic = client.patronymic.trimmed();
+    if (client.surname.isEmpty() && client.name.isEmpty() && client.patronymic.isEmpty()) {
+        return QStringLiteral("не указаны ни фамилия, ни имя, ни отчество");
+    }
+    if (client.surname.size() > kSurnameLimit) {
+        return QStringLiteral("фамилия длиннее %1 знаков").arg(kSurnameLimit);
+    }
+    if (client.name.size() > kNameLimit) {
+        return QStringLiteral("имя длиннее %1 знаков").arg(kNameLimit);
+    }
+    if (client.patronymic.size() > kPatronymicLimit) {
+        return QStringLiteral("отчество длиннее %1 знаков").arg(kPatronymicLimit);
+    }
+    if (client.day < 1 || client.day > 31) {
+        return QStringLiteral("день рождения не от 1 до 31");
+    }
+    if (client.month < 1 || client.month > 12) {
+        return QStringLiteral("месяц рождения не от 1 до 12");
+    }
+    if (!core::isAcceptedYear(client.yearText)) {
+        return QStringLiteral("год рождения не записан цифрами от 1 до 9999");
+    }
+    if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
+        return QStringLiteral("дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
+    }
+    if (!client.lastPrinted.isEmpty() && !toStoredMoment(client.lastPrinted)) {
+        return QStringLiteral("дата последней печати не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
+    }
+    return {};
+}
+
+}  // namespace book

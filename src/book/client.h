@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace book {
+
+// The longest names the client dialog accepts; the book keeps to the same.
+constexpr int kSurnameLimit = 25;
+constexpr int kNameLimit = 20;
+constexpr int kPatronymicLimit = 25;
+
+// One person the book remembers: the names as typed, the date of birth as the
+// main window takes it (day and month as numbers, the year as its text) and a
+// free note. Results are never stored: a forecast is always computed afresh.
+struct Client {
+    qint64 id = 0;  // 0 until stored
+    QString surname;
+    QString name;
+    QString patronymic;
+    int day = 0;    // 1 to 31
+    int month = 0;  // 1 (January) to 12
+    QString yearText;
+    QString note;
+    QString added;        // UTC, "2026-05-01T12:00:00Z"
+    QString lastPrinted;  // the same form; empty when never printed
+
+    // Same names and date of birth: the same person to the book.
+    bool samePerson(const Client& other) const {
+        return surname == other.surname && name == other.name && patronymic == other.patronymic &&
+               day == other.day && month == other.month && yearText == other.yearText;
+    }
+};
+
+// Text folded for searching and ordering: lower case, «ё» read as «е».
+QString fold(const QString& text);
+
+// The three names folded and joined by tabs: the book's order, and what the
+// search looks in.
+QString searchKey(const Client& client);
+
+// "23.08.1975"; the year as typed.
+QString birthDateText(const Client& client);
+
+// A stored moment in the user's local time, "07.12.2026 10:20"; empty stays empty.
+QString momentText(const QString& stored);
+
+// Names trimmed of surrounding blanks. Returns an empty string when the
+// client can be stored, otherwise what is wrong, in Russian.
+QString normalise(Client& client);
+
+// "Январь" to "Декабрь" for 1 to 12.
+QString monthName(int month);
+
+}  // namespace book

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <future>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "book/client.h"
+
+namespace book {
+
+// What an import did. Rows that cannot be read are listed by the line of the
+// file they start on; nothing of them is stored.
+struct ImportReport {
+    bool done = false;  // false: nothing was stored at all, error says why
+    QString error;
+    int added = 0;
+    int alreadyThere = 0;  // same names and date as a client in the book (or earlier in the file)
+    std::vector<std::pair<int, QString>> badRows;
+};
+
+// The client book: one SQLite file, clients.sqlite, in the user's data folder,
+// readable by the user alone. Every change is one transaction, so a crash
+// loses at most the change in progress. The file is opened on first use; one
+// that cannot be used (not a database, damaged, locked, from a newer program)
+// is left exactly as it is and every call says so, with its path, and tries
+// again the next time. The full integrity check of a newly opened file runs
+// in a thread of its own; reading goes on meanwhile, and the first change
+// waits for its verdict. A failed check closes the book and emits changed().
+class ClientBook : public QObject {
+    Q_OBJECT
+
+public:
+    // path: the book's file; empty means the one in the user's data folder.
+    explicit ClientBook(QString path = QString(), QObject* parent = nullptr);
+    ~ClientBook() override;
+
+    // .../clients.sqlite in QStandardPaths::AppDataLocation.
+    static QString defaultPath();
+    // The version of the book's tables this program writes.
+    static constexpr int kSchemaVersion = 1;
+
+    QString path() const { return path_; }
+
+    // Opens the file when it is not open yet, creating it when there is none.
+    // False, with the reason in Russian, when the book cannot be used.
+    bool open(QString* error = nullptr);
+    bool isOpen() const { return open_; }
+    // Why the last open failed; empty while the book is open.
+    QString openError() const { return openError_; }
+    // Opens the book and waits until its integrity is known; false when it is
+    // unusable or damaged.
+    bool waitForCheck(QString* error = nullptr);
+
+    // Every client, in the book's order (by surname, then name and patronymic,
+    // «ё» as «е», case ignored); with keys, also each client's searchKey().
+    bool clients(std::vector<Client>& out, QString* error = nullptr,
+                 std::vector<QString>* keys = nullptr);
+    // Stores a new client and gives it its id and, when empty, the moment it is added.
+    bool add(Client& client, QString* error = nullptr);
+    // Stores the names, date and note of a client already in the book.
+    bool update(const Client& client, QString* error = nullptr);
+    bool remove(qint64 id, QString* error = nullptr);
+
+    // After a printout for these names and date: the client's "last printed"
+    // becomes now, and a client not yet in the book is added. Nothing is stored
+    // when all three names are empty (there is no one to remember).
+    bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
+                       int day, int month, const QString& yearText, QString* error = nullptr);
+
+    // The whole book as comma-separated UTF-8 text with a header row, written
+    // whole or not at all.
+    bool exportCsv(const QString& file, QString* error = nullptr);
+    // Clients from such a file, in one transaction.
+    ImportReport importCsv(const QString& file);
+
+    // The clock for "added" and "last printed"; the system's by default.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    // How long a change waits for another program that holds the file.
+    void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
+    // The Qt SQL connection, for tests that need to reach the file itself.
+    QString connectionName() const { return connection_; }
+
+signals:
+    // Something in the book changed (from any command of this program).
+    void changed();
+
+private:
+    // Opens and checks the file; the reason when it cannot be used.
+    QString openFile();
+    QString damagedText() const;
+    void startCheck();
+    // Waits for the integrity check, if one runs, and acts on its verdict.
+    bool takeVerdict(QString* error);
+    bool fail(QString* error, const QString& text);
+    QString now() const;
+    void close();
+
+    QString path_;
+    QString connection_;
+    bool open_ = false;
+    QString openError_;
+    int busyTimeoutMs_ = 2000;
+    std::function<QDateTime()> clock_;
+    std::thread checker_;
+    std::shared_future<bool> verdict_;  // true: the file is whole
+    bool suspect_ = false;              // a check failed: the next opening checks first
+};
+
+}  // namespace book

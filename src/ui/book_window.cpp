@@ -1,0 +1,648 @@
+#include "ui/book_window.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "book/client_book.h"
+#include "core/program_info.h"
+#include "platform/services.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kColumnCount = 6;
+constexpr const char* kColumnTitles[kColumnCount] = {"Фамилия",       "Имя",      "Отчество",
+                                                     "Дата рождения", "Добавлен", "Напечатан"};
+constexpr int kColumnWidths[kColumnCount] = {150, 110, 150, 100, 120, 120};
+constexpr int kMaxBadRowsShown = 20;
+
+struct CommandPlace {
+    const char* text;
+    const char* accessibleName;
+    const char* keys;  // what the tool tip tells
+};
+// In the order of BookWindow::Command.
+constexpr CommandPlace kCommands[] = {
+    {"&Открыть", "Открыть", "Enter или двойной щелчок: дата клиента в главном окне и расчёт"},
+    {"&Печать...", "Печать", "Ctrl+P: напечатать прогноз для клиента"},
+    {"&Изменить...", "Изменить", "F2: изменить имя, дату рождения и примечание"},
+    {"&Удалить", "Удалить", "Delete: удалить клиента из картотеки"},
+    {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
+    {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
+    {"&Закрыть", "Закрыть", "Esc: закрыть картотеку"},
+};
+
+QString title() {
+    return QStringLiteral("Картотека клиентов");
+}
+
+bool askConfirm(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("Удалить"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString askCsvFile(QWidget* parent, bool forSaving) {
+    const QString filter = QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    if (!forSaving) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
+                                            folder, filter);
+    }
+    QString file = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Экспорт картотеки в CSV"),
+        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")), filter);
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
+        file += QStringLiteral(".csv");
+    }
+    return file;
+}
+
+}  // namespace
+
+// The clients as the book gives them, in its order, each with the folded
+// names the search looks in.
+class BookModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // keys: searchKey() of each client, as the book keeps them.
+    void reset(std::vector<book::Client> clients, std::vector<QString> keys) {
+        beginResetModel();
+        clients_ = std::move(clients);
+        keys_ = std::move(keys);
+        endResetModel();
+    }
+
+    const book::Client& client(int row) const { return clients_[size_t(row)]; }
+    const QString& key(int row) const { return keys_[size_t(row)]; }
+    int rowOf(qint64 id) const {
+        for (size_t r = 0; r < clients_.size(); ++r) {
+            if (clients_[r].id == id) {
+                return int(r);
+            }
+        }
+        return -1;
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(clients_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumnCount;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) {
+            return {};
+        }
+        const book::Client& c = client(index.row());
+        if (role == Qt::ToolTipRole) {
+            return c.note.isEmpty() ? QVariant() : QVariant(c.note);
+        }
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+            return {};
+        }
+        switch (index.column()) {
+            case 0:
+                return c.surname;
+            case 1:
+                return c.name;
+            case 2:
+                return c.patronymic;
+            case 3:
+                return book::birthDateText(c);
+            case 4:
+                return book::momentText(c.added);
+            default:
+                return book::momentText(c.lastPrinted);
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < kColumnCount) {
+            return QString::fromUtf8(kColumnTitles[section]);
+        }
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    std::vector<book::Client> clients_;
+    std::vector<QString> keys_;
+};
+
+// Keeps the clients whose names contain every word typed, «е» and «ё» alike,
+// case ignored. The book's own order stays.
+class BookFilter : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setWords(const QString& typed) {
+        const QStringList words = book::fold(typed).split(QChar(u' '), Qt::SkipEmptyParts);
+        if (words == words_) {
+            return;
+        }
+        words_ = words;
+        // One layout change rather than a removal for every run of rows that no
+        // longer match: the table and its header redo their work once.
+        invalidate();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& /*parent*/) const override {
+        const QString& key = static_cast<const BookModel*>(sourceModel())->key(row);
+        for (const QString& word : words_) {
+            if (!key.contains(word)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    QStringList words_;
+};
+
+namespace {
+
+// The form that changes one client.
+class ClientEditor : public QDialog {
+public:
+    ClientEditor(QWidget* parent, const book::Client& client) : QDialog(parent), client_(client) {
+        setWindowTitle(QStringLiteral("Клиент"));
+        auto* form = new QFormLayout;
+        auto entry = [&](const QString& text, int limit, const QString& label) {
+            auto* edit = new QLineEdit(text, this);
+            edit->setMaxLength(limit);
+            edit->setAccessibleName(label);
+            return edit;
+        };
+        surname_ = entry(client.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
+        name_ = entry(client.name, book::kNameLimit, QStringLiteral("Имя"));
+        patronymic_ = entry(client.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
+        day_ = new QSpinBox(this);
+        day_->setRange(1, 31);
+        day_->setValue(qBound(1, client.day, 31));
+        day_->setAccessibleName(QStringLiteral("День рождения"));
+        month_ = new QComboBox(this);
+        for (int m = 1; m <= 12; ++m) {
+            month_->addItem(book::monthName(m));
+        }
+        month_->setCurrentIndex(qBound(1, client.month, 12) - 1);
+        month_->setAccessibleName(QStringLiteral("Месяц рождения"));
+        year_ = new QLineEdit(client.yearText, this);
+        year_->setMaxLength(4);
+        year_->setAccessibleName(QStringLiteral("Год рождения"));
+        note_ = new QPlainTextEdit(this);
+        note_->setPlainText(client.note);
+        note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
+        note_->setAccessibleName(QStringLiteral("Примечание"));
+        form->addRow(QStringLiteral("&Фамилия:"), surname_);
+        form->addRow(QStringLiteral("&Имя:"), name_);
+        form->addRow(QStringLiteral("&Отчество:"), patronymic_);
+        form->addRow(QStringLiteral("&День:"), day_);
+        form->addRow(QStringLiteral("&Месяц:"), month_);
+        form->addRow(QStringLiteral("&Год:"), year_);
+        form->addRow(QStringLiteral("&Примечание:"), note_);
+
+        problem_ = new QLabel(this);
+        problem_->setTextFormat(Qt::PlainText);
+        problem_->setWordWrap(true);
+        problem_->setAccessibleName(QStringLiteral("Ошибка"));
+        problem_->hide();
+        auto* buttons = new QDialogButtonBox(this);
+        QPushButton* save =
+            buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);
+        QPushButton* cancel =
+            buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+        save->setAccessibleName(save->text());
+        cancel->setAccessibleName(cancel->text());
+        save->setDefault(true);
+        connect(buttons, &QDialogButtonBox::accepted, this, &ClientEditor::check);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(form);
+        layout->addWidget(problem_);
+        layout->addWidget(buttons);
+        resize(420, sizeHint().height());
+    }
+
+    const book::Client& client() const { return client_; }
+
+private:
+    void check() {
+        book::Client edited = client_;
+        edited.surname = surname_->text();
+        edited.name = name_->text();
+        edited.patronymic = patronymic_->text();
+        edited.day = day_->value();
+        edited.month = month_->currentIndex() + 1;
+        edited.yearText = year_->text().trimmed();
+        edited.note = note_->toPlainText();
+        const QString problem = book::normalise(edited);
+        if (!problem.isEmpty()) {
+            problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');
+            problem_->show();
+            return;
+        }
+        client_ = edited;
+        accept();
+    }
+
+    book::Client client_;
+    QLineEdit* surname_;
+    QLineEdit* name_;
+    QLineEdit* patronymic_;
+    QSpinBox* day_;
+    QComboBox* month_;
+    QLineEdit* year_;
+    QPlainTextEdit* note_;
+    QLabel* problem_;
+};
+
+}  // namespace
+
+bool editClient(QWidget* parent, book::Client& client) {
+    ClientEditor editor(parent, client);
+    if (editor.exec() != QDialog::Accepted) {
+        return false;
+    }
+    client = editor.client();
+    return true;
+}
+
+BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      book_(book),
+      services_(services),
+      confirm_(askConfirm),
+      askFile_(askCsvFile),
+      editor_(editClient) {
+    setObjectName(QStringLiteral("BookWindow"));
+    setWindowTitle(title());
+    setAccessibleName(title());
+
+    auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), this);
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("BookSearch"));
+    search_->setPlaceholderText(QStringLiteral("часть фамилии, имени или отчества"));
+    search_->setClearButtonEnabled(true);
+    search_->setAccessibleName(QStringLiteral("Поиск клиента"));
+    search_->setAccessibleDescription(
+        QStringLiteral("Показывает клиентов, в фамилии, имени или отчестве которых есть "
+                       "набранный текст"));
+    searchLabel->setBuddy(search_);
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("BookProblem"));
+    problem_->setTextFormat(Qt::PlainText);
+    problem_->setWordWrap(true);
+    problem_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    problem_->setAccessibleName(QStringLiteral("Состояние картотеки"));
+    problem_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    problem_->hide();
+
+    model_ = new BookModel(this);
+    filter_ = new BookFilter(this);
+    filter_->setSourceModel(model_);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("BookTable"));
+    table_->setModel(filter_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+    table_->setAlternatingRowColors(true);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideRight);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setHighlightSections(false);
+    for (int column = 0; column < kColumnCount; ++column) {
+        table_->setColumnWidth(column, kColumnWidths[column]);
+    }
+    table_->setAccessibleName(QStringLiteral("Клиенты"));
+    table_->installEventFilter(this);
+    search_->installEventFilter(this);
+
+    count_ = new QLabel(this);
+    count_->setTextFormat(Qt::PlainText);
+    count_->setAccessibleName(QStringLiteral("Число клиентов"));
+
+    auto* commands = new QVBoxLayout;
+    for (size_t k = 0; k < buttons_.size(); ++k) {
+        auto* b = new QPushButton(QString::fromUtf8(kCommands[k].text), this);
+        b->setAccessibleName(QString::fromUtf8(kCommands[k].accessibleName));
+        b->setToolTip(QString::fromUtf8(kCommands[k].keys));
+        b->setAccessibleDescription(b->toolTip());
+        // Enter belongs to the table and the search field: it opens a client.
+        b->setAutoDefault(false);
+        buttons_[k] = b;
+        if (Command(k) == Command::Export || Command(k) == Command::Close) {
+            commands->addStretch();
+        }
+        commands->addWidget(b);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(searchLabel);
+    top->addWidget(search_, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(problem_);
+    left->addWidget(table_, 1);
+    left->addWidget(count_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(commands);
+    resize(960, 520);
+
+    const std::pair<Command, void (BookWindow::*)()> handlers[] = {
+        {Command::Open, &BookWindow::openCurrent},  {Command::Print, &BookWindow::printCurrent},
+        {Command::Edit, &BookWindow::editCurrent},  {Command::Delete, &BookWindow::deleteCurrent},
+        {Command::Export, &BookWindow::exportBook}, {Command::Import, &BookWindow::importBook},
+        {Command::Close, &BookWindow::reject},
+    };
+    for (const auto& [command, handler] : handlers) {
+        connect(button(command), &QPushButton::clicked, this, handler);
+    }
+    const std::pair<QKeySequence, void (BookWindow::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_P), &BookWindow::printCurrent},
+        {QKeySequence(Qt::Key_F2), &BookWindow::editCurrent},
+        // Not Ctrl+E: on X11 the search field takes it (end of line).
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &BookWindow::exportBook},
+        {QKeySequence(Qt::CTRL | Qt::Key_I), &BookWindow::importBook},
+    };
+    for (const auto& [sequence, handler] : keys) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+    }
+    // Delete in the search field deletes a letter, in the table a client.
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, table_);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &BookWindow::deleteCurrent);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        search_->setFocus();
+        search_->selectAll();
+    });
+
+    connect(search_, &QLineEdit::textChanged, this, &BookWindow::applySearch);
+    connect(table_, &QTableView::doubleClicked, this, &BookWindow::openCurrent);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &BookWindow::updateState);
+    connect(&book_, &book::ClientBook::changed, this, &BookWindow::reload);
+
+    setTabOrder(search_, table_);
+    QWidget* previous = table_;
+    for (QPushButton* b : buttons_) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    reload();
+    search_->setFocus();
+}
+
+BookWindow::~BookWindow() = default;
+
+void BookWindow::showEvent(QShowEvent* event) {
+    // A book that could not be opened may be usable now (another program let go of it).
+    if (!book_.isOpen()) {
+        reload();
+    }
+    QDialog::showEvent(event);
+}
+
+void BookWindow::reload() {
+    const book::Client* current = currentClient();
+    const qint64 keep = current ? current->id : 0;
+    const int keepRow = table_->currentIndex().row();
+    std::vector<book::Client> clients;
+    std::vector<QString> keys;
+    QString error;
+    if (!book_.clients(clients, &error, &keys)) {
+        problem_->setText(error);
+        problem_->show();
+    } else {
+        problem_->hide();
+        problem_->clear();
+    }
+    model_->reset(std::move(clients), std::move(keys));
+    if (!(keep && selectClient(keep)) && filter_->rowCount() > 0) {
+        // The neighbour of a deleted client, or the first one.
+        table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));
+    }
+    updateState();
+}
+
+const book::Client* BookWindow::currentClient() const {
+    const QModelIndex index = table_->currentIndex();
+    if (!index.isValid()) {
+        return nullptr;
+    }
+    return &model_->client(filter_->mapToSource(index).row());
+}
+
+bool BookWindow::selectClient(qint64 id) {
+    const int row = model_->rowOf(id);
+    if (row < 0) {
+        return false;
+    }
+    const QModelIndex index = filter_->mapFromSource(model_->index(row, 0));
+    if (!index.isValid()) {
+        return false;
+    }
+    table_->setCurrentIndex(index);
+    table_->scrollTo(index);
+    return true;
+}
+
+void BookWindow::applySearch() {
+    filter_->setWords(search_->text());
+    if (!table_->currentIndex().isValid() && filter_->rowCount() > 0) {
+        table_->setCurrentIndex(filter_->index(0, 0));
+    }
+    updateState();
+}
+
+void BookWindow::updateState() {
+    const bool usable = book_.isOpen();
+    const bool chosen = usable && currentClient() != nullptr;
+    for (Command c : {Command::Open, Command::Print, Command::Edit, Command::Delete}) {
+        button(c)->setEnabled(chosen);
+    }
+    button(Command::Export)->setEnabled(usable);
+    button(Command::Import)->setEnabled(usable);
+    search_->setEnabled(usable);
+    const int all = model_->rowCount();
+    const int shown = filter_->rowCount();
+    if (!usable) {
+        count_->clear();
+    } else if (shown == all) {
+        count_->setText(QStringLiteral("Клиентов в картотеке: %1").arg(all));
+    } else {
+        count_->setText(QStringLiteral("Найдено: %1 из %2").arg(shown).arg(all));
+    }
+}
+
+void BookWindow::tell(const QString& text, platform::MessageIcon icon) {
+    services_.message(this, {text, title(), icon, 0});
+}
+
+void BookWindow::openCurrent() {
+    if (const book::Client* c = currentClient(); c && onOpen) {
+        const book::Client client = *c;  // the callback may change the book
+        onOpen(client);
+    }
+}
+
+void BookWindow::printCurrent() {
+    if (const book::Client* c = currentClient(); c && onPrint) {
+        const book::Client client = *c;
+        onPrint(client);
+    }
+}
+
+void BookWindow::editCurrent() {
+    const book::Client* c = currentClient();
+    if (!c || !editor_) {
+        return;
+    }
+    book::Client client = *c;
+    if (!editor_(this, client)) {
+        return;
+    }
+    QString error;
+    if (!book_.update(client, &error)) {
+        tell(error, platform::MessageIcon::Critical);
+        return;
+    }
+    selectClient(client.id);
+}
+
+void BookWindow::deleteCurrent() {
+    const book::Client* c = currentClient();
+    if (!c) {
+        return;
+    }
+    const book::Client client = *c;
+    QStringList names{client.surname, client.name, client.patronymic};
+    names.removeAll(QString());
+    const QString question = QStringLiteral("Удалить из картотеки клиента %1, %2?")
+                                 .arg(names.join(u' '), book::birthDateText(client));
+    if (!confirm_ || !confirm_(this, question)) {
+        return;
+    }
+    QString error;
+    if (!book_.remove(client.id, &error)) {
+        tell(error, platform::MessageIcon::Critical);
+    }
+}
+
+void BookWindow::exportBook() {
+    if (!book_.isOpen() || !askFile_) {
+        return;
+    }
+    const QString file = askFile_(this, true);
+    if (file.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!book_.exportCsv(file, &error)) {
+        tell(error, platform::MessageIcon::Critical);
+        return;
+    }
+    tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
+             .arg(QDir::toNativeSeparators(file))
+             .arg(model_->rowCount()),
+         platform::MessageIcon::Information);
+}
+
+void BookWindow::importBook() {
+    if (!book_.isOpen() || !askFile_) {
+        return;
+    }
+    const QString file = askFile_(this, false);
+    if (file.isEmpty()) {
+        return;
+    }
+    const book::ImportReport report = book_.importCsv(file);
+    if (!report.done) {
+        tell(report.error, platform::MessageIcon::Critical);
+        return;
+    }
+    QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
+                       .arg(QDir::toNativeSeparators(file))
+                       .arg(report.added);
+    if (report.alreadyThere > 0) {
+        text += QStringLiteral("\nУже были в картотеке: %1.").arg(report.alreadyThere);
+    }
+    if (!report.badRows.empty()) {
+        text +=
+            QStringLiteral("\n\nНе загружены строки с ошибками (%1):").arg(report.badRows.size());
+        int listed = 0;
+        for (const auto& [line, problem] : report.badRows) {
+            if (listed++ == kMaxBadRowsShown) {
+                text +=
+                    QStringLiteral("\n…и ещё %1.").arg(report.badRows.size() - kMaxBadRowsShown);
+                break;
+            }
+            text += QStringLiteral("\nстрока %1: %2").arg(line).arg(problem);
+        }
+    }
+    // Some rows left out: a warning, the rest went in.
+    tell(text, report.badRows.empty() ? platform::MessageIcon::Information
+                                      : platform::MessageIcon::Warning);
+}
+
+bool BookWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == table_ || watched == search_)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            openCurrent();
+            return true;
+        }
+        // From the search field the arrows walk the list without leaving the field.
+        if (watched == search_ &&
+            (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up ||
+             key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp)) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers());
+            QCoreApplication::sendEvent(table_, &copy);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace ui

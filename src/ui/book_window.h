@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "book/client.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace book {
+class ClientBook;
+}
+
+namespace platform {
+class Services;
+enum class MessageIcon;
+}  // namespace platform
+
+namespace ui {
+
+class BookModel;
+class BookFilter;
+
+// The client book window: every client in a table ordered by surname, a search
+// field that narrows it as one types, and the commands open, print, edit,
+// delete, export and import, each on a button and a key. It knows nothing of
+// the main window; whoever opens it says what opening and printing a client do.
+class BookWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Command { Open, Print, Edit, Delete, Export, Import, Close };
+
+    BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent = nullptr);
+    ~BookWindow() override;
+
+    // Enter or a double click: put the client's date into the main window and calculate.
+    std::function<void(const book::Client&)> onOpen;
+    // The print command: the client dialog, already filled with the client's names.
+    std::function<void(const book::Client&)> onPrint;
+
+    // Asks before deleting; true means go ahead.
+    using Confirm = std::function<bool(QWidget* parent, const QString& question)>;
+    // Asks for a file to export to (forSaving) or to import from; empty means cancelled.
+    using AskFile = std::function<QString(QWidget* parent, bool forSaving)>;
+    // Lets the user change a client; false means cancelled.
+    using Editor = std::function<bool(QWidget* parent, book::Client& client)>;
+    void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
+    void setAskFile(AskFile ask) { askFile_ = std::move(ask); }
+    void setEditor(Editor editor) { editor_ = std::move(editor); }
+
+    // Reads the book again, keeping the current client when it is still there.
+    void reload();
+
+    // The client of the current row; nullptr when there is none.
+    const book::Client* currentClient() const;
+    // Makes the client with this id current, when the search shows it.
+    bool selectClient(qint64 id);
+
+    QLineEdit* searchField() const { return search_; }
+    QTableView* table() const { return table_; }
+    QLabel* problemLabel() const { return problem_; }
+    QLabel* countLabel() const { return count_; }
+    QPushButton* button(Command command) const { return buttons_[size_t(command)]; }
+
+    void openCurrent();
+    void printCurrent();
+    void editCurrent();
+    void deleteCurrent();
+    void exportBook();
+    void importBook();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void applySearch();
+    void updateState();
+    void tell(const QString& text, platform::MessageIcon icon);
+
+    book::ClientBook& book_;
+    platform::Services& services_;
+    BookModel* model_;
+    BookFilter* filter_;
+    QLineEdit* search_;
+    QLabel* problem_;
+    QTableView* table_;
+    QLabel* count_;
+    std::array<QPushButton*, 7> buttons_{};
+    Confirm confirm_;
+    AskFile askFile_;
+    Editor editor_;
+};
+
+// The dialog that changes a client's names, date of birth and note. Refuses
+// to close on "Сохранить" while something cannot be stored, and says why.
+bool editClient(QWidget* parent, book::Client& client);
+
+}  // namespace ui

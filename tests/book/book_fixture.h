@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "book/client_book.h"
+
+inline book::Client person(const QString& surname, const QString& name,
+                           const QString& patronymic = {}, int day = 23, int month = 8,
+                           const QString& year = QStringLiteral("1975"), const QString& note = {}) {
+    book::Client c;
+    c.surname = surname;
+    c.name = name;
+    c.patronymic = patronymic;
+    c.day = day;
+    c.month = month;
+    c.yearText = year;
+    c.note = note;
+    return c;
+}
+
+#include <QFileInfo>
+
+// The bytes of a regular file (a pipe would wait for a writer).
+inline QByteArray bytesOf(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return {};
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A book of its own in a fresh folder.
+struct TempBook {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("data/clients.sqlite"));
+    std::unique_ptr<book::ClientBook> book = std::make_unique<book::ClientBook>(path);
+
+    std::vector<book::Client> all() {
+        std::vector<book::Client> out;
+        EXPECT_TRUE(book->clients(out));
+        return out;
+    }
+};

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "book_fixture.h"
+#include "platform/services.h"
+#include "ui/book_window.h"
+
+using ui::BookWindow;
+using Command = BookWindow::Command;
+
+namespace {
+
+// Types text the way a keyboard does, one key press per character.
+void type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+// The window over a book of four clients, on screen, recording what it asks for.
+struct OpenBook : TempBook {
+    platform::RecordingServices services;
+    std::vector<book::Client> opened, printed;
+    std::vector<QString> questions;
+    bool answer = true;
+    QString file = dir.filePath(QStringLiteral("book.csv"));
+    std::unique_ptr<BookWindow> window;
+
+    explicit OpenBook(bool fill = true) {
+        if (fill) {
+            for (book::Client c :
+                 {person(QStringLiteral("Семёнова"), QStringLiteral("Алла")),
+                  person(QStringLiteral("Петров"), QStringLiteral("Иван"), {}, 1, 2),
+                  person(QStringLiteral("семенов"), QStringLiteral("Пётр")),
+                  person(QStringLiteral("<b>Иванова</b>"), QStringLiteral("Мария"),
+                         QStringLiteral("Петровна"))}) {
+                EXPECT_TRUE(book->add(c));
+            }
+        }
+        window = std::make_unique<BookWindow>(*book, services);
+        window->onOpen = [this](const book::Client& c) { opened.push_back(c); };
+        window->onPrint = [this](const book::Client& c) { printed.push_back(c); };
+        window->setConfirm([this](QWidget*, const QString& q) {
+            questions.push_back(q);
+            return answer;
+        });
+        window->setAskFile([this](QWidget*, bool) { return file; });
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QStringList shownSurnames() const {
+        QStringList out;
+        const QAbstractItemModel* m = window->table()->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            out << m->index(r, 0).data().toString();
+        }
+        return out;
+    }
+    void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key(k), mods);
+    }
+};
+
+}  // namespace
+
+TEST(BookWindow, SearchKeepsClientsWithAnyPartOfTheNamesEAndYoAlike) {
+    OpenBook b;
+    // The book's order: by surname, case and «ё» ignored; markup stays text.
+    EXPECT_EQ(b.shownSurnames(), (QStringList{"<b>Иванова</b>", "Петров", "семенов", "Семёнова"}));
+    const struct {
+        const char* typed;
+        QStringList shown;
+    } cases[] = {
+        {"семе", {"семенов", "Семёнова"}},
+        {"СЕМЁ", {"семенов", "Семёнова"}},
+        {"пет", {"<b>Иванова</b>", "Петров", "семенов"}},  // Петровна, Петров, Пётр
+        {"мар ива", {"<b>Иванова</b>"}},
+        {"<b>", {"<b>Иванова</b>"}},
+        {"щ", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        b.window->searchField()->clear();
+        type(b.window->searchField(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(b.shownSurnames(), c.shown);
+        EXPECT_EQ(b.window->button(Command::Open)->isEnabled(), !c.shown.isEmpty());
+    }
+}
+
+TEST(BookWindow, EnterAndDoubleClickOpenTheClientFound) {
+    OpenBook b;
+    type(b.window->searchField(), QStringLiteral("пет"));
+    b.key(b.window->searchField(),
+          Qt::Key_Down);  // the second one found, without leaving the field
+    b.key(b.window->searchField(), Qt::Key_Return);
+    ASSERT_EQ(b.opened.size(), 1u);
+    EXPECT_EQ(b.opened[0].surname, QStringLiteral("Петров"));
+    EXPECT_EQ(b.opened[0].month, 2);
+
+    QTableView* table = b.window->table();
+    const QRect row = table->visualRect(table->model()->index(2, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row.center());
+    ASSERT_EQ(b.opened.size(), 2u);
+    EXPECT_EQ(b.opened[1].surname, QStringLiteral("семенов"));
+}
+
+// Each command by its key and by its button does what it says.
+TEST(BookWindow, CommandsByKeyAndByButton) {
+    for (const bool byKey : {true, false}) {
+        SCOPED_TRACE(byKey);
+        OpenBook b;
+        // Keys go where the focus usually is, the search field; Delete only
+        // works in the table (in the field it deletes a letter).
+        auto run = [&](Command c, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            if (byKey) {
+                b.key(k == Qt::Key_Delete ? static_cast<QWidget*>(b.window->table())
+                                          : b.window->searchField(),
+                      k, mods);
+            } else {
+                QTest::mouseClick(b.window->button(c), Qt::LeftButton);
+            }
+        };
+        b.window->selectClient(b.all()[1].id);  // Петров
+        run(Command::Print, Qt::Key_P, Qt::ControlModifier);
+        ASSERT_EQ(b.printed.size(), 1u);
+        EXPECT_EQ(b.printed[0].surname, QStringLiteral("Петров"));
+
+        b.window->setEditor([](QWidget*, book::Client& c) {
+            c.note = QStringLiteral("Повторить в мае");
+            c.yearText = QStringLiteral("1976");
+            return true;
+        });
+        run(Command::Edit, Qt::Key_F2);
+        EXPECT_EQ(b.all()[1].note, QStringLiteral("Повторить в мае"));
+        ASSERT_NE(b.window->currentClient(), nullptr);
+        EXPECT_EQ(b.window->currentClient()->yearText, QStringLiteral("1976"));
+
+        run(Command::Export, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(QFile::exists(b.file));
+
+        b.answer = false;
+        run(Command::Delete, Qt::Key_Delete);
+        EXPECT_EQ(b.all().size(), 4u);
+        b.answer = true;
+        run(Command::Delete, Qt::Key_Delete);
+        ASSERT_EQ(b.questions.size(), 2u);
+        EXPECT_TRUE(b.questions[0].contains(QStringLiteral("Петров Иван, 01.02.1976")));
+        EXPECT_EQ(b.all().size(), 3u);
+        EXPECT_EQ(b.window->currentClient()->surname, QStringLiteral("семенов"));  // the next one
+
+        run(Command::Import, Qt::Key_I, Qt::ControlModifier);
+        EXPECT_EQ(b.all().size(), 4u);
+        EXPECT_EQ(b.shownSurnames().size(), 4);
+        ASSERT_FALSE(b.services.messages.empty());
+        EXPECT_TRUE(
+            b.services.messages.back().text.contains(QStringLiteral("добавлено клиентов: 1")));
+
+        run(Command::Close, Qt::Key_Escape);
+        EXPECT_TRUE(b.window->isHidden());
+    }
+}
+
+// Tab reaches every control, and each tells assistive technology its name.
+TEST(BookWindow, KeyboardReachesEveryControlAndEachHasAName) {
+    OpenBook b;
+    QList<QWidget*> focusable;
+    for (QWidget* w : b.window->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(b.window.get()) &&
+            w->parentWidget() == b.window.get()) {
+            focusable << w;
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
+        }
+    }
+    b.window->searchField()->setFocus();
+    QSet<QWidget*> reached;
+    for (int k = 0; k < focusable.size() + 1; ++k) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QWidget* w : focusable) {
+        EXPECT_TRUE(reached.contains(w)) << w->accessibleName().toStdString();
+    }
+}
+
+TEST(BookWindow, UnusableBookSaysWhereTheFileIsAndOffersOnlyClose) {
+    TempBook t;
+    QDir().mkpath(t.path);  // a folder where the file should be
+    platform::RecordingServices services;
+    BookWindow window(*t.book, services);
+    window.show();
+    QLabel* problem = window.problemLabel();
+    EXPECT_FALSE(problem->isHidden());
+    EXPECT_EQ(problem->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(problem->text().contains(QDir::toNativeSeparators(t.path)));
+    for (Command c : {Command::Open, Command::Print, Command::Edit, Command::Delete,
+                      Command::Export, Command::Import}) {
+        EXPECT_FALSE(window.button(c)->isEnabled());
+    }
+    EXPECT_TRUE(window.button(Command::Close)->isEnabled());
+}

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <functional>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "book_fixture.h"
+
+using book::Client;
+using book::ClientBook;
+
+namespace {
+
+// Runs statements on a file through a connection of its own, apart from any book.
+struct RawFile {
+    QString name;
+    explicit RawFile(const QString& path, const QString& tag) : name(tag) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+    }
+    ~RawFile() {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    QVariant run(const QString& sql) {
+        QSqlQuery q(QSqlDatabase::database(name));
+        EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+        return q.next() ? q.value(0) : QVariant();
+    }
+};
+
+}  // namespace
+
+TEST(ClientBook, NewBookIsPrivateVersionedAndInWalMode) {
+    TempBook t;
+    ASSERT_TRUE(t.book->open());
+    Client c = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
+    ASSERT_TRUE(t.book->add(c));
+    const auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0u;
+    };
+    EXPECT_EQ(mode(QFileInfo(t.path).absolutePath()), 0700u);
+    EXPECT_EQ(mode(t.path), 0600u);
+    EXPECT_EQ(mode(t.path + QStringLiteral("-wal")), 0600u);
+    RawFile raw(t.path, QStringLiteral("raw"));
+    EXPECT_EQ(raw.run(QStringLiteral("PRAGMA user_version")).toInt(), ClientBook::kSchemaVersion);
+    EXPECT_EQ(raw.run(QStringLiteral("PRAGMA journal_mode")).toString(), "wal");
+}
+
+// Every way the file can be unusable: the book says so with the file's path,
+// and the file keeps every byte.
+TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString& path)> make;
+        const char* said;
+    };
+    const auto database = [](const QString& path, const QStringList& statements) {
+        RawFile raw(path, QStringLiteral("maker"));
+        for (const QString& s : statements) {
+            raw.run(s);
+        }
+    };
+    const Case cases[] = {
+        {"folder", [](const QString& p) { QDir().mkpath(p); }, "не файл"},
+        {"pipe", [](const QString& p) { ::mkfifo(QFile::encodeName(p).constData(), 0600); },
+         "не файл"},
+        {"text",
+         [](const QString& p) {
+             QFile f(p);
+             f.open(QIODevice::WriteOnly);
+             f.write(QByteArray("Фамилия;Имя\nИванова;Мария\n").repeated(200));
+         },
+         "не является картотекой"},
+        {"newer",
+         [&](const QString& p) {
+             database(p, {QStringLiteral("CREATE TABLE clients (x)"),
+                          QStringLiteral("PRAGMA user_version = 7")});
+         },
+         "более новой версией"},
+        {"foreign",
+         [&](const QString& p) { database(p, {QStringLiteral("CREATE TABLE notes (x)")}); },
+         "другой программы"},
+        {"damaged",
+         [&](const QString& p) {
+             database(p, {QStringLiteral("CREATE TABLE clients (x)"),
+                          QStringLiteral("CREATE INDEX i ON clients (x)"),
+                          QStringLiteral("WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 "
+                                         "FROM n WHERE k < 2000) INSERT INTO clients SELECT "
+                                         "printf('%08d', k) FROM n"),
+                          QStringLiteral("PRAGMA user_version = 1")});
+             // Scramble the index's entries but none of the pages' headers.
+             QFile f(p);
+             f.open(QIODevice::ReadWrite);
+             QByteArray bytes = f.readAll();
+             const QByteArray from = "00001500";
+             for (qsizetype at = bytes.indexOf(from); at >= 0; at = bytes.indexOf(from, at + 1)) {
+                 bytes.replace(at, from.size(), "99999999");
+             }
+             f.seek(0);
+             f.write(bytes);
+         },
+         "целостности"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempBook t;
+        QDir().mkpath(QFileInfo(t.path).absolutePath());
+        c.make(t.path);
+        const QByteArray before = bytesOf(t.path);
+        QString error;
+        EXPECT_FALSE(t.book->waitForCheck(&error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.said))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path))) << error.toStdString();
+        Client client = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
+        EXPECT_FALSE(t.book->add(client, &error));
+        EXPECT_FALSE(t.book->recordPrinted(QStringLiteral("Иванова"), {}, {}, 1, 1,
+                                           QStringLiteral("1990"), &error));
+        EXPECT_FALSE(t.book->isOpen());
+        EXPECT_EQ(bytesOf(t.path), before);
+        EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-wal")));
+    }
+}
+
+TEST(ClientBook, FileHeldByAnotherProgramIsAMessageUntilItLetsGo) {
+    TempBook t;
+    ASSERT_TRUE(t.book->open());
+    t.book.reset();
+    {
+        RawFile holder(t.path, QStringLiteral("holder"));
+        holder.run(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+        holder.run(QStringLiteral("BEGIN EXCLUSIVE"));
+        ClientBook held(t.path);
+        held.setBusyTimeout(50);
+        QString error;
+        EXPECT_FALSE(held.open(&error));
+        EXPECT_TRUE(error.contains(QStringLiteral("занят"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path)));
+        holder.run(QStringLiteral("ROLLBACK"));
+    }
+    ClientBook later(t.path);
+    EXPECT_TRUE(later.open());
+}
+
+TEST(ClientBook, FolderThatCannotBeMadeIsAMessage) {
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("data"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));  // a file where the folder should be
+    file.close();
+    ClientBook book(blocker + QStringLiteral("/clients.sqlite"));
+    QString error;
+    EXPECT_FALSE(book.open(&error));
+    EXPECT_TRUE(error.contains(QStringLiteral("папку"))) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(blocker).isFile());
+}
+
+// A full disk, made by letting the file grow no further: the change fails with
+// a message and everything stored before stays.
+TEST(ClientBook, FullDiskLosesOnlyTheChangeInProgress) {
+    TempBook t;
+    Client first = person(QStringLiteral("Первая"), QStringLiteral("Анна"));
+    ASSERT_TRUE(t.book->add(first));
+    {
+        QSqlQuery q(QSqlDatabase::database(t.book->connectionName()));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = 4")));
+    }
+    QString error;
+    int stored = 0;
+    for (; stored < 500; ++stored) {
+        Client c = person(QStringLiteral("Клиент%1").arg(stored), {}, {}, 1, 1,
+                          QStringLiteral("1990"), QString(500, QChar(u'x')));
+        if (!t.book->add(c, &error)) {
+            break;
+        }
+    }
+    ASSERT_LT(stored, 500);
+    EXPECT_TRUE(error.contains(QStringLiteral("нет места")) ||
+                error.contains(QStringLiteral("не осталось места")))
+        << error.toStdString();
+    t.book.reset();
+    ClientBook again(t.path);
+    std::vector<Client> all;
+    ASSERT_TRUE(again.clients(all));
+    EXPECT_EQ(int(all.size()), stored + 1);
+}
+
+TEST(ClientBook, PrintoutAddsTheClientOnceThenUpdatesLastPrinted) {
+    TempBook t;
+    QDateTime now(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
+    t.book->setClock([&] { return now; });
+    const auto print = [&](const QString& surname, int day) {
+        return t.book->recordPrinted(surname, QStringLiteral(" Мария "), {}, day, 8,
+                                     QStringLiteral("1975"));
+    };
+    ASSERT_TRUE(print(QStringLiteral("Иванова"), 23));
+    now = now.addDays(3);
+    ASSERT_TRUE(print(QStringLiteral("Иванова "), 23));  // the same person, typed with a blank
+    ASSERT_TRUE(print(QStringLiteral("Иванова"), 24));   // another date: another person
+    ASSERT_TRUE(t.book->recordPrinted({}, {}, QStringLiteral("  "), 1, 1, QStringLiteral("1990")));
+    const auto all = t.all();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].name, QStringLiteral("Мария"));
+    EXPECT_EQ(all[0].added, QStringLiteral("2026-05-01T12:00:00Z"));
+    EXPECT_EQ(all[0].lastPrinted, QStringLiteral("2026-05-04T12:00:00Z"));
+}
+
+TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
+    TempBook t;
+    const QString names[] = {
+        QStringLiteral("О'Коннор \"Джо\""),  QStringLiteral("<b>Жирный</b>"),
+        QStringLiteral("100% _под_ черта;"), QStringLiteral("'); DROP TABLE clients;--"),
+        QStringLiteral("Смайл 😀"),           QString::fromUtf8("\u200fשלום\u200e"),
+    };
+    for (const QString& name : names) {
+        Client c = person(name, name.left(book::kNameLimit), {}, 1, 2, QStringLiteral("1990"),
+                          name + QStringLiteral("\nвторая строка"));
+        ASSERT_TRUE(t.book->add(c)) << name.toStdString();
+    }
+    std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), std::size(names));
+    for (const QString& name : names) {
+        const auto found = std::find_if(all.begin(), all.end(),
+                                        [&](const Client& c) { return c.surname == name; });
+        ASSERT_NE(found, all.end()) << name.toStdString();
+        EXPECT_EQ(found->note, name + QStringLiteral("\nвторая строка"));
+    }
+    // Editing one client into another's names and date is refused.
+    Client copy = all[0];
+    copy.surname = all[1].surname;
+    copy.name = all[1].name;
+    QString error;
+    EXPECT_FALSE(t.book->update(copy, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("уже есть"))) << error.toStdString();
+    EXPECT_EQ(t.all().size(), all.size());
+}
+
+// A writer killed at random moments: the file stays whole and every change it
+// reported as stored is there.
+TEST(ClientBook, KilledWriterLosesAtMostTheChangeInProgress) {
+    TempBook t;
+    ASSERT_TRUE(t.book->open());
+    t.book.reset();
+    int acknowledged = 0;
+    int round = 0;
+    for (const int after : {5, 40, 120}) {
+        SCOPED_TRACE(after);
+        const QString prefix = QStringLiteral("Раунд%1-").arg(++round);
+        QProcess writer;
+        writer.start(QStringLiteral(ZEMTAR_BOOK_WRITER), {t.path, prefix});
+        ASSERT_TRUE(writer.waitForStarted());
+        QByteArray out;
+        while (out.count('\n') < after && writer.state() == QProcess::Running) {
+            writer.waitForReadyRead(2000);
+            out += writer.readAllStandardOutput();
+        }
+        writer.kill();  // SIGKILL
+        writer.waitForFinished();
+        out += writer.readAllStandardOutput();
+        ASSERT_GE(out.count('\n'), after) << writer.readAllStandardError().toStdString();
+        const int last = out.trimmed().split('\n').back().toInt();
+        acknowledged += last;
+
+        ClientBook book(t.path);
+        std::vector<Client> all;
+        ASSERT_TRUE(book.clients(all)) << book.openError().toStdString();  // checks integrity
+        QSet<QString> surnames;
+        for (const Client& c : all) {
+            surnames.insert(c.surname);
+        }
+        for (int n = 1; n <= last; ++n) {
+            ASSERT_TRUE(surnames.contains(prefix + QString::number(n))) << n;
+        }
+        // At most the change in progress of each round beyond what was acknowledged.
+        EXPECT_LE(int(all.size()), acknowledged + round);
+    }
+}
