@@ -116,7 +116,7 @@ void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 int finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         printErr(QStringLiteral("Не удалось записать в стандартный вывод: %1\n")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                     .arg(platform::systemReason(errno)));
         status = kExitUsage;
     }
     std::fflush(stderr);
@@ -396,7 +396,7 @@ QString writeOutput(const QString& path, const QByteArray& raw,
     }
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) {
-        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+        return failed(platform::systemReason(errno));
     }
     QString error;
     {
@@ -407,7 +407,7 @@ QString writeOutput(const QString& path, const QByteArray& raw,
         } else if (!(error = write(beside.filePath(QStringLiteral("out")))).isEmpty()) {
             error.replace(beside.filePath(QStringLiteral("out")), path);
         } else if (::renameat(dir, inner.constData(), dir, name.constData()) != 0) {
-            error = failed(QString::fromLocal8Bit(std::strerror(errno)));
+            error = failed(platform::systemReason(errno));
         }
     }
     ::close(dir);

@@ -55,6 +55,19 @@ QString reasonOf(const QFileDevice& file, int code = 0) {
                : said;
 }
 
+}  // namespace
+
+QString systemReason(int code) {
+    for (const KnownReason& known : kKnownReasons) {
+        if (known.code == code) {
+            return QString::fromUtf8(known.reason);
+        }
+    }
+    return qt_error_string(code);
+}
+
+namespace {
+
 // What is wrong with the place before anything is written there; empty when
 // nothing is. QSaveFile would replace a device or a FIFO by a regular file
 // (for root, who may rename over anything), so those are refused here.
