@@ -26,6 +26,7 @@
 #include <optional>
 #include <variant>
 
+#include "core/client_names.h"
 #include "core/forecast.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
@@ -45,11 +46,6 @@ constexpr int kPngFastQuality = 80;
 
 // The last year a year table can show: born in 9999, eight digits, ten rows.
 constexpr int kMarkYearMax = 10078;
-
-// The client dialog's limits on the three names.
-constexpr int kSurnameMax = 25;
-constexpr int kNameMax = 20;
-constexpr int kPatronymicMax = 25;
 
 const char* const kUsage =
     "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
@@ -230,9 +226,9 @@ std::variant<Options, Problem> parse(const QStringList& args) {
         const QString& text;
         int max;
         const char* what;
-    } names[] = {{o.surname, kSurnameMax, "Фамилия"},
-                 {o.name, kNameMax, "Имя"},
-                 {o.patronymic, kPatronymicMax, "Отчество"}};
+    } names[] = {{o.surname, core::kSurnameLimit, "Фамилия"},
+                 {o.name, core::kNameLimit, "Имя"},
+                 {o.patronymic, core::kPatronymicLimit, "Отчество"}};
     for (const auto& n : names) {
         if (n.text.size() > n.max) {
             return Problem{kExitUsage, QStringLiteral("%1 длиннее %2 символов.")

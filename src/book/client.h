@@ -2,12 +2,13 @@
 
 #include <QString>
 
+#include "core/client_names.h"
+
 namespace book {
 
-// The longest names the client dialog accepts; the book keeps to the same.
-constexpr int kSurnameLimit = 25;
-constexpr int kNameLimit = 20;
-constexpr int kPatronymicLimit = 25;
+using core::kNameLimit;
+using core::kPatronymicLimit;
+using core::kSurnameLimit;
 
 // One person the book remembers: the names as typed, the date of birth as the
 // main window takes it (day and month as numbers, the year as its text) and a

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTranslator>
 #include <QUrl>
 
@@ -61,6 +62,10 @@ void DesktopServices::help(QWidget* parent, HelpCommand command, int context) {
 
 void DesktopServices::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
+}
+
+QSettings userSettings() {
+    return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
 }
 
 bool loadQtTranslation() {

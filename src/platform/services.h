@@ -6,6 +6,8 @@
 
 class QWidget;
 
+class QSettings;
+
 namespace platform {
 
 enum class MessageIcon { Warning, Critical, Information };
@@ -63,6 +65,9 @@ private:
 
 // The directory the program's executable lies in, where its help and media files are.
 QString programDirectory();
+
+// Where the program keeps the user's choices (~/.config/zemtar/zemtar.conf).
+QSettings userSettings();
 
 // Installs Qt's Russian translation (Debian package qt6-translations-l10n) on
 // the running application, so that Qt's own dialogs and buttons speak Russian.

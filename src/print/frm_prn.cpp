@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <array>
 
+#include "core/client_names.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
+#include "platform/services.h"
 #include "platform/units.h"
 
 namespace print {
@@ -54,9 +56,9 @@ struct EntryPlace {
     RectTw geometry;
     int maxLength;
 };
-constexpr EntryPlace kTxtFam{"TxtFam", {1545, 383, 2805, 360}, 25};
-constexpr EntryPlace kTxtName{"TxtName", {1545, 833, 2805, 360}, 20};
-constexpr EntryPlace kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, 25};
+constexpr EntryPlace kTxtFam{"TxtFam", {1545, 383, 2805, 360}, core::kSurnameLimit};
+constexpr EntryPlace kTxtName{"TxtName", {1545, 833, 2805, 360}, core::kNameLimit};
+constexpr EntryPlace kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, core::kPatronymicLimit};
 
 struct ButtonPlace {
     const char* objectName;
@@ -66,10 +68,6 @@ struct ButtonPlace {
 constexpr ButtonPlace kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
 constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
 
-// Where the box's state lives between runs.
-QSettings settings() {
-    return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
-}
 const QString kRememberKey = QStringLiteral("print/rememberClient");
 
 QFont boldFont(FontChoice choice) {
@@ -133,9 +131,9 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     chkRemember_->setAutoFillBackground(true);
     chkRemember_->resize(std::max(chkRemember_->width(), chkRemember_->sizeHint().width()),
                          chkRemember_->height());
-    chkRemember_->setChecked(settings().value(kRememberKey, false).toBool());
+    chkRemember_->setChecked(platform::userSettings().value(kRememberKey, false).toBool());
     connect(chkRemember_, &QCheckBox::toggled, this,
-            [](bool checked) { settings().setValue(kRememberKey, checked); });
+            [](bool checked) { platform::userSettings().setValue(kRememberKey, checked); });
     for (auto [button, place] :
          {std::pair{&cmdPrintReal_, kCmdPrintReal}, std::pair{&cmdCancel_, kCmdCancel}}) {
         *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,

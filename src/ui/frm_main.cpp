@@ -35,6 +35,7 @@
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
 #include "platform/page_output.h"
+#include "platform/services.h"
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
@@ -122,10 +123,6 @@ void setFieldColor(QWidget* w, const QColor& color) {
     w->setPalette(p);
 }
 
-// Where the program keeps the user's choices (~/.config/zemtar/zemtar.conf).
-QSettings settings() {
-    return QSettings(QStringLiteral("zemtar"), QStringLiteral("zemtar"));
-}
 const QString kMarkYearKey = QStringLiteral("markThisYear");
 
 // Ctrl+C in the year box would copy the two digits it selects on every visit;
@@ -215,7 +212,7 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
 
     today_ = [] { return QDate::currentDate(); };
     askImageFile_ = askImageFileName;
-    mpMarkYear->setChecked(settings().value(kMarkYearKey, true).toBool());
+    mpMarkYear->setChecked(platform::userSettings().value(kMarkYearKey, true).toBool());
     FillEnv();
     Init();
     graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
@@ -429,7 +426,7 @@ void FrmMain::buildMenus() {
     // Only the user's own choice is remembered, never one made by a program
     // that drives the window (setMarkThisYear).
     connect(mpMarkYear, &QAction::triggered, this, [this](bool on) {
-        settings().setValue(kMarkYearKey, on);
+        platform::userSettings().setValue(kMarkYearKey, on);
         showYearMark();
     });
     connect(mpRash, &QAction::triggered, this, [this] { guarded([this] { Main(); }); });
