@@ -257,17 +257,7 @@ std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QS
     if (!ok || day < 1 || day > 31) {
         return Problem{kExitUsage, QStringLiteral("День должен быть числом от 1 до 31.")};
     }
-    int month = monthText.toInt(&ok);
-    if (ok) {
-        month = month >= 1 && month <= 12 ? month - 1 : -1;
-    } else {
-        month = -1;
-        for (int m = 0; m < 12; ++m) {
-            if (core::monthName(m).compare(monthText, Qt::CaseInsensitive) == 0) {
-                month = m;
-            }
-        }
-    }
+    const int month = core::parseMonth(monthText);
     if (month < 0) {
         return Problem{kExitUsage,
                        QStringLiteral("Месяц должен быть числом от 1 до 12 или названием месяца.")};

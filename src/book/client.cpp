@@ -9,10 +9,6 @@ namespace book {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonths{"Январь",   "Февраль", "Март",   "Апрель",
-                                              "Май",      "Июнь",    "Июль",   "Август",
-                                              "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-
 // A moment from outside (an imported file) in the one form the book stores:
 // UTC, to the second. False when the text is no moment at all.
 bool toStoredMoment(QString& text) {
@@ -50,10 +46,6 @@ QString momentText(const QString& stored) {
     const QDateTime moment = QDateTime::fromString(stored, Qt::ISODate);
     return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))
                             : stored;
-}
-
-QString monthName(int month) {
-    return month >= 1 && month <= 12 ? QString::fromUtf8(kMonths[month - 1]) : QString();
 }
 
 QString normalise(Client& client) {

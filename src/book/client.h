@@ -49,7 +49,4 @@ QString momentText(const QString& stored);
 // client can be stored, otherwise what is wrong, in Russian.
 QString normalise(Client& client);
 
-// "Январь" to "Декабрь" for 1 to 12.
-QString monthName(int month);
-
 }  // namespace book

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "book/csv.h"
+#include "core/forecast.h"
 
 namespace book {
 
@@ -189,22 +190,11 @@ int nextConnectionNumber() {
     return ++number;
 }
 
-// A value of an imported row: the day or the month as a number, the month also
-// by its name.
-int numberField(const QString& text, bool monthNames) {
+// The day of an imported row as a number; 0 when it is none.
+int dayField(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (ok) {
-        return value;
-    }
-    if (monthNames) {
-        for (int m = 1; m <= 12; ++m) {
-            if (fold(text.trimmed()) == fold(monthName(m))) {
-                return m;
-            }
-        }
-    }
-    return 0;
+    return ok ? value : 0;
 }
 
 }  // namespace
@@ -789,8 +779,8 @@ ImportReport ClientBook::importCsv(const QString& file) {
         client.surname = field(0);
         client.name = field(1);
         client.patronymic = field(2);
-        client.day = numberField(field(3), false);
-        client.month = numberField(field(4), true);
+        client.day = dayField(field(3));
+        client.month = core::parseMonth(field(4)) + 1;  // 0 when it is no month
         client.yearText = field(5).trimmed();
         client.note = field(6);
         client.added = field(7).trimmed();

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "book/client_book.h"
+#include "core/forecast.h"
 #include "core/program_info.h"
 #include "platform/services.h"
 
@@ -215,8 +216,8 @@ public:
         day_->setValue(qBound(1, client.day, 31));
         day_->setAccessibleName(QStringLiteral("День рождения"));
         month_ = new QComboBox(this);
-        for (int m = 1; m <= 12; ++m) {
-            month_->addItem(book::monthName(m));
+        for (int m = 0; m < 12; ++m) {
+            month_->addItem(core::monthName(m));
         }
         month_->setCurrentIndex(qBound(1, client.month, 12) - 1);
         month_->setAccessibleName(QStringLiteral("Месяц рождения"));

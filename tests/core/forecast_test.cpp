@@ -326,3 +326,18 @@ TEST(MarkYear, TextAndJsonGainTheYearOnlyWhenAsked) {
     EXPECT_EQ(none[QStringLiteral("markedYear")].toInt(), 2090);
     EXPECT_TRUE(none[QStringLiteral("markedLevel")].isNull());
 }
+
+TEST(Months, ReadAsPeopleWriteThem) {
+    const struct {
+        const char* text;
+        int index;
+    } cases[] = {
+        {"1", 0},    {"08", 7},  {"12", 11},      {" Август ", 7}, {"АВГУСТА", 7},
+        {"мая", 4},  {"май", 4}, {"сентября", 8}, {"0", -1},       {"13", -1},
+        {"008", -1}, {"+8", -1}, {"авг", -1},     {"", -1},        {"August", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::parseMonth(QString::fromUtf8(c.text)), c.index) << c.text;
+    }
+    EXPECT_EQ(core::monthName(0), QStringLiteral("Январь"));
+}
