@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
              bookWindow->raise();
              bookWindow->activateWindow();
          },
-         [&](const print::ClientNames& c, const core::BirthDate& date, QString* error) {
+         [&](const core::ClientNames& c, const core::BirthDate& date, QString* error) {
              const bool stored =
                  clientBook().recordPrinted(c.surname, c.name, c.patronymic, date.day.toInt(),
                                             date.monthIndex + 1, date.year, error);
