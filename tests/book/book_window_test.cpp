@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
 #include "book_fixture.h"
 #include "platform/services.h"
 #include "ui/book_window.h"
+#include "ui/client_book_link.h"
+#include "ui/frm_main.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;
@@ -209,4 +212,31 @@ TEST(BookWindow, UnusableBookSaysWhereTheFileIsAndOffersOnlyClose) {
         EXPECT_FALSE(window.button(c)->isEnabled());
     }
     EXPECT_TRUE(window.button(Command::Close)->isEnabled());
+}
+
+// A printout recorded with the book window open reads the book once, and the
+// book window is gone before the book, whichever of link and window ends first.
+TEST(ClientBookLink, RecordReadsTheBookOnceAndTheWindowGoesBeforeTheBook) {
+    for (bool linkEndsFirst : {true, false}) {
+        QTemporaryDir dir;
+        platform::RecordingServices services;
+        auto window = std::make_unique<ui::FrmMain>(services);
+        auto link = std::make_unique<ui::ClientBookLink>(
+            *window, services, dir.filePath(QStringLiteral("clients.sqlite")));
+        link->openBookWindow();
+        ASSERT_NE(link->bookWindow(), nullptr);
+        QSignalSpy reads(link->bookWindow()->table()->model(), &QAbstractItemModel::modelReset);
+        ASSERT_TRUE(link->recordPrinted({QStringLiteral("Иванова"), {}, {}},
+                                        {QStringLiteral("23"), 7, QStringLiteral("1975")},
+                                        nullptr));
+        EXPECT_EQ(reads.count(), 1);
+        EXPECT_EQ(link->bookWindow()->table()->model()->rowCount(), 1);
+        if (linkEndsFirst) {
+            link.reset();
+            EXPECT_EQ(window->findChild<BookWindow*>(), nullptr);
+        } else {
+            window.reset();
+            EXPECT_EQ(link->bookWindow(), nullptr);
+        }
+    }
 }
