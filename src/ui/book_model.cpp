@@ -1,11 +1,19 @@
 #include "ui/book_model.h"
 
+#include <QColor>
+
 namespace ui {
 
 namespace {
 
 constexpr const char* kColumnTitles[BookModel::kColumnCount] = {
     "Фамилия", "Имя", "Отчество", "Дата рождения", "Добавлен", "Напечатан"};
+
+// A row from a book another program wrote may hold a day or month that no
+// date has; it is shown as such, and its date text as stored.
+bool dateOutOfRange(const book::Client& c) {
+    return c.day < 1 || c.day > 31 || c.month < 1 || c.month > 12;
+}
 
 }  // namespace
 
@@ -38,7 +46,14 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const book::Client& c = client(index.row());
+    const bool badDate = index.column() == 3 && dateOutOfRange(c);
+    if (role == Qt::ForegroundRole) {
+        return badDate ? QVariant(QColor(0xa0, 0, 0)) : QVariant();
+    }
     if (role == Qt::ToolTipRole) {
+        if (badDate) {
+            return QStringLiteral("Неверная дата рождения: измените её (F2)");
+        }
         return c.note.isEmpty() ? QVariant() : QVariant(c.note);
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
@@ -52,7 +67,8 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
         case 2:
             return c.patronymic;
         case 3:
-            return book::birthDateText(c);
+            return badDate ? book::birthDateText(c) + QStringLiteral(" (неверная)")
+                           : book::birthDateText(c);
         case 4:
             return book::momentText(c.added);
         default:

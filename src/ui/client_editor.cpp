@@ -14,6 +14,18 @@
 
 namespace ui {
 
+namespace {
+
+bool validDay(const book::Client& c) {
+    return c.day >= 1 && c.day <= 31;
+}
+
+bool validMonth(const book::Client& c) {
+    return c.month >= 1 && c.month <= 12;
+}
+
+}  // namespace
+
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client)
     : QDialog(parent), client_(client) {
     setWindowTitle(QStringLiteral("Клиент"));
@@ -33,15 +45,19 @@ void ClientEditor::buildFields() {
     surname_ = entry(client_.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
     name_ = entry(client_.name, book::kNameLimit, QStringLiteral("Имя"));
     patronymic_ = entry(client_.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
+    // A day or month out of range (a book written by another program) is shown
+    // as none chosen, never moved to the nearest valid one: saving then asks
+    // for a date instead of storing one the user did not pick.
     day_ = new QSpinBox(this);
-    day_->setRange(1, 31);
-    day_->setValue(qBound(1, client_.day, 31));
+    day_->setRange(0, 31);
+    day_->setSpecialValueText(QStringLiteral("—"));
+    day_->setValue(validDay(client_) ? client_.day : 0);
     day_->setAccessibleName(QStringLiteral("День рождения"));
     month_ = new QComboBox(this);
     for (int m = 0; m < 12; ++m) {
         month_->addItem(core::monthName(m));
     }
-    month_->setCurrentIndex(qBound(1, client_.month, 12) - 1);
+    month_->setCurrentIndex(validMonth(client_) ? client_.month - 1 : -1);
     month_->setAccessibleName(QStringLiteral("Месяц рождения"));
     year_ = new QLineEdit(client_.yearText, this);
     year_->setMaxLength(4);
@@ -67,7 +83,11 @@ void ClientEditor::buildButtons() {
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setAccessibleName(QStringLiteral("Ошибка"));
-    problem_->hide();
+    problem_->setVisible(!validDay(client_) || !validMonth(client_));
+    problem_->setText(QStringLiteral("В картотеке неверная дата рождения: день %1, месяц %2. "
+                                     "Выберите верную.")
+                          .arg(client_.day)
+                          .arg(client_.month));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* save =
         buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);

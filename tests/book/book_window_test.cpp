@@ -2,10 +2,14 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
@@ -13,6 +17,7 @@
 #include "platform/services.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
+#include "ui/client_editor.h"
 #include "ui/frm_main.h"
 
 using ui::BookWindow;
@@ -238,5 +243,40 @@ TEST(ClientBookLink, RecordReadsTheBookOnceAndTheWindowGoesBeforeTheBook) {
             window.reset();
             EXPECT_EQ(link->bookWindow(), nullptr);
         }
+    }
+}
+
+// A day or month no date has (a book written by another program) is shown as
+// invalid, and the editor neither moves it to a valid one nor saves it as is.
+TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
+    const struct {
+        int day, month;
+        bool dayShown, monthShown;
+    } cases[] = {{45, 8, false, true}, {23, 13, true, false}, {0, 0, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.day * 100 + c.month);
+        OpenBook b;
+        // As another program would write it, past the book's own checks.
+        QSqlQuery q(QSqlDatabase::database(b.book->connectionName()));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA ignore_check_constraints = ON")));
+        ASSERT_TRUE(q.exec(
+            QStringLiteral("UPDATE clients SET day = %1, month = %2").arg(c.day).arg(c.month)));
+        b.window->reload();
+        const QModelIndex date = b.window->table()->model()->index(0, 3);
+        EXPECT_TRUE(date.data().toString().endsWith(QStringLiteral("(неверная)")));
+        EXPECT_TRUE(date.data(Qt::ForegroundRole).isValid());
+
+        const book::Client stored = *b.window->currentClient();
+        ui::ClientEditor editor(nullptr, stored);
+        EXPECT_EQ(editor.findChild<QSpinBox*>()->value(), c.dayShown ? c.day : 0);
+        EXPECT_EQ(editor.findChild<QComboBox*>()->currentIndex(), c.monthShown ? c.month - 1 : -1);
+        for (QPushButton* button : editor.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Сохранить")) {
+                button->click();
+            }
+        }
+        EXPECT_NE(editor.result(), QDialog::Accepted);
+        EXPECT_EQ(editor.client().day, c.day);
+        EXPECT_EQ(editor.client().month, c.month);
     }
 }
