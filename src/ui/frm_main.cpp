@@ -1,47 +1,24 @@
 #include "ui/frm_main.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
-#include <QDir>
-#include <QKeyEvent>
-#include <QKeySequence>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QScreen>
-#include <QSettings>
-#include <QShortcut>
-#include <QTimer>
-#include <QUrl>
-#include <QVBoxLayout>
-
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 #include "aspects/aspect_square.h"
 #include "core/forecast_text.h"
-#include "core/numeric.h"
 #include "core/program_info.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
-#include "platform/classic_style.h"
-#include "platform/controls.h"
-#include "platform/face_button.h"
-#include "platform/fonts.h"
-#include "platform/help_viewer.h"
-#include "platform/page_output.h"
 #include "platform/services.h"
-#include "platform/shapes.h"
-#include "platform/units.h"
 #include "platform/window_surface.h"
-#include "print/print_job.h"
-#include "ui/frm_about.h"
-#include "ui/pictures.h"
+
+// The main window's behaviour: the calculation and what it shows, the year
+// mark, the date inputs and the window's own events.
 
 namespace ui {
 
