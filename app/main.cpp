@@ -4,15 +4,11 @@
 #include <cstdio>
 #include <optional>
 
-#include <QPointer>
-#include <memory>
-
-#include "book/client_book.h"
 #include "core/program_info.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
-#include "ui/book_window.h"
+#include "ui/client_book_link.h"
 #include "ui/frm_main.h"
 
 namespace {
@@ -84,41 +80,8 @@ int main(int argc, char* argv[]) {
     ui::FrmMain window(services);
     window.setMediaPlayer(&media);
 
-    // The client book is opened the first time it is needed, so that a book
-    // that cannot be used troubles no one who does not use it.
-    std::unique_ptr<book::ClientBook> clients;
-    QPointer<ui::BookWindow> bookWindow;
-    const auto clientBook = [&clients]() -> book::ClientBook& {
-        if (!clients) {
-            clients = std::make_unique<book::ClientBook>();
-        }
-        return *clients;
-    };
-    window.setClientBook(
-        {[&] {
-             if (!bookWindow) {
-                 bookWindow = new ui::BookWindow(clientBook(), services, &window);
-                 bookWindow->onOpen = [&window](const book::Client& c) {
-                     window.enterDate(c.day, c.month, c.yearText);
-                     window.calculate();
-                 };
-                 bookWindow->onPrint = [&window](const book::Client& c) {
-                     window.printFor(c.day, c.month, c.yearText, {c.surname, c.name, c.patronymic});
-                 };
-             }
-             bookWindow->show();
-             bookWindow->raise();
-             bookWindow->activateWindow();
-         },
-         [&](const print::ClientNames& c, const core::BirthDate& date, QString* error) {
-             const bool stored =
-                 clientBook().recordPrinted(c.surname, c.name, c.patronymic, date.day.toInt(),
-                                            date.monthIndex + 1, date.year, error);
-             if (stored && bookWindow) {
-                 bookWindow->reload();
-             }
-             return stored;
-         }});
+    // The client book, opened the first time it is needed, and its window.
+    ui::ClientBookLink clientBook(window, services);
     window.show();
     return QApplication::exec();
 }

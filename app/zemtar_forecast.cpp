@@ -461,7 +461,7 @@ int main(int argc, char* argv[]) {
     if (o.pdfGiven) {
         const QString error =
             writeOutput(o.pdf, rawArgument(o.pdf, argc, argv), [&](const QString& path) {
-                return print::printReportToPdf(forecast, path, o.surname, o.name, o.patronymic,
+                return print::printReportToPdf(forecast, path, {o.surname, o.name, o.patronymic},
                                                QDateTime::currentDateTime());
             });
         if (!error.isEmpty()) {

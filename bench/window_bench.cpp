@@ -47,7 +47,7 @@ BENCHMARK(BM_CalculateToJson);
 void BM_Main(benchmark::State& state) {
     Window w;
     for (auto _ : state) {
-        w.window.Main();
+        w.window.recalculate();
         benchmark::DoNotOptimize(w.window.forecast());
     }
     if (!w.services.messages.empty()) {
@@ -59,7 +59,7 @@ BENCHMARK(BM_Main);
 // Everything the window shows, painted into an image of its size.
 void BM_Repaint(benchmark::State& state) {
     Window w;
-    w.window.Main();
+    w.window.recalculate();
     QImage image(w.window.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         w.window.render(&image);
@@ -72,7 +72,7 @@ void BM_MainAndRepaint(benchmark::State& state) {
     Window w;
     QImage image(w.window.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        w.window.Main();
+        w.window.recalculate();
         w.window.render(&image);
         benchmark::ClobberMemory();
     }
@@ -85,8 +85,10 @@ void BM_PrintReport(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
         const QString error =
-            print::printReportToPdf(forecast, path, QStringLiteral("Иванова"),
-                                    QStringLiteral("Мария"), QStringLiteral("Петровна"), kMoment);
+            print::printReportToPdf(forecast, path,
+                                    {QStringLiteral("Иванова"), QStringLiteral("Мария"),
+                                     QStringLiteral("Петровна")},
+                                    kMoment);
         if (!error.isEmpty()) {
             state.SkipWithError("the PDF file was not written");
             break;

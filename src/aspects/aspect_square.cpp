@@ -100,7 +100,7 @@ constexpr int kFocusMargin = 2;
 AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame2"));
     setFrameShape(QFrame::NoFrame);
-    setGeometry(kFrame2.toPx());
+    setGeometry(kSquarePlace.toPx());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColour);
@@ -110,38 +110,46 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
     // Creation order is stacking order: outline, segments, circles and the
     // focus frame below, then the counters and the digits, which alone take
     // the mouse (tooltips, clicks).
-    shape2_ = new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle,
-                                         kShape2, kShapeBorder, kShapeBorderPx);
-    shape2_->setObjectName(QStringLiteral("Shape2"));
+    outline_ = new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle,
+                                          kOutline, kShapeBorder, kShapeBorderPx);
+    outline_->setObjectName(QStringLiteral("Shape2"));
+    buildSegmentsAndCircles();
+    buildDigits();
+}
 
+void AspectSquare::buildSegmentsAndCircles() {
     for (int k = 0; k < kSegmentCount; ++k) {
         const Segment& s = kSegments[at(k)];
         auto* line = new platform::LineControl(this, toQPoint(s.from), toQPoint(s.to),
                                                kSegmentColour, kSegmentPx);
         line->setObjectName(QStringLiteral("LineBon%1").arg(k));
         line->hide();
-        lineBon_[at(k)] = line;
+        segments_[at(k)] = line;
     }
 
-    const QFont digitFont = platform::uiFont(platform::Face::Arial, kDigitPoints, true);
-    const QFont counterFont = platform::uiFont(platform::Face::Arial, kCounterPoints, true);
     for (const Aspect& a : kAspects) {
-        auto* circle = new platform::OutlineShape(this, platform::OutlineShape::Kind::Circle,
-                                                  a.circle, kCircleBorder, kCircleBorderPx);
-        circle->setObjectName(QStringLiteral("SDat%1").arg(a.index));
-        circle->hide();
-        sdat_[at(a.index)] = circle;
+        auto* ring = new platform::OutlineShape(this, platform::OutlineShape::Kind::Circle,
+                                                a.circle, kCircleBorder, kCircleBorderPx);
+        ring->setObjectName(QStringLiteral("SDat%1").arg(a.index));
+        ring->hide();
+        circles_[at(a.index)] = ring;
     }
     focusFrame_ = new FocusFrame(this);
     focusFrame_->setObjectName(QStringLiteral("FocusFrame"));
+}
+
+// The counters and the digits, above everything else: they alone take the mouse.
+void AspectSquare::buildDigits() {
+    const QFont digitFont = platform::uiFont(platform::Face::Arial, kDigitPoints, true);
+    const QFont counterFont = platform::uiFont(platform::Face::Arial, kCounterPoints, true);
     for (const Aspect& a : kAspects) {
-        auto* counter = new QLabel(QStringLiteral("0"), this);
-        counter->setObjectName(QStringLiteral("LblSub%1").arg(a.index));
-        counter->setGeometry(a.counter.toPx());
-        counter->setFont(counterFont);
-        counter->setAutoFillBackground(true);  // hides the circle's outline beneath it
-        counter->hide();
-        lblSub_[at(a.index)] = counter;
+        auto* level = new QLabel(QStringLiteral("0"), this);
+        level->setObjectName(QStringLiteral("LblSub%1").arg(a.index));
+        level->setGeometry(a.counter.toPx());
+        level->setFont(counterFont);
+        level->setAutoFillBackground(true);  // hides the circle's outline beneath it
+        level->hide();
+        counters_[at(a.index)] = level;
 
         auto* digit = new AspectDigit(
             QString::number(a.digit), this, [this, d = a.digit] { emit aspectChosen(d); },
@@ -151,13 +159,13 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
         digit->setFont(digitFont);
         digit->setAlignment(Qt::AlignCenter);
         digit->setAutoFillBackground(false);  // the circle shows around the digit
-        lblDat_[at(a.index)] = digit;
+        digitLabels_[at(a.index)] = digit;
 
         setDigitColour(a.index, kDigitColour);
         updateAccessibleName(a.index);
     }
     for (int i = 1; i < kAspectCount; ++i) {
-        setTabOrder(LblDat(i - 1), LblDat(i));
+        setTabOrder(digitLabel(i - 1), digitLabel(i));
     }
 }
 
@@ -169,15 +177,15 @@ void AspectSquare::showFocusAround(int i, bool focused) {
     focusFrame_->setVisible(focused);
 }
 
-void AspectSquare::ClearZn() {
+void AspectSquare::clear() {
     shown_.fill({});
     for (int i = 0; i < kSegmentCount; ++i) {
         if (i < kAspectCount) {
-            SDat(i)->hide();
+            circle(i)->hide();
             setDigitColour(i, kDigitColour);
-            LblSub(i)->hide();
+            counter(i)->hide();
         }
-        LineBon(i)->hide();
+        segment(i)->hide();
     }
     for (int i = 0; i < kAspectCount; ++i) {
         updateAccessibleName(i);
@@ -185,25 +193,25 @@ void AspectSquare::ClearZn() {
 }
 
 void AspectSquare::showAspects(const core::Forecast& forecast) {
-    ClearZn();
+    clear();
     shown_ = forecast.aspects;
     for (int i = 0; i < kAspectCount; ++i) {
         const core::AspectValue& a = shown_[at(i)];
-        SDat(i)->setVisible(a.present);
-        LblSub(i)->setVisible(a.present);
-        LblSub(i)->setText(QString::number(a.level));
+        circle(i)->setVisible(a.present);
+        counter(i)->setVisible(a.present);
+        counter(i)->setText(QString::number(a.level));
         if (a.root) {
             setDigitColour(i, kRootColour);
         }
         updateAccessibleName(i);
     }
     for (int k = 0; k < kSegmentCount; ++k) {
-        LineBon(k)->setVisible(forecast.segments[at(k)]);
+        segment(k)->setVisible(forecast.segments[at(k)]);
     }
 }
 
 void AspectSquare::setDigitColour(int i, const QColor& colour) {
-    QLabel* digit = LblDat(i);
+    QLabel* digit = digitLabel(i);
     QPalette pal = digit->palette();
     pal.setColor(QPalette::WindowText, colour);
     digit->setPalette(pal);
@@ -221,7 +229,7 @@ void AspectSquare::updateAccessibleName(int i) {
         text += QStringLiteral(", корневая цифра");
     }
     const QString meaning = kAspectMeanings[at(i)].toString();
-    for (QLabel* label : {LblDat(i), LblSub(i)}) {
+    for (QLabel* label : {digitLabel(i), counter(i)}) {
         label->setAccessibleName(text);
         label->setAccessibleDescription(meaning);
         label->setToolTip(text + u'\n' + meaning);

@@ -9,7 +9,7 @@
 
 namespace aspects {
 
-// The aspect square Frame2: the digits 1 to 9 in a 3 x 3 grid with their
+// The aspect square (object name Frame2): the digits 1 to 9 in a 3 x 3 grid with their
 // circles, level counters and the red bonus segments. It shows the aspects of
 // a forecast; the counting itself is the forecast's. Each digit's tooltip says
 // what its aspect stands for; Tab reaches the digits, and a click, Enter or
@@ -21,19 +21,21 @@ public:
     // Places itself on the parent at the square's fixed position.
     explicit AspectSquare(QWidget* parent = nullptr);
 
-    // ClearZn: hides circles, counters and segments and paints every digit blue.
-    void ClearZn();
+    // Hides circles, counters and segments and paints every digit blue.
+    void clear();
 
-    // Shows the forecast's aspects: a circle and a counter for every present
-    // aspect (Dobavl's steps), the root digit red, and the segments of the
-    // complete lines (bon).
+    // Shows the forecast's aspects: a circle and a counter of its steps for
+    // every present aspect, the root digit red, and the segments of the
+    // complete rows, columns and diagonals.
     void showAspects(const core::Forecast& forecast);
 
-    platform::OutlineShape* Shape2() const { return shape2_; }
-    platform::OutlineShape* SDat(int i) const { return sdat_.at(static_cast<std::size_t>(i)); }
-    QLabel* LblDat(int i) const { return lblDat_.at(static_cast<std::size_t>(i)); }
-    QLabel* LblSub(int i) const { return lblSub_.at(static_cast<std::size_t>(i)); }
-    platform::LineControl* LineBon(int k) const { return lineBon_.at(static_cast<std::size_t>(k)); }
+    platform::OutlineShape* outline() const { return outline_; }
+    platform::OutlineShape* circle(int i) const { return circles_.at(static_cast<std::size_t>(i)); }
+    QLabel* digitLabel(int i) const { return digitLabels_.at(static_cast<std::size_t>(i)); }
+    QLabel* counter(int i) const { return counters_.at(static_cast<std::size_t>(i)); }
+    platform::LineControl* segment(int k) const {
+        return segments_.at(static_cast<std::size_t>(k));
+    }
 
 signals:
     // A digit was clicked, or Enter or Space pressed on it: its aspect's
@@ -41,17 +43,19 @@ signals:
     void aspectChosen(int digit);
 
 private:
+    void buildSegmentsAndCircles();
+    void buildDigits();
     void setDigitColour(int i, const QColor& colour);
     void updateAccessibleName(int i);
     void showFocusAround(int i, bool focused);
 
     std::array<core::AspectValue, 9> shown_{};
 
-    platform::OutlineShape* shape2_ = nullptr;
-    std::array<platform::OutlineShape*, 9> sdat_{};
-    std::array<QLabel*, 9> lblDat_{};
-    std::array<QLabel*, 9> lblSub_{};
-    std::array<platform::LineControl*, 16> lineBon_{};
+    platform::OutlineShape* outline_ = nullptr;
+    std::array<platform::OutlineShape*, 9> circles_{};
+    std::array<QLabel*, 9> digitLabels_{};
+    std::array<QLabel*, 9> counters_{};
+    std::array<platform::LineControl*, 16> segments_{};
     QWidget* focusFrame_ = nullptr;
 };
 

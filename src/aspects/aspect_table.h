@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/aspect_rules.h"
+#include "core/forecast.h"
 #include "platform/colors.h"
 #include "platform/units.h"
 
@@ -17,11 +18,7 @@ namespace aspects {
 using core::kAspectCount;
 using core::kBonusLineCount;
 using core::kSegmentCount;
-
-struct PointTw {
-    int x;
-    int y;
-};
+using core::PointTw;
 
 // One aspect: its digit (index + 1), its cell in the 3 x 3 grid (filled column
 // by column, 0 = left/top), its name, and the places of its three controls.
@@ -31,9 +28,9 @@ struct Aspect {
     int column;
     int row;
     QStringView name;
-    platform::RectTw circle;      // SDat
-    platform::RectTw digitLabel;  // LblDat
-    platform::RectTw counter;     // LblSub
+    platform::RectTw circle;      // shown round the digit of a present aspect
+    platform::RectTw digitLabel;  // the digit itself
+    platform::RectTw counter;     // the level, small, beside the circle
 };
 
 inline constexpr int kCircleSide = 345;
@@ -123,8 +120,8 @@ using core::BonusLine;
 using core::kBonusLines;
 
 // The square itself and its fixed outline.
-inline constexpr platform::RectTw kFrame2{4770, 90, 2070, 1815};
-inline constexpr platform::RectTw kShape2{60, 90, 1845, 1695};
+inline constexpr platform::RectTw kSquarePlace{4770, 90, 2070, 1815};
+inline constexpr platform::RectTw kOutline{60, 90, 1845, 1695};
 
 inline constexpr QColor kWindowColour = platform::kMainWindowColor;
 inline constexpr QColor kShapeBorder = platform::kFrameBorderColor;

@@ -15,8 +15,6 @@ const char* const kMonthsGenitive[12] = {"января",   "февраля", "м
                                          "мая",      "июня",    "июля",   "августа",
                                          "сентября", "октября", "ноября", "декабря"};
 
-constexpr int kHelpTopicDate = 80;
-
 bool isDigitString(const QString& text) {
     if (text.isEmpty()) {
         return false;
@@ -274,11 +272,8 @@ YearMark markYear(const Forecast& forecast, long long year) {
 
 Calculation calculate(const BirthDate& date) {
     if (date.day.isEmpty() || date.monthIndex < 0) {
-        return Refusal{Refusal::Kind::MissingDate,
-                       QStringLiteral("Выберите месяц и год рождения!"),
-                       QStringLiteral("Введены не все данные"),
-                       kHelpTopicDate,
-                       false,
+        return Refusal{Refusal::Kind::MissingDate, QStringLiteral("Выберите месяц и год рождения!"),
+                       QStringLiteral("Введены не все данные"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
     }
     // Only plain digits reach the arithmetic: a sign, a separator or an
@@ -286,16 +281,14 @@ Calculation calculate(const BirthDate& date) {
     if (!isAcceptedYear(date.year)) {
         return Refusal{Refusal::Kind::YearNotDigits,
                        QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
-                       QStringLiteral("Неверный год рождения"),
-                       kHelpTopicDate,
-                       false,
+                       QStringLiteral("Неверный год рождения"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
     }
     try {
         return compute(date);
     } catch (const RuntimeError& e) {
-        return Refusal{
-            Refusal::Kind::Stopped, e.stoppedMessage(), info::programName(), 0, true, e.kind()};
+        return Refusal{Refusal::Kind::Stopped, e.stoppedMessage(), info::programName(), 0,
+                       e.kind()};
     }
 }
 

@@ -29,19 +29,31 @@
 // reads a result back from a control.
 //
 // Historical names, kept where they help a reader find the behaviour:
-//   Maket    draws the empty grid of dots (on the screen or the printer page)
-//   Opr      maps a column and a digit to its grid dot
-//   P1       draws the curve of life forces through the digits' dots
-//   rash     the calculation behind the «Расчёт» button
-//   FormirZn fills the aspect square from the birth-date digits
-//   Dobavl   adds one step to an aspect
-//   bon      gives the bonus steps of complete rows, columns and diagonals
-//   OsY      the ten digit-axis labels left of the grid
-//   BazX     the grid's origin on the screen (BazY its vertical part)
-//   Ob       the birth-date digit string the aspects are counted from
-//   LenNumP  the number of digits of the life number
-//   PrInf    enables printing once a whole date is entered
-//   FillEnv  fills the day and month lists
+//   Maket      draws the empty grid of dots (on the screen or the printer page)
+//   Opr        maps a column and a digit to its grid dot
+//   OprPrc     gives the happiness percentage of a life number
+//   P1         draws the curve of life forces through the digits' dots
+//   FormirYear captions the year table from a forecast
+//   OsY        the ten digit-axis labels left of the grid
+//   BazX, BazY the grid's origin on the screen
+//   Ob         the birth-date digit string the aspects are counted from
+//   LenNumP    the number of digits of the life number
+//   Mx, Mn     the largest and the smallest digit of the life number
+//   FrmMain    the main window; FrmPrn the client dialog; FrmAbout the About window
+//
+// Object names of the first design, kept because tests and accessibility
+// tools find the controls by them:
+//   main window   CboDay, CboMonth, TxtYear (the date), CmdPusk («Расчёт»),
+//                 CmdPrint («Печать...»), LblPrc (the percentage), LblNow (this
+//                 year's level), OsY0-9 (digit axis), lblYearK_i (year table),
+//                 Frame1 (the date frame), Label1-3 (its captions), Shape1 (the
+//                 graph's frame), LblUrl (the author's site), mFile, mpPrint…
+//                 (menus and their commands)
+//   aspect square Frame2, Shape2 (its outline), SDatN (circles), LblDatN
+//                 (digits), LblSubN (levels), LineBonN (bonus segments)
+//   client dialog TxtFam, TxtName, TxtOth, ChkRemember, CmdPrintReal, CmdCancel
+//   About window  Label1-4 (title, version, author, link), Image1 (the
+//                 picture), Shape1, Shape2, Line1, Frame1, TxtInfo, Timer1
 
 #include <QLocale>
 #include <QString>
@@ -162,13 +174,16 @@ struct Forecast {
     bool showsYear(long long year) const;
 };
 
+// The help topic of the date of birth, which the warnings about the date
+// offer and the help viewer opens.
+inline constexpr int kDateHelpTopic = 80;
+
 struct Refusal {
     enum class Kind { MissingDate, YearNotDigits, Stopped };
     Kind kind = Kind::MissingDate;
     QString text;
     QString title;  // empty: the program's name
     int helpTopic = 0;
-    bool critical = false;                                      // an error rather than a warning
     RuntimeError::Kind stopped = RuntimeError::Kind::Overflow;  // for Kind::Stopped
 };
 

@@ -26,6 +26,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/forecast.h"
 #include "core/program_info.h"
 
 namespace platform {
@@ -34,7 +35,7 @@ namespace {
 
 // Topic contexts the program asks for, and where they stand in the help file.
 constexpr std::pair<int, const char*> kTopics[] = {
-    {80, "date-of-birth"},  // the warning about a missing day or month
+    {core::kDateHelpTopic, "date-of-birth"},  // the warnings about the date
     // A digit of the aspect square opens its aspect's row (aspectTopic).
     {101, "aspect-1"},
     {102, "aspect-2"},

@@ -25,10 +25,10 @@ using platform::RectTw;
 
 // The check box lies under the three boxes, aligned with them; the dialog
 // grows by the box's height and everything else keeps its place.
-constexpr RectTw kChkRemember{1545, 1733, 2805, 300};
+constexpr RectTw kRememberBox{1545, 1733, 2805, 300};
 
 constexpr int kClientWidth = 6765;
-constexpr int kClientHeight = 2070 + kChkRemember.height;
+constexpr int kClientHeight = 2070 + kRememberBox.height;
 
 const QColor kBackground(224, 224, 224);
 const QColor kEntryText(0, 128, 0);
@@ -56,17 +56,17 @@ struct EntryPlace {
     RectTw geometry;
     int maxLength;
 };
-constexpr EntryPlace kTxtFam{"TxtFam", {1545, 383, 2805, 360}, core::kSurnameLimit};
-constexpr EntryPlace kTxtName{"TxtName", {1545, 833, 2805, 360}, core::kNameLimit};
-constexpr EntryPlace kTxtOth{"TxtOth", {1545, 1283, 2805, 360}, core::kPatronymicLimit};
+constexpr EntryPlace kSurnameBox{"TxtFam", {1545, 383, 2805, 360}, core::kSurnameLimit};
+constexpr EntryPlace kNameBox{"TxtName", {1545, 833, 2805, 360}, core::kNameLimit};
+constexpr EntryPlace kPatronymicBox{"TxtOth", {1545, 1283, 2805, 360}, core::kPatronymicLimit};
 
 struct ButtonPlace {
     const char* objectName;
     const char* text;
     RectTw geometry;
 };
-constexpr ButtonPlace kCmdPrintReal{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
-constexpr ButtonPlace kCmdCancel{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
+constexpr ButtonPlace kPrintButton{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
+constexpr ButtonPlace kCancelButton{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
 
 const QString kRememberKey = QStringLiteral("print/rememberClient");
 
@@ -121,59 +121,56 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
         label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
 
-    txtFam_ = makeEntry(this, kTxtFam);
-    txtName_ = makeEntry(this, kTxtName);
-    txtOth_ = makeEntry(this, kTxtOth);
-    chkRemember_ = new QCheckBox(QStringLiteral("Запомнить в картотеке"), this);
-    chkRemember_->setObjectName(QStringLiteral("ChkRemember"));
-    chkRemember_->setGeometry(kChkRemember.toPx());
-    chkRemember_->setFont(boldFont(kLabelFont));
-    chkRemember_->setAutoFillBackground(true);
-    chkRemember_->resize(std::max(chkRemember_->width(), chkRemember_->sizeHint().width()),
-                         chkRemember_->height());
-    chkRemember_->setChecked(platform::userSettings().value(kRememberKey, false).toBool());
-    connect(chkRemember_, &QCheckBox::toggled, this,
+    surnameBox_ = makeEntry(this, kSurnameBox);
+    nameBox_ = makeEntry(this, kNameBox);
+    patronymicBox_ = makeEntry(this, kPatronymicBox);
+    rememberBox_ = new QCheckBox(QStringLiteral("Запомнить в картотеке"), this);
+    rememberBox_->setObjectName(QStringLiteral("ChkRemember"));
+    rememberBox_->setGeometry(kRememberBox.toPx());
+    rememberBox_->setFont(boldFont(kLabelFont));
+    rememberBox_->setAutoFillBackground(true);
+    rememberBox_->resize(std::max(rememberBox_->width(), rememberBox_->sizeHint().width()),
+                         rememberBox_->height());
+    rememberBox_->setChecked(platform::userSettings().value(kRememberKey, false).toBool());
+    connect(rememberBox_, &QCheckBox::toggled, this,
             [](bool checked) { platform::userSettings().setValue(kRememberKey, checked); });
     for (auto [button, place] :
-         {std::pair{&cmdPrintReal_, kCmdPrintReal}, std::pair{&cmdCancel_, kCmdCancel}}) {
+         {std::pair{&printButton_, kPrintButton}, std::pair{&cancelButton_, kCancelButton}}) {
         *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,
                                            boldFont(kButtonFont));
         (*button)->setObjectName(QString::fromLatin1(place.objectName));
     }
-    cmdPrintReal_->setDefault(true);
+    printButton_->setDefault(true);
 
-    setTabOrder(txtFam_, txtName_);
-    setTabOrder(txtName_, txtOth_);
-    setTabOrder(txtOth_, chkRemember_);
-    setTabOrder(chkRemember_, cmdPrintReal_);
-    setTabOrder(cmdPrintReal_, cmdCancel_);
-    txtFam_->setFocus();
+    setTabOrder(surnameBox_, nameBox_);
+    setTabOrder(nameBox_, patronymicBox_);
+    setTabOrder(patronymicBox_, rememberBox_);
+    setTabOrder(rememberBox_, printButton_);
+    setTabOrder(printButton_, cancelButton_);
+    surnameBox_->setFocus();
 
-    connect(cmdPrintReal_, &QPushButton::clicked, this, &FrmPrn::CmdPrintRealClick);
-    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(printButton_, &QPushButton::clicked, this, &FrmPrn::printClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmPrn::setClientNames(const QString& surname, const QString& name,
-                            const QString& patronymic) {
-    txtFam_->setText(surname);
-    txtName_->setText(name);
-    txtOth_->setText(patronymic);
+void FrmPrn::setClientNames(const core::ClientNames& client) {
+    surnameBox_->setText(client.surname);
+    nameBox_->setText(client.name);
+    patronymicBox_->setText(client.patronymic);
 }
 
 bool FrmPrn::rememberClient() const {
-    return chkRemember_->isChecked();
+    return rememberBox_->isChecked();
 }
 
-void FrmPrn::CmdPrintRealClick() {
+void FrmPrn::printClicked() {
     // A second press while the report is still on its way must not print twice.
     if (printing_) {
         return;
     }
     printing_ = true;
-    const QString surname = txtFam_->text();
-    const QString name = txtName_->text();
-    const QString patronymic = txtOth_->text();
-    const bool done = !onPrint_ || onPrint_(surname, name, patronymic);
+    const core::ClientNames typed{surnameBox_->text(), nameBox_->text(), patronymicBox_->text()};
+    const bool done = !onPrint_ || onPrint_(typed);
     printing_ = false;
     if (done) {
         accept();

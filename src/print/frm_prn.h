@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/client_names.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -25,34 +27,33 @@ class FrmPrn : public QDialog {
 public:
     // True when the dialog may close (printed, saved or cancelled by the user),
     // false when the report was refused or failed.
-    using PrintCallback =
-        std::function<bool(const QString& surname, const QString& name, const QString& patronymic)>;
+    using PrintCallback = std::function<bool(const core::ClientNames& client)>;
 
     FrmPrn(QWidget* owner, PrintCallback onPrint);
 
     // Fills the three boxes, for a client taken from the book.
-    void setClientNames(const QString& surname, const QString& name, const QString& patronymic);
+    void setClientNames(const core::ClientNames& client);
     // Whether «Запомнить в картотеке» is checked.
     bool rememberClient() const;
 
-    QLineEdit* TxtFam() const { return txtFam_; }
-    QLineEdit* TxtName() const { return txtName_; }
-    QLineEdit* TxtOth() const { return txtOth_; }
-    QPushButton* CmdPrintReal() const { return cmdPrintReal_; }
-    QPushButton* CmdCancel() const { return cmdCancel_; }
-    QCheckBox* ChkRemember() const { return chkRemember_; }
+    QLineEdit* surnameBox() const { return surnameBox_; }
+    QLineEdit* nameBox() const { return nameBox_; }
+    QLineEdit* patronymicBox() const { return patronymicBox_; }
+    QPushButton* printButton() const { return printButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QCheckBox* rememberBox() const { return rememberBox_; }
 
 private:
-    void CmdPrintRealClick();
+    void printClicked();
 
     PrintCallback onPrint_;
     bool printing_ = false;
-    QLineEdit* txtFam_;
-    QLineEdit* txtName_;
-    QLineEdit* txtOth_;
-    QCheckBox* chkRemember_;
-    QPushButton* cmdPrintReal_;
-    QPushButton* cmdCancel_;
+    QLineEdit* surnameBox_;
+    QLineEdit* nameBox_;
+    QLineEdit* patronymicBox_;
+    QCheckBox* rememberBox_;
+    QPushButton* printButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace print

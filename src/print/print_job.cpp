@@ -33,16 +33,16 @@ namespace {
 // counted in these dots.
 constexpr int kPrinterDpi = 600;
 
-QString clientName(const QString& surname, const QString& name, const QString& patronymic) {
-    return QStringList{surname.trimmed(), name.trimmed(), patronymic.trimmed()}
+QString clientName(const core::ClientNames& client) {
+    return QStringList{client.surname.trimmed(), client.name.trimmed(), client.patronymic.trimmed()}
         .filter(QRegularExpression(QStringLiteral("\\S")))
         .join(QLatin1Char(' '));
 }
 
-QString documentTitle(const QString& surname, const QString& name, const QString& patronymic) {
-    const QString client = clientName(surname, name, patronymic);
-    return client.isEmpty() ? info::programName()
-                            : info::programName() + QStringLiteral(": ") + client;
+QString documentTitle(const core::ClientNames& client) {
+    const QString names = clientName(client);
+    return names.isEmpty() ? info::programName()
+                           : info::programName() + QStringLiteral(": ") + names;
 }
 
 // A surname as part of a file name: characters that file systems refuse or
@@ -67,13 +67,13 @@ QString printerFailure(const QString& printerName) {
 // The report onto a printer as one job, composed for that printer's printable
 // width and resolution. A printout and every page the preview draws, on the
 // screen or on the printer the user picks there, are made here.
-bool printOn(QPrinter& printer, const core::Forecast& forecast, const QString& surname,
-             const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+bool printOn(QPrinter& printer, const core::Forecast& forecast, const core::ClientNames& client,
+             const QDateTime& madeAt) {
     platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
     page.setSink([&printer](const platform::PrinterPage& p) {
         return platform::renderToPrinter(p, printer);
     });
-    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    return printReport(page, forecast, client, madeAt);
 }
 
 }  // namespace
@@ -143,28 +143,27 @@ QDateTime PrintDelivery::now() const {
     return clock_ ? clock_() : QDateTime::currentDateTime();
 }
 
-PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source, const QString& surname,
-                                          const QString& name, const QString& patronymic) {
-    return run(ReportTarget::Printout, source, surname, name, patronymic);
+PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source,
+                                          const core::ClientNames& client) {
+    return run(ReportTarget::Printout, source, client);
 }
 
 PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSource& source,
-                                          const QString& surname, const QString& name,
-                                          const QString& patronymic) {
+                                          const core::ClientNames& client) {
     try {
         switch (target) {
             case ReportTarget::Preview:
-                return toPreview(source, surname, name, patronymic);
+                return toPreview(source, client);
             case ReportTarget::PdfFile:
-                return toFile(source, surname, name, patronymic);
+                return toFile(source, client);
             case ReportTarget::Printout:
                 break;
         }
         const QPrinterInfo printer = find_ ? find_() : QPrinterInfo();
         if (!printer.isNull()) {
-            return toPrinter(printer, source, surname, name, patronymic);
+            return toPrinter(printer, source, client);
         }
-        return toFile(source, surname, name, patronymic);
+        return toFile(source, client);
     } catch (const core::InputRefused&) {
         // The calculation has shown its own message; nothing is printed.
         return Outcome::Failed;
@@ -176,13 +175,12 @@ PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSou
 
 PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
                                                 const ForecastSource& source,
-                                                const QString& surname, const QString& name,
-                                                const QString& patronymic) {
+                                                const core::ClientNames& client) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setResolution(kPrinterDpi);
-    printer.setDocName(documentTitle(surname, name, patronymic));
+    printer.setDocName(documentTitle(client));
     const core::Forecast forecast = source();
-    if (!printOn(printer, forecast, surname, name, patronymic, now())) {
+    if (!printOn(printer, forecast, client, now())) {
         fail(printerFailure(info.printerName()));
         return Outcome::Failed;
     }
@@ -190,19 +188,18 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
 }
 
 PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
-                                                const QString& surname, const QString& name,
-                                                const QString& patronymic) {
+                                                const core::ClientNames& client) {
     const QPrinterInfo info = find_ ? find_() : QPrinterInfo();
     const auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                        : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setResolution(kPrinterDpi);
-    printer->setDocName(documentTitle(surname, name, patronymic));
+    printer->setDocName(documentTitle(client));
     const core::Forecast forecast = source();
     // The preview and the paper printed from it carry the same moment.
     const QDateTime madeAt = now();
     QString failure;
     const auto paint = [&](QPrinter* target) {
-        if (!printOn(*target, forecast, surname, name, patronymic, madeAt) && failure.isEmpty()) {
+        if (!printOn(*target, forecast, client, madeAt) && failure.isEmpty()) {
             failure =
                 target->outputFileName().isEmpty()
                     ? printerFailure(target->printerName())
@@ -218,15 +215,15 @@ PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
     return printed ? Outcome::Printed : Outcome::Cancelled;
 }
 
-PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const QString& surname,
-                                             const QString& name, const QString& patronymic) {
+PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source,
+                                             const core::ClientNames& client) {
     const QDate today = now().date();
-    const QString path = ask_ ? ask_(parent_, suggestedPdfPath(surname, today)) : QString();
+    const QString path = ask_ ? ask_(parent_, suggestedPdfPath(client.surname, today)) : QString();
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
     const core::Forecast forecast = source();
-    const QString error = printReportToPdf(forecast, path, surname, name, patronymic, now());
+    const QString error = printReportToPdf(forecast, path, client, now());
     if (!error.isEmpty()) {
         fail(error);
         return Outcome::Failed;
@@ -239,16 +236,15 @@ void PrintDelivery::fail(const QString& text) {
 }
 
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
-                         const QString& surname, const QString& name, const QString& patronymic,
-                         const QDateTime& madeAt) {
+                         const core::ClientNames& client, const QDateTime& madeAt) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
-    const QString title = documentTitle(surname, name, patronymic);
+    const QString title = documentTitle(client);
     QString error;
     page.setSink([&path, &title, &error](const platform::PrinterPage& p) {
         error = platform::writePdf(p, path, title);
         return error.isEmpty();
     });
-    if (!PrintReport(page, forecast, surname, name, patronymic, madeAt) && error.isEmpty()) {
+    if (!printReport(page, forecast, client, madeAt) && error.isEmpty()) {
         error = platform::writeFailedMessage(path, QStringLiteral("отчёт не составлен"));
     }
     return error;
@@ -256,27 +252,26 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup, ReportTarget target,
-                     const ClientNames& client,
-                     const std::function<void(const ClientNames&)>& remember) {
+                     const core::ClientNames& client,
+                     const std::function<void(const core::ClientNames&)>& remember) {
     FrmPrn* dialog = nullptr;
-    FrmPrn frmPrn(owner,
-                  [&](const QString& surname, const QString& name, const QString& patronymic) {
-                      // Messages and the file chooser stand over the dialog, which stays
-                      // open while the report is made.
-                      PrintDelivery delivery(services, dialog);
-                      if (setup) {
-                          setup(delivery);
-                      }
-                      const auto outcome = delivery.run(target, source, surname, name, patronymic);
-                      const bool delivered = outcome == PrintDelivery::Outcome::Printed ||
-                                             outcome == PrintDelivery::Outcome::Saved;
-                      if (delivered && remember && dialog->rememberClient()) {
-                          remember({surname, name, patronymic});
-                      }
-                      return outcome != PrintDelivery::Outcome::Failed;  // else stay open
-                  });
+    FrmPrn frmPrn(owner, [&](const core::ClientNames& typed) {
+        // Messages and the file chooser stand over the dialog, which stays
+        // open while the report is made.
+        PrintDelivery delivery(services, dialog);
+        if (setup) {
+            setup(delivery);
+        }
+        const auto outcome = delivery.run(target, source, typed);
+        const bool delivered =
+            outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
+        if (delivered && remember && dialog->rememberClient()) {
+            remember(typed);
+        }
+        return outcome != PrintDelivery::Outcome::Failed;  // else stay open
+    });
     dialog = &frmPrn;
-    frmPrn.setClientNames(client.surname, client.name, client.patronymic);
+    frmPrn.setClientNames(client);
     frmPrn.exec();
 }
 

@@ -18,13 +18,6 @@ class Services;
 
 namespace print {
 
-// The three names of a client, as the client dialog takes them.
-struct ClientNames {
-    QString surname;
-    QString name;
-    QString patronymic;
-};
-
 // Hands the report its forecast at the moment it is composed: the window
 // recalculates from what is entered and returns the result. A refused input
 // has told the user why and raises core::InputRefused; a stopped calculation
@@ -63,18 +56,14 @@ public:
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // Composes the report of the source's forecast and delivers it: a printout.
-    Outcome run(const ForecastSource& source, const QString& surname, const QString& name,
-                const QString& patronymic);
-    Outcome run(ReportTarget target, const ForecastSource& source, const QString& surname,
-                const QString& name, const QString& patronymic);
+    Outcome run(const ForecastSource& source, const core::ClientNames& client);
+    Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client);
 
 private:
     Outcome toPrinter(const QPrinterInfo& printer, const ForecastSource& source,
-                      const QString& surname, const QString& name, const QString& patronymic);
-    Outcome toFile(const ForecastSource& source, const QString& surname, const QString& name,
-                   const QString& patronymic);
-    Outcome toPreview(const ForecastSource& source, const QString& surname, const QString& name,
-                      const QString& patronymic);
+                      const core::ClientNames& client);
+    Outcome toFile(const ForecastSource& source, const core::ClientNames& client);
+    Outcome toPreview(const ForecastSource& source, const core::ClientNames& client);
     void fail(const QString& text);
     QDateTime now() const;
 
@@ -108,8 +97,7 @@ QString suggestedPdfPath(const QString& surname, const QDate& date);
 // questions and no messages. Returns an empty string when the file was
 // written, otherwise «Не удалось записать файл X: <причина>».
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
-                         const QString& surname, const QString& name, const QString& patronymic,
-                         const QDateTime& madeAt);
+                         const core::ClientNames& client, const QDateTime& madeAt);
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", sends the report to the target through a PrintDelivery, which
@@ -118,7 +106,8 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // saved) with «Запомнить в картотеке» checked, `remember` gets the names.
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
-                     ReportTarget target = ReportTarget::Printout, const ClientNames& client = {},
-                     const std::function<void(const ClientNames&)>& remember = {});
+                     ReportTarget target = ReportTarget::Printout,
+                     const core::ClientNames& client = {},
+                     const std::function<void(const core::ClientNames&)>& remember = {});
 
 }  // namespace print

@@ -15,7 +15,6 @@ namespace print {
 
 namespace {
 
-using core::Byte;
 using core::Int16;
 
 // Font sizes of the page, points.
@@ -97,34 +96,32 @@ QString timeFormatWithSeconds(const QLocale& locale) {
 
 }  // namespace
 
-YearRows& yearRows() {
-    static YearRows rows;
-    return rows;
-}
-
 QString reportDateTime(const QDateTime& moment, const QLocale& locale) {
     return locale.toString(moment.date(), QLocale::ShortFormat) + QStringLiteral(" ") +
            locale.toString(moment.time(), timeFormatWithSeconds(locale));
 }
 
-void PrintYears(platform::PrinterPage& page, Byte n, Int16 firstYear, Int16 rowY) {
-    YearRows& rows = yearRows();
+void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear) {
+    // Checked sums, as the rest of the report: a year beyond 16 bits stops the
+    // report rather than printing a wrapped number.
+    const Int16 n = Int16::of(perRow);
     page.setFontSize(kYearSize);
-    for (int i = 0; i < n.value(); ++i) {
-        const Int16 column = Int16::of(i);
-        page.setCurrentY(rowY.value());
-        page.setCurrentX((Int16::of(kYearColumnX) + Int16::of(kYearColumnPitch) * column).value());
-        page.printNumber((firstYear + column).value());
-    }
-    rows.NextRowYear = firstYear + n.as<std::int16_t>();
-    rows.NextRowY = rowY + Int16::of(kYearRowPitch);
-    if (rows.YearRowDepth < Byte::of(kLastYearRow)) {
-        rows.YearRowDepth += Byte::of(1);
-        PrintYears(page, n, rows.NextRowYear, rows.NextRowY);
+    Int16 rowYear = Int16::of(firstYear);
+    Int16 rowY = Int16::of(kYearRowsY);
+    for (int row = 0; row <= kLastYearRow; ++row) {
+        for (int i = 0; i < perRow; ++i) {
+            const Int16 column = Int16::of(i);
+            page.setCurrentY(rowY.value());
+            page.setCurrentX(
+                (Int16::of(kYearColumnX) + Int16::of(kYearColumnPitch) * column).value());
+            page.printNumber((rowYear + column).value());
+        }
+        rowYear = rowYear + n;
+        rowY = rowY + Int16::of(kYearRowPitch);
     }
 }
 
-void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast) {
+void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast) {
     page.setCurrentX(kFiguresX);
     blankLine(page);
     for (const AspectRow& row : kAspectRows) {
@@ -137,9 +134,10 @@ void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast) {
     page.line(kColumnRuleX, kColumnRuleTop, kColumnRuleX, kColumnRuleBottom);
 }
 
-bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QString& surname,
-                 const QString& name, const QString& patronymic, const QDateTime& madeAt) {
-    // Header: program, author's page and address, then a rule across the page.
+namespace {
+
+// Header: program, author's page and address, then a rule across the page.
+void printHeader(platform::PrinterPage& page) {
     page.setFontSize(kHeaderSize);
     page.setFontUnderline(true);
     page.setFontBold(true);
@@ -152,12 +150,31 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
     page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
+}
+
+// The digit axis, plain black, 9 at the top.
+void printDigitAxis(platform::PrinterPage& page) {
+    page.setCurrentY(kAxisStartY);
+    page.setCurrentX(kAxisX);
+    page.setFontSize(kBodySize);
+    for (int d = 9; d >= 0; --d) {
+        page.setCurrentX(kAxisX);
+        page.setCurrentY(page.currentY() + kAxisGap);
+        page.printNumber(d);
+    }
+}
+
+}  // namespace
+
+bool printReport(platform::PrinterPage& page, const core::Forecast& f,
+                 const core::ClientNames& client, const QDateTime& madeAt) {
+    printHeader(page);
 
     // The client.
     page.setFontSize(kBodySize);
-    page.print(QStringLiteral(" Фамилия: ") + surname);
-    page.print(QStringLiteral("         Имя: ") + name);
-    page.print(QStringLiteral("Отчество: ") + patronymic);
+    page.print(QStringLiteral(" Фамилия: ") + client.surname);
+    page.print(QStringLiteral("         Имя: ") + client.name);
+    page.print(QStringLiteral("Отчество: ") + client.patronymic);
     blankLine(page);
 
     // When the forecast was made, and for which date of birth.
@@ -192,7 +209,7 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
     // Only the twentieth century's birth years get the aspect column.
     const long long year = f.years[0][0].year;  // the birth year
     if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
-        PrintZn(page, f);
+        printAspectColumn(page, f);
     }
 
     // The grid and the curve, drawn by the same procedures as on the screen.
@@ -200,18 +217,8 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
     graph::Maket(page, core::kPageGridOrigin);
     graph::P1(page, f, core::kPageGridOrigin);
 
-    // The digit axis, plain black, 9 at the top.
-    page.setCurrentY(kAxisStartY);
-    page.setCurrentX(kAxisX);
-    page.setFontSize(kBodySize);
-    for (int d = 9; d >= 0; --d) {
-        page.setCurrentX(kAxisX);
-        page.setCurrentY(page.currentY() + kAxisGap);
-        page.printNumber(d);
-    }
-
-    yearRows().YearRowDepth = Byte::of(0);
-    PrintYears(page, Byte::of(f.digitCount), Int16::of(year), Int16::of(kYearRowsY));
+    printDigitAxis(page);
+    printYearRows(page, f.digitCount, year);
 
     return page.endDoc();
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/checked.h"
+#include "core/client_names.h"
 #include "core/forecast.h"
 
 namespace platform {
@@ -13,33 +13,22 @@ class PrinterPage;
 
 namespace print {
 
-// Where the row printer stands; it lives as long as the program, like the
-// printer object it writes to.
-struct YearRows {
-    core::Byte YearRowDepth;  // index of the row being printed, 0 to 14
-    core::Int16 NextRowYear;  // first year of the next row
-    core::Int16 NextRowY;     // top of the next row, twips
-};
-YearRows& yearRows();
-
 // The moment the report says it was made; tests pin it.
 using Clock = std::function<QDateTime()>;
 
 // The one-page report for the client: composes the page of a forecast made at
 // `madeAt` and ends the document. Returns whether the page reached its
 // destination (the page's sink).
-bool PrintReport(platform::PrinterPage& page, const core::Forecast& forecast,
-                 const QString& surname, const QString& name, const QString& patronymic,
-                 const QDateTime& madeAt);
+bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
+                 const core::ClientNames& client, const QDateTime& madeAt);
 
-// Prints a row of n years from firstYear at rowY, then the rows below it,
-// fifteen in all from YearRowDepth 0. Not re-entrant: it keeps its place in
-// yearRows().
-void PrintYears(platform::PrinterPage& page, core::Byte n, core::Int16 firstYear, core::Int16 rowY);
+// The year rows under the graph: fifteen rows of `perRow` years each, the
+// first starting at firstYear and each row going on where the one above ended.
+void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear);
 
 // The aspect column: the nine levels as percentages of their full count, and
 // the rule between the graph and the column.
-void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast);
+void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast);
 
 // The calculation date as the date line shows it: the user's short date, a
 // blank and the time with seconds.

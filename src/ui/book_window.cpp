@@ -1,42 +1,33 @@
 #include "ui/book_window.h"
 
-#include <QAbstractTableModel>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <vector>
 
 #include "book/client_book.h"
-#include "core/forecast.h"
-#include "core/program_info.h"
 #include "platform/services.h"
+#include "ui/book_filter.h"
+#include "ui/book_model.h"
+#include "ui/client_editor.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kColumnCount = 6;
-constexpr const char* kColumnTitles[kColumnCount] = {"Фамилия",       "Имя",      "Отчество",
-                                                     "Дата рождения", "Добавлен", "Напечатан"};
-constexpr int kColumnWidths[kColumnCount] = {150, 110, 150, 100, 120, 120};
+constexpr int kColumnWidths[BookModel::kColumnCount] = {150, 110, 150, 100, 120, 120};
 constexpr int kMaxBadRowsShown = 20;
 
 struct CommandPlace {
@@ -90,219 +81,6 @@ QString askCsvFile(QWidget* parent, bool forSaving) {
 
 }  // namespace
 
-// The clients as the book gives them, in its order, each with the folded
-// names the search looks in.
-class BookModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    // keys: searchKey() of each client, as the book keeps them.
-    void reset(std::vector<book::Client> clients, std::vector<QString> keys) {
-        beginResetModel();
-        clients_ = std::move(clients);
-        keys_ = std::move(keys);
-        endResetModel();
-    }
-
-    const book::Client& client(int row) const { return clients_[size_t(row)]; }
-    const QString& key(int row) const { return keys_[size_t(row)]; }
-    int rowOf(qint64 id) const {
-        for (size_t r = 0; r < clients_.size(); ++r) {
-            if (clients_[r].id == id) {
-                return int(r);
-            }
-        }
-        return -1;
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : int(clients_.size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kColumnCount;
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid()) {
-            return {};
-        }
-        const book::Client& c = client(index.row());
-        if (role == Qt::ToolTipRole) {
-            return c.note.isEmpty() ? QVariant() : QVariant(c.note);
-        }
-        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
-            return {};
-        }
-        switch (index.column()) {
-            case 0:
-                return c.surname;
-            case 1:
-                return c.name;
-            case 2:
-                return c.patronymic;
-            case 3:
-                return book::birthDateText(c);
-            case 4:
-                return book::momentText(c.added);
-            default:
-                return book::momentText(c.lastPrinted);
-        }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            section < kColumnCount) {
-            return QString::fromUtf8(kColumnTitles[section]);
-        }
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-
-private:
-    std::vector<book::Client> clients_;
-    std::vector<QString> keys_;
-};
-
-// Keeps the clients whose names contain every word typed, «е» and «ё» alike,
-// case ignored. The book's own order stays.
-class BookFilter : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-    void setWords(const QString& typed) {
-        const QStringList words = book::fold(typed).split(QChar(u' '), Qt::SkipEmptyParts);
-        if (words == words_) {
-            return;
-        }
-        words_ = words;
-        // One layout change rather than a removal for every run of rows that no
-        // longer match: the table and its header redo their work once.
-        invalidate();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex& /*parent*/) const override {
-        const QString& key = static_cast<const BookModel*>(sourceModel())->key(row);
-        for (const QString& word : words_) {
-            if (!key.contains(word)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    QStringList words_;
-};
-
-namespace {
-
-// The form that changes one client.
-class ClientEditor : public QDialog {
-public:
-    ClientEditor(QWidget* parent, const book::Client& client) : QDialog(parent), client_(client) {
-        setWindowTitle(QStringLiteral("Клиент"));
-        auto* form = new QFormLayout;
-        auto entry = [&](const QString& text, int limit, const QString& label) {
-            auto* edit = new QLineEdit(text, this);
-            edit->setMaxLength(limit);
-            edit->setAccessibleName(label);
-            return edit;
-        };
-        surname_ = entry(client.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
-        name_ = entry(client.name, book::kNameLimit, QStringLiteral("Имя"));
-        patronymic_ = entry(client.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
-        day_ = new QSpinBox(this);
-        day_->setRange(1, 31);
-        day_->setValue(qBound(1, client.day, 31));
-        day_->setAccessibleName(QStringLiteral("День рождения"));
-        month_ = new QComboBox(this);
-        for (int m = 0; m < 12; ++m) {
-            month_->addItem(core::monthName(m));
-        }
-        month_->setCurrentIndex(qBound(1, client.month, 12) - 1);
-        month_->setAccessibleName(QStringLiteral("Месяц рождения"));
-        year_ = new QLineEdit(client.yearText, this);
-        year_->setMaxLength(4);
-        year_->setAccessibleName(QStringLiteral("Год рождения"));
-        note_ = new QPlainTextEdit(this);
-        note_->setPlainText(client.note);
-        note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
-        note_->setAccessibleName(QStringLiteral("Примечание"));
-        form->addRow(QStringLiteral("&Фамилия:"), surname_);
-        form->addRow(QStringLiteral("&Имя:"), name_);
-        form->addRow(QStringLiteral("&Отчество:"), patronymic_);
-        form->addRow(QStringLiteral("&День:"), day_);
-        form->addRow(QStringLiteral("&Месяц:"), month_);
-        form->addRow(QStringLiteral("&Год:"), year_);
-        form->addRow(QStringLiteral("&Примечание:"), note_);
-
-        problem_ = new QLabel(this);
-        problem_->setTextFormat(Qt::PlainText);
-        problem_->setWordWrap(true);
-        problem_->setAccessibleName(QStringLiteral("Ошибка"));
-        problem_->hide();
-        auto* buttons = new QDialogButtonBox(this);
-        QPushButton* save =
-            buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);
-        QPushButton* cancel =
-            buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
-        save->setAccessibleName(save->text());
-        cancel->setAccessibleName(cancel->text());
-        save->setDefault(true);
-        connect(buttons, &QDialogButtonBox::accepted, this, &ClientEditor::check);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-        auto* layout = new QVBoxLayout(this);
-        layout->addLayout(form);
-        layout->addWidget(problem_);
-        layout->addWidget(buttons);
-        resize(420, sizeHint().height());
-    }
-
-    const book::Client& client() const { return client_; }
-
-private:
-    void check() {
-        book::Client edited = client_;
-        edited.surname = surname_->text();
-        edited.name = name_->text();
-        edited.patronymic = patronymic_->text();
-        edited.day = day_->value();
-        edited.month = month_->currentIndex() + 1;
-        edited.yearText = year_->text().trimmed();
-        edited.note = note_->toPlainText();
-        const QString problem = book::normalise(edited);
-        if (!problem.isEmpty()) {
-            problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');
-            problem_->show();
-            return;
-        }
-        client_ = edited;
-        accept();
-    }
-
-    book::Client client_;
-    QLineEdit* surname_;
-    QLineEdit* name_;
-    QLineEdit* patronymic_;
-    QSpinBox* day_;
-    QComboBox* month_;
-    QLineEdit* year_;
-    QPlainTextEdit* note_;
-    QLabel* problem_;
-};
-
-}  // namespace
-
-bool editClient(QWidget* parent, book::Client& client) {
-    ClientEditor editor(parent, client);
-    if (editor.exec() != QDialog::Accepted) {
-        return false;
-    }
-    client = editor.client();
-    return true;
-}
-
 BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent)
     : QDialog(parent, Qt::Window),
       book_(book),
@@ -314,6 +92,35 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     setWindowTitle(title());
     setAccessibleName(title());
 
+    QLabel* searchLabel = buildSearch();
+    buildTable();
+    QVBoxLayout* commands = buildCommands();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(searchLabel);
+    top->addWidget(search_, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(problem_);
+    left->addWidget(table_, 1);
+    left->addWidget(count_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(commands);
+    resize(960, 520);
+
+    connectCommands();
+    setTabOrder(search_, table_);
+    QWidget* previous = table_;
+    for (QPushButton* b : buttons_) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    reload();
+    search_->setFocus();
+}
+
+QLabel* BookWindow::buildSearch() {
     auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("BookSearch"));
@@ -324,6 +131,7 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
         QStringLiteral("Показывает клиентов, в фамилии, имени или отчестве которых есть "
                        "набранный текст"));
     searchLabel->setBuddy(search_);
+    search_->installEventFilter(this);
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("BookProblem"));
@@ -333,7 +141,10 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     problem_->setAccessibleName(QStringLiteral("Состояние картотеки"));
     problem_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
     problem_->hide();
+    return searchLabel;
+}
 
+void BookWindow::buildTable() {
     model_ = new BookModel(this);
     filter_ = new BookFilter(this);
     filter_->setSourceModel(model_);
@@ -351,17 +162,18 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < BookModel::kColumnCount; ++column) {
         table_->setColumnWidth(column, kColumnWidths[column]);
     }
     table_->setAccessibleName(QStringLiteral("Клиенты"));
     table_->installEventFilter(this);
-    search_->installEventFilter(this);
 
     count_ = new QLabel(this);
     count_->setTextFormat(Qt::PlainText);
     count_->setAccessibleName(QStringLiteral("Число клиентов"));
+}
 
+QVBoxLayout* BookWindow::buildCommands() {
     auto* commands = new QVBoxLayout;
     for (size_t k = 0; k < buttons_.size(); ++k) {
         auto* b = new QPushButton(QString::fromUtf8(kCommands[k].text), this);
@@ -376,20 +188,10 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
         }
         commands->addWidget(b);
     }
+    return commands;
+}
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(searchLabel);
-    top->addWidget(search_, 1);
-    auto* left = new QVBoxLayout;
-    left->addLayout(top);
-    left->addWidget(problem_);
-    left->addWidget(table_, 1);
-    left->addWidget(count_);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(commands);
-    resize(960, 520);
-
+void BookWindow::connectCommands() {
     const std::pair<Command, void (BookWindow::*)()> handlers[] = {
         {Command::Open, &BookWindow::openCurrent},  {Command::Print, &BookWindow::printCurrent},
         {Command::Edit, &BookWindow::editCurrent},  {Command::Delete, &BookWindow::deleteCurrent},
@@ -423,15 +225,6 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &BookWindow::updateState);
     connect(&book_, &book::ClientBook::changed, this, &BookWindow::reload);
-
-    setTabOrder(search_, table_);
-    QWidget* previous = table_;
-    for (QPushButton* b : buttons_) {
-        setTabOrder(previous, b);
-        previous = b;
-    }
-    reload();
-    search_->setFocus();
 }
 
 BookWindow::~BookWindow() = default;

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QVBoxLayout;
 
 namespace book {
 class ClientBook;
@@ -80,6 +81,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* buildSearch();  // returns the field's caption
+    void buildTable();
+    QVBoxLayout* buildCommands();
+    void connectCommands();
     void applySearch();
     void updateState();
     void tell(const QString& text, platform::MessageIcon icon);
@@ -97,9 +102,5 @@ private:
     AskFile askFile_;
     Editor editor_;
 };
-
-// The dialog that changes a client's names, date of birth and note. Refuses
-// to close on "Сохранить" while something cannot be stored, and says why.
-bool editClient(QWidget* parent, book::Client& client);
 
 }  // namespace ui

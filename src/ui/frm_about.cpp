@@ -28,25 +28,25 @@ constexpr int kClientWidth = 4650;
 constexpr int kClientHeight = 5025;
 constexpr QColor kBackColour(192, 192, 143);
 
-constexpr RectTw kShape1{90, 120, 4485, 705};
-constexpr QColor kShape1Fill(192, 192, 192);
-constexpr QColor kShape1Border(0, 128, 0);
-constexpr int kShape1BorderPx = 2;
+constexpr RectTw kTitleBand{90, 120, 4485, 705};
+constexpr QColor kTitleBandFill(192, 192, 192);
+constexpr QColor kTitleBandBorder(0, 128, 0);
+constexpr int kTitleBandBorderPx = 2;
 
-constexpr RectTw kImage1{240, 210, 480, 480};
+constexpr RectTw kPicture{240, 210, 480, 480};
 
-constexpr QPoint kLine1From(270, 1320);
-constexpr QPoint kLine1To(4380, 1320);
-constexpr QColor kLine1Colour(128, 128, 0);
+constexpr QPoint kRuleFrom(270, 1320);
+constexpr QPoint kRuleTo(4380, 1320);
+constexpr QColor kRuleColour(128, 128, 0);
 
-constexpr RectTw kShape2{90, 1950, 4485, 2145};
-constexpr QColor kShape2Border(255, 255, 192);
+constexpr RectTw kInfoBorder{90, 1950, 4485, 2145};
+constexpr QColor kInfoBorderColour(255, 255, 192);
 
 // The frame clips the text, which starts just below the frame's visible height
 // and so scrolls in from the bottom.
-constexpr RectTw kFrame1{150, 2040, 4335, 1965};
-constexpr RectTw kTxtInfo{0, 1950, 4245, 4095};
-constexpr QColor kTxtInfoColour(64, 64, 0);
+constexpr RectTw kInfoFrame{150, 2040, 4335, 1965};
+constexpr RectTw kInfoText{0, 1950, 4245, 4095};
+constexpr QColor kInfoTextColour(64, 64, 0);
 
 // The title and the version are centred in their boxes; the author's line and
 // the link start at the left edge of theirs.
@@ -59,18 +59,18 @@ struct LabelLook {
     bool centred;
 };
 
-constexpr LabelLook kLabel1{"Label1", {1080, 270, 2985, 345}, Face::Verdana,
-                            14.25,    {0, 80, 144},           true};
-constexpr QColor kLabel1Back(192, 192, 192);
-constexpr LabelLook kLabel2{"Label2", {1793, 1020, 1065, 240}, Face::Arial, 9.75, {0, 0, 192},
-                            true};
-constexpr LabelLook kLabel3{"Label3", {810, 1440, 3030, 225}, Face::Arial, 9, {192, 0, 0}, false};
-constexpr LabelLook kLabel4{"Label4", {533, 4440, 3585, 225}, Face::MsSansSerif,
-                            8.25,     {32, 80, 176},          false};
+constexpr LabelLook kTitle{"Label1", {1080, 270, 2985, 345}, Face::Verdana,
+                           14.25,    {0, 80, 144},           true};
+constexpr QColor kTitleBack(192, 192, 192);
+constexpr LabelLook kVersion{"Label2", {1793, 1020, 1065, 240}, Face::Arial, 9.75, {0, 0, 192},
+                             true};
+constexpr LabelLook kAuthor{"Label3", {810, 1440, 3030, 225}, Face::Arial, 9, {192, 0, 0}, false};
+constexpr LabelLook kPageLink{"Label4", {533, 4440, 3585, 225}, Face::MsSansSerif,
+                              8.25,     {32, 80, 176},          false};
 
 // The scroll: 10 twips up every 100 ms; once the text has gone past the top
 // it is put back below the frame and the window closes.
-constexpr int kTimer1IntervalMs = 100;
+constexpr int kScrollIntervalMs = 100;
 constexpr int kScrollStepTw = 10;
 constexpr int kScrollEndTw = -4100;
 constexpr int kScrollRestartTw = 2000;
@@ -104,7 +104,7 @@ FrmAbout::FrmAbout(platform::Services& services, platform::MediaPlayer& media, Q
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       services_(services),
       media_(media),
-      txtInfoTopTw_(kTxtInfo.top) {
+      infoTopTw_(kInfoText.top) {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(info::programName());
     setModal(true);
@@ -115,65 +115,74 @@ FrmAbout::FrmAbout(platform::Services& services, platform::MediaPlayer& media, Q
     setAutoFillBackground(true);
 
     // Created in stacking order: each control lies above the ones before it.
-    auto* shape1 = new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle,
-                                              kShape1, kShape1Border, kShape1BorderPx, kShape1Fill);
-    shape1->setObjectName(QStringLiteral("Shape1"));
-
-    label1_ = makeLabel(this, kLabel1, info::programName());
-    setColours(label1_, kLabel1.text, &kLabel1Back);
-
-    image1_ = new QLabel(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(kImage1.toPx());
-    image1_->setScaledContents(true);
-    image1_->setPixmap(QPixmap::fromImage(programPicture()));
-
-    label2_ = makeLabel(this, kLabel2, QStringLiteral("Версия ") + info::version());
-
-    auto* line1 = new platform::LineControl(this, kLine1From, kLine1To, kLine1Colour, 1);
-    line1->setObjectName(QStringLiteral("Line1"));
-
-    label3_ = makeLabel(this, kLabel3, info::yearAndAuthor());
-
-    auto* shape2 = new platform::OutlineShape(this, platform::OutlineShape::Kind::Rectangle,
-                                              kShape2, kShape2Border, 1);
-    shape2->setObjectName(QStringLiteral("Shape2"));
-
-    frame1_ = new QFrame(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setFrameShape(QFrame::NoFrame);
-    frame1_->setGeometry(kFrame1.toPx());
-
-    txtInfo_ = new QLabel(infoText(), frame1_);
-    txtInfo_->setObjectName(QStringLiteral("TxtInfo"));
-    txtInfo_->setTextFormat(Qt::PlainText);
-    txtInfo_->setWordWrap(true);
-    txtInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont infoFont = platform::defaultFont();
-    infoFont.setBold(true);
-    txtInfo_->setFont(infoFont);
-    setColours(txtInfo_, kTxtInfoColour);
-    placeTxtInfo();
-
-    label4_ = makeLabel(this, kLabel4, info::programPage());
-    label4_->setCursor(Qt::PointingHandCursor);
-
-    for (QWidget* w : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(image1_),
-                       static_cast<QWidget*>(label2_), static_cast<QWidget*>(label3_),
-                       static_cast<QWidget*>(frame1_), static_cast<QWidget*>(txtInfo_),
-                       static_cast<QWidget*>(label4_)}) {
+    buildHeading();
+    buildInfo();
+    for (QWidget* w : {static_cast<QWidget*>(title_), static_cast<QWidget*>(picture_),
+                       static_cast<QWidget*>(version_), static_cast<QWidget*>(author_),
+                       static_cast<QWidget*>(infoFrame_), static_cast<QWidget*>(infoText_),
+                       static_cast<QWidget*>(pageLink_)}) {
         w->installEventFilter(this);
     }
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kTimer1IntervalMs);
-    connect(timer1_, &QTimer::timeout, this, &FrmAbout::tick);
-    timer1_->start();
+    scrollTimer_ = new QTimer(this);
+    scrollTimer_->setObjectName(QStringLiteral("Timer1"));
+    scrollTimer_->setInterval(kScrollIntervalMs);
+    connect(scrollTimer_, &QTimer::timeout, this, &FrmAbout::tick);
+    scrollTimer_->start();
 
     // The tune is a nicety: the player stays silent when there is no sound
     // device or no playable file, and the window goes on regardless.
     media_.play(mediaFile(platform::programDirectory()));
+}
+
+// The title in its band, the picture, the version, a rule and the author.
+void FrmAbout::buildHeading() {
+    auto* titleBand =
+        new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle, kTitleBand,
+                                   kTitleBandBorder, kTitleBandBorderPx, kTitleBandFill);
+    titleBand->setObjectName(QStringLiteral("Shape1"));
+
+    title_ = makeLabel(this, kTitle, info::programName());
+    setColours(title_, kTitle.text, &kTitleBack);
+
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(kPicture.toPx());
+    picture_->setScaledContents(true);
+    picture_->setPixmap(QPixmap::fromImage(programPicture()));
+
+    version_ = makeLabel(this, kVersion, QStringLiteral("Версия ") + info::version());
+
+    auto* rule = new platform::LineControl(this, kRuleFrom, kRuleTo, kRuleColour, 1);
+    rule->setObjectName(QStringLiteral("Line1"));
+
+    author_ = makeLabel(this, kAuthor, info::yearAndAuthor());
+}
+
+// The framed text that scrolls and the link to the program's page under it.
+void FrmAbout::buildInfo() {
+    auto* infoBorder = new platform::OutlineShape(this, platform::OutlineShape::Kind::Rectangle,
+                                                  kInfoBorder, kInfoBorderColour, 1);
+    infoBorder->setObjectName(QStringLiteral("Shape2"));
+
+    infoFrame_ = new QFrame(this);
+    infoFrame_->setObjectName(QStringLiteral("Frame1"));
+    infoFrame_->setFrameShape(QFrame::NoFrame);
+    infoFrame_->setGeometry(kInfoFrame.toPx());
+
+    infoText_ = new QLabel(infoText(), infoFrame_);
+    infoText_->setObjectName(QStringLiteral("TxtInfo"));
+    infoText_->setTextFormat(Qt::PlainText);
+    infoText_->setWordWrap(true);
+    infoText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont infoFont = platform::defaultFont();
+    infoFont.setBold(true);
+    infoText_->setFont(infoFont);
+    setColours(infoText_, kInfoTextColour);
+    placeInfoText();
+
+    pageLink_ = makeLabel(this, kPageLink, info::programPage());
+    pageLink_->setCursor(Qt::PointingHandCursor);
 }
 
 FrmAbout::~FrmAbout() {
@@ -201,23 +210,23 @@ QString FrmAbout::infoText() {
 }
 
 void FrmAbout::tick() {
-    txtInfoTopTw_ -= kScrollStepTw;
-    if (txtInfoTopTw_ < kScrollEndTw) {
-        txtInfoTopTw_ = kScrollRestartTw;
-        placeTxtInfo();
+    infoTopTw_ -= kScrollStepTw;
+    if (infoTopTw_ < kScrollEndTw) {
+        infoTopTw_ = kScrollRestartTw;
+        placeInfoText();
         reject();
         return;
     }
-    placeTxtInfo();
+    placeInfoText();
 }
 
-void FrmAbout::placeTxtInfo() {
-    txtInfo_->setGeometry(
-        RectTw{kTxtInfo.left, txtInfoTopTw_, kTxtInfo.width, kTxtInfo.height}.toPx());
+void FrmAbout::placeInfoText() {
+    infoText_->setGeometry(
+        RectTw{kInfoText.left, infoTopTw_, kInfoText.width, kInfoText.height}.toPx());
 }
 
 void FrmAbout::done(int result) {
-    timer1_->stop();
+    scrollTimer_->stop();
     media_.stop();
     QDialog::done(result);
 }
@@ -235,9 +244,9 @@ bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
     const bool click = type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
                        widget->rect().contains(mouse->position().toPoint());
     if (click) {
-        if (watched == frame1_ || watched == label1_) {
+        if (watched == infoFrame_ || watched == title_) {
             reject();
-        } else if (watched == label4_) {
+        } else if (watched == pageLink_) {
             services_.openAddress(info::programPage());
         }
     }

@@ -31,7 +31,7 @@ public:
     static QString infoText();
 
     // The top of the scrolling text inside its frame, in twips.
-    int txtInfoTop() const { return txtInfoTopTw_; }
+    int infoTextTop() const { return infoTopTw_; }
 
     void done(int result) override;
 
@@ -46,19 +46,21 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void placeTxtInfo();
+    void buildHeading();
+    void buildInfo();
+    void placeInfoText();
 
     platform::Services& services_;
     platform::MediaPlayer& media_;
-    QLabel* label1_ = nullptr;
-    QLabel* image1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QLabel* txtInfo_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QTimer* timer1_ = nullptr;
-    int txtInfoTopTw_;
+    QLabel* title_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* author_ = nullptr;
+    QFrame* infoFrame_ = nullptr;
+    QLabel* infoText_ = nullptr;
+    QLabel* pageLink_ = nullptr;
+    QTimer* scrollTimer_ = nullptr;
+    int infoTopTw_;
 };
 
 }  // namespace ui

@@ -59,13 +59,13 @@ public:
     // after a refused one.
     const std::optional<core::Forecast>& forecast() const { return forecast_; }
 
-    // The full recalculation on the screen (Main); a refused input is told to
+    // The full recalculation on the screen; a refused input is told to
     // the user and then raises core::InputRefused, so that nothing goes on with
     // stale figures.
-    void Main();
+    void recalculate();
 
     // Calculation for today's date, from the injectable clock.
-    void RashNow();
+    void calculateForToday();
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
 
     // Turns the marking of this year on or off, as the menu item does, without
@@ -91,14 +91,14 @@ public:
     // checked is handed to `record` with the date it was made for.
     struct ClientBookHooks {
         std::function<void()> open;
-        std::function<bool(const print::ClientNames& client, const core::BirthDate& date,
+        std::function<bool(const core::ClientNames& client, const core::BirthDate& date,
                            QString* error)>
             record;
     };
     void setClientBook(ClientBookHooks hooks);
     // Prints for a client from the book: the date goes into the window, then
     // the client dialog opens with the names filled in.
-    void printFor(int day, int month, const QString& year, const print::ClientNames& client);
+    void printFor(int day, int month, const QString& year, const core::ClientNames& client);
 
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
@@ -115,21 +115,22 @@ private:
     void buildDateArea();
     void buildCommands();
     void buildMenus();
-    void FillEnv();
-    void Init();
+    void connectMenus();
+    void fillDateLists();
+    void resetAxisAndPen();
     void showForecast(const core::Forecast& f);
     void showRefusal(const core::Refusal& refusal);
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
-               const print::ClientNames& client = {});
-    void rememberClient(const print::ClientNames& client);
+               const core::ClientNames& client = {});
+    void rememberClient(const core::ClientNames& client);
     void showYearMark();
     void enableForecastCommands();
     QImage clientAreaPicture() const;
     void copyForecast();
     void saveImage();
     void pressDefaultButton();
-    void PrInf();
+    void enablePrinting();
     void checkYear();
     void selectYear();
     void setLinkHovered(bool hovered);
@@ -147,42 +148,42 @@ private:
     platform::SilentMediaPlayer ownMedia_;
     platform::MediaPlayer* media_ = &ownMedia_;
 
-    // Controls, named as in the program's first design.
-    platform::OutlineShape* Shape1 = nullptr;
-    graph::AxisLabels OsY{};
-    graph::YearTable lblYear{};  // lblYear[K - 1][i] is lblYearK(i)
-    aspects::AspectSquare* Frame2 = nullptr;
-    QLabel* LblPrc = nullptr;
-    QLabel* LblNow = nullptr;  // «Сейчас 2026 год: …» under the percentage
-    QLabel* Label4 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* CboDay = nullptr;
-    QComboBox* CboMonth = nullptr;
-    QLineEdit* TxtYear = nullptr;
-    QPushButton* CmdPusk = nullptr;
-    QPushButton* CmdPrint = nullptr;
-    QLabel* LblUrl = nullptr;
-    QLabel* Image1 = nullptr;
+    // The controls. Their object names, which tests look up, are those of the
+    // program's first design (the glossary in core/forecast.h).
+    platform::OutlineShape* graphFrame_ = nullptr;
+    graph::AxisLabels axisLabels_{};
+    graph::YearTable yearTable_{};  // [K - 1][i] is the label named lblYearK_i
+    aspects::AspectSquare* aspectSquare_ = nullptr;
+    QLabel* happinessLabel_ = nullptr;
+    QLabel* thisYearLabel_ = nullptr;  // «Сейчас 2026 год: …» under the percentage
+    QLabel* happinessCaption_ = nullptr;
+    QGroupBox* dateFrame_ = nullptr;
+    QLabel* dayCaption_ = nullptr;
+    QLabel* monthCaption_ = nullptr;
+    QLabel* yearCaption_ = nullptr;
+    QComboBox* dayList_ = nullptr;
+    QComboBox* monthList_ = nullptr;
+    QLineEdit* yearBox_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QLabel* siteLink_ = nullptr;
 
-    QMenu* mFile = nullptr;
-    QAction* mpPrint = nullptr;
-    QAction* mpPreview = nullptr;
-    QAction* mpSavePdf = nullptr;
-    QAction* mpSaveImage = nullptr;
-    QAction* mpBook = nullptr;
-    QAction* mpExit = nullptr;
-    QMenu* mEdit = nullptr;
-    QAction* mpCopy = nullptr;
-    QMenu* mProg = nullptr;
-    QAction* mpRash = nullptr;
-    QAction* mpDay = nullptr;
-    QAction* mpMarkYear = nullptr;
-    QMenu* mHelp = nullptr;
-    QAction* mpCont = nullptr;
-    QAction* mpAbout = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* previewAction_ = nullptr;
+    QAction* savePdfAction_ = nullptr;
+    QAction* saveImageAction_ = nullptr;
+    QAction* bookAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QMenu* forecastMenu_ = nullptr;
+    QAction* calculateAction_ = nullptr;
+    QAction* todayAction_ = nullptr;
+    QAction* markYearAction_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* contentsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };
 
 }  // namespace ui

@@ -28,16 +28,16 @@ void expectShows(const AspectSquare& sq, const core::Forecast& f) {
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(testing::Message() << "digit " << i + 1);
         const core::AspectValue& a = f.aspects[static_cast<std::size_t>(i)];
-        EXPECT_EQ(!sq.SDat(i)->isHidden(), a.present);
-        EXPECT_EQ(!sq.LblSub(i)->isHidden(), a.present);
+        EXPECT_EQ(!sq.circle(i)->isHidden(), a.present);
+        EXPECT_EQ(!sq.counter(i)->isHidden(), a.present);
         if (a.present) {
-            EXPECT_EQ(sq.LblSub(i)->text(), QString::number(a.level));
+            EXPECT_EQ(sq.counter(i)->text(), QString::number(a.level));
         }
-        EXPECT_EQ(textColour(sq.LblDat(i)), a.root ? kRed : kBlue);
-        EXPECT_EQ(sq.LblSub(i)->accessibleName(), sq.LblDat(i)->accessibleName());
+        EXPECT_EQ(textColour(sq.digitLabel(i)), a.root ? kRed : kBlue);
+        EXPECT_EQ(sq.counter(i)->accessibleName(), sq.digitLabel(i)->accessibleName());
     }
     for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(!sq.LineBon(k)->isHidden(), f.segments[static_cast<std::size_t>(k)])
+        EXPECT_EQ(!sq.segment(k)->isHidden(), f.segments[static_cast<std::size_t>(k)])
             << "segment " << k;
     }
 }
@@ -55,16 +55,17 @@ TEST(AspectSquare, ShowsEachForecastAndNothingOfTheOneBefore) {
         sq.showAspects(f);
         expectShows(sq, f);
         if (f.birthDigits == QStringLiteral("5051990")) {
-            EXPECT_EQ(sq.LblDat(1)->accessibleName(),
+            EXPECT_EQ(sq.digitLabel(1)->accessibleName(),
                       QStringLiteral("Связь с землёй: уровень 1, корневая цифра"));
-            EXPECT_EQ(sq.LblSub(4)->accessibleName(), QStringLiteral("Любовь: уровень 2"));
-            EXPECT_EQ(sq.LblDat(3)->accessibleName(), QStringLiteral("Работа: нет"));
+            EXPECT_EQ(sq.counter(4)->accessibleName(), QStringLiteral("Любовь: уровень 2"));
+            EXPECT_EQ(sq.digitLabel(3)->accessibleName(), QStringLiteral("Работа: нет"));
         }
         if (f.birthDigits == QStringLiteral("23081975")) {
-            EXPECT_EQ(sq.LblDat(1)->accessibleName(), QStringLiteral("Связь с землёй: уровень 1"));
-            EXPECT_EQ(sq.LblDat(7)->accessibleName(),
+            EXPECT_EQ(sq.digitLabel(1)->accessibleName(),
+                      QStringLiteral("Связь с землёй: уровень 1"));
+            EXPECT_EQ(sq.digitLabel(7)->accessibleName(),
                       QStringLiteral("Удача: уровень 2, корневая цифра"));
-            EXPECT_EQ(sq.LblSub(5)->text(), QStringLiteral("5"));
+            EXPECT_EQ(sq.counter(5)->text(), QStringLiteral("5"));
         }
     }
 }
@@ -72,11 +73,11 @@ TEST(AspectSquare, ShowsEachForecastAndNothingOfTheOneBefore) {
 TEST(AspectSquare, ClearZnLeavesAnEmptySquare) {
     AspectSquare sq;
     sq.showAspects(forecastOf("28", 6, "1914"));  // every circle and segment, root 5
-    sq.ClearZn();
+    sq.clear();
     expectShows(sq, core::Forecast{});
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(
-            sq.LblDat(i)->accessibleName(),
+            sq.digitLabel(i)->accessibleName(),
             core::kAspectNames[static_cast<std::size_t>(i)].toString() + QStringLiteral(": нет"));
     }
 }
@@ -88,9 +89,9 @@ TEST(AspectSquare, ControlsSitWhereTheyBelong) {
     AspectSquare sq;
     const QRect frame(QPoint(0, 0), sq.size());
     for (int i = 0; i < 9; ++i) {
-        const QRect circle = sq.SDat(i)->geometry();
-        const QRect digit = sq.LblDat(i)->geometry();
-        const QRect counter = sq.LblSub(i)->geometry();
+        const QRect circle = sq.circle(i)->geometry();
+        const QRect digit = sq.digitLabel(i)->geometry();
+        const QRect counter = sq.counter(i)->geometry();
         EXPECT_LE((circle.center() - digit.center()).manhattanLength(), 3) << i;
         EXPECT_GT(counter.left(), circle.center().x()) << i;
         EXPECT_LT(counter.top(), circle.center().y()) << i;
@@ -108,7 +109,7 @@ TEST(AspectSquare, ControlsSitWhereTheyBelong) {
         const bool forward = gapToEdge(s.digitA, 0) < 45 && gapToEdge(s.digitB, 1) < 45;
         const bool backward = gapToEdge(s.digitA, 1) < 45 && gapToEdge(s.digitB, 0) < 45;
         EXPECT_TRUE(forward || backward) << "segment " << k;
-        EXPECT_TRUE(frame.contains(sq.LineBon(k)->geometry())) << k;
+        EXPECT_TRUE(frame.contains(sq.segment(k)->geometry())) << k;
     }
 }
 
@@ -131,16 +132,16 @@ TEST(AspectSquare, LabelsTakeTheMouseAboveTheirCircle) {
     const QObjectList& z = sq.children();
     for (int i = 0; i < 9; ++i) {
         const QString name = core::kAspectNames[static_cast<std::size_t>(i)].toString();
-        EXPECT_TRUE(sq.LblDat(i)->toolTip().startsWith(name + u':'));
-        EXPECT_EQ(sq.LblSub(i)->toolTip(), sq.LblDat(i)->toolTip());
-        EXPECT_TRUE(sq.SDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
-        EXPECT_FALSE(sq.LblDat(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
-        EXPECT_GT(z.indexOf(sq.LblDat(i)), z.indexOf(sq.SDat(i)));
-        EXPECT_GT(z.indexOf(sq.LblSub(i)), z.indexOf(sq.SDat(i)));
+        EXPECT_TRUE(sq.digitLabel(i)->toolTip().startsWith(name + u':'));
+        EXPECT_EQ(sq.counter(i)->toolTip(), sq.digitLabel(i)->toolTip());
+        EXPECT_TRUE(sq.circle(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_FALSE(sq.digitLabel(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_GT(z.indexOf(sq.digitLabel(i)), z.indexOf(sq.circle(i)));
+        EXPECT_GT(z.indexOf(sq.counter(i)), z.indexOf(sq.circle(i)));
     }
     for (int k = 0; k < 16; ++k) {
-        EXPECT_TRUE(sq.LineBon(k)->testAttribute(Qt::WA_TransparentForMouseEvents));
-        EXPECT_LT(z.indexOf(sq.LineBon(k)), z.indexOf(sq.LblDat(0)));
+        EXPECT_TRUE(sq.segment(k)->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_LT(z.indexOf(sq.segment(k)), z.indexOf(sq.digitLabel(0)));
     }
 }
 

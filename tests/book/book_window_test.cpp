@@ -2,15 +2,23 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
 #include "book_fixture.h"
 #include "platform/services.h"
 #include "ui/book_window.h"
+#include "ui/client_book_link.h"
+#include "ui/client_editor.h"
+#include "ui/frm_main.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;
@@ -209,4 +217,66 @@ TEST(BookWindow, UnusableBookSaysWhereTheFileIsAndOffersOnlyClose) {
         EXPECT_FALSE(window.button(c)->isEnabled());
     }
     EXPECT_TRUE(window.button(Command::Close)->isEnabled());
+}
+
+// A printout recorded with the book window open reads the book once, and the
+// book window is gone before the book, whichever of link and window ends first.
+TEST(ClientBookLink, RecordReadsTheBookOnceAndTheWindowGoesBeforeTheBook) {
+    for (bool linkEndsFirst : {true, false}) {
+        QTemporaryDir dir;
+        platform::RecordingServices services;
+        auto window = std::make_unique<ui::FrmMain>(services);
+        auto link = std::make_unique<ui::ClientBookLink>(
+            *window, services, dir.filePath(QStringLiteral("clients.sqlite")));
+        link->openBookWindow();
+        ASSERT_NE(link->bookWindow(), nullptr);
+        QSignalSpy reads(link->bookWindow()->table()->model(), &QAbstractItemModel::modelReset);
+        ASSERT_TRUE(link->recordPrinted({QStringLiteral("Иванова"), {}, {}},
+                                        {QStringLiteral("23"), 7, QStringLiteral("1975")},
+                                        nullptr));
+        EXPECT_EQ(reads.count(), 1);
+        EXPECT_EQ(link->bookWindow()->table()->model()->rowCount(), 1);
+        if (linkEndsFirst) {
+            link.reset();
+            EXPECT_EQ(window->findChild<BookWindow*>(), nullptr);
+        } else {
+            window.reset();
+            EXPECT_EQ(link->bookWindow(), nullptr);
+        }
+    }
+}
+
+// A day or month no date has (a book written by another program) is shown as
+// invalid, and the editor neither moves it to a valid one nor saves it as is.
+TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
+    const struct {
+        int day, month;
+        bool dayShown, monthShown;
+    } cases[] = {{45, 8, false, true}, {23, 13, true, false}, {0, 0, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.day * 100 + c.month);
+        OpenBook b;
+        // As another program would write it, past the book's own checks.
+        QSqlQuery q(QSqlDatabase::database(b.book->connectionName()));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA ignore_check_constraints = ON")));
+        ASSERT_TRUE(q.exec(
+            QStringLiteral("UPDATE clients SET day = %1, month = %2").arg(c.day).arg(c.month)));
+        b.window->reload();
+        const QModelIndex date = b.window->table()->model()->index(0, 3);
+        EXPECT_TRUE(date.data().toString().endsWith(QStringLiteral("(неверная)")));
+        EXPECT_TRUE(date.data(Qt::ForegroundRole).isValid());
+
+        const book::Client stored = *b.window->currentClient();
+        ui::ClientEditor editor(nullptr, stored);
+        EXPECT_EQ(editor.findChild<QSpinBox*>()->value(), c.dayShown ? c.day : 0);
+        EXPECT_EQ(editor.findChild<QComboBox*>()->currentIndex(), c.monthShown ? c.month - 1 : -1);
+        for (QPushButton* button : editor.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Сохранить")) {
+                button->click();
+            }
+        }
+        EXPECT_NE(editor.result(), QDialog::Accepted);
+        EXPECT_EQ(editor.client().day, c.day);
+        EXPECT_EQ(editor.client().month, c.month);
+    }
 }

@@ -219,7 +219,6 @@ TEST(Calculate, RefusalsSayWhichMessage) {
         EXPECT_EQ(refusal->kind, c.kind);
         EXPECT_EQ(refusal->text, QString::fromUtf8(c.text));
         EXPECT_EQ(refusal->helpTopic, 80);
-        EXPECT_FALSE(refusal->critical);
     }
 }
 

@@ -42,8 +42,8 @@ struct OpenDialog {
     QWidget owner;
     std::vector<Call> calls;
     bool delivered = true;  // what the report answers
-    FrmPrn dialog{&owner, [this](const QString& s, const QString& n, const QString& p) {
-                      calls.push_back({s, n, p});
+    FrmPrn dialog{&owner, [this](const core::ClientNames& c) {
+                      calls.push_back({c.surname, c.name, c.patronymic});
                       return delivered;
                   }};
 
@@ -68,7 +68,8 @@ TEST(FrmPrn, BoxesRefuseTextBeyondTheirLimit) {
     const struct {
         QLineEdit* box;
         int limit;
-    } cases[] = {{d.dialog.TxtFam(), 25}, {d.dialog.TxtName(), 20}, {d.dialog.TxtOth(), 25}};
+    } cases[] = {
+        {d.dialog.surnameBox(), 25}, {d.dialog.nameBox(), 20}, {d.dialog.patronymicBox(), 25}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.limit);
         c.box->setFocus();
@@ -86,10 +87,10 @@ TEST(FrmPrn, EnterInAnyBoxPrintsOnceWithTheThreeTexts) {
     for (int target = 0; target < 4; ++target) {
         SCOPED_TRACE(target);
         OpenDialog d;
-        type(d.dialog.TxtFam(), QStringLiteral("Иванова"));
-        type(d.dialog.TxtName(), QStringLiteral("Мария"));
-        QWidget* targets[] = {d.dialog.TxtFam(), d.dialog.TxtName(), d.dialog.TxtOth(),
-                              d.dialog.CmdPrintReal()};
+        type(d.dialog.surnameBox(), QStringLiteral("Иванова"));
+        type(d.dialog.nameBox(), QStringLiteral("Мария"));
+        QWidget* targets[] = {d.dialog.surnameBox(), d.dialog.nameBox(), d.dialog.patronymicBox(),
+                              d.dialog.printButton()};
         targets[target]->setFocus();
         QTest::keyClick(targets[target], Qt::Key_Return);
         ASSERT_EQ(d.calls.size(), 1u);
@@ -105,11 +106,11 @@ TEST(FrmPrn, CancelEscAndCloseDoNotPrint) {
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
         OpenDialog d;
-        type(d.dialog.TxtFam(), QStringLiteral("Иванова"));
+        type(d.dialog.surnameBox(), QStringLiteral("Иванова"));
         if (way == 0) {
-            QTest::keyClick(d.dialog.TxtFam(), Qt::Key_Escape);
+            QTest::keyClick(d.dialog.surnameBox(), Qt::Key_Escape);
         } else if (way == 1) {
-            QTest::mouseClick(d.dialog.CmdCancel(), Qt::LeftButton);
+            QTest::mouseClick(d.dialog.cancelButton(), Qt::LeftButton);
         } else {
             d.dialog.close();
         }
@@ -121,9 +122,9 @@ TEST(FrmPrn, CancelEscAndCloseDoNotPrint) {
 
 TEST(FrmPrn, TabWalksBoxesThenButtons) {
     OpenDialog d;
-    EXPECT_EQ(QApplication::focusWidget(), d.dialog.TxtFam());
-    QWidget* expected[] = {d.dialog.TxtName(),      d.dialog.TxtOth(),    d.dialog.ChkRemember(),
-                           d.dialog.CmdPrintReal(), d.dialog.CmdCancel(), d.dialog.TxtFam()};
+    EXPECT_EQ(QApplication::focusWidget(), d.dialog.surnameBox());
+    QWidget* expected[] = {d.dialog.nameBox(),     d.dialog.patronymicBox(), d.dialog.rememberBox(),
+                           d.dialog.printButton(), d.dialog.cancelButton(),  d.dialog.surnameBox()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -134,7 +135,7 @@ TEST(FrmPrn, CaptionsFitAndTheWindowSitsOverItsOwner) {
     OpenDialog d;
     EXPECT_EQ(d.dialog.minimumSize(), d.dialog.maximumSize());
     // Every caption shows whole and ends before the text boxes begin.
-    const int boxesLeft = d.dialog.TxtFam()->x();
+    const int boxesLeft = d.dialog.surnameBox()->x();
     for (const QLabel* label : d.dialog.findChildren<QLabel*>()) {
         SCOPED_TRACE(label->text().toStdString());
         EXPECT_GE(label->width(), label->sizeHint().width());
@@ -146,15 +147,15 @@ TEST(FrmPrn, CaptionsFitAndTheWindowSitsOverItsOwner) {
 
 TEST(FrmPrn, RefusedReportKeepsTheDialogOpenWithTheNames) {
     OpenDialog d;
-    d.dialog.setClientNames(QStringLiteral("Иванова"), QStringLiteral("Мария"),
-                            QStringLiteral("Петровна"));
+    d.dialog.setClientNames(
+        {QStringLiteral("Иванова"), QStringLiteral("Мария"), QStringLiteral("Петровна")});
     d.delivered = false;
-    QTest::keyClick(d.dialog.TxtOth(), Qt::Key_Return);
+    QTest::keyClick(d.dialog.patronymicBox(), Qt::Key_Return);
     EXPECT_FALSE(d.dialog.isHidden());
-    EXPECT_EQ(d.dialog.TxtFam()->text(), QStringLiteral("Иванова"));
-    EXPECT_EQ(d.dialog.TxtOth()->text(), QStringLiteral("Петровна"));
+    EXPECT_EQ(d.dialog.surnameBox()->text(), QStringLiteral("Иванова"));
+    EXPECT_EQ(d.dialog.patronymicBox()->text(), QStringLiteral("Петровна"));
     d.delivered = true;  // the second try goes out and closes the dialog
-    QTest::keyClick(d.dialog.TxtOth(), Qt::Key_Return);
+    QTest::keyClick(d.dialog.patronymicBox(), Qt::Key_Return);
     ASSERT_EQ(d.calls.size(), 2u);
     EXPECT_EQ(d.calls[1].name, QStringLiteral("Мария"));
     EXPECT_TRUE(d.dialog.isHidden());
@@ -166,13 +167,13 @@ TEST(FrmPrn, RememberBoxSitsUnderTheBoxesAndKeepsItsState) {
         SCOPED_TRACE(checked);
         {
             OpenDialog d;
-            QCheckBox* box = d.dialog.ChkRemember();
+            QCheckBox* box = d.dialog.rememberBox();
             EXPECT_EQ(box->text(), QStringLiteral("Запомнить в картотеке"));
-            EXPECT_EQ(box->x(), d.dialog.TxtOth()->x());
-            EXPECT_GT(box->y(), d.dialog.TxtOth()->geometry().bottom());
+            EXPECT_EQ(box->x(), d.dialog.patronymicBox()->x());
+            EXPECT_GT(box->y(), d.dialog.patronymicBox()->geometry().bottom());
             // The dialog grew by the box's height; the buttons stayed where they were.
             EXPECT_EQ(d.dialog.height(), platform::px(2070) + box->height());
-            EXPECT_EQ(d.dialog.CmdCancel()->geometry().bottom(), platform::px(1133 + 435) - 1);
+            EXPECT_EQ(d.dialog.cancelButton()->geometry().bottom(), platform::px(1133 + 435) - 1);
             EXPECT_GE(box->width(), box->sizeHint().width());
             if (box->isChecked() != checked) {
                 QTest::keyClick(box, Qt::Key_Space);

@@ -52,7 +52,7 @@ struct Desk {
             }
             return forecastOf("5", 4, "1990");
         };
-        return delivery.run(target, source, "Иванова", "Мария", "Петровна");
+        return delivery.run(target, source, {"Иванова", "Мария", "Петровна"});
     }
 };
 
@@ -153,8 +153,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
     const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
-    ASSERT_EQ(print::printReportToPdf(forecastOf("23", 7, "1975"), path, "Иванова", "Мария",
-                                      "Петровна", fixedClock()),
+    ASSERT_EQ(print::printReportToPdf(forecastOf("23", 7, "1975"), path,
+                                      {"Иванова", "Мария", "Петровна"}, fixedClock()),
               QString());
 
     QProcess pdftotext;
@@ -191,8 +191,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
 
 TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
     QTemporaryDir dir;
-    const QString error = print::printReportToPdf(
-        forecastOf("5", 4, "1990"), dir.filePath("нет/отчёт.pdf"), "", "", "", fixedClock());
+    const QString error = print::printReportToPdf(forecastOf("5", 4, "1990"),
+                                                  dir.filePath("нет/отчёт.pdf"), {}, fixedClock());
     EXPECT_TRUE(error.startsWith("Не удалось записать файл ")) << error.toStdString();
     EXPECT_TRUE(error.contains("отчёт.pdf: ")) << error.toStdString();
 }
@@ -249,7 +249,7 @@ void expectTextsInPlace(const platform::PrinterPage& page, const QString& pdf, Q
 // The page a report on this printer carries.
 platform::PrinterPage printoutPageFor(double widthTw, int dpi) {
     platform::PrinterPage page(widthTw, dpi);
-    print::PrintReport(page, forecastOf("5", 4, "1990"), "Иванова", "Мария", "Петровна",
+    print::printReport(page, forecastOf("5", 4, "1990"), {"Иванова", "Мария", "Петровна"},
                        fixedClock());
     return page;
 }

@@ -60,7 +60,7 @@ struct Printed {
     void print(const QString& surname = QStringLiteral("Иванова"),
                const QString& name = QStringLiteral("Мария"),
                const QString& patronymic = QStringLiteral("Петровна")) {
-        delivered = print::PrintReport(page, forecast, surname, name, patronymic, kMoment);
+        delivered = print::printReport(page, forecast, {surname, name, patronymic}, kMoment);
     }
 };
 
@@ -219,7 +219,7 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
 
 // Each level as a share of its own full count, rounded down (2 of 7 is 28%);
 // an absent aspect is 0%, a level above the full count goes past 100%.
-TEST(PrintZn, LevelsAsPercentagesOfTheirFullCount) {
+TEST(PrintAspectColumn, LevelsAsPercentagesOfTheirFullCount) {
     const struct {
         core::Forecast forecast;
         QStringList printed;
@@ -236,7 +236,7 @@ TEST(PrintZn, LevelsAsPercentagesOfTheirFullCount) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.forecast.birthDigits.toStdString());
         PrinterPage page;
-        print::PrintZn(page, c.forecast);
+        print::printAspectColumn(page, c.forecast);
         QStringList printed;
         for (const DrawOp* op : opsOf(page, DrawOp::Kind::Text)) {
             if (op->text != " ") {
@@ -248,7 +248,7 @@ TEST(PrintZn, LevelsAsPercentagesOfTheirFullCount) {
     }
 }
 
-TEST(PrintYears, FifteenRowsOfSuccessiveCycles) {
+TEST(PrintYearRows, FifteenRowsOfSuccessiveCycles) {
     const struct {
         int digits;
         int year;
@@ -256,9 +256,7 @@ TEST(PrintYears, FifteenRowsOfSuccessiveCycles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.digits);
         PrinterPage page;
-        print::yearRows().YearRowDepth = core::Byte::of(0);
-        print::PrintYears(page, core::Byte::of(c.digits), core::Int16::of(c.year),
-                          core::Int16::of(7550));
+        print::printYearRows(page, c.digits, c.year);
         const auto texts = opsOf(page, DrawOp::Kind::Text);
         ASSERT_EQ(texts.size(), std::size_t(15 * c.digits));
         for (int k = 0; k < 15; ++k) {
@@ -269,7 +267,6 @@ TEST(PrintYears, FifteenRowsOfSuccessiveCycles) {
                 EXPECT_EQ(op->fontSize, 8);
             }
         }
-        EXPECT_EQ(print::yearRows().YearRowDepth, core::Byte::of(14));
     }
 }
 

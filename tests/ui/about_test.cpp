@@ -86,14 +86,14 @@ TEST_F(AboutWindow, TextScrollsUpTenTwipsATick) {
     for (int n : {0, 1, 2, 195, 196, 400, 605}) {
         ticks(n - done);
         done = n;
-        EXPECT_EQ(window.txtInfoTop(), 1950 - 10 * n) << n;
+        EXPECT_EQ(window.infoTextTop(), 1950 - 10 * n) << n;
         EXPECT_EQ(text->y(), px(1950 - 10 * n)) << n;
         EXPECT_TRUE(window.isVisible()) << n;
     }
     EXPECT_TRUE(media.playing);
     // The next step passes -4100: the text goes back below the frame and the window closes.
     window.tick();
-    EXPECT_EQ(window.txtInfoTop(), 2000);
+    EXPECT_EQ(window.infoTextTop(), 2000);
     EXPECT_EQ(text->y(), px(2000));
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(media.playing);

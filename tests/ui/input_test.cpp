@@ -71,7 +71,7 @@ TEST(PrintEnablement, FollowsTheCompletenessOfTheDate) {
     EXPECT_TRUE(enabled());
 }
 
-TEST(RashNow, CalculatesForTheInjectedDate) {
+TEST(TodayCommand, CalculatesForTheInjectedDate) {
     const struct { int y, m, d; } days[] = {{2026, 12, 31}, {2024, 2, 29}, {2026, 1, 1}};
     for (const auto& day : days) {
         SCOPED_TRACE(day.d);

@@ -52,8 +52,8 @@ std::vector<QWidget*> shownMarks(const WindowFixture& f, const char* name) {
 void answerClientDialog(const QString& surname) {
     QTimer::singleShot(0, [surname] {
         if (auto* dialog = qobject_cast<print::FrmPrn*>(QApplication::activeModalWidget())) {
-            dialog->TxtFam()->setText(surname);
-            dialog->CmdPrintReal()->click();
+            dialog->surnameBox()->setText(surname);
+            dialog->printButton()->click();
         }
     });
 }

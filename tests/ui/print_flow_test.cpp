@@ -35,10 +35,10 @@ PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
             return;
         }
         run->dialogShown = true;
-        dialog->TxtFam()->setText(surname);
-        dialog->CmdPrintReal()->click();
+        dialog->surnameBox()->setText(surname);
+        dialog->printButton()->click();
         if (!dialog->isHidden()) {
-            run->stayedOpen = dialog->TxtFam()->text() == surname;
+            run->stayedOpen = dialog->surnameBox()->text() == surname;
             dialog->reject();
         }
     });
@@ -126,7 +126,7 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         bool opened = false;
         f.window->setClientBook(
             {[&] { opened = true; },
-             [&](const print::ClientNames& c, const core::BirthDate& d, QString*) {
+             [&](const core::ClientNames& c, const core::BirthDate& d, QString*) {
                  recorded.emplace_back(
                      c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
                  return true;
@@ -144,9 +144,9 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<print::FrmPrn*>(QApplication::activeModalWidget());
             if (dialog != nullptr) {
-                shownSurname = dialog->TxtFam()->text();
-                dialog->ChkRemember()->setChecked(remember);
-                dialog->CmdPrintReal()->click();
+                shownSurname = dialog->surnameBox()->text();
+                dialog->rememberBox()->setChecked(remember);
+                dialog->printButton()->click();
             }
         });
         f.window->printFor(3, 1, QStringLiteral("1990"),

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include "book/client.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+
+namespace ui {
+
+// The form that changes one client's names, date of birth and note. Refuses
+// to close on «Сохранить» while something cannot be stored, and says why.
+class ClientEditor : public QDialog {
+public:
+    ClientEditor(QWidget* parent, const book::Client& client);
+
+    // The client as saved; the one given while the dialog has not been accepted.
+    const book::Client& client() const { return client_; }
+
+private:
+    void buildFields();
+    void buildButtons();
+    void check();
+
+    book::Client client_;
+    QLineEdit* surname_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* patronymic_ = nullptr;
+    QSpinBox* day_ = nullptr;
+    QComboBox* month_ = nullptr;
+    QLineEdit* year_ = nullptr;
+    QPlainTextEdit* note_ = nullptr;
+    QLabel* problem_ = nullptr;
+};
+
+// Shows the editor over parent; true, with client changed, when it was saved.
+bool editClient(QWidget* parent, book::Client& client);
+
+}  // namespace ui

@@ -1,0 +1,239 @@
+#include "ui/frm_main.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+
+#include "core/forecast_text.h"
+#include "core/program_info.h"
+#include "platform/page_output.h"
+#include "platform/services.h"
+#include "platform/window_surface.h"
+#include "print/print_job.h"
+#include "ui/frm_about.h"
+
+// The main window's menus and the commands behind them that the window's own
+// buttons do not run: printing, the picture, the clipboard and the client book.
+
+namespace ui {
+
+namespace {
+
+const QString kMarkYearKey = QStringLiteral("markThisYear");
+
+// Ctrl+C in the year box would copy the two digits it selects on every visit;
+// once there is a forecast, the window's «Копировать» has the key instead.
+// The year box would take some of the window's keys for itself (Ctrl+C to copy
+// its selection, Ctrl+K to delete to the end of the line); while the window's
+// command for the key is available, the key goes to the command.
+class KeysGoToTheWindow : public QObject {
+public:
+    KeysGoToTheWindow(QObject* parent, std::vector<const QAction*> actions)
+        : QObject(parent), actions_(std::move(actions)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (const QAction* action : actions_) {
+                if (action->isEnabled() && action->isVisible() && action->shortcut() == pressed) {
+                    return true;  // not taken by the box, so the shortcut runs
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::vector<const QAction*> actions_;
+};
+
+QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
+    return print::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
+                                  QStringLiteral("Изображение PNG (*.png)"), QStringLiteral("png"),
+                                  suggestedPath);
+}
+
+}  // namespace
+
+void FrmMain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    fileMenu_ = bar->addMenu(QStringLiteral("&Файл"));
+    printAction_ = fileMenu_->addAction(QStringLiteral("&Печать"));
+    printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    printAction_->setEnabled(false);
+    previewAction_ = fileMenu_->addAction(QStringLiteral("Предварительный про&смотр…"));
+    previewAction_->setEnabled(false);
+    savePdfAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &отчёт в PDF…"));
+    savePdfAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    savePdfAction_->setEnabled(false);
+    saveImageAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &изображение…"));
+    saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveImageAction_->setEnabled(false);
+    fileMenu_->addSeparator();
+    // Shown when the program keeps a client book (setClientBook).
+    bookAction_ = fileMenu_->addAction(QStringLiteral("&Картотека клиентов…"));
+    bookAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    bookAction_->setVisible(false);
+    fileMenu_->addSeparator();
+    exitAction_ = fileMenu_->addAction(QStringLiteral("В&ыход"));
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    editMenu_ = bar->addMenu(QStringLiteral("&Правка"));
+    copyAction_ = editMenu_->addAction(QStringLiteral("&Копировать"));
+    copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copyAction_->setEnabled(false);
+
+    forecastMenu_ = bar->addMenu(QStringLiteral("Пр&огноз"));
+    calculateAction_ = forecastMenu_->addAction(QStringLiteral("Р&асчёт"));
+    calculateAction_->setShortcut(QKeySequence(Qt::Key_F9));
+    todayAction_ = forecastMenu_->addAction(QStringLiteral("На сегодн&яшний день"));
+    forecastMenu_->addSeparator();
+    markYearAction_ = forecastMenu_->addAction(QStringLiteral("Отмечать &текущий год"));
+    markYearAction_->setCheckable(true);
+    markYearAction_->setChecked(platform::userSettings().value(kMarkYearKey, true).toBool());
+
+    helpMenu_ = bar->addMenu(QStringLiteral("&Справка"));
+    contentsAction_ = helpMenu_->addAction(QStringLiteral("Сод&ержание"));
+    contentsAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    helpMenu_->addSeparator();
+    aboutAction_ = helpMenu_->addAction(QStringLiteral("&О программе"));
+    // Names by which tests and accessibility tools find the commands.
+    fileMenu_->setObjectName(QStringLiteral("mFile"));
+    editMenu_->setObjectName(QStringLiteral("mEdit"));
+    forecastMenu_->setObjectName(QStringLiteral("mProg"));
+    helpMenu_->setObjectName(QStringLiteral("mHelp"));
+    for (auto [action, name] :
+         {std::pair{printAction_, "mpPrint"}, std::pair{previewAction_, "mpPreview"},
+          std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
+          std::pair{bookAction_, "mpBook"}, std::pair{exitAction_, "mpExit"},
+          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
+          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
+          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
+        action->setObjectName(QLatin1String(name));
+    }
+}
+
+void FrmMain::connectMenus() {
+    askImageFile_ = askImageFileName;
+
+    connect(printAction_, &QAction::triggered, this, [this] { print(false); });
+    connect(previewAction_, &QAction::triggered, this,
+            [this] { print(false, print::ReportTarget::Preview); });
+    connect(savePdfAction_, &QAction::triggered, this,
+            [this] { print(false, print::ReportTarget::PdfFile); });
+    connect(saveImageAction_, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(bookAction_, &QAction::triggered, this, [this] {
+        if (book_.open) {
+            book_.open();
+        }
+    });
+    connect(copyAction_, &QAction::triggered, this, &FrmMain::copyForecast);
+    yearBox_->installEventFilter(new KeysGoToTheWindow(this, {copyAction_, bookAction_}));
+    // Only the user's own choice is remembered, never one made by a program
+    // that drives the window (setMarkThisYear).
+    connect(markYearAction_, &QAction::triggered, this, [this](bool on) {
+        platform::userSettings().setValue(kMarkYearKey, on);
+        showYearMark();
+    });
+    connect(calculateAction_, &QAction::triggered, this,
+            [this] { guarded([this] { recalculate(); }); });
+    connect(todayAction_, &QAction::triggered, this,
+            [this] { guarded([this] { calculateForToday(); }); });
+    connect(aboutAction_, &QAction::triggered, this,
+            [this] { FrmAbout(services_, *media_, this).exec(); });
+    connect(contentsAction_, &QAction::triggered, this,
+            [this] { services_.help(this, platform::HelpCommand::Contents); });
+    // Exit ends the program at once, without the closing handler.
+    connect(exitAction_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+}
+
+void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
+                    const core::ClientNames& client) {
+    guarded([this, recalculateFirst, target, &client] {
+        if (recalculateFirst) {
+            recalculate();
+        }
+        print::showPrintDialog(
+            this, [this] { return forecastForReport(); }, services_, printSetup_, target, client,
+            [this](const core::ClientNames& names) { rememberClient(names); });
+    });
+}
+
+void FrmMain::setClientBook(ClientBookHooks hooks) {
+    book_ = std::move(hooks);
+    bookAction_->setVisible(static_cast<bool>(book_.open));
+}
+
+void FrmMain::printFor(int day, int month, const QString& year, const core::ClientNames& client) {
+    enterDate(day, month, year);
+    if (printButton_->isEnabled()) {
+        print(true, print::ReportTarget::Printout, client);
+    }
+}
+
+// A printout with «Запомнить в картотеке» checked goes into the client book
+// for the date it was made for; a book that cannot take it says why, and the
+// printout stands.
+void FrmMain::rememberClient(const core::ClientNames& client) {
+    if (!book_.record || !forecast_) {
+        return;
+    }
+    QString error;
+    if (!book_.record(client, forecast_->date, &error)) {
+        services_.message(
+            this, {error, QStringLiteral("Картотека клиентов"), platform::MessageIcon::Warning, 0});
+    }
+}
+
+QImage FrmMain::clientAreaPicture() const {
+    return surface_->grab().toImage();
+}
+
+// The picture of the window and the forecast as the companion writes it, in
+// one clipboard entry: an editor takes the text, a picture program the image.
+void FrmMain::copyForecast() {
+    if (!forecast_) {
+        return;
+    }
+    auto* mime = new QMimeData;
+    mime->setImageData(clientAreaPicture());
+    mime->setText(core::toText(*forecast_, shownMark_ ? &*shownMark_ : nullptr));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void FrmMain::saveImage() {
+    if (!forecast_) {
+        return;
+    }
+    const QString suggested =
+        QDir(print::documentsFolder())
+            .filePath(QStringLiteral("Прогноз - %1.png").arg(forecast_->dateText()));
+    const QString path = askImageFile_ ? askImageFile_(this, suggested) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = platform::writeImage(clientAreaPicture(), path);
+    if (!error.isEmpty()) {
+        services_.message(this, {error, info::programName(), platform::MessageIcon::Critical, 0});
+    }
+}
+
+// The report is made from what is entered when "Печать" is pressed in the
+// client dialog, so the window calculates once more and shows what it prints.
+core::Forecast FrmMain::forecastForReport() {
+    recalculate();
+    if (!forecast_) {
+        throw core::InputRefused();
+    }
+    return *forecast_;
+}
+
+}  // namespace ui
