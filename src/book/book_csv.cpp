@@ -89,11 +89,18 @@ bool writeRows(QIODevice& out, const std::vector<Client>& all, CsvFormat format)
     return text.isEmpty() || writeAll(out, text.toUtf8());
 }
 
-void noteBadRow(ImportReport& report, const ListRow& row, int& unlisted) {
+// Bad rows past the first thousand are counted, and listed as one entry at
+// the line of the first of them.
+struct Unlisted {
+    int firstLine = 0;
+    int count = 0;
+};
+
+void noteBadRow(ImportReport& report, const ListRow& row, Unlisted& unlisted) {
     if (report.badRows.size() < kBadRowsListed) {
         report.badRows.emplace_back(row.line, row.problem);
-    } else {
-        ++unlisted;
+    } else if (unlisted.count++ == 0) {
+        unlisted.firstLine = row.line;
     }
 }
 
@@ -180,7 +187,7 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
     q.prepare(QString::fromLatin1(detail::kInsert) +
               QStringLiteral(" ON CONFLICT (surname, name, patronymic, day, month, year_text)"
                              " DO NOTHING"));
-    int unlisted = 0;
+    Unlisted unlisted;
     qint64 reported = -1;
     ListRow row;
     while (reader.next(row)) {
@@ -212,8 +219,10 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
     if (!reader.error().isEmpty()) {
         return failed(reader.error());
     }
-    if (unlisted > 0) {
-        report.badRows.emplace_back(0, QStringLiteral("и ещё строк с ошибками: %1").arg(unlisted));
+    if (unlisted.count > 0) {
+        report.badRows.emplace_back(
+            unlisted.firstLine,
+            QStringLiteral("с этой строки и дальше ещё строк с ошибками: %1").arg(unlisted.count));
     }
     if (!transaction.commit()) {
         return failed(detail::reason(transaction.error()));

@@ -255,3 +255,24 @@ TEST(Csv, FileThatIsNoClientListStoresNothing) {
         EXPECT_TRUE(t.all().empty());
     }
 }
+
+// The note's limit holds row by row, and a file of bad rows lists the first
+// thousand and counts the rest in one entry.
+TEST(Csv, LimitsHoldRowByRow) {
+    QByteArray bytes = "Фамилия,Имя,Отчество,День,Месяц,Год,Примечание\n";
+    bytes += "Длинная,,,1,1,1990," + QByteArray(book::kNoteLimit, 'x') + "\n";      // 2: stored
+    bytes += "Длиннее,,,1,1,1990," + QByteArray(book::kNoteLimit + 1, 'x') + "\n";  // 3: refused
+    for (int k = 0; k < 1005; ++k) {
+        bytes += "Плохой,,,0,1,1990,\n";  // 4 to 1008
+    }
+    QTemporaryDir dir;
+    TempBook t;
+    const book::ImportReport report = t.book->importCsv(writeFile(dir, bytes));
+    ASSERT_TRUE(report.done) << report.error.toStdString();
+    EXPECT_EQ(report.added, 1);
+    ASSERT_EQ(report.badRows.size(), 1001u);
+    EXPECT_EQ(report.badRows.front().first, 3);
+    EXPECT_EQ(report.badRows.back().first, 1003);
+    EXPECT_TRUE(report.badRows.back().second.contains(QStringLiteral("6")))
+        << report.badRows.back().second.toStdString();
+}
