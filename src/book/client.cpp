@@ -64,6 +64,9 @@ QString normalise(Client& client) {
     if (client.patronymic.size() > kPatronymicLimit) {
         return QStringLiteral("отчество длиннее %1 знаков").arg(kPatronymicLimit);
     }
+    if (client.note.size() > kNoteLimit) {
+        return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
+    }
     if (client.day < 1 || client.day > 31) {
         return QStringLiteral("день рождения не от 1 до 31");
     }

@@ -10,6 +10,9 @@ using core::kNameLimit;
 using core::kPatronymicLimit;
 using core::kSurnameLimit;
 
+// The longest note, in characters, as the client's card allows.
+constexpr qsizetype kNoteLimit = 10000;
+
 // One person the book remembers: the names as typed, the date of birth as the
 // main window takes it (day and month as numbers, the year as its text) and a
 // free note. Results are never stored: a forecast is always computed afresh.

@@ -4,14 +4,25 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <future>
-#include <thread>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "book/client.h"
 
 namespace book {
+
+namespace detail {
+class IntegrityCheck;
+}
+class ClientListReader;
+
+// The kinds of comma-separated file the book writes. Both are read back by
+// importCsv without loss.
+enum class CsvFormat {
+    Plain,  // UTF-8, «,», CRLF; dates as three columns, moments as stored (UTC)
+    Excel,  // «CSV для Excel (;)»: UTF-8 with BOM, «;», CRLF, ДД.ММ.ГГГГ, local times
+};
 
 // What an import did. Rows that cannot be read are listed by the line of the
 // file they start on; nothing of them is stored.
@@ -21,10 +32,16 @@ struct ImportReport {
     int added = 0;
     int alreadyThere = 0;  // same names and date as a client in the book (or earlier in the file)
     std::vector<std::pair<int, QString>> badRows;
+    bool cancelled = false;  // the progress callback asked to stop; nothing was stored
 };
 
 // The client book: one SQLite file, clients.sqlite, in the user's data folder,
-// readable by the user alone. Every change is one transaction, so a crash
+// readable by the user alone and never reached through a symbolic link. A
+// file is used only when it is known to be a book: it carries the mark
+// 0x5A4D4B42 ("ZMKB") as its PRAGMA application_id (books made before the
+// mark are known by their exact tables and then given it), a version this
+// program knows, and exactly the book's tables; anything else is refused
+// before a byte of it is written. Every change is one transaction, so a crash
 // loses at most the change in progress. The file is opened on first use; one
 // that cannot be used (not a database, damaged, locked, from a newer program)
 // is left exactly as it is and every call says so, with its path, and tries
@@ -72,11 +89,17 @@ public:
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr);
 
-    // The whole book as comma-separated UTF-8 text with a header row, written
-    // whole or not at all.
-    bool exportCsv(const QString& file, QString* error = nullptr);
-    // Clients from such a file, in one transaction.
-    ImportReport importCsv(const QString& file);
+    // The whole book as comma-separated text with a header row, written whole
+    // or not at all: on failure an existing file stays as it was and `error`
+    // gives the reason. A new file is readable by its owner only.
+    bool exportCsv(const QString& file, QString* error = nullptr,
+                   CsvFormat format = CsvFormat::Plain);
+    // Clients from a comma-separated file (see ClientListReader), in one
+    // transaction. The file is read piece by piece; `progress` learns how
+    // many of its bytes are read and stops the import, storing nothing, by
+    // returning false.
+    ImportReport importCsv(const QString& file,
+                           const std::function<bool(qint64 done, qint64 total)>& progress = {});
 
     // The clock for "added" and "last printed"; the system's by default.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -86,17 +109,24 @@ public:
     QString connectionName() const { return connection_; }
 
 signals:
-    // Something in the book changed (from any command of this program).
+    // Something in the book changed (from any command of this program). It
+    // follows every change stored, recordPrinted's included: whoever shows
+    // the book reloads on this signal alone, not again after a call.
     void changed();
 
 private:
     // Opens and checks the file; the reason when it cannot be used.
     QString openFile();
+    QString openConnection();
     QString damagedText() const;
     void startCheck();
     // Waits for the integrity check, if one runs, and acts on its verdict.
     bool takeVerdict(QString* error);
     bool fail(QString* error, const QString& text);
+    // The rows of an import, in one transaction; the reason, without the
+    // file's name, when nothing is stored.
+    ImportReport storeRows(ClientListReader& reader, qint64 total,
+                           const std::function<bool(qint64, qint64)>& progress);
     QString now() const;
     void close();
 
@@ -106,9 +136,8 @@ private:
     QString openError_;
     int busyTimeoutMs_ = 2000;
     std::function<QDateTime()> clock_;
-    std::thread checker_;
-    std::shared_future<bool> verdict_;  // true: the file is whole
-    bool suspect_ = false;              // a check failed: the next opening checks first
+    std::unique_ptr<detail::IntegrityCheck> check_;  // while the full check runs
+    bool suspect_ = false;  // a check failed: the next opening checks first
 };
 
 }  // namespace book

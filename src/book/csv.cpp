@@ -1,12 +1,21 @@
 #include "book/csv.h"
 
+#include <QIODevice>
+
 namespace book::csv {
 
 namespace {
 
-bool needsQuotes(const QString& field) {
+// Bytes read at a time.
+constexpr qint64 kPiece = 64 * 1024;
+
+bool isBreak(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+bool needsQuotes(const QString& field, QChar separator) {
     for (const QChar c : field) {
-        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r') {
+        if (c == separator || c == u'"' || isBreak(c)) {
             return true;
         }
     }
@@ -16,93 +25,32 @@ bool needsQuotes(const QString& field) {
 
 }  // namespace
 
-std::vector<Record> parse(const QString& text) {
-    std::vector<Record> records;
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    int line = 1;
-    // One line break: CR LF, LF or a lone CR.
-    auto atBreak = [&](qsizetype at) { return text[at] == u'\n' || text[at] == u'\r'; };
-    auto skipBreak = [&] {
-        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') {
-            ++i;
-        }
-        ++i;
-        ++line;
-    };
-
-    while (i < size) {
-        if (atBreak(i)) {  // a blank line
-            skipBreak();
-            continue;
-        }
-        Record record;
-        record.line = line;
-        QString field;
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            if (i < size && text[i] == u'"') {
-                ++i;
-                bool closed = false;
-                while (i < size) {
-                    if (text[i] == u'"') {
-                        if (i + 1 < size && text[i + 1] == u'"') {
-                            field += u'"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        closed = true;
-                        break;
-                    }
-                    if (atBreak(i)) {
-                        const bool crlf = text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n';
-                        field += crlf ? QStringLiteral("\r\n") : QString(text[i]);
-                        i += crlf ? 2 : 1;
-                        ++line;
-                        continue;
-                    }
-                    field += text[i++];
-                }
-                if (!closed) {
-                    record.problem = QStringLiteral("кавычка открыта и не закрыта до конца файла");
-                }
-                // Anything between the closing quote and the next comma spoils the field.
-                while (i < size && text[i] != u',' && !atBreak(i)) {
-                    if (record.problem.isEmpty()) {
-                        record.problem = QStringLiteral("текст после закрывающей кавычки");
-                    }
-                    ++i;
-                }
-            } else {
-                while (i < size && text[i] != u',' && !atBreak(i)) {
-                    field += text[i++];
-                }
-            }
-            record.fields << field;
-            field.clear();
-            if (i < size && text[i] == u',') {
-                ++i;
-            } else {
-                endOfRecord = true;
-                if (i < size) {
-                    skipBreak();
-                }
-            }
-        }
-        records.push_back(std::move(record));
+bool needsGuard(const QString& field) {
+    if (field.isEmpty()) {
+        return false;
     }
-    return records;
+    const QChar first = field.front();
+    if (first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' ||
+        first == u'\r') {
+        return true;
+    }
+    // «'» before such a field is guarded again, so that reading takes away only ours.
+    return first == u'\'' && needsGuard(field.mid(1));
 }
 
-QString row(const QStringList& fields) {
+QString unguard(const QString& field) {
+    return field.startsWith(u'\'') && needsGuard(field.mid(1)) ? field.mid(1) : field;
+}
+
+QString row(const QStringList& fields, QChar separator) {
     QString out;
     for (qsizetype k = 0; k < fields.size(); ++k) {
         if (k > 0) {
-            out += u',';
+            out += separator;
         }
-        const QString& field = fields[k];
-        if (needsQuotes(field)) {
+        const bool guard = needsGuard(fields[k]);
+        const QString field = guard ? u'\'' + fields[k] : fields[k];
+        if (guard || needsQuotes(field, separator)) {
             out += u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
         } else {
             out += field;
@@ -110,6 +58,150 @@ QString row(const QStringList& fields) {
     }
     out += QStringLiteral("\r\n");
     return out;
+}
+
+Reader::Reader(QIODevice& device, QStringDecoder decoder, QChar separator)
+    : device_(device), decoder_(std::move(decoder)), separator_(separator) {}
+
+bool Reader::fill() {
+    if (!error_.isEmpty() || device_.atEnd()) {
+        return false;
+    }
+    const QByteArray bytes = device_.read(kPiece);
+    if (bytes.isEmpty()) {
+        if (device_.atEnd() || device_.errorString().isEmpty()) {
+            return false;
+        }
+        error_ = device_.errorString();
+        return false;
+    }
+    bytesRead_ += bytes.size();
+    // What was taken already is dropped, so that the text held stays one piece long.
+    text_.remove(0, at_);
+    at_ = 0;
+    text_ += decoder_(bytes);
+    return true;
+}
+
+bool Reader::atEnd() {
+    while (at_ >= text_.size()) {
+        if (!fill()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QChar Reader::peek(qsizetype ahead) {
+    while (at_ + ahead >= text_.size()) {
+        if (!fill()) {
+            return QChar();
+        }
+    }
+    return text_[at_ + ahead];
+}
+
+QString Reader::firstLine() {
+    while (!text_.contains(u'\n') && !text_.contains(u'\r') && text_.size() < kPiece && fill()) {
+    }
+    qsizetype end = at_;
+    while (end < text_.size() && !isBreak(text_[end])) {
+        ++end;
+    }
+    return text_.mid(at_, end - at_);
+}
+
+void Reader::skipBreak() {
+    if (peek() == u'\r' && peek(1) == u'\n') {
+        ++at_;
+    }
+    ++at_;
+    ++line_;
+}
+
+void Reader::append(Record& record, QString& field, QChar c) {
+    if (field.size() < kFieldLimit) {
+        field += c;
+    } else if (record.problem.isEmpty()) {
+        record.problem = QStringLiteral("поле длиннее %1 знаков").arg(kFieldLimit);
+    }
+}
+
+void Reader::readQuoted(Record& record, QString& field) {
+    ++at_;  // the opening quote
+    bool closed = false;
+    while (!atEnd()) {
+        const QChar c = text_[at_];
+        if (c == u'"') {
+            if (peek(1) == u'"') {
+                append(record, field, c);
+                at_ += 2;
+                continue;
+            }
+            ++at_;
+            closed = true;
+            break;
+        }
+        if (isBreak(c)) {
+            const bool crlf = c == u'\r' && peek(1) == u'\n';
+            append(record, field, c);
+            if (crlf) {
+                append(record, field, u'\n');
+            }
+            at_ += crlf ? 2 : 1;
+            ++line_;
+            continue;
+        }
+        append(record, field, c);
+        ++at_;
+    }
+    if (!closed) {
+        record.problem = QStringLiteral("кавычка открыта и не закрыта до конца файла");
+    }
+    // Anything between the closing quote and the next separator spoils the field.
+    while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
+        if (record.problem.isEmpty()) {
+            record.problem = QStringLiteral("текст после закрывающей кавычки");
+        }
+        ++at_;
+    }
+}
+
+bool Reader::next(Record& record) {
+    record = Record();
+    while (!atEnd() && isBreak(text_[at_])) {  // blank lines
+        skipBreak();
+    }
+    if (atEnd()) {
+        return false;
+    }
+    record.line = line_;
+    QString field;
+    for (;;) {
+        if (peek() == u'"') {
+            readQuoted(record, field);
+        } else {
+            while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
+                append(record, field, text_[at_++]);
+            }
+        }
+        if (record.fields.size() < kFieldCountLimit) {
+            record.fields << field;
+        } else if (record.problem.isEmpty()) {
+            record.problem = QStringLiteral("полей больше %1").arg(kFieldCountLimit);
+        }
+        field.clear();
+        if (atEnd()) {
+            break;
+        }
+        if (text_[at_] == separator_) {
+            ++at_;
+            continue;
+        }
+        skipBreak();
+        break;
+    }
+    return true;
 }
 
 }  // namespace book::csv

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
-#include <vector>
+
+class QIODevice;
 
 // Comma-separated text as spreadsheets write it: fields in double quotes may
-// hold commas, quotes (doubled) and line breaks.
+// hold separators, quotes (doubled) and line breaks.
 namespace book::csv {
+
+// The longest field kept (a note's limit); a longer one spoils its record.
+constexpr qsizetype kFieldLimit = 10000;
+// The most fields kept of one record; more spoil it.
+constexpr qsizetype kFieldCountLimit = 64;
 
 struct Record {
     int line = 0;  // the line of the file the record starts on, from 1
@@ -14,10 +21,46 @@ struct Record {
     QString problem;  // why the record cannot be read; empty when it can
 };
 
-// Every record of the text; blank lines are skipped.
-std::vector<Record> parse(const QString& text);
+// Records read one after another from a device, a piece at a time: the
+// memory held is one piece and one record, whatever the size of the input.
+class Reader {
+public:
+    Reader(QIODevice& device, QStringDecoder decoder, QChar separator = u',');
 
-// One record with its line break; fields quoted where they need it.
-QString row(const QStringList& fields);
+    void setSeparator(QChar separator) { separator_ = separator; }
+    // The text of the first line, read ahead without taking it (at most one piece).
+    QString firstLine();
+    // The next record; false at the end of the input or when it cannot be read (error()).
+    // Blank lines are skipped.
+    bool next(Record& record);
+    qint64 bytesRead() const { return bytesRead_; }
+    // Why the input could not be read to its end; empty when it could.
+    QString error() const { return error_; }
+
+private:
+    bool fill();  // the next piece of text; false when there is none
+    bool atEnd();
+    QChar peek(qsizetype ahead = 0);
+    void skipBreak();
+    void readQuoted(Record& record, QString& field);
+    void append(Record& record, QString& field, QChar c);
+
+    QIODevice& device_;
+    QStringDecoder decoder_;
+    QChar separator_;
+    QString text_;
+    qsizetype at_ = 0;
+    int line_ = 1;
+    qint64 bytesRead_ = 0;
+    QString error_;
+};
+
+// A field that a spreadsheet would take for a formula (or a guard of one):
+// written with a leading «'», which unguard() takes away again.
+bool needsGuard(const QString& field);
+QString unguard(const QString& field);
+
+// One record with CR LF; fields quoted where they need it, guarded ones too.
+QString row(const QStringList& fields, QChar separator = u',');
 
 }  // namespace book::csv

@@ -20,6 +20,8 @@ inline book::Client person(const QString& surname, const QString& name,
     return c;
 }
 
+#include <sys/stat.h>
+
 #include <QFileInfo>
 
 // The bytes of a regular file (a pipe would wait for a writer).
@@ -29,6 +31,12 @@ inline QByteArray bytesOf(const QString& path) {
     }
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The permission bits of a path, 0 when there is nothing there.
+inline unsigned modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0u;
 }
 
 // A book of its own in a fresh folder.

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "book/book_private.h"
 #include "book_fixture.h"
 
 using book::Client;
@@ -71,6 +72,11 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
             raw.run(s);
         }
     };
+    // A book of ours, closed, then changed by someone else.
+    const auto ours = [&](const QString& path, const QStringList& statements) {
+        { ClientBook(path).waitForCheck(); }
+        database(path, statements);
+    };
     const Case cases[] = {
         {"folder", [](const QString& p) { QDir().mkpath(p); }, "не файл"},
         {"pipe", [](const QString& p) { ::mkfifo(QFile::encodeName(p).constData(), 0600); },
@@ -93,12 +99,13 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
          "другой программы"},
         {"damaged",
          [&](const QString& p) {
-             database(p, {QStringLiteral("CREATE TABLE clients (x)"),
-                          QStringLiteral("CREATE INDEX i ON clients (x)"),
+             { ClientBook(p).waitForCheck(); }  // the book's own tables
+             database(p, {QStringLiteral("PRAGMA journal_mode = DELETE"),
                           QStringLiteral("WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 "
-                                         "FROM n WHERE k < 2000) INSERT INTO clients SELECT "
-                                         "printf('%08d', k) FROM n"),
-                          QStringLiteral("PRAGMA user_version = 1")});
+                                         "FROM n WHERE k < 2000) INSERT INTO clients (surname, "
+                                         "name, patronymic, day, month, year_text, added, "
+                                         "sort_key) SELECT printf('%08d', k), '', '', 1, 1, "
+                                         "'1990', '', printf('%08d', k) FROM n")});
              // Scramble the index's entries but none of the pages' headers.
              QFile f(p);
              f.open(QIODevice::ReadWrite);
@@ -111,6 +118,45 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
              f.write(bytes);
          },
          "целостности"},
+        // Files that look like a book but are not quite ours.
+        {"foreign mark",
+         [&](const QString& p) { ours(p, {QStringLiteral("PRAGMA application_id = 7")}); },
+         "другой программы"},
+        {"trigger",
+         [&](const QString& p) {
+             ours(p, {QStringLiteral("CREATE TRIGGER t AFTER INSERT ON clients BEGIN "
+                                     "DELETE FROM clients; END")});
+         },
+         "другой программы"},
+        {"view", [&](const QString& p) { ours(p, {QStringLiteral("CREATE VIEW v AS SELECT 1")}); },
+         "другой программы"},
+        {"extra column",
+         [&](const QString& p) { ours(p, {QStringLiteral("ALTER TABLE clients ADD COLUMN x")}); },
+         "другой программы"},
+        {"no version",
+         [&](const QString& p) { ours(p, {QStringLiteral("PRAGMA user_version = 0")}); },
+         "другой программы"},
+        {"foreign in WAL mode",
+         [&](const QString& p) {
+             database(p, {QStringLiteral("PRAGMA journal_mode = WAL"),
+                          QStringLiteral("CREATE TABLE notes (x)")});
+         },
+         "другой программы"},
+        {"file is a link",
+         [&](const QString& p) {
+             ours(p + QStringLiteral(".elsewhere"), {});
+             QFile::link(p + QStringLiteral(".elsewhere"), p);
+         },
+         "символическая ссылка"},
+        {"folder is a link",
+         [&](const QString& p) {
+             const QString folder = QFileInfo(p).absolutePath();
+             QDir(folder).removeRecursively();
+             QDir().mkpath(folder + QStringLiteral(".elsewhere"));
+             ours(folder + QStringLiteral(".elsewhere/clients.sqlite"), {});
+             QFile::link(folder + QStringLiteral(".elsewhere"), folder);
+         },
+         "символическая ссылка"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -129,6 +175,59 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         EXPECT_FALSE(t.book->isOpen());
         EXPECT_EQ(bytesOf(t.path), before);
         EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-wal")));
+        EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-shm")));
+    }
+}
+
+// A book made before the mark is known by its tables and given the mark; a
+// book others could read is closed to them.
+TEST(ClientBook, OwnBookWithoutMarkOrTooOpenIsTakenAndTightened) {
+    TempBook t;
+    ASSERT_TRUE(t.book->waitForCheck());
+    Client c = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
+    ASSERT_TRUE(t.book->add(c));
+    t.book.reset();
+    {
+        RawFile raw(t.path, QStringLiteral("old"));
+        raw.run(QStringLiteral("PRAGMA application_id = 0"));
+    }
+    const QString folder = QFileInfo(t.path).absolutePath();
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(t.path).constData(), 0644);
+    ClientBook again(t.path);
+    ASSERT_TRUE(again.waitForCheck());
+    std::vector<Client> all;
+    ASSERT_TRUE(again.clients(all));
+    EXPECT_EQ(all.size(), 1u);
+    EXPECT_EQ(modeOf(folder), 0700u);
+    EXPECT_EQ(modeOf(t.path), 0600u);
+    RawFile raw(t.path, QStringLiteral("marked"));
+    EXPECT_EQ(raw.run(QStringLiteral("PRAGMA application_id")).toInt(), 0x5A4D4B42);
+}
+
+// The Qt SQL reading, used when Qt's driver carries an SQLite of its own,
+// gives exactly what the direct one does.
+TEST(ClientBook, QtReadingMatchesTheDirectOne) {
+    TempBook t;
+    for (const QString& surname :
+         {QStringLiteral("Ёлкина"), QStringLiteral("Смайл 😀"), QStringLiteral("Пустая")}) {
+        Client c = person(surname, {}, {}, 2, 3, QStringLiteral("1990"),
+                          surname + QStringLiteral("\nзаметка"));
+        ASSERT_TRUE(t.book->add(c));
+    }
+    const QSqlDatabase db = QSqlDatabase::database(t.book->connectionName());
+    std::vector<Client> direct, viaQt;
+    std::vector<QString> directKeys, qtKeys;
+    ASSERT_EQ(book::detail::readClients(db, direct, &directKeys), QString());
+    ASSERT_EQ(book::detail::readClients(db, viaQt, &qtKeys, false), QString());
+    ASSERT_EQ(direct.size(), 3u);
+    ASSERT_EQ(viaQt.size(), direct.size());
+    EXPECT_EQ(qtKeys, directKeys);
+    for (size_t k = 0; k < direct.size(); ++k) {
+        EXPECT_TRUE(viaQt[k].samePerson(direct[k]));
+        EXPECT_EQ(viaQt[k].id, direct[k].id);
+        EXPECT_EQ(viaQt[k].note, direct[k].note);
+        EXPECT_EQ(viaQt[k].added, direct[k].added);
     }
 }
 

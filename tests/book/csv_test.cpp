@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QDir>
+#include <QStringEncoder>
+#include <csignal>
+#include <functional>
+#include <memory>
 
 #include "book/csv.h"
 #include "book_fixture.h"
@@ -17,48 +23,184 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& bytes) {
     return path;
 }
 
+// Keeps the size the process may write to a file small while it lives, with
+// the signal that would end the process ignored: a full disk, for one file.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*previous_)(int) = SIG_DFL;
+};
+
 }  // namespace
 
-// What a spreadsheet may hold in a field comes back as it went out.
+// What a spreadsheet may hold in a field comes back as it went out, in both
+// kinds of file; a field a spreadsheet would take for a formula is written as text.
 TEST(Csv, ExportThenImportGivesTheSameClients) {
     const Client clients[] = {
-        person(QStringLiteral("Запятая, Точка"), QStringLiteral("\"Кавычки\""), {}, 1, 1,
+        person(QStringLiteral("Запятая, Точка; тоже"), QStringLiteral("\"Кавычки\""), {}, 1, 1,
                QStringLiteral("1990"), QStringLiteral("строка 1\nстрока 2\r\nстрока 3")),
         person(QStringLiteral("<b>Жирный</b>"), QStringLiteral("100%_;"), QStringLiteral("Ёлкин"),
                31, 12, QStringLiteral("9999"), QStringLiteral("  пробелы по краям  ")),
         person(QStringLiteral("Смайл 😀"), QString::fromUtf8("\u200fשלום"), {}, 5, 5,
                QStringLiteral("1"), QStringLiteral("=1+2,\"\"")),
         person(QStringLiteral("Пустая"), {}, {}, 2, 3, QStringLiteral("2000"), {}),
+        person(QStringLiteral("+7 999"), QStringLiteral("-Минус"), QStringLiteral("@Собака"), 4, 4,
+               QStringLiteral("1980"), QStringLiteral("\tтаб")),
+        person(QStringLiteral("'=Апостроф"), QStringLiteral("'Просто"), {}, 6, 6,
+               QStringLiteral("1970"), QStringLiteral("\rвозврат")),
     };
     TempBook from;
+    from.book->setClock([] { return QDateTime(QDate(2026, 5, 1), QTime(12, 0, 7), Qt::UTC); });
     for (Client c : clients) {
         ASSERT_TRUE(from.book->add(c));
     }
     ASSERT_TRUE(from.book->recordPrinted(clients[3].surname, {}, {}, 2, 3, QStringLiteral("2000")));
-    const QString file = from.dir.filePath(QStringLiteral("out.csv"));
-    ASSERT_TRUE(from.book->exportCsv(file));
+    for (const book::CsvFormat format : {book::CsvFormat::Plain, book::CsvFormat::Excel}) {
+        SCOPED_TRACE(int(format));
+        const QString file = from.dir.filePath(QStringLiteral("out%1.csv").arg(int(format)));
+        ASSERT_TRUE(from.book->exportCsv(file, nullptr, format));
+        EXPECT_EQ(modeOf(file), 0600u);
+        const QByteArray bytes = bytesOf(file);
+        EXPECT_TRUE(bytes.contains("\"'=1+2")) << bytes.toStdString();
+        EXPECT_TRUE(bytes.contains("\"'+7 999\"")) << bytes.toStdString();
+        EXPECT_EQ(bytes.startsWith(
+                      "\xEF\xBB\xBF\xD0\xA4\xD0\xB0\xD0\xBC\xD0\xB8\xD0\xBB\xD0\xB8\xD1\x8F;"),
+                  format == book::CsvFormat::Excel);
 
-    TempBook to;
-    const book::ImportReport report = to.book->importCsv(file);
-    ASSERT_TRUE(report.done) << report.error.toStdString();
-    EXPECT_EQ(report.added, int(std::size(clients)));
-    EXPECT_TRUE(report.badRows.empty());
-    const auto before = from.all();
-    const auto after = to.all();
-    ASSERT_EQ(after.size(), before.size());
-    for (size_t k = 0; k < before.size(); ++k) {
-        SCOPED_TRACE(before[k].surname.toStdString());
-        EXPECT_TRUE(after[k].samePerson(before[k]));
-        EXPECT_EQ(after[k].note, before[k].note);
-        EXPECT_EQ(after[k].added, before[k].added);
-        EXPECT_EQ(after[k].lastPrinted, before[k].lastPrinted);
+        TempBook to;
+        const book::ImportReport report = to.book->importCsv(file);
+        ASSERT_TRUE(report.done) << report.error.toStdString();
+        EXPECT_EQ(report.added, int(std::size(clients)));
+        EXPECT_TRUE(report.badRows.empty());
+        const auto before = from.all();
+        const auto after = to.all();
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t k = 0; k < before.size(); ++k) {
+            SCOPED_TRACE(before[k].surname.toStdString());
+            EXPECT_TRUE(after[k].samePerson(before[k]));
+            EXPECT_EQ(after[k].note, before[k].note);
+            EXPECT_EQ(after[k].added, before[k].added);
+            EXPECT_EQ(after[k].lastPrinted, before[k].lastPrinted);
+        }
+        // The same file again adds nobody.
+        const book::ImportReport again = to.book->importCsv(file);
+        EXPECT_EQ(again.added, 0);
+        EXPECT_EQ(again.alreadyThere, int(std::size(clients)));
     }
-    // The same file again adds nobody.
-    const book::ImportReport again = to.book->importCsv(file);
-    EXPECT_EQ(again.added, 0);
-    EXPECT_EQ(again.alreadyThere, int(std::size(clients)));
 }
 
+// Lists as spreadsheets and people save them: bytes in, clients out.
+TEST(Csv, SpreadsheetDialectsAreRead) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"UTF-8 with BOM, commas, LF",
+         "\xEF\xBB\xBFФамилия,Имя,Отчество,День,Месяц,Год\nИванова,Мария,,23,8,1975\n"},
+        {"UTF-8, semicolons, CRLF, month «08»",
+         "Год;Месяц;День;Отчество;Имя;Фамилия\r\n1975;08;23;;Мария;Иванова\r\n"},
+        {"Windows-1251, semicolons, genitive",
+         "Фамилия;Имя;Отчество;День;Месяц;Год\r\nИванова;Мария;;23;АВГУСТА;1975\r\n"},
+        {"tabs, one date column",
+         "Фамилия\tИмя\tОтчество\tДата рождения\nИванова\tМария\t\t23.08.1975\n"},
+        {"month name, no trailing break",
+         "фамилия,ИМЯ,Отчество,День,Месяц,Год\nИванова,Мария,,23,Август,1975"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray bytes = QByteArray(c.what).startsWith("Windows")
+                                     ? QStringEncoder("windows-1251")(QString::fromUtf8(c.bytes))
+                                     : c.bytes;
+        QTemporaryDir dir;
+        TempBook t;
+        const book::ImportReport report = t.book->importCsv(writeFile(dir, bytes));
+        ASSERT_TRUE(report.done) << report.error.toStdString();
+        EXPECT_TRUE(report.badRows.empty()) << report.badRows.front().second.toStdString();
+        const auto all = t.all();
+        ASSERT_EQ(all.size(), 1u);
+        EXPECT_TRUE(all[0].samePerson(person(QStringLiteral("Иванова"), QStringLiteral("Мария"))))
+            << all[0].surname.toStdString() << " " << all[0].month;
+    }
+}
+
+// A cancel at any point stores nothing, though rows were read before it.
+TEST(Csv, CancelledImportStoresNothing) {
+    QByteArray bytes = "Фамилия,Имя,Отчество,День,Месяц,Год\n";
+    for (int k = 0; k < 5000; ++k) {
+        bytes += "Клиент" + QByteArray::number(k) + ",Анна,,1,1,1990\n";
+    }
+    QTemporaryDir dir;
+    TempBook t;
+    int calls = 0;
+    qint64 seenTotal = 0;
+    const book::ImportReport report =
+        t.book->importCsv(writeFile(dir, bytes), [&](qint64 done, qint64 total) {
+            seenTotal = total;
+            EXPECT_LE(done, total);
+            return ++calls < 2;
+        });
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(seenTotal, bytes.size());
+    EXPECT_TRUE(report.cancelled);
+    EXPECT_FALSE(report.done);
+    EXPECT_EQ(report.added, 0);
+    EXPECT_TRUE(t.all().empty());
+}
+
+// A failed export says why and leaves the file that was there as it was.
+TEST(Csv, FailedExportKeepsTheOldFileAndSaysWhy) {
+    struct Case {
+        const char* what;
+        QString file;
+        const char* said;
+        std::function<std::unique_ptr<FileSizeLimit>()> limit;
+    };
+    TempBook t;
+    for (int k = 0; k < 50; ++k) {
+        Client c = person(QStringLiteral("Клиент%1").arg(k), {}, {}, 1, 1, QStringLiteral("1990"),
+                          QString(200, QChar(u'ж')));
+        ASSERT_TRUE(t.book->add(c));
+    }
+    ASSERT_EQ(t.all().size(), 50u);  // read before any limit
+    const QString old = t.dir.filePath(QStringLiteral("old.csv"));
+    const Case cases[] = {
+        {"disk full (file size limit)", old, "размер файла",
+         [] { return std::make_unique<FileSizeLimit>(4096); }},
+        {"missing folder", t.dir.filePath(QStringLiteral("nowhere/out.csv")), "не существует", {}},
+        {"a folder", t.dir.path(), "папка", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            QFile f(old);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("прежний файл\n");
+        }
+        QString error;
+        {
+            const auto limit = c.limit ? c.limit() : nullptr;
+            EXPECT_FALSE(t.book->exportCsv(c.file, &error));
+        }
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.said))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.file))) << error.toStdString();
+        EXPECT_EQ(bytesOf(old), QByteArray("прежний файл\n"));
+    }
+}
 // Rows that cannot be read are named by the line they start on and stored in
 // no part; the good rows around them are stored.
 TEST(Csv, BadRowsAreListedByLineAndNothingOfThemIsStored) {
@@ -95,17 +237,42 @@ TEST(Csv, BadRowsAreListedByLineAndNothingOfThemIsStored) {
 
 TEST(Csv, FileThatIsNoClientListStoresNothing) {
     const QByteArray files[] = {
-        "Фамилия,Имя,Год\nИванова,Мария,1990\n",                           // columns missing
-        "Фамилия,Имя,Отчество,День,Месяц,Год\n\xCF\xF0\xE8,,,1,1,1990\n",  // not UTF-8
+        "Фамилия,Имя,Год\nИванова,Мария,1990\n",  // columns missing
         "",
+        "Фамилия,Имя,Отчество,День,Месяц,Год\n",  // too large: grown past the cap below
     };
     for (const QByteArray& bytes : files) {
         SCOPED_TRACE(bytes.toStdString());
         QTemporaryDir dir;
         TempBook t;
-        const book::ImportReport report = t.book->importCsv(writeFile(dir, bytes));
+        const QString file = writeFile(dir, bytes);
+        if (!bytes.isEmpty() && bytes.endsWith("Год\n")) {
+            QFile(file).resize(51LL * 1024 * 1024);  // sparse: no disk used
+        }
+        const book::ImportReport report = t.book->importCsv(file);
         EXPECT_FALSE(report.done);
         EXPECT_TRUE(report.error.contains(QDir::toNativeSeparators(dir.path())));
         EXPECT_TRUE(t.all().empty());
     }
+}
+
+// The note's limit holds row by row, and a file of bad rows lists the first
+// thousand and counts the rest in one entry.
+TEST(Csv, LimitsHoldRowByRow) {
+    QByteArray bytes = "Фамилия,Имя,Отчество,День,Месяц,Год,Примечание\n";
+    bytes += "Длинная,,,1,1,1990," + QByteArray(book::kNoteLimit, 'x') + "\n";      // 2: stored
+    bytes += "Длиннее,,,1,1,1990," + QByteArray(book::kNoteLimit + 1, 'x') + "\n";  // 3: refused
+    for (int k = 0; k < 1005; ++k) {
+        bytes += "Плохой,,,0,1,1990,\n";  // 4 to 1008
+    }
+    QTemporaryDir dir;
+    TempBook t;
+    const book::ImportReport report = t.book->importCsv(writeFile(dir, bytes));
+    ASSERT_TRUE(report.done) << report.error.toStdString();
+    EXPECT_EQ(report.added, 1);
+    ASSERT_EQ(report.badRows.size(), 1001u);
+    EXPECT_EQ(report.badRows.front().first, 3);
+    EXPECT_EQ(report.badRows.back().first, 1003);
+    EXPECT_TRUE(report.badRows.back().second.contains(QStringLiteral("6")))
+        << report.badRows.back().second.toStdString();
 }

@@ -1,0 +1,234 @@
+// The book to and from comma-separated files.
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include "book/book_private.h"
+#include "book/client_book.h"
+#include "book/client_list_reader.h"
+#include "book/csv.h"
+#include "platform/safe_file.h"
+
+namespace book {
+
+using detail::quoted;
+
+namespace {
+
+// The largest file an import reads.
+constexpr qint64 kImportLimit = 50LL * 1024 * 1024;
+// Bad rows listed one by one; the rest are counted in one last entry.
+constexpr size_t kBadRowsListed = 1000;
+// Rows written to the file at a time.
+constexpr size_t kRowsPerWrite = 1000;
+
+using Column = ClientListReader::Column;
+
+QStringList header(CsvFormat format) {
+    const std::vector<Column> columns =
+        format == CsvFormat::Excel
+            ? std::vector<Column>{Column::Surname,   Column::Name, Column::Patronymic,
+                                  Column::BirthDate, Column::Note, Column::Added,
+                                  Column::Printed}
+            : std::vector<Column>{Column::Surname, Column::Name,  Column::Patronymic,
+                                  Column::Day,     Column::Month, Column::Year,
+                                  Column::Note,    Column::Added, Column::Printed};
+    QStringList names;
+    for (const Column c : columns) {
+        names << ClientListReader::title(c);
+    }
+    return names;
+}
+
+// A stored moment as a spreadsheet in the user's country shows one.
+QString localMoment(const QString& stored) {
+    const QDateTime moment = QDateTime::fromString(stored, Qt::ISODate);
+    return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
+                            : stored;
+}
+
+QString rowOf(const Client& c, CsvFormat format) {
+    if (format == CsvFormat::Excel) {
+        return csv::row({c.surname, c.name, c.patronymic, birthDateText(c), c.note,
+                         localMoment(c.added), localMoment(c.lastPrinted)},
+                        u';');
+    }
+    return csv::row({c.surname, c.name, c.patronymic, QString::number(c.day),
+                     QString::number(c.month), c.yearText, c.note, c.added, c.lastPrinted});
+}
+
+// Every byte, or false. A write cut short (a full disk) is tried again for the
+// rest, so that the device reports the system's reason for the failure.
+bool writeAll(QIODevice& out, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+bool writeRows(QIODevice& out, const std::vector<Client>& all, CsvFormat format) {
+    QString text = format == CsvFormat::Excel
+                       ? QStringLiteral("\uFEFF") + csv::row(header(format), u';')
+                       : csv::row(header(format));
+    for (size_t k = 0; k < all.size(); ++k) {
+        text += rowOf(all[k], format);
+        if ((k + 1) % kRowsPerWrite == 0 || k + 1 == all.size()) {
+            if (!writeAll(out, text.toUtf8())) {
+                return false;
+            }
+            text.clear();
+        }
+    }
+    return text.isEmpty() || writeAll(out, text.toUtf8());
+}
+
+// Bad rows past the first thousand are counted, and listed as one entry at
+// the line of the first of them.
+struct Unlisted {
+    int firstLine = 0;
+    int count = 0;
+};
+
+void noteBadRow(ImportReport& report, const ListRow& row, Unlisted& unlisted) {
+    if (report.badRows.size() < kBadRowsListed) {
+        report.badRows.emplace_back(row.line, row.problem);
+    } else if (unlisted.count++ == 0) {
+        unlisted.firstLine = row.line;
+    }
+}
+
+}  // namespace
+
+bool ClientBook::exportCsv(const QString& file, QString* error, CsvFormat format) {
+    std::vector<Client> all;
+    if (!clients(all, error)) {
+        return false;
+    }
+    const QString problem = platform::writeFileAtomically(
+        file, [&](QIODevice& out) { return writeRows(out, all, format); });
+    if (!problem.isEmpty()) {
+        return fail(error, problem + QStringLiteral(". Прежний файл с этим именем, если он был, "
+                                                    "остался как был."));
+    }
+    return true;
+}
+
+namespace {
+
+ImportReport refused(const QString& file, const QString& why) {
+    ImportReport report;
+    report.error = QStringLiteral("Клиенты из файла %1 не загружены: %2.").arg(quoted(file), why);
+    return report;
+}
+
+// Why `file` cannot be imported at all; empty when `in` is open on it.
+QString unreadable(const QString& file, QFile& in) {
+    if (!QFileInfo(file).isFile()) {
+        return QStringLiteral("такого файла нет или это не обычный файл");
+    }
+    if (!in.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("файл не удаётся открыть для чтения");
+    }
+    if (in.size() > kImportLimit) {
+        return QStringLiteral("файл больше 50 МБ; разделите список на части");
+    }
+    return {};
+}
+
+}  // namespace
+
+ImportReport ClientBook::importCsv(const QString& file,
+                                   const std::function<bool(qint64, qint64)>& progress) {
+    QFile in(file);
+    if (const QString why = unreadable(file, in); !why.isEmpty()) {
+        return refused(file, why);
+    }
+    ClientListReader reader(in);
+    if (!reader.start()) {
+        return refused(file, reader.error());
+    }
+    ImportReport report;
+    if (!waitForCheck(&report.error)) {
+        return report;
+    }
+    report = storeRows(reader, in.size(), progress);
+    if (!report.done) {
+        report.error = refused(file, report.error).error;
+    } else if (report.added > 0) {
+        emit changed();
+    }
+    return report;
+}
+
+ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
+                                   const std::function<bool(qint64, qint64)>& progress) {
+    ImportReport report;
+    const QString unchanged = QStringLiteral("; картотека осталась прежней");
+    auto failed = [&](const QString& why) {
+        report = ImportReport();
+        report.error = why + unchanged;
+        return report;
+    };
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    // Rows are stored as they are read, all in one transaction: a failure or
+    // a cancel anywhere leaves the book as it was.
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(detail::reason(transaction.error()));
+    }
+    QSqlQuery q(db);
+    q.prepare(QString::fromLatin1(detail::kInsert) +
+              QStringLiteral(" ON CONFLICT (surname, name, patronymic, day, month, year_text)"
+                             " DO NOTHING"));
+    Unlisted unlisted;
+    qint64 reported = -1;
+    ListRow row;
+    while (reader.next(row)) {
+        if (progress && reader.bytesRead() != reported) {
+            reported = reader.bytesRead();
+            if (!progress(reported, total)) {
+                failed(QStringLiteral("загрузка отменена"));
+                report.cancelled = true;
+                return report;
+            }
+        }
+        if (reader.bytesRead() > kImportLimit) {
+            return failed(QStringLiteral("файл вырос больше 50 МБ во время чтения"));
+        }
+        if (!row.problem.isEmpty()) {
+            noteBadRow(report, row, unlisted);
+            continue;
+        }
+        if (row.client.added.isEmpty()) {
+            row.client.added = now();
+        }
+        detail::bindNew(q, row.client);
+        if (!q.exec()) {
+            return failed(detail::reason(q.lastError()));
+        }
+        ++(q.numRowsAffected() > 0 ? report.added : report.alreadyThere);
+    }
+    q.finish();
+    if (!reader.error().isEmpty()) {
+        return failed(reader.error());
+    }
+    if (unlisted.count > 0) {
+        report.badRows.emplace_back(
+            unlisted.firstLine,
+            QStringLiteral("с этой строки и дальше ещё строк с ошибками: %1").arg(unlisted.count));
+    }
+    if (!transaction.commit()) {
+        return failed(detail::reason(transaction.error()));
+    }
+    report.done = true;
+    return report;
+}
+
+}  // namespace book

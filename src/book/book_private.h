@@ -1,0 +1,125 @@
+#pragma once
+
+// What the book's own files share and nobody else needs: the wording of
+// failures, the statements that write a client, and the pieces that open,
+// check and read the file. Not part of the book's public face.
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "book/client.h"
+
+namespace book::detail {
+
+// «path» in the platform's separators, as every message names a file.
+QString quoted(const QString& path);
+
+// " Программа этот файл не изменяет."
+QString untouchedText();
+
+// --- what SQLite says, in the user's words (sqlite_direct.cpp) ---
+
+// The reason for an SQLite result code, in words for the user; `text` when
+// the code is none of those the user can act on.
+QString reason(int code, const QString& text);
+QString reason(const QSqlError& error);
+bool isBusy(const QSqlError& error);
+bool isNotADatabase(const QSqlError& error);
+
+// Runs `sql` (the columns of readClients) through SQLite itself. Nothing
+// when the Qt driver's connection is not one of the SQLite this program is
+// linked with; else empty on success or why it failed.
+std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
+                                         std::vector<Client>& out, std::vector<QString>* keys);
+
+// --- reading clients (client_book.cpp) ---
+
+// Every client in the book's order into `out` (and their sort keys into
+// `keys` when given): through SQLite itself when it can, else through Qt
+// SQL; `allowDirect` false forces the latter. Empty on success, else why.
+QString readClients(const QSqlDatabase& db, std::vector<Client>& out, std::vector<QString>* keys,
+                    bool allowDirect = true);
+
+// --- the file's place (book_place.cpp) ---
+
+// Makes sure the book's folder and file are the program's own: not a
+// symbolic link, the folder readable by the user alone (tightened when it is
+// not), the file created empty when there is none. Empty when the place can
+// be used, else the whole message.
+QString preparePlace(const QString& path);
+
+// Takes from others any right to a file that is known to be a book of ours.
+// Empty on success, else the whole message.
+QString tightenFile(const QString& path);
+
+// --- the tables (book_schema.cpp) ---
+
+// The mark every book of ours carries in its header (PRAGMA application_id).
+constexpr int kApplicationId = 0x5A4D4B42;  // "ZMKB"
+
+// Decides, without writing a byte, whether the file at `path` is a client
+// book of ours (or empty). Empty when it is, else the whole message.
+QString checkOwnership(const QString& path, int busyTimeoutMs);
+
+// Creates the tables of an empty file, or upgrades an older book, in one
+// transaction. Empty on success, else why.
+QString createOrUpgrade(const QSqlDatabase& db);
+
+// Writes the program's mark into a book of ours that has none yet.
+void stampApplicationId(const QSqlDatabase& db);
+
+// --- writing clients (client_book.cpp) ---
+
+// Qt SQL binds a null QString as NULL; the book stores an empty name as empty text.
+QVariant text(const QString& value);
+void bindNew(QSqlQuery& q, const Client& c);
+extern const char* const kInsert;
+
+// BEGIN IMMEDIATE takes the write lock at once, so a change never finds the
+// file taken half-way; a transaction not committed is rolled back.
+class Transaction {
+public:
+    explicit Transaction(const QSqlDatabase& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    bool begun() const { return begun_; }
+    QSqlError error() const { return query_.lastError(); }
+    bool commit();
+
+private:
+    QSqlQuery query_;
+    bool begun_ = false;
+    bool committed_ = false;
+};
+
+// --- the background integrity check (integrity_check.cpp) ---
+
+// The full check of a newly opened file, in a thread of its own with a
+// connection of its own. `done` runs in that thread when the verdict is known.
+class IntegrityCheck {
+public:
+    IntegrityCheck(const QString& path, const QString& connection, std::function<void()> done);
+    ~IntegrityCheck();  // waits for the thread
+    IntegrityCheck(const IntegrityCheck&) = delete;
+    IntegrityCheck& operator=(const IntegrityCheck&) = delete;
+
+    // Waits for the check; true when the file is whole (or could not be checked).
+    bool verdict();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// The full check on the calling thread: true when the file is whole; false
+// when it is not or the check could not run (then `error` says why).
+bool integrityOk(const QSqlDatabase& db, QSqlError* error);
+
+}  // namespace book::detail

@@ -1,0 +1,243 @@
+// The book's tables: how a new file gets them, how an older book is brought
+// up to date, and how a file is known to be a book of ours before anything
+// is written to it.
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <QVariant>
+#include <array>
+#include <atomic>
+#include <span>
+
+#include "book/book_private.h"
+#include "book/client_book.h"
+
+namespace book::detail {
+
+namespace {
+
+// Version 1: the clients and their order. sort_key is searchKey() of the
+// names, kept so that the book comes out of the file already in order.
+constexpr const char* kCreateVersion1[] = {
+    "CREATE TABLE clients ("
+    " id INTEGER PRIMARY KEY,"
+    " surname TEXT NOT NULL,"
+    " name TEXT NOT NULL,"
+    " patronymic TEXT NOT NULL,"
+    " day INTEGER NOT NULL CHECK (day BETWEEN 1 AND 31),"
+    " month INTEGER NOT NULL CHECK (month BETWEEN 1 AND 12),"
+    " year_text TEXT NOT NULL,"
+    " note TEXT NOT NULL DEFAULT '',"
+    " added TEXT NOT NULL,"
+    " last_printed TEXT NOT NULL DEFAULT '',"
+    " sort_key TEXT NOT NULL)",
+    "CREATE UNIQUE INDEX clients_person"
+    " ON clients (surname, name, patronymic, day, month, year_text)",
+    "CREATE INDEX clients_order ON clients (sort_key, id)",
+};
+
+// The statements that take a book from version k - 1 to version k, at [k - 1].
+const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
+    std::span<const char* const>(kCreateVersion1),
+};
+
+const char* const kSchemaQuery =
+    "SELECT type, name, tbl_name, coalesce(sql, '') FROM sqlite_schema ORDER BY type, name";
+
+int nextNumber() {
+    static std::atomic<int> number = 0;
+    return ++number;
+}
+
+// Every table, index, view and trigger of a database, as one list of text.
+QStringList schemaOf(const QSqlDatabase& db, QSqlError* error) {
+    QSqlQuery q(db);
+    QStringList entries;
+    if (!q.exec(QString::fromLatin1(kSchemaQuery))) {
+        *error = q.lastError();
+        return {};
+    }
+    while (q.next()) {
+        entries << QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                               q.value(3).toString()}
+                       .join(u'\x1f');
+    }
+    return entries;
+}
+
+// What the file of a book of `version` holds, made afresh in memory: a book
+// of ours has exactly this and nothing else.
+QStringList expectedSchema(int version) {
+    static std::array<QStringList, ClientBook::kSchemaVersion + 1> made;
+    static std::array<bool, ClientBook::kSchemaVersion + 1> done{};
+    if (!done[size_t(version)]) {
+        const QString name = QStringLiteral("zemtar-book-model-%1").arg(nextNumber());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            db.open();
+            QSqlQuery q(db);
+            for (int step = 0; step < version; ++step) {
+                for (const char* statement : kUpgrades[size_t(step)]) {
+                    q.exec(QString::fromLatin1(statement));
+                }
+            }
+            QSqlError unused;
+            made[size_t(version)] = schemaOf(db, &unused);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        done[size_t(version)] = true;
+    }
+    return made[size_t(version)];
+}
+
+// A file in WAL mode is read by SQLite through a -wal and a -shm file, which
+// it would create beside a file not yet known to be ours; when there is no
+// -wal file, the main file holds everything and is read as it lies.
+QString probeName(const QString& path) {
+    QFile file(path);
+    QByteArray header;
+    if (file.open(QIODevice::ReadOnly)) {
+        header = file.read(20);
+    }
+    const bool wal = header.size() == 20 && header[18] == 2;
+    const bool walFileExists = QFileInfo::exists(path + QStringLiteral("-wal"));
+    return QString::fromLatin1(
+               QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded()) +
+           (wal && !walFileExists ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro"));
+}
+
+QString readFailed(const QString& where, const QSqlError& error) {
+    if (isBusy(error)) {
+        return QStringLiteral(
+                   "Файл картотеки клиентов %1 занят другой программой. Закройте её и откройте "
+                   "картотеку снова.")
+            .arg(where);
+    }
+    if (isNotADatabase(error)) {
+        return QStringLiteral("Файл %1 не является картотекой клиентов или повреждён.").arg(where) +
+               untouchedText() +
+               QStringLiteral(
+                   " Чтобы начать новую картотеку, переименуйте или перенесите этот "
+                   "файл.");
+    }
+    return QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+               .arg(where, reason(error)) +
+           untouchedText();
+}
+
+QString foreignText(const QString& where, const QString& why) {
+    return QStringLiteral("Файл %1 — база данных другой программы, а не картотека клиентов (%2).")
+               .arg(where, why) +
+           untouchedText() +
+           QStringLiteral(" Чтобы начать новую картотеку, переименуйте или перенесите этот файл.");
+}
+
+// The verdict on a file already open read-only.
+QString judge(const QSqlDatabase& db, const QString& where) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
+        return readFailed(where, q.lastError());
+    }
+    const int applicationId = q.value(0).toInt();
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        return readFailed(where, q.lastError());
+    }
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (applicationId != 0 && applicationId != kApplicationId) {
+        return foreignText(where, QStringLiteral("в её заголовке метка другого приложения"));
+    }
+    if (version > ClientBook::kSchemaVersion) {
+        return QStringLiteral(
+                   "Файл картотеки клиентов %1 записан более новой версией программы (версия "
+                   "картотеки %2, эта программа знает версии до %3).")
+                   .arg(where)
+                   .arg(version)
+                   .arg(ClientBook::kSchemaVersion) +
+               untouchedText() + QStringLiteral(" Обновите программу.");
+    }
+    if (version < 0) {
+        return foreignText(where, QStringLiteral("номер версии не картотеки"));
+    }
+    QSqlError error;
+    const QStringList schema = schemaOf(db, &error);
+    if (error.isValid()) {
+        return readFailed(where, error);
+    }
+    // An empty file, or one of ours with exactly our tables, indexes and nothing more.
+    if (schema != expectedSchema(version)) {
+        return foreignText(where, version == 0 ? QStringLiteral("в ней есть чужие таблицы")
+                                               : QStringLiteral("таблицы не те, что у картотеки, "
+                                                                "или добавлены чужие триггеры и "
+                                                                "представления"));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString checkOwnership(const QString& path, int busyTimeoutMs) {
+    const QString where = quoted(path);
+    const QString name = QStringLiteral("zemtar-book-probe-%1").arg(nextNumber());
+    QString verdict;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        if (!db.isValid()) {
+            verdict = QStringLiteral(
+                "Картотека клиентов недоступна: не установлен драйвер SQLite для Qt (пакет "
+                "libqt6sql6-sqlite).");
+        } else {
+            db.setDatabaseName(probeName(path));
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1")
+                    .arg(busyTimeoutMs));
+            verdict = db.open() ? judge(db, where) : readFailed(where, db.lastError());
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return verdict;
+}
+
+QString createOrUpgrade(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    Transaction transaction(db);
+    if (!transaction.begun()) {
+        return reason(transaction.error());
+    }
+    // Another copy of the program may have done it meanwhile.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        return reason(q.lastError());
+    }
+    const int current = q.value(0).toInt();
+    q.finish();
+    for (int step = current; step < ClientBook::kSchemaVersion; ++step) {
+        for (const char* statement : kUpgrades[size_t(step)]) {
+            if (!q.exec(QString::fromLatin1(statement))) {
+                return reason(q.lastError());
+            }
+        }
+    }
+    if (current < ClientBook::kSchemaVersion) {
+        if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(ClientBook::kSchemaVersion)) ||
+            !q.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId))) {
+            return reason(q.lastError());
+        }
+    }
+    return transaction.commit() ? QString() : reason(transaction.error());
+}
+
+void stampApplicationId(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("PRAGMA application_id")) && q.next() &&
+        q.value(0).toInt() == kApplicationId) {
+        return;
+    }
+    q.finish();
+    q.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+}
+
+}  // namespace book::detail

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "book/client.h"
+
+class QIODevice;
+
+namespace book {
+
+namespace csv {
+class Reader;
+}
+
+// One row of a client list: the client, or why the row cannot be one.
+struct ListRow {
+    int line = 0;  // the line of the input the row starts on, from 1
+    Client client;
+    QString problem;  // empty when the client can be stored
+};
+
+// Reads a list of clients as spreadsheets save it, row by row, with memory
+// flat whatever the length of the list:
+//  - UTF-8 with or without BOM, or Windows-1251 when the bytes are not UTF-8;
+//  - the separator «;», «,» or tab, whichever the header row uses;
+//  - CR LF or LF line breaks;
+//  - columns found by their names in the header row, in any order: Фамилия,
+//    Имя, Отчество, then either День, Месяц, Год (the month as a number, its
+//    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ; and,
+//    when present, Примечание, Добавлен, Напечатан.
+// A field a spreadsheet would take for a formula comes back as typed (see csv::row).
+class ClientListReader {
+public:
+    explicit ClientListReader(QIODevice& device);
+    ~ClientListReader();
+    ClientListReader(const ClientListReader&) = delete;
+    ClientListReader& operator=(const ClientListReader&) = delete;
+
+    // Chooses the text's encoding and reads the header row. False when the
+    // input is no client list; error() says why.
+    bool start();
+    // The next row; false at the end of the input, or when it cannot be read
+    // further (error() says why).
+    bool next(ListRow& row);
+    // Bytes of the input read so far.
+    qint64 bytesRead() const;
+    // Why the input is no list or could not be read, in Russian; empty when it could.
+    QString error() const;
+
+    enum Column { Surname, Name, Patronymic, Day, Month, Year, Note, Added, Printed, BirthDate };
+    static constexpr int kColumnCount = BirthDate + 1;
+    // The column's name in a header row: «Фамилия», «Дата рождения»…
+    static QString title(Column column);
+
+private:
+    QString chooseEncoding();
+    bool readHeader();
+    QString fill(ListRow& row, const QStringList& fields) const;
+
+    QIODevice& device_;
+    std::unique_ptr<csv::Reader> reader_;
+    std::array<qsizetype, kColumnCount> at_{};
+    qsizetype headerSize_ = 0;
+    QString error_;
+};
+
+}  // namespace book

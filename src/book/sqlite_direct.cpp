@@ -1,0 +1,137 @@
+// The one place that talks to SQLite itself rather than through Qt SQL: the
+// meaning of its result codes, and the fast reading of the whole book.
+
+#include <sqlite3.h>
+
+#include <QSqlDriver>
+#include <QVariant>
+
+#include "book/book_private.h"
+
+namespace book::detail {
+
+namespace {
+
+int codeOf(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code : -1;
+}
+
+QString columnText(sqlite3_stmt* statement, int column) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                             sqlite3_column_bytes(statement, column));
+}
+
+// The SQLite connection under a Qt one, when it is one of the SQLite this
+// program is linked with: Qt's driver may carry a copy of its own, whose
+// handle must never reach these functions.
+sqlite3* ownHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        return nullptr;
+    }
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection) {
+        return nullptr;
+    }
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT sqlite_source_id()")) || !q.next()) {
+        return nullptr;
+    }
+    const bool same = q.value(0).toString().toUtf8() == QByteArray(sqlite3_sourceid()) &&
+                      sqlite3_libversion_number() == SQLITE_VERSION_NUMBER;
+    return same ? connection : nullptr;
+}
+
+QString failure(sqlite3* connection) {
+    return reason(sqlite3_extended_errcode(connection),
+                  QString::fromUtf8(sqlite3_errmsg(connection)));
+}
+
+}  // namespace
+
+QString reason(int code, const QString& text) {
+    switch (code & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return QStringLiteral("файл занят другой программой");
+        case SQLITE_PERM:
+        case SQLITE_READONLY:
+            return QStringLiteral("файл или его папка доступны только для чтения");
+        case SQLITE_FULL:
+            return QStringLiteral("на диске не осталось места");
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return QStringLiteral("файл повреждён или не является базой данных");
+        case SQLITE_CANTOPEN:
+            return QStringLiteral("файл не удаётся открыть");
+        case SQLITE_IOERR:
+            return QStringLiteral("ошибка чтения или записи на диске");
+        case SQLITE_CONSTRAINT:
+            if (code == SQLITE_CONSTRAINT_UNIQUE || text.contains(QStringLiteral("UNIQUE"))) {
+                return QStringLiteral(
+                    "в картотеке уже есть клиент с такими фамилией, именем, "
+                    "отчеством и датой рождения");
+            }
+            return text;
+        default:
+            return text;
+    }
+}
+
+QString reason(const QSqlError& error) {
+    return reason(codeOf(error), error.text());
+}
+
+bool isBusy(const QSqlError& error) {
+    const int code = codeOf(error) & 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+bool isNotADatabase(const QSqlError& error) {
+    const int code = codeOf(error) & 0xff;
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+// Qt SQL turns every value into a QVariant of UTF-16 text through a second
+// copy, which doubles the time to read a large book; this reading goes to
+// SQLite through the connection's own handle, as QSqlDriver::handle() allows.
+std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
+                                         std::vector<Client>& out, std::vector<QString>* keys) {
+    sqlite3* connection = ownHandle(db);
+    if (!connection) {
+        return std::nullopt;
+    }
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection, utf8.constData(), int(utf8.size()), &statement, nullptr) !=
+        SQLITE_OK) {
+        return failure(connection);
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        Client c;
+        c.id = sqlite3_column_int64(statement, 0);
+        c.surname = columnText(statement, 1);
+        c.name = columnText(statement, 2);
+        c.patronymic = columnText(statement, 3);
+        c.day = sqlite3_column_int(statement, 4);
+        c.month = sqlite3_column_int(statement, 5);
+        c.yearText = columnText(statement, 6);
+        c.note = columnText(statement, 7);
+        c.added = columnText(statement, 8);
+        c.lastPrinted = columnText(statement, 9);
+        out.push_back(std::move(c));
+        if (keys) {
+            keys->push_back(columnText(statement, 10));
+        }
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        return failure(connection);
+    }
+    return QString();
+}
+
+}  // namespace book::detail
