@@ -33,10 +33,8 @@ constexpr int kEmblemTop = 0;
 constexpr int kEmblemSize = 800;
 constexpr int kGraphPenWidth = 8;  // printer pixels, for the grid dots and the curve
 
-// The digit axis left of the grid: each digit one line plus this gap below the last.
+// The digit axis left of the grid; each digit stands on its own row of dots.
 constexpr int kAxisX = 200;
-constexpr int kAxisStartY = 3570;
-constexpr int kAxisGap = 60;
 
 // Year rows under the graph.
 constexpr int kYearRowsY = 7550;
@@ -200,13 +198,14 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
     graph::Maket(page, core::kPageGridOrigin);
     graph::P1(page, f, core::kPageGridOrigin);
 
-    // The digit axis, plain black, 9 at the top.
-    page.setCurrentY(kAxisStartY);
-    page.setCurrentX(kAxisX);
+    // The digit axis, plain black, 9 at the top. Each digit is centred on the
+    // row of dots of its level, so a reader takes a point's level at a glance;
+    // counting line heights down the page would drift off the rows.
     page.setFontSize(kBodySize);
     for (int d = 9; d >= 0; --d) {
+        const int rowY = core::kPageGridOrigin.y + core::Opr(1, d).y;
         page.setCurrentX(kAxisX);
-        page.setCurrentY(page.currentY() + kAxisGap);
+        page.setCurrentY(rowY - page.lineHeight() / 2);
         page.printNumber(d);
     }
 

@@ -153,7 +153,8 @@ TEST(PrintReport, GraphStandsAtThePageOriginInThePagesColour) {
     }
 }
 
-TEST(PrintReport, DigitAxisIsPlainNumbersNineToZero) {
+// Each digit is centred on the row of dots of its level, 9 at the top.
+TEST(PrintReport, DigitAxisStandsOnTheRowsOfTheGrid) {
     Printed p;
     p.print();
     const double h14 = lineHeight(14);
@@ -164,10 +165,15 @@ TEST(PrintReport, DigitAxisIsPlainNumbersNineToZero) {
         }
     }
     ASSERT_EQ(axis.size(), 10u);
+    const struct {
+        int digit;
+        double rowY;
+    } rows[] = {{9, 3800}, {8, 4200}, {7, 4600}, {6, 5000}, {5, 5400},
+                {4, 5800}, {3, 6200}, {2, 6600}, {1, 7000}, {0, 7400}};
     for (int i = 0; i < 10; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(axis[i]->text, QStringLiteral(" ") + QString::number(9 - i));
-        EXPECT_NEAR(axis[i]->p1.y(), 3630 + i * (h14 + 60), 1e-6);
+        SCOPED_TRACE(rows[i].digit);
+        EXPECT_EQ(axis[i]->text, QStringLiteral(" ") + QString::number(rows[i].digit));
+        EXPECT_NEAR(axis[i]->p1.y() + h14 / 2, rows[i].rowY, 1e-6);
         EXPECT_EQ(axis[i]->fontSize, 14);
         EXPECT_FALSE(axis[i]->bold);
         EXPECT_FALSE(axis[i]->color.has_value());
