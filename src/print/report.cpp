@@ -1,5 +1,6 @@
 #include "print/report.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <array>
 #include <cmath>
@@ -8,7 +9,9 @@
 #include "core/program_info.h"
 #include "graph/curve.h"
 #include "graph/grid.h"
+#include "platform/fonts.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "print/emblem.h"
 
 namespace print {
@@ -52,6 +55,9 @@ constexpr int kColumnRuleBottom = 11000;
 constexpr long long kAspectYearsAbove = 1899;
 constexpr long long kAspectYearsBelow = 2000;
 
+const QString kNoAspectsLine =
+    QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+
 // The aspect column in printing order: the aspect, caption, and the level that
 // counts as a full hundred per cent.
 struct AspectRow {
@@ -91,6 +97,30 @@ QString timeFormatWithSeconds(const QLocale& locale) {
         kept += c;
     }
     return kept.trimmed();
+}
+
+// In the aspect column's place, for a birth year it has no table for: the
+// reader learns why the page has no aspects. Lines that would run off the
+// page's right edge are broken between words, each starting at the column.
+void printNoAspects(platform::PrinterPage& page) {
+    const QFontMetricsF metrics(platform::twipFont(platform::printerFamily(), page.fontSize(),
+                                                   page.fontBold(), page.fontUnderline()));
+    const double room = page.scaleWidth() - kFiguresX;
+    page.setCurrentX(kFiguresX);
+    blankLine(page);
+    QString line;
+    for (const QString& word : kNoAspectsLine.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+            page.setCurrentX(kFiguresX);
+            page.print(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    page.setCurrentX(kFiguresX);
+    page.print(line);
 }
 
 }  // namespace
@@ -191,6 +221,8 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
     const long long year = f.years[0][0].year;  // the birth year
     if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
         PrintZn(page, f);
+    } else {
+        printNoAspects(page);
     }
 
     // The grid and the curve, drawn by the same procedures as on the screen.

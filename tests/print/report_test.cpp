@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <variant>
 
 #include "core/program_info.h"
 #include "forecast_of.h"
+#include "platform/fonts.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "print/report.h"
 
 using platform::DrawOp;
@@ -48,6 +51,13 @@ double lineHeight(double points) {
     PrinterPage probe;
     probe.setFontSize(points);
     return probe.lineHeight();
+}
+
+// Width of a printed text, twips.
+double textWidth(const DrawOp& op) {
+    return QFontMetricsF(
+               platform::twipFont(platform::printerFamily(), op.fontSize, op.bold, op.underline))
+        .horizontalAdvance(op.text);
 }
 
 // The report of a forecast (5 May 1990 unless told) for a client.
@@ -213,6 +223,7 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
         bool column;
     } cases[] = {{"1899", false}, {"1900", true},  {"1990", true},
                  {"1999", true},  {"2000", false}, {"1066", false}};
+    const double h14 = lineHeight(14);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
         Printed p(c.year);
@@ -220,6 +231,24 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
         EXPECT_EQ(textStarting(p.page, "Уровень биополя - ") != nullptr, c.column);
         EXPECT_EQ(textStarting(p.page, "Карьера - ") != nullptr, c.column);
         EXPECT_EQ(hasLine(p.page, {4500, 4000}, {4500, 11000}), c.column);
+
+        // Without the column, its place says why, in the column's font and
+        // within the page, from where the column's first row would stand.
+        QStringList why;
+        double top = -1;
+        for (const DrawOp* op : opsOf(p.page, DrawOp::Kind::Text)) {
+            if (op->p1.x() == 5000 && op->p1.y() > 4500 + 5 * h14 && op->text != " ") {
+                top = top < 0 ? op->p1.y() : top;
+                why << op->text;
+                EXPECT_EQ(op->fontSize, 14);
+                EXPECT_FALSE(op->bold);
+                EXPECT_LE(5000 + textWidth(*op), p.page.scaleWidth());
+            }
+        }
+        if (!c.column) {
+            EXPECT_EQ(why.join(' '), "Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+            EXPECT_NEAR(top, 4500 + 6 * h14, 1e-6);
+        }
     }
 }
 
