@@ -68,12 +68,13 @@ QString printerFailure(const QString& printerName) {
 // width and resolution. A printout and every page the preview draws, on the
 // screen or on the printer the user picks there, are made here.
 bool printOn(QPrinter& printer, const core::Forecast& forecast, const QString& surname,
-             const QString& name, const QString& patronymic, const QDateTime& madeAt) {
+             const QString& name, const QString& patronymic, const QDateTime& madeAt,
+             const std::optional<Letterhead>& letterhead) {
     platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
     page.setSink([&printer](const platform::PrinterPage& p) {
         return platform::renderToPrinter(p, printer);
     });
-    return PrintReport(page, forecast, surname, name, patronymic, madeAt);
+    return PrintReport(page, forecast, surname, name, patronymic, madeAt, letterhead);
 }
 
 }  // namespace
@@ -182,7 +183,7 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
     printer.setResolution(kPrinterDpi);
     printer.setDocName(documentTitle(surname, name, patronymic));
     const core::Forecast forecast = source();
-    if (!printOn(printer, forecast, surname, name, patronymic, now())) {
+    if (!printOn(printer, forecast, surname, name, patronymic, now(), letterhead_)) {
         fail(printerFailure(info.printerName()));
         return Outcome::Failed;
     }
@@ -202,7 +203,8 @@ PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
     const QDateTime madeAt = now();
     QString failure;
     const auto paint = [&](QPrinter* target) {
-        if (!printOn(*target, forecast, surname, name, patronymic, madeAt) && failure.isEmpty()) {
+        if (!printOn(*target, forecast, surname, name, patronymic, madeAt, letterhead_) &&
+            failure.isEmpty()) {
             failure =
                 target->outputFileName().isEmpty()
                     ? printerFailure(target->printerName())
@@ -226,7 +228,8 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source, const
         return Outcome::Cancelled;
     }
     const core::Forecast forecast = source();
-    const QString error = printReportToPdf(forecast, path, surname, name, patronymic, now());
+    const QString error =
+        printReportToPdf(forecast, path, surname, name, patronymic, now(), letterhead_);
     if (!error.isEmpty()) {
         fail(error);
         return Outcome::Failed;
@@ -240,7 +243,7 @@ void PrintDelivery::fail(const QString& text) {
 
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
                          const QString& surname, const QString& name, const QString& patronymic,
-                         const QDateTime& madeAt) {
+                         const QDateTime& madeAt, const std::optional<Letterhead>& letterhead) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(surname, name, patronymic);
     QString error;
@@ -248,7 +251,8 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
         error = platform::writePdf(p, path, title);
         return error.isEmpty();
     });
-    if (!PrintReport(page, forecast, surname, name, patronymic, madeAt) && error.isEmpty()) {
+    if (!PrintReport(page, forecast, surname, name, patronymic, madeAt, letterhead) &&
+        error.isEmpty()) {
         error = platform::writeFailedMessage(path, QStringLiteral("отчёт не составлен"));
     }
     return error;

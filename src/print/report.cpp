@@ -77,6 +77,12 @@ constexpr std::array<AspectRow, 9> kAspectRows{{
     {8, "Карьера - ", 5},
 }};
 
+// With three contact lines the letterhead's four lines would reach the rule
+// at 10 points; the contact lines then take this size and stay above it.
+constexpr double kCrowdedContactSize = 9;
+// Letterhead lines stop this far left of a logo.
+constexpr int kLogoGap = 100;
+
 void blankLine(platform::PrinterPage& page) {
     page.print(QStringLiteral(" "));
 }
@@ -99,12 +105,48 @@ QString timeFormatWithSeconds(const QLocale& locale) {
     return kept.trimmed();
 }
 
+QFontMetricsF metricsOf(const platform::PrinterPage& page) {
+    return QFontMetricsF(platform::twipFont(platform::printerFamily(), page.fontSize(),
+                                            page.fontBold(), page.fontUnderline()));
+}
+
+// The practitioner's name and contact lines in place of the program's three
+// header lines, the name set as the first line is. A line too long for the room
+// left of the logo (or of the page's edge) ends in an ellipsis rather than
+// running under the logo.
+void printLetterheadLines(platform::PrinterPage& page, const Letterhead& letterhead) {
+    const double room = letterhead.logo.isNull() ? page.scaleWidth() : kEmblemLeft - kLogoGap;
+    const auto fitted = [&page, room](const QString& text) {
+        return metricsOf(page).elidedText(text, Qt::ElideRight, room);
+    };
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(fitted(letterhead.name));
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    if (letterhead.contacts.size() >= kContactLines) {
+        page.setFontSize(kCrowdedContactSize);
+    }
+    for (const QString& contact : letterhead.contacts) {
+        page.print(fitted(contact));
+    }
+    // The blank line under the rule keeps the header's size.
+    page.setFontSize(kHeaderSize);
+}
+
+// The logo fills the emblem's box as far as its proportions allow, centred in it.
+void paintLogo(platform::PrinterPage& page, const QImage& logo) {
+    const QSizeF fit =
+        QSizeF(logo.size()).scaled(QSizeF(kEmblemSize, kEmblemSize), Qt::KeepAspectRatio);
+    page.paintPicture(logo, kEmblemLeft + (kEmblemSize - fit.width()) / 2,
+                      kEmblemTop + (kEmblemSize - fit.height()) / 2, fit.width(), fit.height());
+}
+
 // In the aspect column's place, for a birth year it has no table for: the
 // reader learns why the page has no aspects. Lines that would run off the
 // page's right edge are broken between words, each starting at the column.
 void printNoAspects(platform::PrinterPage& page) {
-    const QFontMetricsF metrics(platform::twipFont(platform::printerFamily(), page.fontSize(),
-                                                   page.fontBold(), page.fontUnderline()));
+    const QFontMetricsF metrics = metricsOf(page);
     const double room = page.scaleWidth() - kFiguresX;
     page.setCurrentX(kFiguresX);
     blankLine(page);
@@ -166,18 +208,24 @@ void PrintZn(platform::PrinterPage& page, const core::Forecast& forecast) {
 }
 
 bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QString& surname,
-                 const QString& name, const QString& patronymic, const QDateTime& madeAt) {
-    // Header: program, author's page and address, then a rule across the page.
+                 const QString& name, const QString& patronymic, const QDateTime& madeAt,
+                 const std::optional<Letterhead>& letterhead) {
+    // Header: the practitioner's letterhead, or the program, author's page and
+    // address; then a rule across the page.
     page.setFontSize(kHeaderSize);
-    page.setFontUnderline(true);
-    page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
-    page.setFontUnderline(false);
-    page.setFontBold(false);
-    page.print(info::authorSite());
-    page.setFontUnderline(false);
-    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    if (letterhead) {
+        printLetterheadLines(page, *letterhead);
+    } else {
+        page.setFontUnderline(true);
+        page.setFontBold(true);
+        page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+                   info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+        page.setFontUnderline(false);
+        page.setFontBold(false);
+        page.print(info::authorSite());
+        page.setFontUnderline(false);
+        page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    }
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
 
@@ -215,7 +263,11 @@ bool PrintReport(platform::PrinterPage& page, const core::Forecast& f, const QSt
                QString::number(f.smallest));
     blankLine(page);
 
-    page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    if (!letterhead) {
+        page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    } else if (!letterhead->logo.isNull()) {
+        paintLogo(page, letterhead->logo);
+    }
 
     // Only the twentieth century's birth years get the aspect column.
     const long long year = f.years[0][0].year;  // the birth year

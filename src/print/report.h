@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "core/checked.h"
 #include "core/forecast.h"
+#include "print/letterhead.h"
 
 namespace platform {
 class PrinterPage;
@@ -27,10 +29,11 @@ using Clock = std::function<QDateTime()>;
 
 // The one-page report for the client: composes the page of a forecast made at
 // `madeAt` and ends the document. Returns whether the page reached its
-// destination (the page's sink).
+// destination (the page's sink). With a letterhead the page carries the
+// practitioner's name, contacts and logo at its head instead of the program's.
 bool PrintReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const QString& surname, const QString& name, const QString& patronymic,
-                 const QDateTime& madeAt);
+                 const QDateTime& madeAt, const std::optional<Letterhead>& letterhead = {});
 
 // Prints a row of n years from firstYear at rowY, then the rows below it,
 // fifteen in all from YearRowDepth 0. Not re-entrant: it keeps its place in

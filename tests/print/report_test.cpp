@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <variant>
 
 #include "core/program_info.h"
@@ -69,8 +70,10 @@ struct Printed {
     explicit Printed(const char* year = "1990") : forecast(forecastOf("5", 4, year)) {}
     void print(const QString& surname = QStringLiteral("Иванова"),
                const QString& name = QStringLiteral("Мария"),
-               const QString& patronymic = QStringLiteral("Петровна")) {
-        delivered = print::PrintReport(page, forecast, surname, name, patronymic, kMoment);
+               const QString& patronymic = QStringLiteral("Петровна"),
+               const std::optional<print::Letterhead>& letterhead = {}) {
+        delivered =
+            print::PrintReport(page, forecast, surname, name, patronymic, kMoment, letterhead);
     }
 };
 
@@ -314,5 +317,79 @@ TEST(PrintReport, ReportsWhetherThePageWasDelivered) {
         p.page.setSink([sinkAccepts](const PrinterPage&) { return sinkAccepts; });
         p.print();
         EXPECT_EQ(p.delivered, sinkAccepts);
+    }
+}
+
+// The practitioner's letterhead takes the program's header lines and the
+// emblem's box; a logo keeps its proportions, a broken one leaves the box empty
+// and says why; the rest of the page stays where it was.
+TEST(PrintReport, LetterheadTakesTheHeaderAndTheEmblemsBox) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath("wide.png");
+    QImage wide(200, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkGreen);
+    ASSERT_TRUE(wide.save(png));
+    const QString svg = dir.filePath("tall.svg");
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::WriteOnly));
+    svgFile.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="200">)"
+                  R"(<rect width="100" height="200" fill="navy"/></svg>)");
+    svgFile.close();
+    const QString broken = dir.filePath("broken.png");
+    QFile brokenFile(broken);
+    ASSERT_TRUE(brokenFile.open(QIODevice::WriteOnly));
+    brokenFile.write("\x89PNG\r\n\x1a\n not really a picture");
+    brokenFile.close();
+
+    const QStringList two{"Тел. +7 912 000-00-00", "mail@example.ru"};
+    const QStringList three{"Тел. +7 912 000-00-00", "mail@example.ru", "example.ru"};
+    const struct {
+        const char* what;
+        bool on;
+        QStringList contacts;
+        QString logo;
+        std::optional<QRectF> picture;  // none: the box stays empty
+        bool logoProblem;
+    } cases[] = {
+        {"classic", false, two, png, QRectF(6000, 0, 800, 800), false},
+        {"no logo", true, two, QString(), std::nullopt, false},
+        {"PNG", true, two, png, QRectF(6000, 200, 800, 400), false},
+        {"SVG", true, three, svg, QRectF(6200, 0, 400, 800), false},
+        {"broken", true, three, broken, std::nullopt, true},
+        {"vanished", true, two, dir.filePath("gone.png"), std::nullopt, true},
+    };
+    const double h10 = lineHeight(10);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString problem;
+        const auto letterhead = print::letterheadForPage(
+            {c.on, QStringLiteral("<b>Анна Соколова</b>"), c.contacts, c.logo}, &problem);
+        EXPECT_EQ(!problem.isEmpty(), c.logoProblem) << problem.toStdString();
+        Printed p;
+        p.print("Иванова", "Мария", "Петровна", letterhead);
+
+        const auto texts = opsOf(p.page, DrawOp::Kind::Text);
+        const QString first = texts[0]->text;
+        EXPECT_TRUE(texts[0]->bold && texts[0]->underline);
+        EXPECT_EQ(texts[0]->p1, QPointF(0, 0));
+        if (c.on) {
+            EXPECT_EQ(first, "<b>Анна Соколова</b>");
+            for (qsizetype i = 0; i < c.contacts.size(); ++i) {
+                EXPECT_EQ(texts[i + 1]->text, c.contacts[i]);
+                EXPECT_FALSE(texts[i + 1]->bold || texts[i + 1]->underline);
+                EXPECT_LE(texts[i + 1]->p1.y() + lineHeight(texts[i + 1]->fontSize), 900);
+            }
+        } else {
+            EXPECT_TRUE(first.startsWith("\"Zemtar - Прогноз\""));
+        }
+        const auto pictures = opsOf(p.page, DrawOp::Kind::Picture);
+        ASSERT_EQ(pictures.size(), c.picture ? 1u : 0u);
+        if (c.picture) {
+            EXPECT_EQ(pictures[0]->rect, *c.picture);
+        }
+        const DrawOp* surname = textStarting(p.page, " Фамилия: ");
+        ASSERT_NE(surname, nullptr);
+        EXPECT_NEAR(surname->p1.y(), 900 + h10, 1e-6);
+        EXPECT_EQ(surname->fontSize, 14);
     }
 }
