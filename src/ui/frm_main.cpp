@@ -40,8 +40,10 @@
 #include "platform/units.h"
 #include "platform/window_surface.h"
 #include "print/emblem.h"
+#include "print/letterhead.h"
 #include "print/print_job.h"
 #include "ui/frm_about.h"
+#include "ui/letterhead_dialog.h"
 #include "ui/pictures.h"
 
 namespace ui {
@@ -367,6 +369,8 @@ void FrmMain::buildMenus() {
     mpSaveImage = mFile->addAction(QStringLiteral("Сохранить &изображение…"));
     mpSaveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mpSaveImage->setEnabled(false);
+    mpLetterhead = mFile->addAction(QStringLiteral("&Бланк отчёта…"));
+    mpLetterhead->setObjectName(QStringLiteral("mpLetterhead"));
     mFile->addSeparator();
     // Shown when the program keeps a client book (setClientBook).
     mpBook = mFile->addAction(QStringLiteral("&Картотека клиентов…"));
@@ -416,6 +420,8 @@ void FrmMain::buildMenus() {
     connect(mpSavePdf, &QAction::triggered, this,
             [this] { print(false, print::ReportTarget::PdfFile); });
     connect(mpSaveImage, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(mpLetterhead, &QAction::triggered, this,
+            [this] { LetterheadDialog(services_, this).exec(); });
     connect(mpBook, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();
@@ -445,8 +451,23 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         if (recalculateFirst) {
             Main();
         }
+        // Every report carries the letterhead as the user keeps it at that moment.
+        const auto setup = [this](print::PrintDelivery& delivery) {
+            QSettings settings = platform::userSettings();
+            QString logoProblem;
+            delivery.setLetterhead(
+                print::letterheadForPage(print::loadLetterhead(settings), &logoProblem));
+            if (!logoProblem.isEmpty()) {
+                services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
+                                                                      "логотипа."),
+                                         info::programName(), platform::MessageIcon::Warning, 0});
+            }
+            if (printSetup_) {
+                printSetup_(delivery);
+            }
+        };
         print::showPrintDialog(
-            this, [this] { return forecastForReport(); }, services_, printSetup_, target, client,
+            this, [this] { return forecastForReport(); }, services_, setup, target, client,
             [this](const print::ClientNames& names) { rememberClient(names); });
     });
 }

@@ -172,6 +172,7 @@ private:
     QAction* mpPreview = nullptr;
     QAction* mpSavePdf = nullptr;
     QAction* mpSaveImage = nullptr;
+    QAction* mpLetterhead = nullptr;  // «Бланк отчёта…»
     QAction* mpBook = nullptr;
     QAction* mpExit = nullptr;
     QMenu* mEdit = nullptr;
