@@ -55,7 +55,13 @@ bool isLogoFormat(const QByteArray& format) {
 LetterheadSettings loadLetterhead(QSettings& settings) {
     LetterheadSettings letterhead;
     letterhead.enabled = settings.value(kEnabledKey, false).toBool();
-    letterhead.name = plainLine(settings.value(kNameKey).toString()).left(kPractitionerNameLimit);
+    // A name with commas, written into the file by hand without quotes, reads
+    // back as a list: its parts are the name.
+    const QVariant name = settings.value(kNameKey);
+    letterhead.name =
+        plainLine(name.typeId() == QMetaType::QStringList ? name.toStringList().join(u", ")
+                                                          : name.toString())
+            .left(kPractitionerNameLimit);
     const QStringList contacts = settings.value(kContactsKey).toStringList();
     for (const QString& contact : contacts.mid(0, kContactLines)) {
         letterhead.contacts << plainLine(contact).left(kContactLimit);

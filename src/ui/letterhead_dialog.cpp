@@ -22,7 +22,19 @@ namespace ui {
 
 namespace {
 
-constexpr int kPreviewSide = 64;  // pixels of the logo's picture in the dialog
+constexpr int kPreviewSide = 64;    // pixels of the logo's picture in the dialog
+constexpr int kBoxCharacters = 48;  // a text box shows this many average characters
+
+// A box for one line of the letterhead, showing its beginning.
+QLineEdit* lineBox(const QString& text, int maxLength, const QString& hint, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    box->setPlaceholderText(hint);
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * kBoxCharacters);
+    return box;
+}
 
 const std::array<const char*, 3> kContactHints{"Телефон", "Электронная почта", "Сайт"};
 
@@ -45,7 +57,7 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
       services_(services),
       ask_(askLogoFileName),
       chkUse_(new QCheckBox(QStringLiteral("Печатать мой бланк"), this)),
-      txtName_(new QLineEdit(this)),
+      txtName_(nullptr),
       picLogo_(new QLabel(this)),
       lblLogo_(plainLabel(QString(), this)),
       cmdChoose_(new QPushButton(QStringLiteral("Выбрать…"), this)),
@@ -59,17 +71,14 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     auto* form = new QFormLayout;
     form->addRow(chkUse_);
     chkUse_->setChecked(kept.enabled);
-    txtName_->setMaxLength(print::kPractitionerNameLimit);
-    txtName_->setPlaceholderText(QStringLiteral("Фамилия, имя и отчество или название"));
-    txtName_->setText(kept.name);
+    txtName_ = lineBox(kept.name, print::kPractitionerNameLimit,
+                       QStringLiteral("Фамилия, имя и отчество или название"), this);
     form->addRow(plainLabel(QStringLiteral("Имя на бланке:"), this), txtName_);
     for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
-        QLineEdit* box = new QLineEdit(this);
-        box->setMaxLength(print::kContactLimit);
-        box->setPlaceholderText(QString::fromUtf8(kContactHints[i]));
-        box->setText(kept.contacts.value(static_cast<qsizetype>(i)));
-        txtContacts_[i] = box;
-        form->addRow(plainLabel(i == 0 ? QStringLiteral("Контакты:") : QString(), this), box);
+        txtContacts_[i] = lineBox(kept.contacts.value(static_cast<qsizetype>(i)),
+                                  print::kContactLimit, QString::fromUtf8(kContactHints[i]), this);
+        form->addRow(plainLabel(i == 0 ? QStringLiteral("Контакты:") : QString(), this),
+                     txtContacts_[i]);
     }
 
     picLogo_->setFixedSize(kPreviewSide, kPreviewSide);
@@ -87,9 +96,12 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     logoRow->addWidget(picLogo_);
     logoRow->addLayout(logoText, 1);
     form->addRow(plainLabel(QStringLiteral("Логотип:"), this), logoRow);
-    form->addRow(plainLabel(QStringLiteral("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
-                                           "10 000 точек по стороне; программа хранит его копию."),
-                            this));
+    QLabel* hint =
+        plainLabel(QStringLiteral("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
+                                  "10\u00A0000 точек по стороне; программа хранит его копию."),
+                   this);
+    hint->setWordWrap(true);
+    form->addRow(hint);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("Сохранить"));

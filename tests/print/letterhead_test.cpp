@@ -97,6 +97,8 @@ TEST(Letterhead, SettingsComeBackAsPlainLinesWithinLimits) {
     EXPECT_EQ(back.contacts, QStringList({"a", "", "c"}));
     EXPECT_EQ(back.logoFile, "/x/logo");
 
+    settings.setValue("letterhead/name", QStringList{"Анна", "нумеролог"});
+    EXPECT_EQ(print::loadLetterhead(settings).name, "Анна, нумеролог");
     settings.setValue("letterhead/name", QString(200, u'я'));
     settings.setValue("letterhead/contacts", QStringList{QString(99, u'1'), "2", "3", "4"});
     back = print::loadLetterhead(settings);
