@@ -33,6 +33,7 @@
 #include "platform/page_output.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
+#include "print/letterhead.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
 
@@ -50,7 +51,8 @@ constexpr int kMarkYearMax = 10078;
 const char* const kUsage =
     "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
     "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
-    "                               [--patronymic ОТЧЕСТВО]] ДЕНЬ МЕСЯЦ ГОД\n"
+    "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
+    "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
     "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
@@ -62,6 +64,9 @@ const char* const kUsage =
     "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
     "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
     "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
+    "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
+    "                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);\n"
+    "                логотип, который не прочитать, не печатается, код возврата 2\n"
     "  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД) из файла\n"
     "                или со стандартного ввода (- или без ФАЙЛА) и вывести по объекту\n"
     "                JSON на строку\n"
@@ -86,7 +91,8 @@ struct Options {
     QStringList positional;
     bool pdfGiven = false;
     bool pngGiven = false;
-    std::optional<int> markYear;  // the year to mark as this year, when asked
+    std::optional<int> markYear;           // the year to mark as this year, when asked
+    print::LetterheadSettings letterhead;  // on when any of its options is given
 };
 
 // Everything written to the standard streams goes through these, so that a
@@ -148,7 +154,12 @@ std::variant<Options, Problem> parse(const QStringList& args) {
     const QCommandLineOption patronymic(QStringLiteral("patronymic"), QString(),
                                         QStringLiteral("p"));
     const QCommandLineOption markYear(QStringLiteral("mark-year"), QString(), QStringLiteral("y"));
-    parser.addOptions({help, version, json, batch, png, pdf, surname, name, patronymic, markYear});
+    const QCommandLineOption practitioner(QStringLiteral("practitioner"), QString(),
+                                          QStringLiteral("t"));
+    const QCommandLineOption contact(QStringLiteral("contact"), QString(), QStringLiteral("t"));
+    const QCommandLineOption logo(QStringLiteral("logo"), QString(), QStringLiteral("file"));
+    parser.addOptions({help, version, json, batch, png, pdf, surname, name, patronymic, markYear,
+                       practitioner, contact, logo});
 
     // Negative years stand in the list of values; the parser would take them
     // for options, so they wait behind a placeholder.
@@ -199,6 +210,17 @@ std::variant<Options, Problem> parse(const QStringList& args) {
     o.surname = parser.value(surname);
     o.name = parser.value(name);
     o.patronymic = parser.value(patronymic);
+    o.letterhead = {parser.isSet(practitioner) || parser.isSet(contact) || parser.isSet(logo),
+                    parser.value(practitioner), parser.values(contact), parser.value(logo)};
+    if (o.letterhead.enabled && !o.pdfGiven) {
+        return Problem{kExitUsage,
+                       QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.")};
+    }
+    const QString letterheadProblem =
+        print::letterheadTextProblem(o.letterhead.name, o.letterhead.contacts);
+    if (!letterheadProblem.isEmpty()) {
+        return Problem{kExitUsage, letterheadProblem};
+    }
     if (parser.isSet(markYear)) {
         bool ok = false;
         const int year = parser.value(markYear).toInt(&ok);
@@ -456,17 +478,25 @@ int main(int argc, char* argv[]) {
     // is built into Qt (the PNG writer, the PDF writer) or drawn in code, so no
     // further plugins: Qt would otherwise load every image-format plugin to
     // look for a PNG writer of its own.
+    // A logo in JPEG or SVG needs Qt's plugins for them, so it is read first.
+    QString logoProblem;
+    const auto letterhead = print::letterheadForPage(o.letterhead, &logoProblem);
     QCoreApplication::setLibraryPaths({});
 
+    int status = kExitForecast;
     if (o.pdfGiven) {
         const QString error =
             writeOutput(o.pdf, rawArgument(o.pdf, argc, argv), [&](const QString& path) {
                 return print::printReportToPdf(forecast, path, {o.surname, o.name, o.patronymic},
-                                               QDateTime::currentDateTime());
+                                               QDateTime::currentDateTime(), letterhead);
             });
         if (!error.isEmpty()) {
             printErr(error + u'\n');
             return finish(kExitUsage);
+        }
+        if (!logoProblem.isEmpty()) {
+            printErr(logoProblem + QStringLiteral(" Отчёт записан без логотипа.\n"));
+            status = kExitRefused;
         }
     }
 
@@ -495,5 +525,5 @@ int main(int argc, char* argv[]) {
             return finish(kExitUsage);
         }
     }
-    return finish(kExitForecast);
+    return finish(status);
 }

@@ -68,12 +68,12 @@ QString printerFailure(const QString& printerName) {
 // width and resolution. A printout and every page the preview draws, on the
 // screen or on the printer the user picks there, are made here.
 bool printOn(QPrinter& printer, const core::Forecast& forecast, const core::ClientNames& client,
-             const QDateTime& madeAt) {
+             const QDateTime& madeAt, const std::optional<Letterhead>& letterhead) {
     platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
     page.setSink([&printer](const platform::PrinterPage& p) {
         return platform::renderToPrinter(p, printer);
     });
-    return printReport(page, forecast, client, madeAt);
+    return printReport(page, forecast, client, madeAt, letterhead);
 }
 
 }  // namespace
@@ -180,7 +180,7 @@ PrintDelivery::Outcome PrintDelivery::toPrinter(const QPrinterInfo& info,
     printer.setResolution(kPrinterDpi);
     printer.setDocName(documentTitle(client));
     const core::Forecast forecast = source();
-    if (!printOn(printer, forecast, client, now())) {
+    if (!printOn(printer, forecast, client, now(), letterhead_)) {
         fail(printerFailure(info.printerName()));
         return Outcome::Failed;
     }
@@ -199,7 +199,7 @@ PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
     const QDateTime madeAt = now();
     QString failure;
     const auto paint = [&](QPrinter* target) {
-        if (!printOn(*target, forecast, client, madeAt) && failure.isEmpty()) {
+        if (!printOn(*target, forecast, client, madeAt, letterhead_) && failure.isEmpty()) {
             failure =
                 target->outputFileName().isEmpty()
                     ? printerFailure(target->printerName())
@@ -223,7 +223,7 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source,
         return Outcome::Cancelled;
     }
     const core::Forecast forecast = source();
-    const QString error = printReportToPdf(forecast, path, client, now());
+    const QString error = printReportToPdf(forecast, path, client, now(), letterhead_);
     if (!error.isEmpty()) {
         fail(error);
         return Outcome::Failed;
@@ -236,7 +236,8 @@ void PrintDelivery::fail(const QString& text) {
 }
 
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
-                         const core::ClientNames& client, const QDateTime& madeAt) {
+                         const core::ClientNames& client, const QDateTime& madeAt,
+                         const std::optional<Letterhead>& letterhead) {
     platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPrinterDpi);
     const QString title = documentTitle(client);
     QString error;
@@ -244,7 +245,7 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
         error = platform::writePdf(p, path, title);
         return error.isEmpty();
     });
-    if (!printReport(page, forecast, client, madeAt) && error.isEmpty()) {
+    if (!printReport(page, forecast, client, madeAt, letterhead) && error.isEmpty()) {
         error = platform::writeFailedMessage(path, QStringLiteral("отчёт не составлен"));
     }
     return error;

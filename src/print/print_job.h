@@ -54,6 +54,10 @@ public:
     void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
     void setShowPreview(ShowPreview show) { showPreview_ = std::move(show); }
     void setClock(Clock clock) { clock_ = std::move(clock); }
+    // The practitioner's letterhead for the page; none gives the classic page.
+    void setLetterhead(std::optional<Letterhead> letterhead) {
+        letterhead_ = std::move(letterhead);
+    }
 
     // Composes the report of the source's forecast and delivers it: a printout.
     Outcome run(const ForecastSource& source, const core::ClientNames& client);
@@ -73,6 +77,7 @@ private:
     FindPrinter find_;
     ShowPreview showPreview_;
     Clock clock_;
+    std::optional<Letterhead> letterhead_;
 };
 
 // The file chooser of the desktop, for saving a PDF.
@@ -97,7 +102,8 @@ QString suggestedPdfPath(const QString& surname, const QDate& date);
 // questions and no messages. Returns an empty string when the file was
 // written, otherwise «Не удалось записать файл X: <причина>».
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
-                         const core::ClientNames& client, const QDateTime& madeAt);
+                         const core::ClientNames& client, const QDateTime& madeAt,
+                         const std::optional<Letterhead>& letterhead = {});
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", sends the report to the target through a PrintDelivery, which

@@ -1,5 +1,6 @@
 #include "print/report.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <array>
 #include <cmath>
@@ -8,7 +9,9 @@
 #include "core/program_info.h"
 #include "graph/curve.h"
 #include "graph/grid.h"
+#include "platform/fonts.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "print/emblem.h"
 
 namespace print {
@@ -32,10 +35,8 @@ constexpr int kEmblemTop = 0;
 constexpr int kEmblemSize = 800;
 constexpr int kGraphPenWidth = 8;  // printer pixels, for the grid dots and the curve
 
-// The digit axis left of the grid: each digit one line plus this gap below the last.
+// The digit axis left of the grid; each digit stands on its own row of dots.
 constexpr int kAxisX = 200;
-constexpr int kAxisStartY = 3570;
-constexpr int kAxisGap = 60;
 
 // Year rows under the graph.
 constexpr int kYearRowsY = 7550;
@@ -52,6 +53,9 @@ constexpr int kColumnRuleBottom = 11000;
 // Birth years outside this open range get no aspect column.
 constexpr long long kAspectYearsAbove = 1899;
 constexpr long long kAspectYearsBelow = 2000;
+
+const QString kNoAspectsLine =
+    QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
 
 // The aspect column in printing order: the aspect, caption, and the level that
 // counts as a full hundred per cent.
@@ -71,6 +75,12 @@ constexpr std::array<AspectRow, 9> kAspectRows{{
     {7, "Судьба - ", 4},
     {8, "Карьера - ", 5},
 }};
+
+// With three contact lines the letterhead's four lines would reach the rule
+// at 10 points; the contact lines then take this size and stay above it.
+constexpr double kCrowdedContactSize = 9;
+// Letterhead lines stop this far left of a logo.
+constexpr int kLogoGap = 100;
 
 void blankLine(platform::PrinterPage& page) {
     page.print(QStringLiteral(" "));
@@ -92,6 +102,66 @@ QString timeFormatWithSeconds(const QLocale& locale) {
         kept += c;
     }
     return kept.trimmed();
+}
+
+QFontMetricsF metricsOf(const platform::PrinterPage& page) {
+    return QFontMetricsF(platform::twipFont(platform::printerFamily(), page.fontSize(),
+                                            page.fontBold(), page.fontUnderline()));
+}
+
+// The practitioner's name and contact lines in place of the program's three
+// header lines, the name set as the first line is. A line too long for the room
+// left of the logo (or of the page's edge) ends in an ellipsis rather than
+// running under the logo.
+void printLetterheadLines(platform::PrinterPage& page, const Letterhead& letterhead) {
+    const double room = letterhead.logo.isNull() ? page.scaleWidth() : kEmblemLeft - kLogoGap;
+    const auto fitted = [&page, room](const QString& text) {
+        return metricsOf(page).elidedText(text, Qt::ElideRight, room);
+    };
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(fitted(letterhead.name));
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    if (letterhead.contacts.size() >= kContactLines) {
+        page.setFontSize(kCrowdedContactSize);
+    }
+    for (const QString& contact : letterhead.contacts) {
+        page.print(fitted(contact));
+    }
+    // The blank line under the rule keeps the header's size.
+    page.setFontSize(kHeaderSize);
+}
+
+// The logo fills the emblem's box as far as its proportions allow, centred in it.
+void paintLogo(platform::PrinterPage& page, const QImage& logo) {
+    const QSizeF fit =
+        QSizeF(logo.size()).scaled(QSizeF(kEmblemSize, kEmblemSize), Qt::KeepAspectRatio);
+    page.paintPicture(logo, kEmblemLeft + (kEmblemSize - fit.width()) / 2,
+                      kEmblemTop + (kEmblemSize - fit.height()) / 2, fit.width(), fit.height());
+}
+
+// In the aspect column's place, for a birth year it has no table for: the
+// reader learns why the page has no aspects. Lines that would run off the
+// page's right edge are broken between words, each starting at the column.
+void printNoAspects(platform::PrinterPage& page) {
+    const QFontMetricsF metrics = metricsOf(page);
+    const double room = page.scaleWidth() - kFiguresX;
+    page.setCurrentX(kFiguresX);
+    blankLine(page);
+    QString line;
+    for (const QString& word : kNoAspectsLine.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+            page.setCurrentX(kFiguresX);
+            page.print(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    page.setCurrentX(kFiguresX);
+    page.print(line);
 }
 
 }  // namespace
@@ -136,30 +206,36 @@ void printAspectColumn(platform::PrinterPage& page, const core::Forecast& foreca
 
 namespace {
 
-// Header: program, author's page and address, then a rule across the page.
-void printHeader(platform::PrinterPage& page) {
+// Header: the practitioner's letterhead, or the program, author's page and
+// address; then a rule across the page.
+void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
     page.setFontSize(kHeaderSize);
-    page.setFontUnderline(true);
-    page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
-    page.setFontUnderline(false);
-    page.setFontBold(false);
-    page.print(info::authorSite());
-    page.setFontUnderline(false);
-    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    if (letterhead) {
+        printLetterheadLines(page, *letterhead);
+    } else {
+        page.setFontUnderline(true);
+        page.setFontBold(true);
+        page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+                   info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+        page.setFontUnderline(false);
+        page.setFontBold(false);
+        page.print(info::authorSite());
+        page.setFontUnderline(false);
+        page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    }
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
 }
 
-// The digit axis, plain black, 9 at the top.
+// The digit axis, plain black, 9 at the top. Each digit is centred on the
+// row of dots of its level, so a reader takes a point's level at a glance;
+// counting line heights down the page would drift off the rows.
 void printDigitAxis(platform::PrinterPage& page) {
-    page.setCurrentY(kAxisStartY);
-    page.setCurrentX(kAxisX);
     page.setFontSize(kBodySize);
     for (int d = 9; d >= 0; --d) {
+        const int rowY = core::kPageGridOrigin.y + core::Opr(1, d).y;
         page.setCurrentX(kAxisX);
-        page.setCurrentY(page.currentY() + kAxisGap);
+        page.setCurrentY(rowY - page.lineHeight() / 2);
         page.printNumber(d);
     }
 }
@@ -167,8 +243,9 @@ void printDigitAxis(platform::PrinterPage& page) {
 }  // namespace
 
 bool printReport(platform::PrinterPage& page, const core::Forecast& f,
-                 const core::ClientNames& client, const QDateTime& madeAt) {
-    printHeader(page);
+                 const core::ClientNames& client, const QDateTime& madeAt,
+                 const std::optional<Letterhead>& letterhead) {
+    printHeader(page, letterhead);
 
     // The client.
     page.setFontSize(kBodySize);
@@ -204,12 +281,18 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
                QString::number(f.smallest));
     blankLine(page);
 
-    page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    if (!letterhead) {
+        page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    } else if (!letterhead->logo.isNull()) {
+        paintLogo(page, letterhead->logo);
+    }
 
     // Only the twentieth century's birth years get the aspect column.
     const long long year = f.years[0][0].year;  // the birth year
     if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
         printAspectColumn(page, f);
+    } else {
+        printNoAspects(page);
     }
 
     // The grid and the curve, drawn by the same procedures as on the screen.

@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "print/letterhead.h"
 
 namespace platform {
 class PrinterPage;
@@ -18,9 +20,11 @@ using Clock = std::function<QDateTime()>;
 
 // The one-page report for the client: composes the page of a forecast made at
 // `madeAt` and ends the document. Returns whether the page reached its
-// destination (the page's sink).
+// destination (the page's sink). With a letterhead the page carries the
+// practitioner's name, contacts and logo at its head instead of the program's.
 bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
-                 const core::ClientNames& client, const QDateTime& madeAt);
+                 const core::ClientNames& client, const QDateTime& madeAt,
+                 const std::optional<Letterhead>& letterhead = {});
 
 // The year rows under the graph: fifteen rows of `perRow` years each, the
 // first starting at firstYear and each row going on where the one above ended.

@@ -173,6 +173,7 @@ private:
     QAction* previewAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
     QAction* saveImageAction_ = nullptr;
+    QAction* letterheadAction_ = nullptr;  // «Бланк отчёта…»
     QAction* bookAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QMenu* editMenu_ = nullptr;

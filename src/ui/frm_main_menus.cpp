@@ -16,8 +16,10 @@
 #include "platform/page_output.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
+#include "print/letterhead.h"
 #include "print/print_job.h"
 #include "ui/frm_about.h"
+#include "ui/letterhead_dialog.h"
 
 // The main window's menus and the commands behind them that the window's own
 // buttons do not run: printing, the picture, the clipboard and the client book.
@@ -77,6 +79,7 @@ void FrmMain::buildMenus() {
     saveImageAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &изображение…"));
     saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveImageAction_->setEnabled(false);
+    letterheadAction_ = fileMenu_->addAction(QStringLiteral("&Бланк отчёта…"));
     fileMenu_->addSeparator();
     // Shown when the program keeps a client book (setClientBook).
     bookAction_ = fileMenu_->addAction(QStringLiteral("&Картотека клиентов…"));
@@ -113,10 +116,11 @@ void FrmMain::buildMenus() {
     for (auto [action, name] :
          {std::pair{printAction_, "mpPrint"}, std::pair{previewAction_, "mpPreview"},
           std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
-          std::pair{bookAction_, "mpBook"}, std::pair{exitAction_, "mpExit"},
-          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
-          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
-          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
+          std::pair{letterheadAction_, "mpLetterhead"}, std::pair{bookAction_, "mpBook"},
+          std::pair{exitAction_, "mpExit"}, std::pair{copyAction_, "mpCopy"},
+          std::pair{calculateAction_, "mpRash"}, std::pair{todayAction_, "mpDay"},
+          std::pair{markYearAction_, "mpMarkYear"}, std::pair{contentsAction_, "mpCont"},
+          std::pair{aboutAction_, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 }
@@ -130,6 +134,8 @@ void FrmMain::connectMenus() {
     connect(savePdfAction_, &QAction::triggered, this,
             [this] { print(false, print::ReportTarget::PdfFile); });
     connect(saveImageAction_, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(letterheadAction_, &QAction::triggered, this,
+            [this] { LetterheadDialog(services_, this).exec(); });
     connect(bookAction_, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();
@@ -161,8 +167,23 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         if (recalculateFirst) {
             recalculate();
         }
+        // Every report carries the letterhead as the user keeps it at that moment.
+        const auto setup = [this](print::PrintDelivery& delivery) {
+            QSettings settings = platform::userSettings();
+            QString logoProblem;
+            delivery.setLetterhead(
+                print::letterheadForPage(print::loadLetterhead(settings), &logoProblem));
+            if (!logoProblem.isEmpty()) {
+                services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
+                                                                      "логотипа."),
+                                         info::programName(), platform::MessageIcon::Warning, 0});
+            }
+            if (printSetup_) {
+                printSetup_(delivery);
+            }
+        };
         print::showPrintDialog(
-            this, [this] { return forecastForReport(); }, services_, printSetup_, target, client,
+            this, [this] { return forecastForReport(); }, services_, setup, target, client,
             [this](const core::ClientNames& names) { rememberClient(names); });
     });
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <QImage>
 #include <QJsonArray>
@@ -87,6 +88,11 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"23", "8"}, 1, "Использование"},
         {{"--bogus", "23", "8", "1975"}, 1, "--bogus"},
         {{"--png"}, 1, "--png"},
+        {{"--practitioner", "Анна", "5", "5", "1990"}, 1, "только с --pdf"},
+        {{"--pdf", "never.pdf", "--contact", "1", "--contact", "2", "--contact", "3", "--contact",
+          "4", "5", "5", "1990"},
+         1,
+         "не больше трёх строк"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
@@ -127,6 +133,16 @@ TEST(Companion, WritesTheWindowPictureAndTheReport) {
         forecast({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/r.pdf"),
                   QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")});
     EXPECT_EQ(unwritable.exitCode, 1);
+
+    // A logo that cannot be read is told; the page goes out without it.
+    const ProcessRun noLogo =
+        forecast({QStringLiteral("--pdf"), pdf, QStringLiteral("--practitioner"),
+                  QStringLiteral("Анна"), QStringLiteral("--logo"), dir.filePath("gone.svg"),
+                  QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")});
+    EXPECT_EQ(noLogo.exitCode, 2);
+    EXPECT_TRUE(noLogo.err.contains("gone.svg")) << noLogo.err.toStdString();
+    EXPECT_TRUE(noLogo.err.contains("без логотипа"));
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
 
 TEST(Companion, HelpAndVersion) {

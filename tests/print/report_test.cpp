@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <variant>
 
 #include "core/program_info.h"
 #include "forecast_of.h"
+#include "platform/fonts.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "print/report.h"
 
 using platform::DrawOp;
@@ -50,6 +54,13 @@ double lineHeight(double points) {
     return probe.lineHeight();
 }
 
+// Width of a printed text, twips.
+double textWidth(const DrawOp& op) {
+    return QFontMetricsF(
+               platform::twipFont(platform::printerFamily(), op.fontSize, op.bold, op.underline))
+        .horizontalAdvance(op.text);
+}
+
 // The report of a forecast (5 May 1990 unless told) for a client.
 struct Printed {
     core::Forecast forecast;
@@ -59,8 +70,10 @@ struct Printed {
     explicit Printed(const char* year = "1990") : forecast(forecastOf("5", 4, year)) {}
     void print(const QString& surname = QStringLiteral("Иванова"),
                const QString& name = QStringLiteral("Мария"),
-               const QString& patronymic = QStringLiteral("Петровна")) {
-        delivered = print::printReport(page, forecast, {surname, name, patronymic}, kMoment);
+               const QString& patronymic = QStringLiteral("Петровна"),
+               const std::optional<print::Letterhead>& letterhead = {}) {
+        delivered =
+            print::printReport(page, forecast, {surname, name, patronymic}, kMoment, letterhead);
     }
 };
 
@@ -153,7 +166,8 @@ TEST(PrintReport, GraphStandsAtThePageOriginInThePagesColour) {
     }
 }
 
-TEST(PrintReport, DigitAxisIsPlainNumbersNineToZero) {
+// Each digit is centred on the row of dots of its level, 9 at the top.
+TEST(PrintReport, DigitAxisStandsOnTheRowsOfTheGrid) {
     Printed p;
     p.print();
     const double h14 = lineHeight(14);
@@ -164,10 +178,15 @@ TEST(PrintReport, DigitAxisIsPlainNumbersNineToZero) {
         }
     }
     ASSERT_EQ(axis.size(), 10u);
+    const struct {
+        int digit;
+        double rowY;
+    } rows[] = {{9, 3800}, {8, 4200}, {7, 4600}, {6, 5000}, {5, 5400},
+                {4, 5800}, {3, 6200}, {2, 6600}, {1, 7000}, {0, 7400}};
     for (int i = 0; i < 10; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(axis[i]->text, QStringLiteral(" ") + QString::number(9 - i));
-        EXPECT_NEAR(axis[i]->p1.y(), 3630 + i * (h14 + 60), 1e-6);
+        SCOPED_TRACE(rows[i].digit);
+        EXPECT_EQ(axis[i]->text, QStringLiteral(" ") + QString::number(rows[i].digit));
+        EXPECT_NEAR(axis[i]->p1.y() + h14 / 2, rows[i].rowY, 1e-6);
         EXPECT_EQ(axis[i]->fontSize, 14);
         EXPECT_FALSE(axis[i]->bold);
         EXPECT_FALSE(axis[i]->color.has_value());
@@ -207,6 +226,7 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
         bool column;
     } cases[] = {{"1899", false}, {"1900", true},  {"1990", true},
                  {"1999", true},  {"2000", false}, {"1066", false}};
+    const double h14 = lineHeight(14);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
         Printed p(c.year);
@@ -214,6 +234,24 @@ TEST(PrintReport, AspectColumnOnlyForTwentiethCenturyYears) {
         EXPECT_EQ(textStarting(p.page, "Уровень биополя - ") != nullptr, c.column);
         EXPECT_EQ(textStarting(p.page, "Карьера - ") != nullptr, c.column);
         EXPECT_EQ(hasLine(p.page, {4500, 4000}, {4500, 11000}), c.column);
+
+        // Without the column, its place says why, in the column's font and
+        // within the page, from where the column's first row would stand.
+        QStringList why;
+        double top = -1;
+        for (const DrawOp* op : opsOf(p.page, DrawOp::Kind::Text)) {
+            if (op->p1.x() == 5000 && op->p1.y() > 4500 + 5 * h14 && op->text != " ") {
+                top = top < 0 ? op->p1.y() : top;
+                why << op->text;
+                EXPECT_EQ(op->fontSize, 14);
+                EXPECT_FALSE(op->bold);
+                EXPECT_LE(5000 + textWidth(*op), p.page.scaleWidth());
+            }
+        }
+        if (!c.column) {
+            EXPECT_EQ(why.join(' '), "Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+            EXPECT_NEAR(top, 4500 + 6 * h14, 1e-6);
+        }
     }
 }
 
@@ -276,5 +314,79 @@ TEST(PrintReport, ReportsWhetherThePageWasDelivered) {
         p.page.setSink([sinkAccepts](const PrinterPage&) { return sinkAccepts; });
         p.print();
         EXPECT_EQ(p.delivered, sinkAccepts);
+    }
+}
+
+// The practitioner's letterhead takes the program's header lines and the
+// emblem's box; a logo keeps its proportions, a broken one leaves the box empty
+// and says why; the rest of the page stays where it was.
+TEST(PrintReport, LetterheadTakesTheHeaderAndTheEmblemsBox) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath("wide.png");
+    QImage wide(200, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkGreen);
+    ASSERT_TRUE(wide.save(png));
+    const QString svg = dir.filePath("tall.svg");
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::WriteOnly));
+    svgFile.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="200">)"
+                  R"(<rect width="100" height="200" fill="navy"/></svg>)");
+    svgFile.close();
+    const QString broken = dir.filePath("broken.png");
+    QFile brokenFile(broken);
+    ASSERT_TRUE(brokenFile.open(QIODevice::WriteOnly));
+    brokenFile.write("\x89PNG\r\n\x1a\n not really a picture");
+    brokenFile.close();
+
+    const QStringList two{"Тел. +7 912 000-00-00", "mail@example.ru"};
+    const QStringList three{"Тел. +7 912 000-00-00", "mail@example.ru", "example.ru"};
+    const struct {
+        const char* what;
+        bool on;
+        QStringList contacts;
+        QString logo;
+        std::optional<QRectF> picture;  // none: the box stays empty
+        bool logoProblem;
+    } cases[] = {
+        {"classic", false, two, png, QRectF(6000, 0, 800, 800), false},
+        {"no logo", true, two, QString(), std::nullopt, false},
+        {"PNG", true, two, png, QRectF(6000, 200, 800, 400), false},
+        {"SVG", true, three, svg, QRectF(6200, 0, 400, 800), false},
+        {"broken", true, three, broken, std::nullopt, true},
+        {"vanished", true, two, dir.filePath("gone.png"), std::nullopt, true},
+    };
+    const double h10 = lineHeight(10);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString problem;
+        const auto letterhead = print::letterheadForPage(
+            {c.on, QStringLiteral("<b>Анна Соколова</b>"), c.contacts, c.logo}, &problem);
+        EXPECT_EQ(!problem.isEmpty(), c.logoProblem) << problem.toStdString();
+        Printed p;
+        p.print("Иванова", "Мария", "Петровна", letterhead);
+
+        const auto texts = opsOf(p.page, DrawOp::Kind::Text);
+        const QString first = texts[0]->text;
+        EXPECT_TRUE(texts[0]->bold && texts[0]->underline);
+        EXPECT_EQ(texts[0]->p1, QPointF(0, 0));
+        if (c.on) {
+            EXPECT_EQ(first, "<b>Анна Соколова</b>");
+            for (qsizetype i = 0; i < c.contacts.size(); ++i) {
+                EXPECT_EQ(texts[i + 1]->text, c.contacts[i]);
+                EXPECT_FALSE(texts[i + 1]->bold || texts[i + 1]->underline);
+                EXPECT_LE(texts[i + 1]->p1.y() + lineHeight(texts[i + 1]->fontSize), 900);
+            }
+        } else {
+            EXPECT_TRUE(first.startsWith("\"Zemtar - Прогноз\""));
+        }
+        const auto pictures = opsOf(p.page, DrawOp::Kind::Picture);
+        ASSERT_EQ(pictures.size(), c.picture ? 1u : 0u);
+        if (c.picture) {
+            EXPECT_EQ(pictures[0]->rect, *c.picture);
+        }
+        const DrawOp* surname = textStarting(p.page, " Фамилия: ");
+        ASSERT_NE(surname, nullptr);
+        EXPECT_NEAR(surname->p1.y(), 900 + h10, 1e-6);
+        EXPECT_EQ(surname->fontSize, 14);
     }
 }

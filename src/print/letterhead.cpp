@@ -1,0 +1,202 @@
+#include "print/letterhead.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QImageReader>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "platform/safe_file.h"
+
+namespace print {
+
+namespace {
+
+const QString kEnabledKey = QStringLiteral("letterhead/enabled");
+const QString kNameKey = QStringLiteral("letterhead/name");
+const QString kContactsKey = QStringLiteral("letterhead/contacts");
+const QString kLogoKey = QStringLiteral("letterhead/logo");
+
+// The program's copy of the logo, in its data folder. Its format is read from
+// its content, so one name serves PNG, JPEG and SVG alike.
+const QString kLogoCopyName = QStringLiteral("letterhead-logo");
+
+// A 10,000 x 10,000 picture takes about 400 MB once decoded, more than Qt
+// allows by default; the size rule above is what keeps memory in bounds.
+constexpr int kDecodeLimitMb = 512;
+
+// A letterhead line is one line of plain text: line breaks, tabs and other
+// control characters become blanks.
+QString plainLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return line;
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool isLogoFormat(const QByteArray& format) {
+    return format == "png" || format == "jpeg" || format == "jpg" || format == "svg" ||
+           format == "svgz";
+}
+
+}  // namespace
+
+LetterheadSettings loadLetterhead(QSettings& settings) {
+    LetterheadSettings letterhead;
+    letterhead.enabled = settings.value(kEnabledKey, false).toBool();
+    // A name with commas, written into the file by hand without quotes, reads
+    // back as a list: its parts are the name.
+    const QVariant name = settings.value(kNameKey);
+    letterhead.name =
+        plainLine(name.typeId() == QMetaType::QStringList ? name.toStringList().join(u", ")
+                                                          : name.toString())
+            .left(kPractitionerNameLimit);
+    const QStringList contacts = settings.value(kContactsKey).toStringList();
+    for (const QString& contact : contacts.mid(0, kContactLines)) {
+        letterhead.contacts << plainLine(contact).left(kContactLimit);
+    }
+    letterhead.logoFile = settings.value(kLogoKey).toString();
+    return letterhead;
+}
+
+void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead) {
+    settings.setValue(kEnabledKey, letterhead.enabled);
+    settings.setValue(kNameKey, letterhead.name);
+    settings.setValue(kContactsKey, letterhead.contacts);
+    settings.setValue(kLogoKey, letterhead.logoFile);
+    settings.sync();
+}
+
+QString letterheadTextProblem(const QString& name, const QStringList& contacts) {
+    if (name.size() > kPractitionerNameLimit) {
+        return QStringLiteral("Имя на бланке длиннее %1 символов.").arg(kPractitionerNameLimit);
+    }
+    if (contacts.size() > kContactLines) {
+        return QStringLiteral("На бланке помещается не больше трёх строк контактов.");
+    }
+    for (qsizetype i = 0; i < contacts.size(); ++i) {
+        if (contacts[i].size() > kContactLimit) {
+            return QStringLiteral("Строка контактов %1 длиннее %2 символов.")
+                .arg(i + 1)
+                .arg(kContactLimit);
+        }
+    }
+    return {};
+}
+
+Logo readLogo(const QString& path, int side) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {{},
+                QStringLiteral("Файл логотипа «%1» не найден: его переместили или удалили.")
+                    .arg(shown(path))};
+    }
+    if (info.isFile() && info.size() > kLogoMaxBytes) {
+        return {{},
+                QStringLiteral("Файл логотипа «%1» больше %2 МБ.")
+                    .arg(shown(path))
+                    .arg(kLogoMaxBytes / (1024 * 1024))};
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = info.isFile() ? reader.format().toLower() : QByteArray();
+    if (!isLogoFormat(format)) {
+        return {{}, QStringLiteral("Файл «%1» — не рисунок PNG, JPEG или SVG.").arg(shown(path))};
+    }
+    const QSize size = reader.size();
+    if (size.width() > kLogoMaxSide || size.height() > kLogoMaxSide) {
+        return {{},
+                QStringLiteral("Рисунок «%1» слишком велик: %2 × %3 точек, а можно не больше "
+                               "%4 по каждой стороне.")
+                    .arg(shown(path))
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(kLogoMaxSide)};
+    }
+    QImage image;
+    if (format.startsWith("svg")) {
+        // A drawing is rendered straight at the size it will be printed.
+        if (size.isValid() && !size.isEmpty()) {
+            reader.setScaledSize(size.scaled(side, side, Qt::KeepAspectRatio));
+        }
+        image = reader.read();
+    } else {
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(kDecodeLimitMb);
+        image = reader.read();
+        QImageReader::setAllocationLimit(limit);
+        if (image.width() > side || image.height() > side) {
+            image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+    }
+    if (image.isNull()) {
+        return {
+            {},
+            QStringLiteral("Рисунок «%1» повреждён: его не удалось прочитать.").arg(shown(path))};
+    }
+    return {image, {}};
+}
+
+QString storeLogo(const QString& source, QString* problem) {
+    const Logo logo = readLogo(source);
+    if (!logo.problem.isEmpty()) {
+        *problem = logo.problem;
+        return {};
+    }
+    QFile in(source);
+    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.read(kLogoMaxBytes) : QByteArray();
+    if (bytes.isEmpty() || in.error() != QFileDevice::NoError) {
+        *problem = QStringLiteral("Не удалось прочитать файл логотипа «%1».").arg(shown(source));
+        return {};
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        *problem =
+            QStringLiteral("Не удалось создать папку данных программы «%1».").arg(shown(folder));
+        return {};
+    }
+    const QString copy = QDir(folder).filePath(kLogoCopyName);
+    const QString error = platform::writeFileAtomically(
+        copy, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+    if (!error.isEmpty()) {
+        *problem = error;
+        return {};
+    }
+    return copy;
+}
+
+std::optional<Letterhead> letterheadForPage(const LetterheadSettings& settings,
+                                            QString* logoProblem) {
+    if (!settings.enabled) {
+        return std::nullopt;
+    }
+    Letterhead letterhead;
+    letterhead.name = plainLine(settings.name);
+    for (const QString& contact : settings.contacts) {
+        const QString line = plainLine(contact);
+        if (!line.trimmed().isEmpty() && letterhead.contacts.size() < kContactLines) {
+            letterhead.contacts << line;
+        }
+    }
+    if (!settings.logoFile.isEmpty()) {
+        Logo logo = readLogo(settings.logoFile);
+        letterhead.logo = std::move(logo.image);
+        if (logoProblem != nullptr) {
+            *logoProblem = logo.problem;
+        }
+    }
+    return letterhead;
+}
+
+}  // namespace print

@@ -1,0 +1,199 @@
+#include "ui/letterhead_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include "core/program_info.h"
+#include "platform/services.h"
+#include "print/letterhead.h"
+#include "print/print_job.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kPreviewSide = 64;    // pixels of the logo's picture in the dialog
+constexpr int kBoxCharacters = 48;  // a text box shows this many average characters
+
+// A box for one line of the letterhead, showing its beginning.
+QLineEdit* lineBox(const QString& text, int maxLength, const QString& hint, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    box->setPlaceholderText(hint);
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * kBoxCharacters);
+    return box;
+}
+
+const std::array<const char*, 3> kContactHints{"Телефон", "Электронная почта", "Сайт"};
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+QString askLogoFileName(QWidget* parent) {
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Логотип для бланка"), print::documentsFolder(),
+        QStringLiteral("Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)"));
+}
+
+LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent)
+    : QDialog(parent),
+      services_(services),
+      ask_(askLogoFileName),
+      chkUse_(new QCheckBox(QStringLiteral("Печатать мой бланк"), this)),
+      txtName_(nullptr),
+      picLogo_(new QLabel(this)),
+      lblLogo_(plainLabel(QString(), this)),
+      cmdChoose_(new QPushButton(QStringLiteral("Выбрать…"), this)),
+      cmdRemove_(new QPushButton(QStringLiteral("Убрать"), this)) {
+    setWindowTitle(QStringLiteral("Бланк отчёта"));
+    setObjectName(QStringLiteral("LetterheadDialog"));
+
+    QSettings settings = platform::userSettings();
+    const print::LetterheadSettings kept = print::loadLetterhead(settings);
+
+    auto* form = new QFormLayout;
+    form->addRow(chkUse_);
+    chkUse_->setChecked(kept.enabled);
+    txtName_ = lineBox(kept.name, print::kPractitionerNameLimit,
+                       QStringLiteral("Фамилия, имя и отчество или название"), this);
+    form->addRow(plainLabel(QStringLiteral("Имя на бланке:"), this), txtName_);
+    for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
+        txtContacts_[i] = lineBox(kept.contacts.value(static_cast<qsizetype>(i)),
+                                  print::kContactLimit, QString::fromUtf8(kContactHints[i]), this);
+        form->addRow(plainLabel(i == 0 ? QStringLiteral("Контакты:") : QString(), this),
+                     txtContacts_[i]);
+    }
+
+    picLogo_->setFixedSize(kPreviewSide, kPreviewSide);
+    picLogo_->setAlignment(Qt::AlignCenter);
+    picLogo_->setFrameShape(QFrame::StyledPanel);
+    lblLogo_->setWordWrap(true);
+    auto* logoButtons = new QHBoxLayout;
+    logoButtons->addWidget(cmdChoose_);
+    logoButtons->addWidget(cmdRemove_);
+    logoButtons->addStretch();
+    auto* logoText = new QVBoxLayout;
+    logoText->addWidget(lblLogo_);
+    logoText->addLayout(logoButtons);
+    auto* logoRow = new QHBoxLayout;
+    logoRow->addWidget(picLogo_);
+    logoRow->addLayout(logoText, 1);
+    form->addRow(plainLabel(QStringLiteral("Логотип:"), this), logoRow);
+    QLabel* hint =
+        plainLabel(QStringLiteral("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
+                                  "10\u00A0000 точек по стороне; программа хранит его копию."),
+                   this);
+    hint->setWordWrap(true);
+    form->addRow(hint);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("Сохранить"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &LetterheadDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LetterheadDialog::reject);
+    connect(cmdChoose_, &QPushButton::clicked, this, &LetterheadDialog::chooseLogo);
+    connect(cmdRemove_, &QPushButton::clicked, this, &LetterheadDialog::removeLogo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    storedLogo_ = kept.logoFile;
+    showLogo(storedLogo_);
+}
+
+void LetterheadDialog::showLogo(const QString& path) {
+    picLogo_->clear();
+    cmdRemove_->setEnabled(!path.isEmpty());
+    if (path.isEmpty()) {
+        lblLogo_->setText(QStringLiteral("Нет: место логотипа на бланке останется пустым."));
+        return;
+    }
+    const print::Logo logo = print::readLogo(path, kPreviewSide);
+    if (!logo.problem.isEmpty()) {
+        lblLogo_->setText(logo.problem + QStringLiteral(" Бланк печатается без логотипа."));
+        return;
+    }
+    picLogo_->setPixmap(QPixmap::fromImage(logo.image));
+    lblLogo_->setText(path == storedLogo_ ? QStringLiteral("Сохранён в программе.")
+                                          : QDir::toNativeSeparators(path));
+}
+
+void LetterheadDialog::chooseLogo() {
+    const QString path = ask_ ? ask_(this) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    const print::Logo logo = print::readLogo(path, kPreviewSide);
+    if (!logo.problem.isEmpty()) {
+        warn(logo.problem + QStringLiteral(" Выберите другой рисунок."));
+        return;
+    }
+    chosenLogo_ = path;
+    showLogo(chosenLogo_);
+}
+
+void LetterheadDialog::removeLogo() {
+    chosenLogo_.clear();
+    storedLogo_.clear();
+    showLogo({});
+}
+
+void LetterheadDialog::accept() {
+    print::LetterheadSettings letterhead;
+    letterhead.enabled = chkUse_->isChecked();
+    letterhead.name = txtName_->text();
+    for (const QLineEdit* box : txtContacts_) {
+        letterhead.contacts << box->text();
+    }
+    const QString textProblem = print::letterheadTextProblem(letterhead.name, letterhead.contacts);
+    if (!textProblem.isEmpty()) {
+        warn(textProblem);
+        return;
+    }
+    if (!chosenLogo_.isEmpty()) {
+        QString problem;
+        const QString copy = print::storeLogo(chosenLogo_, &problem);
+        if (copy.isEmpty()) {
+            // The dialog stays open with everything typed; the earlier logo stands.
+            chosenLogo_.clear();
+            showLogo(storedLogo_);
+            warn(problem +
+                 QStringLiteral(" Выберите другой рисунок или сохраните бланк без него."));
+            return;
+        }
+        storedLogo_ = copy;
+        chosenLogo_.clear();
+    }
+    letterhead.logoFile = storedLogo_;
+    QSettings settings = platform::userSettings();
+    print::saveLetterhead(settings, letterhead);
+    if (settings.status() != QSettings::NoError) {
+        warn(QStringLiteral("Не удалось сохранить бланк в файл настроек «%1».")
+                 .arg(QDir::toNativeSeparators(settings.fileName())));
+        return;
+    }
+    QDialog::accept();
+}
+
+void LetterheadDialog::warn(const QString& text) {
+    services_.message(this, {text, info::programName(), platform::MessageIcon::Warning, 0});
+}
+
+}  // namespace ui

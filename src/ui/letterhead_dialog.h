@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class Services;
+}
+
+namespace ui {
+
+// «Бланк отчёта»: the practitioner's name, up to three contact lines and a
+// logo for the printed page, and «Печатать мой бланк», which puts them on it.
+// It starts from what the user's settings hold. «Сохранить» keeps everything
+// there, copying a newly chosen logo into the program's data folder first; a
+// logo that cannot be used is told and left out, and the rest stays as typed.
+class LetterheadDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Asks for the logo file; an empty answer means the user cancelled.
+    using AskLogoFile = std::function<QString(QWidget* parent)>;
+
+    explicit LetterheadDialog(platform::Services& services, QWidget* parent = nullptr);
+
+    void setAskLogoFile(AskLogoFile ask) { ask_ = std::move(ask); }
+
+    QCheckBox* chkUse() const { return chkUse_; }
+    QLineEdit* txtName() const { return txtName_; }
+    QLineEdit* txtContact(int i) const { return txtContacts_.at(static_cast<std::size_t>(i)); }
+    QPushButton* cmdChooseLogo() const { return cmdChoose_; }
+    QPushButton* cmdRemoveLogo() const { return cmdRemove_; }
+    QLabel* lblLogo() const { return lblLogo_; }
+
+    void accept() override;
+
+private:
+    void chooseLogo();
+    void removeLogo();
+    // Shows the logo at `path` (none when empty) beside the buttons.
+    void showLogo(const QString& path);
+    void warn(const QString& text);
+
+    platform::Services& services_;
+    AskLogoFile ask_;
+    QString storedLogo_;  // the program's copy the settings name
+    QString chosenLogo_;  // a file picked now, copied on «Сохранить»
+    QCheckBox* chkUse_;
+    QLineEdit* txtName_;
+    std::array<QLineEdit*, 3> txtContacts_{};
+    QLabel* picLogo_;
+    QLabel* lblLogo_;
+    QPushButton* cmdChoose_;
+    QPushButton* cmdRemove_;
+};
+
+// The desktop's file chooser for a logo: PNG, JPEG or SVG pictures.
+QString askLogoFileName(QWidget* parent);
+
+}  // namespace ui

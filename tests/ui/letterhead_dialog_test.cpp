@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "print/frm_prn.h"
+#include "print/letterhead.h"
+#include "ui/letterhead_dialog.h"
+#include "window_fixture.h"
+
+namespace {
+
+print::LetterheadSettings kept() {
+    QSettings settings = platform::userSettings();
+    return print::loadLetterhead(settings);
+}
+
+void keep(const print::LetterheadSettings& letterhead) {
+    QSettings settings = platform::userSettings();
+    print::saveLetterhead(settings, letterhead);
+}
+
+QString pngIn(const QTemporaryDir& dir, const QString& name) {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
+}  // namespace
+
+// Typed texts and a chosen logo are kept; the logo as the program's own copy,
+// so that the original may go. A logo that cannot be used is told, the earlier
+// one stays, and the rest of the letterhead is saved all the same.
+TEST(LetterheadDialog, KeepsTheLetterheadAndItsOwnCopyOfTheLogo) {
+    keep({});
+    QTemporaryDir dir;
+    const QString original = pngIn(dir, "<b>logo.png");
+    const QString broken = dir.filePath("broken.jpg");
+    QFile(broken).open(QIODevice::WriteOnly);
+    platform::RecordingServices services;
+    {
+        ui::LetterheadDialog dialog(services);
+        EXPECT_FALSE(dialog.chkUse()->isChecked());
+        EXPECT_EQ(dialog.txtName()->maxLength(), 72);
+        EXPECT_EQ(dialog.txtContact(2)->maxLength(), 60);
+        EXPECT_EQ(dialog.lblLogo()->textFormat(), Qt::PlainText);
+        dialog.chkUse()->setChecked(true);
+        dialog.txtName()->setText("Анна Соколова");
+        dialog.txtContact(1)->setText("anna@example.ru");
+        dialog.setAskLogoFile([&](QWidget*) { return original; });
+        dialog.cmdChooseLogo()->click();
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(services.messages.empty());
+    ASSERT_TRUE(QFile::remove(original));
+    print::LetterheadSettings saved = kept();
+    EXPECT_TRUE(saved.enabled);
+    EXPECT_EQ(saved.name, "Анна Соколова");
+    EXPECT_EQ(saved.contacts, QStringList({"", "anna@example.ru", ""}));
+    EXPECT_EQ(print::letterheadForPage(saved, nullptr)->logo.size(), QSize(40, 20));
+
+    ui::LetterheadDialog again(services);
+    EXPECT_EQ(again.txtContact(1)->text(), "anna@example.ru");
+    again.setAskLogoFile([&](QWidget*) { return broken; });
+    again.cmdChooseLogo()->click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("broken.jpg"));
+    again.txtName()->setText("Анна Соколова-Белая");
+    again.accept();
+    saved = kept();
+    EXPECT_EQ(saved.name, "Анна Соколова-Белая");
+    EXPECT_EQ(print::letterheadForPage(saved, nullptr)->logo.size(), QSize(40, 20));
+    keep({});
+}
+
+// A kept logo that has since gone is told when a report is made, and the
+// report is made with the rest of the letterhead.
+TEST(LetterheadDialog, VanishedLogoIsToldAndTheReportStillGoesOut) {
+    QTemporaryDir dir;
+    keep({true, "Анна Соколова", {"anna@example.ru"}, dir.filePath("gone")});
+    WindowFixture f;
+    f.calculate(5, 5, "1990");
+    const QString pdf = dir.filePath("report.pdf");
+    f.window->setPrintSetup([&pdf](print::PrintDelivery& d) {
+        d.setAskFileName([&pdf](QWidget*, const QString&) { return pdf; });
+    });
+    QTimer::singleShot(0, [] {
+        if (auto* prn = qobject_cast<print::FrmPrn*>(QApplication::activeModalWidget())) {
+            prn->printButton()->click();
+        }
+    });
+    f.action("mpSavePdf")->trigger();
+    ASSERT_EQ(f.services.messages.size(), 1u);
+    EXPECT_TRUE(f.services.messages[0].text.contains("gone"));
+    EXPECT_TRUE(f.services.messages[0].text.contains("без логотипа"));
+    EXPECT_TRUE(QFile::exists(pdf));
+    keep({});
+}
