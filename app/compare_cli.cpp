@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/comparison.h"
+#include "print/compare_page.h"
 
 namespace app {
 
@@ -147,6 +148,24 @@ int runCompare(const QStringList& args, const ReadDate& readDate) {
     const core::Comparison c = core::compare(first, second, from, to);
     write(stdout,
           r.json ? core::toJson(first, second, c) + '\n' : core::toText(first, second, c).toUtf8());
+    if (!r.pdf) {
+        return kExitDone;
+    }
+    // The page needs Qt's drawing; Qt is given none of our arguments, and
+    // without a chosen platform it draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int qtArgc = 1;
+    static char name[] = "zemtar-forecast";
+    static char* qtArgv[] = {name, nullptr};
+    const QGuiApplication qt(qtArgc, qtArgv);
+    const QString error = print::printComparisonToPdf({first, {}}, {second, {}}, c, *r.pdf,
+                                                      QDateTime::currentDateTime());
+    if (!error.isEmpty()) {
+        write(stderr, (error + u'\n').toUtf8());
+        return kExitUsage;
+    }
     return kExitDone;
 }
 

@@ -38,6 +38,11 @@ QString yearListText(const std::vector<long long>& years) {
 
 }  // namespace
 
+QString ComparedPerson::label() const {
+    const QString trimmed = name.simplified();
+    return trimmed.isEmpty() ? forecast.dateText() : trimmed;
+}
+
 long long birthYearOf(const Forecast& forecast) {
     return forecast.years[0][0].year;
 }

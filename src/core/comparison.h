@@ -13,6 +13,14 @@ namespace core {
 // level of life forces, and the years both are at their own extremes. Nothing
 // here is a new rule: every figure is one that each person's forecast gives.
 
+// One of the two people: the forecast and the client's name, when known.
+struct ComparedPerson {
+    Forecast forecast;
+    QString name;
+    // The name, or the date when there is no name: how legends and lists call them.
+    QString label() const;
+};
+
 // The level of life forces in a year: the digit whose position governs it, the
 // digits read as a cycle from the birth year as the year table reads them;
 // none before the birth year.
