@@ -41,6 +41,7 @@
 #include "platform/window_surface.h"
 #include "print/emblem.h"
 #include "print/print_job.h"
+#include "ui/compare_window.h"
 #include "ui/frm_about.h"
 #include "ui/pictures.h"
 
@@ -389,6 +390,7 @@ void FrmMain::buildMenus() {
     mpMarkYear = mProg->addAction(QStringLiteral("Отмечать &текущий год"));
     mpMarkYear->setCheckable(true);
     mpMarkYear->setChecked(true);
+    addCompareAction(mProg, this, services_);
 
     mHelp = bar->addMenu(QStringLiteral("&Справка"));
     mpCont = mHelp->addAction(QStringLiteral("Сод&ержание"));
