@@ -17,6 +17,7 @@ constexpr int kLegendSample = 360;  // the line drawn before a person's name
 // A year written under the axis takes about this much width at 8 points.
 constexpr int kYearLabelWidthTw = 600;
 constexpr double kLabelPoints = 8;
+constexpr int kDotSpacingTw = 90;  // the least room a year needs for its own dot
 
 constexpr std::array<int, 9> kLabelSteps{1, 2, 5, 10, 20, 25, 50, 100, 250};
 
@@ -99,6 +100,9 @@ void drawYears(TextCanvas& target, const ChartScale& s, double points) {
 
 void drawCurve(TextCanvas& target, const ChartScale& s, const core::Comparison& c, bool first,
                const QColor& color) {
+    // A dot a year while the years stand apart; in a long span they would
+    // merge into the line and only cost drawing time.
+    const bool dots = s.plot.width >= s.yearCount * kDotSpacingTw;
     std::optional<QPoint> previous;
     for (const core::ComparedYear& y : c.years) {
         const std::optional<int> level = first ? y.first : y.second;
@@ -110,7 +114,9 @@ void drawCurve(TextCanvas& target, const ChartScale& s, const core::Comparison& 
         if (previous) {
             target.line(previous->x(), previous->y(), here.x(), here.y(), color);
         }
-        target.point(here.x(), here.y(), color);
+        if (dots) {
+            target.point(here.x(), here.y(), color);
+        }
         previous = here;
     }
 }
