@@ -264,6 +264,10 @@ void CompareWindow::buildSpan(QWidget* row) {
     from_->setAccessibleName(QStringLiteral("Первый год"));
     to_->setAccessibleName(QStringLiteral("Последний год"));
     from_->setRange(1, kLatestYear);
+    // A year is taken when it is complete (Enter, Tab or the arrows), not at
+    // every digit: "2" on the way to "2040" would cut the span short.
+    from_->setKeyboardTracking(false);
+    to_->setKeyboardTracking(false);
     auto* fromLabel = new QLabel(QStringLiteral("&Годы: с"), row);
     fromLabel->setBuddy(from_);
     auto* toLabel = new QLabel(QStringLiteral("п&о"), row);
@@ -277,8 +281,12 @@ void CompareWindow::buildSpan(QWidget* row) {
     // longer than the views allow.
     connect(from_, &QSpinBox::valueChanged, this, [this](int from) {
         const QSignalBlocker block(to_);
+        const int before = to_->value();
         to_->setRange(from, static_cast<int>(
                                 std::min<long long>(kLatestYear, from + core::kLongestSpan - 1)));
+        if (before < from) {
+            to_->setValue(from + kYearsAfterThisYear);  // a first year past the last moves both
+        }
         refresh();
     });
     connect(to_, &QSpinBox::valueChanged, this, [this] { refresh(); });

@@ -104,10 +104,18 @@ TEST(CompareWindow, SpanNeverReversedNorLongerThanAllowed) {
     auto* to = f.find<QSpinBox>(QStringLiteral("CompareTo"));
     EXPECT_EQ(from->value(), 2026);
     EXPECT_EQ(to->value(), 2046);
-    from->setValue(2050);
-    EXPECT_EQ(to->value(), 2050);
+    from->setValue(2030);  // inside the span: the last year stays
+    EXPECT_EQ(to->value(), 2046);
+    from->setValue(2050);  // past it: the span moves along
+    EXPECT_EQ(to->value(), 2070);
+    from->selectAll();
+    QTest::keyClicks(from, QStringLiteral("2040"));  // typed digit by digit
+    EXPECT_EQ(to->value(), 2070);
+    QTest::keyClick(from, Qt::Key_Return);
+    EXPECT_EQ(from->value(), 2040);
+    EXPECT_EQ(to->value(), 2070);
     to->setValue(9000);
-    EXPECT_EQ(to->value(), 2050 + core::kLongestSpan - 1);
+    EXPECT_EQ(to->value(), 2040 + core::kLongestSpan - 1);
     EXPECT_EQ(f.window.comparison()->years.size(), static_cast<std::size_t>(core::kLongestSpan));
 }
 
