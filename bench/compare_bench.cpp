@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSpinBox>
@@ -26,7 +25,7 @@ void BM_OpenComparison(benchmark::State& state) {
     for (auto _ : state) {
         ui::CompareWindow window(services);
         window.resize(900, 640);
-        window.layout()->activate();
+        window.show();
         window.setPerson(0, kFirst);
         window.setPerson(1, kSecond);
         benchmark::DoNotOptimize(window.comparison());
@@ -40,7 +39,7 @@ void BM_ChangeYearAndRepaint(benchmark::State& state) {
     platform::RecordingServices services;
     ui::CompareWindow window(services);
     window.resize(900, 640);
-    window.layout()->activate();
+    window.show();
     window.setPerson(0, kFirst);
     window.setPerson(1, kSecond);
     window.setSpan(1990, 1990 + state.range(0) - 1);

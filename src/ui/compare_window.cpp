@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -45,6 +46,9 @@ constexpr double kTitlePoints = 8;
 // The chart's smallest size, logical pixels: below this the years crowd.
 constexpr int kChartMinWidth = 420;
 constexpr int kChartMinHeight = 220;
+// The window's first size, twips, when the screen has room for it.
+constexpr int kWindowWidthTw = 14000;
+constexpr int kWindowHeightTw = 11000;
 
 const QColor kSquareRule(120, 120, 120);
 const QColor kAbsentDigit(170, 170, 170);
@@ -143,7 +147,15 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Сравнение двух прогнозов — ") + info::programName());
     setAccessibleName(QStringLiteral("Сравнение двух прогнозов"));
 
-    auto* layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls, so that the window fits a small or
+    // strongly scaled screen and its commands stay in reach.
+    auto* outer = new QVBoxLayout(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* people = new QGroupBox(QStringLiteral("Кого сравниваем"), this);
     buildPeople(people);
     layout->addWidget(people);
@@ -189,12 +201,17 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     shared_->setAccessibleName(QStringLiteral("Общие годы и аспекты"));
     layout->addWidget(shared_);
 
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
     auto* buttons = new QWidget(this);
     buildButtons(buttons);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { services_.help(this, platform::HelpCommand::Contents); });
 
     chart_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea& area) {
         composeChart(target, area);
@@ -354,6 +371,13 @@ core::ComparedPerson CompareWindow::person(int which) const {
     return {forecasts_[k].value_or(core::Forecast{}), inputs_[k].name->text()};
 }
 
+QString CompareWindow::legendName(int which) const {
+    const auto k = static_cast<std::size_t>(which);
+    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty()
+               ? person(which).label()
+               : QString::fromUtf8(kWho[k]);
+}
+
 void CompareWindow::refresh() {
     QStringList problems;
     for (std::size_t k = 0; k < 2; ++k) {
@@ -397,6 +421,18 @@ void CompareWindow::showFigures() {
                           : QString::fromUtf8(kWho[k]) + QStringLiteral(": нет прогноза"));
         inputs_[i].figures->setAccessibleName(inputs_[i].figures->text());
     }
+    QStringList squares;
+    for (int k = 0; k < 2; ++k) {
+        if (const auto& f = forecasts_[static_cast<std::size_t>(k)]) {
+            QStringList levels;
+            for (std::size_t d = 0; d < f->aspects.size(); ++d) {
+                levels
+                    << QStringLiteral("%1 %2").arg(core::kAspectNames[d]).arg(f->aspects[d].level);
+            }
+            squares << person(k).label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
+        }
+    }
+    squares_->setAccessibleDescription(squares.join(QStringLiteral("; ")));
     if (!comparison_) {
         shared_->clear();
         chart_->setAccessibleDescription(QString());
@@ -423,8 +459,8 @@ void CompareWindow::composeChart(graph::RecordingCanvas& target,
     const graph::ChartArea inner{area.left + 60, area.top + 60, area.width - 120,
                                  area.height - 120};
     target.setPenWidth(22);
-    graph::drawComparisonChart(target, comparison_ ? *comparison_ : empty, inner, person(0).label(),
-                               person(1).label(), thisYear());
+    graph::drawComparisonChart(target, comparison_ ? *comparison_ : empty, inner, legendName(0),
+                               legendName(1), thisYear());
 }
 
 void CompareWindow::composeSquares(graph::RecordingCanvas& target) const {
@@ -505,11 +541,10 @@ void CompareWindow::showEvent(QShowEvent* event) {
         return;
     }
     fitted_ = true;
-    // Never larger than the screen, whatever its scale: the chart gives way.
+    // Never larger than the screen, whatever its scale: what does not fit scrolls.
     if (const QScreen* s = screen()) {
         const QSize room = s->availableGeometry().size() * 9 / 10;
-        resize(
-            sizeHint().expandedTo(QSize(platform::px(14000), platform::px(11000))).boundedTo(room));
+        resize(QSize(platform::px(kWindowWidthTw), platform::px(kWindowHeightTw)).boundedTo(room));
     }
 }
 

@@ -94,6 +94,8 @@ private:
     void composeChart(graph::RecordingCanvas& target, const graph::ChartArea& area) const;
     void composeSquares(graph::RecordingCanvas& target) const;
     core::ComparedPerson person(int which) const;
+    // How the legend calls a person: the name, the date, or «Первый»/«Второй».
+    QString legendName(int which) const;
     std::optional<long long> thisYear() const;
     void fail(const QString& text);
 

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -32,7 +31,7 @@ struct CompareFixture {
     explicit CompareFixture(int thisYear = 2026) {
         window.setToday([thisYear] { return QDate(thisYear, 6, 1); });
         window.resize(900, 640);
-        window.layout()->activate();
+        window.show();
         window.setPerson(0, kIvan);
         window.setPerson(1, kMaria);
     }
