@@ -34,6 +34,7 @@ struct Request {
     std::optional<long long> to;
     bool json = false;
     std::optional<QString> pdf;
+    bool help = false;
 };
 
 void write(std::FILE* stream, const QByteArray& bytes) {
@@ -69,6 +70,10 @@ QString parse(const QStringList& args, Request& r) {
         };
         if (a == QLatin1String("--compare")) {
             continue;
+        }
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            r.help = true;
+            return {};
         }
         if (a == QLatin1String("--json")) {
             r.json = true;
@@ -114,6 +119,10 @@ int runCompare(const QStringList& args, const ReadDate& readDate) {
     Request r;
     if (const QString problem = parse(args, r); !problem.isEmpty()) {
         return usage(problem);
+    }
+    if (r.help) {
+        write(stdout, kUsage);
+        return kExitDone;
     }
     std::optional<core::Forecast> people[2];
     const char* const who[2] = {"Первый человек", "Второй человек"};
