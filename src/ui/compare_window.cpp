@@ -1,16 +1,11 @@
 #include "ui/compare_window.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -24,8 +19,8 @@
 #include "platform/units.h"
 #include "print/compare_page.h"
 #include "print/print_job.h"
+#include "ui/aspect_pair.h"
 #include "ui/comparison_view.h"
-#include "ui/frm_main.h"
 
 namespace ui {
 
@@ -36,13 +31,6 @@ constexpr int kLatestYear = 99999;
 constexpr int kNameLength = 60;
 constexpr int kPrinterDpi = 600;
 
-// The aspect squares, twips: three cells a side, the two squares side by side.
-constexpr int kCell = 560;
-constexpr int kSquareGap = 700;
-constexpr int kSquareTitle = 300;
-constexpr double kDigitPoints = 11;
-constexpr double kLevelPoints = 7;
-constexpr double kTitlePoints = 8;
 // The chart's smallest size, logical pixels: below this the years crowd.
 constexpr int kChartMinWidth = 420;
 constexpr int kChartMinHeight = 220;
@@ -50,53 +38,7 @@ constexpr int kChartMinHeight = 220;
 constexpr int kWindowWidthTw = 14000;
 constexpr int kWindowHeightTw = 11000;
 
-const QColor kSquareRule(120, 120, 120);
-const QColor kAbsentDigit(170, 170, 170);
-const QColor kPresentDigit(0, 0, 192);
-const QColor kRootDigit(255, 0, 0);
-
 const char* const kWho[2] = {"Первый", "Второй"};
-
-// The square's cell of digit d: the columns hold 1-2-3, 4-5-6, 7-8-9 downwards.
-QPoint cellOf(int digit) {
-    return {(digit - 1) / 3, (digit - 1) % 3};
-}
-
-void frame(graph::TextCanvas& target, int left, int top, int width, int height,
-           const QColor& color) {
-    target.line(left, top, left + width, top, color);
-    target.line(left + width, top, left + width, top + height, color);
-    target.line(left + width, top + height, left, top + height, color);
-    target.line(left, top + height, left, top, color);
-}
-
-void drawSquare(graph::RecordingCanvas& target, int left, int top, const core::ComparedPerson& p,
-                const std::array<bool, core::kAspectCount>& common) {
-    QString title = p.label();
-    if (title.size() > 22) {
-        title = title.left(21) + QStringLiteral("…");
-    }
-    target.text(left, top, title, kTitlePoints);
-    const int gridTop = top + kSquareTitle;
-    target.setPenWidth(15);
-    frame(target, left, gridTop, 3 * kCell, 3 * kCell, kSquareRule);
-    for (int digit = 1; digit <= core::kAspectCount; ++digit) {
-        const core::AspectValue& a = p.forecast.aspects[static_cast<std::size_t>(digit - 1)];
-        const QPoint cell = cellOf(digit);
-        const int x = left + cell.x() * kCell;
-        const int y = gridTop + cell.y() * kCell;
-        if (common[static_cast<std::size_t>(digit - 1)]) {
-            target.setPenWidth(45);
-            frame(target, x + 45, y + 45, kCell - 90, kCell - 90, graph::bothHighestColor());
-            target.setPenWidth(15);
-        }
-        const QColor color = a.root ? kRootDigit : (a.present ? kPresentDigit : kAbsentDigit);
-        target.text(x + 200, y + 110, QString::number(digit), kDigitPoints, color);
-        if (a.present) {
-            target.text(x + 360, y + 340, QString::number(a.level), kLevelPoints, color);
-        }
-    }
-}
 
 QString yearList(const std::vector<long long>& years) {
     if (years.empty()) {
@@ -114,25 +56,6 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     return label;
 }
-
-// The line edits of the main window would take Ctrl+D for themselves (delete
-// the next character); while the command is available, the key is its.
-class KeyToAction : public QObject {
-public:
-    KeyToAction(QObject* parent, const QAction* action) : QObject(parent), action_(action) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride && action_->isEnabled() &&
-            QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == action_->shortcut()) {
-            return true;  // not taken by the box, so the shortcut runs
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const QAction* action_;
-};
 
 }  // namespace
 
@@ -186,8 +109,8 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     squares_ = new ComparisonView(this);
     squares_->setObjectName(QStringLiteral("CompareSquares"));
     squares_->setAccessibleName(QStringLiteral("Квадраты аспектов"));
-    squares_->setFixedSize(platform::px(6 * kCell + kSquareGap + 60),
-                           platform::px(3 * kCell + kSquareTitle + 60));
+    squares_->setFixedSize(platform::px(aspectPairSizeTw().width()),
+                           platform::px(aspectPairSizeTw().height()));
     figures->addWidget(inputs_[0].figures, 1);
     figures->addWidget(squares_);
     figures->addWidget(inputs_[1].figures, 1);
@@ -468,11 +391,10 @@ void CompareWindow::composeSquares(graph::RecordingCanvas& target) const {
     if (comparison_) {
         common = comparison_->commonAspects;
     }
-    for (int k = 0; k < 2; ++k) {
-        if (forecasts_[static_cast<std::size_t>(k)]) {
-            drawSquare(target, 30 + k * (3 * kCell + kSquareGap), 30, person(k), common);
-        }
-    }
+    const core::ComparedPerson first = person(0);
+    const core::ComparedPerson second = person(1);
+    drawAspectPair(target, forecasts_[0] ? &first : nullptr, forecasts_[1] ? &second : nullptr,
+                   common);
 }
 
 void CompareWindow::fail(const QString& text) {
@@ -546,37 +468,6 @@ void CompareWindow::showEvent(QShowEvent* event) {
         const QSize room = s->availableGeometry().size() * 9 / 10;
         resize(QSize(platform::px(kWindowWidthTw), platform::px(kWindowHeightTw)).boundedTo(room));
     }
-}
-
-void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services) {
-    QAction* action = menu->addAction(QStringLiteral("&Сравнить…"));
-    action->setObjectName(QStringLiteral("mpCompare"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    QObject::connect(action, &QAction::triggered, window, [window, &services] {
-        PersonEntry first;
-        if (window->forecast()) {
-            first.date = window->forecast()->date;
-        }
-        openComparison(window, services, first, {});
-    });
-    auto* keys = new KeyToAction(action, action);
-    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-        box->installEventFilter(keys);
-    }
-}
-
-CompareWindow* openComparison(QWidget* owner, platform::Services& services,
-                              const PersonEntry& first, const PersonEntry& second) {
-    auto* window = owner->findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (window == nullptr) {
-        window = new CompareWindow(services, owner);
-    }
-    window->setPerson(0, first);
-    window->setPerson(1, second);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
 }
 
 }  // namespace ui
