@@ -25,6 +25,8 @@ QString levelText(const std::optional<int>& level) {
     return level ? QString::number(*level) : QStringLiteral("—");
 }
 
+}  // namespace
+
 QString yearListText(const std::vector<long long>& years) {
     if (years.empty()) {
         return QStringLiteral("нет");
@@ -35,8 +37,6 @@ QString yearListText(const std::vector<long long>& years) {
     }
     return parts.join(QStringLiteral(", "));
 }
-
-}  // namespace
 
 QString ComparedPerson::label() const {
     const QString trimmed = name.simplified();

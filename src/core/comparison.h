@@ -58,6 +58,9 @@ inline constexpr long long kLongestSpan = 500;
 // second (each the single forecast's object), years, bothHighest, bothLowest.
 QByteArray toJson(const Forecast& first, const Forecast& second, const Comparison& c);
 
+// Years as the lists show them, «2027, 2034», or «нет» for none.
+QString yearListText(const std::vector<long long>& years);
+
 // The comparison as readable Russian text: both dates, then one line a year.
 QString toText(const Forecast& first, const Forecast& second, const Comparison& c);
 

@@ -40,17 +40,6 @@ constexpr int kWindowHeightTw = 11000;
 
 const char* const kWho[2] = {"Первый", "Второй"};
 
-QString yearList(const std::vector<long long>& years) {
-    if (years.empty()) {
-        return QStringLiteral("нет");
-    }
-    QStringList parts;
-    for (const long long y : years) {
-        parts << QString::number(y);
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 QLabel* plainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
@@ -370,7 +359,8 @@ void CompareWindow::showFigures() {
     shared_->setText(
         QStringLiteral("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
                        "Аспекты у обоих (отмечены зелёным): %3")
-            .arg(yearList(comparison_->bothHighest), yearList(comparison_->bothLowest),
+            .arg(core::yearListText(comparison_->bothHighest),
+                 core::yearListText(comparison_->bothLowest),
                  common.isEmpty() ? QStringLiteral("нет") : common.join(QStringLiteral(", "))));
     chart_->setAccessibleDescription(
         core::toText(*forecasts_[0], *forecasts_[1], *comparison_).section(u'\n', 2));

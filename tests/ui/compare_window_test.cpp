@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -168,6 +170,21 @@ TEST(CompareWindow, SavesThePageWholeOrSaysWhy) {
             EXPECT_TRUE(f.services.messages[0].text.contains(c.path));
         }
     }
+}
+
+TEST(CompareWindow, PreviewDrawsTheSamePage) {
+    CompareFixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("просмотр.pdf"));
+    f.window.setShowPreview([&path](QWidget*, QPrinter& printer, const auto& paint) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        paint(&printer);
+        return false;
+    });
+    f.find<QPushButton>(QStringLiteral("ComparePreview"))->click();
+    EXPECT_TRUE(f.services.messages.empty());
+    EXPECT_GT(QFileInfo(path).size(), 1000);
 }
 
 // From the main window: Ctrl+D, even from the year box, opens the comparison
