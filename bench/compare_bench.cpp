@@ -57,6 +57,22 @@ void BM_ChangeYearAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeYearAndRepaint)->Arg(21)->Arg(500)->Unit(benchmark::kMillisecond);
 
+// The repaint alone, the figures unchanged: what uncovering the window costs.
+void BM_Repaint(benchmark::State& state) {
+    platform::RecordingServices services;
+    ui::CompareWindow window(services);
+    window.show();
+    window.setPerson(0, kFirst);
+    window.setPerson(1, kSecond);
+    window.setSpan(1990, 1990 + state.range(0) - 1);
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        window.render(&painter);
+    }
+}
+BENCHMARK(BM_Repaint)->Arg(21)->Arg(500)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
