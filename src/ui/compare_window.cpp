@@ -371,7 +371,9 @@ void CompareWindow::composeChart(graph::RecordingCanvas& target,
     const core::Comparison empty{from_->value(), to_->value(), {}, {}, {}, {}};
     const graph::ChartArea inner{area.left + 60, area.top + 60, area.width - 120,
                                  area.height - 120};
-    target.setPenWidth(22);
+    // One pixel, as the main window draws its curve; wider antialiased lines
+    // would cost three times as long over a span of hundreds of years.
+    target.setPenWidth(platform::kTwipsPerPixel);
     graph::drawComparisonChart(target, comparison_ ? *comparison_ : empty, inner, legendName(0),
                                legendName(1), thisYear());
 }
