@@ -26,6 +26,7 @@
 #include <optional>
 #include <variant>
 
+#include "compare_cli.h"
 #include "core/client_names.h"
 #include "core/forecast.h"
 #include "core/forecast_text.h"
@@ -429,6 +430,16 @@ int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 0; i < argc; ++i) {
         args << QFile::decodeName(argv[i]);
+    }
+    if (args.contains(QStringLiteral("--compare"))) {
+        return finish(
+            app::runCompare(args, [](const QString& d, const QString& m, const QString& y) {
+                auto read = forecastFor(d, m, y);
+                if (const auto* problem = std::get_if<Problem>(&read)) {
+                    return app::DateReading{std::nullopt, problem->exitCode, problem->text};
+                }
+                return app::DateReading{std::get<core::Forecast>(std::move(read)), 0, QString()};
+            }));
     }
     const auto parsed = parse(args);
     if (const auto* problem = std::get_if<Problem>(&parsed)) {

@@ -18,6 +18,7 @@
 #include "platform/window_surface.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
+#include "ui/compare_window.h"
 #include "ui/frm_about.h"
 #include "ui/letterhead_dialog.h"
 
@@ -102,6 +103,7 @@ void FrmMain::buildMenus() {
     markYearAction_ = forecastMenu_->addAction(QStringLiteral("Отмечать &текущий год"));
     markYearAction_->setCheckable(true);
     markYearAction_->setChecked(platform::userSettings().value(kMarkYearKey, true).toBool());
+    addCompareAction(forecastMenu_, this, services_);
 
     helpMenu_ = bar->addMenu(QStringLiteral("&Справка"));
     contentsAction_ = helpMenu_->addAction(QStringLiteral("Сод&ержание"));

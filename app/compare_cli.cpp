@@ -1,0 +1,181 @@
+#include "compare_cli.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+
+#include "core/comparison.h"
+#include "print/compare_page.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+// Years after the later birth year that the span covers when none is given.
+constexpr long long kDefaultSpanAfterBirth = 20;
+constexpr long long kLatestYear = 99999;
+
+const char* const kUsage =
+    "Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2\n"
+    "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка\n"
+    "  и годы, когда оба на своём максимуме или оба на своём минимуме.\n"
+    "  --from, --to  первый и последний год (не больше 500 лет); без них — год\n"
+    "                рождения младшего и ещё 20 лет\n"
+    "  --json        вывести сравнение одним объектом JSON\n"
+    "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n";
+
+struct Request {
+    QStringList dates;
+    std::optional<long long> from;
+    std::optional<long long> to;
+    bool json = false;
+    std::optional<QString> pdf;
+    bool help = false;
+};
+
+void write(std::FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+int usage(const QString& problem) {
+    write(stderr, (problem + u'\n').toUtf8() + kUsage);
+    return kExitUsage;
+}
+
+// The value after an option, as "--from 2000" or "--from=2000"; empty and
+// false when there is none.
+bool takeValue(const QStringList& args, int& i, const QString& option, QString& value) {
+    const QString& a = args[i];
+    if (a.startsWith(option + u'=')) {
+        value = a.mid(option.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+// Reads the command line; an empty string on success, else what is wrong.
+QString parse(const QStringList& args, Request& r) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto is = [&a](const char* option) {
+            return a == QLatin1String(option) || a.startsWith(QLatin1String(option) + u'=');
+        };
+        if (a == QLatin1String("--compare")) {
+            continue;
+        }
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            r.help = true;
+            return {};
+        }
+        if (a == QLatin1String("--json")) {
+            r.json = true;
+        } else if (is("--from") || is("--to")) {
+            const bool from = is("--from");
+            const QString option = from ? QStringLiteral("--from") : QStringLiteral("--to");
+            QString text;
+            if (!takeValue(args, i, option, text)) {
+                return QStringLiteral("После %1 нужно значение.").arg(option);
+            }
+            bool ok = false;
+            const long long year = text.toLongLong(&ok);
+            if (!ok || year < 1 || year > kLatestYear) {
+                return QStringLiteral("Год после %1 должен быть числом от 1 до %2.")
+                    .arg(option)
+                    .arg(kLatestYear);
+            }
+            (from ? r.from : r.to) = year;
+        } else if (is("--pdf")) {
+            QString file;
+            if (!takeValue(args, i, QStringLiteral("--pdf"), file) || file.isEmpty()) {
+                return QStringLiteral("Имя файла после --pdf не может быть пустым.");
+            }
+            r.pdf = file;
+        } else if (a.size() > 1 && a.front() == u'-' && !a.at(1).isDigit() && a.at(1) != u'.' &&
+                   a.at(1) != u',') {
+            return QStringLiteral("Неизвестный параметр: %1").arg(a);
+        } else {
+            r.dates << a;
+        }
+    }
+    if (r.dates.size() != 6) {
+        return QStringLiteral(
+            "Для сравнения нужны шесть значений: день, месяц и год первого "
+            "человека, затем второго.");
+    }
+    return {};
+}
+
+}  // namespace
+
+int runCompare(const QStringList& args, const ReadDate& readDate) {
+    Request r;
+    if (const QString problem = parse(args, r); !problem.isEmpty()) {
+        return usage(problem);
+    }
+    if (r.help) {
+        write(stdout, kUsage);
+        return kExitDone;
+    }
+    std::optional<core::Forecast> people[2];
+    const char* const who[2] = {"Первый человек", "Второй человек"};
+    for (int k = 0; k < 2; ++k) {
+        DateReading d = readDate(r.dates[3 * k], r.dates[3 * k + 1], r.dates[3 * k + 2]);
+        if (!d.forecast) {
+            const QString text = QString::fromUtf8(who[k]) + QStringLiteral(": ") + d.message;
+            if (d.exitCode == kExitUsage) {
+                return usage(text);
+            }
+            write(stderr, (text + u'\n').toUtf8());
+            return d.exitCode == kExitDone ? kExitRefused : d.exitCode;
+        }
+        people[k] = std::move(d.forecast);
+    }
+    const core::Forecast& first = *people[0];
+    const core::Forecast& second = *people[1];
+    // The default span depends only on the dates, never on the day it runs.
+    const long long later = std::max(core::birthYearOf(first), core::birthYearOf(second));
+    const long long from = r.from.value_or(later);
+    const long long to = r.to.value_or(from + kDefaultSpanAfterBirth);
+    if (from > to) {
+        return usage(
+            QStringLiteral("Первый год промежутка (%1) позже последнего (%2).").arg(from).arg(to));
+    }
+    if (to - from + 1 > core::kLongestSpan) {
+        return usage(QStringLiteral("Промежуток %1–%2 длиннее %3 лет.")
+                         .arg(from)
+                         .arg(to)
+                         .arg(core::kLongestSpan));
+    }
+    const core::Comparison c = core::compare(first, second, from, to);
+    write(stdout,
+          r.json ? core::toJson(first, second, c) + '\n' : core::toText(first, second, c).toUtf8());
+    if (!r.pdf) {
+        return kExitDone;
+    }
+    // The page needs Qt's drawing; Qt is given none of our arguments, and
+    // without a chosen platform it draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int qtArgc = 1;
+    static char name[] = "zemtar-forecast";
+    static char* qtArgv[] = {name, nullptr};
+    const QGuiApplication qt(qtArgc, qtArgv);
+    const QString error = print::printComparisonToPdf({first, {}}, {second, {}}, c, *r.pdf,
+                                                      QDateTime::currentDateTime());
+    if (!error.isEmpty()) {
+        write(stderr, (error + u'\n').toUtf8());
+        return kExitUsage;
+    }
+    return kExitDone;
+}
+
+}  // namespace app

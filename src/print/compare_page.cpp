@@ -1,0 +1,201 @@
+#include "print/compare_page.h"
+
+#include <QPrinter>
+
+#include "core/program_info.h"
+#include "graph/comparison_chart.h"
+#include "platform/page_output.h"
+#include "platform/printer_page.h"
+#include "platform/safe_file.h"
+#include "print/emblem.h"
+#include "print/report.h"
+
+namespace print {
+
+namespace {
+
+// Font sizes, points, as on the single report.
+constexpr double kHeaderSize = 10;
+constexpr double kTitleSize = 14;
+constexpr double kBodySize = 10;
+constexpr double kChartTextSize = 8;
+
+// Fixed places on the page, twips from the top left of the printable area.
+constexpr int kUpperRuleY = 900;
+constexpr int kEmblemLeft = 6000;
+constexpr int kEmblemSize = 800;
+constexpr int kChartTop = 3200;
+constexpr int kChartHeight = 5200;
+constexpr int kListsTop = kChartTop + kChartHeight + 200;
+constexpr int kColumnsTop = 10300;
+constexpr int kSecondColumnX = 5200;
+constexpr int kGraphPenWidth = 6;  // printer pixels, for the curves
+// A list of years is broken into lines of this many years.
+constexpr int kYearsPerLine = 14;
+
+// Birth years the aspect column is printed for, as on the single report.
+constexpr long long kFirstAspectYear = 1900;
+constexpr long long kLastAspectYear = 1999;
+
+// The chart on the printer page: points and lines as the page draws them,
+// texts at the page's cursor in black.
+class PageChart : public graph::TextCanvas {
+public:
+    explicit PageChart(platform::PrinterPage& page) : page_(page) {}
+    void point(int x, int y, std::optional<QColor> color) override { page_.point(x, y, color); }
+    void line(int x1, int y1, int x2, int y2, std::optional<QColor> color) override {
+        page_.line(x1, y1, x2, y2, color);
+    }
+    void text(int x, int y, const QString& text, double points,
+              std::optional<QColor> /*color*/) override {
+        page_.setCurrentX(x);
+        page_.setCurrentY(y);
+        page_.setFontSize(points);
+        page_.print(text);
+    }
+    const std::vector<platform::DrawOp>& ops() const override { return page_.ops(); }
+
+private:
+    platform::PrinterPage& page_;
+};
+
+void printAt(platform::PrinterPage& page, double x, const QString& text) {
+    page.setCurrentX(x);
+    page.print(text);
+}
+
+void printHeader(platform::PrinterPage& page) {
+    page.setFontSize(kHeaderSize);
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    page.print(info::authorSite());
+    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
+    page.paintPicture(makeEmblem(), kEmblemLeft, 0, kEmblemSize, kEmblemSize);
+}
+
+void printPerson(platform::PrinterPage& page, const char* who, const core::ComparedPerson& p) {
+    const core::Forecast& f = p.forecast;
+    page.print(QString::fromUtf8(who) + p.name.simplified() +
+               (p.name.simplified().isEmpty() ? QString() : QStringLiteral(", ")) +
+               QStringLiteral("дата рождения ") + f.dateText() + QStringLiteral("г."));
+    page.print(QStringLiteral("      Процентов счастья: ") + f.happiness +
+               QStringLiteral("; уровень жизненных сил от ") + QString::number(f.smallest) +
+               QStringLiteral(" до ") + QString::number(f.largest));
+}
+
+void printYearList(platform::PrinterPage& page, const QString& caption,
+                   const std::vector<long long>& years) {
+    if (years.empty()) {
+        page.print(caption + QStringLiteral("нет"));
+        return;
+    }
+    QStringList line;
+    QString lead = caption;
+    for (std::size_t i = 0; i < years.size(); ++i) {
+        line << QString::number(years[i]);
+        if (line.size() == kYearsPerLine || i + 1 == years.size()) {
+            page.print(lead + line.join(QStringLiteral(", ")));
+            lead = QString(caption.size(), u' ');
+            line.clear();
+        }
+    }
+}
+
+// One person's aspect column at x: the report composes it (same captions and
+// percentages) on a page of its own, and its lines are set here; outside the
+// birth years the aspects are counted for, the line that says so instead.
+void printPersonAspects(platform::PrinterPage& page, int x, const core::ComparedPerson& p) {
+    page.setCurrentY(kColumnsTop);
+    page.setFontSize(kBodySize);
+    page.setFontBold(true);
+    printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
+    page.setFontBold(false);
+    const long long year = core::birthYearOf(p.forecast);
+    if (year < kFirstAspectYear || year > kLastAspectYear) {
+        printAt(page, x, aspectYearsLine());
+        return;
+    }
+    platform::PrinterPage scratch(page.scaleWidth(), page.deviceDpi());
+    scratch.setFontSize(kBodySize);
+    printAspectColumn(scratch, p.forecast);
+    for (const platform::DrawOp& op : scratch.ops()) {
+        if (op.kind == platform::DrawOp::Kind::Text && !op.text.trimmed().isEmpty()) {
+            printAt(page, x, op.text);
+        }
+    }
+}
+
+}  // namespace
+
+QString aspectYearsLine() {
+    return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+}
+
+bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
+                     const core::ComparedPerson& second, const core::Comparison& c,
+                     const QDateTime& madeAt, std::optional<long long> markedYear) {
+    printHeader(page);
+    page.setCurrentX(0);  // a rule leaves the cursor at its end
+    page.setCurrentY(kUpperRuleY + 100);
+    page.setFontSize(kTitleSize);
+    page.setFontBold(true);
+    page.print(QStringLiteral("Сравнение двух прогнозов"));
+    page.setFontBold(false);
+    page.setFontSize(kBodySize);
+    printPerson(page, "Первый: ", first);
+    printPerson(page, "Второй: ", second);
+    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(madeAt) +
+               QStringLiteral(" | Годы: с ") + QString::number(c.fromYear) +
+               QStringLiteral(" по ") + QString::number(c.toYear));
+
+    page.setDrawWidth(kGraphPenWidth);
+    PageChart chart(page);
+    graph::drawComparisonChart(chart, c, {0, kChartTop, page.scaleWidth(), kChartHeight},
+                               first.label(), second.label(), markedYear, kChartTextSize);
+    page.setDrawWidth(1);
+
+    page.setCurrentX(0);
+    page.setCurrentY(kListsTop);
+    page.setFontSize(kBodySize);
+    printYearList(page, QStringLiteral("Оба на своём максимуме: "), c.bothHighest);
+    printYearList(page, QStringLiteral("Оба на своём минимуме: "), c.bothLowest);
+
+    printPersonAspects(page, 0, first);
+    printPersonAspects(page, kSecondColumnX, second);
+    return page.endDoc();
+}
+
+bool printComparisonOn(QPrinter& printer, const core::ComparedPerson& first,
+                       const core::ComparedPerson& second, const core::Comparison& c,
+                       const QDateTime& madeAt, std::optional<long long> markedYear) {
+    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
+    page.setSink([&printer](const platform::PrinterPage& p) {
+        return platform::renderToPrinter(p, printer);
+    });
+    return PrintComparison(page, first, second, c, madeAt, markedYear);
+}
+
+QString printComparisonToPdf(const core::ComparedPerson& first, const core::ComparedPerson& second,
+                             const core::Comparison& c, const QString& path,
+                             const QDateTime& madeAt, std::optional<long long> markedYear) {
+    constexpr int kPdfDpi = 600;
+    platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPdfDpi);
+    QString error;
+    const QString title = info::programName() + QStringLiteral(": ") + first.label() +
+                          QStringLiteral(" и ") + second.label();
+    page.setSink([&path, &title, &error](const platform::PrinterPage& p) {
+        error = platform::writePdf(p, path, title);
+        return error.isEmpty();
+    });
+    if (!PrintComparison(page, first, second, c, madeAt, markedYear) && error.isEmpty()) {
+        error = platform::writeFailedMessage(path, QStringLiteral("страница не составлена"));
+    }
+    return error;
+}
+
+}  // namespace print

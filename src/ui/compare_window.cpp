@@ -1,0 +1,465 @@
+#include "ui/compare_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/program_info.h"
+#include "platform/services.h"
+#include "platform/units.h"
+#include "print/compare_page.h"
+#include "print/print_job.h"
+#include "ui/aspect_pair.h"
+#include "ui/comparison_view.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kYearsAfterThisYear = 20;  // the default span: this year and twenty on
+constexpr int kLatestYear = 99999;
+constexpr int kNameLength = 60;
+constexpr int kPrinterDpi = 600;
+
+// The chart's smallest size, logical pixels: below this the years crowd.
+constexpr int kChartMinWidth = 420;
+constexpr int kChartMinHeight = 220;
+// The window's first size, twips, when the screen has room for it.
+constexpr int kWindowWidthTw = 14000;
+constexpr int kWindowHeightTw = 11000;
+
+const char* const kWho[2] = {"Первый", "Второй"};
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      services_(services),
+      today_([] { return QDate::currentDate(); }),
+      ask_(print::askPdfFileName),
+      find_([] { return QPrinterInfo::defaultPrinter(); }),
+      showPreview_(print::showPreviewDialog) {
+    setObjectName(QStringLiteral("CompareWindow"));
+    setWindowTitle(QStringLiteral("Сравнение двух прогнозов — ") + info::programName());
+    setAccessibleName(QStringLiteral("Сравнение двух прогнозов"));
+
+    // Everything but the buttons scrolls, so that the window fits a small or
+    // strongly scaled screen and its commands stay in reach.
+    auto* outer = new QVBoxLayout(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* people = new QGroupBox(QStringLiteral("Кого сравниваем"), this);
+    buildPeople(people);
+    layout->addWidget(people);
+    auto* span = new QWidget(this);
+    buildSpan(span);
+    layout->addWidget(span);
+
+    chart_ = new ComparisonView(this);
+    chart_->setObjectName(QStringLiteral("CompareChart"));
+    chart_->setAccessibleName(QStringLiteral("Кривые жизненных сил двух людей"));
+    chart_->setMinimumSize(kChartMinWidth, kChartMinHeight);
+    chart_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(chart_, 1);
+
+    problem_ = plainLabel(QString(), this);
+    problem_->setObjectName(QStringLiteral("CompareProblem"));
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #c00000"));
+    layout->addWidget(problem_);
+
+    auto* figures = new QHBoxLayout;
+    for (int k = 0; k < 2; ++k) {
+        inputs_[static_cast<std::size_t>(k)].figures = plainLabel(QString(), this);
+        inputs_[static_cast<std::size_t>(k)].figures->setObjectName(
+            QStringLiteral("CompareFigures%1").arg(k + 1));
+        inputs_[static_cast<std::size_t>(k)].figures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    squares_ = new ComparisonView(this);
+    squares_->setObjectName(QStringLiteral("CompareSquares"));
+    squares_->setAccessibleName(QStringLiteral("Квадраты аспектов"));
+    squares_->setFixedSize(platform::px(aspectPairSizeTw().width()),
+                           platform::px(aspectPairSizeTw().height()));
+    figures->addWidget(inputs_[0].figures, 1);
+    figures->addWidget(squares_);
+    figures->addWidget(inputs_[1].figures, 1);
+    layout->addLayout(figures);
+
+    shared_ = plainLabel(QString(), this);
+    shared_->setObjectName(QStringLiteral("CompareShared"));
+    shared_->setWordWrap(true);
+    shared_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    shared_->setFocusPolicy(Qt::TabFocus);
+    shared_->setAccessibleName(QStringLiteral("Общие годы и аспекты"));
+    layout->addWidget(shared_);
+
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    auto* buttons = new QWidget(this);
+    buildButtons(buttons);
+    outer->addWidget(buttons);
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { services_.help(this, platform::HelpCommand::Contents); });
+
+    chart_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea& area) {
+        composeChart(target, area);
+    });
+    squares_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea&) {
+        composeSquares(target);
+    });
+    setToday(today_);
+}
+
+void CompareWindow::buildPeople(QWidget* box) {
+    auto* grid = new QGridLayout(box);
+    for (int k = 0; k < 2; ++k) {
+        Inputs& in = inputs_[static_cast<std::size_t>(k)];
+        const QString who = QString::fromUtf8(kWho[k]);
+        auto* label =
+            new QLabel(k == 0 ? QStringLiteral("&Первый:") : QStringLiteral("&Второй:"), box);
+        in.name = new QLineEdit(box);
+        in.name->setMaxLength(kNameLength);
+        in.name->setPlaceholderText(QStringLiteral("имя (можно не указывать)"));
+        in.name->setAccessibleName(who + QStringLiteral(": имя"));
+        label->setBuddy(in.name);
+        in.day = new QComboBox(box);
+        in.day->setAccessibleName(who + QStringLiteral(": день рождения"));
+        for (int d = 1; d <= 31; ++d) {
+            in.day->addItem(QString::number(d));
+        }
+        in.month = new QComboBox(box);
+        in.month->setAccessibleName(who + QStringLiteral(": месяц рождения"));
+        for (int m = 0; m < 12; ++m) {
+            in.month->addItem(core::monthName(m));
+        }
+        in.day->setCurrentIndex(-1);
+        in.month->setCurrentIndex(-1);
+        in.year = new QLineEdit(box);
+        in.year->setMaxLength(4);  // as the main window's year box
+        in.year->setAccessibleName(who + QStringLiteral(": год рождения"));
+        in.year->setPlaceholderText(QStringLiteral("год"));
+        for (QWidget* w : std::initializer_list<QWidget*>{in.name, in.day, in.month, in.year}) {
+            w->setObjectName(QStringLiteral("Compare%1%2")
+                                 .arg(w == in.name    ? QStringLiteral("Name")
+                                      : w == in.day   ? QStringLiteral("Day")
+                                      : w == in.month ? QStringLiteral("Month")
+                                                      : QStringLiteral("Year"))
+                                 .arg(k + 1));
+        }
+        grid->addWidget(label, k, 0);
+        grid->addWidget(in.name, k, 1);
+        grid->addWidget(in.day, k, 2);
+        grid->addWidget(in.month, k, 3);
+        grid->addWidget(in.year, k, 4);
+        connect(in.name, &QLineEdit::textChanged, this, [this] { refresh(); });
+        connect(in.year, &QLineEdit::textChanged, this, [this] { refresh(); });
+        connect(in.day, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+        connect(in.month, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    }
+    grid->setColumnStretch(1, 1);
+}
+
+void CompareWindow::buildSpan(QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    from_ = new QSpinBox(row);
+    to_ = new QSpinBox(row);
+    from_->setObjectName(QStringLiteral("CompareFrom"));
+    to_->setObjectName(QStringLiteral("CompareTo"));
+    from_->setAccessibleName(QStringLiteral("Первый год"));
+    to_->setAccessibleName(QStringLiteral("Последний год"));
+    from_->setRange(1, kLatestYear);
+    // A year is taken when it is complete (Enter, Tab or the arrows), not at
+    // every digit: "2" on the way to "2040" would cut the span short.
+    from_->setKeyboardTracking(false);
+    to_->setKeyboardTracking(false);
+    auto* fromLabel = new QLabel(QStringLiteral("&Годы: с"), row);
+    fromLabel->setBuddy(from_);
+    auto* toLabel = new QLabel(QStringLiteral("п&о"), row);
+    toLabel->setBuddy(to_);
+    layout->addWidget(fromLabel);
+    layout->addWidget(from_);
+    layout->addWidget(toLabel);
+    layout->addWidget(to_);
+    layout->addStretch(1);
+    // The last year follows the first, so that the span is never reversed nor
+    // longer than the views allow.
+    connect(from_, &QSpinBox::valueChanged, this, [this](int from) {
+        const QSignalBlocker block(to_);
+        const int before = to_->value();
+        to_->setRange(from, static_cast<int>(
+                                std::min<long long>(kLatestYear, from + core::kLongestSpan - 1)));
+        if (before < from) {
+            to_->setValue(from + kYearsAfterThisYear);  // a first year past the last moves both
+        }
+        refresh();
+    });
+    connect(to_, &QSpinBox::valueChanged, this, [this] { refresh(); });
+}
+
+void CompareWindow::buildButtons(QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const struct {
+        const char* caption;
+        const char* name;
+        void (CompareWindow::*run)();
+    } commands[] = {
+        {"&Печать", "ComparePrint", &CompareWindow::printPage},
+        {"Пр&осмотр…", "ComparePreview", &CompareWindow::previewPage},
+        {"&Сохранить в PDF…", "CompareSavePdf", &CompareWindow::savePdf},
+    };
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(commands[i].caption), row);
+        button->setObjectName(QString::fromLatin1(commands[i].name));
+        connect(button, &QPushButton::clicked, this, commands[i].run);
+        layout->addWidget(button);
+        pageButtons_[i] = button;
+    }
+    layout->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("&Закрыть"), row);
+    close->setObjectName(QStringLiteral("CompareClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close);
+}
+
+void CompareWindow::setPerson(int which, const PersonEntry& person) {
+    Inputs& in = inputs_.at(static_cast<std::size_t>(which));
+    in.name->setText(person.name);
+    in.day->setCurrentIndex(person.date.day.isEmpty() ? -1 : in.day->findText(person.date.day));
+    in.month->setCurrentIndex(person.date.monthIndex);
+    in.year->setText(person.date.year);
+}
+
+void CompareWindow::setSpan(long long fromYear, long long toYear) {
+    from_->setValue(static_cast<int>(fromYear));
+    to_->setValue(static_cast<int>(toYear));
+}
+
+void CompareWindow::setToday(std::function<QDate()> today) {
+    today_ = std::move(today);
+    const int year = today_().year();
+    setSpan(year, year + kYearsAfterThisYear);
+}
+
+std::optional<long long> CompareWindow::thisYear() const {
+    return today_().year();
+}
+
+const std::vector<platform::DrawOp>& CompareWindow::chartOps() const {
+    return chart_->ops();
+}
+
+const std::vector<platform::DrawOp>& CompareWindow::squareOps() const {
+    return squares_->ops();
+}
+
+core::ComparedPerson CompareWindow::person(int which) const {
+    const auto k = static_cast<std::size_t>(which);
+    return {forecasts_[k].value_or(core::Forecast{}), inputs_[k].name->text()};
+}
+
+QString CompareWindow::legendName(int which) const {
+    const auto k = static_cast<std::size_t>(which);
+    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty()
+               ? person(which).label()
+               : QString::fromUtf8(kWho[k]);
+}
+
+void CompareWindow::refresh() {
+    QStringList problems;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Inputs& in = inputs_[k];
+        const core::Calculation c =
+            core::calculate({in.day->currentText(), in.month->currentIndex(), in.year->text()});
+        if (const auto* f = std::get_if<core::Forecast>(&c)) {
+            forecasts_[k] = *f;
+        } else {
+            forecasts_[k].reset();
+            problems << QString::fromUtf8(kWho[k]) + QStringLiteral(": ") +
+                            std::get<core::Refusal>(c).text;
+        }
+    }
+    comparison_.reset();
+    if (forecasts_[0] && forecasts_[1] && to_ != nullptr) {
+        comparison_ = core::compare(*forecasts_[0], *forecasts_[1], from_->value(), to_->value());
+    }
+    problem_->setText(problems.join(u'\n'));
+    problem_->setHidden(problems.isEmpty());
+    for (QPushButton* b : pageButtons_) {
+        if (b != nullptr) {
+            b->setEnabled(comparison_.has_value());
+        }
+    }
+    showFigures();
+    chart_->recompose();
+    squares_->recompose();
+}
+
+void CompareWindow::showFigures() {
+    for (int k = 0; k < 2; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const core::ComparedPerson p = person(k);
+        inputs_[i].figures->setText(
+            forecasts_[i] ? QStringLiteral("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
+                                           "от %3 до %4")
+                                .arg(p.label(), p.forecast.happiness)
+                                .arg(p.forecast.smallest)
+                                .arg(p.forecast.largest)
+                          : QString::fromUtf8(kWho[k]) + QStringLiteral(": нет прогноза"));
+        inputs_[i].figures->setAccessibleName(inputs_[i].figures->text());
+    }
+    QStringList squares;
+    for (int k = 0; k < 2; ++k) {
+        if (const auto& f = forecasts_[static_cast<std::size_t>(k)]) {
+            QStringList levels;
+            for (std::size_t d = 0; d < f->aspects.size(); ++d) {
+                levels
+                    << QStringLiteral("%1 %2").arg(core::kAspectNames[d]).arg(f->aspects[d].level);
+            }
+            squares << person(k).label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
+        }
+    }
+    squares_->setAccessibleDescription(squares.join(QStringLiteral("; ")));
+    if (!comparison_) {
+        shared_->clear();
+        chart_->setAccessibleDescription(QString());
+        return;
+    }
+    QStringList common;
+    for (std::size_t d = 0; d < comparison_->commonAspects.size(); ++d) {
+        if (comparison_->commonAspects[d]) {
+            common << core::kAspectNames[d].toString();
+        }
+    }
+    shared_->setText(
+        QStringLiteral("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
+                       "Аспекты у обоих (отмечены зелёным): %3")
+            .arg(core::yearListText(comparison_->bothHighest),
+                 core::yearListText(comparison_->bothLowest),
+                 common.isEmpty() ? QStringLiteral("нет") : common.join(QStringLiteral(", "))));
+    chart_->setAccessibleDescription(
+        core::toText(*forecasts_[0], *forecasts_[1], *comparison_).section(u'\n', 2));
+}
+
+void CompareWindow::composeChart(graph::RecordingCanvas& target,
+                                 const graph::ChartArea& area) const {
+    const core::Comparison empty{from_->value(), to_->value(), {}, {}, {}, {}};
+    const graph::ChartArea inner{area.left + 60, area.top + 60, area.width - 120,
+                                 area.height - 120};
+    // One pixel, as the main window draws its curve; wider antialiased lines
+    // would cost three times as long over a span of hundreds of years.
+    target.setPenWidth(platform::kTwipsPerPixel);
+    graph::drawComparisonChart(target, comparison_ ? *comparison_ : empty, inner, legendName(0),
+                               legendName(1), thisYear());
+}
+
+void CompareWindow::composeSquares(graph::RecordingCanvas& target) const {
+    std::array<bool, core::kAspectCount> common{};
+    if (comparison_) {
+        common = comparison_->commonAspects;
+    }
+    const core::ComparedPerson first = person(0);
+    const core::ComparedPerson second = person(1);
+    drawAspectPair(target, forecasts_[0] ? &first : nullptr, forecasts_[1] ? &second : nullptr,
+                   common);
+}
+
+void CompareWindow::fail(const QString& text) {
+    services_.message(this, {text, info::programName(), platform::MessageIcon::Critical, 0});
+}
+
+void CompareWindow::printPage() {
+    if (!comparison_) {
+        return;
+    }
+    const QPrinterInfo info = find_ ? find_() : QPrinterInfo();
+    if (info.isNull()) {
+        savePdf();  // with no printer the page goes to a file, as the report does
+        return;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setResolution(kPrinterDpi);
+    if (!print::printComparisonOn(printer, person(0), person(1), *comparison_,
+                                  QDateTime::currentDateTime(), thisYear())) {
+        fail(QStringLiteral("Не удалось напечатать страницу сравнения на принтере «%1». "
+                            "Проверьте, что принтер включён и готов к работе.")
+                 .arg(info.printerName()));
+    }
+}
+
+void CompareWindow::previewPage() {
+    if (!comparison_ || !showPreview_) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(kPrinterDpi);
+    const QDateTime madeAt = QDateTime::currentDateTime();
+    bool failed = false;
+    showPreview_(this, printer, [&](QPrinter* target) {
+        failed = !print::printComparisonOn(*target, person(0), person(1), *comparison_, madeAt,
+                                           thisYear()) ||
+                 failed;
+    });
+    if (failed) {
+        fail(
+            QStringLiteral("Не удалось напечатать страницу сравнения: принтер не принял "
+                           "документ."));
+    }
+}
+
+void CompareWindow::savePdf() {
+    if (!comparison_) {
+        return;
+    }
+    const QString suggested = print::documentsFolder() + QStringLiteral("/Сравнение - ") +
+                              QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".pdf");
+    const QString path = ask_ ? ask_(this, suggested) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = print::printComparisonToPdf(person(0), person(1), *comparison_, path,
+                                                      QDateTime::currentDateTime(), thisYear());
+    if (!error.isEmpty()) {
+        fail(error);
+    }
+}
+
+void CompareWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fitted_) {
+        return;
+    }
+    fitted_ = true;
+    // Never larger than the screen, whatever its scale: what does not fit scrolls.
+    if (const QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size() * 9 / 10;
+        resize(QSize(platform::px(kWindowWidthTw), platform::px(kWindowHeightTw)).boundedTo(room));
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QDate>
+#include <QPrinterInfo>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "core/comparison.h"
+#include "graph/comparison_chart.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+
+namespace platform {
+class Services;
+}
+
+namespace ui {
+
+class ComparisonView;
+class FrmMain;
+
+// One person as the comparison window takes them: the date as the main
+// window's inputs hold it and, when known, the client's name.
+struct PersonEntry {
+    core::BirthDate date;
+    QString name;
+};
+
+// Two people side by side: both curves of life forces on one calendar axis,
+// the years both are at their own largest or smallest digit, both happiness
+// percentages and both aspect squares with the aspects they share. It stays
+// open beside the main window. Every change of a date, a name or the span
+// redraws at once; a date that cannot be calculated says why in the window.
+class CompareWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CompareWindow(platform::Services& services, QWidget* parent = nullptr);
+
+    // Fills a person's inputs (0 the first, 1 the second) as a user would.
+    void setPerson(int which, const PersonEntry& person);
+    // The span of years, first and last; at most core::kLongestSpan years.
+    void setSpan(long long fromYear, long long toYear);
+    // The clock that says which year is this year: it is marked on the axis,
+    // and the span starts there until the user changes it.
+    void setToday(std::function<QDate()> today);
+
+    // The figures shown; none while a date is missing or refused.
+    const std::optional<core::Comparison>& comparison() const { return comparison_; }
+    // The chart's and the squares' drawing operations, in twips.
+    const std::vector<platform::DrawOp>& chartOps() const;
+    const std::vector<platform::DrawOp>& squareOps() const;
+
+    // Where the page goes: the file chooser, the printer and the preview are
+    // the desktop's unless a test puts its own in their place.
+    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+    using FindPrinter = std::function<QPrinterInfo()>;
+    using ShowPreview = std::function<bool(QWidget* parent, QPrinter& printer,
+                                           const std::function<void(QPrinter*)>& paint)>;
+    void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
+    void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
+    void setShowPreview(ShowPreview show) { showPreview_ = std::move(show); }
+
+    // «Печать», «Просмотр» and «Сохранить в PDF…»: the comparison page.
+    void printPage();
+    void previewPage();
+    void savePdf();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Inputs {
+        QLineEdit* name = nullptr;
+        QComboBox* day = nullptr;
+        QComboBox* month = nullptr;
+        QLineEdit* year = nullptr;
+        QLabel* figures = nullptr;
+    };
+
+    void buildPeople(QWidget* box);
+    void buildSpan(QWidget* row);
+    void buildButtons(QWidget* row);
+    void refresh();
+    void showFigures();
+    void composeChart(graph::RecordingCanvas& target, const graph::ChartArea& area) const;
+    void composeSquares(graph::RecordingCanvas& target) const;
+    core::ComparedPerson person(int which) const;
+    // How the legend calls a person: the name, the date, or «Первый»/«Второй».
+    QString legendName(int which) const;
+    std::optional<long long> thisYear() const;
+    void fail(const QString& text);
+
+    platform::Services& services_;
+    std::function<QDate()> today_;
+    std::array<Inputs, 2> inputs_{};
+    std::array<std::optional<core::Forecast>, 2> forecasts_{};
+    std::optional<core::Comparison> comparison_;
+    QSpinBox* from_ = nullptr;
+    QSpinBox* to_ = nullptr;
+    ComparisonView* chart_ = nullptr;
+    ComparisonView* squares_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QLabel* shared_ = nullptr;
+    std::array<QPushButton*, 3> pageButtons_{};
+    bool fitted_ = false;
+    AskFileName ask_;
+    FindPrinter find_;
+    ShowPreview showPreview_;
+};
+
+// «Прогноз → Сравнить…» (Ctrl+D) in the main window's menu: opens the
+// comparison beside the window, the first person being the date the window
+// last calculated.
+void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services);
+
+// Opens (or brings forward) the owner's comparison window with two people,
+// as the client book does with two clients selected.
+CompareWindow* openComparison(QWidget* owner, platform::Services& services,
+                              const PersonEntry& first, const PersonEntry& second);
+
+}  // namespace ui

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct CompareRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+CompareRun companion(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ZEMTAR_FORECAST_EXE), args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList compareArgs(const QStringList& extra) {
+    return QStringList{QStringLiteral("--compare"), QStringLiteral("23"), QStringLiteral("8"),
+                       QStringLiteral("1975"),      QStringLiteral("5"),  QStringLiteral("5"),
+                       QStringLiteral("1990")} +
+           extra;
+}
+
+}  // namespace
+
+TEST(CompanionCompare, JsonHoldsTheSingleRunsObjectsAndTheDefaultSpan) {
+    const CompareRun r = companion(compareArgs({QStringLiteral("--json")}));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    const CompareRun single = companion({QStringLiteral("--json"), QStringLiteral("23"),
+                                         QStringLiteral("8"), QStringLiteral("1975")});
+    EXPECT_EQ(o[QStringLiteral("first")].toObject(), QJsonDocument::fromJson(single.out).object());
+    // The later birth year and the twenty after it, whatever the day.
+    const QJsonArray years = o[QStringLiteral("years")].toArray();
+    ASSERT_EQ(years.size(), 21);
+    EXPECT_EQ(years.first().toObject()[QStringLiteral("year")].toInt(), 1990);
+    EXPECT_EQ(years.last().toObject()[QStringLiteral("year")].toInt(), 2010);
+    EXPECT_TRUE(o[QStringLiteral("bothHighest")].isArray());
+}
+
+TEST(CompanionCompare, RefusalsAndUsageErrors) {
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"--compare", "23", "8", "1975", "5", "5", "0"}, 2, "Второй человек"},
+        {{"--compare", "32", "8", "1975", "5", "5", "1990"}, 1, "Первый человек"},
+        {compareArgs({"--from", "2000", "--to", "1999"}), 1, "позже"},
+        {compareArgs({"--from", "2000", "--to", "2500"}), 1, "500"},
+        {compareArgs({"--from", "2000", "--to", "2499"}), 0, ""},
+        {{"--compare", "23", "8", "1975"}, 1, "шесть значений"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CompareRun r = companion(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        EXPECT_EQ(r.out.isEmpty(), c.exitCode != 0);
+    }
+}
+
+TEST(CompanionCompare, TextNamesBothDatesAndEveryYear) {
+    const CompareRun r = companion(compareArgs({"--from", "1989", "--to", "1991"}));
+    ASSERT_EQ(r.exitCode, 0);
+    const QString text = QString::fromUtf8(r.out);
+    EXPECT_TRUE(text.contains(QStringLiteral("23 Август 1975")));
+    EXPECT_TRUE(text.contains(QStringLiteral("5 Май 1990")));
+    EXPECT_TRUE(text.contains(QStringLiteral("  1989      4      —")));
+    EXPECT_TRUE(text.contains(QStringLiteral("  1991      5      0")));
+}
