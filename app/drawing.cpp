@@ -1,0 +1,97 @@
+#include "app/drawing.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QImage>
+#include <memory>
+
+#include "platform/file_names.h"
+#include "platform/page_output.h"
+#include "platform/services.h"
+#include "print/print_job.h"
+#include "ui/frm_main.h"
+
+namespace {
+
+// Qt maps PNG "quality" 80 to zlib compression level 1: a file about a tenth
+// larger, written in a fraction of the time the default level takes.
+constexpr int kPngFastQuality = 80;
+
+// Qt is given none of our arguments, so that its own options (-platform,
+// -style ...) are never taken from them. The window is never shown; without a
+// chosen platform it renders offscreen.
+std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int qtArgc = 1;
+    static char* qtArgv[] = {program, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    if (widgets) {
+        app = std::make_unique<QApplication>(qtArgc, qtArgv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    } else {
+        app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    }
+    // The platform plugin is loaded by now. Everything else this program needs
+    // is built into Qt (the PNG writer, the PDF writer) or drawn in code, so no
+    // further plugins: Qt would otherwise load every image-format plugin to
+    // look for a PNG writer of its own.
+    QCoreApplication::setLibraryPaths({});
+    return app;
+}
+
+// The program ends as soon as the files are written, and the system frees the
+// memory at once: taking the window and Qt apart would cost about as long as
+// drawing. Sanitizer builds take everything apart, so that the leak check sees
+// the whole program.
+template <typename T>
+void leaveForExit(std::unique_ptr<T>& object) {
+#if defined(__SANITIZE_ADDRESS__)
+    object.reset();
+#else
+    (void)object.release();
+#endif
+}
+
+QImage windowPicture(const core::Forecast& forecast, const companion::Options& o) {
+    static platform::RecordingServices services;
+    auto owned = std::make_unique<ui::FrmMain>(services);
+    ui::FrmMain& window = *owned;
+    // The picture never depends on the day it is made: this year is the one
+    // asked for, or none is marked.
+    const int year = o.markYear.value_or(1);
+    window.setToday([year] { return QDate(year, 1, 1); });
+    window.setMarkThisYear(o.markYear.has_value());
+    window.enterDate(forecast.date.day.toInt(), forecast.date.monthIndex + 1, forecast.date.year);
+    window.calculate();
+    window.ensurePolished();
+    window.adjustSize();
+    QImage picture = window.grab().toImage();
+    leaveForExit(owned);
+    return picture;
+}
+
+}  // namespace
+
+extern "C" void zemtarDraw(const companion::DrawRequest* request, QString* error) {
+    const companion::Options& o = *request->options;
+    const core::Forecast& forecast = *request->forecast;
+    std::unique_ptr<QGuiApplication> app = startQt(o.pngGiven, request->argv[0]);
+    const auto bytesOf = [request](const QString& text) {
+        return platform::argumentBytes(text, request->argc, request->argv);
+    };
+    if (o.pdfGiven) {
+        *error = platform::writeUnderName(o.pdf, bytesOf(o.pdf), [&](const QString& path) {
+            return print::printReportToPdf(forecast, path, o.surname, o.name, o.patronymic,
+                                           QDateTime::currentDateTime());
+        });
+    }
+    if (o.pngGiven && error->isEmpty()) {
+        const QImage image = windowPicture(forecast, o);
+        *error = platform::writeUnderName(o.png, bytesOf(o.png), [&](const QString& path) {
+            return platform::writeImage(image, path, "PNG", kPngFastQuality);
+        });
+    }
+    leaveForExit(app);
+}
