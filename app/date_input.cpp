@@ -4,23 +4,30 @@ namespace companion {
 
 namespace {
 
-// The date as the window's lists and year box would take it. A year the year
-// box would replace by its default is refused: the companion never computes
-// for another year than the one it was given.
+// The date as the window's lists and year box would take it. Every field that
+// the window could not take is refused alike, as data (exit 2, one line). A
+// year the year box would replace by its default is refused too: the
+// companion never computes for another year than the one it was given.
 std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QString& monthText,
                                                 const QString& year) {
     bool ok = false;
     const int day = dayText.toInt(&ok);
     if (!ok || day < 1 || day > 31) {
-        return Problem{kExitUsage, QStringLiteral("День должен быть числом от 1 до 31.")};
+        return Problem{kExitRefused,
+                       QStringLiteral("День «%1» не принят: нужно число от 1 до 31.").arg(dayText)};
     }
     const int month = core::parseMonth(monthText);
     if (month < 0) {
-        return Problem{kExitUsage,
-                       QStringLiteral("Месяц должен быть числом от 1 до 12 или названием месяца.")};
+        return Problem{kExitRefused,
+                       QStringLiteral("Месяц «%1» не принят: нужен номер от 1 до 12 или название "
+                                      "месяца.")
+                           .arg(monthText)};
     }
     if (year.size() > 4) {
-        return Problem{kExitUsage, QStringLiteral("В поле года помещается не больше 4 символов.")};
+        return Problem{kExitRefused,
+                       QStringLiteral("Год «%1» не принят: в поле года помещается не больше 4 "
+                                      "символов.")
+                           .arg(year)};
     }
     if (core::yearBoxReplaces(year)) {
         return Problem{kExitRefused,

@@ -44,11 +44,18 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     const core::Forecast& forecast = std::get<core::Forecast>(result);
     const std::optional<core::YearMark> mark = markOf(forecast, o.markYear);
     const core::YearMark* marked = mark ? &*mark : nullptr;
-    if (!writeOut(o.json ? core::toJson(forecast, marked) + '\n'
-                         : core::toText(forecast, marked).toUtf8())) {
-        return finish(kExitUsage);
+    const bool drawing = o.pdfGiven || o.pngGiven;
+    // With a picture or a report asked for, the file is the output; the text
+    // comes only when asked for as JSON.
+    if (o.json) {
+        if (!writeOut(core::toJson(forecast, marked) + '\n')) {
+            return finish(kExitUsage);
+        }
+    } else if (!drawing) {
+        return finish(writeOut(core::toText(forecast, marked).toUtf8()) ? kExitForecast
+                                                                        : kExitUsage);
     }
-    if (!o.pdfGiven && !o.pngGiven) {
+    if (!drawing) {
         return finish(kExitForecast);
     }
     QString error;

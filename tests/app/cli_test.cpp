@@ -41,6 +41,9 @@ TEST(Companion, JsonForWorkedExamples) {
         {{"1", "январь", "100"}, 10100, "17%", 1, 0},
         {{"31", "12", "9999"}, 31116888, "49%", 8, 1},
         {{"1", "1", "1"}, 101, "1%", 1, 0},
+        // Month names in any case and in the genitive, as the book's files have them.
+        {{"23", "августа", "1975"}, 4558300, "72%", 8, 0},
+        {{"5", "МАЯ", "1990"}, 1004950, "15%", 9, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
@@ -55,7 +58,9 @@ TEST(Companion, JsonForWorkedExamples) {
         EXPECT_EQ(o[QStringLiteral("years")].toArray().size(), 10);
         EXPECT_EQ(o[QStringLiteral("aspects")].toArray().size(), 9);
         EXPECT_EQ(o[QStringLiteral("segments")].toArray().size(), 16);
-        EXPECT_EQ(o[QStringLiteral("curve")].toArray().size(), o[QStringLiteral("digits")].toInt());
+        EXPECT_EQ(o[QStringLiteral("curve")].toArray().size(),
+                  o[QStringLiteral("digitCount")].toInt());
+        EXPECT_EQ(o[QStringLiteral("digits")].toString(), QString::number(c.lifeNumber, 'f', 0));
     }
 }
 
@@ -80,10 +85,14 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"--pdf", "", "5", "5", "1990"}, 1, "--pdf"},
         {{"--surname", "Ааааааааааааааааааааааааааа", "5", "5", "1990"}, 1, "Фамилия"},
         {{"--name", "Ааааааааааааааааааааа", "5", "5", "1990"}, 1, "Имя"},
-        {{"32", "8", "1975"}, 1, "День"},
-        {{"23", "13", "1975"}, 1, "Месяц"},
-        {{"23", "Августа", "1975"}, 1, "Месяц"},
-        {{"23", "8", "19755"}, 1, "4 символов"},
+        // Every field of the date is refused alike: exit 2 and one line.
+        {{"32", "8", "1975"}, 2, "День «32»"},
+        {{"0", "8", "1975"}, 2, "День «0»"},
+        {{"x", "8", "1975"}, 2, "День «x»"},
+        {{"23", "13", "1975"}, 2, "Месяц «13»"},
+        {{"23", "0", "1975"}, 2, "Месяц «0»"},
+        {{"23", "Авгус", "1975"}, 2, "Месяц «Авгус»"},
+        {{"23", "8", "19755"}, 2, "4 символов"},
         {{"23", "8"}, 1, "Использование"},
         {{"--bogus", "23", "8", "1975"}, 1, "--bogus"},
         {{"--png"}, 1, "--png"},
@@ -98,6 +107,10 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         } else {
             EXPECT_TRUE(r.out.isEmpty());
         }
+        if (c.exitCode == 2) {
+            EXPECT_EQ(r.err.count(u'\n'), 1);
+            EXPECT_FALSE(r.err.contains(QStringLiteral("Использование")));
+        }
     }
 }
 
@@ -110,12 +123,17 @@ TEST(Companion, WritesTheWindowPictureAndTheReport) {
                   QStringLiteral("--surname"), QStringLiteral("Иванова"), QStringLiteral("23"),
                   QStringLiteral("8"), QStringLiteral("1975")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());  // the files are the output
     QImage image(png);
     EXPECT_EQ(image.width(), 505);
     EXPECT_GT(image.height(), 487);  // the client area and the menu bar
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(4).startsWith("%PDF"));
+    const ProcessRun withJson =
+        forecast({QStringLiteral("--json"), QStringLiteral("--png"), png, QStringLiteral("23"),
+                  QStringLiteral("8"), QStringLiteral("1975")});
+    EXPECT_TRUE(withJson.out.contains("\"lifeNumber\":4558300"));
 
     const ProcessRun refused =
         forecast({QStringLiteral("--pdf"), dir.filePath(QStringLiteral("x.pdf")),
