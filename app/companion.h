@@ -36,6 +36,7 @@ struct Options {
     QString markYearText;
     std::optional<int> markYear;  // the year to mark as this year, when asked
     QStringList positional;
+    QByteArray batchFileBytes;  // the --batch file's name, when it is not UTF-8
 };
 
 // Everything written to the standard streams goes through these, so that a

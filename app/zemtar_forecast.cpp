@@ -12,6 +12,7 @@
 #include "app/options.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
+#include "platform/file_names.h"
 
 using namespace companion;
 
@@ -80,9 +81,15 @@ int main(int argc, char* argv[]) {
     if (const auto* problem = std::get_if<Problem>(&parsed)) {
         return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text);
     }
-    const Options& o = std::get<Options>(parsed);
+    Options o = std::get<Options>(parsed);
     if (o.help || o.version) {
         return helpOrVersion(o);
     }
-    return o.batch ? runBatch(o) : runSingle(o, argc, argv);
+    if (o.batch) {
+        if (!o.positional.isEmpty()) {
+            o.batchFileBytes = platform::argumentBytes(o.positional.constFirst(), argc, argv);
+        }
+        return runBatch(o);
+    }
+    return runSingle(o, argc, argv);
 }
