@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/companion.h"
-#include "platform/safe_file.h"
+#include "platform/file_names.h"
 
 namespace companion {
 
@@ -24,7 +24,7 @@ void printErr(const QString& text) {
 int finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         printErr(QStringLiteral("Не удалось записать в стандартный вывод: %1\n")
-                     .arg(platform::systemReason(errno)));
+                     .arg(platform::writeReason(errno)));
         status = kExitUsage;
     }
     std::fflush(stderr);

@@ -43,13 +43,15 @@ QString unknownReason(int code) {
     return QStringLiteral("системная ошибка %1").arg(code);
 }
 
-// The reason for a failed write, never in the system's English.
+}  // namespace
+
 QString writeReason(int code) {
+    if (code == EPIPE) {
+        return QStringLiteral("читающая программа закрыла канал");
+    }
     const QString reason = systemReason(code);
     return reason == qt_error_string(code) ? unknownReason(code) : reason;
 }
-
-}  // namespace
 
 QByteArray argumentBytes(const QString& text, int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {

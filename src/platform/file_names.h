@@ -29,4 +29,7 @@ QString executableFolder();
 // The system's error `code` as the reason a file could not be read, in Russian.
 QString readReason(int code);
 
+// The same for a failed write (a file, a stream), never in the system's English.
+QString writeReason(int code);
+
 }  // namespace platform
