@@ -17,8 +17,13 @@ struct DrawRequest {
     char** argv;
 };
 
+// The signature of zemtarDraw, as the program finds it in the library.
+using DrawFunction = void (*)(const DrawRequest* request, QString* error);
+
 }  // namespace companion
 
-// Writes the files the request asks for; `error` gets the message for the
+// In the drawing library (zemtar-forecast-drawing.so), opened only for --png
+// and --pdf. Writes the files the request asks for; `error` gets the message for the
 // user, or stays empty when every file was written.
-extern "C" void zemtarDraw(const companion::DrawRequest* request, QString* error);
+extern "C" __attribute__((visibility("default"))) void zemtarDraw(
+    const companion::DrawRequest* request, QString* error);

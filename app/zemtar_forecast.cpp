@@ -8,7 +8,7 @@
 #include "app/batch.h"
 #include "app/companion.h"
 #include "app/date_input.h"
-#include "app/drawing.h"
+#include "app/drawing_loader.h"
 #include "app/options.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
@@ -59,9 +59,7 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     if (!drawing) {
         return finish(kExitForecast);
     }
-    QString error;
-    const DrawRequest request{&forecast, &o, argc, argv};
-    zemtarDraw(&request, &error);
+    const QString error = drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv});
     if (!error.isEmpty()) {
         printErr(error + u'\n');
         return finish(kExitUsage);
