@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QPixmap>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
@@ -14,6 +16,7 @@
 #include "platform/single_instance.h"
 #include "ui/book_window.h"
 #include "ui/frm_main.h"
+#include "ui/pictures.h"
 
 namespace {
 
@@ -70,6 +73,9 @@ int main(int argc, char* argv[]) {
     // The name of the folders the client book and the settings live in.
     QCoreApplication::setApplicationName(QStringLiteral("zemtar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Every window of the program shows its picture; drawn here, where a
+    // window will be shown, and not for a picture of the window alone.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programPicture())));
     // Qt's own dialogs (files, printing) speak the program's language.
     platform::loadQtTranslation();
     platform::DesktopServices services;

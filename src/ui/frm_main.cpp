@@ -163,7 +163,6 @@ QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setWindowTitle(info::windowTitle());
-    setWindowIcon(QIcon(QPixmap::fromImage(programPicture())));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
