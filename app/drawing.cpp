@@ -1,4 +1,5 @@
 #include "app/drawing.h"
+#include "app/png_encoder.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -6,16 +7,28 @@
 #include <memory>
 
 #include "platform/file_names.h"
-#include "platform/page_output.h"
+#include "platform/safe_file.h"
 #include "platform/services.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
 
 namespace {
 
-// Qt maps PNG "quality" 80 to zlib compression level 1: a file about a tenth
-// larger, written in a fraction of the time the default level takes.
-constexpr int kPngFastQuality = 80;
+// Writes `bytes` whole or not at all. A short write (a file size limit
+// reached) is tried again, so that the failure itself reaches the file and its
+// reason can be told.
+QString writeBytes(const QString& path, const QByteArray& bytes) {
+    return platform::writeFileAtomically(path, [&bytes](QIODevice& device) {
+        for (qint64 done = 0; done < bytes.size();) {
+            const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0) {
+                return false;
+            }
+            done += n;
+        }
+        return !bytes.isEmpty();
+    });
+}
 
 // Qt is given none of our arguments, so that its own options (-platform,
 // -style ...) are never taken from them. The window is never shown; without a
@@ -88,10 +101,9 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, QString* error
         });
     }
     if (o.pngGiven && error->isEmpty()) {
-        const QImage image = windowPicture(forecast, o);
-        *error = platform::writeUnderName(o.png, bytesOf(o.png), [&](const QString& path) {
-            return platform::writeImage(image, path, "PNG", kPngFastQuality);
-        });
+        const QByteArray png = companion::encodePng(windowPicture(forecast, o));
+        *error = platform::writeUnderName(
+            o.png, bytesOf(o.png), [&](const QString& path) { return writeBytes(path, png); });
     }
     leaveForExit(app);
 }
