@@ -73,8 +73,6 @@ int main(int argc, char* argv[]) {
     // The name of the folders the client book and the settings live in.
     QCoreApplication::setApplicationName(QStringLiteral("zemtar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // Every window of the program shows its picture; drawn here, where a
-    // window will be shown, and not for a picture of the window alone.
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programPicture())));
     // Qt's own dialogs (files, printing) speak the program's language.
     platform::loadQtTranslation();
