@@ -43,27 +43,43 @@ void appendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     appendNumber(out, crc32(out.constData() + start, out.size() - start) ^ 0xFFFFFFFFu);
 }
 
-// Every row starts with its filter type (1, "Sub"): each byte less the byte
-// of the same colour one pixel to its left.
-QByteArray filteredRows(const QImage& rgb) {
-    const qsizetype rowBytes = qsizetype(rgb.width()) * 3;
-    QByteArray rows(rgb.height() * (rowBytes + 1), Qt::Uninitialized);
+// Every row starts with its filter type (1, "Sub"): each byte of red, green
+// and blue less the same colour's byte one pixel to its left. Read straight
+// from the 32-bit pixels, so that no second copy of the picture is made.
+QByteArray filteredRows(const QImage& rgb32) {
+    const qsizetype rowBytes = qsizetype(rgb32.width()) * 3;
+    QByteArray rows(rgb32.height() * (rowBytes + 1), Qt::Uninitialized);
     char* out = rows.data();
-    for (int y = 0; y < rgb.height(); ++y) {
-        const uchar* row = rgb.constScanLine(y);
+    for (int y = 0; y < rgb32.height(); ++y) {
+        const auto* pixel = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
         *out++ = 1;
-        for (qsizetype i = 0; i < rowBytes; ++i) {
-            out[i] = static_cast<char>(row[i] - (i >= 3 ? row[i - 3] : 0));
+        QRgb left = 0;
+        for (int x = 0; x < rgb32.width(); ++x) {
+            const QRgb p = pixel[x];
+            *out++ = static_cast<char>(qRed(p) - qRed(left));
+            *out++ = static_cast<char>(qGreen(p) - qGreen(left));
+            *out++ = static_cast<char>(qBlue(p) - qBlue(left));
+            left = p;
         }
-        out += rowBytes;
     }
     return rows;
 }
 
+// The pixels per metre, for the pHYs chunk; empty when the picture has none.
+QByteArray densityOf(const QImage& image) {
+    QByteArray density;
+    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
+        appendNumber(density, static_cast<quint32>(image.dotsPerMeterX()));
+        appendNumber(density, static_cast<quint32>(image.dotsPerMeterY()));
+        density.append('\x01');  // per metre
+    }
+    return density;
+}
+
 }  // namespace
 
-QByteArray encodePng(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+QByteArray encodePng(QImage image) {
+    QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) {
         return {};
     }
@@ -71,16 +87,16 @@ QByteArray encodePng(const QImage& image) {
     appendNumber(header, static_cast<quint32>(rgb.width()));
     appendNumber(header, static_cast<quint32>(rgb.height()));
     header.append("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, filtered rows, no interlace
+    QByteArray rows = filteredRows(rgb);
+    const QByteArray density = densityOf(rgb);
+    rgb = QImage();  // the picture's memory goes before the compressor takes its own
     // qCompress gives a zlib stream behind four bytes of its own (the length).
-    const QByteArray compressed = qCompress(filteredRows(rgb), 1).mid(4);
+    const QByteArray compressed = qCompress(rows, 1).mid(4);
+    rows.clear();
 
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     appendChunk(png, "IHDR", header);
-    if (rgb.dotsPerMeterX() > 0 && rgb.dotsPerMeterY() > 0) {
-        QByteArray density;
-        appendNumber(density, static_cast<quint32>(rgb.dotsPerMeterX()));
-        appendNumber(density, static_cast<quint32>(rgb.dotsPerMeterY()));
-        density.append('\x01');  // per metre
+    if (!density.isEmpty()) {
         appendChunk(png, "pHYs", density);
     }
     appendChunk(png, "IDAT", compressed);

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-
-class QImage;
+#include <QImage>
 
 namespace companion {
 
@@ -11,6 +10,6 @@ namespace companion {
 // five row filters on every row, which for the window's picture costs more
 // than the whole compression; a picture of flat areas and thin lines gains
 // little from the other filters.
-QByteArray encodePng(const QImage& image);
+QByteArray encodePng(QImage image);
 
 }  // namespace companion
