@@ -1,19 +1,17 @@
-#include "compare_cli.h"
+#include "app/compare_cli.h"
 
-#include <QGuiApplication>
-#include <cstdio>
-#include <memory>
+#include <algorithm>
+#include <optional>
 
+#include "app/companion.h"
+#include "app/date_input.h"
+#include "app/drawing_loader.h"
 #include "core/comparison.h"
-#include "print/compare_page.h"
 
-namespace app {
+namespace companion {
 
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitRefused = 2;
 // Years after the later birth year that the span covers when none is given.
 constexpr long long kDefaultSpanAfterBirth = 20;
 constexpr long long kLatestYear = 99999;
@@ -37,12 +35,8 @@ struct Request {
     bool help = false;
 };
 
-void write(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
 int usage(const QString& problem) {
-    write(stderr, (problem + u'\n').toUtf8() + kUsage);
+    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
     return kExitUsage;
 }
 
@@ -115,28 +109,27 @@ QString parse(const QStringList& args, Request& r) {
 
 }  // namespace
 
-int runCompare(const QStringList& args, const ReadDate& readDate) {
+int runCompare(const QStringList& args, int argc, char* argv[]) {
     Request r;
     if (const QString problem = parse(args, r); !problem.isEmpty()) {
         return usage(problem);
     }
     if (r.help) {
-        write(stdout, kUsage);
-        return kExitDone;
+        return writeOut(kUsage) ? kExitForecast : kExitUsage;
     }
     std::optional<core::Forecast> people[2];
     const char* const who[2] = {"Первый человек", "Второй человек"};
     for (int k = 0; k < 2; ++k) {
-        DateReading d = readDate(r.dates[3 * k], r.dates[3 * k + 1], r.dates[3 * k + 2]);
-        if (!d.forecast) {
-            const QString text = QString::fromUtf8(who[k]) + QStringLiteral(": ") + d.message;
-            if (d.exitCode == kExitUsage) {
+        auto read = forecastFor(r.dates[3 * k], r.dates[3 * k + 1], r.dates[3 * k + 2]);
+        if (const auto* problem = std::get_if<Problem>(&read)) {
+            const QString text = QString::fromUtf8(who[k]) + QStringLiteral(": ") + problem->text;
+            if (problem->exitCode == kExitUsage) {
                 return usage(text);
             }
-            write(stderr, (text + u'\n').toUtf8());
-            return d.exitCode == kExitDone ? kExitRefused : d.exitCode;
+            printErr(text + u'\n');
+            return problem->exitCode;
         }
-        people[k] = std::move(d.forecast);
+        people[k] = std::get<core::Forecast>(std::move(read));
     }
     const core::Forecast& first = *people[0];
     const core::Forecast& second = *people[1];
@@ -155,27 +148,19 @@ int runCompare(const QStringList& args, const ReadDate& readDate) {
                          .arg(core::kLongestSpan));
     }
     const core::Comparison c = core::compare(first, second, from, to);
-    write(stdout,
-          r.json ? core::toJson(first, second, c) + '\n' : core::toText(first, second, c).toUtf8());
-    if (!r.pdf) {
-        return kExitDone;
-    }
-    // The page needs Qt's drawing; Qt is given none of our arguments, and
-    // without a chosen platform it draws offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int qtArgc = 1;
-    static char name[] = "zemtar-forecast";
-    static char* qtArgv[] = {name, nullptr};
-    const QGuiApplication qt(qtArgc, qtArgv);
-    const QString error = print::printComparisonToPdf({first, {}}, {second, {}}, c, *r.pdf,
-                                                      QDateTime::currentDateTime());
-    if (!error.isEmpty()) {
-        write(stderr, (error + u'\n').toUtf8());
+    if (!writeOut(r.json ? core::toJson(first, second, c) + '\n'
+                         : core::toText(first, second, c).toUtf8())) {
         return kExitUsage;
     }
-    return kExitDone;
+    if (!r.pdf) {
+        return kExitForecast;
+    }
+    const Problem drawn =
+        drawComparisonThroughLibrary(CompareDrawRequest{&first, &second, &c, *r.pdf, argc, argv});
+    if (!drawn.text.isEmpty()) {
+        printErr(drawn.text + u'\n');
+    }
+    return drawn.exitCode;
 }
 
-}  // namespace app
+}  // namespace companion

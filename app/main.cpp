@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QPixmap>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
@@ -10,6 +12,7 @@
 #include "platform/single_instance.h"
 #include "ui/client_book_link.h"
 #include "ui/frm_main.h"
+#include "ui/pictures.h"
 
 namespace {
 
@@ -66,6 +69,7 @@ int main(int argc, char* argv[]) {
     // The name of the folders the client book and the settings live in.
     QCoreApplication::setApplicationName(QStringLiteral("zemtar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programPicture())));
     // Qt's own dialogs (files, printing) speak the program's language.
     platform::loadQtTranslation();
     platform::DesktopServices services;

@@ -64,8 +64,10 @@ QByteArray toJson(const Forecast& f, const YearMark* mark) {
         number(f.curve[i].y + kScreenGridOrigin.y);
         o += ']';
     }
-    o += "],\"digits\":";
+    o += "],\"digitCount\":";
     number(f.digitCount);
+    o += ",\"digits\":";
+    text(f.digits);
     o += ",\"happiness\":";
     text(f.happiness);
     o += ",\"lifeNumber\":";

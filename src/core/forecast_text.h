@@ -8,8 +8,8 @@
 namespace core {
 
 // The forecast as one compact JSON object on one line, without its line end:
-// lifeNumber, digits, happiness, max, min, axisColors, curve (twips in the
-// window), years, aspects and segments, keys in alphabetical order. Written
+// lifeNumber, digitCount, digits (the life number's digit text), happiness, max, min, axisColors,
+// curve (twips in the window), years, aspects and segments, keys in alphabetical order. Written
 // directly rather than through QJsonDocument, which costs five times as much
 // per object and would keep the batch mode under its target rate.
 // With a looked-up year it gains markedYear and markedLevel (null when the

@@ -64,7 +64,17 @@ QString writeImage(const QImage& image, const QString& path, const char* format,
     writer.setQuality(quality);
     const bool ok = !image.isNull() && writer.write(image);
     return writeFileAtomically(path, [&](QIODevice& device) {
-        return ok && device.write(encoded.data()) == encoded.data().size();
+        // A short write (a file size limit reached) is tried again, so that
+        // the failure itself reaches the file and its reason can be told.
+        const QByteArray& bytes = encoded.data();
+        for (qint64 done = 0; ok && done < bytes.size();) {
+            const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0) {
+                return false;
+            }
+            done += n;
+        }
+        return ok;
     });
 }
 

@@ -78,23 +78,6 @@ void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead) {
     settings.sync();
 }
 
-QString letterheadTextProblem(const QString& name, const QStringList& contacts) {
-    if (name.size() > kPractitionerNameLimit) {
-        return QStringLiteral("Имя на бланке длиннее %1 символов.").arg(kPractitionerNameLimit);
-    }
-    if (contacts.size() > kContactLines) {
-        return QStringLiteral("На бланке помещается не больше трёх строк контактов.");
-    }
-    for (qsizetype i = 0; i < contacts.size(); ++i) {
-        if (contacts[i].size() > kContactLimit) {
-            return QStringLiteral("Строка контактов %1 длиннее %2 символов.")
-                .arg(i + 1)
-                .arg(kContactLimit);
-        }
-    }
-    return {};
-}
-
 Logo readLogo(const QString& path, int side) {
     const QFileInfo info(path);
     if (!info.exists()) {

@@ -5,19 +5,11 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/client_names.h"
+#include "print/letterhead_text.h"
 
 class QSettings;
 
 namespace print {
-
-// The longest texts of a letterhead, in characters. The name is a full name as
-// the client dialog takes one: surname, first name and patronymic, with a blank
-// between each.
-inline constexpr int kPractitionerNameLimit =
-    core::kSurnameLimit + core::kNameLimit + core::kPatronymicLimit + 2;
-inline constexpr int kContactLimit = 60;
-inline constexpr int kContactLines = 3;
 
 // A logo file larger than this, or wider or taller than this many pixels, is
 // refused before it is decoded.
@@ -42,9 +34,6 @@ struct LetterheadSettings {
 
 LetterheadSettings loadLetterhead(QSettings& settings);
 void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead);
-
-// Why the texts cannot go on a letterhead, in Russian, or empty when they can.
-QString letterheadTextProblem(const QString& name, const QStringList& contacts);
 
 // A logo read for the page: the picture fitted into a square of `side` pixels
 // with its proportions kept, or a Russian sentence that names the file and

@@ -23,7 +23,6 @@
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
-#include "ui/pictures.h"
 
 // The main window's constructor and the helpers that build its areas: every
 // control at its place in twips, as the window was first designed.
@@ -108,7 +107,6 @@ void setFieldColor(QWidget* w, const QColor& color) {
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setWindowTitle(info::windowTitle());
-    setWindowIcon(QIcon(QPixmap::fromImage(programPicture())));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -51,7 +53,7 @@ TEST(CompanionCompare, RefusalsAndUsageErrors) {
         const char* says;
     } cases[] = {
         {{"--compare", "23", "8", "1975", "5", "5", "0"}, 2, "Второй человек"},
-        {{"--compare", "32", "8", "1975", "5", "5", "1990"}, 1, "Первый человек"},
+        {{"--compare", "32", "8", "1975", "5", "5", "1990"}, 2, "Первый человек"},
         {compareArgs({"--from", "2000", "--to", "1999"}), 1, "позже"},
         {compareArgs({"--from", "2000", "--to", "2500"}), 1, "500"},
         {compareArgs({"--from", "2000", "--to", "2499"}), 0, ""},
@@ -74,4 +76,19 @@ TEST(CompanionCompare, TextNamesBothDatesAndEveryYear) {
     EXPECT_TRUE(text.contains(QStringLiteral("5 Май 1990")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1989      4      —")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1991      5      0")));
+}
+
+TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("c.pdf"));
+    const CompareRun written = companion(compareArgs({QStringLiteral("--pdf"), pdf}));
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+
+    const CompareRun unwritable =
+        companion(compareArgs({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/c.pdf")}));
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("/nonexistent/c.pdf")));
 }

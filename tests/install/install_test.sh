@@ -52,6 +52,16 @@ err=$(PATH="$prefix/bin:$PATH" zemtar-forecast 23 8 19a0 2>&1 >/dev/null) || sta
 [ "$status" -eq 2 ] || fail "a refused year should end with status 2, not $status"
 [ -n "$err" ] || fail "a refused year should say why on stderr"
 
+# The picture through the launcher: the drawing library is found beside the
+# real program, and text and JSON never need it.
+out=$(cd "$runtime" && QT_QPA_PLATFORM=offscreen PATH="$prefix/bin:$PATH" \
+    zemtar-forecast --png window.png 23 8 1975 2>&1) || fail "zemtar-forecast --png: $out"
+[ -s "$runtime/window.png" ] || fail "zemtar-forecast --png wrote no picture"
+[ -z "$out" ] || fail "zemtar-forecast --png printed: $out"
+if ldd "$prefix/lib/zemtar/zemtar-forecast" | grep -q 'Qt6\(Gui\|Widgets\|PrintSupport\)'; then
+    fail "zemtar-forecast loads a GUI library for text and JSON"
+fi
+
 # --help and --version answer without a display.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/zemtar" --version) ||
     fail "zemtar --version ended with status $?"

@@ -1,0 +1,56 @@
+#pragma once
+
+// The pieces of zemtar-forecast that its files share: exit codes, the outcome
+// of a step that may fail, and the standard streams.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace companion {
+
+constexpr int kExitForecast = 0;  // the forecast is ready (or help, version)
+constexpr int kExitUsage = 1;     // wrong options, or a file not read or written
+constexpr int kExitRefused = 2;   // the date was refused; the reason is on standard error
+
+// What stops a step: the exit code and the message (empty for none).
+struct Problem {
+    int exitCode;
+    QString text;
+};
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool json = false;
+    bool batch = false;
+    bool pngGiven = false;
+    bool pdfGiven = false;
+    QString png;
+    QString pdf;
+    QString surname;
+    QString name;
+    QString patronymic;
+    // The practitioner's letterhead on the report: on when any of its options is given.
+    bool letterhead = false;
+    QString practitioner;
+    QStringList contacts;
+    QString logo;
+    bool markYearGiven = false;
+    QString markYearText;
+    std::optional<int> markYear;  // the year to mark as this year, when asked
+    QStringList positional;
+    QByteArray batchFileBytes;  // the --batch file's name, when it is not UTF-8
+};
+
+// Everything written to the standard streams goes through these, so that a
+// failed write (a full disk, a closed pipe) is noticed.
+bool writeOut(const QByteArray& bytes);
+void printErr(const QString& text);
+
+// Flushes standard output and ends the program with `status`, or with
+// kExitUsage and the reason when the output could not be written.
+int finish(int status);
+
+}  // namespace companion

@@ -1,0 +1,144 @@
+#include "app/drawing.h"
+#include "app/png_encoder.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QImage>
+#include <memory>
+#include <optional>
+
+#include "platform/file_names.h"
+#include "platform/safe_file.h"
+#include "platform/services.h"
+#include "print/compare_page.h"
+#include "print/letterhead.h"
+#include "print/print_job.h"
+#include "ui/frm_main.h"
+
+namespace {
+
+// Writes `bytes` whole or not at all. A short write (a file size limit
+// reached) is tried again, so that the failure itself reaches the file and its
+// reason can be told.
+QString writeBytes(const QString& path, const QByteArray& bytes) {
+    return platform::writeFileAtomically(path, [&bytes](QIODevice& device) {
+        for (qint64 done = 0; done < bytes.size();) {
+            const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0) {
+                return false;
+            }
+            done += n;
+        }
+        return !bytes.isEmpty();
+    });
+}
+
+// Qt is given none of our arguments, so that its own options (-platform,
+// -style ...) are never taken from them. The window is never shown; without a
+// chosen platform it renders offscreen.
+std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int qtArgc = 1;
+    static char* qtArgv[] = {program, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    if (widgets) {
+        app = std::make_unique<QApplication>(qtArgc, qtArgv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    } else {
+        app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    }
+    return app;
+}
+
+// The platform plugin is loaded by now. Everything else this program needs
+// is built into Qt (the PNG writer, the PDF writer) or drawn in code, so no
+// further plugins: Qt would otherwise load every image-format plugin to
+// look for a PNG writer of its own. A logo is read before this: JPEG and SVG
+// need their plugins.
+void closePlugins() {
+    QCoreApplication::setLibraryPaths({});
+}
+
+// The program ends as soon as the files are written, and the system frees the
+// memory at once: taking the window and Qt apart would cost about as long as
+// drawing. Sanitizer builds take everything apart, so that the leak check sees
+// the whole program.
+template <typename T>
+void leaveForExit(std::unique_ptr<T>& object) {
+#if defined(__SANITIZE_ADDRESS__)
+    object.reset();
+#else
+    (void)object.release();
+#endif
+}
+
+QImage windowPicture(const core::Forecast& forecast, const companion::Options& o) {
+    static platform::RecordingServices services;
+    auto owned = std::make_unique<ui::FrmMain>(services);
+    ui::FrmMain& window = *owned;
+    // The picture never depends on the day it is made: this year is the one
+    // asked for, or none is marked.
+    const int year = o.markYear.value_or(1);
+    window.setToday([year] { return QDate(year, 1, 1); });
+    window.setMarkThisYear(o.markYear.has_value());
+    window.enterDate(forecast.date.day.toInt(), forecast.date.monthIndex + 1, forecast.date.year);
+    window.calculate();
+    window.ensurePolished();
+    window.adjustSize();
+    QImage picture = window.grab().toImage();
+    leaveForExit(owned);
+    return picture;
+}
+
+}  // namespace
+
+extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Problem* problem) {
+    const companion::Options& o = *request->options;
+    const core::Forecast& forecast = *request->forecast;
+    std::unique_ptr<QGuiApplication> app = startQt(o.pngGiven, request->argv[0]);
+    QString logoProblem;
+    const std::optional<print::Letterhead> letterhead =
+        print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, o.logo}, &logoProblem);
+    closePlugins();
+    const auto bytesOf = [request](const QString& text) {
+        return platform::argumentBytes(text, request->argc, request->argv);
+    };
+    QString error;
+    if (o.pdfGiven) {
+        error = platform::writeUnderName(o.pdf, bytesOf(o.pdf), [&](const QString& path) {
+            return print::printReportToPdf(forecast, path, {o.surname, o.name, o.patronymic},
+                                           QDateTime::currentDateTime(), letterhead);
+        });
+    }
+    if (o.pngGiven && error.isEmpty()) {
+        const QByteArray png = companion::encodePng(windowPicture(forecast, o));
+        error = platform::writeUnderName(
+            o.png, bytesOf(o.png), [&](const QString& path) { return writeBytes(path, png); });
+    }
+    if (!error.isEmpty()) {
+        *problem = {companion::kExitUsage, error};
+    } else if (o.pdfGiven && !logoProblem.isEmpty()) {
+        *problem = {companion::kExitRefused,
+                    logoProblem + QStringLiteral(" Отчёт записан без логотипа.")};
+    }
+    leaveForExit(app);
+}
+
+extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* request,
+                                     companion::Problem* problem) {
+    std::unique_ptr<QGuiApplication> app = startQt(false, request->argv[0]);
+    closePlugins();
+    const QString error = platform::writeUnderName(
+        request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
+        [&](const QString& path) {
+            return print::printComparisonToPdf({*request->first, {}}, {*request->second, {}},
+                                               *request->comparison, path,
+                                               QDateTime::currentDateTime());
+        });
+    if (!error.isEmpty()) {
+        *problem = {companion::kExitUsage, error};
+    }
+    leaveForExit(app);
+}

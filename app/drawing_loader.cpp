@@ -1,0 +1,39 @@
+#include "app/drawing_loader.h"
+
+#include <QDir>
+#include <QLibrary>
+
+#include "platform/file_names.h"
+
+namespace companion {
+
+namespace {
+
+template <typename Function, typename Request>
+Problem callLibrary(const char* symbol, const Request& request) {
+    const QString path =
+        platform::executableFolder() + QStringLiteral("/zemtar-forecast-drawing.so");
+    QLibrary library(path);
+    const auto draw = reinterpret_cast<Function>(library.resolve(symbol));
+    if (!draw) {
+        return {kExitUsage, QStringLiteral("Не удалось загрузить библиотеку рисования %1: её нет "
+                                           "рядом с программой или она повреждена; "
+                                           "переустановите программу.")
+                                .arg(QDir::toNativeSeparators(path))};
+    }
+    Problem problem{kExitForecast, QString()};
+    draw(&request, &problem);
+    return problem;
+}
+
+}  // namespace
+
+Problem drawThroughLibrary(const DrawRequest& request) {
+    return callLibrary<DrawFunction>("zemtarDraw", request);
+}
+
+Problem drawComparisonThroughLibrary(const CompareDrawRequest& request) {
+    return callLibrary<CompareDrawFunction>("zemtarDrawComparison", request);
+}
+
+}  // namespace companion

@@ -1,0 +1,222 @@
+#include "app/options.h"
+
+#include <QCommandLineParser>
+
+#include "core/client_names.h"
+#include "print/letterhead_text.h"
+
+namespace companion {
+
+const char* const kUsage =
+    "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
+    "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
+    "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
+    "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
+    "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
+    "       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]\n"
+    "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "  ДЕНЬ   число от 1 до 31\n"
+    "  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,\n"
+    "         как в списке (Январь ... Декабрь) или в родительном падеже (мая)\n"
+    "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
+    "  --json        вывести прогноз одним объектом JSON (digitCount — число цифр\n"
+    "                числа жизни, digits — сами цифры текстом)\n"
+    "  --mark-year ГОД  отметить этот год, как окно отмечает текущий: в тексте\n"
+    "                строка «Сейчас …», в JSON markedYear и markedLevel (null, если\n"
+    "                года нет в таблице), на изображении рамки и кольцо\n"
+    "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
+    "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
+    "                (с --png или --pdf без --json стандартный вывод пуст)\n"
+    "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
+    "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
+    "                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);\n"
+    "                логотип, который не прочитать, не печатается, код возврата 2\n"
+    "  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД через\n"
+    "                пробелы или табуляции) из файла, канала или со стандартного\n"
+    "                ввода (- или без ФАЙЛА) и вывести по объекту JSON на строку;\n"
+    "                в каждом объекте line (номер строки) и date (дата, как дана).\n"
+    "                Пустые строки и строки с # пропускаются, но считаются; строка\n"
+    "                длиннее 4096 байт или с нулевым байтом не принимается\n"
+    "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
+    "  -h, --help    показать эту справку\n"
+    "  -v, --version показать версию\n"
+    "Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).\n"
+    "Код возврата: 0 — прогноз готов, 2 — данные не приняты (одна строка\n"
+    "сообщения в потоке ошибок; в пакетном режиме — хотя бы одна строка),\n"
+    "1 — ошибка в параметрах, файл не прочитан или не записан.\n";
+
+namespace {
+
+// The last year a year table can show: born in 9999, eight digits, ten rows.
+constexpr int kMarkYearMax = 10078;
+
+// One row per option: its names, and where its value or its presence goes.
+// Rows that share a `given` flag turn it on together: any of them sets it.
+struct OptionRow {
+    QStringList names;
+    bool Options::*given;
+    QString Options::*value;                 // null for an option without a value
+    QStringList Options::*values = nullptr;  // for an option that may repeat
+};
+
+const OptionRow kOptionRows[] = {
+    {{"h", "help"}, &Options::help, nullptr},
+    {{"v", "version"}, &Options::version, nullptr},
+    {{"json"}, &Options::json, nullptr},
+    {{"batch"}, &Options::batch, nullptr},
+    {{"png"}, &Options::pngGiven, &Options::png},
+    {{"pdf"}, &Options::pdfGiven, &Options::pdf},
+    {{"surname"}, nullptr, &Options::surname},
+    {{"name"}, nullptr, &Options::name},
+    {{"patronymic"}, nullptr, &Options::patronymic},
+    {{"mark-year"}, &Options::markYearGiven, &Options::markYearText},
+    {{"practitioner"}, &Options::letterhead, &Options::practitioner},
+    {{"contact"}, &Options::letterhead, nullptr, &Options::contacts},
+    {{"logo"}, &Options::letterhead, &Options::logo},
+};
+
+QCommandLineOption optionOf(const OptionRow& row) {
+    return row.value || row.values
+               ? QCommandLineOption(row.names, QString(), QStringLiteral("value"))
+               : QCommandLineOption(row.names);
+}
+
+// A text like "-5" or "-.5" is a year, not an option.
+bool looksNegativeNumber(const QString& arg) {
+    return arg.size() > 1 && arg.front() == u'-' &&
+           (arg.at(1).isDigit() || arg.at(1) == u'.' || arg.at(1) == u',');
+}
+
+// Negative years stand among the values; the parser would take them for
+// options, so they wait behind a placeholder that `restore` turns back.
+struct Shielded {
+    QStringList forParser;
+    QStringList negatives;
+
+    QString restore(const QString& arg) const {
+        return arg.startsWith(u'\x01') ? negatives.value(arg.mid(1).toInt()) : arg;
+    }
+};
+
+Shielded shieldNegatives(const QStringList& args) {
+    Shielded s;
+    s.forParser << args.value(0);
+    for (const QString& a : args.mid(1)) {
+        // An argument that happens to begin like a placeholder is shielded too,
+        // so that every placeholder the parser hands back is one of ours.
+        if (looksNegativeNumber(a) || a.startsWith(u'\x01')) {
+            s.forParser << QStringLiteral("\x01%1").arg(s.negatives.size());
+            s.negatives << a;
+        } else {
+            s.forParser << a;
+        }
+    }
+    return s;
+}
+
+Problem parseFailure(const QCommandLineParser& parser, const QStringList& args) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) {
+        return {kExitUsage, QStringLiteral("После %1 нужно значение.").arg(args.constLast())};
+    }
+    // Name the argument as it was typed ("-platform", not "p").
+    for (const QString& a : args.mid(1)) {
+        if (a.startsWith(u'-') && a.contains(unknown.constFirst())) {
+            return {kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(a)};
+        }
+    }
+    return {kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(unknown.constFirst())};
+}
+
+std::optional<Problem> checkValues(Options& o) {
+    if (o.letterhead && !o.pdfGiven) {
+        return Problem{kExitUsage,
+                       QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.")};
+    }
+    if (const QString problem = print::letterheadTextProblem(o.practitioner, o.contacts);
+        !problem.isEmpty()) {
+        return Problem{kExitUsage, problem};
+    }
+    if (o.markYearGiven) {
+        bool ok = false;
+        const int year = o.markYearText.toInt(&ok);
+        if (!ok || year < 1 || year > kMarkYearMax) {
+            return Problem{kExitUsage, QStringLiteral("Год после --mark-year должен быть числом "
+                                                      "от 1 до %1.")
+                                           .arg(kMarkYearMax)};
+        }
+        o.markYear = year;
+    }
+    if ((o.pngGiven && o.png.isEmpty()) || (o.pdfGiven && o.pdf.isEmpty())) {
+        return Problem{kExitUsage,
+                       QStringLiteral("Имя файла после %1 не может быть пустым.")
+                           .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
+                                                              : QStringLiteral("--pdf"))};
+    }
+    const struct {
+        const QString& text;
+        int max;
+        const char* what;
+    } names[] = {{o.surname, core::kSurnameLimit, "Фамилия"},
+                 {o.name, core::kNameLimit, "Имя"},
+                 {o.patronymic, core::kPatronymicLimit, "Отчество"}};
+    for (const auto& n : names) {
+        if (n.text.size() > n.max) {
+            return Problem{kExitUsage, QStringLiteral("%1 длиннее %2 символов.")
+                                           .arg(QString::fromUtf8(n.what))
+                                           .arg(n.max)};
+        }
+    }
+    if (o.batch) {
+        if (o.pngGiven || o.pdfGiven || o.positional.size() > 1) {
+            return Problem{kExitUsage,
+                           QStringLiteral("С --batch можно указать только файл с датами.")};
+        }
+    } else if (o.positional.size() != 3) {
+        return Problem{kExitUsage, QStringLiteral("Нужны три значения: день, месяц и год.")};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<Options, Problem> parseOptions(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    std::vector<QCommandLineOption> options;
+    for (const OptionRow& row : kOptionRows) {
+        options.push_back(optionOf(row));
+        parser.addOption(options.back());
+    }
+    const Shielded shielded = shieldNegatives(args);
+    if (!parser.parse(shielded.forParser)) {
+        return parseFailure(parser, args);
+    }
+    Options o;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const OptionRow& row = kOptionRows[i];
+        if (row.given) {
+            o.*row.given = o.*row.given || parser.isSet(options[i]);
+        }
+        if (row.value) {
+            o.*row.value = shielded.restore(parser.value(options[i]));
+        }
+        if (row.values) {
+            for (const QString& v : parser.values(options[i])) {
+                (o.*row.values) << shielded.restore(v);
+            }
+        }
+    }
+    if (o.help || o.version) {
+        return o;
+    }
+    for (const QString& p : parser.positionalArguments()) {
+        o.positional << shielded.restore(p);
+    }
+    if (const std::optional<Problem> problem = checkValues(o)) {
+        return *problem;
+    }
+    return o;
+}
+
+}  // namespace companion

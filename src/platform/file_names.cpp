@@ -1,0 +1,116 @@
+#include "platform/file_names.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+
+#include "platform/safe_file.h"
+
+namespace platform {
+
+namespace {
+
+struct KnownReason {
+    int code;
+    const char* reason;
+};
+
+// What a user may meet when a file is read: the system's own words are English.
+constexpr KnownReason kReadReasons[] = {
+    {ENOENT, "файл не существует"},
+    {EACCES, "нет прав на чтение"},
+    {EPERM, "нет прав на чтение"},
+    {EISDIR, "это папка, а не файл"},
+    {ENOTDIR, "путь к файлу проходит через файл, а не через папку"},
+    {ENAMETOOLONG, "слишком длинное имя файла"},
+    {ELOOP, "слишком много символических ссылок подряд"},
+    {EIO, "ошибка ввода-вывода"},
+    {EBADF, "поток закрыт"},
+    {EMFILE, "открыто слишком много файлов"},
+    {ENFILE, "открыто слишком много файлов"},
+    {ENOMEM, "не хватает памяти"},
+    {ENXIO, "устройство недоступно"},
+    {ENODEV, "устройство недоступно"},
+    {EOVERFLOW, "файл слишком велик"},
+};
+
+QString unknownReason(int code) {
+    return QStringLiteral("системная ошибка %1").arg(code);
+}
+
+}  // namespace
+
+QString writeReason(int code) {
+    if (code == EPIPE) {
+        return QStringLiteral("читающая программа закрыла канал");
+    }
+    const QString reason = systemReason(code);
+    return reason == qt_error_string(code) ? unknownReason(code) : reason;
+}
+
+QByteArray argumentBytes(const QString& text, int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::decodeName(raw) == text && QFile::encodeName(text) != raw) {
+            return raw;
+        }
+    }
+    return {};
+}
+
+// A name that is not valid UTF-8 cannot pass through a QString: the file is
+// written under a plain name in a fresh folder beside it (reached through
+// /proc/self/fd, since the folder's own name may not be valid UTF-8 either)
+// and then renamed to the bytes given, which replaces an old file in one step.
+QString writeUnderName(const QString& path, const QByteArray& raw,
+                       const std::function<QString(const QString&)>& write) {
+    if (raw.isEmpty()) {
+        return write(path);
+    }
+    const qsizetype slash = raw.lastIndexOf('/');
+    const QByteArray folder = slash >= 0 ? raw.left(slash + 1) : QByteArray("./");
+    const QByteArray name = raw.mid(slash + 1);
+    struct stat st {};
+    if (::lstat(raw.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        return writeFailedMessage(path, QStringLiteral("это не обычный файл"));
+    }
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        return writeFailedMessage(path, writeReason(errno));
+    }
+    QString error;
+    {
+        QTemporaryDir beside(QStringLiteral("/proc/self/fd/%1/.zemtar-XXXXXX").arg(dir));
+        const QString inside = beside.filePath(QStringLiteral("out"));
+        const QByteArray inner = QFile::encodeName(QFileInfo(beside.path()).fileName()) + "/out";
+        if (!beside.isValid()) {
+            error = writeFailedMessage(path, QStringLiteral("не удалось создать временную папку"));
+        } else if (!(error = write(inside)).isEmpty()) {
+            error.replace(inside, path);
+        } else if (::renameat(dir, inner.constData(), dir, name.constData()) != 0) {
+            error = writeFailedMessage(path, writeReason(errno));
+        }
+    }
+    ::close(dir);
+    return error;
+}
+
+QString executableFolder() {
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+QString readReason(int code) {
+    for (const KnownReason& known : kReadReasons) {
+        if (known.code == code) {
+            return QString::fromUtf8(known.reason);
+        }
+    }
+    return unknownReason(code);
+}
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// File names as the system gives them. A name on the command line is a string
+// of bytes that need not be valid UTF-8; Qt's QString cannot hold such a name
+// unchanged, so the few places that write under it go through here.
+
+namespace platform {
+
+// The exact bytes of the command-line argument that decodes to `text`; empty
+// when that argument survives the trip through a QString unchanged (the usual
+// case, where the QString is enough).
+QByteArray argumentBytes(const QString& text, int argc, char* argv[]);
+
+// Writes a file through `write`, which writes whole or not at all to the path
+// it is given and returns an empty string or the message for the user. With
+// `raw` empty the file is written at `path`; otherwise `raw` are the name's own
+// bytes, and the file appears under exactly those bytes, whole or not at all.
+QString writeUnderName(const QString& path, const QByteArray& raw,
+                       const std::function<QString(const QString&)>& write);
+
+// The folder this program's executable lies in, found without an application
+// object; empty when the system does not say.
+QString executableFolder();
+
+// The system's error `code` as the reason a file could not be read, in Russian.
+QString readReason(int code);
+
+// The same for a failed write (a file, a stream), never in the system's English.
+QString writeReason(int code);
+
+}  // namespace platform
