@@ -1,20 +1,26 @@
 #include "platform/help_viewer.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/colors.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QColor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QStringDecoder>
@@ -23,8 +29,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <utility>
+#include <variant>
 
 #include "core/program_info.h"
 
@@ -58,38 +66,134 @@ QPointer<HelpViewer>& theViewer() {
     return viewer;
 }
 
-// The bytes of a regular file of at most kMaxHelpFileBytes; nothing for
-// anything else. A device would never end and a FIFO would never answer, so
-// the kind of file is checked before it is opened.
-std::optional<QByteArray> readSmallFile(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_size > kMaxHelpFileBytes) {
-        return std::nullopt;
+// Why a help file or one of its pictures was not read, in words for the user.
+struct Refusal {
+    QString reason;
+};
+
+// The bytes of a regular file of at most kMaxHelpFileBytes. The file is opened
+// without waiting and its kind checked on the open descriptor, so that a FIFO
+// put in its place (which would never answer) or a device (which would never
+// end) is refused, never read.
+std::variant<QByteArray, Refusal> readSmallFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return Refusal{errno == ENOENT ? QStringLiteral("файл не найден")
+                                       : QStringLiteral("файл не читается")};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refusal{QStringLiteral("это не обычный файл")};
+    }
+    if (st.st_size > kMaxHelpFileBytes) {
+        ::close(fd);
+        return Refusal{QStringLiteral("файл больше %1 МБ").arg(kMaxHelpFileBytes >> 20)};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Refusal{QStringLiteral("файл не читается")};
     }
     QByteArray bytes = file.read(kMaxHelpFileBytes + 1);
     if (bytes.size() > kMaxHelpFileBytes) {
-        return std::nullopt;  // grew since it was looked at
+        return Refusal{QStringLiteral("файл больше %1 МБ").arg(kMaxHelpFileBytes >> 20)};
     }
     return bytes;
 }
 
+// Elements that hold nothing or close by themselves in HTML; they never nest.
+bool neverNests(QStringView tag) {
+    static const QStringList tags = {
+        QStringLiteral("br"),   QStringLiteral("img"),  QStringLiteral("hr"),
+        QStringLiteral("meta"), QStringLiteral("link"), QStringLiteral("input"),
+        QStringLiteral("col"),  QStringLiteral("area"), QStringLiteral("base"),
+        QStringLiteral("wbr"),  QStringLiteral("p"),    QStringLiteral("li"),
+        QStringLiteral("td"),   QStringLiteral("th"),   QStringLiteral("tr"),
+        QStringLiteral("dt"),   QStringLiteral("dd"),   QStringLiteral("option")};
+    return tags.contains(tag, Qt::CaseInsensitive);
+}
+
+// The numbers a tag's colspan and rowspan ask for: each spanned cell costs the
+// table memory even when it stays empty.
+qint64 spannedCells(QStringView tag) {
+    static const QRegularExpression span(
+        QStringLiteral("(?:col|row)span\\s*=\\s*[\"']?(\\d{1,12})"),
+        QRegularExpression::CaseInsensitiveOption);
+    qint64 cells = 0;
+    if (!tag.contains(u"span", Qt::CaseInsensitive)) {
+        return cells;
+    }
+    for (auto it = span.globalMatch(tag.toString()); it.hasNext();) {
+        cells += it.next().capturedView(1).toLongLong();
+    }
+    return cells;
+}
+
+// What showing `text` would cost, judged from its tags before Qt parses it:
+// Qt's time grows with the square of the nesting, and its memory with the
+// number of paragraphs, cells and spanned columns. The costs per item were
+// measured with Qt 6.4 and rounded up.
+std::optional<Refusal> documentProblem(const QString& text) {
+    constexpr qint64 kBytesPerElement = 1200;
+    constexpr qint64 kBytesPerTable = 3200;
+    constexpr qint64 kBytesPerSpannedCell = 16;
+    constexpr qint64 kBytesPerCharacter = 32;
+    qint64 cost = text.size() * kBytesPerCharacter;
+    int depth = 0;
+    // Each character is looked at once: the next tag is sought after the end
+    // of this one, and text without another «>» has no more tags.
+    for (qsizetype at = text.indexOf(u'<'), end = 0; at >= 0; at = text.indexOf(u'<', end + 1)) {
+        end = text.indexOf(u'>', at);
+        if (end < 0) {
+            break;
+        }
+        const QStringView tag = QStringView(text).mid(at + 1, end - at - 1);
+        const bool closing = tag.startsWith(u'/');
+        const QStringView rest = tag.mid(closing ? 1 : 0);
+        qsizetype length = 0;
+        while (length < rest.size() && rest[length].isLetterOrNumber()) {
+            ++length;
+        }
+        const QStringView name = rest.first(length);
+        if (name.isEmpty() || !name.front().isLetter()) {
+            continue;
+        }
+        if (closing) {
+            depth = std::max(0, depth - (neverNests(name) ? 0 : 1));
+            continue;
+        }
+        cost +=
+            name.compare(u"table", Qt::CaseInsensitive) == 0 ? kBytesPerTable : kBytesPerElement;
+        cost += spannedCells(tag) * kBytesPerSpannedCell;
+        if (!neverNests(name) && !tag.endsWith(u'/') && ++depth > kMaxHelpNesting) {
+            return Refusal{QStringLiteral("разделы в нём вложены друг в друга глубже %1 уровней")
+                               .arg(kMaxHelpNesting)};
+        }
+    }
+    if (cost > kMaxHelpDocumentBytes) {
+        return Refusal{QStringLiteral("для показа ему нужно больше %1 МБ памяти")
+                           .arg(kMaxHelpDocumentBytes >> 20)};
+    }
+    return std::nullopt;
+}
+
 // The text of the help file when it is this program's help: UTF-8 text
-// carrying the contents anchor; anything else (an old binary help file of the
-// same name, say) would show as garbage.
-std::optional<QString> readHelpDocument(const QString& path) {
-    const std::optional<QByteArray> bytes = readSmallFile(path);
-    if (!bytes) {
-        return std::nullopt;
+// carrying the contents anchor (anything else, an old binary help file of the
+// same name say, would show as garbage) that can be shown without exhausting
+// the time or the memory.
+std::variant<QString, Refusal> readHelpDocument(const QString& path) {
+    std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+    if (const Refusal* refused = std::get_if<Refusal>(&bytes)) {
+        return *refused;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder(*bytes);
+    QString text = decoder(std::get<QByteArray>(bytes));
     if (decoder.hasError() || !text.contains(QStringLiteral("name=\"%1\"").arg(contentsAnchor()))) {
-        return std::nullopt;
+        return Refusal{QStringLiteral("это не справка программы")};
+    }
+    if (std::optional<Refusal> problem = documentProblem(text)) {
+        return *problem;
     }
     return text;
 }
@@ -105,6 +209,7 @@ public:
         file_ = QFileInfo(path).canonicalFilePath();
         folder_ = QFileInfo(file_).absolutePath();
         text_ = text;
+        pictureBytesLeft_ = kMaxHelpDocumentBytes;
     }
 
     // The link leads to the help file itself: a place in the current page, or
@@ -116,26 +221,26 @@ public:
     }
 
     QVariant loadResource(int type, const QUrl& name) override {
+        const QString path = ownPath(name);
+        if (type == QTextDocument::ImageResource) {
+            return picture(path);
+        }
         // A null answer would let the document read the file by itself, so
         // whatever is refused is answered with empty bytes.
         const QVariant refused = QVariant(QByteArray());
-        const QUrl url = resolve(name);
-        if (file_.isEmpty() || !url.isLocalFile()) {
-            return refused;
-        }
-        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
         if (path.isEmpty()) {
             return refused;
         }
         if (path == file_) {
             return type == QTextDocument::HtmlResource ? QVariant(text_) : refused;
         }
-        // Pictures and style sheets from the help file's folder; no other page.
-        if (type == QTextDocument::HtmlResource || !path.startsWith(folder_ + u'/')) {
+        // Style sheets from the help file's folder; no other page.
+        if (type == QTextDocument::HtmlResource) {
             return refused;
         }
-        const std::optional<QByteArray> bytes = readSmallFile(path);
-        return bytes ? QVariant(*bytes) : refused;
+        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        return std::holds_alternative<QByteArray>(bytes) ? QVariant(std::get<QByteArray>(bytes))
+                                                         : refused;
     }
 
 private:
@@ -143,9 +248,50 @@ private:
         return link.isRelative() ? QUrl::fromLocalFile(file_).resolved(link) : link;
     }
 
+    // The real path of a resource when it is the help file or lies in its
+    // folder (links resolved); empty for anything else.
+    QString ownPath(const QUrl& name) const {
+        const QUrl url = resolve(name);
+        if (file_.isEmpty() || !url.isLocalFile()) {
+            return {};
+        }
+        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+        return path == file_ || path.startsWith(folder_ + u'/') ? path : QString();
+    }
+
+    // A picture from the help file's folder, decoded here while the pictures
+    // of the document stay within their share of memory. Anything refused is
+    // a blank picture of one transparent pixel: a null one would make Qt open
+    // the path by itself, outside the folder or on a FIFO.
+    QImage picture(const QString& path) {
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        if (path.isEmpty() || path == file_) {
+            return blank;
+        }
+        std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        if (!std::holds_alternative<QByteArray>(bytes)) {
+            return blank;
+        }
+        QBuffer buffer(&std::get<QByteArray>(bytes));
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        const qint64 needed = qint64(size.width()) * size.height() * 4;
+        if (!size.isValid() || needed > pictureBytesLeft_) {
+            return blank;
+        }
+        QImage image = reader.read();
+        if (image.isNull()) {
+            return blank;
+        }
+        pictureBytesLeft_ -= needed;
+        return image;
+    }
+
     QString file_;
     QString folder_;
     QString text_;
+    qint64 pictureBytesLeft_ = kMaxHelpDocumentBytes;
 };
 
 // Beside the owner's window when the screen has room, otherwise centred on it.
@@ -248,11 +394,11 @@ HelpViewer::HelpViewer(QWidget* parent)
 }
 
 bool HelpViewer::openFile(const QString& path) {
-    const std::optional<QString> text = readHelpDocument(path);
-    if (!text) {
+    const std::variant<QString, Refusal> text = readHelpDocument(path);
+    if (!std::holds_alternative<QString>(text)) {
         return false;
     }
-    static_cast<HelpBrowser*>(browser_)->setDocumentFile(path, *text);
+    static_cast<HelpBrowser*>(browser_)->setDocumentFile(path, std::get<QString>(text));
     file_ = path;
     newFile_ = true;
     return true;
@@ -338,14 +484,25 @@ HelpViewer* helpViewer() {
     return theViewer().data();
 }
 
+QString helpFileProblem(const QString& path) {
+    const std::variant<QString, Refusal> text = readHelpDocument(path);
+    const Refusal* refused = std::get_if<Refusal>(&text);
+    return refused ? refused->reason : QString();
+}
+
 Message missingHelpMessage(const QString& path) {
     const QFileInfo where(path);
-    const QString problem = where.exists()
-                                ? QStringLiteral("Файл справки «%1» повреждён или не читается.")
-                                : QStringLiteral("Файл справки «%1» не найден.");
-    return Message{problem.arg(where.fileName()) +
-                       QStringLiteral("\n\nОн должен лежать в папке программы:\n%1")
-                           .arg(QDir::toNativeSeparators(where.absolutePath())),
+    QString problem;
+    if (!where.exists() && !where.isSymLink()) {
+        problem = QStringLiteral("Файл справки «%1» не найден.").arg(where.fileName());
+    } else {
+        const QString reason = helpFileProblem(path);
+        problem =
+            QStringLiteral("Файл справки «%1» повреждён или не читается").arg(where.fileName()) +
+            (reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason));
+    }
+    return Message{problem + QStringLiteral("\n\nОн должен лежать в папке программы:\n%1")
+                                 .arg(QDir::toNativeSeparators(where.absolutePath())),
                    QStringLiteral("Справка — ") + info::programName(), MessageIcon::Warning};
 }
 
