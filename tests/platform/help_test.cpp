@@ -217,9 +217,8 @@ TEST_P(UnreadableHelp, IsReportedWithoutABlankWindow) {
             break;
         }
         case Special::DeepNesting:  // Qt's time grows with the square of the depth
-            writeHelp(dir,
-                      "<a name=\"contents\"></a>" +
-                          QByteArray("<div>").repeated(platform::kMaxHelpNesting + 1));
+            writeHelp(dir, "<a name=\"contents\"></a>" +
+                               QByteArray("<div>").repeated(platform::kMaxHelpNesting + 1));
             break;
         case Special::ManyParagraphs:  // 2.4 MB of text, 140 MB in Qt's document
             writeHelp(dir, "<a name=\"contents\"></a>" + QByteArray("<p>x</p>").repeated(300000));
