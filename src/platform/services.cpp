@@ -19,11 +19,38 @@
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 #include "platform/help_viewer.h"
 #include "platform/safe_file.h"
 
 namespace platform {
+
+namespace {
+
+// The details behind a button of the box's own, named in Russian whether or
+// not Qt's translation is installed; Qt's button renames itself on each click.
+void showDetailsOnRequest(QMessageBox& box, const QString& details) {
+    box.setDetailedText(details);
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) != QMessageBox::ActionRole) {
+            continue;
+        }
+        const auto shown = std::make_shared<bool>(false);
+        button->setText(QStringLiteral("Подробности…"));
+        // Queued: Qt renames its button after the click's other slots.
+        QObject::connect(
+            button, &QAbstractButton::clicked, button,
+            [button, shown] {
+                *shown = !*shown;
+                button->setText(*shown ? QStringLiteral("Скрыть подробности")
+                                       : QStringLiteral("Подробности…"));
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+}  // namespace
 
 DesktopServices::DesktopServices(QString helpFile) : helpFile_(std::move(helpFile)) {}
 
@@ -47,6 +74,9 @@ void DesktopServices::message(QWidget* parent, const Message& m) {
     // The button's own text, not Qt's translation of it, so that the
     // program's boxes look the same with or without Qt's Russian.
     box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    if (!m.details.isEmpty()) {
+        showDetailsOnRequest(box, m.details);
+    }
     if (m.helpContext > 0) {
         QPushButton* helpButton = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
         // Help opens the topic and leaves the box open: take the button's click

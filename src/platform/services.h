@@ -20,6 +20,9 @@ struct Message {
     QString title;
     MessageIcon icon = MessageIcon::Warning;
     int helpContext = 0;
+    // The words of the system or library behind a failure (Reason::details),
+    // behind the box's «Подробности» button; none when empty.
+    QString details = QString();
 };
 
 enum class HelpCommand { Contents, Context, Quit };

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
+#include <cerrno>
 
 #include "core/client_names.h"
+#include "platform/reasons.h"
 
 namespace {
 
@@ -45,5 +48,71 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"HalfACharacter", QStringLiteral("Ива") + QChar(0xD835), 25, "U+D835"},
         NameCase{"Hyphenated", QStringLiteral("Римский-Корсаков"), 25, nullptr}),
     [](const testing::TestParamInfo<NameCase>& p) { return p.param.name; });
+
+// Failures as the system, Qt and SQLite report them, and what the user reads.
+struct ReasonCase {
+    const char* name;
+    platform::Reason reason;
+    const char* says;
+    const char* details;  // the original, kept for the details
+};
+
+class FailureReason : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(FailureReason, IsRussianWithTheOriginalInTheDetails) {
+    const ReasonCase& c = GetParam();
+    EXPECT_EQ(c.reason.text, QString::fromUtf8(c.says));
+    EXPECT_TRUE(c.reason.details.contains(QString::fromUtf8(c.details)))
+        << c.reason.details.toStdString();
+}
+
+platform::Reason database(int code, const char* said) {
+    return platform::reasonOfDatabaseError(QString::number(code), QString::fromUtf8(said));
+}
+
+platform::Reason file(QFileDevice::FileError error, const char* said, int code = 0) {
+    return platform::reasonOfFileError(error, QString::fromUtf8(said), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailureReason,
+    testing::Values(
+        ReasonCase{"Busy", database(5, "database is locked"), "файл занят другой программой",
+                   "locked"},
+        ReasonCase{"BusyExtended", database(5 | (2 << 8), "database is locked"),
+                   "файл занят другой программой", "locked"},
+        ReasonCase{"Full", database(13, "database or disk is full"), "диск заполнен", "full"},
+        ReasonCase{"NotADatabase", database(26, "file is not a database"),
+                   "файл повреждён или не является базой данных", "not a database"},
+        ReasonCase{"ReadOnly", database(8, "attempt to write a readonly database"),
+                   "файл или его папка доступны только для чтения", "readonly"},
+        ReasonCase{"Corrupt", database(11, "database disk image is malformed"), "файл повреждён",
+                   "malformed"},
+        ReasonCase{"CantOpen", database(14, "unable to open database file"),
+                   "файл не удаётся открыть", "unable"},
+        ReasonCase{"Perm", database(3, "access permission denied"), "нет прав на доступ к файлу",
+                   "denied"},
+        ReasonCase{"UnknownDatabaseCode", database(2, "something new"),
+                   "ошибка базы данных (код 2)", "something new"},
+        ReasonCase{"DriverWithoutCode",
+                   platform::reasonOfDatabaseError(QString(), QStringLiteral("Driver not loaded")),
+                   "ошибка базы данных", "Driver not loaded"},
+        ReasonCase{"QtsEnglishDiskFull", file(QFileDevice::WriteError, "No space left on device"),
+                   "на диске нет места", "No space"},
+        ReasonCase{"ShortWriteAtTheSizeLimit", file(QFileDevice::WriteError, "", EFBIG),
+                   "превышен допустимый размер файла", ""},
+        ReasonCase{"QtsOwnWords", file(QFileDevice::RenameError, "Cannot rename"),
+                   "файл не удаётся переименовать", "Cannot rename"},
+        ReasonCase{"Quota", platform::reasonOfSystemError(EDQUOT), "превышена дисковая квота",
+                   "quota"},
+        ReasonCase{"ReadOnlyDisk", platform::reasonOfSystemError(EROFS),
+                   "диск доступен только для чтения", "Read-only"},
+        ReasonCase{"ThroughALink", platform::reasonOfSystemError(ELOOP),
+                   "путь ведёт через символическую ссылку или по кругу", "symbolic links"},
+        ReasonCase{"Folder", platform::reasonOfSystemError(EISDIR), "это папка, а не файл",
+                   "directory"},
+        ReasonCase{"RareSystemCode", platform::reasonOfSystemError(EDOM), "системная ошибка 33",
+                   "argument"}),
+    [](const testing::TestParamInfo<ReasonCase>& p) { return p.param.name; });
 
 }  // namespace
