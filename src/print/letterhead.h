@@ -7,7 +7,9 @@
 
 #include "core/client_names.h"
 
-class QSettings;
+namespace platform {
+class UserSettings;
+}
 
 namespace print {
 
@@ -40,8 +42,9 @@ struct LetterheadSettings {
     QString logoFile;  // the program's own copy in its data folder; empty: no logo
 };
 
-LetterheadSettings loadLetterhead(QSettings& settings);
-void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead);
+// Kept in the user's settings file, each contact line under a key of its own.
+LetterheadSettings loadLetterhead(const platform::UserSettings& settings);
+void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& letterhead);
 
 // Why the texts cannot go on a letterhead, in Russian, or empty when they can.
 QString letterheadTextProblem(const QString& name, const QStringList& contacts);
