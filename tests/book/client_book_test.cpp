@@ -285,7 +285,7 @@ TEST(ClientBook, FullDiskLosesOnlyTheChangeInProgress) {
     }
     ASSERT_LT(stored, 500);
     EXPECT_TRUE(error.contains(QStringLiteral("нет места")) ||
-                error.contains(QStringLiteral("не осталось места")))
+                error.contains(QStringLiteral("диск заполнен")))
         << error.toStdString();
     t.book.reset();
     ClientBook again(t.path);
