@@ -55,14 +55,22 @@ QString normalise(Client& client) {
     if (client.surname.isEmpty() && client.name.isEmpty() && client.patronymic.isEmpty()) {
         return QStringLiteral("не указаны ни фамилия, ни имя, ни отчество");
     }
-    if (client.surname.size() > kSurnameLimit) {
-        return QStringLiteral("фамилия длиннее %1 знаков").arg(kSurnameLimit);
-    }
-    if (client.name.size() > kNameLimit) {
-        return QStringLiteral("имя длиннее %1 знаков").arg(kNameLimit);
-    }
-    if (client.patronymic.size() > kPatronymicLimit) {
-        return QStringLiteral("отчество длиннее %1 знаков").arg(kPatronymicLimit);
+    // Lengths as a reader counts characters; no control characters, which
+    // would break the lines of a printout or of an exported file.
+    const struct {
+        const QString& text;
+        int limit;
+        const char* field;
+    } names[] = {{client.surname, kSurnameLimit, "Фамилия"},
+                 {client.name, kNameLimit, "Имя"},
+                 {client.patronymic, kPatronymicLimit, "Отчество"}};
+    for (const auto& n : names) {
+        if (QString problem = core::nameProblem(n.text, n.limit, QString::fromUtf8(n.field));
+            !problem.isEmpty()) {
+            // A clause of the caller's sentence: «…: поле «Имя» длиннее 20 знаков…».
+            problem[0] = problem[0].toLower();
+            return problem.endsWith(u'.') ? problem.chopped(1) : problem;
+        }
     }
     if (client.note.size() > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);

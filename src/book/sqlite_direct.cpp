@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include "book/book_private.h"
+#include "platform/reasons.h"
 
 namespace book::detail {
 
@@ -52,32 +53,15 @@ QString failure(sqlite3* connection) {
 }  // namespace
 
 QString reason(int code, const QString& text) {
-    switch (code & 0xff) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return QStringLiteral("файл занят другой программой");
-        case SQLITE_PERM:
-        case SQLITE_READONLY:
-            return QStringLiteral("файл или его папка доступны только для чтения");
-        case SQLITE_FULL:
-            return QStringLiteral("на диске не осталось места");
-        case SQLITE_CORRUPT:
-        case SQLITE_NOTADB:
-            return QStringLiteral("файл повреждён или не является базой данных");
-        case SQLITE_CANTOPEN:
-            return QStringLiteral("файл не удаётся открыть");
-        case SQLITE_IOERR:
-            return QStringLiteral("ошибка чтения или записи на диске");
-        case SQLITE_CONSTRAINT:
-            if (code == SQLITE_CONSTRAINT_UNIQUE || text.contains(QStringLiteral("UNIQUE"))) {
-                return QStringLiteral(
-                    "в картотеке уже есть клиент с такими фамилией, именем, "
-                    "отчеством и датой рождения");
-            }
-            return text;
-        default:
-            return text;
+    // The one failure that is the book's own: SQLite's words for it would
+    // name the index, the user wants to know who is already there.
+    if ((code & 0xff) == SQLITE_CONSTRAINT &&
+        (code == SQLITE_CONSTRAINT_UNIQUE || text.contains(QStringLiteral("UNIQUE")))) {
+        return QStringLiteral(
+            "в картотеке уже есть клиент с такими фамилией, именем, "
+            "отчеством и датой рождения");
     }
+    return platform::reasonOfDatabaseError(code, text).text;
 }
 
 QString reason(const QSqlError& error) {

@@ -49,8 +49,7 @@ QString writeReason(int code) {
     if (code == EPIPE) {
         return QStringLiteral("читающая программа закрыла канал");
     }
-    const QString reason = systemReason(code);
-    return reason == qt_error_string(code) ? unknownReason(code) : reason;
+    return systemReason(code);
 }
 
 QByteArray argumentBytes(const QString& text, int argc, char* argv[]) {

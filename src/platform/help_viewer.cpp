@@ -1,23 +1,24 @@
 #include "platform/help_viewer.h"
 
-#include <sys/stat.h>
-
 #include "platform/colors.h"
+#include "platform/help_document.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QColor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStringDecoder>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <variant>
 
 #include "core/forecast.h"
 #include "core/program_info.h"
@@ -59,42 +61,6 @@ QPointer<HelpViewer>& theViewer() {
     return viewer;
 }
 
-// The bytes of a regular file of at most kMaxHelpFileBytes; nothing for
-// anything else. A device would never end and a FIFO would never answer, so
-// the kind of file is checked before it is opened.
-std::optional<QByteArray> readSmallFile(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_size > kMaxHelpFileBytes) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(kMaxHelpFileBytes + 1);
-    if (bytes.size() > kMaxHelpFileBytes) {
-        return std::nullopt;  // grew since it was looked at
-    }
-    return bytes;
-}
-
-// The text of the help file when it is this program's help: UTF-8 text
-// carrying the contents anchor; anything else (an old binary help file of the
-// same name, say) would show as garbage.
-std::optional<QString> readHelpDocument(const QString& path) {
-    const std::optional<QByteArray> bytes = readSmallFile(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder(*bytes);
-    if (decoder.hasError() || !text.contains(QStringLiteral("name=\"%1\"").arg(contentsAnchor()))) {
-        return std::nullopt;
-    }
-    return text;
-}
-
 // The browser of the help window. Every document, picture and style sheet it
 // asks for comes through here: the help file from the text read and checked
 // when it was opened, anything else only from the help file's own folder.
@@ -106,6 +72,7 @@ public:
         file_ = QFileInfo(path).canonicalFilePath();
         folder_ = QFileInfo(file_).absolutePath();
         text_ = text;
+        pictureBytesLeft_ = kMaxHelpDocumentBytes;
     }
 
     // The link leads to the help file itself: a place in the current page, or
@@ -117,26 +84,26 @@ public:
     }
 
     QVariant loadResource(int type, const QUrl& name) override {
+        const QString path = ownPath(name);
+        if (type == QTextDocument::ImageResource) {
+            return picture(path);
+        }
         // A null answer would let the document read the file by itself, so
         // whatever is refused is answered with empty bytes.
         const QVariant refused = QVariant(QByteArray());
-        const QUrl url = resolve(name);
-        if (file_.isEmpty() || !url.isLocalFile()) {
-            return refused;
-        }
-        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
         if (path.isEmpty()) {
             return refused;
         }
         if (path == file_) {
             return type == QTextDocument::HtmlResource ? QVariant(text_) : refused;
         }
-        // Pictures and style sheets from the help file's folder; no other page.
-        if (type == QTextDocument::HtmlResource || !path.startsWith(folder_ + u'/')) {
+        // Style sheets from the help file's folder; no other page.
+        if (type == QTextDocument::HtmlResource) {
             return refused;
         }
-        const std::optional<QByteArray> bytes = readSmallFile(path);
-        return bytes ? QVariant(*bytes) : refused;
+        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        return std::holds_alternative<QByteArray>(bytes) ? QVariant(std::get<QByteArray>(bytes))
+                                                         : refused;
     }
 
 private:
@@ -144,9 +111,50 @@ private:
         return link.isRelative() ? QUrl::fromLocalFile(file_).resolved(link) : link;
     }
 
+    // The real path of a resource when it is the help file or lies in its
+    // folder (links resolved); empty for anything else.
+    QString ownPath(const QUrl& name) const {
+        const QUrl url = resolve(name);
+        if (file_.isEmpty() || !url.isLocalFile()) {
+            return {};
+        }
+        const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+        return path == file_ || path.startsWith(folder_ + u'/') ? path : QString();
+    }
+
+    // A picture from the help file's folder, decoded here while the pictures
+    // of the document stay within their share of memory. Anything refused is
+    // a blank picture of one transparent pixel: a null one would make Qt open
+    // the path by itself, outside the folder or on a FIFO.
+    QImage picture(const QString& path) {
+        QImage blank(1, 1, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        if (path.isEmpty() || path == file_) {
+            return blank;
+        }
+        std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        if (!std::holds_alternative<QByteArray>(bytes)) {
+            return blank;
+        }
+        QBuffer buffer(&std::get<QByteArray>(bytes));
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        const qint64 needed = qint64(size.width()) * size.height() * 4;
+        if (!size.isValid() || needed > pictureBytesLeft_) {
+            return blank;
+        }
+        QImage image = reader.read();
+        if (image.isNull()) {
+            return blank;
+        }
+        pictureBytesLeft_ -= needed;
+        return image;
+    }
+
     QString file_;
     QString folder_;
     QString text_;
+    qint64 pictureBytesLeft_ = kMaxHelpDocumentBytes;
 };
 
 // Beside the owner's window when the screen has room, otherwise centred on it.
@@ -249,11 +257,11 @@ HelpViewer::HelpViewer(QWidget* parent)
 }
 
 bool HelpViewer::openFile(const QString& path) {
-    const std::optional<QString> text = readHelpDocument(path);
-    if (!text) {
+    const std::variant<QString, Refusal> text = readHelpDocument(path);
+    if (!std::holds_alternative<QString>(text)) {
         return false;
     }
-    static_cast<HelpBrowser*>(browser_)->setDocumentFile(path, *text);
+    static_cast<HelpBrowser*>(browser_)->setDocumentFile(path, std::get<QString>(text));
     file_ = path;
     newFile_ = true;
     return true;
@@ -339,14 +347,25 @@ HelpViewer* helpViewer() {
     return theViewer().data();
 }
 
+QString helpFileProblem(const QString& path) {
+    const std::variant<QString, Refusal> text = readHelpDocument(path);
+    const Refusal* refused = std::get_if<Refusal>(&text);
+    return refused ? refused->reason : QString();
+}
+
 Message missingHelpMessage(const QString& path) {
     const QFileInfo where(path);
-    const QString problem = where.exists()
-                                ? QStringLiteral("Файл справки «%1» повреждён или не читается.")
-                                : QStringLiteral("Файл справки «%1» не найден.");
-    return Message{problem.arg(where.fileName()) +
-                       QStringLiteral("\n\nОн должен лежать в папке программы:\n%1")
-                           .arg(QDir::toNativeSeparators(where.absolutePath())),
+    QString problem;
+    if (!where.exists() && !where.isSymLink()) {
+        problem = QStringLiteral("Файл справки «%1» не найден.").arg(where.fileName());
+    } else {
+        const QString reason = helpFileProblem(path);
+        problem =
+            QStringLiteral("Файл справки «%1» повреждён или не читается").arg(where.fileName()) +
+            (reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason));
+    }
+    return Message{problem + QStringLiteral("\n\nОн должен лежать в папке программы:\n%1")
+                                 .arg(QDir::toNativeSeparators(where.absolutePath())),
                    QStringLiteral("Справка — ") + info::programName(), MessageIcon::Warning};
 }
 

@@ -27,6 +27,11 @@ QString topicAnchor(int context);
 // The largest help file the window reads; anything larger is not this
 // program's help, and reading it could exhaust the memory.
 inline constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+// The most the help window lets its document and pictures take in memory, and
+// the deepest nesting of its elements: Qt's time to read a document grows with
+// the square of the nesting. The program's own help stays far below both.
+inline constexpr qint64 kMaxHelpDocumentBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxHelpNesting = 40;
 // The topic context of an aspect's description, for its digit 1 to 9.
 int aspectTopic(int digit);
 
@@ -40,8 +45,8 @@ public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     // Loads the help file. False, and nothing changes, when the file cannot be
-    // read, is not a regular file of at most kMaxHelpFileBytes, or is not this
-    // program's help.
+    // read, is not a regular file of at most kMaxHelpFileBytes, is not this
+    // program's help, or would take more than the limits above to show.
     bool openFile(const QString& path);
     QString file() const { return file_; }
 
@@ -82,7 +87,10 @@ bool runHelp(const QString& path, HelpCommand command, int context, QWidget* nea
 // The program's help window while it is open, otherwise null.
 HelpViewer* helpViewer();
 
-// The message for a help file that cannot be read.
+// Why the help file cannot be shown, in words for the user; empty when it can.
+QString helpFileProblem(const QString& path);
+
+// The message for a help file that cannot be shown, with the reason.
 Message missingHelpMessage(const QString& path);
 
 }  // namespace platform

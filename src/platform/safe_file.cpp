@@ -7,64 +7,18 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "platform/reasons.h"
+
 namespace platform {
 
 namespace {
 
-// The system's reasons the user is likely to meet, in Russian. Qt reports a
-// failed write with the system's own (English) text; the code is found by
-// comparing that text with the system's text of each code.
-struct KnownReason {
-    int code;
-    const char* reason;
-};
-
-constexpr KnownReason kKnownReasons[] = {
-    {ENOSPC, "на диске нет места"},
-    {EDQUOT, "превышена дисковая квота"},
-    {EFBIG, "превышен допустимый размер файла"},
-    {EACCES, "нет прав на запись"},
-    {EPERM, "нет прав на запись"},
-    {EROFS, "диск доступен только для чтения"},
-    {EIO, "ошибка ввода-вывода"},
-    {ENAMETOOLONG, "слишком длинное имя файла"},
-    {ENOENT, "папка не существует"},
-    {ENOTDIR, "путь к файлу проходит через файл, а не через папку"},
-    {EISDIR, "это папка, а не файл"},
-};
-
-// `code`: the system's error code right after the failed call, for failures
-// that Qt reports without the system's text (a write cut short by a full disk
-// or by the file size limit).
+// The reason a Qt file operation failed, in Russian (reasons.h).
 QString reasonOf(const QFileDevice& file, int code = 0) {
-    const QString said = file.errorString();
-    for (const KnownReason& known : kKnownReasons) {
-        const QString system = qt_error_string(known.code);
-        if (!system.isEmpty() && said.contains(system)) {
-            return QString::fromUtf8(known.reason);
-        }
-    }
-    for (const KnownReason& known : kKnownReasons) {
-        if (known.code == code) {
-            return QString::fromUtf8(known.reason);
-        }
-    }
-    // Anything else keeps the system's own words, unless there are none.
-    return said.isEmpty() || said == QLatin1String("Unknown error")
-               ? QStringLiteral("ошибка записи")
-               : said;
+    return reasonOfFileError(file, code).text;
 }
 
 }  // namespace
-
-QString systemReason(int code) {
-    for (const KnownReason& known : kKnownReasons) {
-        if (known.code == code) {
-            return QString::fromUtf8(known.reason);
-        }
-    }
-    return qt_error_string(code);
-}
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/reasons.h"  // systemReason, for the callers of the writer
+
 class QIODevice;
 
 namespace platform {
@@ -20,10 +22,6 @@ namespace platform {
 //
 // Returns an empty string on success, otherwise writeFailedMessage() with the reason.
 QString writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
-
-// The system's error `code` in Russian where the user is likely to meet it
-// (a full disk, a file size limit, no permission), else the system's words.
-QString systemReason(int code);
 
 // «Не удалось записать файл X: <причина>», X in the platform's separators.
 QString writeFailedMessage(const QString& path, const QString& reason);

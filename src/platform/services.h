@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QVariant>
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QWidget;
-
-class QSettings;
 
 namespace platform {
 
@@ -19,6 +20,9 @@ struct Message {
     QString title;
     MessageIcon icon = MessageIcon::Warning;
     int helpContext = 0;
+    // The words of the system or library behind a failure (Reason::details),
+    // behind the box's «Подробности» button; none when empty.
+    QString details = QString();
 };
 
 enum class HelpCommand { Contents, Context, Quit };
@@ -66,8 +70,47 @@ private:
 // The directory the program's executable lies in, where its help and media files are.
 QString programDirectory();
 
-// Where the program keeps the user's choices (~/.config/zemtar/zemtar.conf).
-QSettings userSettings();
+// The user's choices (a few switches) in a small text file of sections and
+// key=value lines, keys like "print/rememberClient". The file is read when the
+// object is made and written whole on every change. A file that is a symbolic
+// link, not a regular file, larger than kMaxSettingsBytes or unreadable is
+// not used, nor written over; a file that cannot be written keeps its old
+// text. Either is reported once per run (setSettingsReporter), and the choices
+// then last until the program ends.
+class UserSettings {
+public:
+    explicit UserSettings(QString file);
+
+    QVariant value(const QString& key, const QVariant& fallback = QVariant()) const;
+    void setValue(const QString& key, const QVariant& value);
+
+    // Why the file is not used or was not written, a Russian sentence naming
+    // the file; empty when all is well.
+    QString problem() const { return problem_; }
+    QString fileName() const { return file_; }
+
+private:
+    void report(const QString& problem);
+
+    QString file_;
+    QMap<QString, QString> values_;
+    QString problem_;
+    bool ignored_ = false;  // not read, so never written over
+};
+
+inline constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+// The user's choices from userSettingsFile().
+UserSettings userSettings();
+
+// ~/.config/zemtar/zemtar.conf (the desktop's configuration folder), unless
+// set otherwise; tests keep theirs in a folder of their own.
+QString userSettingsFile();
+void setUserSettingsFile(const QString& path);
+
+// Where the one report per run about the settings file goes; without one it
+// goes to the standard error.
+void setSettingsReporter(std::function<void(const QString& message)> report);
 
 // Installs Qt's Russian translation (Debian package qt6-translations-l10n) on
 // the running application, so that Qt's own dialogs and buttons speak Russian.

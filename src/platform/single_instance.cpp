@@ -73,6 +73,12 @@ bool SingleInstance::anotherIsRunning() {
         return false;
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());
+    // Qt's lock would read a stale lock through a symbolic link, and wait
+    // forever on a FIFO; anything but our own regular file is left alone.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path_).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        return false;  // better run twice than not at all
+    }
     lock_ = std::make_unique<QLockFile>(path_);
     // Age says nothing about a copy that runs for days; whether the holder lives
     // is what counts.

@@ -24,7 +24,9 @@ public:
 
     // True when another running copy holds the lock. The first call tries to
     // take the lock, which this object then keeps; later calls repeat the answer.
-    // A lock that cannot be made at all (no writable directory) lets the program run.
+    // A lock that cannot be made at all (no writable directory, or something
+    // other than a regular file in its place, such as a symbolic link, which is
+    // never followed) lets the program run.
     bool anotherIsRunning();
 
     // This copy holds the lock.

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QImageReader>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include "platform/safe_file.h"
+#include "platform/services.h"
 
 namespace print {
 
@@ -16,7 +16,11 @@ namespace {
 
 const QString kEnabledKey = QStringLiteral("letterhead/enabled");
 const QString kNameKey = QStringLiteral("letterhead/name");
-const QString kContactsKey = QStringLiteral("letterhead/contacts");
+const QString kContactCountKey = QStringLiteral("letterhead/contacts");
+
+QString contactKey(qsizetype i) {
+    return QStringLiteral("letterhead/contact%1").arg(i + 1);
+}
 const QString kLogoKey = QStringLiteral("letterhead/logo");
 
 // The program's copy of the logo, in its data folder. Its format is read from
@@ -52,30 +56,27 @@ bool isLogoFormat(const QByteArray& format) {
 
 }  // namespace
 
-LetterheadSettings loadLetterhead(QSettings& settings) {
+LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
     LetterheadSettings letterhead;
     letterhead.enabled = settings.value(kEnabledKey, false).toBool();
-    // A name with commas, written into the file by hand without quotes, reads
-    // back as a list: its parts are the name.
-    const QVariant name = settings.value(kNameKey);
-    letterhead.name =
-        plainLine(name.typeId() == QMetaType::QStringList ? name.toStringList().join(u", ")
-                                                          : name.toString())
-            .left(kPractitionerNameLimit);
-    const QStringList contacts = settings.value(kContactsKey).toStringList();
-    for (const QString& contact : contacts.mid(0, kContactLines)) {
-        letterhead.contacts << plainLine(contact).left(kContactLimit);
+    letterhead.name = plainLine(settings.value(kNameKey).toString()).left(kPractitionerNameLimit);
+    const int count = qBound(0, settings.value(kContactCountKey, 0).toInt(), kContactLines);
+    for (int i = 0; i < count; ++i) {
+        letterhead.contacts
+            << plainLine(settings.value(contactKey(i)).toString()).left(kContactLimit);
     }
     letterhead.logoFile = settings.value(kLogoKey).toString();
     return letterhead;
 }
 
-void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead) {
+void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& letterhead) {
     settings.setValue(kEnabledKey, letterhead.enabled);
     settings.setValue(kNameKey, letterhead.name);
-    settings.setValue(kContactsKey, letterhead.contacts);
+    settings.setValue(kContactCountKey, letterhead.contacts.size());
+    for (qsizetype i = 0; i < letterhead.contacts.size(); ++i) {
+        settings.setValue(contactKey(i), letterhead.contacts[i]);
+    }
     settings.setValue(kLogoKey, letterhead.logoFile);
-    settings.sync();
 }
 
 Logo readLogo(const QString& path, int side) {

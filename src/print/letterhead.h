@@ -7,7 +7,9 @@
 
 #include "print/letterhead_text.h"
 
-class QSettings;
+namespace platform {
+class UserSettings;
+}
 
 namespace print {
 
@@ -32,8 +34,9 @@ struct LetterheadSettings {
     QString logoFile;  // the program's own copy in its data folder; empty: no logo
 };
 
-LetterheadSettings loadLetterhead(QSettings& settings);
-void saveLetterhead(QSettings& settings, const LetterheadSettings& letterhead);
+// Kept in the user's settings file, each contact line under a key of its own.
+LetterheadSettings loadLetterhead(const platform::UserSettings& settings);
+void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& letterhead);
 
 // A logo read for the page: the picture fitted into a square of `side` pixels
 // with its proportions kept, or a Russian sentence that names the file and

@@ -171,10 +171,9 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         }
         // Every report carries the letterhead as the user keeps it at that moment.
         const auto setup = [this](print::PrintDelivery& delivery) {
-            QSettings settings = platform::userSettings();
             QString logoProblem;
-            delivery.setLetterhead(
-                print::letterheadForPage(print::loadLetterhead(settings), &logoProblem));
+            delivery.setLetterhead(print::letterheadForPage(
+                print::loadLetterhead(platform::userSettings()), &logoProblem));
             if (!logoProblem.isEmpty()) {
                 services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
                                                                       "логотипа."),

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include "core/program_info.h"
@@ -65,8 +64,7 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     setWindowTitle(QStringLiteral("Бланк отчёта"));
     setObjectName(QStringLiteral("LetterheadDialog"));
 
-    QSettings settings = platform::userSettings();
-    const print::LetterheadSettings kept = print::loadLetterhead(settings);
+    const print::LetterheadSettings kept = print::loadLetterhead(platform::userSettings());
 
     auto* form = new QFormLayout;
     form->addRow(chkUse_);
@@ -182,11 +180,10 @@ void LetterheadDialog::accept() {
         chosenLogo_.clear();
     }
     letterhead.logoFile = storedLogo_;
-    QSettings settings = platform::userSettings();
+    platform::UserSettings settings = platform::userSettings();
     print::saveLetterhead(settings, letterhead);
-    if (settings.status() != QSettings::NoError) {
-        warn(QStringLiteral("Не удалось сохранить бланк в файл настроек «%1».")
-                 .arg(QDir::toNativeSeparators(settings.fileName())));
+    if (!settings.problem().isEmpty()) {
+        warn(QStringLiteral("Бланк не сохранён. ") + settings.problem());
         return;
     }
     QDialog::accept();

@@ -285,7 +285,7 @@ TEST(ClientBook, FullDiskLosesOnlyTheChangeInProgress) {
     }
     ASSERT_LT(stored, 500);
     EXPECT_TRUE(error.contains(QStringLiteral("нет места")) ||
-                error.contains(QStringLiteral("не осталось места")))
+                error.contains(QStringLiteral("диск заполнен")))
         << error.toStdString();
     t.book.reset();
     ClientBook again(t.path);
@@ -342,6 +342,15 @@ TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
     EXPECT_FALSE(t.book->update(copy, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("уже есть"))) << error.toStdString();
     EXPECT_EQ(t.all().size(), all.size());
+
+    // Limits count what a reader sees («й» typed as «и» and a breve is one
+    // character); control characters never get in.
+    Client accented = person(QStringLiteral("и\u0306").repeated(book::kSurnameLimit), {});
+    EXPECT_TRUE(t.book->add(accented, &error)) << error.toStdString();
+    for (const QString& bad : {QStringLiteral("Иван\tов"), QStringLiteral("Ива\nнов")}) {
+        Client c = person(bad, {});
+        EXPECT_FALSE(t.book->add(c, &error)) << bad.toStdString();
+    }
 }
 
 // A writer killed at random moments: the file stays whole and every change it

@@ -186,7 +186,7 @@ TEST_F(Help, ClosedByTheUserOpensAgain) {
     EXPECT_EQ(helpViewer()->currentAnchor(), QStringLiteral("date-of-birth"));
 }
 
-enum class Special { None, Fifo, Directory, TooLarge };
+enum class Special { None, Fifo, Directory, TooLarge, DeepNesting, ManyParagraphs };
 
 struct BadFile {
     const char* name;
@@ -216,6 +216,13 @@ TEST_P(UnreadableHelp, IsReportedWithoutABlankWindow) {
             ASSERT_TRUE(file.resize(platform::kMaxHelpFileBytes + 1));
             break;
         }
+        case Special::DeepNesting:  // Qt's time grows with the square of the depth
+            writeHelp(dir, "<a name=\"contents\"></a>" +
+                               QByteArray("<div>").repeated(platform::kMaxHelpNesting + 1));
+            break;
+        case Special::ManyParagraphs:  // 2.4 MB of text, 140 MB in Qt's document
+            writeHelp(dir, "<a name=\"contents\"></a>" + QByteArray("<p>x</p>").repeated(300000));
+            break;
     }
     DesktopWithoutBoxes services(path);
     for (HelpCommand command : {HelpCommand::Contents, HelpCommand::Context}) {
@@ -238,9 +245,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadFile{"Missing", nullptr, "не найден"},
                     BadFile{"OldBinaryHelp", "\xff\xfe?_\x03 binary", "повреждён"},
                     BadFile{"SomeOtherPage", "<html><body>Другое</body></html>", "повреждён"},
-                    BadFile{"Fifo", nullptr, "повреждён", Special::Fifo},
-                    BadFile{"Directory", nullptr, "повреждён", Special::Directory},
-                    BadFile{"TooLarge", nullptr, "повреждён", Special::TooLarge}),
+                    BadFile{"Fifo", nullptr, "не обычный файл", Special::Fifo},
+                    BadFile{"Directory", nullptr, "не обычный файл", Special::Directory},
+                    BadFile{"TooLarge", nullptr, "больше 4 МБ", Special::TooLarge},
+                    BadFile{"DeepNesting", nullptr, "глубже 40 уровней", Special::DeepNesting},
+                    BadFile{"ManyParagraphs", nullptr, "больше 64 МБ", Special::ManyParagraphs}),
     [](const testing::TestParamInfo<BadFile>& p) { return p.param.name; });
 
 // A help file of our own beside other files, with one link on its contents page.
@@ -323,29 +332,75 @@ INSTANTIATE_TEST_SUITE_P(
                     Link{"Ftp", "ftp://zemtar.narod.ru/", "contents", false}),
     [](const testing::TestParamInfo<Link>& p) { return p.param.name; });
 
-TEST(HelpResources, OnlyFromTheHelpFilesOwnFolder) {
+// A picture's address in a help page, and whether the window shows it.
+struct Picture {
+    const char* name;
+    const char* src;  // «DIR» stands for the temporary folder
+    bool shown;
+};
+
+class HelpPicture : public testing::TestWithParam<Picture> {};
+
+// Red pictures inside and outside the help folder, a FIFO, and one too large
+// to decode; the help page shows one of them, and red on the screen tells
+// whether it came.
+TEST_P(HelpPicture, ComesOnlyFromTheHelpFolder) {
+    const Picture& p = GetParam();
     LinkPage page(QStringLiteral("#topic"));
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(page.dir.filePath(QStringLiteral("help/inside.png"))));
-    ASSERT_TRUE(picture.save(page.dir.filePath(QStringLiteral("outside.png"))));
-    ASSERT_EQ(
-        ::mkfifo(QFile::encodeName(page.dir.filePath(QStringLiteral("help/fifo.png"))).constData(),
-                 0600),
-        0);
+    const QString dir = page.dir.path();
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir + QStringLiteral("/help/inside.png")));
+    ASSERT_TRUE(red.save(dir + QStringLiteral("/outside.png")));
+    ASSERT_TRUE(
+        QFile::link(dir + QStringLiteral("/outside.png"), dir + QStringLiteral("/help/link.png")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("/help/fifo.png")).constData(), 0600),
+              0);
+    if (QByteArray(p.src).contains("huge")) {
+        QImage huge(4200, 4200, QImage::Format_RGB32);  // 70 MB once decoded
+        huge.fill(Qt::red);
+        ASSERT_TRUE(huge.save(dir + QStringLiteral("/help/huge.png")));
+    }
+    QFile help(page.path);
+    ASSERT_TRUE(help.open(QIODevice::Append));
+    help.write(QStringLiteral("<p><img src=\"%1\" width=\"40\" height=\"40\"></p>")
+                   .arg(QString::fromUtf8(p.src).replace(QStringLiteral("DIR"), dir))
+                   .toUtf8());
+    help.close();
+
     ASSERT_TRUE(page.viewer.openFile(page.path));
-    page.viewer.showContents();
+    page.viewer.show();
+    page.viewer.showTopic(0);
+    page.viewer.browser()->scrollToAnchor(QStringLiteral("topic"));
+    const QImage shot = page.viewer.browser()->viewport()->grab().toImage();
+    bool anyRed = false;
+    for (int y = 0; y < shot.height() && !anyRed; y += 2) {
+        for (int x = 0; x < shot.width() && !anyRed; x += 2) {
+            anyRed = shot.pixelColor(x, y) == QColor(Qt::red);
+        }
+    }
+    EXPECT_EQ(anyRed, p.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, HelpPicture,
+                         testing::Values(Picture{"BarePathOutside", "DIR/outside.png", false},
+                                         Picture{"FileAddressOutside", "file://DIR/outside.png",
+                                                 false},
+                                         Picture{"UpAndOut", "../outside.png", false},
+                                         Picture{"LinkOutOfTheFolder", "link.png", false},
+                                         Picture{"FifoByItsPath", "DIR/help/fifo.png", false},
+                                         Picture{"FifoInTheFolder", "fifo.png", false},
+                                         Picture{"TooLargeOnceDecoded", "huge.png", false},
+                                         Picture{"InTheFolder", "inside.png", true}),
+                         [](const testing::TestParamInfo<Picture>& p) { return p.param.name; });
+
+TEST(HelpResources, StyleSheetsAndPagesOnlyFromTheHelpFolder) {
+    LinkPage page(QStringLiteral("#topic"));
+    ASSERT_TRUE(page.viewer.openFile(page.path));
     QTextDocument* document = page.viewer.browser()->document();
     const auto loaded = [&](QTextDocument::ResourceType type, const QString& name) {
-        const QVariant v = document->resource(type, QUrl(name));
-        return v.typeId() == QMetaType::QByteArray ? !v.toByteArray().isEmpty() : !v.isNull();
+        return !document->resource(type, QUrl(name)).toByteArray().isEmpty();
     };
-    EXPECT_TRUE(loaded(QTextDocument::ImageResource, QStringLiteral("inside.png")));
-    EXPECT_FALSE(loaded(QTextDocument::ImageResource, QStringLiteral("../outside.png")));
-    EXPECT_FALSE(
-        loaded(QTextDocument::ImageResource,
-               QUrl::fromLocalFile(page.dir.filePath(QStringLiteral("outside.png"))).toString()));
-    EXPECT_FALSE(loaded(QTextDocument::ImageResource, QStringLiteral("fifo.png")));
     EXPECT_FALSE(loaded(QTextDocument::StyleSheetResource, QStringLiteral("file:///etc/passwd")));
     EXPECT_FALSE(loaded(QTextDocument::HtmlResource, QStringLiteral("other.html")));
 }

@@ -98,6 +98,34 @@ INSTANTIATE_TEST_SUITE_P(
                          QMessageBox::Critical, 1}),
     [](const testing::TestParamInfo<Look>& p) { return p.param.name; });
 
+// The library's own English words stay out of the message, behind a button
+// named in Russian whether or not Qt's translation is installed.
+TEST(MessageBox, DetailsWaitBehindTheirOwnButton) {
+    DesktopWithRecordedHelp services;
+    QStringList names;
+    QString details;
+    whenBoxShows([&](QMessageBox* box) {
+        details = box->detailedText();
+        QAbstractButton* more = buttonWithRole(box, QMessageBox::ActionRole);
+        ASSERT_NE(more, nullptr);
+        names << more->text();
+        for (int i = 0; i < 2; ++i) {
+            more->click();
+            QCoreApplication::processEvents();
+            names << more->text();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    services.message(nullptr, Message{QStringLiteral("Картотека не открыта: файл занят другой "
+                                                     "программой."),
+                                      QStringLiteral("Картотека"), MessageIcon::Warning, 0,
+                                      QStringLiteral("database is locked")});
+    EXPECT_EQ(details, QStringLiteral("database is locked"));
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("Подробности…"), QStringLiteral("Скрыть подробности"),
+                           QStringLiteral("Подробности…")}));
+}
+
 TEST(MessageBox, HelpOpensTheTopicAndLeavesTheBoxOpen) {
     DesktopWithRecordedHelp services;
     QWidget owner;

@@ -15,6 +15,7 @@
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/safe_file.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -208,5 +209,88 @@ TEST(WriteFile, PdfAndPictureReplaceAnOldFileWhole) {
     EXPECT_FALSE(platform::writeImage(QImage(), png).isEmpty());
     EXPECT_EQ(QImage(png).size(), QSize(20, 10));
 }
+
+// The settings file as the user may find it. Whatever is wrong is told once,
+// the file (or what a link points to) stays as it was, and the choices still
+// hold for the rest of the run.
+enum class Settings { Written, Link, FolderIsALink, TooLarge, Fifo, CannotBeWritten };
+
+struct SettingsCase {
+    const char* name;
+    Settings kind;
+    const char* says;  // null: nothing to tell
+};
+
+class SettingsFile : public testing::TestWithParam<SettingsCase> {};
+
+TEST_P(SettingsFile, IsUsedOnlyWhenItIsOursAndToldOnceWhenNot) {
+    const SettingsCase& c = GetParam();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("zemtar"));
+    const QString path = dir.filePath(QStringLiteral("zemtar/zemtar.conf"));
+    const QString other = dir.filePath(QStringLiteral("other.conf"));
+    QByteArray before("[General]\nmarkThisYear=false\n\n[print]\nrememberClient=true\n");
+    std::unique_ptr<FileSizeLimit> limit;
+    switch (c.kind) {
+        case Settings::Written:
+            makeFile(path, before);
+            break;
+        case Settings::Link:
+            makeFile(other, before);
+            ASSERT_TRUE(QFile::link(other, path));
+            break;
+        case Settings::FolderIsALink:
+            ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("zemtar"), QStringLiteral("real")));
+            makeFile(dir.filePath(QStringLiteral("real/zemtar.conf")), before);
+            ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("real")), QFileInfo(path).path()));
+            break;
+        case Settings::TooLarge:
+            before += QByteArray(platform::kMaxSettingsBytes, '#');
+            makeFile(path, before);
+            break;
+        case Settings::Fifo:  // would never answer a read
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case Settings::CannotBeWritten:
+            makeFile(path, before);
+            limit = std::make_unique<FileSizeLimit>(10);
+            break;
+    }
+    const bool ours = c.kind == Settings::Written || c.kind == Settings::CannotBeWritten;
+    std::vector<QString> told;
+    platform::setSettingsReporter([&told](const QString& m) { told.push_back(m); });
+    for (const bool on : {true, false}) {
+        platform::UserSettings settings(path);
+        EXPECT_EQ(settings.value(QStringLiteral("print/rememberClient"), false).toBool(), ours);
+        settings.setValue(QStringLiteral("markThisYear"), on);
+        EXPECT_EQ(platform::UserSettings(path).value(QStringLiteral("markThisYear")).toBool(),
+                  c.kind == Settings::CannotBeWritten ? false : on);
+    }
+    platform::setSettingsReporter({});
+    limit.reset();
+
+    ASSERT_EQ(told.size(), c.says ? 1u : 0u);
+    if (c.says) {
+        EXPECT_TRUE(told[0].contains(QStringLiteral("zemtar.conf"))) << told[0].toStdString();
+        EXPECT_TRUE(told[0].contains(QString::fromUtf8(c.says))) << told[0].toStdString();
+        if (c.kind != Settings::Fifo) {
+            EXPECT_EQ(readAll(c.kind == Settings::Link ? other : path), before);
+        }
+        EXPECT_EQ(QFileInfo(path).isSymLink(), c.kind == Settings::Link);
+    } else {
+        EXPECT_EQ(readAll(path), QByteArray("[General]\nmarkThisYear=false\n\n[print]\n"
+                                            "rememberClient=true\n"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SettingsFile,
+    testing::Values(SettingsCase{"LinkToAnotherFile", Settings::Link, "символическая ссылка"},
+                    SettingsCase{"FolderIsALink", Settings::FolderIsALink, "символическая ссылка"},
+                    SettingsCase{"LargerThanAMegabyte", Settings::TooLarge, "больше 1 МБ"},
+                    SettingsCase{"Fifo", Settings::Fifo, "не обычный файл"},
+                    SettingsCase{"CannotBeWritten", Settings::CannotBeWritten, "размер файла"},
+                    SettingsCase{"WrittenByAnEarlierVersion", Settings::Written, nullptr}),
+    [](const testing::TestParamInfo<SettingsCase>& p) { return p.param.name; });
 
 }  // namespace

@@ -153,6 +153,35 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"OverAnEmptyLockFile", Before::EmptyFile, false}),
     [](const testing::TestParamInfo<Case>& p) { return p.param.name; });
 
+// Something other than a lock file of ours where the lock goes: never opened,
+// never changed, and the program runs without a lock.
+class LockPlace : public testing::TestWithParam<const char*> {};
+
+TEST_P(LockPlace, IsNeverFollowed) {
+    const QString kind = QString::fromLatin1(GetParam());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zemtar.lock"));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    if (kind.contains(u"Fifo")) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    } else {
+        writeFile(target, "precious");
+    }
+    ASSERT_TRUE(kind.startsWith(u"Link") ? QFile::link(target, path) : QFile::rename(target, path));
+
+    SingleInstance instance(path);
+    EXPECT_FALSE(instance.anotherIsRunning());
+    EXPECT_FALSE(instance.holdsLock());
+    EXPECT_EQ(QFileInfo(path).isSymLink(), kind.startsWith(u"Link"));
+    if (!kind.contains(u"Fifo")) {
+        QFile file(kind.startsWith(u"Link") ? target : path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("precious"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, LockPlace, testing::Values("LinkToAFile", "LinkToAFifo", "Fifo"));
+
 TEST(SingleInstance, ReleasesTheLockWhenItEnds) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("zemtar.lock"));

@@ -18,12 +18,11 @@
 namespace {
 
 print::LetterheadSettings kept() {
-    QSettings settings = platform::userSettings();
-    return print::loadLetterhead(settings);
+    return print::loadLetterhead(platform::userSettings());
 }
 
 void keep(const print::LetterheadSettings& letterhead) {
-    QSettings settings = platform::userSettings();
+    platform::UserSettings settings = platform::userSettings();
     print::saveLetterhead(settings, letterhead);
 }
 

@@ -6,7 +6,6 @@
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QPrinter>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include "aspects/aspect_table.h"
 #include "core/forecast_text.h"
 #include "platform/help_viewer.h"
+#include "platform/services.h"
 #include "platform/units.h"
 #include "print/frm_prn.h"
 #include "window_fixture.h"
@@ -112,7 +112,7 @@ TEST(ThisYear, MarksItsCellsAndCurvePointByTheWindowsClock) {
 // the window; a program driving the window changes nothing remembered.
 TEST(ThisYear, OffIsTheClassicWindowAndIsRemembered) {
     QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    platform::setUserSettingsFile(config.filePath(QStringLiteral("zemtar.conf")));
     WindowFixture classic;
     classic.calculate(23, 8, QStringLiteral("1975"));
     const QImage plain = classic.surface()->grab().toImage();
@@ -132,6 +132,7 @@ TEST(ThisYear, OffIsTheClassicWindowAndIsRemembered) {
     f.action("mpMarkYear")->trigger();
     ui::FrmMain again(f.services);
     EXPECT_TRUE(again.findChild<QAction*>(QStringLiteral("mpMarkYear"))->isChecked());
+    platform::setUserSettingsFile(QString());
 }
 
 TEST(Copy, PutsThePictureAndTheTextOnTheClipboardTogether) {

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+#include <cerrno>
+
+#include "core/client_names.h"
+#include "platform/reasons.h"
+
+namespace {
+
+struct NameCase {
+    const char* name;
+    QString text;
+    int limit;
+    const char* says;  // null: the name is fine
+};
+
+class ClientName : public testing::TestWithParam<NameCase> {};
+
+// Counted as a reader counts, refused with the field's name and the reason.
+TEST_P(ClientName, IsCountedAsSeenAndHoldsNoControlCharacters) {
+    const NameCase& c = GetParam();
+    const QString problem = core::nameProblem(c.text, c.limit, QStringLiteral("Фамилия"));
+    if (!c.says) {
+        EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+        return;
+    }
+    EXPECT_TRUE(problem.contains(QStringLiteral("«Фамилия»"))) << problem.toStdString();
+    EXPECT_TRUE(problem.contains(QString::fromUtf8(c.says))) << problem.toStdString();
+}
+
+const QString kAccented = QStringLiteral("и\u0306");        // «й» typed as two code points
+const QString kFamily = QStringLiteral("👨\u200D👩\u200D👧");  // one picture, eight units
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ClientName,
+    testing::Values(
+        NameCase{"AccentedLettersCountOnce", kAccented.repeated(25), 25, nullptr},
+        NameCase{"EmojiFamilyCountsOnce", QStringLiteral("Иванов") + kFamily, 7, nullptr},
+        NameCase{"FlagCountsOnce", QStringLiteral("🇷🇺Ан"), 3, nullptr},
+        NameCase{"OneTooMany", kAccented.repeated(26), 25, "длиннее 25 знаков: в нём 26 знаков"},
+        NameCase{"LimitOfTwentyOne", QStringLiteral("я").repeated(22), 21, "длиннее 21 знака"},
+        NameCase{"Nul", QStringLiteral("Ива") + QChar(0) + QStringLiteral("нов"), 25, "U+0000"},
+        NameCase{"Tab", QStringLiteral("Ива\tнов"), 25, "U+0009"},
+        NameCase{"LineBreak", QStringLiteral("Ива\r\nнов"), 25, "U+000D"},
+        NameCase{"LineSeparator", QStringLiteral("Ива\u2028нов"), 25, "U+2028"},
+        NameCase{"HalfACharacter", QStringLiteral("Ива") + QChar(0xD835), 25, "U+D835"},
+        NameCase{"Hyphenated", QStringLiteral("Римский-Корсаков"), 25, nullptr}),
+    [](const testing::TestParamInfo<NameCase>& p) { return p.param.name; });
+
+// Failures as the system, Qt and SQLite report them, and what the user reads.
+struct ReasonCase {
+    const char* name;
+    platform::Reason reason;
+    const char* says;
+    const char* details;  // the original, kept for the details
+};
+
+class FailureReason : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(FailureReason, IsRussianWithTheOriginalInTheDetails) {
+    const ReasonCase& c = GetParam();
+    EXPECT_EQ(c.reason.text, QString::fromUtf8(c.says));
+    EXPECT_TRUE(c.reason.details.contains(QString::fromUtf8(c.details)))
+        << c.reason.details.toStdString();
+}
+
+platform::Reason database(int code, const char* said) {
+    return platform::reasonOfDatabaseError(QString::number(code), QString::fromUtf8(said));
+}
+
+platform::Reason file(QFileDevice::FileError error, const char* said, int code = 0) {
+    return platform::reasonOfFileError(error, QString::fromUtf8(said), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailureReason,
+    testing::Values(
+        ReasonCase{"Busy", database(5, "database is locked"), "файл занят другой программой",
+                   "locked"},
+        ReasonCase{"BusyExtended", database(5 | (2 << 8), "database is locked"),
+                   "файл занят другой программой", "locked"},
+        ReasonCase{"Full", database(13, "database or disk is full"), "диск заполнен", "full"},
+        ReasonCase{"NotADatabase", database(26, "file is not a database"),
+                   "файл повреждён или не является базой данных", "not a database"},
+        ReasonCase{"ReadOnly", database(8, "attempt to write a readonly database"),
+                   "файл или его папка доступны только для чтения", "readonly"},
+        ReasonCase{"Corrupt", database(11, "database disk image is malformed"), "файл повреждён",
+                   "malformed"},
+        ReasonCase{"CantOpen", database(14, "unable to open database file"),
+                   "файл не удаётся открыть", "unable"},
+        ReasonCase{"Perm", database(3, "access permission denied"), "нет прав на доступ к файлу",
+                   "denied"},
+        ReasonCase{"UnknownDatabaseCode", database(2, "something new"),
+                   "ошибка базы данных (код 2)", "something new"},
+        ReasonCase{"DriverWithoutCode",
+                   platform::reasonOfDatabaseError(QString(), QStringLiteral("Driver not loaded")),
+                   "ошибка базы данных", "Driver not loaded"},
+        ReasonCase{"QtsEnglishDiskFull", file(QFileDevice::WriteError, "No space left on device"),
+                   "на диске нет места", "No space"},
+        ReasonCase{"ShortWriteAtTheSizeLimit", file(QFileDevice::WriteError, "", EFBIG),
+                   "превышен допустимый размер файла", ""},
+        ReasonCase{"QtsOwnWords", file(QFileDevice::RenameError, "Cannot rename"),
+                   "файл не удаётся переименовать", "Cannot rename"},
+        ReasonCase{"Quota", platform::reasonOfSystemError(EDQUOT), "превышена дисковая квота",
+                   "quota"},
+        ReasonCase{"ReadOnlyDisk", platform::reasonOfSystemError(EROFS),
+                   "диск доступен только для чтения", "Read-only"},
+        ReasonCase{"ThroughALink", platform::reasonOfSystemError(ELOOP),
+                   "путь ведёт через символическую ссылку или по кругу", "symbolic links"},
+        ReasonCase{"Folder", platform::reasonOfSystemError(EISDIR), "это папка, а не файл",
+                   "directory"},
+        ReasonCase{"RareSystemCode", platform::reasonOfSystemError(EDOM), "системная ошибка 33",
+                   "argument"}),
+    [](const testing::TestParamInfo<ReasonCase>& p) { return p.param.name; });
+
+}  // namespace

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Keeps the house rules of the sources in src/ and app/ that a reviewer would
+# otherwise check by hand:
+#   - no source file longer than 500 lines, no function longer than 60;
+#   - <sqlite3.h> included in one file only, and that file under src/book/;
+#   - POSIX headers (<unistd.h>, <fcntl.h>, <sys/...> and the like) only under
+#     src/platform/, so that another desktop system replaces only that folder.
+# Prints each breach as "file:line: what" and exits 1 when there is any.
+# Usage: tools/check_house.sh [SOURCE_ROOT]   (default: the repository)
+set -euo pipefail
+root=${1:-"$(dirname "$0")/.."}
+cd "$root"
+
+max_file_lines=500
+max_function_lines=60
+status=0
+
+mapfile -t files < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort)
+
+breach() {
+    echo "$1"
+    status=1
+}
+
+# Files too long.
+for file in "${files[@]}"; do
+    lines=$(wc -l <"$file")
+    if ((lines > max_file_lines)); then
+        breach "$file:1: файл длиннее $max_file_lines строк ($lines)"
+    fi
+done
+
+# Headers in the wrong rooms.
+posix='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|dirent\.h|pwd\.h|grp\.h|poll\.h|dlfcn\.h|termios\.h)>'
+sqlite='^[[:space:]]*#[[:space:]]*include[[:space:]]*<sqlite3\.h>'
+sqlite_files=()
+for file in "${files[@]}"; do
+    if [[ $file != src/platform/* ]]; then
+        while IFS=: read -r line text; do
+            breach "$file:$line: системный заголовок POSIX вне src/platform/: ${text#*include}"
+        done < <(grep -nE "$posix" "$file" || true)
+    fi
+    if grep -qE "$sqlite" "$file"; then
+        sqlite_files+=("$file")
+        if [[ $file != src/book/* ]]; then
+            breach "$file:$(grep -nE "$sqlite" "$file" | head -1 | cut -d: -f1): <sqlite3.h> вне src/book/"
+        fi
+    fi
+done
+if ((${#sqlite_files[@]} > 1)); then
+    breach "${sqlite_files[1]}:1: <sqlite3.h> включают ${#sqlite_files[@]} файла (${sqlite_files[*]}), а должен один"
+fi
+
+# Functions too long. A brace scanner: comments, strings, character literals
+# and preprocessor lines are skipped; a brace opened in a namespace or a class
+# after a head with parentheses and no "=" outside them (so not a table of
+# data or a lambda kept in a variable) starts a function, and everything up to
+# its closing brace, lambdas and inner blocks included, is its body.
+long_functions=$(awk -v limit="$max_function_lines" -v q="'" '
+function classify(head, top,    h, i, c, depth, eq) {
+    if (top == "func" || top == "other") return "other"
+    h = head
+    gsub(/[ \t]+/, " ", h)
+    sub(/^ /, "", h)
+    sub(/^template ?<[^>]*> ?/, "", h)
+    if (h ~ /^(namespace|extern)( |$|")/) return "ns"
+    if (h ~ /^(class|struct|union)( |$)/) return "class"
+    if (h ~ /^enum( |$)/) return "other"
+    if (index(h, "(") == 0) return "other"
+    if (h ~ /operator/) return "func"
+    depth = 0; eq = 0
+    for (i = 1; i <= length(h); i++) {
+        c = substr(h, i, 1)
+        if (c == "(" || c == "[") depth++
+        else if (c == ")" || c == "]") depth--
+        else if (c == "=" && depth == 0) eq = 1
+    }
+    return eq ? "other" : "func"
+}
+function name_of(head,    h) {
+    h = head
+    gsub(/[ \t]+/, " ", h)
+    sub(/\(.*/, "", h)
+    sub(/.* /, "", h)
+    return h
+}
+FNR == 1 { sp = 0; head = ""; comment = 0; continuation = 0 }
+{
+    line = $0
+    if (continuation) { continuation = (line ~ /\\$/); next }
+    if (!comment && line ~ /^[ \t]*#/) { continuation = (line ~ /\\$/); next }
+    n = length(line)
+    for (i = 1; i <= n; i++) {
+        c = substr(line, i, 1)
+        if (comment) {
+            if (c == "*" && substr(line, i + 1, 1) == "/") { comment = 0; i++ }
+            continue
+        }
+        two = substr(line, i, 2)
+        if (two == "//") break
+        if (two == "/*") { comment = 1; i++; continue }
+        if (c == "\"" || (c == q && substr(line, i - 1, 1) !~ /[0-9A-Fa-f]/)) {
+            for (i++; i <= n && substr(line, i, 1) != c; i++)
+                if (substr(line, i, 1) == "\\") i++
+            head = head "_"
+            continue
+        }
+        if (c == "{") {
+            top = sp > 0 ? kind[sp] : "ns"
+            sp++
+            kind[sp] = classify(head, top)
+            start[sp] = FNR
+            what[sp] = name_of(head)
+            head = ""
+        } else if (c == "}") {
+            if (sp > 0) {
+                if (kind[sp] == "func" && FNR - start[sp] + 1 > limit)
+                    printf "%s:%d: функция %s длиннее %d строк (%d)\n", FILENAME, start[sp],
+                           what[sp], limit, FNR - start[sp] + 1
+                sp--
+            }
+            head = ""
+        } else if (c == ";") {
+            head = ""
+        } else {
+            head = head c
+        }
+    }
+    head = head " "
+    if (length(head) > 600) head = substr(head, length(head) - 599)
+}' "${files[@]}")
+if [[ -n $long_functions ]]; then
+    echo "$long_functions"
+    status=1
+fi
+
+exit $status
