@@ -161,10 +161,9 @@ std::optional<Problem> checkValues(Options& o) {
                  {o.name, core::kNameLimit, "Имя"},
                  {o.patronymic, core::kPatronymicLimit, "Отчество"}};
     for (const auto& n : names) {
-        if (n.text.size() > n.max) {
-            return Problem{kExitUsage, QStringLiteral("%1 длиннее %2 символов.")
-                                           .arg(QString::fromUtf8(n.what))
-                                           .arg(n.max)};
+        if (const QString problem = core::nameProblem(n.text, n.max, QString::fromUtf8(n.what));
+            !problem.isEmpty()) {
+            return Problem{kExitUsage, problem};
         }
     }
     if (o.batch) {

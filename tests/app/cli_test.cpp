@@ -67,6 +67,8 @@ TEST(Companion, JsonForWorkedExamples) {
 }
 
 TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
+    // 25 letters «й», each typed as «и» and a breve: 50 code units, 25 seen.
+    const QString decomposed = QString::fromUtf8("\u0438\u0306").repeated(25);
     const struct {
         QStringList args;
         int exitCode;
@@ -87,6 +89,8 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"--pdf", "", "5", "5", "1990"}, 1, "--pdf"},
         {{"--surname", "Ааааааааааааааааааааааааааа", "5", "5", "1990"}, 1, "Фамилия"},
         {{"--name", "Ааааааааааааааааааааа", "5", "5", "1990"}, 1, "Имя"},
+        {{"--surname", decomposed, "5", "5", "1990"}, 0, ""},
+        {{"--patronymic", "Петро\nвна", "5", "5", "1990"}, 1, "управляющий"},
         // Every field of the date is refused alike: exit 2 and one line.
         {{"32", "8", "1975"}, 2, "День «32»"},
         {{"0", "8", "1975"}, 2, "День «0»"},
