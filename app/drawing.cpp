@@ -112,16 +112,21 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
                                            QDateTime::currentDateTime(), letterhead);
         });
     }
+    const bool reportWritten = o.pdfGiven && error.isEmpty();
     if (o.pngGiven && error.isEmpty()) {
         const QByteArray png = companion::encodePng(windowPicture(forecast, o));
         error = platform::writeUnderName(
             o.png, bytesOf(o.png), [&](const QString& path) { return writeBytes(path, png); });
     }
-    if (!error.isEmpty()) {
-        *problem = {companion::kExitUsage, error};
-    } else if (o.pdfGiven && !logoProblem.isEmpty()) {
+    // A report written without its logo is told even when the picture after
+    // it then fails; the failed file decides the exit code.
+    if (reportWritten && !logoProblem.isEmpty()) {
         *problem = {companion::kExitRefused,
                     logoProblem + QStringLiteral(" Отчёт записан без логотипа.")};
+    }
+    if (!error.isEmpty()) {
+        *problem = {companion::kExitUsage,
+                    problem->text.isEmpty() ? error : problem->text + u'\n' + error};
     }
     leaveForExit(app);
 }
