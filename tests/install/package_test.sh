@@ -37,7 +37,8 @@ for f in usr/share/doc/zemtar/copyright usr/share/doc/zemtar/changelog.gz \
 done
 grep -q '^License: Expat' "$work/root/usr/share/doc/zemtar/copyright" ||
     fail "the copyright file does not state the MIT (Expat) licence"
-synopsis=$(dpkg-deb -f "$deb" Description | head -n 1)
+# sed reads to the end: with pipefail, head would stop dpkg-deb by SIGPIPE now and then.
+synopsis=$(dpkg-deb -f "$deb" Description | sed -n 1p)
 case "${synopsis,,}" in
     zemtar*) fail "the description starts with the package name: $synopsis" ;;
 esac
