@@ -84,11 +84,10 @@ void BM_PrintReport(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
-        const QString error =
-            print::printReportToPdf(forecast, path,
-                                    {QStringLiteral("Иванова"), QStringLiteral("Мария"),
-                                     QStringLiteral("Петровна")},
-                                    kMoment);
+        const QString error = print::printReportToPdf(
+            forecast, path,
+            {QStringLiteral("Иванова"), QStringLiteral("Мария"), QStringLiteral("Петровна")},
+            kMoment);
         if (!error.isEmpty()) {
             state.SkipWithError("the PDF file was not written");
             break;

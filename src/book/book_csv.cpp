@@ -167,6 +167,19 @@ ImportReport ClientBook::importCsv(const QString& file,
     return report;
 }
 
+namespace {
+
+// Bad rows past the listed ones become one entry at the first of them.
+void noteUnlistedRows(ImportReport& report, const Unlisted& unlisted) {
+    if (unlisted.count > 0) {
+        report.badRows.emplace_back(
+            unlisted.firstLine,
+            QStringLiteral("с этой строки и дальше ещё строк с ошибками: %1").arg(unlisted.count));
+    }
+}
+
+}  // namespace
+
 ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
                                    const std::function<bool(qint64, qint64)>& progress) {
     ImportReport report;
@@ -219,11 +232,7 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
     if (!reader.error().isEmpty()) {
         return failed(reader.error());
     }
-    if (unlisted.count > 0) {
-        report.badRows.emplace_back(
-            unlisted.firstLine,
-            QStringLiteral("с этой строки и дальше ещё строк с ошибками: %1").arg(unlisted.count));
-    }
+    noteUnlistedRows(report, unlisted);
     if (!transaction.commit()) {
         return failed(detail::reason(transaction.error()));
     }

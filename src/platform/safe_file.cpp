@@ -52,6 +52,47 @@ QString placeProblem(const QString& path) {
 
 }  // namespace
 
+namespace {
+
+// Hands every write on to the file until all of it is there. A write cut
+// short (a file size limit, a full disk) returns fewer bytes without an error,
+// and a writer that does not count them would have the cut file saved; here
+// the rest is tried again, which brings out the failure and its reason.
+class WholeWrites : public QIODevice {
+public:
+    explicit WholeWrites(QFileDevice& file) : file_(file) { open(QIODevice::WriteOnly); }
+
+    bool cut() const { return cut_; }
+    int code() const { return code_; }
+    bool seek(qint64 position) override {
+        return QIODevice::seek(position) && file_.seek(position);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        qint64 done = 0;
+        while (done < size) {
+            errno = 0;
+            const qint64 written = file_.write(data + done, size - done);
+            if (written <= 0) {
+                cut_ = true;
+                code_ = errno;
+                return -1;
+            }
+            done += written;
+        }
+        return size;
+    }
+
+private:
+    QFileDevice& file_;
+    bool cut_ = false;
+    int code_ = 0;
+};
+
+}  // namespace
+
 QString writeFailedMessage(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось записать файл %1: %2")
         .arg(QDir::toNativeSeparators(path), reason);
@@ -72,17 +113,21 @@ QString writeFileAtomically(const QString& path, const std::function<bool(QIODev
         return writeFailedMessage(path, reason);
     }
     errno = 0;
-    const bool written = write(file);
+    WholeWrites device(file);
+    const bool written = write(device) && !device.cut();
     // QSaveFile notices a failed write only while its buffer fills; the last
     // bytes leave the buffer in commit(), which would put the incomplete file
     // in place before it reports. Flush first, so that nothing incomplete is
     // ever committed.
     const bool flushed = written && file.flush();
-    const int code = errno;
+    const int code = device.cut() ? device.code() : errno;
     if (!written || !flushed || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? reasonOf(file, code)
-                                   : QStringLiteral("содержимое файла не удалось подготовить");
+        const QString reason =
+            device.cut()
+                ? (code != 0 ? systemReason(code) : QStringLiteral("файл записан не полностью"))
+            : file.error() != QFileDevice::NoError
+                ? reasonOf(file, code)
+                : QStringLiteral("содержимое файла не удалось подготовить");
         file.cancelWriting();
         return writeFailedMessage(path, reason);
     }

@@ -132,10 +132,6 @@ void printPersonAspects(platform::PrinterPage& page, int x, const core::Compared
 
 }  // namespace
 
-QString aspectYearsLine() {
-    return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
-}
-
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
                      const QDateTime& madeAt, std::optional<long long> markedYear) {

@@ -36,8 +36,4 @@ QString printComparisonToPdf(const core::ComparedPerson& first, const core::Comp
                              const QDateTime& madeAt,
                              std::optional<long long> markedYear = std::nullopt);
 
-// The line printed in place of an aspect column for a birth year outside the
-// years the aspects are counted for.
-QString aspectYearsLine();
-
 }  // namespace print

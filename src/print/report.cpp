@@ -54,9 +54,6 @@ constexpr int kColumnRuleBottom = 11000;
 constexpr long long kAspectYearsAbove = 1899;
 constexpr long long kAspectYearsBelow = 2000;
 
-const QString kNoAspectsLine =
-    QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
-
 // The aspect column in printing order: the aspect, caption, and the level that
 // counts as a full hundred per cent.
 struct AspectRow {
@@ -150,7 +147,7 @@ void printNoAspects(platform::PrinterPage& page) {
     page.setCurrentX(kFiguresX);
     blankLine(page);
     QString line;
-    for (const QString& word : kNoAspectsLine.split(QLatin1Char(' '))) {
+    for (const QString& word : aspectYearsLine().split(QLatin1Char(' '))) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
             page.setCurrentX(kFiguresX);
@@ -240,7 +237,20 @@ void printDigitAxis(platform::PrinterPage& page) {
     }
 }
 
+// The program's emblem in its box, or the practitioner's logo, or nothing.
+void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
+    if (!letterhead) {
+        page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    } else if (!letterhead->logo.isNull()) {
+        paintLogo(page, letterhead->logo);
+    }
+}
+
 }  // namespace
+
+QString aspectYearsLine() {
+    return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+}
 
 bool printReport(platform::PrinterPage& page, const core::Forecast& f,
                  const core::ClientNames& client, const QDateTime& madeAt,
@@ -281,11 +291,7 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
                QString::number(f.smallest));
     blankLine(page);
 
-    if (!letterhead) {
-        page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
-    } else if (!letterhead->logo.isNull()) {
-        paintLogo(page, letterhead->logo);
-    }
+    printEmblem(page, letterhead);
 
     // Only the twentieth century's birth years get the aspect column.
     const long long year = f.years[0][0].year;  // the birth year

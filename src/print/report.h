@@ -30,6 +30,10 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
 // first starting at firstYear and each row going on where the one above ended.
 void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear);
 
+// The line printed in place of an aspect column for a birth year outside the
+// years the aspects are counted for (the single report and the comparison).
+QString aspectYearsLine();
+
 // The aspect column: the nine levels as percentages of their full count, and
 // the rule between the graph and the column.
 void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast);

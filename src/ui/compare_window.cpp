@@ -88,6 +88,27 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     problem_->setStyleSheet(QStringLiteral("color: #c00000"));
     layout->addWidget(problem_);
 
+    buildFigures(layout);
+
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    auto* buttons = new QWidget(this);
+    buildButtons(buttons);
+    outer->addWidget(buttons);
+
+    buildKeys();
+
+    chart_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea& area) {
+        composeChart(target, area);
+    });
+    squares_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea&) {
+        composeSquares(target);
+    });
+    setToday(today_);
+}
+
+// The two people's figures beside the pair of squares, and the shared years under them.
+void CompareWindow::buildFigures(QVBoxLayout* layout) {
     auto* figures = new QHBoxLayout;
     for (int k = 0; k < 2; ++k) {
         inputs_[static_cast<std::size_t>(k)].figures = plainLabel(QString(), this);
@@ -112,26 +133,14 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     shared_->setFocusPolicy(Qt::TabFocus);
     shared_->setAccessibleName(QStringLiteral("Общие годы и аспекты"));
     layout->addWidget(shared_);
+}
 
-    scroll->setWidget(content);
-    outer->addWidget(scroll, 1);
-    auto* buttons = new QWidget(this);
-    buildButtons(buttons);
-    outer->addWidget(buttons);
-
+void CompareWindow::buildKeys() {
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
             [this] { services_.help(this, platform::HelpCommand::Contents); });
-
-    chart_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea& area) {
-        composeChart(target, area);
-    });
-    squares_->setCompose([this](graph::RecordingCanvas& target, const graph::ChartArea&) {
-        composeSquares(target);
-    });
-    setToday(today_);
 }
 
 void CompareWindow::buildPeople(QWidget* box) {

@@ -22,6 +22,8 @@ namespace platform {
 class Services;
 }
 
+class QVBoxLayout;
+
 namespace ui {
 
 class ComparisonView;
@@ -87,6 +89,10 @@ private:
     };
 
     void buildPeople(QWidget* box);
+
+    void buildFigures(QVBoxLayout* layout);
+
+    void buildKeys();
     void buildSpan(QWidget* row);
     void buildButtons(QWidget* row);
     void refresh();

@@ -63,6 +63,7 @@ enum class Place {
     DeviceNode,
     ReadOnlyFolder,
     FileSizeLimit,
+    ShortWrite,
     WriterGivesUp,
 };
 
@@ -110,6 +111,7 @@ TEST_P(WriteFailure, LeavesEverythingAsItWasAndSaysWhy) {
                 QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
             break;
         case Place::FileSizeLimit:
+        case Place::ShortWrite:
         case Place::WriterGivesUp:
             makeFile(path, kOldBytes);
             oldFile = true;
@@ -122,10 +124,15 @@ TEST_P(WriteFailure, LeavesEverythingAsItWasAndSaysWhy) {
     QString message;
     {
         std::unique_ptr<FileSizeLimit> limit;
-        if (f.place == Place::FileSizeLimit) {
+        if (f.place == Place::FileSizeLimit || f.place == Place::ShortWrite) {
             limit = std::make_unique<FileSizeLimit>(4096);
         }
         message = platform::writeFileAtomically(path, [&](QIODevice& device) {
+            if (f.place == Place::ShortWrite) {
+                // More than QSaveFile buffers, in one call whose count nobody checks.
+                device.write(QByteArray(1 << 16, 'x'));
+                return true;
+            }
             const QByteArray chunk(1000, 'x');
             // Less than QSaveFile buffers: the failure shows only when the buffer empties.
             for (int i = 0; i < 10; ++i) {
@@ -164,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Failure{"DeviceNode", Place::DeviceNode, "не обычный файл"},
                     Failure{"ReadOnlyFolder", Place::ReadOnlyFolder, "нет прав"},
                     Failure{"FileSizeLimit", Place::FileSizeLimit, "допустимый размер"},
+                    Failure{"ShortWrite", Place::ShortWrite, "допустимый размер"},
                     Failure{"WriterGivesUp", Place::WriterGivesUp, "не удалось подготовить"}),
     [](const testing::TestParamInfo<Failure>& p) { return p.param.name; });
 

@@ -7,6 +7,7 @@
 #include "graph/comparison_chart.h"
 #include "platform/printer_page.h"
 #include "print/compare_page.h"
+#include "print/report.h"
 
 using platform::DrawOp;
 
