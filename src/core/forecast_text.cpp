@@ -12,10 +12,14 @@ QString levelText(const AspectValue& a) {
 
 }  // namespace
 
-QByteArray toJson(const Forecast& f, const YearMark* mark) {
+namespace {
+
+// The JSON text of a forecast, written by hand in a fixed key order: the
+// companion's output must not depend on a map's order or Qt's number format.
+struct JsonOut {
     QByteArray o;
-    o.reserve(4096);
-    const auto text = [&o](QStringView value) {
+
+    void text(QStringView value) {
         o += '"';
         for (const QChar c : value) {
             if (c == u'"' || c == u'\\') {
@@ -29,82 +33,104 @@ QByteArray toJson(const Forecast& f, const YearMark* mark) {
             }
         }
         o += '"';
-    };
-    const auto boolean = [&o](bool b) { o += b ? "true" : "false"; };
-    const auto number = [&o](long long n) { o += QByteArray::number(n); };
+    }
+    void boolean(bool b) { o += b ? "true" : "false"; }
+    void number(long long n) { o += QByteArray::number(n); }
+};
 
-    o += "{\"aspects\":[";
+void appendAspects(JsonOut& j, const Forecast& f) {
+    j.o += "{\"aspects\":[";
     for (int i = 0; i < kAspectCount; ++i) {
         const AspectValue& a = f.aspects[static_cast<std::size_t>(i)];
-        o += i ? ",{\"caption\":" : "{\"caption\":";
-        text(QString::number(a.level));
-        o += ",\"digit\":";
-        number(i + 1);
-        o += ",\"level\":";
-        number(a.level);
-        o += ",\"name\":";
-        text(kAspectNames[static_cast<std::size_t>(i)]);
-        o += ",\"present\":";
-        boolean(a.present);
-        o += ",\"root\":";
-        boolean(a.root);
-        o += '}';
+        j.o += i ? ",{\"caption\":" : "{\"caption\":";
+        j.text(QString::number(a.level));
+        j.o += ",\"digit\":";
+        j.number(i + 1);
+        j.o += ",\"level\":";
+        j.number(a.level);
+        j.o += ",\"name\":";
+        j.text(kAspectNames[static_cast<std::size_t>(i)]);
+        j.o += ",\"present\":";
+        j.boolean(a.present);
+        j.o += ",\"root\":";
+        j.boolean(a.root);
+        j.o += '}';
     }
-    o += "],\"axisColors\":[";
+}
+
+void appendAxisAndCurve(JsonOut& j, const Forecast& f) {
+    j.o += "],\"axisColors\":[";
     for (std::size_t d = 0; d < f.axis.size(); ++d) {
-        o += d ? ",\"#" : "\"#";
-        o += QByteArray::number(axisColorRgb(f.axis[d]), 16).rightJustified(6, '0');
-        o += '"';
+        j.o += d ? ",\"#" : "\"#";
+        j.o += QByteArray::number(axisColorRgb(f.axis[d]), 16).rightJustified(6, '0');
+        j.o += '"';
     }
-    o += "],\"curve\":[";
+    j.o += "],\"curve\":[";
     for (std::size_t i = 0; i < f.curve.size(); ++i) {
-        o += i ? ",[" : "[";
-        number(f.curve[i].x + kScreenGridOrigin.x);
-        o += ',';
-        number(f.curve[i].y + kScreenGridOrigin.y);
-        o += ']';
+        j.o += i ? ",[" : "[";
+        j.number(f.curve[i].x + kScreenGridOrigin.x);
+        j.o += ',';
+        j.number(f.curve[i].y + kScreenGridOrigin.y);
+        j.o += ']';
     }
-    o += "],\"digitCount\":";
-    number(f.digitCount);
-    o += ",\"digits\":";
-    text(f.digits);
-    o += ",\"happiness\":";
-    text(f.happiness);
-    o += ",\"lifeNumber\":";
-    number(f.lifeNumber.wide());
+}
+
+void appendFigures(JsonOut& j, const Forecast& f, const YearMark* mark) {
+    j.o += "],\"digitCount\":";
+    j.number(f.digitCount);
+    j.o += ",\"digits\":";
+    j.text(f.digits);
+    j.o += ",\"happiness\":";
+    j.text(f.happiness);
+    j.o += ",\"lifeNumber\":";
+    j.number(f.lifeNumber.wide());
     if (mark) {
-        o += ",\"markedLevel\":";
+        j.o += ",\"markedLevel\":";
         if (mark->inTable()) {
-            number(mark->level);
+            j.number(mark->level);
         } else {
-            o += "null";
+            j.o += "null";
         }
-        o += ",\"markedYear\":";
-        number(mark->year);
+        j.o += ",\"markedYear\":";
+        j.number(mark->year);
     }
-    o += ",\"max\":";
-    number(f.largest);
-    o += ",\"min\":";
-    number(f.smallest);
-    o += ",\"segments\":[";
+    j.o += ",\"max\":";
+    j.number(f.largest);
+    j.o += ",\"min\":";
+    j.number(f.smallest);
+}
+
+void appendSegmentsAndYears(JsonOut& j, const Forecast& f) {
+    j.o += ",\"segments\":[";
     for (std::size_t k = 0; k < f.segments.size(); ++k) {
-        o += k ? "," : "";
-        boolean(f.segments[k]);
+        j.o += k ? "," : "";
+        j.boolean(f.segments[k]);
     }
-    o += "],\"years\":[";
+    j.o += "],\"years\":[";
     for (std::size_t i = 0; i < f.years.size(); ++i) {
-        o += i ? ",[" : "[";
+        j.o += i ? ",[" : "[";
         for (std::size_t k = 0; k < f.years[i].size(); ++k) {
-            o += k ? ",{\"text\":\"" : "{\"text\":\"";
-            number(f.years[i][k].year);
-            o += "\",\"visible\":";
-            boolean(f.years[i][k].visible);
-            o += '}';
+            j.o += k ? ",{\"text\":\"" : "{\"text\":\"";
+            j.number(f.years[i][k].year);
+            j.o += "\",\"visible\":";
+            j.boolean(f.years[i][k].visible);
+            j.o += '}';
         }
-        o += ']';
+        j.o += ']';
     }
-    o += "]}";
-    return o;
+    j.o += "]}";
+}
+
+}  // namespace
+
+QByteArray toJson(const Forecast& f, const YearMark* mark) {
+    JsonOut j;
+    j.o.reserve(4096);
+    appendAspects(j, f);
+    appendAxisAndCurve(j, f);
+    appendFigures(j, f, mark);
+    appendSegmentsAndYears(j, f);
+    return j.o;
 }
 
 QString yearMarkText(const YearMark& mark) {
