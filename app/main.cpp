@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -80,12 +81,25 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // A settings file the program cannot use is told once, in a box over the
+    // window; the window reads its settings while it is being built, so the
+    // box waits until the event loop runs.
+    QWidget* owner = nullptr;
+    platform::setSettingsReporter([&services, &owner](const QString& text) {
+        QTimer::singleShot(0, [&services, &owner, text] {
+            services.message(owner, {text, info::programName(), platform::MessageIcon::Warning, 0});
+        });
+    });
+
     platform::QtMediaPlayer media;  // the About window's tune
     ui::FrmMain window(services);
+    owner = &window;
     window.setMediaPlayer(&media);
 
     // The client book, opened the first time it is needed, and its window.
     ui::ClientBookLink clientBook(window, services);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    platform::setSettingsReporter({});  // the box and its owner go with main()
+    return status;
 }
