@@ -422,4 +422,38 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
     return true;
 }
 
+bool ClientBook::recordPrinted(const std::vector<qint64>& ids, QString* error) {
+    if (ids.empty()) {
+        return true;
+    }
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QSqlError& e) {
+        return fail(error, QStringLiteral("Отметка о печати не записана в картотеку %1: %2.")
+                               .arg(quoted(path_), reason(e)));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(transaction.error());
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    for (const qint64 id : ids) {
+        q.bindValue(QStringLiteral(":printed"), moment);
+        q.bindValue(QStringLiteral(":id"), id);
+        if (!q.exec()) {
+            return failed(q.lastError());
+        }
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(transaction.error());
+    }
+    emit changed();
+    return true;
+}
+
 }  // namespace book

@@ -88,6 +88,10 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr);
+    // After a run of reports for clients already in the book: the "last
+    // printed" of each becomes now, all in one transaction, and changed()
+    // follows once, not once per client.
+    bool recordPrinted(const std::vector<qint64>& ids, QString* error = nullptr);
 
     // The whole book as comma-separated text with a header row, written whole
     // or not at all: on failure an existing file stays as it was and `error`

@@ -15,13 +15,16 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "book/client_book.h"
 #include "platform/services.h"
+#include "ui/batch_report.h"
 #include "ui/book_filter.h"
 #include "ui/book_model.h"
 #include "ui/client_editor.h"
+#include "ui/compare_window.h"
 
 namespace ui {
 
@@ -41,6 +44,11 @@ constexpr CommandPlace kCommands[] = {
     {"&Печать...", "Печать", "Ctrl+P: напечатать прогноз для клиента"},
     {"&Изменить...", "Изменить", "F2: изменить имя, дату рождения и примечание"},
     {"&Удалить", "Удалить", "Delete: удалить клиента из картотеки"},
+    {"Отчёты в P&DF...", "Отчёты в PDF",
+     "Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента"},
+    {"Нап&ечатать выбранных...", "Напечатать выбранных",
+     "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов"},
+    {"С&равнить", "Сравнить", "Ctrl+D: сравнить прогнозы двух выбранных клиентов"},
     {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
     {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
     {"&Закрыть", "Закрыть", "Esc: закрыть картотеку"},
@@ -152,7 +160,9 @@ void BookWindow::buildTable() {
     table_->setObjectName(QStringLiteral("BookTable"));
     table_->setModel(filter_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl with a click, and Ctrl+A, choose several clients for
+    // the reports and the comparison.
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->setAlternatingRowColors(true);
@@ -183,7 +193,8 @@ QVBoxLayout* BookWindow::buildCommands() {
         // Enter belongs to the table and the search field: it opens a client.
         b->setAutoDefault(false);
         buttons_[k] = b;
-        if (Command(k) == Command::Export || Command(k) == Command::Close) {
+        if (Command(k) == Command::ManyPdf || Command(k) == Command::Export ||
+            Command(k) == Command::Close) {
             commands->addStretch();
         }
         commands->addWidget(b);
@@ -193,9 +204,15 @@ QVBoxLayout* BookWindow::buildCommands() {
 
 void BookWindow::connectCommands() {
     const std::pair<Command, void (BookWindow::*)()> handlers[] = {
-        {Command::Open, &BookWindow::openCurrent},  {Command::Print, &BookWindow::printCurrent},
-        {Command::Edit, &BookWindow::editCurrent},  {Command::Delete, &BookWindow::deleteCurrent},
-        {Command::Export, &BookWindow::exportBook}, {Command::Import, &BookWindow::importBook},
+        {Command::Open, &BookWindow::openCurrent},
+        {Command::Print, &BookWindow::printCurrent},
+        {Command::Edit, &BookWindow::editCurrent},
+        {Command::Delete, &BookWindow::deleteCurrent},
+        {Command::Export, &BookWindow::exportBook},
+        {Command::Import, &BookWindow::importBook},
+        {Command::ManyPdf, &BookWindow::reportsToPdf},
+        {Command::ManyPrint, &BookWindow::printSelected},
+        {Command::Compare, &BookWindow::compareSelected},
         {Command::Close, &BookWindow::reject},
     };
     for (const auto& [command, handler] : handlers) {
@@ -207,6 +224,9 @@ void BookWindow::connectCommands() {
         // Not Ctrl+E: on X11 the search field takes it (end of line).
         {QKeySequence(Qt::CTRL | Qt::Key_S), &BookWindow::exportBook},
         {QKeySequence(Qt::CTRL | Qt::Key_I), &BookWindow::importBook},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BookWindow::reportsToPdf},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &BookWindow::printSelected},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), &BookWindow::compareSelected},
     };
     for (const auto& [sequence, handler] : keys) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
@@ -223,6 +243,8 @@ void BookWindow::connectCommands() {
     connect(search_, &QLineEdit::textChanged, this, &BookWindow::applySearch);
     connect(table_, &QTableView::doubleClicked, this, &BookWindow::openCurrent);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &BookWindow::updateState);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookWindow::updateState);
     connect(&book_, &book::ClientBook::changed, this, &BookWindow::reload);
 }
@@ -281,6 +303,18 @@ bool BookWindow::selectClient(qint64 id) {
     return true;
 }
 
+std::vector<book::Client> BookWindow::selectedClients() const {
+    QModelIndexList rows = table_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<book::Client> out;
+    out.reserve(size_t(rows.size()));
+    for (const QModelIndex& index : rows) {
+        out.push_back(model_->client(filter_->mapToSource(index).row()));
+    }
+    return out;
+}
+
 void BookWindow::applySearch() {
     filter_->setWords(search_->text());
     if (!table_->currentIndex().isValid() && filter_->rowCount() > 0) {
@@ -295,6 +329,10 @@ void BookWindow::updateState() {
     for (Command c : {Command::Open, Command::Print, Command::Edit, Command::Delete}) {
         button(c)->setEnabled(chosen);
     }
+    const qsizetype selected = usable ? table_->selectionModel()->selectedRows().size() : 0;
+    button(Command::ManyPdf)->setEnabled(selected > 0);
+    button(Command::ManyPrint)->setEnabled(selected > 0);
+    button(Command::Compare)->setEnabled(selected == 2);
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);
     search_->setEnabled(usable);
@@ -437,6 +475,43 @@ bool BookWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void BookWindow::reportsToPdf() {
+    if (!button(Command::ManyPdf)->isEnabled()) {
+        return;
+    }
+    BatchReport batch(book_, services_, this);
+    if (batchSetup_) {
+        batchSetup_(batch);
+    }
+    batch.toPdf(selectedClients());
+}
+
+void BookWindow::printSelected() {
+    if (!button(Command::ManyPrint)->isEnabled()) {
+        return;
+    }
+    BatchReport batch(book_, services_, this);
+    if (batchSetup_) {
+        batchSetup_(batch);
+    }
+    batch.toPrinter(selectedClients());
+}
+
+void BookWindow::compareSelected() {
+    const std::vector<book::Client> two = selectedClients();
+    if (two.size() != 2) {
+        return;
+    }
+    const auto entry = [](const book::Client& c) {
+        QStringList names{c.surname, c.name, c.patronymic};
+        names.removeAll(QString());
+        return PersonEntry{core::BirthDate{QString::number(c.day), c.month - 1, c.yearText},
+                           names.join(u' ')};
+    };
+    // Beside the main window, as «Прогноз → Сравнить…» opens it.
+    openComparison(parentWidget() ? parentWidget() : this, services_, entry(two[0]), entry(two[1]));
 }
 
 }  // namespace ui

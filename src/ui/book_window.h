@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "book/client.h"
 
@@ -24,6 +25,7 @@ enum class MessageIcon;
 
 namespace ui {
 
+class BatchReport;
 class BookModel;
 class BookFilter;
 
@@ -35,7 +37,18 @@ class BookWindow : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Command { Open, Print, Edit, Delete, Export, Import, Close };
+    enum class Command {
+        Open,
+        Print,
+        Edit,
+        Delete,
+        ManyPdf,
+        ManyPrint,
+        Compare,
+        Export,
+        Import,
+        Close
+    };
 
     BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent = nullptr);
     ~BookWindow() override;
@@ -54,6 +67,9 @@ public:
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
     void setAskFile(AskFile ask) { askFile_ = std::move(ask); }
     void setEditor(Editor editor) { editor_ = std::move(editor); }
+    // Adjusts every run of several reports before it starts (where the pages
+    // go, the clock); the desktop's own choices otherwise.
+    void setBatchSetup(std::function<void(BatchReport&)> setup) { batchSetup_ = std::move(setup); }
 
     // Reads the book again, keeping the current client when it is still there.
     void reload();
@@ -62,6 +78,8 @@ public:
     const book::Client* currentClient() const;
     // Makes the client with this id current, when the search shows it.
     bool selectClient(qint64 id);
+    // The selected clients, in the table's order.
+    std::vector<book::Client> selectedClients() const;
 
     QLineEdit* searchField() const { return search_; }
     QTableView* table() const { return table_; }
@@ -75,6 +93,9 @@ public:
     void deleteCurrent();
     void exportBook();
     void importBook();
+    void reportsToPdf();
+    void printSelected();
+    void compareSelected();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,10 +118,11 @@ private:
     QLabel* problem_;
     QTableView* table_;
     QLabel* count_;
-    std::array<QPushButton*, 7> buttons_{};
+    std::array<QPushButton*, 10> buttons_{};
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;
+    std::function<void(BatchReport&)> batchSetup_;
 };
 
 }  // namespace ui
