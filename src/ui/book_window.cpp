@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -32,6 +33,7 @@ namespace {
 
 constexpr int kColumnWidths[BookModel::kColumnCount] = {150, 110, 150, 100, 120, 120};
 constexpr int kMaxBadRowsShown = 20;
+constexpr int kProgressSteps = 1000;
 
 struct CommandPlace {
     const char* text;
@@ -68,21 +70,30 @@ bool askConfirm(QWidget* parent, const QString& question) {
     return box.clickedButton() == yes;
 }
 
-QString askCsvFile(QWidget* parent, bool forSaving) {
-    const QString filter = QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)");
+// The file to import from, or to export to: then the file-type list also
+// chooses the kind of file, plain UTF-8 CSV or the one spreadsheets open.
+QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
+    const QString plain = QStringLiteral("Таблица CSV (*.csv)");
+    const QString excel = QStringLiteral("CSV для Excel (;) (*.csv)");
+    const QString any = QStringLiteral("Все файлы (*)");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
     if (!forSaving) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
-                                            folder, filter);
+                                            folder, plain + QStringLiteral(";;") + any);
     }
+    QString chosen;
     QString file = QFileDialog::getSaveFileName(
         parent, QStringLiteral("Экспорт картотеки в CSV"),
-        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")), filter);
+        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")),
+        QStringList{plain, excel}.join(QStringLiteral(";;")), &chosen);
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".csv");
+    }
+    if (format) {
+        *format = chosen == excel ? book::CsvFormat::Excel : book::CsvFormat::Plain;
     }
     return file;
 }
@@ -94,7 +105,9 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
       book_(book),
       services_(services),
       confirm_(askConfirm),
-      askFile_(askCsvFile),
+      askFile_([this](QWidget* over, bool forSaving) {
+          return askCsvFile(over, forSaving, &exportFormat_);
+      }),
       editor_(editClient) {
     setObjectName(QStringLiteral("BookWindow"));
     setWindowTitle(title());
@@ -410,7 +423,7 @@ void BookWindow::exportBook() {
         return;
     }
     QString error;
-    if (!book_.exportCsv(file, &error)) {
+    if (!book_.exportCsv(file, &error, exportFormat_)) {
         tell(error, platform::MessageIcon::Critical);
         return;
     }
@@ -428,7 +441,29 @@ void BookWindow::importBook() {
     if (file.isEmpty()) {
         return;
     }
-    const book::ImportReport report = book_.importCsv(file);
+    // A long list shows how far it is and can be stopped; a short one is
+    // done before the dialog would appear.
+    QProgressDialog progress(QStringLiteral("Чтение файла «%1»…").arg(QFileInfo(file).fileName()),
+                             QStringLiteral("Отмена"), 0, kProgressSteps, this);
+    progress.setWindowTitle(QStringLiteral("Импорт из CSV"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const book::ImportReport report = book_.importCsv(file, [&](qint64 done, qint64 total) {
+        progress.setValue(
+            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
+                      : 0);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    progress.close();
+    if (report.cancelled) {
+        tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
+                 .arg(QDir::toNativeSeparators(file)),
+             platform::MessageIcon::Information);
+        return;
+    }
     if (!report.done) {
         tell(report.error, platform::MessageIcon::Critical);
         return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "book/client_book.h"
 
 class QLabel;
 class QLineEdit;
@@ -122,6 +123,7 @@ private:
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;
+    book::CsvFormat exportFormat_ = book::CsvFormat::Plain;  // as last chosen in the dialog
     std::function<void(BatchReport&)> batchSetup_;
 };
 
