@@ -26,6 +26,7 @@
 #include <optional>
 #include <variant>
 
+#include "clients_cli.h"
 #include "compare_cli.h"
 #include "core/client_names.h"
 #include "core/forecast.h"
@@ -440,6 +441,11 @@ int main(int argc, char* argv[]) {
                 }
                 return app::DateReading{std::get<core::Forecast>(std::move(read)), 0, QString()};
             }));
+    }
+    if (app::asksForClients(args)) {
+        return finish(app::runClients(args, [&](const QString& path, const auto& write) {
+            return writeOutput(path, rawArgument(path, argc, argv), write);
+        }));
     }
     const auto parsed = parse(args);
     if (const auto* problem = std::get_if<Problem>(&parsed)) {
