@@ -34,7 +34,11 @@ BatchReport::BatchReport(book::ClientBook& book, platform::Services& services, Q
     : book_(book),
       services_(services),
       parent_(parent),
-      ask_(print::askPdfFileName),
+      ask_([](QWidget* over, const QString& suggested) {
+          return print::askSaveFileName(over, QStringLiteral("Сохранить отчёты в файл PDF"),
+                                        QStringLiteral("Документ PDF (*.pdf)"),
+                                        QStringLiteral("pdf"), suggested);
+      }),
       find_(QPrinterInfo::defaultPrinter) {}
 
 void BatchReport::tell(const QString& text, platform::MessageIcon icon) const {

@@ -276,6 +276,10 @@ void BookWindow::reload() {
     const book::Client* current = currentClient();
     const qint64 keep = current ? current->id : 0;
     const int keepRow = table_->currentIndex().row();
+    std::vector<qint64> chosen;  // a run of reports marks them printed: they stay chosen
+    for (const book::Client& c : selectedClients()) {
+        chosen.push_back(c.id);
+    }
     std::vector<book::Client> clients;
     std::vector<QString> keys;
     QString error;
@@ -290,6 +294,19 @@ void BookWindow::reload() {
     if (!(keep && selectClient(keep)) && filter_->rowCount() > 0) {
         // The neighbour of a deleted client, or the first one.
         table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));
+    }
+    if (chosen.size() > 1) {
+        QItemSelection again;
+        for (const qint64 id : chosen) {
+            const int row = model_->rowOf(id);
+            const QModelIndex index =
+                row < 0 ? QModelIndex() : filter_->mapFromSource(model_->index(row, 0));
+            if (index.isValid()) {
+                again.select(index, index);
+            }
+        }
+        table_->selectionModel()->select(again,
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     updateState();
 }

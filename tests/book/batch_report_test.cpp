@@ -109,6 +109,7 @@ TEST(BatchReport, PdfOfTheSelectedOrNothingWhenStopped) {
         EXPECT_EQ(QFileInfo::exists(m.pdf), c.file);
         EXPECT_EQ(m.printedCount(), c.marked);
         EXPECT_EQ(changes.size(), c.marked ? 1 : 0);
+        EXPECT_EQ(m.window->selectedClients().size(), 5u) << "the choice outlives the run";
         if (c.file) {
             ASSERT_EQ(m.services.messages.size(), 1u);
             const QString text = m.services.messages[0].text;
