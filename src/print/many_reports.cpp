@@ -110,6 +110,8 @@ ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTi
         return result;
     }
     if (result.stopped || !result.error.isEmpty()) {
+        // Pages already handed to the print system may still come out (Qt
+        // cannot take them back); nothing after the stop does.
         printer.abort();
         painter.end();
         return result;

@@ -53,7 +53,7 @@ ManyResult writeReportsPdf(const QString& path, const PageSource& next, const QD
                            const std::optional<Letterhead>& letterhead);
 
 // The reports as one print job of one page each. A stopped or failed run
-// aborts the job, so nothing more reaches the printer.
+// aborts the job: no page after the stop reaches the printer.
 ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTime& madeAt,
                         const std::optional<Letterhead>& letterhead);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -140,20 +141,22 @@ TEST(ManyReports, PdfIsWholeOrNothing) {
     }
 }
 
-TEST(ManyReports, ForecastForRefusesDatesWithoutOne) {
-    const struct {
-        int day, month;
-        const char* year;
-        bool forecast;
-    } cases[] = {{23, 8, "1975", true},
-                 {0, 8, "1975", false},
-                 {1, 13, "1975", false},
-                 {1, 1, "19a5", false},
-                 {1, 1, "", false}};
-    for (const auto& c : cases) {
-        QString reason;
-        const auto f = print::forecastFor(c.day, c.month, c.year, &reason);
-        EXPECT_EQ(f.has_value(), c.forecast) << c.day << "." << c.month << "." << c.year;
-        EXPECT_EQ(reason.isEmpty(), c.forecast);
+// One print job of one page per client; a stopped job is aborted and gets
+// no page after the stop (here the printer writes a PDF file).
+TEST(ManyReports, PrintJobHasEveryPageOrStopsThere) {
+    for (const int stopAt : {-1, 2}) {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("job.pdf"));
+        const print::ManyResult r =
+            print::printReports(printer, listOf(threeClients(), stopAt), kMadeAt, {});
+        EXPECT_EQ(r.stopped, stopAt >= 0);
+        EXPECT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+        QFile file(dir.filePath("job.pdf"));
+        const int pages = file.open(QIODevice::ReadOnly) ? pdfPages(file.readAll()) : 0;
+        EXPECT_EQ(r.pages, stopAt < 0 ? 3 : stopAt);
+        EXPECT_LE(pages, r.pages);
+        EXPECT_GE(pages, stopAt < 0 ? 3 : 0);
     }
 }
