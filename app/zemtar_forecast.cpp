@@ -56,6 +56,7 @@ const char* const kUsage =
     "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
     "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
     "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
+    "       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК (подробнее: --clients - --help)\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название, как в списке (Январь ... Декабрь)\n"
     "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
