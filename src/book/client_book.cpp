@@ -511,7 +511,7 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
     return true;
 }
 
-bool ClientBook::recordPrinted(const std::vector<qint64>& ids, QString* error) {
+bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error) {
     if (ids.empty()) {
         return true;
     }
@@ -521,23 +521,37 @@ bool ClientBook::recordPrinted(const std::vector<qint64>& ids, QString* error) {
     const QString moment = now();
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(error, QStringLiteral("Отметка о печати не записана в картотеку %1: %2.")
+        return fail(error, QStringLiteral("Отчёты не записаны в историю клиентов в картотеке %1: "
+                                          "%2.")
                                .arg(quoted(path_), reason(e)));
     };
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
         return failed(transaction.error());
     }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    QSqlQuery mark(db);
+    mark.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    QSqlQuery note(db);
+    note.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
     for (const qint64 id : ids) {
-        q.bindValue(QStringLiteral(":printed"), moment);
-        q.bindValue(QStringLiteral(":id"), id);
-        if (!q.exec()) {
-            return failed(q.lastError());
+        mark.bindValue(QStringLiteral(":printed"), moment);
+        mark.bindValue(QStringLiteral(":id"), id);
+        if (!mark.exec()) {
+            return failed(mark.lastError());
+        }
+        if (mark.numRowsAffected() == 0) {
+            continue;  // deleted while the reports were made
+        }
+        note.bindValue(QStringLiteral(":id"), id);
+        note.bindValue(QStringLiteral(":made"), moment);
+        note.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+        if (!note.exec()) {
+            return failed(note.lastError());
         }
     }
-    q.finish();
+    mark.finish();
+    note.finish();
     if (!transaction.commit()) {
         return failed(transaction.error());
     }

@@ -88,15 +88,15 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr);
-    // After a run of reports for clients already in the book: the "last
-    // printed" of each becomes now, all in one transaction, and changed()
-    // follows once, not once per client.
-    bool recordPrinted(const std::vector<qint64>& ids, QString* error = nullptr);
 
     // After a report for the client with this id: it joins the client's
     // history and the client's "last printed" becomes now. False, saying why,
     // when the client is no longer in the book.
     bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr);
+    // The same after a run of reports for several clients, all in one
+    // transaction, and changed() follows once, not once per client. Clients
+    // no longer in the book are passed over.
+    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr);
     // The reports made for a client, newest first.
     bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 

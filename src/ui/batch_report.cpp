@@ -163,7 +163,9 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients, 
         return Outcome::Failed;
     }
     QString error;
-    if (!book_.recordPrinted(printed, &error)) {
+    if (!book_.recordReports(
+            printed, path.isEmpty() ? book::ReportKind::Printout : book::ReportKind::ManyPdf,
+            &error)) {
         tell(error, platform::MessageIcon::Warning);
     }
     const QString done = path.isEmpty()

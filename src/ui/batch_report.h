@@ -29,7 +29,8 @@ namespace ui {
 // A progress dialog («Клиент N из M») shows the run and can stop it; a stopped
 // or failed run leaves no file and prints nothing further. Clients whose date
 // has no forecast are left out and named in one message at the end; each
-// client printed gets "last printed" in the book, in one step.
+// client printed gets "last printed" and a line in their history, all in
+// one step.
 class BatchReport {
 public:
     BatchReport(book::ClientBook& book, platform::Services& services, QWidget* parent);
