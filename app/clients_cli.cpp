@@ -49,6 +49,19 @@ int usage(const QString& problem) {
     return kExitUsage;
 }
 
+// Why an argument that takes no value cannot stand beside --clients.
+QString notWithClients(const QString& option, const QString& a) {
+    if (QStringList{"--surname", "--name", "--patronymic"}.contains(option)) {
+        return QStringLiteral("С --clients имена берутся из списка: %1 не нужен.").arg(option);
+    }
+    if (!a.startsWith(u'-') || (a.size() > 1 && a.at(1).isDigit())) {
+        return QStringLiteral(
+            "С --clients даты берутся из списка: дата в командной строке не "
+            "нужна.");
+    }
+    return QStringLiteral("С --clients нельзя указать %1.").arg(a);
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -69,16 +82,7 @@ QString parse(const QStringList& args, Request& r) {
             QStringList{"--pdf", "--clients", "--practitioner", "--contact", "--logo"}.contains(
                 option);
         if (!takesValue) {
-            if (QStringList{"--surname", "--name", "--patronymic"}.contains(option)) {
-                return QStringLiteral("С --clients имена берутся из списка: %1 не нужен.")
-                    .arg(option);
-            }
-            if (!a.startsWith(u'-') || (a.size() > 1 && a.at(1).isDigit())) {
-                return QStringLiteral(
-                    "С --clients даты берутся из списка: дата в командной "
-                    "строке не нужна.");
-            }
-            return QStringLiteral("С --clients нельзя указать %1.").arg(a);
+            return notWithClients(option, a);
         }
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
@@ -123,68 +127,40 @@ bool asksForClients(const QStringList& args) {
     return false;
 }
 
-int runClients(const QStringList& args, const WriteFile& writeFile) {
-    Request r;
-    if (const QString problem = parse(args, r); !problem.isEmpty()) {
-        return usage(problem);
-    }
-    if (r.help) {
-        write(stdout, QString::fromUtf8(kUsage));
-        return kExitDone;
-    }
-    const bool fromStdin = r.clients == QLatin1String("-");
-    // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
-    const QString listName = fromStdin ? QStringLiteral("стандартного ввода")
-                                       : QStringLiteral("файла «%1»").arg(r.clients);
-    QFile in;
-    const QFileInfo info(r.clients);
-    QString openProblem;
-    if (fromStdin) {
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            openProblem = QStringLiteral("стандартный ввод закрыт");
-        }
-    } else if (!info.exists()) {
-        openProblem = QStringLiteral("файла нет");
-    } else if (info.isDir()) {
-        openProblem = QStringLiteral("это папка, а не файл");
-    } else {
-        in.setFileName(r.clients);
-        errno = 0;
-        if (!in.open(QIODevice::ReadOnly)) {
-            openProblem = errno != 0 ? platform::systemReason(errno) : in.errorString();
-        }
-    }
-    if (!openProblem.isEmpty()) {
-        write(stderr, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. Отчёты не "
-                                     "записаны.\n")
-                          .arg(listName, openProblem));
-        return kExitUsage;
-    }
-    book::ClientListReader reader(in);
-    if (!reader.start()) {
-        write(stderr, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.\n")
-                          .arg(fromStdin ? QStringLiteral("Стандартный ввод")
-                                         : QStringLiteral("Файл «%1»").arg(r.clients),
-                               reader.error()));
-        return kExitUsage;
-    }
+namespace {
 
-    // The page needs Qt's drawing; without a chosen platform it is offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+// Opens the list: standard input for «-», else the file. The reason in
+// Russian when it cannot be read, else empty.
+QString openList(const QString& path, QFile& in) {
+    const QFileInfo info(path);
+    if (path == QLatin1String("-")) {
+        return in.open(stdin, QIODevice::ReadOnly) ? QString()
+                                                   : QStringLiteral("стандартный ввод закрыт");
     }
-    static int qtArgc = 1;
-    static char name[] = "zemtar-forecast";
-    static char* qtArgv[] = {name, nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
-    QString logoProblem;
-    const auto letterhead = print::letterheadForPage(r.letterhead, &logoProblem);
-    // The logo is read; the rest is built into Qt, so no plugins from here on.
-    QCoreApplication::setLibraryPaths({});
+    if (!info.exists()) {
+        return QStringLiteral("файла нет");
+    }
+    if (info.isDir()) {
+        return QStringLiteral("это папка, а не файл");
+    }
+    in.setFileName(path);
+    errno = 0;
+    if (!in.open(QIODevice::ReadOnly)) {
+        return errno != 0 ? platform::systemReason(errno) : in.errorString();
+    }
+    return {};
+}
 
+// The pages of the list's rows in file order. A row without a forecast is
+// told on standard error by its line and passed over; a list that cannot be
+// read to its end stops the run, so that it is not printed in part.
+struct RowPages {
+    book::ClientListReader& reader;
+    const QString& listName;
     int status = kExitDone;
     QString readError;
-    const print::PageSource next = [&](print::ReportPage& page) {
+
+    print::NextPage operator()(print::ReportPage& page) {
         book::ListRow row;
         while (reader.next(row)) {
             QString reason = row.problem;
@@ -204,32 +180,81 @@ int runClients(const QStringList& args, const WriteFile& writeFile) {
             page.client = {row.client.surname, row.client.name, row.client.patronymic};
             return print::NextPage::Page;
         }
-        if (!reader.error().isEmpty()) {
-            readError = reader.error();
-            return print::NextPage::Stop;  // a list read in part is not printed in part
-        }
-        return print::NextPage::End;
-    };
+        readError = reader.error();
+        return readError.isEmpty() ? print::NextPage::End : print::NextPage::Stop;
+    }
+};
+
+// Qt's drawing for the page, offscreen unless a platform is chosen.
+std::unique_ptr<QGuiApplication> startQt() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int qtArgc = 1;
+    static char name[] = "zemtar-forecast";
+    static char* qtArgv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+}
+
+}  // namespace
+
+int runClients(const QStringList& args, const WriteFile& writeFile) {
+    Request r;
+    if (const QString problem = parse(args, r); !problem.isEmpty()) {
+        return usage(problem);
+    }
+    if (r.help) {
+        write(stdout, QString::fromUtf8(kUsage));
+        return kExitDone;
+    }
+    const bool fromStdin = r.clients == QLatin1String("-");
+    // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
+    const QString listName = fromStdin ? QStringLiteral("стандартного ввода")
+                                       : QStringLiteral("файла «%1»").arg(r.clients);
+    QFile in;
+    if (const QString problem = openList(r.clients, in); !problem.isEmpty()) {
+        write(stderr, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. Отчёты не "
+                                     "записаны.\n")
+                          .arg(listName, problem));
+        return kExitUsage;
+    }
+    book::ClientListReader reader(in);
+    if (!reader.start()) {
+        write(stderr, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.\n")
+                          .arg(fromStdin ? QStringLiteral("Стандартный ввод")
+                                         : QStringLiteral("Файл «%1»").arg(r.clients),
+                               reader.error()));
+        return kExitUsage;
+    }
+
+    const auto application = startQt();
+    QString logoProblem;
+    const auto letterhead = print::letterheadForPage(r.letterhead, &logoProblem);
+    // The logo is read; the rest is built into Qt, so no plugins from here on.
+    QCoreApplication::setLibraryPaths({});
+
+    RowPages rows{reader, listName, kExitDone, {}};
     print::ManyResult result;
     const QString error = writeFile(r.pdf, [&](const QString& path) {
-        result = print::writeReportsPdf(path, next, QDateTime::currentDateTime(), letterhead);
+        result =
+            print::writeReportsPdf(path, std::ref(rows), QDateTime::currentDateTime(), letterhead);
         return result.error;
     });
-    if (!readError.isEmpty()) {
+    if (!rows.readError.isEmpty()) {
         write(stderr, QStringLiteral("Не удалось дочитать список клиентов из %1: %2. Файл «%3» "
                                      "не записан.\n")
-                          .arg(listName, readError, r.pdf));
+                          .arg(listName, rows.readError, r.pdf));
         return kExitUsage;
     }
     if (!error.isEmpty()) {
         write(stderr, error + u'\n');
-        return result.pages == 0 && status == kExitRefused ? kExitRefused : kExitUsage;
+        return result.pages == 0 && rows.status == kExitRefused ? kExitRefused : kExitUsage;
     }
     if (!logoProblem.isEmpty()) {
         write(stderr, logoProblem + QStringLiteral(" Отчёты записаны без логотипа.\n"));
-        status = kExitRefused;
+        return kExitRefused;
     }
-    return status;
+    return rows.status;
 }
 
 }  // namespace app

@@ -100,8 +100,7 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients, 
     progress.setAutoClose(false);
     progress.setAutoReset(false);
 
-    std::vector<qint64> printed;
-    QStringList skipped;
+    Tally tally;
     size_t at = 0;
     const print::PageSource next = [&](print::ReportPage& page) {
         while (at < clients.size()) {
@@ -112,20 +111,9 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients, 
             if (progress.wasCanceled() || (onPage_ && !onPage_(int(at), total))) {
                 return print::NextPage::Stop;
             }
-            QString reason;
-            std::optional<core::Forecast> forecast =
-                print::forecastFor(c.day, c.month, c.yearText, &reason);
-            if (!forecast) {
-                skipped << QStringLiteral("%1, %2: %3")
-                               .arg(fullName(c), book::birthDateText(c), reason);
-                continue;
+            if (takePage(c, page, tally)) {
+                return print::NextPage::Page;
             }
-            page.forecast = std::move(*forecast);
-            page.client = {c.surname, c.name, c.patronymic};
-            if (c.id != 0) {
-                printed.push_back(c.id);
-            }
-            return print::NextPage::Page;
         }
         return print::NextPage::End;
     };
@@ -139,22 +127,37 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients, 
         printer.setDocName(QStringLiteral("Zemtar - Прогноз: отчёты"));
         result = print::printReports(printer, next, madeAt, pageHead);
     }
-    progress.setValue(total);
     progress.close();
+    return result.stopped ? Outcome::Cancelled : finish(result, tally, path, printerInfo);
+}
 
-    if (result.stopped) {
-        return Outcome::Cancelled;
+bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally& tally) {
+    QString reason;
+    std::optional<core::Forecast> forecast =
+        print::forecastFor(c.day, c.month, c.yearText, &reason);
+    if (!forecast) {
+        tally.skipped
+            << QStringLiteral("%1, %2: %3").arg(fullName(c), book::birthDateText(c), reason);
+        return false;
     }
+    page.forecast = std::move(*forecast);
+    page.client = {c.surname, c.name, c.patronymic};
+    tally.printed.push_back(c.id);
+    return true;
+}
+
+BatchReport::Outcome BatchReport::finish(const print::ManyResult& result, const Tally& tally,
+                                         const QString& path, const QPrinterInfo& printerInfo) {
     QString text;
-    if (!skipped.isEmpty()) {
+    if (!tally.skipped.isEmpty()) {
         text = QStringLiteral("Пропущены клиенты, для даты рождения которых нет прогноза (%1):")
-                   .arg(skipped.size());
-        for (int k = 0; k < skipped.size(); ++k) {
+                   .arg(tally.skipped.size());
+        for (int k = 0; k < tally.skipped.size(); ++k) {
             if (k == kMaxSkippedShown) {
-                text += QStringLiteral("\n…и ещё %1.").arg(skipped.size() - kMaxSkippedShown);
+                text += QStringLiteral("\n…и ещё %1.").arg(tally.skipped.size() - kMaxSkippedShown);
                 break;
             }
-            text += u'\n' + skipped[k];
+            text += u'\n' + tally.skipped[k];
         }
     }
     if (!result.error.isEmpty()) {
@@ -163,9 +166,8 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients, 
         return Outcome::Failed;
     }
     QString error;
-    if (!book_.recordReports(
-            printed, path.isEmpty() ? book::ReportKind::Printout : book::ReportKind::ManyPdf,
-            &error)) {
+    const auto kind = path.isEmpty() ? book::ReportKind::Printout : book::ReportKind::ManyPdf;
+    if (!book_.recordReports(tally.printed, kind, &error)) {
         tell(error, platform::MessageIcon::Warning);
     }
     const QString done = path.isEmpty()

@@ -3,12 +3,14 @@
 #include <QDateTime>
 #include <QPrinterInfo>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "book/client.h"
 #include "print/letterhead.h"
+#include "print/many_reports.h"
 
 class QPrinter;
 class QWidget;
@@ -60,6 +62,16 @@ private:
     // Into the file at `path`, or onto `printer` when the path is empty.
     Outcome run(const std::vector<book::Client>& clients, const QString& path,
                 const QPrinterInfo& printer);
+    // Who got a page and who was left out, and why.
+    struct Tally {
+        std::vector<qint64> printed;
+        QStringList skipped;
+    };
+    // The client's page, or false when their date has no forecast.
+    static bool takePage(const book::Client& client, print::ReportPage& page, Tally& tally);
+    // Marks the clients printed and tells how the run went.
+    Outcome finish(const print::ManyResult& result, const Tally& tally, const QString& path,
+                   const QPrinterInfo& printer);
     std::optional<print::Letterhead> letterhead();
     void tell(const QString& text, platform::MessageIcon icon) const;
 

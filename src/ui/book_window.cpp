@@ -10,22 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <vector>
 
 #include "book/client_book.h"
 #include "platform/services.h"
-#include "ui/batch_report.h"
 #include "ui/book_filter.h"
 #include "ui/book_model.h"
 #include "ui/client_editor.h"
-#include "ui/compare_window.h"
 
 namespace ui {
 
@@ -33,7 +29,6 @@ namespace {
 
 constexpr int kColumnWidths[BookModel::kColumnCount] = {150, 110, 150, 100, 120, 120};
 constexpr int kMaxBadRowsShown = 20;
-constexpr int kProgressSteps = 1000;
 
 struct CommandPlace {
     const char* text;
@@ -276,10 +271,7 @@ void BookWindow::reload() {
     const book::Client* current = currentClient();
     const qint64 keep = current ? current->id : 0;
     const int keepRow = table_->currentIndex().row();
-    std::vector<qint64> chosen;  // a run of reports marks them printed: they stay chosen
-    for (const book::Client& c : selectedClients()) {
-        chosen.push_back(c.id);
-    }
+    const std::vector<qint64> chosen = selectedIds();  // a run of reports keeps its choice
     std::vector<book::Client> clients;
     std::vector<QString> keys;
     QString error;
@@ -295,19 +287,7 @@ void BookWindow::reload() {
         // The neighbour of a deleted client, or the first one.
         table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));
     }
-    if (chosen.size() > 1) {
-        QItemSelection again;
-        for (const qint64 id : chosen) {
-            const int row = model_->rowOf(id);
-            const QModelIndex index =
-                row < 0 ? QModelIndex() : filter_->mapFromSource(model_->index(row, 0));
-            if (index.isValid()) {
-                again.select(index, index);
-            }
-        }
-        table_->selectionModel()->select(again,
-                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
+    reselect(chosen);
     updateState();
 }
 
@@ -331,18 +311,6 @@ bool BookWindow::selectClient(qint64 id) {
     table_->setCurrentIndex(index);
     table_->scrollTo(index);
     return true;
-}
-
-std::vector<book::Client> BookWindow::selectedClients() const {
-    QModelIndexList rows = table_->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    std::vector<book::Client> out;
-    out.reserve(size_t(rows.size()));
-    for (const QModelIndex& index : rows) {
-        out.push_back(model_->client(filter_->mapToSource(index).row()));
-    }
-    return out;
 }
 
 void BookWindow::applySearch() {
@@ -458,23 +426,7 @@ void BookWindow::importBook() {
     if (file.isEmpty()) {
         return;
     }
-    // A long list shows how far it is and can be stopped; a short one is
-    // done before the dialog would appear.
-    QProgressDialog progress(QStringLiteral("Чтение файла «%1»…").arg(QFileInfo(file).fileName()),
-                             QStringLiteral("Отмена"), 0, kProgressSteps, this);
-    progress.setWindowTitle(QStringLiteral("Импорт из CSV"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    const book::ImportReport report = book_.importCsv(file, [&](qint64 done, qint64 total) {
-        progress.setValue(
-            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
-                      : 0);
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    });
-    progress.close();
+    const book::ImportReport report = importWithProgress(file);
     if (report.cancelled) {
         tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
                  .arg(QDir::toNativeSeparators(file)),
@@ -527,43 +479,6 @@ bool BookWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void BookWindow::reportsToPdf() {
-    if (!button(Command::ManyPdf)->isEnabled()) {
-        return;
-    }
-    BatchReport batch(book_, services_, this);
-    if (batchSetup_) {
-        batchSetup_(batch);
-    }
-    batch.toPdf(selectedClients());
-}
-
-void BookWindow::printSelected() {
-    if (!button(Command::ManyPrint)->isEnabled()) {
-        return;
-    }
-    BatchReport batch(book_, services_, this);
-    if (batchSetup_) {
-        batchSetup_(batch);
-    }
-    batch.toPrinter(selectedClients());
-}
-
-void BookWindow::compareSelected() {
-    const std::vector<book::Client> two = selectedClients();
-    if (two.size() != 2) {
-        return;
-    }
-    const auto entry = [](const book::Client& c) {
-        QStringList names{c.surname, c.name, c.patronymic};
-        names.removeAll(QString());
-        return PersonEntry{core::BirthDate{QString::number(c.day), c.month - 1, c.yearText},
-                           names.join(u' ')};
-    };
-    // Beside the main window, as «Прогноз → Сравнить…» opens it.
-    openComparison(parentWidget() ? parentWidget() : this, services_, entry(two[0]), entry(two[1]));
 }
 
 }  // namespace ui

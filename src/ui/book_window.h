@@ -109,6 +109,11 @@ private:
     void connectCommands();
     void applySearch();
     void updateState();
+    std::vector<qint64> selectedIds() const;
+    // Chooses these clients again after the book was read anew.
+    void reselect(const std::vector<qint64>& ids);
+    // The import with a progress window that can stop it.
+    book::ImportReport importWithProgress(const QString& file);
     void tell(const QString& text, platform::MessageIcon icon);
 
     book::ClientBook& book_;
