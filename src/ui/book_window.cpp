@@ -41,6 +41,11 @@ constexpr CommandPlace kCommands[] = {
     {"&Печать...", "Печать", "Ctrl+P: напечатать прогноз для клиента"},
     {"&Изменить...", "Изменить", "F2: изменить имя, дату рождения и примечание"},
     {"&Удалить", "Удалить", "Delete: удалить клиента из картотеки"},
+    {"Отчёты в P&DF...", "Отчёты в PDF",
+     "Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента"},
+    {"Нап&ечатать выбранных...", "Напечатать выбранных",
+     "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов"},
+    {"С&равнить", "Сравнить", "Ctrl+D: сравнить прогнозы двух выбранных клиентов"},
     {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
     {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
     {"&Закрыть", "Закрыть", "Esc: закрыть картотеку"},
@@ -60,21 +65,30 @@ bool askConfirm(QWidget* parent, const QString& question) {
     return box.clickedButton() == yes;
 }
 
-QString askCsvFile(QWidget* parent, bool forSaving) {
-    const QString filter = QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)");
+// The file to import from, or to export to: then the file-type list also
+// chooses the kind of file, plain UTF-8 CSV or the one spreadsheets open.
+QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
+    const QString plain = QStringLiteral("Таблица CSV (*.csv)");
+    const QString excel = QStringLiteral("CSV для Excel (;) (*.csv)");
+    const QString any = QStringLiteral("Все файлы (*)");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
     if (!forSaving) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
-                                            folder, filter);
+                                            folder, plain + QStringLiteral(";;") + any);
     }
+    QString chosen;
     QString file = QFileDialog::getSaveFileName(
         parent, QStringLiteral("Экспорт картотеки в CSV"),
-        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")), filter);
+        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")),
+        QStringList{plain, excel}.join(QStringLiteral(";;")), &chosen);
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".csv");
+    }
+    if (format) {
+        *format = chosen == excel ? book::CsvFormat::Excel : book::CsvFormat::Plain;
     }
     return file;
 }
@@ -86,7 +100,9 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
       book_(book),
       services_(services),
       confirm_(askConfirm),
-      askFile_(askCsvFile),
+      askFile_([this](QWidget* over, bool forSaving) {
+          return askCsvFile(over, forSaving, &exportFormat_);
+      }),
       editor_(editClient) {
     setObjectName(QStringLiteral("BookWindow"));
     setWindowTitle(title());
@@ -152,7 +168,9 @@ void BookWindow::buildTable() {
     table_->setObjectName(QStringLiteral("BookTable"));
     table_->setModel(filter_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl with a click, and Ctrl+A, choose several clients for
+    // the reports and the comparison.
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->setAlternatingRowColors(true);
@@ -183,7 +201,8 @@ QVBoxLayout* BookWindow::buildCommands() {
         // Enter belongs to the table and the search field: it opens a client.
         b->setAutoDefault(false);
         buttons_[k] = b;
-        if (Command(k) == Command::Export || Command(k) == Command::Close) {
+        if (Command(k) == Command::ManyPdf || Command(k) == Command::Export ||
+            Command(k) == Command::Close) {
             commands->addStretch();
         }
         commands->addWidget(b);
@@ -193,9 +212,15 @@ QVBoxLayout* BookWindow::buildCommands() {
 
 void BookWindow::connectCommands() {
     const std::pair<Command, void (BookWindow::*)()> handlers[] = {
-        {Command::Open, &BookWindow::openCurrent},  {Command::Print, &BookWindow::printCurrent},
-        {Command::Edit, &BookWindow::editCurrent},  {Command::Delete, &BookWindow::deleteCurrent},
-        {Command::Export, &BookWindow::exportBook}, {Command::Import, &BookWindow::importBook},
+        {Command::Open, &BookWindow::openCurrent},
+        {Command::Print, &BookWindow::printCurrent},
+        {Command::Edit, &BookWindow::editCurrent},
+        {Command::Delete, &BookWindow::deleteCurrent},
+        {Command::Export, &BookWindow::exportBook},
+        {Command::Import, &BookWindow::importBook},
+        {Command::ManyPdf, &BookWindow::reportsToPdf},
+        {Command::ManyPrint, &BookWindow::printSelected},
+        {Command::Compare, &BookWindow::compareSelected},
         {Command::Close, &BookWindow::reject},
     };
     for (const auto& [command, handler] : handlers) {
@@ -207,6 +232,9 @@ void BookWindow::connectCommands() {
         // Not Ctrl+E: on X11 the search field takes it (end of line).
         {QKeySequence(Qt::CTRL | Qt::Key_S), &BookWindow::exportBook},
         {QKeySequence(Qt::CTRL | Qt::Key_I), &BookWindow::importBook},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BookWindow::reportsToPdf},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &BookWindow::printSelected},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), &BookWindow::compareSelected},
     };
     for (const auto& [sequence, handler] : keys) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
@@ -223,6 +251,8 @@ void BookWindow::connectCommands() {
     connect(search_, &QLineEdit::textChanged, this, &BookWindow::applySearch);
     connect(table_, &QTableView::doubleClicked, this, &BookWindow::openCurrent);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &BookWindow::updateState);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookWindow::updateState);
     connect(&book_, &book::ClientBook::changed, this, &BookWindow::reload);
 }
@@ -241,6 +271,7 @@ void BookWindow::reload() {
     const book::Client* current = currentClient();
     const qint64 keep = current ? current->id : 0;
     const int keepRow = table_->currentIndex().row();
+    const std::vector<qint64> chosen = selectedIds();  // a run of reports keeps its choice
     std::vector<book::Client> clients;
     std::vector<QString> keys;
     QString error;
@@ -256,6 +287,7 @@ void BookWindow::reload() {
         // The neighbour of a deleted client, or the first one.
         table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));
     }
+    reselect(chosen);
     updateState();
 }
 
@@ -295,6 +327,10 @@ void BookWindow::updateState() {
     for (Command c : {Command::Open, Command::Print, Command::Edit, Command::Delete}) {
         button(c)->setEnabled(chosen);
     }
+    const qsizetype selected = usable ? table_->selectionModel()->selectedRows().size() : 0;
+    button(Command::ManyPdf)->setEnabled(selected > 0);
+    button(Command::ManyPrint)->setEnabled(selected > 0);
+    button(Command::Compare)->setEnabled(selected == 2);
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);
     search_->setEnabled(usable);
@@ -372,7 +408,7 @@ void BookWindow::exportBook() {
         return;
     }
     QString error;
-    if (!book_.exportCsv(file, &error)) {
+    if (!book_.exportCsv(file, &error, exportFormat_)) {
         tell(error, platform::MessageIcon::Critical);
         return;
     }
@@ -390,7 +426,13 @@ void BookWindow::importBook() {
     if (file.isEmpty()) {
         return;
     }
-    const book::ImportReport report = book_.importCsv(file);
+    const book::ImportReport report = importWithProgress(file);
+    if (report.cancelled) {
+        tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
+                 .arg(QDir::toNativeSeparators(file)),
+             platform::MessageIcon::Information);
+        return;
+    }
     if (!report.done) {
         tell(report.error, platform::MessageIcon::Critical);
         return;

@@ -4,8 +4,10 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "book/client.h"
+#include "book/client_book.h"
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,7 @@ enum class MessageIcon;
 
 namespace ui {
 
+class BatchReport;
 class BookModel;
 class BookFilter;
 
@@ -35,7 +38,18 @@ class BookWindow : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Command { Open, Print, Edit, Delete, Export, Import, Close };
+    enum class Command {
+        Open,
+        Print,
+        Edit,
+        Delete,
+        ManyPdf,
+        ManyPrint,
+        Compare,
+        Export,
+        Import,
+        Close
+    };
 
     BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent = nullptr);
     ~BookWindow() override;
@@ -54,6 +68,9 @@ public:
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
     void setAskFile(AskFile ask) { askFile_ = std::move(ask); }
     void setEditor(Editor editor) { editor_ = std::move(editor); }
+    // Adjusts every run of several reports before it starts (where the pages
+    // go, the clock); the desktop's own choices otherwise.
+    void setBatchSetup(std::function<void(BatchReport&)> setup) { batchSetup_ = std::move(setup); }
 
     // Reads the book again, keeping the current client when it is still there.
     void reload();
@@ -62,6 +79,8 @@ public:
     const book::Client* currentClient() const;
     // Makes the client with this id current, when the search shows it.
     bool selectClient(qint64 id);
+    // The selected clients, in the table's order.
+    std::vector<book::Client> selectedClients() const;
 
     QLineEdit* searchField() const { return search_; }
     QTableView* table() const { return table_; }
@@ -75,6 +94,9 @@ public:
     void deleteCurrent();
     void exportBook();
     void importBook();
+    void reportsToPdf();
+    void printSelected();
+    void compareSelected();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +109,11 @@ private:
     void connectCommands();
     void applySearch();
     void updateState();
+    std::vector<qint64> selectedIds() const;
+    // Chooses these clients again after the book was read anew.
+    void reselect(const std::vector<qint64>& ids);
+    // The import with a progress window that can stop it.
+    book::ImportReport importWithProgress(const QString& file);
     void tell(const QString& text, platform::MessageIcon icon);
 
     book::ClientBook& book_;
@@ -97,10 +124,12 @@ private:
     QLabel* problem_;
     QTableView* table_;
     QLabel* count_;
-    std::array<QPushButton*, 7> buttons_{};
+    std::array<QPushButton*, 10> buttons_{};
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;
+    book::CsvFormat exportFormat_ = book::CsvFormat::Plain;  // as last chosen in the dialog
+    std::function<void(BatchReport&)> batchSetup_;
 };
 
 }  // namespace ui

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const QByteArray kList =
+    "Фамилия;Имя;Отчество;Дата рождения\r\n"
+    "Иванова;Мария;Петровна;23.08.1975\r\n"
+    "Петров;Иван;;45.01.1990\r\n"
+    "Сидоров;;;01.01.2005\r\n"
+    ";;;01.02.1985\r\n";
+
+int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray pdf = file.readAll();
+    int pages = 0;
+    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
+         at = pdf.indexOf("/Type /Page", at + 1)) {
+        pages += pdf.mid(at + 11, 1) != "s";
+    }
+    return pages;
+}
+
+}  // namespace
+
+// Each row: the arguments after --pdf FILE, what standard input holds, the
+// exit code, the pages written (-1: no file) and what standard error says.
+TEST(CompanionClients, OnePagePerRowAndTheFailures) {
+    QTemporaryDir dir;
+    const QString list = dir.filePath("клиенты.csv");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kList);
+    file.close();
+    const struct {
+        QStringList args;
+        QByteArray input;
+        int exitCode;
+        int pages;
+        const char* says;
+    } cases[] = {
+        {{"--clients", list}, {}, 2, 2, "Строка 3 файла"},
+        {{"--clients", "-", "--practitioner", "Анна Сергеевна"},
+         kList,
+         2,
+         2,
+         "Строка 5 стандартного ввода"},
+        {{"--clients", "-"},
+         "Фамилия,Имя,Отчество,День,Месяц,Год\n"
+         "А,Б,В,1,Январь,1960\n",
+         0,
+         1,
+         ""},
+        {{"--clients", "-"},
+         "Фамилия,Имя,Отчество,День,Месяц,Год\n"
+         "А,Б,В,1,1,19a0\n",
+         2,
+         -1,
+         "Строка 2"},
+        {{"--clients", dir.filePath("нет.csv")}, {}, 1, -1, "файла нет"},
+        {{"--clients", "-"}, "не список\n", 1, -1, "не список клиентов"},
+        {{"--clients", list, "23", "8", "1975"}, {}, 1, -1, "дата в командной строке не нужна"},
+        {{"--clients", list, "--surname", "Иванова"}, {}, 1, -1, "--surname не нужен"},
+        {{"--clients", list, "--json"}, {}, 1, -1, "нельзя указать --json"},
+    };
+    for (const auto& c : cases) {
+        const QString pdf = dir.filePath("отчёты.pdf");
+        QFile::remove(pdf);
+        QProcess p;
+        p.start(QStringLiteral(ZEMTAR_FORECAST_EXE), QStringList{"--pdf", pdf} + c.args);
+        p.write(c.input);
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(p.exitCode(), c.exitCode) << what << "\n" << err.toStdString();
+        EXPECT_EQ(pdfPages(pdf), c.pages) << what;
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.says))) << what << "\n" << err.toStdString();
+    }
+}

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTest>
+
+#include "book_fixture.h"
+#include "platform/services.h"
+#include "ui/batch_report.h"
+#include "ui/book_window.h"
+#include "ui/compare_window.h"
+
+using ui::BookWindow;
+using Command = BookWindow::Command;
+
+namespace {
+
+// The book window over five clients, the fourth with a day no date has.
+struct ManyClients : TempBook {
+    platform::RecordingServices services;
+    std::unique_ptr<BookWindow> window;
+    QString pdf = dir.filePath(QStringLiteral("отчёты.pdf"));
+    std::function<bool(int, int)> onPage;
+
+    ManyClients() {
+        for (book::Client c : {person("Андреев", "Олег", {}, 1, 1, "1960"),
+                               person("Борисова", "Анна", {}, 23, 8, "1975"),
+                               person("Васильев", "Иван", {}, 5, 4, "2004"),
+                               person("Григорьев", "Пётр", {}, 9, 9, "1990"),
+                               person("Дмитриева", "Юлия", {}, 12, 12, "1988")}) {
+            EXPECT_TRUE(book->add(c));
+        }
+        // As another program would write it, past the book's own checks.
+        QSqlQuery q(QSqlDatabase::database(book->connectionName()));
+        EXPECT_TRUE(q.exec("PRAGMA ignore_check_constraints = ON"));
+        EXPECT_TRUE(q.exec("UPDATE clients SET day = 45 WHERE surname = 'Григорьев'"));
+        window = std::make_unique<BookWindow>(*book, services);
+        window->setBatchSetup([this](ui::BatchReport& batch) {
+            batch.setAskFileName([this](QWidget*, const QString&) { return pdf; });
+            batch.setFindPrinter([] { return QPrinterInfo(); });
+            batch.setLetterhead({});
+            batch.setOnPage([this](int page, int total) { return !onPage || onPage(page, total); });
+        });
+        window->show();
+    }
+    void selectRows(std::initializer_list<int> rows) {
+        QTableView* table = window->table();
+        table->clearSelection();
+        for (int row : rows) {
+            table->selectionModel()->select(
+                table->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+    int printedCount() {
+        int n = 0;
+        for (const book::Client& c : all()) {
+            n += !c.lastPrinted.isEmpty();
+        }
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST(BatchReport, SelectionEnablesTheCommandsAndCompareTakesExactlyTwo) {
+    ManyClients m;
+    const struct {
+        std::initializer_list<int> rows;
+        bool reports, compare;
+    } cases[] = {
+        {{}, false, false}, {{2}, true, false}, {{0, 3}, true, true}, {{0, 1, 4}, true, false}};
+    for (const auto& c : cases) {
+        m.selectRows(c.rows);
+        EXPECT_EQ(m.window->button(Command::ManyPdf)->isEnabled(), c.reports);
+        EXPECT_EQ(m.window->button(Command::ManyPrint)->isEnabled(), c.reports);
+        EXPECT_EQ(m.window->button(Command::Compare)->isEnabled(), c.compare);
+    }
+    m.window->table()->setFocus();
+    QTest::keyClick(m.window->table(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(m.window->selectedClients().size(), 5u);
+
+    m.selectRows({4, 1});
+    QTest::mouseClick(m.window->button(Command::Compare), Qt::LeftButton);
+    auto* compare = m.window->findChild<ui::CompareWindow*>();
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(compare->comparison().has_value());
+}
+
+// A run writes one page per client with a forecast, names the one without,
+// and marks the printed ones at once; a stopped run leaves no file and
+// marks no one.
+TEST(BatchReport, PdfOfTheSelectedOrNothingWhenStopped) {
+    const struct {
+        int stopAt;  // 0: never
+        bool file;
+        int marked;
+    } cases[] = {{0, true, 4}, {3, false, 0}};
+    for (const auto& c : cases) {
+        ManyClients m;
+        m.onPage = [&](int page, int) { return page != c.stopAt; };
+        m.selectRows({0, 1, 2, 3, 4});
+        QSignalSpy changes(m.book.get(), &book::ClientBook::changed);
+        QTest::mouseClick(m.window->button(Command::ManyPdf), Qt::LeftButton);
+        EXPECT_EQ(QFileInfo::exists(m.pdf), c.file);
+        EXPECT_EQ(m.printedCount(), c.marked);
+        std::vector<book::ReportRecord> history;
+        ASSERT_TRUE(m.book->reports(m.all()[1].id, history));  // Борисова
+        ASSERT_EQ(history.size(), c.file ? 1u : 0u);
+        if (c.file) {
+            EXPECT_EQ(history[0].kind, book::ReportKind::ManyPdf);
+        }
+        EXPECT_EQ(changes.size(), c.marked ? 1 : 0);
+        EXPECT_EQ(m.window->selectedClients().size(), 5u) << "the choice outlives the run";
+        if (c.file) {
+            ASSERT_EQ(m.services.messages.size(), 1u);
+            const QString text = m.services.messages[0].text;
+            EXPECT_TRUE(text.contains("страниц 4")) << text.toStdString();
+            EXPECT_TRUE(text.contains("Григорьев Пётр, 45.09.1990")) << text.toStdString();
+        } else {
+            EXPECT_TRUE(m.services.messages.empty());
+        }
+    }
+}
