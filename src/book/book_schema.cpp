@@ -37,9 +37,20 @@ constexpr const char* kCreateVersion1[] = {
     "CREATE INDEX clients_order ON clients (sort_key, id)",
 };
 
+// Version 2: the reports made for each client, which the client's card lists.
+constexpr const char* kCreateVersion2[] = {
+    "CREATE TABLE reports ("
+    " id INTEGER PRIMARY KEY,"
+    " client_id INTEGER NOT NULL,"
+    " made TEXT NOT NULL,"
+    " kind INTEGER NOT NULL CHECK (kind BETWEEN 0 AND 2))",
+    "CREATE INDEX reports_client ON reports (client_id, made)",
+};
+
 // The statements that take a book from version k - 1 to version k, at [k - 1].
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
     std::span<const char* const>(kCreateVersion1),
+    std::span<const char* const>(kCreateVersion2),
 };
 
 const char* const kSchemaQuery =

@@ -85,4 +85,16 @@ QString normalise(Client& client) {
     return {};
 }
 
+QString reportKindText(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Printout:
+            return QStringLiteral("Распечатка");
+        case ReportKind::Pdf:
+            return QStringLiteral("PDF");
+        case ReportKind::ManyPdf:
+            return QStringLiteral("PDF на нескольких клиентов");
+    }
+    return {};
+}
+
 }  // namespace book

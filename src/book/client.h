@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "core/client_names.h"
 
@@ -33,6 +34,22 @@ struct Client {
         return surname == other.surname && name == other.name && patronymic == other.patronymic &&
                day == other.day && month == other.month && yearText == other.yearText;
     }
+};
+
+// The kinds of report the client's card lists.
+enum class ReportKind {
+    Printout,  // on paper (or the print preview)
+    Pdf,       // a PDF file of one client
+    ManyPdf,   // a PDF file of several clients, this one among them
+};
+
+// «Распечатка», «PDF», «PDF на нескольких клиентов».
+QString reportKindText(ReportKind kind);
+
+// One report made for a client, as the card shows it.
+struct ReportRecord {
+    QString made;  // UTC, as Client::added
+    ReportKind kind = ReportKind::Printout;
 };
 
 // Text folded for searching and ordering: lower case, «ё» read as «е».

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 #include "book/book_private.h"
@@ -264,12 +265,21 @@ QString ClientBook::openConnection() {
     const int version = q.value(0).toInt();
     q.finish();
     // A new book is written to at once, in WAL mode from its creation.
-    if (version < kSchemaVersion) {
+    if (version == 0) {
         q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
         q.finish();
+    }
+    if (version < kSchemaVersion) {
+        // One transaction: a book that cannot be brought up to date stays as it was.
         if (const QString why = detail::createOrUpgrade(db); !why.isEmpty()) {
-            return QStringLiteral("Не удалось подготовить картотеку клиентов %1: %2.")
-                .arg(where, why);
+            return version == 0
+                       ? QStringLiteral("Не удалось подготовить картотеку клиентов %1: %2.")
+                             .arg(where, why)
+                       : QStringLiteral(
+                             "Не удалось обновить картотеку клиентов %1 до "
+                             "новой версии: %2.")
+                                 .arg(where, why) +
+                             QStringLiteral(" Картотека осталась прежней.");
         }
     }
     return {};
@@ -355,14 +365,93 @@ bool ClientBook::remove(qint64 id, QString* error) {
     if (!waitForCheck(error)) {
         return false;
     }
-    QSqlQuery q(QSqlDatabase::database(connection_));
-    q.prepare(QStringLiteral("DELETE FROM clients WHERE id = :id"));
-    q.bindValue(QStringLiteral(":id"), id);
-    if (!q.exec()) {
-        return fail(error, QStringLiteral("Клиент не удалён из картотеки %1: %2.")
-                               .arg(quoted(path_), reason(q.lastError())));
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QSqlError& e) {
+        return fail(
+            error,
+            QStringLiteral("Клиент не удалён из картотеки %1: %2.").arg(quoted(path_), reason(e)));
+    };
+    // The client and their history go together.
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(transaction.error());
+    }
+    QSqlQuery q(db);
+    for (const char* sql :
+         {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
+        q.prepare(QString::fromLatin1(sql));
+        q.bindValue(QStringLiteral(":id"), id);
+        if (!q.exec()) {
+            return failed(q.lastError());
+        }
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(transaction.error());
     }
     emit changed();
+    return true;
+}
+
+bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error) {
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QString& why) {
+        return fail(error, QStringLiteral("Отчёт не записан в историю клиента в картотеке %1: %2.")
+                               .arg(quoted(path_), why));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(reason(transaction.error()));
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    q.bindValue(QStringLiteral(":printed"), moment);
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec()) {
+        return failed(reason(q.lastError()));
+    }
+    if (q.numRowsAffected() == 0) {
+        return failed(QStringLiteral("этого клиента уже нет в картотеке"));
+    }
+    q.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
+    q.bindValue(QStringLiteral(":id"), id);
+    q.bindValue(QStringLiteral(":made"), moment);
+    q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+    if (!q.exec()) {
+        return failed(reason(q.lastError()));
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(reason(transaction.error()));
+    }
+    emit changed();
+    return true;
+}
+
+bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* error) {
+    out.clear();
+    if (!open(error)) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT made, kind FROM reports WHERE client_id = :id ORDER BY made DESC, id DESC"));
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec()) {
+        return fail(error, QStringLiteral("Не удалось прочитать историю клиента в картотеке %1: "
+                                          "%2.")
+                               .arg(quoted(path_), reason(q.lastError())));
+    }
+    while (q.next()) {
+        const int kind = std::clamp(q.value(1).toInt(), 0, 2);
+        out.push_back({q.value(0).toString(), static_cast<ReportKind>(kind)});
+    }
     return true;
 }
 

@@ -59,7 +59,7 @@ public:
     // .../clients.sqlite in QStandardPaths::AppDataLocation.
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     QString path() const { return path_; }
 
@@ -88,6 +88,13 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr);
+
+    // After a report for the client with this id: it joins the client's
+    // history and the client's "last printed" becomes now. False, saying why,
+    // when the client is no longer in the book.
+    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr);
+    // The reports made for a client, newest first.
+    bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 
     // The whole book as comma-separated text with a header row, written whole
     // or not at all: on failure an existing file stays as it was and `error`

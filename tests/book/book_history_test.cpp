@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimeZone>
+#include <QVariant>
+
+#include "book_fixture.h"
+
+using book::Client;
+using book::ClientBook;
+using book::ReportKind;
+using book::ReportRecord;
+
+namespace {
+
+// A book as the program wrote it before the clients' history: version 1.
+void writeVersionOneBook(const QString& path) {
+    const QString name = QStringLiteral("version-one");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char* sql : {
+                 "PRAGMA journal_mode = WAL",
+                 "CREATE TABLE clients ( id INTEGER PRIMARY KEY, surname TEXT NOT NULL, name TEXT "
+                 "NOT NULL, patronymic TEXT NOT NULL, day INTEGER NOT NULL CHECK (day BETWEEN 1 "
+                 "AND 31), month INTEGER NOT NULL CHECK (month BETWEEN 1 AND 12), year_text TEXT "
+                 "NOT NULL, note TEXT NOT NULL DEFAULT '', added TEXT NOT NULL, last_printed TEXT "
+                 "NOT NULL DEFAULT '', sort_key TEXT NOT NULL)",
+                 "CREATE UNIQUE INDEX clients_person ON clients (surname, name, patronymic, day, "
+                 "month, year_text)",
+                 "CREATE INDEX clients_order ON clients (sort_key, id)",
+                 "INSERT INTO clients VALUES (7, 'Ёлкина', 'Анна', '', 23, 8, '1975', "
+                 "'строка 1\nстрока 2', '2025-01-02T03:04:05Z', '', 'елкина\tанна\t')",
+                 "PRAGMA user_version = 1",
+                 "PRAGMA application_id = 1515014978",
+             }) {
+            ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+int versionOf(const QString& path) {
+    const QString name = QStringLiteral("version-probe");
+    int version = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) {
+            version = q.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return version;
+}
+
+}  // namespace
+
+// The old book is opened, upgraded in place and loses nothing; its client
+// gets a history.
+TEST(BookHistory, VersionOneBookIsUpgradedWithoutLoss) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(t.path);
+    QString error;
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    EXPECT_EQ(versionOf(t.path), ClientBook::kSchemaVersion);
+    const std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].id, 7);
+    EXPECT_EQ(all[0].surname, QStringLiteral("Ёлкина"));
+    EXPECT_EQ(all[0].note, QStringLiteral("строка 1\nстрока 2"));
+    EXPECT_EQ(all[0].added, QStringLiteral("2025-01-02T03:04:05Z"));
+
+    int minute = 0;
+    t.book->setClock([&] { return QDateTime(QDate(2026, 12, 7), QTime(10, minute++), Qt::UTC); });
+    for (ReportKind kind : {ReportKind::Printout, ReportKind::ManyPdf, ReportKind::Pdf}) {
+        ASSERT_TRUE(t.book->recordReport(7, kind, &error)) << error.toStdString();
+    }
+    std::vector<ReportRecord> history;
+    ASSERT_TRUE(t.book->reports(7, history));
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history[0].made, QStringLiteral("2026-12-07T10:02:00Z"));
+    EXPECT_EQ(history[0].kind, ReportKind::Pdf);
+    EXPECT_EQ(history[2].kind, ReportKind::Printout);
+    EXPECT_EQ(t.all()[0].lastPrinted, QStringLiteral("2026-12-07T10:02:00Z"));
+
+    EXPECT_FALSE(t.book->recordReport(8, ReportKind::Pdf, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("уже нет"))) << error.toStdString();
+
+    // The client and their history leave together; the book reopens as ours.
+    ASSERT_TRUE(t.book->remove(7));
+    ASSERT_TRUE(t.book->reports(7, history));
+    EXPECT_TRUE(history.empty());
+    t.book = std::make_unique<ClientBook>(t.path);
+    EXPECT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+}
+
+// An upgrade that cannot be written (another program holds the file) leaves
+// the old book exactly as it was, says why, and succeeds once it can.
+TEST(BookHistory, FailedUpgradeLeavesTheOldBook) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(t.path);
+    const QByteArray before = bytesOf(t.path);
+    QString error;
+    {
+        const QString name = QStringLiteral("holder");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(t.path);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            ClientBook held(t.path);
+            held.setBusyTimeout(50);
+            EXPECT_FALSE(held.open(&error));
+            q.exec(QStringLiteral("ROLLBACK"));
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("осталась прежней"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path))) << error.toStdString();
+    EXPECT_EQ(bytesOf(t.path), before);
+    EXPECT_EQ(versionOf(t.path), 1);
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    EXPECT_EQ(t.all().size(), 1u);
+}
