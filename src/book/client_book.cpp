@@ -371,27 +371,35 @@ bool ClientBook::update(const Client& client, QString* error) {
 }
 
 bool ClientBook::remove(qint64 id, QString* error) {
+    return remove(std::vector<qint64>{id}, error);
+}
+
+bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
     if (!waitForCheck(error)) {
         return false;
     }
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(
-            error,
-            QStringLiteral("Клиент не удалён из картотеки %1: %2.").arg(quoted(path_), reason(e)));
+        return fail(error,
+                    (ids.size() == 1 ? QStringLiteral("Клиент не удалён из картотеки %1: %2.")
+                                     : QStringLiteral("Клиенты не удалены из картотеки %1: "
+                                                      "%2."))
+                        .arg(quoted(path_), reason(e)));
     };
-    // The client and their history go together.
+    // All of them or none, each with their history.
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
         return failed(transaction.error());
     }
     QSqlQuery q(db);
-    for (const char* sql :
-         {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
-        q.prepare(QString::fromLatin1(sql));
-        q.bindValue(QStringLiteral(":id"), id);
-        if (!q.exec()) {
-            return failed(q.lastError());
+    for (const qint64 id : ids) {
+        for (const char* sql :
+             {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
+            q.prepare(QString::fromLatin1(sql));
+            q.bindValue(QStringLiteral(":id"), id);
+            if (!q.exec()) {
+                return failed(q.lastError());
+            }
         }
     }
     q.finish();

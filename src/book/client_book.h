@@ -82,6 +82,8 @@ public:
     // Stores the names, date and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
     bool remove(qint64 id, QString* error = nullptr);
+    // Removes these clients in one transaction: all of them or none.
+    bool remove(const std::vector<qint64>& ids, QString* error = nullptr);
 
     // After a printout for these names and date: the client's "last printed"
     // becomes now, a client not yet in the book is added and the report, of
