@@ -96,19 +96,29 @@ void BookModel::arrange() {
     std::vector<size_t> order(n);
     std::iota(order.begin(), order.end(), size_t(0));
     const bool up = sortOrder_ == Qt::AscendingOrder;
+    // Equal in the column chosen: as the book orders them, whatever the direction.
+    const auto decide = [&](int cmp, size_t a, size_t b) {
+        if (cmp != 0) {
+            return up ? cmp < 0 : cmp > 0;
+        }
+        const int key = keys_[a].compare(keys_[b]);
+        return key != 0 ? key < 0 : clients_[a].id < clients_[b].id;
+    };
     if (sortColumn_ == kDateColumn) {
         const auto when = [this](size_t i) {
             const book::Client& c = clients_[i];
             return std::tuple(c.yearText.toInt(), c.month, c.day);
         };
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return up ? when(a) < when(b) : when(b) < when(a);
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            const auto x = when(a);
+            const auto y = when(b);
+            return decide(x < y ? -1 : (y < x ? 1 : 0), a, b);
         });
     } else if (sortColumn_ == 4 || sortColumn_ == 5) {
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            const int cmp =
-                sortText(clients_[a], sortColumn_).compare(sortText(clients_[b], sortColumn_));
-            return up ? cmp < 0 : cmp > 0;
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return decide(
+                sortText(clients_[a], sortColumn_).compare(sortText(clients_[b], sortColumn_)), a,
+                b);
         });
     } else {
         // Collation keys once per row: comparing them is a comparison of bytes.
@@ -119,21 +129,19 @@ void BookModel::arrange() {
         for (const book::Client& c : clients_) {
             keys.push_back(collator.sortKey(sortText(c, sortColumn_)));
         }
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            const int cmp = keys[a].compare(keys[b]);
-            return up ? cmp < 0 : cmp > 0;
-        });
+        std::sort(order.begin(), order.end(),
+                  [&](size_t a, size_t b) { return decide(keys[a].compare(keys[b]), a, b); });
     }
     std::vector<book::Client> clients;
-    std::vector<QString> keys;
+    std::vector<QString> folded;
     clients.reserve(n);
-    keys.reserve(n);
+    folded.reserve(n);
     for (size_t i : order) {
         clients.push_back(std::move(clients_[i]));
-        keys.push_back(std::move(keys_[i]));
+        folded.push_back(std::move(keys_[i]));
     }
     clients_ = std::move(clients);
-    keys_ = std::move(keys);
+    keys_ = std::move(folded);
     dates_.clear();
 }
 

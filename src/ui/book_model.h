@@ -30,7 +30,7 @@ public:
     int rowOf(qint64 id) const;
 
     // Orders by a column: names and notes as a Russian reader expects («ё»
-    // with «е», case ignored), dates as dates; ties keep the book's order.
+    // with «е», case ignored), dates as dates; ties in the book's order.
     // A column of -1 gives back the book's order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     int sortColumn() const { return sortColumn_; }
