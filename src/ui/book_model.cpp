@@ -20,6 +20,24 @@ bool dateOutOfRange(const book::Client& c) {
     return c.day < 1 || c.day > 31 || c.month < 1 || c.month > 12;
 }
 
+// The surname (0), name (1) or patronymic (2) out of a client's searchKey().
+QStringView foldedName(const QString& key, int column) {
+    const QStringView all(key);
+    const qsizetype first = all.indexOf(u'\t');
+    const qsizetype second = first < 0 ? -1 : all.indexOf(u'\t', first + 1);
+    if (second < 0) {
+        return column == 0 ? all : QStringView();
+    }
+    switch (column) {
+        case 0:
+            return all.first(first);
+        case 1:
+            return all.sliced(first + 1, second - first - 1);
+        default:
+            return all.sliced(second + 1);
+    }
+}
+
 QString firstLine(const QString& text) {
     const qsizetype end = text.indexOf(u'\n');
     return end < 0 ? text : text.left(end) + QStringLiteral(" …");
@@ -50,6 +68,10 @@ void BookModel::reset(std::vector<book::Client> clients, std::vector<QString> ke
     clients_ = std::move(clients);
     keys_ = std::move(keys);
     dates_.clear();
+    for (auto& k : collationKeys_) {
+        k.clear();
+    }
+    plainRussian_.fill(-1);
     arrange();
     endResetModel();
 }
@@ -62,19 +84,20 @@ const QString& BookModel::dateText(int row) const {
             dates_.push_back(book::birthDateText(c));
         }
     }
-    return dates_[size_t(row)];
+    return dates_[at(row)];
 }
 
 void BookModel::sort(int column, Qt::SortOrder order) {
     if (column >= kColumnCount) {
         return;
     }
+
     emit layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();
     std::vector<qint64> ids;
     ids.reserve(size_t(before.size()));
     for (const QModelIndex& index : before) {
-        ids.push_back(clients_[size_t(index.row())].id);
+        ids.push_back(client(index.row()).id);
     }
     sortColumn_ = column;
     sortOrder_ = order;
@@ -89,65 +112,91 @@ void BookModel::sort(int column, Qt::SortOrder order) {
 // Puts the rows in the chosen order. The book gives them in its own (by the
 // folded names), which stands for no choice and breaks ties.
 void BookModel::arrange() {
-    if (sortColumn_ < 0 || clients_.empty()) {
+    const size_t n = clients_.size();
+    rows_.resize(n);
+    std::iota(rows_.begin(), rows_.end(), 0);
+    if (sortColumn_ < 0 || n == 0) {
         return;
     }
-    const size_t n = clients_.size();
-    std::vector<size_t> order(n);
-    std::iota(order.begin(), order.end(), size_t(0));
     const bool up = sortOrder_ == Qt::AscendingOrder;
     // Equal in the column chosen: as the book orders them, whatever the direction.
-    const auto decide = [&](int cmp, size_t a, size_t b) {
-        if (cmp != 0) {
-            return up ? cmp < 0 : cmp > 0;
-        }
-        const int key = keys_[a].compare(keys_[b]);
-        return key != 0 ? key < 0 : clients_[a].id < clients_[b].id;
+    const auto decide = [up](int cmp, int a, int b) {
+        return cmp != 0 ? (up ? cmp < 0 : cmp > 0) : a < b;
     };
     if (sortColumn_ == kDateColumn) {
-        const auto when = [this](size_t i) {
+        std::vector<qint64> when(n);
+        for (size_t i = 0; i < n; ++i) {
             const book::Client& c = clients_[i];
-            return std::tuple(c.yearText.toInt(), c.month, c.day);
-        };
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            const auto x = when(a);
-            const auto y = when(b);
+            when[i] = c.yearText.toLongLong() * 10000 + c.month * 100 + c.day;
+        }
+        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            const qint64 x = when[size_t(a)];
+            const qint64 y = when[size_t(b)];
             return decide(x < y ? -1 : (y < x ? 1 : 0), a, b);
         });
     } else if (sortColumn_ == 4 || sortColumn_ == 5) {
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return decide(
-                sortText(clients_[a], sortColumn_).compare(sortText(clients_[b], sortColumn_)), a,
-                b);
+        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            return decide(sortText(clients_[size_t(a)], sortColumn_)
+                              .compare(sortText(clients_[size_t(b)], sortColumn_)),
+                          a, b);
+        });
+    } else if (sortColumn_ <= 2 && plainRussian(sortColumn_)) {
+        // Lower-case Russian letters with «ё» as «е», digits, blanks and
+        // hyphens compare by their codes as the Russian collation orders
+        // them; the book keeps every name so folded.
+        std::vector<QStringView> names(n);
+        for (size_t i = 0; i < n; ++i) {
+            names[i] = foldedName(keys_[i], sortColumn_);
+        }
+        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            return decide(names[size_t(a)].compare(names[size_t(b)]), a, b);
         });
     } else {
-        // Collation keys once per row: comparing them is a comparison of bytes.
+        const std::vector<QCollatorSortKey>& keys = collationKeys(sortColumn_);
+        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            return decide(keys[size_t(a)].compare(keys[size_t(b)]), a, b);
+        });
+    }
+}
+
+// Made the first time a column is sorted and kept until the book is read again.
+const std::vector<QCollatorSortKey>& BookModel::collationKeys(int column) {
+    auto& keys = collationKeys_[size_t(column)];
+    if (keys.empty()) {
         QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(n);
+        keys.reserve(clients_.size());
         for (const book::Client& c : clients_) {
-            keys.push_back(collator.sortKey(sortText(c, sortColumn_)));
+            keys.push_back(collator.sortKey(sortText(c, column)));
         }
-        std::sort(order.begin(), order.end(),
-                  [&](size_t a, size_t b) { return decide(keys[a].compare(keys[b]), a, b); });
     }
-    std::vector<book::Client> clients;
-    std::vector<QString> folded;
-    clients.reserve(n);
-    folded.reserve(n);
-    for (size_t i : order) {
-        clients.push_back(std::move(clients_[i]));
-        folded.push_back(std::move(keys_[i]));
+    return keys;
+}
+
+bool BookModel::plainRussian(int column) {
+    int& known = plainRussian_[size_t(column)];
+    if (known < 0) {
+        known = 1;
+        for (const QString& key : keys_) {
+            for (const QChar c : foldedName(key, column)) {
+                const char16_t u = c.unicode();
+                if (!((u >= u'а' && u <= u'я') || (u >= u'0' && u <= u'9') || u == u' ' ||
+                      u == u'-')) {
+                    known = 0;
+                    break;
+                }
+            }
+            if (known == 0) {
+                break;
+            }
+        }
     }
-    clients_ = std::move(clients);
-    keys_ = std::move(folded);
-    dates_.clear();
+    return known == 1;
 }
 
 int BookModel::rowOf(qint64 id) const {
-    for (size_t r = 0; r < clients_.size(); ++r) {
-        if (clients_[r].id == id) {
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        if (clients_[size_t(rows_[r])].id == id) {
             return int(r);
         }
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QCollatorSortKey>
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "book/client.h"
@@ -22,8 +24,8 @@ public:
     // chosen by sort() is kept.
     void reset(std::vector<book::Client> clients, std::vector<QString> keys);
 
-    const book::Client& client(int row) const { return clients_[size_t(row)]; }
-    const QString& key(int row) const { return keys_[size_t(row)]; }
+    const book::Client& client(int row) const { return clients_[at(row)]; }
+    const QString& key(int row) const { return keys_[at(row)]; }
     // "23.08.1975", made the first time a search asks for dates.
     const QString& dateText(int row) const;
     // The row of the client with this id; -1 when there is none.
@@ -42,11 +44,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // Where the client shown in a row is kept.
+    size_t at(int row) const { return size_t(rows_[size_t(row)]); }
     void arrange();
+    const std::vector<QCollatorSortKey>& collationKeys(int column);
+    // Whether every name in the column is Russian letters, digits, blanks and hyphens.
+    bool plainRussian(int column);
 
+    // Kept in the book's order; rows_ gives the order shown.
     std::vector<book::Client> clients_;
     std::vector<QString> keys_;
-    mutable std::vector<QString> dates_;
+    std::vector<int> rows_;
+    mutable std::vector<QString> dates_;  // in the book's order
+    std::array<std::vector<QCollatorSortKey>, kColumnCount> collationKeys_;
+    std::array<int, 3> plainRussian_{-1, -1, -1};  // -1 until known
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
