@@ -29,7 +29,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kColumnWidths[BookModel::kColumnCount] = {150, 110, 150, 100, 120, 120, 200};
+constexpr int kColumnWidths[BookModel::kColumnCount] = {125, 90, 120, 120, 115, 115, 120};
 constexpr int kMaxBadRowsShown = 20;
 
 struct CommandPlace {
