@@ -74,6 +74,15 @@ void bindNew(QSqlQuery& q, const Client& c) {
     q.bindValue(QStringLiteral(":key"), searchKey(c));
 }
 
+bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment) {
+    q.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
+    q.bindValue(QStringLiteral(":id"), id);
+    q.bindValue(QStringLiteral(":made"), moment);
+    q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+    return q.exec();
+}
+
 Transaction::Transaction(const QSqlDatabase& db) : query_(db) {
     begun_ = query_.exec(QStringLiteral("BEGIN IMMEDIATE"));
 }
@@ -362,32 +371,81 @@ bool ClientBook::update(const Client& client, QString* error) {
 }
 
 bool ClientBook::remove(qint64 id, QString* error) {
+    return remove(std::vector<qint64>{id}, error);
+}
+
+bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
     if (!waitForCheck(error)) {
         return false;
     }
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(
-            error,
-            QStringLiteral("Клиент не удалён из картотеки %1: %2.").arg(quoted(path_), reason(e)));
+        return fail(error,
+                    (ids.size() == 1 ? QStringLiteral("Клиент не удалён из картотеки %1: %2.")
+                                     : QStringLiteral("Клиенты не удалены из картотеки %1: "
+                                                      "%2."))
+                        .arg(quoted(path_), reason(e)));
     };
-    // The client and their history go together.
+    // All of them or none, each with their history.
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
         return failed(transaction.error());
     }
     QSqlQuery q(db);
-    for (const char* sql :
-         {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
-        q.prepare(QString::fromLatin1(sql));
-        q.bindValue(QStringLiteral(":id"), id);
-        if (!q.exec()) {
-            return failed(q.lastError());
+    for (const qint64 id : ids) {
+        for (const char* sql :
+             {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
+            q.prepare(QString::fromLatin1(sql));
+            q.bindValue(QStringLiteral(":id"), id);
+            if (!q.exec()) {
+                return failed(q.lastError());
+            }
         }
     }
     q.finish();
     if (!transaction.commit()) {
         return failed(transaction.error());
+    }
+    emit changed();
+    return true;
+}
+
+bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* error) {
+    Client client;
+    client.surname = names.surname;
+    client.name = names.name;
+    client.patronymic = names.patronymic;
+    client.day = 1;
+    client.month = 1;
+    client.yearText = QStringLiteral("1");
+    if (const QString problem = normalise(client); !problem.isEmpty()) {
+        return fail(error, QStringLiteral("Имя клиента не исправлено: %1.").arg(problem));
+    }
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.prepare(QStringLiteral(
+        "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
+        " sort_key = :key WHERE id = :id AND NOT (surname = :surname AND name = :name AND"
+        " patronymic = :patronymic)"));
+    q.bindValue(QStringLiteral(":surname"), detail::text(client.surname));
+    q.bindValue(QStringLiteral(":name"), detail::text(client.name));
+    q.bindValue(QStringLiteral(":patronymic"), detail::text(client.patronymic));
+    q.bindValue(QStringLiteral(":key"), searchKey(client));
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec()) {
+        return fail(error, QStringLiteral("Имя клиента не исправлено в картотеке %1: %2.")
+                               .arg(quoted(path_), reason(q.lastError())));
+    }
+    if (q.numRowsAffected() == 0) {
+        q.prepare(QStringLiteral("SELECT 1 FROM clients WHERE id = :id"));
+        q.bindValue(QStringLiteral(":id"), id);
+        if (q.exec() && q.next()) {
+            return true;  // the names were theirs already
+        }
+        return fail(error, QStringLiteral("Имя клиента не исправлено: этого клиента уже нет в "
+                                          "картотеке."));
     }
     emit changed();
     return true;
@@ -417,12 +475,7 @@ bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error) {
     if (q.numRowsAffected() == 0) {
         return failed(QStringLiteral("этого клиента уже нет в картотеке"));
     }
-    q.prepare(
-        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
-    q.bindValue(QStringLiteral(":id"), id);
-    q.bindValue(QStringLiteral(":made"), moment);
-    q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
-    if (!q.exec()) {
+    if (!detail::insertReport(q, id, kind, moment)) {
         return failed(reason(q.lastError()));
     }
     q.finish();
@@ -457,7 +510,11 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
 
 bool ClientBook::recordPrinted(const QString& surname, const QString& name,
                                const QString& patronymic, int day, int month,
-                               const QString& yearText, QString* error) {
+                               const QString& yearText, QString* error, qint64* id,
+                               ReportKind kind) {
+    if (id) {
+        *id = 0;
+    }
     Client client;
     client.surname = surname;
     client.name = name;
@@ -502,10 +559,26 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
         if (!q.exec()) {
             return failed(q.lastError());
         }
+        client.id = q.lastInsertId().toLongLong();
+    } else {
+        q.prepare(QStringLiteral(
+            "SELECT id FROM clients WHERE surname = :surname AND name = :name AND patronymic ="
+            " :patronymic AND day = :day AND month = :month AND year_text = :year"));
+        detail::bindPerson(q, client);
+        if (!q.exec() || !q.next()) {
+            return failed(q.lastError());
+        }
+        client.id = q.value(0).toLongLong();
+    }
+    if (!detail::insertReport(q, client.id, kind, moment)) {
+        return failed(q.lastError());
     }
     q.finish();
     if (!transaction.commit()) {
         return failed(transaction.error());
+    }
+    if (id) {
+        *id = client.id;
     }
     emit changed();
     return true;

@@ -82,12 +82,20 @@ public:
     // Stores the names, date and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
     bool remove(qint64 id, QString* error = nullptr);
+    // Removes these clients in one transaction: all of them or none.
+    bool remove(const std::vector<qint64>& ids, QString* error = nullptr);
 
     // After a printout for these names and date: the client's "last printed"
-    // becomes now, and a client not yet in the book is added. Nothing is stored
+    // becomes now, a client not yet in the book is added and the report, of
+    // `kind`, joins their history; `id` learns which client it is (0 when
+    // there is no one to remember). Nothing is stored
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
-                       int day, int month, const QString& yearText, QString* error = nullptr);
+                       int day, int month, const QString& yearText, QString* error = nullptr,
+                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout);
+    // Gives the client with this id other names, keeping the rest; names
+    // already theirs change nothing.
+    bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);
 
     // After a report for the client with this id: it joins the client's
     // history and the client's "last printed" becomes now. False, saying why,

@@ -253,8 +253,7 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup, ReportTarget target,
-                     const core::ClientNames& client,
-                     const std::function<void(const core::ClientNames&)>& remember) {
+                     const core::ClientNames& client, const ReportDelivered& delivered) {
     FrmPrn* dialog = nullptr;
     FrmPrn frmPrn(owner, [&](const core::ClientNames& typed) {
         // Messages and the file chooser stand over the dialog, which stays
@@ -264,10 +263,10 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
             setup(delivery);
         }
         const auto outcome = delivery.run(target, source, typed);
-        const bool delivered =
+        const bool wentOut =
             outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
-        if (delivered && remember && dialog->rememberClient()) {
-            remember(typed);
+        if (wentOut && delivered) {
+            delivered(typed, outcome, dialog->rememberClient());
         }
         return outcome != PrintDelivery::Outcome::Failed;  // else stay open
     });

@@ -109,11 +109,13 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // "Печать", sends the report to the target through a PrintDelivery, which
 // setup may adjust (where the page goes). Returns when the dialog has closed.
 // The dialog starts with `client`'s names; after a report went out (printed or
-// saved) with «Запомнить в картотеке» checked, `remember` gets the names.
+// saved), `delivered` gets the names, how it went out and whether
+// «Запомнить в картотеке» is checked.
+using ReportDelivered = std::function<void(const core::ClientNames& client,
+                                           PrintDelivery::Outcome outcome, bool remember)>;
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
                      ReportTarget target = ReportTarget::Printout,
-                     const core::ClientNames& client = {},
-                     const std::function<void(const core::ClientNames&)>& remember = {});
+                     const core::ClientNames& client = {}, const ReportDelivered& delivered = {});
 
 }  // namespace print

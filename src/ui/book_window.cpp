@@ -21,13 +21,15 @@
 #include "platform/services.h"
 #include "ui/book_filter.h"
 #include "ui/book_model.h"
+#include "ui/book_window_memory.h"
 #include "ui/client_editor.h"
+#include "ui/cut_off_tips.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kColumnWidths[BookModel::kColumnCount] = {150, 110, 150, 100, 120, 120};
+constexpr int kColumnWidths[BookModel::kColumnCount] = {125, 90, 120, 120, 115, 115, 120};
 constexpr int kMaxBadRowsShown = 20;
 
 struct CommandPlace {
@@ -59,8 +61,8 @@ bool askConfirm(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(QStringLiteral("Удалить"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    // Enter must not delete: the safe answer is the default.
+    box.setDefaultButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -103,7 +105,11 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
       askFile_([this](QWidget* over, bool forSaving) {
           return askCsvFile(over, forSaving, &exportFormat_);
       }),
-      editor_(editClient) {
+      editor_([this](QWidget* over, book::Client& client) {
+          std::vector<book::ReportRecord> history;
+          book_.reports(client.id, history);  // a history that cannot be read shows empty
+          return editClient(over, client, history);
+      }) {
     setObjectName(QStringLiteral("BookWindow"));
     setWindowTitle(title());
     setAccessibleName(title());
@@ -124,6 +130,7 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     layout->addLayout(left, 1);
     layout->addLayout(commands);
     resize(960, 520);
+    new BookWindowMemory(this, table_);
 
     connectCommands();
     setTabOrder(search_, table_);
@@ -180,6 +187,10 @@ void BookWindow::buildTable() {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setHighlightSections(false);
+    table_->setItemDelegate(new CutOffTips(table_));
+    // No column chosen: the book's own order, until a header is clicked.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
     for (int column = 0; column < BookModel::kColumnCount; ++column) {
         table_->setColumnWidth(column, kColumnWidths[column]);
     }
@@ -385,16 +396,26 @@ void BookWindow::deleteCurrent() {
     if (!c) {
         return;
     }
+    std::vector<qint64> ids;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
+        ids.push_back(model_->client(filter_->mapToSource(index).row()).id);
+    }
+    if (ids.size() < 2) {
+        ids = {c->id};
+    }
     const book::Client client = *c;
     QStringList names{client.surname, client.name, client.patronymic};
     names.removeAll(QString());
-    const QString question = QStringLiteral("Удалить из картотеки клиента %1, %2?")
-                                 .arg(names.join(u' '), book::birthDateText(client));
+    const QString question =
+        ids.size() == 1
+            ? QStringLiteral("Удалить из картотеки клиента %1, %2?")
+                  .arg(names.join(u' '), book::birthDateText(client))
+            : QStringLiteral("Удалить из картотеки выбранных клиентов: %1?").arg(ids.size());
     if (!confirm_ || !confirm_(this, question)) {
         return;
     }
     QString error;
-    if (!book_.remove(client.id, &error)) {
+    if (!book_.remove(ids, &error)) {
         tell(error, platform::MessageIcon::Critical);
     }
 }

@@ -8,9 +8,11 @@ namespace ui {
 
 ClientBookLink::ClientBookLink(FrmMain& window, platform::Services& services, QString path)
     : window_(&window), services_(services), path_(std::move(path)) {
-    window.setClientBook({[this] { openBookWindow(); },
-                          [this](const core::ClientNames& client, const core::BirthDate& date,
-                                 QString* error) { return recordPrinted(client, date, error); }});
+    window.setClientBook(
+        {[this] { openBookWindow(); },
+         [this](qint64 id, const core::ClientNames& client, const core::BirthDate& date,
+                book::ReportKind kind,
+                QString* error) { return recordReport(id, client, date, kind, error); }});
 }
 
 ClientBookLink::~ClientBookLink() {
@@ -36,11 +38,12 @@ void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->enterDate(c.day, c.month, c.yearText);
-            window_->calculate();
+            window_->openClient(c.day, c.month, c.yearText,
+                                {c.id, {c.surname, c.name, c.patronymic}});
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.day, c.month, c.yearText, {c.surname, c.name, c.patronymic});
+            window_->printFor(c.day, c.month, c.yearText,
+                              {c.id, {c.surname, c.name, c.patronymic}});
         };
     }
     bookWindow_->show();
@@ -52,6 +55,25 @@ bool ClientBookLink::recordPrinted(const core::ClientNames& client, const core::
                                    QString* error) {
     return book().recordPrinted(client.surname, client.name, client.patronymic, date.day.toInt(),
                                 date.monthIndex + 1, date.year, error);
+}
+
+}  // namespace ui
+
+namespace ui {
+
+qint64 ClientBookLink::recordReport(qint64 id, const core::ClientNames& client,
+                                    const core::BirthDate& date, book::ReportKind kind,
+                                    QString* error) {
+    if (id == 0) {
+        qint64 stored = 0;
+        book().recordPrinted(client.surname, client.name, client.patronymic, date.day.toInt(),
+                             date.monthIndex + 1, date.year, error, &stored, kind);
+        return stored;
+    }
+    if (!book().rename(id, client, error) || !book().recordReport(id, kind, error)) {
+        return 0;
+    }
+    return id;
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "book/client.h"
 #include "core/client_names.h"
 #include "core/forecast.h"
 
@@ -45,6 +46,9 @@ public:
     // follows by itself (the book says it changed).
     bool recordPrinted(const core::ClientNames& client, const core::BirthDate& date,
                        QString* error);
+    // Records a report (see FrmMain::ClientBookHooks); the client's id, or 0.
+    qint64 recordReport(qint64 id, const core::ClientNames& client, const core::BirthDate& date,
+                        book::ReportKind kind, QString* error);
 
 private:
     QPointer<FrmMain> window_;  // the link may outlive it

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,13 +27,34 @@ bool validMonth(const book::Client& c) {
 
 }  // namespace
 
-ClientEditor::ClientEditor(QWidget* parent, const book::Client& client)
+ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
+                           const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
     setWindowTitle(QStringLiteral("Клиент"));
-    new QVBoxLayout(this);  // the fields, the problem line and the buttons, top to bottom
+    // The fields, the history, the problem line and the buttons, top to bottom.
+    new QVBoxLayout(this);
     buildFields();
+    buildHistory(history);
     buildButtons();
-    resize(420, sizeHint().height());
+    resize(460, sizeHint().height());
+}
+
+void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) {
+    auto* caption = new QLabel(QStringLiteral("История &отчётов:"), this);
+    history_ = new QListWidget(this);
+    history_->setAccessibleName(QStringLiteral("История отчётов"));
+    history_->setSelectionMode(QAbstractItemView::NoSelection);
+    history_->setMaximumHeight(history_->fontMetrics().lineSpacing() * 6);
+    caption->setBuddy(history_);
+    for (const book::ReportRecord& r : history) {
+        history_->addItem(book::momentText(r.made) + QStringLiteral(" — ") +
+                          book::reportKindText(r.kind));
+    }
+    if (history.empty()) {
+        history_->addItem(QStringLiteral("Отчётов для этого клиента ещё не было"));
+    }
+    layout()->addWidget(caption);
+    layout()->addWidget(history_);
 }
 
 void ClientEditor::buildFields() {
@@ -66,6 +88,7 @@ void ClientEditor::buildFields() {
     note_->setPlainText(client_.note);
     note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
     note_->setAccessibleName(QStringLiteral("Примечание"));
+    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 5);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Фамилия:"), surname_);
@@ -121,8 +144,9 @@ void ClientEditor::check() {
     accept();
 }
 
-bool editClient(QWidget* parent, book::Client& client) {
-    ClientEditor editor(parent, client);
+bool editClient(QWidget* parent, book::Client& client,
+                const std::vector<book::ReportRecord>& history) {
+    ClientEditor editor(parent, client, history);
     if (editor.exec() != QDialog::Accepted) {
         return false;
     }

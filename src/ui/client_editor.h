@@ -1,28 +1,36 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 #include "book/client.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QSpinBox;
 
 namespace ui {
 
-// The form that changes one client's names, date of birth and note. Refuses
-// to close on «Сохранить» while something cannot be stored, and says why.
+// The client's card: the form that changes one client's names, date of
+// birth and note (several lines, plain text), and the reports made for them,
+// newest first. Refuses to close on «Сохранить» while something cannot be
+// stored, and says why.
 class ClientEditor : public QDialog {
 public:
-    ClientEditor(QWidget* parent, const book::Client& client);
+    ClientEditor(QWidget* parent, const book::Client& client,
+                 const std::vector<book::ReportRecord>& history = {});
+
+    QListWidget* historyList() const { return history_; }
 
     // The client as saved; the one given while the dialog has not been accepted.
     const book::Client& client() const { return client_; }
 
 private:
     void buildFields();
+    void buildHistory(const std::vector<book::ReportRecord>& history);
     void buildButtons();
     void check();
 
@@ -34,10 +42,12 @@ private:
     QComboBox* month_ = nullptr;
     QLineEdit* year_ = nullptr;
     QPlainTextEdit* note_ = nullptr;
+    QListWidget* history_ = nullptr;
     QLabel* problem_ = nullptr;
 };
 
 // Shows the editor over parent; true, with client changed, when it was saved.
-bool editClient(QWidget* parent, book::Client& client);
+bool editClient(QWidget* parent, book::Client& client,
+                const std::vector<book::ReportRecord>& history = {});
 
 }  // namespace ui

@@ -7,12 +7,14 @@
 #include <memory>
 #include <optional>
 
+#include "book/client.h"
 #include "core/forecast.h"
 #include "graph/curve.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "print/print_job.h"
+#include "ui/current_client.h"
 
 class QAction;
 class QComboBox;
@@ -87,18 +89,37 @@ public:
     void setMediaPlayer(platform::MediaPlayer* player) { media_ = player; }
 
     // The client book, when the program keeps one: «Файл → Картотека клиентов…»
-    // (Ctrl+K) runs `open`, and a printout with «Запомнить в картотеке»
-    // checked is handed to `record` with the date it was made for.
+    // (Ctrl+K) runs `open`, and a report that went out is handed to `record`
+    // with the date it was made for: for the client with `id` (whose names
+    // become `client`'s), or, with id 0, for whoever has these names and date,
+    // added when not in the book yet. `record` gives the client's id, 0 when
+    // it failed (`error` says why).
     struct ClientBookHooks {
         std::function<void()> open;
-        std::function<bool(const core::ClientNames& client, const core::BirthDate& date,
-                           QString* error)>
+        std::function<qint64(qint64 id, const core::ClientNames& client,
+                             const core::BirthDate& date, book::ReportKind kind, QString* error)>
             record;
     };
     void setClientBook(ClientBookHooks hooks);
-    // Prints for a client from the book: the date goes into the window, then
-    // the client dialog opens with the names filled in.
-    void printFor(int day, int month, const QString& year, const core::ClientNames& client);
+    // Prints for a client from the book: the date goes into the window, the
+    // client becomes the current one, then the client dialog opens with the
+    // names filled in.
+    void printFor(int day, int month, const QString& year, const CurrentClient& client);
+    // Shows a client from the book: the date goes into the window, the
+    // forecast is calculated and the client becomes the current one.
+    void openClient(int day, int month, const QString& year, const CurrentClient& client);
+
+    // The client whose forecast the window shows; the title names them. Ends
+    // when the user changes the date or asks for today's forecast. A client
+    // with id 0 (not in the book) is none.
+    const std::optional<CurrentClient>& currentClient() const { return current_; }
+    void setCurrentClient(std::optional<CurrentClient> client);
+
+    // Asks, after a report for the current client under other names, whether
+    // to correct their record or add a new client; a message box by default.
+    using AskNameChange = std::function<NameChange(QWidget* parent, const core::ClientNames& was,
+                                                   const core::ClientNames& typed)>;
+    void setAskNameChange(AskNameChange ask) { askNameChange_ = std::move(ask); }
 
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
@@ -123,7 +144,7 @@ private:
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
                const core::ClientNames& client = {});
-    void rememberClient(const core::ClientNames& client);
+    void rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember);
     void showYearMark();
     void enableForecastCommands();
     QImage clientAreaPicture() const;
@@ -138,6 +159,8 @@ private:
     platform::Services& services_;
     std::optional<core::Forecast> forecast_;
     ClientBookHooks book_;
+    std::optional<CurrentClient> current_;
+    AskNameChange askNameChange_ = askNameChange;
     platform::WindowSurface* surface_ = nullptr;
     bool centred_ = false;
     std::function<QDate()> today_;

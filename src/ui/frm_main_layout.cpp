@@ -149,6 +149,11 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     connect(dayList_, &QComboBox::currentIndexChanged, this, &FrmMain::enablePrinting);
     connect(monthList_, &QComboBox::currentIndexChanged, this, &FrmMain::enablePrinting);
     connect(yearBox_, &QLineEdit::textChanged, this, &FrmMain::checkYear);
+    // Another date typed or chosen by the user is no longer the client's.
+    const auto endClient = [this] { setCurrentClient(std::nullopt); };
+    connect(dayList_, &QComboBox::activated, this, endClient);
+    connect(monthList_, &QComboBox::activated, this, endClient);
+    connect(yearBox_, &QLineEdit::textEdited, this, endClient);
     yearBox_->installEventFilter(this);
     siteLink_->installEventFilter(this);
     surface_->setMouseTracking(true);

@@ -153,8 +153,10 @@ void FrmMain::connectMenus() {
     });
     connect(calculateAction_, &QAction::triggered, this,
             [this] { guarded([this] { recalculate(); }); });
-    connect(todayAction_, &QAction::triggered, this,
-            [this] { guarded([this] { calculateForToday(); }); });
+    connect(todayAction_, &QAction::triggered, this, [this] {
+        setCurrentClient(std::nullopt);
+        guarded([this] { calculateForToday(); });
+    });
     connect(aboutAction_, &QAction::triggered, this,
             [this] { FrmAbout(services_, *media_, this).exec(); });
     connect(contentsAction_, &QAction::triggered, this,
@@ -183,9 +185,18 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
                 printSetup_(delivery);
             }
         };
+        const core::ClientNames names =
+            current_ && fullName(client).isEmpty() ? current_->names : client;
         print::showPrintDialog(
-            this, [this] { return forecastForReport(); }, services_, setup, target, client,
-            [this](const core::ClientNames& names) { rememberClient(names); });
+            this, [this] { return forecastForReport(); }, services_, setup, target, names,
+            [this](const core::ClientNames& typed, print::PrintDelivery::Outcome outcome,
+                   bool remember) {
+                rememberReport(typed,
+                               outcome == print::PrintDelivery::Outcome::Saved
+                                   ? book::ReportKind::Pdf
+                                   : book::ReportKind::Printout,
+                               remember);
+            });
     });
 }
 
@@ -194,24 +205,50 @@ void FrmMain::setClientBook(ClientBookHooks hooks) {
     bookAction_->setVisible(static_cast<bool>(book_.open));
 }
 
-void FrmMain::printFor(int day, int month, const QString& year, const core::ClientNames& client) {
+void FrmMain::printFor(int day, int month, const QString& year, const CurrentClient& client) {
     enterDate(day, month, year);
+    setCurrentClient(client);
     if (printButton_->isEnabled()) {
-        print(true, print::ReportTarget::Printout, client);
+        print(true, print::ReportTarget::Printout, client.names);
     }
 }
 
-// A printout with «Запомнить в картотеке» checked goes into the client book
-// for the date it was made for; a book that cannot take it says why, and the
-// printout stands.
-void FrmMain::rememberClient(const core::ClientNames& client) {
-    if (!book_.record || !forecast_) {
+void FrmMain::openClient(int day, int month, const QString& year, const CurrentClient& client) {
+    enterDate(day, month, year);
+    setCurrentClient(client);
+    calculate();
+}
+
+void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
+    // Only a client the book holds can be the current one.
+    current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
+    setWindowTitle(mainWindowTitle(current_));
+}
+
+// A report for the current client joins their history, under the names it
+// was made for (the user chooses whether these correct the record or are a
+// new client). Without one, a report with «Запомнить в картотеке» checked
+// goes into the book for the date it was made for. A book that cannot take
+// it says why, and the report stands.
+void FrmMain::rememberReport(const core::ClientNames& client, book::ReportKind kind,
+                             bool remember) {
+    if (!book_.record || !forecast_ || (!current_ && !remember)) {
         return;
     }
+    qint64 id = 0;
+    if (current_ && (sameNames(current_->names, client) ||
+                     askNameChange_(this, current_->names, client) == NameChange::Correct)) {
+        id = current_->id;
+    }
     QString error;
-    if (!book_.record(client, forecast_->date, &error)) {
+    const qint64 stored = book_.record(id, client, forecast_->date, kind, &error);
+    if (!error.isEmpty()) {
         services_.message(
             this, {error, QStringLiteral("Картотека клиентов"), platform::MessageIcon::Warning, 0});
+        return;
+    }
+    if (stored != 0) {
+        setCurrentClient(CurrentClient{stored, client});
     }
 }
 

@@ -126,10 +126,11 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         bool opened = false;
         f.window->setClientBook(
             {[&] { opened = true; },
-             [&](const core::ClientNames& c, const core::BirthDate& d, QString*) {
+             [&](qint64, const core::ClientNames& c, const core::BirthDate& d, book::ReportKind,
+                 QString*) {
                  recorded.emplace_back(
                      c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
-                 return true;
+                 return qint64(1);
              }});
         ASSERT_TRUE(f.action("mpBook")->isVisible());
         f.action("mpBook")->trigger();
@@ -150,7 +151,7 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
             }
         });
         f.window->printFor(3, 1, QStringLiteral("1990"),
-                           {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()});
+                           {0, {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()}});
         EXPECT_EQ(shownSurname, QStringLiteral("Ёлкина"));
         EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), f.window->forecast()->happiness);
         EXPECT_EQ(f.window->forecast()->date.year, QStringLiteral("1990"));

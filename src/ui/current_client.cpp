@@ -1,0 +1,53 @@
+#include "ui/current_client.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "core/program_info.h"
+
+namespace ui {
+
+bool sameNames(const core::ClientNames& a, const core::ClientNames& b) {
+    return a.surname.trimmed() == b.surname.trimmed() && a.name.trimmed() == b.name.trimmed() &&
+           a.patronymic.trimmed() == b.patronymic.trimmed();
+}
+
+QString fullName(const core::ClientNames& names) {
+    QStringList parts;
+    for (const QString& part : {names.surname, names.name, names.patronymic}) {
+        if (!part.trimmed().isEmpty()) {
+            parts << part.trimmed();
+        }
+    }
+    return parts.join(u' ');
+}
+
+QString mainWindowTitle(const std::optional<CurrentClient>& client) {
+    if (!client) {
+        return info::windowTitle();
+    }
+    return info::programName() + QStringLiteral(" — ") + fullName(client->names);
+}
+
+NameChange askNameChange(QWidget* parent, const core::ClientNames& was,
+                         const core::ClientNames& typed) {
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Картотека клиентов"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QStringLiteral("Отчёт составлен на «%1», а в картотеке этот клиент записан как "
+                               "«%2».\n\nИсправить запись этого клиента или добавить нового "
+                               "клиента?")
+                    .arg(fullName(typed), fullName(was)));
+    QPushButton* correct =
+        box.addButton(QStringLiteral("Исправить запись клиента"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Добавить нового клиента"), QMessageBox::ActionRole);
+    box.setDefaultButton(correct);
+    box.setEscapeButton(correct);
+    box.exec();
+    return box.clickedButton() == correct || box.clickedButton() == nullptr ? NameChange::Correct
+                                                                            : NameChange::AddNew;
+}
+
+}  // namespace ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/client_names.h"
+
+class QWidget;
+
+namespace ui {
+
+// The client from the book whose forecast the main window shows: opened from
+// the book or printed for. Reports made meanwhile are theirs.
+struct CurrentClient {
+    qint64 id = 0;  // in the client book
+    core::ClientNames names;
+};
+
+// Names compared as the book stores them: surrounding blanks do not count.
+bool sameNames(const core::ClientNames& a, const core::ClientNames& b);
+
+// "Фамилия Имя Отчество", the empty ones left out.
+QString fullName(const core::ClientNames& names);
+
+// «Zemtar - Прогноз — Фамилия Имя Отчество»; the classic title without a client.
+QString mainWindowTitle(const std::optional<CurrentClient>& client);
+
+// What to do with the book when a report for the current client went out
+// under other names.
+enum class NameChange {
+    Correct,  // the client's record takes the new names
+    AddNew,   // a new client with the new names; the old record stays
+};
+
+// Asks which of the two, «Исправить» being the default (Enter, Esc and the
+// close button too, so that a stray key never adds a client).
+NameChange askNameChange(QWidget* parent, const core::ClientNames& was,
+                         const core::ClientNames& typed);
+
+}  // namespace ui
