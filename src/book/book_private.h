@@ -78,6 +78,8 @@ void stampApplicationId(const QSqlDatabase& db);
 
 // Qt SQL binds a null QString as NULL; the book stores an empty name as empty text.
 QVariant text(const QString& value);
+// Binds the names and date of birth (:surname, :name, :patronymic, :day, :month, :year).
+void bindPerson(QSqlQuery& q, const Client& c);
 void bindNew(QSqlQuery& q, const Client& c);
 extern const char* const kInsert;
 // Adds a report to a client's history; false with the query's error.

@@ -30,7 +30,6 @@ namespace ui {
 namespace {
 
 constexpr int kColumnWidths[BookModel::kColumnCount] = {125, 90, 120, 120, 115, 115, 120};
-constexpr int kMaxBadRowsShown = 20;
 
 struct CommandPlace {
     const char* text;
@@ -418,68 +417,6 @@ void BookWindow::deleteCurrent() {
     if (!book_.remove(ids, &error)) {
         tell(error, platform::MessageIcon::Critical);
     }
-}
-
-void BookWindow::exportBook() {
-    if (!book_.isOpen() || !askFile_) {
-        return;
-    }
-    const QString file = askFile_(this, true);
-    if (file.isEmpty()) {
-        return;
-    }
-    QString error;
-    if (!book_.exportCsv(file, &error, exportFormat_)) {
-        tell(error, platform::MessageIcon::Critical);
-        return;
-    }
-    tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
-             .arg(QDir::toNativeSeparators(file))
-             .arg(model_->rowCount()),
-         platform::MessageIcon::Information);
-}
-
-void BookWindow::importBook() {
-    if (!book_.isOpen() || !askFile_) {
-        return;
-    }
-    const QString file = askFile_(this, false);
-    if (file.isEmpty()) {
-        return;
-    }
-    const book::ImportReport report = importWithProgress(file);
-    if (report.cancelled) {
-        tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
-                 .arg(QDir::toNativeSeparators(file)),
-             platform::MessageIcon::Information);
-        return;
-    }
-    if (!report.done) {
-        tell(report.error, platform::MessageIcon::Critical);
-        return;
-    }
-    QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
-                       .arg(QDir::toNativeSeparators(file))
-                       .arg(report.added);
-    if (report.alreadyThere > 0) {
-        text += QStringLiteral("\nУже были в картотеке: %1.").arg(report.alreadyThere);
-    }
-    if (!report.badRows.empty()) {
-        text +=
-            QStringLiteral("\n\nНе загружены строки с ошибками (%1):").arg(report.badRows.size());
-        int listed = 0;
-        for (const auto& [line, problem] : report.badRows) {
-            if (listed++ == kMaxBadRowsShown) {
-                text +=
-                    QStringLiteral("\n…и ещё %1.").arg(report.badRows.size() - kMaxBadRowsShown);
-                break;
-            }
-            text += QStringLiteral("\nстрока %1: %2").arg(line).arg(problem);
-        }
-    }
-    // Some rows left out: a warning, the rest went in.
-    tell(text, report.badRows.empty() ? platform::MessageIcon::Information
-                                      : platform::MessageIcon::Warning);
 }
 
 bool BookWindow::eventFilter(QObject* watched, QEvent* event) {

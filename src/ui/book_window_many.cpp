@@ -1,5 +1,5 @@
 // The book window's commands for several clients at once: their reports into
-// one PDF or one print job, the comparison of two, and the import's progress.
+// one PDF or one print job, and the comparison of two.
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,8 +19,6 @@
 namespace ui {
 
 namespace {
-
-constexpr int kProgressSteps = 1000;
 
 QString fullName(const book::Client& c) {
     QStringList names{c.surname, c.name, c.patronymic};
@@ -65,25 +63,6 @@ void BookWindow::reselect(const std::vector<qint64>& ids) {
     }
     table_->selectionModel()->select(again,
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-book::ImportReport BookWindow::importWithProgress(const QString& file) {
-    // A long list shows how far it is and can be stopped; a short one is
-    // done before the window would appear.
-    QProgressDialog progress(QStringLiteral("Чтение файла «%1»…").arg(QFileInfo(file).fileName()),
-                             QStringLiteral("Отмена"), 0, kProgressSteps, this);
-    progress.setWindowTitle(QStringLiteral("Импорт из CSV"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    return book_.importCsv(file, [&](qint64 done, qint64 total) {
-        progress.setValue(
-            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
-                      : 0);
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    });
 }
 
 void BookWindow::reportsToPdf() {

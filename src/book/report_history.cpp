@@ -1,0 +1,210 @@
+// The history of reports: what was made for whom, and when.
+
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+
+#include "book/book_private.h"
+#include "book/client_book.h"
+
+namespace book {
+
+namespace {
+
+// The client with these names and date gets "last printed" now; one not yet
+// in the book is added. The client learns their id. False with the failure
+// in the query's error.
+bool stampOrAdd(QSqlQuery& q, Client& client, const QString& moment) {
+    q.prepare(QStringLiteral(
+        "UPDATE clients SET last_printed = :printed WHERE surname = :surname AND name = :name"
+        " AND patronymic = :patronymic AND day = :day AND month = :month AND year_text = :year"));
+    detail::bindPerson(q, client);
+    q.bindValue(QStringLiteral(":printed"), moment);
+    if (!q.exec()) {
+        return false;
+    }
+    if (q.numRowsAffected() == 0) {
+        client.added = moment;
+        client.lastPrinted = moment;
+        q.prepare(QString::fromLatin1(detail::kInsert));
+        detail::bindNew(q, client);
+        if (!q.exec()) {
+            return false;
+        }
+        client.id = q.lastInsertId().toLongLong();
+        return true;
+    }
+    q.prepare(QStringLiteral(
+        "SELECT id FROM clients WHERE surname = :surname AND name = :name AND patronymic ="
+        " :patronymic AND day = :day AND month = :month AND year_text = :year"));
+    detail::bindPerson(q, client);
+    if (!q.exec() || !q.next()) {
+        return false;
+    }
+    client.id = q.value(0).toLongLong();
+    return true;
+}
+
+}  // namespace
+
+using detail::quoted;
+using detail::reason;
+
+bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error) {
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QString& why) {
+        return fail(error, QStringLiteral("Отчёт не записан в историю клиента в картотеке %1: %2.")
+                               .arg(quoted(path_), why));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(reason(transaction.error()));
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    q.bindValue(QStringLiteral(":printed"), moment);
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec()) {
+        return failed(reason(q.lastError()));
+    }
+    if (q.numRowsAffected() == 0) {
+        return failed(QStringLiteral("этого клиента уже нет в картотеке"));
+    }
+    if (!detail::insertReport(q, id, kind, moment)) {
+        return failed(reason(q.lastError()));
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(reason(transaction.error()));
+    }
+    emit changed();
+    return true;
+}
+
+bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* error) {
+    out.clear();
+    if (!open(error)) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT made, kind FROM reports WHERE client_id = :id ORDER BY made DESC, id DESC"));
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec()) {
+        return fail(error, QStringLiteral("Не удалось прочитать историю клиента в картотеке %1: "
+                                          "%2.")
+                               .arg(quoted(path_), reason(q.lastError())));
+    }
+    while (q.next()) {
+        const int kind = std::clamp(q.value(1).toInt(), 0, 2);
+        out.push_back({q.value(0).toString(), static_cast<ReportKind>(kind)});
+    }
+    return true;
+}
+
+bool ClientBook::recordPrinted(const QString& surname, const QString& name,
+                               const QString& patronymic, int day, int month,
+                               const QString& yearText, QString* error, qint64* id,
+                               ReportKind kind) {
+    if (id) {
+        *id = 0;
+    }
+    Client client;
+    client.surname = surname;
+    client.name = name;
+    client.patronymic = patronymic;
+    client.day = day;
+    client.month = month;
+    client.yearText = yearText;
+    if (surname.trimmed().isEmpty() && name.trimmed().isEmpty() && patronymic.trimmed().isEmpty()) {
+        return true;
+    }
+    if (const QString problem = normalise(client); !problem.isEmpty()) {
+        return fail(error, QStringLiteral("Клиент не записан в картотеку: %1.").arg(problem));
+    }
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QSqlError& e) {
+        return fail(
+            error,
+            QStringLiteral("Клиент не записан в картотеку %1: %2.").arg(quoted(path_), reason(e)));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(transaction.error());
+    }
+    QSqlQuery q(db);
+    if (!stampOrAdd(q, client, moment)) {
+        return failed(q.lastError());
+    }
+    if (!detail::insertReport(q, client.id, kind, moment)) {
+        return failed(q.lastError());
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(transaction.error());
+    }
+    if (id) {
+        *id = client.id;
+    }
+    emit changed();
+    return true;
+}
+
+bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error) {
+    if (ids.empty()) {
+        return true;
+    }
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QSqlError& e) {
+        return fail(error, QStringLiteral("Отчёты не записаны в историю клиентов в картотеке %1: "
+                                          "%2.")
+                               .arg(quoted(path_), reason(e)));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(transaction.error());
+    }
+    QSqlQuery mark(db);
+    mark.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    QSqlQuery note(db);
+    note.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
+    for (const qint64 id : ids) {
+        mark.bindValue(QStringLiteral(":printed"), moment);
+        mark.bindValue(QStringLiteral(":id"), id);
+        if (!mark.exec()) {
+            return failed(mark.lastError());
+        }
+        if (mark.numRowsAffected() == 0) {
+            continue;  // deleted while the reports were made
+        }
+        note.bindValue(QStringLiteral(":id"), id);
+        note.bindValue(QStringLiteral(":made"), moment);
+        note.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+        if (!note.exec()) {
+            return failed(note.lastError());
+        }
+    }
+    mark.finish();
+    note.finish();
+    if (!transaction.commit()) {
+        return failed(transaction.error());
+    }
+    emit changed();
+    return true;
+}
+
+}  // namespace book

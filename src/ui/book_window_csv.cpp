@@ -1,0 +1,105 @@
+// The book window's exchange with spreadsheets: the export, and the import
+// with its progress and its account of the rows left out.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <algorithm>
+
+#include "book/client_book.h"
+#include "platform/services.h"
+#include "ui/book_model.h"
+#include "ui/book_window.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kMaxBadRowsShown = 20;
+
+}  // namespace
+
+book::ImportReport BookWindow::importWithProgress(const QString& file) {
+    // A long list shows how far it is and can be stopped; a short one is
+    // done before the window would appear.
+    QProgressDialog progress(QStringLiteral("Чтение файла «%1»…").arg(QFileInfo(file).fileName()),
+                             QStringLiteral("Отмена"), 0, kProgressSteps, this);
+    progress.setWindowTitle(QStringLiteral("Импорт из CSV"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    return book_.importCsv(file, [&](qint64 done, qint64 total) {
+        progress.setValue(
+            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
+                      : 0);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+}
+
+void BookWindow::exportBook() {
+    if (!book_.isOpen() || !askFile_) {
+        return;
+    }
+    const QString file = askFile_(this, true);
+    if (file.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!book_.exportCsv(file, &error, exportFormat_)) {
+        tell(error, platform::MessageIcon::Critical);
+        return;
+    }
+    tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
+             .arg(QDir::toNativeSeparators(file))
+             .arg(model_->rowCount()),
+         platform::MessageIcon::Information);
+}
+
+void BookWindow::importBook() {
+    if (!book_.isOpen() || !askFile_) {
+        return;
+    }
+    const QString file = askFile_(this, false);
+    if (file.isEmpty()) {
+        return;
+    }
+    const book::ImportReport report = importWithProgress(file);
+    if (report.cancelled) {
+        tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
+                 .arg(QDir::toNativeSeparators(file)),
+             platform::MessageIcon::Information);
+        return;
+    }
+    if (!report.done) {
+        tell(report.error, platform::MessageIcon::Critical);
+        return;
+    }
+    QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
+                       .arg(QDir::toNativeSeparators(file))
+                       .arg(report.added);
+    if (report.alreadyThere > 0) {
+        text += QStringLiteral("\nУже были в картотеке: %1.").arg(report.alreadyThere);
+    }
+    if (!report.badRows.empty()) {
+        text +=
+            QStringLiteral("\n\nНе загружены строки с ошибками (%1):").arg(report.badRows.size());
+        int listed = 0;
+        for (const auto& [line, problem] : report.badRows) {
+            if (listed++ == kMaxBadRowsShown) {
+                text +=
+                    QStringLiteral("\n…и ещё %1.").arg(report.badRows.size() - kMaxBadRowsShown);
+                break;
+            }
+            text += QStringLiteral("\nстрока %1: %2").arg(line).arg(problem);
+        }
+    }
+    // Some rows left out: a warning, the rest went in.
+    tell(text, report.badRows.empty() ? platform::MessageIcon::Information
+                                      : platform::MessageIcon::Warning);
+}
+
+}  // namespace ui
