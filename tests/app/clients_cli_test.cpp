@@ -70,6 +70,12 @@ TEST(CompanionClients, OnePagePerRowAndTheFailures) {
         {{"--clients", list, "--json"}, {}, 1, -1, "нельзя указать --json"},
         {{"--clients", list, "--mark-year", "2000"}, {}, 1, -1, "нельзя указать --mark-year"},
         {{"--clients", dir.path()}, {}, 1, -1, "это папка"},
+        // A later --pdf wins: a folder that is not there is told as such.
+        {{"--clients", list, "--pdf", dir.filePath("нет/отчёты.pdf")},
+         {},
+         1,
+         -1,
+         "нет не существует"},
     };
     for (const auto& c : cases) {
         const QString pdf = dir.filePath("отчёты.pdf");
