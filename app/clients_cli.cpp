@@ -1,152 +1,44 @@
-#include "clients_cli.h"
+#include "app/clients_cli.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 
 #include "book/client_list_reader.h"
-#include "platform/safe_file.h"
-#include "print/letterhead.h"
+#include "platform/file_names.h"
 #include "print/many_reports.h"
 
-namespace app {
+namespace companion {
 
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitRefused = 2;
-
-const char* const kUsage =
-    "Использование: zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ]\n"
-    "                               [--contact СТРОКА]... [--logo ФАЙЛ]\n"
-    "  Отчёты для всех клиентов списка в одном файле PDF, по странице на строку,\n"
-    "  в порядке файла. СПИСОК — файл CSV, как его сохраняет картотека или\n"
-    "  таблица (первая строка называет столбцы); - читает стандартный ввод.\n"
-    "  Строка без прогноза пропускается с сообщением о её номере, код возврата 2.\n";
-
-struct Request {
-    QString pdf;
-    QString clients;
-    bool pdfGiven = false;
-    bool clientsGiven = false;
-    print::LetterheadSettings letterhead;
-    bool help = false;
-};
-
-void write(std::FILE* stream, const QString& text) {
+void tell(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
-int usage(const QString& problem) {
-    write(stderr, problem + u'\n' + QString::fromUtf8(kUsage));
-    return kExitUsage;
-}
-
-// Why an argument that takes no value cannot stand beside --clients.
-QString notWithClients(const QString& option, const QString& a) {
-    if (QStringList{"--surname", "--name", "--patronymic"}.contains(option)) {
-        return QStringLiteral("С --clients имена берутся из списка: %1 не нужен.").arg(option);
-    }
-    if (!a.startsWith(u'-') || (a.size() > 1 && a.at(1).isDigit())) {
-        return QStringLiteral(
-            "С --clients даты берутся из списка: дата в командной строке не "
-            "нужна.");
-    }
-    return QStringLiteral("С --clients нельзя указать %1.").arg(a);
-}
-
-// Reads the command line; an empty string on success, else what is wrong.
-QString parse(const QStringList& args, Request& r) {
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        QString option = a;
-        QString value;
-        bool inlineValue = false;
-        if (a.startsWith(QLatin1String("--")) && a.contains(u'=')) {
-            option = a.left(a.indexOf(u'='));
-            value = a.mid(a.indexOf(u'=') + 1);
-            inlineValue = true;
-        }
-        if (option == QLatin1String("-h") || option == QLatin1String("--help")) {
-            r.help = true;
-            return {};
-        }
-        const bool takesValue =
-            QStringList{"--pdf", "--clients", "--practitioner", "--contact", "--logo"}.contains(
-                option);
-        if (!takesValue) {
-            return notWithClients(option, a);
-        }
-        if (!inlineValue) {
-            if (i + 1 >= args.size()) {
-                return QStringLiteral("После %1 нужно значение.").arg(option);
-            }
-            value = args[++i];
-        }
-        if (option == QLatin1String("--pdf")) {
-            r.pdf = value;
-            r.pdfGiven = true;
-        } else if (option == QLatin1String("--clients")) {
-            r.clients = value;
-            r.clientsGiven = true;
-        } else if (option == QLatin1String("--practitioner")) {
-            r.letterhead.name = value;
-            r.letterhead.enabled = true;
-        } else if (option == QLatin1String("--contact")) {
-            r.letterhead.contacts << value;
-            r.letterhead.enabled = true;
-        } else {
-            r.letterhead.logoFile = value;
-            r.letterhead.enabled = true;
-        }
-    }
-    if (!r.pdfGiven || r.pdf.isEmpty()) {
-        return QStringLiteral("С --clients нужен --pdf ФАЙЛ: куда записать отчёты.");
-    }
-    if (r.clients.isEmpty()) {
-        return QStringLiteral("Имя файла после --clients не может быть пустым.");
-    }
-    return print::letterheadTextProblem(r.letterhead.name, r.letterhead.contacts);
-}
-
-}  // namespace
-
-bool asksForClients(const QStringList& args) {
-    for (const QString& a : args) {
-        if (a == QLatin1String("--clients") || a.startsWith(QLatin1String("--clients="))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-namespace {
-
-// Opens the list: standard input for «-», else the file. The reason in
-// Russian when it cannot be read, else empty.
-QString openList(const QString& path, QFile& in) {
-    const QFileInfo info(path);
+// Opens the list: standard input for «-», else the file under the name's own
+// bytes (`raw`, when the name is not UTF-8). The reason in Russian when it
+// cannot be read, else empty.
+QString openList(const QString& path, const QByteArray& raw, QFile& in) {
     if (path == QLatin1String("-")) {
         return in.open(stdin, QIODevice::ReadOnly) ? QString()
                                                    : QStringLiteral("стандартный ввод закрыт");
     }
-    if (!info.exists()) {
-        return QStringLiteral("файла нет");
-    }
-    if (info.isDir()) {
+    if (raw.isEmpty() && QFileInfo(path).isDir()) {
         return QStringLiteral("это папка, а не файл");
     }
-    in.setFileName(path);
     errno = 0;
-    if (!in.open(QIODevice::ReadOnly)) {
-        return errno != 0 ? platform::systemReason(errno) : in.errorString();
+    std::FILE* file =
+        std::fopen(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), "rb");
+    if (!file) {
+        return platform::readReason(errno);
+    }
+    if (!in.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(file);
+        return in.errorString();
     }
     return {};
 }
@@ -157,7 +49,7 @@ QString openList(const QString& path, QFile& in) {
 struct RowPages {
     book::ClientListReader& reader;
     const QString& listName;
-    int status = kExitDone;
+    bool leftOut = false;
     QString readError;
 
     print::NextPage operator()(print::ReportPage& page) {
@@ -170,10 +62,10 @@ struct RowPages {
                                               &reason);
             }
             if (!forecast) {
-                write(stderr, QStringLiteral("Строка %1 %2 пропущена: %3\n")
-                                  .arg(row.line)
-                                  .arg(listName, reason));
-                status = kExitRefused;
+                tell(QStringLiteral("Строка %1 %2 пропущена: %3\n")
+                         .arg(row.line)
+                         .arg(listName, reason));
+                leftOut = true;
                 continue;
             }
             page.forecast = std::move(*forecast);
@@ -185,76 +77,52 @@ struct RowPages {
     }
 };
 
-// Qt's drawing for the page, offscreen unless a platform is chosen.
-std::unique_ptr<QGuiApplication> startQt() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int qtArgc = 1;
-    static char name[] = "zemtar-forecast";
-    static char* qtArgv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
-}
-
 }  // namespace
 
-int runClients(const QStringList& args, const WriteFile& writeFile) {
-    Request r;
-    if (const QString problem = parse(args, r); !problem.isEmpty()) {
-        return usage(problem);
-    }
-    if (r.help) {
-        write(stdout, QString::fromUtf8(kUsage));
-        return kExitDone;
-    }
-    const bool fromStdin = r.clients == QLatin1String("-");
+Problem printClientList(const DrawRequest& request,
+                        const std::optional<print::Letterhead>& letterhead,
+                        const QString& logoProblem) {
+    const Options& o = *request.options;
+    const bool fromStdin = o.clients == QLatin1String("-");
     // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
     const QString listName = fromStdin ? QStringLiteral("стандартного ввода")
-                                       : QStringLiteral("файла «%1»").arg(r.clients);
+                                       : QStringLiteral("файла «%1»").arg(o.clients);
     QFile in;
-    if (const QString problem = openList(r.clients, in); !problem.isEmpty()) {
-        write(stderr, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. Отчёты не "
-                                     "записаны.\n")
-                          .arg(listName, problem));
-        return kExitUsage;
+    const QByteArray rawList = platform::argumentBytes(o.clients, request.argc, request.argv);
+    if (const QString problem = openList(o.clients, rawList, in); !problem.isEmpty()) {
+        return {kExitUsage, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. "
+                                           "Отчёты не записаны.")
+                                .arg(listName, problem)};
     }
     book::ClientListReader reader(in);
     if (!reader.start()) {
-        write(stderr, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.\n")
-                          .arg(fromStdin ? QStringLiteral("Стандартный ввод")
-                                         : QStringLiteral("Файл «%1»").arg(r.clients),
-                               reader.error()));
-        return kExitUsage;
+        return {kExitUsage, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.")
+                                .arg(fromStdin ? QStringLiteral("Стандартный ввод")
+                                               : QStringLiteral("Файл «%1»").arg(o.clients),
+                                     reader.error())};
     }
-
-    const auto application = startQt();
-    QString logoProblem;
-    const auto letterhead = print::letterheadForPage(r.letterhead, &logoProblem);
-    // The logo is read; the rest is built into Qt, so no plugins from here on.
-    QCoreApplication::setLibraryPaths({});
-
-    RowPages rows{reader, listName, kExitDone, {}};
+    RowPages rows{reader, listName, false, {}};
     print::ManyResult result;
-    const QString error = writeFile(r.pdf, [&](const QString& path) {
-        result =
-            print::writeReportsPdf(path, std::ref(rows), QDateTime::currentDateTime(), letterhead);
-        return result.error;
-    });
+    const QString error = platform::writeUnderName(
+        o.pdf, platform::argumentBytes(o.pdf, request.argc, request.argv),
+        [&](const QString& path) {
+            result = print::writeReportsPdf(path, std::ref(rows), QDateTime::currentDateTime(),
+                                            letterhead);
+            return result.error;
+        });
     if (!rows.readError.isEmpty()) {
-        write(stderr, QStringLiteral("Не удалось дочитать список клиентов из %1: %2. Файл «%3» "
-                                     "не записан.\n")
-                          .arg(listName, rows.readError, r.pdf));
-        return kExitUsage;
+        return {kExitUsage, QStringLiteral("Не удалось дочитать список клиентов из %1: %2. Файл "
+                                           "«%3» не записан.")
+                                .arg(listName, rows.readError, o.pdf)};
     }
     if (!error.isEmpty()) {
-        write(stderr, error + u'\n');
-        return result.pages == 0 && rows.status == kExitRefused ? kExitRefused : kExitUsage;
+        // Every row left out is the list's fault, not the file's.
+        return {result.pages == 0 && rows.leftOut ? kExitRefused : kExitUsage, error};
     }
     if (!logoProblem.isEmpty()) {
-        write(stderr, logoProblem + QStringLiteral(" Отчёты записаны без логотипа.\n"));
-        return kExitRefused;
+        return {kExitRefused, logoProblem + QStringLiteral(" Отчёты записаны без логотипа.")};
     }
-    return rows.status;
+    return {rows.leftOut ? kExitRefused : kExitForecast, QString()};
 }
 
-}  // namespace app
+}  // namespace companion

@@ -1,26 +1,22 @@
 #pragma once
 
+// The reports of a client list (--clients), made inside the drawing library.
+
 #include <QString>
-#include <QStringList>
-#include <functional>
+#include <optional>
 
-namespace app {
+#include "app/drawing.h"
+#include "print/letterhead.h"
 
-// Writes the file at `path` whole or not at all through `write`, which is
-// given the path to write to; returns the message of a failure, else empty.
-using WriteFile = std::function<QString(const QString& path,
-                                        const std::function<QString(const QString&)>& write)>;
+namespace companion {
 
-// Whether the command line asks for --clients.
-bool asksForClients(const QStringList& args);
+// Reads the list of `request`'s --clients row by row and writes one report
+// page per row, in the order of the list, into its --pdf file, whole or not at
+// all. Qt's drawing must be running. Rows left out are told on standard error
+// as they are met; the result is {0, ""} or the exit code and the last message
+// (see zemtarDrawClients).
+Problem printClientList(const DrawRequest& request,
+                        const std::optional<print::Letterhead>& letterhead,
+                        const QString& logoProblem);
 
-// zemtar-forecast --pdf FILE --clients CSV [--practitioner NAME] [--contact
-// LINE]... [--logo FILE]: one report page per row of a client list, in the
-// order of the file, into one PDF. `args` is the whole command line (the
-// program's name first). Returns the exit code: 0 every row printed, 2 some
-// rows (or the logo) left out, each named on standard error by its line, 1 a
-// usage error, a list that cannot be read or a file not written (then no
-// file is written at all).
-int runClients(const QStringList& args, const WriteFile& writeFile);
-
-}  // namespace app
+}  // namespace companion

@@ -32,6 +32,12 @@ struct Options {
     QString surname;
     QString name;
     QString patronymic;
+    bool surnameGiven = false;
+    bool nameGiven = false;
+    bool patronymicGiven = false;
+    // A client list: one report page per row, all in the --pdf file.
+    bool clientsGiven = false;
+    QString clients;
     // The practitioner's letterhead on the report: on when any of its options is given.
     bool letterhead = false;
     QString practitioner;

@@ -1,4 +1,5 @@
 #include "app/drawing.h"
+#include "app/clients_cli.h"
 #include "app/png_encoder.h"
 
 #include <QApplication>
@@ -145,5 +146,17 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage, error};
     }
+    leaveForExit(app);
+}
+
+extern "C" void zemtarDrawClients(const companion::DrawRequest* request,
+                                  companion::Problem* problem) {
+    const companion::Options& o = *request->options;
+    std::unique_ptr<QGuiApplication> app = startQt(false, request->argv[0]);
+    QString logoProblem;
+    const std::optional<print::Letterhead> letterhead =
+        print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, o.logo}, &logoProblem);
+    closePlugins();
+    *problem = companion::printClientList(*request, letterhead, logoProblem);
     leaveForExit(app);
 }

@@ -13,7 +13,7 @@
 namespace companion {
 
 struct DrawRequest {
-    const core::Forecast* forecast;
+    const core::Forecast* forecast;  // none for a client list
     const Options* options;
     int argc;  // the command line, for file names that are not UTF-8
     char** argv;
@@ -28,8 +28,8 @@ struct CompareDrawRequest {
     char** argv;
 };
 
-// The signatures of zemtarDraw and zemtarDrawComparison, as the program finds
-// them in the library.
+// The signatures of zemtarDraw (and zemtarDrawClients) and zemtarDrawComparison, as the program
+// finds them in the library.
 using DrawFunction = void (*)(const DrawRequest* request, Problem* problem);
 using CompareDrawFunction = void (*)(const CompareDrawRequest* request, Problem* problem);
 
@@ -44,3 +44,10 @@ extern "C" __attribute__((visibility("default"))) void zemtarDraw(
     const companion::DrawRequest* request, companion::Problem* problem);
 extern "C" __attribute__((visibility("default"))) void zemtarDrawComparison(
     const companion::CompareDrawRequest* request, companion::Problem* problem);
+// The reports of every row of the --clients list, one page each, into the --pdf
+// file. A row without a forecast is told on standard error by its line as it is
+// met and left out: exit code 2, as for a logo that cannot be read. A list that
+// cannot be read to its end, a list without a single page or a file not written
+// leave no file: exit code 1, or 2 when every row was left out.
+extern "C" __attribute__((visibility("default"))) void zemtarDrawClients(
+    const companion::DrawRequest* request, companion::Problem* problem);

@@ -36,4 +36,8 @@ Problem drawComparisonThroughLibrary(const CompareDrawRequest& request) {
     return callLibrary<CompareDrawFunction>("zemtarDrawComparison", request);
 }
 
+Problem drawClientsThroughLibrary(const DrawRequest& request) {
+    return callLibrary<DrawFunction>("zemtarDrawClients", request);
+}
+
 }  // namespace companion

@@ -10,5 +10,6 @@ namespace companion {
 // {0, ""} or the exit code and the message for the user.
 Problem drawThroughLibrary(const DrawRequest& request);
 Problem drawComparisonThroughLibrary(const CompareDrawRequest& request);
+Problem drawClientsThroughLibrary(const DrawRequest& request);
 
 }  // namespace companion

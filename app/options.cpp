@@ -12,6 +12,7 @@ const char* const kUsage =
     "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
     "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
     "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
+    "       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...\n"
     "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
     "       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]\n"
     "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
@@ -37,6 +38,7 @@ const char* const kUsage =
     "                в каждом объекте line (номер строки) и date (дата, как дана).\n"
     "                Пустые строки и строки с # пропускаются, но считаются; строка\n"
     "                длиннее 4096 байт или с нулевым байтом не принимается\n"
+    "  --clients СПИСОК  по странице отчёта на строку списка CSV (- — ввод) в --pdf\n"
     "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
     "  -h, --help    показать эту справку\n"
     "  -v, --version показать версию\n"
@@ -66,9 +68,10 @@ const OptionRow kOptionRows[] = {
     {{"batch"}, &Options::batch, nullptr},
     {{"png"}, &Options::pngGiven, &Options::png},
     {{"pdf"}, &Options::pdfGiven, &Options::pdf},
-    {{"surname"}, nullptr, &Options::surname},
-    {{"name"}, nullptr, &Options::name},
-    {{"patronymic"}, nullptr, &Options::patronymic},
+    {{"surname"}, &Options::surnameGiven, &Options::surname},
+    {{"name"}, &Options::nameGiven, &Options::name},
+    {{"patronymic"}, &Options::patronymicGiven, &Options::patronymic},
+    {{"clients"}, &Options::clientsGiven, &Options::clients},
     {{"mark-year"}, &Options::markYearGiven, &Options::markYearText},
     {{"practitioner"}, &Options::letterhead, &Options::practitioner},
     {{"contact"}, &Options::letterhead, nullptr, &Options::contacts},
@@ -128,7 +131,54 @@ Problem parseFailure(const QCommandLineParser& parser, const QStringList& args) 
     return {kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(unknown.constFirst())};
 }
 
+// With a client list the names and dates come from the list, and the pages go
+// to the --pdf file alone.
+std::optional<Problem> clientsProblem(const Options& o) {
+    const auto refuse = [](const QString& text) { return Problem{kExitUsage, text}; };
+    const struct {
+        bool given;
+        const char* option;
+    } names[] = {{o.surnameGiven, "--surname"},
+                 {o.nameGiven, "--name"},
+                 {o.patronymicGiven, "--patronymic"}};
+    for (const auto& n : names) {
+        if (n.given) {
+            return refuse(QStringLiteral("С --clients имена берутся из списка: %1 не нужен.")
+                              .arg(QLatin1String(n.option)));
+        }
+    }
+    const struct {
+        bool given;
+        const char* option;
+    } others[] = {{o.json, "--json"},
+                  {o.pngGiven, "--png"},
+                  {o.batch, "--batch"},
+                  {o.markYearGiven, "--mark-year"}};
+    for (const auto& other : others) {
+        if (other.given) {
+            return refuse(
+                QStringLiteral("С --clients нельзя указать %1.").arg(QLatin1String(other.option)));
+        }
+    }
+    if (!o.positional.isEmpty()) {
+        return refuse(QStringLiteral(
+            "С --clients даты берутся из списка: дата в командной строке не нужна."));
+    }
+    if (!o.pdfGiven) {
+        return refuse(QStringLiteral("С --clients нужен --pdf ФАЙЛ: куда записать отчёты."));
+    }
+    if (o.clients.isEmpty()) {
+        return refuse(QStringLiteral("Имя файла после --clients не может быть пустым."));
+    }
+    return std::nullopt;
+}
+
 std::optional<Problem> checkValues(Options& o) {
+    if (o.clientsGiven) {
+        if (std::optional<Problem> problem = clientsProblem(o)) {
+            return problem;
+        }
+    }
     if (o.letterhead && !o.pdfGiven) {
         return Problem{kExitUsage,
                        QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.")};
@@ -165,6 +215,9 @@ std::optional<Problem> checkValues(Options& o) {
             !problem.isEmpty()) {
             return Problem{kExitUsage, problem};
         }
+    }
+    if (o.clientsGiven) {
+        return std::nullopt;
     }
     if (o.batch) {
         if (o.pngGiven || o.pdfGiven || o.positional.size() > 1) {

@@ -1,6 +1,7 @@
 // zemtar-forecast: the forecast for scripts and batch users. Text and JSON come
 // straight from the calculation, with no window and no application object; the
-// window is built only for --png and the printed pages only for --pdf.
+// window is built only for --png and the printed pages only for --pdf and
+// --clients.
 
 #include <QFile>
 #include <QStringList>
@@ -34,6 +35,13 @@ int helpOrVersion(const Options& o) {
     return finish(kExitForecast);
 }
 
+int told(const Problem& drawn) {
+    if (!drawn.text.isEmpty()) {
+        printErr(drawn.text + u'\n');
+    }
+    return finish(drawn.exitCode);
+}
+
 int runSingle(const Options& o, int argc, char* argv[]) {
     const auto result = forecastFor(o.positional[0], o.positional[1], o.positional[2]);
     if (const auto* problem = std::get_if<Problem>(&result)) {
@@ -60,11 +68,7 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     if (!drawing) {
         return finish(kExitForecast);
     }
-    const Problem drawn = drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv});
-    if (!drawn.text.isEmpty()) {
-        printErr(drawn.text + u'\n');
-    }
-    return finish(drawn.exitCode);
+    return told(drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv}));
 }
 
 }  // namespace
@@ -85,6 +89,9 @@ int main(int argc, char* argv[]) {
     Options o = std::get<Options>(parsed);
     if (o.help || o.version) {
         return helpOrVersion(o);
+    }
+    if (o.clientsGiven) {
+        return told(drawClientsThroughLibrary(DrawRequest{nullptr, &o, argc, argv}));
     }
     if (o.batch) {
         if (!o.positional.isEmpty()) {

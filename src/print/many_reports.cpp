@@ -50,7 +50,9 @@ ManyResult composeReports(const PageSource& next, double pageWidthTw, int device
 ManyResult writeReportsPdf(const QString& path, const PageSource& next, const QDateTime& madeAt,
                            const std::optional<Letterhead>& letterhead) {
     ManyResult result;
+    bool opened = false;
     const QString written = platform::writeFileAtomically(path, [&](QIODevice& device) {
+        opened = true;
         QPdfWriter writer(&device);
         // The page of a single report's file: A4 with its margins.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -80,7 +82,9 @@ ManyResult writeReportsPdf(const QString& path, const PageSource& next, const QD
     if (result.stopped || written.isEmpty() || !result.error.isEmpty()) {
         return result;
     }
-    result.error = result.pages > 0
+    // A file that could not even be begun (a missing folder) is told as it is,
+    // not as a list without clients.
+    result.error = result.pages > 0 || !opened
                        ? written
                        : platform::writeFailedMessage(
                              path, QStringLiteral("в списке нет ни одного клиента, для которого "

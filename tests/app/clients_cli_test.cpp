@@ -63,11 +63,19 @@ TEST(CompanionClients, OnePagePerRowAndTheFailures) {
          2,
          -1,
          "Строка 2"},
-        {{"--clients", dir.filePath("нет.csv")}, {}, 1, -1, "файла нет"},
+        {{"--clients", dir.filePath("нет.csv")}, {}, 1, -1, "не существует"},
         {{"--clients", "-"}, "не список\n", 1, -1, "не список клиентов"},
         {{"--clients", list, "23", "8", "1975"}, {}, 1, -1, "дата в командной строке не нужна"},
         {{"--clients", list, "--surname", "Иванова"}, {}, 1, -1, "--surname не нужен"},
         {{"--clients", list, "--json"}, {}, 1, -1, "нельзя указать --json"},
+        {{"--clients", list, "--mark-year", "2000"}, {}, 1, -1, "нельзя указать --mark-year"},
+        {{"--clients", dir.path()}, {}, 1, -1, "это папка"},
+        // A later --pdf wins: a folder that is not there is told as such.
+        {{"--clients", list, "--pdf", dir.filePath("нет/отчёты.pdf")},
+         {},
+         1,
+         -1,
+         "нет не существует"},
     };
     for (const auto& c : cases) {
         const QString pdf = dir.filePath("отчёты.pdf");
