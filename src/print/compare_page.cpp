@@ -66,14 +66,7 @@ void printAt(platform::PrinterPage& page, double x, const QString& text) {
 
 void printHeader(platform::PrinterPage& page) {
     page.setFontSize(kHeaderSize);
-    page.setFontUnderline(true);
-    page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
-    page.setFontUnderline(false);
-    page.setFontBold(false);
-    page.print(info::authorSite());
-    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+    printProgramLines(page);
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     page.paintPicture(makeEmblem(), kEmblemLeft, 0, kEmblemSize, kEmblemSize);
 }

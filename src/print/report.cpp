@@ -210,15 +210,7 @@ void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& l
     if (letterhead) {
         printLetterheadLines(page, *letterhead);
     } else {
-        page.setFontUnderline(true);
-        page.setFontBold(true);
-        page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-                   info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
-        page.setFontUnderline(false);
-        page.setFontBold(false);
-        page.print(info::authorSite());
-        page.setFontUnderline(false);
-        page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+        printProgramLines(page);
     }
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
@@ -247,6 +239,17 @@ void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& l
 }
 
 }  // namespace
+
+void printProgramLines(platform::PrinterPage& page) {
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    page.print(info::authorSite());
+    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+}
 
 QString aspectYearsLine() {
     return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");

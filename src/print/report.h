@@ -30,6 +30,10 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
 // first starting at firstYear and each row going on where the one above ended.
 void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear);
 
+// The program's three header lines: its name, version and author (bold,
+// underlined), the author's page and address, in the page's current size.
+void printProgramLines(platform::PrinterPage& page);
+
 // The line printed in place of an aspect column for a birth year outside the
 // years the aspects are counted for (the single report and the comparison).
 QString aspectYearsLine();

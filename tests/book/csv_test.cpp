@@ -10,6 +10,7 @@
 
 #include "book/csv.h"
 #include "book_fixture.h"
+#include "file_size_limit.h"
 
 using book::Client;
 
@@ -22,28 +23,6 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& bytes) {
     file.write(bytes);
     return path;
 }
-
-// Keeps the size the process may write to a file small while it lives, with
-// the signal that would end the process ignored: a full disk, for one file.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = SIG_DFL;
-};
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <memory>
 
+#include "file_size_limit.h"
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/safe_file.h"
@@ -31,29 +32,6 @@ void makeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-// Keeps the size a process may write to a file small while it lives, with the
-// signal that would end the process ignored, as `ulimit -f` in a shell that
-// traps SIGXFSZ does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = SIG_DFL;
-};
 
 enum class Place {
     MissingFolder,
