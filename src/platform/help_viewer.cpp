@@ -48,6 +48,7 @@ constexpr std::pair<int, const char*> kTopics[] = {
     {107, "aspect-7"},
     {108, "aspect-8"},
     {109, "aspect-9"},
+    {kCompareHelpTopic, "compare"},  // F1 in the comparison window
 };
 
 constexpr int kWidth = 640;

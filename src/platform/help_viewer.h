@@ -35,6 +35,9 @@ inline constexpr int kMaxHelpNesting = 40;
 // The topic context of an aspect's description, for its digit 1 to 9.
 int aspectTopic(int digit);
 
+// The topic context of the comparison of two people.
+inline constexpr int kCompareHelpTopic = 90;
+
 // The help window: one rich-text document with a contents page and topics,
 // Back and Contents buttons above it. Links move within the document; web
 // and mail addresses go to the desktop; nothing else is followed, and the

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/program_info.h"
+#include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
@@ -139,8 +140,9 @@ void CompareWindow::buildKeys() {
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this,
-            [this] { services_.help(this, platform::HelpCommand::Contents); });
+    connect(help, &QShortcut::activated, this, [this] {
+        services_.help(this, platform::HelpCommand::Context, platform::kCompareHelpTopic);
+    });
 }
 
 void CompareWindow::buildPeople(QWidget* box) {

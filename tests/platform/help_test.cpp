@@ -80,8 +80,10 @@ TEST(HelpFile, HasContentsTopicsAndNoBrokenLinks) {
     const QSet<QString> anchors = anchorsOf(document);
 
     EXPECT_TRUE(anchors.contains(platform::contentsAnchor()));
-    EXPECT_TRUE(anchors.contains(platform::topicAnchor(80)));
-    EXPECT_NE(platform::topicAnchor(80), platform::contentsAnchor());
+    for (const int topic : {80, platform::kCompareHelpTopic, platform::aspectTopic(9)}) {
+        EXPECT_TRUE(anchors.contains(platform::topicAnchor(topic))) << topic;
+        EXPECT_NE(platform::topicAnchor(topic), platform::contentsAnchor()) << topic;
+    }
 
     static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
     int links = 0;
