@@ -7,23 +7,18 @@
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/safe_file.h"
-#include "print/emblem.h"
 #include "print/report.h"
 
 namespace print {
 
 namespace {
 
-// Font sizes, points, as on the single report.
-constexpr double kHeaderSize = 10;
+// Font sizes, points.
 constexpr double kTitleSize = 14;
 constexpr double kBodySize = 10;
 constexpr double kChartTextSize = 8;
 
 // Fixed places on the page, twips from the top left of the printable area.
-constexpr int kUpperRuleY = 900;
-constexpr int kEmblemLeft = 6000;
-constexpr int kEmblemSize = 800;
 constexpr int kChartTop = 3200;
 constexpr int kChartHeight = 5200;
 constexpr int kListsTop = kChartTop + kChartHeight + 200;
@@ -32,10 +27,6 @@ constexpr int kSecondColumnX = 5200;
 constexpr int kGraphPenWidth = 6;  // printer pixels, for the curves
 // A list of years is broken into lines of this many years.
 constexpr int kYearsPerLine = 14;
-
-// Birth years the aspect column is printed for, as on the single report.
-constexpr long long kFirstAspectYear = 1900;
-constexpr long long kLastAspectYear = 1999;
 
 // The chart on the printer page: points and lines as the page draws them,
 // texts at the page's cursor in black.
@@ -62,13 +53,6 @@ private:
 void printAt(platform::PrinterPage& page, double x, const QString& text) {
     page.setCurrentX(x);
     page.print(text);
-}
-
-void printHeader(platform::PrinterPage& page) {
-    page.setFontSize(kHeaderSize);
-    printProgramLines(page);
-    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
-    page.paintPicture(makeEmblem(), kEmblemLeft, 0, kEmblemSize, kEmblemSize);
 }
 
 void printPerson(platform::PrinterPage& page, const char* who, const core::ComparedPerson& p) {
@@ -109,7 +93,7 @@ void printPersonAspects(platform::PrinterPage& page, int x, const core::Compared
     printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
     page.setFontBold(false);
     const long long year = core::birthYearOf(p.forecast);
-    if (year < kFirstAspectYear || year > kLastAspectYear) {
+    if (!hasAspectColumn(year)) {
         printAt(page, x, aspectYearsLine());
         return;
     }
@@ -128,9 +112,9 @@ void printPersonAspects(platform::PrinterPage& page, int x, const core::Compared
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
                      const QDateTime& madeAt, std::optional<long long> markedYear) {
-    printHeader(page);
+    const int headBottom = printProgramHead(page);
     page.setCurrentX(0);  // a rule leaves the cursor at its end
-    page.setCurrentY(kUpperRuleY + 100);
+    page.setCurrentY(headBottom + 100);
     page.setFontSize(kTitleSize);
     page.setFontBold(true);
     page.print(QStringLiteral("Сравнение двух прогнозов"));

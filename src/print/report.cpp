@@ -203,6 +203,18 @@ void printAspectColumn(platform::PrinterPage& page, const core::Forecast& foreca
 
 namespace {
 
+// The program's three header lines, in the page's current size.
+void printProgramLines(platform::PrinterPage& page) {
+    page.setFontUnderline(true);
+    page.setFontBold(true);
+    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
+               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+    page.setFontUnderline(false);
+    page.setFontBold(false);
+    page.print(info::authorSite());
+    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+}
+
 // Header: the practitioner's letterhead, or the program, author's page and
 // address; then a rule across the page.
 void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
@@ -240,15 +252,16 @@ void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& l
 
 }  // namespace
 
-void printProgramLines(platform::PrinterPage& page) {
-    page.setFontUnderline(true);
-    page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
-    page.setFontUnderline(false);
-    page.setFontBold(false);
-    page.print(info::authorSite());
-    page.print(QStringLiteral("E-Mail: ") + info::authorEmail());
+int printProgramHead(platform::PrinterPage& page) {
+    page.setFontSize(kHeaderSize);
+    printProgramLines(page);
+    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
+    page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    return kUpperRuleY;
+}
+
+bool hasAspectColumn(long long birthYear) {
+    return birthYear > kAspectYearsAbove && birthYear < kAspectYearsBelow;
 }
 
 QString aspectYearsLine() {
@@ -298,7 +311,7 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
 
     // Only the twentieth century's birth years get the aspect column.
     const long long year = f.years[0][0].year;  // the birth year
-    if (year > kAspectYearsAbove && year < kAspectYearsBelow) {
+    if (hasAspectColumn(year)) {
         printAspectColumn(page, f);
     } else {
         printNoAspects(page);

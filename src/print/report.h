@@ -30,9 +30,13 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
 // first starting at firstYear and each row going on where the one above ended.
 void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear);
 
-// The program's three header lines: its name, version and author (bold,
-// underlined), the author's page and address, in the page's current size.
-void printProgramLines(platform::PrinterPage& page);
+// The program's head of a page, as the classic report has it: its name,
+// version and author (bold, underlined), the author's page and address, the
+// rule under them and the emblem. Returns the rule's height, twips.
+int printProgramHead(platform::PrinterPage& page);
+
+// Whether a birth year gets the aspect column (the twentieth century's do).
+bool hasAspectColumn(long long birthYear);
 
 // The line printed in place of an aspect column for a birth year outside the
 // years the aspects are counted for (the single report and the comparison).
