@@ -148,9 +148,12 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
                          .arg(core::kLongestSpan));
     }
     const core::Comparison c = core::compare(first, second, from, to);
-    if (!writeOut(r.json ? core::toJson(first, second, c) + '\n'
-                         : core::toText(first, second, c).toUtf8())) {
-        return kExitUsage;
+    // With --pdf the file is the output; the text comes only when asked for.
+    if (r.json || !r.pdf) {
+        if (!writeOut(r.json ? core::toJson(first, second, c) + '\n'
+                             : core::toText(first, second, c).toUtf8())) {
+            return kExitUsage;
+        }
     }
     if (!r.pdf) {
         return kExitForecast;

@@ -86,6 +86,7 @@ TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(written.out.isEmpty()) << "the file is the output";
 
     const CompareRun unwritable =
         companion(compareArgs({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/c.pdf")}));
