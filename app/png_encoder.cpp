@@ -1,33 +1,13 @@
 #include "app/png_encoder.h"
 
+#include <zlib.h>
 #include <QImage>
 #include <QtEndian>
-#include <array>
+#include <vector>
 
 namespace companion {
 
 namespace {
-
-constexpr std::array<quint32, 256> makeCrcTable() {
-    std::array<quint32, 256> table{};
-    for (quint32 n = 0; n < 256; ++n) {
-        quint32 c = n;
-        for (int k = 0; k < 8; ++k) {
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        }
-        table[n] = c;
-    }
-    return table;
-}
-
-constexpr std::array<quint32, 256> kCrcTable = makeCrcTable();
-
-quint32 crc32(const char* data, qsizetype size, quint32 crc = 0xFFFFFFFFu) {
-    for (qsizetype i = 0; i < size; ++i) {
-        crc = kCrcTable[(crc ^ static_cast<uchar>(data[i])) & 0xFF] ^ (crc >> 8);
-    }
-    return crc;
-}
 
 void appendNumber(QByteArray& out, quint32 value) {
     char bytes[4];
@@ -40,29 +20,54 @@ void appendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     const qsizetype start = out.size();
     out.append(type, 4);
     out.append(data);
-    appendNumber(out, crc32(out.constData() + start, out.size() - start) ^ 0xFFFFFFFFu);
+    const auto* bytes = reinterpret_cast<const Bytef*>(out.constData() + start);
+    appendNumber(out, static_cast<quint32>(::crc32(0, bytes, uInt(out.size() - start))));
 }
 
 // Every row starts with its filter type (1, "Sub"): each byte of red, green
-// and blue less the same colour's byte one pixel to its left. Read straight
-// from the 32-bit pixels, so that no second copy of the picture is made.
-QByteArray filteredRows(const QImage& rgb32) {
-    const qsizetype rowBytes = qsizetype(rgb32.width()) * 3;
-    QByteArray rows(rgb32.height() * (rowBytes + 1), Qt::Uninitialized);
-    char* out = rows.data();
-    for (int y = 0; y < rgb32.height(); ++y) {
-        const auto* pixel = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-        *out++ = 1;
-        QRgb left = 0;
-        for (int x = 0; x < rgb32.width(); ++x) {
-            const QRgb p = pixel[x];
-            *out++ = static_cast<char>(qRed(p) - qRed(left));
-            *out++ = static_cast<char>(qGreen(p) - qGreen(left));
-            *out++ = static_cast<char>(qBlue(p) - qBlue(left));
-            left = p;
-        }
+// and blue less the same colour's byte one pixel to its left.
+void filterRow(const QRgb* pixel, int width, Bytef* out) {
+    *out++ = 1;
+    QRgb left = 0;
+    for (int x = 0; x < width; ++x) {
+        const QRgb p = pixel[x];
+        *out++ = static_cast<Bytef>(qRed(p) - qRed(left));
+        *out++ = static_cast<Bytef>(qGreen(p) - qGreen(left));
+        *out++ = static_cast<Bytef>(qBlue(p) - qBlue(left));
+        left = p;
     }
-    return rows;
+}
+
+// The rows, filtered one at a time and handed to zlib as they come: no copy
+// of the whole picture is made, which in a fresh process costs more in
+// first-touched memory than the compression itself.
+QByteArray compressedRows(const QImage& rgb32) {
+    z_stream stream{};
+    if (deflateInit(&stream, Z_BEST_SPEED) != Z_OK) {
+        return {};
+    }
+    const int width = rgb32.width();
+    std::vector<Bytef> row(static_cast<size_t>(width) * 3 + 1);
+    // Room for the worst case, of which only the used part is ever touched.
+    QByteArray compressed(
+        qsizetype(deflateBound(&stream, uLong(row.size()) * uLong(rgb32.height()))),
+        Qt::Uninitialized);
+    stream.next_out = reinterpret_cast<Bytef*>(compressed.data());
+    stream.avail_out = uInt(compressed.size());
+    int status = Z_OK;
+    for (int y = 0; y < rgb32.height() && status == Z_OK; ++y) {
+        filterRow(reinterpret_cast<const QRgb*>(rgb32.constScanLine(y)), width, row.data());
+        stream.next_in = row.data();
+        stream.avail_in = uInt(row.size());
+        status = deflate(&stream, y + 1 < rgb32.height() ? Z_NO_FLUSH : Z_FINISH);
+    }
+    const auto length = qsizetype(stream.total_out);
+    deflateEnd(&stream);
+    if (status != Z_STREAM_END) {
+        return {};
+    }
+    compressed.truncate(length);
+    return compressed;
 }
 
 // The pixels per metre, for the pHYs chunk; empty when the picture has none.
@@ -79,20 +84,19 @@ QByteArray densityOf(const QImage& image) {
 }  // namespace
 
 QByteArray encodePng(QImage image) {
-    QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) {
+        return {};
+    }
+    const QByteArray compressed = compressedRows(rgb);
+    if (compressed.isEmpty()) {
         return {};
     }
     QByteArray header;
     appendNumber(header, static_cast<quint32>(rgb.width()));
     appendNumber(header, static_cast<quint32>(rgb.height()));
     header.append("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, filtered rows, no interlace
-    QByteArray rows = filteredRows(rgb);
     const QByteArray density = densityOf(rgb);
-    rgb = QImage();  // the picture's memory goes before the compressor takes its own
-    // qCompress gives a zlib stream behind four bytes of its own (the length).
-    const QByteArray compressed = qCompress(rows, 1).mid(4);
-    rows.clear();
 
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     appendChunk(png, "IHDR", header);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6 zlib1g-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core

@@ -29,3 +29,8 @@ TEST(PngEncoder, QtReadsBackEveryPixel) {
                   image.convertToFormat(QImage::Format_RGB32));
     }
 }
+
+// No picture gives no file, never a PNG without pixels.
+TEST(PngEncoder, NothingForANullPicture) {
+    EXPECT_TRUE(companion::encodePng(QImage()).isEmpty());
+}
