@@ -75,6 +75,28 @@ void leaveForExit(std::unique_ptr<T>& object) {
 #endif
 }
 
+// The letterhead for the page, its logo read by the name's own bytes (a name
+// that is not UTF-8 reaches the program only that way). A logo that cannot be
+// read leaves the rest of the letterhead all the same, and tells why.
+std::optional<print::Letterhead> letterheadFor(const companion::Options& o, int argc, char* argv[],
+                                               QString* logoProblem) {
+    std::optional<print::Letterhead> letterhead;
+    bool read = false;
+    *logoProblem = platform::readUnderName(
+        o.logo, platform::argumentBytes(o.logo, argc, argv), [&](const QString& logo) {
+            read = true;
+            QString problem;
+            letterhead = print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, logo},
+                                                  &problem);
+            return problem;
+        });
+    if (!read) {
+        letterhead =
+            print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, {}}, nullptr);
+    }
+    return letterhead;
+}
+
 QImage windowPicture(const core::Forecast& forecast, const companion::Options& o) {
     static platform::RecordingServices services;
     auto owned = std::make_unique<ui::FrmMain>(services);
@@ -101,7 +123,7 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
     std::unique_ptr<QGuiApplication> app = startQt(o.pngGiven, request->argv[0]);
     QString logoProblem;
     const std::optional<print::Letterhead> letterhead =
-        print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, o.logo}, &logoProblem);
+        letterheadFor(o, request->argc, request->argv, &logoProblem);
     closePlugins();
     const auto bytesOf = [request](const QString& text) {
         return platform::argumentBytes(text, request->argc, request->argv);
@@ -155,7 +177,7 @@ extern "C" void zemtarDrawClients(const companion::DrawRequest* request,
     std::unique_ptr<QGuiApplication> app = startQt(false, request->argv[0]);
     QString logoProblem;
     const std::optional<print::Letterhead> letterhead =
-        print::letterheadForPage({o.letterhead, o.practitioner, o.contacts, o.logo}, &logoProblem);
+        letterheadFor(o, request->argc, request->argv, &logoProblem);
     closePlugins();
     *problem = companion::printClientList(*request, letterhead, logoProblem);
     leaveForExit(app);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -97,6 +98,22 @@ QString writeUnderName(const QString& path, const QByteArray& raw,
     }
     ::close(dir);
     return error;
+}
+
+QString readUnderName(const QString& path, const QByteArray& raw,
+                      const std::function<QString(const QString&)>& read) {
+    if (raw.isEmpty()) {
+        return read(path);
+    }
+    const int fd = ::open(raw.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return QStringLiteral("Не удалось прочитать файл «%1»: %2.")
+            .arg(QDir::toNativeSeparators(path), readReason(errno));
+    }
+    const QString opened = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    QString message = read(opened);
+    ::close(fd);
+    return message.replace(opened, QDir::toNativeSeparators(path));
 }
 
 QString executableFolder() {

@@ -22,6 +22,14 @@ QByteArray argumentBytes(const QString& text, int argc, char* argv[]);
 QString writeUnderName(const QString& path, const QByteArray& raw,
                        const std::function<QString(const QString&)>& write);
 
+// Runs `read` on a file named on the command line and returns its message.
+// With `raw` empty `read` is given `path`; otherwise the file is opened by
+// its own bytes and `read` is given a name for the open file, which any
+// message it returns names as `path` again. A file that cannot be opened by
+// its bytes gives the reason without calling `read`.
+QString readUnderName(const QString& path, const QByteArray& raw,
+                      const std::function<QString(const QString&)>& read);
+
 // The folder this program's executable lies in, found without an application
 // object; empty when the system does not say.
 QString executableFolder();

@@ -407,6 +407,15 @@ TEST(Companion, FileNamesAreUsedByteForByte) {
     }
     ::closedir(d);
     EXPECT_EQ(names, std::vector<std::string>{"a\xff.png"});
+
+    // The picture just written serves as a logo under the same name.
+    p.start(QStringLiteral("bash"),
+            {QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" --pdf r.pdf --logo $'a\\xff.png' 5 5 1990"),
+             QStringLiteral(ZEMTAR_FORECAST_EXE)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError(), QByteArray());
     ::unlink((QFile::encodeName(dir.path()) + "/a\xff.png").constData());  // Qt cannot name it
 }
 
