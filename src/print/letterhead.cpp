@@ -54,6 +54,13 @@ bool isLogoFormat(const QByteArray& format) {
            format == "svgz";
 }
 
+// Where the program keeps its own copy of the logo; empty when the system
+// gives no data folder.
+QString storedLogoPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(kLogoCopyName);
+}
+
 }  // namespace
 
 LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
@@ -132,6 +139,12 @@ Logo readLogo(const QString& path, int side) {
     return {image, {}};
 }
 
+void forgetStoredLogo() {
+    if (const QString copy = storedLogoPath(); !copy.isEmpty()) {
+        QFile::remove(copy);
+    }
+}
+
 QString storeLogo(const QString& source, QString* problem) {
     const Logo logo = readLogo(source);
     if (!logo.problem.isEmpty()) {
@@ -144,13 +157,13 @@ QString storeLogo(const QString& source, QString* problem) {
         *problem = QStringLiteral("Не удалось прочитать файл логотипа «%1».").arg(shown(source));
         return {};
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    const QString copy = storedLogoPath();
+    const QString folder = QFileInfo(copy).path();
+    if (copy.isEmpty() || !QDir().mkpath(folder)) {
         *problem =
             QStringLiteral("Не удалось создать папку данных программы «%1».").arg(shown(folder));
         return {};
     }
-    const QString copy = QDir(folder).filePath(kLogoCopyName);
     const QString error = platform::writeFileAtomically(
         copy, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
     if (!error.isEmpty()) {

@@ -53,6 +53,10 @@ Logo readLogo(const QString& path, int side = 400);
 // the reason in *problem.
 QString storeLogo(const QString& source, QString* problem);
 
+// Deletes the program's own copy of a logo once no letterhead uses it: a
+// practitioner's picture should not stay behind in the data folder.
+void forgetStoredLogo();
+
 // The page's letterhead from what the user keeps: none while «Печатать мой
 // бланк» is off. A logo that cannot be read leaves the box empty and tells
 // why in *logoProblem; the rest of the letterhead prints all the same.

@@ -186,6 +186,9 @@ void LetterheadDialog::accept() {
         warn(QStringLiteral("Бланк не сохранён. ") + settings.problem());
         return;
     }
+    if (storedLogo_.isEmpty()) {
+        print::forgetStoredLogo();
+    }
     QDialog::accept();
 }
 

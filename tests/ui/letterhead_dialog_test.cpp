@@ -79,6 +79,13 @@ TEST(LetterheadDialog, KeepsTheLetterheadAndItsOwnCopyOfTheLogo) {
     saved = kept();
     EXPECT_EQ(saved.name, "Анна Соколова-Белая");
     EXPECT_EQ(print::letterheadForPage(saved, nullptr)->logo.size(), QSize(40, 20));
+
+    // A logo taken away leaves no copy behind.
+    ui::LetterheadDialog last(services);
+    last.cmdRemoveLogo()->click();
+    last.accept();
+    EXPECT_TRUE(kept().logoFile.isEmpty());
+    EXPECT_FALSE(QFile::exists(saved.logoFile));
     keep({});
 }
 
