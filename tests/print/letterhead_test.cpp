@@ -106,6 +106,12 @@ TEST(Letterhead, SettingsComeBackAsPlainLinesWithinLimits) {
     EXPECT_EQ(back.contacts[0].size(), print::kContactLimit);
     EXPECT_EQ(print::letterheadTextProblem(back.name, back.contacts), QString());
 
+    // Counted and cut as a reader counts: a flag at the end is one character, kept whole.
+    const QString withFlag = QString(print::kPractitionerNameLimit - 1, u'я') + "🇷🇺";
+    settings.setValue("letterhead/name", withFlag + "я");
+    EXPECT_EQ(print::loadLetterhead(settings).name, withFlag);
+    EXPECT_EQ(print::letterheadTextProblem(withFlag, {}), QString());
+
     // The page drops the empty contact line; off, there is no letterhead at all.
     EXPECT_EQ(print::letterheadForPage({true, "A", {"a", " ", "c"}, {}}, nullptr)->contacts,
               QStringList({"a", "c"}));

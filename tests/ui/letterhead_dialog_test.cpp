@@ -49,8 +49,9 @@ TEST(LetterheadDialog, KeepsTheLetterheadAndItsOwnCopyOfTheLogo) {
     {
         ui::LetterheadDialog dialog(services);
         EXPECT_FALSE(dialog.chkUse()->isChecked());
-        EXPECT_EQ(dialog.txtName()->maxLength(), 72);
-        EXPECT_EQ(dialog.txtContact(2)->maxLength(), 60);
+        dialog.txtContact(2)->setText(QString(61, u'2'));
+        EXPECT_EQ(dialog.txtContact(2)->text().size(), 60);
+        dialog.txtContact(2)->clear();
         EXPECT_EQ(dialog.lblLogo()->textFormat(), Qt::PlainText);
         dialog.chkUse()->setChecked(true);
         dialog.txtName()->setText("Анна Соколова");
