@@ -49,6 +49,19 @@ int visibleLength(const QString& text) {
     return count;
 }
 
+QString leadingCharacters(const QString& text, int count) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (int kept = 0; kept < count; ++kept) {
+        const qsizetype next = finder.toNextBoundary();
+        if (next < 0) {
+            break;
+        }
+        end = next;
+    }
+    return text.left(end);
+}
+
 QString nameProblem(const QString& text, int limit, const QString& fieldName) {
     if (const QString code = forbiddenCharacter(text); !code.isEmpty()) {
         return QStringLiteral("В поле «%1» есть управляющий или неполный символ (%2): уберите его.")

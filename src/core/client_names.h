@@ -15,6 +15,10 @@ inline constexpr int kPatronymicLimit = 25;
 // however many UTF-16 units it takes.
 int visibleLength(const QString& text);
 
+// The first `count` characters of `text` as visibleLength() counts them: a
+// letter keeps its accents and a flag both its halves.
+QString leadingCharacters(const QString& text, int count);
+
 // What is wrong with `text` as a client's name for the field `fieldName`
 // («Фамилия», «Имя», «Отчество»), as a Russian sentence; empty when nothing is.
 // A name is at most `limit` characters as visibleLength() counts them and holds

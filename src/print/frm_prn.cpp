@@ -11,6 +11,7 @@
 #include <array>
 
 #include "core/client_names.h"
+#include "platform/character_limit.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
@@ -54,7 +55,7 @@ constexpr std::array<LabelPlace, 3> kLabels{{
 struct EntryPlace {
     const char* objectName;
     RectTw geometry;
-    int maxLength;
+    int limit;  // characters, as a reader counts them
 };
 constexpr EntryPlace kSurnameBox{"TxtFam", {1545, 383, 2805, 360}, core::kSurnameLimit};
 constexpr EntryPlace kNameBox{"TxtName", {1545, 833, 2805, 360}, core::kNameLimit};
@@ -79,7 +80,7 @@ QLineEdit* makeEntry(QWidget* parent, const EntryPlace& place) {
     entry->setObjectName(QString::fromLatin1(place.objectName));
     entry->setGeometry(place.geometry.toPx());
     entry->setFont(boldFont(kEntryFont));
-    entry->setMaxLength(place.maxLength);
+    platform::limitCharacters(entry, place.limit);
     QPalette colours = entry->palette();
     colours.setColor(QPalette::Text, kEntryText);
     entry->setPalette(colours);

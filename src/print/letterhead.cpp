@@ -66,11 +66,12 @@ QString storedLogoPath() {
 LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
     LetterheadSettings letterhead;
     letterhead.enabled = settings.value(kEnabledKey, false).toBool();
-    letterhead.name = plainLine(settings.value(kNameKey).toString()).left(kPractitionerNameLimit);
+    letterhead.name = core::leadingCharacters(plainLine(settings.value(kNameKey).toString()),
+                                              kPractitionerNameLimit);
     const int count = qBound(0, settings.value(kContactCountKey, 0).toInt(), kContactLines);
     for (int i = 0; i < count; ++i) {
-        letterhead.contacts
-            << plainLine(settings.value(contactKey(i)).toString()).left(kContactLimit);
+        letterhead.contacts << core::leadingCharacters(
+            plainLine(settings.value(contactKey(i)).toString()), kContactLimit);
     }
     letterhead.logoFile = settings.value(kLogoKey).toString();
     return letterhead;

@@ -10,7 +10,8 @@
 
 namespace print {
 
-// The longest texts of a letterhead, in characters. The name is a full name as
+// The longest texts of a letterhead, in characters as core::visibleLength
+// counts them, as the dialog's boxes count them. The name is a full name as
 // the client dialog takes one: surname, first name and patronymic, with a blank
 // between each.
 inline constexpr int kPractitionerNameLimit =

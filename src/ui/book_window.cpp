@@ -388,6 +388,7 @@ void BookWindow::editCurrent() {
         return;
     }
     selectClient(client.id);
+    emit clientEdited(client);
 }
 
 void BookWindow::deleteCurrent() {
@@ -416,7 +417,9 @@ void BookWindow::deleteCurrent() {
     QString error;
     if (!book_.remove(ids, &error)) {
         tell(error, platform::MessageIcon::Critical);
+        return;
     }
+    emit clientsDeleted(ids);
 }
 
 bool BookWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -98,6 +98,12 @@ public:
     void printSelected();
     void compareSelected();
 
+signals:
+    // A client changed or left the book by this window's hand, for whoever
+    // holds one of them elsewhere; the book's own changed() does not say who.
+    void clientEdited(const book::Client& client);
+    void clientsDeleted(const std::vector<qint64>& ids);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

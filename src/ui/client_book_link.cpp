@@ -45,6 +45,14 @@ void ClientBookLink::openBookWindow() {
             window_->printFor(c.day, c.month, c.yearText,
                               {c.id, {c.surname, c.name, c.patronymic}});
         };
+        // The main window's current client follows an edit or a deletion in the book.
+        FrmMain* window = window_;
+        QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
+                         [window](const book::Client& c) {
+                             window->clientEdited({c.id, {c.surname, c.name, c.patronymic}});
+                         });
+        QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
+                         &FrmMain::clientsDeleted);
     }
     bookWindow_->show();
     bookWindow_->raise();

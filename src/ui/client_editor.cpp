@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/forecast.h"
+#include "platform/character_limit.h"
 
 namespace ui {
 
@@ -60,7 +61,7 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
 void ClientEditor::buildFields() {
     auto entry = [this](const QString& text, int limit, const QString& label) {
         auto* edit = new QLineEdit(text, this);
-        edit->setMaxLength(limit);
+        platform::limitCharacters(edit, limit);
         edit->setAccessibleName(label);
         return edit;
     };

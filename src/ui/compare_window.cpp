@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/program_info.h"
+#include "platform/character_limit.h"
 #include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/units.h"
@@ -153,7 +154,7 @@ void CompareWindow::buildPeople(QWidget* box) {
         auto* label =
             new QLabel(k == 0 ? QStringLiteral("&Первый:") : QStringLiteral("&Второй:"), box);
         in.name = new QLineEdit(box);
-        in.name->setMaxLength(kNameLength);
+        platform::limitCharacters(in.name, kNameLength);
         in.name->setPlaceholderText(QStringLiteral("имя (можно не указывать)"));
         in.name->setAccessibleName(who + QStringLiteral(": имя"));
         label->setBuddy(in.name);

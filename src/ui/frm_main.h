@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "book/client.h"
 #include "core/forecast.h"
@@ -114,6 +115,10 @@ public:
     // with id 0 (not in the book) is none.
     const std::optional<CurrentClient>& currentClient() const { return current_; }
     void setCurrentClient(std::optional<CurrentClient> client);
+    // The book's word that a client was edited or deleted: the current client
+    // takes the new names (the title and the next report show them) or ends.
+    void clientEdited(const CurrentClient& client);
+    void clientsDeleted(const std::vector<qint64>& ids);
 
     // Asks, after a report for the current client under other names, whether
     // to correct their record or add a new client; a message box by default.

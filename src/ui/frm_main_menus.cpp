@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <algorithm>
 
 #include "core/forecast_text.h"
 #include "core/program_info.h"
@@ -223,6 +224,18 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     // Only a client the book holds can be the current one.
     current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
     setWindowTitle(mainWindowTitle(current_));
+}
+
+void FrmMain::clientEdited(const CurrentClient& client) {
+    if (current_ && current_->id == client.id) {
+        setCurrentClient(client);
+    }
+}
+
+void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
+    if (current_ && std::find(ids.begin(), ids.end(), current_->id) != ids.end()) {
+        setCurrentClient(std::nullopt);
+    }
 }
 
 // A report for the current client joins their history, under the names it

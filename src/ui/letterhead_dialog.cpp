@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/program_info.h"
+#include "platform/character_limit.h"
 #include "platform/services.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
@@ -25,9 +26,9 @@ constexpr int kPreviewSide = 64;    // pixels of the logo's picture in the dialo
 constexpr int kBoxCharacters = 48;  // a text box shows this many average characters
 
 // A box for one line of the letterhead, showing its beginning.
-QLineEdit* lineBox(const QString& text, int maxLength, const QString& hint, QWidget* parent) {
+QLineEdit* lineBox(const QString& text, int limit, const QString& hint, QWidget* parent) {
     auto* box = new QLineEdit(parent);
-    box->setMaxLength(maxLength);
+    platform::limitCharacters(box, limit);
     box->setPlaceholderText(hint);
     box->setText(text);
     box->setCursorPosition(0);

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "book_fixture.h"
+#include "core/program_info.h"
 #include "print/frm_prn.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
@@ -162,4 +163,28 @@ TEST(CurrentClient, WindowKnowsWhoseForecastItShows) {
         }
         EXPECT_TRUE(d.services.messages.empty());
     }
+}
+
+// An edit of the current client in the book renames them in the title and
+// for the next report; deleting them ends them, deleting another does not.
+TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
+    Desk d;
+    book::Client other = person(QStringLiteral("Петров"), QStringLiteral("Иван"));
+    ASSERT_TRUE(d.link.book().add(other));
+    d.link.bookWindow()->onOpen(d.elkina);
+    ui::BookWindow& book = *d.link.bookWindow();
+    book.setEditor([](QWidget*, book::Client& c) {
+        c.surname = QStringLiteral("Смирнова");
+        return true;
+    });
+    book.setConfirm([](QWidget*, const QString&) { return true; });
+    ASSERT_TRUE(book.selectClient(d.elkina.id));
+    book.editCurrent();
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Zemtar - Прогноз — Смирнова Анна Петровна"));
+    ASSERT_TRUE(book.selectClient(other.id));
+    book.deleteCurrent();
+    EXPECT_TRUE(d.window.currentClient());
+    ASSERT_TRUE(book.selectClient(d.elkina.id));
+    book.deleteCurrent();
+    EXPECT_EQ(d.window.windowTitle(), info::windowTitle());
 }

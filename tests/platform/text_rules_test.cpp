@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLineEdit>
 #include <QString>
 #include <cerrno>
 
 #include "core/client_names.h"
+#include "platform/character_limit.h"
 #include "platform/reasons.h"
 
 namespace {
@@ -48,6 +50,43 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"HalfACharacter", QStringLiteral("Ива") + QChar(0xD835), 25, "U+D835"},
         NameCase{"Hyphenated", QStringLiteral("Римский-Корсаков"), 25, nullptr}),
     [](const testing::TestParamInfo<NameCase>& p) { return p.param.name; });
+
+// A name box counts the same and never keeps half of a character: what would
+// go over is cut from the end of what came in, keys with no room are refused,
+// and undo still takes back what was typed.
+TEST(CharacterLimit, KeepsWholeCharactersUpToTheLimit) {
+    const QString flag = QStringLiteral("🇷🇺");
+    const struct {
+        int limit;
+        QString before;  // the cursor at its end
+        QString in;
+        bool byKey;  // one code unit at a time, else pasted at once
+        QString after;
+        int cursor;
+    } cases[] = {
+        {5, "Ан", "дреевич", true, "Андре", 5},
+        {3, "Ан", kAccented, true, "Ан" + kAccented, 4},
+        {5, "Ив", "анова", false, "Ивано", 5},
+        {2, "", "а" + kAccented + "б", false, "а" + kAccented, 3},
+        {3, "Ив", flag + flag, false, "Ив" + flag, 6},
+        {5, "Ивановская", "", false, "Ивано", 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after.toStdString());
+        QLineEdit box;
+        platform::limitCharacters(&box, c.limit);
+        box.setText(c.before);
+        for (const QString& part : c.byKey ? c.in.split(QString()) : QStringList{c.in}) {
+            box.insert(part);
+        }
+        EXPECT_EQ(box.text(), c.after);
+        EXPECT_EQ(box.cursorPosition(), c.cursor);
+        if (c.byKey) {
+            box.undo();
+            EXPECT_EQ(box.text(), c.before);
+        }
+    }
+}
 
 // Failures as the system, Qt and SQLite report them, and what the user reads.
 struct ReasonCase {
