@@ -11,7 +11,7 @@ namespace platform {
 // with no room left does nothing. A paste that would go over keeps as much of
 // what came in as fits, in whole characters, with the cursor after it (undo
 // then starts afresh: the box took a text of its own making). A text set
-// // from the program keeps its first `limit` characters. (QLineEdit's own
+// from the program keeps its first `limit` characters. (QLineEdit's own
 // maxLength counts UTF-16 units: it refuses such a name long before its real
 // limit and may keep half of a character.)
 void limitCharacters(QLineEdit* box, int limit);

@@ -49,7 +49,8 @@ void ClientBookLink::openBookWindow() {
         FrmMain* window = window_;
         QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
                          [window](const book::Client& c) {
-                             window->clientEdited({c.id, {c.surname, c.name, c.patronymic}});
+                             window->clientEdited({c.id, {c.surname, c.name, c.patronymic}}, c.day,
+                                                  c.month, c.yearText);
                          });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);

@@ -116,8 +116,10 @@ public:
     const std::optional<CurrentClient>& currentClient() const { return current_; }
     void setCurrentClient(std::optional<CurrentClient> client);
     // The book's word that a client was edited or deleted: the current client
-    // takes the new names (the title and the next report show them) or ends.
-    void clientEdited(const CurrentClient& client);
+    // takes the new names (the title and the next report show them), or ends
+    // when deleted or born on another day than the one shown, as when the
+    // user changes the date by hand.
+    void clientEdited(const CurrentClient& client, int day, int month, const QString& year);
     void clientsDeleted(const std::vector<qint64>& ids);
 
     // Asks, after a report for the current client under other names, whether

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -226,10 +227,13 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     setWindowTitle(mainWindowTitle(current_));
 }
 
-void FrmMain::clientEdited(const CurrentClient& client) {
-    if (current_ && current_->id == client.id) {
-        setCurrentClient(client);
+void FrmMain::clientEdited(const CurrentClient& client, int day, int month, const QString& year) {
+    if (!current_ || current_->id != client.id) {
+        return;
     }
+    const bool sameDate = dayList_->currentIndex() == day - 1 &&
+                          monthList_->currentIndex() == month - 1 && yearBox_->text() == year;
+    setCurrentClient(sameDate ? std::optional(client) : std::nullopt);
 }
 
 void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {

@@ -166,7 +166,8 @@ TEST(CurrentClient, WindowKnowsWhoseForecastItShows) {
 }
 
 // An edit of the current client in the book renames them in the title and
-// for the next report; deleting them ends them, deleting another does not.
+// for the next report; another birth date or deleting them ends them,
+// deleting another does not.
 TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     Desk d;
     book::Client other = person(QStringLiteral("Петров"), QStringLiteral("Иван"));
@@ -181,6 +182,18 @@ TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     ASSERT_TRUE(book.selectClient(d.elkina.id));
     book.editCurrent();
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Zemtar - Прогноз — Смирнова Анна Петровна"));
+    // Another birth date is no longer the forecast on the screen.
+    book.setEditor([](QWidget*, book::Client& c) {
+        c.yearText = QStringLiteral("1991");
+        return true;
+    });
+    book.editCurrent();
+    EXPECT_FALSE(d.window.currentClient());
+    for (const book::Client& c : d.all()) {
+        if (c.id == d.elkina.id) {
+            book.onOpen(c);
+        }
+    }
     ASSERT_TRUE(book.selectClient(other.id));
     book.deleteCurrent();
     EXPECT_TRUE(d.window.currentClient());
