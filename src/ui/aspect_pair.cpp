@@ -2,6 +2,8 @@
 
 #include <QPoint>
 
+#include "core/client_names.h"
+
 namespace ui {
 
 namespace {
@@ -37,8 +39,8 @@ void frame(graph::TextCanvas& target, int left, int top, int width, int height,
 void drawSquare(graph::RecordingCanvas& target, int left, int top, const core::ComparedPerson& p,
                 const std::array<bool, core::kAspectCount>& common) {
     QString title = p.label();
-    if (title.size() > kNameLength) {
-        title = title.left(kNameLength - 1) + QStringLiteral("…");
+    if (core::visibleLength(title) > kNameLength) {
+        title = core::leadingCharacters(title, kNameLength - 1) + QStringLiteral("…");
     }
     target.text(left, top, title, kTitlePoints);
     const int gridTop = top + kSquareTitle;
