@@ -116,6 +116,34 @@ QString readUnderName(const QString& path, const QByteArray& raw,
     return message.replace(opened, QDir::toNativeSeparators(path));
 }
 
+namespace {
+
+FileIdentity identityFrom(const struct stat& st) {
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> identityOf(const QString& path, const QByteArray& raw) {
+    struct stat st {};
+    if (::stat(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), &st) != 0) {
+        return std::nullopt;
+    }
+    return identityFrom(st);
+}
+
+std::optional<FileIdentity> standardInputIdentity() {
+    struct stat st {};
+    if (::fstat(STDIN_FILENO, &st) != 0) {
+        return std::nullopt;
+    }
+    return identityFrom(st);
+}
+
+bool standardInputClosed() {
+    return ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+}
+
 QString executableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }

@@ -169,13 +169,11 @@ BatchReport::Outcome BatchReport::finish(const print::ManyResult& result, const 
     if (!book_.recordReports(tally.printed, kind, &error)) {
         tell(error, platform::MessageIcon::Warning);
     }
-    const QString done = path.isEmpty()
-                             ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
-                                   .arg(printerInfo.printerName())
-                                   .arg(result.pages)
-                             : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
-                                   .arg(QDir::toNativeSeparators(path))
-                                   .arg(result.pages);
+    const QString done =
+        path.isEmpty() ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
+                             .arg(printerInfo.printerName(), QString::number(result.pages))
+                       : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
+                             .arg(QDir::toNativeSeparators(path), QString::number(result.pages));
     tell(text.isEmpty() ? done : done + QStringLiteral("\n\n") + text,
          text.isEmpty() ? platform::MessageIcon::Information : platform::MessageIcon::Warning);
     return Outcome::Done;

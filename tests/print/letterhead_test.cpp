@@ -121,6 +121,8 @@ TEST(Letterhead, TextProblemsNameTheLimit) {
         {QString(print::kPractitionerNameLimit + 1, u'я'), {}, "длиннее 72 символов"},
         {"Анна", {"1", "2", "3", "4"}, "не больше трёх строк"},
         {"Анна", {"1", QString(61, u'2')}, "Строка контактов 2 длиннее 60 символов"},
+        {"Анна\u2067", {}, "В имени на бланке есть знак смены направления письма (U+2067)"},
+        {"Анна", {"1", "2" + QString(9, QChar(0x0308))}, "В строке контактов 2 на одной букве"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(print::letterheadTextProblem(c.name, c.contacts).contains(c.problem))
