@@ -111,11 +111,38 @@ Raster decodeRaster(const QByteArray& bytes, const QByteArray& format) {
     return {std::move(image), RasterFault::None, size};
 }
 
-bool isSoundRaster(const QByteArray& bytes) {
-    const QByteArray format = formatOf(bytes);
-    return (format == "png" || format == "jpeg") &&
-           decodeRaster(bytes, format).fault == RasterFault::None;
-}
+// The pictures embedded in one drawing share one allowance of points, told
+// from their headers before any is decoded: Qt decodes each of them again to
+// draw it and keeps them all at once, so thirty embedded pictures of the
+// largest size took a minute and 3 GB.
+class EmbeddedPictures {
+public:
+    // A third of the largest logo's points: about a 6,000 x 4,000 photograph.
+    static constexpr qint64 kMaxPoints = qint64{kLogoMaxSide} * kLogoMaxSide / 3;
+
+    bool overAllowance() const { return over_; }
+
+    bool sound(const QByteArray& bytes) {
+        const QByteArray format = formatOf(bytes);
+        if (format != "png" && format != "jpeg") {
+            return false;
+        }
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const QSize size = QImageReader(&buffer, format).size();
+        points_ += qint64{qMax(size.width(), 0)} * qMax(size.height(), 0);
+        if (points_ > kMaxPoints) {
+            over_ = true;
+            return false;
+        }
+        return decodeRaster(bytes, format).fault == RasterFault::None;
+    }
+
+private:
+    qint64 points_ = 0;
+    bool over_ = false;
+};
 
 QString brokenMessage(const QString& shown) {
     return QStringLiteral("Рисунок «%1» повреждён: его не удалось прочитать.").arg(shown);
@@ -169,7 +196,16 @@ QString svgMessage(const SafeSvg& svg, const QString& shown) {
 // A drawing is rendered from its safe copy, straight at the size it will be
 // printed; the copy is what the program keeps.
 LogoPicture decodeSvg(const QByteArray& document, const QString& shown, int side) {
-    const SafeSvg safe = sanitizeSvg(document, isSoundRaster);
+    EmbeddedPictures embedded;
+    const SafeSvg safe = sanitizeSvg(
+        document, [&embedded](const QByteArray& picture) { return embedded.sound(picture); });
+    if (embedded.overAllowance()) {
+        return {{},
+                {},
+                QStringLiteral("Картинки, встроенные в рисунок «%1», вместе больше %2 млн точек: "
+                               "для логотипа это слишком много.")
+                    .arg(shown, QString::number(EmbeddedPictures::kMaxPoints / 1000000))};
+    }
     if (safe.fault != SvgFault::None) {
         return {{}, {}, svgMessage(safe, shown)};
     }

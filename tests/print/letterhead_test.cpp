@@ -91,6 +91,13 @@ TEST(Letterhead, ReadLogoRefusesWhatCannotBeALogo) {
     photo.fill(Qt::darkCyan);
     const QByteArray jpeg = encoded(photo, "JPEG");
     const QByteArray embeddedSvg = imageNaming("data:image/png;base64," + svg("").toBase64());
+    // Two sound pictures, each within the allowance of one drawing, not both.
+    QImage plain(5000, 5000, QImage::Format_Grayscale8);
+    plain.fill(128);
+    const QByteArray plainPng = "data:image/png;base64," + encoded(plain, "PNG").toBase64();
+    const QByteArray twoLarge =
+        svg("<image width=\"9\" height=\"9\" xlink:href=\"" + plainPng +
+            "\"/><image width=\"9\" height=\"9\" xlink:href=\"" + plainPng + "\"/>");
     const struct {
         QString path;
         const char* problem;  // empty: read
@@ -133,6 +140,7 @@ TEST(Letterhead, ReadLogoRefusesWhatCannotBeALogo) {
          "",
          {400, 400}},
         {writeFile(dir, "disguised.svg", embeddedSvg), "встроенная", {}},
+        {writeFile(dir, "two-large.svg", twoLarge), "вместе больше 33 млн точек", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
