@@ -102,7 +102,7 @@ public:
         if (type == QTextDocument::HtmlResource) {
             return refused;
         }
-        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path, kMaxHelpFileBytes);
         return std::holds_alternative<QByteArray>(bytes) ? QVariant(std::get<QByteArray>(bytes))
                                                          : refused;
     }
@@ -133,7 +133,7 @@ private:
         if (path.isEmpty() || path == file_) {
             return blank;
         }
-        std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        std::variant<QByteArray, Refusal> bytes = readSmallFile(path, kMaxHelpFileBytes);
         if (!std::holds_alternative<QByteArray>(bytes)) {
             return blank;
         }

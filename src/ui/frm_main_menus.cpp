@@ -176,8 +176,7 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         // Every report carries the letterhead as the user keeps it at that moment.
         const auto setup = [this](print::PrintDelivery& delivery) {
             QString logoProblem;
-            delivery.setLetterhead(print::letterheadForPage(
-                print::loadLetterhead(platform::userSettings()), &logoProblem));
+            delivery.setLetterhead(print::keptLetterheadForPage(&logoProblem));
             if (!logoProblem.isEmpty()) {
                 services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
                                                                       "логотипа."),
