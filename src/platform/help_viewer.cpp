@@ -49,6 +49,7 @@ constexpr std::pair<int, const char*> kTopics[] = {
     {108, "aspect-8"},
     {109, "aspect-9"},
     {kCompareHelpTopic, "compare"},  // F1 in the comparison window
+    {kTextsHelpTopic, "texts"},      // F1 in the texts window
 };
 
 constexpr int kWidth = 640;
