@@ -182,7 +182,9 @@ void LetterheadDialog::accept() {
     // and the kept letterhead and logo stay as they were.
     if (const QString problem = print::storeLetterhead(settings, letterhead, chosenLogo_);
         !problem.isEmpty()) {
-        warn(QStringLiteral("Бланк не сохранён. ") + problem);
+        // The reasons of a failed write end without a full stop; the box ends the sentence.
+        warn(QStringLiteral("Бланк не сохранён. ") + problem +
+             (problem.endsWith(u'.') ? QString() : QStringLiteral(".")));
         return;
     }
     storedLogo_ = letterhead.logoFile;

@@ -145,7 +145,8 @@ TEST(LetterheadDialog, FailedSaveKeepsTheEarlierLogo) {
         second.accept();
     }
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith("Бланк не сохранён."))
+    EXPECT_TRUE(services.messages[0].text.startsWith("Бланк не сохранён.") &&
+                services.messages[0].text.endsWith(u'.'))
         << services.messages[0].text.toStdString();
     EXPECT_NE(second.result(), QDialog::Accepted);
     EXPECT_EQ(kept().name, before.name);
