@@ -1,7 +1,6 @@
 #include "app/batch.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <charconv>
 
 #include "app/date_input.h"
 #include "core/forecast_text.h"
@@ -11,37 +10,47 @@ namespace companion {
 
 namespace {
 
+// Output is handed to the system in pieces of about this size. The buffer
+// keeps its room between pieces: given back each time, the next lines would
+// pay for fresh pages again.
+constexpr qsizetype kFlushBytes = 1 << 16;
+
 // The start of a line's object, `{"date":…,"line":…,` (the date left out when
 // the line cannot be shown), so that every result pairs with its input.
-QByteArray objectHead(int lineNumber, const QString& date) {
-    QJsonObject head{{QStringLiteral("line"), lineNumber}};
+void appendHead(QByteArray& out, int lineNumber, const QString& date) {
+    out += '{';
     if (!date.isNull()) {
-        head.insert(QStringLiteral("date"), date);
+        out += "\"date\":";
+        core::appendJsonText(out, date);
+        out += ',';
     }
-    QByteArray bytes = QJsonDocument(head).toJson(QJsonDocument::Compact);
-    bytes.chop(1);
-    return bytes + ',';
+    char number[16];
+    const char* end = std::to_chars(number, number + sizeof number, lineNumber).ptr;
+    out += "\"line\":";
+    out += QByteArrayView(number, end - number);
+    out += ',';
 }
 
-QByteArray errorObject(int lineNumber, const QString& date, const QString& error) {
-    return objectHead(lineNumber, date) +
-           QJsonDocument(QJsonObject{{QStringLiteral("error"), error}})
-               .toJson(QJsonDocument::Compact)
-               .mid(1) +
-           '\n';
+void appendError(QByteArray& out, int lineNumber, const QString& date, const QString& error) {
+    appendHead(out, lineNumber, date);
+    out += "\"error\":";
+    core::appendJsonText(out, error);
+    out += "}\n";
 }
 
-// One line of input to its line of output; empty for a blank line or a
+// One line of input to its line of output; nothing for a blank line or a
 // comment (`#` first), which only count. `refused` is set for a refused line.
-QByteArray answerLine(const QByteArray& bytes, int lineNumber, const Options& o, bool& refused) {
+void appendAnswer(QByteArray& out, const QByteArray& bytes, int lineNumber, const Options& o,
+                  bool& refused) {
     if (bytes.contains('\0')) {
         refused = true;
-        return errorObject(lineNumber, QString(),
-                           QStringLiteral("В строке нулевой байт: строка не принята."));
+        appendError(out, lineNumber, QString(),
+                    QStringLiteral("В строке нулевой байт: строка не принята."));
+        return;
     }
     const QString line = QString::fromUtf8(bytes).simplified();
     if (line.isEmpty() || line.startsWith(u'#')) {
-        return {};
+        return;
     }
     const QStringList fields = line.split(u' ');
     std::variant<core::Forecast, Problem> result =
@@ -50,11 +59,13 @@ QByteArray answerLine(const QByteArray& bytes, int lineNumber, const Options& o,
             : Problem{kExitRefused, QStringLiteral("Нужны три значения: день, месяц и год.")};
     if (const auto* f = std::get_if<core::Forecast>(&result)) {
         const std::optional<core::YearMark> mark = markOf(*f, o.markYear);
-        return objectHead(lineNumber, line) + core::toJson(*f, mark ? &*mark : nullptr).mid(1) +
-               '\n';
+        appendHead(out, lineNumber, line);
+        core::appendJsonMembers(out, *f, mark ? &*mark : nullptr);
+        out += '\n';
+        return;
     }
     refused = true;
-    return errorObject(lineNumber, line, std::get<Problem>(result).text);
+    appendError(out, lineNumber, line, std::get<Problem>(result).text);
 }
 
 }  // namespace
@@ -71,6 +82,7 @@ int runBatch(const Options& o) {
     bool refused = false;
     bool written = true;
     QByteArray out;
+    out.reserve(2 * kFlushBytes);
     QByteArray line;
     int lineNumber = 0;
     for (;;) {
@@ -81,15 +93,18 @@ int runBatch(const Options& o) {
         ++lineNumber;
         if (r == platform::LineReader::Result::TooLong) {
             refused = true;
-            out += errorObject(lineNumber, QString(),
-                               QStringLiteral("Строка длиннее %1 байт: строка не принята.")
-                                   .arg(platform::LineReader::kLineLimit));
+            appendError(out, lineNumber, QString(),
+                        QStringLiteral("Строка длиннее %1 байт: строка не принята.")
+                            .arg(platform::LineReader::kLineLimit));
         } else {
-            out += answerLine(line, lineNumber, o, refused);
+            appendAnswer(out, line, lineNumber, o, refused);
         }
-        if (out.size() > 1 << 16) {
-            written = written && writeOut(out);
-            out.clear();
+        if (out.size() > kFlushBytes) {
+            written = writeOut(out);
+            out.resize(0);  // keeps the room
+            if (!written) {
+                break;  // nothing more could be written: the reason follows at the end
+            }
         }
     }
     written = written && writeOut(out);

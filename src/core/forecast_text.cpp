@@ -1,6 +1,10 @@
 #include "core/forecast_text.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string_view>
 
 namespace core {
 
@@ -10,127 +14,257 @@ QString levelText(const AspectValue& a) {
     return a.present ? QStringLiteral("уровень %1").arg(a.level) : QStringLiteral("нет");
 }
 
-}  // namespace
-
-namespace {
-
 // The JSON text of a forecast, written by hand in a fixed key order: the
 // companion's output must not depend on a map's order or Qt's number format.
-struct JsonOut {
-    QByteArray o;
+// Every piece is copied to a cursor inside room made beforehand: a forecast
+// has some five hundred pieces, and an append that checks and may move the
+// whole array for each of them cost more than the calculation itself.
+class JsonOut {
+public:
+    // `room`: the bytes expected, made at once.
+    JsonOut(QByteArray& out, qsizetype room) : out_(out) { grow(room); }
+    ~JsonOut() { out_.resize(p_ - out_.data()); }
+    JsonOut(const JsonOut&) = delete;
+    JsonOut& operator=(const JsonOut&) = delete;
 
-    void text(QStringView value) {
-        o += '"';
-        for (const QChar c : value) {
-            if (c == u'"' || c == u'\\') {
-                o += '\\';
-            }
-            if (c.unicode() < 0x20) {
-                o += QByteArray("\\u00") +
-                     QByteArray::number(c.unicode(), 16).rightJustified(2, '0');
-            } else {
-                o += QStringView(&c, 1).toUtf8();
-            }
-        }
-        o += '"';
+    void raw(std::string_view s) {
+        room(static_cast<qsizetype>(s.size()));
+        std::memcpy(p_, s.data(), s.size());
+        p_ += s.size();
     }
-    void boolean(bool b) { o += b ? "true" : "false"; }
-    void number(long long n) { o += QByteArray::number(n); }
+    void boolean(bool b) { b ? raw("true") : raw("false"); }
+    void number(long long n) {
+        room(kNumberRoom);
+        p_ = std::to_chars(p_, p_ + kNumberRoom, n).ptr;
+    }
+    void text(QStringView value);
+
+private:
+    static constexpr qsizetype kNumberRoom = 24;
+    static constexpr qsizetype kGrowth = 4096;
+
+    void room(qsizetype n) {
+        if (end_ - p_ < n) {
+            grow(n);
+        }
+    }
+    void grow(qsizetype n) {
+        const qsizetype used = p_ ? p_ - out_.data() : out_.size();
+        out_.resize(used + n + (p_ ? kGrowth : 0));
+        p_ = out_.data() + used;
+        end_ = out_.data() + out_.size();
+    }
+    void escaped(char16_t u);
+    qsizetype nonAscii(QStringView value, qsizetype i);
+
+    QByteArray& out_;
+    char* p_ = nullptr;
+    char* end_ = nullptr;
 };
 
+// Strings are escaped exactly as QJsonDocument escapes them, so that an
+// object written here and one written by Qt are the same bytes.
+void JsonOut::text(QStringView value) {
+    room(value.size() * 6 + 2);  // at most \uXXXX for every unit
+    *p_++ = '"';
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t u = value[i].unicode();
+        if (u >= 0x80) {
+            i += nonAscii(value, i) - 1;
+        } else if (u < 0x20 || u == u'"' || u == u'\\') {
+            escaped(u);
+        } else {
+            *p_++ = static_cast<char>(u);
+        }
+    }
+    *p_++ = '"';
+}
+
+void JsonOut::escaped(char16_t u) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    *p_++ = '\\';
+    switch (u) {
+        case u'"':
+        case u'\\':
+            *p_++ = static_cast<char>(u);
+            return;
+        case u'\b':
+            *p_++ = 'b';
+            return;
+        case u'\f':
+            *p_++ = 'f';
+            return;
+        case u'\n':
+            *p_++ = 'n';
+            return;
+        case u'\r':
+            *p_++ = 'r';
+            return;
+        case u'\t':
+            *p_++ = 't';
+            return;
+        default:
+            break;
+    }
+    *p_++ = 'u';
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        *p_++ = kHex[(u >> shift) & 0xF];
+    }
+}
+
+// One character from U+0080 up as UTF-8; half of a surrogate pair without the
+// other half as \uXXXX. Returns how many UTF-16 units it took.
+qsizetype JsonOut::nonAscii(QStringView value, qsizetype i) {
+    const char16_t u = value[i].unicode();
+    const auto byte = [this](char32_t b) { *p_++ = static_cast<char>(b); };
+    if (u < 0x800) {
+        byte(0xC0 | (u >> 6));
+        byte(0x80 | (u & 0x3F));
+        return 1;
+    }
+    if (!QChar::isSurrogate(u)) {
+        byte(0xE0 | (u >> 12));
+        byte(0x80 | ((u >> 6) & 0x3F));
+        byte(0x80 | (u & 0x3F));
+        return 1;
+    }
+    const char16_t low = i + 1 < value.size() ? value[i + 1].unicode() : 0;
+    if (!QChar::isHighSurrogate(u) || !QChar::isLowSurrogate(low)) {
+        escaped(u);
+        return 1;
+    }
+    const char32_t c = QChar::surrogateToUcs4(u, low);
+    byte(0xF0 | (c >> 18));
+    byte(0x80 | ((c >> 12) & 0x3F));
+    byte(0x80 | ((c >> 6) & 0x3F));
+    byte(0x80 | (c & 0x3F));
+    return 2;
+}
+
 void appendAspects(JsonOut& j, const Forecast& f) {
-    j.o += "{\"aspects\":[";
+    j.raw("\"aspects\":[");
     for (int i = 0; i < kAspectCount; ++i) {
         const AspectValue& a = f.aspects[static_cast<std::size_t>(i)];
-        j.o += i ? ",{\"caption\":" : "{\"caption\":";
-        j.text(QString::number(a.level));
-        j.o += ",\"digit\":";
-        j.number(i + 1);
-        j.o += ",\"level\":";
+        i ? j.raw(",{\"caption\":\"") : j.raw("{\"caption\":\"");
         j.number(a.level);
-        j.o += ",\"name\":";
+        j.raw("\",\"digit\":");
+        j.number(i + 1);
+        j.raw(",\"level\":");
+        j.number(a.level);
+        j.raw(",\"name\":");
         j.text(kAspectNames[static_cast<std::size_t>(i)]);
-        j.o += ",\"present\":";
+        j.raw(",\"present\":");
         j.boolean(a.present);
-        j.o += ",\"root\":";
+        j.raw(",\"root\":");
         j.boolean(a.root);
-        j.o += '}';
+        j.raw("}");
     }
 }
 
 void appendAxisAndCurve(JsonOut& j, const Forecast& f) {
-    j.o += "],\"axisColors\":[";
+    j.raw("],\"axisColors\":[");
     for (std::size_t d = 0; d < f.axis.size(); ++d) {
-        j.o += d ? ",\"#" : "\"#";
-        j.o += QByteArray::number(axisColorRgb(f.axis[d]), 16).rightJustified(6, '0');
-        j.o += '"';
+        d ? j.raw(",\"#") : j.raw("\"#");
+        char hex[8] = {};
+        // A seventh digit in front keeps the colour's leading zeros.
+        std::to_chars(hex, hex + sizeof hex, axisColorRgb(f.axis[d]) | 0x1000000U, 16);
+        hex[7] = '"';
+        j.raw(std::string_view(hex + 1, 7));
     }
-    j.o += "],\"curve\":[";
+    j.raw("],\"curve\":[");
     for (std::size_t i = 0; i < f.curve.size(); ++i) {
-        j.o += i ? ",[" : "[";
+        i ? j.raw(",[") : j.raw("[");
         j.number(f.curve[i].x + kScreenGridOrigin.x);
-        j.o += ',';
+        j.raw(",");
         j.number(f.curve[i].y + kScreenGridOrigin.y);
-        j.o += ']';
+        j.raw("]");
     }
+}
+// More than any forecast takes: its object is some 4 KB.
+constexpr qsizetype kForecastRoom = 8192;
+
+int percentOf(const Forecast& f) {
+    int percent = 0;
+    for (const QChar c : f.happiness) {
+        if (!c.isDigit()) {
+            break;
+        }
+        percent = percent * 10 + c.digitValue();
+    }
+    return percent;
 }
 
 void appendFigures(JsonOut& j, const Forecast& f, const YearMark* mark) {
-    j.o += "],\"digitCount\":";
+    j.raw("],\"digitCount\":");
     j.number(f.digitCount);
-    j.o += ",\"digits\":";
+    j.raw(",\"digits\":");
     j.text(f.digits);
-    j.o += ",\"happiness\":";
+    j.raw(",\"happiness\":");
     j.text(f.happiness);
-    j.o += ",\"lifeNumber\":";
+    j.raw(",\"happinessPercent\":");
+    j.number(percentOf(f));
+    j.raw(",\"levels\":[");
+    for (qsizetype i = 0; i < f.digits.size(); ++i) {
+        if (i) {
+            j.raw(",");
+        }
+        j.number(f.digits[i].digitValue());
+    }
+    j.raw("],\"lifeNumber\":");
     j.number(f.lifeNumber.wide());
     if (mark) {
-        j.o += ",\"markedLevel\":";
-        if (mark->inTable()) {
-            j.number(mark->level);
-        } else {
-            j.o += "null";
-        }
-        j.o += ",\"markedYear\":";
+        j.raw(",\"markedLevel\":");
+        mark->inTable() ? j.number(mark->level) : j.raw("null");
+        j.raw(",\"markedYear\":");
         j.number(mark->year);
     }
-    j.o += ",\"max\":";
+    j.raw(",\"max\":");
     j.number(f.largest);
-    j.o += ",\"min\":";
+    j.raw(",\"min\":");
     j.number(f.smallest);
 }
 
 void appendSegmentsAndYears(JsonOut& j, const Forecast& f) {
-    j.o += ",\"segments\":[";
+    j.raw(",\"segments\":[");
     for (std::size_t k = 0; k < f.segments.size(); ++k) {
-        j.o += k ? "," : "";
+        if (k) {
+            j.raw(",");
+        }
         j.boolean(f.segments[k]);
     }
-    j.o += "],\"years\":[";
+    j.raw("],\"years\":[");
     for (std::size_t i = 0; i < f.years.size(); ++i) {
-        j.o += i ? ",[" : "[";
+        i ? j.raw(",[") : j.raw("[");
         for (std::size_t k = 0; k < f.years[i].size(); ++k) {
-            j.o += k ? ",{\"text\":\"" : "{\"text\":\"";
+            k ? j.raw(",{\"text\":\"") : j.raw("{\"text\":\"");
             j.number(f.years[i][k].year);
-            j.o += "\",\"visible\":";
+            j.raw("\",\"visible\":");
             j.boolean(f.years[i][k].visible);
-            j.o += '}';
+            j.raw("}");
         }
-        j.o += ']';
+        j.raw("]");
     }
-    j.o += "]}";
+    j.raw("]}");
 }
 
 }  // namespace
 
-QByteArray toJson(const Forecast& f, const YearMark* mark) {
-    JsonOut j;
-    j.o.reserve(4096);
+void appendJsonText(QByteArray& out, QStringView text) {
+    JsonOut(out, text.size() * 6 + 2).text(text);
+}
+
+void appendJsonMembers(QByteArray& out, const Forecast& f, const YearMark* mark) {
+    JsonOut j(out, kForecastRoom);
     appendAspects(j, f);
     appendAxisAndCurve(j, f);
     appendFigures(j, f, mark);
     appendSegmentsAndYears(j, f);
-    return j.o;
+}
+
+QByteArray toJson(const Forecast& f, const YearMark* mark) {
+    QByteArray out("{");
+    appendJsonMembers(out, f, mark);
+    return out;
 }
 
 QString yearMarkText(const YearMark& mark) {
@@ -147,15 +281,19 @@ QString toText(const Forecast& f, const YearMark* mark) {
     t += QStringLiteral("Процент счастья: %1\n").arg(f.happiness);
     t += QStringLiteral("Максимальный уровень жизненных сил: %1\n").arg(f.largest);
     t += QStringLiteral("Минимальный уровень жизненных сил: %1\n").arg(f.smallest);
-    t += QStringLiteral("Годы по цифрам числа жизни:\n");
+    t += QStringLiteral("Годы по цифрам числа жизни, в скобках уровень жизненных сил:\n");
     for (const auto& row : f.years) {
-        QString line;
+        QStringList cells;
         for (const YearCell& cell : row) {
             if (cell.visible) {
-                line += QString::number(cell.year).rightJustified(5);
+                // The level is the one the window marks for the year.
+                cells << QStringLiteral("%1 (%2)")
+                             .arg(cell.year)
+                             .arg(markYear(f, cell.year).level)
+                             .rightJustified(9);
             }
         }
-        t += line + u'\n';
+        t += cells.join(u' ') + u'\n';
     }
     t += QStringLiteral("Аспекты:\n");
     for (int i = 0; i < kAspectCount; ++i) {

@@ -181,6 +181,35 @@ TEST(Companion, WritesTheWindowPictureAndTheReport) {
     EXPECT_TRUE(withLogo.err.isEmpty());
 }
 
+// An SVG logo whose picture names the drawing itself crashed the companion,
+// and one naming a FIFO held it for ever: such a logo is refused at once and
+// the page goes out without it.
+TEST(Companion, LogoReachingOutIsRefused) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& reference : {QStringLiteral("self.svg"), fifo}) {
+        SCOPED_TRACE(reference.toStdString());
+        const QString logo = dir.filePath(QStringLiteral("self.svg"));
+        QFile file(logo);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"9\" height=\"9\">"
+            "<image width=\"9\" height=\"9\" xlink:href=\"" +
+            reference.toUtf8() + "\"/></svg>");
+        file.close();
+        const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+        QFile::remove(pdf);
+        const ProcessRun r =
+            forecast({QStringLiteral("--pdf"), pdf, QStringLiteral("--logo"), logo,
+                      QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")});
+        EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("из другого файла"))) << r.err.toStdString();
+        EXPECT_GT(QFileInfo(pdf).size(), 0);
+    }
+}
+
 TEST(Companion, HelpAndVersion) {
     for (const char* option : {"--help", "-h"}) {
         const ProcessRun r = forecast({QString::fromLatin1(option)});
@@ -192,42 +221,71 @@ TEST(Companion, HelpAndVersion) {
     EXPECT_EQ(v.out, QByteArray("zemtar-forecast 1.4\n"));
 }
 
-TEST(Companion, BatchGivesOneLineEachAsSingleRunsDo) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("dates.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("23 8 1975\n5\tМай  1990\r\n23 8 19a0\n\n# 1 1 1\n32 1 1990\n  31 12 9999\n1 1\n");
-    file.close();
-    const ProcessRun r = forecast({QStringLiteral("--batch"), path});
-    EXPECT_EQ(r.exitCode, 2);  // some lines were refused, after the last one
-    const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 6);
-    // Each answer is the single run's object with its input line and date in front.
+// Each answer is, byte for byte, the single run's object with the input's line
+// number and date in front, or the single run's message as "error"; over
+// enough lines to cross several writes of the output.
+TEST(Companion, BatchGivesTheSingleRunsBytesLineByLine) {
     const struct {
-        int line;
-        const char* date;
-        const char* errorHas;  // null for a forecast
-    } answers[] = {{1, "23 8 1975", nullptr},   {2, "5 Май 1990", nullptr},
-                   {3, "23 8 19a0", "цифрами"}, {6, "32 1 1990", "День «32»"},
-                   {7, "31 12 9999", nullptr},  {8, "1 1", "три значения"}};
-    for (int i = 0; i < 6; ++i) {
-        const auto& a = answers[i];
-        SCOPED_TRACE(a.date);
-        QJsonObject o = QJsonDocument::fromJson(lines[i]).object();
-        EXPECT_EQ(o.take(QStringLiteral("line")).toInt(), a.line);
-        EXPECT_EQ(o.take(QStringLiteral("date")).toString(), QString::fromUtf8(a.date));
-        if (a.errorHas) {
-            EXPECT_TRUE(
-                o[QStringLiteral("error")].toString().contains(QString::fromUtf8(a.errorHas)));
-        } else {
-            const QJsonObject single =
-                QJsonDocument::fromJson(forecast(QStringList{QStringLiteral("--json")} +
-                                                 QString::fromUtf8(a.date).split(u' '))
-                                            .out)
-                    .object();
-            EXPECT_EQ(o, single);
+        QByteArray input;
+        const char* error;  // the batch's own message; null: the single run's answer
+    } lines[] = {
+        {"23 8 1975", nullptr},
+        {"5\tМай  1990\r", nullptr},
+        {"23 8 19a0", nullptr},
+        {"", nullptr},  // blank and comment lines are only counted
+        {"# 1 1 1", nullptr},
+        {"32 1 1990", nullptr},
+        {"  31 12 9999", nullptr},
+        {"1 Маяк 1990", nullptr},  // non-ASCII in the message
+        {"1\b 1 1990", nullptr},   // a control character in the date
+        {"1 1", "Нужны три значения: день, месяц и год."},
+        {QByteArray("1\0 1 1990", 9), "В строке нулевой байт: строка не принята."},
+    };
+    for (const QStringList& options : {QStringList(), QStringList{"--mark-year", "2026"}}) {
+        SCOPED_TRACE(options.join(u' ').toStdString());
+        QList<QByteArray> answers;  // each line's object after its head; empty: no line
+        for (const auto& l : lines) {
+            const QString date = QString::fromUtf8(l.input).simplified();
+            QString error = QString::fromUtf8(l.error);
+            if (!l.error && !date.isEmpty() && !date.startsWith(u'#')) {
+                const ProcessRun single =
+                    forecast(options + QStringList{"--json"} + date.split(u' '));
+                if (single.exitCode == 0) {
+                    answers << single.out.mid(1);
+                    continue;
+                }
+                error = single.err.trimmed();
+            }
+            answers << (error.isEmpty() ? QByteArray()
+                                        : QJsonDocument(QJsonObject{{"error", error}})
+                                                  .toJson(QJsonDocument::Compact)
+                                                  .mid(1) +
+                                              '\n');
         }
+        QByteArray input;
+        QByteArray expected;
+        for (int n = 1; n <= 300; ++n) {
+            const auto k = static_cast<std::size_t>(n - 1) % std::size(lines);
+            input += lines[k].input + '\n';
+            if (answers[k].isEmpty()) {
+                continue;
+            }
+            QJsonObject head{{"line", n}};
+            if (!lines[k].input.contains('\0')) {
+                head.insert("date", QString::fromUtf8(lines[k].input).simplified());
+            }
+            expected +=
+                QJsonDocument(head).toJson(QJsonDocument::Compact).chopped(1) + ',' + answers[k];
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("dates.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(input);
+        file.close();
+        const ProcessRun r = forecast(options + QStringList{"--batch", file.fileName()});
+        EXPECT_EQ(r.exitCode, 2);  // some lines were refused, after the last one
+        EXPECT_GT(r.out.size(), 4 << 16);
+        EXPECT_EQ(r.out, expected);
     }
 }
 
@@ -251,6 +309,8 @@ TEST(Companion, BatchReadsEverySourceToItsEnd) {
         {"exec \"$0\" --batch <.", 1, 0, 0, "это папка"},
         {"exec \"$0\" --batch .", 1, 0, 0, "Не удалось прочитать файл .: это папка"},
         {"exec \"$0\" --batch none.txt", 1, 0, 0, "файл не существует"},
+        {"yes '23 8 1975' | head -100 | exec \"$0\" --batch >/dev/full", 1, 0, 0,
+         "Не удалось записать в стандартный вывод: на диске нет места"},
         {"printf '23 8 1975\\n1\\0 1 1990\\n5 5 1990\\n' | exec \"$0\" --batch", 2, 2, 2, ""},
         {"{ head -c 5000 /dev/zero | tr '\\0' 1; printf '\\n23 8 1975\\n'; } | exec \"$0\" --batch",
          2, 1, 1, ""},

@@ -242,7 +242,13 @@ TEST(Calculate, TextAndJsonOfAForecast) {
         text.startsWith(QStringLiteral("Дата рождения: 23 Август 1975\n"
                                        "Число жизни: 4558300 (цифр: 7)\n"
                                        "Процент счастья: 72%\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral(" 1975 1976 1977 1978 1979 1980 1981\n")));
+    // Each year with the level of its column; a short cycle wraps round the row.
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("сил:\n 1975 (4)  1976 (5)  1977 (5)  1978 (8)  "
+                                     "1979 (3)  1980 (0)  1981 (0)\n")));
+    EXPECT_TRUE(core::toText(forecastOf("2", 0, "1"))
+                    .contains(QStringLiteral("\n    1 (2)     2 (0)     3 (1)     4 (2)     5 (0)"
+                                             "     6 (1)     7 (2)     8 (0)\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("  8 Удача: уровень 2, корневая цифра\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("  4 Работа: нет\n")));
     const QJsonObject o = QJsonDocument::fromJson(core::toJson(f)).object();
@@ -254,6 +260,48 @@ TEST(Calculate, TextAndJsonOfAForecast) {
               QStringLiteral("#0000c0"));
     // The curve in window twips: the grid's origin on the screen is 200 to the right.
     EXPECT_EQ(o[QStringLiteral("curve")].toArray().at(0).toArray(), (QJsonArray{600, 2400}));
+}
+
+// The JSON is written by hand: it must be the bytes Qt writes for the same
+// object (keys in alphabetical order, Qt's escapes and numbers), with the
+// digits and the percentage also as numbers.
+TEST(Calculate, JsonIsTheBytesQtWritesForTheSameObject) {
+    const core::Forecast forecasts[] = {forecastOf("23", 7, "1975"), forecastOf("2", 0, "1"),
+                                        forecastOf("31", 11, "9999"), forecastOf("1", 0, "100")};
+    for (const core::Forecast& f : forecasts) {
+        SCOPED_TRACE(f.dateText().toStdString());
+        const core::YearMark shown = core::markYear(f, 2026);
+        for (const core::YearMark* mark : {static_cast<const core::YearMark*>(nullptr), &shown}) {
+            const QByteArray json = core::toJson(f, mark);
+            const QJsonObject o = QJsonDocument::fromJson(json).object();
+            EXPECT_EQ(QJsonDocument(o).toJson(QJsonDocument::Compact), json);
+            QString levels;
+            for (const QJsonValue d : o[QStringLiteral("levels")].toArray()) {
+                levels += QString::number(d.toInt());
+            }
+            EXPECT_EQ(levels, f.digits);
+            EXPECT_EQ(QString::number(o[QStringLiteral("happinessPercent")].toInt()) + u'%',
+                      f.happiness);
+        }
+    }
+}
+
+TEST(Calculate, JsonTextIsEscapedAsQtEscapesIt) {
+    const QString texts[] = {
+        QStringLiteral("\"В кавычках\" и \\ косая"),
+        QString::fromUtf16(u"\b\f\n\r\t\x01\x1f\x7f"),
+        QStringLiteral("«Май» № 5 \U0001F600"),
+        QString(QChar(0xD800)) + u'x',  // halves of a pair, alone
+        QString(QChar(0xDC00)),
+        QStringLiteral("конец ") + QChar(0xD83D),
+        QString(),
+    };
+    for (const QString& t : texts) {
+        QByteArray mine("[");
+        core::appendJsonText(mine, t);
+        mine += ']';
+        EXPECT_EQ(mine, QJsonDocument(QJsonArray{t}).toJson(QJsonDocument::Compact));
+    }
 }
 
 TEST(MarkYear, FindsTheYearsCellsAndTheLevelOfItsColumn) {

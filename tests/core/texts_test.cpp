@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "core/client_names.h"
+#include "core/text_fields.h"
+#include "core/text_file.h"
+#include "core/text_keys.h"
+#include "core/text_library.h"
+
+namespace {
+
+using core::TextField;
+
+const QString kFileName = QStringLiteral("/tmp/тексты.txt");
+
+QByteArray file(const char* body) {
+    return QByteArray("zemtar-texts 1 ru\n") + body;
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+// Every failure names the file and the line; what else the file holds is still
+// read, and the entry that could not be read is left to the defaults.
+TEST(TextFile, ProblemsNameTheFileAndTheLineAndTheRestIsRead) {
+    const QByteArray big = QByteArray(core::kTextFileLimit + 1, 'a');
+    const QByteArray over = "[level.2]\n" + QByteArray(4001, 'x') + "\n";
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int line;
+        const char* says;
+        bool keepsLevel1;  // the good entry [level.1] "Годен." is still read
+    } cases[] = {
+        {"not utf-8", file("[level.1]\nГоден.\n[level.2]\nпло\xff\xfeхо\n"), 5, "UTF-8", true},
+        {"nul byte", file("[level.2]\na") + QByteArray(1, '\0') + "b\n[level.1]\nГоден.\n", 3,
+         "нулевой байт", true},
+        {"damaged header",
+         file("[lev\xff"
+              "el.2]\nтекст\n[level.1]\nГоден.\n"),
+         2, "UTF-8", true},
+        {"foreign", "Фамилия;Имя\nИванов;Иван\n", 1, "не файл текстов", false},
+        {"empty", "", 1, "не файл текстов", false},
+        {"newer", "zemtar-texts 2 ru\n[level.1]\nГоден.\n", 1, "более новой версией", false},
+        {"too large", big, 0, "больше 2 МБ", false},
+        {"unknown key", file("[aspect.10.1]\nтекст\n[level.1]\nГоден.\n"), 2, "[aspect.10.1]",
+         true},
+        {"repeated key", file("[level.1]\nГоден.\n\n[level.1]\nвторой\n"), 5, "уже был в строке 2",
+         true},
+        {"over the limit", file("[level.1]\nГоден.\n") + over, 4, "длиннее 4000", true},
+        {"not a header", file("[level.1]\nГоден.\n[примечание\nтекст\n"), 4, "«\\»", true},
+        {"switch on an aspect", file("[aspect.1.0 off]\nтекст\n[level.1]\nГоден.\n"), 2,
+         "нельзя выключить", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const core::TextFileReading reading = core::readTextFile(c.bytes, kFileName);
+        ASSERT_EQ(reading.problemCount, 1) << utf8(reading.message());
+        EXPECT_EQ(reading.problems[0].line, c.line);
+        const QString& message = reading.problems[0].message;
+        EXPECT_TRUE(message.contains(QStringLiteral("«/tmp/тексты.txt»"))) << utf8(message);
+        EXPECT_TRUE(c.line == 0 || message.contains(QStringLiteral("строка %1:").arg(c.line)))
+            << utf8(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.says))) << utf8(message);
+        EXPECT_EQ(reading.set.text(u"level.1"),
+                  c.keepsLevel1 ? std::optional(QStringLiteral("Годен.")) : std::nullopt);
+        EXPECT_FALSE(reading.set.text(u"level.2").has_value());
+    }
+}
+
+// Read back, the writer's file is the same set: any text within the limit,
+// with lines that look like headers, fields and markup, and the switches.
+TEST(TextFile, WhatIsWrittenReadsBackTheSame) {
+    const QStringList tricky{
+        QStringLiteral("[level.1]\n\\[level.2]\n\\\\[x] и \\ в начале"),
+        QStringLiteral("Абзац.\n   \nпосле пустой строки\t с табуляцией  "),
+        QStringLiteral("%1 <b>жирный</b> {имя} {неизвестно} 🇷🇺 и\u0306"),
+        QStringLiteral("ё").repeated(core::kTextLimit),
+        QString(),
+    };
+    core::TextSet set;
+    for (const core::TextKey& key : core::textKeys()) {
+        ASSERT_TRUE(
+            set.setText(key.key, tricky[core::textKeyIndex(key.key) % tricky.size()]).isEmpty());
+    }
+    set.setSwitchedOff(u"notice", true);
+    set.setSwitchedOff(u"closing", true);
+    set.clearText(u"closing");  // off, with the default's text
+    const QByteArray bytes = core::textFileBytes(set);
+    const core::TextFileReading reading = core::readTextFile(bytes, kFileName);
+    EXPECT_TRUE(reading.complete()) << utf8(reading.message());
+    EXPECT_EQ(reading.set, set);
+    // A file saved by a Windows editor, with its byte order mark, reads the same.
+    QByteArray windows = "\xEF\xBB\xBF" + bytes;
+    windows.replace("\n", "\r\n");
+    EXPECT_EQ(core::readTextFile(windows, kFileName).set, set);
+}
+
+TEST(TextSet, TextsAreKeptNormalizedAndWithinTheLimit) {
+    const struct {
+        QString typed;
+        QString kept;
+    } cases[] = {
+        {QStringLiteral("\n  \r\nПервая\r\nвторая\rтретья\u2028четвёртая\n\t\n"),
+         QStringLiteral("Первая\nвторая\nтретья\nчетвёртая")},
+        {QStringLiteral("  отступ и NUL") + QChar(0) + QStringLiteral("\u0007"),
+         QStringLiteral("  отступ и NUL")},
+        {QStringLiteral(" \n\t "), QString()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::normalizedText(c.typed), c.kept) << utf8(c.typed);
+    }
+    core::TextSet set;
+    EXPECT_TRUE(set.setText(u"level.1", QStringLiteral("я").repeated(core::kTextLimit)).isEmpty());
+    const QString refused = set.setText(u"level.1", QStringLiteral("я").repeated(4001));
+    EXPECT_TRUE(refused.contains(QStringLiteral("в нём 4001"))) << utf8(refused);
+    EXPECT_EQ(set.text(u"level.1")->size(), core::kTextLimit);  // never cut, left as it was
+    EXPECT_FALSE(set.setText(u"level.10", QStringLiteral("x")).isEmpty());
+}
+
+TEST(TextFields, ValuesGoInAsTypedAndUnknownFieldsStay) {
+    core::FieldValues values(
+        core::ClientNames{QStringLiteral("Иванова"), QStringLiteral("Анна"), QString()});
+    values.set(TextField::Year, QStringLiteral("2031")).set(TextField::Level, QStringLiteral("7"));
+    core::FieldValues tricky;
+    tricky.set(TextField::Name, QStringLiteral("{год} %1 <b>"));
+    tricky.set(TextField::Year, QStringLiteral("2030"));
+    const struct {
+        const char* text;
+        const core::FieldValues& values;
+        const char* filled;
+    } cases[] = {
+        {"{имя} {отчество}{фамилия}, в {год} году", values, "Анна Иванова, в 2031 году"},
+        {"{год}{год}-{уровень}.", values, "20312031-7."},
+        {"{Имя}, {ИМЯ}", values, "Анна, Анна"},
+        {"{дата} {аспект} {имя клиента} { имя } {}", values,
+         "{дата} {аспект} {имя клиента} { имя } {}"},
+        {"{{имя}} {имя", values, "{Анна} {имя"},
+        {"{имя}: {год}", tricky, "{год} %1 <b>: 2030"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::fillFields(QString::fromUtf8(c.text), c.values),
+                  QString::fromUtf8(c.filled))
+            << c.text;
+    }
+    const QString text = QStringLiteral("{имя}, {дата} и {Год} {годы} {ваш знак}");
+    const std::vector<core::UnknownField> unknown = core::unknownFields(text);
+    const std::vector<core::UnknownField> expected{{7, 6, QStringLiteral("дата")},
+                                                   {29, 10, QStringLiteral("ваш знак")}};
+    EXPECT_EQ(unknown, expected);
+}
+
+// The program's own library: every entry, each within the limit and naming
+// only fields that exist, read from the compiled-in file without a problem.
+TEST(DefaultTexts, HoldEveryEntryWithinTheLimitAndKnownFieldsOnly) {
+    QFile resource(QStringLiteral(":/zemtar/texts/ru.txt"));
+    ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
+    const core::TextFileReading reading =
+        core::readTextFile(resource.readAll(), resource.fileName());
+    EXPECT_TRUE(reading.complete()) << utf8(reading.message());
+    EXPECT_EQ(reading.set, core::defaultTexts(u"ru"));
+    EXPECT_EQ(&core::defaultTexts(u"xx"), &core::defaultTexts(u"ru"));
+    const core::TextSet& defaults = core::defaultTexts(u"ru");
+    EXPECT_EQ(core::textKeys().size(), 72u);
+    for (const core::TextKey& key : core::textKeys()) {
+        SCOPED_TRACE(utf8(key.key));
+        const std::optional<QString> text = defaults.text(key.key);
+        ASSERT_TRUE(text.has_value());
+        EXPECT_GE(text->size(), 80);
+        EXPECT_TRUE(core::textProblem(*text).isEmpty());
+        EXPECT_TRUE(core::unknownFields(*text).empty()) << utf8(*text);
+        EXPECT_FALSE(defaults.switchedOff(key.key));
+    }
+}
+
+// The practitioner's texts on top of the defaults: only a change is kept, and
+// one entry goes back to the default alone.
+TEST(TextLibrary, PractitionersTextsLieOverTheDefaults) {
+    core::TextLibrary library;
+    const QString opening = library.defaultText(u"opening");
+    ASSERT_FALSE(opening.isEmpty());
+    EXPECT_TRUE(library.setText(u"level.3", QStringLiteral("Мой текст, {имя}.")).isEmpty());
+    EXPECT_TRUE(library.setText(u"level.4", library.defaultText(u"level.4")).isEmpty());
+    EXPECT_FALSE(library.setText(u"level.5", QStringLiteral("я").repeated(4001)).isEmpty());
+    EXPECT_TRUE(library.setOn(u"notice", false));
+    EXPECT_FALSE(library.setOn(u"aspect.1.1", false));
+    EXPECT_EQ(library.own().keys(),
+              (QStringList{QStringLiteral("level.3"), QStringLiteral("notice")}));
+    EXPECT_TRUE(library.isChanged(u"level.3"));
+    EXPECT_FALSE(library.isChanged(u"level.4"));
+    EXPECT_FALSE(library.isChanged(u"notice"));
+    EXPECT_FALSE(library.isOn(u"notice"));
+    const core::FieldValues anna = core::FieldValues().set(TextField::Name, QStringLiteral("Анна"));
+    EXPECT_EQ(library.filled(u"level.3", anna), QStringLiteral("Мой текст, Анна."));
+    EXPECT_EQ(library.filled(u"notice", anna), QString());
+    EXPECT_EQ(core::changedEntries(core::TextLibrary(), library), 2);
+
+    library.resetToDefault(u"level.3");
+    EXPECT_EQ(library.text(u"level.3"), library.defaultText(u"level.3"));
+    EXPECT_FALSE(library.isChanged(u"level.3"));
+    EXPECT_FALSE(library.isOn(u"notice"));  // the switch stays as it was
+    EXPECT_EQ(library.text(u"opening"), opening);
+}
+
+TEST(TextKeys, NameEveryFigureTheForecastHas) {
+    EXPECT_EQ(core::aspectKey(5, 0), QStringLiteral("aspect.5.0"));
+    EXPECT_EQ(core::aspectKey(6, 8), QStringLiteral("aspect.6.4"));
+    const int percents[] = {-1, 0, 24, 25, 49, 50, 74, 75, 99, 100};
+    const int bands[] = {1, 1, 1, 2, 2, 3, 3, 4, 4, 4};
+    for (std::size_t i = 0; i < std::size(percents); ++i) {
+        EXPECT_EQ(core::happinessBand(percents[i]), bands[i]) << percents[i];
+    }
+    using core::YearShape;
+    const struct {
+        int level, previous, largest, smallest;
+        YearShape shape;
+    } shapes[] = {
+        {8, 0, 8, 0, YearShape::Peak}, {0, 5, 8, 0, YearShape::Low},  {5, 3, 8, 0, YearShape::Rise},
+        {3, 5, 8, 0, YearShape::Fall}, {5, 5, 8, 0, YearShape::Same}, {1, 1, 1, 1, YearShape::Same},
+    };
+    for (const auto& s : shapes) {
+        EXPECT_EQ(core::yearShape(s.level, s.previous, s.largest, s.smallest), s.shape) << s.level;
+    }
+    const core::TextKey* aspect = core::findTextKey(u"aspect.2.4");
+    ASSERT_NE(aspect, nullptr);
+    EXPECT_EQ(aspect->place,
+              (QStringList{QStringLiteral("Аспекты"), QStringLiteral("Связь с землёй")}));
+    EXPECT_EQ(aspect->caption, QStringLiteral("4 и выше"));
+    EXPECT_TRUE(core::findTextKey(u"notice")->switchable);
+    EXPECT_EQ(core::findTextKey(u"shape.up"), nullptr);
+}
