@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <algorithm>
 #include <memory>
 
@@ -22,6 +23,7 @@
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/safe_file.h"
+#include "platform/screen_place.h"
 #include "platform/services.h"
 #include "print/frm_prn.h"
 
@@ -103,13 +105,19 @@ bool showPreviewDialog(QWidget* parent, QPrinter& printer,
                        const std::function<void(QPrinter*)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Предварительный просмотр — ") + info::programName());
-    // Tall enough to read the page: most of the screen's height, a page's width.
+    // Tall enough to read the page: most of the screen's height, a page's
+    // width, and never so narrow that its tool bar hides its print button.
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         const QRect area = screen->availableGeometry();
         const int height = area.height() * 9 / 10;
-        dialog.resize(std::min(area.width(), height * 4 / 5), height);
+        int width = height * 4 / 5;
+        if (const auto* bar = dialog.findChild<QToolBar*>()) {
+            width = std::max(width, bar->sizeHint().width() + 2 * bar->iconSize().width());
+        }
+        dialog.resize(std::min(area.width(), width), height);
     }
+    platform::keepOnScreen(&dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(target); });
     // The dialog closes itself as accepted once it has printed.

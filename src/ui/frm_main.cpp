@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 
 #include "aspects/aspect_square.h"
@@ -14,6 +16,7 @@
 #include "core/program_info.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
+#include "platform/screen_place.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
 
@@ -143,14 +146,31 @@ void FrmMain::fillDateLists() {
 
 void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+    if (!placed_) {
+        placed_ = true;
+        placeOnScreen();
     }
+}
+
+// Centred on the screen in its fixed classic size. On a screen too small for
+// that, the window opens inside the screen's free area with its menu bar at
+// the top and the client area scrolling under it, as large as the screen
+// allows, and can be resized up to the size that shows everything.
+void FrmMain::placeOnScreen() {
+    const QSize whole = sizeHint();
+    const QRect area = platform::availableArea(this);
+    if (platform::fitsOnScreen(this, whole)) {
+        platform::placeOnScreen(this, platform::centredOn(this, whole, area));
+        return;
+    }
+    // Room for the scroll bar that one side's cut adds to the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, clientArea_);
+    const QSize roomy = whole + QSize(bar, bar);
+    clientArea_->setMinimumSize(0, 0);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    layout()->activate();
+    setMaximumSize(roomy);
+    platform::placeOnScreen(this, platform::centredOn(this, roomy, area));
 }
 
 void FrmMain::pressDefaultButton() {

@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace platform {
 class OutlineShape;
@@ -164,14 +165,16 @@ private:
     void checkYear();
     void selectYear();
     void setLinkHovered(bool hovered);
+    void placeOnScreen();
 
     platform::Services& services_;
     std::optional<core::Forecast> forecast_;
     ClientBookHooks book_;
     std::optional<CurrentClient> current_;
     AskNameChange askNameChange_ = askNameChange;
+    QScrollArea* clientArea_ = nullptr;  // holds the surface
     platform::WindowSurface* surface_ = nullptr;
-    bool centred_ = false;
+    bool placed_ = false;
     std::function<QDate()> today_;
     std::function<void(print::PrintDelivery&)> printSetup_;
     AskFileName askImageFile_;

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QUrl>
 
@@ -102,6 +103,18 @@ void setFieldColor(QWidget* w, const QColor& color) {
     w->setPalette(p);
 }
 
+// The client area lies in a scroll area that shows it whole and unmoved;
+// only on a screen too small for the window does it scroll (placeOnScreen).
+QScrollArea* holderOf(QWidget* surface, QWidget* parent) {
+    auto* holder = new QScrollArea(parent);
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setFocusPolicy(Qt::NoFocus);
+    holder->setWidget(surface);
+    surface->setAutoFillBackground(false);  // it paints every pixel itself
+    holder->setMinimumSize(surface->size());
+    return holder;
+}
+
 }  // namespace
 
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
@@ -115,7 +128,7 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     surface_->setBackColor(kWindowColor);
     surface_->setFixedSize(platform::px(kClientWidthTw), platform::px(kClientHeightTw));
     surface_->setAccessibleName(QStringLiteral("Кривая жизненных сил"));
-    setCentralWidget(surface_);
+    setCentralWidget(clientArea_ = holderOf(surface_, this));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColor);
     setPalette(pal);

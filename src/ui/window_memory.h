@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -9,11 +8,6 @@
 class QWidget;
 
 namespace ui {
-
-// Where a window of `wanted` placement goes on a screen whose free area is
-// `available`, its frame adding `frame` around: never larger than the area,
-// and moved in so that every edge, and so every button, can be reached.
-QRect fitWithin(const QRect& wanted, const QRect& available, const QMargins& frame);
 
 // Remembers a window's place and size between runs of the program, in the
 // user's settings under "<section>/geometry", with whatever else of it is
@@ -41,8 +35,6 @@ private:
         QString key;
         std::function<QByteArray()> state;
     };
-
-    void fitToScreen();
 
     QWidget* window_;
     QString section_;

@@ -15,7 +15,6 @@
 #include "ui/book_window.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"
-#include "ui/window_memory.h"
 
 using ui::BookWindow;
 
@@ -193,23 +192,4 @@ TEST(BookList, CutOffCellsAndOnlyThoseHaveTheWholeTextAsTip) {
     }
     EXPECT_EQ(m->index(elkina, 6).data(Qt::ToolTipRole).toString(),
               QStringLiteral("первая строка\nвторая"));
-}
-
-// At a display scale of 2 a 1280 × 1024 screen is 640 × 512: the window and
-// its buttons stay on it, wherever it was last.
-TEST(BookList, WindowFitsTheFreeAreaOfTheScreen) {
-    const QMargins frame(4, 30, 4, 4);
-    const struct {
-        QRect wanted, available;
-    } cases[] = {
-        {{0, 0, 960, 520}, {0, 0, 640, 480}},
-        {{1500, 900, 300, 200}, {0, 0, 1280, 1000}},
-        {{-200, -50, 400, 300}, {0, 24, 1280, 1000}},
-        {{100, 100, 400, 300}, {0, 0, 1280, 1000}},
-    };
-    for (const auto& c : cases) {
-        const QRect placed = ui::fitWithin(c.wanted, c.available, frame);
-        EXPECT_TRUE(c.available.contains(placed.marginsAdded(frame))) << placed.x() << placed.y();
-        EXPECT_EQ(placed.size(), c.wanted.size().boundedTo(c.available.size().shrunkBy(frame)));
-    }
 }
