@@ -92,9 +92,11 @@ TextsWindow::TextsWindow(platform::Services& services, platform::TextStore store
     resize(kTreeWidth + kEditorWidth + 40, 660);
 
     auto* memory = new WindowMemory(this, QStringLiteral("texts"));
+    // The dialog hides itself once more while it is being destroyed, after this
+    // class has gone: the memory holds the splitter itself, which lives until then.
     memory->keep(
-        QStringLiteral("splitter"), [this] { return splitter_->saveState(); },
-        [this](const QByteArray& kept) { splitter_->restoreState(kept); });
+        QStringLiteral("splitter"), [splitter = splitter_] { return splitter->saveState(); },
+        [splitter = splitter_](const QByteArray& kept) { splitter->restoreState(kept); });
 
     fillTree();
     connectControls();
