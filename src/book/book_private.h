@@ -4,6 +4,7 @@
 // failures, the statements that write a client, and the pieces that open,
 // check and read the file. Not part of the book's public face.
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -125,5 +126,22 @@ private:
 // The full check on the calling thread: true when the file is whole; false
 // when it is not or the check could not run (then `error` says why).
 bool integrityOk(const QSqlDatabase& db, QSqlError* error);
+
+// --- when the full check last passed, in the user's settings (integrity_check.cpp) ---
+
+// The file as it lies now, in a few dozen letters: its place, when it was
+// made, its size and its last change. Another file put in its place, or this
+// one changed by anything but the program, no longer has the same identity.
+QString fileIdentity(const QString& path);
+// Whether the file of this identity is due its full check: it never passed
+// one as it lies, or the last was a week ago or more.
+bool fullCheckDue(const QString& identity, const QDateTime& now);
+// The full check of the file of this identity passed at `now`.
+void rememberFullCheck(const QString& identity, const QDateTime& now);
+// The program changed the file from `before` to `after` and closed it: the
+// record of its last check, if it was of `before`, goes with the file.
+void followOwnChanges(const QString& before, const QString& after);
+// The next opening checks in full.
+void forgetFullCheck();
 
 }  // namespace book::detail

@@ -140,12 +140,23 @@ bool ClientBook::fail(QString* error, const QString& text) {
     return false;
 }
 
+QDateTime ClientBook::moment() const {
+    return clock_ ? clock_() : QDateTime::currentDateTimeUtc();
+}
+
 QString ClientBook::now() const {
-    const QDateTime moment = clock_ ? clock_() : QDateTime::currentDateTimeUtc();
-    return moment.toUTC().toString(Qt::ISODate);
+    return moment().toUTC().toString(Qt::ISODate);
+}
+
+void ClientBook::trustFile() {
+    // Switched only for a file known whole, so that a damaged one keeps every byte.
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    detail::stampApplicationId(db);
 }
 
 void ClientBook::close() {
+    const bool wasOpen = open_;
     open_ = false;
     check_.reset();  // waits for its thread
     if (connection_.isEmpty()) {
@@ -157,6 +168,10 @@ void ClientBook::close() {
     }
     QSqlDatabase::removeDatabase(connection_);
     connection_.clear();
+    // What the program itself wrote needs no check of its own at the next opening.
+    if (wasOpen) {
+        detail::followOwnChanges(identity_, detail::fileIdentity(path_));
+    }
 }
 
 bool ClientBook::open(QString* error) {
@@ -171,12 +186,24 @@ bool ClientBook::open(QString* error) {
     }
     open_ = true;
     openError_.clear();
+    identity_ = detail::fileIdentity(path_);
     if (suspect_) {
         suspect_ = false;  // the full check has just passed
-    } else {
+        detail::rememberFullCheck(identity_, moment());
+        trustFile();
+    } else if (detail::fullCheckDue(identity_, moment())) {
         startCheck();
+    } else {
+        trustFile();  // checked in full less than a week ago, and only this program wrote since
     }
     return true;
+}
+
+void ClientBook::checkInFull() {
+    detail::forgetFullCheck();
+    if (open_ && !check_) {
+        startCheck();
+    }
 }
 
 QString ClientBook::damagedText() const {
@@ -204,15 +231,14 @@ bool ClientBook::takeVerdict(QString* error) {
     check_.reset();
     if (whole) {
         if (open_) {
-            // Switched only now, so that a damaged file keeps every byte.
-            const QSqlDatabase db = QSqlDatabase::database(connection_);
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-            detail::stampApplicationId(db);
+            detail::rememberFullCheck(identity_, moment());
+            trustFile();
         }
         return true;
     }
     // Nothing more is written to it; whoever shows the book learns why.
     suspect_ = true;
+    detail::forgetFullCheck();
     close();
     openError_ = damagedText();
     emit changed();
