@@ -33,18 +33,19 @@ QString reason(const QSqlError& error);
 bool isBusy(const QSqlError& error);
 bool isNotADatabase(const QSqlError& error);
 
-// Runs `sql` (the columns of readClients) through SQLite itself. Nothing
-// when the Qt driver's connection is not one of the SQLite this program is
-// linked with; else empty on success or why it failed.
+// Runs `sql` (the columns of readClients) through SQLite itself, onto the
+// ends of `out` and `keys`. Nothing when the Qt driver's connection is not
+// one of the SQLite this program is linked with; else empty on success or
+// why it failed.
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
-                                         std::vector<Client>& out, std::vector<QString>* keys);
+                                         std::vector<Client>& out, SearchKeys* keys);
 
-// --- reading clients (client_book.cpp) ---
+// --- reading clients (book_reading.cpp) ---
 
-// Every client in the book's order into `out` (and their sort keys into
-// `keys` when given): through SQLite itself when it can, else through Qt
-// SQL; `allowDirect` false forces the latter. Empty on success, else why.
-QString readClients(const QSqlDatabase& db, std::vector<Client>& out, std::vector<QString>* keys,
+// Every client in the book's order into an empty `out` (and their sort keys
+// into `keys` when given): through SQLite itself when it can, else through
+// Qt SQL; `allowDirect` false forces the latter. Empty on success, else why.
+QString readClients(const QSqlDatabase& db, std::vector<Client>& out, SearchKeys* keys,
                     bool allowDirect = true);
 
 // --- the file's place (book_place.cpp) ---

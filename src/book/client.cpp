@@ -32,6 +32,16 @@ QString searchKey(const Client& client) {
     return fold(client.surname) + u'\t' + fold(client.name) + u'\t' + fold(client.patronymic);
 }
 
+void SearchKeys::append(QStringView key) {
+    text += key;
+    start.push_back(int(text.size()));
+}
+
+void SearchKeys::clear() {
+    text.clear();
+    start.assign(1, 0);
+}
+
 QString birthDateText(const Client& client) {
     return QStringLiteral("%1.%2.%3")
         .arg(client.day, 2, 10, QLatin1Char('0'))

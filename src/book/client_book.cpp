@@ -32,24 +32,6 @@ const char* const kInsert =
 
 namespace {
 
-const char* const kColumns =
-    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed";
-
-Client readClient(const QSqlQuery& q) {
-    Client c;
-    c.id = q.value(0).toLongLong();
-    c.surname = q.value(1).toString();
-    c.name = q.value(2).toString();
-    c.patronymic = q.value(3).toString();
-    c.day = q.value(4).toInt();
-    c.month = q.value(5).toInt();
-    c.yearText = q.value(6).toString();
-    c.note = q.value(7).toString();
-    c.added = q.value(8).toString();
-    c.lastPrinted = q.value(9).toString();
-    return c;
-}
-
 int nextConnectionNumber() {
     static std::atomic<int> number = 0;
     return ++number;
@@ -96,29 +78,6 @@ Transaction::~Transaction() {
 bool Transaction::commit() {
     committed_ = query_.exec(QStringLiteral("COMMIT"));
     return committed_;
-}
-
-QString readClients(const QSqlDatabase& db, std::vector<Client>& out, std::vector<QString>* keys,
-                    bool allowDirect) {
-    const QString sql = QStringLiteral("SELECT %1, sort_key FROM clients ORDER BY sort_key, id")
-                            .arg(QLatin1String(kColumns));
-    if (allowDirect) {
-        if (const std::optional<QString> direct = readClientsDirect(db, sql, out, keys)) {
-            return *direct;
-        }
-    }
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(sql)) {
-        return reason(q.lastError());
-    }
-    while (q.next()) {
-        out.push_back(readClient(q));
-        if (keys) {
-            keys->push_back(q.value(10).toString());
-        }
-    }
-    return q.lastError().isValid() ? reason(q.lastError()) : QString();
 }
 
 }  // namespace detail
@@ -320,7 +279,7 @@ QString ClientBook::openConnection() {
     return {};
 }
 
-bool ClientBook::clients(std::vector<Client>& out, QString* error, std::vector<QString>* keys) {
+bool ClientBook::clients(std::vector<Client>& out, QString* error, SearchKeys* keys) {
     out.clear();
     if (keys) {
         keys->clear();

@@ -84,8 +84,7 @@ public:
 
     // Every client, in the book's order (by surname, then name and patronymic,
     // «ё» as «е», case ignored); with keys, also each client's searchKey().
-    bool clients(std::vector<Client>& out, QString* error = nullptr,
-                 std::vector<QString>* keys = nullptr);
+    bool clients(std::vector<Client>& out, QString* error = nullptr, SearchKeys* keys = nullptr);
     // Stores a new client and gives it its id and, when empty, the moment it is added.
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date and note of a client already in the book.
