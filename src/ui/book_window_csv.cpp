@@ -55,7 +55,7 @@ void BookWindow::exportBook() {
     }
     tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
              .arg(QDir::toNativeSeparators(file))
-             .arg(model_->rowCount()),
+             .arg(model_->clientCount()),
          platform::MessageIcon::Information);
 }
 
