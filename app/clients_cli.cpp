@@ -22,10 +22,12 @@ void tell(const QString& text) {
 // Opens the list: standard input for «-», else the file under the name's own
 // bytes (`raw`, when the name is not UTF-8). The reason in Russian when it
 // cannot be read, else empty.
-QString openList(const QString& path, const QByteArray& raw, QFile& in) {
+QString openList(const Options& o, const QByteArray& raw, QFile& in) {
+    const QString& path = o.clients;
     if (path == QLatin1String("-")) {
-        return in.open(stdin, QIODevice::ReadOnly) ? QString()
-                                                   : QStringLiteral("стандартный ввод закрыт");
+        return !o.standardInputClosed && in.open(stdin, QIODevice::ReadOnly)
+                   ? QString()
+                   : QStringLiteral("стандартный ввод закрыт");
     }
     if (raw.isEmpty() && QFileInfo(path).isDir()) {
         return QStringLiteral("это папка, а не файл");
@@ -63,8 +65,7 @@ struct RowPages {
             }
             if (!forecast) {
                 tell(QStringLiteral("Строка %1 %2 пропущена: %3\n")
-                         .arg(row.line)
-                         .arg(listName, reason));
+                         .arg(QString::number(row.line), listName, reason));
                 leftOut = true;
                 continue;
             }
@@ -89,12 +90,13 @@ Problem printClientList(const DrawRequest& request,
                                        : QStringLiteral("файла «%1»").arg(o.clients);
     QFile in;
     const QByteArray rawList = platform::argumentBytes(o.clients, request.argc, request.argv);
-    if (const QString problem = openList(o.clients, rawList, in); !problem.isEmpty()) {
+    if (const QString problem = openList(o, rawList, in); !problem.isEmpty()) {
         return {kExitUsage, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. "
                                            "Отчёты не записаны.")
                                 .arg(listName, problem)};
     }
-    book::ClientListReader reader(in);
+    // A page prints the names and the date: a note is never a reason to leave one out.
+    book::ClientListReader reader(in, book::ClientListReader::Fields::Printed);
     if (!reader.start()) {
         return {kExitUsage, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.")
                                 .arg(fromStdin ? QStringLiteral("Стандартный ввод")

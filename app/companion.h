@@ -47,6 +47,9 @@ struct Options {
     QString markYearText;
     std::optional<int> markYear;  // the year to mark as this year, when asked
     QStringList positional;
+    // Standard input was closed when the program started (its number may be
+    // another file's by the time it is read).
+    bool standardInputClosed = false;
     QByteArray batchFileBytes;  // the --batch file's name, when it is not UTF-8
 };
 

@@ -82,8 +82,7 @@ QString parse(const QStringList& args, Request& r) {
             const long long year = text.toLongLong(&ok);
             if (!ok || year < 1 || year > kLatestYear) {
                 return QStringLiteral("Год после %1 должен быть числом от 1 до %2.")
-                    .arg(option)
-                    .arg(kLatestYear);
+                    .arg(option, QString::number(kLatestYear));
             }
             (from ? r.from : r.to) = year;
         } else if (is("--pdf")) {
@@ -136,16 +135,16 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     // The default span depends only on the dates, never on the day it runs.
     const long long later = std::max(core::birthYearOf(first), core::birthYearOf(second));
     const long long from = r.from.value_or(later);
-    const long long to = r.to.value_or(from + kDefaultSpanAfterBirth);
+    // Without --to the span ends where --to may end at the latest.
+    const long long to = r.to.value_or(std::min(from + kDefaultSpanAfterBirth, kLatestYear));
     if (from > to) {
-        return usage(
-            QStringLiteral("Первый год промежутка (%1) позже последнего (%2).").arg(from).arg(to));
+        return usage(QStringLiteral("Первый год промежутка (%1) позже последнего (%2).")
+                         .arg(QString::number(from), QString::number(to)));
     }
     if (to - from + 1 > core::kLongestSpan) {
         return usage(QStringLiteral("Промежуток %1–%2 длиннее %3 лет.")
-                         .arg(from)
-                         .arg(to)
-                         .arg(core::kLongestSpan));
+                         .arg(QString::number(from), QString::number(to),
+                              QString::number(core::kLongestSpan)));
     }
     const core::Comparison c = core::compare(first, second, from, to);
     // With --pdf the file is the output; the text comes only when asked for.

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "core/client_names.h"
+#include "platform/file_names.h"
 #include "print/letterhead_text.h"
 
 namespace companion {
@@ -77,6 +78,16 @@ const OptionRow kOptionRows[] = {
     {{"contact"}, &Options::letterhead, nullptr, &Options::contacts},
     {{"logo"}, &Options::letterhead, &Options::logo},
 };
+
+// The files the companion reads and those it writes, by option: no output may
+// be one of the inputs. «-» after an input is standard input.
+struct FileOption {
+    const char* option;
+    QString Options::*name;
+};
+
+const FileOption kInputs[] = {{"--clients", &Options::clients}, {"--logo", &Options::logo}};
+const FileOption kOutputs[] = {{"--pdf", &Options::pdf}, {"--png", &Options::png}};
 
 QCommandLineOption optionOf(const OptionRow& row) {
     return row.value || row.values
@@ -231,6 +242,34 @@ std::optional<Problem> checkValues(Options& o) {
 }
 
 }  // namespace
+
+std::optional<Problem> outputOverInput(const Options& o, int argc, char* argv[]) {
+    for (const FileOption& input : kInputs) {
+        const QString& read = o.*input.name;
+        if (read.isEmpty()) {
+            continue;
+        }
+        const std::optional<platform::FileIdentity> source =
+            read == QLatin1String("-")
+                ? (o.standardInputClosed ? std::nullopt : platform::standardInputIdentity())
+                : platform::identityOf(read, platform::argumentBytes(read, argc, argv));
+        for (const FileOption& output : kOutputs) {
+            const QString& written = o.*output.name;
+            if (!source || written.isEmpty() ||
+                platform::identityOf(written, platform::argumentBytes(written, argc, argv)) !=
+                    source) {
+                continue;
+            }
+            return Problem{
+                kExitUsage,
+                QStringLiteral("Файл «%1» после %2 — тот же, что читается после %3, "
+                               "и запись стёрла бы его. Укажите после %2 другой "
+                               "файл; ничего не записано.")
+                    .arg(written, QLatin1String(output.option), QLatin1String(input.option))};
+        }
+    }
+    return std::nullopt;
+}
 
 std::variant<Options, Problem> parseOptions(const QStringList& args) {
     QCommandLineParser parser;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 #include "app/companion.h"
@@ -13,5 +14,11 @@ extern const char* const kUsage;
 // Reads the command line (the program's name first). A Problem with an
 // empty text asks for nothing but the exit code.
 std::variant<Options, Problem> parseOptions(const QStringList& args);
+
+// A file to be written that is one of the files read (the same file under any
+// name): refused with exit code 1 before anything is written, as a report
+// written over its own client list would lose the list. `argc` and `argv` give
+// the names' own bytes.
+std::optional<Problem> outputOverInput(const Options& o, int argc, char* argv[]);
 
 }  // namespace companion

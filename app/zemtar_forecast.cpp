@@ -74,6 +74,8 @@ int runSingle(const Options& o, int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a file, which would take the free number 0.
+    const bool standardInputClosed = platform::standardInputClosed();
     qInstallMessageHandler(dropQtMessages);
     QStringList args;
     for (int i = 0; i < argc; ++i) {
@@ -87,8 +89,12 @@ int main(int argc, char* argv[]) {
         return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text);
     }
     Options o = std::get<Options>(parsed);
+    o.standardInputClosed = standardInputClosed;
     if (o.help || o.version) {
         return helpOrVersion(o);
+    }
+    if (const std::optional<Problem> problem = outputOverInput(o, argc, argv)) {
+        return told(*problem);
     }
     if (o.clientsGiven) {
         return told(drawClientsThroughLibrary(DrawRequest{nullptr, &o, argc, argv}));

@@ -18,7 +18,7 @@ using detail::quoted;
 namespace {
 
 // The largest file an import reads.
-constexpr qint64 kImportLimit = 50LL * 1024 * 1024;
+constexpr qint64 kImportLimit = ClientListReader::kLargestList;
 // Bad rows listed one by one; the rest are counted in one last entry.
 constexpr size_t kBadRowsListed = 1000;
 // Rows written to the file at a time.
@@ -49,9 +49,15 @@ QString localMoment(const QString& stored) {
                             : stored;
 }
 
+// The date as a spreadsheet shows it; a year of one or two digits is marked
+// as typed (isShortYear), so that reading it back never takes it for a short date.
+QString exportedDate(const Client& c) {
+    return isShortYear(c.yearText) ? u'\'' + birthDateText(c) : birthDateText(c);
+}
+
 QString rowOf(const Client& c, CsvFormat format) {
     if (format == CsvFormat::Excel) {
-        return csv::row({c.surname, c.name, c.patronymic, birthDateText(c), c.note,
+        return csv::row({c.surname, c.name, c.patronymic, exportedDate(c), c.note,
                          localMoment(c.added), localMoment(c.lastPrinted)},
                         u';');
     }

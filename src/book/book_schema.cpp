@@ -165,9 +165,8 @@ QString judge(const QSqlDatabase& db, const QString& where) {
         return QStringLiteral(
                    "Файл картотеки клиентов %1 записан более новой версией программы (версия "
                    "картотеки %2, эта программа знает версии до %3).")
-                   .arg(where)
-                   .arg(version)
-                   .arg(ClientBook::kSchemaVersion) +
+                   .arg(where, QString::number(version),
+                        QString::number(ClientBook::kSchemaVersion)) +
                untouchedText() + QStringLiteral(" Обновите программу.");
     }
     if (version < 0) {

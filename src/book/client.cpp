@@ -1,6 +1,7 @@
 #include "book/client.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <array>
 
 #include "core/forecast.h"
@@ -43,10 +44,14 @@ void SearchKeys::clear() {
 }
 
 QString birthDateText(const Client& client) {
+    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
     return QStringLiteral("%1.%2.%3")
-        .arg(client.day, 2, 10, QLatin1Char('0'))
-        .arg(client.month, 2, 10, QLatin1Char('0'))
-        .arg(client.yearText);
+        .arg(twoDigits(client.day), twoDigits(client.month), client.yearText);
+}
+
+bool isShortYear(const QString& yearText) {
+    return !yearText.isEmpty() && yearText.size() <= 2 &&
+           std::all_of(yearText.begin(), yearText.end(), [](QChar c) { return c.isDigit(); });
 }
 
 QString momentText(const QString& stored) {
@@ -82,8 +87,11 @@ QString normalise(Client& client) {
             return problem.endsWith(u'.') ? problem.chopped(1) : problem;
         }
     }
-    if (client.note.size() > kNoteLimit) {
+    if (core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
+    }
+    if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {
+        return QStringLiteral("в примечании %1").arg(problem);
     }
     if (client.day < 1 || client.day > 31) {
         return QStringLiteral("день рождения не от 1 до 31");

@@ -12,8 +12,8 @@ using core::kNameLimit;
 using core::kPatronymicLimit;
 using core::kSurnameLimit;
 
-// The longest note, in characters, as the client's card allows.
-constexpr qsizetype kNoteLimit = 10000;
+// The longest note, in characters as a reader counts them (core::visibleLength).
+constexpr int kNoteLimit = 10000;
 
 // One person the book remembers: the names as typed, the date of birth as the
 // main window takes it (day and month as numbers, the year as its text) and a
@@ -77,6 +77,13 @@ struct SearchKeys {
 
 // "23.08.1975"; the year as typed.
 QString birthDateText(const Client& client);
+
+// A year of one or two digits, as a spreadsheet's short date writes one
+// («23.08.75»): in a date from outside, its century is not there to be
+// guessed. A date written with a leading «'», which spreadsheets keep as text
+// as typed, is taken with its year as it stands; the book's own files write
+// such a year that way.
+bool isShortYear(const QString& yearText);
 
 // A stored moment in the user's local time, "07.12.2026 10:20"; empty stays empty.
 QString momentText(const QString& stored);

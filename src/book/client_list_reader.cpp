@@ -1,8 +1,10 @@
 #include "book/client_list_reader.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QIODevice>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "book/csv.h"
 #include "core/forecast.h"
@@ -15,9 +17,8 @@ constexpr const char* kTitles[ClientListReader::kColumnCount] = {
     "Фамилия", "Имя",        "Отчество", "День",      "Месяц",
     "Год",     "Примечание", "Добавлен", "Напечатан", "Дата рождения"};
 
-// Bytes looked at to tell UTF-8 from Windows-1251 in an input that cannot be
-// read twice (a pipe).
-constexpr qint64 kSniff = 64 * 1024;
+// Bytes read at a time from a pipe.
+constexpr qint64 kPiece = 64 * 1024;
 
 // The day of a row as a number; 0 when it is none.
 int dayField(const QString& text) {
@@ -39,22 +40,9 @@ QString storedMoment(const QString& text) {
     return text;
 }
 
-bool isUtf8(QIODevice& device) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    if (device.isSequential()) {
-        const QString text = decoder(device.peek(kSniff));
-        return !decoder.hasError();
-    }
-    const qint64 start = device.pos();
-    while (!device.atEnd() && !decoder.hasError()) {
-        const QByteArray piece = device.read(kSniff);
-        if (piece.isEmpty()) {
-            break;
-        }
-        const QString text = decoder(piece);
-    }
-    device.seek(start);
-    return !decoder.hasError();
+QString tooLarge() {
+    return QStringLiteral("список больше %1 МБ; разделите его на части")
+        .arg(ClientListReader::kLargestList / (1024 * 1024));
 }
 
 // The separator the header row uses most: «;», «,» or tab.
@@ -77,7 +65,8 @@ QString ClientListReader::title(Column column) {
     return QString::fromUtf8(kTitles[column]);
 }
 
-ClientListReader::ClientListReader(QIODevice& device) : device_(device) {
+ClientListReader::ClientListReader(QIODevice& device, Fields fields)
+    : device_(&device), fields_(fields) {
     at_.fill(-1);
 }
 
@@ -94,9 +83,36 @@ QString ClientListReader::error() const {
     return QStringLiteral("ошибка чтения: %1").arg(reader_->error());
 }
 
+// A pipe cannot be read twice: it is taken whole, so that its encoding is
+// judged over all of it as a file's is.
+QString ClientListReader::takeInput() {
+    if (!device_->isSequential()) {
+        return device_->size() - device_->pos() > kLargestList ? tooLarge() : QString();
+    }
+    QByteArray bytes;
+    QByteArray piece(kPiece, Qt::Uninitialized);
+    for (qint64 size = 0; (size = device_->read(piece.data(), kPiece)) != 0;) {
+        if (size < 0) {
+            return QStringLiteral("ошибка чтения: %1").arg(device_->errorString());
+        }
+        if (bytes.size() + size > kLargestList) {
+            return tooLarge();
+        }
+        bytes.append(piece.constData(), size);
+    }
+    piped_ = std::make_unique<QBuffer>();
+    piped_->setData(bytes);
+    piped_->open(QIODevice::ReadOnly);
+    device_ = piped_.get();
+    return {};
+}
+
 QString ClientListReader::chooseEncoding() {
-    if (isUtf8(device_)) {
-        reader_ = std::make_unique<csv::Reader>(device_, QStringDecoder(QStringDecoder::Utf8));
+    if (const QString why = judgeEncoding(*device_, encoding_); !why.isEmpty()) {
+        return why;
+    }
+    if (encoding_.kind == ListEncoding::Utf8) {
+        reader_ = std::make_unique<csv::Reader>(*device_, QStringDecoder(QStringDecoder::Utf8));
         return {};
     }
     QStringDecoder cp1251("windows-1251");
@@ -104,20 +120,29 @@ QString ClientListReader::chooseEncoding() {
         return QStringLiteral(
             "текст не в кодировке UTF-8, а кодировка Windows-1251 в системе недоступна");
     }
-    reader_ = std::make_unique<csv::Reader>(device_, std::move(cp1251));
+    reader_ = std::make_unique<csv::Reader>(*device_, std::move(cp1251));
     return {};
 }
 
 bool ClientListReader::start() {
-    error_ = chooseEncoding();
+    error_ = takeInput();
+    if (error_.isEmpty()) {
+        error_ = chooseEncoding();
+    }
     return error_.isEmpty() && readHeader();
 }
 
 bool ClientListReader::readHeader() {
     reader_->setSeparator(separatorOf(reader_->firstLine()));
     csv::Record header;
-    if (!reader_->next(header) || !header.problem.isEmpty()) {
-        error_ = QStringLiteral("нет строки заголовков");
+    if (!reader_->next(header)) {
+        error_ = reader_->error().isEmpty()
+                     ? QStringLiteral("список пуст, в нём нет даже строки заголовков")
+                     : error();
+        return false;
+    }
+    if (const QString problem = recordProblem(header); !problem.isEmpty()) {
+        error_ = QStringLiteral("первая строка не прочитана: %1").arg(problem);
         return false;
     }
     headerSize_ = header.fields.size();
@@ -127,6 +152,11 @@ bool ClientListReader::readHeader() {
             if (name == fold(title(Column(c)))) {
                 at_[size_t(c)] = k;
             }
+        }
+    }
+    if (fields_ == Fields::Printed) {
+        for (const Column c : {Note, Added, Printed}) {
+            at_[c] = -1;
         }
     }
     QStringList missing;
@@ -155,6 +185,35 @@ bool ClientListReader::readHeader() {
     return true;
 }
 
+// Why a record cannot be a row, before its fields are looked at; empty when it can.
+QString ClientListReader::recordProblem(const csv::Record& record) const {
+    if (encoding_.straysWithin(record.line, record.lastLine)) {
+        return encoding_.strayLineProblem();
+    }
+    if (!record.problem.isEmpty()) {
+        return record.problem;
+    }
+    if (headerSize_ > 0 && record.fields.size() != headerSize_) {
+        return QStringLiteral("полей %1, а в заголовке %2")
+            .arg(QString::number(record.fields.size()), QString::number(headerSize_));
+    }
+    // A field cut short matters only in a column that is read.
+    for (qsizetype k = 0; k < record.fields.size(); ++k) {
+        if (((record.cut >> k) & 1) == 0) {
+            continue;
+        }
+        const auto column = std::find(at_.begin(), at_.end(), k);
+        if (column != at_.end()) {
+            return QStringLiteral("поле «%1» слишком длинное")
+                .arg(title(Column(column - at_.begin())));
+        }
+        if (headerSize_ == 0) {
+            return QStringLiteral("поле %1 слишком длинное").arg(k + 1);
+        }
+    }
+    return {};
+}
+
 QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     auto field = [&](Column c) { return at_[c] < 0 ? QString() : csv::unguard(fields[at_[c]]); };
     Client& client = row.client;
@@ -162,13 +221,20 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     client.name = field(Name);
     client.patronymic = field(Patronymic);
     if (at_[BirthDate] >= 0) {
-        const QStringList parts = field(BirthDate).trimmed().split(u'.');
+        const QString date = field(BirthDate).trimmed();
+        const bool asTyped = date.startsWith(u'\'');
+        const QStringList parts = (asTyped ? date.mid(1) : date).split(u'.');
         if (parts.size() != 3) {
             return QStringLiteral("дата рождения не в виде ДД.ММ.ГГГГ");
         }
         client.day = dayField(parts[0]);
         client.month = core::parseMonth(parts[1]) + 1;  // 0 when it is no month
         client.yearText = parts[2].trimmed();
+        if (!asTyped && isShortYear(client.yearText)) {
+            return QStringLiteral("в дате рождения «%1» год из %2: запишите год в четыре цифры")
+                .arg(date, client.yearText.size() == 1 ? QStringLiteral("одной цифры")
+                                                       : QStringLiteral("двух цифр"));
+        }
     } else {
         client.day = dayField(field(Day));
         client.month = core::parseMonth(field(Month)) + 1;
@@ -190,12 +256,8 @@ bool ClientListReader::next(ListRow& row) {
         return false;
     }
     row.line = record.line;
-    if (!record.problem.isEmpty()) {
-        row.problem = record.problem;
-    } else if (record.fields.size() != headerSize_) {
-        row.problem =
-            QStringLiteral("полей %1, а в заголовке %2").arg(record.fields.size()).arg(headerSize_);
-    } else {
+    row.problem = recordProblem(record);
+    if (row.problem.isEmpty()) {
         row.problem = fill(row, record.fields);
     }
     return true;

@@ -5,14 +5,17 @@
 #include <memory>
 
 #include "book/client.h"
+#include "book/list_encoding.h"
 
+class QBuffer;
 class QIODevice;
 
 namespace book {
 
 namespace csv {
 class Reader;
-}
+struct Record;
+}  // namespace csv
 
 // One row of a client list: the client, or why the row cannot be one.
 struct ListRow {
@@ -22,18 +25,29 @@ struct ListRow {
 };
 
 // Reads a list of clients as spreadsheets save it, row by row, with memory
-// flat whatever the length of the list:
-//  - UTF-8 with or without BOM, or Windows-1251 when the bytes are not UTF-8;
+// flat whatever the length of the list (a pipe is taken whole first, at most
+// kLargestList bytes, so that it is judged as a file is):
+//  - UTF-8 with or without BOM, or Windows-1251 when the bytes are not UTF-8,
+//    decided once over the whole list (ListEncoding); a row in another
+//    encoding is refused by its line;
 //  - the separator «;», «,» or tab, whichever the header row uses;
 //  - CR LF or LF line breaks;
 //  - columns found by their names in the header row, in any order: Фамилия,
 //    Имя, Отчество, then either День, Месяц, Год (the month as a number, its
-//    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ; and,
-//    when present, Примечание, Добавлен, Напечатан.
+//    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ (a year
+//    of one or two digits, as a short date writes it, is refused rather than
+//    guessed); and, when present, Примечание, Добавлен, Напечатан.
 // A field a spreadsheet would take for a formula comes back as typed (see csv::row).
 class ClientListReader {
 public:
-    explicit ClientListReader(QIODevice& device);
+    // What of a row is taken: all the book keeps, or only what a page prints
+    // (the names and the date), so that a note or the book's own moments are
+    // never a reason to leave a page out.
+    enum class Fields { All, Printed };
+    // The largest list read, in bytes.
+    static constexpr qint64 kLargestList = 50LL * 1024 * 1024;
+
+    explicit ClientListReader(QIODevice& device, Fields fields = Fields::All);
     ~ClientListReader();
     ClientListReader(const ClientListReader&) = delete;
     ClientListReader& operator=(const ClientListReader&) = delete;
@@ -55,11 +69,16 @@ public:
     static QString title(Column column);
 
 private:
+    QString takeInput();
     QString chooseEncoding();
     bool readHeader();
+    QString recordProblem(const csv::Record& record) const;
     QString fill(ListRow& row, const QStringList& fields) const;
 
-    QIODevice& device_;
+    QIODevice* device_;  // the input, or the buffer that holds a pipe's
+    Fields fields_;
+    std::unique_ptr<QBuffer> piped_;
+    ListEncoding encoding_;
     std::unique_ptr<csv::Reader> reader_;
     std::array<qsizetype, kColumnCount> at_{};
     qsizetype headerSize_ = 0;

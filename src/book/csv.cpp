@@ -120,10 +120,11 @@ void Reader::skipBreak() {
 }
 
 void Reader::append(Record& record, QString& field, QChar c) {
-    if (field.size() < kFieldLimit) {
+    if (field.size() < kFieldLimit && record.kept < kRecordLimit) {
         field += c;
-    } else if (record.problem.isEmpty()) {
-        record.problem = QStringLiteral("поле длиннее %1 знаков").arg(kFieldLimit);
+        ++record.kept;
+    } else if (record.fields.size() < kFieldCountLimit) {
+        record.cut |= quint64(1) << record.fields.size();
     }
 }
 
@@ -191,6 +192,7 @@ bool Reader::next(Record& record) {
             record.problem = QStringLiteral("полей больше %1").arg(kFieldCountLimit);
         }
         field.clear();
+        record.lastLine = line_;
         if (atEnd()) {
             break;
         }

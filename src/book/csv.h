@@ -4,22 +4,33 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include "book/client.h"
+
 class QIODevice;
 
 // Comma-separated text as spreadsheets write it: fields in double quotes may
 // hold separators, quotes (doubled) and line breaks.
 namespace book::csv {
 
-// The longest field kept (a note's limit); a longer one spoils its record.
-constexpr qsizetype kFieldLimit = 10000;
+// The longest field kept, in UTF-16 units: the longest note the book keeps
+// (kNoteLimit characters of at most core::kMostPartsOfACharacter code points)
+// with the guard row() may put before it. A longer one is cut.
+constexpr qsizetype kFieldLimit = qsizetype(kNoteLimit) * core::kMostPartsOfACharacter * 2 + 1;
 // The most fields kept of one record; more spoil it.
 constexpr qsizetype kFieldCountLimit = 64;
+// The most text kept of one record, in UTF-16 units: one field at its limit
+// and room for the rest; a longer record is cut as its fields are.
+constexpr qsizetype kRecordLimit = kFieldLimit + 64 * 1024;
 
 struct Record {
-    int line = 0;  // the line of the file the record starts on, from 1
+    int line = 0;      // the line of the file the record starts on, from 1
+    int lastLine = 0;  // the line it ends on
     QStringList fields;
-    QString problem;  // why the record cannot be read; empty when it can
+    QString problem;     // why the record cannot be read; empty when it can
+    quint64 cut = 0;     // the fields cut short: bit k for the field k, from 0
+    qsizetype kept = 0;  // the UTF-16 units kept of all its fields
 };
+static_assert(kFieldCountLimit <= 64, "a bit of Record::cut for every field");
 
 // Records read one after another from a device, a piece at a time: the
 // memory held is one piece and one record, whatever the size of the input.

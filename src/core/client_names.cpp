@@ -1,6 +1,8 @@
 #include "core/client_names.h"
 
+#include <QList>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace core {
 
@@ -18,7 +20,23 @@ QString characters(int count, bool afterComparative = false) {
     } else if (few && !afterComparative) {
         word = "знака";
     }
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(word));
+    return QStringLiteral("%1 %2").arg(QString::number(count), QString::fromUtf8(word));
+}
+
+// "U+202E"
+QString codeOf(char32_t c) {
+    return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// The embeddings, overrides and isolates that turn the direction of writing.
+bool turnsDirection(char32_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+bool isMark(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
 }
 
 // The first character a name may not hold, as U+XXXX; empty when there is none.
@@ -32,7 +50,7 @@ QString forbiddenCharacter(const QString& text) {
         const QChar::Category category = c.category();
         if (c.isSurrogate() || category == QChar::Other_Control ||
             category == QChar::Separator_Line || category == QChar::Separator_Paragraph) {
-            return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+            return codeOf(c.unicode());
         }
     }
     return {};
@@ -62,10 +80,42 @@ QString leadingCharacters(const QString& text, int count) {
     return text.left(end);
 }
 
+QString overbuiltCharacter(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype from = 0, to = finder.toNextBoundary(); to > 0;
+         from = to, to = finder.toNextBoundary()) {
+        const QList<uint> parts = QStringView(text).sliced(from, to - from).toUcs4();
+        if (parts.size() > kMostPartsOfACharacter) {
+            return QStringLiteral("один символ собран больше чем из %1 частей: уберите его")
+                .arg(kMostPartsOfACharacter);
+        }
+        if (std::count_if(parts.begin(), parts.end(), isMark) > kMostMarksOnALetter) {
+            return QStringLiteral(
+                       "на одной букве больше %1 диакритических знаков (ударений, точек и т. п.): "
+                       "уберите лишние")
+                .arg(kMostMarksOnALetter);
+        }
+    }
+    return {};
+}
+
+QString printedTextProblem(const QString& text) {
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        if (turnsDirection(c)) {
+            return QStringLiteral("есть знак смены направления письма (%1): уберите его")
+                .arg(codeOf(c));
+        }
+    }
+    return overbuiltCharacter(text);
+}
+
 QString nameProblem(const QString& text, int limit, const QString& fieldName) {
     if (const QString code = forbiddenCharacter(text); !code.isEmpty()) {
         return QStringLiteral("В поле «%1» есть управляющий или неполный символ (%2): уберите его.")
             .arg(fieldName, code);
+    }
+    if (const QString problem = printedTextProblem(text); !problem.isEmpty()) {
+        return QStringLiteral("В поле «%1» %2.").arg(fieldName, problem);
     }
     if (const int length = visibleLength(text); length > limit) {
         return QStringLiteral("Поле «%1» длиннее %2: в нём %3.")

@@ -19,11 +19,29 @@ int visibleLength(const QString& text);
 // letter keeps its accents and a flag both its halves.
 QString leadingCharacters(const QString& text, int count);
 
+// The most combining marks one letter may carry (Vietnamese takes two), and
+// the most code points one character may be built of (the longest emoji
+// sequences take ten). More would be drawn over the lines above and below,
+// and would let a text of a few characters take any amount of memory.
+inline constexpr int kMostMarksOnALetter = 4;
+inline constexpr int kMostPartsOfACharacter = 16;
+
+// Why one of the characters of `text` cannot be drawn as typed, as the end of
+// a Russian sentence that begins «В поле «Имя» …» («на одной букве больше 4
+// надстрочных знаков: уберите лишние»); empty when every one can.
+QString overbuiltCharacter(const QString& text);
+
+// overbuiltCharacter(), and the characters that turn the direction of writing
+// (U+202A–U+202E, U+2066–U+2069), which print a name mirrored or out of order:
+// what a text that goes onto a page must not hold.
+QString printedTextProblem(const QString& text);
+
 // What is wrong with `text` as a client's name for the field `fieldName`
 // («Фамилия», «Имя», «Отчество»), as a Russian sentence; empty when nothing is.
 // A name is at most `limit` characters as visibleLength() counts them and holds
 // no control characters (NUL, tab, line breaks) nor half a character: those
-// would break the lines of a printout or of a comma-separated file.
+// would break the lines of a printout or of a comma-separated file. Nor does
+// it hold what printedTextProblem() refuses.
 QString nameProblem(const QString& text, int limit, const QString& fieldName);
 
 }  // namespace core

@@ -104,13 +104,11 @@ QByteArray toJson(const Forecast& first, const Forecast& second, const Compariso
 QString toText(const Forecast& first, const Forecast& second, const Comparison& c) {
     QString out;
     out += QStringLiteral("Первый: %1, процентов счастья %2, уровни от %3 до %4\n")
-               .arg(first.dateText(), first.happiness)
-               .arg(first.smallest)
-               .arg(first.largest);
+               .arg(first.dateText(), first.happiness, QString::number(first.smallest),
+                    QString::number(first.largest));
     out += QStringLiteral("Второй: %1, процентов счастья %2, уровни от %3 до %4\n")
-               .arg(second.dateText(), second.happiness)
-               .arg(second.smallest)
-               .arg(second.largest);
+               .arg(second.dateText(), second.happiness, QString::number(second.smallest),
+                    QString::number(second.largest));
     out += QStringLiteral("Год    первый второй\n");
     for (const ComparedYear& y : c.years) {
         out += QStringLiteral("%1 %2 %3\n")

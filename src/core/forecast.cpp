@@ -199,6 +199,11 @@ QString monthName(int monthIndex) {
     return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonths[monthIndex]) : QString();
 }
 
+QString monthGenitive(int monthIndex) {
+    return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonthsGenitive[monthIndex])
+                                              : QString();
+}
+
 int parseMonth(const QString& text) {
     const QString month = text.trimmed();
     bool isNumber = false;

@@ -105,7 +105,8 @@ QString readUnderName(const QString& path, const QByteArray& raw,
     if (raw.isEmpty()) {
         return read(path);
     }
-    const int fd = ::open(raw.constData(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO under the name would never answer.
+    const int fd = ::open(raw.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return QStringLiteral("Не удалось прочитать файл «%1»: %2.")
             .arg(QDir::toNativeSeparators(path), readReason(errno));
@@ -114,6 +115,34 @@ QString readUnderName(const QString& path, const QByteArray& raw,
     QString message = read(opened);
     ::close(fd);
     return message.replace(opened, QDir::toNativeSeparators(path));
+}
+
+namespace {
+
+FileIdentity identityFrom(const struct stat& st) {
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> identityOf(const QString& path, const QByteArray& raw) {
+    struct stat st {};
+    if (::stat(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), &st) != 0) {
+        return std::nullopt;
+    }
+    return identityFrom(st);
+}
+
+std::optional<FileIdentity> standardInputIdentity() {
+    struct stat st {};
+    if (::fstat(STDIN_FILENO, &st) != 0) {
+        return std::nullopt;
+    }
+    return identityFrom(st);
+}
+
+bool standardInputClosed() {
+    return ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
 }
 
 QString executableFolder() {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // File names as the system gives them. A name on the command line is a string
 // of bytes that need not be valid UTF-8; Qt's QString cannot hold such a name
@@ -29,6 +30,22 @@ QString writeUnderName(const QString& path, const QByteArray& raw,
 // its bytes gives the reason without calling `read`.
 QString readUnderName(const QString& path, const QByteArray& raw,
                       const std::function<QString(const QString&)>& read);
+
+// Which file a name leads to, links followed: the same device and inode are
+// the same file under any name (a link, a hard link, «./x» for «x»).
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The file named by `path`, or by its own bytes `raw` when they are given;
+// none when there is no such file.
+std::optional<FileIdentity> identityOf(const QString& path, const QByteArray& raw = {});
+// The file standard input reads from; none when it is closed.
+std::optional<FileIdentity> standardInputIdentity();
+// Whether the program was started with its standard input closed.
+bool standardInputClosed();
 
 // The folder this program's executable lies in, found without an application
 // object; empty when the system does not say.

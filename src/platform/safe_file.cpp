@@ -18,6 +18,21 @@ QString reasonOf(const QFileDevice& file, int code = 0) {
     return reasonOfFileError(file, code).text;
 }
 
+// Why the file could not be opened for writing. A folder or a file the user
+// may not change is named as such: Qt says only that access was denied, or
+// that writing failed, which reads like a fault of the disk.
+QString openReason(const QFileDevice& file, const QString& path) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir() && !folder.isWritable()) {
+        return QStringLiteral("папка %1 доступна только для чтения")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    }
+    if (const QFileInfo target(path); target.exists() && !target.isWritable()) {
+        return QStringLiteral("файл доступен только для чтения");
+    }
+    return reasonOf(file);
+}
+
 }  // namespace
 
 namespace {
@@ -105,7 +120,7 @@ QString writeFileAtomically(const QString& path, const std::function<bool(QIODev
     const bool replacing = QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return writeFailedMessage(path, reasonOf(file));
+        return writeFailedMessage(path, openReason(file, path));
     }
     if (!replacing && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         const QString reason = reasonOf(file);

@@ -19,7 +19,8 @@ inline constexpr int kPractitionerNameLimit =
 inline constexpr int kContactLimit = 60;
 inline constexpr int kContactLines = 3;
 
-// Why the texts cannot go on a letterhead, in Russian, or empty when they can.
+// Why the texts cannot go on a letterhead, in Russian, or empty when they can:
+// too long, or holding what core::printedTextProblem() refuses.
 QString letterheadTextProblem(const QString& name, const QStringList& contacts);
 
 }  // namespace print

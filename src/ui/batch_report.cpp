@@ -49,8 +49,7 @@ std::optional<print::Letterhead> BatchReport::letterhead() {
         return letterhead_;
     }
     QString logoProblem;
-    auto page =
-        print::letterheadForPage(print::loadLetterhead(platform::userSettings()), &logoProblem);
+    auto page = print::keptLetterheadForPage(&logoProblem);
     if (!logoProblem.isEmpty()) {
         tell(logoProblem + QStringLiteral(" Отчёты печатаются без логотипа."),
              platform::MessageIcon::Warning);
@@ -169,13 +168,11 @@ BatchReport::Outcome BatchReport::finish(const print::ManyResult& result, const 
     if (!book_.recordReports(tally.printed, kind, &error)) {
         tell(error, platform::MessageIcon::Warning);
     }
-    const QString done = path.isEmpty()
-                             ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
-                                   .arg(printerInfo.printerName())
-                                   .arg(result.pages)
-                             : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
-                                   .arg(QDir::toNativeSeparators(path))
-                                   .arg(result.pages);
+    const QString done =
+        path.isEmpty() ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
+                             .arg(printerInfo.printerName(), QString::number(result.pages))
+                       : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
+                             .arg(QDir::toNativeSeparators(path), QString::number(result.pages));
     tell(text.isEmpty() ? done : done + QStringLiteral("\n\n") + text,
          text.isEmpty() ? platform::MessageIcon::Information : platform::MessageIcon::Warning);
     return Outcome::Done;

@@ -54,8 +54,7 @@ void BookWindow::exportBook() {
         return;
     }
     tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
-             .arg(QDir::toNativeSeparators(file))
-             .arg(model_->clientCount()),
+             .arg(QDir::toNativeSeparators(file), QString::number(model_->clientCount())),
          platform::MessageIcon::Information);
 }
 
@@ -79,8 +78,7 @@ void BookWindow::importBook() {
         return;
     }
     QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
-                       .arg(QDir::toNativeSeparators(file))
-                       .arg(report.added);
+                       .arg(QDir::toNativeSeparators(file), QString::number(report.added));
     if (report.alreadyThere > 0) {
         text += QStringLiteral("\nУже были в картотеке: %1.").arg(report.alreadyThere);
     }
@@ -94,7 +92,7 @@ void BookWindow::importBook() {
                     QStringLiteral("\n…и ещё %1.").arg(report.badRows.size() - kMaxBadRowsShown);
                 break;
             }
-            text += QStringLiteral("\nстрока %1: %2").arg(line).arg(problem);
+            text += QStringLiteral("\nстрока %1: %2").arg(QString::number(line), problem);
         }
     }
     // Some rows left out: a warning, the rest went in.

@@ -337,12 +337,12 @@ void CompareWindow::showFigures() {
         const auto i = static_cast<std::size_t>(k);
         const core::ComparedPerson p = person(k);
         inputs_[i].figures->setText(
-            forecasts_[i] ? QStringLiteral("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
-                                           "от %3 до %4")
-                                .arg(p.label(), p.forecast.happiness)
-                                .arg(p.forecast.smallest)
-                                .arg(p.forecast.largest)
-                          : QString::fromUtf8(kWho[k]) + QStringLiteral(": нет прогноза"));
+            forecasts_[i]
+                ? QStringLiteral("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
+                                 "от %3 до %4")
+                      .arg(p.label(), p.forecast.happiness, QString::number(p.forecast.smallest),
+                           QString::number(p.forecast.largest))
+                : QString::fromUtf8(kWho[k]) + QStringLiteral(": нет прогноза"));
         inputs_[i].figures->setAccessibleName(inputs_[i].figures->text());
     }
     QStringList squares;
@@ -350,8 +350,8 @@ void CompareWindow::showFigures() {
         if (const auto& f = forecasts_[static_cast<std::size_t>(k)]) {
             QStringList levels;
             for (std::size_t d = 0; d < f->aspects.size(); ++d) {
-                levels
-                    << QStringLiteral("%1 %2").arg(core::kAspectNames[d]).arg(f->aspects[d].level);
+                levels << QStringLiteral("%1 %2").arg(core::kAspectNames[d],
+                                                      QString::number(f->aspects[d].level));
             }
             squares << person(k).label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
         }

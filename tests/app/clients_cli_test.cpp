@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -38,6 +39,15 @@ TEST(CompanionClients, OnePagePerRowAndTheFailures) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(kList);
     file.close();
+    const QString logo = dir.filePath("logo.png");
+    QFile::copy(list, logo);  // never read: refused before
+    // A note too long for the book is no reason to leave a page out; a row in
+    // another encoding after 64 KB of UTF-8, through a pipe, is named.
+    const QByteArray noted =
+        "Фамилия;Имя;Отчество;Дата рождения;Примечание\n"
+        "А;Б;В;01.01.1960;" +
+        QByteArray("ж").repeated(40000) + "\nГ;Д;Е;02.02.1970;\n";
+    const QByteArray stray = noted + QByteArray("\xc8\xe2\xe0\xed;;;03.03.1980;\n");
     const struct {
         QStringList args;
         QByteArray input;
@@ -70,6 +80,23 @@ TEST(CompanionClients, OnePagePerRowAndTheFailures) {
         {{"--clients", list, "--json"}, {}, 1, -1, "нельзя указать --json"},
         {{"--clients", list, "--mark-year", "2000"}, {}, 1, -1, "нельзя указать --mark-year"},
         {{"--clients", dir.path()}, {}, 1, -1, "это папка"},
+        {{"--clients", "-"}, noted, 0, 2, ""},
+        {{"--clients", "-"}, stray, 2, 2, "Строка 4 стандартного ввода пропущена: строка не в"},
+        {{"--clients", "-"},
+         "Фамилия;Имя;Отчество;Дата рождения\nА;Б;В;23.08.75\n",
+         2,
+         -1,
+         "год из двух цифр: запишите год в четыре цифры"},
+        // What is read is never written over, under any of its names.
+        {{"--clients", list, "--pdf", list}, {}, 1, -1, "тот же, что читается после --clients"},
+        {{"--clients", list, "--pdf",
+          dir.filePath("./../") + QFileInfo(dir.path()).fileName() + "/клиенты.csv"},
+         {},
+         1,
+         -1,
+         "ничего не записано"},
+        {{"--clients", list, "--logo", logo, "--pdf", logo}, {}, 1, -1, "после --logo"},
+        {{"23", "8", "1975", "--logo", logo, "--png", logo}, {}, 1, -1, "после --logo"},
         // A later --pdf wins: a folder that is not there is told as such.
         {{"--clients", list, "--pdf", dir.filePath("нет/отчёты.pdf")},
          {},
@@ -91,4 +118,18 @@ TEST(CompanionClients, OnePagePerRowAndTheFailures) {
         EXPECT_EQ(pdfPages(pdf), c.pages) << what;
         EXPECT_TRUE(err.contains(QString::fromUtf8(c.says))) << what << "\n" << err.toStdString();
     }
+    QFile kept(list);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), kList);
+}
+
+// Standard input closed, as «<&-» leaves it, is told as such.
+TEST(CompanionClients, ClosedStandardInputIsToldAsSuch) {
+    QTemporaryDir dir;
+    QProcess p;
+    p.start("/bin/sh", {"-c", "exec \"$0\" \"$@\" <&-", QStringLiteral(ZEMTAR_FORECAST_EXE),
+                        "--pdf", dir.filePath("r.pdf"), "--clients", "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("стандартный ввод закрыт"));
 }

@@ -76,6 +76,10 @@ TEST(CompanionCompare, TextNamesBothDatesAndEveryYear) {
     EXPECT_TRUE(text.contains(QStringLiteral("5 Май 1990")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1989      4      —")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1991      5      0")));
+    // Without --to the span ends no later than --to may.
+    const QString last = QString::fromUtf8(companion(compareArgs({"--from", "99990"})).out);
+    EXPECT_TRUE(last.contains(QStringLiteral("\n 99999 "))) << last.toStdString();
+    EXPECT_FALSE(last.contains(QStringLiteral("100000")));
 }
 
 TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {

@@ -2,12 +2,14 @@
 
 #include <sys/resource.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QStringEncoder>
 #include <csignal>
 #include <functional>
 #include <memory>
 
+#include "book/client_list_reader.h"
 #include "book/csv.h"
 #include "book_fixture.h"
 #include "file_size_limit.h"
@@ -79,6 +81,45 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
         const book::ImportReport again = to.book->importCsv(file);
         EXPECT_EQ(again.added, 0);
         EXPECT_EQ(again.alreadyThere, int(std::size(clients)));
+    }
+}
+
+// Every field at its limit, in characters that take more than one UTF-16 unit,
+// after each character that a spreadsheet would take for a formula: the guard
+// «'» the file gets is not counted, and all of it comes back.
+TEST(Csv, FieldsAtTheirLimitsComeBackAfterEveryGuard) {
+    const QString accented = QStringLiteral("и\u0306");  // one letter, two units
+    const QString smile = QStringLiteral("😀");           // one character, two units
+    const auto atLimit = [](const QString& guard, const QString& filler, int limit) {
+        return guard + filler.repeated(limit - guard.size());
+    };
+    TempBook from;
+    int day = 0;
+    for (const char* guard : {"=", "+", "-", "@", "'=", "\t", "\r"}) {
+        const QString g = QString::fromUtf8(guard);
+        const bool nameGuard = g != u'\t' && g != u'\r';  // names hold no control characters
+        const QString n = nameGuard ? g : QString();
+        Client c = person(atLimit(n, accented, book::kSurnameLimit),
+                          atLimit(n, QStringLiteral("я"), book::kNameLimit),
+                          atLimit(n, accented, book::kPatronymicLimit), ++day, 3,
+                          QStringLiteral("75"), atLimit(g, smile, book::kNoteLimit));
+        ASSERT_TRUE(from.book->add(c)) << guard;
+    }
+    for (const book::CsvFormat format : {book::CsvFormat::Plain, book::CsvFormat::Excel}) {
+        SCOPED_TRACE(int(format));
+        const QString file = from.dir.filePath(QStringLiteral("out.csv"));
+        ASSERT_TRUE(from.book->exportCsv(file, nullptr, format));
+        TempBook to;
+        const book::ImportReport report = to.book->importCsv(file);
+        ASSERT_TRUE(report.done) << report.error.toStdString();
+        ASSERT_TRUE(report.badRows.empty()) << report.badRows.front().second.toStdString();
+        const auto before = from.all();
+        const auto after = to.all();
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t k = 0; k < before.size(); ++k) {
+            EXPECT_TRUE(after[k].samePerson(before[k])) << k;
+            EXPECT_EQ(after[k].note, before[k].note) << k;
+        }
     }
 }
 
@@ -235,12 +276,13 @@ TEST(Csv, FileThatIsNoClientListStoresNothing) {
     }
 }
 
-// The note's limit holds row by row, and a file of bad rows lists the first
-// thousand and counts the rest in one entry.
+// The note's limit holds row by row, in characters as a reader counts them,
+// and a file of bad rows lists the first thousand and counts the rest in one entry.
 TEST(Csv, LimitsHoldRowByRow) {
+    const QByteArray smile = "😀";
     QByteArray bytes = "Фамилия,Имя,Отчество,День,Месяц,Год,Примечание\n";
-    bytes += "Длинная,,,1,1,1990," + QByteArray(book::kNoteLimit, 'x') + "\n";      // 2: stored
-    bytes += "Длиннее,,,1,1,1990," + QByteArray(book::kNoteLimit + 1, 'x') + "\n";  // 3: refused
+    bytes += "Длинная,,,1,1,1990," + smile.repeated(book::kNoteLimit) + "\n";      // 2: stored
+    bytes += "Длиннее,,,1,1,1990," + smile.repeated(book::kNoteLimit + 1) + "\n";  // 3: refused
     for (int k = 0; k < 1005; ++k) {
         bytes += "Плохой,,,0,1,1990,\n";  // 4 to 1008
     }
@@ -254,4 +296,109 @@ TEST(Csv, LimitsHoldRowByRow) {
     EXPECT_EQ(report.badRows.back().first, 1003);
     EXPECT_TRUE(report.badRows.back().second.contains(QStringLiteral("6")))
         << report.badRows.back().second.toStdString();
+}
+
+namespace {
+
+// Standard input or a pipe: read once, never sought.
+class Pipe : public QIODevice {
+public:
+    explicit Pipe(QByteArray bytes) : bytes_(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        const qint64 n = std::min(size, qint64(bytes_.size()) - at_);
+        std::copy_n(bytes_.constData() + at_, n, data);
+        at_ += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 at_ = 0;
+};
+
+}  // namespace
+
+// One decision about the encoding for the whole list, whether the bad line is
+// in its first 64 KB or after them, in a file or through a pipe: the rows in
+// the list's encoding are read, a line in another is named by its number.
+TEST(Csv, EncodingIsDecidedOverTheWholeList) {
+    const auto windows = [](const QByteArray& text) {
+        QStringEncoder encoder("windows-1251");
+        return QByteArray(encoder(QString::fromUtf8(text)));
+    };
+    QByteArray filler = "Фамилия;Имя;Отчество;Дата рождения\r\n";
+    for (int k = 0; filler.size() < 70 * 1024; ++k) {
+        filler += "Иванова;Мария;;23.08." + QByteArray::number(1900 + k % 100) + "\r\n";
+    }
+    const int fillerLines = int(filler.count('\n'));
+    const QByteArray windowsRow = windows("Петров;Иван;;01.02.1980\r\n");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int strayLine;
+    } cases[] = {
+        {"UTF-8, one row in Windows-1251 after 64 KB", filler + windowsRow, fillerLines + 1},
+        {"UTF-8, one row in Windows-1251 before 64 KB",
+         filler.left(filler.indexOf('\n') + 1) + windowsRow + filler.mid(filler.indexOf('\n') + 1),
+         2},
+        {"Windows-1251, a byte of neither after 64 KB",
+         windows(filler) + windows("Петров;Иван;;01.02.1980") + "\x98\r\n", fillerLines + 1},
+        {"Windows-1251, one row in UTF-8", windows(filler) + "Сидоров;Пётр;;01.02.1980\r\n",
+         fillerLines + 1},
+    };
+    for (const auto& c : cases) {
+        for (const bool piped : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (piped ? ", piped" : ", file"));
+            QBuffer file;
+            file.setData(c.bytes);
+            file.open(QIODevice::ReadOnly);
+            Pipe pipe(c.bytes);
+            book::ClientListReader reader(piped ? static_cast<QIODevice&>(pipe) : file);
+            ASSERT_TRUE(reader.start()) << reader.error().toStdString();
+            std::vector<int> stray;
+            int good = 0;
+            for (book::ListRow row; reader.next(row);) {
+                if (!row.problem.isEmpty()) {
+                    EXPECT_TRUE(row.problem.contains(QStringLiteral("не в кодировке")))
+                        << row.problem.toStdString();
+                    stray.push_back(row.line);
+                } else {
+                    EXPECT_EQ(row.client.name, QStringLiteral("Мария"));
+                    ++good;
+                }
+            }
+            EXPECT_EQ(stray, std::vector<int>{c.strayLine});
+            EXPECT_EQ(good, fillerLines - 1);
+        }
+    }
+}
+
+// A short date's year is refused with a hint, never given a century; a date
+// marked as text keeps its year as typed, as the book's own files write it.
+TEST(Csv, ShortYearInADateIsRefusedNotGuessed) {
+    const struct {
+        const char* date;
+        const char* year;  // null: refused
+    } cases[] = {{"23.08.75", nullptr}, {"1.1.5", nullptr},     {"'23.08.75", "75"},
+                 {"23.08.975", "975"},  {"23.08.0075", "0075"}, {"23.08.1975", "1975"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        Pipe list("Фамилия;Имя;Отчество;Дата рождения\nИванова;Мария;;" + QByteArray(c.date) +
+                  "\n");
+        book::ClientListReader reader(list);
+        ASSERT_TRUE(reader.start());
+        book::ListRow row;
+        ASSERT_TRUE(reader.next(row));
+        if (c.year) {
+            EXPECT_EQ(row.problem, QString());
+            EXPECT_EQ(row.client.yearText, QString::fromUtf8(c.year));
+        } else {
+            EXPECT_TRUE(row.problem.contains(QStringLiteral("год в четыре цифры")))
+                << row.problem.toStdString();
+        }
+    }
 }

@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Failure{"Directory", Place::Directory, "это папка"},
                     Failure{"Fifo", Place::Fifo, "не обычный файл"},
                     Failure{"DeviceNode", Place::DeviceNode, "не обычный файл"},
-                    Failure{"ReadOnlyFolder", Place::ReadOnlyFolder, "нет прав"},
+                    Failure{"ReadOnlyFolder", Place::ReadOnlyFolder, "доступна только для чтения"},
                     Failure{"FileSizeLimit", Place::FileSizeLimit, "допустимый размер"},
                     Failure{"ShortWrite", Place::ShortWrite, "допустимый размер"},
                     Failure{"WriterGivesUp", Place::WriterGivesUp, "не удалось подготовить"}),

@@ -48,7 +48,16 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"LineBreak", QStringLiteral("Ива\r\nнов"), 25, "U+000D"},
         NameCase{"LineSeparator", QStringLiteral("Ива\u2028нов"), 25, "U+2028"},
         NameCase{"HalfACharacter", QStringLiteral("Ива") + QChar(0xD835), 25, "U+D835"},
-        NameCase{"Hyphenated", QStringLiteral("Римский-Корсаков"), 25, nullptr}),
+        NameCase{"Hyphenated", QStringLiteral("Римский-Корсаков"), 25, nullptr},
+        NameCase{"VietnameseTwoMarks", QStringLiteral("Nguye\u0302\u0303n"), 25, nullptr},
+        NameCase{"RightToLeftMark", QStringLiteral("\u200Fשלום"), 25, nullptr},
+        NameCase{"FiveMarksOnALetter", "И" + QString(5, QChar(0x0301)), 25,
+                 "больше 4 диакритических"},
+        NameCase{"SixtyThousandMarks", "И" + QString(60000, QChar(0x0301)), 25, "больше чем из 16"},
+        NameCase{"RightToLeftOverride", QStringLiteral("Ива\u202Eвон"), 25,
+                 "направления письма (U+202E)"},
+        NameCase{"Embedding", QStringLiteral("\u202AИванов"), 25, "U+202A"},
+        NameCase{"Isolate", QStringLiteral("Ив\u2069"), 25, "U+2069"}),
     [](const testing::TestParamInfo<NameCase>& p) { return p.param.name; });
 
 // A name box counts the same and never keeps half of a character: what would

@@ -151,6 +151,20 @@ TEST(CompareWindow, SharedAspectsAndExtremesListedAndMarked) {
         f.find<QLabel>(QStringLiteral("CompareFigures2"))->text().contains(QStringLiteral("15%")));
 }
 
+// A name is text, never a place for the figures: «%1»…«%9» in it stay as typed
+// and the figures after it are the person's own.
+TEST(CompareWindow, NamesWithPlaceholdersLeaveTheFiguresAsTheyAre) {
+    CompareFixture f;
+    const QLabel* figures = f.find<QLabel>(QStringLiteral("CompareFigures1"));
+    const QString plain = figures->text();
+    ASSERT_TRUE(plain.startsWith(kIvan.name));
+    for (const QString name : {"%1", "%4", "%1%2%3%4%5%6%7%8%9", "%9 %8 %7", "100%"}) {
+        f.window.setPerson(0, {kIvan.date, name});
+        EXPECT_EQ(figures->text().toStdString(),
+                  (name + plain.mid(kIvan.name.size())).toStdString());
+    }
+}
+
 TEST(CompareWindow, SavesThePageWholeOrSaysWhy) {
     CompareFixture f;
     QTemporaryDir dir;
