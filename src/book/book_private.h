@@ -4,6 +4,7 @@
 // failures, the statements that write a client, and the pieces that open,
 // check and read the file. Not part of the book's public face.
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -32,18 +33,19 @@ QString reason(const QSqlError& error);
 bool isBusy(const QSqlError& error);
 bool isNotADatabase(const QSqlError& error);
 
-// Runs `sql` (the columns of readClients) through SQLite itself. Nothing
-// when the Qt driver's connection is not one of the SQLite this program is
-// linked with; else empty on success or why it failed.
+// Runs `sql` (the columns of readClients) through SQLite itself, onto the
+// ends of `out` and `keys`. Nothing when the Qt driver's connection is not
+// one of the SQLite this program is linked with; else empty on success or
+// why it failed.
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
-                                         std::vector<Client>& out, std::vector<QString>* keys);
+                                         std::vector<Client>& out, SearchKeys* keys);
 
-// --- reading clients (client_book.cpp) ---
+// --- reading clients (book_reading.cpp) ---
 
-// Every client in the book's order into `out` (and their sort keys into
-// `keys` when given): through SQLite itself when it can, else through Qt
-// SQL; `allowDirect` false forces the latter. Empty on success, else why.
-QString readClients(const QSqlDatabase& db, std::vector<Client>& out, std::vector<QString>* keys,
+// Every client in the book's order into an empty `out` (and their sort keys
+// into `keys` when given): through SQLite itself when it can, else through
+// Qt SQL; `allowDirect` false forces the latter. Empty on success, else why.
+QString readClients(const QSqlDatabase& db, std::vector<Client>& out, SearchKeys* keys,
                     bool allowDirect = true);
 
 // --- the file's place (book_place.cpp) ---
@@ -125,5 +127,22 @@ private:
 // The full check on the calling thread: true when the file is whole; false
 // when it is not or the check could not run (then `error` says why).
 bool integrityOk(const QSqlDatabase& db, QSqlError* error);
+
+// --- when the full check last passed, in the user's settings (integrity_check.cpp) ---
+
+// The file as it lies now, in a few dozen letters: its place, when it was
+// made, its size and its last change. Another file put in its place, or this
+// one changed by anything but the program, no longer has the same identity.
+QString fileIdentity(const QString& path);
+// Whether the file of this identity is due its full check: it never passed
+// one as it lies, or the last was a week ago or more.
+bool fullCheckDue(const QString& identity, const QDateTime& now);
+// The full check of the file of this identity passed at `now`.
+void rememberFullCheck(const QString& identity, const QDateTime& now);
+// The program changed the file from `before` to `after` and closed it: the
+// record of its last check, if it was of `before`, goes with the file.
+void followOwnChanges(const QString& before, const QString& after);
+// The next opening checks in full.
+void forgetFullCheck();
 
 }  // namespace book::detail

@@ -33,6 +33,16 @@ QString searchKey(const Client& client) {
     return fold(client.surname) + u'\t' + fold(client.name) + u'\t' + fold(client.patronymic);
 }
 
+void SearchKeys::append(QStringView key) {
+    text += key;
+    start.push_back(int(text.size()));
+}
+
+void SearchKeys::clear() {
+    text.clear();
+    start.assign(1, 0);
+}
+
 QString birthDateText(const Client& client) {
     const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
     return QStringLiteral("%1.%2.%3")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 #include "core/client_names.h"
@@ -58,6 +59,21 @@ QString fold(const QString& text);
 // The three names folded and joined by tabs: the book's order, and what the
 // search looks in.
 QString searchKey(const Client& client);
+
+// Many clients' searchKey()s in one piece of text, one after another: a
+// hundred thousand of them are read, kept and searched straight through
+// rather than as so many strings, each made and freed on its own.
+struct SearchKeys {
+    QString text;
+    std::vector<int> start{0};  // where each key begins in text; one more at the end
+
+    size_t size() const { return start.size() - 1; }
+    QStringView operator[](size_t k) const {
+        return QStringView(text).sliced(start[k], start[k + 1] - start[k]);
+    }
+    void append(QStringView key);
+    void clear();
+};
 
 // "23.08.1975"; the year as typed.
 QString birthDateText(const Client& client);

@@ -32,24 +32,6 @@ const char* const kInsert =
 
 namespace {
 
-const char* const kColumns =
-    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed";
-
-Client readClient(const QSqlQuery& q) {
-    Client c;
-    c.id = q.value(0).toLongLong();
-    c.surname = q.value(1).toString();
-    c.name = q.value(2).toString();
-    c.patronymic = q.value(3).toString();
-    c.day = q.value(4).toInt();
-    c.month = q.value(5).toInt();
-    c.yearText = q.value(6).toString();
-    c.note = q.value(7).toString();
-    c.added = q.value(8).toString();
-    c.lastPrinted = q.value(9).toString();
-    return c;
-}
-
 int nextConnectionNumber() {
     static std::atomic<int> number = 0;
     return ++number;
@@ -98,29 +80,6 @@ bool Transaction::commit() {
     return committed_;
 }
 
-QString readClients(const QSqlDatabase& db, std::vector<Client>& out, std::vector<QString>* keys,
-                    bool allowDirect) {
-    const QString sql = QStringLiteral("SELECT %1, sort_key FROM clients ORDER BY sort_key, id")
-                            .arg(QLatin1String(kColumns));
-    if (allowDirect) {
-        if (const std::optional<QString> direct = readClientsDirect(db, sql, out, keys)) {
-            return *direct;
-        }
-    }
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(sql)) {
-        return reason(q.lastError());
-    }
-    while (q.next()) {
-        out.push_back(readClient(q));
-        if (keys) {
-            keys->push_back(q.value(10).toString());
-        }
-    }
-    return q.lastError().isValid() ? reason(q.lastError()) : QString();
-}
-
 }  // namespace detail
 
 using detail::quoted;
@@ -140,12 +99,23 @@ bool ClientBook::fail(QString* error, const QString& text) {
     return false;
 }
 
+QDateTime ClientBook::moment() const {
+    return clock_ ? clock_() : QDateTime::currentDateTimeUtc();
+}
+
 QString ClientBook::now() const {
-    const QDateTime moment = clock_ ? clock_() : QDateTime::currentDateTimeUtc();
-    return moment.toUTC().toString(Qt::ISODate);
+    return moment().toUTC().toString(Qt::ISODate);
+}
+
+void ClientBook::trustFile() {
+    // Switched only for a file known whole, so that a damaged one keeps every byte.
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    detail::stampApplicationId(db);
 }
 
 void ClientBook::close() {
+    const bool wasOpen = open_;
     open_ = false;
     check_.reset();  // waits for its thread
     if (connection_.isEmpty()) {
@@ -157,6 +127,10 @@ void ClientBook::close() {
     }
     QSqlDatabase::removeDatabase(connection_);
     connection_.clear();
+    // What the program itself wrote needs no check of its own at the next opening.
+    if (wasOpen) {
+        detail::followOwnChanges(identity_, detail::fileIdentity(path_));
+    }
 }
 
 bool ClientBook::open(QString* error) {
@@ -171,12 +145,24 @@ bool ClientBook::open(QString* error) {
     }
     open_ = true;
     openError_.clear();
+    identity_ = detail::fileIdentity(path_);
     if (suspect_) {
         suspect_ = false;  // the full check has just passed
-    } else {
+        detail::rememberFullCheck(identity_, moment());
+        trustFile();
+    } else if (detail::fullCheckDue(identity_, moment())) {
         startCheck();
+    } else {
+        trustFile();  // checked in full less than a week ago, and only this program wrote since
     }
     return true;
+}
+
+void ClientBook::checkInFull() {
+    detail::forgetFullCheck();
+    if (open_ && !check_) {
+        startCheck();
+    }
 }
 
 QString ClientBook::damagedText() const {
@@ -204,15 +190,14 @@ bool ClientBook::takeVerdict(QString* error) {
     check_.reset();
     if (whole) {
         if (open_) {
-            // Switched only now, so that a damaged file keeps every byte.
-            const QSqlDatabase db = QSqlDatabase::database(connection_);
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-            detail::stampApplicationId(db);
+            detail::rememberFullCheck(identity_, moment());
+            trustFile();
         }
         return true;
     }
     // Nothing more is written to it; whoever shows the book learns why.
     suspect_ = true;
+    detail::forgetFullCheck();
     close();
     openError_ = damagedText();
     emit changed();
@@ -294,7 +279,7 @@ QString ClientBook::openConnection() {
     return {};
 }
 
-bool ClientBook::clients(std::vector<Client>& out, QString* error, std::vector<QString>* keys) {
+bool ClientBook::clients(std::vector<Client>& out, QString* error, SearchKeys* keys) {
     out.clear();
     if (keys) {
         keys->clear();

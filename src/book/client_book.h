@@ -45,9 +45,13 @@ struct ImportReport {
 // loses at most the change in progress. The file is opened on first use; one
 // that cannot be used (not a database, damaged, locked, from a newer program)
 // is left exactly as it is and every call says so, with its path, and tries
-// again the next time. The full integrity check of a newly opened file runs
-// in a thread of its own; reading goes on meanwhile, and the first change
-// waits for its verdict. A failed check closes the book and emits changed().
+// again the next time. Every opening checks the file's header and tables
+// (above); the full integrity check, which reads every page, runs in a thread
+// of its own when the file has not passed one in the last week as it lies (a
+// file changed by anything but this program, or put in the book's place, is
+// checked at its next opening); reading goes on meanwhile, and the first
+// change waits for its verdict. A failed check closes the book and emits
+// changed().
 class ClientBook : public QObject {
     Q_OBJECT
 
@@ -72,11 +76,15 @@ public:
     // Opens the book and waits until its integrity is known; false when it is
     // unusable or damaged.
     bool waitForCheck(QString* error = nullptr);
+    // Checks the whole file afresh, whenever it was last checked: after the
+    // file was put back from a backup, say. On an open book the check starts
+    // at once, in the background, and the first change waits for it; else
+    // at the next opening.
+    void checkInFull();
 
     // Every client, in the book's order (by surname, then name and patronymic,
     // «ё» as «е», case ignored); with keys, also each client's searchKey().
-    bool clients(std::vector<Client>& out, QString* error = nullptr,
-                 std::vector<QString>* keys = nullptr);
+    bool clients(std::vector<Client>& out, QString* error = nullptr, SearchKeys* keys = nullptr);
     // Stores a new client and gives it its id and, when empty, the moment it is added.
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date and note of a client already in the book.
@@ -146,7 +154,10 @@ private:
     // file's name, when nothing is stored.
     ImportReport storeRows(ClientListReader& reader, qint64 total,
                            const std::function<bool(qint64, qint64)>& progress);
+    QDateTime moment() const;
     QString now() const;
+    // For a file known whole: its journal in WAL mode, the program's mark in its header.
+    void trustFile();
     void close();
 
     QString path_;
@@ -157,6 +168,7 @@ private:
     std::function<QDateTime()> clock_;
     std::unique_ptr<detail::IntegrityCheck> check_;  // while the full check runs
     bool suspect_ = false;  // a check failed: the next opening checks first
+    QString identity_;      // the file as this program opened it (detail::fileIdentity)
 };
 
 }  // namespace book

@@ -1,11 +1,81 @@
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QVariant>
 #include <future>
 #include <thread>
 
 #include "book/book_private.h"
 #include "platform/private_files.h"
+#include "platform/services.h"
 
 namespace book::detail {
+
+namespace {
+
+const QString kCheckedKey = QStringLiteral("book/fullCheck");
+constexpr qint64 kCheckEverySeconds = 7 * 24 * 3600;
+
+// The moment of the last full check that passed, for the file of this
+// identity; null when there is none.
+QDateTime checkedAt(const QString& identity) {
+    const QStringList record =
+        platform::userSettings().value(kCheckedKey).toString().split(u' ', Qt::SkipEmptyParts);
+    if (record.size() != 2 || identity.isEmpty() || record[1] != identity) {
+        return {};
+    }
+    return QDateTime::fromString(record[0], Qt::ISODate);
+}
+
+void writeRecord(const QDateTime& checked, const QString& identity) {
+    platform::UserSettings settings = platform::userSettings();
+    settings.setValue(kCheckedKey, checked.isValid() && !identity.isEmpty()
+                                       ? checked.toUTC().toString(Qt::ISODate) + u' ' + identity
+                                       : QString());
+}
+
+}  // namespace
+
+QString fileIdentity(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return {};
+    }
+    const QDateTime born = file.birthTime();
+    const QByteArray identity = QStringLiteral("%1|%2|%3|%4")
+                                    .arg(file.absoluteFilePath())
+                                    .arg(born.isValid() ? born.toMSecsSinceEpoch() : 0)
+                                    .arg(file.size())
+                                    .arg(file.lastModified().toMSecsSinceEpoch())
+                                    .toUtf8();
+    return QString::fromLatin1(
+        QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex());
+}
+
+bool fullCheckDue(const QString& identity, const QDateTime& now) {
+    const QDateTime checked = checkedAt(identity);
+    // A clock put back makes a check look younger than it is: one "from the
+    // future" is due as well.
+    return !checked.isValid() || checked > now || checked.secsTo(now) >= kCheckEverySeconds;
+}
+
+void rememberFullCheck(const QString& identity, const QDateTime& now) {
+    writeRecord(now, identity);
+}
+
+void followOwnChanges(const QString& before, const QString& after) {
+    if (after == before) {
+        return;
+    }
+    if (const QDateTime checked = checkedAt(before); checked.isValid()) {
+        writeRecord(checked, after);
+    }
+}
+
+void forgetFullCheck() {
+    if (!platform::userSettings().value(kCheckedKey).toString().isEmpty()) {
+        writeRecord({}, {});
+    }
+}
 
 struct IntegrityCheck::State {
     std::thread thread;

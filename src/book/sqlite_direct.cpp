@@ -3,7 +3,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include <QSqlDriver>
+#include <QStringDecoder>
 #include <QVariant>
 
 #include "book/book_private.h"
@@ -78,14 +81,51 @@ bool isNotADatabase(const QSqlError& error) {
     return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
 
+namespace {
+
+// How many clients the book has, to make room for them at once; 0 when unknown.
+size_t clientCount(sqlite3* connection) {
+    sqlite3_stmt* statement = nullptr;
+    size_t count = 0;
+    if (sqlite3_prepare_v2(connection, "SELECT count(*) FROM clients", -1, &statement, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        count = size_t(std::max<sqlite3_int64>(0, sqlite3_column_int64(statement, 0)));
+    }
+    sqlite3_finalize(statement);
+    return count;
+}
+
+// Decodes a column's UTF-8 straight onto the end of the keys' text, as
+// QString::fromUtf8 would decode it on its own.
+void appendKey(sqlite3_stmt* statement, int column, SearchKeys& keys, QStringDecoder& utf8) {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    const qsizetype size = sqlite3_column_bytes(statement, column);
+    const qsizetype used = keys.start.back();
+    const qsizetype room = utf8.requiredSpace(size);
+    if (keys.text.size() < used + room) {
+        keys.text.resize(std::max(used + room, 2 * keys.text.size()));
+    }
+    const QChar* end = utf8.appendToBuffer(keys.text.data() + used, QByteArrayView(bytes, size));
+    keys.start.push_back(int(end - keys.text.constData()));
+}
+
+}  // namespace
+
 // Qt SQL turns every value into a QVariant of UTF-16 text through a second
 // copy, which doubles the time to read a large book; this reading goes to
 // SQLite through the connection's own handle, as QSqlDriver::handle() allows.
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
-                                         std::vector<Client>& out, std::vector<QString>* keys) {
+                                         std::vector<Client>& out, SearchKeys* keys) {
     sqlite3* connection = ownHandle(db);
     if (!connection) {
         return std::nullopt;
+    }
+    // Room for every client at once: growing moves them all again and again.
+    const size_t count = clientCount(connection);
+    out.reserve(out.size() + count);
+    if (keys) {
+        keys->start.reserve(keys->start.size() + count);
     }
     sqlite3_stmt* statement = nullptr;
     const QByteArray utf8 = sql.toUtf8();
@@ -93,6 +133,7 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         SQLITE_OK) {
         return failure(connection);
     }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         Client c;
@@ -108,10 +149,13 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         c.lastPrinted = columnText(statement, 9);
         out.push_back(std::move(c));
         if (keys) {
-            keys->push_back(columnText(statement, 10));
+            appendKey(statement, 10, *keys, decoder);
         }
     }
     sqlite3_finalize(statement);
+    if (keys) {
+        keys->text.truncate(keys->start.back());
+    }
     if (step != SQLITE_DONE) {
         return failure(connection);
     }

@@ -37,9 +37,7 @@ QPointF gridPoint(int column, int rowFromBottom) {
     return {left + kPitch * column, bottom - kPitch * rowFromBottom};
 }
 
-}  // namespace
-
-QImage makeEmblem() {
+QImage drawEmblem() {
     QImage image(kSide, kSide, QImage::Format_RGB888);
     image.fill(kPaper);
     QPainter painter(&image);
@@ -81,6 +79,15 @@ QImage makeEmblem() {
     painter.drawEllipse(gridPoint(peak, kCurve[peak]), 2.6, 2.6);
     painter.end();
     return image;
+}
+
+}  // namespace
+
+QImage emblem() {
+    // Made on first use, safely even if two threads ask at once; copies share
+    // its pixels and its cache key.
+    static const QImage picture = drawEmblem();
+    return picture;
 }
 
 }  // namespace print

@@ -244,7 +244,7 @@ void printDigitAxis(platform::PrinterPage& page) {
 // The program's emblem in its box, or the practitioner's logo, or nothing.
 void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
     if (!letterhead) {
-        page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+        page.paintPicture(emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
     } else if (!letterhead->logo.isNull()) {
         paintLogo(page, letterhead->logo);
     }
@@ -256,7 +256,7 @@ int printProgramHead(platform::PrinterPage& page) {
     page.setFontSize(kHeaderSize);
     printProgramLines(page);
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
-    page.paintPicture(makeEmblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+    page.paintPicture(emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
     return kUpperRuleY;
 }
 

@@ -1,8 +1,8 @@
 #include "ui/book_filter.h"
 
-#include "book/client.h"
+#include <algorithm>
+
 #include "core/forecast.h"
-#include "ui/book_model.h"
 
 namespace ui {
 
@@ -20,12 +20,87 @@ bool digitsAndDots(const QString& word) {
     return digit;
 }
 
+// A day or month as the date text has it: two digits, more when it has more.
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QChar* putTwoDigits(QChar* at, int value) {
+    if (value >= 0 && value <= 99) {
+        *at++ = QChar(u'0' + value / 10);
+        *at++ = QChar(u'0' + value % 10);
+        return at;
+    }
+    const QString text = twoDigits(value);
+    return std::copy(text.cbegin(), text.cend(), at);
+}
+
+qsizetype twoDigitsLength(int value) {
+    return value >= 0 && value <= 99 ? 2 : twoDigits(value).size();
+}
+
+// Marks every piece of `text` that holds `word` (piece i runs from start[i]
+// to start[i + 1]); a hit that runs on into the next piece is none.
+void markHolding(const book::SearchKeys& all, QStringView word, std::vector<quint8>& hit) {
+    const QStringView text(all.text);
+    const std::vector<int>& start = all.start;
+    const size_t pieces = all.size();
+    size_t piece = 0;
+    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at)) {
+        while (start[piece + 1] <= at) {
+            ++piece;
+        }
+        if (at + word.size() > start[piece + 1]) {
+            ++at;
+            continue;
+        }
+        hit[piece] = 1;
+        if (++piece == pieces) {
+            break;
+        }
+        at = start[piece];  // the rest of this piece has nothing more to tell
+    }
+}
+
 }  // namespace
 
-void BookFilter::setWords(const QString& typed) {
+BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKeys keys) {
+    BookTexts t;
+    const size_t n = clients.size();
+    if (keys.size() != n) {
+        keys.clear();
+        for (const book::Client& c : clients) {
+            keys.append(book::searchKey(c));
+        }
+    }
+    t.keys = std::move(keys);
+    t.dates.start.resize(n + 1);
+    t.months.resize(n);
+    qsizetype length = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const book::Client& c = clients[i];
+        t.dates.start[i] = int(length);
+        length += twoDigitsLength(c.day) + twoDigitsLength(c.month) + 2 + c.yearText.size();
+        t.months[i] = qint8(c.month >= 1 && c.month <= 12 ? c.month : 0);
+    }
+    t.dates.start[n] = int(length);
+    t.dates.text.resize(length);
+    QChar* date = t.dates.text.data();
+    for (const book::Client& c : clients) {
+        // As book::birthDateText() has it: «05.08.1975».
+        date = putTwoDigits(date, c.day);
+        *date++ = u'.';
+        date = putTwoDigits(date, c.month);
+        *date++ = u'.';
+        date = std::copy(c.yearText.cbegin(), c.yearText.cend(), date);
+    }
+    return t;
+}
+
+bool BookFilter::setWords(const QString& typed) {
     const QStringList words = book::fold(typed).split(QChar(u' '), Qt::SkipEmptyParts);
     if (words == typed_) {
-        return;
+        return false;
     }
     typed_ = words;
     words_.clear();
@@ -33,31 +108,29 @@ void BookFilter::setWords(const QString& typed) {
         const bool datePart = digitsAndDots(w);
         words_.push_back({w, datePart, datePart ? -1 : core::parseMonth(w)});
     }
-    // One layout change rather than a removal for every run of rows that no
-    // longer match: the table and its header redo their work once.
-    invalidate();
-}
-
-void BookFilter::sort(int column, Qt::SortOrder order) {
-    static_cast<BookModel*>(sourceModel())->sort(column, order);
-}
-
-bool BookFilter::filterAcceptsRow(int row, const QModelIndex& /*parent*/) const {
-    const auto* model = static_cast<const BookModel*>(sourceModel());
-    const QString& key = model->key(row);
-    for (const Word& word : words_) {
-        if (key.contains(word.text)) {
-            continue;
-        }
-        if (word.datePart && model->dateText(row).contains(word.text)) {
-            continue;
-        }
-        if (word.month >= 0 && model->client(row).month == word.month + 1) {
-            continue;
-        }
-        return false;
-    }
     return true;
+}
+
+std::vector<quint8> BookFilter::kept(const BookTexts& texts) const {
+    const size_t n = texts.months.size();
+    std::vector<quint8> all(n, 1);
+    std::vector<quint8> hit(n);
+    for (const Word& word : words_) {
+        std::fill(hit.begin(), hit.end(), quint8(0));
+        markHolding(texts.keys, word.text, hit);
+        if (word.datePart) {
+            markHolding(texts.dates, word.text, hit);
+        }
+        if (word.month >= 0) {
+            for (size_t i = 0; i < n; ++i) {
+                hit[i] |= quint8(texts.months[i] == word.month + 1);
+            }
+        }
+        for (size_t i = 0; i < n; ++i) {
+            all[i] &= hit[i];
+        }
+    }
+    return all;
 }
 
 }  // namespace ui

@@ -1,11 +1,8 @@
 #include "ui/book_model.h"
 
-#include <QCollator>
 #include <QColor>
-#include <QLocale>
+#include <QSet>
 #include <algorithm>
-#include <numeric>
-#include <tuple>
 
 namespace ui {
 
@@ -20,191 +17,100 @@ bool dateOutOfRange(const book::Client& c) {
     return c.day < 1 || c.day > 31 || c.month < 1 || c.month > 12;
 }
 
-// The surname (0), name (1) or patronymic (2) out of a client's searchKey().
-QStringView foldedName(const QString& key, int column) {
-    const QStringView all(key);
-    const qsizetype first = all.indexOf(u'\t');
-    const qsizetype second = first < 0 ? -1 : all.indexOf(u'\t', first + 1);
-    if (second < 0) {
-        return column == 0 ? all : QStringView();
-    }
-    switch (column) {
-        case 0:
-            return all.first(first);
-        case 1:
-            return all.sliced(first + 1, second - first - 1);
-        default:
-            return all.sliced(second + 1);
-    }
-}
-
 QString firstLine(const QString& text) {
     const qsizetype end = text.indexOf(u'\n');
     return end < 0 ? text : text.left(end) + QStringLiteral(" …");
 }
 
-// The text a column sorts by, for the columns that sort as text.
-const QString& sortText(const book::Client& c, int column) {
-    switch (column) {
-        case 0:
-            return c.surname;
-        case 1:
-            return c.name;
-        case 2:
-            return c.patronymic;
-        case 4:
-            return c.added;  // stored as ISO moments: text order is time order
-        case 5:
-            return c.lastPrinted;
-        default:
-            return c.note;
-    }
-}
-
 }  // namespace
 
-void BookModel::reset(std::vector<book::Client> clients, std::vector<QString> keys) {
+void BookModel::reset(std::vector<book::Client> clients, book::SearchKeys keys) {
     beginResetModel();
-    clients_ = std::move(clients);
-    keys_ = std::move(keys);
-    dates_.clear();
-    for (auto& k : collationKeys_) {
-        k.clear();
-    }
-    plainRussian_.fill(-1);
-    arrange();
+    texts_ = std::make_shared<const BookTexts>(BookTexts::of(clients, std::move(keys)));
+    clients_ = std::make_shared<const std::vector<book::Client>>(std::move(clients));
+    order_.reset(clients_, texts_);
+    ordered_ = order_.sorted(sortColumn_, sortOrder_ == Qt::AscendingOrder);
+    rows_ = found();
     endResetModel();
 }
 
-const QString& BookModel::dateText(int row) const {
-    if (dates_.size() != clients_.size()) {
-        dates_.clear();
-        dates_.reserve(clients_.size());
-        for (const book::Client& c : clients_) {
-            dates_.push_back(book::birthDateText(c));
+std::vector<int> BookModel::found() const {
+    if (filter_.keepsAll()) {
+        return ordered_;
+    }
+    const std::vector<quint8> kept = filter_.kept(*texts_);
+    std::vector<int> rows;
+    for (const int i : ordered_) {
+        if (kept[size_t(i)] != 0) {
+            rows.push_back(i);
         }
     }
-    return dates_[at(row)];
+    return rows;
+}
+
+void BookModel::show(std::vector<int> rows) {
+    // Only whole rows move or go: the columns stay as they are.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> whose(size_t(before.size()));
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        whose[size_t(k)] = rows_[size_t(before[k].row())];
+    }
+    rows_ = std::move(rows);
+    if (!before.isEmpty()) {
+        std::vector<int> rowOfClient(clients_->size(), -1);
+        for (size_t r = 0; r < rows_.size(); ++r) {
+            rowOfClient[size_t(rows_[r])] = int(r);
+        }
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype k = 0; k < before.size(); ++k) {
+            const int row = rowOfClient[size_t(whose[size_t(k)])];
+            after.append(row < 0 ? QModelIndex() : index(row, before[k].column()));
+        }
+        changePersistentIndexList(before, after);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void BookModel::setSearch(const QString& typed) {
+    if (filter_.setWords(typed)) {
+        show(found());
+    }
 }
 
 void BookModel::sort(int column, Qt::SortOrder order) {
     if (column >= kColumnCount) {
         return;
     }
-
-    emit layoutAboutToBeChanged();
-    const QModelIndexList before = persistentIndexList();
-    std::vector<qint64> ids;
-    ids.reserve(size_t(before.size()));
-    for (const QModelIndex& index : before) {
-        ids.push_back(client(index.row()).id);
-    }
-    sortColumn_ = column;
+    sortColumn_ = std::max(column, -1);
     sortOrder_ = order;
-    arrange();
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const int row = rowOf(ids[size_t(i)]);
-        changePersistentIndex(before[i], row < 0 ? QModelIndex() : index(row, before[i].column()));
-    }
-    emit layoutChanged();
-}
-
-// Puts the rows in the chosen order. The book gives them in its own (by the
-// folded names), which stands for no choice and breaks ties.
-void BookModel::arrange() {
-    const size_t n = clients_.size();
-    rows_.resize(n);
-    std::iota(rows_.begin(), rows_.end(), 0);
-    if (sortColumn_ < 0 || n == 0) {
-        return;
-    }
-    const bool up = sortOrder_ == Qt::AscendingOrder;
-    // Equal in the column chosen: as the book orders them, whatever the direction.
-    const auto decide = [up](int cmp, int a, int b) {
-        return cmp != 0 ? (up ? cmp < 0 : cmp > 0) : a < b;
-    };
-    if (sortColumn_ == kDateColumn) {
-        std::vector<qint64> when(n);
-        for (size_t i = 0; i < n; ++i) {
-            const book::Client& c = clients_[i];
-            when[i] = c.yearText.toLongLong() * 10000 + c.month * 100 + c.day;
-        }
-        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            const qint64 x = when[size_t(a)];
-            const qint64 y = when[size_t(b)];
-            return decide(x < y ? -1 : (y < x ? 1 : 0), a, b);
-        });
-    } else if (sortColumn_ == 4 || sortColumn_ == 5) {
-        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            return decide(sortText(clients_[size_t(a)], sortColumn_)
-                              .compare(sortText(clients_[size_t(b)], sortColumn_)),
-                          a, b);
-        });
-    } else if (sortColumn_ <= 2 && plainRussian(sortColumn_)) {
-        // Lower-case Russian letters with «ё» as «е», digits, blanks and
-        // hyphens compare by their codes as the Russian collation orders
-        // them; the book keeps every name so folded.
-        std::vector<QStringView> names(n);
-        for (size_t i = 0; i < n; ++i) {
-            names[i] = foldedName(keys_[i], sortColumn_);
-        }
-        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            return decide(names[size_t(a)].compare(names[size_t(b)]), a, b);
-        });
-    } else {
-        const std::vector<QCollatorSortKey>& keys = collationKeys(sortColumn_);
-        std::sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            return decide(keys[size_t(a)].compare(keys[size_t(b)]), a, b);
-        });
-    }
-}
-
-// Made the first time a column is sorted and kept until the book is read again.
-const std::vector<QCollatorSortKey>& BookModel::collationKeys(int column) {
-    auto& keys = collationKeys_[size_t(column)];
-    if (keys.empty()) {
-        QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        keys.reserve(clients_.size());
-        for (const book::Client& c : clients_) {
-            keys.push_back(collator.sortKey(sortText(c, column)));
-        }
-    }
-    return keys;
-}
-
-bool BookModel::plainRussian(int column) {
-    int& known = plainRussian_[size_t(column)];
-    if (known < 0) {
-        known = 1;
-        for (const QString& key : keys_) {
-            for (const QChar c : foldedName(key, column)) {
-                const char16_t u = c.unicode();
-                if (!((u >= u'а' && u <= u'я') || (u >= u'0' && u <= u'9') || u == u' ' ||
-                      u == u'-')) {
-                    known = 0;
-                    break;
-                }
-            }
-            if (known == 0) {
-                break;
-            }
-        }
-    }
-    return known == 1;
+    ordered_ = order_.sorted(sortColumn_, order == Qt::AscendingOrder);
+    show(found());
 }
 
 int BookModel::rowOf(qint64 id) const {
     for (size_t r = 0; r < rows_.size(); ++r) {
-        if (clients_[size_t(rows_[r])].id == id) {
+        if ((*clients_)[size_t(rows_[r])].id == id) {
             return int(r);
         }
     }
     return -1;
 }
 
+std::vector<int> BookModel::rowsOf(const std::vector<qint64>& ids) const {
+    const QSet<qint64> wanted(ids.begin(), ids.end());
+    std::vector<int> rows;
+    for (size_t r = 0; r < rows_.size() && rows.size() < size_t(wanted.size()); ++r) {
+        if (wanted.contains((*clients_)[size_t(rows_[r])].id)) {
+            rows.push_back(int(r));
+        }
+    }
+    return rows;
+}
+
 int BookModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(clients_.size());
+    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int BookModel::columnCount(const QModelIndex& parent) const {

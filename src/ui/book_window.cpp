@@ -19,7 +19,6 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
-#include "ui/book_filter.h"
 #include "ui/book_model.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"
@@ -185,11 +184,9 @@ QLabel* BookWindow::buildSearch() {
 
 void BookWindow::buildTable() {
     model_ = new BookModel(this);
-    filter_ = new BookFilter(this);
-    filter_->setSourceModel(model_);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("BookTable"));
-    table_->setModel(filter_);
+    table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Shift and Ctrl with a click, and Ctrl+A, choose several clients for
     // the reports and the comparison.
@@ -300,7 +297,7 @@ void BookWindow::reload() {
     const int keepRow = table_->currentIndex().row();
     const std::vector<qint64> chosen = selectedIds();  // a run of reports keeps its choice
     std::vector<book::Client> clients;
-    std::vector<QString> keys;
+    book::SearchKeys keys;
     QString error;
     if (!book_.clients(clients, &error, &keys)) {
         problem_->setText(error);
@@ -310,9 +307,9 @@ void BookWindow::reload() {
         problem_->clear();
     }
     model_->reset(std::move(clients), std::move(keys));
-    if (!(keep && selectClient(keep)) && filter_->rowCount() > 0) {
+    if (!(keep && selectClient(keep)) && model_->rowCount() > 0) {
         // The neighbour of a deleted client, or the first one.
-        table_->setCurrentIndex(filter_->index(qBound(0, keepRow, filter_->rowCount() - 1), 0));
+        table_->setCurrentIndex(model_->index(qBound(0, keepRow, model_->rowCount() - 1), 0));
     }
     reselect(chosen);
     updateState();
@@ -323,7 +320,7 @@ const book::Client* BookWindow::currentClient() const {
     if (!index.isValid()) {
         return nullptr;
     }
-    return &model_->client(filter_->mapToSource(index).row());
+    return &model_->client(index.row());
 }
 
 bool BookWindow::selectClient(qint64 id) {
@@ -331,19 +328,16 @@ bool BookWindow::selectClient(qint64 id) {
     if (row < 0) {
         return false;
     }
-    const QModelIndex index = filter_->mapFromSource(model_->index(row, 0));
-    if (!index.isValid()) {
-        return false;
-    }
+    const QModelIndex index = model_->index(row, 0);
     table_->setCurrentIndex(index);
     table_->scrollTo(index);
     return true;
 }
 
 void BookWindow::applySearch() {
-    filter_->setWords(search_->text());
-    if (!table_->currentIndex().isValid() && filter_->rowCount() > 0) {
-        table_->setCurrentIndex(filter_->index(0, 0));
+    model_->setSearch(search_->text());
+    if (!table_->currentIndex().isValid() && model_->rowCount() > 0) {
+        table_->setCurrentIndex(model_->index(0, 0));
     }
     updateState();
 }
@@ -361,8 +355,8 @@ void BookWindow::updateState() {
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);
     search_->setEnabled(usable);
-    const int all = model_->rowCount();
-    const int shown = filter_->rowCount();
+    const int all = model_->clientCount();
+    const int shown = model_->rowCount();
     if (!usable) {
         count_->clear();
     } else if (shown == all) {
@@ -415,7 +409,7 @@ void BookWindow::deleteCurrent() {
     }
     std::vector<qint64> ids;
     for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
-        ids.push_back(model_->client(filter_->mapToSource(index).row()).id);
+        ids.push_back(model_->client(index.row()).id);
     }
     if (ids.size() < 2) {
         ids = {c->id};

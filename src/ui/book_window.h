@@ -28,7 +28,6 @@ namespace ui {
 
 class BatchReport;
 class BookModel;
-class BookFilter;
 
 // The client book window: every client in a table ordered by surname, a search
 // field that narrows it as one types, and the commands open, print, edit,
@@ -125,7 +124,6 @@ private:
     book::ClientBook& book_;
     platform::Services& services_;
     BookModel* model_;
-    BookFilter* filter_;
     QLineEdit* search_;
     QLabel* problem_;
     QTableView* table_;

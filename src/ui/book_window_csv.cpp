@@ -54,7 +54,7 @@ void BookWindow::exportBook() {
         return;
     }
     tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
-             .arg(QDir::toNativeSeparators(file), QString::number(model_->rowCount())),
+             .arg(QDir::toNativeSeparators(file), QString::number(model_->clientCount())),
          platform::MessageIcon::Information);
 }
 

@@ -11,7 +11,6 @@
 
 #include "book/client_book.h"
 #include "ui/batch_report.h"
-#include "ui/book_filter.h"
 #include "ui/book_model.h"
 #include "ui/book_window.h"
 #include "ui/compare_window.h"
@@ -35,7 +34,7 @@ std::vector<book::Client> BookWindow::selectedClients() const {
     std::vector<book::Client> out;
     out.reserve(size_t(rows.size()));
     for (const QModelIndex& index : rows) {
-        out.push_back(model_->client(filter_->mapToSource(index).row()));
+        out.push_back(model_->client(index.row()));
     }
     return out;
 }
@@ -53,13 +52,8 @@ void BookWindow::reselect(const std::vector<qint64>& ids) {
         return;  // one client: the current row already says who
     }
     QItemSelection again;
-    for (const qint64 id : ids) {
-        const int row = model_->rowOf(id);
-        const QModelIndex index =
-            row < 0 ? QModelIndex() : filter_->mapFromSource(model_->index(row, 0));
-        if (index.isValid()) {
-            again.select(index, index);
-        }
+    for (const int row : model_->rowsOf(ids)) {
+        again.select(model_->index(row, 0), model_->index(row, 0));
     }
     table_->selectionModel()->select(again,
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);

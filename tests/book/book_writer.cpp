@@ -3,12 +3,15 @@
 // number of each change once it is stored. The crash
 // test kills it in the middle and checks that every number printed is there.
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "book/client_book.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // As every test: the user's own settings are never touched.
+    QStandardPaths::setTestModeEnabled(true);
     if (argc < 3) {
         return 2;
     }

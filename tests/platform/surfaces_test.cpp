@@ -90,6 +90,50 @@ TEST(PrinterPage, PenWidthIsInDevicePixels) {
     EXPECT_FALSE(page.ops().back().color.has_value());
 }
 
+// Dots are round and as wide as the pen, in any colour and at any scale: the
+// page draws a run of them with a round pen, and they come out as the
+// filled circles they always were.
+TEST(PrinterPage, DotsAreTheFilledCirclesOfThePensWidth) {
+    for (const int dpi : {96, 300, 1200}) {
+        PrinterPage page(10906, 600);
+        page.setDrawWidth(8);
+        for (int k = 0; k < 6; ++k) {
+            page.point(400 + 400 * k, 400,
+                       k < 3 ? std::nullopt : std::optional(QColor(0, 55, 250)));
+        }
+        page.setDrawWidth(30);
+        page.point(400, 1000);
+        const QSize size(2800 * dpi / 1440, 1400 * dpi / 1440);
+        QImage drawn(size, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QImage circles = drawn;
+        QPainter painter(&drawn);
+        page.render(painter, dpi, dpi);
+        painter.end();
+        painter.begin(&circles);
+        painter.scale(dpi / 1440.0, dpi / 1440.0);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        for (const DrawOp& op : page.ops()) {
+            painter.setBrush(op.color.value_or(Qt::black));
+            painter.drawEllipse(op.p1, op.widthTw / 2, op.widthTw / 2);
+        }
+        painter.end();
+        int apart = 0;  // pixels more than a shade apart
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QColor a = drawn.pixelColor(x, y);
+                const QColor b = circles.pixelColor(x, y);
+                apart += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                             std::abs(a.blue() - b.blue()) >
+                         48;
+            }
+        }
+        EXPECT_LE(apart, size.width() * size.height() / 2000) << dpi << " dpi";
+        EXPECT_EQ(drawn.pixelColor(QPoint(400, 1000) * dpi / 1440), QColor(Qt::black)) << dpi;
+    }
+}
+
 TEST(PrinterPage, EndDocHandsThePageOnAndReportsFailure) {
     PrinterPage page;
     EXPECT_TRUE(page.endDoc());

@@ -141,6 +141,37 @@ TEST(ManyReports, PdfIsWholeOrNothing) {
     }
 }
 
+// The emblem, or the practitioner's logo (with its transparency a second
+// picture, its mask), is kept once in the file however many pages show it.
+TEST(ManyReports, PicturesAreStoredOncePerFile) {
+    QImage opaque(40, 30, QImage::Format_RGB32);
+    opaque.fill(Qt::darkBlue);
+    QImage seeThrough(40, 30, QImage::Format_ARGB32);
+    seeThrough.fill(QColor(0, 0, 128, 100));
+    const struct {
+        const char* what;
+        std::optional<print::Letterhead> letterhead;
+        int pictures;
+    } cases[] = {
+        {"the emblem", {}, 1},
+        {"an opaque logo", print::Letterhead{"Анна", {}, opaque}, 1},
+        {"a logo one sees through", print::Letterhead{"Анна", {}, seeThrough}, 2},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        std::vector<print::ReportPage> ten;
+        for (int k = 0; k < 10; ++k) {
+            ten.push_back(threeClients()[size_t(k % 3)]);
+        }
+        const QString path = dir.filePath("ten.pdf");
+        ASSERT_EQ(print::writeReportsPdf(path, listOf(ten), kMadeAt, c.letterhead).pages, 10);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        // Object dictionaries are never compressed, only their streams.
+        EXPECT_EQ(file.readAll().count("/Subtype /Image"), c.pictures) << c.what;
+    }
+}
+
 // One print job of one page per client; a stopped job is aborted and gets
 // no page after the stop (here the printer writes a PDF file).
 TEST(ManyReports, PrintJobHasEveryPageOrStopsThere) {
