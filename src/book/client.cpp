@@ -45,6 +45,11 @@ QString birthDateText(const Client& client) {
         .arg(twoDigits(client.day), twoDigits(client.month), client.yearText);
 }
 
+bool dateExists(const Client& client) {
+    return client.day >= 1 && client.day <= 31 && client.month >= 1 && client.month <= 12 &&
+           core::noSuchDate(client.day, client.month - 1, client.yearText).isEmpty();
+}
+
 bool isShortYear(const QString& yearText) {
     return !yearText.isEmpty() && yearText.size() <= 2 &&
            std::all_of(yearText.begin(), yearText.end(), [](QChar c) { return c.isDigit(); });
@@ -87,6 +92,10 @@ QString normalise(Client& client) {
     }
     if (!core::isAcceptedYear(client.yearText)) {
         return QStringLiteral("год рождения не записан цифрами от 1 до 9999");
+    }
+    if (const QString problem = core::noSuchDate(client.day, client.month - 1, client.yearText);
+        !problem.isEmpty()) {
+        return clause(problem);
     }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
         return QStringLiteral("дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");

@@ -1,5 +1,7 @@
 #include "core/forecast.h"
 
+#include <QDate>
+
 #include "core/numeric.h"
 #include "core/program_info.h"
 
@@ -199,6 +201,20 @@ QString monthName(int monthIndex) {
     return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonths[monthIndex]) : QString();
 }
 
+QString noSuchDate(int day, int monthIndex, const QString& yearText) {
+    if (day < 1 || day > 31 || monthIndex < 0 || monthIndex > 11 || !isAcceptedYear(yearText)) {
+        return {};
+    }
+    // QDate counts by the Gregorian calendar for every year, before 1582 too.
+    const int year = yearText.toInt();
+    if (QDate::isValid(year, monthIndex + 1, day)) {
+        return {};
+    }
+    return QStringLiteral("Такой даты нет: %1 %2 %3 года.")
+        .arg(QString::number(day), QString::fromUtf8(kMonthsGenitive[monthIndex]),
+             QString::number(year));
+}
+
 int parseMonth(const QString& text) {
     const QString month = text.trimmed();
     bool isNumber = false;
@@ -283,6 +299,13 @@ Calculation calculate(const BirthDate& date) {
                        QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
                        QStringLiteral("Неверный год рождения"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
+    }
+    bool isNumber = false;
+    const int day = date.day.toInt(&isNumber);
+    if (const QString problem = isNumber ? noSuchDate(day, date.monthIndex, date.year) : QString();
+        !problem.isEmpty()) {
+        return Refusal{Refusal::Kind::NoSuchDate, problem, QStringLiteral("Неверная дата рождения"),
+                       kDateHelpTopic, RuntimeError::Kind::Overflow};
     }
     try {
         return compute(date);

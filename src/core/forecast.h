@@ -105,6 +105,15 @@ int rootDigit(const QString& digits);
 // "Январь" to "Декабрь"; monthIndex 0 is January, as everywhere in the program.
 QString monthName(int monthIndex);
 
+// Why a day cannot be born on: the day (1 to 31) is not one that the month
+// (monthIndex 0 is January) has in the year typed, by the Gregorian calendar
+// carried back to year 1 (no 31 April, no 30 February, no 29 February in a
+// common year): «Такой даты нет: 31 февраля 1985 года.». Empty when the date
+// exists, and when the day, the month or the year is out of its range, which
+// the other checks refuse in their own words. Every way a date comes in (the
+// window, the book, a list, the companion) is judged here.
+QString noSuchDate(int day, int monthIndex, const QString& yearText);
+
 // A month as people write it: its number 1 to 12 ("8" or "08"), its name
 // ("Август") or its genitive ("августа"), in any case, blanks around ignored.
 // The month's index (0 is January), or -1 when the text is no month. The
@@ -179,7 +188,7 @@ struct Forecast {
 inline constexpr int kDateHelpTopic = 80;
 
 struct Refusal {
-    enum class Kind { MissingDate, YearNotDigits, Stopped };
+    enum class Kind { MissingDate, YearNotDigits, NoSuchDate, Stopped };
     Kind kind = Kind::MissingDate;
     QString text;
     QString title;  // empty: the program's name
