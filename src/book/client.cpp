@@ -40,9 +40,7 @@ QString searchKey(const Client& client) {
 }
 
 QString birthDateText(const Client& client) {
-    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
-    return QStringLiteral("%1.%2.%3")
-        .arg(twoDigits(client.day), twoDigits(client.month), client.yearText);
+    return core::numericDate({QString::number(client.day), client.month - 1, client.yearText});
 }
 
 bool dateExists(const Client& client) {

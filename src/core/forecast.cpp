@@ -252,6 +252,12 @@ std::uint32_t axisColorRgb(AxisMark mark) {
     return 0x0000C0;
 }
 
+QString numericDate(const BirthDate& date) {
+    const auto twoDigits = [](const QString& n) { return n.rightJustified(2, u'0'); };
+    return twoDigits(date.day) + u'.' + twoDigits(QString::number(date.monthIndex + 1)) + u'.' +
+           date.year;
+}
+
 QString Forecast::dateText() const {
     return date.day + u' ' + monthName(date.monthIndex) + u' ' + date.year;
 }

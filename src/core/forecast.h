@@ -146,6 +146,9 @@ struct BirthDate {
     QString year;         // as typed
 };
 
+// "23.08.1975": day and month in two digits, the year as typed.
+QString numericDate(const BirthDate& date);
+
 // How a digit-axis label is drawn after a calculation.
 enum class AxisMark { Plain, Largest, Smallest };
 // Its colour as 0xRRGGBB: blue, green for the largest digit, red for the smallest.

@@ -21,6 +21,7 @@
 #include "platform/units.h"
 #include "print/compare_page.h"
 #include "print/print_job.h"
+#include "print/save_place.h"
 #include "ui/aspect_pair.h"
 #include "ui/comparison_view.h"
 
@@ -448,8 +449,7 @@ void CompareWindow::savePdf() {
     if (!comparison_) {
         return;
     }
-    const QString suggested = print::documentsFolder() + QStringLiteral("/Сравнение - ") +
-                              QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".pdf");
+    const QString suggested = print::suggestedComparisonPath(person(0), person(1));
     const QString path = ask_ ? ask_(this, suggested) : QString();
     if (path.isEmpty()) {
         return;
@@ -458,7 +458,9 @@ void CompareWindow::savePdf() {
                                                       QDateTime::currentDateTime(), thisYear());
     if (!error.isEmpty()) {
         fail(error);
+        return;
     }
+    print::rememberSaveFolder(print::SavedFile::ComparisonPdf, path);
 }
 
 void CompareWindow::showEvent(QShowEvent* event) {
