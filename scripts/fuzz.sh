@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+scripts/install-deps.sh fuzz
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 mkdir -p build/fuzz/corpus

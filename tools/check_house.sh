@@ -4,12 +4,23 @@
 #   - no source file longer than 500 lines, no function longer than 60;
 #   - <sqlite3.h> included in one file only, and that file under src/book/;
 #   - POSIX headers (<unistd.h>, <fcntl.h>, <sys/...> and the like) only under
-#     src/platform/, so that another desktop system replaces only that folder.
+#     src/platform/, so that another desktop system replaces only that folder;
+#   - every target links directly each target whose header it includes. The
+#     compiler already refuses a header of a target not linked at all; this
+#     catches one reached only through another target's links. The list of
+#     who owns which header and links what is written by CMake
+#     (include_edges.txt in the build folder; cmake/include_roots.cmake).
 # Prints each breach as "file:line: what" and exits 1 when there is any.
-# Usage: tools/check_house.sh [SOURCE_ROOT]   (default: the repository)
+# Usage: tools/check_house.sh [SOURCE_ROOT [EDGES]]
+#   (default: the repository, and build/default/include_edges.txt if it is there)
 set -euo pipefail
 root=${1:-"$(dirname "$0")/.."}
 cd "$root"
+root=$(pwd -P)
+edges=${2:-}
+if [[ -z $edges && -f build/default/include_edges.txt ]]; then
+    edges=build/default/include_edges.txt
+fi
 
 max_file_lines=500
 max_function_lines=60
@@ -132,6 +143,42 @@ FNR == 1 { sp = 0; head = ""; comment = 0; continuation = 0 }
 if [[ -n $long_functions ]]; then
     echo "$long_functions"
     status=1
+fi
+
+# Includes of targets that are not linked directly.
+if [[ -n $edges ]]; then
+    if [[ ! -r $edges ]]; then
+        breach "$edges:1: нет списка связей целей (его пишет CMake при настройке)"
+    else
+        unlinked=$(awk -v root="$root/" '
+$1 == "header" { owner[$2] = $3; next }
+$1 == "target" { for (i = 3; i <= NF; i++) linked[$2, $i] = 1; next }
+$1 == "source" { sources[++count] = $2 " " $3 }
+END {
+    for (k = 1; k <= count; k++) {
+        split(sources[k], part, " ")
+        target = part[1]; file = part[2]; n = 0
+        shown = index(file, root) == 1 ? substr(file, length(root) + 1) : file
+        while ((getline line < file) > 0) {
+            n++
+            if (line !~ /^[ \t]*#[ \t]*include[ \t]*"/) continue
+            header = line
+            sub(/^[^"]*"/, "", header)
+            sub(/".*/, "", header)
+            if (!(header in owner)) continue
+            from = owner[header]
+            if (from != target && !((target, from) in linked))
+                printf "%s:%d: \"%s\" из %s, но %s не связан с %s в target_link_libraries\n",
+                       shown, n, header, from, target, from
+        }
+        close(file)
+    }
+}' "$edges" | LC_ALL=C sort -u)
+        if [[ -n $unlinked ]]; then
+            echo "$unlinked"
+            status=1
+        fi
+    fi
 fi
 
 exit $status

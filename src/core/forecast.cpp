@@ -201,6 +201,11 @@ QString monthName(int monthIndex) {
     return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonths[monthIndex]) : QString();
 }
 
+QString monthGenitive(int monthIndex) {
+    return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonthsGenitive[monthIndex])
+                                              : QString();
+}
+
 QString noSuchDate(int day, int monthIndex, const QString& yearText) {
     if (day < 1 || day > 31 || monthIndex < 0 || monthIndex > 11 || !isAcceptedYear(yearText)) {
         return {};
@@ -211,8 +216,7 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
         return {};
     }
     return QStringLiteral("Такой даты нет: %1 %2 %3 года.")
-        .arg(QString::number(day), QString::fromUtf8(kMonthsGenitive[monthIndex]),
-             QString::number(year));
+        .arg(QString::number(day), monthGenitive(monthIndex), QString::number(year));
 }
 
 int parseMonth(const QString& text) {

@@ -104,6 +104,8 @@ int rootDigit(const QString& digits);
 
 // "Январь" to "Декабрь"; monthIndex 0 is January, as everywhere in the program.
 QString monthName(int monthIndex);
+// "января" to "декабря", as in «23 августа» in running text.
+QString monthGenitive(int monthIndex);
 
 // Why a day cannot be born on: the day (1 to 31) is not one that the month
 // (monthIndex 0 is January) has in the year typed, by the Gregorian calendar

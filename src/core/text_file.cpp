@@ -234,10 +234,7 @@ void Reader::finishEntry() {
 
 }  // namespace
 
-QString TextFileReading::message() const {
-    if (complete()) {
-        return {};
-    }
+QString TextFileReading::problemText() const {
     QStringList lines;
     for (const TextFileProblem& p : problems) {
         lines << p.message;
@@ -247,10 +244,16 @@ QString TextFileReading::message() const {
                      .arg(problemCount)
                      .arg(problems.size());
     }
-    lines << (ours
-                  ? QStringLiteral("Вместо того, что не удалось прочитать, взяты тексты программы.")
-                  : QStringLiteral("Взяты тексты программы."));
     return lines.join(u'\n');
+}
+
+QString TextFileReading::message() const {
+    if (complete()) {
+        return {};
+    }
+    return problemText() + u'\n' +
+           (ours ? QStringLiteral("Вместо того, что не удалось прочитать, взяты тексты программы.")
+                 : QStringLiteral("Взяты тексты программы."));
 }
 
 TextFileReading readTextFile(const QByteArray& bytes, const QString& fileName) {

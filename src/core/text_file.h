@@ -40,6 +40,8 @@ struct TextFileReading {
     static constexpr int kProblemLimit = 20;
 
     bool complete() const { return problemCount == 0; }
+    // The problems one per line; empty when the file was read whole.
+    QString problemText() const;
     // The problems one per line, and that the program's texts stand in for
     // what was not read; empty when the file was read whole.
     QString message() const;

@@ -105,7 +105,8 @@ QString readUnderName(const QString& path, const QByteArray& raw,
     if (raw.isEmpty()) {
         return read(path);
     }
-    const int fd = ::open(raw.constData(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO under the name would never answer.
+    const int fd = ::open(raw.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return QStringLiteral("Не удалось прочитать файл «%1»: %2.")
             .arg(QDir::toNativeSeparators(path), readReason(errno));

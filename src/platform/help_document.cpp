@@ -96,7 +96,7 @@ std::optional<Refusal> documentProblem(const QString& text) {
 
 }  // namespace
 
-std::variant<QByteArray, Refusal> readSmallFile(const QString& path) {
+std::variant<QByteArray, Refusal> readSmallFile(const QString& path, qint64 maxBytes) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return Refusal{errno == ENOENT ? QStringLiteral("файл не найден")
@@ -107,24 +107,24 @@ std::variant<QByteArray, Refusal> readSmallFile(const QString& path) {
         ::close(fd);
         return Refusal{QStringLiteral("это не обычный файл")};
     }
-    if (st.st_size > kMaxHelpFileBytes) {
+    if (st.st_size > maxBytes) {
         ::close(fd);
-        return Refusal{QStringLiteral("файл больше %1 МБ").arg(kMaxHelpFileBytes >> 20)};
+        return Refusal{QStringLiteral("файл больше %1 МБ").arg(maxBytes >> 20)};
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return Refusal{QStringLiteral("файл не читается")};
     }
-    QByteArray bytes = file.read(kMaxHelpFileBytes + 1);
-    if (bytes.size() > kMaxHelpFileBytes) {
-        return Refusal{QStringLiteral("файл больше %1 МБ").arg(kMaxHelpFileBytes >> 20)};
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
+        return Refusal{QStringLiteral("файл больше %1 МБ").arg(maxBytes >> 20)};
     }
     return bytes;
 }
 
 std::variant<QString, Refusal> readHelpDocument(const QString& path) {
-    std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+    std::variant<QByteArray, Refusal> bytes = readSmallFile(path, kMaxHelpFileBytes);
     if (const Refusal* refused = std::get_if<Refusal>(&bytes)) {
         return *refused;
     }

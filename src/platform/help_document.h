@@ -11,11 +11,11 @@ struct Refusal {
     QString reason;
 };
 
-// The bytes of a regular file of at most kMaxHelpFileBytes. The file is opened
-// without waiting and its kind checked on the open descriptor, so that a FIFO
-// put in its place (which would never answer) or a device (which would never
-// end) is refused, never read.
-std::variant<QByteArray, Refusal> readSmallFile(const QString& path);
+// The bytes of a regular file of at most `maxBytes` (the help file, its
+// pictures, a logo). The file is opened without waiting and its kind checked
+// on the open descriptor, so that a FIFO put in its place (which would never
+// answer) or a device (which would never end) is refused, never read.
+std::variant<QByteArray, Refusal> readSmallFile(const QString& path, qint64 maxBytes);
 
 // The text of the help file when it is this program's help: UTF-8 text
 // carrying the contents anchor (anything else, an old binary help file of the

@@ -49,6 +49,7 @@ constexpr std::pair<int, const char*> kTopics[] = {
     {108, "aspect-8"},
     {109, "aspect-9"},
     {kCompareHelpTopic, "compare"},  // F1 in the comparison window
+    {kTextsHelpTopic, "texts"},      // F1 in the texts window
 };
 
 constexpr int kWidth = 640;
@@ -102,7 +103,7 @@ public:
         if (type == QTextDocument::HtmlResource) {
             return refused;
         }
-        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        const std::variant<QByteArray, Refusal> bytes = readSmallFile(path, kMaxHelpFileBytes);
         return std::holds_alternative<QByteArray>(bytes) ? QVariant(std::get<QByteArray>(bytes))
                                                          : refused;
     }
@@ -133,7 +134,7 @@ private:
         if (path.isEmpty() || path == file_) {
             return blank;
         }
-        std::variant<QByteArray, Refusal> bytes = readSmallFile(path);
+        std::variant<QByteArray, Refusal> bytes = readSmallFile(path, kMaxHelpFileBytes);
         if (!std::holds_alternative<QByteArray>(bytes)) {
             return blank;
         }

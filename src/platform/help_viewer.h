@@ -37,6 +37,8 @@ int aspectTopic(int digit);
 
 // The topic context of the comparison of two people.
 inline constexpr int kCompareHelpTopic = 90;
+// The topic context of the practitioner's own texts.
+inline constexpr int kTextsHelpTopic = 91;
 
 // The help window: one rich-text document with a contents page and topics,
 // Back and Contents buttons above it. Links move within the document; web

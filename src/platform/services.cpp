@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <map>
@@ -136,6 +137,61 @@ std::pair<QString, QString> splitKey(const QString& key) {
                      : std::pair(key.left(slash), key.mid(slash + 1));
 }
 
+// A value as the file holds it. Blanks at either end, a leading quote, line
+// breaks and other control characters would be lost or would break the line,
+// so such a value is written in quotes with backslash escapes; any other value
+// is written as it is, as a person editing the file would write it.
+QString quoted(const QString& value) {
+    const bool plain = value.isEmpty() || (!value.front().isSpace() && !value.back().isSpace() &&
+                                           !value.startsWith(u'"') &&
+                                           std::none_of(value.cbegin(), value.cend(), [](QChar c) {
+                                               return c.category() == QChar::Other_Control;
+                                           }));
+    if (plain) {
+        return value;
+    }
+    QString text = QStringLiteral("\"");
+    for (const QChar c : value) {
+        if (c == u'"' || c == u'\\') {
+            text += u'\\';
+            text += c;
+        } else if (c == u'\n') {
+            text += QStringLiteral("\\n");
+        } else if (c.category() == QChar::Other_Control) {
+            text += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            text += c;
+        }
+    }
+    return text + u'"';
+}
+
+// The value written by quoted(); a value in quotes written by hand loses its
+// quotes, as it always did.
+QString unquoted(const QString& text) {
+    if (text.size() < 2 || !text.startsWith(u'"') || !text.endsWith(u'"')) {
+        return text;
+    }
+    QString value;
+    for (qsizetype i = 1; i < text.size() - 1; ++i) {
+        const QChar c = text[i];
+        if (c != u'\\' || i + 1 >= text.size() - 1) {
+            value += c;
+            continue;
+        }
+        const QChar next = text[++i];
+        bool hex = false;
+        const ushort code = next == u'u' ? text.mid(i + 1, 4).toUShort(&hex, 16) : 0;
+        if (hex) {
+            value += QChar(code);
+            i += 4;
+        } else {
+            value += next == u'n' ? QChar(u'\n') : next;
+        }
+    }
+    return value;
+}
+
 QMap<QString, QString> parseSettings(const QString& text) {
     QMap<QString, QString> values;
     QString section;
@@ -150,12 +206,8 @@ QMap<QString, QString> parseSettings(const QString& text) {
             continue;
         }
         const QString name = line.left(equals).trimmed();
-        QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) {
-            value = value.mid(1, value.size() - 2);
-        }
         values.insert(section.isEmpty() || section == u"General" ? name : section + u'/' + name,
-                      value);
+                      unquoted(line.mid(equals + 1).trimmed()));
     }
     return values;
 }
@@ -164,7 +216,7 @@ QByteArray formatSettings(const QMap<QString, QString>& values) {
     std::map<QString, QString> sections;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const auto [section, name] = splitKey(it.key());
-        sections[section] += name + u'=' + it.value() + u'\n';
+        sections[section] += name + u'=' + quoted(it.value()) + u'\n';
     }
     QString text;
     for (const auto& [section, lines] : sections) {
@@ -246,9 +298,15 @@ QVariant UserSettings::value(const QString& key, const QVariant& fallback) const
 }
 
 void UserSettings::setValue(const QString& key, const QVariant& value) {
-    values_.insert(key, value.toString().simplified());
+    setValues({{key, value}});
+}
+
+void UserSettings::setValues(const std::vector<std::pair<QString, QVariant>>& values) {
     SessionChoices& session = sessionChoices(file_);
-    session.values.insert(key, values_.value(key));
+    for (const auto& [key, value] : values) {
+        values_.insert(key, value.toString());
+        session.values.insert(key, value.toString());
+    }
     if (ignored_) {
         return;
     }

@@ -72,7 +72,8 @@ QString programDirectory();
 
 // The user's choices (a few switches) in a small text file of sections and
 // key=value lines, keys like "print/rememberClient". The file is read when the
-// object is made and written whole on every change. A file that is a symbolic
+// object is made and written whole on every change; a value reads back
+// exactly as it was given, blanks and quotes included. A file that is a symbolic
 // link, not a regular file, larger than kMaxSettingsBytes or unreadable is
 // not used, nor written over; a file that cannot be written keeps its old
 // text. Either is reported once per run (setSettingsReporter), and the choices
@@ -83,6 +84,8 @@ public:
 
     QVariant value(const QString& key, const QVariant& fallback = QVariant()) const;
     void setValue(const QString& key, const QVariant& value);
+    // Several values written to the file at once: all of them or none.
+    void setValues(const std::vector<std::pair<QString, QVariant>>& values);
 
     // Why the file is not used or was not written, a Russian sentence naming
     // the file; empty when all is well.

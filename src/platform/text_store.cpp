@@ -173,7 +173,8 @@ TextStore::ImportPreview TextStore::previewImport(const QString& path,
                                                   const core::TextLibrary& current) const {
     core::TextFileReading reading = readTextFile(path);
     ImportPreview preview;
-    preview.problem = reading.message();
+    // What an import would take instead is the window's to say: it asks first.
+    preview.problem = reading.problemText();
     if (reading.ours && reading.set.language() != current.language()) {
         preview.problem = QStringLiteral(
                               "Файл «%1» написан на языке «%2», а правятся тексты на "

@@ -4,9 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QImageReader>
 #include <QStandardPaths>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+#include <utility>
+#include <variant>
+#include <vector>
 
+#include "platform/help_document.h"
+#include "platform/private_files.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
 
@@ -26,10 +33,10 @@ const QString kLogoKey = QStringLiteral("letterhead/logo");
 // The program's copy of the logo, in its data folder. Its format is read from
 // its content, so one name serves PNG, JPEG and SVG alike.
 const QString kLogoCopyName = QStringLiteral("letterhead-logo");
-
-// A 10,000 x 10,000 picture takes about 400 MB once decoded, more than Qt
-// allows by default; the size rule above is what keeps memory in bounds.
-constexpr int kDecodeLimitMb = 512;
+// A new copy waits under this name until the settings are written; a copy
+// that fails the check is set aside under the other.
+const QString kStagedSuffix = QStringLiteral(".new");
+const QString kSetAsideSuffix = QStringLiteral(".set-aside");
 
 // A letterhead line is one line of plain text: line breaks, tabs and other
 // control characters become blanks.
@@ -49,16 +56,34 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-bool isLogoFormat(const QByteArray& format) {
-    return format == "png" || format == "jpeg" || format == "jpg" || format == "svg" ||
-           format == "svgz";
-}
-
 // Where the program keeps its own copy of the logo; empty when the system
 // gives no data folder.
 QString storedLogoPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return folder.isEmpty() ? QString() : QDir(folder).filePath(kLogoCopyName);
+}
+
+std::filesystem::path fileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Writes a new copy of the logo under its waiting name, readable by its owner
+// only. What stood there (a copy an earlier save left, a link) goes first, so
+// that the copy is a new file of the program's own.
+QString stageLogo(const QString& copy, const QString& staged, const QByteArray& bytes) {
+    const QString folder = QFileInfo(copy).path();
+    if (copy.isEmpty()) {
+        return QStringLiteral("Система не назвала программе папку для её данных.");
+    }
+    if (const QString why = platform::makePrivateFolder(folder); !why.isEmpty()) {
+        return QStringLiteral("Не удалось создать папку данных программы «%1»: %2.")
+            .arg(shown(folder), why);
+    }
+    std::error_code ignored;
+    std::filesystem::remove(fileSystemPath(staged), ignored);
+    QString error = platform::writeFileAtomically(
+        staged, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+    return error.isEmpty() ? QString() : error.replace(staged, copy);
 }
 
 }  // namespace
@@ -78,104 +103,105 @@ LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
 }
 
 void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& letterhead) {
-    settings.setValue(kEnabledKey, letterhead.enabled);
-    settings.setValue(kNameKey, letterhead.name);
-    settings.setValue(kContactCountKey, letterhead.contacts.size());
+    std::vector<std::pair<QString, QVariant>> values{{kEnabledKey, letterhead.enabled},
+                                                     {kNameKey, letterhead.name},
+                                                     {kContactCountKey, letterhead.contacts.size()},
+                                                     {kLogoKey, letterhead.logoFile}};
     for (qsizetype i = 0; i < letterhead.contacts.size(); ++i) {
-        settings.setValue(contactKey(i), letterhead.contacts[i]);
+        values.emplace_back(contactKey(i), letterhead.contacts[i]);
     }
-    settings.setValue(kLogoKey, letterhead.logoFile);
+    settings.setValues(values);
 }
 
 Logo readLogo(const QString& path, int side) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!QFileInfo::exists(path)) {
         return {{},
                 QStringLiteral("Файл логотипа «%1» не найден: его переместили или удалили.")
-                    .arg(shown(path))};
+                    .arg(shown(path)),
+                {}};
     }
-    if (info.isFile() && info.size() > kLogoMaxBytes) {
+    // Read without waiting, and only a regular file: a FIFO would never answer.
+    std::variant<QByteArray, platform::Refusal> bytes =
+        platform::readSmallFile(path, kLogoMaxBytes);
+    if (const auto* refused = std::get_if<platform::Refusal>(&bytes)) {
         return {{},
-                QStringLiteral("Файл логотипа «%1» больше %2 МБ.")
-                    .arg(shown(path))
-                    .arg(kLogoMaxBytes / (1024 * 1024))};
+                QStringLiteral("Не удалось прочитать файл логотипа «%1»: %2.")
+                    .arg(shown(path), refused->reason),
+                {}};
     }
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = info.isFile() ? reader.format().toLower() : QByteArray();
-    if (!isLogoFormat(format)) {
-        return {{}, QStringLiteral("Файл «%1» — не рисунок PNG, JPEG или SVG.").arg(shown(path))};
-    }
-    const QSize size = reader.size();
-    if (size.width() > kLogoMaxSide || size.height() > kLogoMaxSide) {
-        return {{},
-                QStringLiteral("Рисунок «%1» слишком велик: %2 × %3 точек, а можно не больше "
-                               "%4 по каждой стороне.")
-                    .arg(shown(path))
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(kLogoMaxSide)};
-    }
-    QImage image;
-    if (format.startsWith("svg")) {
-        // A drawing is rendered straight at the size it will be printed.
-        if (size.isValid() && !size.isEmpty()) {
-            reader.setScaledSize(size.scaled(side, side, Qt::KeepAspectRatio));
-        }
-        image = reader.read();
-    } else {
-        const int limit = QImageReader::allocationLimit();
-        QImageReader::setAllocationLimit(kDecodeLimitMb);
-        image = reader.read();
-        QImageReader::setAllocationLimit(limit);
-        if (image.width() > side || image.height() > side) {
-            image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        }
-    }
-    if (image.isNull()) {
-        return {
-            {},
-            QStringLiteral("Рисунок «%1» повреждён: его не удалось прочитать.").arg(shown(path))};
-    }
-    return {image, {}};
+    LogoPicture picture = decodeLogo(std::get<QByteArray>(bytes), shown(path), side);
+    return {std::move(picture.image), std::move(picture.problem), std::move(picture.kept)};
 }
 
-void forgetStoredLogo() {
-    if (const QString copy = storedLogoPath(); !copy.isEmpty()) {
-        QFile::remove(copy);
-    }
-}
-
-QString storeLogo(const QString& source, QString* problem) {
-    const Logo logo = readLogo(source);
-    if (!logo.problem.isEmpty()) {
-        *problem = logo.problem;
-        return {};
-    }
-    QFile in(source);
-    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.read(kLogoMaxBytes) : QByteArray();
-    if (bytes.isEmpty() || in.error() != QFileDevice::NoError) {
-        *problem = QStringLiteral("Не удалось прочитать файл логотипа «%1».").arg(shown(source));
-        return {};
-    }
+Logo readKeptLogo(QString* path, int side) {
     const QString copy = storedLogoPath();
-    const QString folder = QFileInfo(copy).path();
-    if (copy.isEmpty() || !QDir().mkpath(folder)) {
-        *problem =
-            QStringLiteral("Не удалось создать папку данных программы «%1».").arg(shown(folder));
-        return {};
+    if (path->isEmpty() || copy.isEmpty() || QDir::cleanPath(*path) != copy) {
+        return readLogo(*path, side);
     }
-    const QString error = platform::writeFileAtomically(
-        copy, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
-    if (!error.isEmpty()) {
-        *problem = error;
-        return {};
+    const platform::PathKind kind = platform::inspectPath(copy).kind;
+    Logo logo = kind == platform::PathKind::SymbolicLink
+                    ? Logo{{},
+                           QStringLiteral("Копия логотипа «%1» — символическая ссылка, а не файл "
+                                          "программы.")
+                               .arg(shown(copy)),
+                           {}}
+                    : readLogo(copy, side);
+    if (logo.problem.isEmpty() || kind == platform::PathKind::Missing) {
+        return logo;
     }
-    return copy;
+    // Renaming takes the name itself away, a link as well as a file.
+    const QString aside = copy + kSetAsideSuffix;
+    std::error_code failed;
+    std::filesystem::rename(fileSystemPath(copy), fileSystemPath(aside), failed);
+    if (failed) {
+        return logo;
+    }
+    platform::UserSettings settings = platform::userSettings();
+    settings.setValue(kLogoKey, QString());
+    path->clear();
+    logo.problem += QStringLiteral(
+                        " Программа отложила эту копию в «%1»; выберите логотип "
+                        "заново в «Бланк отчёта…».")
+                        .arg(shown(aside));
+    return logo;
 }
 
-std::optional<Letterhead> letterheadForPage(const LetterheadSettings& settings,
-                                            QString* logoProblem) {
+QString storeLetterhead(platform::UserSettings& settings, LetterheadSettings& letterhead,
+                        const QByteArray& newLogo) {
+    const QString copy = storedLogoPath();
+    const QString staged = copy + kStagedSuffix;
+    if (!newLogo.isEmpty()) {
+        if (const QString problem = stageLogo(copy, staged, newLogo); !problem.isEmpty()) {
+            return problem;
+        }
+        letterhead.logoFile = copy;
+    }
+    saveLetterhead(settings, letterhead);
+    if (!settings.problem().isEmpty()) {
+        if (!newLogo.isEmpty()) {
+            QFile::remove(staged);
+        }
+        return settings.problem();
+    }
+    std::error_code failed;
+    if (!newLogo.isEmpty()) {
+        // rename() replaces what stands under the name, a link itself too.
+        std::filesystem::rename(fileSystemPath(staged), fileSystemPath(copy), failed);
+        if (failed) {
+            QFile::remove(staged);
+            return platform::writeFailedMessage(copy, platform::systemReason(failed.value()));
+        }
+    } else if (letterhead.logoFile.isEmpty() && !copy.isEmpty()) {
+        std::filesystem::remove(fileSystemPath(copy), failed);
+    }
+    return {};
+}
+
+namespace {
+
+std::optional<Letterhead> pageLetterhead(const LetterheadSettings& settings,
+                                         const std::function<Logo()>& readLogoFile,
+                                         QString* logoProblem) {
     if (!settings.enabled) {
         return std::nullopt;
     }
@@ -188,13 +214,27 @@ std::optional<Letterhead> letterheadForPage(const LetterheadSettings& settings,
         }
     }
     if (!settings.logoFile.isEmpty()) {
-        Logo logo = readLogo(settings.logoFile);
+        Logo logo = readLogoFile();
         letterhead.logo = std::move(logo.image);
         if (logoProblem != nullptr) {
             *logoProblem = logo.problem;
         }
     }
     return letterhead;
+}
+
+}  // namespace
+
+std::optional<Letterhead> letterheadForPage(const LetterheadSettings& settings,
+                                            QString* logoProblem) {
+    return pageLetterhead(
+        settings, [&settings] { return readLogo(settings.logoFile); }, logoProblem);
+}
+
+std::optional<Letterhead> keptLetterheadForPage(QString* logoProblem) {
+    LetterheadSettings kept = loadLetterhead(platform::userSettings());
+    return pageLetterhead(
+        kept, [&kept] { return readKeptLogo(&kept.logoFile); }, logoProblem);
 }
 
 }  // namespace print

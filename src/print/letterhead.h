@@ -6,17 +6,13 @@
 #include <optional>
 
 #include "print/letterhead_text.h"
+#include "print/logo_picture.h"
 
 namespace platform {
 class UserSettings;
 }
 
 namespace print {
-
-// A logo file larger than this, or wider or taller than this many pixels, is
-// refused before it is decoded.
-inline constexpr qint64 kLogoMaxBytes = 20LL * 1024 * 1024;
-inline constexpr int kLogoMaxSide = 10000;
 
 // What the page prints at its head instead of the program's own lines: the
 // practitioner's name, their contact lines and their logo in the emblem's box.
@@ -40,27 +36,43 @@ void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& 
 
 // A logo read for the page: the picture fitted into a square of `side` pixels
 // with its proportions kept, or a Russian sentence that names the file and
-// says why it cannot be used (then the picture is null).
+// says why it cannot be used (then the picture is null). The file is read
+// once, into memory, and decoded from there (logo_picture.h); `kept` is what
+// the program would keep of it.
 struct Logo {
     QImage image;
     QString problem;
+    QByteArray kept;
 };
 Logo readLogo(const QString& path, int side = 400);
 
-// Copies a readable logo into the program's data folder, readable by its
-// owner only, replacing the copy kept before, so that moving or deleting the
-// original changes nothing. Returns the copy's path, or an empty string and
-// the reason in *problem.
-QString storeLogo(const QString& source, QString* problem);
+// Reads the logo the user's settings name, as readLogo does. When that is the
+// program's own copy and it fails the check (a symbolic link, or a file that
+// an earlier version kept or someone changed), the copy is set aside beside
+// itself, the settings forget it, *path becomes empty and the problem says
+// so: from then on the letterhead works without it, and nothing is lost.
+Logo readKeptLogo(QString* path, int side = 400);
 
-// Deletes the program's own copy of a logo once no letterhead uses it: a
-// practitioner's picture should not stay behind in the data folder.
-void forgetStoredLogo();
+// Keeps the letterhead in `settings` as one step. `newLogo`, the `kept` bytes
+// of a logo chosen now, becomes the program's copy in its data folder
+// (readable by its owner only, so that moving or deleting the original
+// changes nothing) and letterhead.logoFile names it; without one logoFile
+// stays as given, and the copy is deleted when logoFile is empty, so that a
+// practitioner's picture does not stay behind. The new copy takes the old
+// one's place only once the settings are written; on any failure both stay as
+// they were and the reason comes back. Whatever stands under the copy's name,
+// a symbolic link included, is replaced itself, never written through.
+QString storeLetterhead(platform::UserSettings& settings, LetterheadSettings& letterhead,
+                        const QByteArray& newLogo);
 
 // The page's letterhead from what the user keeps: none while «Печатать мой
 // бланк» is off. A logo that cannot be read leaves the box empty and tells
 // why in *logoProblem; the rest of the letterhead prints all the same.
 std::optional<Letterhead> letterheadForPage(const LetterheadSettings& settings,
                                             QString* logoProblem);
+
+// The same for the letterhead as the user's settings keep it now, its logo
+// read by readKeptLogo: what every report of the window carries.
+std::optional<Letterhead> keptLetterheadForPage(QString* logoProblem);
 
 }  // namespace print

@@ -50,8 +50,7 @@ std::optional<print::Letterhead> BatchReport::letterhead() {
         return letterhead_;
     }
     QString logoProblem;
-    auto page =
-        print::letterheadForPage(print::loadLetterhead(platform::userSettings()), &logoProblem);
+    auto page = print::keptLetterheadForPage(&logoProblem);
     if (!logoProblem.isEmpty()) {
         tell(logoProblem + QStringLiteral(" Отчёты печатаются без логотипа."),
              platform::MessageIcon::Warning);

@@ -22,9 +22,9 @@
 #include "print/save_place.h"
 #include "ui/book_filter.h"
 #include "ui/book_model.h"
-#include "ui/book_window_memory.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"
+#include "ui/window_memory.h"
 
 namespace ui {
 
@@ -93,6 +93,23 @@ QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
     return file;
 }
 
+// The window's place and size, the widths of the columns and the column the
+// table is sorted by, kept between runs.
+void rememberLayout(QWidget* window, QTableView* table) {
+    auto* memory = new WindowMemory(window, QStringLiteral("book"));
+    QHeaderView* header = table->horizontalHeader();
+    memory->keep(
+        QStringLiteral("columns"), [header] { return header->saveState(); },
+        [table, header](const QByteArray& kept) {
+            if (header->restoreState(kept)) {
+                table->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+            }
+        });
+    // The sort is the user's choice the moment it is made.
+    QObject::connect(header, &QHeaderView::sortIndicatorChanged, memory,
+                     [memory] { memory->save(); });
+}
+
 }  // namespace
 
 BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWidget* parent)
@@ -128,7 +145,7 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     layout->addLayout(left, 1);
     layout->addLayout(commands);
     resize(960, 520);
-    new BookWindowMemory(this, table_);
+    rememberLayout(this, table_);
 
     connectCommands();
     setTabOrder(search_, table_);

@@ -143,6 +143,7 @@ private:
     void buildDateArea();
     void buildCommands();
     void buildMenus();
+    void nameMenus();
     void connectMenus();
     void fillDateLists();
     void resetAxisAndPen();
@@ -156,6 +157,7 @@ private:
     void enableForecastCommands();
     QImage clientAreaPicture() const;
     void copyForecast();
+    void editTexts();
     void saveImage();
     void pressDefaultButton();
     void enablePrinting();
@@ -204,6 +206,7 @@ private:
     QAction* savePdfAction_ = nullptr;
     QAction* saveImageAction_ = nullptr;
     QAction* letterheadAction_ = nullptr;  // «Бланк отчёта…»
+    QAction* textsAction_ = nullptr;       // «Тексты толкований…»
     QAction* bookAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QMenu* editMenu_ = nullptr;

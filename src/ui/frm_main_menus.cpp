@@ -24,6 +24,7 @@
 #include "ui/compare_window.h"
 #include "ui/frm_about.h"
 #include "ui/letterhead_dialog.h"
+#include "ui/texts_window.h"
 
 // The main window's menus and the commands behind them that the window's own
 // buttons do not run: printing, the picture, the clipboard and the client book.
@@ -84,6 +85,7 @@ void FrmMain::buildMenus() {
     saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveImageAction_->setEnabled(false);
     letterheadAction_ = fileMenu_->addAction(QStringLiteral("&Бланк отчёта…"));
+    textsAction_ = fileMenu_->addAction(QStringLiteral("&Тексты толкований…"));
     fileMenu_->addSeparator();
     // Shown when the program keeps a client book (setClientBook).
     bookAction_ = fileMenu_->addAction(QStringLiteral("&Картотека клиентов…"));
@@ -113,7 +115,11 @@ void FrmMain::buildMenus() {
     contentsAction_->setShortcut(QKeySequence(Qt::Key_F1));
     helpMenu_->addSeparator();
     aboutAction_ = helpMenu_->addAction(QStringLiteral("&О программе"));
-    // Names by which tests and accessibility tools find the commands.
+    nameMenus();
+}
+
+// Names by which tests and accessibility tools find the commands.
+void FrmMain::nameMenus() {
     fileMenu_->setObjectName(QStringLiteral("mFile"));
     editMenu_->setObjectName(QStringLiteral("mEdit"));
     forecastMenu_->setObjectName(QStringLiteral("mProg"));
@@ -121,11 +127,11 @@ void FrmMain::buildMenus() {
     for (auto [action, name] :
          {std::pair{printAction_, "mpPrint"}, std::pair{previewAction_, "mpPreview"},
           std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
-          std::pair{letterheadAction_, "mpLetterhead"}, std::pair{bookAction_, "mpBook"},
-          std::pair{exitAction_, "mpExit"}, std::pair{copyAction_, "mpCopy"},
-          std::pair{calculateAction_, "mpRash"}, std::pair{todayAction_, "mpDay"},
-          std::pair{markYearAction_, "mpMarkYear"}, std::pair{contentsAction_, "mpCont"},
-          std::pair{aboutAction_, "mpAbout"}}) {
+          std::pair{letterheadAction_, "mpLetterhead"}, std::pair{textsAction_, "mpTexts"},
+          std::pair{bookAction_, "mpBook"}, std::pair{exitAction_, "mpExit"},
+          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
+          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
+          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 }
@@ -141,6 +147,7 @@ void FrmMain::connectMenus() {
     connect(saveImageAction_, &QAction::triggered, this, &FrmMain::saveImage);
     connect(letterheadAction_, &QAction::triggered, this,
             [this] { LetterheadDialog(services_, this).exec(); });
+    connect(textsAction_, &QAction::triggered, this, &FrmMain::editTexts);
     connect(bookAction_, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();
@@ -177,8 +184,7 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         // Every report carries the letterhead as the user keeps it at that moment.
         const auto setup = [this](print::PrintDelivery& delivery) {
             QString logoProblem;
-            delivery.setLetterhead(print::letterheadForPage(
-                print::loadLetterhead(platform::userSettings()), &logoProblem));
+            delivery.setLetterhead(print::keptLetterheadForPage(&logoProblem));
             if (!logoProblem.isEmpty()) {
                 services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
                                                                       "логотипа."),
@@ -201,6 +207,18 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
                                remember);
             });
     });
+}
+
+// The texts window previews its entries for what this window shows now.
+void FrmMain::editTexts() {
+    PreviewSubject subject{forecast_, std::nullopt, today_().year()};
+    if (current_) {
+        subject.client = current_->names;
+    }
+    TextsWindow window(services_, platform::TextStore::inDataFolder(), subject, this);
+    // Modal to this window alone, so that the help it opens can be read and scrolled.
+    window.setWindowModality(Qt::WindowModal);
+    window.exec();
 }
 
 void FrmMain::setClientBook(ClientBookHooks hooks) {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -114,24 +115,31 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     layout->addLayout(form);
     layout->addWidget(buttons);
     storedLogo_ = kept.logoFile;
-    showLogo(storedLogo_);
+    showKeptLogo();
 }
 
-void LetterheadDialog::showLogo(const QString& path) {
+void LetterheadDialog::showKeptLogo() {
+    if (storedLogo_.isEmpty()) {
+        showLogo({}, {});
+        return;
+    }
+    // A kept copy that fails the check is set aside here, so that the dialog
+    // always opens and the user can choose another.
+    const print::Logo logo = print::readKeptLogo(&storedLogo_, kPreviewSide);
+    showLogo(logo.image, logo.problem.isEmpty()
+                             ? QStringLiteral("Сохранён в программе.")
+                             : logo.problem + QStringLiteral(" Бланк печатается без логотипа."));
+}
+
+void LetterheadDialog::showLogo(const QImage& picture, const QString& caption) {
     picLogo_->clear();
-    cmdRemove_->setEnabled(!path.isEmpty());
-    if (path.isEmpty()) {
-        lblLogo_->setText(QStringLiteral("Нет: место логотипа на бланке останется пустым."));
-        return;
+    if (!picture.isNull()) {
+        picLogo_->setPixmap(QPixmap::fromImage(picture));
     }
-    const print::Logo logo = print::readLogo(path, kPreviewSide);
-    if (!logo.problem.isEmpty()) {
-        lblLogo_->setText(logo.problem + QStringLiteral(" Бланк печатается без логотипа."));
-        return;
-    }
-    picLogo_->setPixmap(QPixmap::fromImage(logo.image));
-    lblLogo_->setText(path == storedLogo_ ? QStringLiteral("Сохранён в программе.")
-                                          : QDir::toNativeSeparators(path));
+    cmdRemove_->setEnabled(!storedLogo_.isEmpty() || !chosenLogo_.isEmpty());
+    lblLogo_->setText(caption.isEmpty()
+                          ? QStringLiteral("Нет: место логотипа на бланке останется пустым.")
+                          : caption);
 }
 
 void LetterheadDialog::chooseLogo() {
@@ -139,19 +147,21 @@ void LetterheadDialog::chooseLogo() {
     if (path.isEmpty()) {
         return;
     }
-    const print::Logo logo = print::readLogo(path, kPreviewSide);
+    print::Logo logo = print::readLogo(path, kPreviewSide);
     if (!logo.problem.isEmpty()) {
         warn(logo.problem + QStringLiteral(" Выберите другой рисунок."));
         return;
     }
-    chosenLogo_ = path;
-    showLogo(chosenLogo_);
+    // What was checked now is what «Сохранить» keeps, whatever becomes of
+    // the file in between.
+    chosenLogo_ = std::move(logo.kept);
+    showLogo(logo.image, QDir::toNativeSeparators(path));
 }
 
 void LetterheadDialog::removeLogo() {
     chosenLogo_.clear();
     storedLogo_.clear();
-    showLogo({});
+    showLogo({}, {});
 }
 
 void LetterheadDialog::accept() {
@@ -166,30 +176,19 @@ void LetterheadDialog::accept() {
         warn(textProblem);
         return;
     }
-    if (!chosenLogo_.isEmpty()) {
-        QString problem;
-        const QString copy = print::storeLogo(chosenLogo_, &problem);
-        if (copy.isEmpty()) {
-            // The dialog stays open with everything typed; the earlier logo stands.
-            chosenLogo_.clear();
-            showLogo(storedLogo_);
-            warn(problem +
-                 QStringLiteral(" Выберите другой рисунок или сохраните бланк без него."));
-            return;
-        }
-        storedLogo_ = copy;
-        chosenLogo_.clear();
-    }
     letterhead.logoFile = storedLogo_;
     platform::UserSettings settings = platform::userSettings();
-    print::saveLetterhead(settings, letterhead);
-    if (!settings.problem().isEmpty()) {
-        warn(QStringLiteral("Бланк не сохранён. ") + settings.problem());
+    // One step: on a failure the dialog stays open with everything as chosen,
+    // and the kept letterhead and logo stay as they were.
+    if (const QString problem = print::storeLetterhead(settings, letterhead, chosenLogo_);
+        !problem.isEmpty()) {
+        // The reasons of a failed write end without a full stop; the box ends the sentence.
+        warn(QStringLiteral("Бланк не сохранён. ") + problem +
+             (problem.endsWith(u'.') ? QString() : QStringLiteral(".")));
         return;
     }
-    if (storedLogo_.isEmpty()) {
-        print::forgetStoredLogo();
-    }
+    storedLogo_ = letterhead.logoFile;
+    chosenLogo_.clear();
     QDialog::accept();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
 
 class QCheckBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,14 +46,17 @@ public:
 private:
     void chooseLogo();
     void removeLogo();
-    // Shows the logo at `path` (none when empty) beside the buttons.
-    void showLogo(const QString& path);
+    // Shows the program's copy of the logo, or why it is not used.
+    void showKeptLogo();
+    // Shows a logo's picture and its caption (none: the empty box's) beside
+    // the buttons.
+    void showLogo(const QImage& picture, const QString& caption);
     void warn(const QString& text);
 
     platform::Services& services_;
     AskLogoFile ask_;
-    QString storedLogo_;  // the program's copy the settings name
-    QString chosenLogo_;  // a file picked now, copied on «Сохранить»
+    QString storedLogo_;     // the program's copy the settings name
+    QByteArray chosenLogo_;  // what the program keeps of a logo picked now, on «Сохранить»
     QCheckBox* chkUse_;
     QLineEdit* txtName_;
     std::array<QLineEdit*, 3> txtContacts_{};

@@ -183,6 +183,35 @@ TEST(Companion, WritesTheWindowPictureAndTheReport) {
     EXPECT_TRUE(withLogo.err.isEmpty());
 }
 
+// An SVG logo whose picture names the drawing itself crashed the companion,
+// and one naming a FIFO held it for ever: such a logo is refused at once and
+// the page goes out without it.
+TEST(Companion, LogoReachingOutIsRefused) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& reference : {QStringLiteral("self.svg"), fifo}) {
+        SCOPED_TRACE(reference.toStdString());
+        const QString logo = dir.filePath(QStringLiteral("self.svg"));
+        QFile file(logo);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"9\" height=\"9\">"
+            "<image width=\"9\" height=\"9\" xlink:href=\"" +
+            reference.toUtf8() + "\"/></svg>");
+        file.close();
+        const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+        QFile::remove(pdf);
+        const ProcessRun r =
+            forecast({QStringLiteral("--pdf"), pdf, QStringLiteral("--logo"), logo,
+                      QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("1975")});
+        EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("из другого файла"))) << r.err.toStdString();
+        EXPECT_GT(QFileInfo(pdf).size(), 0);
+    }
+}
+
 TEST(Companion, HelpAndVersion) {
     for (const char* option : {"--help", "-h"}) {
         const ProcessRun r = forecast({QString::fromLatin1(option)});

@@ -13,9 +13,9 @@
 #include "book_fixture.h"
 #include "platform/services.h"
 #include "ui/book_window.h"
-#include "ui/book_window_memory.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"
+#include "ui/window_memory.h"
 
 using ui::BookWindow;
 

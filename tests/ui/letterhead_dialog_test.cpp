@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "file_size_limit.h"
 #include "print/frm_prn.h"
 #include "print/letterhead.h"
 #include "ui/letterhead_dialog.h"
@@ -26,12 +27,17 @@ void keep(const print::LetterheadSettings& letterhead) {
     print::saveLetterhead(settings, letterhead);
 }
 
-QString pngIn(const QTemporaryDir& dir, const QString& name) {
-    QImage image(40, 20, QImage::Format_RGB32);
+QString pngIn(const QTemporaryDir& dir, const QString& name, QSize size = {40, 20}) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::blue);
     const QString path = dir.filePath(name);
     EXPECT_TRUE(image.save(path));
     return path;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -111,4 +117,42 @@ TEST(LetterheadDialog, VanishedLogoIsToldAndTheReportStillGoesOut) {
     EXPECT_TRUE(f.services.messages[0].text.contains("без логотипа"));
     EXPECT_TRUE(QFile::exists(pdf));
     keep({});
+}
+
+// When the settings cannot be written «Сохранить» says so and changes
+// nothing: the kept letterhead and its logo stay as they were. (A file size
+// limit fails the settings' write as a read-only folder does, and stops root
+// too.)
+TEST(LetterheadDialog, FailedSaveKeepsTheEarlierLogo) {
+    keep({});
+    QTemporaryDir dir;
+    platform::RecordingServices services;
+    ui::LetterheadDialog first(services);
+    first.setAskLogoFile([&](QWidget*) { return pngIn(dir, "first.png"); });
+    first.cmdChooseLogo()->click();
+    first.accept();
+    const print::LetterheadSettings before = kept();
+    const QByteArray copy = contents(before.logoFile);
+    ASSERT_FALSE(copy.isEmpty());
+
+    ui::LetterheadDialog second(services);
+    const QString small = pngIn(dir, "second.png", {1, 1});
+    second.setAskLogoFile([&](QWidget*) { return small; });
+    second.cmdChooseLogo()->click();
+    second.txtName()->setText(QString(72, u'я'));
+    {
+        const FileSizeLimit limit(static_cast<rlim_t>(QFileInfo(small).size() + 16));
+        second.accept();
+    }
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.startsWith("Бланк не сохранён.") &&
+                services.messages[0].text.endsWith(u'.'))
+        << services.messages[0].text.toStdString();
+    EXPECT_NE(second.result(), QDialog::Accepted);
+    EXPECT_EQ(kept().name, before.name);
+    EXPECT_EQ(kept().logoFile, before.logoFile);
+    EXPECT_EQ(contents(before.logoFile), copy);
+    EXPECT_FALSE(QFileInfo::exists(before.logoFile + ".new"));
+    keep({});
+    QFile::remove(before.logoFile);
 }

@@ -1,11 +1,10 @@
-#include "ui/book_window_memory.h"
+#include "ui/window_memory.h"
 
 #include <QEvent>
-#include <QHeaderView>
 #include <QScreen>
-#include <QTableView>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "platform/services.h"
 
@@ -13,13 +12,10 @@ namespace ui {
 
 namespace {
 
-const QString kGeometryKey = QStringLiteral("book/geometry");
-const QString kColumnsKey = QStringLiteral("book/columns");
-
 // A title bar and borders, for a window not yet framed by the desktop.
 constexpr QMargins kAssumedFrame(8, 32, 8, 8);
 
-// The settings file keeps text: the window's and the columns' states go in as base64.
+// The settings file keeps text: a window's and its parts' states go in as base64.
 QByteArray bytesOf(const QString& key) {
     return QByteArray::fromBase64(platform::userSettings().value(key).toString().toLatin1());
 }
@@ -34,24 +30,28 @@ QRect fitWithin(const QRect& wanted, const QRect& available, const QMargins& fra
     return placed;
 }
 
-BookWindowMemory::BookWindowMemory(QWidget* window, QTableView* table)
-    : QObject(window), window_(window), table_(table) {
-    QHeaderView* header = table_->horizontalHeader();
-    const QByteArray columns = bytesOf(kColumnsKey);
-    if (!columns.isEmpty() && header->restoreState(columns)) {
-        table_->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
-    }
-    // The sort is the user's choice the moment it is made.
-    connect(header, &QHeaderView::sortIndicatorChanged, this, [this] { save(); });
+WindowMemory::WindowMemory(QWidget* window, QString section)
+    : QObject(window), window_(window), section_(std::move(section)) {
+    parts_.push_back(
+        {section_ + QStringLiteral("/geometry"), [this] { return window_->saveGeometry(); }});
     window_->installEventFilter(this);
 }
 
-bool BookWindowMemory::eventFilter(QObject* watched, QEvent* event) {
+void WindowMemory::keep(const QString& name, std::function<QByteArray()> state,
+                        const std::function<void(const QByteArray&)>& restore) {
+    const QString key = section_ + u'/' + name;
+    if (const QByteArray kept = bytesOf(key); !kept.isEmpty()) {
+        restore(kept);
+    }
+    parts_.push_back({key, std::move(state)});
+}
+
+bool WindowMemory::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         if (event->type() == QEvent::Show) {
             if (!restored_) {
                 restored_ = true;
-                window_->restoreGeometry(bytesOf(kGeometryKey));
+                window_->restoreGeometry(bytesOf(parts_.front().key));
             }
             fitToScreen();
         } else if (event->type() == QEvent::Hide) {
@@ -61,14 +61,14 @@ bool BookWindowMemory::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void BookWindowMemory::save() const {
+void WindowMemory::save() const {
     platform::UserSettings settings = platform::userSettings();
-    settings.setValue(kGeometryKey, QString::fromLatin1(window_->saveGeometry().toBase64()));
-    settings.setValue(kColumnsKey,
-                      QString::fromLatin1(table_->horizontalHeader()->saveState().toBase64()));
+    for (const Part& part : parts_) {
+        settings.setValue(part.key, QString::fromLatin1(part.state().toBase64()));
+    }
 }
 
-void BookWindowMemory::fitToScreen() {
+void WindowMemory::fitToScreen() {
     const QScreen* screen = window_->screen();
     if (screen == nullptr) {
         return;

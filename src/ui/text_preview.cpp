@@ -1,0 +1,154 @@
+#include "ui/text_preview.h"
+
+#include <QDate>
+#include <algorithm>
+#include <variant>
+
+#include "core/aspect_rules.h"
+#include "core/comparison.h"
+#include "core/text_keys.h"
+#include "ui/current_client.h"
+
+namespace ui {
+
+namespace {
+
+// The years the preview looks at after this one.
+constexpr long long kSpan = 20;
+
+const core::ClientNames kExampleNames{QStringLiteral("Иванова"), QStringLiteral("Анна"),
+                                      QStringLiteral("Сергеевна")};
+
+core::Forecast exampleForecast() {
+    core::Calculation made =
+        core::calculate({QStringLiteral("1"), 0, QStringLiteral("1990")});  // 1 января 1990
+    auto* forecast = std::get_if<core::Forecast>(&made);
+    return forecast ? std::move(*forecast) : core::Forecast{};
+}
+
+// «23 июля 1975», as a date reads in a sentence.
+QString spokenDate(const core::Forecast& forecast) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(forecast.date.day, core::monthGenitive(forecast.date.monthIndex), forecast.date.year);
+}
+
+// The client's names when there is a client with a name.
+std::optional<core::ClientNames> namedClient(const PreviewSubject& subject) {
+    if (subject.client && !fullName(*subject.client).isEmpty()) {
+        return subject.client;
+    }
+    return std::nullopt;
+}
+
+QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
+    const std::optional<core::ClientNames> client = namedClient(subject);
+    const QString name = fullName(client ? *client : kExampleNames);
+    if (!subject.forecast) {
+        return client ? QStringLiteral(
+                            "В главном окне ещё нет прогноза: поля заполнены для "
+                            "клиента %1 и даты для примера — %2.")
+                            .arg(name, spokenDate(shown))
+                      : QStringLiteral(
+                            "В главном окне ещё нет прогноза, поэтому поля "
+                            "заполнены для примера: %1, %2.")
+                            .arg(name, spokenDate(shown));
+    }
+    return client ? QStringLiteral("Поля заполнены для клиента главного окна: %1, %2.")
+                        .arg(name, spokenDate(shown))
+                  : QStringLiteral(
+                        "Поля заполнены по прогнозу главного окна (%1); имя взято "
+                        "для примера: %2.")
+                        .arg(spokenDate(shown), name);
+}
+
+// The aspect of an "aspect.N.L" key and its text's level L, or none.
+std::optional<std::pair<int, int>> aspectOf(QStringView key) {
+    for (int digit = 1; digit <= core::kAspectCount; ++digit) {
+        for (int level = 0; level < core::kAspectTextLevels; ++level) {
+            if (core::aspectKey(digit, level) == key) {
+                return std::pair{digit, level};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TextPreview::TextPreview(const PreviewSubject& subject)
+    : forecast_(subject.forecast ? *subject.forecast : exampleForecast()),
+      names_(namedClient(subject).value_or(kExampleNames)),
+      note_(noteFor(subject, forecast_)) {
+    const long long thisYear =
+        subject.thisYear != 0 ? subject.thisYear : QDate::currentDate().year();
+    firstYear_ = std::max(thisYear, core::birthYearOf(forecast_));
+}
+
+int TextPreview::levelIn(long long year) const {
+    return core::levelInYear(forecast_, year).value_or(0);
+}
+
+core::FieldValues TextPreview::yearsWhere(
+    core::FieldValues values, const std::function<bool(int level, int previous)>& wanted) const {
+    // The year before the birth year is the cycle's last digit, as the cycle reads.
+    const long long birth = core::birthYearOf(forecast_);
+    std::vector<long long> years;
+    for (long long year = firstYear_; year <= firstYear_ + kSpan; ++year) {
+        const long long before = year > birth ? year - 1 : birth + forecast_.digitCount - 1;
+        if (wanted(levelIn(year), levelIn(before))) {
+            years.push_back(year);
+        }
+    }
+    if (!years.empty()) {
+        values.set(core::TextField::Year, QString::number(years.front()))
+            .set(core::TextField::Level, QString::number(levelIn(years.front())));
+    }
+    return values.set(core::TextField::Years, core::yearListText(years));
+}
+
+core::FieldValues TextPreview::values(QStringView key) const {
+    core::FieldValues values = names_;
+    values.set(core::TextField::Year, QString::number(firstYear_))
+        .set(core::TextField::Level, QString::number(levelIn(firstYear_)));
+    const int largest = forecast_.largest;
+    const int smallest = forecast_.smallest;
+    if (const auto aspect = aspectOf(key)) {
+        const auto [digit, band] = *aspect;
+        // The last text stands for every level from 4 up: this client's, when it is one.
+        const int level = band + 1 < core::kAspectTextLevels
+                              ? band
+                              : std::max(band, forecast_.aspects[std::size_t(digit - 1)].level);
+        return values.set(core::TextField::Aspect, core::kAspectNames[digit - 1].toString())
+            .set(core::TextField::Level, QString::number(level));
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        if (key == core::levelKey(digit)) {
+            return yearsWhere(values.set(core::TextField::Level, QString::number(digit)),
+                              [digit](int level, int) { return level == digit; })
+                .set(core::TextField::Level, QString::number(digit));
+        }
+    }
+    for (const auto shape : {core::YearShape::Peak, core::YearShape::Low, core::YearShape::Rise,
+                             core::YearShape::Fall, core::YearShape::Same}) {
+        if (key == core::shapeKey(shape)) {
+            return yearsWhere(values, [=](int level, int previous) {
+                return core::yearShape(level, previous, largest, smallest) == shape;
+            });
+        }
+    }
+    if (key == core::pairKey(core::PairText::BothLow)) {
+        return yearsWhere(values, [=](int level, int) { return level == smallest; });
+    }
+    if (key.startsWith(u"pair.")) {
+        const auto* present = std::find_if(forecast_.aspects.begin(), forecast_.aspects.end(),
+                                           [](const core::AspectValue& a) { return a.present; });
+        const std::size_t digit = present == forecast_.aspects.end()
+                                      ? 4
+                                      : std::size_t(present - forecast_.aspects.begin());
+        values.set(core::TextField::Aspect, core::kAspectNames[digit].toString());
+        return yearsWhere(values, [=](int level, int) { return level == largest; });
+    }
+    return values;
+}
+
+}  // namespace ui

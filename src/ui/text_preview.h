@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/client_names.h"
+#include "core/forecast.h"
+#include "core/text_fields.h"
+
+namespace ui {
+
+// What the main window shows when the texts window opens: its forecast and
+// its current client, each when there is one, and this year by its clock.
+struct PreviewSubject {
+    std::optional<core::Forecast> forecast;
+    std::optional<core::ClientNames> client;
+    long long thisYear = 0;
+};
+
+// The values the texts window's preview fills a text's fields with: the
+// client's names, and for each entry the aspect, the level and the years it
+// would speak of in this forecast, looking at this year and the next twenty.
+// Without a forecast or a client a plain example stands in, and note() says so.
+class TextPreview {
+public:
+    explicit TextPreview(const PreviewSubject& subject);
+
+    // One line above the preview: whose figures these are.
+    const QString& note() const { return note_; }
+    core::FieldValues values(QStringView key) const;
+
+private:
+    // The years of the span whose level (and the level of the year before)
+    // `wanted` accepts; the year and the years fields take them.
+    core::FieldValues yearsWhere(core::FieldValues values,
+                                 const std::function<bool(int level, int previous)>& wanted) const;
+    int levelIn(long long year) const;
+
+    core::Forecast forecast_;
+    core::FieldValues names_;
+    QString note_;
+    long long firstYear_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,236 @@
+// The texts window's saving, export, import and its undo, and the questions
+// they ask before anything changes.
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "core/text_keys.h"
+#include "platform/services.h"
+#include "print/print_job.h"
+#include "ui/texts_window.h"
+
+namespace ui {
+
+namespace {
+
+QString title() {
+    return QStringLiteral("Тексты толкований");
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+TextsWindow::Unsaved askUnsavedBox(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, title(), QStringLiteral("Сохранить изменения?"),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Тексты толкований изменены, но ещё не сохранены."));
+    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* stay = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(stay);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return TextsWindow::Unsaved::Save;
+    }
+    return box.clickedButton() == discard ? TextsWindow::Unsaved::Discard
+                                          : TextsWindow::Unsaved::Stay;
+}
+
+bool confirmBox(QWidget* parent, const QString& question, const QString& yes) {
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);  // the question names a file
+    QPushButton* go = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == go;
+}
+
+QString askTextsFile(QWidget* parent, bool forSaving) {
+    const QString filter = QStringLiteral("Тексты толкований (*.txt)");
+    if (forSaving) {
+        return print::askSaveFileName(
+            parent, QStringLiteral("Экспорт текстов толкований"), filter, QStringLiteral("txt"),
+            QDir(print::documentsFolder()).filePath(QStringLiteral("Тексты толкований.txt")));
+    }
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт текстов толкований"),
+                                        print::documentsFolder(),
+                                        filter + QStringLiteral(";;Все файлы (*)"));
+}
+
+}  // namespace
+
+void TextsWindow::useDesktopDialogs() {
+    askUnsaved_ = askUnsavedBox;
+    confirm_ = confirmBox;
+    askFile_ = askTextsFile;
+}
+
+void TextsWindow::tell(const QString& text, platform::MessageIcon icon) {
+    services_.message(this, {text, title(), icon, 0});
+}
+
+void TextsWindow::say(const QString& text, bool problem) {
+    said_ = text;
+    saidProblem_ = problem;
+    updateState();
+}
+
+bool TextsWindow::save() {
+    if (const QString blocked = blockingProblem(); !blocked.isEmpty()) {
+        tell(blocked, platform::MessageIcon::Warning);
+        return false;
+    }
+    if (const QString failed = store_.save(library_.own()); !failed.isEmpty()) {
+        tell(failed, platform::MessageIcon::Critical);
+        say(failed, true);
+        return false;
+    }
+    // Texts changed after an import are the practitioner's own now: undoing
+    // the import would take them away too.
+    if (canUndo_ && library_.own() != stored_) {
+        store_.forgetUndo(language());
+        canUndo_ = false;
+    }
+    stored_ = library_.own();
+    say(QStringLiteral("Тексты сохранены. Изменённых вами записей: %1.")
+            .arg(QString::number(stored_.size())),
+        false);
+    return true;
+}
+
+void TextsWindow::exportTexts() {
+    if (const QString blocked = blockingProblem(); !blocked.isEmpty()) {
+        tell(blocked, platform::MessageIcon::Warning);
+        return;
+    }
+    const QString path = askFile_ ? askFile_(this, true) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString failed = platform::writeTextFile(path, library_.own()); !failed.isEmpty()) {
+        tell(failed, platform::MessageIcon::Critical);
+        return;
+    }
+    say(QStringLiteral("Тексты записаны в файл «%1». Изменённых вами записей в нём: %2.")
+            .arg(shown(path), QString::number(library_.own().size())),
+        false);
+}
+
+// An import replaces the practitioner's whole set by the file's. It says how
+// many entries will read differently and asks first; a file read only in
+// part is offered for what could be read, with its problems named.
+void TextsWindow::importTexts() {
+    if (!settleUnsaved()) {
+        return;
+    }
+    const QString path = askFile_ ? askFile_(this, false) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    const platform::TextStore::ImportPreview preview = store_.previewImport(path, library_);
+    if (!preview.importable) {
+        tell(QStringLiteral(
+                 "Тексты из файла «%1» не импортированы, ваши тексты не изменились.\n\n%2")
+                 .arg(shown(path), preview.problem),
+             platform::MessageIcon::Critical);
+        return;
+    }
+    if (preview.changes == 0) {
+        tell(QStringLiteral("В файле «%1» те же тексты, что у вас сейчас: ничего не изменено.")
+                 .arg(shown(path)),
+             platform::MessageIcon::Information);
+        return;
+    }
+    const QString question =
+        preview.problem.isEmpty()
+            ? QStringLiteral(
+                  "Импорт из файла «%1» изменит записей: %2. Прежние тексты "
+                  "сохранятся, и импорт можно будет отменить. Импортировать?")
+                  .arg(shown(path), QString::number(preview.changes))
+            : QStringLiteral(
+                  "Файл «%1» прочитан не целиком:\n%2\n\nЗаписи, которые не удалось "
+                  "прочитать, станут текстами программы. Импорт изменит записей: %3. "
+                  "Прежние тексты сохранятся, и импорт можно будет отменить. "
+                  "Импортировать прочитанное?")
+                  .arg(shown(path), preview.problem, QString::number(preview.changes));
+    if (!confirm_ || !confirm_(this, question, QStringLiteral("Импортировать"))) {
+        return;
+    }
+    if (const QString failed = store_.applyImport(library_, preview.incoming); !failed.isEmpty()) {
+        tell(failed, platform::MessageIcon::Critical);
+        return;
+    }
+    canUndo_ = true;
+    replaceLibrary(core::TextLibrary(preview.incoming));
+    say(QStringLiteral("Импортировано из файла «%1»: изменено записей %2. Прежние тексты "
+                       "вернёт «Отменить импорт».")
+            .arg(shown(path), QString::number(preview.changes)),
+        false);
+}
+
+void TextsWindow::undoImport() {
+    if (!canUndo_) {
+        return;
+    }
+    const QString question = hasUnsavedChanges()
+                                 ? QStringLiteral(
+                                       "Вернуть тексты, какими они были до импорта? Несохранённые "
+                                       "изменения пропадут.")
+                                 : QStringLiteral("Вернуть тексты, какими они были до импорта?");
+    if (!confirm_ || !confirm_(this, question, QStringLiteral("Вернуть"))) {
+        return;
+    }
+    platform::TextStore::Loaded back = store_.undoImport(language());
+    canUndo_ = store_.canUndoImport(language());
+    replaceLibrary(std::move(back.library));
+    if (!back.problem.isEmpty()) {
+        tell(back.problem, platform::MessageIcon::Critical);
+        say(back.problem, true);
+        return;
+    }
+    say(QStringLiteral("Импорт отменён: тексты такие, какими были до него."), false);
+}
+
+// What the practitioner's file holds is what the window shows from now on.
+void TextsWindow::replaceLibrary(core::TextLibrary library) {
+    library_ = std::move(library);
+    stored_ = library_.own();
+    drafts_.clear();
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        markEntry(*it);
+    }
+    markBranches();
+    applySearch();
+    showEntry(tree_->currentItem());
+}
+
+bool TextsWindow::settleUnsaved() {
+    if (!hasUnsavedChanges()) {
+        return true;
+    }
+    switch (askUnsaved_ ? askUnsaved_(this) : Unsaved::Stay) {
+        case Unsaved::Save:
+            return save();
+        case Unsaved::Discard:
+            replaceLibrary(core::TextLibrary(stored_));
+            return true;
+        case Unsaved::Stay:
+            break;
+    }
+    return false;
+}
+
+void TextsWindow::reject() {
+    if (settleUnsaved()) {
+        QDialog::reject();
+    }
+}
+
+}  // namespace ui
