@@ -1,33 +1,41 @@
 #include "app/compare_cli.h"
 
+#include <QDate>
 #include <algorithm>
 #include <optional>
 
 #include "app/companion.h"
 #include "app/date_input.h"
 #include "app/drawing_loader.h"
+#include "core/client_names.h"
 #include "core/comparison.h"
 
 namespace companion {
 
 namespace {
 
-// Years after the later birth year that the span covers when none is given.
-constexpr long long kDefaultSpanAfterBirth = 20;
+// Years after the first that the span covers when no last year is given, as
+// the comparison window's span: this year and twenty on.
+constexpr long long kDefaultSpanAfterFirst = 20;
 constexpr long long kLatestYear = 99999;
 
 const char* const kUsage =
     "Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2\n"
     "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "                               [--first-person ТЕКСТ] [--second-person ТЕКСТ]\n"
     "  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка\n"
     "  и годы, когда оба на своём максимуме или оба на своём минимуме.\n"
-    "  --from, --to  первый и последний год (не больше 500 лет); без них — год\n"
-    "                рождения младшего и ещё 20 лет\n"
+    "  --from, --to  первый и последний год (не больше 500 лет); без них — этот\n"
+    "                год и ещё 20 лет, как в окне сравнения\n"
+    "  --first-person ТЕКСТ, --second-person ТЕКСТ\n"
+    "                «Фамилия Имя Отчество» первого и второго человека для\n"
+    "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
     "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n";
 
 struct Request {
     QStringList dates;
+    QString names[2];  // «Фамилия Имя Отчество» as checked, or empty
     std::optional<long long> from;
     std::optional<long long> to;
     bool json = false;
@@ -53,6 +61,24 @@ bool takeValue(const QStringList& args, int& i, const QString& option, QString& 
     }
     value = args[++i];
     return true;
+}
+
+// «Фамилия Имя Отчество» after --first-person or --second-person: the words
+// between blanks, each held to the name rules. What is wrong, or empty.
+QString readPerson(const QString& option, const QString& text, QString& name) {
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() > 3) {
+        return QStringLiteral(
+                   "После %1 нужны фамилия, имя и отчество через пробел: слов %2, "
+                   "а их не больше трёх.")
+            .arg(option, QString::number(words.size()));
+    }
+    const core::ClientNames names{words.value(0), words.value(1), words.value(2)};
+    if (const QString problem = core::clientNamesProblem(names); !problem.isEmpty()) {
+        return QStringLiteral("После %1: %2").arg(option, problem);
+    }
+    name = words.join(u' ');
+    return {};
 }
 
 // Reads the command line; an empty string on success, else what is wrong.
@@ -85,6 +111,17 @@ QString parse(const QStringList& args, Request& r) {
                     .arg(option, QString::number(kLatestYear));
             }
             (from ? r.from : r.to) = year;
+        } else if (is("--first-person") || is("--second-person")) {
+            const int k = is("--first-person") ? 0 : 1;
+            const QString option =
+                k == 0 ? QStringLiteral("--first-person") : QStringLiteral("--second-person");
+            QString text;
+            if (!takeValue(args, i, option, text)) {
+                return QStringLiteral("После %1 нужно значение.").arg(option);
+            }
+            if (const QString problem = readPerson(option, text, r.names[k]); !problem.isEmpty()) {
+                return problem;
+            }
         } else if (is("--pdf")) {
             QString file;
             if (!takeValue(args, i, QStringLiteral("--pdf"), file) || file.isEmpty()) {
@@ -130,13 +167,11 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
         }
         people[k] = std::get<core::Forecast>(std::move(read));
     }
-    const core::Forecast& first = *people[0];
-    const core::Forecast& second = *people[1];
-    // The default span depends only on the dates, never on the day it runs.
-    const long long later = std::max(core::birthYearOf(first), core::birthYearOf(second));
-    const long long from = r.from.value_or(later);
+    const core::ComparedPerson first{*people[0], r.names[0]};
+    const core::ComparedPerson second{*people[1], r.names[1]};
+    const long long from = r.from.value_or(QDate::currentDate().year());
     // Without --to the span ends where --to may end at the latest.
-    const long long to = r.to.value_or(std::min(from + kDefaultSpanAfterBirth, kLatestYear));
+    const long long to = r.to.value_or(std::min(from + kDefaultSpanAfterFirst, kLatestYear));
     if (from > to) {
         return usage(QStringLiteral("Первый год промежутка (%1) позже последнего (%2).")
                          .arg(QString::number(from), QString::number(to)));
@@ -146,10 +181,10 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
                          .arg(QString::number(from), QString::number(to),
                               QString::number(core::kLongestSpan)));
     }
-    const core::Comparison c = core::compare(first, second, from, to);
+    const core::Comparison c = core::compare(first.forecast, second.forecast, from, to);
     // With --pdf the file is the output; the text comes only when asked for.
     if (r.json || !r.pdf) {
-        if (!writeOut(r.json ? core::toJson(first, second, c) + '\n'
+        if (!writeOut(r.json ? core::toJson(first.forecast, second.forecast, c) + '\n'
                              : core::toText(first, second, c).toUtf8())) {
             return kExitUsage;
         }

@@ -161,7 +161,7 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
     const QString error = platform::writeUnderName(
         request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
         [&](const QString& path) {
-            return print::printComparisonToPdf({*request->first, {}}, {*request->second, {}},
+            return print::printComparisonToPdf(*request->first, *request->second,
                                                *request->comparison, path,
                                                QDateTime::currentDateTime());
         });

@@ -20,8 +20,8 @@ struct DrawRequest {
 };
 
 struct CompareDrawRequest {
-    const core::Forecast* first;
-    const core::Forecast* second;
+    const core::ComparedPerson* first;  // the forecast, and the name for the page
+    const core::ComparedPerson* second;
     const core::Comparison* comparison;
     QString pdf;
     int argc;

@@ -214,18 +214,9 @@ std::optional<Problem> checkValues(Options& o) {
                            .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
                                                               : QStringLiteral("--pdf"))};
     }
-    const struct {
-        const QString& text;
-        int max;
-        const char* what;
-    } names[] = {{o.surname, core::kSurnameLimit, "Фамилия"},
-                 {o.name, core::kNameLimit, "Имя"},
-                 {o.patronymic, core::kPatronymicLimit, "Отчество"}};
-    for (const auto& n : names) {
-        if (const QString problem = core::nameProblem(n.text, n.max, QString::fromUtf8(n.what));
-            !problem.isEmpty()) {
-            return Problem{kExitUsage, problem};
-        }
+    if (const QString problem = core::clientNamesProblem({o.surname, o.name, o.patronymic});
+        !problem.isEmpty()) {
+        return Problem{kExitUsage, problem};
     }
     if (o.clientsGiven) {
         return std::nullopt;

@@ -6,6 +6,7 @@
 // the calculation's own RuntimeError, any broken rule below and any sanitizer
 // report ends the run with the input saved.
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
@@ -182,7 +183,8 @@ void checkForecast(const core::Forecast& f, const QString& year) {
 }
 
 // The whole calculation on the fuzzed year, with a day and a month picked
-// from the input: an accepted year always gives a forecast, anything else is
+// from the input: an accepted year gives a forecast on every day its month
+// has in that year and a refusal of the date on any other; anything else is
 // refused as not a year, never stopped.
 void checkCalculation(const QString& year, int pick) {
     const core::BirthDate date{QString::number(pick % 31 + 1), pick / 31 % 12, year};
@@ -192,6 +194,12 @@ void checkCalculation(const QString& year, int pick) {
         const auto* refusal = std::get_if<core::Refusal>(&result);
         require(refusal && refusal->kind == core::Refusal::Kind::YearNotDigits,
                 "a year that is not accepted is refused as such", year);
+        return;
+    }
+    if (!QDate::isValid(year.toInt(), date.monthIndex + 1, pick % 31 + 1)) {
+        const auto* refusal = std::get_if<core::Refusal>(&result);
+        require(refusal && refusal->kind == core::Refusal::Kind::NoSuchDate,
+                "a day its month does not have is refused as such", year);
         return;
     }
     require(f != nullptr, "an accepted year gives a forecast", year);

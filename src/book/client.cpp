@@ -21,6 +21,12 @@ bool toStoredMoment(QString& text) {
     return true;
 }
 
+// A sentence of core as a clause of the caller's: «…: поле «Имя» длиннее 20 знаков…».
+QString clause(QString sentence) {
+    sentence[0] = sentence[0].toLower();
+    return sentence.endsWith(u'.') ? sentence.chopped(1) : sentence;
+}
+
 }  // namespace
 
 QString fold(const QString& text) {
@@ -44,9 +50,12 @@ void SearchKeys::clear() {
 }
 
 QString birthDateText(const Client& client) {
-    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
-    return QStringLiteral("%1.%2.%3")
-        .arg(twoDigits(client.day), twoDigits(client.month), client.yearText);
+    return core::numericDate({QString::number(client.day), client.month - 1, client.yearText});
+}
+
+bool dateExists(const Client& client) {
+    return client.day >= 1 && client.day <= 31 && client.month >= 1 && client.month <= 12 &&
+           core::noSuchDate(client.day, client.month - 1, client.yearText).isEmpty();
 }
 
 bool isShortYear(const QString& yearText) {
@@ -72,20 +81,10 @@ QString normalise(Client& client) {
     }
     // Lengths as a reader counts characters; no control characters, which
     // would break the lines of a printout or of an exported file.
-    const struct {
-        const QString& text;
-        int limit;
-        const char* field;
-    } names[] = {{client.surname, kSurnameLimit, "Фамилия"},
-                 {client.name, kNameLimit, "Имя"},
-                 {client.patronymic, kPatronymicLimit, "Отчество"}};
-    for (const auto& n : names) {
-        if (QString problem = core::nameProblem(n.text, n.limit, QString::fromUtf8(n.field));
-            !problem.isEmpty()) {
-            // A clause of the caller's sentence: «…: поле «Имя» длиннее 20 знаков…».
-            problem[0] = problem[0].toLower();
-            return problem.endsWith(u'.') ? problem.chopped(1) : problem;
-        }
+    if (const QString problem =
+            core::clientNamesProblem({client.surname, client.name, client.patronymic});
+        !problem.isEmpty()) {
+        return clause(problem);
     }
     if (core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
@@ -101,6 +100,10 @@ QString normalise(Client& client) {
     }
     if (!core::isAcceptedYear(client.yearText)) {
         return QStringLiteral("год рождения не записан цифрами от 1 до 9999");
+    }
+    if (const QString problem = core::noSuchDate(client.day, client.month - 1, client.yearText);
+        !problem.isEmpty()) {
+        return clause(problem);
     }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
         return QStringLiteral("дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");

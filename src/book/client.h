@@ -78,6 +78,12 @@ struct SearchKeys {
 // "23.08.1975"; the year as typed.
 QString birthDateText(const Client& client);
 
+// Whether the stored day and month are in range and the day is one its month
+// has in that year (core::noSuchDate). A book written by another program, or
+// by an earlier version that took 31 February, may hold a date that is not;
+// such a row is shown as it is stored and never changed by itself.
+bool dateExists(const Client& client);
+
 // A year of one or two digits, as a spreadsheet's short date writes one
 // («23.08.75»): in a date from outside, its century is not there to be
 // guessed. A date written with a leading «'», which spreadsheets keep as text

@@ -59,6 +59,19 @@ QChar separatorOf(const QString& header) {
     return best;
 }
 
+// A row of nothing but separators and blanks («;;;», « ; ; ; », «,,,», tabs),
+// as spreadsheets save the rows after the last one filled in: no client, and
+// nothing the user need be told about.
+bool isEmptyRow(const csv::Record& record) {
+    if (!record.problem.isEmpty()) {
+        return false;
+    }
+    return std::all_of(record.fields.begin(), record.fields.end(), [](const QString& field) {
+        return std::all_of(field.begin(), field.end(),
+                           [](QChar c) { return c.isSpace() || c == u';' || c == u','; });
+    });
+}
+
 }  // namespace
 
 QString ClientListReader::title(Column column) {
@@ -252,9 +265,11 @@ bool ClientListReader::next(ListRow& row) {
         return false;
     }
     csv::Record record;
-    if (!reader_->next(record)) {
-        return false;
-    }
+    do {
+        if (!reader_->next(record)) {
+            return false;
+        }
+    } while (isEmptyRow(record));
     row.line = record.line;
     row.problem = recordProblem(record);
     if (row.problem.isEmpty()) {

@@ -31,7 +31,9 @@ struct ListRow {
 //    decided once over the whole list (ListEncoding); a row in another
 //    encoding is refused by its line;
 //  - the separator «;», «,» or tab, whichever the header row uses;
-//  - CR LF or LF line breaks;
+//  - CR LF or LF line breaks; blank lines and rows of nothing but separators
+//    and blanks (the rows a spreadsheet saves after the last one filled in)
+//    are passed over without a word;
 //  - columns found by their names in the header row, in any order: Фамилия,
 //    Имя, Отчество, then either День, Месяц, Год (the month as a number, its
 //    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ (a year

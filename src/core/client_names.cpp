@@ -124,4 +124,21 @@ QString nameProblem(const QString& text, int limit, const QString& fieldName) {
     return {};
 }
 
+QString clientNamesProblem(const ClientNames& names) {
+    const struct {
+        const QString& text;
+        int limit;
+        const char* field;
+    } fields[] = {{names.surname, kSurnameLimit, "Фамилия"},
+                  {names.name, kNameLimit, "Имя"},
+                  {names.patronymic, kPatronymicLimit, "Отчество"}};
+    for (const auto& f : fields) {
+        if (QString problem = nameProblem(f.text, f.limit, QString::fromUtf8(f.field));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
 }  // namespace core

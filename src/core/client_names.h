@@ -58,4 +58,9 @@ struct ClientNames {
     QString patronymic;
 };
 
+// nameProblem() of the surname, the first name and the patronymic in turn,
+// each against its limit: the first sentence that finds something wrong, or
+// empty when all three can go onto a page.
+QString clientNamesProblem(const ClientNames& names);
+
 }  // namespace core

@@ -38,6 +38,16 @@ QString yearListText(const std::vector<long long>& years) {
     return parts.join(QStringLiteral(", "));
 }
 
+QStringList commonAspectNames(const Comparison& c) {
+    QStringList names;
+    for (std::size_t d = 0; d < c.commonAspects.size(); ++d) {
+        if (c.commonAspects[d]) {
+            names << kAspectNames[d].toString();
+        }
+    }
+    return names;
+}
+
 QString ComparedPerson::label() const {
     const QString trimmed = name.simplified();
     return trimmed.isEmpty() ? forecast.dateText() : trimmed;
@@ -101,14 +111,18 @@ QByteArray toJson(const Forecast& first, const Forecast& second, const Compariso
     return out + "]}";
 }
 
-QString toText(const Forecast& first, const Forecast& second, const Comparison& c) {
+QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c) {
     QString out;
-    out += QStringLiteral("Первый: %1, процентов счастья %2, уровни от %3 до %4\n")
-               .arg(first.dateText(), first.happiness, QString::number(first.smallest),
-                    QString::number(first.largest));
-    out += QStringLiteral("Второй: %1, процентов счастья %2, уровни от %3 до %4\n")
-               .arg(second.dateText(), second.happiness, QString::number(second.smallest),
-                    QString::number(second.largest));
+    const ComparedPerson* people[] = {&first, &second};
+    const char* const who[] = {"Первый", "Второй"};
+    for (int k = 0; k < 2; ++k) {
+        const QString name = people[k]->name.simplified();
+        const Forecast& f = people[k]->forecast;
+        out += QStringLiteral("%1: %2%3, процентов счастья %4, уровни от %5 до %6\n")
+                   .arg(QString::fromUtf8(who[k]),
+                        name.isEmpty() ? QString() : name + QStringLiteral(", "), f.dateText(),
+                        f.happiness, QString::number(f.smallest), QString::number(f.largest));
+    }
     out += QStringLiteral("Год    первый второй\n");
     for (const ComparedYear& y : c.years) {
         out += QStringLiteral("%1 %2 %3\n")

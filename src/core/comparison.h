@@ -61,7 +61,11 @@ QByteArray toJson(const Forecast& first, const Forecast& second, const Compariso
 // Years as the lists show them, «2027, 2034», or «нет» for none.
 QString yearListText(const std::vector<long long>& years);
 
-// The comparison as readable Russian text: both dates, then one line a year.
-QString toText(const Forecast& first, const Forecast& second, const Comparison& c);
+// The names of the aspects present in both squares, in the square's order.
+QStringList commonAspectNames(const Comparison& c);
+
+// The comparison as readable Russian text: both people (the name, when
+// known, before the date), then one line a year.
+QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c);
 
 }  // namespace core

@@ -1,5 +1,7 @@
 #include "core/forecast.h"
 
+#include <QDate>
+
 #include "core/numeric.h"
 #include "core/program_info.h"
 
@@ -204,6 +206,19 @@ QString monthGenitive(int monthIndex) {
                                               : QString();
 }
 
+QString noSuchDate(int day, int monthIndex, const QString& yearText) {
+    if (day < 1 || day > 31 || monthIndex < 0 || monthIndex > 11 || !isAcceptedYear(yearText)) {
+        return {};
+    }
+    // QDate counts by the Gregorian calendar for every year, before 1582 too.
+    const int year = yearText.toInt();
+    if (QDate::isValid(year, monthIndex + 1, day)) {
+        return {};
+    }
+    return QStringLiteral("Такой даты нет: %1 %2 %3 года.")
+        .arg(QString::number(day), monthGenitive(monthIndex), QString::number(year));
+}
+
 int parseMonth(const QString& text) {
     const QString month = text.trimmed();
     bool isNumber = false;
@@ -239,6 +254,12 @@ std::uint32_t axisColorRgb(AxisMark mark) {
             break;
     }
     return 0x0000C0;
+}
+
+QString numericDate(const BirthDate& date) {
+    const auto twoDigits = [](const QString& n) { return n.rightJustified(2, u'0'); };
+    return twoDigits(date.day) + u'.' + twoDigits(QString::number(date.monthIndex + 1)) + u'.' +
+           date.year;
 }
 
 QString Forecast::dateText() const {
@@ -288,6 +309,13 @@ Calculation calculate(const BirthDate& date) {
                        QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
                        QStringLiteral("Неверный год рождения"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
+    }
+    bool isNumber = false;
+    const int day = date.day.toInt(&isNumber);
+    if (const QString problem = isNumber ? noSuchDate(day, date.monthIndex, date.year) : QString();
+        !problem.isEmpty()) {
+        return Refusal{Refusal::Kind::NoSuchDate, problem, QStringLiteral("Неверная дата рождения"),
+                       kDateHelpTopic, RuntimeError::Kind::Overflow};
     }
     try {
         return compute(date);

@@ -107,6 +107,15 @@ QString monthName(int monthIndex);
 // "января" to "декабря", as in «23 августа» in running text.
 QString monthGenitive(int monthIndex);
 
+// Why a day cannot be born on: the day (1 to 31) is not one that the month
+// (monthIndex 0 is January) has in the year typed, by the Gregorian calendar
+// carried back to year 1 (no 31 April, no 30 February, no 29 February in a
+// common year): «Такой даты нет: 31 февраля 1985 года.». Empty when the date
+// exists, and when the day, the month or the year is out of its range, which
+// the other checks refuse in their own words. Every way a date comes in (the
+// window, the book, a list, the companion) is judged here.
+QString noSuchDate(int day, int monthIndex, const QString& yearText);
+
 // A month as people write it: its number 1 to 12 ("8" or "08"), its name
 // ("Август") or its genitive ("августа"), in any case, blanks around ignored.
 // The month's index (0 is January), or -1 when the text is no month. The
@@ -138,6 +147,9 @@ struct BirthDate {
     int monthIndex = -1;  // 0 = January; -1 while none is chosen
     QString year;         // as typed
 };
+
+// "23.08.1975": day and month in two digits, the year as typed.
+QString numericDate(const BirthDate& date);
 
 // How a digit-axis label is drawn after a calculation.
 enum class AxisMark { Plain, Largest, Smallest };
@@ -181,7 +193,7 @@ struct Forecast {
 inline constexpr int kDateHelpTopic = 80;
 
 struct Refusal {
-    enum class Kind { MissingDate, YearNotDigits, Stopped };
+    enum class Kind { MissingDate, YearNotDigits, NoSuchDate, Stopped };
     Kind kind = Kind::MissingDate;
     QString text;
     QString title;  // empty: the program's name

@@ -1,6 +1,7 @@
 #include "print/compare_page.h"
 
 #include <QPrinter>
+#include <algorithm>
 
 #include "core/program_info.h"
 #include "graph/comparison_chart.h"
@@ -22,11 +23,13 @@ constexpr double kChartTextSize = 8;
 constexpr int kChartTop = 3200;
 constexpr int kChartHeight = 5200;
 constexpr int kListsTop = kChartTop + kChartHeight + 200;
-constexpr int kColumnsTop = 10300;
+constexpr int kColumnsTop = 10300;  // or lower, when the lists above run long
+constexpr int kColumnsGap = 200;
 constexpr int kSecondColumnX = 5200;
 constexpr int kGraphPenWidth = 6;  // printer pixels, for the curves
-// A list of years is broken into lines of this many years.
+// A list is broken into lines of this many years, or of aspects.
 constexpr int kYearsPerLine = 14;
+constexpr int kAspectsPerLine = 5;
 
 // The chart on the printer page: points and lines as the page draws them,
 // texts at the page's cursor in black.
@@ -65,29 +68,35 @@ void printPerson(platform::PrinterPage& page, const char* who, const core::Compa
                QStringLiteral(" до ") + QString::number(f.largest));
 }
 
-void printYearList(platform::PrinterPage& page, const QString& caption,
-                   const std::vector<long long>& years) {
-    if (years.empty()) {
+// A caption and its items, «нет» for none, broken into lines of `perLine`
+// items that stand under the first.
+void printList(platform::PrinterPage& page, const QString& caption, const QStringList& items,
+               int perLine) {
+    if (items.isEmpty()) {
         page.print(caption + QStringLiteral("нет"));
         return;
     }
-    QStringList line;
     QString lead = caption;
-    for (std::size_t i = 0; i < years.size(); ++i) {
-        line << QString::number(years[i]);
-        if (line.size() == kYearsPerLine || i + 1 == years.size()) {
-            page.print(lead + line.join(QStringLiteral(", ")));
-            lead = QString(caption.size(), u' ');
-            line.clear();
-        }
+    for (qsizetype from = 0; from < items.size(); from += perLine) {
+        page.print(lead + items.mid(from, perLine).join(QStringLiteral(", ")));
+        lead = QString(caption.size(), u' ');
     }
+}
+
+QStringList yearTexts(const std::vector<long long>& years) {
+    QStringList texts;
+    for (const long long y : years) {
+        texts << QString::number(y);
+    }
+    return texts;
 }
 
 // One person's aspect column at x: the report composes it (same captions and
 // percentages) on a page of its own, and its lines are set here; outside the
 // birth years the aspects are counted for, the line that says so instead.
-void printPersonAspects(platform::PrinterPage& page, int x, const core::ComparedPerson& p) {
-    page.setCurrentY(kColumnsTop);
+void printPersonAspects(platform::PrinterPage& page, int x, double top,
+                        const core::ComparedPerson& p) {
+    page.setCurrentY(top);
     page.setFontSize(kBodySize);
     page.setFontBold(true);
     printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
@@ -135,11 +144,16 @@ bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& fi
     page.setCurrentX(0);
     page.setCurrentY(kListsTop);
     page.setFontSize(kBodySize);
-    printYearList(page, QStringLiteral("Оба на своём максимуме: "), c.bothHighest);
-    printYearList(page, QStringLiteral("Оба на своём минимуме: "), c.bothLowest);
+    printList(page, QStringLiteral("Оба на своём максимуме: "), yearTexts(c.bothHighest),
+              kYearsPerLine);
+    printList(page, QStringLiteral("Оба на своём минимуме: "), yearTexts(c.bothLowest),
+              kYearsPerLine);
+    printList(page, QStringLiteral("Аспекты у обоих: "), core::commonAspectNames(c),
+              kAspectsPerLine);
 
-    printPersonAspects(page, 0, first);
-    printPersonAspects(page, kSecondColumnX, second);
+    const double columnsTop = std::max<double>(kColumnsTop, page.currentY() + kColumnsGap);
+    printPersonAspects(page, 0, columnsTop, first);
+    printPersonAspects(page, kSecondColumnX, columnsTop, second);
     return page.endDoc();
 }
 

@@ -160,6 +160,11 @@ void FrmPrn::setClientNames(const core::ClientNames& client) {
     patronymicBox_->setText(client.patronymic);
 }
 
+void FrmPrn::setCommandText(const QString& text) {
+    printButton_->setText(text);
+    printButton_->setAccessibleName(text);
+}
+
 bool FrmPrn::rememberClient() const {
     return rememberBox_->isChecked();
 }

@@ -14,8 +14,9 @@ class QPushButton;
 namespace print {
 
 // The client dialog: asks for the surname, first name and patronymic of the
-// person the forecast is for. "Печать" hands the three texts on as typed,
-// empty ones included; the dialog closes when the report went out or the user
+// person the forecast is for. "Печать" (or what the report's way out calls
+// it: «Сохранить» for a file) hands the three texts on as typed, empty ones
+// included; the dialog closes when the report went out or the user
 // cancelled it, and stays open with the names when it was refused, so nothing
 // typed is lost. "Отмена", Esc and the title bar's close button close it
 // without printing. Under the names, «Запомнить в картотеке» says whether the
@@ -33,6 +34,8 @@ public:
 
     // Fills the three boxes, for a client taken from the book.
     void setClientNames(const core::ClientNames& client);
+    // The caption of the button that sends the report: «Печать», «Сохранить», «Просмотр».
+    void setCommandText(const QString& text);
     // Whether «Запомнить в картотеке» is checked.
     bool rememberClient() const;
 

@@ -26,6 +26,7 @@
 #include "platform/screen_place.h"
 #include "platform/services.h"
 #include "print/frm_prn.h"
+#include "print/save_place.h"
 
 namespace print {
 
@@ -45,18 +46,6 @@ QString documentTitle(const core::ClientNames& client) {
     const QString names = clientName(client);
     return names.isEmpty() ? info::programName()
                            : info::programName() + QStringLiteral(": ") + names;
-}
-
-// A surname as part of a file name: characters that file systems refuse or
-// that would change the folder become underscores.
-QString fileNamePart(const QString& text) {
-    QString part = text.trimmed();
-    for (QChar& c : part) {
-        if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) {
-            c = QLatin1Char('_');
-        }
-    }
-    return part;
 }
 
 QString printerFailure(const QString& printerName) {
@@ -127,17 +116,6 @@ bool showPreviewDialog(QWidget* parent, QPrinter& printer,
 QString documentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
-}
-
-QString suggestedPdfPath(const QString& surname, const QDate& date) {
-    const QString folder = documentsFolder();
-    QStringList parts{QStringLiteral("Прогноз")};
-    const QString client = fileNamePart(surname);
-    if (!client.isEmpty()) {
-        parts << client;
-    }
-    parts << date.toString(Qt::ISODate);
-    return QDir(folder).filePath(parts.join(QStringLiteral(" - ")) + QStringLiteral(".pdf"));
 }
 
 PrintDelivery::PrintDelivery(platform::Services& services, QWidget* parent)
@@ -223,19 +201,21 @@ PrintDelivery::Outcome PrintDelivery::toPreview(const ForecastSource& source,
     return printed ? Outcome::Printed : Outcome::Cancelled;
 }
 
+// The forecast comes first: the file's name carries the date of birth, and a
+// refused date asks for no file at all.
 PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source,
                                              const core::ClientNames& client) {
-    const QDate today = now().date();
-    const QString path = ask_ ? ask_(parent_, suggestedPdfPath(client.surname, today)) : QString();
+    const core::Forecast forecast = source();
+    const QString path = ask_ ? ask_(parent_, suggestedPdfPath(client, forecast.date)) : QString();
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
-    const core::Forecast forecast = source();
     const QString error = printReportToPdf(forecast, path, client, now(), letterhead_);
     if (!error.isEmpty()) {
         fail(error);
         return Outcome::Failed;
     }
+    rememberSaveFolder(SavedFile::ReportPdf, path);
     return Outcome::Saved;
 }
 
@@ -263,14 +243,16 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
                      const std::function<void(PrintDelivery&)>& setup, ReportTarget target,
                      const core::ClientNames& client, const ReportDelivered& delivered) {
     FrmPrn* dialog = nullptr;
+    std::unique_ptr<PrintDelivery> delivery;
     FrmPrn frmPrn(owner, [&](const core::ClientNames& typed) {
-        // Messages and the file chooser stand over the dialog, which stays
-        // open while the report is made.
-        PrintDelivery delivery(services, dialog);
-        if (setup) {
-            setup(delivery);
+        // A name that would print mirrored or break the page's lines is
+        // refused here as the book and the companion refuse it.
+        if (const QString problem = core::clientNamesProblem(typed); !problem.isEmpty()) {
+            services.message(dialog,
+                             {problem, info::programName(), platform::MessageIcon::Warning, 0});
+            return false;
         }
-        const auto outcome = delivery.run(target, source, typed);
+        const auto outcome = delivery->run(target, source, typed);
         const bool wentOut =
             outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
         if (wentOut && delivered) {
@@ -279,8 +261,27 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
         return outcome != PrintDelivery::Outcome::Failed;  // else stay open
     });
     dialog = &frmPrn;
+    // Messages and the file chooser stand over the dialog, which stays open
+    // while the report is made.
+    delivery = std::make_unique<PrintDelivery>(services, dialog);
+    if (setup) {
+        setup(*delivery);
+    }
+    frmPrn.setCommandText(delivery->commandText(target));
     frmPrn.setClientNames(client);
     frmPrn.exec();
+}
+
+QString PrintDelivery::commandText(ReportTarget target) const {
+    switch (target) {
+        case ReportTarget::Preview:
+            return QStringLiteral("Просмотр");
+        case ReportTarget::PdfFile:
+            return QStringLiteral("Сохранить");
+        case ReportTarget::Printout:
+            break;
+    }
+    return find_ && !find_().isNull() ? QStringLiteral("Печать") : QStringLiteral("Сохранить");
 }
 
 }  // namespace print

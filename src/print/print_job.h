@@ -59,6 +59,11 @@ public:
         letterhead_ = std::move(letterhead);
     }
 
+    // What the client dialog's button says for the target: «Печать» for a
+    // printer, «Сохранить» for a file (a printout with no printer is one),
+    // «Просмотр» for the preview.
+    QString commandText(ReportTarget target) const;
+
     // Composes the report of the source's forecast and delivers it: a printout.
     Outcome run(const ForecastSource& source, const core::ClientNames& client);
     Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client);
@@ -95,9 +100,6 @@ bool showPreviewDialog(QWidget* parent, QPrinter& printer,
 // The user's documents folder, or the home folder when there is none.
 QString documentsFolder();
 
-// "Прогноз - Иванова - 2026-05-01.pdf" in the user's documents folder.
-QString suggestedPdfPath(const QString& surname, const QDate& date);
-
 // The report straight into a PDF file, written whole or not at all, with no
 // questions and no messages. Returns an empty string when the file was
 // written, otherwise «Не удалось записать файл X: <причина>».
@@ -107,7 +109,9 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", sends the report to the target through a PrintDelivery, which
-// setup may adjust (where the page goes). Returns when the dialog has closed.
+// setup adjusts once as the dialog opens (where the page goes). Names that
+// cannot go onto a page (core::clientNamesProblem) are told and keep the
+// dialog open. Returns when the dialog has closed.
 // The dialog starts with `client`'s names; after a report went out (printed or
 // saved), `delivered` gets the names, how it went out and whether
 // «Запомнить в картотеке» is checked.

@@ -1,8 +1,10 @@
 #include "ui/aspect_pair.h"
 
+#include <QFontMetricsF>
 #include <QPoint>
 
-#include "core/client_names.h"
+#include "platform/fonts.h"
+#include "platform/replay.h"
 
 namespace ui {
 
@@ -15,8 +17,9 @@ constexpr int kSquareTitle = 300;
 constexpr double kDigitPoints = 11;
 constexpr double kLevelPoints = 7;
 constexpr double kTitlePoints = 8;
-constexpr int kMargin = 30;
-constexpr int kNameLength = 22;  // a longer name is cut short under the square
+constexpr int kMargin = kSquareGap / 2;  // room for a name wider than its square
+// A name may take its square's width and the gap beside it, less a little air.
+constexpr int kTitleRoom = 3 * kCell + kSquareGap - 60;
 
 const QColor kSquareRule(120, 120, 120);
 const QColor kAbsentDigit(170, 170, 170);
@@ -36,13 +39,17 @@ void frame(graph::TextCanvas& target, int left, int top, int width, int height,
     target.line(left, top + height, left, top, color);
 }
 
+// The title's font as the window draws it, sized in twips.
+QFontMetricsF titleMetrics() {
+    return QFontMetricsF(
+        platform::twipFont(platform::family(platform::Face::Arial), kTitlePoints, false, false));
+}
+
 void drawSquare(graph::RecordingCanvas& target, int left, int top, const core::ComparedPerson& p,
                 const std::array<bool, core::kAspectCount>& common) {
-    QString title = p.label();
-    if (core::visibleLength(title) > kNameLength) {
-        title = core::leadingCharacters(title, kNameLength - 1) + QStringLiteral("…");
-    }
-    target.text(left, top, title, kTitlePoints);
+    const QString title = aspectPairTitle(p);
+    const double width = titleMetrics().horizontalAdvance(title);
+    target.text(left + static_cast<int>((3 * kCell - width) / 2), top, title, kTitlePoints);
     const int gridTop = top + kSquareTitle;
     target.setPenWidth(15);
     frame(target, left, gridTop, 3 * kCell, 3 * kCell, kSquareRule);
@@ -65,6 +72,10 @@ void drawSquare(graph::RecordingCanvas& target, int left, int top, const core::C
 }
 
 }  // namespace
+
+QString aspectPairTitle(const core::ComparedPerson& person) {
+    return titleMetrics().elidedText(person.label(), Qt::ElideRight, kTitleRoom);
+}
 
 QSize aspectPairSizeTw() {
     return {6 * kCell + kSquareGap + 2 * kMargin, 3 * kCell + kSquareTitle + 2 * kMargin};

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "print/many_reports.h"
 #include "print/print_job.h"
+#include "print/save_place.h"
 
 namespace ui {
 
@@ -63,13 +64,17 @@ BatchReport::Outcome BatchReport::toPdf(const std::vector<book::Client>& clients
     }
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     const QString suggested =
-        QDir(print::documentsFolder())
+        QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
             .filePath(QStringLiteral("Отчёты - %1.pdf").arg(now.date().toString(Qt::ISODate)));
     const QString path = ask_ ? ask_(parent_, suggested) : QString();
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
-    return run(clients, path, {});
+    const Outcome outcome = run(clients, path, {});
+    if (outcome == Outcome::Done) {
+        print::rememberSaveFolder(print::SavedFile::ManyReportsPdf, path);
+    }
+    return outcome;
 }
 
 BatchReport::Outcome BatchReport::toPrinter(const std::vector<book::Client>& clients) {

@@ -11,10 +11,10 @@ namespace {
 constexpr const char* kColumnTitles[BookModel::kColumnCount] = {
     "Фамилия", "Имя", "Отчество", "Дата рождения", "Добавлен", "Напечатан", "Примечание"};
 
-// A row from a book another program wrote may hold a day or month that no
-// date has; it is shown as such, and its date text as stored.
+// A row from a book another program wrote may hold a date that never was;
+// it is shown as such, and its date text as stored.
 bool dateOutOfRange(const book::Client& c) {
-    return c.day < 1 || c.day > 31 || c.month < 1 || c.month > 12;
+    return !book::dateExists(c);
 }
 
 QString firstLine(const QString& text) {

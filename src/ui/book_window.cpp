@@ -12,13 +12,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <vector>
 
 #include "book/client_book.h"
 #include "platform/services.h"
+#include "print/print_job.h"
+#include "print/save_place.h"
 #include "ui/book_model.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"
@@ -71,19 +72,17 @@ QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
     const QString plain = QStringLiteral("Таблица CSV (*.csv)");
     const QString excel = QStringLiteral("CSV для Excel (;) (*.csv)");
     const QString any = QStringLiteral("Все файлы (*)");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
-    }
     if (!forSaving) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
-                                            folder, plain + QStringLiteral(";;") + any);
+                                            print::documentsFolder(),
+                                            plain + QStringLiteral(";;") + any);
     }
     QString chosen;
-    QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Экспорт картотеки в CSV"),
-        QDir(folder).filePath(QStringLiteral("Картотека клиентов.csv")),
-        QStringList{plain, excel}.join(QStringLiteral(";;")), &chosen);
+    QString file =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Экспорт картотеки в CSV"),
+                                     QDir(print::lastSaveFolder(print::SavedFile::BookCsv))
+                                         .filePath(QStringLiteral("Картотека клиентов.csv")),
+                                     QStringList{plain, excel}.join(QStringLiteral(";;")), &chosen);
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".csv");
     }

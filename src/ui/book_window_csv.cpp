@@ -9,6 +9,7 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
+#include "print/save_place.h"
 #include "ui/book_model.h"
 #include "ui/book_window.h"
 
@@ -53,6 +54,7 @@ void BookWindow::exportBook() {
         tell(error, platform::MessageIcon::Critical);
         return;
     }
+    print::rememberSaveFolder(print::SavedFile::BookCsv, file);
     tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
              .arg(QDir::toNativeSeparators(file), QString::number(model_->clientCount())),
          platform::MessageIcon::Information);

@@ -26,6 +26,19 @@ bool validMonth(const book::Client& c) {
     return c.month >= 1 && c.month <= 12;
 }
 
+// What is wrong with the date as the book holds it, told when the card
+// opens; empty when nothing is.
+QString storedDateProblem(const book::Client& c) {
+    if (!validDay(c) || !validMonth(c)) {
+        return QStringLiteral(
+                   "В картотеке неверная дата рождения: день %1, месяц %2. "
+                   "Выберите верную.")
+            .arg(QString::number(c.day), QString::number(c.month));
+    }
+    const QString missing = core::noSuchDate(c.day, c.month - 1, c.yearText);
+    return missing.isEmpty() ? QString() : missing + QStringLiteral(" Выберите верную.");
+}
+
 }  // namespace
 
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
@@ -107,11 +120,8 @@ void ClientEditor::buildButtons() {
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setAccessibleName(QStringLiteral("Ошибка"));
-    problem_->setVisible(!validDay(client_) || !validMonth(client_));
-    problem_->setText(QStringLiteral("В картотеке неверная дата рождения: день %1, месяц %2. "
-                                     "Выберите верную.")
-                          .arg(client_.day)
-                          .arg(client_.month));
+    problem_->setText(storedDateProblem(client_));
+    problem_->setVisible(!problem_->text().isEmpty());
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* save =
         buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);

@@ -30,6 +30,18 @@ private:
     const QAction* action_;
 };
 
+// The owner's comparison window, made the first time it is asked for.
+CompareWindow* comparisonOf(QWidget* owner, platform::Services& services) {
+    auto* window = owner->findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return window != nullptr ? window : new CompareWindow(services, owner);
+}
+
+void bringForward(CompareWindow* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services) {
@@ -37,11 +49,14 @@ void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services
     action->setObjectName(QStringLiteral("mpCompare"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QObject::connect(action, &QAction::triggered, window, [window, &services] {
-        PersonEntry first;
-        if (window->forecast()) {
-            first.date = window->forecast()->date;
+        CompareWindow* compare = comparisonOf(window, services);
+        const PersonEntry first = compare->personEntry(0);
+        const bool noFirstDate =
+            first.date.day.isEmpty() && first.date.monthIndex < 0 && first.date.year.isEmpty();
+        if (compare->isHidden() && noFirstDate && window->forecast()) {
+            compare->setPerson(0, {window->forecast()->date, first.name});
         }
-        openComparison(window, services, first, {});
+        bringForward(compare);
     });
     auto* keys = new KeyToAction(action, action);
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
@@ -51,15 +66,10 @@ void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services
 
 CompareWindow* openComparison(QWidget* owner, platform::Services& services,
                               const PersonEntry& first, const PersonEntry& second) {
-    auto* window = owner->findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (window == nullptr) {
-        window = new CompareWindow(services, owner);
-    }
+    CompareWindow* window = comparisonOf(owner, services);
     window->setPerson(0, first);
     window->setPerson(1, second);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringForward(window);
     return window;
 }
 

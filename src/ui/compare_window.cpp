@@ -1,7 +1,6 @@
 #include "ui/compare_window.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +14,14 @@
 #include <QVBoxLayout>
 
 #include "core/program_info.h"
-#include "platform/character_limit.h"
 #include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
 #include "print/print_job.h"
+#include "print/save_place.h"
 #include "ui/aspect_pair.h"
+#include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
 
 namespace ui {
@@ -30,7 +30,6 @@ namespace {
 
 constexpr int kYearsAfterThisYear = 20;  // the default span: this year and twenty on
 constexpr int kLatestYear = 99999;
-constexpr int kNameLength = 60;
 constexpr int kPrinterDpi = 600;
 
 // The chart's smallest size, logical pixels: below this the years crowd.
@@ -39,8 +38,6 @@ constexpr int kChartMinHeight = 220;
 // The window's first size, twips, when the screen has room for it.
 constexpr int kWindowWidthTw = 14000;
 constexpr int kWindowHeightTw = 11000;
-
-const char* const kWho[2] = {"Первый", "Второй"};
 
 QLabel* plainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -107,6 +104,9 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
         composeSquares(target);
     });
     setToday(today_);
+    const std::array<PersonEntry, 2> remembered = rememberedPeople();
+    setPerson(0, remembered[0]);
+    setPerson(1, remembered[1]);
 }
 
 // The two people's figures beside the pair of squares, and the shared years under them.
@@ -144,55 +144,6 @@ void CompareWindow::buildKeys() {
     connect(help, &QShortcut::activated, this, [this] {
         services_.help(this, platform::HelpCommand::Context, platform::kCompareHelpTopic);
     });
-}
-
-void CompareWindow::buildPeople(QWidget* box) {
-    auto* grid = new QGridLayout(box);
-    for (int k = 0; k < 2; ++k) {
-        Inputs& in = inputs_[static_cast<std::size_t>(k)];
-        const QString who = QString::fromUtf8(kWho[k]);
-        auto* label =
-            new QLabel(k == 0 ? QStringLiteral("&Первый:") : QStringLiteral("&Второй:"), box);
-        in.name = new QLineEdit(box);
-        platform::limitCharacters(in.name, kNameLength);
-        in.name->setPlaceholderText(QStringLiteral("имя (можно не указывать)"));
-        in.name->setAccessibleName(who + QStringLiteral(": имя"));
-        label->setBuddy(in.name);
-        in.day = new QComboBox(box);
-        in.day->setAccessibleName(who + QStringLiteral(": день рождения"));
-        for (int d = 1; d <= 31; ++d) {
-            in.day->addItem(QString::number(d));
-        }
-        in.month = new QComboBox(box);
-        in.month->setAccessibleName(who + QStringLiteral(": месяц рождения"));
-        for (int m = 0; m < 12; ++m) {
-            in.month->addItem(core::monthName(m));
-        }
-        in.day->setCurrentIndex(-1);
-        in.month->setCurrentIndex(-1);
-        in.year = new QLineEdit(box);
-        in.year->setMaxLength(4);  // as the main window's year box
-        in.year->setAccessibleName(who + QStringLiteral(": год рождения"));
-        in.year->setPlaceholderText(QStringLiteral("год"));
-        for (QWidget* w : std::initializer_list<QWidget*>{in.name, in.day, in.month, in.year}) {
-            w->setObjectName(QStringLiteral("Compare%1%2")
-                                 .arg(w == in.name    ? QStringLiteral("Name")
-                                      : w == in.day   ? QStringLiteral("Day")
-                                      : w == in.month ? QStringLiteral("Month")
-                                                      : QStringLiteral("Year"))
-                                 .arg(k + 1));
-        }
-        grid->addWidget(label, k, 0);
-        grid->addWidget(in.name, k, 1);
-        grid->addWidget(in.day, k, 2);
-        grid->addWidget(in.month, k, 3);
-        grid->addWidget(in.year, k, 4);
-        connect(in.name, &QLineEdit::textChanged, this, [this] { refresh(); });
-        connect(in.year, &QLineEdit::textChanged, this, [this] { refresh(); });
-        connect(in.day, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-        connect(in.month, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    }
-    grid->setColumnStretch(1, 1);
 }
 
 void CompareWindow::buildSpan(QWidget* row) {
@@ -259,14 +210,6 @@ void CompareWindow::buildButtons(QWidget* row) {
     layout->addWidget(close);
 }
 
-void CompareWindow::setPerson(int which, const PersonEntry& person) {
-    Inputs& in = inputs_.at(static_cast<std::size_t>(which));
-    in.name->setText(person.name);
-    in.day->setCurrentIndex(person.date.day.isEmpty() ? -1 : in.day->findText(person.date.day));
-    in.month->setCurrentIndex(person.date.monthIndex);
-    in.year->setText(person.date.year);
-}
-
 void CompareWindow::setSpan(long long fromYear, long long toYear) {
     from_->setValue(static_cast<int>(fromYear));
     to_->setValue(static_cast<int>(toYear));
@@ -297,9 +240,8 @@ core::ComparedPerson CompareWindow::person(int which) const {
 
 QString CompareWindow::legendName(int which) const {
     const auto k = static_cast<std::size_t>(which);
-    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty()
-               ? person(which).label()
-               : QString::fromUtf8(kWho[k]);
+    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty() ? person(which).label()
+                                                                         : who(k);
 }
 
 void CompareWindow::refresh() {
@@ -308,12 +250,15 @@ void CompareWindow::refresh() {
         const Inputs& in = inputs_[k];
         const core::Calculation c =
             core::calculate({in.day->currentText(), in.month->currentIndex(), in.year->text()});
-        if (const auto* f = std::get_if<core::Forecast>(&c)) {
+        const QString problem = personProblem(int(k), c);
+        const auto* f = std::get_if<core::Forecast>(&c);
+        if (f && problem.isEmpty()) {
             forecasts_[k] = *f;
         } else {
             forecasts_[k].reset();
-            problems << QString::fromUtf8(kWho[k]) + QStringLiteral(": ") +
-                            std::get<core::Refusal>(c).text;
+        }
+        if (!problem.isEmpty()) {
+            problems << who(k) + QStringLiteral(": ") + problem;
         }
     }
     comparison_.reset();
@@ -342,32 +287,16 @@ void CompareWindow::showFigures() {
                                  "от %3 до %4")
                       .arg(p.label(), p.forecast.happiness, QString::number(p.forecast.smallest),
                            QString::number(p.forecast.largest))
-                : QString::fromUtf8(kWho[k]) + QStringLiteral(": нет прогноза"));
+                : who(k) + QStringLiteral(": нет прогноза"));
         inputs_[i].figures->setAccessibleName(inputs_[i].figures->text());
     }
-    QStringList squares;
-    for (int k = 0; k < 2; ++k) {
-        if (const auto& f = forecasts_[static_cast<std::size_t>(k)]) {
-            QStringList levels;
-            for (std::size_t d = 0; d < f->aspects.size(); ++d) {
-                levels << QStringLiteral("%1 %2").arg(core::kAspectNames[d],
-                                                      QString::number(f->aspects[d].level));
-            }
-            squares << person(k).label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
-        }
-    }
-    squares_->setAccessibleDescription(squares.join(QStringLiteral("; ")));
+    describeSquares();
     if (!comparison_) {
         shared_->clear();
         chart_->setAccessibleDescription(QString());
         return;
     }
-    QStringList common;
-    for (std::size_t d = 0; d < comparison_->commonAspects.size(); ++d) {
-        if (comparison_->commonAspects[d]) {
-            common << core::kAspectNames[d].toString();
-        }
-    }
+    const QStringList common = core::commonAspectNames(*comparison_);
     shared_->setText(
         QStringLiteral("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
                        "Аспекты у обоих (отмечены зелёным): %3")
@@ -375,7 +304,32 @@ void CompareWindow::showFigures() {
                  core::yearListText(comparison_->bothLowest),
                  common.isEmpty() ? QStringLiteral("нет") : common.join(QStringLiteral(", "))));
     chart_->setAccessibleDescription(
-        core::toText(*forecasts_[0], *forecasts_[1], *comparison_).section(u'\n', 2));
+        core::toText(person(0), person(1), *comparison_).section(u'\n', 2));
+}
+
+// The squares' levels for a screen reader, and the whole names in the tip
+// when one is cut short over its square.
+void CompareWindow::describeSquares() {
+    QStringList squares;
+    QStringList names;
+    bool cut = false;
+    for (int k = 0; k < 2; ++k) {
+        const auto& f = forecasts_[static_cast<std::size_t>(k)];
+        if (!f) {
+            continue;
+        }
+        QStringList levels;
+        for (std::size_t d = 0; d < f->aspects.size(); ++d) {
+            levels << QStringLiteral("%1 %2").arg(core::kAspectNames[d],
+                                                  QString::number(f->aspects[d].level));
+        }
+        const core::ComparedPerson p = person(k);
+        squares << p.label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
+        names << who(std::size_t(k)) + QStringLiteral(": ") + p.label();
+        cut = cut || aspectPairTitle(p) != p.label();
+    }
+    squares_->setAccessibleDescription(squares.join(QStringLiteral("; ")));
+    squares_->setToolTip(cut ? names.join(u'\n') : QString());
 }
 
 void CompareWindow::composeChart(graph::RecordingCanvas& target,
@@ -448,8 +402,7 @@ void CompareWindow::savePdf() {
     if (!comparison_) {
         return;
     }
-    const QString suggested = print::documentsFolder() + QStringLiteral("/Сравнение - ") +
-                              QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".pdf");
+    const QString suggested = print::suggestedComparisonPath(person(0), person(1));
     const QString path = ask_ ? ask_(this, suggested) : QString();
     if (path.isEmpty()) {
         return;
@@ -458,11 +411,15 @@ void CompareWindow::savePdf() {
                                                       QDateTime::currentDateTime(), thisYear());
     if (!error.isEmpty()) {
         fail(error);
+        return;
     }
+    print::rememberSaveFolder(print::SavedFile::ComparisonPdf, path);
 }
 
 void CompareWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // What is typed first goes into the first person's name.
+    inputs_[0].name->setFocus(Qt::OtherFocusReason);
     if (fitted_) {
         return;
     }

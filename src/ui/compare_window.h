@@ -11,6 +11,7 @@
 #include "graph/comparison_chart.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -39,16 +40,22 @@ struct PersonEntry {
 // Two people side by side: both curves of life forces on one calendar axis,
 // the years both are at their own largest or smallest digit, both happiness
 // percentages and both aspect squares with the aspects they share. It stays
-// open beside the main window. Every change of a date, a name or the span
-// redraws at once; a date that cannot be calculated says why in the window.
+// open beside the main window and opens with the first person's name to
+// type. Every change of a date, a name or the span redraws at once; a date
+// that cannot be calculated says why in the window once the user has been at
+// it (or it was given), a name that cannot be printed at once. The two
+// people are remembered whenever the window closes and come back with it.
 class CompareWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit CompareWindow(platform::Services& services, QWidget* parent = nullptr);
+    ~CompareWindow() override;
 
     // Fills a person's inputs (0 the first, 1 the second) as a user would.
     void setPerson(int which, const PersonEntry& person);
+    // What a person's inputs hold.
+    PersonEntry personEntry(int which) const;
     // The span of years, first and last; at most core::kLongestSpan years.
     void setSpan(long long fromYear, long long toYear);
     // The clock that says which year is this year: it is marked on the axis,
@@ -78,6 +85,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Inputs {
@@ -89,6 +97,14 @@ private:
     };
 
     void buildPeople(QWidget* box);
+    void buildPerson(QGridLayout* grid, int which);
+    // A date input changed: by the user unless the window is filling it.
+    void dateEdited(int which);
+    // Why a person has no forecast, as the window tells it; empty when it
+    // has one, or while an untouched date is still to come.
+    QString personProblem(int which, const core::Calculation& calculation) const;
+    // «Первый», «Второй».
+    static QString who(std::size_t which);
 
     void buildFigures(QVBoxLayout* layout);
 
@@ -97,6 +113,7 @@ private:
     void buildButtons(QWidget* row);
     void refresh();
     void showFigures();
+    void describeSquares();
     void composeChart(graph::RecordingCanvas& target, const graph::ChartArea& area) const;
     void composeSquares(graph::RecordingCanvas& target) const;
     core::ComparedPerson person(int which) const;
@@ -108,6 +125,8 @@ private:
     platform::Services& services_;
     std::function<QDate()> today_;
     std::array<Inputs, 2> inputs_{};
+    std::array<bool, 2> touched_{};  // the person's date was given or changed by the user
+    bool filling_ = false;           // the window, not the user, is filling the inputs
     std::array<std::optional<core::Forecast>, 2> forecasts_{};
     std::optional<core::Comparison> comparison_;
     QSpinBox* from_ = nullptr;
@@ -124,8 +143,8 @@ private:
 };
 
 // «Прогноз → Сравнить…» (Ctrl+D) in the main window's menu: opens the
-// comparison beside the window, the first person being the date the window
-// last calculated.
+// comparison beside the window as the user left it; a first person without
+// a date takes the date the window last calculated.
 void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services);
 
 // Opens (or brings forward) the owner's comparison window with two people,

@@ -20,6 +20,7 @@
 #include "platform/window_surface.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
+#include "print/save_place.h"
 #include "ui/compare_window.h"
 #include "ui/frm_about.h"
 #include "ui/letterhead_dialog.h"
@@ -308,8 +309,9 @@ void FrmMain::saveImage() {
         return;
     }
     const QString suggested =
-        QDir(print::documentsFolder())
-            .filePath(QStringLiteral("Прогноз - %1.png").arg(forecast_->dateText()));
+        QDir(print::lastSaveFolder(print::SavedFile::Picture))
+            .filePath(print::suggestedFileName(current_ ? current_->names : core::ClientNames{},
+                                               forecast_->date, QStringLiteral("png")));
     const QString path = askImageFile_ ? askImageFile_(this, suggested) : QString();
     if (path.isEmpty()) {
         return;
@@ -317,7 +319,9 @@ void FrmMain::saveImage() {
     const QString error = platform::writeImage(clientAreaPicture(), path);
     if (!error.isEmpty()) {
         services_.message(this, {error, info::programName(), platform::MessageIcon::Critical, 0});
+        return;
     }
+    print::rememberSaveFolder(print::SavedFile::Picture, path);
 }
 
 // The report is made from what is entered when "Печать" is pressed in the

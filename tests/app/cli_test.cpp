@@ -100,6 +100,8 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"23", "Авгус", "1975"}, 2, "Месяц «Авгус»"},
         {{"23", "8", "19755"}, 2, "4 символов"},
         {{"23", "Августа", "1975"}, 0, ""},
+        {{"29", "2", "2023"}, 2, "Такой даты нет: 29 февраля 2023 года."},
+        {{"29", "февраля", "1996"}, 0, ""},
         {{"23", "8"}, 1, "Использование"},
         {{"--bogus", "23", "8", "1975"}, 1, "--bogus"},
         {{"--png"}, 1, "--png"},
@@ -236,6 +238,7 @@ TEST(Companion, BatchGivesTheSingleRunsBytesLineByLine) {
         {"# 1 1 1", nullptr},
         {"32 1 1990", nullptr},
         {"  31 12 9999", nullptr},
+        {"30 2 1996", nullptr},    // a day that never was
         {"1 Маяк 1990", nullptr},  // non-ASCII in the message
         {"1\b 1 1990", nullptr},   // a control character in the date
         {"1 1", "Нужны три значения: день, месяц и год."},

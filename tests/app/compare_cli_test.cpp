@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,11 +39,12 @@ TEST(CompanionCompare, JsonHoldsTheSingleRunsObjectsAndTheDefaultSpan) {
     const CompareRun single = companion({QStringLiteral("--json"), QStringLiteral("23"),
                                          QStringLiteral("8"), QStringLiteral("1975")});
     EXPECT_EQ(o[QStringLiteral("first")].toObject(), QJsonDocument::fromJson(single.out).object());
-    // The later birth year and the twenty after it, whatever the day.
+    // This year and the twenty after it, as the comparison window spans.
+    const int thisYear = QDate::currentDate().year();
     const QJsonArray years = o[QStringLiteral("years")].toArray();
     ASSERT_EQ(years.size(), 21);
-    EXPECT_EQ(years.first().toObject()[QStringLiteral("year")].toInt(), 1990);
-    EXPECT_EQ(years.last().toObject()[QStringLiteral("year")].toInt(), 2010);
+    EXPECT_EQ(years.first().toObject()[QStringLiteral("year")].toInt(), thisYear);
+    EXPECT_EQ(years.last().toObject()[QStringLiteral("year")].toInt(), thisYear + 20);
     EXPECT_TRUE(o[QStringLiteral("bothHighest")].isArray());
 }
 
@@ -54,10 +56,18 @@ TEST(CompanionCompare, RefusalsAndUsageErrors) {
     } cases[] = {
         {{"--compare", "23", "8", "1975", "5", "5", "0"}, 2, "Второй человек"},
         {{"--compare", "32", "8", "1975", "5", "5", "1990"}, 2, "Первый человек"},
+        {{"--compare", "23", "8", "1975", "31", "4", "1990"},
+         2,
+         "Второй человек: Такой даты нет: 31 апреля 1990 года."},
         {compareArgs({"--from", "2000", "--to", "1999"}), 1, "позже"},
         {compareArgs({"--from", "2000", "--to", "2500"}), 1, "500"},
         {compareArgs({"--from", "2000", "--to", "2499"}), 0, ""},
         {{"--compare", "23", "8", "1975"}, 1, "шесть значений"},
+        {compareArgs({"--first-person", "Волков Игорь Петрович Второй"}), 1, "не больше трёх"},
+        {compareArgs({"--second-person", "Волкова\u202EМария"}), 1,
+         "После --second-person: В поле «Фамилия» есть знак смены направления"},
+        {compareArgs({"--second-person=Ааааааааааааааааааааааааааа"}), 1, "длиннее 25"},
+        {compareArgs({"--first-person"}), 1, "нужно значение"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
@@ -68,12 +78,13 @@ TEST(CompanionCompare, RefusalsAndUsageErrors) {
     }
 }
 
-TEST(CompanionCompare, TextNamesBothDatesAndEveryYear) {
-    const CompareRun r = companion(compareArgs({"--from", "1989", "--to", "1991"}));
+TEST(CompanionCompare, TextNamesBothPeopleAndEveryYear) {
+    const CompareRun r = companion(compareArgs(
+        {"--from", "1989", "--to", "1991", "--first-person", "  Волков  Игорь Петрович "}));
     ASSERT_EQ(r.exitCode, 0);
     const QString text = QString::fromUtf8(r.out);
-    EXPECT_TRUE(text.contains(QStringLiteral("23 Август 1975")));
-    EXPECT_TRUE(text.contains(QStringLiteral("5 Май 1990")));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Первый: Волков Игорь Петрович, 23 Август 1975,")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nВторой: 5 Май 1990,")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1989      4      —")));
     EXPECT_TRUE(text.contains(QStringLiteral("  1991      5      0")));
     // Without --to the span ends no later than --to may.
@@ -85,12 +96,21 @@ TEST(CompanionCompare, TextNamesBothDatesAndEveryYear) {
 TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("c.pdf"));
-    const CompareRun written = companion(compareArgs({QStringLiteral("--pdf"), pdf}));
+    const CompareRun written =
+        companion(compareArgs({"--pdf", pdf, "--second-person=Волкова Мария"}));
     ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
     EXPECT_TRUE(written.out.isEmpty()) << "the file is the output";
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(page.contains(QStringLiteral("Второй: Волкова Мария, дата рождения 5 Май 1990г.")))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("Аспекты у обоих: Биополе, Связь с землёй")))
+        << page.toStdString();
 
     const CompareRun unwritable =
         companion(compareArgs({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/c.pdf")}));

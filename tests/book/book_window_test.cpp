@@ -246,13 +246,15 @@ TEST(ClientBookLink, RecordReadsTheBookOnceAndTheWindowGoesBeforeTheBook) {
     }
 }
 
-// A day or month no date has (a book written by another program) is shown as
+// A day or month no date has, or a day its month lacks that year (a book
+// written by another program, or before such days were refused), is shown as
 // invalid, and the editor neither moves it to a valid one nor saves it as is.
 TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
     const struct {
         int day, month;
         bool dayShown, monthShown;
-    } cases[] = {{45, 8, false, true}, {23, 13, true, false}, {0, 0, false, false}};
+    } cases[] = {
+        {45, 8, false, true}, {23, 13, true, false}, {0, 0, false, false}, {31, 2, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.day * 100 + c.month);
         OpenBook b;
@@ -270,6 +272,14 @@ TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
         ui::ClientEditor editor(nullptr, stored);
         EXPECT_EQ(editor.findChild<QSpinBox*>()->value(), c.dayShown ? c.day : 0);
         EXPECT_EQ(editor.findChild<QComboBox*>()->currentIndex(), c.monthShown ? c.month - 1 : -1);
+        const QList<QLabel*> labels = editor.findChildren<QLabel*>();
+        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel* l) {
+            return l->accessibleName() == QStringLiteral("Ошибка");
+        });
+        ASSERT_NE(problem, labels.end());
+        EXPECT_FALSE((*problem)->isHidden());
+        EXPECT_EQ((*problem)->text().startsWith(QStringLiteral("Такой даты нет: 31 февраля 1975")),
+                  c.day == 31);
         for (QPushButton* button : editor.findChildren<QPushButton*>()) {
             if (button->text() == QStringLiteral("Сохранить")) {
                 button->click();

@@ -255,6 +255,36 @@ TEST(Csv, BadRowsAreListedByLineAndNothingOfThemIsStored) {
     EXPECT_EQ(all[1].note, QStringLiteral("две\nстроки"));
 }
 
+// The rows a spreadsheet saves after the last one filled in are passed over
+// without a word; a day that never was is named by its line.
+TEST(Csv, EmptyRowsPassUnseenAndDaysThatNeverWereAreNamed) {
+    const struct {
+        char separator;
+        QByteArray empty;
+    } cases[] = {{';', ";;;"}, {';', " ; ; ; "}, {',', ",,,"}, {'\t', "\t\t\t"}, {';', "\t"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.empty.toStdString());
+        const QByteArray rows[] = {"Фамилия|Имя|Отчество|Дата рождения",
+                                   c.empty,
+                                   "Иванова|Мария||23.08.1975",
+                                   c.empty,
+                                   "Петров|Иван||31.04.1985",
+                                   c.empty + "\r"};
+        QByteArray bytes;
+        for (const QByteArray& row : rows) {
+            bytes += QByteArray(row).replace('|', c.separator) + '\n';
+        }
+        QTemporaryDir dir;
+        TempBook t;
+        const book::ImportReport report = t.book->importCsv(writeFile(dir, bytes));
+        ASSERT_TRUE(report.done) << report.error.toStdString();
+        EXPECT_EQ(report.added, 1);
+        ASSERT_EQ(report.badRows.size(), 1u);
+        EXPECT_EQ(report.badRows[0].first, 5);
+        EXPECT_EQ(report.badRows[0].second, QStringLiteral("такой даты нет: 31 апреля 1985 года"));
+    }
+}
+
 TEST(Csv, FileThatIsNoClientListStoresNothing) {
     const QByteArray files[] = {
         "Фамилия,Имя,Год\nИванова,Мария,1990\n",  // columns missing

@@ -222,6 +222,43 @@ TEST(Calculate, RefusalsSayWhichMessage) {
     }
 }
 
+// Only days their month has in that year, by the Gregorian calendar for every
+// year (1900 is no leap year, 2000 is); the year named by its value.
+TEST(Calculate, DaysThatNeverWereAreRefusedByName) {
+    const struct {
+        const char* day;
+        int month;  // 1 is January
+        const char* year;
+        const char* refused;  // nullptr: a forecast
+    } cases[] = {
+        {"31", 4, "1985", "Такой даты нет: 31 апреля 1985 года."},
+        {"30", 2, "2000", "Такой даты нет: 30 февраля 2000 года."},
+        {"29", 2, "1900", "Такой даты нет: 29 февраля 1900 года."},
+        {"29", 2, "2023", "Такой даты нет: 29 февраля 2023 года."},
+        {"31", 2, "0075", "Такой даты нет: 31 февраля 75 года."},
+        {"29", 2, "1996", nullptr},
+        {"29", 2, "2000", nullptr},
+        {"29", 2, "0004", nullptr},
+        {"31", 12, "9999", nullptr},
+        {"1", 1, "1", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.day) + "." + std::to_string(c.month) + "." + c.year);
+        const core::Calculation result =
+            core::calculate({QString::fromLatin1(c.day), c.month - 1, QString::fromLatin1(c.year)});
+        const auto* refusal = std::get_if<core::Refusal>(&result);
+        ASSERT_EQ(refusal != nullptr, c.refused != nullptr);
+        if (refusal) {
+            EXPECT_EQ(refusal->kind, core::Refusal::Kind::NoSuchDate);
+            EXPECT_EQ(refusal->text, QString::fromUtf8(c.refused));
+            EXPECT_EQ(refusal->helpTopic, core::kDateHelpTopic);
+        }
+    }
+    // Out of range is another check's to tell.
+    EXPECT_TRUE(core::noSuchDate(32, 0, QStringLiteral("1990")).isEmpty());
+    EXPECT_TRUE(core::noSuchDate(31, 1, QStringLiteral("19a0")).isEmpty());
+}
+
 TEST(Calculate, YearBoxReplacesNumbersOutsideItsRange) {
     const struct {
         const char* text;

@@ -14,6 +14,7 @@
 #include "platform/printer_page.h"
 #include "platform/services.h"
 #include "print/print_job.h"
+#include "print/save_place.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -62,14 +63,24 @@ TEST(PrintDelivery, WithoutPrinterAsksForAFileWithASuggestedName) {
     Desk desk;
     desk.run();
     ASSERT_EQ(desk.asked.size(), 1);
-    EXPECT_EQ(QFileInfo(desk.asked[0]).fileName(), "Прогноз - Иванова - 2026-05-01.pdf");
+    EXPECT_EQ(QFileInfo(desk.asked[0]).fileName(), "Прогноз - Иванова Мария - 05.05.1990.pdf");
 }
 
+// The forecast is made before the file is asked for (its name carries the
+// date of birth); a cancel then writes nothing and says nothing.
 TEST(PrintDelivery, CancelledChoiceDoesNothingAndSaysNothing) {
     Desk desk;
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Cancelled);
     EXPECT_TRUE(desk.services.messages.empty());
-    EXPECT_EQ(desk.calculations, 0);
+    EXPECT_EQ(desk.calculations, 1);
+}
+
+// The client dialog's button says what pressing it does.
+TEST(PrintDelivery, CommandNamesWhatItDoes) {
+    Desk desk;  // no printer
+    EXPECT_EQ(desk.delivery.commandText(print::ReportTarget::Printout), "Сохранить");
+    EXPECT_EQ(desk.delivery.commandText(print::ReportTarget::PdfFile), "Сохранить");
+    EXPECT_EQ(desk.delivery.commandText(print::ReportTarget::Preview), "Просмотр");
 }
 
 TEST(PrintDelivery, SavesTheChosenFile) {
@@ -128,23 +139,45 @@ TEST(PrintDelivery, RefusedOrStoppedCalculationDeliversNothing) {
     }
 }
 
-TEST(SuggestedPdfPath, SurnameBecomesASafeFileName) {
-    const QDate day(2026, 5, 1);
+TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
+    const core::BirthDate born{"23", 7, "1975"};
     const struct {
-        const char* surname;
+        core::ClientNames client;
         const char* file;
     } cases[] = {
-        {"Иванова", "Прогноз - Иванова - 2026-05-01.pdf"},
-        {"", "Прогноз - 2026-05-01.pdf"},
-        {"   ", "Прогноз - 2026-05-01.pdf"},
-        {" Ива/нова:*", "Прогноз - Ива_нова__ - 2026-05-01.pdf"},
-        {"../..", "Прогноз - .._.. - 2026-05-01.pdf"},
+        {{"Иванова", "Мария", "Петровна"}, "Прогноз - Иванова Мария - 23.08.1975.pdf"},
+        {{"Иванова", "", ""}, "Прогноз - Иванова - 23.08.1975.pdf"},
+        {{"", " ", "Петровна"}, "Прогноз - 23.08.1975.pdf"},
+        {{" Ива/нова:*", "Ма\nрия", ""}, "Прогноз - Ива_нова__ Ма рия - 23.08.1975.pdf"},
+        {{"../..", "", ""}, "Прогноз - .._.. - 23.08.1975.pdf"},
     };
     for (const auto& c : cases) {
-        const QString path = print::suggestedPdfPath(QString::fromUtf8(c.surname), day);
+        const QString path = print::suggestedPdfPath(c.client, born);
         EXPECT_EQ(QFileInfo(path).fileName(), QString::fromUtf8(c.file));
         EXPECT_TRUE(QFileInfo(QFileInfo(path).absolutePath()).isDir());
     }
+    const core::ComparedPerson pair[] = {{forecastOf("23", 7, "1975"), "Иванова Мария Петровна"},
+                                         {forecastOf("5", 4, "1990"), ""}};
+    EXPECT_EQ(QFileInfo(print::suggestedComparisonPath(pair[0], pair[1])).fileName(),
+              "Сравнение - Иванова Мария 23.08.1975 и 05.05.1990.pdf");
+}
+
+// Each kind of file starts where the last of its kind was saved, as long as
+// that folder is there; the others keep their own.
+TEST(SuggestedPdfPath, EachKindRemembersItsFolder) {
+    QTemporaryDir dir;
+    platform::setUserSettingsFile(dir.filePath("zemtar.conf"));
+    const QString folder = dir.filePath("отчёты  клиентов\nновые");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Desk desk;
+    desk.answer = folder + "/отчёт.pdf";
+    EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Saved);
+    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), folder);
+    EXPECT_EQ(QFileInfo(print::suggestedPdfPath({}, {"1", 0, "1"})).absolutePath(), folder);
+    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::Picture), print::documentsFolder());
+    QDir(folder).removeRecursively();
+    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), print::documentsFolder());
+    platform::setUserSettingsFile(QString());
 }
 
 // The whole page through a real PDF file, read back as text. Set

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include "graph/comparison_chart.h"
 #include "ui/compare_window.h"
@@ -26,7 +28,15 @@ const ui::PersonEntry kIvan{{QStringLiteral("23"), 7, QStringLiteral("1975")},
 const ui::PersonEntry kMaria{{QStringLiteral("5"), 4, QStringLiteral("1990")},
                              QStringLiteral("Мария")};
 
+// The people the window remembers go to a settings file of the test's own.
+struct TestSettings {
+    QTemporaryDir dir;
+    TestSettings() { platform::setUserSettingsFile(dir.filePath(QStringLiteral("zemtar.conf"))); }
+    ~TestSettings() { platform::setUserSettingsFile(QString()); }
+};
+
 struct CompareFixture {
+    TestSettings settings;
     platform::RecordingServices services;
     ui::CompareWindow window{services};
 
@@ -204,6 +214,7 @@ TEST(CompareWindow, PreviewDrawsTheSamePage) {
 // From the main window: Ctrl+D, even from the year box, opens the comparison
 // beside it with the date the window calculated, and it fits the screen.
 TEST(CompareWindow, OpensFromTheMainWindowWithItsDate) {
+    TestSettings settings;
     WindowFixture main;
     main.calculate(23, 8, QStringLiteral("1975"));
     main.window->show();
@@ -222,5 +233,89 @@ TEST(CompareWindow, OpensFromTheMainWindowWithItsDate) {
     const QSize room = compare->screen()->availableGeometry().size();
     EXPECT_LE(compare->frameGeometry().width(), room.width());
     EXPECT_LE(compare->frameGeometry().height(), room.height());
+    // Closed with both people and opened again after another calculation:
+    // the people are as they were left.
+    compare->setPerson(1, kMaria);
+    compare->close();  // as Escape does
+    EXPECT_TRUE(compare->isHidden());
+    main.calculate(5, 5, QStringLiteral("1990"));
+    main.action("mpCompare")->trigger();
+    EXPECT_EQ(compare->personEntry(0).date.year, QStringLiteral("1975"));
+    EXPECT_EQ(compare->personEntry(1).name, kMaria.name);
     compare->close();
+}
+
+// The window opens with the first name to type and nothing to complain of;
+// a date is told about once the user has been at it, a name that would
+// print mirrored at once.
+TEST(CompareWindow, FocusFirstAndMessagesOnlyForWhatWasTouched) {
+    TestSettings settings;
+    platform::RecordingServices services;
+    ui::CompareWindow window(services);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.findChild<QLineEdit*>("CompareName1"));
+    const auto* problem = window.findChild<QLabel*>(QStringLiteral("CompareProblem"));
+    EXPECT_TRUE(problem->isHidden());
+    const struct {
+        std::function<void()> act;
+        const char* told;  // empty: nothing
+    } steps[] = {
+        {[&] { window.findChild<QLineEdit*>("CompareName2")->setText("Мария"); }, ""},
+        {[&] { window.findChild<QComboBox*>("CompareDay2")->setCurrentIndex(4); },
+         "Второй: Выберите месяц и год рождения!"},
+        {[&] { window.setPerson(1, kMaria); }, ""},
+        {[&] {
+             window.setPerson(0, {{"31", 1, "1985"}, "Иван"});
+         },
+         "Первый: Такой даты нет: 31 февраля 1985 года."},
+        {[&] {
+             window.setPerson(0, {kIvan.date, "\u202EИван"});
+         },
+         "Первый: В поле «Имя» есть знак смены направления письма (U+202E): уберите его."},
+        {[&] { window.setPerson(0, kIvan); }, ""},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.told);
+        step.act();
+        EXPECT_EQ(problem->isHidden() ? QString() : problem->text(), QString::fromUtf8(step.told));
+    }
+    EXPECT_TRUE(window.comparison().has_value());
+}
+
+// Names are whole over the squares where they fit, and cut short with the
+// whole names in the tip where they do not; a new window brings back the
+// last two people, whatever they were called.
+TEST(CompareWindow, WholeNamesOverTheSquaresAndTheLastPeopleRemembered) {
+    TestSettings settings;
+    platform::RecordingServices services;
+    const QString names[] = {"Волков Игорь Петрович", "Константинопольская Александра Вениаминовна",
+                             "Иван «%1» & + ; = ?"};
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        {
+            ui::CompareWindow window(services);
+            window.setPerson(0, kIvan);
+            window.setPerson(1, {kMaria.date, name});
+            QStringList titles;
+            for (const DrawOp& op : window.squareOps()) {
+                if (op.kind == DrawOp::Kind::Text && op.fontSize == 8) {
+                    titles << op.text;
+                }
+            }
+            ASSERT_EQ(titles.size(), 2);
+            const bool cut = name.size() > 30;
+            EXPECT_EQ(titles[1], cut ? titles[1].chopped(1) + u'…' : name);
+            EXPECT_TRUE(name.startsWith(cut ? titles[1].chopped(1) : titles[1]));
+            const QString tip = window.findChild<QWidget*>("CompareSquares")->toolTip();
+            EXPECT_EQ(tip, cut ? "Первый: Иван\nВторой: " + name : QString());
+        }
+        ui::CompareWindow again(services);
+        EXPECT_EQ(again.personEntry(0).name, kIvan.name);
+        EXPECT_EQ(again.personEntry(0).date.day, kIvan.date.day);
+        EXPECT_EQ(again.personEntry(1).name, name);
+        EXPECT_EQ(again.personEntry(1).date.monthIndex, kMaria.date.monthIndex);
+        EXPECT_TRUE(again.comparison().has_value());
+    }
 }

@@ -86,8 +86,11 @@ TEST(Window, RefusedInputWarnsClearsTheGraphAndKeepsTheTable) {
         int dayIndex;  // -1: the day is taken away
         const char* text;
         const char* title;
+        int monthIndex = 7;  // August, as calculated before
     } cases[] = {
         {"no day", "1975", -1, "Выберите месяц и год рождения!", "Введены не все данные"},
+        {"29 February of a common year", "1900", 28, "Такой даты нет: 29 февраля 1900 года.",
+         "Неверная дата рождения", 1},
         {"letters", "19a0", 22, "Год рождения нужно ввести цифрами: число от 1 до 9999.",
          "Неверный год рождения"},
         {"sign", "+5", 22, "Год рождения нужно ввести цифрами: число от 1 до 9999.",
@@ -100,6 +103,7 @@ TEST(Window, RefusedInputWarnsClearsTheGraphAndKeepsTheTable) {
         WindowFixture f;
         f.calculate(23, 8, QStringLiteral("1975"));
         f.day()->setCurrentIndex(c.dayIndex);
+        f.month()->setCurrentIndex(c.monthIndex);
         f.year()->setText(QString::fromUtf8(c.year));
         f.pusk()->click();
 

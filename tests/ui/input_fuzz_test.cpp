@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QLocale>
 #include <QTest>
 #include <algorithm>
@@ -21,6 +22,7 @@ constexpr std::uint32_t kSeed = 19750823;
 const QString kDefaultYear = QStringLiteral("1990");
 const QString kMissingInputTitle = QStringLiteral("Введены не все данные");
 const QString kBadYearTitle = QStringLiteral("Неверный год рождения");
+const QString kNoSuchDateTitle = QStringLiteral("Неверная дата рождения");
 
 // What a user might put into the year box: digits, blanks, signs, decimal
 // separators, exponent letters, other Latin and Cyrillic letters.
@@ -135,6 +137,7 @@ TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
     int forecasts = 0;
     int missingInput = 0;
     int badYear = 0;
+    int noSuchDate = 0;
 
     for (int i = 0; i < kCases && !testing::Test::HasFailure(); ++i) {
         const Case c = draw(rng, i);
@@ -157,12 +160,15 @@ TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
         EXPECT_NE(message, forecast) << "a press must end in exactly one of the two";
         EXPECT_LE(f.services.messages.size(), before + 1);
         const bool complete = c.day >= 0 && c.month >= 0;
-        EXPECT_EQ(forecast, complete && trustedYear(year))
+        const bool trusted = complete && trustedYear(year);
+        EXPECT_EQ(forecast, trusted && QDate::isValid(year.toInt(), c.month + 1, c.day + 1))
             << "year box \"" << year.toStdString() << "\"";
         if (message) {
             const QString title = f.services.messages.back().title;
-            EXPECT_EQ(title, complete ? kBadYearTitle : kMissingInputTitle);
-            (complete ? badYear : missingInput) += 1;
+            EXPECT_EQ(title, !complete ? kMissingInputTitle
+                             : trusted ? kNoSuchDateTitle
+                                       : kBadYearTitle);
+            (!complete ? missingInput : trusted ? noSuchDate : badYear) += 1;
         }
         if (forecast) {
             ++forecasts;
@@ -174,11 +180,14 @@ TEST(InputFuzz, EveryPressEndsInAForecastOrAMessage) {
         }
     }
     QLocale::setDefault(original);
-    std::printf("%d cases: %d forecasts, %d missing day or month, %d refused years\n", kCases,
-                forecasts, missingInput, badYear);
+    std::printf(
+        "%d cases: %d forecasts, %d missing day or month, %d refused years, %d days that "
+        "never were\n",
+        kCases, forecasts, missingInput, badYear, noSuchDate);
     EXPECT_GT(forecasts, kCases / 4);
     EXPECT_GT(badYear, kCases / 10);
     EXPECT_GT(missingInput, kCases / 20);
+    EXPECT_GT(noSuchDate, 0);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ struct PrintRun {
     bool dialogShown = false;
     bool stayedOpen = false;  // a refused report keeps the dialog and its names
     QString path;
+    QString command;  // the caption of the button pressed
 };
 
 PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
@@ -35,6 +36,7 @@ PrintRun printVia(WindowFixture& f, const QTemporaryDir& dir, bool button,
             return;
         }
         run->dialogShown = true;
+        run->command = dialog->printButton()->text();
         dialog->surnameBox()->setText(surname);
         dialog->printButton()->click();
         if (!dialog->isHidden()) {
@@ -95,6 +97,31 @@ TEST(PrintFlow, ButtonRecalculatesBeforeTheDialogAndTheMenuItemDoesNot) {
     });
     f.action("mpPrint")->trigger();
     EXPECT_EQ(seenByMenu, QStringLiteral("15%"));  // still the 5th
+}
+
+// The button says what it does; a name the book and the companion would
+// refuse (one that prints mirrored) is told and keeps the dialog open.
+TEST(PrintFlow, DialogSaysWhatItDoesAndRefusesNamesThatCannotBePrinted) {
+    const struct {
+        QString surname;
+        bool saved;
+    } cases[] = {{QStringLiteral("Иванова"), true},
+                 {QStringLiteral("\u202EИванова"), false},
+                 {QStringLiteral("Ива\tнова"), false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.surname.toStdString());
+        WindowFixture f;
+        f.calculate(23, 8, QStringLiteral("1975"));
+        QTemporaryDir dir;
+        const PrintRun run = printVia(f, dir, true, c.surname);
+        EXPECT_EQ(run.command, QStringLiteral("Сохранить"));  // no printer: a PDF file
+        EXPECT_EQ(QFile::exists(run.path), c.saved);
+        EXPECT_EQ(run.stayedOpen, !c.saved);
+        ASSERT_EQ(f.services.messages.size(), c.saved ? 0u : 1u);
+        if (!c.saved) {
+            EXPECT_TRUE(f.services.messages[0].text.startsWith(QStringLiteral("В поле «Фамилия»")));
+        }
+    }
 }
 
 TEST(PrintFlow, RefusedYearOpensNoDialogAndPrintsNothing) {
