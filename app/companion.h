@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/booklet.h"
+
 namespace companion {
 
 constexpr int kExitForecast = 0;  // the forecast is ready (or help, version)
@@ -51,6 +53,16 @@ struct Options {
     // another file's by the time it is read).
     bool standardInputClosed = false;
     QByteArray batchFileBytes;  // the --batch file's name, when it is not UTF-8
+    // The interpretation booklet in place of the figures, its sections, span and texts.
+    bool booklet = false;
+    bool sectionsGiven = false;
+    QString sections;
+    bool outlookGiven = false;
+    QString outlookText;
+    bool textsGiven = false;
+    QString texts;
+    core::BookletChoice bookletSections;  // as --sections chose them
+    int outlookYears = core::kOutlookDefault;
 };
 
 // Everything written to the standard streams goes through these, so that a

@@ -142,3 +142,17 @@ QString clientNamesProblem(const ClientNames& names) {
 }
 
 }  // namespace core
+
+namespace core {
+
+QString fullName(const ClientNames& names) {
+    QStringList parts;
+    for (const QString& part : {names.surname, names.name, names.patronymic}) {
+        if (!part.trimmed().isEmpty()) {
+            parts << part.trimmed();
+        }
+    }
+    return parts.join(u' ');
+}
+
+}  // namespace core

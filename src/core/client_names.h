@@ -63,4 +63,7 @@ struct ClientNames {
 // empty when all three can go onto a page.
 QString clientNamesProblem(const ClientNames& names);
 
+// "Фамилия Имя Отчество", each trimmed, the empty ones left out.
+QString fullName(const ClientNames& names);
+
 }  // namespace core

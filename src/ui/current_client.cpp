@@ -13,16 +13,6 @@ bool sameNames(const core::ClientNames& a, const core::ClientNames& b) {
            a.patronymic.trimmed() == b.patronymic.trimmed();
 }
 
-QString fullName(const core::ClientNames& names) {
-    QStringList parts;
-    for (const QString& part : {names.surname, names.name, names.patronymic}) {
-        if (!part.trimmed().isEmpty()) {
-            parts << part.trimmed();
-        }
-    }
-    return parts.join(u' ');
-}
-
 QString mainWindowTitle(const std::optional<CurrentClient>& client) {
     if (!client) {
         return info::windowTitle();
