@@ -1,7 +1,5 @@
 #include "app/booklet_cli.h"
 
-#include <QDate>
-
 #include "app/drawing_loader.h"
 #include "platform/text_store.h"
 
@@ -14,13 +12,6 @@ core::TextLibrary bookletLibrary(const Options& o, QString* problem) {
     const core::TextFileReading reading = platform::readTextFile(o.texts);
     *problem = reading.message();
     return core::TextLibrary(reading.ours ? reading.set : core::TextSet());
-}
-
-core::BookletChoice bookletChoice(const Options& o) {
-    core::BookletChoice choice = o.bookletSections;
-    choice.outlookYears = o.outlookYears;
-    choice.thisYear = o.markYear.value_or(QDate::currentDate().year());
-    return choice;
 }
 
 int runBooklet(const Options& o, const core::Forecast& forecast, int argc, char* argv[]) {

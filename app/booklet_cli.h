@@ -16,10 +16,6 @@ namespace companion {
 // and the message naming the file and the line in *problem.
 core::TextLibrary bookletLibrary(const Options& o, QString* problem);
 
-// The booklet's choice from --sections, --outlook and --mark-year (this year
-// by the clock without it).
-core::BookletChoice bookletChoice(const Options& o);
-
 // Writes the booklet of `forecast` as --json, text or --pdf asks; exit 2 when
 // the texts could not be read whole (the booklet is made all the same).
 int runBooklet(const Options& o, const core::Forecast& forecast, int argc, char* argv[]);

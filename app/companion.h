@@ -4,6 +4,7 @@
 // of a step that may fail, and the standard streams.
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -64,6 +65,15 @@ struct Options {
     core::BookletChoice bookletSections;  // as --sections chose them
     int outlookYears = core::kOutlookDefault;
 };
+
+// The booklet's choice from --sections, --outlook and --mark-year (this year
+// by the clock without it). The drawing library makes its pages from the same.
+inline core::BookletChoice bookletChoice(const Options& o) {
+    core::BookletChoice choice = o.bookletSections;
+    choice.outlookYears = o.outlookYears;
+    choice.thisYear = o.markYear.value_or(QDate::currentDate().year());
+    return choice;
+}
 
 // Everything written to the standard streams goes through these, so that a
 // failed write (a full disk, a closed pipe) is noticed.

@@ -121,7 +121,7 @@ void printPersonAspects(platform::PrinterPage& page, int x, double top,
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
                      const QDateTime& madeAt, std::optional<long long> markedYear) {
-    const int headBottom = printProgramHead(page);
+    const int headBottom = printPageHead(page, std::nullopt);
     page.setCurrentX(0);  // a rule leaves the cursor at its end
     page.setCurrentY(headBottom + 100);
     page.setFontSize(kTitleSize);
