@@ -28,31 +28,21 @@
 #include "platform/services.h"
 #include "ui/book_window.h"
 
+#include "benchmark_main.h"
+#include "made_up_people.h"
+
 namespace {
 
 constexpr int kClients = 100000;
 
-// Made-up but plausible names: surnames from syllables, so that most are different.
+// Made-up but plausible clients, the same from one run to the next.
 QString csvOfClients(int count) {
-    const std::array<const char*, 16> starts{"Ив",  "Пет",   "Сид", "Смир", "Куз", "Поп",
-                                             "Вас", "Сок",   "Мих", "Нов",  "Фёд", "Мор",
-                                             "Вол", "Алекс", "Леб", "Сем"};
-    const std::array<const char*, 12> middles{"ан", "ор", "ен", "ал", "ик", "ёр",
-                                              "ин", "ар", "уш", "ел", "от", "ов"};
-    const std::array<const char*, 4> ends{"ов", "ев", "ин", "ский"};
-    const std::array<const char*, 8> names{"Иван",    "Мария", "Пётр",   "Анна",
-                                           "Алексей", "Елена", "Сергей", "Ольга"};
-    const std::array<const char*, 6> patronymics{"Иванович",   "Петровна",  "Сергеевич",
-                                                 "Алексеевна", "Фёдорович", "Михайловна"};
     std::mt19937 random(1975);
-    auto pick = [&](const auto& list) { return QString::fromUtf8(list[random() % list.size()]); };
     QString text = book::csv::row({"Фамилия", "Имя", "Отчество", "День", "Месяц", "Год"});
     for (int k = 0; k < count; ++k) {
-        const QString surname =
-            pick(starts) + pick(middles) + pick(middles) + pick(ends) + QString::number(k % 97);
-        text += book::csv::row(
-            {surname, pick(names), pick(patronymics), QString::number(random() % 28 + 1),
-             QString::number(random() % 12 + 1), QString::number(1930 + random() % 80)});
+        const bench::MadeUpPerson p = bench::madeUpPerson(random, k);
+        text += book::csv::row({p.surname, p.name, p.patronymic, QString::number(p.day),
+                                QString::number(p.month), QString::number(p.year)});
     }
     return text;
 }
@@ -284,8 +274,5 @@ int main(int argc, char** argv) {
     // the user's own settings are never touched.
     QTemporaryDir settings;
     platform::setUserSettingsFile(settings.filePath(QStringLiteral("zemtar.conf")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -13,6 +13,8 @@
 #include "platform/services.h"
 #include "ui/compare_window.h"
 
+#include "benchmark_main.h"
+
 namespace {
 
 const ui::PersonEntry kFirst{{QStringLiteral("23"), 7, QStringLiteral("1975")},
@@ -81,11 +83,5 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

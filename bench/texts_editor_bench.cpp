@@ -14,6 +14,8 @@
 #include "platform/services.h"
 #include "ui/texts_window.h"
 
+#include "benchmark_main.h"
+
 namespace {
 
 // A text near the limit, with fields known and unknown on every line.
@@ -80,11 +82,5 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -14,6 +14,8 @@
 #include "print/print_job.h"
 #include "ui/frm_main.h"
 
+#include "benchmark_main.h"
+
 namespace {
 
 // The window with 23 August 1975 chosen, as the user leaves it before "Расчёт".
@@ -113,11 +115,5 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }
