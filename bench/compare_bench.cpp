@@ -13,7 +13,7 @@
 #include "platform/services.h"
 #include "ui/compare_window.h"
 
-#include "benchmark_main.h"
+#include "widget_benchmark_main.h"
 
 namespace {
 
@@ -78,10 +78,5 @@ BENCHMARK(BM_Repaint)->Arg(21)->Arg(500)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    return bench::runBenchmarks(argc, argv);
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -14,7 +14,7 @@
 #include "platform/services.h"
 #include "ui/texts_window.h"
 
-#include "benchmark_main.h"
+#include "widget_benchmark_main.h"
 
 namespace {
 
@@ -77,10 +77,5 @@ BENCHMARK(BM_KeystrokeInTheEditor)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    return bench::runBenchmarks(argc, argv);
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -14,7 +14,7 @@
 #include "print/print_job.h"
 #include "ui/frm_main.h"
 
-#include "benchmark_main.h"
+#include "widget_benchmark_main.h"
 
 namespace {
 
@@ -110,10 +110,5 @@ BENCHMARK(BM_FrmMainConstruction)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    return bench::runBenchmarks(argc, argv);
+    return bench::runWidgetBenchmarks(argc, argv);
 }
