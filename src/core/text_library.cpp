@@ -30,7 +30,7 @@ TextSet readDefaults(const QString& language) {
 }  // namespace
 
 QStringList textLanguages() {
-    return {QStringLiteral("ru")};
+    return {QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("en")};
 }
 
 const TextSet& defaultTexts(QStringView language) {
