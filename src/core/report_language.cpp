@@ -19,27 +19,17 @@ std::size_t column(ReportLanguage language) {
 }
 
 // The Russian names are the window's own (forecast.h, aspect_rules.h); these
-// are the other languages' beside them.
-struct OtherMonth {
-    QStringView ukNominative;
-    QStringView ukGenitive;
-    QStringView en;  // English has one form
-};
-
-constexpr std::array<OtherMonth, 12> kMonths{{
-    {u"Січень", u"січня", u"January"},
-    {u"Лютий", u"лютого", u"February"},
-    {u"Березень", u"березня", u"March"},
-    {u"Квітень", u"квітня", u"April"},
-    {u"Травень", u"травня", u"May"},
-    {u"Червень", u"червня", u"June"},
-    {u"Липень", u"липня", u"July"},
-    {u"Серпень", u"серпня", u"August"},
-    {u"Вересень", u"вересня", u"September"},
-    {u"Жовтень", u"жовтня", u"October"},
-    {u"Листопад", u"листопада", u"November"},
-    {u"Грудень", u"грудня", u"December"},
-}};
+// are the other languages' beside them. English has one form of a month.
+using Months = std::array<QStringView, 12>;
+constexpr Months kUkrainianMonths{u"Січень",   u"Лютий",   u"Березень", u"Квітень",
+                                  u"Травень",  u"Червень", u"Липень",   u"Серпень",
+                                  u"Вересень", u"Жовтень", u"Листопад", u"Грудень"};
+constexpr Months kUkrainianMonthsAfterDay{u"січня",   u"лютого", u"березня",   u"квітня",
+                                          u"травня",  u"червня", u"липня",     u"серпня",
+                                          u"вересня", u"жовтня", u"листопада", u"грудня"};
+constexpr Months kEnglishMonths{u"January",   u"February", u"March",    u"April",
+                                u"May",       u"June",     u"July",     u"August",
+                                u"September", u"October",  u"November", u"December"};
 
 // Each aspect's name in the square and its row on the classic page, in
 // Ukrainian and English. The classic Russian page has names of its own for
@@ -138,20 +128,20 @@ QString languageName(ReportLanguage language) {
 }
 
 QString monthName(ReportLanguage language, int monthIndex, MonthForm form) {
-    if (monthIndex < 0 || monthIndex >= static_cast<int>(kMonths.size())) {
+    if (monthIndex < 0 || monthIndex >= static_cast<int>(kEnglishMonths.size())) {
         return {};
     }
-    const OtherMonth& month = kMonths[static_cast<std::size_t>(monthIndex)];
+    const std::size_t i = static_cast<std::size_t>(monthIndex);
     const bool nominative = form == MonthForm::Nominative;
     switch (language) {
         case ReportLanguage::Russian:
             return nominative ? monthName(monthIndex) : monthGenitive(monthIndex);
         case ReportLanguage::Ukrainian:
-            return (nominative ? month.ukNominative : month.ukGenitive).toString();
+            return (nominative ? kUkrainianMonths[i] : kUkrainianMonthsAfterDay[i]).toString();
         case ReportLanguage::English:
             break;
     }
-    return month.en.toString();
+    return kEnglishMonths[i].toString();
 }
 
 QString aspectName(ReportLanguage language, int digit) {
