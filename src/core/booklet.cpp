@@ -33,6 +33,11 @@ void addText(std::vector<BookletBlock>& blocks, const TextLibrary& library, cons
     }
 }
 
+// A section's heading in the language of the library's texts.
+QString heading(const TextLibrary& library, PageCaption caption) {
+    return pageCaption(reportLanguageOr(library.language()), caption);
+}
+
 int percentOf(const Forecast& forecast) {
     QString digits = forecast.happiness;
     digits.remove(u'%');
@@ -69,7 +74,7 @@ QString ageText(long long age) {
 }
 
 void addAspects(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, QStringLiteral("Аспекты")));
+    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::Aspects)));
     b.blocks.push_back(block(Kind::Square, {}));
     for (int i = 0; i < kAspectCount; ++i) {
         const int level = b.forecast.aspects[static_cast<std::size_t>(i)].level;
@@ -94,7 +99,7 @@ std::vector<long long> governedYears(const Forecast& forecast, qsizetype positio
 
 void addCycle(Booklet& b, const TextLibrary& library, const FieldValues& names) {
     const Forecast& f = b.forecast;
-    b.blocks.push_back(block(Kind::Heading, QStringLiteral("Ваш цикл")));
+    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::Cycle)));
     b.blocks.push_back(
         block(Kind::Paragraph,
               QStringLiteral("Число жизни %1 состоит из %2 цифр, и ваши годы идут по кругу: "
@@ -138,7 +143,7 @@ std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choic
 }
 
 void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, QStringLiteral("Ближайшие годы")));
+    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::NextYears)));
     if (b.outlook.empty()) {
         b.blocks.push_back(
             block(Kind::Paragraph, QStringLiteral("Эти годы наступят ещё до рождения: о них "
@@ -171,7 +176,7 @@ void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names
 }
 
 void addHappiness(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, QStringLiteral("Процент счастья")));
+    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::HappinessPart)));
     b.blocks.push_back(block(Kind::Subheading,
                              QStringLiteral("Ваш процент счастья — %1").arg(b.forecast.happiness)));
     addText(b.blocks, library, happinessKey(percentOf(b.forecast)), names);
@@ -197,7 +202,7 @@ QString shapeWord(YearShape shape) {
 
 Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
                     const BookletChoice& choice) {
-    Booklet b{forecast, client, choice, {}, {}};
+    Booklet b{forecast, client, choice, reportLanguageOr(library.language()), {}, {}};
     b.choice.outlookYears = std::clamp(choice.outlookYears, kOutlookLeast, kOutlookMost);
     const FieldValues names(client);
     const QString whose = fullName(client);

@@ -8,6 +8,7 @@
 #include "core/client_names.h"
 #include "core/comparison.h"
 #include "core/forecast.h"
+#include "core/report_language.h"
 #include "core/text_keys.h"
 #include "core/text_library.h"
 
@@ -74,6 +75,7 @@ struct Booklet {
     Forecast forecast;
     ClientNames client;
     BookletChoice choice;
+    ReportLanguage language = ReportLanguage::Russian;  // of the library's texts
     std::vector<OutlookYear> outlook;  // the years of «Ближайшие годы» the forecast has a level for
     std::vector<BookletBlock> blocks;
 };

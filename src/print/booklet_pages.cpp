@@ -49,7 +49,7 @@ void BookletPages::composeWords(platform::PrinterPage& page, int number,
     page.setCurrentX(0);
     page.setCurrentY(y);
     page.print(whoseLine(booklet_));
-    const QString pageText = QStringLiteral("Страница %1 из %2")
+    const QString pageText = core::pageCaption(booklet_.language, core::PageCaption::PageOf)
                                  .arg(QString::number(number), QString::number(pageCount()));
     const QFontMetricsF metrics(
         platform::twipFont(platform::printerFamily(), kRunningLinePoints, false, false));
