@@ -252,11 +252,9 @@ void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& l
 
 }  // namespace
 
-int printProgramHead(platform::PrinterPage& page) {
-    page.setFontSize(kHeaderSize);
-    printProgramLines(page);
-    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
-    page.paintPicture(emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
+    printHeader(page, letterhead);
+    printEmblem(page, letterhead);
     return kUpperRuleY;
 }
 
@@ -268,9 +266,16 @@ QString aspectYearsLine() {
     return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
 }
 
-bool printReport(platform::PrinterPage& page, const core::Forecast& f,
+bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const core::ClientNames& client, const QDateTime& madeAt,
                  const std::optional<Letterhead>& letterhead) {
+    composeReport(page, forecast, client, madeAt, letterhead);
+    return page.endDoc();
+}
+
+void composeReport(platform::PrinterPage& page, const core::Forecast& f,
+                   const core::ClientNames& client, const QDateTime& madeAt,
+                   const std::optional<Letterhead>& letterhead) {
     printHeader(page, letterhead);
 
     // The client.
@@ -324,8 +329,6 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
 
     printDigitAxis(page);
     printYearRows(page, f.digitCount, year);
-
-    return page.endDoc();
 }
 
 }  // namespace print
