@@ -7,6 +7,8 @@
 #     src/platform/, so that another desktop system replaces only that folder;
 #   - the printer resolution and the printer's failure message defined once
 #     (in the print delivery), so that no way to paper drifts from the others;
+#   - no QLocale in core/forecast.h: the calculation's header, which nearly
+#     every file includes, does not pull in the user's locale;
 #   - every target links directly each target whose header it includes. The
 #     compiler already refuses a header of a target not linked at all; this
 #     catches one reached only through another target's links. The list of
@@ -79,6 +81,9 @@ once() {
 }
 once 'Dpi[[:space:]]*=[[:space:]]*600\b|setResolution\(600\)' "разрешение принтера"
 once 'готов к работе' "сообщение о принтере"
+while IFS=: read -r line _; do
+    breach "src/core/forecast.h:$line: QLocale в заголовке расчёта"
+done < <(grep -n 'QLocale' src/core/forecast.h || true)
 
 # Functions too long. A brace scanner: comments, strings, character literals
 # and preprocessor lines are skipped; a brace opened in a namespace or a class

@@ -100,8 +100,7 @@ void printPersonAspects(platform::PrinterPage& page, int x, double top,
     page.setFontBold(true);
     printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
     page.setFontBold(false);
-    const long long year = core::birthYearOf(p.forecast);
-    if (!hasAspectColumn(year)) {
+    if (!p.forecast.aspectsCounted) {
         printAt(page, x, aspectYearsLine());
         return;
     }
