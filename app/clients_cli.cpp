@@ -84,18 +84,18 @@ QString writeBooklets(RowPages& rows, const DrawRequest& request, const QString&
                       const std::optional<print::Letterhead>& letterhead,
                       print::ManyResult& result) {
     const core::BookletChoice choice = bookletChoice(*request.options);
-    return print::writeBookletsPdf(
+    result = print::writeBookletsPdf(
         [&](std::optional<print::BookletPages>& booklet) {
             print::ReportPage row;
             const print::NextPage step = rows(row);
             if (step == print::NextPage::Page) {
                 booklet.emplace(
                     core::makeBooklet(row.forecast, row.client, *request.texts, choice));
-                ++result.pages;
             }
             return step;
         },
         path, QDateTime::currentDateTime(), letterhead);
+    return result.error;
 }
 
 }  // namespace

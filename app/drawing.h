@@ -26,6 +26,7 @@ struct CompareDrawRequest {
     const core::ComparedPerson* second;
     const core::Comparison* comparison;
     QString pdf;
+    const Options* letterhead;  // --practitioner, --contact and --logo
     int argc;
     char** argv;
 };

@@ -45,7 +45,7 @@ int percentOf(const Forecast& forecast) {
 }
 
 long long birthYear(const Forecast& forecast) {
-    return birthYearOf(forecast);
+    return forecast.birthYear;
 }
 
 int digitAt(const Forecast& forecast, qsizetype position) {

@@ -1,14 +1,11 @@
 #include "print/booklet_pages.h"
 
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include "platform/fonts.h"
 #include "platform/replay.h"
-#include "platform/safe_file.h"
 #include "print/report.h"
+#include "print/save_place.h"
 
 namespace print {
 
@@ -63,57 +60,69 @@ void BookletPages::composeWords(platform::PrinterPage& page, int number,
     }
 }
 
-ManyResult composeBooklets(const BookletSource& next, const QDateTime& madeAt,
-                           const std::optional<Letterhead>& letterhead,
-                           const std::function<bool(const platform::PrinterPage&)>& deliver) {
-    ManyResult result;
-    std::optional<BookletPages> booklet;
-    for (NextPage step = next(booklet); step != NextPage::End; step = next(booklet)) {
-        if (step == NextPage::Stop) {
-            result.stopped = true;
-            return result;
-        }
-        for (int k = 1; k <= booklet->pageCount(); ++k) {
-            platform::PrinterPage page;
-            booklet->compose(page, k, madeAt, letterhead);
-            if (!deliver(page)) {
-                return result;
-            }
-            ++result.pages;
-        }
-    }
-    return result;
+BookletsComposer::BookletsComposer(BookletPages booklet) : current_(std::move(booklet)) {
+    suggestedPath_ =
+        suggestedPdfPath(current_->booklet().client, current_->booklet().forecast.date);
 }
 
-QString writeBookletsPdf(const BookletSource& next, const QString& path, const QDateTime& madeAt,
-                         const std::optional<Letterhead>& letterhead) {
-    return platform::writeFileAtomically(path, [&](QIODevice& device) {
-        QPdfWriter writer(&device);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(6.35, 6.35, 6.35, 6.35),
-                                         QPageLayout::Millimeter));
-        writer.setResolution(1200);
-        writer.setCreator(QStringLiteral("Zemtar - Прогноз"));
-        writer.setTitle(QStringLiteral("Подробный отчёт"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return false;
+BookletsComposer::BookletsComposer(BookletSource next, QString suggestedPath)
+    : next_(std::move(next)), suggestedPath_(std::move(suggestedPath)) {}
+
+DocumentFacts BookletsComposer::facts() const {
+    DocumentFacts facts;
+    const QString name =
+        current_ && !next_ ? core::fullName(current_->booklet().client) : QString();
+    facts.title = name.isEmpty() ? QStringLiteral("Подробный отчёт")
+                                 : QStringLiteral("Подробный отчёт: %1").arg(name);
+    facts.printedWhat =
+        next_ ? QStringLiteral("подробные отчёты") : QStringLiteral("подробный отчёт");
+    facts.saveTitle = QStringLiteral("Сохранить подробный отчёт в файл PDF");
+    facts.folder = next_ ? SavedFile::ManyReportsPdf : SavedFile::ReportPdf;
+    facts.suggestedPath = suggestedPath_;
+    facts.withoutLogo = QStringLiteral("Подробный отчёт печатается без логотипа.");
+    if (next_) {
+        facts.progressText = QStringLiteral("Клиент %1 из %2");
+        facts.printProgress = QStringLiteral("Печать подробных отчётов");
+        facts.fileProgress = QStringLiteral("Подробные отчёты в PDF");
+    }
+    facts.noPages = QStringLiteral("в списке нет ни одного клиента, для которого есть прогноз");
+    return facts;
+}
+
+PageComposer::Step BookletsComposer::composePage(platform::PrinterPage& page,
+                                                 const PageContext& context) {
+    if (!current_ || composed_ >= current_->pageCount()) {
+        if (!next_) {
+            return Step::End;
         }
-        bool failed = false;
-        int drawn = 0;
-        const ManyResult result =
-            composeBooklets(next, madeAt, letterhead, [&](const platform::PrinterPage& page) {
-                // Each page after the first opens a fresh sheet.
-                if (drawn > 0 && !writer.newPage()) {
-                    failed = true;
-                    return false;
-                }
-                page.render(painter, writer.resolution(), writer.resolution());
-                ++drawn;
-                return true;
-            });
-        return !failed && !result.stopped && result.pages > 0 && painter.end();
-    });
+        context_ = &context;
+        const NextPage step = next_(current_);
+        context_ = nullptr;
+        if (step != NextPage::Page) {
+            return step == NextPage::End ? Step::End : Step::Stop;
+        }
+        composed_ = 0;
+    }
+    current_->compose(page, ++composed_, context.madeAt, context.letterhead);
+    return Step::Page;
+}
+
+std::optional<int> BookletsComposer::pageCount() const {
+    return next_ || !current_ ? std::nullopt : std::optional(current_->pageCount());
+}
+
+void BookletsComposer::rewind() {
+    composed_ = 0;
+}
+
+bool BookletsComposer::progress(int done, int total) const {
+    return context_ == nullptr || context_->progress(done, total);
+}
+
+PagesResult writeBookletsPdf(const BookletSource& next, const QString& path,
+                             const QDateTime& madeAt, const std::optional<Letterhead>& letterhead) {
+    BookletsComposer booklets(next);
+    return writePdfFile(booklets, path, quietContext(madeAt, letterhead));
 }
 
 }  // namespace print

@@ -9,8 +9,10 @@
 
 #include "core/booklet.h"
 #include "platform/printer_page.h"
+#include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/many_reports.h"
+#include "print/page_composer.h"
 
 namespace print {
 
@@ -81,19 +83,40 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
                 long long thisYear);
 
 // Fills `booklet` with the next booklet of a run and says Page, or says End,
-// or Stop when the run must leave no file (a list that could not be read).
+// or Stop when the run must leave nothing behind (a list not read to its end,
+// the user's «Отмена»).
 using BookletSource = std::function<NextPage(std::optional<BookletPages>& booklet)>;
 
-// Composes every page of every booklet the source hands out, in order, and
-// gives each finished page to `deliver`; a page deliver refuses ends the run.
-ManyResult composeBooklets(const BookletSource& next, const QDateTime& madeAt,
-                           const std::optional<Letterhead>& letterhead,
-                           const std::function<bool(const platform::PrinterPage&)>& deliver);
+// Booklets as a document for the print delivery: one booklet, whose pages
+// are known beforehand and which starts over for the preview, or a run of
+// them one after another (the client book's, the companion's --clients), each
+// made, drawn and let go in turn so that memory stays flat however many.
+class BookletsComposer : public PageComposer {
+public:
+    explicit BookletsComposer(BookletPages booklet);
+    // `suggestedPath` is the file the chooser offers.
+    explicit BookletsComposer(BookletSource next, QString suggestedPath = {});
 
-// The booklets one after another as one PDF, written whole or not at all;
-// each is made, drawn and let go in turn, so memory stays flat however many.
-// An empty string, or «Не удалось записать файл X: <причина>».
-QString writeBookletsPdf(const BookletSource& next, const QString& path, const QDateTime& madeAt,
-                         const std::optional<Letterhead>& letterhead);
+    DocumentFacts facts() const override;
+    Step composePage(platform::PrinterPage& page, const PageContext& context) override;
+    std::optional<int> pageCount() const override;
+    void rewind() override;
+
+    // While the source is asked for a booklet: tells the delivery the run has
+    // come to `done` of `total`; false once the user has stopped it.
+    bool progress(int done, int total) const;
+
+private:
+    BookletSource next_;  // none for the one booklet
+    std::optional<BookletPages> current_;
+    int composed_ = 0;  // pages of current_ composed so far
+    QString suggestedPath_;
+    const PageContext* context_ = nullptr;
+};
+
+// The booklets one after another as one PDF, written whole or not at all, with
+// no questions and no messages.
+PagesResult writeBookletsPdf(const BookletSource& next, const QString& path,
+                             const QDateTime& madeAt, const std::optional<Letterhead>& letterhead);
 
 }  // namespace print

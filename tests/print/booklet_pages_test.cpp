@@ -82,23 +82,23 @@ TEST(BookletPages, ManyAreTheSingleOnesPageByPage) {
             single.push_back(opsOf(pages, k, std::nullopt));
         }
     }
-    std::size_t next = 0;
     std::size_t given = 0;
-    const print::ManyResult result = print::composeBooklets(
-        [&](std::optional<print::BookletPages>& booklet) {
-            if (given == std::size(years)) {
-                return print::NextPage::End;
-            }
-            booklet.emplace(pagesOf(years[given++], choice));
-            return print::NextPage::Page;
-        },
-        kBookletMadeAt, std::nullopt,
-        [&](const platform::PrinterPage& page) {
-            EXPECT_LT(next, single.size());
-            EXPECT_TRUE(next < single.size() && sameOps(page.ops(), single[next])) << next;
-            ++next;
-            return true;
-        });
-    EXPECT_EQ(result.pages, int(single.size()));
+    print::BookletsComposer run([&](std::optional<print::BookletPages>& booklet) {
+        if (given == std::size(years)) {
+            return print::NextPage::End;
+        }
+        booklet.emplace(pagesOf(years[given++], choice));
+        return print::NextPage::Page;
+    });
+    const print::PageContext context = print::quietContext(kBookletMadeAt, std::nullopt);
+    std::size_t next = 0;
+    for (;;) {
+        platform::PrinterPage page;
+        if (run.composePage(page, context) != print::PageComposer::Step::Page) {
+            break;
+        }
+        EXPECT_TRUE(next < single.size() && sameOps(page.ops(), single[next])) << next;
+        ++next;
+    }
     EXPECT_EQ(next, single.size());
 }
