@@ -40,6 +40,10 @@ bool isNotADatabase(const QSqlError& error);
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
                                          std::vector<Client>& out, SearchKeys* keys);
 
+// The whole book, as the bytes of a file of its own, through SQLite's
+// backup. Empty on success, else why.
+QString copyWhole(const QSqlDatabase& db, QByteArray& out);
+
 // --- reading clients (book_reading.cpp) ---
 
 // Every client in the book's order into an empty `out` (and their sort keys
@@ -72,6 +76,9 @@ QString checkOwnership(const QString& path, int busyTimeoutMs);
 // Creates the tables of an empty file, or upgrades an older book, in one
 // transaction. Empty on success, else why.
 QString createOrUpgrade(const QSqlDatabase& db);
+
+// Whether the database holds exactly the tables of a book of `version`.
+bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error);
 
 // Writes the program's mark into a book of ours that has none yet.
 void stampApplicationId(const QSqlDatabase& db);

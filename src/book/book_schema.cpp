@@ -240,6 +240,12 @@ QString createOrUpgrade(const QSqlDatabase& db) {
     return transaction.commit() ? QString() : reason(transaction.error());
 }
 
+bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error) {
+    const QStringList schema = schemaOf(db, error);
+    return !error->isValid() && version >= 1 && version <= ClientBook::kSchemaVersion &&
+           schema == expectedSchema(version);
+}
+
 void stampApplicationId(const QSqlDatabase& db) {
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("PRAGMA application_id")) && q.next() &&

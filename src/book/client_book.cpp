@@ -86,7 +86,13 @@ using detail::quoted;
 using detail::reason;
 
 ClientBook::ClientBook(QString path, QObject* parent)
-    : QObject(parent), path_(path.isEmpty() ? defaultPath() : std::move(path)) {}
+    : QObject(parent), path_(path.isEmpty() ? defaultPath() : std::move(path)) {
+    connect(this, &ClientBook::changed, this, [this] {
+        if (open_) {
+            noteChange();
+        }
+    });
+}
 
 ClientBook::~ClientBook() {
     close();

@@ -10,6 +10,8 @@
 
 #include "book/client.h"
 
+class QTemporaryFile;
+
 namespace book {
 
 namespace detail {
@@ -128,6 +130,35 @@ public:
     ImportReport importCsv(const QString& file,
                            const std::function<bool(qint64 done, qint64 total)>& progress = {});
 
+    // A copy of the whole book (clients, notes, history) in `file`, made by
+    // SQLite's own backup: written whole or not at all, readable by the user
+    // alone, never through a symbolic link nor over the book itself. False,
+    // saying why, otherwise; the book is not changed by it.
+    bool backup(const QString& file, QString* error = nullptr);
+
+    struct RestoreReport {
+        bool done = false;
+        QString error;    // why nothing was changed
+        int clients = 0;  // in the book brought back
+        QString keptAs;   // where the book as it was is kept
+    };
+    // Brings the book back from a copy: a whole book of ours (its mark, its
+    // tables, the full integrity check) of a version this program reads,
+    // brought up to date as an older book would be. The book as it was is
+    // first kept beside it; a copy that will not do changes nothing.
+    RestoreReport restore(const QString& file);
+
+    // For the reminder to keep a copy: the last one (null: none yet), the
+    // first change after it, and whether a copy is due, thirty days after
+    // the last one (or after the first change) with the book changed since.
+    struct BackupState {
+        QDateTime lastCopy;
+        QDateTime changedSince;
+        qint64 daysSinceCopy = 0;
+        bool due = false;
+    };
+    BackupState backupState() const;
+
     // The clock for "added" and "last printed"; the system's by default.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // How long a change waits for another program that holds the file.
@@ -159,6 +190,14 @@ private:
     // For a file known whole: its journal in WAL mode, the program's mark in its header.
     void trustFile();
     void close();
+    // The backup's copy itself, without noting it as the user's last one.
+    bool writeCopy(const QString& file, QString* error);
+    QString keepCurrent(const QString& kept);
+    // Closes the book and puts the staged copy in its place; reopens it
+    // as it was when that cannot be done.
+    QString putInPlace(QTemporaryFile& staged);
+    // The book changed: the reminder counts from the first change after a copy.
+    void noteChange();
 
     QString path_;
     QString connection_;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -140,9 +141,12 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     left->addWidget(problem_);
     left->addWidget(table_, 1);
     left->addWidget(count_);
+    left->addWidget(backupLine_);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(commands);
+    buildMenu();
+    layout->setMenuBar(menuBar_);
     resize(960, 520);
     rememberLayout(this, table_);
 
@@ -212,6 +216,12 @@ void BookWindow::buildTable() {
     count_ = new QLabel(this);
     count_->setTextFormat(Qt::PlainText);
     count_->setAccessibleName(QStringLiteral("Число клиентов"));
+    backupLine_ = new QLabel(this);
+    backupLine_->setObjectName(QStringLiteral("BookBackupLine"));
+    backupLine_->setTextFormat(Qt::PlainText);
+    backupLine_->setWordWrap(true);
+    backupLine_->setAccessibleName(QStringLiteral("Напоминание о копии картотеки"));
+    backupLine_->hide();
 }
 
 QVBoxLayout* BookWindow::buildCommands() {
@@ -363,6 +373,7 @@ void BookWindow::updateState() {
     } else {
         count_->setText(QStringLiteral("Найдено: %1 из %2").arg(shown).arg(all));
     }
+    updateBackupLine();
 }
 
 void BookWindow::tell(const QString& text, platform::MessageIcon icon) {
