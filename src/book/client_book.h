@@ -65,7 +65,7 @@ public:
     // .../clients.sqlite in QStandardPaths::AppDataLocation.
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     QString path() const { return path_; }
 
@@ -89,7 +89,7 @@ public:
     bool clients(std::vector<Client>& out, QString* error = nullptr, SearchKeys* keys = nullptr);
     // Stores a new client and gives it its id and, when empty, the moment it is added.
     bool add(Client& client, QString* error = nullptr);
-    // Stores the names, date and note of a client already in the book.
+    // Stores the names, date, phone, e-mail and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
     bool remove(qint64 id, QString* error = nullptr);
     // Removes these clients in one transaction: all of them or none.
@@ -102,19 +102,23 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr,
-                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout);
+                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout,
+                       const QString& file = {});
     // Gives the client with this id other names, keeping the rest; names
     // already theirs change nothing.
     bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);
 
     // After a report for the client with this id: it joins the client's
-    // history and the client's "last printed" becomes now. False, saying why,
-    // when the client is no longer in the book.
-    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr);
+    // history and the client's "last printed" becomes now; `file` is the PDF
+    // it went to, if any. False, saying why, when the client is no longer in
+    // the book.
+    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr,
+                      const QString& file = {});
     // The same after a run of reports for several clients, all in one
     // transaction, and changed() follows once, not once per client. Clients
     // no longer in the book are passed over.
-    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr);
+    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr,
+                       const QString& file = {});
     // The reports made for a client, newest first.
     bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 

@@ -148,9 +148,11 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         c.note = columnText(statement, 7);
         c.added = columnText(statement, 8);
         c.lastPrinted = columnText(statement, 9);
+        c.phone = columnText(statement, 10);
+        c.email = columnText(statement, 11);
         out.push_back(std::move(c));
         if (keys) {
-            appendKey(statement, 10, *keys, decoder);
+            appendKey(statement, 12, *keys, decoder);
         }
     }
     sqlite3_finalize(statement);

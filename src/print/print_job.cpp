@@ -216,6 +216,7 @@ PrintDelivery::Outcome PrintDelivery::toFile(const ForecastSource& source,
         return Outcome::Failed;
     }
     rememberSaveFolder(SavedFile::ReportPdf, path);
+    savedFile_ = path;
     return Outcome::Saved;
 }
 
@@ -256,7 +257,8 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
         const bool wentOut =
             outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
         if (wentOut && delivered) {
-            delivered(typed, outcome, dialog->rememberClient());
+            delivered(typed, outcome, dialog->rememberClient(),
+                      outcome == PrintDelivery::Outcome::Saved ? delivery->savedFile() : QString());
         }
         return outcome != PrintDelivery::Outcome::Failed;  // else stay open
     });

@@ -63,6 +63,8 @@ public:
     // printer, «Сохранить» for a file (a printout with no printer is one),
     // «Просмотр» for the preview.
     QString commandText(ReportTarget target) const;
+    // The PDF file the last report was saved in; empty when none was.
+    QString savedFile() const { return savedFile_; }
 
     // Composes the report of the source's forecast and delivers it: a printout.
     Outcome run(const ForecastSource& source, const core::ClientNames& client);
@@ -83,6 +85,7 @@ private:
     ShowPreview showPreview_;
     Clock clock_;
     std::optional<Letterhead> letterhead_;
+    QString savedFile_;
 };
 
 // The file chooser of the desktop, for saving a PDF.
@@ -113,10 +116,11 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // cannot go onto a page (core::clientNamesProblem) are told and keep the
 // dialog open. Returns when the dialog has closed.
 // The dialog starts with `client`'s names; after a report went out (printed or
-// saved), `delivered` gets the names, how it went out and whether
-// «Запомнить в картотеке» is checked.
-using ReportDelivered = std::function<void(const core::ClientNames& client,
-                                           PrintDelivery::Outcome outcome, bool remember)>;
+// saved), `delivered` gets the names, how it went out, whether «Запомнить в
+// картотеке» is checked and the file it was saved in (empty for a printout).
+using ReportDelivered =
+    std::function<void(const core::ClientNames& client, PrintDelivery::Outcome outcome,
+                       bool remember, const QString& file)>;
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
                      ReportTarget target = ReportTarget::Printout,

@@ -170,7 +170,7 @@ BatchReport::Outcome BatchReport::finish(const print::ManyResult& result, const 
     }
     QString error;
     const auto kind = path.isEmpty() ? book::ReportKind::Printout : book::ReportKind::ManyPdf;
-    if (!book_.recordReports(tally.printed, kind, &error)) {
+    if (!book_.recordReports(tally.printed, kind, &error, path)) {
         tell(error, platform::MessageIcon::Warning);
     }
     const QString done =

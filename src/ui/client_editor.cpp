@@ -1,14 +1,19 @@
 #include "ui/client_editor.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/forecast.h"
@@ -57,18 +62,50 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
     auto* caption = new QLabel(QStringLiteral("История &отчётов:"), this);
     history_ = new QListWidget(this);
     history_->setAccessibleName(QStringLiteral("История отчётов"));
-    history_->setSelectionMode(QAbstractItemView::NoSelection);
     history_->setMaximumHeight(history_->fontMetrics().lineSpacing() * 6);
     caption->setBuddy(history_);
+    auto* open = new QPushButton(QStringLiteral("Откр&ыть"), this);
+    open->setObjectName(QStringLiteral("HistoryOpen"));
+    open->setAccessibleName(QStringLiteral("Открыть"));
+    open->setToolTip(QStringLiteral("Открыть файл PDF выбранного отчёта"));
+    open->setAutoDefault(false);
+    open->setEnabled(false);
     for (const book::ReportRecord& r : history) {
-        history_->addItem(book::momentText(r.made) + QStringLiteral(" — ") +
-                          book::reportKindText(r.kind));
+        QString line = book::momentText(r.made) + QStringLiteral(" — ") + book::reportText(r);
+        if (!r.file.isEmpty()) {
+            line += QStringLiteral(", «%1»").arg(QFileInfo(r.file).fileName());
+        }
+        auto* item = new QListWidgetItem(line, history_);
+        item->setToolTip(QDir::toNativeSeparators(r.file));
+        // Only a file that is still there can be opened.
+        if (!r.file.isEmpty() && QFileInfo(r.file).isFile()) {
+            item->setData(Qt::UserRole, r.file);
+        } else if (!r.file.isEmpty()) {
+            item->setText(line + QStringLiteral(" (файла больше нет)"));
+        }
     }
+    openFile_ = [](const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); };
+    const auto chosenFile = [this] {
+        const QListWidgetItem* item = history_->currentItem();
+        return item ? item->data(Qt::UserRole).toString() : QString();
+    };
+    connect(history_, &QListWidget::currentItemChanged, open,
+            [open, chosenFile] { open->setEnabled(!chosenFile().isEmpty()); });
+    const auto openChosen = [this, chosenFile] {
+        if (const QString file = chosenFile(); !file.isEmpty() && openFile_) {
+            openFile_(file);
+        }
+    };
+    connect(open, &QPushButton::clicked, this, openChosen);
+    connect(history_, &QListWidget::itemActivated, this, openChosen);
     if (history.empty()) {
         history_->addItem(QStringLiteral("Отчётов для этого клиента ещё не было"));
     }
+    auto* row = new QHBoxLayout;
+    row->addWidget(history_, 1);
+    row->addWidget(open, 0, Qt::AlignTop);
     layout()->addWidget(caption);
-    layout()->addWidget(history_);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
 void ClientEditor::buildFields() {
@@ -98,6 +135,8 @@ void ClientEditor::buildFields() {
     year_ = new QLineEdit(client_.yearText, this);
     year_->setMaxLength(4);
     year_->setAccessibleName(QStringLiteral("Год рождения"));
+    phone_ = entry(client_.phone, book::kPhoneLimit, QStringLiteral("Телефон"));
+    email_ = entry(client_.email, book::kEmailLimit, QStringLiteral("Эл. почта"));
     note_ = new QPlainTextEdit(this);
     note_->setPlainText(client_.note);
     note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
@@ -111,6 +150,8 @@ void ClientEditor::buildFields() {
     form->addRow(QStringLiteral("&День:"), day_);
     form->addRow(QStringLiteral("&Месяц:"), month_);
     form->addRow(QStringLiteral("&Год:"), year_);
+    form->addRow(QStringLiteral("&Телефон:"), phone_);
+    form->addRow(QStringLiteral("&Эл. почта:"), email_);
     form->addRow(QStringLiteral("&Примечание:"), note_);
     static_cast<QVBoxLayout*>(layout())->addLayout(form);
 }
@@ -145,6 +186,8 @@ void ClientEditor::check() {
     edited.month = month_->currentIndex() + 1;
     edited.yearText = year_->text().trimmed();
     edited.note = note_->toPlainText();
+    edited.phone = phone_->text();
+    edited.email = email_->text();
     const QString problem = book::normalise(edited);
     if (!problem.isEmpty()) {
         problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');

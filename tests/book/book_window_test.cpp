@@ -88,6 +88,10 @@ TEST(BookWindow, SearchKeepsClientsWithAnyPartOfTheNamesEAndYoAlike) {
     OpenBook b;
     // The book's order: by surname, case and «ё» ignored; markup stays text.
     EXPECT_EQ(b.shownSurnames(), (QStringList{"<b>Иванова</b>", "Петров", "семенов", "Семёнова"}));
+    book::Client petrov = b.all()[1];
+    petrov.phone = QStringLiteral("+7 (916) 123-45-67");
+    petrov.email = QStringLiteral("Petrov@Mail.ru");
+    ASSERT_TRUE(b.book->update(petrov));
     const struct {
         const char* typed;
         QStringList shown;
@@ -98,6 +102,9 @@ TEST(BookWindow, SearchKeepsClientsWithAnyPartOfTheNamesEAndYoAlike) {
         {"мар ива", {"<b>Иванова</b>"}},
         {"<b>", {"<b>Иванова</b>"}},
         {"щ", {}},
+        {"9161234567", {"Петров"}},  // the digits, whatever stands between them
+        {"(916) 123-45", {"Петров"}},
+        {"petrov@mail", {"Петров"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
