@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <QVariant>
+#include <algorithm>
 #include <filesystem>
 
 #include "book/book_private.h"
@@ -23,7 +24,6 @@ namespace {
 
 const QString kBackupBook = QStringLiteral("book/backup/file");
 const QString kLastCopy = QStringLiteral("book/backup/lastCopy");
-const QString kChangedSince = QStringLiteral("book/backup/changedSince");
 constexpr qint64 kRemindAfterDays = 30;
 
 std::filesystem::path fileSystemPath(const QString& path) {
@@ -157,9 +157,8 @@ bool ClientBook::backup(const QString& file, QString* error) {
     if (!writeCopy(file, error)) {
         return false;
     }
-    platform::userSettings().setValues({{kBackupBook, path_},
-                                        {kLastCopy, moment().toUTC().toString(Qt::ISODate)},
-                                        {kChangedSince, QString()}});
+    platform::userSettings().setValues(
+        {{kBackupBook, path_}, {kLastCopy, moment().toUTC().toString(Qt::ISODateWithMs)}});
     return true;
 }
 
@@ -183,6 +182,9 @@ bool ClientBook::writeCopy(const QString& file, QString* error) {
             return failed(QStringLiteral("это файл самой картотеки"));
         }
     }
+    // What the journal holds goes into the file now, not when the book closes.
+    QSqlQuery(QSqlDatabase::database(connection_))
+        .exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     QByteArray bytes;
     if (const QString why = detail::copyWhole(QSqlDatabase::database(connection_), bytes);
         !why.isEmpty()) {
@@ -288,32 +290,39 @@ QString ClientBook::putInPlace(QTemporaryFile& staged) {
     return {};
 }
 
-void ClientBook::noteChange() {
-    platform::UserSettings settings = platform::userSettings();
-    const bool sameBook = settings.value(kBackupBook).toString() == path_;
-    if (sameBook && !settings.value(kChangedSince).toString().isEmpty()) {
-        return;  // counted from the first change
+// The book's last change, read from its files' times: a commit writes the
+// journal, and folding the journal in writes the file. The copy folds it
+// in first, so that closing the book afterwards writes nothing more.
+QDateTime ClientBook::lastChange() const {
+    QDateTime last = QFileInfo(path_).lastModified();
+    if (const QFileInfo wal(path_ + QStringLiteral("-wal")); wal.size() > 0) {
+        last = std::max(last, wal.lastModified());
     }
-    settings.setValues({{kBackupBook, path_},
-                        {kLastCopy, sameBook ? settings.value(kLastCopy) : QVariant(QString())},
-                        // The system's clock: the book's own stamps the book's records.
-                        {kChangedSince, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}});
+    return last;
 }
 
-ClientBook::BackupState ClientBook::backupState() const {
-    platform::UserSettings settings = platform::userSettings();
+ClientBook::BackupState ClientBook::backupState() {
     BackupState state;
-    if (settings.value(kBackupBook).toString() != path_) {
+    if (!open()) {
         return state;
     }
-    state.lastCopy = QDateTime::fromString(settings.value(kLastCopy).toString(), Qt::ISODate);
-    state.changedSince =
-        QDateTime::fromString(settings.value(kChangedSince).toString(), Qt::ISODate);
-    // Thirty days from the last copy, or from the first change when there is none.
-    const QDateTime from = state.lastCopy.isValid() ? state.lastCopy : state.changedSince;
-    state.daysSinceCopy = state.lastCopy.isValid() ? state.lastCopy.daysTo(moment()) : 0;
-    state.due =
-        state.changedSince.isValid() && from.isValid() && from.daysTo(moment()) > kRemindAfterDays;
+    const platform::UserSettings settings = platform::userSettings();
+    if (settings.value(kBackupBook).toString() == path_) {
+        state.lastCopy =
+            QDateTime::fromString(settings.value(kLastCopy).toString(), Qt::ISODateWithMs);
+    }
+    const QDateTime now = moment();
+    if (state.lastCopy.isValid()) {
+        state.daysSinceCopy = state.lastCopy.daysTo(now);
+        state.due = state.daysSinceCopy > kRemindAfterDays && lastChange() > state.lastCopy;
+        return state;
+    }
+    // No copy yet: due once the first client has been in the book that long.
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    if (q.exec(QStringLiteral("SELECT min(added) FROM clients")) && q.next()) {
+        const QDateTime first = QDateTime::fromString(q.value(0).toString(), Qt::ISODate);
+        state.due = first.isValid() && first.daysTo(now) > kRemindAfterDays;
+    }
     return state;
 }
 

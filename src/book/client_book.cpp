@@ -90,13 +90,7 @@ using detail::quoted;
 using detail::reason;
 
 ClientBook::ClientBook(QString path, QObject* parent)
-    : QObject(parent), path_(path.isEmpty() ? defaultPath() : std::move(path)) {
-    connect(this, &ClientBook::changed, this, [this] {
-        if (open_) {
-            noteChange();
-        }
-    });
-}
+    : QObject(parent), path_(path.isEmpty() ? defaultPath() : std::move(path)) {}
 
 ClientBook::~ClientBook() {
     close();

@@ -152,16 +152,16 @@ public:
     // first kept beside it; a copy that will not do changes nothing.
     RestoreReport restore(const QString& file);
 
-    // For the reminder to keep a copy: the last one (null: none yet), the
-    // first change after it, and whether a copy is due, thirty days after
-    // the last one (or after the first change) with the book changed since.
+    // For the reminder to keep a copy: the last one (null: none yet) and
+    // whether a copy is due: the last one is more than thirty days old and
+    // the book changed since, or there is none and the first client came
+    // more than thirty days ago.
     struct BackupState {
         QDateTime lastCopy;
-        QDateTime changedSince;
         qint64 daysSinceCopy = 0;
         bool due = false;
     };
-    BackupState backupState() const;
+    BackupState backupState();
 
     // The clock for "added" and "last printed"; the system's by default.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -200,8 +200,7 @@ private:
     // Closes the book and puts the staged copy in its place; reopens it
     // as it was when that cannot be done.
     QString putInPlace(QTemporaryFile& staged);
-    // The book changed: the reminder counts from the first change after a copy.
-    void noteChange();
+    QDateTime lastChange() const;
 
     QString path_;
     QString connection_;

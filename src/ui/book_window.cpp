@@ -322,6 +322,7 @@ void BookWindow::reload() {
     }
     reselect(chosen);
     updateState();
+    updateBackupLine();
 }
 
 const book::Client* BookWindow::currentClient() const {
@@ -373,7 +374,6 @@ void BookWindow::updateState() {
     } else {
         count_->setText(QStringLiteral("Найдено: %1 из %2").arg(shown).arg(all));
     }
-    updateBackupLine();
 }
 
 void BookWindow::tell(const QString& text, platform::MessageIcon icon) {

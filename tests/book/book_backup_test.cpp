@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
 #include <functional>
 
 #include "book_fixture.h"
@@ -181,21 +182,28 @@ TEST(BookBackup, FullDiskLeavesNoHalfCopy) {
     EXPECT_EQ(t.all().size(), 3u);
 }
 
-// The reminder: not while the last copy is young or nothing changed since it,
-// and once it is past thirty days with a change after it.
+// The reminder: none while the last copy is young or the book has not
+// changed since it; once it is past thirty days with a change after it; and
+// without any copy, once the first client came thirty days ago.
 TEST(BookBackup, ReminderAfterThirtyDaysWithAChange) {
     BackedUp t;
-    QDateTime now = QDateTime::currentDateTimeUtc();
-    t.book->setClock([&] { return now; });
-    ASSERT_TRUE(t.book->backup(t.copy));
-    now = now.addDays(40);
+    EXPECT_FALSE(t.book->backupState().due);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    t.book->setClock([&] { return now.addDays(40); });
     EXPECT_FALSE(t.book->backupState().due);  // nothing changed since
+    t.book.reset();                           // closing writes nothing of its own
+    t.book = std::make_unique<ClientBook>(t.path);
+    t.book->setClock([&] { return now.addDays(40); });
+    EXPECT_FALSE(t.book->backupState().due);
+    QTest::qWait(20);
     book::Client c = person(QStringLiteral("Новая"), QStringLiteral("Вера"));
     ASSERT_TRUE(t.book->add(c));
     EXPECT_TRUE(t.book->backupState().due);
     EXPECT_EQ(t.book->backupState().daysSinceCopy, 40);
-    ASSERT_TRUE(t.book->backup(t.copy));
-    now = now.addDays(10);
-    ASSERT_TRUE(t.book->remove(c.id));
-    EXPECT_FALSE(t.book->backupState().due);
+
+    TempBook fresh;
+    book::Client first = person(QStringLiteral("Первая"), QStringLiteral("Анна"));
+    first.added = now.addDays(-31).toString(Qt::ISODate);
+    ASSERT_TRUE(fresh.book->add(first));
+    EXPECT_TRUE(fresh.book->backupState().due);
 }
