@@ -165,12 +165,13 @@ QLabel* BookWindow::buildSearch() {
     auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("BookSearch"));
-    search_->setPlaceholderText(QStringLiteral("часть фамилии, имени или отчества"));
+    search_->setPlaceholderText(
+        QStringLiteral("имя, дата (23.08, 1975, август), телефон или почта"));
     search_->setClearButtonEnabled(true);
     search_->setAccessibleName(QStringLiteral("Поиск клиента"));
     search_->setAccessibleDescription(
-        QStringLiteral("Показывает клиентов, в фамилии, имени или отчестве которых есть "
-                       "набранный текст"));
+        QStringLiteral("Показывает клиентов, у которых набранное есть в фамилии, имени, "
+                       "отчестве, дате рождения, телефоне или электронной почте"));
     searchLabel->setBuddy(search_);
     search_->installEventFilter(this);
 

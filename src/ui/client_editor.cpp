@@ -18,6 +18,7 @@
 
 #include "core/forecast.h"
 #include "platform/character_limit.h"
+#include "platform/screen_place.h"
 
 namespace ui {
 
@@ -50,12 +51,17 @@ ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
                            const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
     setWindowTitle(QStringLiteral("Клиент"));
-    // The fields, the history, the problem line and the buttons, top to bottom.
-    new QVBoxLayout(this);
+    // The fields on the left, the note and the history on the right, so that
+    // the card is low enough for a laptop's screen at a large scale; the
+    // problem line and the buttons below.
+    auto* layout = new QVBoxLayout(this);
+    columns_ = new QHBoxLayout;
+    layout->addLayout(columns_);
     buildFields();
     buildHistory(history);
     buildButtons();
-    resize(460, sizeHint().height());
+    resize(720, sizeHint().height());
+    platform::keepOnScreen(this);
 }
 
 void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) {
@@ -63,6 +69,9 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
     history_ = new QListWidget(this);
     history_->setAccessibleName(QStringLiteral("История отчётов"));
     history_->setMaximumHeight(history_->fontMetrics().lineSpacing() * 6);
+    // A long file name goes onto a second line rather than out of sight.
+    history_->setWordWrap(true);
+    history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     caption->setBuddy(history_);
     auto* open = new QPushButton(QStringLiteral("Откр&ыть"), this);
     open->setObjectName(QStringLiteral("HistoryOpen"));
@@ -104,14 +113,16 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
     auto* row = new QHBoxLayout;
     row->addWidget(history_, 1);
     row->addWidget(open, 0, Qt::AlignTop);
-    layout()->addWidget(caption);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    right_->addWidget(caption);
+    right_->addLayout(row);
 }
 
 void ClientEditor::buildFields() {
     auto entry = [this](const QString& text, int limit, const QString& label) {
         auto* edit = new QLineEdit(text, this);
         platform::limitCharacters(edit, limit);
+        // Room for a usual name or address whole, the longest scroll.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 24);
         edit->setAccessibleName(label);
         return edit;
     };
@@ -141,7 +152,7 @@ void ClientEditor::buildFields() {
     note_->setPlainText(client_.note);
     note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
     note_->setAccessibleName(QStringLiteral("Примечание"));
-    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 5);
+    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 3);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Фамилия:"), surname_);
@@ -152,8 +163,13 @@ void ClientEditor::buildFields() {
     form->addRow(QStringLiteral("&Год:"), year_);
     form->addRow(QStringLiteral("&Телефон:"), phone_);
     form->addRow(QStringLiteral("&Эл. почта:"), email_);
-    form->addRow(QStringLiteral("&Примечание:"), note_);
-    static_cast<QVBoxLayout*>(layout())->addLayout(form);
+    columns_->addLayout(form, 1);
+    right_ = new QVBoxLayout;
+    auto* noteCaption = new QLabel(QStringLiteral("&Примечание:"), this);
+    noteCaption->setBuddy(note_);
+    right_->addWidget(noteCaption);
+    right_->addWidget(note_, 1);
+    columns_->addLayout(right_, 1);
 }
 
 void ClientEditor::buildButtons() {

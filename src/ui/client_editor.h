@@ -7,6 +7,8 @@
 #include "book/client.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -39,6 +41,8 @@ private:
     void check();
 
     book::Client client_;
+    QHBoxLayout* columns_ = nullptr;  // the fields, then right_
+    QVBoxLayout* right_ = nullptr;    // the note and the history
     QLineEdit* surname_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* patronymic_ = nullptr;

@@ -136,7 +136,6 @@ private:
     QLabel* problem_ = nullptr;
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
-    bool fitted_ = false;
     AskFileName ask_;
     FindPrinter find_;
     ShowPreview showPreview_;
