@@ -6,75 +6,27 @@
 // median rates, the median of the per-pair ratios and the peak memory of each.
 // Usage: batch_bench [LINES...]   (default: 1000 10000 100000 1000000)
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+#include "child_runs.h"
 
 namespace {
 
-struct Run {
-    double seconds = 0;
-    long peakKb = 0;
-};
+using bench::median;
 
 std::string makeDates(int lines) {
     char path[] = "/tmp/batch-bench-XXXXXX";
     const int fd = mkstemp(path);
     FILE* file = fdopen(fd, "w");
     for (int i = 0; i < lines; ++i) {
-        // Every day, month and digit count comes round.
-        std::fprintf(file, "%d %d %d\n", i % 31 + 1, i % 12 + 1, 1 + (i * 37) % 9999);
+        // Every month and digit count comes round, and every day a month has in
+        // that year: a date the calendar lacks makes the batch exit 2.
+        const int month = i % 12 + 1;
+        const int year = 1 + (i * 37) % 9999;
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        const int days = month == 2 ? (leap ? 29 : 28) : 30 + ((month + month / 8) % 2);
+        std::fprintf(file, "%d %d %d\n", i % days + 1, month, year);
     }
     std::fclose(file);
     return path;
-}
-
-// One fresh process, standard output into `out`; exits on a failed run.
-Run run(const std::vector<const char*>& argv, const char* out) {
-    std::fflush(stdout);  // or the child would write out what is still buffered
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (std::freopen(out, "w", stdout) == nullptr) {
-            _exit(126);
-        }
-        execv(argv[0], const_cast<char* const*>(argv.data()));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0]);
-        std::exit(1);
-    }
-    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-    return {wall.count(), usage.ru_maxrss};
-}
-
-std::string contents(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-template <typename T>
-T median(std::vector<T> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-std::string loadAverage() {
-    std::string s = contents("/proc/loadavg");
-    return s.substr(0, s.find(' ', s.find(' ', s.find(' ') + 1) + 1));
 }
 
 std::vector<const char*> batchArgs(const std::string& dates) {
@@ -91,9 +43,9 @@ bool sameBytes() {
     const std::string dates = makeDates(20000);
     const std::string a = dates + ".batch";
     const std::string b = dates + ".yardstick";
-    run(batchArgs(dates), a.c_str());
-    run(yardstickArgs(dates), b.c_str());
-    const bool same = contents(a.c_str()) == contents(b.c_str());
+    bench::runChild(batchArgs(dates), a.c_str());
+    bench::runChild(yardstickArgs(dates), b.c_str());
+    const bool same = bench::fileContents(a) == bench::fileContents(b);
     unlink(a.c_str());
     unlink(b.c_str());
     unlink(dates.c_str());
@@ -105,15 +57,15 @@ void measure(int lines) {
     const int pairs = std::clamp(2000000 / lines, 3, 15);
     std::vector<double> batch, yardstick, ratio;
     std::vector<long> batchKb, yardstickKb;
-    const std::string loadBefore = loadAverage();
+    const std::string loadBefore = bench::loadAverage();
     for (int i = 0; i < pairs; ++i) {
-        Run a, b;
+        bench::ChildRun a, b;
         if (i % 2 == 0) {
-            a = run(batchArgs(dates), "/dev/null");
-            b = run(yardstickArgs(dates), "/dev/null");
+            a = bench::runChild(batchArgs(dates));
+            b = bench::runChild(yardstickArgs(dates));
         } else {
-            b = run(yardstickArgs(dates), "/dev/null");
-            a = run(batchArgs(dates), "/dev/null");
+            b = bench::runChild(yardstickArgs(dates));
+            a = bench::runChild(batchArgs(dates));
         }
         batch.push_back(lines / a.seconds);
         yardstick.push_back(lines / b.seconds);
@@ -125,10 +77,9 @@ void measure(int lines) {
     std::printf(
         "%8d lines, %2d pairs: --batch %7.0f dates/s, yardstick %7.0f dates/s, ratio %.2f "
         "(%.2f-%.2f); peak memory %ld KB / %ld KB; load average %s -> %s\n",
-        lines, pairs, median(batch), median(yardstick), median(ratio),
-        *std::min_element(ratio.begin(), ratio.end()),
-        *std::max_element(ratio.begin(), ratio.end()), median(batchKb), median(yardstickKb),
-        loadBefore.c_str(), loadAverage().c_str());
+        lines, pairs, median(batch), median(yardstick), median(ratio), bench::smallest(ratio),
+        bench::largest(ratio), median(batchKb), median(yardstickKb), loadBefore.c_str(),
+        bench::loadAverage().c_str());
     std::fflush(stdout);
 }
 
@@ -141,14 +92,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("same bytes from both over 20000 lines (target: ratio at most 2)\n");
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        sizes.push_back(std::atoi(argv[i]));
-    }
-    if (sizes.empty()) {
-        sizes = {1000, 10000, 100000, 1000000};
-    }
-    for (const int lines : sizes) {
+    for (const int lines : bench::sizesFrom(argc, argv, {1000, 10000, 100000, 1000000})) {
         measure(lines);
     }
     return 0;

@@ -39,6 +39,9 @@
 #include "platform/services.h"
 #include "ui/book_window.h"
 
+#include "child_runs.h"
+#include "made_up_people.h"
+
 namespace {
 
 // Wall time and the processor time of this thread, which a loaded machine
@@ -67,32 +70,18 @@ private:
 };
 
 QString loadAverage() {
-    QFile file(QStringLiteral("/proc/loadavg"));
-    file.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
+    return QString::fromStdString(bench::loadAverage());
 }
 
-// Made-up but plausible clients, as bench/book_bench.cpp makes them: surnames
-// from syllables, so that nearly all differ.
 book::Client madeUp(std::mt19937& random, int k) {
-    const std::array<const char*, 16> starts{"Ив",  "Пет",   "Сид", "Смир", "Куз", "Поп",
-                                             "Вас", "Сок",   "Мих", "Нов",  "Фёд", "Мор",
-                                             "Вол", "Алекс", "Леб", "Сем"};
-    const std::array<const char*, 12> middles{"ан", "ор", "ен", "ал", "ик", "ёр",
-                                              "ин", "ар", "уш", "ел", "от", "ов"};
-    const std::array<const char*, 4> ends{"ов", "ев", "ин", "ский"};
-    const std::array<const char*, 8> names{"Иван",    "Мария", "Пётр",   "Анна",
-                                           "Алексей", "Елена", "Сергей", "Ольга"};
-    const std::array<const char*, 6> patronymics{"Иванович",   "Петровна",  "Сергеевич",
-                                                 "Алексеевна", "Фёдорович", "Михайловна"};
-    auto pick = [&](const auto& list) { return QString::fromUtf8(list[random() % list.size()]); };
+    const bench::MadeUpPerson p = bench::madeUpPerson(random, k);
     book::Client c;
-    c.surname = pick(starts) + pick(middles) + pick(middles) + pick(ends) + QString::number(k % 97);
-    c.name = pick(names);
-    c.patronymic = pick(patronymics);
-    c.day = int(random() % 28 + 1);
-    c.month = int(random() % 12 + 1);
-    c.yearText = QString::number(1930 + random() % 80);
+    c.surname = p.surname;
+    c.name = p.name;
+    c.patronymic = p.patronymic;
+    c.day = p.day;
+    c.month = p.month;
+    c.yearText = QString::number(p.year);
     if (k % 2 == 0) {
         c.note = QStringLiteral(
                      "Пришла по рекомендации, просила прогноз на %1 год.\nПозвонить "
@@ -288,10 +277,7 @@ void clickEveryHeader(ui::BookWindow& window, const InMemory& memory, Figures& f
     window.table()->sortByColumn(-1, Qt::AscendingOrder);
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using bench::median;
 
 // The median and the largest, wall and processor, as «12.3 ms (CPU 4.5), slowest …».
 struct Summary {
@@ -304,8 +290,8 @@ struct Summary {
     }
     QString median() const {
         return QStringLiteral("%1 ms (CPU %2)")
-            .arg(::median(wall), 0, 'f', 2)
-            .arg(::median(cpu), 0, 'f', 2);
+            .arg(bench::median(wall), 0, 'f', 2)
+            .arg(bench::median(cpu), 0, 'f', 2);
     }
     QString slowest() const {
         return QStringLiteral("%1 ms (CPU %2)")
@@ -385,14 +371,7 @@ int main(int argc, char** argv) {
     // The windows open in the book's order, and the user's own settings are never touched.
     QTemporaryDir settings;
     platform::setUserSettingsFile(settings.filePath(QStringLiteral("zemtar.conf")));
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        sizes.push_back(std::atoi(argv[i]));
-    }
-    if (sizes.empty()) {
-        sizes = {1000, 10000, 100000};
-    }
-    for (const int count : sizes) {
+    for (const int count : bench::sizesFrom(argc, argv, {1000, 10000, 100000})) {
         measure(count);
     }
     return 0;

@@ -13,6 +13,8 @@
 #include "platform/services.h"
 #include "ui/compare_window.h"
 
+#include "widget_benchmark_main.h"
+
 namespace {
 
 const ui::PersonEntry kFirst{{QStringLiteral("23"), 7, QStringLiteral("1975")},
@@ -76,16 +78,5 @@ BENCHMARK(BM_Repaint)->Arg(21)->Arg(500)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -9,6 +9,8 @@
 
 #include "print/many_reports.h"
 
+#include "benchmark_main.h"
+
 namespace {
 
 // The clients' pages one after another, dates spread over the century.
@@ -53,7 +55,5 @@ BENCHMARK(BM_ReportsIntoOnePdf)
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

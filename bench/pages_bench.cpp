@@ -8,25 +8,13 @@
 // per-pair ratios, the bytes a page and the peak memory of each.
 // Usage: pages_bench [PAGES...]   (default: 10 100 1000 10000)
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+#include "child_runs.h"
 
 namespace {
 
-struct Run {
-    double seconds = 0;
-    double cpu = 0;  // user and system
-    long peakKb = 0;
+using bench::median;
+
+struct Run : bench::ChildRun {
     long bytes = 0;
     int pages = 0;
 };
@@ -50,11 +38,6 @@ std::string makeList(int pages) {
     return path;
 }
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 int pageCount(const std::string& pdf) {
     int pages = 0;
     for (auto at = pdf.find("/Type /Page"); at != std::string::npos;
@@ -64,30 +47,15 @@ int pageCount(const std::string& pdf) {
     return pages;
 }
 
-// One fresh process; exits on a failed run.
+// One fresh process writing `out`, which is read for its size and pages and removed.
 Run run(const std::vector<const char*>& argv, const std::string& out) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (std::freopen("/dev/null", "w", stderr) == nullptr) {
-            _exit(126);
-        }
-        execv(argv[0], const_cast<char* const*>(argv.data()));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0]);
-        std::exit(1);
-    }
-    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-    const std::string pdf = contents(out);
+    Run r;
+    static_cast<bench::ChildRun&>(r) = bench::runChild(argv, "/dev/null", "/dev/null");
+    const std::string pdf = bench::fileContents(out);
     unlink(out.c_str());
-    const double cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                       double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    return {wall.count(), cpu, usage.ru_maxrss, long(pdf.size()), pageCount(pdf)};
+    r.bytes = long(pdf.size());
+    r.pages = pageCount(pdf);
+    return r;
 }
 
 std::vector<const char*> companion(const std::string& list, const std::string& out) {
@@ -96,17 +64,6 @@ std::vector<const char*> companion(const std::string& list, const std::string& o
 
 std::vector<const char*> yardstick(const std::string& list, const std::string& out) {
     return {ZEMTAR_MINIMAL_PAGES, list.c_str(), out.c_str(), nullptr};
-}
-
-template <typename T>
-T median(std::vector<T> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-std::string loadAverage() {
-    std::string s = contents("/proc/loadavg");
-    return s.substr(0, s.find(' ', s.find(' ', s.find(' ') + 1) + 1));
 }
 
 // Both programs over 20 clients must write 20 pages each, or the figures
@@ -128,7 +85,7 @@ void measure(int pages) {
     std::vector<double> ours, least, ratio, oursCpu, leastCpu;
     std::vector<long> oursKb, leastKb;
     Run a, b;
-    const std::string loadBefore = loadAverage();
+    const std::string loadBefore = bench::loadAverage();
     for (int i = 0; i < pairs; ++i) {
         if (i % 2 == 0) {
             a = run(companion(list, out), out);
@@ -151,9 +108,8 @@ void measure(int pages) {
         "ratio %.2f (%.2f-%.2f); %ld / %ld bytes a page; peak memory %ld KB / %ld KB; "
         "load average %s -> %s\n",
         pages, pairs, median(ours), median(oursCpu), median(least), median(leastCpu), median(ratio),
-        *std::min_element(ratio.begin(), ratio.end()),
-        *std::max_element(ratio.begin(), ratio.end()), a.bytes / pages, b.bytes / pages,
-        median(oursKb), median(leastKb), loadBefore.c_str(), loadAverage().c_str());
+        bench::smallest(ratio), bench::largest(ratio), a.bytes / pages, b.bytes / pages,
+        median(oursKb), median(leastKb), loadBefore.c_str(), bench::loadAverage().c_str());
     std::fflush(stdout);
 }
 
@@ -167,14 +123,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("20 pages from both (targets: 1000 pages under 2 s and 4 KB a page)\n");
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        sizes.push_back(std::atoi(argv[i]));
-    }
-    if (sizes.empty()) {
-        sizes = {10, 100, 1000, 10000};
-    }
-    for (const int pages : sizes) {
+    for (const int pages : bench::sizesFrom(argc, argv, {10, 100, 1000, 10000})) {
         measure(pages);
     }
     return 0;

@@ -11,6 +11,8 @@
 #include "core/text_keys.h"
 #include "core/text_library.h"
 
+#include "benchmark_main.h"
+
 namespace {
 
 void BM_ReadDefaultTexts(benchmark::State& state) {
@@ -48,11 +50,5 @@ BENCHMARK(BM_FillEveryEntry)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -14,6 +14,8 @@
 #include "platform/services.h"
 #include "ui/texts_window.h"
 
+#include "widget_benchmark_main.h"
+
 namespace {
 
 // A text near the limit, with fields known and unknown on every line.
@@ -75,16 +77,5 @@ BENCHMARK(BM_KeystrokeInTheEditor)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

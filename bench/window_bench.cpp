@@ -14,6 +14,8 @@
 #include "print/print_job.h"
 #include "ui/frm_main.h"
 
+#include "widget_benchmark_main.h"
+
 namespace {
 
 // The window with 23 August 1975 chosen, as the user leaves it before "Расчёт".
@@ -108,16 +110,5 @@ BENCHMARK(BM_FrmMainConstruction)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -1,15 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 // Tests run headless: without a display they use Qt's offscreen platform.
-// Settings and other per-user files go to Qt's test locations, never to the
-// user's own.
+// Settings and other per-user files go to Qt's test locations under a home
+// folder of this run's own, never to the user's: two test programs running
+// at once (ctest -j, or two checkouts on one machine) would otherwise write
+// each other's settings and fail by turns.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

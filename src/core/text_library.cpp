@@ -5,6 +5,7 @@
 #include <mutex>
 #include <utility>
 
+#include "core/report_language.h"
 #include "core/text_file.h"
 #include "core/text_keys.h"
 
@@ -30,7 +31,8 @@ TextSet readDefaults(const QString& language) {
 }  // namespace
 
 QStringList textLanguages() {
-    return {QStringLiteral("ru")};
+    // The languages of the pages: each has its texts too.
+    return reportLanguageCodes();
 }
 
 const TextSet& defaultTexts(QStringView language) {

@@ -9,7 +9,7 @@
 
 namespace core {
 
-// The languages the program has texts of its own in ("ru").
+// The languages the program has texts of its own in: "ru", "uk", "en".
 QStringList textLanguages();
 
 // The program's own texts in `language`, compiled into the program (one file

@@ -1,7 +1,6 @@
 #include "print/report.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <array>
 #include <cmath>
 
@@ -75,24 +74,6 @@ void blankLine(platform::PrinterPage& page) {
     page.print(QStringLiteral(" "));
 }
 
-// A time format with seconds and without a time zone: the locale's long time
-// format names the zone, which the date line has no use for.
-QString timeFormatWithSeconds(const QLocale& locale) {
-    const QString format = locale.timeFormat(QLocale::LongFormat);
-    QString kept;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == QLatin1Char('\'')) {
-            quoted = !quoted;
-        }
-        if (!quoted && c == QLatin1Char('t')) {
-            continue;
-        }
-        kept += c;
-    }
-    return kept.trimmed();
-}
-
 QFontMetricsF metricsOf(const platform::PrinterPage& page) {
     return QFontMetricsF(platform::twipFont(platform::printerFamily(), page.fontSize(),
                                             page.fontBold(), page.fontUnderline()));
@@ -155,9 +136,8 @@ void printNoAspects(platform::PrinterPage& page) {
 
 }  // namespace
 
-QString reportDateTime(const QDateTime& moment, const QLocale& locale) {
-    return locale.toString(moment.date(), QLocale::ShortFormat) + QStringLiteral(" ") +
-           locale.toString(moment.time(), timeFormatWithSeconds(locale));
+QString reportDateTime(const QDateTime& moment, core::ReportLanguage language) {
+    return core::calculationDateText(language, moment);
 }
 
 void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast) {

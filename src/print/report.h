@@ -7,6 +7,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/report_language.h"
 #include "print/letterhead.h"
 
 namespace platform {
@@ -45,8 +46,10 @@ QString aspectYearsLine();
 // the rule between the graph and the column.
 void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast);
 
-// The calculation date as the date line shows it: the user's short date, a
-// blank and the time with seconds.
-QString reportDateTime(const QDateTime& moment, const QLocale& locale = QLocale());
+// The calculation date as the date line shows it, written as the page's
+// language writes it whatever the machine's locale: «08.12.2026 03:53:32» on
+// the Russian page.
+QString reportDateTime(const QDateTime& moment,
+                       core::ReportLanguage language = core::ReportLanguage::Russian);
 
 }  // namespace print

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
+#include <set>
 
 #include "core/client_names.h"
 #include "core/text_fields.h"
@@ -20,6 +22,16 @@ QByteArray file(const char* body) {
 
 std::string utf8(const QString& text) {
     return text.toStdString();
+}
+
+// The names in braces a text uses, each once, in small letters.
+std::set<QString> fieldsIn(const QString& text) {
+    std::set<QString> names;
+    static const QRegularExpression braces(QStringLiteral("\\{([^{}]*)\\}"));
+    for (const QRegularExpressionMatch& m : braces.globalMatch(text)) {
+        names.insert(m.captured(1).toLower());
+    }
+    return names;
 }
 
 }  // namespace
@@ -154,27 +166,44 @@ TEST(TextFields, ValuesGoInAsTypedAndUnknownFieldsStay) {
     EXPECT_EQ(unknown, expected);
 }
 
-// The program's own library: every entry, each within the limit and naming
-// only fields that exist, read from the compiled-in file without a problem.
+// The program's own library in each of its languages: every entry, each
+// within the limit and naming only fields that exist, read from the
+// compiled-in file without a problem; a language it lacks gets Russian.
 TEST(DefaultTexts, HoldEveryEntryWithinTheLimitAndKnownFieldsOnly) {
-    QFile resource(QStringLiteral(":/zemtar/texts/ru.txt"));
-    ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
-    const core::TextFileReading reading =
-        core::readTextFile(resource.readAll(), resource.fileName());
-    EXPECT_TRUE(reading.complete()) << utf8(reading.message());
-    EXPECT_EQ(reading.set, core::defaultTexts(u"ru"));
     EXPECT_EQ(&core::defaultTexts(u"xx"), &core::defaultTexts(u"ru"));
-    const core::TextSet& defaults = core::defaultTexts(u"ru");
     EXPECT_EQ(core::textKeys().size(), 72u);
-    for (const core::TextKey& key : core::textKeys()) {
-        SCOPED_TRACE(utf8(key.key));
-        const std::optional<QString> text = defaults.text(key.key);
-        ASSERT_TRUE(text.has_value());
-        EXPECT_GE(text->size(), 80);
-        EXPECT_TRUE(core::textProblem(*text).isEmpty());
-        EXPECT_TRUE(core::unknownFields(*text).empty()) << utf8(*text);
-        EXPECT_FALSE(defaults.switchedOff(key.key));
+    for (const QString& language :
+         {QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("en")}) {
+        SCOPED_TRACE(utf8(language));
+        QFile resource(QStringLiteral(":/zemtar/texts/%1.txt").arg(language));
+        ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
+        const core::TextFileReading reading =
+            core::readTextFile(resource.readAll(), resource.fileName());
+        EXPECT_TRUE(reading.complete()) << utf8(reading.message());
+        const core::TextSet& defaults = core::defaultTexts(language);
+        EXPECT_EQ(defaults.language(), language);
+        EXPECT_EQ(reading.set, defaults);
+        EXPECT_TRUE(core::textLanguages().contains(language));
+        for (const core::TextKey& key : core::textKeys()) {
+            SCOPED_TRACE(utf8(key.key));
+            const std::optional<QString> text = defaults.text(key.key);
+            ASSERT_TRUE(text.has_value());
+            EXPECT_GE(text->size(), 80);
+            EXPECT_TRUE(core::textProblem(*text).isEmpty());
+            EXPECT_TRUE(core::unknownFields(*text).empty()) << utf8(*text);
+            EXPECT_FALSE(defaults.switchedOff(key.key));
+            // A translation names the same fields as the Russian text (the
+            // years of a pair are only in {годы}), and is not the Russian text.
+            const QString russian = core::defaultTexts(u"ru").text(key.key).value_or(QString());
+            EXPECT_EQ(fieldsIn(*text), fieldsIn(russian));
+            if (language != QStringLiteral("ru")) {
+                EXPECT_NE(*text, russian);
+            }
+        }
     }
+    // The practitioner's English set lies over the English defaults.
+    const core::TextLibrary english{core::TextSet(QStringLiteral("en"))};
+    EXPECT_EQ(english.text(u"closing"), core::defaultTexts(u"en").text(u"closing"));
 }
 
 // The practitioner's texts on top of the defaults: only a change is kept, and

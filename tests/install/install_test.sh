@@ -29,7 +29,7 @@ fail() {
 for f in lib/zemtar/zemtar lib/zemtar/zemtar-forecast; do
     [ -x "$prefix/$f" ] || fail "$f is not an installed program"
 done
-for f in lib/zemtar/ZKalvex.hlp lib/zemtar/001.dat; do
+for f in lib/zemtar/ZKalvex.hlp lib/zemtar/ZKalvex.uk.hlp lib/zemtar/ZKalvex.en.hlp lib/zemtar/001.dat; do
     [ -s "$prefix/$f" ] || fail "$f is missing or empty"
 done
 

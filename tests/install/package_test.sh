@@ -32,8 +32,17 @@ dpkg-deb -x "$deb" "$work/root"
 # What Debian asks of every package, and what the issue promised in it.
 for f in usr/share/doc/zemtar/copyright usr/share/doc/zemtar/changelog.gz \
          usr/share/man/man1/zemtar.1.gz usr/share/man/man1/zemtar-forecast.1.gz \
+         usr/share/man/uk/man1/zemtar.1.gz usr/share/man/uk/man1/zemtar-forecast.1.gz \
+         usr/share/man/en/man1/zemtar.1.gz usr/share/man/en/man1/zemtar-forecast.1.gz \
          usr/share/metainfo/ru.narod.zemtar.metainfo.xml usr/share/applications/zemtar.desktop; do
     [ -s "$work/root/$f" ] || fail "the package lacks $f"
+done
+# The desktop entry and the AppStream data speak Ukrainian and English too.
+for lang in uk en; do
+    grep -q "^Name\[$lang\]=" "$work/root/usr/share/applications/zemtar.desktop" ||
+        fail "the desktop entry has no name in $lang"
+    grep -q "<summary xml:lang=\"$lang\">" "$work/root/usr/share/metainfo/ru.narod.zemtar.metainfo.xml" ||
+        fail "the metainfo has no summary in $lang"
 done
 grep -q '^License: Expat' "$work/root/usr/share/doc/zemtar/copyright" ||
     fail "the copyright file does not state the MIT (Expat) licence"

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -93,6 +94,42 @@ TEST(HelpFile, HasContentsTopicsAndNoBrokenLinks) {
             << "link to a missing topic: " << target.toStdString();
     }
     EXPECT_GT(links, 10);
+}
+
+// The Ukrainian and English help beside the Russian one: every topic the
+// program opens by number is there, no link leads nowhere, and the text is
+// the language's own.
+TEST(HelpFile, TranslationsHaveEveryTopicTheProgramOpens) {
+    const struct {
+        const char* file;
+        const char* lang;
+        const char* aspect9;
+    } cases[] = {{"ZKalvex.uk.hlp", "uk", "Кар’єра"}, {"ZKalvex.en.hlp", "en", "Career"}};
+    const QDir beside = QFileInfo(platform::defaultHelpFile()).dir();
+    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        QFile file(beside.filePath(QString::fromLatin1(c.file)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(c.lang)));
+        QTextDocument document;
+        document.setHtml(html);
+        const QSet<QString> anchors = anchorsOf(document);
+        EXPECT_TRUE(anchors.contains(platform::contentsAnchor()));
+        for (const int topic : {80, platform::kCompareHelpTopic, platform::kTextsHelpTopic}) {
+            EXPECT_TRUE(anchors.contains(platform::topicAnchor(topic))) << topic;
+        }
+        for (int digit = 1; digit <= 9; ++digit) {
+            EXPECT_TRUE(anchors.contains(platform::topicAnchor(platform::aspectTopic(digit))));
+        }
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            EXPECT_TRUE(anchors.contains(target)) << target.toStdString();
+        }
+        EXPECT_TRUE(document.toPlainText().contains(QString::fromUtf8(c.aspect9)));
+        EXPECT_FALSE(document.toPlainText().contains(QStringLiteral("Содержание")));
+    }
 }
 
 TEST(HelpFile, DescribesEveryAspectAndShortcut) {

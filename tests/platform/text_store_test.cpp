@@ -54,6 +54,28 @@ TEST(TextStore, KeepsOnlyTheChangedEntriesInAPrivateFile) {
     EXPECT_EQ(loaded.library.own(), library.own());
 }
 
+// Each language's own texts in a file of their own, over that language's
+// defaults: a Ukrainian change leaves the Russian texts as they were, and a
+// file in the wrong language is not taken.
+TEST(TextStore, KeepsEachLanguageApart) {
+    Store s;
+    core::TextLibrary ukrainian{core::TextSet(QStringLiteral("uk"))};
+    ASSERT_TRUE(ukrainian.setText(u"level.1", QStringLiteral("Мій текст.")).isEmpty());
+    ASSERT_EQ(s.store.save(ukrainian.own()), QString());
+    ASSERT_EQ(s.store.save(changed(QStringLiteral("Мой текст.")).own()), QString());
+
+    const core::TextLibrary uk = s.store.load(u"uk").library;
+    EXPECT_EQ(uk.text(u"level.1"), QStringLiteral("Мій текст."));
+    EXPECT_EQ(uk.text(u"level.2"), core::defaultTexts(u"uk").text(u"level.2"));
+    EXPECT_EQ(s.store.load(u"ru").library.text(u"level.1"), QStringLiteral("Мой текст."));
+    EXPECT_TRUE(s.store.load(u"en").library.own().isEmpty());
+
+    ASSERT_TRUE(put(s.store.fileOf(u"en"), "zemtar-texts 1 ru\n[level.1]\nНе тот язык.\n"));
+    const platform::TextStore::Loaded wrong = s.store.load(u"en");
+    EXPECT_FALSE(wrong.problem.isEmpty());
+    EXPECT_EQ(wrong.library.text(u"level.1"), core::defaultTexts(u"en").text(u"level.1"));
+}
+
 // A link in the file's place is neither read nor written through, and a save
 // that cannot be written whole leaves the previous texts and says why.
 TEST(TextStore, RefusesLinksAndKeepsThePreviousTextsOnAFailedSave) {

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+namespace core {
+
+// The language a page, a booklet or the companion's output is written in.
+// It is chosen apart from the window's language: a practitioner who reads the
+// window in Russian may hand a client a page in Ukrainian or English. Russian
+// is the classic page, and what every report is until someone chooses
+// otherwise.
+enum class ReportLanguage { Russian, Ukrainian, English };
+inline constexpr int kReportLanguageCount = 3;
+
+// "ru", "uk", "en": how the book, `--lang` and a file of texts name it.
+QString languageCode(ReportLanguage language);
+// The language of a code, in any case and without surrounding blanks;
+// nothing for a code the program has no words in.
+std::optional<ReportLanguage> parseReportLanguage(QStringView code);
+// The language of a code, Russian for one the program does not know (a
+// client whose stored language has gone).
+ReportLanguage reportLanguageOr(QStringView code);
+// Every code in order, "ru", "uk", "en": what a refusal of an unknown one lists.
+QStringList reportLanguageCodes();
+// The language as its own speakers call it, for a choice in a dialog:
+// «Русский», «Українська», «English».
+QString languageName(ReportLanguage language);
+
+enum class MonthForm {
+    Nominative,  // a month on its own, «Май», «Травень», «May»
+    Genitive,    // a month after its day, «5 мая», «5 травня», «5 May»
+};
+
+// A month's name (monthIndex 0 is January, as everywhere in the program);
+// empty for an index outside 0 to 11.
+QString monthName(ReportLanguage language, int monthIndex, MonthForm form);
+
+// The name of the square's aspect of `digit` (1 to 9) as the booklet and the
+// square say it: «Любовь», «Любов», «Love». Empty for another digit.
+QString aspectName(ReportLanguage language, int digit);
+
+// The words of the pages, one entry a place on a page.
+enum class PageCaption {
+    Surname,     // " Фамилия: "
+    Name,        // "         Имя: "
+    Patronymic,  // "Отчество: "
+    Version,     // "\" Версия ", between the program's name and its version
+    MadeAt,      // "Дата проведения расчёта: "
+    BornOn,      // " | Дата рождения прогнозируемого человека: "
+    Title,  // "Расчёт распределения жизненных сил по годам"
+    Happiness,      // "Количество процентов счастья: "
+    Largest,        // "Максимальный уровень жизненных сил: "
+    Smallest,       // "Минимальный  уровень жизненных сил: "
+    NoAspects,      // why the page has no aspect column for a birth year
+    Aspects,        // the booklet's headings: «Аспекты»
+    Cycle,          // «Ваш цикл»
+    NextYears,      // «Ближайшие годы»
+    HappinessPart,  // «Процент счастья»
+    PageOf,         // «Страница %1 из %2»: the page's number and the count
+};
+
+QString pageCaption(ReportLanguage language, PageCaption caption);
+
+// The aspect column's row of `digit` (1 to 9) on the classic page, its
+// percentage after it: "Уровень биополя - ". Empty for another digit.
+QString pageAspectRow(ReportLanguage language, int digit);
+
+// The date of birth as the page writes it. Russian keeps the classic page's
+// «5 Май 1990г.»; Ukrainian writes «5 травня 1990 р.», English «5 May 1990».
+// The day and the year stand as typed (monthIndex 0 is January).
+QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, QStringView year);
+
+// The moment a forecast was made, as the page's date line writes it, in the
+// language's own way whatever the machine's locale: «08.12.2026 03:53:32» in
+// Russian and Ukrainian, «8 December 2026, 03:53:32» in English: the month
+// in words, so that no reader takes 8/12 for the twelfth of August, the day
+// before it as British usage has it, and the 24-hour clock of the others.
+QString calculationDateText(ReportLanguage language, const QDateTime& moment);
+
+}  // namespace core
