@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <algorithm>
 #include <array>
+#include <tuple>
 
+#include "core/counted.h"
 #include "core/forecast.h"
 
 namespace book {
@@ -50,7 +52,7 @@ void SearchKeys::clear() {
 }
 
 QString birthDateText(const Client& client) {
-    return core::numericDate({QString::number(client.day), client.month - 1, client.yearText});
+    return core::numericDate(client.birthDate());
 }
 
 bool dateExists(const Client& client) {
@@ -81,10 +83,17 @@ QString normalise(Client& client) {
     }
     // Lengths as a reader counts characters; no control characters, which
     // would break the lines of a printout or of an exported file.
-    if (const QString problem =
-            core::clientNamesProblem({client.surname, client.name, client.patronymic});
-        !problem.isEmpty()) {
+    if (const QString problem = core::clientNamesProblem(client.names()); !problem.isEmpty()) {
         return clause(problem);
+    }
+    client.phone = client.phone.trimmed();
+    client.email = client.email.trimmed();
+    for (const auto& [text, limit, field] : {std::tuple{&client.phone, kPhoneLimit, "Телефон"},
+                                             std::tuple{&client.email, kEmailLimit, "Эл. почта"}}) {
+        if (const QString problem = core::nameProblem(*text, limit, QString::fromUtf8(field));
+            !problem.isEmpty()) {
+            return clause(problem);
+        }
     }
     if (core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
@@ -114,16 +123,33 @@ QString normalise(Client& client) {
     return {};
 }
 
-QString reportKindText(ReportKind kind) {
-    switch (kind) {
+QString reportText(const ReportRecord& report) {
+    switch (report.kind) {
         case ReportKind::Printout:
             return QStringLiteral("Распечатка");
         case ReportKind::Pdf:
-            return QStringLiteral("PDF");
+            return QStringLiteral("Отчёт в PDF");
         case ReportKind::ManyPdf:
-            return QStringLiteral("PDF на нескольких клиентов");
+            return QStringLiteral("PDF: ") +
+                   core::counted(report.clients, "клиент", "клиента", "клиентов");
     }
     return {};
+}
+
+void Client::setNames(const core::ClientNames& names) {
+    surname = names.surname;
+    name = names.name;
+    patronymic = names.patronymic;
+}
+
+core::BirthDate Client::birthDate() const {
+    return {QString::number(day), month - 1, yearText};
+}
+
+void Client::setBirthDate(const core::BirthDate& born) {
+    day = born.day.toInt();
+    month = born.monthIndex + 1;
+    yearText = born.year;
 }
 
 }  // namespace book

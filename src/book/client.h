@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/client_names.h"
+#include "core/forecast.h"
 
 namespace book {
 
@@ -14,6 +15,9 @@ using core::kSurnameLimit;
 
 // The longest note, in characters as a reader counts them (core::visibleLength).
 constexpr int kNoteLimit = 10000;
+// The longest phone number and e-mail address, counted alike.
+constexpr int kPhoneLimit = 30;
+constexpr int kEmailLimit = 60;
 
 // One person the book remembers: the names as typed, the date of birth as the
 // main window takes it (day and month as numbers, the year as its text) and a
@@ -27,8 +31,18 @@ struct Client {
     int month = 0;  // 1 (January) to 12
     QString yearText;
     QString note;
+    QString phone;  // plain text, as typed
+    QString email;
     QString added;        // UTC, "2026-05-01T12:00:00Z"
     QString lastPrinted;  // the same form; empty when never printed
+
+    core::ClientNames names() const { return {surname, name, patronymic}; }
+    void setNames(const core::ClientNames& names);
+    // The date as the rest of the program holds it (the month counted from
+    // 0, the day as its text); the book keeps the month from 1 and the day
+    // as a number, and these two convert.
+    core::BirthDate birthDate() const;
+    void setBirthDate(const core::BirthDate& born);
 
     // Same names and date of birth: the same person to the book.
     bool samePerson(const Client& other) const {
@@ -44,14 +58,16 @@ enum class ReportKind {
     ManyPdf,   // a PDF file of several clients, this one among them
 };
 
-// «Распечатка», «PDF», «PDF на нескольких клиентов».
-QString reportKindText(ReportKind kind);
-
 // One report made for a client, as the card shows it.
 struct ReportRecord {
     QString made;  // UTC, as Client::added
     ReportKind kind = ReportKind::Printout;
+    QString file;     // the PDF file made; empty for a printout and for older entries
+    int clients = 1;  // how many clients the file was made for
 };
+
+// «Распечатка», «Отчёт в PDF», «PDF: 5 клиентов».
+QString reportText(const ReportRecord& report);
 
 // Text folded for searching and ordering: lower case, «ё» read as «е».
 QString fold(const QString& text);

@@ -1,8 +1,11 @@
 #include "core/client_names.h"
 
 #include <QList>
+#include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+
+#include "core/counted.h"
 
 namespace core {
 
@@ -10,17 +13,8 @@ namespace {
 
 // «1 знак», «2 знака», «5 знаков»; after «длиннее»: «1 знака», «2 знаков».
 QString characters(int count, bool afterComparative = false) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    const bool one = last == 1 && lastTwo != 11;
-    const bool few = last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14);
-    const char* word = "знаков";
-    if (one) {
-        word = afterComparative ? "знака" : "знак";
-    } else if (few && !afterComparative) {
-        word = "знака";
-    }
-    return QStringLiteral("%1 %2").arg(QString::number(count), QString::fromUtf8(word));
+    return afterComparative ? counted(count, "знака", "знаков", "знаков")
+                            : counted(count, "знак", "знака", "знаков");
 }
 
 // "U+202E"
@@ -141,15 +135,11 @@ QString clientNamesProblem(const ClientNames& names) {
     return {};
 }
 
-}  // namespace core
-
-namespace core {
-
 QString fullName(const ClientNames& names) {
     QStringList parts;
     for (const QString& part : {names.surname, names.name, names.patronymic}) {
-        if (!part.trimmed().isEmpty()) {
-            parts << part.trimmed();
+        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty()) {
+            parts << trimmed;
         }
     }
     return parts.join(u' ');

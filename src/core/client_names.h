@@ -58,12 +58,13 @@ struct ClientNames {
     QString patronymic;
 };
 
+// "Фамилия Имя Отчество": each name trimmed, the empty ones left out; empty
+// when there is none, so a caller that shows «(без имени)» says so itself.
+QString fullName(const ClientNames& names);
+
 // nameProblem() of the surname, the first name and the patronymic in turn,
 // each against its limit: the first sentence that finds something wrong, or
 // empty when all three can go onto a page.
 QString clientNamesProblem(const ClientNames& names);
-
-// "Фамилия Имя Отчество", each trimmed, the empty ones left out.
-QString fullName(const ClientNames& names);
 
 }  // namespace core

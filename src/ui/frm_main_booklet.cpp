@@ -48,7 +48,7 @@ void FrmMain::deliverBooklet(const core::ClientNames& names, const BookletOption
                            outcome == print::PrintDelivery::Outcome::Saved
                                ? book::ReportKind::Pdf
                                : book::ReportKind::Printout,
-                           false);
+                           false, delivery.savedPath());
         }
     });
 }

@@ -182,8 +182,9 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path))) << error.toStdString();
         Client client = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
         EXPECT_FALSE(t.book->add(client, &error));
-        EXPECT_FALSE(t.book->recordPrinted(QStringLiteral("Иванова"), {}, {}, 1, 1,
-                                           QStringLiteral("1990"), &error));
+        EXPECT_FALSE(t.book->recordPrinted({QStringLiteral("Иванова"), {}, {}},
+                                           {QStringLiteral("1"), 0, QStringLiteral("1990")},
+                                           &error));
         EXPECT_FALSE(t.book->isOpen());
         EXPECT_EQ(bytesOf(t.path), before);
         EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-wal")));
@@ -360,14 +361,15 @@ TEST(ClientBook, PrintoutAddsTheClientOnceThenUpdatesLastPrinted) {
     QDateTime now(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
     t.book->setClock([&] { return now; });
     const auto print = [&](const QString& surname, int day) {
-        return t.book->recordPrinted(surname, QStringLiteral(" Мария "), {}, day, 8,
-                                     QStringLiteral("1975"));
+        return t.book->recordPrinted({surname, QStringLiteral(" Мария "), {}},
+                                     {QString::number(day), 7, QStringLiteral("1975")});
     };
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 23));
     now = now.addDays(3);
     ASSERT_TRUE(print(QStringLiteral("Иванова "), 23));  // the same person, typed with a blank
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 24));   // another date: another person
-    ASSERT_TRUE(t.book->recordPrinted({}, {}, QStringLiteral("  "), 1, 1, QStringLiteral("1990")));
+    ASSERT_TRUE(t.book->recordPrinted({{}, {}, QStringLiteral("  ")},
+                                      {QStringLiteral("1"), 0, QStringLiteral("1990")}));
     const auto all = t.all();
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].name, QStringLiteral("Мария"));
@@ -411,6 +413,23 @@ TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
     for (const QString& bad : {QStringLiteral("Иван\tов"), QStringLiteral("Ива\nнов")}) {
         Client c = person(bad, {});
         EXPECT_FALSE(t.book->add(c, &error)) << bad.toStdString();
+    }
+    // The phone and the e-mail hold to their limits as the names do.
+    const struct {
+        QString phone, email;
+        bool stored;
+    } contacts[] = {
+        {QString(book::kPhoneLimit, u'1'), QString(book::kEmailLimit, u'a'), true},
+        {QString(book::kPhoneLimit + 1, u'1'), {}, false},
+        {{}, QString(book::kEmailLimit + 1, u'a'), false},
+        {QStringLiteral("8 916\n000"), {}, false},
+    };
+    for (const auto& c : contacts) {
+        Client client =
+            person(QStringLiteral("Контакт%1").arg(c.phone.size() + c.email.size()), {});
+        client.phone = c.phone;
+        client.email = c.email;
+        EXPECT_EQ(t.book->add(client, &error), c.stored) << error.toStdString();
     }
 }
 
