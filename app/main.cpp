@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/program_info.h"
+#include "platform/first_paint.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
@@ -98,6 +99,7 @@ int main(int argc, char* argv[]) {
 
     // The client book, opened the first time it is needed, and its window.
     ui::ClientBookLink clientBook(window, services);
+    platform::FirstPaintStamp::watch(window);
     window.show();
     const int status = QApplication::exec();
     platform::setSettingsReporter({});  // the box and its owner go with main()
