@@ -7,8 +7,10 @@
 #include "app/companion.h"
 #include "app/date_input.h"
 #include "app/drawing_loader.h"
+#include "app/options.h"
 #include "core/client_names.h"
 #include "core/comparison.h"
+#include "print/letterhead_text.h"
 
 namespace companion {
 
@@ -19,10 +21,11 @@ namespace {
 constexpr long long kDefaultSpanAfterFirst = 20;
 constexpr long long kLatestYear = 99999;
 
-const char* const kUsage =
+const char* const kCompareUsage =
     "Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2\n"
     "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
     "                               [--first-person ТЕКСТ] [--second-person ТЕКСТ]\n"
+    "                               [--practitioner ИМЯ [--contact СТРОКА]... [--logo ФАЙЛ]]\n"
     "  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка\n"
     "  и годы, когда оба на своём максимуме или оба на своём минимуме.\n"
     "  --from, --to  первый и последний год (не больше 500 лет); без них — этот\n"
@@ -31,7 +34,9 @@ const char* const kUsage =
     "                «Фамилия Имя Отчество» первого и второго человека для\n"
     "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
-    "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n";
+    "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n"
+    "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
+    "                бланк практика на странице вместо строк программы (только с --pdf)\n";
 
 struct Request {
     QStringList dates;
@@ -41,10 +46,11 @@ struct Request {
     bool json = false;
     std::optional<QString> pdf;
     bool help = false;
+    Options page;  // the letterhead options, and the files read and written
 };
 
 int usage(const QString& problem) {
-    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
+    printErr(problem + u'\n' + QString::fromUtf8(kCompareUsage));
     return kExitUsage;
 }
 
@@ -81,6 +87,59 @@ QString readPerson(const QString& option, const QString& text, QString& name) {
     return {};
 }
 
+// --practitioner, --contact and --logo, as the report takes them. False when
+// `a` is none of them; otherwise *problem says what is wrong, or is empty.
+bool takeLetterhead(const QStringList& args, int& i, Options& o, QString* problem) {
+    const QString& a = args[i];
+    for (const char* option : {"--practitioner", "--contact", "--logo"}) {
+        const QString name = QString::fromLatin1(option);
+        if (a != name && !a.startsWith(name + u'=')) {
+            continue;
+        }
+        QString value;
+        if (!takeValue(args, i, name, value)) {
+            *problem = QStringLiteral("После %1 нужно значение.").arg(name);
+            return true;
+        }
+        o.letterhead = true;
+        if (name == QLatin1String("--practitioner")) {
+            o.practitioner = value;
+        } else if (name == QLatin1String("--contact")) {
+            o.contacts << value;
+        } else {
+            o.logo = value;
+        }
+        problem->clear();
+        return true;
+    }
+    return false;
+}
+
+// The year after --from (or --to): what is wrong with it, or empty.
+QString takeYear(const QStringList& args, int& i, bool from, Request& r) {
+    const QString option = from ? QStringLiteral("--from") : QStringLiteral("--to");
+    QString text;
+    if (!takeValue(args, i, option, text)) {
+        return QStringLiteral("После %1 нужно значение.").arg(option);
+    }
+    bool ok = false;
+    const long long year = text.toLongLong(&ok);
+    if (!ok || year < 1 || year > kLatestYear) {
+        return QStringLiteral("Год после %1 должен быть числом от 1 до %2.")
+            .arg(option, QString::number(kLatestYear));
+    }
+    (from ? r.from : r.to) = year;
+    return {};
+}
+
+// What the letterhead options lack or break once the command line is read.
+QString letterheadProblem(const Request& r) {
+    if (r.page.letterhead && !r.pdf) {
+        return QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.");
+    }
+    return print::letterheadTextProblem(r.page.practitioner, r.page.contacts);
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -95,22 +154,17 @@ QString parse(const QStringList& args, Request& r) {
             r.help = true;
             return {};
         }
-        if (a == QLatin1String("--json")) {
+        QString wrong;
+        if (takeLetterhead(args, i, r.page, &wrong)) {
+            if (!wrong.isEmpty()) {
+                return wrong;
+            }
+        } else if (a == QLatin1String("--json")) {
             r.json = true;
         } else if (is("--from") || is("--to")) {
-            const bool from = is("--from");
-            const QString option = from ? QStringLiteral("--from") : QStringLiteral("--to");
-            QString text;
-            if (!takeValue(args, i, option, text)) {
-                return QStringLiteral("После %1 нужно значение.").arg(option);
+            if (const QString problem = takeYear(args, i, is("--from"), r); !problem.isEmpty()) {
+                return problem;
             }
-            bool ok = false;
-            const long long year = text.toLongLong(&ok);
-            if (!ok || year < 1 || year > kLatestYear) {
-                return QStringLiteral("Год после %1 должен быть числом от 1 до %2.")
-                    .arg(option, QString::number(kLatestYear));
-            }
-            (from ? r.from : r.to) = year;
         } else if (is("--first-person") || is("--second-person")) {
             const int k = is("--first-person") ? 0 : 1;
             const QString option =
@@ -140,7 +194,7 @@ QString parse(const QStringList& args, Request& r) {
             "Для сравнения нужны шесть значений: день, месяц и год первого "
             "человека, затем второго.");
     }
-    return {};
+    return letterheadProblem(r);
 }
 
 }  // namespace
@@ -151,7 +205,7 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
         return usage(problem);
     }
     if (r.help) {
-        return writeOut(kUsage) ? kExitForecast : kExitUsage;
+        return writeOut(kCompareUsage) ? kExitForecast : kExitUsage;
     }
     std::optional<core::Forecast> people[2];
     const char* const who[2] = {"Первый человек", "Второй человек"};
@@ -192,8 +246,14 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     if (!r.pdf) {
         return kExitForecast;
     }
-    const Problem drawn =
-        drawComparisonThroughLibrary(CompareDrawRequest{&first, &second, &c, *r.pdf, argc, argv});
+    r.page.pdf = *r.pdf;
+    r.page.pdfGiven = true;
+    if (const std::optional<Problem> over = outputOverInput(r.page, argc, argv)) {
+        printErr(over->text + u'\n');
+        return over->exitCode;
+    }
+    const Problem drawn = drawComparisonThroughLibrary(
+        CompareDrawRequest{&first, &second, &c, *r.pdf, &r.page, argc, argv});
     if (!drawn.text.isEmpty()) {
         printErr(drawn.text + u'\n');
     }

@@ -1,4 +1,6 @@
 #include "app/date_input.h"
+#include "core/months.h"
+#include "core/year_reading.h"
 
 namespace companion {
 

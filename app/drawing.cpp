@@ -157,16 +157,22 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
 extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* request,
                                      companion::Problem* problem) {
     std::unique_ptr<QGuiApplication> app = startQt(false, request->argv[0]);
+    QString logoProblem;
+    const std::optional<print::Letterhead> letterhead =
+        letterheadFor(*request->letterhead, request->argc, request->argv, &logoProblem);
     closePlugins();
     const QString error = platform::writeUnderName(
         request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
         [&](const QString& path) {
             return print::printComparisonToPdf(*request->first, *request->second,
                                                *request->comparison, path,
-                                               QDateTime::currentDateTime());
+                                               QDateTime::currentDateTime(), {}, letterhead);
         });
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage, error};
+    } else if (!logoProblem.isEmpty()) {
+        *problem = {companion::kExitRefused,
+                    logoProblem + QStringLiteral(" Страница записана без логотипа.")};
     }
     leaveForExit(app);
 }

@@ -24,6 +24,7 @@ struct CompareDrawRequest {
     const core::ComparedPerson* second;
     const core::Comparison* comparison;
     QString pdf;
+    const Options* letterhead;  // --practitioner, --contact and --logo
     int argc;
     char** argv;
 };

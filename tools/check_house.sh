@@ -5,6 +5,10 @@
 #   - <sqlite3.h> included in one file only, and that file under src/book/;
 #   - POSIX headers (<unistd.h>, <fcntl.h>, <sys/...> and the like) only under
 #     src/platform/, so that another desktop system replaces only that folder;
+#   - the printer resolution and the printer's failure message defined once
+#     (in the print delivery), so that no way to paper drifts from the others;
+#   - no QLocale in core/forecast.h: the calculation's header, which nearly
+#     every file includes, does not pull in the user's locale;
 #   - every target links directly each target whose header it includes. The
 #     compiler already refuses a header of a target not linked at all; this
 #     catches one reached only through another target's links. The list of
@@ -61,6 +65,25 @@ done
 if ((${#sqlite_files[@]} > 1)); then
     breach "${sqlite_files[1]}:1: <sqlite3.h> включают ${#sqlite_files[@]} файла (${sqlite_files[*]}), а должен один"
 fi
+
+# Things that exist once: a second definition is a second way to paper.
+once() {
+    local pattern=$1 what=$2
+    local found
+    found=$(grep -nE "$pattern" "${files[@]}" || true)
+    local count
+    count=$(grep -c . <<<"$found" || true)
+    if ((count > 1)); then
+        while IFS= read -r hit; do
+            breach "${hit%%:*}:$(cut -d: -f2 <<<"$hit"): $what определено $count раза, а должно один"
+        done <<<"$found"
+    fi
+}
+once 'Dpi[[:space:]]*=[[:space:]]*600\b|setResolution\(600\)' "разрешение принтера"
+once 'готов к работе' "сообщение о принтере"
+while IFS=: read -r line _; do
+    breach "src/core/forecast.h:$line: QLocale в заголовке расчёта"
+done < <(grep -n 'QLocale' src/core/forecast.h || true)
 
 # Functions too long. A brace scanner: comments, strings, character literals
 # and preprocessor lines are skipped; a brace opened in a namespace or a class

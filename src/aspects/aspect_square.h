@@ -1,5 +1,9 @@
 #pragma once
 
+// Object names of the first design, kept because tests and accessibility
+// tools find the controls by them: Frame2, Shape2 (its outline), SDatN
+// (circles), LblDatN (digits), LblSubN (levels), LineBonN (bonus segments).
+
 #include <QFrame>
 #include <QLabel>
 #include <array>

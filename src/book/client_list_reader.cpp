@@ -8,6 +8,7 @@
 
 #include "book/csv.h"
 #include "core/forecast.h"
+#include "core/months.h"
 
 namespace book {
 

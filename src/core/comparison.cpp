@@ -53,12 +53,8 @@ QString ComparedPerson::label() const {
     return trimmed.isEmpty() ? forecast.dateText() : trimmed;
 }
 
-long long birthYearOf(const Forecast& forecast) {
-    return forecast.years[0][0].year;
-}
-
 std::optional<int> levelInYear(const Forecast& forecast, long long year) {
-    const long long birth = birthYearOf(forecast);
+    const long long birth = forecast.birthYear;
     const long long n = forecast.digitCount;
     if (year < birth || n <= 0 || forecast.digits.size() != n) {
         return std::nullopt;

@@ -26,9 +26,6 @@ struct ComparedPerson {
 // none before the birth year.
 std::optional<int> levelInYear(const Forecast& forecast, long long year);
 
-// The birth year the forecast's table counts from.
-long long birthYearOf(const Forecast& forecast);
-
 struct ComparedYear {
     long long year = 0;
     std::optional<int> first;

@@ -2,32 +2,14 @@
 
 #include <QDate>
 
+#include "core/months.h"
 #include "core/numeric.h"
 #include "core/program_info.h"
+#include "core/year_reading.h"
 
 namespace core {
 
 namespace {
-
-const char* const kMonths[12] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-                                 "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-
-// The genitive, as in «23 августа»: how dates are written in running text.
-const char* const kMonthsGenitive[12] = {"января",   "февраля", "марта",  "апреля",
-                                         "мая",      "июня",    "июля",   "августа",
-                                         "сентября", "октября", "ноября", "декабря"};
-
-bool isDigitString(const QString& text) {
-    if (text.isEmpty()) {
-        return false;
-    }
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            return false;
-        }
-    }
-    return true;
-}
 
 int digitValue(QChar c) {
     return c.unicode() - u'0';
@@ -90,6 +72,18 @@ void fillYears(Forecast& f, Int16 birthYear) {
     }
 }
 
+// The page's year rows go on from the birth year, row after row, one year a
+// digit; the screen's table shows the first ten rows of eight columns.
+void fillPageYears(Forecast& f) {
+    long long year = f.birthYear;
+    for (auto& row : f.pageYears) {
+        row.clear();
+        for (int i = 0; i < f.digitCount; ++i) {
+            row.push_back(year++);
+        }
+    }
+}
+
 void walkCurve(Forecast& f) {
     int largest = 0;
     int smallest = 9;
@@ -119,6 +113,9 @@ Forecast compute(const BirthDate& date) {
     f.digitCount = digitCount(f.lifeNumber).value();
     f.birthDigits = birthDigits(dayMonth, date.year);
     fillYears(f, toInt16(date.year, QLocale::c()));
+    f.birthYear = f.years[0][0].year;
+    f.aspectsCounted = f.birthYear >= kAspectYearsFrom && f.birthYear <= kAspectYearsTo;
+    fillPageYears(f);
     walkCurve(f);
     f.happiness = OprPrc(f.lifeNumber) + u'%';
     countAspects(f, rootDigit(f.birthDigits));
@@ -134,12 +131,6 @@ QString dayMonthString(const QString& dayText, int monthIndex) {
         monthText.prepend(u'0');
     }
     return dayText + monthText;
-}
-
-Int32 lifeNumber(const QString& yearText, const QString& dayMonth, const QLocale& locale) {
-    const Int32 year = toInt32(yearText, locale);
-    const Int32 dm = toInt32(dayMonth, locale);
-    return year * dm;
 }
 
 Byte digitCount(Int32 lifeNumber) {
@@ -169,18 +160,6 @@ bool isAcceptedYear(const QString& yearText) {
     return value >= 1 && value <= 9999;
 }
 
-bool yearBoxReplaces(const QString& yearText, const QLocale& locale) {
-    if (yearText.isEmpty() || !isNumeric(yearText, locale)) {
-        return false;
-    }
-    try {
-        const double year = toDouble(yearText, locale);
-        return !(year >= 1 && year <= 9999);
-    } catch (const RuntimeError&) {
-        return true;  // an exponent too large for a number is out of range as well
-    }
-}
-
 int rootDigit(const QString& digits) {
     if (!isDigitString(digits)) {
         throw RuntimeError(RuntimeError::Kind::TypeMismatch);
@@ -197,15 +176,6 @@ int rootDigit(const QString& digits) {
     return total.value();
 }
 
-QString monthName(int monthIndex) {
-    return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonths[monthIndex]) : QString();
-}
-
-QString monthGenitive(int monthIndex) {
-    return monthIndex >= 0 && monthIndex < 12 ? QString::fromUtf8(kMonthsGenitive[monthIndex])
-                                              : QString();
-}
-
 QString noSuchDate(int day, int monthIndex, const QString& yearText) {
     if (day < 1 || day > 31 || monthIndex < 0 || monthIndex > 11 || !isAcceptedYear(yearText)) {
         return {};
@@ -219,43 +189,6 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
         .arg(QString::number(day), monthGenitive(monthIndex), QString::number(year));
 }
 
-int parseMonth(const QString& text) {
-    const QString month = text.trimmed();
-    bool isNumber = false;
-    const int number = month.toInt(&isNumber);
-    if (isNumber) {
-        // Only plain digits: "+8" and " 8 " inside are not how a month is written.
-        const bool digitsOnly = isDigitString(month) && month.size() <= 2;
-        return digitsOnly && number >= 1 && number <= 12 ? number - 1 : -1;
-    }
-    for (int m = 0; m < 12; ++m) {
-        if (month.compare(QString::fromUtf8(kMonths[m]), Qt::CaseInsensitive) == 0 ||
-            month.compare(QString::fromUtf8(kMonthsGenitive[m]), Qt::CaseInsensitive) == 0) {
-            return m;
-        }
-    }
-    return -1;
-}
-
-PointTw Opr(int step, int u) {
-    const Int16 pitch = Int16::of(kGridPitch);
-    const int x = (Int16::of(step) * pitch).value();
-    const int y = u > 0 ? ((Int16::of(10) - Int16::of(u)) * pitch).value() : kGridRows * kGridPitch;
-    return {x, y};
-}
-
-std::uint32_t axisColorRgb(AxisMark mark) {
-    switch (mark) {
-        case AxisMark::Largest:
-            return 0x008000;
-        case AxisMark::Smallest:
-            return 0xFF0000;
-        case AxisMark::Plain:
-            break;
-    }
-    return 0x0000C0;
-}
-
 QString numericDate(const BirthDate& date) {
     const auto twoDigits = [](const QString& n) { return n.rightJustified(2, u'0'); };
     return twoDigits(date.day) + u'.' + twoDigits(QString::number(date.monthIndex + 1)) + u'.' +
@@ -264,17 +197,6 @@ QString numericDate(const BirthDate& date) {
 
 QString Forecast::dateText() const {
     return date.day + u' ' + monthName(date.monthIndex) + u' ' + date.year;
-}
-
-bool Forecast::showsYear(long long year) const {
-    for (const auto& row : years) {
-        for (const YearCell& cell : row) {
-            if (cell.visible && cell.year == year) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 YearMark markYear(const Forecast& forecast, long long year) {

@@ -28,34 +28,14 @@
 // printed report; the command-line companion's text and JSON. None of them
 // reads a result back from a control.
 //
-// Historical names, kept where they help a reader find the behaviour:
-//   Maket      draws the empty grid of dots (on the screen or the printer page)
-//   Opr        maps a column and a digit to its grid dot
+// Historical names of the calculation, kept where they help a reader find the
+// behaviour (the drawing's own, Opr, Maket, P1, OsY and FormirYear, stand
+// beside their declarations in core/grid_geometry.h and graph/):
 //   OprPrc     gives the happiness percentage of a life number
-//   P1         draws the curve of life forces through the digits' dots
-//   FormirYear captions the year table from a forecast
-//   OsY        the ten digit-axis labels left of the grid
-//   BazX, BazY the grid's origin on the screen
 //   Ob         the birth-date digit string the aspects are counted from
 //   LenNumP    the number of digits of the life number
 //   Mx, Mn     the largest and the smallest digit of the life number
-//   FrmMain    the main window; FrmPrn the client dialog; FrmAbout the About window
-//
-// Object names of the first design, kept because tests and accessibility
-// tools find the controls by them:
-//   main window   CboDay, CboMonth, TxtYear (the date), CmdPusk («Расчёт»),
-//                 CmdPrint («Печать...»), LblPrc (the percentage), LblNow (this
-//                 year's level), OsY0-9 (digit axis), lblYearK_i (year table),
-//                 Frame1 (the date frame), Label1-3 (its captions), Shape1 (the
-//                 graph's frame), LblUrl (the author's site), mFile, mpPrint…
-//                 (menus and their commands)
-//   aspect square Frame2, Shape2 (its outline), SDatN (circles), LblDatN
-//                 (digits), LblSubN (levels), LineBonN (bonus segments)
-//   client dialog TxtFam, TxtName, TxtOth, ChkRemember, CmdPrintReal, CmdCancel
-//   About window  Label1-4 (title, version, author, link), Image1 (the
-//                 picture), Shape1, Shape2, Line1, Frame1, TxtInfo, Timer1
 
-#include <QLocale>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -65,17 +45,13 @@
 #include "core/aspect_rules.h"
 #include "core/checked.h"
 #include "core/errors.h"
+#include "core/grid_geometry.h"
 
 namespace core {
 
 // The day as listed (no leading zero) followed by the two-digit month number;
 // monthIndex is 0 for January.
 QString dayMonthString(const QString& dayText, int monthIndex);
-
-// Year times the day-month number, both read as whole numbers; raises on a
-// non-numeric year or on overflow.
-Int32 lifeNumber(const QString& yearText, const QString& dayMonth,
-                 const QLocale& locale = QLocale());
 
 // Number of characters of the decimal text of a life number.
 Byte digitCount(Int32 lifeNumber);
@@ -92,20 +68,12 @@ QString OprPrc(Int32 Num);
 // anything else is refused before the calculation starts.
 bool isAcceptedYear(const QString& yearText);
 
-// The year box puts its default year back in place of a number outside 1 to
-// 9999 ("0", "-5", "1e9", ".5"); text that is not a number is left as typed.
-bool yearBoxReplaces(const QString& yearText, const QLocale& locale = QLocale());
 inline constexpr char kDefaultYear[] = "1990";
 
 // The root digit of a birth-date digit string: the digit total, reduced while it
 // has more than one decimal digit to the sum of its first and last digit. A
 // string that is not a digit string is a type mismatch. 0 only for all zeros.
 int rootDigit(const QString& digits);
-
-// "Январь" to "Декабрь"; monthIndex 0 is January, as everywhere in the program.
-QString monthName(int monthIndex);
-// "января" to "декабря", as in «23 августа» in running text.
-QString monthGenitive(int monthIndex);
 
 // Why a day cannot be born on: the day (1 to 31) is not one that the month
 // (monthIndex 0 is January) has in the year typed, by the Gregorian calendar
@@ -115,30 +83,6 @@ QString monthGenitive(int monthIndex);
 // the other checks refuse in their own words. Every way a date comes in (the
 // window, the book, a list, the companion) is judged here.
 QString noSuchDate(int day, int monthIndex, const QString& yearText);
-
-// A month as people write it: its number 1 to 12 ("8" or "08"), its name
-// ("Август") or its genitive ("августа"), in any case, blanks around ignored.
-// The month's index (0 is January), or -1 when the text is no month. The
-// companion, the client book's import and its search all read months here.
-int parseMonth(const QString& text);
-
-// ---- The grid ----
-
-struct PointTw {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(PointTw, PointTw) = default;
-};
-
-inline constexpr int kGridPitch = 400;  // twips between neighbouring dots
-inline constexpr int kGridColumns = 8;
-inline constexpr int kGridRows = 10;
-// Where the grid stands: in the window (BazX, BazY) and on the printed page.
-inline constexpr PointTw kScreenGridOrigin{200, 0};
-inline constexpr PointTw kPageGridOrigin{400, 3400};
-
-// The dot of column step (1 = first digit) and digit u, from the grid's origin.
-PointTw Opr(int step, int u);
 
 // ---- The forecast ----
 
@@ -151,11 +95,6 @@ struct BirthDate {
 // "23.08.1975": day and month in two digits, the year as typed.
 QString numericDate(const BirthDate& date);
 
-// How a digit-axis label is drawn after a calculation.
-enum class AxisMark { Plain, Largest, Smallest };
-// Its colour as 0xRRGGBB: blue, green for the largest digit, red for the smallest.
-std::uint32_t axisColorRgb(AxisMark mark);
-
 struct YearCell {
     long long year = 0;
     bool visible = false;
@@ -166,6 +105,12 @@ struct AspectValue {
     bool present = false;  // its circle is shown
     bool root = false;     // its digit is the root digit, painted red
 };
+
+// The printed page's aspect column is for those born in these years; the
+// square on the screen counts for everyone.
+inline constexpr long long kAspectYearsFrom = 1900;
+inline constexpr long long kAspectYearsTo = 1999;
+inline constexpr int kPageYearRows = 15;
 
 struct Forecast {
     BirthDate date;
@@ -181,11 +126,14 @@ struct Forecast {
     std::array<std::array<YearCell, 8>, 10> years{};  // [row][column]
     std::array<AspectValue, kAspectCount> aspects{};
     std::array<bool, kSegmentCount> segments{};
+    long long birthYear = 0;      // the first year of the table and of the page
+    bool aspectsCounted = false;  // born kAspectYearsFrom to kAspectYearsTo: the page's column
+    // The page's year rows: kPageYearRows rows of digitCount years each, the
+    // first from the birth year, each row going on where the one above ended.
+    std::array<std::vector<long long>, kPageYearRows> pageYears{};
 
     // "23 Август 1975"
     QString dateText() const;
-    // Whether the year table shows `year`, and in which cells.
-    bool showsYear(long long year) const;
 };
 
 // The help topic of the date of birth, which the warnings about the date

@@ -89,4 +89,16 @@ template Checked<std::uint8_t> roundToWhole<std::uint8_t>(double);
 template Checked<std::int16_t> roundToWhole<std::int16_t>(double);
 template Checked<std::int32_t> roundToWhole<std::int32_t>(double);
 
+bool isDigitString(const QString& text) {
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace core

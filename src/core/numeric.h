@@ -11,6 +11,9 @@ namespace core {
 // decimal separator and an exponent (E or D) are all numeric.
 bool isNumeric(const QString& text, const QLocale& locale = QLocale());
 
+// Whether the text is one or more of the digits 0 to 9 and nothing else.
+bool isDigitString(const QString& text);
+
 // Numeric text to a double; empty or non-numeric text is a type mismatch.
 double toDouble(const QString& text, const QLocale& locale = QLocale());
 

@@ -37,20 +37,37 @@ bool renderToPrinter(const PrinterPage& page, QPrinter& printer) {
 }
 
 QString writePdf(const PrinterPage& page, const QString& path, const QString& title) {
+    return writePdfPages(path, title, [&page](const AddPdfPage& add) { return add(page); });
+}
+
+QString writePdfPages(const QString& path, const QString& title,
+                      const std::function<bool(const AddPdfPage& addPage)>& compose) {
+    // Finer than the pages are composed for, so that nothing the printer
+    // would show sharply comes out coarse in the file.
+    constexpr int kPdfDpi = 1200;
     return writeFileAtomically(path, [&](QIODevice& device) {
         QPdfWriter writer(&device);
         writer.setPageLayout(a4Layout());
-        writer.setResolution(1200);
+        writer.setResolution(kPdfDpi);
         writer.setCreator(QStringLiteral("Zemtar - Прогноз"));
         if (!title.isEmpty()) {
             writer.setTitle(title);
         }
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            return false;
-        }
-        page.render(painter, writer.resolution(), writer.resolution());
-        return painter.end();
+        bool first = true;
+        const auto add = [&](const PrinterPage& page) {
+            // The painter begins with the first page, so that a document that
+            // ends before one leaves nothing begun.
+            if (first ? !painter.begin(&writer) : !writer.newPage()) {
+                return false;
+            }
+            first = false;
+            page.render(painter, kPdfDpi, kPdfDpi);
+            return true;
+        };
+        const bool keep = compose(add);
+        const bool ended = painter.isActive() ? painter.end() : !first;
+        return keep && ended;
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 #include "platform/printer_page.h"
 
@@ -23,6 +24,15 @@ double pdfPrintableWidthTw();
 // Returns an empty string on success, otherwise the message
 // «Не удалось записать файл X: <причина>» for the user.
 QString writePdf(const PrinterPage& page, const QString& path, const QString& title = QString());
+
+// Writes an A4 PDF of as many pages as `compose` adds through the function it
+// is given (false when a page could not be added), whole or not at all: when
+// compose returns false the file is not written and an existing one stays as
+// it was. Pages go into the file one at a time, so memory stays flat however
+// many there are. Returns as writePdf does.
+using AddPdfPage = std::function<bool(const PrinterPage& page)>;
+QString writePdfPages(const QString& path, const QString& title,
+                      const std::function<bool(const AddPdfPage& addPage)>& compose);
 
 // Writes a picture in the given format (quality as QImageWriter takes it),
 // whole or not at all; returns as writePdf does.

@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// Printers are asked for this many dots per inch, and PDF pages are composed
+// for as many; the pens of the graphs are counted in these dots.
+inline constexpr int kPrinterDpi = 600;
+
 // One printed page, composed in twips from the top left of the printable area.
 // It keeps a text cursor and a font (size, bold, underline) like a printer
 // object does, records every operation, and hands the finished page to
@@ -19,7 +23,7 @@ public:
     // A4 printable width with 6.35 mm margins, in twips, until a printer says otherwise.
     static constexpr double kDefaultPageWidthTw = 10906;
 
-    explicit PrinterPage(double pageWidthTw = kDefaultPageWidthTw, int deviceDpi = 600);
+    explicit PrinterPage(double pageWidthTw = kDefaultPageWidthTw, int deviceDpi = kPrinterDpi);
 
     // Text cursor.
     double currentX() const { return x_; }

@@ -1,14 +1,13 @@
 #include "print/compare_page.h"
 
-#include <QPrinter>
 #include <algorithm>
 
 #include "core/program_info.h"
 #include "graph/comparison_chart.h"
-#include "platform/page_output.h"
 #include "platform/printer_page.h"
-#include "platform/safe_file.h"
+#include "print/delivery.h"
 #include "print/report.h"
+#include "print/save_place.h"
 
 namespace print {
 
@@ -101,8 +100,7 @@ void printPersonAspects(platform::PrinterPage& page, int x, double top,
     page.setFontBold(true);
     printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
     page.setFontBold(false);
-    const long long year = core::birthYearOf(p.forecast);
-    if (!hasAspectColumn(year)) {
+    if (!p.forecast.aspectsCounted) {
         printAt(page, x, aspectYearsLine());
         return;
     }
@@ -120,8 +118,17 @@ void printPersonAspects(platform::PrinterPage& page, int x, double top,
 
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
-                     const QDateTime& madeAt, std::optional<long long> markedYear) {
-    const int headBottom = printProgramHead(page);
+                     const QDateTime& madeAt, std::optional<long long> markedYear,
+                     const std::optional<Letterhead>& letterhead) {
+    composeComparison(page, first, second, c, madeAt, markedYear, letterhead);
+    return page.endDoc();
+}
+
+void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
+                       const core::ComparedPerson& second, const core::Comparison& c,
+                       const QDateTime& madeAt, std::optional<long long> markedYear,
+                       const std::optional<Letterhead>& letterhead) {
+    const int headBottom = printPageHead(page, letterhead);
     page.setCurrentX(0);  // a rule leaves the cursor at its end
     page.setCurrentY(headBottom + 100);
     page.setFontSize(kTitleSize);
@@ -154,35 +161,33 @@ bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& fi
     const double columnsTop = std::max<double>(kColumnsTop, page.currentY() + kColumnsGap);
     printPersonAspects(page, 0, columnsTop, first);
     printPersonAspects(page, kSecondColumnX, columnsTop, second);
-    return page.endDoc();
 }
 
-bool printComparisonOn(QPrinter& printer, const core::ComparedPerson& first,
-                       const core::ComparedPerson& second, const core::Comparison& c,
-                       const QDateTime& madeAt, std::optional<long long> markedYear) {
-    platform::PrinterPage page(platform::printableWidthTw(printer), printer.resolution());
-    page.setSink([&printer](const platform::PrinterPage& p) {
-        return platform::renderToPrinter(p, printer);
-    });
-    return PrintComparison(page, first, second, c, madeAt, markedYear);
+OnePageComposer comparisonComposer(const core::ComparedPerson& first,
+                                   const core::ComparedPerson& second, const core::Comparison& c,
+                                   std::optional<long long> markedYear) {
+    DocumentFacts facts;
+    facts.title = info::programName() + QStringLiteral(": ") + first.label() +
+                  QStringLiteral(" и ") + second.label();
+    facts.printedWhat = QStringLiteral("страницу сравнения");
+    facts.saveTitle = QStringLiteral("Сохранить сравнение в файл PDF");
+    facts.folder = SavedFile::ComparisonPdf;
+    facts.suggestedPath = suggestedComparisonPath(first, second);
+    facts.withoutLogo = QStringLiteral("Страница печатается без логотипа.");
+    facts.noPages = QStringLiteral("страница не составлена");
+    return OnePageComposer(
+        std::move(facts),
+        [first, second, c, markedYear](platform::PrinterPage& page, const PageContext& at) {
+            composeComparison(page, first, second, c, at.madeAt, markedYear, at.letterhead);
+        });
 }
 
 QString printComparisonToPdf(const core::ComparedPerson& first, const core::ComparedPerson& second,
                              const core::Comparison& c, const QString& path,
-                             const QDateTime& madeAt, std::optional<long long> markedYear) {
-    constexpr int kPdfDpi = 600;
-    platform::PrinterPage page(platform::pdfPrintableWidthTw(), kPdfDpi);
-    QString error;
-    const QString title = info::programName() + QStringLiteral(": ") + first.label() +
-                          QStringLiteral(" и ") + second.label();
-    page.setSink([&path, &title, &error](const platform::PrinterPage& p) {
-        error = platform::writePdf(p, path, title);
-        return error.isEmpty();
-    });
-    if (!PrintComparison(page, first, second, c, madeAt, markedYear) && error.isEmpty()) {
-        error = platform::writeFailedMessage(path, QStringLiteral("страница не составлена"));
-    }
-    return error;
+                             const QDateTime& madeAt, std::optional<long long> markedYear,
+                             const std::optional<Letterhead>& letterhead) {
+    OnePageComposer page = comparisonComposer(first, second, c, markedYear);
+    return writePdfFile(page, path, quietContext(madeAt, letterhead)).error;
 }
 
 }  // namespace print

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/comparison.h"
-
-class QPrinter;
+#include "print/letterhead.h"
+#include "print/page_composer.h"
 
 namespace platform {
 class PrinterPage;
@@ -14,19 +14,27 @@ class PrinterPage;
 
 namespace print {
 
-// The comparison page: one page in the report's style with both people's
-// names, dates, percentages and extremes, both curves on one calendar axis,
-// the years both are at their own extremes, and both aspect columns. Composes
+// The comparison page: one page in the report's style, under the same head
+// (the practitioner's letterhead when given), with both people's names,
+// dates, percentages and extremes, both curves on one calendar axis, the
+// years both are at their own extremes, and both aspect columns. Composes
 // the page and ends the document; returns whether the page reached its
 // destination. `markedYear` (this year) is marked on the axis when given.
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
-                     const QDateTime& madeAt, std::optional<long long> markedYear = std::nullopt);
+                     const QDateTime& madeAt, std::optional<long long> markedYear = std::nullopt,
+                     const std::optional<Letterhead>& letterhead = {});
 
-// The page as one print job on a printer (a real one, or the preview's).
-bool printComparisonOn(QPrinter& printer, const core::ComparedPerson& first,
+// The same page, composed and not yet ended.
+void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                        const core::ComparedPerson& second, const core::Comparison& c,
-                       const QDateTime& madeAt, std::optional<long long> markedYear);
+                       const QDateTime& madeAt, std::optional<long long> markedYear,
+                       const std::optional<Letterhead>& letterhead);
+
+// The page as a document of one page for the print delivery.
+OnePageComposer comparisonComposer(const core::ComparedPerson& first,
+                                   const core::ComparedPerson& second, const core::Comparison& c,
+                                   std::optional<long long> markedYear);
 
 // The page straight into a PDF file, written whole or not at all. Returns an
 // empty string when the file was written, otherwise «Не удалось записать файл
@@ -34,6 +42,7 @@ bool printComparisonOn(QPrinter& printer, const core::ComparedPerson& first,
 QString printComparisonToPdf(const core::ComparedPerson& first, const core::ComparedPerson& second,
                              const core::Comparison& c, const QString& path,
                              const QDateTime& madeAt,
-                             std::optional<long long> markedYear = std::nullopt);
+                             std::optional<long long> markedYear = std::nullopt,
+                             const std::optional<Letterhead>& letterhead = {});
 
 }  // namespace print

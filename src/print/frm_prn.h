@@ -1,5 +1,9 @@
 #pragma once
 
+// Object names of the first design, kept because tests and accessibility
+// tools find the controls by them: TxtFam, TxtName, TxtOth, ChkRemember,
+// CmdPrintReal, CmdCancel.
+
 #include <QDialog>
 #include <QString>
 #include <functional>

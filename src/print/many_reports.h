@@ -7,7 +7,9 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "print/delivery.h"
 #include "print/letterhead.h"
+#include "print/page_composer.h"
 
 class QPrinter;
 
@@ -31,19 +33,32 @@ enum class NextPage { Page, End, Stop };
 using PageSource = std::function<NextPage(ReportPage& page)>;
 
 // What a run of reports did.
-struct ManyResult {
-    int pages = 0;         // pages composed (and, when nothing failed, delivered)
-    bool stopped = false;  // the source said Stop: nothing was delivered in the end
-    QString error;         // in Russian; empty when the run ended well or was stopped
-};
+using ManyResult = PagesResult;
 
-// Composes one single-client report per page the source hands out, each on a
-// page of its own exactly as printReport makes it, and gives every finished
-// page to `deliver`; a page deliver refuses ends the run with `failure`.
-ManyResult composeReports(const PageSource& next, double pageWidthTw, int deviceDpi,
-                          const QDateTime& madeAt, const std::optional<Letterhead>& letterhead,
-                          const std::function<bool(const platform::PrinterPage&)>& deliver,
-                          const QString& failure);
+// One single-client report per page the source hands out, each exactly as
+// printReport makes it: the run of reports as a document for the print
+// delivery. It cannot start over, so it is not for the preview.
+class ReportsComposer : public PageComposer {
+public:
+    // `suggestedPath` is the file the chooser offers.
+    explicit ReportsComposer(PageSource next, QString suggestedPath = {});
+
+    DocumentFacts facts() const override;
+    Step composePage(platform::PrinterPage& page, const PageContext& context) override;
+    QString failureNote() const override { return note_ ? note_() : QString(); }
+
+    // While the source is asked for a page: tells the delivery the run has
+    // come to `done` of `total`; false once the user has stopped it.
+    bool progress(int done, int total) const;
+    // What is said under a failure message.
+    void setFailureNote(std::function<QString()> note) { note_ = std::move(note); }
+
+private:
+    PageSource next_;
+    QString suggestedPath_;
+    std::function<QString()> note_;
+    const PageContext* context_ = nullptr;
+};
 
 // The reports as one PDF file of one page each, written whole or not at all:
 // a stopped run, a failure or a list without a single page leaves no file and

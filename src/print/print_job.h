@@ -1,104 +1,26 @@
 #pragma once
 
-#include <QDate>
-#include <QPrinterInfo>
+#include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 
-#include "print/report.h"
+#include "core/client_names.h"
+#include "core/forecast.h"
+#include "print/delivery.h"
+#include "print/letterhead.h"
+#include "print/page_composer.h"
 
-class QImage;
-class QPrinter;
 class QWidget;
 
 namespace platform {
-class PrinterPage;
 class Services;
-}  // namespace platform
+}
 
 namespace print {
 
-// Hands the report its forecast at the moment it is composed: the window
-// recalculates from what is entered and returns the result. A refused input
-// has told the user why and raises core::InputRefused; a stopped calculation
-// raises core::RuntimeError.
-using ForecastSource = std::function<core::Forecast()>;
-
-// Where the client dialog's report goes.
-enum class ReportTarget {
-    Printout,  // the default printer, or a PDF file when there is none
-    PdfFile,   // a PDF file the user picks, printer or not
-    Preview,   // the print preview, which can print it on a printer of the user's choice
-};
-
-// Takes a report from the client dialog to paper, a PDF file or the print
-// preview. Every failure is told in one message box; a cancelled file choice
-// is silent.
-class PrintDelivery {
-public:
-    // Asks where to save the PDF, starting from a suggested path; an empty
-    // answer means the user cancelled.
-    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
-    // The printer to print on; a null printer means there is none.
-    using FindPrinter = std::function<QPrinterInfo()>;
-    // Shows the preview of what paint draws onto a printer; true when the
-    // user printed from it.
-    using ShowPreview = std::function<bool(QWidget* parent, QPrinter& printer,
-                                           const std::function<void(QPrinter*)>& paint)>;
-
-    enum class Outcome { Printed, Saved, Cancelled, Failed };
-
-    explicit PrintDelivery(platform::Services& services, QWidget* parent = nullptr);
-
-    void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
-    void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
-    void setShowPreview(ShowPreview show) { showPreview_ = std::move(show); }
-    void setClock(Clock clock) { clock_ = std::move(clock); }
-    // The practitioner's letterhead for the page; none gives the classic page.
-    void setLetterhead(std::optional<Letterhead> letterhead) {
-        letterhead_ = std::move(letterhead);
-    }
-
-    // What the client dialog's button says for the target: «Печать» for a
-    // printer, «Сохранить» for a file (a printout with no printer is one),
-    // «Просмотр» for the preview.
-    QString commandText(ReportTarget target) const;
-
-    // Composes the report of the source's forecast and delivers it: a printout.
-    Outcome run(const ForecastSource& source, const core::ClientNames& client);
-    Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client);
-
-private:
-    Outcome toPrinter(const QPrinterInfo& printer, const ForecastSource& source,
-                      const core::ClientNames& client);
-    Outcome toFile(const ForecastSource& source, const core::ClientNames& client);
-    Outcome toPreview(const ForecastSource& source, const core::ClientNames& client);
-    void fail(const QString& text);
-    QDateTime now() const;
-
-    platform::Services& services_;
-    QWidget* parent_;
-    AskFileName ask_;
-    FindPrinter find_;
-    ShowPreview showPreview_;
-    Clock clock_;
-    std::optional<Letterhead> letterhead_;
-};
-
-// The file chooser of the desktop, for saving a PDF.
-QString askPdfFileName(QWidget* parent, const QString& suggestedPath);
-
-// The file chooser of the desktop for saving a file of one type: a title, a
-// filter such as "Документ PDF (*.pdf)" and the suffix added to a bare name.
-QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                        const QString& suffix, const QString& suggestedPath);
-
-// Qt's print preview of the report, in Russian.
-bool showPreviewDialog(QWidget* parent, QPrinter& printer,
-                       const std::function<void(QPrinter*)>& paint);
-
-// The user's documents folder, or the home folder when there is none.
-QString documentsFolder();
+// The single report of one forecast as a document of one page.
+OnePageComposer reportComposer(const core::Forecast& forecast, const core::ClientNames& client);
 
 // The report straight into a PDF file, written whole or not at all, with no
 // questions and no messages. Returns an empty string when the file was

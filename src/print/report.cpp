@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include "core/numeric.h"
 #include "core/program_info.h"
 #include "graph/curve.h"
 #include "graph/grid.h"
@@ -16,8 +15,6 @@
 namespace print {
 
 namespace {
-
-using core::Int16;
 
 // Font sizes of the page, points.
 constexpr double kHeaderSize = 10;
@@ -42,16 +39,11 @@ constexpr int kYearRowsY = 7550;
 constexpr int kYearColumnX = 500;
 constexpr int kYearColumnPitch = 420;
 constexpr int kYearRowPitch = 250;
-constexpr int kLastYearRow = 14;
 
 // The rule between the graph and the aspect column.
 constexpr int kColumnRuleX = 4500;
 constexpr int kColumnRuleTop = 4000;
 constexpr int kColumnRuleBottom = 11000;
-
-// Birth years outside this open range get no aspect column.
-constexpr long long kAspectYearsAbove = 1899;
-constexpr long long kAspectYearsBelow = 2000;
 
 // The aspect column in printing order: the aspect, caption, and the level that
 // counts as a full hundred per cent.
@@ -148,23 +140,15 @@ QString reportDateTime(const QDateTime& moment, core::ReportLanguage language) {
     return core::calculationDateText(language, moment);
 }
 
-void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear) {
-    // Checked sums, as the rest of the report: a year beyond 16 bits stops the
-    // report rather than printing a wrapped number.
-    const Int16 n = Int16::of(perRow);
+void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast) {
     page.setFontSize(kYearSize);
-    Int16 rowYear = Int16::of(firstYear);
-    Int16 rowY = Int16::of(kYearRowsY);
-    for (int row = 0; row <= kLastYearRow; ++row) {
-        for (int i = 0; i < perRow; ++i) {
-            const Int16 column = Int16::of(i);
-            page.setCurrentY(rowY.value());
-            page.setCurrentX(
-                (Int16::of(kYearColumnX) + Int16::of(kYearColumnPitch) * column).value());
-            page.printNumber((rowYear + column).value());
+    for (std::size_t row = 0; row < forecast.pageYears.size(); ++row) {
+        const std::vector<long long>& years = forecast.pageYears[row];
+        for (std::size_t i = 0; i < years.size(); ++i) {
+            page.setCurrentY(kYearRowsY + kYearRowPitch * static_cast<double>(row));
+            page.setCurrentX(kYearColumnX + kYearColumnPitch * static_cast<double>(i));
+            page.printNumber(years[i]);
         }
-        rowYear = rowYear + n;
-        rowY = rowY + Int16::of(kYearRowPitch);
     }
 }
 
@@ -232,25 +216,27 @@ void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& l
 
 }  // namespace
 
-int printProgramHead(platform::PrinterPage& page) {
-    page.setFontSize(kHeaderSize);
-    printProgramLines(page);
-    page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
-    page.paintPicture(emblem(), kEmblemLeft, kEmblemTop, kEmblemSize, kEmblemSize);
+int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
+    printHeader(page, letterhead);
+    printEmblem(page, letterhead);
     return kUpperRuleY;
 }
 
-bool hasAspectColumn(long long birthYear) {
-    return birthYear > kAspectYearsAbove && birthYear < kAspectYearsBelow;
-}
-
 QString aspectYearsLine() {
-    return QStringLiteral("Аспекты рассчитываются для родившихся с 1900 по 1999 год.");
+    return QStringLiteral("Аспекты рассчитываются для родившихся с %1 по %2 год.")
+        .arg(QString::number(core::kAspectYearsFrom), QString::number(core::kAspectYearsTo));
 }
 
-bool printReport(platform::PrinterPage& page, const core::Forecast& f,
+bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const core::ClientNames& client, const QDateTime& madeAt,
                  const std::optional<Letterhead>& letterhead) {
+    composeReport(page, forecast, client, madeAt, letterhead);
+    return page.endDoc();
+}
+
+void composeReport(platform::PrinterPage& page, const core::Forecast& f,
+                   const core::ClientNames& client, const QDateTime& madeAt,
+                   const std::optional<Letterhead>& letterhead) {
     printHeader(page, letterhead);
 
     // The client.
@@ -289,9 +275,7 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
 
     printEmblem(page, letterhead);
 
-    // Only the twentieth century's birth years get the aspect column.
-    const long long year = f.years[0][0].year;  // the birth year
-    if (hasAspectColumn(year)) {
+    if (f.aspectsCounted) {
         printAspectColumn(page, f);
     } else {
         printNoAspects(page);
@@ -303,9 +287,7 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& f,
     graph::P1(page, f, core::kPageGridOrigin);
 
     printDigitAxis(page);
-    printYearRows(page, f.digitCount, year);
-
-    return page.endDoc();
+    printYearRows(page, f);
 }
 
 }  // namespace print

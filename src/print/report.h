@@ -16,9 +16,6 @@ class PrinterPage;
 
 namespace print {
 
-// The moment the report says it was made; tests pin it.
-using Clock = std::function<QDateTime()>;
-
 // The one-page report for the client: composes the page of a forecast made at
 // `madeAt` and ends the document. Returns whether the page reached its
 // destination (the page's sink). With a letterhead the page carries the
@@ -27,17 +24,19 @@ bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const core::ClientNames& client, const QDateTime& madeAt,
                  const std::optional<Letterhead>& letterhead = {});
 
-// The year rows under the graph: fifteen rows of `perRow` years each, the
-// first starting at firstYear and each row going on where the one above ended.
-void printYearRows(platform::PrinterPage& page, int perRow, long long firstYear);
+// The same page, composed and not yet ended: for a document of many pages.
+void composeReport(platform::PrinterPage& page, const core::Forecast& forecast,
+                   const core::ClientNames& client, const QDateTime& madeAt,
+                   const std::optional<Letterhead>& letterhead = {});
 
-// The program's head of a page, as the classic report has it: its name,
-// version and author (bold, underlined), the author's page and address, the
-// rule under them and the emblem. Returns the rule's height, twips.
-int printProgramHead(platform::PrinterPage& page);
+// The year rows under the graph, as the forecast holds them.
+void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast);
 
-// Whether a birth year gets the aspect column (the twentieth century's do).
-bool hasAspectColumn(long long birthYear);
+// The head of a page as the report has it: the practitioner's letterhead
+// (name, contacts, logo) or, without one, the program's name, version and
+// author, the author's page and address and the emblem; then the rule under
+// them. Returns the rule's height, twips.
+int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead);
 
 // The line printed in place of an aspect column for a birth year outside the
 // years the aspects are counted for (the single report and the comparison).

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/file_dialogs.h"
 #include "platform/services.h"
-#include "print/print_job.h"
 
 namespace print {
 
@@ -64,7 +64,7 @@ QString lastSaveFolder(SavedFile kind) {
     // back as it went in.
     const QString kept = platform::userSettings().value(settingsKey(kind)).toString();
     const QString folder = QUrl(kept, QUrl::StrictMode).toLocalFile();
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : documentsFolder();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : platform::documentsFolder();
 }
 
 void rememberSaveFolder(SavedFile kind, const QString& savedPath) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,10 +8,10 @@
 #include <vector>
 
 #include "book/client.h"
+#include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/many_reports.h"
 
-class QPrinter;
 class QWidget;
 
 namespace book {
@@ -39,19 +38,25 @@ public:
 
     // Where the pages go and when they are made: the desktop's file chooser,
     // the default printer and the system clock unless a test says otherwise.
-    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
-    using FindPrinter = std::function<QPrinterInfo()>;
-    void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
-    void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
-    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    void setAskFileName(print::PrintDelivery::AskFileName ask) {
+        delivery_.setAskFileName(std::move(ask));
+    }
+    void setFindPrinter(print::PrintDelivery::FindPrinter find) {
+        delivery_.setFindPrinter(std::move(find));
+    }
+    void setClock(std::function<QDateTime()> clock) {
+        clock_ = clock;
+        delivery_.setClock(std::move(clock));
+    }
     // The letterhead of every page; by default the one the user keeps.
     void setLetterhead(std::optional<print::Letterhead> letterhead) {
-        letterhead_ = std::move(letterhead);
-        letterheadSet_ = true;
+        delivery_.setLetterhead(std::move(letterhead));
     }
     // Learns of every page before it is made (from 1); false stops the run as
     // «Отмена» in the progress dialog does.
-    void setOnPage(std::function<bool(int page, int total)> onPage) { onPage_ = std::move(onPage); }
+    void setOnPage(std::function<bool(int page, int total)> onPage) {
+        delivery_.setOnProgress(std::move(onPage));
+    }
 
     enum class Outcome { Done, Cancelled, Failed };
     Outcome toPdf(const std::vector<book::Client>& clients);
@@ -59,31 +64,24 @@ public:
     Outcome toPrinter(const std::vector<book::Client>& clients);
 
 private:
-    // Into the file at `path`, or onto `printer` when the path is empty.
-    Outcome run(const std::vector<book::Client>& clients, const QString& path,
-                const QPrinterInfo& printer);
     // Who got a page and who was left out, and why.
     struct Tally {
         std::vector<qint64> printed;
         QStringList skipped;
+        QString text() const;
     };
+    Outcome run(const std::vector<book::Client>& clients, print::ReportTarget target);
     // The client's page, or false when their date has no forecast.
     static bool takePage(const book::Client& client, print::ReportPage& page, Tally& tally);
     // Marks the clients printed and tells how the run went.
-    Outcome finish(const print::ManyResult& result, const Tally& tally, const QString& path,
-                   const QPrinterInfo& printer);
-    std::optional<print::Letterhead> letterhead();
+    Outcome finish(print::PrintDelivery::Outcome outcome, const Tally& tally);
     void tell(const QString& text, platform::MessageIcon icon) const;
 
     book::ClientBook& book_;
     platform::Services& services_;
     QWidget* parent_;
-    AskFileName ask_;
-    FindPrinter find_;
+    print::PrintDelivery delivery_;
     std::function<QDateTime()> clock_;
-    std::optional<print::Letterhead> letterhead_;
-    bool letterheadSet_ = false;
-    std::function<bool(int, int)> onPage_;
 };
 
 }  // namespace ui

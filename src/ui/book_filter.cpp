@@ -1,4 +1,5 @@
 #include "ui/book_filter.h"
+#include "core/months.h"
 
 #include <algorithm>
 

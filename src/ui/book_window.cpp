@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "book/client_book.h"
+#include "platform/file_dialogs.h"
 #include "platform/services.h"
-#include "print/print_job.h"
 #include "print/save_place.h"
 #include "ui/book_model.h"
 #include "ui/client_editor.h"
@@ -74,7 +74,7 @@ QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
     const QString any = QStringLiteral("Все файлы (*)");
     if (!forSaving) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
-                                            print::documentsFolder(),
+                                            platform::documentsFolder(),
                                             plain + QStringLiteral(";;") + any);
     }
     QString chosen;

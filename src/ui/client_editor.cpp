@@ -1,4 +1,5 @@
 #include "ui/client_editor.h"
+#include "core/months.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

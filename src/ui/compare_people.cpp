@@ -9,6 +9,7 @@
 #include <QScopedValueRollback>
 
 #include "core/client_names.h"
+#include "core/months.h"
 #include "platform/character_limit.h"
 #include "ui/compare_memory.h"
 #include "ui/compare_window.h"

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,8 +17,6 @@
 #include "platform/services.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
-#include "print/print_job.h"
-#include "print/save_place.h"
 #include "ui/aspect_pair.h"
 #include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
@@ -30,7 +27,6 @@ namespace {
 
 constexpr int kYearsAfterThisYear = 20;  // the default span: this year and twenty on
 constexpr int kLatestYear = 99999;
-constexpr int kPrinterDpi = 600;
 
 // The chart's smallest size, logical pixels: below this the years crowd.
 constexpr int kChartMinWidth = 420;
@@ -51,9 +47,7 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window),
       services_(services),
       today_([] { return QDate::currentDate(); }),
-      ask_(print::askPdfFileName),
-      find_([] { return QPrinterInfo::defaultPrinter(); }),
-      showPreview_(print::showPreviewDialog) {
+      delivery_(services, this) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(QStringLiteral("Сравнение двух прогнозов — ") + info::programName());
     setAccessibleName(QStringLiteral("Сравнение двух прогнозов"));
@@ -355,65 +349,25 @@ void CompareWindow::composeSquares(graph::RecordingCanvas& target) const {
                    common);
 }
 
-void CompareWindow::fail(const QString& text) {
-    services_.message(this, {text, info::programName(), platform::MessageIcon::Critical, 0});
+void CompareWindow::deliverPage(print::ReportTarget target) {
+    if (!comparison_) {
+        return;
+    }
+    print::OnePageComposer page =
+        print::comparisonComposer(person(0), person(1), *comparison_, thisYear());
+    delivery_.deliver(page, target);
 }
 
 void CompareWindow::printPage() {
-    if (!comparison_) {
-        return;
-    }
-    const QPrinterInfo info = find_ ? find_() : QPrinterInfo();
-    if (info.isNull()) {
-        savePdf();  // with no printer the page goes to a file, as the report does
-        return;
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setResolution(kPrinterDpi);
-    if (!print::printComparisonOn(printer, person(0), person(1), *comparison_,
-                                  QDateTime::currentDateTime(), thisYear())) {
-        fail(QStringLiteral("Не удалось напечатать страницу сравнения на принтере «%1». "
-                            "Проверьте, что принтер включён и готов к работе.")
-                 .arg(info.printerName()));
-    }
+    deliverPage(print::ReportTarget::Printout);
 }
 
 void CompareWindow::previewPage() {
-    if (!comparison_ || !showPreview_) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setResolution(kPrinterDpi);
-    const QDateTime madeAt = QDateTime::currentDateTime();
-    bool failed = false;
-    showPreview_(this, printer, [&](QPrinter* target) {
-        failed = !print::printComparisonOn(*target, person(0), person(1), *comparison_, madeAt,
-                                           thisYear()) ||
-                 failed;
-    });
-    if (failed) {
-        fail(
-            QStringLiteral("Не удалось напечатать страницу сравнения: принтер не принял "
-                           "документ."));
-    }
+    deliverPage(print::ReportTarget::Preview);
 }
 
 void CompareWindow::savePdf() {
-    if (!comparison_) {
-        return;
-    }
-    const QString suggested = print::suggestedComparisonPath(person(0), person(1));
-    const QString path = ask_ ? ask_(this, suggested) : QString();
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString error = print::printComparisonToPdf(person(0), person(1), *comparison_, path,
-                                                      QDateTime::currentDateTime(), thisYear());
-    if (!error.isEmpty()) {
-        fail(error);
-        return;
-    }
-    print::rememberSaveFolder(print::SavedFile::ComparisonPdf, path);
+    deliverPage(print::ReportTarget::PdfFile);
 }
 
 void CompareWindow::showEvent(QShowEvent* event) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QPrinterInfo>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -9,13 +8,13 @@
 
 #include "core/comparison.h"
 #include "graph/comparison_chart.h"
+#include "print/delivery.h"
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPrinter;
 class QPushButton;
 class QSpinBox;
 
@@ -70,13 +69,19 @@ public:
 
     // Where the page goes: the file chooser, the printer and the preview are
     // the desktop's unless a test puts its own in their place.
-    using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
-    using FindPrinter = std::function<QPrinterInfo()>;
-    using ShowPreview = std::function<bool(QWidget* parent, QPrinter& printer,
-                                           const std::function<void(QPrinter*)>& paint)>;
-    void setAskFileName(AskFileName ask) { ask_ = std::move(ask); }
-    void setFindPrinter(FindPrinter find) { find_ = std::move(find); }
-    void setShowPreview(ShowPreview show) { showPreview_ = std::move(show); }
+    // The page carries the letterhead the user keeps unless one is set.
+    void setAskFileName(print::PrintDelivery::AskFileName ask) {
+        delivery_.setAskFileName(std::move(ask));
+    }
+    void setFindPrinter(print::PrintDelivery::FindPrinter find) {
+        delivery_.setFindPrinter(std::move(find));
+    }
+    void setShowPreview(print::PrintDelivery::ShowPreview show) {
+        delivery_.setShowPreview(std::move(show));
+    }
+    void setLetterhead(std::optional<print::Letterhead> letterhead) {
+        delivery_.setLetterhead(std::move(letterhead));
+    }
 
     // «Печать», «Просмотр» and «Сохранить в PDF…»: the comparison page.
     void printPage();
@@ -120,7 +125,7 @@ private:
     // How the legend calls a person: the name, the date, or «Первый»/«Второй».
     QString legendName(int which) const;
     std::optional<long long> thisYear() const;
-    void fail(const QString& text);
+    void deliverPage(print::ReportTarget target);
 
     platform::Services& services_;
     std::function<QDate()> today_;
@@ -137,9 +142,7 @@ private:
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
     bool fitted_ = false;
-    AskFileName ask_;
-    FindPrinter find_;
-    ShowPreview showPreview_;
+    print::PrintDelivery delivery_;
 };
 
 // «Прогноз → Сравнить…» (Ctrl+D) in the main window's menu: opens the

@@ -1,5 +1,9 @@
 #pragma once
 
+// Object names of the first design, kept because tests and accessibility
+// tools find the controls by them: Label1-4 (title, version, author, link),
+// Image1 (the picture), Shape1, Shape2, Line1, Frame1, TxtInfo, Timer1.
+
 #include <QDialog>
 #include <QString>
 

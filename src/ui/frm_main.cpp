@@ -13,7 +13,9 @@
 
 #include "aspects/aspect_square.h"
 #include "core/forecast_text.h"
+#include "core/months.h"
 #include "core/program_info.h"
+#include "core/year_reading.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
 #include "platform/screen_place.h"

@@ -1,5 +1,13 @@
 #pragma once
 
+// Object names of the first design, kept because tests and accessibility
+// tools find the controls by them: CboDay, CboMonth, TxtYear (the date),
+// CmdPusk («Расчёт»), CmdPrint («Печать...»), LblPrc (the percentage), LblNow
+// (this year's level), OsY0-9 (digit axis), lblYearK_i (year table), Frame1
+// (the date frame), Label1-3 (its captions), Shape1 (the graph's frame),
+// LblUrl (the author's site), mFile, mpPrint… (menus and their commands).
+// FrmMain, FrmPrn and FrmAbout are the first design's names of the windows.
+
 #include <QDate>
 #include <QMainWindow>
 #include <array>

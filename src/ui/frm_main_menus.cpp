@@ -15,6 +15,7 @@
 
 #include "core/forecast_text.h"
 #include "core/program_info.h"
+#include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
@@ -63,9 +64,9 @@ private:
 };
 
 QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
-    return print::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
-                                  QStringLiteral("Изображение PNG (*.png)"), QStringLiteral("png"),
-                                  suggestedPath);
+    return platform::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
+                                     QStringLiteral("Изображение PNG (*.png)"),
+                                     QStringLiteral("png"), suggestedPath);
 }
 
 }  // namespace
@@ -181,15 +182,8 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         if (recalculateFirst) {
             recalculate();
         }
-        // Every report carries the letterhead as the user keeps it at that moment.
+        // The delivery gives every report the letterhead as the user keeps it then.
         const auto setup = [this](print::PrintDelivery& delivery) {
-            QString logoProblem;
-            delivery.setLetterhead(print::keptLetterheadForPage(&logoProblem));
-            if (!logoProblem.isEmpty()) {
-                services_.message(this, {logoProblem + QStringLiteral(" Отчёт печатается без "
-                                                                      "логотипа."),
-                                         info::programName(), platform::MessageIcon::Warning, 0});
-            }
             if (printSetup_) {
                 printSetup_(delivery);
             }

@@ -15,9 +15,9 @@
 
 #include "core/program_info.h"
 #include "platform/character_limit.h"
+#include "platform/file_dialogs.h"
 #include "platform/services.h"
 #include "print/letterhead.h"
-#include "print/print_job.h"
 
 namespace ui {
 
@@ -49,7 +49,7 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 
 QString askLogoFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Логотип для бланка"), print::documentsFolder(),
+        parent, QStringLiteral("Логотип для бланка"), platform::documentsFolder(),
         QStringLiteral("Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)"));
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/aspect_rules.h"
 #include "core/comparison.h"
+#include "core/months.h"
 #include "core/text_keys.h"
 #include "ui/current_client.h"
 
@@ -81,7 +82,7 @@ TextPreview::TextPreview(const PreviewSubject& subject)
       note_(noteFor(subject, forecast_)) {
     const long long thisYear =
         subject.thisYear != 0 ? subject.thisYear : QDate::currentDate().year();
-    firstYear_ = std::max(thisYear, core::birthYearOf(forecast_));
+    firstYear_ = std::max(thisYear, forecast_.birthYear);
 }
 
 int TextPreview::levelIn(long long year) const {
@@ -91,7 +92,7 @@ int TextPreview::levelIn(long long year) const {
 core::FieldValues TextPreview::yearsWhere(
     core::FieldValues values, const std::function<bool(int level, int previous)>& wanted) const {
     // The year before the birth year is the cycle's last digit, as the cycle reads.
-    const long long birth = core::birthYearOf(forecast_);
+    const long long birth = forecast_.birthYear;
     std::vector<long long> years;
     for (long long year = firstYear_; year <= firstYear_ + kSpan; ++year) {
         const long long before = year > birth ? year - 1 : birth + forecast_.digitCount - 1;

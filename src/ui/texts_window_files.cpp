@@ -9,8 +9,8 @@
 #include <QTreeWidgetItemIterator>
 
 #include "core/text_keys.h"
+#include "platform/file_dialogs.h"
 #include "platform/services.h"
-#include "print/print_job.h"
 #include "ui/texts_window.h"
 
 namespace ui {
@@ -55,12 +55,12 @@ bool confirmBox(QWidget* parent, const QString& question, const QString& yes) {
 QString askTextsFile(QWidget* parent, bool forSaving) {
     const QString filter = QStringLiteral("Тексты толкований (*.txt)");
     if (forSaving) {
-        return print::askSaveFileName(
+        return platform::askSaveFileName(
             parent, QStringLiteral("Экспорт текстов толкований"), filter, QStringLiteral("txt"),
-            QDir(print::documentsFolder()).filePath(QStringLiteral("Тексты толкований.txt")));
+            QDir(platform::documentsFolder()).filePath(QStringLiteral("Тексты толкований.txt")));
     }
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт текстов толкований"),
-                                        print::documentsFolder(),
+                                        platform::documentsFolder(),
                                         filter + QStringLiteral(";;Все файлы (*)"));
 }
 

@@ -68,6 +68,9 @@ TEST(CompanionCompare, RefusalsAndUsageErrors) {
          "После --second-person: В поле «Фамилия» есть знак смены направления"},
         {compareArgs({"--second-person=Ааааааааааааааааааааааааааа"}), 1, "длиннее 25"},
         {compareArgs({"--first-person"}), 1, "нужно значение"},
+        {compareArgs({"--practitioner", "Анна"}), 1, "только с --pdf"},
+        {compareArgs({"--pdf", "/tmp/x.pdf", "--practitioner"}), 1, "нужно значение"},
+        {compareArgs({"--pdf", "/tmp/x.pdf", "--practitioner", "Анна\u202E"}), 1, "направления"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
@@ -116,4 +119,38 @@ TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
         companion(compareArgs({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/c.pdf")}));
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains(QStringLiteral("/nonexistent/c.pdf")));
+}
+
+// With the letterhead options the page carries the practitioner's head in
+// place of the program's, as the report does; a logo that cannot be read
+// leaves the rest of it and is told.
+TEST(CompanionCompare, PageCarriesTheLetterhead) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("c.pdf"));
+    const QString notPicture = dir.filePath(QStringLiteral("logo.png"));
+    QFile bad(notPicture);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+    const struct {
+        QStringList extra;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"--practitioner", "Анна Сергеевна", "--contact", "+7 900 000-00-00"}, 0, ""},
+        {{"--practitioner=Анна Сергеевна", "--logo", notPicture}, 2, "без логотипа"},
+    };
+    for (const auto& c : cases) {
+        const CompareRun r = companion(compareArgs(QStringList{"--pdf", pdf} + c.extra));
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
+        EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
+        EXPECT_TRUE(page.contains(QStringLiteral("Сравнение двух прогнозов")));
+        QFile::remove(pdf);
+    }
 }

@@ -84,3 +84,28 @@ TEST(ComparePage, PdfIsWrittenWholeOrNotAtAll) {
     EXPECT_TRUE(error.contains(bad));
     EXPECT_FALSE(QFile::exists(bad));
 }
+
+// The page's head is the report's: the practitioner's letterhead in place of
+// the program's lines and emblem when there is one.
+TEST(ComparePage, HeadIsTheReportsWithOrWithoutALetterhead) {
+    const core::ComparedPerson first{forecastOf("23", 7, "1975"), QString()};
+    const core::ComparedPerson second{forecastOf("5", 4, "1990"), QString()};
+    const core::Comparison cmp = core::compare(first.forecast, second.forecast, 2000, 2010);
+    for (const bool withLetterhead : {false, true}) {
+        std::optional<print::Letterhead> letterhead;
+        if (withLetterhead) {
+            letterhead = print::Letterhead{"Анна Сергеевна", {"+7 900 000-00-00"}, {}};
+        }
+        platform::PrinterPage page;
+        ASSERT_TRUE(print::PrintComparison(page, first, second, cmp, kMoment, {}, letterhead));
+        platform::PrinterPage head;
+        print::printPageHead(head, letterhead);
+        for (const DrawOp& op : head.ops()) {
+            if (op.kind == DrawOp::Kind::Text && !op.text.trimmed().isEmpty()) {
+                EXPECT_EQ(textsStarting(page, op.text), 1) << op.text.toStdString();
+            }
+        }
+        EXPECT_EQ(textsStarting(page, QStringLiteral("Анна Сергеевна")), withLetterhead ? 1 : 0);
+        EXPECT_EQ(textsStarting(page, QStringLiteral("E-Mail")), withLetterhead ? 0 : 1);
+    }
+}

@@ -78,13 +78,17 @@ TEST(ManyReports, EachPageIsThatClientsSingleReport) {
         }
         std::vector<std::vector<DrawOp>> delivered;
         const auto pages = threeClients();
-        const print::ManyResult result = print::composeReports(
-            listOf(pages), 10906, 600, kMadeAt, letterhead,
-            [&](const platform::PrinterPage& page) {
-                delivered.push_back(page.ops());
-                return true;
-            },
-            "сбой");
+        print::ReportsComposer reports(listOf(pages));
+        const print::PageContext context = print::quietContext(kMadeAt, letterhead);
+        print::ManyResult result;
+        for (;;) {
+            platform::PrinterPage page(10906, 600);
+            if (reports.composePage(page, context) != print::PageComposer::Step::Page) {
+                break;
+            }
+            delivered.push_back(page.ops());
+            ++result.pages;
+        }
         ASSERT_EQ(result.pages, 3);
         ASSERT_EQ(delivered.size(), 3u);
         for (size_t k = 0; k < pages.size(); ++k) {

@@ -10,6 +10,7 @@
 
 #include "core/program_info.h"
 #include "forecast_of.h"
+#include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/services.h"
@@ -174,9 +175,9 @@ TEST(SuggestedPdfPath, EachKindRemembersItsFolder) {
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Saved);
     EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), folder);
     EXPECT_EQ(QFileInfo(print::suggestedPdfPath({}, {"1", 0, "1"})).absolutePath(), folder);
-    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::Picture), print::documentsFolder());
+    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::Picture), platform::documentsFolder());
     QDir(folder).removeRecursively();
-    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), print::documentsFolder());
+    EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), platform::documentsFolder());
     platform::setUserSettingsFile(QString());
 }
 
@@ -313,4 +314,69 @@ TEST(PrintPreview, PrintsThePrintoutsPageOnTheChosenPrinter) {
     EXPECT_TRUE(desk.services.messages.empty());
     EXPECT_EQ(desk.calculations, 1);
     expectTextsInPlace(printoutPageFor(widthTw, dpi), pdf, origin);
+}
+
+namespace {
+
+// A document of `pages` pages that knows its length beforehand and prints
+// «Страница k из n» on each; it tells its progress before every page.
+class CountedPages : public print::PageComposer {
+public:
+    explicit CountedPages(int pages) : pages_(pages) {}
+    print::DocumentFacts facts() const override {
+        print::DocumentFacts facts;
+        facts.title = QStringLiteral("Страницы");
+        facts.noPages = QStringLiteral("нет страниц");
+        return facts;
+    }
+    std::optional<int> pageCount() const override { return pages_; }
+    Step composePage(platform::PrinterPage& page, const print::PageContext& at) override {
+        if (at.pageNumber > pages_) {
+            return Step::End;
+        }
+        if (!at.progress(at.pageNumber, pages_)) {
+            return Step::Stop;
+        }
+        page.print(QStringLiteral("Страница %1 из %2")
+                       .arg(QString::number(at.pageNumber), QString::number(*at.pageCount)));
+        seen << page.ops().back().text;
+        return Step::Page;
+    }
+    QStringList seen;
+
+private:
+    int pages_;
+};
+
+}  // namespace
+
+// A document of several pages reaches the file whole, each page knowing its
+// number and the count; a run the user stops leaves no file and says nothing.
+TEST(PrintDelivery, ManyPagesOrNoneWhenStopped) {
+    const struct {
+        int pages;
+        int stopAt;  // the page the user stops before; 0: never
+        PrintDelivery::Outcome outcome;
+        int messages;
+    } cases[] = {
+        {3, 0, PrintDelivery::Outcome::Saved, 0},
+        {3, 2, PrintDelivery::Outcome::Cancelled, 0},
+        {0, 0, PrintDelivery::Outcome::Failed, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stopAt);
+        QTemporaryDir dir;
+        Desk desk;
+        desk.answer = dir.filePath("страницы.pdf");
+        desk.delivery.setOnProgress([&c](int done, int) { return done != c.stopAt; });
+        CountedPages document(c.pages);
+        EXPECT_EQ(desk.delivery.deliver(document, print::ReportTarget::PdfFile), c.outcome);
+        EXPECT_EQ(desk.services.messages.size(), size_t(c.messages));
+        EXPECT_EQ(QFile::exists(desk.answer), c.outcome == PrintDelivery::Outcome::Saved);
+        if (c.outcome == PrintDelivery::Outcome::Saved) {
+            EXPECT_EQ(desk.delivery.pages(), 3);
+            EXPECT_EQ(document.seen.join(u','),
+                      QStringLiteral("Страница 1 из 3,Страница 2 из 3,Страница 3 из 3"));
+        }
+    }
 }

@@ -276,21 +276,28 @@ TEST(PrintAspectColumn, LevelsAsPercentagesOfTheirFullCount) {
     }
 }
 
+// The page draws the forecast's fifteen rows, each of as many successive
+// years as the life number has digits, going on where the row above ended.
 TEST(PrintYearRows, FifteenRowsOfSuccessiveCycles) {
     const struct {
+        const char* day;
+        int monthIndex;
+        const char* year;
         int digits;
-        int year;
-    } cases[] = {{7, 1990}, {3, 111}, {8, 1975}, {4, 2000}};
+    } cases[] = {{"5", 4, "1990", 7}, {"1", 0, "1", 3}, {"31", 11, "9999", 8}, {"2", 0, "6", 4}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.digits);
+        const core::Forecast f = forecastOf(c.day, c.monthIndex, c.year);
+        ASSERT_EQ(f.digitCount, c.digits);
+        const int first = QString::fromLatin1(c.year).toInt();
         PrinterPage page;
-        print::printYearRows(page, c.digits, c.year);
+        print::printYearRows(page, f);
         const auto texts = opsOf(page, DrawOp::Kind::Text);
         ASSERT_EQ(texts.size(), std::size_t(15 * c.digits));
         for (int k = 0; k < 15; ++k) {
             for (int i = 0; i < c.digits; ++i) {
                 const DrawOp* op = texts[k * c.digits + i];
-                EXPECT_EQ(op->text, " " + QString::number(c.year + k * c.digits + i));
+                EXPECT_EQ(op->text, " " + QString::number(first + k * c.digits + i));
                 EXPECT_EQ(op->p1, QPointF(500 + 420 * i, 7550 + 250 * k));
                 EXPECT_EQ(op->fontSize, 8);
             }

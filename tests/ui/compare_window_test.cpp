@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -183,6 +184,8 @@ TEST(CompareWindow, SavesThePageWholeOrSaysWhy) {
         bool written;
     } cases[] = {{dir.filePath(QStringLiteral("пара.pdf")), true},
                  {dir.filePath(QStringLiteral("нет/пара.pdf")), false}};
+    // The page carries the practitioner's letterhead as the report does.
+    f.window.setLetterhead(print::Letterhead{"Анна Сергеевна", {"+7 900 000-00-00"}, {}});
     for (const auto& c : cases) {
         f.services.messages.clear();
         f.window.setAskFileName([&c](QWidget*, const QString&) { return c.path; });
@@ -192,7 +195,14 @@ TEST(CompareWindow, SavesThePageWholeOrSaysWhy) {
         ASSERT_EQ(f.services.messages.size(), c.written ? 0U : 1U);
         if (!c.written) {
             EXPECT_TRUE(f.services.messages[0].text.contains(c.path));
+            continue;
         }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", c.path, "-"});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
+        EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
     }
 }
 
