@@ -5,6 +5,7 @@
 
 #include "core/aspect_rules.h"
 #include "core/forecast.h"
+#include "core/months.h"
 
 namespace core {
 
