@@ -97,7 +97,7 @@ QString normalise(Client& client) {
         !problem.isEmpty()) {
         return clause(problem);
     }
-    if (core::visibleLength(client.note) > kNoteLimit) {
+    if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
     }
     if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {
