@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/deferred_media_player.h"
 #include "core/program_info.h"
 #include "platform/first_paint.h"
-#include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
 #include "ui/client_book_link.h"
@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
         });
     });
 
-    platform::QtMediaPlayer media;  // the About window's tune
+    DeferredMediaPlayer media;  // the About window's tune
     ui::FrmMain window(services);
     owner = &window;
     window.setMediaPlayer(&media);
