@@ -29,11 +29,11 @@ using Column = ClientListReader::Column;
 QStringList header(CsvFormat format) {
     const std::vector<Column> columns =
         format == CsvFormat::Excel
-            ? std::vector<Column>{Column::Surname,   Column::Name, Column::Patronymic,
-                                  Column::BirthDate, Column::Note, Column::Added,
-                                  Column::Printed}
-            : std::vector<Column>{Column::Surname, Column::Name,  Column::Patronymic,
-                                  Column::Day,     Column::Month, Column::Year,
+            ? std::vector<Column>{Column::Surname,   Column::Name,  Column::Patronymic,
+                                  Column::BirthDate, Column::Phone, Column::Email,
+                                  Column::Note,      Column::Added, Column::Printed}
+            : std::vector<Column>{Column::Surname, Column::Name,  Column::Patronymic, Column::Day,
+                                  Column::Month,   Column::Year,  Column::Phone,      Column::Email,
                                   Column::Note,    Column::Added, Column::Printed};
     QStringList names;
     for (const Column c : columns) {
@@ -57,12 +57,13 @@ QString exportedDate(const Client& c) {
 
 QString rowOf(const Client& c, CsvFormat format) {
     if (format == CsvFormat::Excel) {
-        return csv::row({c.surname, c.name, c.patronymic, exportedDate(c), c.note,
+        return csv::row({c.surname, c.name, c.patronymic, exportedDate(c), c.phone, c.email, c.note,
                          localMoment(c.added), localMoment(c.lastPrinted)},
                         u';');
     }
     return csv::row({c.surname, c.name, c.patronymic, QString::number(c.day),
-                     QString::number(c.month), c.yearText, c.note, c.added, c.lastPrinted});
+                     QString::number(c.month), c.yearText, c.phone, c.email, c.note, c.added,
+                     c.lastPrinted});
 }
 
 // Every byte, or false. A write cut short (a full disk) is tried again for the

@@ -40,6 +40,10 @@ bool isNotADatabase(const QSqlError& error);
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
                                          std::vector<Client>& out, SearchKeys* keys);
 
+// The whole book, as the bytes of a file of its own, through SQLite's
+// backup. Empty on success, else why.
+QString copyWhole(const QSqlDatabase& db, QByteArray& out);
+
 // --- reading clients (book_reading.cpp) ---
 
 // Every client in the book's order into an empty `out` (and their sort keys
@@ -73,6 +77,9 @@ QString checkOwnership(const QString& path, int busyTimeoutMs);
 // transaction. Empty on success, else why.
 QString createOrUpgrade(const QSqlDatabase& db);
 
+// Whether the database holds exactly the tables of a book of `version`.
+bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error);
+
 // Writes the program's mark into a book of ours that has none yet.
 void stampApplicationId(const QSqlDatabase& db);
 
@@ -85,7 +92,8 @@ void bindPerson(QSqlQuery& q, const Client& c);
 void bindNew(QSqlQuery& q, const Client& c);
 extern const char* const kInsert;
 // Adds a report to a client's history; false with the query's error.
-bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment);
+bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment,
+                  const QString& file);
 
 // BEGIN IMMEDIATE takes the write lock at once, so a change never finds the
 // file taken half-way; a transaction not committed is rolled back.

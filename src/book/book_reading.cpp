@@ -11,7 +11,7 @@ namespace book::detail {
 namespace {
 
 const char* const kColumns =
-    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed";
+    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed, phone, email";
 
 Client readClient(const QSqlQuery& q) {
     Client c;
@@ -25,6 +25,8 @@ Client readClient(const QSqlQuery& q) {
     c.note = q.value(7).toString();
     c.added = q.value(8).toString();
     c.lastPrinted = q.value(9).toString();
+    c.phone = q.value(10).toString();
+    c.email = q.value(11).toString();
     return c;
 }
 
@@ -37,7 +39,7 @@ QString readThroughQt(const QSqlDatabase& db, const QString& sql, std::vector<Cl
     }
     while (q.next()) {
         out.push_back(readClient(q));
-        keys.append(q.value(10).toString());
+        keys.append(q.value(12).toString());
     }
     return q.lastError().isValid() ? reason(q.lastError()) : QString();
 }

@@ -47,10 +47,20 @@ constexpr const char* kCreateVersion2[] = {
     "CREATE INDEX reports_client ON reports (client_id, made)",
 };
 
+// Version 3: the client's phone and e-mail, the file each report went to,
+// and the reports by their moment, which tells how many clients one file had.
+constexpr const char* kCreateVersion3[] = {
+    "ALTER TABLE clients ADD COLUMN phone TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE clients ADD COLUMN email TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE reports ADD COLUMN file TEXT NOT NULL DEFAULT ''",
+    "CREATE INDEX reports_made ON reports (made, kind)",
+};
+
 // The statements that take a book from version k - 1 to version k, at [k - 1].
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
     std::span<const char* const>(kCreateVersion1),
     std::span<const char* const>(kCreateVersion2),
+    std::span<const char* const>(kCreateVersion3),
 };
 
 const char* const kSchemaQuery =
@@ -238,6 +248,12 @@ QString createOrUpgrade(const QSqlDatabase& db) {
         }
     }
     return transaction.commit() ? QString() : reason(transaction.error());
+}
+
+bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error) {
+    const QStringList schema = schemaOf(db, error);
+    return !error->isValid() && version >= 1 && version <= ClientBook::kSchemaVersion &&
+           schema == expectedSchema(version);
 }
 
 void stampApplicationId(const QSqlDatabase& db) {

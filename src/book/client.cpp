@@ -4,7 +4,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <tuple>
 
+#include "core/counted.h"
 #include "core/forecast.h"
 
 namespace book {
@@ -97,6 +99,15 @@ QString normalise(Client& client) {
         !problem.isEmpty()) {
         return clause(problem);
     }
+    client.phone = client.phone.trimmed();
+    client.email = client.email.trimmed();
+    for (const auto& [text, limit, field] : {std::tuple{&client.phone, kPhoneLimit, "Телефон"},
+                                             std::tuple{&client.email, kEmailLimit, "Эл. почта"}}) {
+        if (const QString problem = core::nameProblem(*text, limit, QString::fromUtf8(field));
+            !problem.isEmpty()) {
+            return clause(problem);
+        }
+    }
     if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
     }
@@ -125,14 +136,15 @@ QString normalise(Client& client) {
     return {};
 }
 
-QString reportKindText(ReportKind kind) {
-    switch (kind) {
+QString reportText(const ReportRecord& report) {
+    switch (report.kind) {
         case ReportKind::Printout:
             return QStringLiteral("Распечатка");
         case ReportKind::Pdf:
-            return QStringLiteral("PDF");
+            return QStringLiteral("Отчёт в PDF");
         case ReportKind::ManyPdf:
-            return QStringLiteral("PDF на нескольких клиентов");
+            return QStringLiteral("PDF: ") +
+                   core::counted(report.clients, "клиент", "клиента", "клиентов");
     }
     return {};
 }

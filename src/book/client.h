@@ -14,6 +14,9 @@ using core::kSurnameLimit;
 
 // The longest note, in characters as a reader counts them (core::visibleLength).
 constexpr int kNoteLimit = 10000;
+// The longest phone number and e-mail address, counted alike.
+constexpr int kPhoneLimit = 30;
+constexpr int kEmailLimit = 60;
 
 // One person the book remembers: the names as typed, the date of birth as the
 // main window takes it (day and month as numbers, the year as its text) and a
@@ -27,6 +30,8 @@ struct Client {
     int month = 0;  // 1 (January) to 12
     QString yearText;
     QString note;
+    QString phone;  // plain text, as typed
+    QString email;
     QString added;        // UTC, "2026-05-01T12:00:00Z"
     QString lastPrinted;  // the same form; empty when never printed
 
@@ -44,14 +49,16 @@ enum class ReportKind {
     ManyPdf,   // a PDF file of several clients, this one among them
 };
 
-// «Распечатка», «PDF», «PDF на нескольких клиентов».
-QString reportKindText(ReportKind kind);
-
 // One report made for a client, as the card shows it.
 struct ReportRecord {
     QString made;  // UTC, as Client::added
     ReportKind kind = ReportKind::Printout;
+    QString file;     // the PDF file made; empty for a printout and for older entries
+    int clients = 1;  // how many clients the file was made for
 };
+
+// «Распечатка», «Отчёт в PDF», «PDF: 5 клиентов».
+QString reportText(const ReportRecord& report);
 
 // Text folded for searching and ordering: lower case, «ё» read as «е».
 QString fold(const QString& text);

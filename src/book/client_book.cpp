@@ -26,9 +26,9 @@ QVariant text(const QString& value) {
 }
 
 const char* const kInsert =
-    "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, added,"
-    " last_printed, sort_key) VALUES (:surname, :name, :patronymic, :day, :month, :year,"
-    " :note, :added, :printed, :key)";
+    "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, phone, email,"
+    " added, last_printed, sort_key) VALUES (:surname, :name, :patronymic, :day, :month, :year,"
+    " :note, :phone, :email, :added, :printed, :key)";
 
 namespace {
 
@@ -51,14 +51,18 @@ void bindPerson(QSqlQuery& q, const Client& c) {
 void bindNew(QSqlQuery& q, const Client& c) {
     bindPerson(q, c);
     q.bindValue(QStringLiteral(":note"), text(c.note));
+    q.bindValue(QStringLiteral(":phone"), text(c.phone));
+    q.bindValue(QStringLiteral(":email"), text(c.email));
     q.bindValue(QStringLiteral(":added"), text(c.added));
     q.bindValue(QStringLiteral(":printed"), text(c.lastPrinted));
     q.bindValue(QStringLiteral(":key"), searchKey(c));
 }
 
-bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment) {
-    q.prepare(
-        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
+bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment,
+                  const QString& file) {
+    q.prepare(QStringLiteral(
+        "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));
+    q.bindValue(QStringLiteral(":file"), text(file));
     q.bindValue(QStringLiteral(":id"), id);
     q.bindValue(QStringLiteral(":made"), moment);
     q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
@@ -337,10 +341,12 @@ bool ClientBook::update(const Client& client, QString* error) {
     QSqlQuery q(QSqlDatabase::database(connection_));
     q.prepare(QStringLiteral(
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
-        " day = :day, month = :month, year_text = :year, note = :note, sort_key = :key"
-        " WHERE id = :id"));
+        " day = :day, month = :month, year_text = :year, note = :note, phone = :phone,"
+        " email = :email, sort_key = :key WHERE id = :id"));
     detail::bindPerson(q, stored);
     q.bindValue(QStringLiteral(":note"), detail::text(stored.note));
+    q.bindValue(QStringLiteral(":phone"), detail::text(stored.phone));
+    q.bindValue(QStringLiteral(":email"), detail::text(stored.email));
     q.bindValue(QStringLiteral(":key"), searchKey(stored));
     q.bindValue(QStringLiteral(":id"), stored.id);
     if (!q.exec()) {

@@ -10,6 +10,8 @@
 
 #include "book/client.h"
 
+class QTemporaryFile;
+
 namespace book {
 
 namespace detail {
@@ -63,7 +65,7 @@ public:
     // .../clients.sqlite in QStandardPaths::AppDataLocation.
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     QString path() const { return path_; }
 
@@ -87,7 +89,7 @@ public:
     bool clients(std::vector<Client>& out, QString* error = nullptr, SearchKeys* keys = nullptr);
     // Stores a new client and gives it its id and, when empty, the moment it is added.
     bool add(Client& client, QString* error = nullptr);
-    // Stores the names, date and note of a client already in the book.
+    // Stores the names, date, phone, e-mail and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
     bool remove(qint64 id, QString* error = nullptr);
     // Removes these clients in one transaction: all of them or none.
@@ -100,19 +102,23 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
                        int day, int month, const QString& yearText, QString* error = nullptr,
-                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout);
+                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout,
+                       const QString& file = {});
     // Gives the client with this id other names, keeping the rest; names
     // already theirs change nothing.
     bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);
 
     // After a report for the client with this id: it joins the client's
-    // history and the client's "last printed" becomes now. False, saying why,
-    // when the client is no longer in the book.
-    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr);
+    // history and the client's "last printed" becomes now; `file` is the PDF
+    // it went to, if any. False, saying why, when the client is no longer in
+    // the book.
+    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr,
+                      const QString& file = {});
     // The same after a run of reports for several clients, all in one
     // transaction, and changed() follows once, not once per client. Clients
     // no longer in the book are passed over.
-    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr);
+    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr,
+                       const QString& file = {});
     // The reports made for a client, newest first.
     bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 
@@ -127,6 +133,35 @@ public:
     // returning false.
     ImportReport importCsv(const QString& file,
                            const std::function<bool(qint64 done, qint64 total)>& progress = {});
+
+    // A copy of the whole book (clients, notes, history) in `file`, made by
+    // SQLite's own backup: written whole or not at all, readable by the user
+    // alone, never through a symbolic link nor over the book itself. False,
+    // saying why, otherwise; the book is not changed by it.
+    bool backup(const QString& file, QString* error = nullptr);
+
+    struct RestoreReport {
+        bool done = false;
+        QString error;    // why nothing was changed
+        int clients = 0;  // in the book brought back
+        QString keptAs;   // where the book as it was is kept
+    };
+    // Brings the book back from a copy: a whole book of ours (its mark, its
+    // tables, the full integrity check) of a version this program reads,
+    // brought up to date as an older book would be. The book as it was is
+    // first kept beside it; a copy that will not do changes nothing.
+    RestoreReport restore(const QString& file);
+
+    // For the reminder to keep a copy: the last one (null: none yet) and
+    // whether a copy is due: the last one is more than thirty days old and
+    // the book changed since, or there is none and the first client came
+    // more than thirty days ago.
+    struct BackupState {
+        QDateTime lastCopy;
+        qint64 daysSinceCopy = 0;
+        bool due = false;
+    };
+    BackupState backupState();
 
     // The clock for "added" and "last printed"; the system's by default.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -159,6 +194,13 @@ private:
     // For a file known whole: its journal in WAL mode, the program's mark in its header.
     void trustFile();
     void close();
+    // The backup's copy itself, without noting it as the user's last one.
+    bool writeCopy(const QString& file, QString* error);
+    QString keepCurrent(const QString& kept);
+    // Closes the book and puts the staged copy in its place; reopens it
+    // as it was when that cannot be done.
+    QString putInPlace(QTemporaryFile& staged);
+    QDateTime lastChange() const;
 
     QString path_;
     QString connection_;

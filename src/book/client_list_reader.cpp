@@ -15,8 +15,8 @@ namespace book {
 namespace {
 
 constexpr const char* kTitles[ClientListReader::kColumnCount] = {
-    "Фамилия", "Имя",        "Отчество", "День",      "Месяц",
-    "Год",     "Примечание", "Добавлен", "Напечатан", "Дата рождения"};
+    "Фамилия",    "Имя",      "Отчество",  "День",    "Месяц",     "Год",
+    "Примечание", "Добавлен", "Напечатан", "Телефон", "Эл. почта", "Дата рождения"};
 
 // Bytes read at a time from a pipe.
 constexpr qint64 kPiece = 64 * 1024;
@@ -225,7 +225,7 @@ bool ClientListReader::readHeader() {
         }
     }
     if (fields_ == Fields::Printed) {
-        for (const Column c : {Note, Added, Printed}) {
+        for (const Column c : {Note, Added, Printed, Phone, Email}) {
             at_[c] = -1;
         }
     }
@@ -311,6 +311,8 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
         client.yearText = field(Year).trimmed();
     }
     client.note = field(Note);
+    client.phone = field(Phone);
+    client.email = field(Email);
     client.added = moments_.stored(field(Added).trimmed());
     client.lastPrinted = moments_.stored(field(Printed).trimmed());
     return normalise(client);

@@ -53,7 +53,8 @@ private:
 //    Имя, Отчество, then either День, Месяц, Год (the month as a number, its
 //    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ (a year
 //    of one or two digits, as a short date writes it, is refused rather than
-//    guessed); and, when present, Примечание, Добавлен, Напечатан.
+//    guessed); and, when present, Телефон, Эл. почта, Примечание, Добавлен,
+//    Напечатан.
 // A field a spreadsheet would take for a formula comes back as typed (see csv::row).
 class ClientListReader {
 public:
@@ -80,7 +81,20 @@ public:
     // Why the input is no list or could not be read, in Russian; empty when it could.
     QString error() const;
 
-    enum Column { Surname, Name, Patronymic, Day, Month, Year, Note, Added, Printed, BirthDate };
+    enum Column {
+        Surname,
+        Name,
+        Patronymic,
+        Day,
+        Month,
+        Year,
+        Note,
+        Added,
+        Printed,
+        Phone,
+        Email,
+        BirthDate
+    };
     static constexpr int kColumnCount = BirthDate + 1;
     // The column's name in a header row: «Фамилия», «Дата рождения»…
     static QString title(Column column);

@@ -50,7 +50,7 @@ bool stampOrAdd(QSqlQuery& q, Client& client, const QString& moment) {
 using detail::quoted;
 using detail::reason;
 
-bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error) {
+bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error, const QString& file) {
     if (!waitForCheck(error)) {
         return false;
     }
@@ -74,7 +74,7 @@ bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error) {
     if (q.numRowsAffected() == 0) {
         return failed(QStringLiteral("этого клиента уже нет в картотеке"));
     }
-    if (!detail::insertReport(q, id, kind, moment)) {
+    if (!detail::insertReport(q, id, kind, moment, file)) {
         return failed(reason(q.lastError()));
     }
     q.finish();
@@ -92,8 +92,11 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
     }
     QSqlQuery q(QSqlDatabase::database(connection_));
     q.setForwardOnly(true);
+    // A file of several clients is one moment's entries of its kind, one a client.
     q.prepare(QStringLiteral(
-        "SELECT made, kind FROM reports WHERE client_id = :id ORDER BY made DESC, id DESC"));
+        "SELECT made, kind, file, (SELECT count(*) FROM reports AS o WHERE o.made = r.made AND"
+        " o.kind = r.kind AND o.file = r.file) FROM reports AS r WHERE client_id = :id ORDER BY "
+        "made DESC, id DESC"));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
         return fail(error, QStringLiteral("Не удалось прочитать историю клиента в картотеке %1: "
@@ -102,15 +105,16 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
     }
     while (q.next()) {
         const int kind = std::clamp(q.value(1).toInt(), 0, 2);
-        out.push_back({q.value(0).toString(), static_cast<ReportKind>(kind)});
+        out.push_back({q.value(0).toString(), static_cast<ReportKind>(kind), q.value(2).toString(),
+                       q.value(3).toInt()});
     }
     return true;
 }
 
 bool ClientBook::recordPrinted(const QString& surname, const QString& name,
                                const QString& patronymic, int day, int month,
-                               const QString& yearText, QString* error, qint64* id,
-                               ReportKind kind) {
+                               const QString& yearText, QString* error, qint64* id, ReportKind kind,
+                               const QString& file) {
     if (id) {
         *id = 0;
     }
@@ -145,7 +149,7 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
     if (!stampOrAdd(q, client, moment)) {
         return failed(q.lastError());
     }
-    if (!detail::insertReport(q, client.id, kind, moment)) {
+    if (!detail::insertReport(q, client.id, kind, moment, file)) {
         return failed(q.lastError());
     }
     q.finish();
@@ -159,7 +163,8 @@ bool ClientBook::recordPrinted(const QString& surname, const QString& name,
     return true;
 }
 
-bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error) {
+bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error,
+                               const QString& file) {
     if (ids.empty()) {
         return true;
     }
@@ -180,8 +185,8 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, 
     QSqlQuery mark(db);
     mark.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
     QSqlQuery note(db);
-    note.prepare(
-        QStringLiteral("INSERT INTO reports (client_id, made, kind) VALUES (:id, :made, :kind)"));
+    note.prepare(QStringLiteral(
+        "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));
     for (const qint64 id : ids) {
         mark.bindValue(QStringLiteral(":printed"), moment);
         mark.bindValue(QStringLiteral(":id"), id);
@@ -194,6 +199,7 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, 
         note.bindValue(QStringLiteral(":id"), id);
         note.bindValue(QStringLiteral(":made"), moment);
         note.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+        note.bindValue(QStringLiteral(":file"), detail::text(file));
         if (!note.exec()) {
             return failed(note.lastError());
         }

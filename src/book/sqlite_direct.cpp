@@ -1,5 +1,6 @@
 // The one place that talks to SQLite itself rather than through Qt SQL: the
-// meaning of its result codes, and the fast reading of the whole book.
+// meaning of its result codes, the fast reading of the whole book, and its
+// copy through SQLite's own backup.
 
 #include <sqlite3.h>
 
@@ -147,9 +148,11 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         c.note = columnText(statement, 7);
         c.added = columnText(statement, 8);
         c.lastPrinted = columnText(statement, 9);
+        c.phone = columnText(statement, 10);
+        c.email = columnText(statement, 11);
         out.push_back(std::move(c));
         if (keys) {
-            appendKey(statement, 10, *keys, decoder);
+            appendKey(statement, 12, *keys, decoder);
         }
     }
     sqlite3_finalize(statement);
@@ -160,6 +163,52 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         return failure(connection);
     }
     return QString();
+}
+
+// SQLite's backup reads the book page by page inside one read transaction,
+// so the copy is the book as it was at one moment, even while this program
+// writes to it; into memory first, so that the file is written whole by the
+// caller or not at all.
+QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
+    sqlite3* from = ownHandle(db);
+    if (!from) {
+        return QStringLiteral("драйвер SQLite в Qt не тот, с которым собрана программа");
+    }
+    sqlite3* to = nullptr;
+    if (sqlite3_open_v2(":memory:", &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        const QString why = failure(to);
+        sqlite3_close(to);
+        return why;
+    }
+    QString why;
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup) {
+        why = failure(to);
+    } else {
+        const int step = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (step != SQLITE_DONE) {
+            why = reason(step, QString::fromUtf8(sqlite3_errstr(step)));
+        }
+    }
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = why.isEmpty() ? sqlite3_serialize(to, "main", &size, 0) : nullptr;
+    if (why.isEmpty() && !bytes) {
+        why = QStringLiteral("не хватило памяти");
+    }
+    if (bytes) {
+        out = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
+        sqlite3_free(bytes);
+    }
+    sqlite3_close(to);
+    // The copy is one file: not in WAL mode, which would have SQLite look
+    // for a -wal file beside it.
+    if (why.isEmpty() && out.size() >= 100 && out[18] == 2) {
+        out[18] = 1;
+        out[19] = 1;
+    }
+    return why;
 }
 
 }  // namespace book::detail

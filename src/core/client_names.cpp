@@ -4,23 +4,16 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
+#include "core/counted.h"
+
 namespace core {
 
 namespace {
 
 // «1 знак», «2 знака», «5 знаков»; after «длиннее»: «1 знака», «2 знаков».
 QString characters(int count, bool afterComparative = false) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    const bool one = last == 1 && lastTwo != 11;
-    const bool few = last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14);
-    const char* word = "знаков";
-    if (one) {
-        word = afterComparative ? "знака" : "знак";
-    } else if (few && !afterComparative) {
-        word = "знака";
-    }
-    return QStringLiteral("%1 %2").arg(QString::number(count), QString::fromUtf8(word));
+    return afterComparative ? counted(count, "знака", "знаков", "знаков")
+                            : counted(count, "знак", "знака", "знаков");
 }
 
 // "U+202E"

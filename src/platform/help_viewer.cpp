@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 #include "platform/help_document.h"
+#include "platform/screen_place.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -178,9 +179,8 @@ void place(QWidget* viewer, QWidget* near) {
             at = frame.center() - QPoint(size.width() / 2, size.height() / 2);
         }
     }
-    at.setX(std::clamp(at.x(), area.left(), area.right() - size.width() + 1));
-    at.setY(std::clamp(at.y(), area.top(), area.bottom() - size.height() + 1));
-    viewer->move(at);
+    // Its frame and title bar inside the free area too.
+    placeOnScreen(viewer, QRect(at, size));
 }
 
 }  // namespace

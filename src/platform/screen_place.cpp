@@ -1,5 +1,6 @@
 #include "platform/screen_place.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,8 +34,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A dialog is put over its owner by its own show event, after this
+        // filter has seen it: its place is checked once that is done.
         if (watched == window_ && event->type() == QEvent::Show) {
-            placeOnScreen(window_);
+            if (qobject_cast<QDialog*>(window_) == nullptr) {
+                placeOnScreen(window_);
+            } else {
+                QMetaObject::invokeMethod(
+                    this, [this] { placeOnScreen(window_); }, Qt::QueuedConnection);
+            }
         }
         return QObject::eventFilter(watched, event);
     }

@@ -90,7 +90,8 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
         const bool wentOut =
             outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
         if (wentOut && delivered) {
-            delivered(typed, outcome, dialog->rememberClient());
+            delivered(typed, outcome, dialog->rememberClient(),
+                      outcome == PrintDelivery::Outcome::Saved ? delivery->savedPath() : QString());
         }
         return outcome != PrintDelivery::Outcome::Failed;  // else stay open
     });

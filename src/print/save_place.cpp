@@ -23,6 +23,8 @@ QString settingsKey(SavedFile kind) {
             return QStringLiteral("save/pictureFolder");
         case SavedFile::BookCsv:
             return QStringLiteral("save/bookCsvFolder");
+        case SavedFile::BookCopy:
+            return QStringLiteral("save/bookCopyFolder");
     }
     return {};
 }

@@ -9,7 +9,7 @@
 namespace print {
 
 // The kinds of file the user saves; each kind starts where its last file went.
-enum class SavedFile { ReportPdf, ManyReportsPdf, ComparisonPdf, Picture, BookCsv };
+enum class SavedFile { ReportPdf, ManyReportsPdf, ComparisonPdf, Picture, BookCsv, BookCopy };
 
 // The folder the last file of this kind was saved in, kept in the user's
 // settings, while it is still a folder; the user's documents folder before

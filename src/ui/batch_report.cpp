@@ -116,7 +116,8 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome,
     const bool printed = outcome == Delivered::Printed;
     QString error;
     const auto kind = printed ? book::ReportKind::Printout : book::ReportKind::ManyPdf;
-    if (!book_.recordReports(tally.printed, kind, &error)) {
+    if (!book_.recordReports(tally.printed, kind, &error,
+                             printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);
     }
     const QString pages = QString::number(delivery_.pages());

@@ -85,6 +85,18 @@ BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKe
         t.months[i] = qint8(c.month >= 1 && c.month <= 12 ? c.month : 0);
     }
     t.dates.start[n] = int(length);
+    t.contacts.start.reserve(n + 1);
+    for (const book::Client& c : clients) {
+        QString digits;
+        for (const QChar ch : c.phone) {
+            if (ch.isDigit()) {
+                digits += ch;
+            }
+        }
+        t.contacts.append(c.phone.isEmpty() && c.email.isEmpty()
+                              ? QString()
+                              : book::fold(c.phone) + u'\t' + digits + u'\t' + book::fold(c.email));
+    }
     t.dates.text.resize(length);
     QChar* date = t.dates.text.data();
     for (const book::Client& c : clients) {
@@ -119,6 +131,7 @@ std::vector<quint8> BookFilter::kept(const BookTexts& texts) const {
     for (const Word& word : words_) {
         std::fill(hit.begin(), hit.end(), quint8(0));
         markHolding(texts.keys, word.text, hit);
+        markHolding(texts.contacts, word.text, hit);
         if (word.datePart) {
             markHolding(texts.dates, word.text, hit);
         }

@@ -15,6 +15,7 @@ namespace ui {
 struct BookTexts {
     book::SearchKeys keys;      // every client's folded names, book::searchKey()
     book::SearchKeys dates;     // every client's book::birthDateText()
+    book::SearchKeys contacts;  // the phone as typed and as digits alone, the e-mail folded
     std::vector<qint8> months;  // 1 for January, 0 for a month no date has
 
     // The clients in the book's order and their searchKey()s.
@@ -22,8 +23,9 @@ struct BookTexts {
 };
 
 // Which clients the search keeps: those in whom every word typed is found, in
-// the names («е» and «ё» alike, case ignored) or in the date of birth
-// («1975», «23.08», «23.08.1975», or a month's name, «август» or «августа»).
+// the names («е» and «ё» alike, case ignored), in the date of birth
+// («1975», «23.08», «23.08.1975», or a month's name, «август» or «августа»),
+// or in the phone (its digits found whatever stands between them) or e-mail.
 class BookFilter {
 public:
     // Takes what is typed; false when it asks for the same as before.

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -140,9 +141,12 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
     left->addWidget(problem_);
     left->addWidget(table_, 1);
     left->addWidget(count_);
+    left->addWidget(backupLine_);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(commands);
+    buildMenu();
+    layout->setMenuBar(menuBar_);
     resize(960, 520);
     rememberLayout(this, table_);
 
@@ -161,12 +165,13 @@ QLabel* BookWindow::buildSearch() {
     auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("BookSearch"));
-    search_->setPlaceholderText(QStringLiteral("часть фамилии, имени или отчества"));
+    search_->setPlaceholderText(
+        QStringLiteral("имя, дата (23.08, 1975, август), телефон или почта"));
     search_->setClearButtonEnabled(true);
     search_->setAccessibleName(QStringLiteral("Поиск клиента"));
     search_->setAccessibleDescription(
-        QStringLiteral("Показывает клиентов, в фамилии, имени или отчестве которых есть "
-                       "набранный текст"));
+        QStringLiteral("Показывает клиентов, у которых набранное есть в фамилии, имени, "
+                       "отчестве, дате рождения, телефоне или электронной почте"));
     searchLabel->setBuddy(search_);
     search_->installEventFilter(this);
 
@@ -212,6 +217,12 @@ void BookWindow::buildTable() {
     count_ = new QLabel(this);
     count_->setTextFormat(Qt::PlainText);
     count_->setAccessibleName(QStringLiteral("Число клиентов"));
+    backupLine_ = new QLabel(this);
+    backupLine_->setObjectName(QStringLiteral("BookBackupLine"));
+    backupLine_->setTextFormat(Qt::PlainText);
+    backupLine_->setWordWrap(true);
+    backupLine_->setAccessibleName(QStringLiteral("Напоминание о копии картотеки"));
+    backupLine_->hide();
 }
 
 QVBoxLayout* BookWindow::buildCommands() {
@@ -312,6 +323,7 @@ void BookWindow::reload() {
     }
     reselect(chosen);
     updateState();
+    updateBackupLine();
 }
 
 const book::Client* BookWindow::currentClient() const {

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QTableView;
 class QVBoxLayout;
@@ -67,6 +68,10 @@ public:
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
     void setAskFile(AskFile ask) { askFile_ = std::move(ask); }
     void setEditor(Editor editor) { editor_ = std::move(editor); }
+    // Asks for the file a copy of the book goes to (forSaving) or comes back from.
+    void setAskCopyFile(AskFile ask) { askCopyFile_ = std::move(ask); }
+    // Asks before the book is replaced by a copy.
+    void setConfirmRestore(Confirm confirm) { confirmRestore_ = std::move(confirm); }
     // Adjusts every run of several reports before it starts (where the pages
     // go, the clock); the desktop's own choices otherwise.
     void setBatchSetup(std::function<void(BatchReport&)> setup) { batchSetup_ = std::move(setup); }
@@ -85,6 +90,9 @@ public:
     QTableView* table() const { return table_; }
     QLabel* problemLabel() const { return problem_; }
     QLabel* countLabel() const { return count_; }
+    // The quiet reminder to keep a copy of the book; hidden when none is due.
+    QLabel* backupLabel() const { return backupLine_; }
+    QMenuBar* menuBar() const { return menuBar_; }
     QPushButton* button(Command command) const { return buttons_[size_t(command)]; }
 
     void openCurrent();
@@ -96,6 +104,8 @@ public:
     void reportsToPdf();
     void printSelected();
     void compareSelected();
+    void saveCopy();
+    void restoreCopy();
 
 signals:
     // A client changed or left the book by this window's hand, for whoever
@@ -112,6 +122,8 @@ private:
     void buildTable();
     QVBoxLayout* buildCommands();
     void connectCommands();
+    void buildMenu();
+    void updateBackupLine();
     void applySearch();
     void updateState();
     std::vector<qint64> selectedIds() const;
@@ -128,10 +140,14 @@ private:
     QLabel* problem_;
     QTableView* table_;
     QLabel* count_;
+    QLabel* backupLine_;
+    QMenuBar* menuBar_;
     std::array<QPushButton*, 10> buttons_{};
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;
+    AskFile askCopyFile_;
+    Confirm confirmRestore_;
     book::CsvFormat exportFormat_ = book::CsvFormat::Plain;  // as last chosen in the dialog
     std::function<void(BatchReport&)> batchSetup_;
 };

@@ -11,8 +11,8 @@ ClientBookLink::ClientBookLink(FrmMain& window, platform::Services& services, QS
     window.setClientBook(
         {[this] { openBookWindow(); },
          [this](qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                book::ReportKind kind,
-                QString* error) { return recordReport(id, client, date, kind, error); }});
+                book::ReportKind kind, const QString& file,
+                QString* error) { return recordReport(id, client, date, kind, file, error); }});
 }
 
 ClientBookLink::~ClientBookLink() {
@@ -72,14 +72,14 @@ namespace ui {
 
 qint64 ClientBookLink::recordReport(qint64 id, const core::ClientNames& client,
                                     const core::BirthDate& date, book::ReportKind kind,
-                                    QString* error) {
+                                    const QString& file, QString* error) {
     if (id == 0) {
         qint64 stored = 0;
         book().recordPrinted(client.surname, client.name, client.patronymic, date.day.toInt(),
-                             date.monthIndex + 1, date.year, error, &stored, kind);
+                             date.monthIndex + 1, date.year, error, &stored, kind, file);
         return stored;
     }
-    if (!book().rename(id, client, error) || !book().recordReport(id, kind, error)) {
+    if (!book().rename(id, client, error) || !book().recordReport(id, kind, error, file)) {
         return 0;
     }
     return id;

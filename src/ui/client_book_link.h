@@ -48,7 +48,7 @@ public:
                        QString* error);
     // Records a report (see FrmMain::ClientBookHooks); the client's id, or 0.
     qint64 recordReport(qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                        book::ReportKind kind, QString* error);
+                        book::ReportKind kind, const QString& file, QString* error);
 
 private:
     QPointer<FrmMain> window_;  // the link may outlive it

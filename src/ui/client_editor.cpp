@@ -2,18 +2,24 @@
 #include "core/months.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/forecast.h"
 #include "platform/character_limit.h"
+#include "platform/screen_place.h"
 
 namespace ui {
 
@@ -46,36 +52,78 @@ ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
                            const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
     setWindowTitle(QStringLiteral("Клиент"));
-    // The fields, the history, the problem line and the buttons, top to bottom.
-    new QVBoxLayout(this);
+    // The fields on the left, the note and the history on the right, so that
+    // the card is low enough for a laptop's screen at a large scale; the
+    // problem line and the buttons below.
+    auto* layout = new QVBoxLayout(this);
+    columns_ = new QHBoxLayout;
+    layout->addLayout(columns_);
     buildFields();
     buildHistory(history);
     buildButtons();
-    resize(460, sizeHint().height());
+    resize(720, sizeHint().height());
+    platform::keepOnScreen(this);
 }
 
 void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) {
     auto* caption = new QLabel(QStringLiteral("История &отчётов:"), this);
     history_ = new QListWidget(this);
     history_->setAccessibleName(QStringLiteral("История отчётов"));
-    history_->setSelectionMode(QAbstractItemView::NoSelection);
     history_->setMaximumHeight(history_->fontMetrics().lineSpacing() * 6);
+    // A long file name goes onto a second line rather than out of sight.
+    history_->setWordWrap(true);
+    history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     caption->setBuddy(history_);
+    auto* open = new QPushButton(QStringLiteral("Откр&ыть"), this);
+    open->setObjectName(QStringLiteral("HistoryOpen"));
+    open->setAccessibleName(QStringLiteral("Открыть"));
+    open->setToolTip(QStringLiteral("Открыть файл PDF выбранного отчёта"));
+    open->setAutoDefault(false);
+    open->setEnabled(false);
     for (const book::ReportRecord& r : history) {
-        history_->addItem(book::momentText(r.made) + QStringLiteral(" — ") +
-                          book::reportKindText(r.kind));
+        QString line = book::momentText(r.made) + QStringLiteral(" — ") + book::reportText(r);
+        if (!r.file.isEmpty()) {
+            line += QStringLiteral(", «%1»").arg(QFileInfo(r.file).fileName());
+        }
+        auto* item = new QListWidgetItem(line, history_);
+        item->setToolTip(QDir::toNativeSeparators(r.file));
+        // Only a file that is still there can be opened.
+        if (!r.file.isEmpty() && QFileInfo(r.file).isFile()) {
+            item->setData(Qt::UserRole, r.file);
+        } else if (!r.file.isEmpty()) {
+            item->setText(line + QStringLiteral(" (файла больше нет)"));
+        }
     }
+    openFile_ = [](const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); };
+    const auto chosenFile = [this] {
+        const QListWidgetItem* item = history_->currentItem();
+        return item ? item->data(Qt::UserRole).toString() : QString();
+    };
+    connect(history_, &QListWidget::currentItemChanged, open,
+            [open, chosenFile] { open->setEnabled(!chosenFile().isEmpty()); });
+    const auto openChosen = [this, chosenFile] {
+        if (const QString file = chosenFile(); !file.isEmpty() && openFile_) {
+            openFile_(file);
+        }
+    };
+    connect(open, &QPushButton::clicked, this, openChosen);
+    connect(history_, &QListWidget::itemActivated, this, openChosen);
     if (history.empty()) {
         history_->addItem(QStringLiteral("Отчётов для этого клиента ещё не было"));
     }
-    layout()->addWidget(caption);
-    layout()->addWidget(history_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(history_, 1);
+    row->addWidget(open, 0, Qt::AlignTop);
+    right_->addWidget(caption);
+    right_->addLayout(row);
 }
 
 void ClientEditor::buildFields() {
     auto entry = [this](const QString& text, int limit, const QString& label) {
         auto* edit = new QLineEdit(text, this);
         platform::limitCharacters(edit, limit);
+        // Room for a usual name or address whole, the longest scroll.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 24);
         edit->setAccessibleName(label);
         return edit;
     };
@@ -99,11 +147,13 @@ void ClientEditor::buildFields() {
     year_ = new QLineEdit(client_.yearText, this);
     year_->setMaxLength(4);
     year_->setAccessibleName(QStringLiteral("Год рождения"));
+    phone_ = entry(client_.phone, book::kPhoneLimit, QStringLiteral("Телефон"));
+    email_ = entry(client_.email, book::kEmailLimit, QStringLiteral("Эл. почта"));
     note_ = new QPlainTextEdit(this);
     note_->setPlainText(client_.note);
     note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
     note_->setAccessibleName(QStringLiteral("Примечание"));
-    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 5);
+    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 3);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Фамилия:"), surname_);
@@ -112,8 +162,15 @@ void ClientEditor::buildFields() {
     form->addRow(QStringLiteral("&День:"), day_);
     form->addRow(QStringLiteral("&Месяц:"), month_);
     form->addRow(QStringLiteral("&Год:"), year_);
-    form->addRow(QStringLiteral("&Примечание:"), note_);
-    static_cast<QVBoxLayout*>(layout())->addLayout(form);
+    form->addRow(QStringLiteral("&Телефон:"), phone_);
+    form->addRow(QStringLiteral("&Эл. почта:"), email_);
+    columns_->addLayout(form, 1);
+    right_ = new QVBoxLayout;
+    auto* noteCaption = new QLabel(QStringLiteral("&Примечание:"), this);
+    noteCaption->setBuddy(note_);
+    right_->addWidget(noteCaption);
+    right_->addWidget(note_, 1);
+    columns_->addLayout(right_, 1);
 }
 
 void ClientEditor::buildButtons() {
@@ -146,6 +203,8 @@ void ClientEditor::check() {
     edited.month = month_->currentIndex() + 1;
     edited.yearText = year_->text().trimmed();
     edited.note = note_->toPlainText();
+    edited.phone = phone_->text();
+    edited.email = email_->text();
     const QString problem = book::normalise(edited);
     if (!problem.isEmpty()) {
         problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "book/client.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,8 +18,9 @@ class QSpinBox;
 namespace ui {
 
 // The client's card: the form that changes one client's names, date of
-// birth and note (several lines, plain text), and the reports made for them,
-// newest first. Refuses to close on «Сохранить» while something cannot be
+// birth, phone, e-mail and note (several lines, plain text), and the reports
+// made for them, newest first, each PDF with the file it went to and
+// «Открыть» while that file is there. Refuses to close on «Сохранить» while something cannot be
 // stored, and says why.
 class ClientEditor : public QDialog {
 public:
@@ -24,6 +28,8 @@ public:
                  const std::vector<book::ReportRecord>& history = {});
 
     QListWidget* historyList() const { return history_; }
+    // Opens a file of the history; the desktop's own viewer by default.
+    void setOpenFile(std::function<void(const QString& file)> open) { openFile_ = std::move(open); }
 
     // The client as saved; the one given while the dialog has not been accepted.
     const book::Client& client() const { return client_; }
@@ -35,15 +41,20 @@ private:
     void check();
 
     book::Client client_;
+    QHBoxLayout* columns_ = nullptr;  // the fields, then right_
+    QVBoxLayout* right_ = nullptr;    // the note and the history
     QLineEdit* surname_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* patronymic_ = nullptr;
     QSpinBox* day_ = nullptr;
     QComboBox* month_ = nullptr;
     QLineEdit* year_ = nullptr;
+    QLineEdit* phone_ = nullptr;
+    QLineEdit* email_ = nullptr;
     QPlainTextEdit* note_ = nullptr;
     QListWidget* history_ = nullptr;
     QLabel* problem_ = nullptr;
+    std::function<void(const QString&)> openFile_;
 };
 
 // Shows the editor over parent; true, with client changed, when it was saved.

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
@@ -14,6 +13,7 @@
 
 #include "core/program_info.h"
 #include "platform/help_viewer.h"
+#include "platform/screen_place.h"
 #include "platform/services.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
@@ -101,6 +101,9 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     const std::array<PersonEntry, 2> remembered = rememberedPeople();
     setPerson(0, remembered[0]);
     setPerson(1, remembered[1]);
+    // Made smaller on a screen without room for it; what does not fit then scrolls.
+    resize(platform::px(kWindowWidthTw), platform::px(kWindowHeightTw));
+    platform::keepOnScreen(this);
 }
 
 // The two people's figures beside the pair of squares, and the shared years under them.
@@ -374,15 +377,6 @@ void CompareWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // What is typed first goes into the first person's name.
     inputs_[0].name->setFocus(Qt::OtherFocusReason);
-    if (fitted_) {
-        return;
-    }
-    fitted_ = true;
-    // Never larger than the screen, whatever its scale: what does not fit scrolls.
-    if (const QScreen* s = screen()) {
-        const QSize room = s->availableGeometry().size() * 9 / 10;
-        resize(QSize(platform::px(kWindowWidthTw), platform::px(kWindowHeightTw)).boundedTo(room));
-    }
 }
 
 }  // namespace ui

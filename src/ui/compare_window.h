@@ -141,7 +141,6 @@ private:
     QLabel* problem_ = nullptr;
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
-    bool fitted_ = false;
     print::PrintDelivery delivery_;
 };
 

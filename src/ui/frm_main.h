@@ -107,7 +107,8 @@ public:
     struct ClientBookHooks {
         std::function<void()> open;
         std::function<qint64(qint64 id, const core::ClientNames& client,
-                             const core::BirthDate& date, book::ReportKind kind, QString* error)>
+                             const core::BirthDate& date, book::ReportKind kind,
+                             const QString& file, QString* error)>
             record;
     };
     void setClientBook(ClientBookHooks hooks);
@@ -161,7 +162,8 @@ private:
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
                const core::ClientNames& client = {});
-    void rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember);
+    void rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember,
+                        const QString& file);
     void showYearMark();
     void enableForecastCommands();
     QImage clientAreaPicture() const;

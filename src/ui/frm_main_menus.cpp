@@ -193,12 +193,12 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
         print::showPrintDialog(
             this, [this] { return forecastForReport(); }, services_, setup, target, names,
             [this](const core::ClientNames& typed, print::PrintDelivery::Outcome outcome,
-                   bool remember) {
+                   bool remember, const QString& file) {
                 rememberReport(typed,
                                outcome == print::PrintDelivery::Outcome::Saved
                                    ? book::ReportKind::Pdf
                                    : book::ReportKind::Printout,
-                               remember);
+                               remember, file);
             });
     });
 }
@@ -260,8 +260,8 @@ void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
 // new client). Without one, a report with «Запомнить в картотеке» checked
 // goes into the book for the date it was made for. A book that cannot take
 // it says why, and the report stands.
-void FrmMain::rememberReport(const core::ClientNames& client, book::ReportKind kind,
-                             bool remember) {
+void FrmMain::rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember,
+                             const QString& file) {
     if (!book_.record || !forecast_ || (!current_ && !remember)) {
         return;
     }
@@ -271,7 +271,7 @@ void FrmMain::rememberReport(const core::ClientNames& client, book::ReportKind k
         id = current_->id;
     }
     QString error;
-    const qint64 stored = book_.record(id, client, forecast_->date, kind, &error);
+    const qint64 stored = book_.record(id, client, forecast_->date, kind, file, &error);
     if (!error.isEmpty()) {
         services_.message(
             this, {error, QStringLiteral("Картотека клиентов"), platform::MessageIcon::Warning, 0});

@@ -16,6 +16,7 @@
 #include "core/program_info.h"
 #include "platform/character_limit.h"
 #include "platform/file_dialogs.h"
+#include "platform/screen_place.h"
 #include "platform/services.h"
 #include "print/letterhead.h"
 
@@ -65,6 +66,7 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
       cmdRemove_(new QPushButton(QStringLiteral("Убрать"), this)) {
     setWindowTitle(QStringLiteral("Бланк отчёта"));
     setObjectName(QStringLiteral("LetterheadDialog"));
+    platform::keepOnScreen(this);
 
     const print::LetterheadSettings kept = print::loadLetterhead(platform::userSettings());
 

@@ -104,6 +104,43 @@ TEST(BookHistory, VersionOneBookIsUpgradedWithoutLoss) {
     EXPECT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
 }
 
+// A book of the version before the contacts gets them, empty, and keeps
+// every client and report it had.
+TEST(BookHistory, VersionTwoBookGetsContactsWithoutLoss) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(t.path);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "two");
+        db.setDatabaseName(t.path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char* sql :
+             {"CREATE TABLE reports ( id INTEGER PRIMARY KEY, client_id INTEGER NOT NULL, made "
+              "TEXT NOT NULL, kind INTEGER NOT NULL CHECK (kind BETWEEN 0 AND 2))",
+              "CREATE INDEX reports_client ON reports (client_id, made)",
+              "INSERT INTO reports VALUES (1, 7, '2026-01-02T03:04:05Z', 2)",
+              "PRAGMA user_version = 2"}) {
+            ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("two"));
+    QString error;
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    EXPECT_EQ(versionOf(t.path), ClientBook::kSchemaVersion);
+    std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].note, QStringLiteral("строка 1\nстрока 2"));
+    EXPECT_TRUE(all[0].phone.isEmpty() && all[0].email.isEmpty());
+    std::vector<ReportRecord> history;
+    ASSERT_TRUE(t.book->reports(7, history));
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(book::reportText(history[0]), QStringLiteral("PDF: 1 клиент"));
+    all[0].phone = QStringLiteral(" 8 916 000-00-00 ");
+    ASSERT_TRUE(t.book->update(all[0], &error)) << error.toStdString();
+    EXPECT_EQ(t.all()[0].phone, QStringLiteral("8 916 000-00-00"));
+}
+
 // An upgrade that cannot be written (another program holds the file) leaves
 // the old book exactly as it was, says why, and succeeds once it can.
 TEST(BookHistory, FailedUpgradeLeavesTheOldBook) {

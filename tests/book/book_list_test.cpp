@@ -305,28 +305,45 @@ TEST(BookList, DeleteAsksSafelyAndOnceForSeveral) {
     EXPECT_TRUE(b.all().empty());
 }
 
-// The card lists the client's reports, newest first.
+// The card lists the client's reports, newest first, in words, each PDF
+// with its file; «Открыть» opens one that is still there.
 TEST(BookList, CardShowsTheHistory) {
     ListedBook b;
     const qint64 id = b.all().front().id;
+    const qint64 other = b.all().back().id;
+    const QString pdf = b.dir.filePath(QStringLiteral("Прогноз.pdf"));
+    QFile(pdf).open(QIODevice::WriteOnly);
     int minute = 0;
     b.book->setClock([&] { return QDateTime(QDate(2026, 12, 7), QTime(9, minute++), Qt::UTC); });
     ASSERT_TRUE(b.book->recordReport(id, book::ReportKind::Printout));
-    ASSERT_TRUE(b.book->recordReport(id, book::ReportKind::ManyPdf));
+    ASSERT_TRUE(b.book->recordReports({id, other}, book::ReportKind::ManyPdf, nullptr,
+                                      b.dir.filePath(QStringLiteral("gone.pdf"))));
+    ASSERT_TRUE(b.book->recordReport(id, book::ReportKind::Pdf, nullptr, pdf));
     ASSERT_TRUE(b.window->selectClient(id));
     QStringList history;
+    QStringList opened;
     QTimer::singleShot(0, [&] {
         if (auto* card = dynamic_cast<ui::ClientEditor*>(QApplication::activeModalWidget())) {
+            card->setOpenFile([&](const QString& f) { opened << f; });
             for (int i = 0; i < card->historyList()->count(); ++i) {
                 history << card->historyList()->item(i)->text();
+                card->historyList()->setCurrentRow(i);
+                if (auto* open = card->findChild<QPushButton*>(QStringLiteral("HistoryOpen"));
+                    open && open->isEnabled()) {
+                    open->click();
+                }
             }
             card->reject();
         }
     });
     b.window->editCurrent();
-    ASSERT_EQ(history.size(), 2);
-    EXPECT_TRUE(history[0].endsWith(QStringLiteral("PDF на нескольких клиентов")));
-    EXPECT_TRUE(history[1].endsWith(QStringLiteral("Распечатка")));
+    ASSERT_EQ(history.size(), 3);
+    EXPECT_TRUE(history[0].endsWith(QStringLiteral("— Отчёт в PDF, «Прогноз.pdf»")));
+    EXPECT_TRUE(
+        history[1].endsWith(QStringLiteral("— PDF: 2 клиента, «gone.pdf» (файла больше нет)")))
+        << history[1].toStdString();
+    EXPECT_TRUE(history[2].endsWith(QStringLiteral("— Распечатка")));
+    EXPECT_EQ(opened, QStringList{pdf});
 }
 
 TEST(BookList, CutOffCellsAndOnlyThoseHaveTheWholeTextAsTip) {

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -86,6 +88,10 @@ TEST(BookWindow, SearchKeepsClientsWithAnyPartOfTheNamesEAndYoAlike) {
     OpenBook b;
     // The book's order: by surname, case and «ё» ignored; markup stays text.
     EXPECT_EQ(b.shownSurnames(), (QStringList{"<b>Иванова</b>", "Петров", "семенов", "Семёнова"}));
+    book::Client petrov = b.all()[1];
+    petrov.phone = QStringLiteral("+7 (916) 123-45-67");
+    petrov.email = QStringLiteral("Petrov@Mail.ru");
+    ASSERT_TRUE(b.book->update(petrov));
     const struct {
         const char* typed;
         QStringList shown;
@@ -96,6 +102,9 @@ TEST(BookWindow, SearchKeepsClientsWithAnyPartOfTheNamesEAndYoAlike) {
         {"мар ива", {"<b>Иванова</b>"}},
         {"<b>", {"<b>Иванова</b>"}},
         {"щ", {}},
+        {"9161234567", {"Петров"}},  // the digits, whatever stands between them
+        {"(916) 123-45", {"Петров"}},
+        {"petrov@mail", {"Петров"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -289,4 +298,26 @@ TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
         EXPECT_EQ(editor.client().day, c.day);
         EXPECT_EQ(editor.client().month, c.month);
     }
+}
+
+// «Картотека → Сохранить копию…», three clients deleted, «Восстановить из
+// копии…»: the window shows them again and says how many came back; the
+// reminder stays quiet right after a copy.
+TEST(BookWindow, CopyAndRestoreFromTheMenu) {
+    OpenBook b;
+    const QString copy = b.dir.filePath(QStringLiteral("copy.sqlite"));
+    b.window->setAskCopyFile([&](QWidget*, bool) { return copy; });
+    b.window->setConfirmRestore([](QWidget*, const QString&) { return true; });
+    const QList<QAction*> items = b.window->menuBar()->actions()[0]->menu()->actions();
+    items[0]->trigger();
+    ASSERT_TRUE(QFileInfo::exists(copy));
+    EXPECT_TRUE(b.window->backupLabel()->isHidden());
+    b.window->table()->selectAll();
+    b.window->deleteCurrent();
+    ASSERT_EQ(b.shownSurnames().size(), 0);
+    items[1]->trigger();
+    EXPECT_EQ(b.shownSurnames().size(), 4);
+    ASSERT_EQ(b.services.messages.size(), 2u);
+    EXPECT_TRUE(b.services.messages[1].text.contains(QStringLiteral(": 4 клиента.")))
+        << b.services.messages[1].text.toStdString();
 }

@@ -412,6 +412,23 @@ TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
         Client c = person(bad, {});
         EXPECT_FALSE(t.book->add(c, &error)) << bad.toStdString();
     }
+    // The phone and the e-mail hold to their limits as the names do.
+    const struct {
+        QString phone, email;
+        bool stored;
+    } contacts[] = {
+        {QString(book::kPhoneLimit, u'1'), QString(book::kEmailLimit, u'a'), true},
+        {QString(book::kPhoneLimit + 1, u'1'), {}, false},
+        {{}, QString(book::kEmailLimit + 1, u'a'), false},
+        {QStringLiteral("8 916\n000"), {}, false},
+    };
+    for (const auto& c : contacts) {
+        Client client =
+            person(QStringLiteral("Контакт%1").arg(c.phone.size() + c.email.size()), {});
+        client.phone = c.phone;
+        client.email = c.email;
+        EXPECT_EQ(t.book->add(client, &error), c.stored) << error.toStdString();
+    }
 }
 
 // A writer killed at random moments: the file stays whole and every change it

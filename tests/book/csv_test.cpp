@@ -31,7 +31,7 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& bytes) {
 // What a spreadsheet may hold in a field comes back as it went out, in both
 // kinds of file; a field a spreadsheet would take for a formula is written as text.
 TEST(Csv, ExportThenImportGivesTheSameClients) {
-    const Client clients[] = {
+    Client clients[] = {
         person(QStringLiteral("Запятая, Точка; тоже"), QStringLiteral("\"Кавычки\""), {}, 1, 1,
                QStringLiteral("1990"), QStringLiteral("строка 1\nстрока 2\r\nстрока 3")),
         person(QStringLiteral("<b>Жирный</b>"), QStringLiteral("100%_;"), QStringLiteral("Ёлкин"),
@@ -44,6 +44,9 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
         person(QStringLiteral("'=Апостроф"), QStringLiteral("'Просто"), {}, 6, 6,
                QStringLiteral("1970"), QStringLiteral("\rвозврат")),
     };
+    clients[0].phone = QStringLiteral("+7 (916) 123-45-67");
+    clients[0].email = QStringLiteral("maria@example.ru");
+    clients[4].phone = QStringLiteral("=8 800; доб. 2");
     TempBook from;
     from.book->setClock([] { return QDateTime(QDate(2026, 5, 1), QTime(12, 0, 7), Qt::UTC); });
     for (Client c : clients) {
@@ -74,6 +77,8 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
             SCOPED_TRACE(before[k].surname.toStdString());
             EXPECT_TRUE(after[k].samePerson(before[k]));
             EXPECT_EQ(after[k].note, before[k].note);
+            EXPECT_EQ(after[k].phone, before[k].phone);
+            EXPECT_EQ(after[k].email, before[k].email);
             EXPECT_EQ(after[k].added, before[k].added);
             EXPECT_EQ(after[k].lastPrinted, before[k].lastPrinted);
         }

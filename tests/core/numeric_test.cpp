@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/counted.h"
 #include "core/numeric.h"
 
 using core::RuntimeError;
@@ -91,4 +92,16 @@ TEST(Numeric, OutOfRangeIsOverflow) {
     }
     EXPECT_EQ(core::toInt16(QStringLiteral("32767.4"), kC).value(), 32767);
     EXPECT_EQ(core::toByte(QStringLiteral("255"), kC).value(), 255);
+}
+
+// The word after a count, by its last two digits.
+TEST(Counted, RussianPluralForms) {
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "0 клиентов"},     {1, "1 клиент"},     {2, "2 клиента"},      {4, "4 клиента"},
+        {5, "5 клиентов"},     {11, "11 клиентов"}, {12, "12 клиентов"},   {14, "14 клиентов"},
+        {21, "21 клиент"},     {22, "22 клиента"},  {111, "111 клиентов"}, {101, "101 клиент"},
+        {1002, "1002 клиента"}};
+    for (const auto& [count, text] : cases) {
+        EXPECT_EQ(core::counted(count, "клиент", "клиента", "клиентов"), QString::fromUtf8(text));
+    }
 }

@@ -154,7 +154,7 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         f.window->setClientBook(
             {[&] { opened = true; },
              [&](qint64, const core::ClientNames& c, const core::BirthDate& d, book::ReportKind,
-                 QString*) {
+                 const QString&, QString*) {
                  recorded.emplace_back(
                      c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
                  return qint64(1);

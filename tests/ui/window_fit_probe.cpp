@@ -2,8 +2,9 @@
 // process was started with (the offscreen platform's screen and
 // QT_SCALE_FACTOR), and tells where each went, one line each:
 //   area X Y W H
-//   NAME frame X Y W H menu X Y W H scrolls S fixed F overflow O
-// "menu" is the menu bar on the screen (0 0 0 0 without one), "scrolls" 1
+//   NAME frame X Y W H menu X Y W H scrolls S fixed F overflow O inside I
+// "menu" is the menu bar on the screen (0 0 0 0 without one), "inside" 1
+// when the frame lies whole in the screen's free area, "scrolls" 1
 // when a scroll area of the window shows a scroll bar, "fixed" 1 when the
 // window cannot be resized, "overflow" 1 when a tool bar hides commands
 // behind its «››». The main window adds its drawing surface's size and the
@@ -80,11 +81,14 @@ void tell(const char* name, QWidget* window, const QString& more = {}) {
     if (const auto* bar = window->findChild<QMenuBar*>(); bar != nullptr && bar->isVisible()) {
         menu = QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
     }
-    say(QStringLiteral("%1 frame %2 menu %3 scrolls %4 fixed %5 overflow %6%7")
+    const bool inside =
+        QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry());
+    say(QStringLiteral("%1 frame %2 menu %3 scrolls %4 fixed %5 overflow %6 inside %7%8")
             .arg(QLatin1String(name), rect(window->frameGeometry()), rect(menu))
             .arg(int(scrolls(window)))
             .arg(int(window->minimumSize() == window->maximumSize()))
             .arg(int(overflows(window)))
+            .arg(int(inside))
             .arg(more));
     window->close();
 }
