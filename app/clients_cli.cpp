@@ -70,7 +70,7 @@ struct RowPages {
                 continue;
             }
             page.forecast = std::move(*forecast);
-            page.client = {row.client.surname, row.client.name, row.client.patronymic};
+            page.client = row.client.names();
             return print::NextPage::Page;
         }
         readError = reader.error();

@@ -63,7 +63,7 @@ void SearchKeys::clear() {
 }
 
 QString birthDateText(const Client& client) {
-    return core::numericDate({QString::number(client.day), client.month - 1, client.yearText});
+    return core::numericDate(client.birthDate());
 }
 
 bool dateExists(const Client& client) {
@@ -94,9 +94,7 @@ QString normalise(Client& client) {
     }
     // Lengths as a reader counts characters; no control characters, which
     // would break the lines of a printout or of an exported file.
-    if (const QString problem =
-            core::clientNamesProblem({client.surname, client.name, client.patronymic});
-        !problem.isEmpty()) {
+    if (const QString problem = core::clientNamesProblem(client.names()); !problem.isEmpty()) {
         return clause(problem);
     }
     client.phone = client.phone.trimmed();
@@ -147,6 +145,22 @@ QString reportText(const ReportRecord& report) {
                    core::counted(report.clients, "клиент", "клиента", "клиентов");
     }
     return {};
+}
+
+void Client::setNames(const core::ClientNames& names) {
+    surname = names.surname;
+    name = names.name;
+    patronymic = names.patronymic;
+}
+
+core::BirthDate Client::birthDate() const {
+    return {QString::number(day), month - 1, yearText};
+}
+
+void Client::setBirthDate(const core::BirthDate& born) {
+    day = born.day.toInt();
+    month = born.monthIndex + 1;
+    yearText = born.year;
 }
 
 }  // namespace book

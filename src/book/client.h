@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/client_names.h"
+#include "core/forecast.h"
 
 namespace book {
 
@@ -34,6 +35,14 @@ struct Client {
     QString email;
     QString added;        // UTC, "2026-05-01T12:00:00Z"
     QString lastPrinted;  // the same form; empty when never printed
+
+    core::ClientNames names() const { return {surname, name, patronymic}; }
+    void setNames(const core::ClientNames& names);
+    // The date as the rest of the program holds it (the month counted from
+    // 0, the day as its text); the book keeps the month from 1 and the day
+    // as a number, and these two convert.
+    core::BirthDate birthDate() const;
+    void setBirthDate(const core::BirthDate& born);
 
     // Same names and date of birth: the same person to the book.
     bool samePerson(const Client& other) const {

@@ -100,10 +100,9 @@ public:
     // `kind`, joins their history; `id` learns which client it is (0 when
     // there is no one to remember). Nothing is stored
     // when all three names are empty (there is no one to remember).
-    bool recordPrinted(const QString& surname, const QString& name, const QString& patronymic,
-                       int day, int month, const QString& yearText, QString* error = nullptr,
-                       qint64* id = nullptr, ReportKind kind = ReportKind::Printout,
-                       const QString& file = {});
+    bool recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
+                       QString* error = nullptr, qint64* id = nullptr,
+                       ReportKind kind = ReportKind::Printout, const QString& file = {});
     // Gives the client with this id other names, keeping the rest; names
     // already theirs change nothing.
     bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);

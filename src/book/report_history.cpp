@@ -111,21 +111,15 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
     return true;
 }
 
-bool ClientBook::recordPrinted(const QString& surname, const QString& name,
-                               const QString& patronymic, int day, int month,
-                               const QString& yearText, QString* error, qint64* id, ReportKind kind,
-                               const QString& file) {
+bool ClientBook::recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
+                               QString* error, qint64* id, ReportKind kind, const QString& file) {
     if (id) {
         *id = 0;
     }
     Client client;
-    client.surname = surname;
-    client.name = name;
-    client.patronymic = patronymic;
-    client.day = day;
-    client.month = month;
-    client.yearText = yearText;
-    if (surname.trimmed().isEmpty() && name.trimmed().isEmpty() && patronymic.trimmed().isEmpty()) {
+    client.setNames(names);
+    client.setBirthDate(born);
+    if (core::fullName(names).isEmpty()) {
         return true;
     }
     if (const QString problem = normalise(client); !problem.isEmpty()) {

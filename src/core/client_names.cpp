@@ -1,6 +1,7 @@
 #include "core/client_names.h"
 
 #include <QList>
+#include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
@@ -134,6 +135,16 @@ QString clientNamesProblem(const ClientNames& names) {
         }
     }
     return {};
+}
+
+QString fullName(const ClientNames& names) {
+    QStringList parts;
+    for (const QString& part : {names.surname, names.name, names.patronymic}) {
+        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty()) {
+            parts << trimmed;
+        }
+    }
+    return parts.join(u' ');
 }
 
 }  // namespace core

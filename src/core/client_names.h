@@ -58,6 +58,10 @@ struct ClientNames {
     QString patronymic;
 };
 
+// "Фамилия Имя Отчество": each name trimmed, the empty ones left out; empty
+// when there is none, so a caller that shows «(без имени)» says so itself.
+QString fullName(const ClientNames& names);
+
 // nameProblem() of the surname, the first name and the patronymic in turn,
 // each against its limit: the first sentence that finds something wrong, or
 // empty when all three can go onto a page.

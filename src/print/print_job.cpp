@@ -1,6 +1,5 @@
 #include "print/print_job.h"
 
-#include <QRegularExpression>
 #include <memory>
 
 #include "core/errors.h"
@@ -15,14 +14,8 @@ namespace print {
 
 namespace {
 
-QString clientName(const core::ClientNames& client) {
-    return QStringList{client.surname.trimmed(), client.name.trimmed(), client.patronymic.trimmed()}
-        .filter(QRegularExpression(QStringLiteral("\\S")))
-        .join(QLatin1Char(' '));
-}
-
 QString documentTitle(const core::ClientNames& client) {
-    const QString names = clientName(client);
+    const QString names = core::fullName(client);
     return names.isEmpty() ? info::programName()
                            : info::programName() + QStringLiteral(": ") + names;
 }

@@ -17,10 +17,10 @@ QString title() {
     return QStringLiteral("Картотека клиентов");
 }
 
-QString fullName(const book::Client& c) {
-    QStringList names{c.surname, c.name, c.patronymic};
-    names.removeAll(QString());
-    return names.isEmpty() ? QStringLiteral("(без имени)") : names.join(u' ');
+// A client with no name at all is still named in the list of those left out.
+QString listedName(const book::Client& c) {
+    const QString names = core::fullName(c.names());
+    return names.isEmpty() ? QStringLiteral("(без имени)") : names;
 }
 
 }  // namespace
@@ -79,11 +79,11 @@ bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally
         print::forecastFor(c.day, c.month, c.yearText, &reason);
     if (!forecast) {
         tally.skipped
-            << QStringLiteral("%1, %2: %3").arg(fullName(c), book::birthDateText(c), reason);
+            << QStringLiteral("%1, %2: %3").arg(listedName(c), book::birthDateText(c), reason);
         return false;
     }
     page.forecast = std::move(*forecast);
-    page.client = {c.surname, c.name, c.patronymic};
+    page.client = c.names();
     tally.printed.push_back(c.id);
     return true;
 }

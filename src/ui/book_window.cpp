@@ -426,12 +426,10 @@ void BookWindow::deleteCurrent() {
         ids = {c->id};
     }
     const book::Client client = *c;
-    QStringList names{client.surname, client.name, client.patronymic};
-    names.removeAll(QString());
     const QString question =
         ids.size() == 1
             ? QStringLiteral("Удалить из картотеки клиента %1, %2?")
-                  .arg(names.join(u' '), book::birthDateText(client))
+                  .arg(core::fullName(client.names()), book::birthDateText(client))
             : QStringLiteral("Удалить из картотеки выбранных клиентов: %1?").arg(ids.size());
     if (!confirm_ || !confirm_(this, question)) {
         return;

@@ -17,16 +17,6 @@
 
 namespace ui {
 
-namespace {
-
-QString fullName(const book::Client& c) {
-    QStringList names{c.surname, c.name, c.patronymic};
-    names.removeAll(QString());
-    return names.join(u' ');
-}
-
-}  // namespace
-
 std::vector<book::Client> BookWindow::selectedClients() const {
     QModelIndexList rows = table_->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(),
@@ -87,8 +77,7 @@ void BookWindow::compareSelected() {
         return;
     }
     const auto entry = [](const book::Client& c) {
-        return PersonEntry{core::BirthDate{QString::number(c.day), c.month - 1, c.yearText},
-                           fullName(c)};
+        return PersonEntry{c.birthDate(), core::fullName(c.names())};
     };
     // Beside the main window, as «Прогноз → Сравнить…» opens it.
     openComparison(parentWidget() ? parentWidget() : this, services_, entry(two[0]), entry(two[1]));

@@ -38,19 +38,16 @@ void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->openClient(c.day, c.month, c.yearText,
-                                {c.id, {c.surname, c.name, c.patronymic}});
+            window_->openClient(c.day, c.month, c.yearText, {c.id, c.names()});
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.day, c.month, c.yearText,
-                              {c.id, {c.surname, c.name, c.patronymic}});
+            window_->printFor(c.day, c.month, c.yearText, {c.id, c.names()});
         };
         // The main window's current client follows an edit or a deletion in the book.
         FrmMain* window = window_;
         QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
                          [window](const book::Client& c) {
-                             window->clientEdited({c.id, {c.surname, c.name, c.patronymic}}, c.day,
-                                                  c.month, c.yearText);
+                             window->clientEdited({c.id, c.names()}, c.day, c.month, c.yearText);
                          });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);
@@ -62,8 +59,7 @@ void ClientBookLink::openBookWindow() {
 
 bool ClientBookLink::recordPrinted(const core::ClientNames& client, const core::BirthDate& date,
                                    QString* error) {
-    return book().recordPrinted(client.surname, client.name, client.patronymic, date.day.toInt(),
-                                date.monthIndex + 1, date.year, error);
+    return book().recordPrinted(client, date, error);
 }
 
 }  // namespace ui
@@ -75,8 +71,7 @@ qint64 ClientBookLink::recordReport(qint64 id, const core::ClientNames& client,
                                     const QString& file, QString* error) {
     if (id == 0) {
         qint64 stored = 0;
-        book().recordPrinted(client.surname, client.name, client.patronymic, date.day.toInt(),
-                             date.monthIndex + 1, date.year, error, &stored, kind, file);
+        book().recordPrinted(client, date, error, &stored, kind, file);
         return stored;
     }
     if (!book().rename(id, client, error) || !book().recordReport(id, kind, error, file)) {

@@ -13,21 +13,11 @@ bool sameNames(const core::ClientNames& a, const core::ClientNames& b) {
            a.patronymic.trimmed() == b.patronymic.trimmed();
 }
 
-QString fullName(const core::ClientNames& names) {
-    QStringList parts;
-    for (const QString& part : {names.surname, names.name, names.patronymic}) {
-        if (!part.trimmed().isEmpty()) {
-            parts << part.trimmed();
-        }
-    }
-    return parts.join(u' ');
-}
-
 QString mainWindowTitle(const std::optional<CurrentClient>& client) {
     if (!client) {
         return info::windowTitle();
     }
-    return info::programName() + QStringLiteral(" — ") + fullName(client->names);
+    return info::programName() + QStringLiteral(" — ") + core::fullName(client->names);
 }
 
 NameChange askNameChange(QWidget* parent, const core::ClientNames& was,
@@ -39,7 +29,7 @@ NameChange askNameChange(QWidget* parent, const core::ClientNames& was,
     box.setText(QStringLiteral("Отчёт составлен на «%1», а в картотеке этот клиент записан как "
                                "«%2».\n\nИсправить запись этого клиента или добавить нового "
                                "клиента?")
-                    .arg(fullName(typed), fullName(was)));
+                    .arg(core::fullName(typed), core::fullName(was)));
     QPushButton* correct =
         box.addButton(QStringLiteral("Исправить запись клиента"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Добавить нового клиента"), QMessageBox::ActionRole);

@@ -19,9 +19,6 @@ struct CurrentClient {
 // Names compared as the book stores them: surrounding blanks do not count.
 bool sameNames(const core::ClientNames& a, const core::ClientNames& b);
 
-// "Фамилия Имя Отчество", the empty ones left out.
-QString fullName(const core::ClientNames& names);
-
 // «Zemtar - Прогноз — Фамилия Имя Отчество»; the classic title without a client.
 QString mainWindowTitle(const std::optional<CurrentClient>& client);
 

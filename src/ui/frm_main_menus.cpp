@@ -189,7 +189,7 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
             }
         };
         const core::ClientNames names =
-            current_ && fullName(client).isEmpty() ? current_->names : client;
+            current_ && core::fullName(client).isEmpty() ? current_->names : client;
         print::showPrintDialog(
             this, [this] { return forecastForReport(); }, services_, setup, target, names,
             [this](const core::ClientNames& typed, print::PrintDelivery::Outcome outcome,

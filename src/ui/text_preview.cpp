@@ -35,7 +35,7 @@ QString spokenDate(const core::Forecast& forecast) {
 
 // The client's names when there is a client with a name.
 std::optional<core::ClientNames> namedClient(const PreviewSubject& subject) {
-    if (subject.client && !fullName(*subject.client).isEmpty()) {
+    if (subject.client && !core::fullName(*subject.client).isEmpty()) {
         return subject.client;
     }
     return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<core::ClientNames> namedClient(const PreviewSubject& subject) {
 
 QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
     const std::optional<core::ClientNames> client = namedClient(subject);
-    const QString name = fullName(client ? *client : kExampleNames);
+    const QString name = core::fullName(client ? *client : kExampleNames);
     if (!subject.forecast) {
         return client ? QStringLiteral(
                             "В главном окне ещё нет прогноза: поля заполнены для "

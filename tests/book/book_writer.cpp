@@ -27,10 +27,8 @@ int main(int argc, char* argv[]) {
         client.note = QString(300, QChar(u'ж'));
         QString error;
         // Every other change is the two-statement one of a printout.
-        const bool stored =
-            n % 2 ? book.add(client, &error)
-                  : book.recordPrinted(client.surname, client.name, client.patronymic, client.day,
-                                       client.month, client.yearText, &error);
+        const bool stored = n % 2 ? book.add(client, &error)
+                                  : book.recordPrinted(client.names(), client.birthDate(), &error);
         if (!stored) {
             std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
             return 1;

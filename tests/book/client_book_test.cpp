@@ -182,8 +182,9 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(t.path))) << error.toStdString();
         Client client = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
         EXPECT_FALSE(t.book->add(client, &error));
-        EXPECT_FALSE(t.book->recordPrinted(QStringLiteral("Иванова"), {}, {}, 1, 1,
-                                           QStringLiteral("1990"), &error));
+        EXPECT_FALSE(t.book->recordPrinted({QStringLiteral("Иванова"), {}, {}},
+                                           {QStringLiteral("1"), 0, QStringLiteral("1990")},
+                                           &error));
         EXPECT_FALSE(t.book->isOpen());
         EXPECT_EQ(bytesOf(t.path), before);
         EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-wal")));
@@ -360,14 +361,15 @@ TEST(ClientBook, PrintoutAddsTheClientOnceThenUpdatesLastPrinted) {
     QDateTime now(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
     t.book->setClock([&] { return now; });
     const auto print = [&](const QString& surname, int day) {
-        return t.book->recordPrinted(surname, QStringLiteral(" Мария "), {}, day, 8,
-                                     QStringLiteral("1975"));
+        return t.book->recordPrinted({surname, QStringLiteral(" Мария "), {}},
+                                     {QString::number(day), 7, QStringLiteral("1975")});
     };
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 23));
     now = now.addDays(3);
     ASSERT_TRUE(print(QStringLiteral("Иванова "), 23));  // the same person, typed with a blank
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 24));   // another date: another person
-    ASSERT_TRUE(t.book->recordPrinted({}, {}, QStringLiteral("  "), 1, 1, QStringLiteral("1990")));
+    ASSERT_TRUE(t.book->recordPrinted({{}, {}, QStringLiteral("  ")},
+                                      {QStringLiteral("1"), 0, QStringLiteral("1990")}));
     const auto all = t.all();
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].name, QStringLiteral("Мария"));

@@ -52,7 +52,8 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
     for (Client c : clients) {
         ASSERT_TRUE(from.book->add(c));
     }
-    ASSERT_TRUE(from.book->recordPrinted(clients[3].surname, {}, {}, 2, 3, QStringLiteral("2000")));
+    ASSERT_TRUE(from.book->recordPrinted({clients[3].surname, {}, {}},
+                                         {QStringLiteral("2"), 2, QStringLiteral("2000")}));
     for (const book::CsvFormat format : {book::CsvFormat::Plain, book::CsvFormat::Excel}) {
         SCOPED_TRACE(int(format));
         const QString file = from.dir.filePath(QStringLiteral("out%1.csv").arg(int(format)));

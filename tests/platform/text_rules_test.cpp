@@ -164,3 +164,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReasonCase>& p) { return p.param.name; });
 
 }  // namespace
+
+// One way to write a person's whole name: each name trimmed, the empty and
+// the blank ones left out, nothing at all when there is no name.
+TEST(FullName, TrimsAndLeavesOutTheEmptyOnes) {
+    const struct {
+        core::ClientNames names;
+        const char* full;
+    } cases[] = {
+        {{"Иванова", "Мария", "Петровна"}, "Иванова Мария Петровна"},
+        {{" Иванова ", "  ", "Петровна"}, "Иванова Петровна"},
+        {{"", "Мария", ""}, "Мария"},
+        {{" ", "", "\t"}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::fullName(c.names), QString::fromUtf8(c.full));
+    }
+}
