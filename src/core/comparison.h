@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QByteArray>
 #include <QString>
 #include <optional>
