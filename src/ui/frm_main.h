@@ -16,13 +16,11 @@
 #include <optional>
 #include <vector>
 
-#include "book/client.h"
 #include "core/forecast.h"
 #include "graph/curve.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
-#include "platform/services.h"
-#include "print/print_job.h"
+#include "print/delivery.h"
 #include "ui/current_client.h"
 
 class QAction;
@@ -34,8 +32,13 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 
+namespace book {
+enum class ReportKind;
+}
+
 namespace platform {
 class OutlineShape;
+class Services;
 class WindowSurface;
 }  // namespace platform
 

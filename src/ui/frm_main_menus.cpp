@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "book/client.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
 #include "platform/file_dialogs.h"
