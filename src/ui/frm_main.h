@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/forecast.h"
+#include "core/report_kind.h"
 #include "graph/curve.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
@@ -31,10 +32,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
-
-namespace book {
-enum class ReportKind;
-}
 
 namespace platform {
 class OutlineShape;
@@ -110,7 +107,7 @@ public:
     struct ClientBookHooks {
         std::function<void()> open;
         std::function<qint64(qint64 id, const core::ClientNames& client,
-                             const core::BirthDate& date, book::ReportKind kind,
+                             const core::BirthDate& date, core::ReportKind kind,
                              const QString& file, QString* error)>
             record;
     };
@@ -165,7 +162,7 @@ private:
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
                const core::ClientNames& client = {});
-    void rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember,
+    void rememberReport(const core::ClientNames& client, core::ReportKind kind, bool remember,
                         const QString& file);
     void showYearMark();
     void enableForecastCommands();
