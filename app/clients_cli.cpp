@@ -8,6 +8,7 @@
 
 #include "book/client_list_reader.h"
 #include "platform/file_names.h"
+#include "print/booklet_pages.h"
 #include "print/many_reports.h"
 
 namespace companion {
@@ -78,6 +79,25 @@ struct RowPages {
     }
 };
 
+// A booklet for each row in place of its one report page.
+QString writeBooklets(RowPages& rows, const DrawRequest& request, const QString& path,
+                      const std::optional<print::Letterhead>& letterhead,
+                      print::ManyResult& result) {
+    const core::BookletChoice choice = bookletChoice(*request.options);
+    result = print::writeBookletsPdf(
+        [&](std::optional<print::BookletPages>& booklet) {
+            print::ReportPage row;
+            const print::NextPage step = rows(row);
+            if (step == print::NextPage::Page) {
+                booklet.emplace(
+                    core::makeBooklet(row.forecast, row.client, *request.texts, choice));
+            }
+            return step;
+        },
+        path, QDateTime::currentDateTime(), letterhead);
+    return result.error;
+}
+
 }  // namespace
 
 Problem printClientList(const DrawRequest& request,
@@ -108,6 +128,9 @@ Problem printClientList(const DrawRequest& request,
     const QString error = platform::writeUnderName(
         o.pdf, platform::argumentBytes(o.pdf, request.argc, request.argv),
         [&](const QString& path) {
+            if (request.texts) {
+                return writeBooklets(rows, request, path, letterhead, result);
+            }
             result = print::writeReportsPdf(path, std::ref(rows), QDateTime::currentDateTime(),
                                             letterhead);
             return result.error;

@@ -4,9 +4,12 @@
 // of a step that may fail, and the standard streams.
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+#include "core/booklet.h"
 
 namespace companion {
 
@@ -51,7 +54,26 @@ struct Options {
     // another file's by the time it is read).
     bool standardInputClosed = false;
     QByteArray batchFileBytes;  // the --batch file's name, when it is not UTF-8
+    // The interpretation booklet in place of the figures, its sections, span and texts.
+    bool booklet = false;
+    bool sectionsGiven = false;
+    QString sections;
+    bool outlookGiven = false;
+    QString outlookText;
+    bool textsGiven = false;
+    QString texts;
+    core::BookletChoice bookletSections;  // as --sections chose them
+    int outlookYears = core::kOutlookDefault;
 };
+
+// The booklet's choice from --sections, --outlook and --mark-year (this year
+// by the clock without it). The drawing library makes its pages from the same.
+inline core::BookletChoice bookletChoice(const Options& o) {
+    core::BookletChoice choice = o.bookletSections;
+    choice.outlookYears = o.outlookYears;
+    choice.thisYear = o.markYear.value_or(QDate::currentDate().year());
+    return choice;
+}
 
 // Everything written to the standard streams goes through these, so that a
 // failed write (a full disk, a closed pipe) is noticed.

@@ -11,6 +11,7 @@
 #include "platform/file_names.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
+#include "print/booklet_pages.h"
 #include "print/compare_page.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
@@ -115,6 +116,14 @@ QImage windowPicture(const core::Forecast& forecast, const companion::Options& o
     return picture;
 }
 
+QString writeBooklet(core::Booklet booklet, const QString& path,
+                     const std::optional<print::Letterhead>& letterhead) {
+    print::BookletsComposer pages{print::BookletPages(std::move(booklet))};
+    return print::writePdfFile(pages, path,
+                               print::quietContext(QDateTime::currentDateTime(), letterhead))
+        .error;
+}
+
 }  // namespace
 
 extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Problem* problem) {
@@ -131,8 +140,14 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
     QString error;
     if (o.pdfGiven) {
         error = platform::writeUnderName(o.pdf, bytesOf(o.pdf), [&](const QString& path) {
-            return print::printReportToPdf(forecast, path, {o.surname, o.name, o.patronymic},
-                                           QDateTime::currentDateTime(), letterhead);
+            const core::ClientNames client{o.surname, o.name, o.patronymic};
+            if (request->texts) {
+                return writeBooklet(core::makeBooklet(forecast, client, *request->texts,
+                                                      companion::bookletChoice(o)),
+                                    path, letterhead);
+            }
+            return print::printReportToPdf(forecast, path, client, QDateTime::currentDateTime(),
+                                           letterhead);
         });
     }
     const bool reportWritten = o.pdfGiven && error.isEmpty();

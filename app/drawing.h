@@ -9,6 +9,7 @@
 #include "app/companion.h"
 #include "core/comparison.h"
 #include "core/forecast.h"
+#include "core/text_library.h"
 
 namespace companion {
 
@@ -17,6 +18,7 @@ struct DrawRequest {
     const Options* options;
     int argc;  // the command line, for file names that are not UTF-8
     char** argv;
+    const core::TextLibrary* texts;  // the booklet's words with --booklet, else none
 };
 
 struct CompareDrawRequest {

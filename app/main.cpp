@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/deferred_media_player.h"
 #include "core/program_info.h"
-#include "platform/media_player.h"
+#include "platform/first_paint.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
 #include "ui/client_book_link.h"
@@ -91,13 +92,14 @@ int main(int argc, char* argv[]) {
         });
     });
 
-    platform::QtMediaPlayer media;  // the About window's tune
+    DeferredMediaPlayer media;  // the About window's tune
     ui::FrmMain window(services);
     owner = &window;
     window.setMediaPlayer(&media);
 
     // The client book, opened the first time it is needed, and its window.
     ui::ClientBookLink clientBook(window, services);
+    platform::FirstPaintStamp::watch(window);
     window.show();
     const int status = QApplication::exec();
     platform::setSettingsReporter({});  // the box and its owner go with main()

@@ -14,6 +14,9 @@ const char* const kUsage =
     "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
     "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
     "       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...\n"
+    "       zemtar-forecast --booklet [--sections СПИСОК] [--outlook N] [--texts ФАЙЛ]\n"
+    "                               [--json | --pdf ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
+    "       zemtar-forecast --booklet --pdf ФАЙЛ --clients СПИСОК [--sections СПИСОК] ...\n"
     "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
     "       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]\n"
     "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
@@ -40,6 +43,14 @@ const char* const kUsage =
     "                Пустые строки и строки с # пропускаются, но считаются; строка\n"
     "                длиннее 4096 байт или с нулевым байтом не принимается\n"
     "  --clients СПИСОК  по странице отчёта на строку списка CSV (- — ввод) в --pdf\n"
+    "  --booklet     подробный отчёт: толкование словами (текстом, с --json —\n"
+    "                прогноз и выбранные тексты по ключам в texts, с --pdf —\n"
+    "                страницы; с --clients — по отчёту на клиента в --pdf)\n"
+    "  --sections СПИСОК  разделы через запятую: aspects, cycle, years, happiness\n"
+    "                (по умолчанию все)\n"
+    "  --outlook N   сколько лет после этого показать в «Ближайших годах» (1–30, 10)\n"
+    "  --texts ФАЙЛ  тексты толкований из файла (экспорт окна «Тексты толкований»);\n"
+    "                файл с ошибками: сообщение, тексты программы, код возврата 2\n"
     "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
     "  -h, --help    показать эту справку\n"
     "  -v, --version показать версию\n"
@@ -77,6 +88,10 @@ const OptionRow kOptionRows[] = {
     {{"practitioner"}, &Options::letterhead, &Options::practitioner},
     {{"contact"}, &Options::letterhead, nullptr, &Options::contacts},
     {{"logo"}, &Options::letterhead, &Options::logo},
+    {{"booklet"}, &Options::booklet, nullptr},
+    {{"sections"}, &Options::sectionsGiven, &Options::sections},
+    {{"outlook"}, &Options::outlookGiven, &Options::outlookText},
+    {{"texts"}, &Options::textsGiven, &Options::texts},
 };
 
 // The files the companion reads and those it writes, by option: no output may
@@ -86,7 +101,8 @@ struct FileOption {
     QString Options::*name;
 };
 
-const FileOption kInputs[] = {{"--clients", &Options::clients}, {"--logo", &Options::logo}};
+const FileOption kInputs[] = {
+    {"--clients", &Options::clients}, {"--logo", &Options::logo}, {"--texts", &Options::texts}};
 const FileOption kOutputs[] = {{"--pdf", &Options::pdf}, {"--png", &Options::png}};
 
 QCommandLineOption optionOf(const OptionRow& row) {
@@ -184,7 +200,43 @@ std::optional<Problem> clientsProblem(const Options& o) {
     return std::nullopt;
 }
 
+// --sections, --outlook and --texts shape a booklet and need --booklet.
+std::optional<Problem> bookletProblem(Options& o) {
+    const auto refuse = [](const QString& text) { return Problem{kExitUsage, text}; };
+    if (!o.booklet) {
+        return o.sectionsGiven || o.outlookGiven || o.textsGiven
+                   ? std::optional(refuse(QStringLiteral(
+                         "--sections, --outlook и --texts нужны только с --booklet.")))
+                   : std::nullopt;
+    }
+    if (o.pngGiven || o.batch) {
+        return refuse(QStringLiteral("С --booklet нельзя указать %1.")
+                          .arg(o.pngGiven ? QStringLiteral("--png") : QStringLiteral("--batch")));
+    }
+    if (o.sectionsGiven) {
+        if (const QString problem = core::chooseSections(o.sections, o.bookletSections);
+            !problem.isEmpty()) {
+            return refuse(QStringLiteral("После --sections: %1").arg(problem));
+        }
+    }
+    if (o.outlookGiven) {
+        QString problem;
+        const std::optional<int> years = core::outlookYearsOf(o.outlookText, &problem);
+        if (!years) {
+            return refuse(QStringLiteral("После --outlook: %1").arg(problem));
+        }
+        o.outlookYears = *years;
+    }
+    if (o.textsGiven && o.texts.isEmpty()) {
+        return refuse(QStringLiteral("Имя файла после --texts не может быть пустым."));
+    }
+    return std::nullopt;
+}
+
 std::optional<Problem> checkValues(Options& o) {
+    if (std::optional<Problem> problem = bookletProblem(o)) {
+        return problem;
+    }
     if (o.clientsGiven) {
         if (std::optional<Problem> problem = clientsProblem(o)) {
             return problem;

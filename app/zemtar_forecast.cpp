@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "app/batch.h"
+#include "app/booklet_cli.h"
 #include "app/companion.h"
 #include "app/compare_cli.h"
 #include "app/date_input.h"
@@ -52,6 +53,9 @@ int runSingle(const Options& o, int argc, char* argv[]) {
         return finish(problem->exitCode);
     }
     const core::Forecast& forecast = std::get<core::Forecast>(result);
+    if (o.booklet) {
+        return runBooklet(o, forecast, argc, argv);
+    }
     const std::optional<core::YearMark> mark = markOf(forecast, o.markYear);
     const core::YearMark* marked = mark ? &*mark : nullptr;
     const bool drawing = o.pdfGiven || o.pngGiven;
@@ -68,7 +72,25 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     if (!drawing) {
         return finish(kExitForecast);
     }
-    return told(drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv}));
+    return told(drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv, nullptr}));
+}
+
+// The reports of a client list, or their booklets; a booklet's texts that
+// could not be read whole are told once and give exit 2.
+int runClients(const Options& o, int argc, char* argv[]) {
+    if (!o.booklet) {
+        return told(drawClientsThroughLibrary(DrawRequest{nullptr, &o, argc, argv, nullptr}));
+    }
+    QString textsProblem;
+    const core::TextLibrary library = bookletLibrary(o, &textsProblem);
+    if (!textsProblem.isEmpty()) {
+        printErr(textsProblem + u'\n');
+    }
+    Problem drawn = drawClientsThroughLibrary(DrawRequest{nullptr, &o, argc, argv, &library});
+    if (drawn.exitCode == kExitForecast && !textsProblem.isEmpty()) {
+        drawn.exitCode = kExitRefused;
+    }
+    return told(drawn);
 }
 
 }  // namespace
@@ -97,7 +119,7 @@ int main(int argc, char* argv[]) {
         return told(*problem);
     }
     if (o.clientsGiven) {
-        return told(drawClientsThroughLibrary(DrawRequest{nullptr, &o, argc, argv}));
+        return runClients(o, argc, argv);
     }
     if (o.batch) {
         if (!o.positional.isEmpty()) {

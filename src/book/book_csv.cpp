@@ -209,6 +209,7 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
                              " DO NOTHING"));
     Unlisted unlisted;
     qint64 reported = -1;
+    const QString importedAt = now();  // one moment for the whole list
     ListRow row;
     while (reader.next(row)) {
         if (progress && reader.bytesRead() != reported) {
@@ -227,7 +228,7 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
             continue;
         }
         if (row.client.added.isEmpty()) {
-            row.client.added = now();
+            row.client.added = importedAt;
         }
         detail::bindNew(q, row.client);
         if (!q.exec()) {

@@ -1,6 +1,7 @@
 #include "book/client.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <tuple>
@@ -15,6 +16,16 @@ namespace {
 // A moment from outside (an imported file) in the one form the book stores:
 // UTC, to the second. False when the text is no moment at all.
 bool toStoredMoment(QString& text) {
+    // Already in that form (as every moment of the import is by now): a check
+    // of its date and time is all it needs.
+    static const QRegularExpression stored(
+        QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)T(\\d\\d):(\\d\\d):(\\d\\d)Z$"));
+    if (const QRegularExpressionMatch m = stored.match(text); m.hasMatch()) {
+        auto at = [&m](int k) { return m.capturedView(k).toInt(); };
+        if (QDate(at(1), at(2), at(3)).isValid() && QTime(at(4), at(5), at(6)).isValid()) {
+            return true;
+        }
+    }
     const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
     if (!moment.isValid()) {
         return false;
@@ -95,7 +106,7 @@ QString normalise(Client& client) {
             return clause(problem);
         }
     }
-    if (core::visibleLength(client.note) > kNoteLimit) {
+    if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
         return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
     }
     if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {

@@ -30,7 +30,7 @@ int dayField(const QString& text) {
 
 // A moment as a spreadsheet shows it (local time, as CsvFormat::Excel
 // writes it) in the form the book stores; other text is left for normalise().
-QString storedMoment(const QString& text) {
+QString storedMomentSlowly(const QString& text) {
     for (const QString& format :
          {QStringLiteral("dd.MM.yyyy HH:mm:ss"), QStringLiteral("dd.MM.yyyy HH:mm")}) {
         const QDateTime local = QDateTime::fromString(text, format);
@@ -40,6 +40,62 @@ QString storedMoment(const QString& text) {
     }
     return text;
 }
+
+// The digits at `at` of the moment's text as a number, or -1.
+int digitsAt(const QString& text, qsizetype at, qsizetype count) {
+    int value = 0;
+    for (qsizetype k = at; k < at + count; ++k) {
+        const char16_t c = text[k].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+}  // namespace
+
+QString LocalMoments::stored(const QString& text) {
+    if (text.isEmpty()) {
+        return text;
+    }
+    // «ДД.ММ.ГГГГ ЧЧ:ММ» or «ДД.ММ.ГГГГ ЧЧ:ММ:СС», as a spreadsheet writes them;
+    // anything else goes the long way.
+    const bool seconds = text.size() == 19;
+    if ((text.size() != 16 && !seconds) || text[2] != u'.' || text[5] != u'.' || text[10] != u' ' ||
+        text[13] != u':' || (seconds && text[16] != u':')) {
+        return storedMomentSlowly(text);
+    }
+    const QDate date(digitsAt(text, 6, 4), digitsAt(text, 3, 2), digitsAt(text, 0, 2));
+    const QTime time(digitsAt(text, 11, 2), digitsAt(text, 14, 2),
+                     seconds ? digitsAt(text, 17, 2) : 0);
+    if (!date.isValid() || !time.isValid()) {
+        return storedMomentSlowly(text);
+    }
+    const int offset = offsetOf(date);
+    if (offset == kChanging) {
+        return storedMomentSlowly(text);
+    }
+    return QDateTime(date, time, Qt::UTC).addSecs(-offset).toString(Qt::ISODate);
+}
+
+// The local time's distance from UTC all through `date`, asked of the time
+// zone once a day: each question reads the zone's rules again, which with TZ
+// unset took most of an import. A day on which the clocks change is kChanging.
+int LocalMoments::offsetOf(QDate date) {
+    const qint64 day = date.toJulianDay();
+    if (const auto known = offsets_.constFind(day); known != offsets_.cend()) {
+        return *known;
+    }
+    const int morning = QDateTime(date, QTime(0, 0), Qt::LocalTime).offsetFromUtc();
+    const int night = QDateTime(date, QTime(23, 59, 59), Qt::LocalTime).offsetFromUtc();
+    const int offset = morning == night ? morning : kChanging;
+    offsets_.insert(day, offset);
+    return offset;
+}
+
+namespace {
 
 QString tooLarge() {
     return QStringLiteral("список больше %1 МБ; разделите его на части")
@@ -257,8 +313,8 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     client.note = field(Note);
     client.phone = field(Phone);
     client.email = field(Email);
-    client.added = storedMoment(field(Added).trimmed());
-    client.lastPrinted = storedMoment(field(Printed).trimmed());
+    client.added = moments_.stored(field(Added).trimmed());
+    client.lastPrinted = moments_.stored(field(Printed).trimmed());
     return normalise(client);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QHash>
 #include <QString>
 #include <array>
 #include <memory>
@@ -22,6 +24,19 @@ struct ListRow {
     int line = 0;  // the line of the input the row starts on, from 1
     Client client;
     QString problem;  // empty when the client can be stored
+};
+
+// Moments as a spreadsheet in the user's country shows them (local time,
+// «05.03.2024 14:30:00») in the form the book stores them (UTC, ISO 8601);
+// other text comes back as it is, for normalise() to judge.
+class LocalMoments {
+public:
+    QString stored(const QString& text);
+
+private:
+    static constexpr int kChanging = 1 << 30;
+    int offsetOf(QDate date);
+    QHash<qint64, int> offsets_;  // by Julian day
 };
 
 // Reads a list of clients as spreadsheets save it, row by row, with memory
@@ -99,6 +114,7 @@ private:
     std::array<qsizetype, kColumnCount> at_{};
     qsizetype headerSize_ = 0;
     QString error_;
+    mutable LocalMoments moments_;
 };
 
 }  // namespace book

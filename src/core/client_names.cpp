@@ -111,7 +111,9 @@ QString nameProblem(const QString& text, int limit, const QString& fieldName) {
     if (const QString problem = printedTextProblem(text); !problem.isEmpty()) {
         return QStringLiteral("В поле «%1» %2.").arg(fieldName, problem);
     }
-    if (const int length = visibleLength(text); length > limit) {
+    // No character is shorter than one UTF-16 unit: a text no longer than
+    // that need not be counted.
+    if (const int length = text.size() <= limit ? 0 : visibleLength(text); length > limit) {
         return QStringLiteral("Поле «%1» длиннее %2: в нём %3.")
             .arg(fieldName, characters(limit, true), characters(length));
     }

@@ -22,6 +22,7 @@ void PrinterPage::print(const QString& text) {
     op.fontSize = fontSize_;
     op.bold = bold_;
     op.underline = underline_;
+    op.color = textColor_;
     ops_.push_back(op);
     x_ = 0;
     y_ += lineHeight();

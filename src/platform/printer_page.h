@@ -35,6 +35,8 @@ public:
     void setFontSize(double points) { fontSize_ = points; }
     void setFontBold(bool bold) { bold_ = bold; }
     void setFontUnderline(bool underline) { underline_ = underline; }
+    // The colour of the texts printed from now on; none: the page's black.
+    void setTextColor(std::optional<QColor> color) { textColor_ = color; }
     double fontSize() const { return fontSize_; }
     bool fontBold() const { return bold_; }
     bool fontUnderline() const { return underline_; }
@@ -83,6 +85,7 @@ private:
     double fontSize_ = 10;
     bool bold_ = false;
     bool underline_ = false;
+    std::optional<QColor> textColor_;
     int drawWidth_ = 1;
     bool ended_ = false;
     std::vector<DrawOp> ops_;

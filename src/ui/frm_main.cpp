@@ -56,6 +56,7 @@ void FrmMain::showYearMark() {
 // for a calculation.
 void FrmMain::enableForecastCommands() {
     copyAction_->setEnabled(forecast_.has_value());
+    copyBookletAction_->setEnabled(forecast_.has_value());
     saveImageAction_->setEnabled(forecast_.has_value());
 }
 

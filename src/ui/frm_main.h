@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/booklet.h"
 #include "core/forecast.h"
 #include "core/report_kind.h"
 #include "graph/curve.h"
@@ -48,6 +49,8 @@ class YearMarks;
 }
 
 namespace ui {
+
+struct BookletOptions;
 
 // The main window: the date inputs, the graph with its year table, the aspect
 // square and the happiness percentage. A calculation gives one core::Forecast;
@@ -138,6 +141,11 @@ public:
                                                    const core::ClientNames& typed)>;
     void setAskNameChange(AskNameChange ask) { askNameChange_ = std::move(ask); }
 
+    // The booklet of the forecast shown for `names`, as `options` choose, to
+    // `target`: what the booklet dialog's commands do.
+    void deliverBooklet(const core::ClientNames& names, const BookletOptions& options,
+                        print::ReportTarget target);
+
     // Runs a handler so that a failed calculation becomes a message and the
     // window stays usable.
     void guarded(const std::function<void()>& handler);
@@ -169,6 +177,12 @@ private:
     QImage clientAreaPicture() const;
     void copyForecast();
     void editTexts();
+    // «Подробный отчёт…»: the dialog, then the booklet to its target.
+    void askBooklet();
+    // «Копировать толкование»: the booklet's words as the dialog last chose them.
+    void copyBooklet();
+    // The booklet of the forecast shown, in the practitioner's texts.
+    core::Booklet bookletOf(const core::ClientNames& names, const BookletOptions& options);
     void saveImage();
     void pressDefaultButton();
     void enablePrinting();
@@ -218,8 +232,10 @@ private:
     QAction* previewAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
     QAction* saveImageAction_ = nullptr;
-    QAction* letterheadAction_ = nullptr;  // «Бланк отчёта…»
-    QAction* textsAction_ = nullptr;       // «Тексты толкований…»
+    QAction* letterheadAction_ = nullptr;   // «Бланк отчёта…»
+    QAction* textsAction_ = nullptr;        // «Тексты толкований…»
+    QAction* bookletAction_ = nullptr;      // «Подробный отчёт…»
+    QAction* copyBookletAction_ = nullptr;  // «Копировать толкование»
     QAction* bookAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QMenu* editMenu_ = nullptr;

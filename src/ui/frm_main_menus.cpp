@@ -85,6 +85,7 @@ void FrmMain::buildMenus() {
     saveImageAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &изображение…"));
     saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveImageAction_->setEnabled(false);
+    bookletAction_ = fileMenu_->addAction(QStringLiteral("Подро&бный отчёт…"));
     letterheadAction_ = fileMenu_->addAction(QStringLiteral("&Бланк отчёта…"));
     textsAction_ = fileMenu_->addAction(QStringLiteral("&Тексты толкований…"));
     fileMenu_->addSeparator();
@@ -100,6 +101,8 @@ void FrmMain::buildMenus() {
     copyAction_ = editMenu_->addAction(QStringLiteral("&Копировать"));
     copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copyAction_->setEnabled(false);
+    copyBookletAction_ = editMenu_->addAction(QStringLiteral("Копировать &толкование"));
+    copyBookletAction_->setEnabled(false);
 
     forecastMenu_ = bar->addMenu(QStringLiteral("Пр&огноз"));
     calculateAction_ = forecastMenu_->addAction(QStringLiteral("Р&асчёт"));
@@ -129,6 +132,7 @@ void FrmMain::nameMenus() {
          {std::pair{printAction_, "mpPrint"}, std::pair{previewAction_, "mpPreview"},
           std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
           std::pair{letterheadAction_, "mpLetterhead"}, std::pair{textsAction_, "mpTexts"},
+          std::pair{bookletAction_, "mpBooklet"}, std::pair{copyBookletAction_, "mpCopyBooklet"},
           std::pair{bookAction_, "mpBook"}, std::pair{exitAction_, "mpExit"},
           std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
           std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
@@ -149,6 +153,8 @@ void FrmMain::connectMenus() {
     connect(letterheadAction_, &QAction::triggered, this,
             [this] { LetterheadDialog(services_, this).exec(); });
     connect(textsAction_, &QAction::triggered, this, &FrmMain::editTexts);
+    connect(bookletAction_, &QAction::triggered, this, &FrmMain::askBooklet);
+    connect(copyBookletAction_, &QAction::triggered, this, &FrmMain::copyBooklet);
     connect(bookAction_, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();

@@ -438,3 +438,47 @@ TEST(Csv, ShortYearInADateIsRefusedNotGuessed) {
         }
     }
 }
+
+// The moments of a list as a spreadsheet in Berlin writes them, stored in UTC
+// as they always were: winter and summer, the day the clocks go forward on
+// both sides of the change, the book's own form, and text that is no moment.
+TEST(Csv, MomentsOfAListAreStoredInUtc) {
+    const QByteArray zoneBefore = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    const struct {
+        const char* field;
+        const char* stored;  // null: the row is refused
+    } cases[] = {
+        {"05.03.2024 14:30:00", "2024-03-05T13:30:00Z"},
+        {"05.07.2024 14:30", "2024-07-05T12:30:00Z"},
+        {"31.03.2024 01:30:00", "2024-03-31T00:30:00Z"},
+        {"31.03.2024 04:00:00", "2024-03-31T02:00:00Z"},
+        {"27.10.2024 12:00:00", "2024-10-27T11:00:00Z"},
+        {"01.01.1950 00:00:00", "1949-12-31T23:00:00Z"},
+        {" 05.03.2024 14:30:00 ", "2024-03-05T13:30:00Z"},
+        {"2024-03-05T13:30:00Z", "2024-03-05T13:30:00Z"},
+        {"2024-03-05T14:30:00+01:00", "2024-03-05T13:30:00Z"},
+        {"", ""},
+        {"30.02.2024 10:00:00", nullptr},
+        {"вчера", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        QByteArray bytes = "Фамилия;Имя;Отчество;Дата рождения;Добавлен;Напечатан\n";
+        bytes += QByteArray("Иванова;Мария;;23.08.1975;") + c.field + ';' + c.field + '\n';
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        book::ClientListReader reader(in);
+        ASSERT_TRUE(reader.start());
+        book::ListRow row;
+        ASSERT_TRUE(reader.next(row));
+        if (c.stored == nullptr) {
+            EXPECT_FALSE(row.problem.isEmpty());
+            continue;
+        }
+        EXPECT_EQ(row.problem, QString());
+        EXPECT_EQ(row.client.added, QString::fromLatin1(c.stored));
+        EXPECT_EQ(row.client.lastPrinted, QString::fromLatin1(c.stored));
+    }
+    zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
+}

@@ -10,29 +10,13 @@
 #include "platform/printer_page.h"
 #include "print/many_reports.h"
 #include "print/report.h"
+#include "same_ops.h"
 
 namespace {
 
 using platform::DrawOp;
 
 const QDateTime kMadeAt{QDate(2026, 5, 1), QTime(9, 30, 0)};
-
-bool sameOps(const std::vector<DrawOp>& a, const std::vector<DrawOp>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t k = 0; k < a.size(); ++k) {
-        const DrawOp& x = a[k];
-        const DrawOp& y = b[k];
-        if (x.kind != y.kind || x.p1 != y.p1 || x.p2 != y.p2 || x.color != y.color ||
-            x.widthTw != y.widthTw || x.text != y.text || x.fontSize != y.fontSize ||
-            x.bold != y.bold || x.underline != y.underline || x.rect != y.rect ||
-            x.picture != y.picture) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Hands out the pages in order; stops before page `stopAt` (counted from 0).
 print::PageSource listOf(std::vector<print::ReportPage> pages, int stopAt = -1) {

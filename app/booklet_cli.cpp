@@ -1,0 +1,43 @@
+#include "app/booklet_cli.h"
+
+#include "app/drawing_loader.h"
+#include "platform/text_store.h"
+
+namespace companion {
+
+core::TextLibrary bookletLibrary(const Options& o, QString* problem) {
+    if (!o.textsGiven) {
+        return core::TextLibrary();
+    }
+    const core::TextFileReading reading = platform::readTextFile(o.texts);
+    *problem = reading.message();
+    return core::TextLibrary(reading.ours ? reading.set : core::TextSet());
+}
+
+int runBooklet(const Options& o, const core::Forecast& forecast, int argc, char* argv[]) {
+    QString textsProblem;
+    const core::TextLibrary library = bookletLibrary(o, &textsProblem);
+    if (!textsProblem.isEmpty()) {
+        printErr(textsProblem + u'\n');
+    }
+    const int status = textsProblem.isEmpty() ? kExitForecast : kExitRefused;
+    const core::Booklet booklet =
+        core::makeBooklet(forecast, {o.surname, o.name, o.patronymic}, library, bookletChoice(o));
+    if (o.json || !o.pdfGiven) {
+        const QByteArray out =
+            o.json ? core::bookletJson(booklet) + '\n' : core::bookletText(booklet).toUtf8() + '\n';
+        if (!writeOut(out)) {
+            return finish(kExitUsage);
+        }
+    }
+    if (!o.pdfGiven) {
+        return finish(status);
+    }
+    const Problem drawn = drawThroughLibrary(DrawRequest{&forecast, &o, argc, argv, &library});
+    if (!drawn.text.isEmpty()) {
+        printErr(drawn.text + u'\n');
+    }
+    return finish(drawn.exitCode != kExitForecast ? drawn.exitCode : status);
+}
+
+}  // namespace companion

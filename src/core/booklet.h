@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "core/client_names.h"
+#include "core/comparison.h"
+#include "core/forecast.h"
+#include "core/report_language.h"
+#include "core/text_keys.h"
+#include "core/text_library.h"
+
+namespace core {
+
+// The interpretation booklet: a forecast read in the practitioner's words.
+// It is composed once here as a list of blocks (headings, paragraphs with
+// their fields filled, small tables), and both its plain text (the clipboard,
+// the companion) and its printed pages are drawn from that one list.
+
+// What the practitioner chose to include.
+struct BookletChoice {
+    bool aspects = true;    // «Аспекты»
+    bool cycle = true;      // «Ваш цикл»
+    bool outlook = true;    // «Ближайшие годы»
+    bool happiness = true;  // «Процент счастья»
+    int outlookYears = 10;  // this year and this many after it
+    long long thisYear = 0;
+};
+
+inline constexpr int kOutlookDefault = 10;
+inline constexpr int kOutlookLeast = 1;
+inline constexpr int kOutlookMost = 30;
+// The cycle's years are listed up to this age.
+inline constexpr int kCycleAge = 90;
+
+// The sections as the companion's --sections names them, in the booklet's order.
+inline constexpr std::array<const char*, 4> kSectionNames{"aspects", "cycle", "years", "happiness"};
+
+// Reads a comma-separated list of section names into `choice` (only the named
+// ones on). Returns the reason in Russian when a name is unknown or the list
+// names none; the choice is then as it was.
+QString chooseSections(const QString& list, BookletChoice& choice);
+
+// The outlook span from text, or the reason in Russian why it is refused.
+std::optional<int> outlookYearsOf(const QString& text, QString* problem);
+
+struct BookletBlock {
+    enum class Kind {
+        Title,       // the booklet's own line: whose reading it is
+        Heading,     // a section
+        Subheading,  // one aspect, one position of the cycle, one year
+        Paragraph,   // a library text with its fields filled
+        Table,       // rows of short cells under a header
+        Square,      // the aspect square of the forecast (drawn on the pages only)
+        Curve,       // the outlook's curve (drawn on the pages only)
+    };
+    Kind kind = Kind::Paragraph;
+    QString text;
+    QString key;  // the library entry a paragraph comes from
+    QStringList header;
+    std::vector<QStringList> rows;
+};
+
+// One year of the outlook, as its table and curve show it.
+struct OutlookYear {
+    long long year = 0;
+    long long age = 0;
+    int level = 0;
+    YearShape shape = YearShape::Same;
+};
+
+struct Booklet {
+    Forecast forecast;
+    ClientNames client;
+    BookletChoice choice;
+    ReportLanguage language = ReportLanguage::Russian;  // of the library's texts
+    std::vector<OutlookYear> outlook;  // the years of «Ближайшие годы» the forecast has a level for
+    std::vector<BookletBlock> blocks;
+};
+
+// The booklet of `forecast` for `client`, in the library's words.
+Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
+                    const BookletChoice& choice);
+
+// The booklet's words as plain text: headings underlined, paragraphs apart,
+// tables as aligned lines. The square and the curve are left to the pages.
+QString bookletText(const Booklet& booklet);
+
+// The texts the booklet chose, key by key in the order they appear (a key
+// used twice is given once, with its first filling): the companion's --json.
+QByteArray bookletJson(const Booklet& booklet);
+
+// The short word for a year's shape in tables: «пик», «подъём».
+QString shapeWord(YearShape shape);
+
+// The texts for two people side by side over the comparison's span: the years
+// both are at their peaks, both at their lows, one at a peak while the other
+// is at a low, and the aspects both have and the ones only one has.
+std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
+                                     const Comparison& comparison, const TextLibrary& library);
+
+// pairBlocks as plain text, as bookletText writes blocks.
+QString blocksText(const std::vector<BookletBlock>& blocks);
+
+}  // namespace core

@@ -1,0 +1,198 @@
+// The booklet's choices read from text, its words written as plain text and
+// JSON, and the texts for two people.
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include "core/booklet.h"
+#include "core/forecast_text.h"
+
+namespace core {
+
+namespace {
+
+using Kind = BookletBlock::Kind;
+
+BookletBlock paragraph(QString text, QString key) {
+    BookletBlock b;
+    b.text = std::move(text);
+    b.key = std::move(key);
+    return b;
+}
+
+// The rows as columns padded to their widest cell, two blanks apart.
+void writeTable(QString& out, const BookletBlock& table) {
+    std::vector<qsizetype> widths(static_cast<std::size_t>(table.header.size()), 0);
+    const auto measure = [&widths](const QStringList& row) {
+        for (qsizetype i = 0; i < row.size() && i < qsizetype(widths.size()); ++i) {
+            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], row[i].size());
+        }
+    };
+    measure(table.header);
+    for (const QStringList& row : table.rows) {
+        measure(row);
+    }
+    const auto write = [&out, &widths](const QStringList& row) {
+        QStringList cells;
+        for (qsizetype i = 0; i < row.size() && i < qsizetype(widths.size()); ++i) {
+            cells << row[i].leftJustified(widths[std::size_t(i)]);
+        }
+        out += cells.join(QStringLiteral("  ")).trimmed() + u'\n';
+    };
+    write(table.header);
+    for (const QStringList& row : table.rows) {
+        write(row);
+    }
+    out += u'\n';
+}
+
+std::vector<long long> peakLowYears(const ComparedPerson& first, const ComparedPerson& second,
+                                    const Comparison& c) {
+    std::vector<long long> years;
+    for (const ComparedYear& y : c.years) {
+        if (!y.first || !y.second) {
+            continue;
+        }
+        const bool firstUp = *y.first == first.forecast.largest;
+        const bool secondUp = *y.second == second.forecast.largest;
+        const bool firstDown = *y.first == first.forecast.smallest;
+        const bool secondDown = *y.second == second.forecast.smallest;
+        if ((firstUp && secondDown && !firstDown) || (secondUp && firstDown && !secondDown)) {
+            years.push_back(y.year);
+        }
+    }
+    return years;
+}
+
+}  // namespace
+
+QString chooseSections(const QString& list, BookletChoice& choice) {
+    BookletChoice chosen = choice;
+    chosen.aspects = chosen.cycle = chosen.outlook = chosen.happiness = false;
+    bool* flags[] = {&chosen.aspects, &chosen.cycle, &chosen.outlook, &chosen.happiness};
+    bool any = false;
+    for (const QString& part : list.split(u',')) {
+        const QString name = part.trimmed().toLower();
+        if (name.isEmpty()) {
+            continue;
+        }
+        const auto found =
+            std::find_if(kSectionNames.begin(), kSectionNames.end(),
+                         [&name](const char* s) { return name == QLatin1StringView(s); });
+        if (found == kSectionNames.end()) {
+            return QStringLiteral("Неизвестный раздел «%1»: можно %2.")
+                .arg(part.trimmed(), QStringLiteral("aspects, cycle, years, happiness"));
+        }
+        *flags[found - kSectionNames.begin()] = true;
+        any = true;
+    }
+    if (!any) {
+        return QStringLiteral("Не назван ни один раздел: можно aspects, cycle, years, happiness.");
+    }
+    choice = chosen;
+    return {};
+}
+
+std::optional<int> outlookYearsOf(const QString& text, QString* problem) {
+    bool ok = false;
+    const int years = text.trimmed().toInt(&ok);
+    if (ok && years >= kOutlookLeast && years <= kOutlookMost) {
+        return years;
+    }
+    if (problem) {
+        *problem = QStringLiteral("Ближайшие годы — число от %1 до %2, а не «%3».")
+                       .arg(QString::number(kOutlookLeast), QString::number(kOutlookMost), text);
+    }
+    return std::nullopt;
+}
+
+QString blocksText(const std::vector<BookletBlock>& blocks) {
+    QString out;
+    for (const BookletBlock& b : blocks) {
+        switch (b.kind) {
+            case Kind::Title:
+            case Kind::Heading:
+                out += b.text + u'\n' +
+                       QString(b.text.size(), b.kind == Kind::Title ? u'=' : u'-') +
+                       QStringLiteral("\n\n");
+                break;
+            case Kind::Subheading:
+                out += b.text + u'\n';
+                break;
+            case Kind::Paragraph:
+                out += b.text + QStringLiteral("\n\n");
+                break;
+            case Kind::Table:
+                writeTable(out, b);
+                break;
+            case Kind::Square:
+            case Kind::Curve:
+                break;
+        }
+    }
+    while (out.endsWith(QStringLiteral("\n\n"))) {
+        out.chop(1);
+    }
+    return out;
+}
+
+QString bookletText(const Booklet& booklet) {
+    return blocksText(booklet.blocks);
+}
+
+QByteArray bookletJson(const Booklet& booklet) {
+    QJsonObject texts;
+    for (const BookletBlock& b : booklet.blocks) {
+        if (!b.key.isEmpty() && !texts.contains(b.key)) {
+            texts.insert(b.key, b.text);
+        }
+    }
+    QJsonObject all = QJsonDocument::fromJson(toJson(booklet.forecast)).object();
+    all.insert(QStringLiteral("texts"), texts);
+    return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
+                                     const Comparison& c, const TextLibrary& library) {
+    std::vector<BookletBlock> blocks;
+    BookletBlock heading;
+    heading.kind = Kind::Heading;
+    heading.text = QStringLiteral("Вы вдвоём: %1 и %2").arg(first.label(), second.label());
+    blocks.push_back(heading);
+    const std::pair<PairText, std::vector<long long>> yearTexts[] = {
+        {PairText::BothPeak, c.bothHighest},
+        {PairText::BothLow, c.bothLowest},
+        {PairText::PeakLow, peakLowYears(first, second, c)},
+    };
+    for (const auto& [which, years] : yearTexts) {
+        if (years.empty()) {
+            continue;
+        }
+        FieldValues values;
+        values.set(TextField::Years, yearListText(years))
+            .set(TextField::Year, QString::number(years.front()));
+        blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
+    }
+    for (std::size_t i = 0; i < kAspectCount; ++i) {
+        const bool a = first.forecast.aspects[i].present;
+        const bool b = second.forecast.aspects[i].present;
+        if (!a && !b) {
+            continue;
+        }
+        const PairText which = a && b ? PairText::AspectBoth : PairText::AspectOne;
+        const QString name = kAspectNames[i].toString();
+        BookletBlock whose;
+        whose.kind = Kind::Subheading;
+        whose.text =
+            a && b ? QStringLiteral("«%1» — у обоих").arg(name)
+                   : QStringLiteral("«%1» — только у: %2").arg(name, (a ? first : second).label());
+        blocks.push_back(whose);
+        FieldValues values;
+        values.set(TextField::Aspect, name);
+        blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
+    }
+    return blocks;
+}
+
+}  // namespace core

@@ -1,0 +1,128 @@
+#include "print/booklet_pages.h"
+
+#include <QFontMetricsF>
+
+#include "platform/fonts.h"
+#include "platform/replay.h"
+#include "print/report.h"
+#include "print/save_place.h"
+
+namespace print {
+
+namespace {
+
+constexpr double kRunningLinePoints = 10;
+constexpr double kRunningLineGap = 100;  // under the head's rule
+
+// «Иванова Мария — 23 Август 1975», or the date alone without a name.
+QString whoseLine(const core::Booklet& b) {
+    const QString name = core::fullName(b.client);
+    return name.isEmpty() ? b.forecast.dateText()
+                          : QStringLiteral("%1 — %2").arg(name, b.forecast.dateText());
+}
+
+}  // namespace
+
+BookletPages::BookletPages(core::Booklet booklet, double pageWidthTw, double pageHeightTw)
+    : booklet_(std::move(booklet)), pageWidth_(pageWidthTw), pageHeight_(pageHeightTw) {
+    flowed_ = flowBlocks(booklet_.blocks, pageWidth_, kBodyTop, bodyBottom());
+}
+
+void BookletPages::compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
+                           const std::optional<Letterhead>& letterhead) const {
+    if (number <= 1) {
+        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead);
+        return;
+    }
+    composeWords(page, number, letterhead);
+}
+
+void BookletPages::composeWords(platform::PrinterPage& page, int number,
+                                const std::optional<Letterhead>& letterhead) const {
+    const int rule = printPageHead(page, letterhead);
+    page.setFontSize(kRunningLinePoints);
+    page.setFontBold(false);
+    const double y = rule + kRunningLineGap;
+    page.setCurrentX(0);
+    page.setCurrentY(y);
+    page.print(whoseLine(booklet_));
+    const QString pageText = core::pageCaption(booklet_.language, core::PageCaption::PageOf)
+                                 .arg(QString::number(number), QString::number(pageCount()));
+    const QFontMetricsF metrics(
+        platform::twipFont(platform::printerFamily(), kRunningLinePoints, false, false));
+    page.setCurrentX(page.scaleWidth() - metrics.horizontalAdvance(pageText));
+    page.setCurrentY(y);
+    page.print(pageText);
+    const auto index = static_cast<std::size_t>(number - 2);
+    if (index < flowed_.size()) {
+        drawPieces(page, flowed_[index], booklet_.forecast, booklet_.outlook,
+                   booklet_.choice.thisYear);
+    }
+}
+
+BookletsComposer::BookletsComposer(BookletPages booklet) : current_(std::move(booklet)) {
+    suggestedPath_ =
+        suggestedPdfPath(current_->booklet().client, current_->booklet().forecast.date);
+}
+
+BookletsComposer::BookletsComposer(BookletSource next, QString suggestedPath)
+    : next_(std::move(next)), suggestedPath_(std::move(suggestedPath)) {}
+
+DocumentFacts BookletsComposer::facts() const {
+    DocumentFacts facts;
+    const QString name =
+        current_ && !next_ ? core::fullName(current_->booklet().client) : QString();
+    facts.title = name.isEmpty() ? QStringLiteral("Подробный отчёт")
+                                 : QStringLiteral("Подробный отчёт: %1").arg(name);
+    facts.printedWhat =
+        next_ ? QStringLiteral("подробные отчёты") : QStringLiteral("подробный отчёт");
+    facts.saveTitle = QStringLiteral("Сохранить подробный отчёт в файл PDF");
+    facts.folder = next_ ? SavedFile::ManyReportsPdf : SavedFile::ReportPdf;
+    facts.suggestedPath = suggestedPath_;
+    facts.withoutLogo = QStringLiteral("Подробный отчёт печатается без логотипа.");
+    if (next_) {
+        facts.progressText = QStringLiteral("Клиент %1 из %2");
+        facts.printProgress = QStringLiteral("Печать подробных отчётов");
+        facts.fileProgress = QStringLiteral("Подробные отчёты в PDF");
+    }
+    facts.noPages = QStringLiteral("в списке нет ни одного клиента, для которого есть прогноз");
+    return facts;
+}
+
+PageComposer::Step BookletsComposer::composePage(platform::PrinterPage& page,
+                                                 const PageContext& context) {
+    if (!current_ || composed_ >= current_->pageCount()) {
+        if (!next_) {
+            return Step::End;
+        }
+        context_ = &context;
+        const NextPage step = next_(current_);
+        context_ = nullptr;
+        if (step != NextPage::Page) {
+            return step == NextPage::End ? Step::End : Step::Stop;
+        }
+        composed_ = 0;
+    }
+    current_->compose(page, ++composed_, context.madeAt, context.letterhead);
+    return Step::Page;
+}
+
+std::optional<int> BookletsComposer::pageCount() const {
+    return next_ || !current_ ? std::nullopt : std::optional(current_->pageCount());
+}
+
+void BookletsComposer::rewind() {
+    composed_ = 0;
+}
+
+bool BookletsComposer::progress(int done, int total) const {
+    return context_ == nullptr || context_->progress(done, total);
+}
+
+PagesResult writeBookletsPdf(const BookletSource& next, const QString& path,
+                             const QDateTime& madeAt, const std::optional<Letterhead>& letterhead) {
+    BookletsComposer booklets(next);
+    return writePdfFile(booklets, path, quietContext(madeAt, letterhead));
+}
+
+}  // namespace print

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/booklet.h"
+#include "platform/printer_page.h"
+#include "print/delivery.h"
+#include "print/letterhead.h"
+#include "print/many_reports.h"
+#include "print/page_composer.h"
+
+namespace print {
+
+// The height of the A4 printable area with 6.35 mm margins, twips: what a
+// booklet's words flow into when no printer says otherwise.
+inline constexpr double kA4PrintableHeightTw = 16117;
+
+// One piece of a booklet page after the words are laid out: a line of text,
+// a table row, the square or the curve, at its height on the page.
+struct BookletPiece {
+    enum class Kind { Title, Heading, Subheading, Line, TableRow, Square, Curve };
+    Kind kind = Kind::Line;
+    QString text;       // the line, heading or subheading
+    QStringList cells;  // a table row
+    bool header = false;
+    double spaceBefore = 0;     // dropped at the top of a page
+    double height = 0;          // the piece itself, twips
+    bool keepWithNext = false;  // a heading never ends a page alone
+    double y = 0;               // where it stands once placed
+};
+
+// A booklet as pages: the first is the classic report of the forecast (with
+// the letterhead when there is one), the others carry the words, laid out
+// once when made so that every page knows «Страница k из n». Each page after
+// the first has a running head (the letterhead or the program's head), the
+// client's name and its number; no line is cut and no heading stands alone
+// at the foot of a page.
+class BookletPages {
+public:
+    explicit BookletPages(core::Booklet booklet,
+                          double pageWidthTw = platform::PrinterPage::kDefaultPageWidthTw,
+                          double pageHeightTw = kA4PrintableHeightTw);
+
+    int pageCount() const { return 1 + static_cast<int>(flowed_.size()); }
+
+    // Draws page `number` (from 1) onto a fresh page of the layout's width; the
+    // page is not ended.
+    void compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
+                 const std::optional<Letterhead>& letterhead) const;
+
+    // The pieces of every page after the first, as placed.
+    const std::vector<std::vector<BookletPiece>>& flowedPages() const { return flowed_; }
+    const core::Booklet& booklet() const { return booklet_; }
+
+    // Where the words start and end on a page after the first, twips.
+    static constexpr double kBodyTop = 1500;
+    double bodyBottom() const { return pageHeight_ - 150; }
+
+private:
+    void composeWords(platform::PrinterPage& page, int number,
+                      const std::optional<Letterhead>& letterhead) const;
+
+    core::Booklet booklet_;
+    double pageWidth_;
+    double pageHeight_;
+    std::vector<std::vector<BookletPiece>> flowed_;
+};
+
+// Lays the blocks out as pieces `width` twips wide (paragraphs broken into
+// lines between words) and flows them onto pages from `top` to `bottom`.
+std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
+                                                  double width, double top, double bottom);
+
+// Draws placed pieces onto a page: texts, table rows, the square of
+// `forecast` and the outlook's curve of `outlook` with `thisYear` marked.
+void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pieces,
+                const core::Forecast& forecast, const std::vector<core::OutlookYear>& outlook,
+                long long thisYear);
+
+// Fills `booklet` with the next booklet of a run and says Page, or says End,
+// or Stop when the run must leave nothing behind (a list not read to its end,
+// the user's «Отмена»).
+using BookletSource = std::function<NextPage(std::optional<BookletPages>& booklet)>;
+
+// Booklets as a document for the print delivery: one booklet, whose pages
+// are known beforehand and which starts over for the preview, or a run of
+// them one after another (the client book's, the companion's --clients), each
+// made, drawn and let go in turn so that memory stays flat however many.
+class BookletsComposer : public PageComposer {
+public:
+    explicit BookletsComposer(BookletPages booklet);
+    // `suggestedPath` is the file the chooser offers.
+    explicit BookletsComposer(BookletSource next, QString suggestedPath = {});
+
+    DocumentFacts facts() const override;
+    Step composePage(platform::PrinterPage& page, const PageContext& context) override;
+    std::optional<int> pageCount() const override;
+    void rewind() override;
+
+    // While the source is asked for a booklet: tells the delivery the run has
+    // come to `done` of `total`; false once the user has stopped it.
+    bool progress(int done, int total) const;
+
+private:
+    BookletSource next_;  // none for the one booklet
+    std::optional<BookletPages> current_;
+    int composed_ = 0;  // pages of current_ composed so far
+    QString suggestedPath_;
+    const PageContext* context_ = nullptr;
+};
+
+// The booklets one after another as one PDF, written whole or not at all, with
+// no questions and no messages.
+PagesResult writeBookletsPdf(const BookletSource& next, const QString& path,
+                             const QDateTime& madeAt, const std::optional<Letterhead>& letterhead);
+
+}  // namespace print

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/booklet.h"
+#include "core/client_names.h"
+
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+
+namespace platform {
+class Services;
+}
+
+namespace ui {
+
+// What a booklet is made of, as the dialog and the book's run choose it.
+struct BookletOptions {
+    core::BookletChoice choice;
+    bool letterhead = false;  // the practitioner's letterhead on every page
+};
+
+// The choices the user made last time (every section and ten years, the
+// letterhead as «Бланк отчёта» keeps it, until then), and keeping them.
+BookletOptions rememberedBookletOptions();
+void rememberBookletOptions(const BookletOptions& options);
+
+// «Подробный отчёт»: the client's names, the sections, the span of the
+// outlook and the letterhead; «Печать», «Просмотр» and «Сохранить в PDF…»
+// close it with the target in result() (1, 2, 3), «Отмена» with 0. The
+// choices are remembered on every target, never on «Отмена».
+class BookletDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Target { Cancelled = 0, Printout = 1, Preview = 2, PdfFile = 3 };
+
+    BookletDialog(platform::Services& services, const core::ClientNames& names,
+                  QWidget* parent = nullptr);
+
+    core::ClientNames names() const;
+    BookletOptions options() const;
+
+    QLineEdit* nameBox(int i) const { return names_.at(std::size_t(i)); }
+    QCheckBox* sectionBox(int i) const { return sections_.at(std::size_t(i)); }
+    QSpinBox* spanBox() const { return span_; }
+    QCheckBox* letterheadBox() const { return letterhead_; }
+
+private:
+    void finish(Target target);
+
+    platform::Services& services_;
+    std::array<QLineEdit*, 3> names_{};
+    std::array<QCheckBox*, 4> sections_{};
+    QSpinBox* span_ = nullptr;
+    QCheckBox* letterhead_ = nullptr;
+};
+
+}  // namespace ui

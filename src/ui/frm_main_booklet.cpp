@@ -1,0 +1,84 @@
+// The main window's booklet: «Файл → Подробный отчёт…» and
+// «Правка → Копировать толкование».
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "core/program_info.h"
+#include "platform/services.h"
+#include "platform/text_store.h"
+#include "print/booklet_pages.h"
+#include "print/delivery.h"
+#include "ui/booklet_dialog.h"
+#include "ui/frm_main.h"
+
+namespace ui {
+
+core::Booklet FrmMain::bookletOf(const core::ClientNames& names, const BookletOptions& options) {
+    const platform::TextStore::Loaded texts =
+        platform::TextStore::inDataFolder().load(core::languageCode(core::ReportLanguage::Russian));
+    if (!texts.problem.isEmpty()) {
+        services_.message(this,
+                          {texts.problem, info::programName(), platform::MessageIcon::Warning, 0});
+    }
+    core::BookletChoice choice = options.choice;
+    choice.thisYear = today_().year();
+    return core::makeBooklet(*forecast_, names, texts.library, choice);
+}
+
+void FrmMain::deliverBooklet(const core::ClientNames& names, const BookletOptions& options,
+                             print::ReportTarget target) {
+    guarded([&] {
+        recalculate();
+        if (!forecast_) {
+            return;
+        }
+        print::BookletsComposer pages{print::BookletPages(bookletOf(names, options))};
+        print::PrintDelivery delivery(services_, this);
+        if (!options.letterhead) {
+            delivery.setLetterhead(std::nullopt);
+        }
+        if (printSetup_) {
+            printSetup_(delivery);
+        }
+        const print::PrintDelivery::Outcome outcome = delivery.deliver(pages, target);
+        if (outcome == print::PrintDelivery::Outcome::Printed ||
+            outcome == print::PrintDelivery::Outcome::Saved) {
+            rememberReport(names,
+                           outcome == print::PrintDelivery::Outcome::Saved
+                               ? core::ReportKind::Pdf
+                               : core::ReportKind::Printout,
+                           false, delivery.savedPath());
+        }
+    });
+}
+
+void FrmMain::askBooklet() {
+    guarded([this] {
+        recalculate();
+        if (!forecast_) {
+            return;
+        }
+        BookletDialog dialog(services_, current_ ? current_->names : core::ClientNames{}, this);
+        const int chosen = dialog.exec();
+        const print::ReportTarget targets[] = {print::ReportTarget::Printout,
+                                               print::ReportTarget::Preview,
+                                               print::ReportTarget::PdfFile};
+        if (chosen >= BookletDialog::Printout && chosen <= BookletDialog::PdfFile) {
+            deliverBooklet(dialog.names(), dialog.options(), targets[chosen - 1]);
+        }
+    });
+}
+
+// The words of the booklet the dialog would make now, for an e-mail or a
+// messenger: plain text, no picture.
+void FrmMain::copyBooklet() {
+    if (!forecast_) {
+        return;
+    }
+    const core::Booklet booklet =
+        bookletOf(current_ ? current_->names : core::ClientNames{}, rememberedBookletOptions());
+    QGuiApplication::clipboard()->setText(core::bookletText(booklet));
+}
+
+}  // namespace ui
