@@ -92,7 +92,7 @@ void bindPerson(QSqlQuery& q, const Client& c);
 void bindNew(QSqlQuery& q, const Client& c);
 extern const char* const kInsert;
 // Adds a report to a client's history; false with the query's error.
-bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment,
+bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file);
 
 // BEGIN IMMEDIATE takes the write lock at once, so a change never finds the

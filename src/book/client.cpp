@@ -136,11 +136,11 @@ QString normalise(Client& client) {
 
 QString reportText(const ReportRecord& report) {
     switch (report.kind) {
-        case ReportKind::Printout:
+        case core::ReportKind::Printout:
             return QStringLiteral("Распечатка");
-        case ReportKind::Pdf:
+        case core::ReportKind::Pdf:
             return QStringLiteral("Отчёт в PDF");
-        case ReportKind::ManyPdf:
+        case core::ReportKind::ManyPdf:
             return QStringLiteral("PDF: ") +
                    core::counted(report.clients, "клиент", "клиента", "клиентов");
     }

@@ -6,6 +6,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/report_kind.h"
 
 namespace book {
 
@@ -51,17 +52,10 @@ struct Client {
     }
 };
 
-// The kinds of report the client's card lists.
-enum class ReportKind {
-    Printout,  // on paper (or the print preview)
-    Pdf,       // a PDF file of one client
-    ManyPdf,   // a PDF file of several clients, this one among them
-};
-
 // One report made for a client, as the card shows it.
 struct ReportRecord {
     QString made;  // UTC, as Client::added
-    ReportKind kind = ReportKind::Printout;
+    core::ReportKind kind = core::ReportKind::Printout;
     QString file;     // the PDF file made; empty for a printout and for older entries
     int clients = 1;  // how many clients the file was made for
 };

@@ -58,7 +58,7 @@ void bindNew(QSqlQuery& q, const Client& c) {
     q.bindValue(QStringLiteral(":key"), searchKey(c));
 }
 
-bool insertReport(QSqlQuery& q, qint64 id, ReportKind kind, const QString& moment,
+bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file) {
     q.prepare(QStringLiteral(
         "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "core/report_kind.h"
 
 class QTemporaryFile;
 
@@ -102,7 +103,8 @@ public:
     // when all three names are empty (there is no one to remember).
     bool recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
                        QString* error = nullptr, qint64* id = nullptr,
-                       ReportKind kind = ReportKind::Printout, const QString& file = {});
+                       core::ReportKind kind = core::ReportKind::Printout,
+                       const QString& file = {});
     // Gives the client with this id other names, keeping the rest; names
     // already theirs change nothing.
     bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);
@@ -111,13 +113,13 @@ public:
     // history and the client's "last printed" becomes now; `file` is the PDF
     // it went to, if any. False, saying why, when the client is no longer in
     // the book.
-    bool recordReport(qint64 id, ReportKind kind, QString* error = nullptr,
+    bool recordReport(qint64 id, core::ReportKind kind, QString* error = nullptr,
                       const QString& file = {});
     // The same after a run of reports for several clients, all in one
     // transaction, and changed() follows once, not once per client. Clients
     // no longer in the book are passed over.
-    bool recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error = nullptr,
-                       const QString& file = {});
+    bool recordReports(const std::vector<qint64>& ids, core::ReportKind kind,
+                       QString* error = nullptr, const QString& file = {});
     // The reports made for a client, newest first.
     bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 

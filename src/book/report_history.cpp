@@ -50,7 +50,8 @@ bool stampOrAdd(QSqlQuery& q, Client& client, const QString& moment) {
 using detail::quoted;
 using detail::reason;
 
-bool ClientBook::recordReport(qint64 id, ReportKind kind, QString* error, const QString& file) {
+bool ClientBook::recordReport(qint64 id, core::ReportKind kind, QString* error,
+                              const QString& file) {
     if (!waitForCheck(error)) {
         return false;
     }
@@ -105,14 +106,15 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
     }
     while (q.next()) {
         const int kind = std::clamp(q.value(1).toInt(), 0, 2);
-        out.push_back({q.value(0).toString(), static_cast<ReportKind>(kind), q.value(2).toString(),
-                       q.value(3).toInt()});
+        out.push_back({q.value(0).toString(), static_cast<core::ReportKind>(kind),
+                       q.value(2).toString(), q.value(3).toInt()});
     }
     return true;
 }
 
 bool ClientBook::recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
-                               QString* error, qint64* id, ReportKind kind, const QString& file) {
+                               QString* error, qint64* id, core::ReportKind kind,
+                               const QString& file) {
     if (id) {
         *id = 0;
     }
@@ -157,8 +159,8 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
     return true;
 }
 
-bool ClientBook::recordReports(const std::vector<qint64>& ids, ReportKind kind, QString* error,
-                               const QString& file) {
+bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind kind,
+                               QString* error, const QString& file) {
     if (ids.empty()) {
         return true;
     }

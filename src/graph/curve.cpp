@@ -1,5 +1,9 @@
 #include "graph/curve.h"
 
+#include <QLabel>
+
+#include "core/forecast.h"
+#include "platform/canvas.h"
 #include "platform/controls.h"
 
 namespace graph {

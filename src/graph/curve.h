@@ -1,12 +1,20 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <array>
 #include <optional>
 
-#include "core/forecast.h"
-#include "platform/canvas.h"
+#include "core/grid_geometry.h"
+
+class QLabel;
+
+namespace core {
+struct Forecast;
+}
+
+namespace platform {
+class Canvas;
+}
 
 namespace graph {
 

@@ -1,5 +1,8 @@
 #include "graph/year_table.h"
 
+#include <QLabel>
+
+#include "core/forecast.h"
 #include "graph/curve.h"
 #include "platform/shapes.h"
 #include "platform/units.h"

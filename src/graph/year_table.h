@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QFont>
-#include <QLabel>
 #include <array>
 
-#include "core/forecast.h"
+#include "core/grid_geometry.h"
+
+class QLabel;
+class QWidget;
+
+namespace core {
+struct Forecast;
+struct YearMark;
+}  // namespace core
 
 namespace platform {
 class OutlineShape;

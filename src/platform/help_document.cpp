@@ -12,8 +12,6 @@
 #include <cerrno>
 #include <optional>
 
-#include "platform/help_viewer.h"
-
 namespace platform {
 
 namespace {
@@ -121,6 +119,10 @@ std::variant<QByteArray, Refusal> readSmallFile(const QString& path, qint64 maxB
         return Refusal{QStringLiteral("файл больше %1 МБ").arg(maxBytes >> 20)};
     }
     return bytes;
+}
+
+QString contentsAnchor() {
+    return QStringLiteral("contents");
 }
 
 std::variant<QString, Refusal> readHelpDocument(const QString& path) {

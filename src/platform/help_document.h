@@ -6,6 +6,18 @@
 
 namespace platform {
 
+// The anchor of the contents page in the help file.
+QString contentsAnchor();
+
+// The largest help file the window reads; anything larger is not this
+// program's help, and reading it could exhaust the memory.
+inline constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+// The most the help window lets its document and pictures take in memory, and
+// the deepest nesting of its elements: Qt's time to read a document grows with
+// the square of the nesting. The program's own help stays far below both.
+inline constexpr qint64 kMaxHelpDocumentBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxHelpNesting = 40;
+
 // Why a help file or one of its pictures was not read, in words for the user.
 struct Refusal {
     QString reason;

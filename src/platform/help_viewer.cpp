@@ -193,10 +193,6 @@ QString defaultHelpFile() {
     return QDir(programDirectory()).filePath(helpFileName());
 }
 
-QString contentsAnchor() {
-    return QStringLiteral("contents");
-}
-
 QString topicAnchor(int context) {
     for (const auto& [number, anchor] : kTopics) {
         if (number == context) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/help_document.h"
 #include "platform/services.h"
 
 class QPushButton;
@@ -18,20 +19,9 @@ QString helpFileName();
 // The help file beside the program: programDirectory() followed by helpFileName().
 QString defaultHelpFile();
 
-// The anchor of the contents page in the help file.
-QString contentsAnchor();
-
 // The anchor of a topic context in the help file; the contents for an unknown context.
 QString topicAnchor(int context);
 
-// The largest help file the window reads; anything larger is not this
-// program's help, and reading it could exhaust the memory.
-inline constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
-// The most the help window lets its document and pictures take in memory, and
-// the deepest nesting of its elements: Qt's time to read a document grows with
-// the square of the nesting. The program's own help stays far below both.
-inline constexpr qint64 kMaxHelpDocumentBytes = 64 * 1024 * 1024;
-inline constexpr int kMaxHelpNesting = 40;
 // The topic context of an aspect's description, for its digit 1 to 9.
 int aspectTopic(int digit);
 

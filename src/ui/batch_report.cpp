@@ -115,7 +115,7 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome,
     }
     const bool printed = outcome == Delivered::Printed;
     QString error;
-    const auto kind = printed ? book::ReportKind::Printout : book::ReportKind::ManyPdf;
+    const auto kind = printed ? core::ReportKind::Printout : core::ReportKind::ManyPdf;
     if (!book_.recordReports(tally.printed, kind, &error,
                              printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);

@@ -11,7 +11,7 @@ ClientBookLink::ClientBookLink(FrmMain& window, platform::Services& services, QS
     window.setClientBook(
         {[this] { openBookWindow(); },
          [this](qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                book::ReportKind kind, const QString& file,
+                core::ReportKind kind, const QString& file,
                 QString* error) { return recordReport(id, client, date, kind, file, error); }});
 }
 
@@ -67,7 +67,7 @@ bool ClientBookLink::recordPrinted(const core::ClientNames& client, const core::
 namespace ui {
 
 qint64 ClientBookLink::recordReport(qint64 id, const core::ClientNames& client,
-                                    const core::BirthDate& date, book::ReportKind kind,
+                                    const core::BirthDate& date, core::ReportKind kind,
                                     const QString& file, QString* error) {
     if (id == 0) {
         qint64 stored = 0;

@@ -7,6 +7,7 @@
 #include "book/client.h"
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/report_kind.h"
 
 namespace book {
 class ClientBook;
@@ -48,7 +49,7 @@ public:
                        QString* error);
     // Records a report (see FrmMain::ClientBookHooks); the client's id, or 0.
     qint64 recordReport(qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                        book::ReportKind kind, const QString& file, QString* error);
+                        core::ReportKind kind, const QString& file, QString* error);
 
 private:
     QPointer<FrmMain> window_;  // the link may outlive it

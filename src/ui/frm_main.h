@@ -16,14 +16,13 @@
 #include <optional>
 #include <vector>
 
-#include "book/client.h"
 #include "core/booklet.h"
 #include "core/forecast.h"
+#include "core/report_kind.h"
 #include "graph/curve.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
-#include "platform/services.h"
-#include "print/print_job.h"
+#include "print/delivery.h"
 #include "ui/current_client.h"
 
 class QAction;
@@ -37,6 +36,7 @@ class QScrollArea;
 
 namespace platform {
 class OutlineShape;
+class Services;
 class WindowSurface;
 }  // namespace platform
 
@@ -110,7 +110,7 @@ public:
     struct ClientBookHooks {
         std::function<void()> open;
         std::function<qint64(qint64 id, const core::ClientNames& client,
-                             const core::BirthDate& date, book::ReportKind kind,
+                             const core::BirthDate& date, core::ReportKind kind,
                              const QString& file, QString* error)>
             record;
     };
@@ -170,7 +170,7 @@ private:
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
                const core::ClientNames& client = {});
-    void rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember,
+    void rememberReport(const core::ClientNames& client, core::ReportKind kind, bool remember,
                         const QString& file);
     void showYearMark();
     void enableForecastCommands();

@@ -46,8 +46,8 @@ void FrmMain::deliverBooklet(const core::ClientNames& names, const BookletOption
             outcome == print::PrintDelivery::Outcome::Saved) {
             rememberReport(names,
                            outcome == print::PrintDelivery::Outcome::Saved
-                               ? book::ReportKind::Pdf
-                               : book::ReportKind::Printout,
+                               ? core::ReportKind::Pdf
+                               : core::ReportKind::Printout,
                            false, delivery.savedPath());
         }
     });

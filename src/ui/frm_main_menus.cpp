@@ -202,8 +202,8 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
                    bool remember, const QString& file) {
                 rememberReport(typed,
                                outcome == print::PrintDelivery::Outcome::Saved
-                                   ? book::ReportKind::Pdf
-                                   : book::ReportKind::Printout,
+                                   ? core::ReportKind::Pdf
+                                   : core::ReportKind::Printout,
                                remember, file);
             });
     });
@@ -266,7 +266,7 @@ void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
 // new client). Without one, a report with «Запомнить в картотеке» checked
 // goes into the book for the date it was made for. A book that cannot take
 // it says why, and the report stands.
-void FrmMain::rememberReport(const core::ClientNames& client, book::ReportKind kind, bool remember,
+void FrmMain::rememberReport(const core::ClientNames& client, core::ReportKind kind, bool remember,
                              const QString& file) {
     if (!book_.record || !forecast_ || (!current_ && !remember)) {
         return;

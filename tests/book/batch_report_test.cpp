@@ -112,7 +112,7 @@ TEST(BatchReport, PdfOfTheSelectedOrNothingWhenStopped) {
         ASSERT_TRUE(m.book->reports(m.all()[1].id, history));  // Борисова
         ASSERT_EQ(history.size(), c.file ? 1u : 0u);
         if (c.file) {
-            EXPECT_EQ(history[0].kind, book::ReportKind::ManyPdf);
+            EXPECT_EQ(history[0].kind, core::ReportKind::ManyPdf);
         }
         EXPECT_EQ(changes.size(), c.marked ? 1 : 0);
         EXPECT_EQ(m.window->selectedClients().size(), 5u) << "the choice outlives the run";

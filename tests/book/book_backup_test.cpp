@@ -11,7 +11,7 @@
 #include "file_size_limit.h"
 
 using book::ClientBook;
-using book::ReportKind;
+using core::ReportKind;
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 using book::Client;
 using book::ClientBook;
-using book::ReportKind;
 using book::ReportRecord;
+using core::ReportKind;
 
 namespace {
 

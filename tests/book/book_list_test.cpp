@@ -137,7 +137,7 @@ struct TrickyBook : TempBook {
             EXPECT_TRUE(book->add(c));
             if (p.printed >= 0) {
                 book->setClock([&] { return at(p.printed); });
-                EXPECT_TRUE(book->recordReport(c.id, book::ReportKind::Printout));
+                EXPECT_TRUE(book->recordReport(c.id, core::ReportKind::Printout));
             }
         }
         book->setClock({});
@@ -315,10 +315,10 @@ TEST(BookList, CardShowsTheHistory) {
     QFile(pdf).open(QIODevice::WriteOnly);
     int minute = 0;
     b.book->setClock([&] { return QDateTime(QDate(2026, 12, 7), QTime(9, minute++), Qt::UTC); });
-    ASSERT_TRUE(b.book->recordReport(id, book::ReportKind::Printout));
-    ASSERT_TRUE(b.book->recordReports({id, other}, book::ReportKind::ManyPdf, nullptr,
+    ASSERT_TRUE(b.book->recordReport(id, core::ReportKind::Printout));
+    ASSERT_TRUE(b.book->recordReports({id, other}, core::ReportKind::ManyPdf, nullptr,
                                       b.dir.filePath(QStringLiteral("gone.pdf"))));
-    ASSERT_TRUE(b.book->recordReport(id, book::ReportKind::Pdf, nullptr, pdf));
+    ASSERT_TRUE(b.book->recordReport(id, core::ReportKind::Pdf, nullptr, pdf));
     ASSERT_TRUE(b.window->selectClient(id));
     QStringList history;
     QStringList opened;

@@ -17,7 +17,7 @@
 #include "ui/client_book_link.h"
 #include "ui/frm_main.h"
 
-using book::ReportKind;
+using core::ReportKind;
 using ui::NameChange;
 
 namespace {

@@ -153,7 +153,7 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         bool opened = false;
         f.window->setClientBook(
             {[&] { opened = true; },
-             [&](qint64, const core::ClientNames& c, const core::BirthDate& d, book::ReportKind,
+             [&](qint64, const core::ClientNames& c, const core::BirthDate& d, core::ReportKind,
                  const QString&, QString*) {
                  recorded.emplace_back(
                      c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
