@@ -147,7 +147,9 @@ TEST(Letterhead, ReadLogoRefusesWhatCannotBeALogo) {
         QElapsedTimer clock;
         clock.start();
         const print::Logo logo = print::readLogo(c.path);
-        EXPECT_LT(clock.elapsed(), 1000);
+        // Not a speed target: a read that waits on the FIFO or unpacks the
+        // bomb would take far longer than this, even on a slow, busy machine.
+        EXPECT_LT(clock.elapsed(), 10000);
         const QString expected = QString::fromUtf8(c.problem);
         if (expected.isEmpty()) {
             EXPECT_EQ(logo.problem, QString());
