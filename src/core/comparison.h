@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
