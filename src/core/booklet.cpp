@@ -1,5 +1,7 @@
 #include "core/booklet.h"
 
+#include "core/months.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -200,6 +202,14 @@ QString shapeWord(YearShape shape) {
     return QStringLiteral("тот же уровень");
 }
 
+QString bookletDate(const Forecast& forecast, ReportLanguage language) {
+    const BirthDate& d = forecast.date;
+    if (language != ReportLanguage::Russian) {
+        return birthDateText(language, d.day, d.monthIndex, d.year);
+    }
+    return QStringLiteral("%1 %2 %3 г.").arg(d.day, monthGenitive(d.monthIndex), d.year);
+}
+
 Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
                     const BookletChoice& choice) {
     Booklet b{forecast, client, choice, reportLanguageOr(library.language()), {}, {}};
@@ -209,10 +219,10 @@ Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const T
     b.blocks.push_back(block(Kind::Title, whose.isEmpty()
                                               ? QStringLiteral("Подробный отчёт")
                                               : QStringLiteral("Подробный отчёт: %1").arg(whose)));
-    b.blocks.push_back(
-        block(Kind::Paragraph,
-              QStringLiteral("Дата рождения: %1, число жизни %2")
-                  .arg(forecast.dateText(), QString::number(forecast.lifeNumber.wide()))));
+    b.blocks.push_back(block(
+        Kind::Paragraph,
+        QStringLiteral("Дата рождения: %1, число жизни %2")
+            .arg(bookletDate(forecast, b.language), QString::number(forecast.lifeNumber.wide()))));
     addText(b.blocks, library, kOpeningKey.toString(), names);
     if (forecast.digits.isEmpty()) {
         return b;

@@ -80,6 +80,11 @@ struct Booklet {
     std::vector<BookletBlock> blocks;
 };
 
+// The date of birth as the booklet's words write it: «5 марта 2010 г.» in
+// Russian (the classic page keeps its own «5 Март 2010г.»), as the page of
+// that language writes it otherwise.
+QString bookletDate(const Forecast& forecast, ReportLanguage language);
+
 // The booklet of `forecast` for `client`, in the library's words.
 Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
                     const BookletChoice& choice);

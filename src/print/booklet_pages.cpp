@@ -14,11 +14,11 @@ namespace {
 constexpr double kRunningLinePoints = 10;
 constexpr double kRunningLineGap = 100;  // under the head's rule
 
-// «Иванова Мария — 23 Август 1975», or the date alone without a name.
+// «Иванова Мария — 23 августа 1975 г.», or the date alone without a name.
 QString whoseLine(const core::Booklet& b) {
     const QString name = core::fullName(b.client);
-    return name.isEmpty() ? b.forecast.dateText()
-                          : QStringLiteral("%1 — %2").arg(name, b.forecast.dateText());
+    const QString born = core::bookletDate(b.forecast, b.language);
+    return name.isEmpty() ? born : QStringLiteral("%1 — %2").arg(name, born);
 }
 
 }  // namespace

@@ -141,3 +141,13 @@ TEST(Booklet, PairTextsForSharedAndSingle) {
     }
     EXPECT_FALSE(text.contains(u'{'));
 }
+
+// The booklet's words write a date as people say it; the classic page keeps «5 Март 2010г.».
+TEST(Booklet, DateOfBirthAsEachLanguageSaysIt) {
+    const core::Forecast f = forecastOf("5", 2, "2010");
+    EXPECT_EQ(core::bookletDate(f, core::ReportLanguage::Russian),
+              QStringLiteral("5 марта 2010 г."));
+    EXPECT_EQ(core::bookletDate(f, core::ReportLanguage::Ukrainian),
+              QStringLiteral("5 березня 2010 р."));
+    EXPECT_EQ(core::bookletDate(f, core::ReportLanguage::English), QStringLiteral("5 March 2010"));
+}
