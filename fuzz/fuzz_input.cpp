@@ -20,6 +20,7 @@
 #include "core/errors.h"
 #include "core/forecast.h"
 #include "core/numeric.h"
+#include "core/year_reading.h"
 
 namespace {
 
