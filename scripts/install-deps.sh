@@ -13,7 +13,7 @@ run=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6 zlib1g-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-dejavu-core
-    qt6-translations-l10n
+    qt6-translations-l10n qt6-l10n-tools
     libqt6sql6-sqlite libsqlite3-dev
 )
 test=(
