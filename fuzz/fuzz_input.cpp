@@ -188,7 +188,7 @@ void checkForecast(const core::Forecast& f, const QString& year) {
 // has in that year and a refusal of the date on any other; anything else is
 // refused as not a year, never stopped.
 void checkCalculation(const QString& year, int pick) {
-    const core::BirthDate date{QString::number(pick % 31 + 1), pick / 31 % 12, year};
+    const core::BirthDate date{pick % 31 + 1, pick / 31 % 12, year};
     const core::Calculation result = core::calculate(date);
     const auto* f = std::get_if<core::Forecast>(&result);
     if (!core::isAcceptedYear(year)) {
@@ -197,7 +197,7 @@ void checkCalculation(const QString& year, int pick) {
                 "a year that is not accepted is refused as such", year);
         return;
     }
-    if (!QDate::isValid(year.toInt(), date.monthIndex + 1, pick % 31 + 1)) {
+    if (!QDate::isValid(year.toInt(), date.monthIndex + 1, date.day)) {
         const auto* refusal = std::get_if<core::Refusal>(&result);
         require(refusal && refusal->kind == core::Refusal::Kind::NoSuchDate,
                 "a day its month does not have is refused as such", year);
