@@ -39,8 +39,9 @@ struct Client {
     }
 };
 
-// The book's files, the database and its comma-separated lists, number the
-// months from 1, as people write them; these two are the only crossings.
+// The book's database and the lists it writes number the months from 1, as
+// people write them; these two cross between that and the program's months.
+// A list read back goes through core::parseMonth(), which takes names too.
 inline int storedMonth(int monthIndex) {
     return monthIndex + 1;
 }
