@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QSqlQuery>
 #include <QStringEncoder>
 #include <csignal>
 #include <functional>
@@ -125,6 +126,25 @@ TEST(Csv, FieldsAtTheirLimitsComeBackAfterEveryGuard) {
             EXPECT_TRUE(after[k].samePerson(before[k])) << k;
             EXPECT_EQ(after[k].note, before[k].note) << k;
         }
+    }
+}
+
+// The book's files count months as people write them, August as 8, in the
+// database and in both kinds of list, whatever the program counts inside.
+TEST(Csv, StoredFilesCountMonthsFromOne) {
+    TempBook t;
+    Client born = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));  // 23.08.1975
+    ASSERT_TRUE(t.book->add(born));
+    QSqlQuery q(QSqlDatabase::database(t.book->connectionName()));
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT month FROM clients")) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), 8);
+    for (const auto& [format, written] : {std::pair{book::CsvFormat::Plain, ",23,8,1975,"},
+                                          std::pair{book::CsvFormat::Excel, ";23.08.1975;"}}) {
+        const QString file = t.dir.filePath(QStringLiteral("out.csv"));
+        ASSERT_TRUE(t.book->exportCsv(file, nullptr, format));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(out.readAll().contains(written)) << written;
     }
 }
 
