@@ -88,7 +88,7 @@ void checkYear(const QString& text, int pick) {
     // Any day with any month: 1 to 31 followed by the two-digit month.
     const int day = pick % 31 + 1;
     const int month = pick / 31 % 12 + 1;
-    const QString dayMonth = core::dayMonthString(QString::number(day), month - 1);
+    const QString dayMonth = core::dayMonthString(day, month - 1);
     require(dayMonth == QString::number(day * 100 + month), "day-month string", text);
     const core::Int32 number = core::lifeNumber(text, dayMonth, QLocale::c());
     require(number.value() == text.toInt() * (day * 100 + month), "life number", text);
