@@ -61,8 +61,7 @@ struct RowPages {
             QString reason = row.problem;
             std::optional<core::Forecast> forecast;
             if (reason.isEmpty()) {
-                forecast = print::forecastFor(row.client.day, row.client.month, row.client.yearText,
-                                              &reason);
+                forecast = print::forecastFor(row.client.birthDate, &reason);
             }
             if (!forecast) {
                 tell(QStringLiteral("Строка %1 %2 пропущена: %3\n")
@@ -71,7 +70,7 @@ struct RowPages {
                 continue;
             }
             page.forecast = std::move(*forecast);
-            page.client = row.client.names();
+            page.client = row.client.names;
             return print::NextPage::Page;
         }
         readError = reader.error();

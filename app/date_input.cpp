@@ -37,7 +37,7 @@ std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QS
                                       "его на %2, прогноз не составлен.")
                            .arg(year, QLatin1String(core::kDefaultYear))};
     }
-    return core::BirthDate{QString::number(day), month, year};
+    return core::BirthDate{day, month, year};
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ QImage windowPicture(const core::Forecast& forecast, const companion::Options& o
     const int year = o.markYear.value_or(1);
     window.setToday([year] { return QDate(year, 1, 1); });
     window.setMarkThisYear(o.markYear.has_value());
-    window.enterDate(forecast.date.day.toInt(), forecast.date.monthIndex + 1, forecast.date.year);
+    window.enterDate(forecast.date);
     window.calculate();
     window.ensurePolished();
     window.adjustSize();

@@ -76,12 +76,8 @@ QString loadAverage() {
 book::Client madeUp(std::mt19937& random, int k) {
     const bench::MadeUpPerson p = bench::madeUpPerson(random, k);
     book::Client c;
-    c.surname = p.surname;
-    c.name = p.name;
-    c.patronymic = p.patronymic;
-    c.day = p.day;
-    c.month = p.month;
-    c.yearText = QString::number(p.year);
+    c.names = {p.surname, p.name, p.patronymic};
+    c.birthDate = {p.day, book::monthIndexOf(p.month), QString::number(p.year)};
     if (k % 2 == 0) {
         c.note = QStringLiteral(
                      "Пришла по рекомендации, просила прогноз на %1 год.\nПозвонить "
@@ -121,9 +117,10 @@ QString makeBook(const QString& folder, int count) {
         for (int k = 0; k < count; ++k) {
             const book::Client c = madeUp(random, k);
             for (const QVariant& v :
-                 {text(c.surname), text(c.name), text(c.patronymic), QVariant(c.day),
-                  QVariant(c.month), text(c.yearText), text(c.note), text(c.added),
-                  text(c.lastPrinted), QVariant(book::searchKey(c))}) {
+                 {text(c.names.surname), text(c.names.name), text(c.names.patronymic),
+                  QVariant(c.birthDate.day), QVariant(book::storedMonth(c.birthDate.monthIndex)),
+                  text(c.birthDate.year), text(c.note), text(c.added), text(c.lastPrinted),
+                  QVariant(book::searchKey(c))}) {
                 q.addBindValue(v);
             }
             if (!q.exec()) {
@@ -185,7 +182,8 @@ struct InMemory {
         }
         for (const book::Client& c : clients) {
             dates.push_back(book::birthDateText(c));
-            when.push_back(c.yearText.toLongLong() * 10000 + c.month * 100 + c.day);
+            const core::BirthDate& d = c.birthDate;
+            when.push_back(d.year.toLongLong() * 10000 + d.monthIndex * 100 + d.day);
             const std::array<QString, 7> row{keys[dates.size() - 1].section(u'\t', 0, 0),
                                              {},
                                              {},

@@ -20,7 +20,7 @@ print::PageSource clients(int count) {
             return print::NextPage::End;
         }
         auto forecast =
-            print::forecastFor(k % 28 + 1, k % 12 + 1, QString::number(1900 + k % 120), nullptr);
+            print::forecastFor({k % 28 + 1, k % 12, QString::number(1900 + k % 120)}, nullptr);
         page.forecast = std::move(*forecast);
         page.client = {QStringLiteral("Иванова%1").arg(k), QStringLiteral("Мария"),
                        QStringLiteral("Петровна")};

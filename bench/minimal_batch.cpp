@@ -104,8 +104,8 @@ int main(int argc, char* argv[]) {
         if (std::sscanf(line, "%d %d %7s", &day, &month, yearText) != 3) {
             return 1;
         }
-        const core::Calculation c = core::calculate(
-            core::BirthDate{QString::number(day), month - 1, QString::fromLatin1(yearText)});
+        const core::Calculation c =
+            core::calculate(core::BirthDate{day, month - 1, QString::fromLatin1(yearText)});
         const auto* f = std::get_if<core::Forecast>(&c);
         if (!f) {
             return 1;

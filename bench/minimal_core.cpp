@@ -11,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const core::Calculation result =
-        core::calculate(core::BirthDate{QStringLiteral("23"), 7, QStringLiteral("1975")});
+        core::calculate(core::BirthDate{23, 7, QStringLiteral("1975")});
     const auto* forecast = std::get_if<core::Forecast>(&result);
     if (!forecast) {
         return 1;

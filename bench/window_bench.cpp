@@ -24,7 +24,7 @@ struct Window {
     ui::FrmMain window{services};
 
     Window() {
-        window.enterDate(23, 8, QStringLiteral("1975"));
+        window.enterDate({23, 7, QStringLiteral("1975")});
         window.ensurePolished();
         window.adjustSize();
     }

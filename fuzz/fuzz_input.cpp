@@ -88,7 +88,7 @@ void checkYear(const QString& text, int pick) {
     // Any day with any month: 1 to 31 followed by the two-digit month.
     const int day = pick % 31 + 1;
     const int month = pick / 31 % 12 + 1;
-    const QString dayMonth = core::dayMonthString(QString::number(day), month - 1);
+    const QString dayMonth = core::dayMonthString(day, month - 1);
     require(dayMonth == QString::number(day * 100 + month), "day-month string", text);
     const core::Int32 number = core::lifeNumber(text, dayMonth, QLocale::c());
     require(number.value() == text.toInt() * (day * 100 + month), "life number", text);
@@ -188,7 +188,7 @@ void checkForecast(const core::Forecast& f, const QString& year) {
 // has in that year and a refusal of the date on any other; anything else is
 // refused as not a year, never stopped.
 void checkCalculation(const QString& year, int pick) {
-    const core::BirthDate date{QString::number(pick % 31 + 1), pick / 31 % 12, year};
+    const core::BirthDate date{pick % 31 + 1, pick / 31 % 12, year};
     const core::Calculation result = core::calculate(date);
     const auto* f = std::get_if<core::Forecast>(&result);
     if (!core::isAcceptedYear(year)) {
@@ -197,7 +197,7 @@ void checkCalculation(const QString& year, int pick) {
                 "a year that is not accepted is refused as such", year);
         return;
     }
-    if (!QDate::isValid(year.toInt(), date.monthIndex + 1, pick % 31 + 1)) {
+    if (!QDate::isValid(year.toInt(), date.monthIndex + 1, date.day)) {
         const auto* refusal = std::get_if<core::Refusal>(&result);
         require(refusal && refusal->kind == core::Refusal::Kind::NoSuchDate,
                 "a day its month does not have is refused as such", year);

@@ -46,12 +46,9 @@ int main(int argc, char* argv[]) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const Sample& s : kSamples) {
         book::Client c;
-        c.surname = QString::fromUtf8(s.surname);
-        c.name = QString::fromUtf8(s.name);
-        c.patronymic = QString::fromUtf8(s.patronymic);
-        c.day = s.day;
-        c.month = s.month;
-        c.yearText = QString::fromUtf8(s.year);
+        c.names = {QString::fromUtf8(s.surname), QString::fromUtf8(s.name),
+                   QString::fromUtf8(s.patronymic)};
+        c.birthDate = {s.day, book::monthIndexOf(s.month), QString::fromUtf8(s.year)};
         c.note = QString::fromUtf8(s.note);
         c.added = now.addDays(-60).toString(Qt::ISODate);
         if (s.printedDaysAgo >= 0) {
@@ -67,12 +64,12 @@ int main(int argc, char* argv[]) {
     platform::DesktopServices services;
     ui::BookWindow window(clients, services);
     window.onOpen = [](const book::Client& c) {
-        std::printf("open %s %d.%d.%s\n", c.surname.toLocal8Bit().constData(), c.day, c.month,
-                    c.yearText.toLocal8Bit().constData());
+        std::printf("open %s %s\n", c.names.surname.toLocal8Bit().constData(),
+                    book::birthDateText(c).toLocal8Bit().constData());
         std::fflush(stdout);
     };
     window.onPrint = [](const book::Client& c) {
-        std::printf("print %s\n", c.surname.toLocal8Bit().constData());
+        std::printf("print %s\n", c.names.surname.toLocal8Bit().constData());
         std::fflush(stdout);
     };
     window.resize(900, 360);

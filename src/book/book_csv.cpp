@@ -52,18 +52,20 @@ QString localMoment(const QString& stored) {
 // The date as a spreadsheet shows it; a year of one or two digits is marked
 // as typed (isShortYear), so that reading it back never takes it for a short date.
 QString exportedDate(const Client& c) {
-    return isShortYear(c.yearText) ? u'\'' + birthDateText(c) : birthDateText(c);
+    return isShortYear(c.birthDate.year) ? u'\'' + birthDateText(c) : birthDateText(c);
 }
 
 QString rowOf(const Client& c, CsvFormat format) {
+    const core::ClientNames& n = c.names;
     if (format == CsvFormat::Excel) {
-        return csv::row({c.surname, c.name, c.patronymic, exportedDate(c), c.phone, c.email, c.note,
+        return csv::row({n.surname, n.name, n.patronymic, exportedDate(c), c.phone, c.email, c.note,
                          localMoment(c.added), localMoment(c.lastPrinted)},
                         u';');
     }
-    return csv::row({c.surname, c.name, c.patronymic, QString::number(c.day),
-                     QString::number(c.month), c.yearText, c.phone, c.email, c.note, c.added,
-                     c.lastPrinted});
+    const core::BirthDate& d = c.birthDate;
+    return csv::row({n.surname, n.name, n.patronymic, QString::number(d.day),
+                     QString::number(storedMonth(d.monthIndex)), d.year, c.phone, c.email, c.note,
+                     c.added, c.lastPrinted});
 }
 
 // Every byte, or false. A write cut short (a full disk) is tried again for the

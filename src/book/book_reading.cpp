@@ -16,12 +16,8 @@ const char* const kColumns =
 Client readClient(const QSqlQuery& q) {
     Client c;
     c.id = q.value(0).toLongLong();
-    c.surname = q.value(1).toString();
-    c.name = q.value(2).toString();
-    c.patronymic = q.value(3).toString();
-    c.day = q.value(4).toInt();
-    c.month = q.value(5).toInt();
-    c.yearText = q.value(6).toString();
+    c.names = {q.value(1).toString(), q.value(2).toString(), q.value(3).toString()};
+    c.birthDate = {q.value(4).toInt(), monthIndexOf(q.value(5).toInt()), q.value(6).toString()};
     c.note = q.value(7).toString();
     c.added = q.value(8).toString();
     c.lastPrinted = q.value(9).toString();

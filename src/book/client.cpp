@@ -49,7 +49,8 @@ QString fold(const QString& text) {
 }
 
 QString searchKey(const Client& client) {
-    return fold(client.surname) + u'\t' + fold(client.name) + u'\t' + fold(client.patronymic);
+    const core::ClientNames& n = client.names;
+    return fold(n.surname) + u'\t' + fold(n.name) + u'\t' + fold(n.patronymic);
 }
 
 void SearchKeys::append(QStringView key) {
@@ -63,12 +64,13 @@ void SearchKeys::clear() {
 }
 
 QString birthDateText(const Client& client) {
-    return core::numericDate(client.birthDate());
+    return core::numericDate(client.birthDate);
 }
 
 bool dateExists(const Client& client) {
-    return client.day >= 1 && client.day <= 31 && client.month >= 1 && client.month <= 12 &&
-           core::noSuchDate(client.day, client.month - 1, client.yearText).isEmpty();
+    const core::BirthDate& d = client.birthDate;
+    return d.day >= 1 && d.day <= 31 && d.monthIndex >= 0 && d.monthIndex <= 11 &&
+           core::noSuchDate(d.day, d.monthIndex, d.year).isEmpty();
 }
 
 bool isShortYear(const QString& yearText) {
@@ -86,15 +88,16 @@ QString momentText(const QString& stored) {
 }
 
 QString normalise(Client& client) {
-    client.surname = client.surname.trimmed();
-    client.name = client.name.trimmed();
-    client.patronymic = client.patronymic.trimmed();
-    if (client.surname.isEmpty() && client.name.isEmpty() && client.patronymic.isEmpty()) {
+    core::ClientNames& n = client.names;
+    n.surname = n.surname.trimmed();
+    n.name = n.name.trimmed();
+    n.patronymic = n.patronymic.trimmed();
+    if (n.surname.isEmpty() && n.name.isEmpty() && n.patronymic.isEmpty()) {
         return QStringLiteral("не указаны ни фамилия, ни имя, ни отчество");
     }
     // Lengths as a reader counts characters; no control characters, which
     // would break the lines of a printout or of an exported file.
-    if (const QString problem = core::clientNamesProblem(client.names()); !problem.isEmpty()) {
+    if (const QString problem = core::clientNamesProblem(n); !problem.isEmpty()) {
         return clause(problem);
     }
     client.phone = client.phone.trimmed();
@@ -112,17 +115,17 @@ QString normalise(Client& client) {
     if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {
         return QStringLiteral("в примечании %1").arg(problem);
     }
-    if (client.day < 1 || client.day > 31) {
+    const core::BirthDate& d = client.birthDate;
+    if (d.day < 1 || d.day > 31) {
         return QStringLiteral("день рождения не от 1 до 31");
     }
-    if (client.month < 1 || client.month > 12) {
+    if (d.monthIndex < 0 || d.monthIndex > 11) {
         return QStringLiteral("месяц рождения не от 1 до 12");
     }
-    if (!core::isAcceptedYear(client.yearText)) {
+    if (!core::isAcceptedYear(d.year)) {
         return QStringLiteral("год рождения не записан цифрами от 1 до 9999");
     }
-    if (const QString problem = core::noSuchDate(client.day, client.month - 1, client.yearText);
-        !problem.isEmpty()) {
+    if (const QString problem = core::noSuchDate(d.day, d.monthIndex, d.year); !problem.isEmpty()) {
         return clause(problem);
     }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
@@ -145,22 +148,6 @@ QString reportText(const ReportRecord& report) {
                    core::counted(report.clients, "клиент", "клиента", "клиентов");
     }
     return {};
-}
-
-void Client::setNames(const core::ClientNames& names) {
-    surname = names.surname;
-    name = names.name;
-    patronymic = names.patronymic;
-}
-
-core::BirthDate Client::birthDate() const {
-    return {QString::number(day), month - 1, yearText};
-}
-
-void Client::setBirthDate(const core::BirthDate& born) {
-    day = born.day.toInt();
-    month = born.monthIndex + 1;
-    yearText = born.year;
 }
 
 }  // namespace book

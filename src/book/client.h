@@ -21,36 +21,33 @@ constexpr int kPhoneLimit = 30;
 constexpr int kEmailLimit = 60;
 
 // One person the book remembers: the names as typed, the date of birth as the
-// main window takes it (day and month as numbers, the year as its text) and a
-// free note. Results are never stored: a forecast is always computed afresh.
+// rest of the program holds it and a free note. Results are never stored: a
+// forecast is always computed afresh.
 struct Client {
     qint64 id = 0;  // 0 until stored
-    QString surname;
-    QString name;
-    QString patronymic;
-    int day = 0;    // 1 to 31
-    int month = 0;  // 1 (January) to 12
-    QString yearText;
+    core::ClientNames names;
+    core::BirthDate birthDate;  // as stored: a book from elsewhere may hold a day that is none
     QString note;
     QString phone;  // plain text, as typed
     QString email;
     QString added;        // UTC, "2026-05-01T12:00:00Z"
     QString lastPrinted;  // the same form; empty when never printed
 
-    core::ClientNames names() const { return {surname, name, patronymic}; }
-    void setNames(const core::ClientNames& names);
-    // The date as the rest of the program holds it (the month counted from
-    // 0, the day as its text); the book keeps the month from 1 and the day
-    // as a number, and these two convert.
-    core::BirthDate birthDate() const;
-    void setBirthDate(const core::BirthDate& born);
-
     // Same names and date of birth: the same person to the book.
     bool samePerson(const Client& other) const {
-        return surname == other.surname && name == other.name && patronymic == other.patronymic &&
-               day == other.day && month == other.month && yearText == other.yearText;
+        return names == other.names && birthDate == other.birthDate;
     }
 };
+
+// The book's database and the lists it writes number the months from 1, as
+// people write them; these two cross between that and the program's months.
+// A list read back goes through core::parseMonth(), which takes names too.
+inline int storedMonth(int monthIndex) {
+    return monthIndex + 1;
+}
+inline int monthIndexOf(int storedMonth) {
+    return storedMonth - 1;
+}
 
 // One report made for a client, as the card shows it.
 struct ReportRecord {

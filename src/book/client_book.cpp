@@ -40,12 +40,12 @@ int nextConnectionNumber() {
 }  // namespace
 
 void bindPerson(QSqlQuery& q, const Client& c) {
-    q.bindValue(QStringLiteral(":surname"), text(c.surname));
-    q.bindValue(QStringLiteral(":name"), text(c.name));
-    q.bindValue(QStringLiteral(":patronymic"), text(c.patronymic));
-    q.bindValue(QStringLiteral(":day"), c.day);
-    q.bindValue(QStringLiteral(":month"), c.month);
-    q.bindValue(QStringLiteral(":year"), text(c.yearText));
+    q.bindValue(QStringLiteral(":surname"), text(c.names.surname));
+    q.bindValue(QStringLiteral(":name"), text(c.names.name));
+    q.bindValue(QStringLiteral(":patronymic"), text(c.names.patronymic));
+    q.bindValue(QStringLiteral(":day"), c.birthDate.day);
+    q.bindValue(QStringLiteral(":month"), storedMonth(c.birthDate.monthIndex));
+    q.bindValue(QStringLiteral(":year"), text(c.birthDate.year));
 }
 
 void bindNew(QSqlQuery& q, const Client& c) {
@@ -403,12 +403,8 @@ bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
 
 bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* error) {
     Client client;
-    client.surname = names.surname;
-    client.name = names.name;
-    client.patronymic = names.patronymic;
-    client.day = 1;
-    client.month = 1;
-    client.yearText = QStringLiteral("1");
+    client.names = names;
+    client.birthDate = {1, 0, QStringLiteral("1")};
     if (const QString problem = normalise(client); !problem.isEmpty()) {
         return fail(error, QStringLiteral("Имя клиента не исправлено: %1.").arg(problem));
     }
@@ -420,9 +416,9 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
         " sort_key = :key WHERE id = :id AND NOT (surname = :surname AND name = :name AND"
         " patronymic = :patronymic)"));
-    q.bindValue(QStringLiteral(":surname"), detail::text(client.surname));
-    q.bindValue(QStringLiteral(":name"), detail::text(client.name));
-    q.bindValue(QStringLiteral(":patronymic"), detail::text(client.patronymic));
+    q.bindValue(QStringLiteral(":surname"), detail::text(client.names.surname));
+    q.bindValue(QStringLiteral(":name"), detail::text(client.names.name));
+    q.bindValue(QStringLiteral(":patronymic"), detail::text(client.names.patronymic));
     q.bindValue(QStringLiteral(":key"), searchKey(client));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {

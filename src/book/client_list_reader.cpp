@@ -287,9 +287,8 @@ QString ClientListReader::recordProblem(const csv::Record& record) const {
 QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     auto field = [&](Column c) { return at_[c] < 0 ? QString() : csv::unguard(fields[at_[c]]); };
     Client& client = row.client;
-    client.surname = field(Surname);
-    client.name = field(Name);
-    client.patronymic = field(Patronymic);
+    client.names = {field(Surname), field(Name), field(Patronymic)};
+    core::BirthDate& born = client.birthDate;
     if (at_[BirthDate] >= 0) {
         const QString date = field(BirthDate).trimmed();
         const bool asTyped = date.startsWith(u'\'');
@@ -297,18 +296,14 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
         if (parts.size() != 3) {
             return QStringLiteral("дата рождения не в виде ДД.ММ.ГГГГ");
         }
-        client.day = dayField(parts[0]);
-        client.month = core::parseMonth(parts[1]) + 1;  // 0 when it is no month
-        client.yearText = parts[2].trimmed();
-        if (!asTyped && isShortYear(client.yearText)) {
+        born = {dayField(parts[0]), core::parseMonth(parts[1]), parts[2].trimmed()};
+        if (!asTyped && isShortYear(born.year)) {
             return QStringLiteral("в дате рождения «%1» год из %2: запишите год в четыре цифры")
-                .arg(date, client.yearText.size() == 1 ? QStringLiteral("одной цифры")
-                                                       : QStringLiteral("двух цифр"));
+                .arg(date, born.year.size() == 1 ? QStringLiteral("одной цифры")
+                                                 : QStringLiteral("двух цифр"));
         }
     } else {
-        client.day = dayField(field(Day));
-        client.month = core::parseMonth(field(Month)) + 1;
-        client.yearText = field(Year).trimmed();
+        born = {dayField(field(Day)), core::parseMonth(field(Month)), field(Year).trimmed()};
     }
     client.note = field(Note);
     client.phone = field(Phone);

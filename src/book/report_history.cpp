@@ -119,8 +119,8 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
         *id = 0;
     }
     Client client;
-    client.setNames(names);
-    client.setBirthDate(born);
+    client.names = names;
+    client.birthDate = born;
     if (core::fullName(names).isEmpty()) {
         return true;
     }

@@ -139,12 +139,9 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         Client c;
         c.id = sqlite3_column_int64(statement, 0);
-        c.surname = columnText(statement, 1);
-        c.name = columnText(statement, 2);
-        c.patronymic = columnText(statement, 3);
-        c.day = sqlite3_column_int(statement, 4);
-        c.month = sqlite3_column_int(statement, 5);
-        c.yearText = columnText(statement, 6);
+        c.names = {columnText(statement, 1), columnText(statement, 2), columnText(statement, 3)};
+        c.birthDate = {sqlite3_column_int(statement, 4),
+                       monthIndexOf(sqlite3_column_int(statement, 5)), columnText(statement, 6)};
         c.note = columnText(statement, 7);
         c.added = columnText(statement, 8);
         c.lastPrinted = columnText(statement, 9);

@@ -205,9 +205,10 @@ QString shapeWord(YearShape shape) {
 QString bookletDate(const Forecast& forecast, ReportLanguage language) {
     const BirthDate& d = forecast.date;
     if (language != ReportLanguage::Russian) {
-        return birthDateText(language, d.day, d.monthIndex, d.year);
+        return birthDateText(language, QString::number(d.day), d.monthIndex, d.year);
     }
-    return QStringLiteral("%1 %2 %3 г.").arg(d.day, monthGenitive(d.monthIndex), d.year);
+    return QStringLiteral("%1 %2 %3 г.")
+        .arg(QString::number(d.day), monthGenitive(d.monthIndex), d.year);
 }
 
 Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,

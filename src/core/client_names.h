@@ -56,6 +56,8 @@ struct ClientNames {
     QString surname;
     QString name;
     QString patronymic;
+
+    friend bool operator==(const ClientNames&, const ClientNames&) = default;
 };
 
 // "Фамилия Имя Отчество": each name trimmed, the empty ones left out; empty

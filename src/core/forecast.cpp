@@ -124,13 +124,13 @@ Forecast compute(const BirthDate& date) {
 
 }  // namespace
 
-QString dayMonthString(const QString& dayText, int monthIndex) {
+QString dayMonthString(int day, int monthIndex) {
     const Int16 month = Int16::of(monthIndex) + Int16::of(1);
     QString monthText = decimal(month);
     if (monthText.size() == 1) {
         monthText.prepend(u'0');
     }
-    return dayText + monthText;
+    return QString::number(day) + monthText;
 }
 
 Byte digitCount(Int32 lifeNumber) {
@@ -190,13 +190,12 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
 }
 
 QString numericDate(const BirthDate& date) {
-    const auto twoDigits = [](const QString& n) { return n.rightJustified(2, u'0'); };
-    return twoDigits(date.day) + u'.' + twoDigits(QString::number(date.monthIndex + 1)) + u'.' +
-           date.year;
+    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
+    return twoDigits(date.day) + u'.' + twoDigits(date.monthIndex + 1) + u'.' + date.year;
 }
 
 QString Forecast::dateText() const {
-    return date.day + u' ' + monthName(date.monthIndex) + u' ' + date.year;
+    return QString::number(date.day) + u' ' + monthName(date.monthIndex) + u' ' + date.year;
 }
 
 YearMark markYear(const Forecast& forecast, long long year) {
@@ -219,7 +218,7 @@ YearMark markYear(const Forecast& forecast, long long year) {
 }
 
 Calculation calculate(const BirthDate& date) {
-    if (date.day.isEmpty() || date.monthIndex < 0) {
+    if (date.day < 1 || date.monthIndex < 0) {
         return Refusal{Refusal::Kind::MissingDate, QStringLiteral("Выберите месяц и год рождения!"),
                        QStringLiteral("Введены не все данные"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
@@ -232,9 +231,7 @@ Calculation calculate(const BirthDate& date) {
                        QStringLiteral("Неверный год рождения"), kDateHelpTopic,
                        RuntimeError::Kind::Overflow};
     }
-    bool isNumber = false;
-    const int day = date.day.toInt(&isNumber);
-    if (const QString problem = isNumber ? noSuchDate(day, date.monthIndex, date.year) : QString();
+    if (const QString problem = noSuchDate(date.day, date.monthIndex, date.year);
         !problem.isEmpty()) {
         return Refusal{Refusal::Kind::NoSuchDate, problem, QStringLiteral("Неверная дата рождения"),
                        kDateHelpTopic, RuntimeError::Kind::Overflow};

@@ -49,9 +49,9 @@
 
 namespace core {
 
-// The day as listed (no leading zero) followed by the two-digit month number;
+// The day (no leading zero) followed by the two-digit month number;
 // monthIndex is 0 for January.
-QString dayMonthString(const QString& dayText, int monthIndex);
+QString dayMonthString(int day, int monthIndex);
 
 // Number of characters of the decimal text of a life number.
 Byte digitCount(Int32 lifeNumber);
@@ -86,10 +86,17 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText);
 
 // ---- The forecast ----
 
+// A date of birth as the program holds it everywhere: the month counted from
+// 0, as the month lists count their entries. Only the book's files count it
+// from 1, and convert where they are read and written.
 struct BirthDate {
-    QString day;          // "1" to "31" as listed; empty while none is chosen
+    int day = 0;          // 1 to 31; 0 while none is chosen
     int monthIndex = -1;  // 0 = January; -1 while none is chosen
     QString year;         // as typed
+
+    // Nothing entered yet.
+    bool isBlank() const { return day == 0 && monthIndex < 0 && year.isEmpty(); }
+    friend bool operator==(const BirthDate&, const BirthDate&) = default;
 };
 
 // "23.08.1975": day and month in two digits, the year as typed.

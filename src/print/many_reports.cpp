@@ -58,16 +58,14 @@ ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTi
     return printPages(reports, printer, quietContext(madeAt, letterhead));
 }
 
-std::optional<core::Forecast> forecastFor(int day, int month, const QString& yearText,
-                                          QString* reason) {
-    if (day < 1 || day > 31 || month < 1 || month > 12) {
+std::optional<core::Forecast> forecastFor(const core::BirthDate& born, QString* reason) {
+    if (born.day < 1 || born.day > 31 || born.monthIndex < 0 || born.monthIndex > 11) {
         if (reason) {
             *reason = QStringLiteral("день или месяц рождения вне допустимых пределов");
         }
         return std::nullopt;
     }
-    const core::Calculation result =
-        core::calculate(core::BirthDate{QString::number(day), month - 1, yearText});
+    const core::Calculation result = core::calculate(born);
     if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
         if (reason) {
             *reason = refusal->text;

@@ -72,9 +72,8 @@ ManyResult writeReportsPdf(const QString& path, const PageSource& next, const QD
 ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTime& madeAt,
                         const std::optional<Letterhead>& letterhead);
 
-// A client's names and day, month and year as the book keeps them: their
-// forecast, or the reason in Russian why the date has none.
-std::optional<core::Forecast> forecastFor(int day, int month, const QString& yearText,
-                                          QString* reason);
+// A client's date of birth as the book keeps it, which may be out of range:
+// their forecast, or the reason in Russian why the date has none.
+std::optional<core::Forecast> forecastFor(const core::BirthDate& born, QString* reason);
 
 }  // namespace print

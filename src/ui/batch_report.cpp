@@ -19,7 +19,7 @@ QString title() {
 
 // A client with no name at all is still named in the list of those left out.
 QString listedName(const book::Client& c) {
-    const QString names = core::fullName(c.names());
+    const QString names = core::fullName(c.names);
     return names.isEmpty() ? QStringLiteral("(без имени)") : names;
 }
 
@@ -75,15 +75,14 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
 
 bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally& tally) {
     QString reason;
-    std::optional<core::Forecast> forecast =
-        print::forecastFor(c.day, c.month, c.yearText, &reason);
+    std::optional<core::Forecast> forecast = print::forecastFor(c.birthDate, &reason);
     if (!forecast) {
         tally.skipped
             << QStringLiteral("%1, %2: %3").arg(listedName(c), book::birthDateText(c), reason);
         return false;
     }
     page.forecast = std::move(*forecast);
-    page.client = c.names();
+    page.client = c.names;
     tally.printed.push_back(c.id);
     return true;
 }

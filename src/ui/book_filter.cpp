@@ -81,8 +81,9 @@ BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKe
     for (size_t i = 0; i < n; ++i) {
         const book::Client& c = clients[i];
         t.dates.start[i] = int(length);
-        length += twoDigitsLength(c.day) + twoDigitsLength(c.month) + 2 + c.yearText.size();
-        t.months[i] = qint8(c.month >= 1 && c.month <= 12 ? c.month : 0);
+        const core::BirthDate& d = c.birthDate;
+        length += twoDigitsLength(d.day) + twoDigitsLength(d.monthIndex + 1) + 2 + d.year.size();
+        t.months[i] = qint8(d.monthIndex >= 0 && d.monthIndex <= 11 ? d.monthIndex : -1);
     }
     t.dates.start[n] = int(length);
     t.contacts.start.reserve(n + 1);
@@ -101,11 +102,12 @@ BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKe
     QChar* date = t.dates.text.data();
     for (const book::Client& c : clients) {
         // As book::birthDateText() has it: «05.08.1975».
-        date = putTwoDigits(date, c.day);
+        const core::BirthDate& d = c.birthDate;
+        date = putTwoDigits(date, d.day);
         *date++ = u'.';
-        date = putTwoDigits(date, c.month);
+        date = putTwoDigits(date, d.monthIndex + 1);
         *date++ = u'.';
-        date = std::copy(c.yearText.cbegin(), c.yearText.cend(), date);
+        date = std::copy(d.year.cbegin(), d.year.cend(), date);
     }
     return t;
 }
@@ -137,7 +139,7 @@ std::vector<quint8> BookFilter::kept(const BookTexts& texts) const {
         }
         if (word.month >= 0) {
             for (size_t i = 0; i < n; ++i) {
-                hit[i] |= quint8(texts.months[i] == word.month + 1);
+                hit[i] |= quint8(texts.months[i] == word.month);
             }
         }
         for (size_t i = 0; i < n; ++i) {

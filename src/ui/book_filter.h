@@ -16,7 +16,7 @@ struct BookTexts {
     book::SearchKeys keys;      // every client's folded names, book::searchKey()
     book::SearchKeys dates;     // every client's book::birthDateText()
     book::SearchKeys contacts;  // the phone as typed and as digits alone, the e-mail folded
-    std::vector<qint8> months;  // 1 for January, 0 for a month no date has
+    std::vector<qint8> months;  // 0 for January, -1 for a month no date has
 
     // The clients in the book's order and their searchKey()s.
     static BookTexts of(const std::vector<book::Client>& clients, book::SearchKeys keys);

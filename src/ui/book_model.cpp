@@ -138,11 +138,11 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
     }
     switch (index.column()) {
         case 0:
-            return c.surname;
+            return c.names.surname;
         case 1:
-            return c.name;
+            return c.names.name;
         case 2:
-            return c.patronymic;
+            return c.names.patronymic;
         case kDateColumn:
             return badDate ? book::birthDateText(c) + QStringLiteral(" (неверная)")
                            : book::birthDateText(c);

@@ -37,11 +37,11 @@ QStringView foldedName(QStringView all, int column) {
 const QString& sortText(const book::Client& c, int column) {
     switch (column) {
         case 0:
-            return c.surname;
+            return c.names.surname;
         case 1:
-            return c.name;
+            return c.names.name;
         case 2:
-            return c.patronymic;
+            return c.names.patronymic;
         case 4:
             return c.added;  // stored as ISO moments: text order is time order
         case 5:
@@ -184,9 +184,9 @@ const BookOrder::Ascending& BookOrder::ascending(int column) {
     std::vector<Entry> entries(n);
     for (size_t i = 0; i < n; ++i) {
         const book::Client& c = clients[i];
-        entries[i] = {column == kDateColumn
-                          ? c.yearText.toLongLong() * 10000 + c.month * 100 + c.day
-                          : qint64(ranks.get()[i]),
+        entries[i] = {column == kDateColumn ? c.birthDate.year.toLongLong() * 10000 +
+                                                  c.birthDate.monthIndex * 100 + c.birthDate.day
+                                            : qint64(ranks.get()[i]),
                       int(i)};
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {

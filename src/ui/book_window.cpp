@@ -429,7 +429,7 @@ void BookWindow::deleteCurrent() {
     const QString question =
         ids.size() == 1
             ? QStringLiteral("Удалить из картотеки клиента %1, %2?")
-                  .arg(core::fullName(client.names()), book::birthDateText(client))
+                  .arg(core::fullName(client.names), book::birthDateText(client))
             : QStringLiteral("Удалить из картотеки выбранных клиентов: %1?").arg(ids.size());
     if (!confirm_ || !confirm_(this, question)) {
         return;

@@ -77,7 +77,7 @@ void BookWindow::compareSelected() {
         return;
     }
     const auto entry = [](const book::Client& c) {
-        return PersonEntry{c.birthDate(), core::fullName(c.names())};
+        return PersonEntry{c.birthDate, core::fullName(c.names)};
     };
     // Beside the main window, as «Прогноз → Сравнить…» opens it.
     openComparison(parentWidget() ? parentWidget() : this, services_, entry(two[0]), entry(two[1]));

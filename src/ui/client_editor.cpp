@@ -25,24 +25,24 @@ namespace ui {
 
 namespace {
 
-bool validDay(const book::Client& c) {
-    return c.day >= 1 && c.day <= 31;
+bool validDay(const core::BirthDate& d) {
+    return d.day >= 1 && d.day <= 31;
 }
 
-bool validMonth(const book::Client& c) {
-    return c.month >= 1 && c.month <= 12;
+bool validMonth(const core::BirthDate& d) {
+    return d.monthIndex >= 0 && d.monthIndex <= 11;
 }
 
 // What is wrong with the date as the book holds it, told when the card
 // opens; empty when nothing is.
-QString storedDateProblem(const book::Client& c) {
-    if (!validDay(c) || !validMonth(c)) {
+QString storedDateProblem(const core::BirthDate& d) {
+    if (!validDay(d) || !validMonth(d)) {
         return QStringLiteral(
                    "В картотеке неверная дата рождения: день %1, месяц %2. "
                    "Выберите верную.")
-            .arg(QString::number(c.day), QString::number(c.month));
+            .arg(QString::number(d.day), QString::number(book::storedMonth(d.monthIndex)));
     }
-    const QString missing = core::noSuchDate(c.day, c.month - 1, c.yearText);
+    const QString missing = core::noSuchDate(d.day, d.monthIndex, d.year);
     return missing.isEmpty() ? QString() : missing + QStringLiteral(" Выберите верную.");
 }
 
@@ -127,24 +127,26 @@ void ClientEditor::buildFields() {
         edit->setAccessibleName(label);
         return edit;
     };
-    surname_ = entry(client_.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
-    name_ = entry(client_.name, book::kNameLimit, QStringLiteral("Имя"));
-    patronymic_ = entry(client_.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
+    const core::ClientNames& names = client_.names;
+    surname_ = entry(names.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
+    name_ = entry(names.name, book::kNameLimit, QStringLiteral("Имя"));
+    patronymic_ = entry(names.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
+    const core::BirthDate& born = client_.birthDate;
     // A day or month out of range (a book written by another program) is shown
     // as none chosen, never moved to the nearest valid one: saving then asks
     // for a date instead of storing one the user did not pick.
     day_ = new QSpinBox(this);
     day_->setRange(0, 31);
     day_->setSpecialValueText(QStringLiteral("—"));
-    day_->setValue(validDay(client_) ? client_.day : 0);
+    day_->setValue(validDay(born) ? born.day : 0);
     day_->setAccessibleName(QStringLiteral("День рождения"));
     month_ = new QComboBox(this);
     for (int m = 0; m < 12; ++m) {
         month_->addItem(core::monthName(m));
     }
-    month_->setCurrentIndex(validMonth(client_) ? client_.month - 1 : -1);
+    month_->setCurrentIndex(validMonth(born) ? born.monthIndex : -1);
     month_->setAccessibleName(QStringLiteral("Месяц рождения"));
-    year_ = new QLineEdit(client_.yearText, this);
+    year_ = new QLineEdit(born.year, this);
     year_->setMaxLength(4);
     year_->setAccessibleName(QStringLiteral("Год рождения"));
     phone_ = entry(client_.phone, book::kPhoneLimit, QStringLiteral("Телефон"));
@@ -178,7 +180,7 @@ void ClientEditor::buildButtons() {
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setAccessibleName(QStringLiteral("Ошибка"));
-    problem_->setText(storedDateProblem(client_));
+    problem_->setText(storedDateProblem(client_.birthDate));
     problem_->setVisible(!problem_->text().isEmpty());
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* save =
@@ -196,12 +198,8 @@ void ClientEditor::buildButtons() {
 
 void ClientEditor::check() {
     book::Client edited = client_;
-    edited.surname = surname_->text();
-    edited.name = name_->text();
-    edited.patronymic = patronymic_->text();
-    edited.day = day_->value();
-    edited.month = month_->currentIndex() + 1;
-    edited.yearText = year_->text().trimmed();
+    edited.names = {surname_->text(), name_->text(), patronymic_->text()};
+    edited.birthDate = {day_->value(), month_->currentIndex(), year_->text().trimmed()};
     edited.note = note_->toPlainText();
     edited.phone = phone_->text();
     edited.email = email_->text();

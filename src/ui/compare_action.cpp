@@ -51,9 +51,7 @@ void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services
     QObject::connect(action, &QAction::triggered, window, [window, &services] {
         CompareWindow* compare = comparisonOf(window, services);
         const PersonEntry first = compare->personEntry(0);
-        const bool noFirstDate =
-            first.date.day.isEmpty() && first.date.monthIndex < 0 && first.date.year.isEmpty();
-        if (compare->isHidden() && noFirstDate && window->forecast()) {
+        if (compare->isHidden() && first.date.isBlank() && window->forecast()) {
             compare->setPerson(0, {window->forecast()->date, first.name});
         }
         bringForward(compare);

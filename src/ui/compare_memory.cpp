@@ -17,7 +17,7 @@ QString encode(const std::array<PersonEntry, 2>& people) {
     for (std::size_t k = 0; k < people.size(); ++k) {
         const PersonEntry& p = people[k];
         const QString n = QString::number(k + 1);
-        query.addQueryItem(u'd' + n, p.date.day);
+        query.addQueryItem(u'd' + n, p.date.day > 0 ? QString::number(p.date.day) : QString());
         query.addQueryItem(u'm' + n, QString::number(p.date.monthIndex));
         query.addQueryItem(u'y' + n, p.date.year);
         query.addQueryItem(u'n' + n, p.name);
@@ -37,7 +37,9 @@ std::array<PersonEntry, 2> rememberedPeople() {
         };
         bool ok = false;
         const int month = item(u'm').toInt(&ok);
-        people[k] = {{item(u'd'), ok && month >= 0 && month < 12 ? month : -1, item(u'y')},
+        const int day = item(u'd').toInt();  // 0, none, when it is no number
+        people[k] = {{day >= 1 && day <= 31 ? day : 0, ok && month >= 0 && month < 12 ? month : -1,
+                      item(u'y')},
                      item(u'n')};
     }
     return people;

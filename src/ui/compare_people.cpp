@@ -13,16 +13,13 @@
 #include "platform/character_limit.h"
 #include "ui/compare_memory.h"
 #include "ui/compare_window.h"
+#include "ui/day_list.h"
 
 namespace ui {
 
 namespace {
 
 constexpr int kNameLength = 60;
-
-bool hasDate(const core::BirthDate& date) {
-    return !date.day.isEmpty() || date.monthIndex >= 0 || !date.year.isEmpty();
-}
 
 }  // namespace
 
@@ -101,11 +98,11 @@ void CompareWindow::setPerson(int which, const PersonEntry& person) {
     Inputs& in = inputs_.at(static_cast<std::size_t>(which));
     // A date given is told about at once if it cannot be calculated; an empty
     // one waits for the user.
-    touched_[static_cast<std::size_t>(which)] = hasDate(person.date);
+    touched_[static_cast<std::size_t>(which)] = !person.date.isBlank();
     {
         const QScopedValueRollback<bool> filling(filling_, true);
         in.name->setText(person.name);
-        in.day->setCurrentIndex(person.date.day.isEmpty() ? -1 : in.day->findText(person.date.day));
+        chooseDay(*in.day, person.date.day);
         in.month->setCurrentIndex(person.date.monthIndex);
         in.year->setText(person.date.year);
     }
@@ -114,7 +111,7 @@ void CompareWindow::setPerson(int which, const PersonEntry& person) {
 
 PersonEntry CompareWindow::personEntry(int which) const {
     const Inputs& in = inputs_.at(static_cast<std::size_t>(which));
-    return {{in.day->currentText(), in.month->currentIndex(), in.year->text()}, in.name->text()};
+    return {{chosenDay(*in.day), in.month->currentIndex(), in.year->text()}, in.name->text()};
 }
 
 QString CompareWindow::personProblem(int which, const core::Calculation& calculation) const {

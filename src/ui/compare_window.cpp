@@ -244,9 +244,7 @@ QString CompareWindow::legendName(int which) const {
 void CompareWindow::refresh() {
     QStringList problems;
     for (std::size_t k = 0; k < 2; ++k) {
-        const Inputs& in = inputs_[k];
-        const core::Calculation c =
-            core::calculate({in.day->currentText(), in.month->currentIndex(), in.year->text()});
+        const core::Calculation c = core::calculate(personEntry(int(k)).date);
         const QString problem = personProblem(int(k), c);
         const auto* f = std::get_if<core::Forecast>(&c);
         if (f && problem.isEmpty()) {

@@ -21,6 +21,7 @@
 #include "platform/screen_place.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
+#include "ui/day_list.h"
 
 // The main window's behaviour: the calculation and what it shows, the year
 // mark, the date inputs and the window's own events.
@@ -60,10 +61,14 @@ void FrmMain::enableForecastCommands() {
     saveImageAction_->setEnabled(forecast_.has_value());
 }
 
-void FrmMain::enterDate(int day, int month, const QString& year) {
-    dayList_->setCurrentIndex(day - 1);
-    monthList_->setCurrentIndex(month - 1);
-    yearBox_->setText(year);
+void FrmMain::enterDate(const core::BirthDate& date) {
+    chooseDay(*dayList_, date.day);
+    monthList_->setCurrentIndex(date.monthIndex);
+    yearBox_->setText(date.year);
+}
+
+core::BirthDate FrmMain::enteredDate() const {
+    return {chosenDay(*dayList_), monthList_->currentIndex(), yearBox_->text()};
 }
 
 void FrmMain::calculate() {
@@ -95,9 +100,7 @@ void FrmMain::selectYear() {
 
 void FrmMain::calculateForToday() {
     const QDate today = today_();
-    dayList_->setCurrentIndex(today.day() - 1);
-    monthList_->setCurrentIndex(today.month() - 1);
-    yearBox_->setText(QString::number(today.year()));
+    enterDate({today.day(), today.month() - 1, QString::number(today.year())});
     recalculate();
 }
 
@@ -209,8 +212,7 @@ void FrmMain::recalculate() {
     forecast_.reset();
     showYearMark();
     enableForecastCommands();
-    const core::Calculation result =
-        core::calculate({dayList_->currentText(), monthList_->currentIndex(), yearBox_->text()});
+    const core::Calculation result = core::calculate(enteredDate());
     if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
         showRefusal(*refusal);
         return;

@@ -65,9 +65,9 @@ public:
     explicit FrmMain(platform::Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // Chooses the date as a user would: day 1 to 31 and month 1 to 12 (0 for
-    // none), the year's text as typed into the year box.
-    void enterDate(int day, int month, const QString& year);
+    // Chooses the date as a user would pick the day and the month from the
+    // lists and type the year; a day or month out of range chooses none.
+    void enterDate(const core::BirthDate& date);
     // Presses «Расчёт»: the calculation with its messages, as the button runs it.
     void calculate();
     // The forecast the window shows; none before the first calculation and
@@ -118,10 +118,10 @@ public:
     // Prints for a client from the book: the date goes into the window, the
     // client becomes the current one, then the client dialog opens with the
     // names filled in.
-    void printFor(int day, int month, const QString& year, const CurrentClient& client);
+    void printFor(const core::BirthDate& date, const CurrentClient& client);
     // Shows a client from the book: the date goes into the window, the
     // forecast is calculated and the client becomes the current one.
-    void openClient(int day, int month, const QString& year, const CurrentClient& client);
+    void openClient(const core::BirthDate& date, const CurrentClient& client);
 
     // The client whose forecast the window shows; the title names them. Ends
     // when the user changes the date or asks for today's forecast. A client
@@ -132,7 +132,7 @@ public:
     // takes the new names (the title and the next report show them), or ends
     // when deleted or born on another day than the one shown, as when the
     // user changes the date by hand.
-    void clientEdited(const CurrentClient& client, int day, int month, const QString& year);
+    void clientEdited(const CurrentClient& client, const core::BirthDate& date);
     void clientsDeleted(const std::vector<qint64>& ids);
 
     // Asks, after a report for the current client under other names, whether
@@ -186,6 +186,8 @@ private:
     void saveImage();
     void pressDefaultButton();
     void enablePrinting();
+    // The date as the lists and the year box hold it now.
+    core::BirthDate enteredDate() const;
     void checkYear();
     void selectYear();
     void setLinkHovered(bool hovered);

@@ -226,16 +226,16 @@ void FrmMain::setClientBook(ClientBookHooks hooks) {
     bookAction_->setVisible(static_cast<bool>(book_.open));
 }
 
-void FrmMain::printFor(int day, int month, const QString& year, const CurrentClient& client) {
-    enterDate(day, month, year);
+void FrmMain::printFor(const core::BirthDate& date, const CurrentClient& client) {
+    enterDate(date);
     setCurrentClient(client);
     if (printButton_->isEnabled()) {
         print(true, print::ReportTarget::Printout, client.names);
     }
 }
 
-void FrmMain::openClient(int day, int month, const QString& year, const CurrentClient& client) {
-    enterDate(day, month, year);
+void FrmMain::openClient(const core::BirthDate& date, const CurrentClient& client) {
+    enterDate(date);
     setCurrentClient(client);
     calculate();
 }
@@ -246,13 +246,11 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     setWindowTitle(mainWindowTitle(current_));
 }
 
-void FrmMain::clientEdited(const CurrentClient& client, int day, int month, const QString& year) {
+void FrmMain::clientEdited(const CurrentClient& client, const core::BirthDate& date) {
     if (!current_ || current_->id != client.id) {
         return;
     }
-    const bool sameDate = dayList_->currentIndex() == day - 1 &&
-                          monthList_->currentIndex() == month - 1 && yearBox_->text() == year;
-    setCurrentClient(sameDate ? std::optional(client) : std::nullopt);
+    setCurrentClient(enteredDate() == date ? std::optional(client) : std::nullopt);
 }
 
 void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {

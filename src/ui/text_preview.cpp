@@ -21,8 +21,7 @@ const core::ClientNames kExampleNames{QStringLiteral("Иванова"), QStringL
                                       QStringLiteral("Сергеевна")};
 
 core::Forecast exampleForecast() {
-    core::Calculation made =
-        core::calculate({QStringLiteral("1"), 0, QStringLiteral("1990")});  // 1 января 1990
+    core::Calculation made = core::calculate({1, 0, QStringLiteral("1990")});  // 1 января 1990
     auto* forecast = std::get_if<core::Forecast>(&made);
     return forecast ? std::move(*forecast) : core::Forecast{};
 }
@@ -30,7 +29,8 @@ core::Forecast exampleForecast() {
 // «23 июля 1975», as a date reads in a sentence.
 QString spokenDate(const core::Forecast& forecast) {
     return QStringLiteral("%1 %2 %3")
-        .arg(forecast.date.day, core::monthGenitive(forecast.date.monthIndex), forecast.date.year);
+        .arg(QString::number(forecast.date.day), core::monthGenitive(forecast.date.monthIndex),
+             forecast.date.year);
 }
 
 // The client's names when there is a client with a name.

@@ -49,8 +49,8 @@ void expectShows(const AspectSquare& sq, const core::Forecast& f) {
 TEST(AspectSquare, ShowsEachForecastAndNothingOfTheOneBefore) {
     AspectSquare sq;
     expectShows(sq, core::Forecast{});
-    for (const auto& f : {forecastOf("28", 6, "1914"), forecastOf("5", 4, "1990"),
-                          forecastOf("23", 7, "1975"), forecastOf("29", 8, "9999")}) {
+    for (const auto& f : {forecastOf(28, 6, "1914"), forecastOf(5, 4, "1990"),
+                          forecastOf(23, 7, "1975"), forecastOf(29, 8, "9999")}) {
         SCOPED_TRACE(f.birthDigits.toStdString());
         sq.showAspects(f);
         expectShows(sq, f);
@@ -72,7 +72,7 @@ TEST(AspectSquare, ShowsEachForecastAndNothingOfTheOneBefore) {
 
 TEST(AspectSquare, ClearZnLeavesAnEmptySquare) {
     AspectSquare sq;
-    sq.showAspects(forecastOf("28", 6, "1914"));  // every circle and segment, root 5
+    sq.showAspects(forecastOf(28, 6, "1914"));  // every circle and segment, root 5
     sq.clear();
     expectShows(sq, core::Forecast{});
     for (int i = 0; i < 9; ++i) {

@@ -6,16 +6,13 @@
 
 #include "book/client_book.h"
 
+// A client born on the date as people write it: the month 1 for January.
 inline book::Client person(const QString& surname, const QString& name,
                            const QString& patronymic = {}, int day = 23, int month = 8,
                            const QString& year = QStringLiteral("1975"), const QString& note = {}) {
     book::Client c;
-    c.surname = surname;
-    c.name = name;
-    c.patronymic = patronymic;
-    c.day = day;
-    c.month = month;
-    c.yearText = year;
+    c.names = {surname, name, patronymic};
+    c.birthDate = {day, month - 1, year};
     c.note = note;
     return c;
 }

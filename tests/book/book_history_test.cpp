@@ -76,7 +76,7 @@ TEST(BookHistory, VersionOneBookIsUpgradedWithoutLoss) {
     const std::vector<Client> all = t.all();
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0].id, 7);
-    EXPECT_EQ(all[0].surname, QStringLiteral("Ёлкина"));
+    EXPECT_EQ(all[0].names.surname, QStringLiteral("Ёлкина"));
     EXPECT_EQ(all[0].note, QStringLiteral("строка 1\nстрока 2"));
     EXPECT_EQ(all[0].added, QStringLiteral("2025-01-02T03:04:05Z"));
 

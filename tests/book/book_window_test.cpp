@@ -122,15 +122,15 @@ TEST(BookWindow, EnterAndDoubleClickOpenTheClientFound) {
           Qt::Key_Down);  // the second one found, without leaving the field
     b.key(b.window->searchField(), Qt::Key_Return);
     ASSERT_EQ(b.opened.size(), 1u);
-    EXPECT_EQ(b.opened[0].surname, QStringLiteral("Петров"));
-    EXPECT_EQ(b.opened[0].month, 2);
+    EXPECT_EQ(b.opened[0].names.surname, QStringLiteral("Петров"));
+    EXPECT_EQ(b.opened[0].birthDate.monthIndex, 1);
 
     QTableView* table = b.window->table();
     const QRect row = table->visualRect(table->model()->index(2, 1));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row.center());
     ASSERT_EQ(b.opened.size(), 2u);
-    EXPECT_EQ(b.opened[1].surname, QStringLiteral("семенов"));
+    EXPECT_EQ(b.opened[1].names.surname, QStringLiteral("семенов"));
 }
 
 // Each command by its key and by its button does what it says.
@@ -152,17 +152,17 @@ TEST(BookWindow, CommandsByKeyAndByButton) {
         b.window->selectClient(b.all()[1].id);  // Петров
         run(Command::Print, Qt::Key_P, Qt::ControlModifier);
         ASSERT_EQ(b.printed.size(), 1u);
-        EXPECT_EQ(b.printed[0].surname, QStringLiteral("Петров"));
+        EXPECT_EQ(b.printed[0].names.surname, QStringLiteral("Петров"));
 
         b.window->setEditor([](QWidget*, book::Client& c) {
             c.note = QStringLiteral("Повторить в мае");
-            c.yearText = QStringLiteral("1976");
+            c.birthDate.year = QStringLiteral("1976");
             return true;
         });
         run(Command::Edit, Qt::Key_F2);
         EXPECT_EQ(b.all()[1].note, QStringLiteral("Повторить в мае"));
         ASSERT_NE(b.window->currentClient(), nullptr);
-        EXPECT_EQ(b.window->currentClient()->yearText, QStringLiteral("1976"));
+        EXPECT_EQ(b.window->currentClient()->birthDate.year, QStringLiteral("1976"));
 
         run(Command::Export, Qt::Key_S, Qt::ControlModifier);
         EXPECT_TRUE(QFile::exists(b.file));
@@ -175,7 +175,8 @@ TEST(BookWindow, CommandsByKeyAndByButton) {
         ASSERT_EQ(b.questions.size(), 2u);
         EXPECT_TRUE(b.questions[0].contains(QStringLiteral("Петров Иван, 01.02.1976")));
         EXPECT_EQ(b.all().size(), 3u);
-        EXPECT_EQ(b.window->currentClient()->surname, QStringLiteral("семенов"));  // the next one
+        EXPECT_EQ(b.window->currentClient()->names.surname,
+                  QStringLiteral("семенов"));  // the next one
 
         run(Command::Import, Qt::Key_I, Qt::ControlModifier);
         EXPECT_EQ(b.all().size(), 4u);
@@ -241,8 +242,7 @@ TEST(ClientBookLink, RecordReadsTheBookOnceAndTheWindowGoesBeforeTheBook) {
         ASSERT_NE(link->bookWindow(), nullptr);
         QSignalSpy reads(link->bookWindow()->table()->model(), &QAbstractItemModel::modelReset);
         ASSERT_TRUE(link->recordPrinted({QStringLiteral("Иванова"), {}, {}},
-                                        {QStringLiteral("23"), 7, QStringLiteral("1975")},
-                                        nullptr));
+                                        {23, 7, QStringLiteral("1975")}, nullptr));
         EXPECT_EQ(reads.count(), 1);
         EXPECT_EQ(link->bookWindow()->table()->model()->rowCount(), 1);
         if (linkEndsFirst) {
@@ -295,8 +295,8 @@ TEST(BookWindow, DateOutOfRangeIsShownAsInvalidAndNeverChangedByTheEditor) {
             }
         }
         EXPECT_NE(editor.result(), QDialog::Accepted);
-        EXPECT_EQ(editor.client().day, c.day);
-        EXPECT_EQ(editor.client().month, c.month);
+        EXPECT_EQ(editor.client().birthDate.day, c.day);
+        EXPECT_EQ(book::storedMonth(editor.client().birthDate.monthIndex), c.month);
     }
 }
 

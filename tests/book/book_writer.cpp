@@ -19,16 +19,13 @@ int main(int argc, char* argv[]) {
     book::ClientBook book(QString::fromLocal8Bit(argv[1]));
     for (int n = 1;; ++n) {
         book::Client client;
-        client.surname = prefix + QString::number(n);
-        client.name = QStringLiteral("Проба");
-        client.day = n % 28 + 1;
-        client.month = n % 12 + 1;
-        client.yearText = QStringLiteral("1990");
+        client.names = {prefix + QString::number(n), QStringLiteral("Проба"), {}};
+        client.birthDate = {n % 28 + 1, n % 12, QStringLiteral("1990")};
         client.note = QString(300, QChar(u'ж'));
         QString error;
         // Every other change is the two-statement one of a printout.
         const bool stored = n % 2 ? book.add(client, &error)
-                                  : book.recordPrinted(client.names(), client.birthDate(), &error);
+                                  : book.recordPrinted(client.names, client.birthDate, &error);
         if (!stored) {
             std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
             return 1;

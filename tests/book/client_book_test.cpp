@@ -183,8 +183,7 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         Client client = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));
         EXPECT_FALSE(t.book->add(client, &error));
         EXPECT_FALSE(t.book->recordPrinted({QStringLiteral("Иванова"), {}, {}},
-                                           {QStringLiteral("1"), 0, QStringLiteral("1990")},
-                                           &error));
+                                           {1, 0, QStringLiteral("1990")}, &error));
         EXPECT_FALSE(t.book->isOpen());
         EXPECT_EQ(bytesOf(t.path), before);
         EXPECT_FALSE(QFile::exists(t.path + QStringLiteral("-wal")));
@@ -362,17 +361,17 @@ TEST(ClientBook, PrintoutAddsTheClientOnceThenUpdatesLastPrinted) {
     t.book->setClock([&] { return now; });
     const auto print = [&](const QString& surname, int day) {
         return t.book->recordPrinted({surname, QStringLiteral(" Мария "), {}},
-                                     {QString::number(day), 7, QStringLiteral("1975")});
+                                     {day, 7, QStringLiteral("1975")});
     };
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 23));
     now = now.addDays(3);
     ASSERT_TRUE(print(QStringLiteral("Иванова "), 23));  // the same person, typed with a blank
     ASSERT_TRUE(print(QStringLiteral("Иванова"), 24));   // another date: another person
-    ASSERT_TRUE(t.book->recordPrinted({{}, {}, QStringLiteral("  ")},
-                                      {QStringLiteral("1"), 0, QStringLiteral("1990")}));
+    ASSERT_TRUE(
+        t.book->recordPrinted({{}, {}, QStringLiteral("  ")}, {1, 0, QStringLiteral("1990")}));
     const auto all = t.all();
     ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0].name, QStringLiteral("Мария"));
+    EXPECT_EQ(all[0].names.name, QStringLiteral("Мария"));
     EXPECT_EQ(all[0].added, QStringLiteral("2026-05-01T12:00:00Z"));
     EXPECT_EQ(all[0].lastPrinted, QStringLiteral("2026-05-04T12:00:00Z"));
 }
@@ -393,14 +392,13 @@ TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
     ASSERT_EQ(all.size(), std::size(names));
     for (const QString& name : names) {
         const auto found = std::find_if(all.begin(), all.end(),
-                                        [&](const Client& c) { return c.surname == name; });
+                                        [&](const Client& c) { return c.names.surname == name; });
         ASSERT_NE(found, all.end()) << name.toStdString();
         EXPECT_EQ(found->note, name + QStringLiteral("\nвторая строка"));
     }
     // Editing one client into another's names and date is refused.
     Client copy = all[0];
-    copy.surname = all[1].surname;
-    copy.name = all[1].name;
+    copy.names = all[1].names;
     QString error;
     EXPECT_FALSE(t.book->update(copy, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("уже есть"))) << error.toStdString();
@@ -464,7 +462,7 @@ TEST(ClientBook, KilledWriterLosesAtMostTheChangeInProgress) {
         ASSERT_TRUE(book.clients(all)) << book.openError().toStdString();  // checks integrity
         QSet<QString> surnames;
         for (const Client& c : all) {
-            surnames.insert(c.surname);
+            surnames.insert(c.names.surname);
         }
         for (int n = 1; n <= last; ++n) {
             ASSERT_TRUE(surnames.contains(prefix + QString::number(n))) << n;

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QSqlQuery>
 #include <QStringEncoder>
 #include <csignal>
 #include <functional>
@@ -52,8 +53,7 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
     for (Client c : clients) {
         ASSERT_TRUE(from.book->add(c));
     }
-    ASSERT_TRUE(from.book->recordPrinted({clients[3].surname, {}, {}},
-                                         {QStringLiteral("2"), 2, QStringLiteral("2000")}));
+    ASSERT_TRUE(from.book->recordPrinted(clients[3].names, clients[3].birthDate));
     for (const book::CsvFormat format : {book::CsvFormat::Plain, book::CsvFormat::Excel}) {
         SCOPED_TRACE(int(format));
         const QString file = from.dir.filePath(QStringLiteral("out%1.csv").arg(int(format)));
@@ -75,7 +75,7 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
         const auto after = to.all();
         ASSERT_EQ(after.size(), before.size());
         for (size_t k = 0; k < before.size(); ++k) {
-            SCOPED_TRACE(before[k].surname.toStdString());
+            SCOPED_TRACE(before[k].names.surname.toStdString());
             EXPECT_TRUE(after[k].samePerson(before[k]));
             EXPECT_EQ(after[k].note, before[k].note);
             EXPECT_EQ(after[k].phone, before[k].phone);
@@ -129,6 +129,25 @@ TEST(Csv, FieldsAtTheirLimitsComeBackAfterEveryGuard) {
     }
 }
 
+// The book's files count months as people write them, August as 8, in the
+// database and in both kinds of list, whatever the program counts inside.
+TEST(Csv, StoredFilesCountMonthsFromOne) {
+    TempBook t;
+    Client born = person(QStringLiteral("Иванова"), QStringLiteral("Мария"));  // 23.08.1975
+    ASSERT_TRUE(t.book->add(born));
+    QSqlQuery q(QSqlDatabase::database(t.book->connectionName()));
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT month FROM clients")) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), 8);
+    for (const auto& [format, written] : {std::pair{book::CsvFormat::Plain, ",23,8,1975,"},
+                                          std::pair{book::CsvFormat::Excel, ";23.08.1975;"}}) {
+        const QString file = t.dir.filePath(QStringLiteral("out.csv"));
+        ASSERT_TRUE(t.book->exportCsv(file, nullptr, format));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(out.readAll().contains(written)) << written;
+    }
+}
+
 // Lists as spreadsheets and people save them: bytes in, clients out.
 TEST(Csv, SpreadsheetDialectsAreRead) {
     struct Case {
@@ -160,7 +179,7 @@ TEST(Csv, SpreadsheetDialectsAreRead) {
         const auto all = t.all();
         ASSERT_EQ(all.size(), 1u);
         EXPECT_TRUE(all[0].samePerson(person(QStringLiteral("Иванова"), QStringLiteral("Мария"))))
-            << all[0].surname.toStdString() << " " << all[0].month;
+            << all[0].names.surname.toStdString() << " " << all[0].birthDate.monthIndex;
     }
 }
 
@@ -256,8 +275,8 @@ TEST(Csv, BadRowsAreListedByLineAndNothingOfThemIsStored) {
     EXPECT_EQ(lines, (std::vector<int>{4, 5, 6, 7, 9, 10, 11, 13}));
     const auto all = t.all();
     ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0].surname, QStringLiteral("Вторая хорошая"));
-    EXPECT_EQ(all[0].month, 8);
+    EXPECT_EQ(all[0].names.surname, QStringLiteral("Вторая хорошая"));
+    EXPECT_EQ(all[0].birthDate.monthIndex, 7);
     EXPECT_EQ(all[1].note, QStringLiteral("две\nстроки"));
 }
 
@@ -403,7 +422,7 @@ TEST(Csv, EncodingIsDecidedOverTheWholeList) {
                         << row.problem.toStdString();
                     stray.push_back(row.line);
                 } else {
-                    EXPECT_EQ(row.client.name, QStringLiteral("Мария"));
+                    EXPECT_EQ(row.client.names.name, QStringLiteral("Мария"));
                     ++good;
                 }
             }
@@ -431,7 +450,7 @@ TEST(Csv, ShortYearInADateIsRefusedNotGuessed) {
         ASSERT_TRUE(reader.next(row));
         if (c.year) {
             EXPECT_EQ(row.problem, QString());
-            EXPECT_EQ(row.client.yearText, QString::fromUtf8(c.year));
+            EXPECT_EQ(row.client.birthDate.year, QString::fromUtf8(c.year));
         } else {
             EXPECT_TRUE(row.problem.contains(QStringLiteral("год в четыре цифры")))
                 << row.problem.toStdString();

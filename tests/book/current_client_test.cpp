@@ -152,8 +152,8 @@ TEST(CurrentClient, WindowKnowsWhoseForecastItShows) {
         const auto first = std::find_if(all.begin(), all.end(),
                                         [&](const book::Client& x) { return x.id == d.elkina.id; });
         ASSERT_NE(first, all.end());
-        EXPECT_EQ(first->surname, QString::fromUtf8(c.firstSurname));
-        EXPECT_EQ(first->name, QStringLiteral("Анна"));
+        EXPECT_EQ(first->names.surname, QString::fromUtf8(c.firstSurname));
+        EXPECT_EQ(first->names.name, QStringLiteral("Анна"));
         EXPECT_EQ(d.historyOf(d.elkina.id).size(), c.firstHistory);
         if (c.stillCurrent) {
             EXPECT_TRUE(d.window.windowTitle().contains(QString::fromUtf8(c.printedAs)));
@@ -175,7 +175,7 @@ TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     d.link.bookWindow()->onOpen(d.elkina);
     ui::BookWindow& book = *d.link.bookWindow();
     book.setEditor([](QWidget*, book::Client& c) {
-        c.surname = QStringLiteral("Смирнова");
+        c.names.surname = QStringLiteral("Смирнова");
         return true;
     });
     book.setConfirm([](QWidget*, const QString&) { return true; });
@@ -184,7 +184,7 @@ TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Zemtar - Прогноз — Смирнова Анна Петровна"));
     // Another birth date is no longer the forecast on the screen.
     book.setEditor([](QWidget*, book::Client& c) {
-        c.yearText = QStringLiteral("1991");
+        c.birthDate.year = QStringLiteral("1991");
         return true;
     });
     book.editCurrent();

@@ -8,7 +8,7 @@
 namespace {
 
 struct Example {
-    const char* day;
+    int day;
     int monthIndex;
     const char* year;
     std::array<int, 9> levels;  // digits 1 to 9
@@ -18,20 +18,20 @@ struct Example {
 
 const Example kExamples[] = {
     // 5051990: one complete line, the diagonal 1-5-9, whose bonus goes to 6.
-    {"5", 4, "1990", {1, 1, 0, 0, 2, 1, 0, 0, 2}, 2, {8, 12}},
+    {5, 4, "1990", {1, 1, 0, 0, 2, 1, 0, 0, 2}, 2, {8, 12}},
     // 23081975: the bottom row 3-6-9 is complete only after a bonus step to 6,
     // so the lines already passed must be checked again after each step.
-    {"23", 7, "1975", {1, 1, 1, 0, 1, 5, 1, 2, 2}, 8, {2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 14, 15}},
-    {"28",
+    {23, 7, "1975", {1, 1, 1, 0, 1, 5, 1, 2, 2}, 8, {2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 14, 15}},
+    {28,
      6,
      "1914",
      {2, 1, 1, 1, 1, 6, 1, 1, 2},
      5,
      {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
     // Zeros add no step.
-    {"1", 0, "1", {3, 0, 1, 0, 0, 0, 0, 0, 0}, 3, {}},
-    {"29", 8, "9999", {0, 2, 0, 0, 0, 0, 0, 0, 6}, 2, {}},
-    {"11", 10, "1111", {8, 0, 0, 0, 0, 0, 0, 1, 0}, 8, {}},
+    {1, 0, "1", {3, 0, 1, 0, 0, 0, 0, 0, 0}, 3, {}},
+    {29, 8, "9999", {0, 2, 0, 0, 0, 0, 0, 0, 6}, 2, {}},
+    {11, 10, "1111", {8, 0, 0, 0, 0, 0, 0, 1, 0}, 8, {}},
 };
 
 }  // namespace
@@ -39,8 +39,8 @@ const Example kExamples[] = {
 TEST(Aspects, DatesGiveTheirLevelsRootAndLines) {
     for (const Example& e : kExamples) {
         SCOPED_TRACE(testing::Message() << e.day << "." << e.monthIndex + 1 << "." << e.year);
-        const core::Calculation c = core::calculate(
-            {QString::fromLatin1(e.day), e.monthIndex, QString::fromLatin1(e.year)});
+        const core::Calculation c =
+            core::calculate({e.day, e.monthIndex, QString::fromLatin1(e.year)});
         const auto* f = std::get_if<core::Forecast>(&c);
         ASSERT_NE(f, nullptr);
         std::vector<int> segments;

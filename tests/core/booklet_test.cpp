@@ -32,7 +32,7 @@ TEST(Booklet, SectionsComeAsChosenForEveryBirthYear) {
     const core::TextLibrary library;
     const core::ClientNames client{QStringLiteral("Иванова"), QStringLiteral("Мария"), {}};
     for (const char* year : {"1975", "2010", "1899"}) {
-        const core::Forecast f = forecastOf("23", 7, year);
+        const core::Forecast f = forecastOf(23, 7, year);
         for (int mask = 0; mask < 16; ++mask) {
             for (int span : {1, 10, 30}) {
                 SCOPED_TRACE(testing::Message() << year << " mask " << mask << " span " << span);
@@ -60,7 +60,7 @@ TEST(Booklet, SectionsComeAsChosenForEveryBirthYear) {
 // 23.08.1975: 4558300. The cycle reads each digit against the one before it,
 // the first against the last; the years listed stop at ninety.
 TEST(Booklet, CycleShapesAndYears) {
-    const core::Booklet b = core::makeBooklet(forecastOf("23", 7, "1975"), {}, core::TextLibrary(),
+    const core::Booklet b = core::makeBooklet(forecastOf(23, 7, "1975"), {}, core::TextLibrary(),
                                               {false, true, false, false, 10, 2026});
     QStringList lines;
     for (const BookletBlock& x : b.blocks) {
@@ -87,7 +87,7 @@ TEST(Booklet, OwnTextsSwitchesAndJson) {
     core::TextLibrary library;
     ASSERT_TRUE(library.setText(u"shape.peak", QStringLiteral("Вершина {год}, %1 <b>")).isEmpty());
     library.setOn(u"notice", false);
-    const core::Booklet b = core::makeBooklet(forecastOf("23", 7, "1975"), {}, library,
+    const core::Booklet b = core::makeBooklet(forecastOf(23, 7, "1975"), {}, library,
                                               {true, true, true, true, 10, 2026});
     const QString text = core::bookletText(b);
     EXPECT_TRUE(text.contains(QStringLiteral("Вершина 2027, %1 <b>")));
@@ -126,8 +126,8 @@ TEST(Booklet, SectionListAndSpanRefusals) {
 
 // Two people: the years they share, and each aspect either both have or one.
 TEST(Booklet, PairTextsForSharedAndSingle) {
-    const core::ComparedPerson a{forecastOf("23", 7, "1975"), QStringLiteral("Анна")};
-    const core::ComparedPerson b{forecastOf("1", 0, "1980"), QStringLiteral("Борис")};
+    const core::ComparedPerson a{forecastOf(23, 7, "1975"), QStringLiteral("Анна")};
+    const core::ComparedPerson b{forecastOf(1, 0, "1980"), QStringLiteral("Борис")};
     const core::Comparison c = core::compare(a.forecast, b.forecast, 2026, 2046);
     const QString text = core::blocksText(core::pairBlocks(a, b, c, core::TextLibrary()));
     for (std::size_t i = 0; i < core::kAspectCount; ++i) {
@@ -144,7 +144,7 @@ TEST(Booklet, PairTextsForSharedAndSingle) {
 
 // The booklet's words write a date as people say it; the classic page keeps «5 Март 2010г.».
 TEST(Booklet, DateOfBirthAsEachLanguageSaysIt) {
-    const core::Forecast f = forecastOf("5", 2, "2010");
+    const core::Forecast f = forecastOf(5, 2, "2010");
     EXPECT_EQ(core::bookletDate(f, core::ReportLanguage::Russian),
               QStringLiteral("5 марта 2010 г."));
     EXPECT_EQ(core::bookletDate(f, core::ReportLanguage::Ukrainian),

@@ -11,7 +11,7 @@
 namespace {
 
 struct Person {
-    const char* day;
+    int day;
     int monthIndex;
     const char* year;
 };
@@ -28,11 +28,11 @@ struct Pair {
 // table's level where the table shows the year, nothing before a birth, and
 // the shared extremes against each person's own largest and smallest digit.
 const Pair kPairs[] = {
-    {"second born later", {"23", 7, "1975"}, {"5", 4, "1990"}, 1975, 2040},
-    {"same birth year", {"23", 7, "1975"}, {"1", 0, "1975"}, 1975, 2030},
-    {"span before both births", {"23", 7, "1975"}, {"5", 4, "1990"}, 1900, 1960},
-    {"3 and 8 digits", {"1", 0, "1"}, {"31", 11, "9999"}, 9990, 10040},
-    {"3 digits each", {"1", 0, "1"}, {"1", 0, "2"}, 1, 25},
+    {"second born later", {23, 7, "1975"}, {5, 4, "1990"}, 1975, 2040},
+    {"same birth year", {23, 7, "1975"}, {1, 0, "1975"}, 1975, 2030},
+    {"span before both births", {23, 7, "1975"}, {5, 4, "1990"}, 1900, 1960},
+    {"3 and 8 digits", {1, 0, "1"}, {31, 11, "9999"}, 9990, 10040},
+    {"3 digits each", {1, 0, "1"}, {1, 0, "2"}, 1, 25},
 };
 
 }  // namespace
@@ -84,8 +84,8 @@ TEST(Comparison, WorkedExample) {
     // (largest 9, smallest 1). Both are at their largest when the first is on
     // its fourth digit (1978 + 7k) and the second on its second or third
     // (1976 or 1977 + 6k): within 1975 to 2010 only in 2006.
-    const core::Forecast a = forecastOf("23", 7, "1975");
-    const core::Forecast b = forecastOf("1", 0, "1975");
+    const core::Forecast a = forecastOf(23, 7, "1975");
+    const core::Forecast b = forecastOf(1, 0, "1975");
     ASSERT_EQ(b.digits, QStringLiteral("199475"));
     const core::Comparison c = core::compare(a, b, 1975, 2010);
     EXPECT_EQ(c.bothHighest, std::vector<long long>{2006});
@@ -95,8 +95,8 @@ TEST(Comparison, WorkedExample) {
 }
 
 TEST(Comparison, JsonHoldsBothSingleObjectsAndNullsBeforeBirth) {
-    const core::Forecast a = forecastOf("23", 7, "1975");
-    const core::Forecast b = forecastOf("5", 4, "1990");
+    const core::Forecast a = forecastOf(23, 7, "1975");
+    const core::Forecast b = forecastOf(5, 4, "1990");
     const core::Comparison c = core::compare(a, b, 1989, 1991);
     QJsonParseError error{};
     const QJsonObject o = QJsonDocument::fromJson(core::toJson(a, b, c), &error).object();

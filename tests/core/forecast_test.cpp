@@ -18,7 +18,7 @@ namespace {
 const QLocale kC = QLocale::c();
 
 struct Example {
-    const char* day;
+    int day;
     int monthIndex;
     const char* year;
     const char* dayMonth;
@@ -32,18 +32,18 @@ struct Example {
 
 TEST(Forecast, WorkedExamples) {
     const Example examples[] = {
-        {"5", 4, "1990", "505", 1004950, 7, "15", "5051990"},
-        {"23", 7, "1975", "2308", 4558300, 7, "72", "23081975"},
-        {"1", 0, "100", "101", 10100, 5, "17", "101100"},
-        {"31", 11, "9999", "3112", 31116888, 8, "49", "31129999"},
+        {5, 4, "1990", "505", 1004950, 7, "15", "5051990"},
+        {23, 7, "1975", "2308", 4558300, 7, "72", "23081975"},
+        {1, 0, "100", "101", 10100, 5, "17", "101100"},
+        {31, 11, "9999", "3112", 31116888, 8, "49", "31129999"},
         // Quotients below 10 show their one whole digit.
-        {"1", 0, "1", "101", 101, 3, "1", "1011"},
-        {"31", 11, "5", "3112", 15560, 5, "27", "31125"},
-        {"10", 0, "111", "1001", 111111, 6, "17", "1001111"},
+        {1, 0, "1", "101", 101, 3, "1", "1011"},
+        {31, 11, "5", "3112", 15560, 5, "27", "31125"},
+        {10, 0, "111", "1001", 111111, 6, "17", "1001111"},
     };
     for (const Example& e : examples) {
         SCOPED_TRACE(e.ob);
-        const QString dm = core::dayMonthString(QString::fromLatin1(e.day), e.monthIndex);
+        const QString dm = core::dayMonthString(e.day, e.monthIndex);
         EXPECT_EQ(dm, QString::fromLatin1(e.dayMonth));
         const core::Int32 n = core::lifeNumber(QString::fromLatin1(e.year), dm, kC);
         EXPECT_EQ(n.value(), e.lifeNumber);
@@ -54,10 +54,10 @@ TEST(Forecast, WorkedExamples) {
 }
 
 TEST(Forecast, DayMonthString) {
-    EXPECT_EQ(core::dayMonthString(QStringLiteral("5"), 4), QStringLiteral("505"));
-    EXPECT_EQ(core::dayMonthString(QStringLiteral("5"), 9), QStringLiteral("510"));
-    EXPECT_EQ(core::dayMonthString(QStringLiteral("15"), 4), QStringLiteral("1505"));
-    EXPECT_EQ(core::dayMonthString(QStringLiteral("31"), 11), QStringLiteral("3112"));
+    EXPECT_EQ(core::dayMonthString(5, 4), QStringLiteral("505"));
+    EXPECT_EQ(core::dayMonthString(5, 9), QStringLiteral("510"));
+    EXPECT_EQ(core::dayMonthString(15, 4), QStringLiteral("1505"));
+    EXPECT_EQ(core::dayMonthString(31, 11), QStringLiteral("3112"));
 }
 
 TEST(Forecast, DivisorChangesBetweenFiveAndSixDigits) {
@@ -112,7 +112,7 @@ namespace {
 
 // The worked examples, checked through the one function that computes.
 struct Worked {
-    const char* day;
+    int day;
     int month;  // 1 = January
     const char* year;
     long long lifeNumber;
@@ -127,23 +127,23 @@ struct Worked {
 
 // clang-format off
 const Worked kWorked[] = {
-    {"5", 5, "1990", 1004950, "15%", 9, 0,
+    {5, 5, "1990", 1004950, "15%", 9, 0,
      {{400, 3600}, {800, 4000}, {1200, 4000}, {1600, 2400}, {2000, 400}, {2400, 2000}, {2800, 4000}},
      {1990, 1997, 2053}, {1, 1, 0, 0, 2, 1, 0, 0, 2}, 2, {8, 12}},
-    {"23", 8, "1975", 4558300, "72%", 8, 0,
+    {23, 8, "1975", 4558300, "72%", 8, 0,
      {{400, 2400}, {800, 2000}, {1200, 2000}, {1600, 800}, {2000, 2800}, {2400, 4000}, {2800, 4000}},
      {1975, 1982, 2038}, {1, 1, 1, 0, 1, 5, 1, 2, 2}, 8, {2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 14, 15}},
-    {"15", 3, "1990", 2990970, "47%", 9, 0, {}, {1990, 1997, 2053}, {3, 0, 1, 0, 1, 1, 0, 0, 3}, 1, {}},
-    {"3", 5, "1975", 602375, "95%", 7, 0, {}, {1975, 1981, 2029}, {1, 0, 2, 0, 2, 2, 1, 0, 2}, 3, {}},
-    {"2", 1, "150", 30150, "52%", 5, 0, {}, {150, 155, 195}, {2, 1, 0, 0, 1, 1, 0, 0, 1}, 9, {}},
-    {"31", 12, "9999", 31116888, "49%", 8, 1,
+    {15, 3, "1990", 2990970, "47%", 9, 0, {}, {1990, 1997, 2053}, {3, 0, 1, 0, 1, 1, 0, 0, 3}, 1, {}},
+    {3, 5, "1975", 602375, "95%", 7, 0, {}, {1975, 1981, 2029}, {1, 0, 2, 0, 2, 2, 1, 0, 2}, 3, {}},
+    {2, 1, "150", 30150, "52%", 5, 0, {}, {150, 155, 195}, {2, 1, 0, 0, 1, 1, 0, 0, 1}, 9, {}},
+    {31, 12, "9999", 31116888, "49%", 8, 1,
      {{400, 2800}, {800, 3600}, {1200, 3600}, {1600, 3600}, {2000, 1600}, {2400, 800}, {2800, 800},
       {3200, 800}},
      {9999, 10007, 10071}, {2, 1, 1, 0, 0, 1, 1, 0, 5}, 7, {}},
-    {"28", 7, "1914", 5372598, "85%", 9, 2, {}, {1914, 1921, 1977}, {2, 1, 1, 1, 1, 6, 1, 1, 2}, 5,
+    {28, 7, "1914", 5372598, "85%", 9, 2, {}, {1914, 1921, 1977}, {2, 1, 1, 1, 1, 6, 1, 1, 2}, 5,
      {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
     // Three digits, year 1: every column shows, three years apart.
-    {"1", 1, "1", 101, "1%", 1, 0, {{400, 3600}, {800, 4000}, {1200, 3600}}, {1, 4, 28},
+    {1, 1, "1", 101, "1%", 1, 0, {{400, 3600}, {800, 4000}, {1200, 3600}}, {1, 4, 28},
      {3, 0, 1, 0, 0, 0, 0, 0, 0}, 3, {}},
 };
 // clang-format on
@@ -197,25 +197,25 @@ TEST(Calculate, WorkedExamples) {
 
 TEST(Calculate, RefusalsSayWhichMessage) {
     const struct {
-        const char* day;
+        int day;
         int month;  // 0: none chosen
         const char* year;
         core::Refusal::Kind kind;
         const char* text;
     } cases[] = {
-        {"", 8, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
-        {"23", 0, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
-        {"23", 8, "19a0", core::Refusal::Kind::YearNotDigits,
+        {0, 8, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
+        {23, 0, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
+        {23, 8, "19a0", core::Refusal::Kind::YearNotDigits,
          "Год рождения нужно ввести цифрами: число от 1 до 9999."},
-        {"23", 8, "", core::Refusal::Kind::YearNotDigits,
+        {23, 8, "", core::Refusal::Kind::YearNotDigits,
          "Год рождения нужно ввести цифрами: число от 1 до 9999."},
-        {"23", 8, "0", core::Refusal::Kind::YearNotDigits,
+        {23, 8, "0", core::Refusal::Kind::YearNotDigits,
          "Год рождения нужно ввести цифрами: число от 1 до 9999."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
         const core::Calculation result =
-            core::calculate({QString::fromLatin1(c.day), c.month - 1, QString::fromLatin1(c.year)});
+            core::calculate({c.day, c.month - 1, QString::fromLatin1(c.year)});
         const auto* refusal = std::get_if<core::Refusal>(&result);
         ASSERT_NE(refusal, nullptr);
         EXPECT_EQ(refusal->kind, c.kind);
@@ -228,26 +228,26 @@ TEST(Calculate, RefusalsSayWhichMessage) {
 // year (1900 is no leap year, 2000 is); the year named by its value.
 TEST(Calculate, DaysThatNeverWereAreRefusedByName) {
     const struct {
-        const char* day;
+        int day;
         int month;  // 1 is January
         const char* year;
         const char* refused;  // nullptr: a forecast
     } cases[] = {
-        {"31", 4, "1985", "Такой даты нет: 31 апреля 1985 года."},
-        {"30", 2, "2000", "Такой даты нет: 30 февраля 2000 года."},
-        {"29", 2, "1900", "Такой даты нет: 29 февраля 1900 года."},
-        {"29", 2, "2023", "Такой даты нет: 29 февраля 2023 года."},
-        {"31", 2, "0075", "Такой даты нет: 31 февраля 75 года."},
-        {"29", 2, "1996", nullptr},
-        {"29", 2, "2000", nullptr},
-        {"29", 2, "0004", nullptr},
-        {"31", 12, "9999", nullptr},
-        {"1", 1, "1", nullptr},
+        {31, 4, "1985", "Такой даты нет: 31 апреля 1985 года."},
+        {30, 2, "2000", "Такой даты нет: 30 февраля 2000 года."},
+        {29, 2, "1900", "Такой даты нет: 29 февраля 1900 года."},
+        {29, 2, "2023", "Такой даты нет: 29 февраля 2023 года."},
+        {31, 2, "0075", "Такой даты нет: 31 февраля 75 года."},
+        {29, 2, "1996", nullptr},
+        {29, 2, "2000", nullptr},
+        {29, 2, "0004", nullptr},
+        {31, 12, "9999", nullptr},
+        {1, 1, "1", nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.day) + "." + std::to_string(c.month) + "." + c.year);
+        SCOPED_TRACE(std::to_string(c.day) + "." + std::to_string(c.month) + "." + c.year);
         const core::Calculation result =
-            core::calculate({QString::fromLatin1(c.day), c.month - 1, QString::fromLatin1(c.year)});
+            core::calculate({c.day, c.month - 1, QString::fromLatin1(c.year)});
         const auto* refusal = std::get_if<core::Refusal>(&result);
         ASSERT_EQ(refusal != nullptr, c.refused != nullptr);
         if (refusal) {
@@ -275,7 +275,7 @@ TEST(Calculate, YearBoxReplacesNumbersOutsideItsRange) {
 }
 
 TEST(Calculate, TextAndJsonOfAForecast) {
-    const core::Forecast f = forecastOf("23", 7, "1975");
+    const core::Forecast f = forecastOf(23, 7, "1975");
     const QString text = core::toText(f);
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("Дата рождения: 23 Август 1975\n"
@@ -285,7 +285,7 @@ TEST(Calculate, TextAndJsonOfAForecast) {
     EXPECT_TRUE(
         text.contains(QStringLiteral("сил:\n 1975 (4)  1976 (5)  1977 (5)  1978 (8)  "
                                      "1979 (3)  1980 (0)  1981 (0)\n")));
-    EXPECT_TRUE(core::toText(forecastOf("2", 0, "1"))
+    EXPECT_TRUE(core::toText(forecastOf(2, 0, "1"))
                     .contains(QStringLiteral("\n    1 (2)     2 (0)     3 (1)     4 (2)     5 (0)"
                                              "     6 (1)     7 (2)     8 (0)\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("  8 Удача: уровень 2, корневая цифра\n")));
@@ -305,8 +305,8 @@ TEST(Calculate, TextAndJsonOfAForecast) {
 // object (keys in alphabetical order, Qt's escapes and numbers), with the
 // digits and the percentage also as numbers.
 TEST(Calculate, JsonIsTheBytesQtWritesForTheSameObject) {
-    const core::Forecast forecasts[] = {forecastOf("23", 7, "1975"), forecastOf("2", 0, "1"),
-                                        forecastOf("31", 11, "9999"), forecastOf("1", 0, "100")};
+    const core::Forecast forecasts[] = {forecastOf(23, 7, "1975"), forecastOf(2, 0, "1"),
+                                        forecastOf(31, 11, "9999"), forecastOf(1, 0, "100")};
     for (const core::Forecast& f : forecasts) {
         SCOPED_TRACE(f.dateText().toStdString());
         const core::YearMark shown = core::markYear(f, 2026);
@@ -346,7 +346,7 @@ TEST(Calculate, JsonTextIsEscapedAsQtEscapesIt) {
 TEST(MarkYear, FindsTheYearsCellsAndTheLevelOfItsColumn) {
     using Cells = std::vector<core::TableCell>;
     const struct {
-        const char* day;
+        int day;
         int month;
         const char* year;
         long long marked;
@@ -354,24 +354,24 @@ TEST(MarkYear, FindsTheYearsCellsAndTheLevelOfItsColumn) {
         int level;    // -1: not in the table
     } cases[] = {
         // 4558300, seven columns from 1975 to 2044
-        {"23", 8, "1975", 1974, {}, -1},
-        {"23", 8, "1975", 1975, {{0, 0}}, 4},
-        {"23", 8, "1975", 2026, {{7, 2}}, 5},
-        {"23", 8, "1975", 2044, {{9, 6}}, 0},
-        {"23", 8, "1975", 2045, {}, -1},
+        {23, 8, "1975", 1974, {}, -1},
+        {23, 8, "1975", 1975, {{0, 0}}, 4},
+        {23, 8, "1975", 2026, {{7, 2}}, 5},
+        {23, 8, "1975", 2044, {{9, 6}}, 0},
+        {23, 8, "1975", 2045, {}, -1},
         // 201: a cycle of three over eight columns, so up to three cells a year
-        {"2", 1, "1", 7, {{2, 0}, {1, 3}, {0, 6}}, 2},
-        {"2", 1, "1", 9, {{2, 2}, {1, 5}}, 1},
-        {"2", 1, "1", 35, {{9, 7}}, 0},  // only past the last digit: its first digit
-        {"2", 1, "1", 36, {}, -1},
+        {2, 1, "1", 7, {{2, 0}, {1, 3}, {0, 6}}, 2},
+        {2, 1, "1", 9, {{2, 2}, {1, 5}}, 1},
+        {2, 1, "1", 35, {{9, 7}}, 0},  // only past the last digit: its first digit
+        {2, 1, "1", 36, {}, -1},
         // 1206: a cycle of four
-        {"2", 1, "6", 11, {{1, 1}, {0, 5}}, 2},
-        {"2", 1, "6", 45, {{9, 3}, {8, 7}}, 6},
-        {"2", 1, "6", 50, {}, -1},
+        {2, 1, "6", 11, {{1, 1}, {0, 5}}, 2},
+        {2, 1, "6", 45, {{9, 3}, {8, 7}}, 6},
+        {2, 1, "6", 50, {}, -1},
         // 10100: the columns after the fifth are hidden and hold nothing
-        {"1", 1, "100", 105, {{1, 0}}, 1},
+        {1, 1, "100", 105, {{1, 0}}, 1},
         // 31116888: eight columns up to 10078
-        {"31", 12, "9999", 10078, {{9, 7}}, 8},
+        {31, 12, "9999", 10078, {{9, 7}}, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -394,7 +394,7 @@ TEST(MarkYear, FindsTheYearsCellsAndTheLevelOfItsColumn) {
 }
 
 TEST(MarkYear, TextAndJsonGainTheYearOnlyWhenAsked) {
-    const core::Forecast f = forecastOf("23", 7, "1975");
+    const core::Forecast f = forecastOf(23, 7, "1975");
     EXPECT_FALSE(core::toText(f).contains(QStringLiteral("Сейчас")));
     EXPECT_FALSE(core::toJson(f).contains("marked"));
 

@@ -33,7 +33,7 @@ struct Labels {
 }  // namespace
 
 TEST(P1, JoinsTheForecastsPointsFromTheOriginInTheGivenColour) {
-    const core::Forecast f = forecastOf("5", 4, "1990");  // 1004950
+    const core::Forecast f = forecastOf(5, 4, "1990");  // 1004950
     const std::vector<QPointF> onPage{{800, 7000},  {1200, 7400}, {1600, 7400}, {2000, 5800},
                                       {2400, 3800}, {2800, 5400}, {3200, 7400}};
     platform::WindowSurface screen;
@@ -67,15 +67,15 @@ TEST(P1, JoinsTheForecastsPointsFromTheOriginInTheGivenColour) {
 TEST(ColourAxis, LargestDigitGreenSmallestRedTheRestBlue) {
     const QColor green(0, 128, 0), red(255, 0, 0), blue(0, 0, 192);
     const struct {
-        const char* day;
+        int day;
         int monthIndex;
         const char* year;
         int largest, smallest;
     } cases[] = {
-        {"23", 7, "1975", 8, 0},   // 4558300
-        {"10", 0, "111", 1, 1},    // 111111: all equal, red wins
-        {"31", 11, "9999", 8, 1},  // 31116888
-        {"1", 0, "1", 1, 0},       // 101
+        {23, 7, "1975", 8, 0},   // 4558300
+        {10, 0, "111", 1, 1},    // 111111: all equal, red wins
+        {31, 11, "9999", 8, 1},  // 31116888
+        {1, 0, "1", 1, 0},       // 101
     };
     Labels labels;
     for (const auto& c : cases) {
@@ -100,18 +100,18 @@ TEST(ColourAxis, LargestDigitGreenSmallestRedTheRestBlue) {
 // so that columns hidden by one forecast must come back for the next.
 TEST(FormirYear, CaptionsAndVisibleColumns) {
     const struct {
-        const char* day;
+        int day;
         int monthIndex;
         const char* year;
         int row0first, row1first, row9first;
         int shown;
     } cases[] = {
-        {"1", 0, "1", 1, 4, 28, 8},  // 101: three digits, rows overlap
-        {"1", 0, "99", 99, 103, 135, 8},
-        {"1", 0, "100", 100, 105, 145, 5},
-        {"10", 0, "111", 111, 117, 165, 6},
-        {"5", 4, "1990", 1990, 1997, 2053, 7},
-        {"31", 11, "9999", 9999, 10007, 10071, 8},
+        {1, 0, "1", 1, 4, 28, 8},  // 101: three digits, rows overlap
+        {1, 0, "99", 99, 103, 135, 8},
+        {1, 0, "100", 100, 105, 145, 5},
+        {10, 0, "111", 111, 117, 165, 6},
+        {5, 4, "1990", 1990, 1997, 2053, 7},
+        {31, 11, "9999", 9999, 10007, 10071, 8},
     };
     Labels labels;
     for (const auto& c : cases) {

@@ -28,7 +28,7 @@ std::vector<platform::DrawOp> opsOf(const print::BookletPages& pages, int k,
 print::BookletPages pagesOf(const char* year, const core::BookletChoice& choice) {
     const core::ClientNames client{QStringLiteral("Иванова"), QStringLiteral("Мария"), {}};
     return print::BookletPages(
-        core::makeBooklet(forecastOf("23", 7, year), client, core::TextLibrary(), choice));
+        core::makeBooklet(forecastOf(23, 7, year), client, core::TextLibrary(), choice));
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ TEST(ComparePage, ComposesBothPeopleAndTheAspectRule) {
         {"1975", "1990", 2}, {"1975", "2001", 1}, {"1899", "2000", 0}, {"1900", "1999", 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.secondYear);
-        const core::ComparedPerson first{forecastOf("23", 7, c.firstYear), QStringLiteral("Иван")};
-        const core::ComparedPerson second{forecastOf("5", 4, c.secondYear), QString()};
+        const core::ComparedPerson first{forecastOf(23, 7, c.firstYear), QStringLiteral("Иван")};
+        const core::ComparedPerson second{forecastOf(5, 4, c.secondYear), QString()};
         const core::Comparison cmp = core::compare(first.forecast, second.forecast, 2000, 2030);
         platform::PrinterPage page;
         int delivered = 0;
@@ -68,8 +68,8 @@ TEST(ComparePage, ComposesBothPeopleAndTheAspectRule) {
 }
 
 TEST(ComparePage, PdfIsWrittenWholeOrNotAtAll) {
-    const core::ComparedPerson first{forecastOf("23", 7, "1975"), QString()};
-    const core::ComparedPerson second{forecastOf("5", 4, "1990"), QString()};
+    const core::ComparedPerson first{forecastOf(23, 7, "1975"), QString()};
+    const core::ComparedPerson second{forecastOf(5, 4, "1990"), QString()};
     const core::Comparison cmp = core::compare(first.forecast, second.forecast, 1990, 2010);
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("пара.pdf"));
@@ -88,8 +88,8 @@ TEST(ComparePage, PdfIsWrittenWholeOrNotAtAll) {
 // The page's head is the report's: the practitioner's letterhead in place of
 // the program's lines and emblem when there is one.
 TEST(ComparePage, HeadIsTheReportsWithOrWithoutALetterhead) {
-    const core::ComparedPerson first{forecastOf("23", 7, "1975"), QString()};
-    const core::ComparedPerson second{forecastOf("5", 4, "1990"), QString()};
+    const core::ComparedPerson first{forecastOf(23, 7, "1975"), QString()};
+    const core::ComparedPerson second{forecastOf(5, 4, "1990"), QString()};
     const core::Comparison cmp = core::compare(first.forecast, second.forecast, 2000, 2010);
     for (const bool withLetterhead : {false, true}) {
         std::optional<print::Letterhead> letterhead;

@@ -34,9 +34,9 @@ print::PageSource listOf(std::vector<print::ReportPage> pages, int stopAt = -1) 
 }
 
 std::vector<print::ReportPage> threeClients() {
-    return {{forecastOf("23", 7, "1975"), {"Иванова", "Мария", "Петровна"}},
-            {forecastOf("1", 0, "2005"), {"Пётр", "", ""}},  // no aspect column
-            {forecastOf("31", 11, "1"), {"", "", ""}}};
+    return {{forecastOf(23, 7, "1975"), {"Иванова", "Мария", "Петровна"}},
+            {forecastOf(1, 0, "2005"), {"Пётр", "", ""}},  // no aspect column
+            {forecastOf(31, 11, "1"), {"", "", ""}}};
 }
 
 int pdfPages(const QByteArray& pdf) {

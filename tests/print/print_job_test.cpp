@@ -52,7 +52,7 @@ struct Desk {
             if (refuse) {
                 refuse();
             }
-            return forecastOf("5", 4, "1990");
+            return forecastOf(5, 4, "1990");
         };
         return delivery.run(target, source, {"Иванова", "Мария", "Петровна"});
     }
@@ -141,7 +141,7 @@ TEST(PrintDelivery, RefusedOrStoppedCalculationDeliversNothing) {
 }
 
 TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
-    const core::BirthDate born{"23", 7, "1975"};
+    const core::BirthDate born{23, 7, "1975"};
     const struct {
         core::ClientNames client;
         const char* file;
@@ -157,8 +157,8 @@ TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
         EXPECT_EQ(QFileInfo(path).fileName(), QString::fromUtf8(c.file));
         EXPECT_TRUE(QFileInfo(QFileInfo(path).absolutePath()).isDir());
     }
-    const core::ComparedPerson pair[] = {{forecastOf("23", 7, "1975"), "Иванова Мария Петровна"},
-                                         {forecastOf("5", 4, "1990"), ""}};
+    const core::ComparedPerson pair[] = {{forecastOf(23, 7, "1975"), "Иванова Мария Петровна"},
+                                         {forecastOf(5, 4, "1990"), ""}};
     EXPECT_EQ(QFileInfo(print::suggestedComparisonPath(pair[0], pair[1])).fileName(),
               "Сравнение - Иванова Мария 23.08.1975 и 05.05.1990.pdf");
 }
@@ -174,7 +174,7 @@ TEST(SuggestedPdfPath, EachKindRemembersItsFolder) {
     desk.answer = folder + "/отчёт.pdf";
     EXPECT_EQ(desk.run(), PrintDelivery::Outcome::Saved);
     EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), folder);
-    EXPECT_EQ(QFileInfo(print::suggestedPdfPath({}, {"1", 0, "1"})).absolutePath(), folder);
+    EXPECT_EQ(QFileInfo(print::suggestedPdfPath({}, {1, 0, "1"})).absolutePath(), folder);
     EXPECT_EQ(print::lastSaveFolder(print::SavedFile::Picture), platform::documentsFolder());
     QDir(folder).removeRecursively();
     EXPECT_EQ(print::lastSaveFolder(print::SavedFile::ReportPdf), platform::documentsFolder());
@@ -187,7 +187,7 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("ZEMTAR_REPORT_PDF");
     const QString path = kept.isEmpty() ? dir.filePath("report.pdf") : kept;
-    ASSERT_EQ(print::printReportToPdf(forecastOf("23", 7, "1975"), path,
+    ASSERT_EQ(print::printReportToPdf(forecastOf(23, 7, "1975"), path,
                                       {"Иванова", "Мария", "Петровна"}, fixedClock()),
               QString());
 
@@ -225,7 +225,7 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
 
 TEST(PrintReportToPdf, UnwritablePathIsAFailure) {
     QTemporaryDir dir;
-    const QString error = print::printReportToPdf(forecastOf("5", 4, "1990"),
+    const QString error = print::printReportToPdf(forecastOf(5, 4, "1990"),
                                                   dir.filePath("нет/отчёт.pdf"), {}, fixedClock());
     EXPECT_TRUE(error.startsWith("Не удалось записать файл ")) << error.toStdString();
     EXPECT_TRUE(error.contains("отчёт.pdf: ")) << error.toStdString();
@@ -283,7 +283,7 @@ void expectTextsInPlace(const platform::PrinterPage& page, const QString& pdf, Q
 // The page a report on this printer carries.
 platform::PrinterPage printoutPageFor(double widthTw, int dpi) {
     platform::PrinterPage page(widthTw, dpi);
-    print::printReport(page, forecastOf("5", 4, "1990"), {"Иванова", "Мария", "Петровна"},
+    print::printReport(page, forecastOf(5, 4, "1990"), {"Иванова", "Мария", "Петровна"},
                        fixedClock());
     return page;
 }

@@ -67,7 +67,7 @@ struct Printed {
     PrinterPage page;
     bool delivered = false;
 
-    explicit Printed(const char* year = "1990") : forecast(forecastOf("5", 4, year)) {}
+    explicit Printed(const char* year = "1990") : forecast(forecastOf(5, 4, year)) {}
     void print(const QString& surname = QStringLiteral("Иванова"),
                const QString& name = QStringLiteral("Мария"),
                const QString& patronymic = QStringLiteral("Петровна"),
@@ -252,11 +252,11 @@ TEST(PrintAspectColumn, LevelsAsPercentagesOfTheirFullCount) {
         core::Forecast forecast;
         QStringList printed;
     } cases[] = {
-        {forecastOf("28", 6, "1914"),  // levels 2 1 1 1 1 6 1 1 2
+        {forecastOf(28, 6, "1914"),  // levels 2 1 1 1 1 6 1 1 2
          {"Уровень биополя - 28%", "Связь с землёй - 20%", "Связь с космосом - 20%", "Работа - 25%",
           "Любовь - 25%", "Интерес - 150%", "Ангел хранитель - 25%", "Судьба - 25%",
           "Карьера - 40%"}},
-        {forecastOf("23", 7, "1975"),  // levels 1 1 1 0 1 5 1 2 2
+        {forecastOf(23, 7, "1975"),  // levels 1 1 1 0 1 5 1 2 2
          {"Уровень биополя - 14%", "Связь с землёй - 20%", "Связь с космосом - 20%", "Работа - 0%",
           "Любовь - 25%", "Интерес - 125%", "Ангел хранитель - 25%", "Судьба - 50%",
           "Карьера - 40%"}},
@@ -280,11 +280,11 @@ TEST(PrintAspectColumn, LevelsAsPercentagesOfTheirFullCount) {
 // years as the life number has digits, going on where the row above ended.
 TEST(PrintYearRows, FifteenRowsOfSuccessiveCycles) {
     const struct {
-        const char* day;
+        int day;
         int monthIndex;
         const char* year;
         int digits;
-    } cases[] = {{"5", 4, "1990", 7}, {"1", 0, "1", 3}, {"31", 11, "9999", 8}, {"2", 0, "6", 4}};
+    } cases[] = {{5, 4, "1990", 7}, {1, 0, "1", 3}, {31, 11, "9999", 8}, {2, 0, "6", 4}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.digits);
         const core::Forecast f = forecastOf(c.day, c.monthIndex, c.year);

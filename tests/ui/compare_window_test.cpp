@@ -24,10 +24,8 @@ using platform::DrawOp;
 
 namespace {
 
-const ui::PersonEntry kIvan{{QStringLiteral("23"), 7, QStringLiteral("1975")},
-                            QStringLiteral("Иван")};
-const ui::PersonEntry kMaria{{QStringLiteral("5"), 4, QStringLiteral("1990")},
-                             QStringLiteral("Мария")};
+const ui::PersonEntry kIvan{{23, 7, QStringLiteral("1975")}, QStringLiteral("Иван")};
+const ui::PersonEntry kMaria{{5, 4, QStringLiteral("1990")}, QStringLiteral("Мария")};
 
 // The people the window remembers go to a settings file of the test's own.
 struct TestSettings {
@@ -133,7 +131,7 @@ TEST(CompareWindow, SpanNeverReversedNorLongerThanAllowed) {
 
 TEST(CompareWindow, RefusedDateIsToldInTheWindowAndStopsThePage) {
     CompareFixture f;
-    f.window.setPerson(1, {{QStringLiteral("5"), 4, QStringLiteral("19x0")}, QString()});
+    f.window.setPerson(1, {{5, 4, QStringLiteral("19x0")}, QString()});
     EXPECT_FALSE(f.window.comparison().has_value());
     const QLabel* problem = f.find<QLabel>(QStringLiteral("CompareProblem"));
     EXPECT_FALSE(problem->isHidden());
@@ -277,7 +275,7 @@ TEST(CompareWindow, FocusFirstAndMessagesOnlyForWhatWasTouched) {
          "Второй: Выберите месяц и год рождения!"},
         {[&] { window.setPerson(1, kMaria); }, ""},
         {[&] {
-             window.setPerson(0, {{"31", 1, "1985"}, "Иван"});
+             window.setPerson(0, {{31, 1, "1985"}, "Иван"});
          },
          "Первый: Такой даты нет: 31 февраля 1985 года."},
         {[&] {

@@ -151,14 +151,12 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         QTemporaryDir dir;
         std::vector<std::pair<QString, QString>> recorded;  // surname, date
         bool opened = false;
-        f.window->setClientBook(
-            {[&] { opened = true; },
-             [&](qint64, const core::ClientNames& c, const core::BirthDate& d, core::ReportKind,
-                 const QString&, QString*) {
-                 recorded.emplace_back(
-                     c.surname, d.day + u'.' + QString::number(d.monthIndex + 1) + u'.' + d.year);
-                 return qint64(1);
-             }});
+        f.window->setClientBook({[&] { opened = true; },
+                                 [&](qint64, const core::ClientNames& c, const core::BirthDate& d,
+                                     core::ReportKind, const QString&, QString*) {
+                                     recorded.emplace_back(c.surname, core::numericDate(d));
+                                     return qint64(1);
+                                 }});
         ASSERT_TRUE(f.action("mpBook")->isVisible());
         f.action("mpBook")->trigger();
         EXPECT_TRUE(opened);
@@ -177,14 +175,14 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
                 dialog->printButton()->click();
             }
         });
-        f.window->printFor(3, 1, QStringLiteral("1990"),
+        f.window->printFor({3, 0, QStringLiteral("1990")},
                            {0, {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()}});
         EXPECT_EQ(shownSurname, QStringLiteral("Ёлкина"));
         EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), f.window->forecast()->happiness);
         EXPECT_EQ(f.window->forecast()->date.year, QStringLiteral("1990"));
         const std::vector<std::pair<QString, QString>> expected =
             remember ? std::vector<std::pair<QString, QString>>{{QStringLiteral("Ёлкина"),
-                                                                 QStringLiteral("3.1.1990")}}
+                                                                 QStringLiteral("03.01.1990")}}
                      : std::vector<std::pair<QString, QString>>{};
         EXPECT_EQ(recorded, expected);
     }

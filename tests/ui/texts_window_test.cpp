@@ -57,9 +57,8 @@ struct Texts {
     QTreeWidgetItem* item() const { return window->tree()->currentItem(); }
 };
 
-core::Forecast forecastOf(const char* day, int month, const char* year) {
-    return std::get<core::Forecast>(
-        core::calculate({QString::fromLatin1(day), month, QString::fromLatin1(year)}));
+core::Forecast forecastOf(int day, int month, const char* year) {
+    return std::get<core::Forecast>(core::calculate({day, month, QString::fromLatin1(year)}));
 }
 
 }  // namespace
@@ -68,8 +67,8 @@ core::Forecast forecastOf(const char* day, int month, const char* year) {
 // is marked unchanged again and leaves the store at the next save. A
 // practitioner's «%1» and «<b>» print as typed beside the client's name.
 TEST(TextsWindow, SavesOnlyTheChangedEntriesAndForgetsAReset) {
-    Texts t(ui::PreviewSubject{forecastOf("23", 7, "1975"),
-                               core::ClientNames{"Петрова", "Мария", ""}, 2026});
+    Texts t(ui::PreviewSubject{forecastOf(23, 7, "1975"), core::ClientNames{"Петрова", "Мария", ""},
+                               2026});
     EXPECT_TRUE(t.window->previewNote()->text().contains("Петрова Мария"));
     t.type("aspect.1.0", "Для {имя}: %1 <b>{уровень}</b> {дата}");
     EXPECT_EQ(t.window->preview()->toPlainText(), "Для Мария: %1 <b>0</b> {дата}");
@@ -216,7 +215,7 @@ TEST(TextsWindow, SearchFiltersTheTree) {
 // client give the example. A field an entry does not speak of stays unset.
 TEST(TextPreview, FillsEachEntryFromTheForecast) {
     const ui::TextPreview preview(
-        {forecastOf("23", 7, "1975"), core::ClientNames{"Петрова", "Мария", ""}, 2026});
+        {forecastOf(23, 7, "1975"), core::ClientNames{"Петрова", "Мария", ""}, 2026});
     const auto shown = [](const core::FieldValues& values, core::TextField field) {
         return values.value(field).value_or(QStringLiteral("-"));
     };

@@ -95,7 +95,7 @@ void tell(const char* name, QWidget* window, const QString& more = {}) {
 
 void tellMainWindow(ui::FrmMain& main) {
     main.show();
-    main.enterDate(23, 8, QStringLiteral("1975"));
+    main.enterDate({23, 7, QStringLiteral("1975")});
     main.calculate();
     main.findChild<QAction*>(QStringLiteral("mpCopy"))->trigger();
     const QSize picture = QGuiApplication::clipboard()->image().size();

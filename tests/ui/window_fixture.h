@@ -63,9 +63,10 @@ struct WindowFixture {
         return shown;
     }
 
-    // Chooses the date as the user would and presses "Расчёт".
+    // Chooses the date as the user would and presses "Расчёт"; the month as
+    // people write it, 1 for January.
     void calculate(int day, int month, const QString& year) {
-        window->enterDate(day, month, year);
+        window->enterDate({day, month - 1, year});
         window->calculate();
     }
 };
