@@ -82,18 +82,9 @@ struct RowPages {
 QString writeBooklets(RowPages& rows, const DrawRequest& request, const QString& path,
                       const std::optional<print::Letterhead>& letterhead,
                       print::ManyResult& result) {
-    const core::BookletChoice choice = bookletChoice(*request.options);
     result = print::writeBookletsPdf(
-        [&](std::optional<print::BookletPages>& booklet) {
-            print::ReportPage row;
-            const print::NextPage step = rows(row);
-            if (step == print::NextPage::Page) {
-                booklet.emplace(
-                    core::makeBooklet(row.forecast, row.client, *request.texts, choice));
-            }
-            return step;
-        },
-        path, QDateTime::currentDateTime(), letterhead);
+        print::bookletsOf(std::ref(rows), *request.texts, bookletChoice(*request.options)), path,
+        QDateTime::currentDateTime(), letterhead);
     return result.error;
 }
 

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/booklet_cli.h"
 #include "app/companion.h"
 #include "app/date_input.h"
 #include "app/drawing_loader.h"
 #include "app/options.h"
+#include "core/booklet.h"
 #include "core/client_names.h"
 #include "core/comparison.h"
 #include "print/letterhead_text.h"
@@ -24,6 +26,7 @@ constexpr long long kLatestYear = 99999;
 const char* const kCompareUsage =
     "Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2\n"
     "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "                               [--booklet [--texts ФАЙЛ]]\n"
     "                               [--first-person ТЕКСТ] [--second-person ТЕКСТ]\n"
     "                               [--practitioner ИМЯ [--contact СТРОКА]... [--logo ФАЙЛ]]\n"
     "  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка\n"
@@ -35,6 +38,11 @@ const char* const kCompareUsage =
     "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
     "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n"
+    "  --booklet     с толкованием: тексты об общих пиках и спадах и об аспектах\n"
+    "                (в тексте после сравнения, в PDF — страницы после страницы\n"
+    "                сравнения, в JSON — под ключом texts)\n"
+    "  --texts ФАЙЛ  свои тексты толкований (файл экспорта из окна «Тексты\n"
+    "                толкований»; только с --booklet)\n"
     "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
     "                бланк практика на странице вместо строк программы (только с --pdf)\n";
 
@@ -44,6 +52,7 @@ struct Request {
     std::optional<long long> from;
     std::optional<long long> to;
     bool json = false;
+    bool booklet = false;
     std::optional<QString> pdf;
     bool help = false;
     Options page;  // the letterhead options, and the files read and written
@@ -132,6 +141,18 @@ QString takeYear(const QStringList& args, int& i, bool from, Request& r) {
     return {};
 }
 
+// The name after --first-person (k 0) or --second-person (k 1): what is
+// wrong with it, or empty.
+QString takePerson(const QStringList& args, int& i, int k, Request& r) {
+    const QString option =
+        k == 0 ? QStringLiteral("--first-person") : QStringLiteral("--second-person");
+    QString text;
+    if (!takeValue(args, i, option, text)) {
+        return QStringLiteral("После %1 нужно значение.").arg(option);
+    }
+    return readPerson(option, text, r.names[k]);
+}
+
 // What the letterhead options lack or break once the command line is read.
 QString letterheadProblem(const Request& r) {
     if (r.page.letterhead && !r.pdf) {
@@ -161,19 +182,21 @@ QString parse(const QStringList& args, Request& r) {
             }
         } else if (a == QLatin1String("--json")) {
             r.json = true;
+        } else if (a == QLatin1String("--booklet")) {
+            r.booklet = true;
+        } else if (is("--texts")) {
+            if (!takeValue(args, i, QStringLiteral("--texts"), r.page.texts) ||
+                r.page.texts.isEmpty()) {
+                return QStringLiteral("Имя файла после --texts не может быть пустым.");
+            }
+            r.page.textsGiven = true;
         } else if (is("--from") || is("--to")) {
             if (const QString problem = takeYear(args, i, is("--from"), r); !problem.isEmpty()) {
                 return problem;
             }
         } else if (is("--first-person") || is("--second-person")) {
-            const int k = is("--first-person") ? 0 : 1;
-            const QString option =
-                k == 0 ? QStringLiteral("--first-person") : QStringLiteral("--second-person");
-            QString text;
-            if (!takeValue(args, i, option, text)) {
-                return QStringLiteral("После %1 нужно значение.").arg(option);
-            }
-            if (const QString problem = readPerson(option, text, r.names[k]); !problem.isEmpty()) {
+            if (const QString problem = takePerson(args, i, is("--first-person") ? 0 : 1, r);
+                !problem.isEmpty()) {
                 return problem;
             }
         } else if (is("--pdf")) {
@@ -194,7 +217,52 @@ QString parse(const QStringList& args, Request& r) {
             "Для сравнения нужны шесть значений: день, месяц и год первого "
             "человека, затем второго.");
     }
+    if (r.page.textsGiven && !r.booklet) {
+        return QStringLiteral("--texts нужен только с --booklet.");
+    }
     return letterheadProblem(r);
+}
+
+// The comparison, with the pair's texts for --booklet, as text, --json or
+// the --pdf pages. Texts that could not be read whole are told and the
+// defaults stand in for them: exit 2, with everything made all the same.
+int deliver(Request& r, const core::ComparedPerson& first, const core::ComparedPerson& second,
+            const core::Comparison& c, int argc, char* argv[]) {
+    QString textsProblem;
+    std::vector<core::BookletBlock> texts;
+    if (r.booklet) {
+        texts = core::pairBlocks(first, second, c, bookletLibrary(r.page, &textsProblem));
+    }
+    if (!textsProblem.isEmpty()) {
+        printErr(textsProblem + u'\n');
+    }
+    const int status = textsProblem.isEmpty() ? kExitForecast : kExitRefused;
+    // With --pdf the file is the output; the text comes only when asked for.
+    if (r.json || !r.pdf) {
+        const QByteArray json = core::toJson(first.forecast, second.forecast, c);
+        QByteArray text = core::toText(first, second, c).toUtf8();
+        if (r.booklet) {
+            text += '\n' + core::blocksText(texts).toUtf8() + '\n';
+        }
+        if (!writeOut(r.json ? (r.booklet ? core::withTexts(json, texts) : json) + '\n' : text)) {
+            return kExitUsage;
+        }
+    }
+    if (!r.pdf) {
+        return status;
+    }
+    r.page.pdf = *r.pdf;
+    r.page.pdfGiven = true;
+    if (const std::optional<Problem> over = outputOverInput(r.page, argc, argv)) {
+        printErr(over->text + u'\n');
+        return over->exitCode;
+    }
+    const Problem drawn = drawComparisonThroughLibrary(
+        CompareDrawRequest{&first, &second, &c, *r.pdf, &r.page, argc, argv, &texts});
+    if (!drawn.text.isEmpty()) {
+        printErr(drawn.text + u'\n');
+    }
+    return drawn.exitCode != kExitForecast ? drawn.exitCode : status;
 }
 
 }  // namespace
@@ -236,28 +304,7 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
                               QString::number(core::kLongestSpan)));
     }
     const core::Comparison c = core::compare(first.forecast, second.forecast, from, to);
-    // With --pdf the file is the output; the text comes only when asked for.
-    if (r.json || !r.pdf) {
-        if (!writeOut(r.json ? core::toJson(first.forecast, second.forecast, c) + '\n'
-                             : core::toText(first, second, c).toUtf8())) {
-            return kExitUsage;
-        }
-    }
-    if (!r.pdf) {
-        return kExitForecast;
-    }
-    r.page.pdf = *r.pdf;
-    r.page.pdfGiven = true;
-    if (const std::optional<Problem> over = outputOverInput(r.page, argc, argv)) {
-        printErr(over->text + u'\n');
-        return over->exitCode;
-    }
-    const Problem drawn = drawComparisonThroughLibrary(
-        CompareDrawRequest{&first, &second, &c, *r.pdf, &r.page, argc, argv});
-    if (!drawn.text.isEmpty()) {
-        printErr(drawn.text + u'\n');
-    }
-    return drawn.exitCode;
+    return deliver(r, first, second, c, argc, argv);
 }
 
 }  // namespace companion

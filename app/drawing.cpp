@@ -179,9 +179,9 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
     const QString error = platform::writeUnderName(
         request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
         [&](const QString& path) {
-            return print::printComparisonToPdf(*request->first, *request->second,
-                                               *request->comparison, path,
-                                               QDateTime::currentDateTime(), {}, letterhead);
+            return print::printComparisonToPdf(
+                *request->first, *request->second, *request->comparison, path,
+                QDateTime::currentDateTime(), {}, letterhead, *request->texts);
         });
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage, error};

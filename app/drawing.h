@@ -5,8 +5,10 @@
 // drawing.
 
 #include <QString>
+#include <vector>
 
 #include "app/companion.h"
+#include "core/booklet.h"
 #include "core/comparison.h"
 #include "core/forecast.h"
 #include "core/text_library.h"
@@ -29,6 +31,7 @@ struct CompareDrawRequest {
     const Options* letterhead;  // --practitioner, --contact and --logo
     int argc;
     char** argv;
+    const std::vector<core::BookletBlock>* texts;  // the pair's words with --booklet, else empty
 };
 
 // The signatures of zemtarDraw (and zemtarDrawClients) and zemtarDrawComparison, as the program

@@ -93,12 +93,21 @@ Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const T
 // tables as aligned lines. The square and the curve are left to the pages.
 QString bookletText(const Booklet& booklet);
 
+// The JSON object `json` with the blocks' texts added under "texts", key by
+// key in the order they appear (a key used twice is given once, with its
+// first filling).
+QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& blocks);
+
 // The texts the booklet chose, key by key in the order they appear (a key
 // used twice is given once, with its first filling): the companion's --json.
 QByteArray bookletJson(const Booklet& booklet);
 
 // The short word for a year's shape in tables: «пик», «подъём».
 QString shapeWord(YearShape shape);
+
+// How the pair's texts call a person: the name, or the date of birth as the
+// booklet's words write it («5 мая 1990 г.»).
+QString pairName(const ComparedPerson& person);
 
 // The texts for two people side by side over the comparison's span: the years
 // both are at their peaks, both at their lows, one at a peak while the other

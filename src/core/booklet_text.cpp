@@ -141,16 +141,25 @@ QString bookletText(const Booklet& booklet) {
     return blocksText(booklet.blocks);
 }
 
-QByteArray bookletJson(const Booklet& booklet) {
+QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& blocks) {
     QJsonObject texts;
-    for (const BookletBlock& b : booklet.blocks) {
+    for (const BookletBlock& b : blocks) {
         if (!b.key.isEmpty() && !texts.contains(b.key)) {
             texts.insert(b.key, b.text);
         }
     }
-    QJsonObject all = QJsonDocument::fromJson(toJson(booklet.forecast)).object();
+    QJsonObject all = QJsonDocument::fromJson(json).object();
     all.insert(QStringLiteral("texts"), texts);
     return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+QByteArray bookletJson(const Booklet& booklet) {
+    return withTexts(toJson(booklet.forecast), booklet.blocks);
+}
+
+QString pairName(const ComparedPerson& person) {
+    const QString name = person.name.simplified();
+    return name.isEmpty() ? bookletDate(person.forecast, ReportLanguage::Russian) : name;
 }
 
 std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
@@ -158,7 +167,7 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
     std::vector<BookletBlock> blocks;
     BookletBlock heading;
     heading.kind = Kind::Heading;
-    heading.text = QStringLiteral("Вы вдвоём: %1 и %2").arg(first.label(), second.label());
+    heading.text = QStringLiteral("Вы вдвоём: %1 и %2").arg(pairName(first), pairName(second));
     blocks.push_back(heading);
     const std::pair<PairText, std::vector<long long>> yearTexts[] = {
         {PairText::BothPeak, c.bothHighest},
@@ -186,7 +195,7 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
         whose.kind = Kind::Subheading;
         whose.text =
             a && b ? QStringLiteral("«%1» — у обоих").arg(name)
-                   : QStringLiteral("«%1» — только у: %2").arg(name, (a ? first : second).label());
+                   : QStringLiteral("«%1» — только у: %2").arg(name, pairName(a ? first : second));
         blocks.push_back(whose);
         FieldValues values;
         values.set(TextField::Aspect, name);

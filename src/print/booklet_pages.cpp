@@ -39,25 +39,42 @@ void BookletPages::compose(platform::PrinterPage& page, int number, const QDateT
 
 void BookletPages::composeWords(platform::PrinterPage& page, int number,
                                 const std::optional<Letterhead>& letterhead) const {
+    drawRunningHead(page, letterhead, whoseLine(booklet_), number, pageCount(), booklet_.language);
+    const auto index = static_cast<std::size_t>(number - 2);
+    if (index < flowed_.size()) {
+        drawPieces(page, flowed_[index], booklet_.forecast, booklet_.outlook,
+                   booklet_.choice.thisYear);
+    }
+}
+
+void drawRunningHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
+                     const QString& whose, int number, int count, core::ReportLanguage language) {
     const int rule = printPageHead(page, letterhead);
     page.setFontSize(kRunningLinePoints);
     page.setFontBold(false);
     const double y = rule + kRunningLineGap;
     page.setCurrentX(0);
     page.setCurrentY(y);
-    page.print(whoseLine(booklet_));
-    const QString pageText = core::pageCaption(booklet_.language, core::PageCaption::PageOf)
-                                 .arg(QString::number(number), QString::number(pageCount()));
+    page.print(whose);
+    const QString pageText = core::pageCaption(language, core::PageCaption::PageOf)
+                                 .arg(QString::number(number), QString::number(count));
     const QFontMetricsF metrics(
         platform::twipFont(platform::printerFamily(), kRunningLinePoints, false, false));
     page.setCurrentX(page.scaleWidth() - metrics.horizontalAdvance(pageText));
     page.setCurrentY(y);
     page.print(pageText);
-    const auto index = static_cast<std::size_t>(number - 2);
-    if (index < flowed_.size()) {
-        drawPieces(page, flowed_[index], booklet_.forecast, booklet_.outlook,
-                   booklet_.choice.thisYear);
-    }
+}
+
+BookletSource bookletsOf(PageSource pages, core::TextLibrary library, core::BookletChoice choice) {
+    return [pages = std::move(pages), library = std::move(library),
+            choice](std::optional<BookletPages>& booklet) {
+        ReportPage page;
+        const NextPage step = pages(page);
+        if (step == NextPage::Page) {
+            booklet.emplace(core::makeBooklet(page.forecast, page.client, library, choice));
+        }
+        return step;
+    };
 }
 
 BookletsComposer::BookletsComposer(BookletPages booklet) : current_(std::move(booklet)) {

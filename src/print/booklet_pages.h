@@ -59,7 +59,8 @@ public:
 
     // Where the words start and end on a page after the first, twips.
     static constexpr double kBodyTop = 1500;
-    double bodyBottom() const { return pageHeight_ - 150; }
+    static constexpr double kBodyFootGap = 150;  // above the page's foot
+    double bodyBottom() const { return pageHeight_ - kBodyFootGap; }
 
 private:
     void composeWords(platform::PrinterPage& page, int number,
@@ -76,6 +77,12 @@ private:
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom);
 
+// The head of a page of words after the first: the running head (the
+// letterhead, or the program's head), whose pages they are on the left and
+// «Страница k из n» on the right, in `language`.
+void drawRunningHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
+                     const QString& whose, int number, int count, core::ReportLanguage language);
+
 // Draws placed pieces onto a page: texts, table rows, the square of
 // `forecast` and the outlook's curve of `outlook` with `thisYear` marked.
 void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pieces,
@@ -86,6 +93,11 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
 // or Stop when the run must leave nothing behind (a list not read to its end,
 // the user's «Отмена»).
 using BookletSource = std::function<NextPage(std::optional<BookletPages>& booklet)>;
+
+// The booklets of a run of report pages: each page's forecast and client
+// become their booklet in `library`'s words, with the sections and span of
+// `choice`. The client book and the companion's --clients make theirs so.
+BookletSource bookletsOf(PageSource pages, core::TextLibrary library, core::BookletChoice choice);
 
 // Booklets as a document for the print delivery: one booklet, whose pages
 // are known beforehand and which starts over for the preview, or a run of
@@ -101,13 +113,17 @@ public:
     Step composePage(platform::PrinterPage& page, const PageContext& context) override;
     std::optional<int> pageCount() const override;
     void rewind() override;
+    QString failureNote() const override { return note_ ? note_() : QString(); }
 
     // While the source is asked for a booklet: tells the delivery the run has
     // come to `done` of `total`; false once the user has stopped it.
     bool progress(int done, int total) const;
+    // What is said under a failure message.
+    void setFailureNote(std::function<QString()> note) { note_ = std::move(note); }
 
 private:
     BookletSource next_;  // none for the one booklet
+    std::function<QString()> note_;
     std::optional<BookletPages> current_;
     int composed_ = 0;  // pages of current_ composed so far
     QString suggestedPath_;

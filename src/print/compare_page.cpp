@@ -163,31 +163,61 @@ void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& 
     printPersonAspects(page, kSecondColumnX, columnsTop, second);
 }
 
-OnePageComposer comparisonComposer(const core::ComparedPerson& first,
-                                   const core::ComparedPerson& second, const core::Comparison& c,
-                                   std::optional<long long> markedYear) {
+ComparisonPages::ComparisonPages(core::ComparedPerson first, core::ComparedPerson second,
+                                 core::Comparison c, std::optional<long long> markedYear,
+                                 const std::vector<core::BookletBlock>& texts)
+    : first_(std::move(first)),
+      second_(std::move(second)),
+      comparison_(std::move(c)),
+      markedYear_(markedYear) {
+    if (!texts.empty()) {
+        flowed_ =
+            flowBlocks(texts, platform::PrinterPage::kDefaultPageWidthTw, BookletPages::kBodyTop,
+                       kA4PrintableHeightTw - BookletPages::kBodyFootGap);
+    }
+}
+
+DocumentFacts ComparisonPages::facts() const {
     DocumentFacts facts;
-    facts.title = info::programName() + QStringLiteral(": ") + first.label() +
-                  QStringLiteral(" и ") + second.label();
-    facts.printedWhat = QStringLiteral("страницу сравнения");
+    facts.title = info::programName() + QStringLiteral(": ") + first_.label() +
+                  QStringLiteral(" и ") + second_.label();
+    facts.printedWhat = flowed_.empty() ? QStringLiteral("страницу сравнения")
+                                        : QStringLiteral("страницы сравнения");
     facts.saveTitle = QStringLiteral("Сохранить сравнение в файл PDF");
     facts.folder = SavedFile::ComparisonPdf;
-    facts.suggestedPath = suggestedComparisonPath(first, second);
-    facts.withoutLogo = QStringLiteral("Страница печатается без логотипа.");
+    facts.suggestedPath = suggestedComparisonPath(first_, second_);
+    facts.withoutLogo = flowed_.empty() ? QStringLiteral("Страница печатается без логотипа.")
+                                        : QStringLiteral("Страницы печатаются без логотипа.");
     facts.noPages = QStringLiteral("страница не составлена");
-    return OnePageComposer(
-        std::move(facts),
-        [first, second, c, markedYear](platform::PrinterPage& page, const PageContext& at) {
-            composeComparison(page, first, second, c, at.madeAt, markedYear, at.letterhead);
-        });
+    return facts;
+}
+
+PageComposer::Step ComparisonPages::composePage(platform::PrinterPage& page,
+                                                const PageContext& context) {
+    const int number = context.pageNumber;
+    if (number == 1) {
+        composeComparison(page, first_, second_, comparison_, context.madeAt, markedYear_,
+                          context.letterhead);
+        return Step::Page;
+    }
+    const auto index = static_cast<std::size_t>(number - 2);
+    if (number < 1 || index >= flowed_.size()) {
+        return Step::End;
+    }
+    drawRunningHead(page, context.letterhead,
+                    QStringLiteral("%1 и %2").arg(core::pairName(first_), core::pairName(second_)),
+                    number, *pageCount(), core::ReportLanguage::Russian);
+    drawPieces(page, flowed_[index], first_.forecast, {}, 0);
+    return Step::Page;
 }
 
 QString printComparisonToPdf(const core::ComparedPerson& first, const core::ComparedPerson& second,
                              const core::Comparison& c, const QString& path,
                              const QDateTime& madeAt, std::optional<long long> markedYear,
-                             const std::optional<Letterhead>& letterhead) {
-    OnePageComposer page = comparisonComposer(first, second, c, markedYear);
-    return writePdfFile(page, path, quietContext(madeAt, letterhead)).error;
+                             const std::optional<Letterhead>& letterhead,
+                             const std::vector<core::BookletBlock>& texts) {
+    ComparisonPages pages(first, second, c, markedYear, texts);
+    return writePdfFile(pages, path, quietContext(madeAt, letterhead)).error;
 }
 
 }  // namespace print

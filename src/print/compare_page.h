@@ -3,8 +3,11 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <vector>
 
+#include "core/booklet.h"
 #include "core/comparison.h"
+#include "print/booklet_pages.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
 
@@ -31,18 +34,40 @@ void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& 
                        const QDateTime& madeAt, std::optional<long long> markedYear,
                        const std::optional<Letterhead>& letterhead);
 
-// The page as a document of one page for the print delivery.
-OnePageComposer comparisonComposer(const core::ComparedPerson& first,
-                                   const core::ComparedPerson& second, const core::Comparison& c,
-                                   std::optional<long long> markedYear);
+// The comparison as a document for the print delivery: its page and, when
+// there are texts (core::pairBlocks), the pages of those words after it,
+// flowed as a booklet's later pages are, each under the running head with
+// both people and «Страница k из n».
+class ComparisonPages : public PageComposer {
+public:
+    ComparisonPages(core::ComparedPerson first, core::ComparedPerson second, core::Comparison c,
+                    std::optional<long long> markedYear,
+                    const std::vector<core::BookletBlock>& texts = {});
 
-// The page straight into a PDF file, written whole or not at all. Returns an
+    DocumentFacts facts() const override;
+    Step composePage(platform::PrinterPage& page, const PageContext& context) override;
+    std::optional<int> pageCount() const override { return 1 + int(flowed_.size()); }
+
+    // The pieces of every page after the first, as placed.
+    const std::vector<std::vector<BookletPiece>>& flowedPages() const { return flowed_; }
+
+private:
+    core::ComparedPerson first_;
+    core::ComparedPerson second_;
+    core::Comparison comparison_;
+    std::optional<long long> markedYear_;
+    std::vector<std::vector<BookletPiece>> flowed_;
+};
+
+// The page, and the pages of `texts` after it, straight into a PDF file,
+// written whole or not at all. Returns an
 // empty string when the file was written, otherwise «Не удалось записать файл
 // X: <причина>».
 QString printComparisonToPdf(const core::ComparedPerson& first, const core::ComparedPerson& second,
                              const core::Comparison& c, const QString& path,
                              const QDateTime& madeAt,
                              std::optional<long long> markedYear = std::nullopt,
-                             const std::optional<Letterhead>& letterhead = {});
+                             const std::optional<Letterhead>& letterhead = {},
+                             const std::vector<core::BookletBlock>& texts = {});
 
 }  // namespace print

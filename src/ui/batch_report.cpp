@@ -4,8 +4,11 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
+#include "platform/text_store.h"
+#include "print/booklet_pages.h"
 #include "print/many_reports.h"
 #include "print/save_place.h"
+#include "ui/booklet_dialog.h"
 
 namespace ui {
 
@@ -33,44 +36,74 @@ void BatchReport::tell(const QString& text, platform::MessageIcon icon) const {
 }
 
 BatchReport::Outcome BatchReport::toPdf(const std::vector<book::Client>& clients) {
-    return run(clients, print::ReportTarget::PdfFile);
+    return run(clients, print::ReportTarget::PdfFile, false);
 }
 
 BatchReport::Outcome BatchReport::toPrinter(const std::vector<book::Client>& clients) {
     // As a single printout: with no printer, the reports go into a file.
-    return run(clients, print::ReportTarget::Printout);
+    return run(clients, print::ReportTarget::Printout, false);
+}
+
+BatchReport::Outcome BatchReport::bookletsToPdf(const std::vector<book::Client>& clients) {
+    return run(clients, print::ReportTarget::PdfFile, true);
+}
+
+BatchReport::Outcome BatchReport::bookletsToPrinter(const std::vector<book::Client>& clients) {
+    return run(clients, print::ReportTarget::Printout, true);
 }
 
 BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
-                                      print::ReportTarget target) {
+                                      print::ReportTarget target, bool booklets) {
     if (clients.empty()) {
         return Outcome::Cancelled;
     }
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
-    const QString suggested =
-        QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
-            .filePath(QStringLiteral("Отчёты - %1.pdf").arg(now.date().toString(Qt::ISODate)));
+    const QString suggested = QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
+                                  .filePath((booklets ? tr("Подробные отчёты - %1.pdf")
+                                                      : QStringLiteral("Отчёты - %1.pdf"))
+                                                .arg(now.date().toString(Qt::ISODate)));
     const int total = int(clients.size());
     Tally tally;
     size_t at = 0;
-    print::ReportsComposer* composer = nullptr;
-    print::ReportsComposer reports(
-        [&](print::ReportPage& page) {
-            while (at < clients.size()) {
-                const book::Client& c = clients[at++];
-                if (!composer->progress(int(at), total)) {
-                    return print::NextPage::Stop;
-                }
-                if (takePage(c, page, tally)) {
-                    return print::NextPage::Page;
-                }
+    std::function<bool(int, int)> progress;
+    print::PageSource pages = [&](print::ReportPage& page) {
+        while (at < clients.size()) {
+            const book::Client& c = clients[at++];
+            if (!progress(int(at), total)) {
+                return print::NextPage::Stop;
             }
-            return print::NextPage::End;
-        },
-        suggested);
-    composer = &reports;
-    reports.setFailureNote([&tally] { return tally.text(); });
-    return finish(delivery_.deliver(reports, target), tally);
+            if (takePage(c, page, tally)) {
+                return print::NextPage::Page;
+            }
+        }
+        return print::NextPage::End;
+    };
+    const auto note = [&tally] { return tally.text(); };
+    if (!booklets) {
+        print::ReportsComposer reports(std::move(pages), suggested);
+        progress = [&reports](int done, int all) { return reports.progress(done, all); };
+        reports.setFailureNote(note);
+        return finish(delivery_.deliver(reports, target), tally, false);
+    }
+    print::BookletsComposer run(bookletSource(std::move(pages), now), suggested);
+    progress = [&run](int done, int all) { return run.progress(done, all); };
+    run.setFailureNote(note);
+    return finish(delivery_.deliver(run, target), tally, true);
+}
+
+print::BookletSource BatchReport::bookletSource(print::PageSource pages, const QDateTime& now) {
+    const BookletOptions options = rememberedBookletOptions();
+    const platform::TextStore::Loaded texts =
+        platform::TextStore::inDataFolder().load(core::languageCode(core::ReportLanguage::Russian));
+    if (!texts.problem.isEmpty()) {
+        tell(texts.problem, platform::MessageIcon::Warning);  // the defaults stand in for the rest
+    }
+    if (!options.letterhead) {
+        delivery_.setLetterhead(std::nullopt);
+    }
+    core::BookletChoice choice = options.choice;
+    choice.thisYear = now.date().year();
+    return print::bookletsOf(std::move(pages), texts.library, choice);
 }
 
 bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally& tally) {
@@ -103,8 +136,8 @@ QString BatchReport::Tally::text() const {
     return text;
 }
 
-BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome,
-                                         const Tally& tally) {
+BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome, const Tally& tally,
+                                         bool booklets) {
     using Delivered = print::PrintDelivery::Outcome;
     if (outcome == Delivered::Cancelled) {
         return Outcome::Cancelled;
@@ -120,10 +153,14 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome,
         tell(error, platform::MessageIcon::Warning);
     }
     const QString pages = QString::number(delivery_.pages());
-    const QString done = printed ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
-                                       .arg(delivery_.printerName(), pages)
-                                 : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
-                                       .arg(QDir::toNativeSeparators(delivery_.savedPath()), pages);
+    const QString where =
+        printed ? delivery_.printerName() : QDir::toNativeSeparators(delivery_.savedPath());
+    // By what went out (reports, booklets) and where (a file, a printer).
+    const QString said[2][2] = {{QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2."),
+                                 QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")},
+                                {tr("Подробные отчёты сохранены в файл «%1»: страниц %2."),
+                                 tr("Подробные отчёты отправлены на принтер «%1»: страниц %2.")}};
+    const QString done = said[booklets][printed].arg(where, pages);
     const QString text = tally.text();
     tell(text.isEmpty() ? done : done + QStringLiteral("\n\n") + text,
          text.isEmpty() ? platform::MessageIcon::Information : platform::MessageIcon::Warning);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "print/booklet_pages.h"
 #include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/many_reports.h"
@@ -33,6 +35,8 @@ namespace ui {
 // client printed gets "last printed" and a line in their history, all in
 // one step.
 class BatchReport {
+    Q_DECLARE_TR_FUNCTIONS(BatchReport)
+
 public:
     BatchReport(book::ClientBook& book, platform::Services& services, QWidget* parent);
 
@@ -62,6 +66,11 @@ public:
     Outcome toPdf(const std::vector<book::Client>& clients);
     // On the default printer as one job; with no printer, into a PDF file.
     Outcome toPrinter(const std::vector<book::Client>& clients);
+    // «Подробный отчёт…»: each client's booklet, one after another, in place
+    // of their one page; the sections, the span and the letterhead as the
+    // booklet dialog last chose them, the words the practitioner's own.
+    Outcome bookletsToPdf(const std::vector<book::Client>& clients);
+    Outcome bookletsToPrinter(const std::vector<book::Client>& clients);
 
 private:
     // Who got a page and who was left out, and why.
@@ -70,11 +79,14 @@ private:
         QStringList skipped;
         QString text() const;
     };
-    Outcome run(const std::vector<book::Client>& clients, print::ReportTarget target);
+    Outcome run(const std::vector<book::Client>& clients, print::ReportTarget target,
+                bool booklets);
+    // The booklets of the pages as the booklet dialog last chose them.
+    print::BookletSource bookletSource(print::PageSource pages, const QDateTime& now);
     // The client's page, or false when their date has no forecast.
     static bool takePage(const book::Client& client, print::ReportPage& page, Tally& tally);
     // Marks the clients printed and tells how the run went.
-    Outcome finish(print::PrintDelivery::Outcome outcome, const Tally& tally);
+    Outcome finish(print::PrintDelivery::Outcome outcome, const Tally& tally, bool booklets);
     void tell(const QString& text, platform::MessageIcon icon) const;
 
     book::ClientBook& book_;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,6 +48,8 @@ constexpr CommandPlace kCommands[] = {
      "Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента"},
     {"Нап&ечатать выбранных...", "Напечатать выбранных",
      "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов"},
+    {"Подро&бный отчёт...", "Подробный отчёт",
+     "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер"},
     {"С&равнить", "Сравнить", "Ctrl+D: сравнить прогнозы двух выбранных клиентов"},
     {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
     {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
@@ -235,6 +238,12 @@ QVBoxLayout* BookWindow::buildCommands() {
         // Enter belongs to the table and the search field: it opens a client.
         b->setAutoDefault(false);
         buttons_[k] = b;
+        if (Command(k) == Command::Booklets) {
+            auto* where = new QMenu(b);
+            where->addAction(tr("Сохранить в &PDF…"), this, &BookWindow::bookletsToPdf);
+            where->addAction(tr("&Напечатать…"), this, &BookWindow::printBooklets);
+            b->setMenu(where);
+        }
         if (Command(k) == Command::ManyPdf || Command(k) == Command::Export ||
             Command(k) == Command::Close) {
             commands->addStretch();
@@ -269,6 +278,7 @@ void BookWindow::connectCommands() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BookWindow::reportsToPdf},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &BookWindow::printSelected},
         {QKeySequence(Qt::CTRL | Qt::Key_D), &BookWindow::compareSelected},
+        {QKeySequence(Qt::CTRL | Qt::Key_B), &BookWindow::chooseBookletTarget},
     };
     for (const auto& [sequence, handler] : keys) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
@@ -362,6 +372,7 @@ void BookWindow::updateState() {
     const qsizetype selected = usable ? table_->selectionModel()->selectedRows().size() : 0;
     button(Command::ManyPdf)->setEnabled(selected > 0);
     button(Command::ManyPrint)->setEnabled(selected > 0);
+    button(Command::Booklets)->setEnabled(selected > 0);
     button(Command::Compare)->setEnabled(selected == 2);
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);

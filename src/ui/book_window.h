@@ -45,6 +45,7 @@ public:
         Delete,
         ManyPdf,
         ManyPrint,
+        Booklets,  // a menu: the booklets of the selected clients to a PDF or a printer
         Compare,
         Export,
         Import,
@@ -103,6 +104,9 @@ public:
     void importBook();
     void reportsToPdf();
     void printSelected();
+    // «Подробный отчёт…»: the selected clients' booklets, one after another.
+    void bookletsToPdf();
+    void printBooklets();
     void compareSelected();
     void saveCopy();
     void restoreCopy();
@@ -127,6 +131,10 @@ private:
     void applySearch();
     void updateState();
     std::vector<qint64> selectedIds() const;
+    // A run of several reports of the selected clients, when `command` is available.
+    void runBatch(Command command, const std::function<void(BatchReport&)>& run);
+    // Ctrl+B: the «Подробный отчёт…» button's menu.
+    void chooseBookletTarget();
     // Chooses these clients again after the book was read anew.
     void reselect(const std::vector<qint64>& ids);
     // The import with a progress window that can stop it.
@@ -142,7 +150,7 @@ private:
     QLabel* count_;
     QLabel* backupLine_;
     QMenuBar* menuBar_;
-    std::array<QPushButton*, 10> buttons_{};
+    std::array<QPushButton*, 11> buttons_{};
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;

@@ -1,5 +1,5 @@
-// The book window's commands for several clients at once: their reports into
-// one PDF or one print job, and the comparison of two.
+// The book window's commands for several clients at once: their reports or
+// their booklets into one PDF or one print job, and the comparison of two.
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -49,26 +49,40 @@ void BookWindow::reselect(const std::vector<qint64>& ids) {
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-void BookWindow::reportsToPdf() {
-    if (!button(Command::ManyPdf)->isEnabled()) {
+void BookWindow::runBatch(Command command, const std::function<void(BatchReport&)>& run) {
+    if (!button(command)->isEnabled()) {
         return;
     }
     BatchReport batch(book_, services_, this);
     if (batchSetup_) {
         batchSetup_(batch);
     }
-    batch.toPdf(selectedClients());
+    run(batch);
+}
+
+void BookWindow::reportsToPdf() {
+    runBatch(Command::ManyPdf, [this](BatchReport& batch) { batch.toPdf(selectedClients()); });
 }
 
 void BookWindow::printSelected() {
-    if (!button(Command::ManyPrint)->isEnabled()) {
-        return;
+    runBatch(Command::ManyPrint,
+             [this](BatchReport& batch) { batch.toPrinter(selectedClients()); });
+}
+
+void BookWindow::bookletsToPdf() {
+    runBatch(Command::Booklets,
+             [this](BatchReport& batch) { batch.bookletsToPdf(selectedClients()); });
+}
+
+void BookWindow::printBooklets() {
+    runBatch(Command::Booklets,
+             [this](BatchReport& batch) { batch.bookletsToPrinter(selectedClients()); });
+}
+
+void BookWindow::chooseBookletTarget() {
+    if (button(Command::Booklets)->isEnabled()) {
+        button(Command::Booklets)->showMenu();
     }
-    BatchReport batch(book_, services_, this);
-    if (batchSetup_) {
-        batchSetup_(batch);
-    }
-    batch.toPrinter(selectedClients());
 }
 
 void BookWindow::compareSelected() {

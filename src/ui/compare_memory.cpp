@@ -9,6 +9,7 @@ namespace ui {
 namespace {
 
 const QString kPeopleKey = QStringLiteral("compare/people");
+const QString kWithTextsKey = QStringLiteral("compare/withTexts");
 
 // Both people in one value, each part percent-encoded, so that a name comes
 // back as typed and the settings file is written once.
@@ -51,6 +52,14 @@ void rememberPeople(const std::array<PersonEntry, 2>& people) {
     if (settings.value(kPeopleKey).toString() != text) {
         settings.setValue(kPeopleKey, text);
     }
+}
+
+bool rememberedWithTexts() {
+    return platform::userSettings().value(kWithTextsKey, false).toBool();
+}
+
+void rememberWithTexts(bool on) {
+    platform::userSettings().setValue(kWithTextsKey, on);
 }
 
 }  // namespace ui

@@ -12,4 +12,9 @@ namespace ui {
 std::array<PersonEntry, 2> rememberedPeople();
 void rememberPeople(const std::array<PersonEntry, 2>& people);
 
+// Whether the comparison goes to paper with its texts («С толкованием»); off
+// until the user first turns it on.
+bool rememberedWithTexts();
+void rememberWithTexts(bool on);
+
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/compare_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,10 +12,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/booklet.h"
 #include "core/program_info.h"
 #include "platform/help_viewer.h"
 #include "platform/screen_place.h"
 #include "platform/services.h"
+#include "platform/text_store.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
 #include "ui/aspect_pair.h"
@@ -193,6 +196,13 @@ void CompareWindow::buildButtons(QWidget* row) {
         {"Пр&осмотр…", "ComparePreview", &CompareWindow::previewPage},
         {"&Сохранить в PDF…", "CompareSavePdf", &CompareWindow::savePdf},
     };
+    withTexts_ = new QCheckBox(tr("С &толкованием"), row);
+    withTexts_->setObjectName(QStringLiteral("CompareWithTexts"));
+    withTexts_->setToolTip(
+        tr("После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов"));
+    withTexts_->setChecked(rememberedWithTexts());
+    connect(withTexts_, &QCheckBox::toggled, this, [](bool on) { rememberWithTexts(on); });
+    layout->addWidget(withTexts_);
     for (std::size_t i = 0; i < std::size(commands); ++i) {
         auto* button = new QPushButton(QString::fromUtf8(commands[i].caption), row);
         button->setObjectName(QString::fromLatin1(commands[i].name));
@@ -354,9 +364,18 @@ void CompareWindow::deliverPage(print::ReportTarget target) {
     if (!comparison_) {
         return;
     }
-    print::OnePageComposer page =
-        print::comparisonComposer(person(0), person(1), *comparison_, thisYear());
-    delivery_.deliver(page, target);
+    std::vector<core::BookletBlock> texts;
+    if (withTexts_->isChecked()) {
+        const platform::TextStore::Loaded loaded = platform::TextStore::inDataFolder().load(
+            core::languageCode(core::ReportLanguage::Russian));
+        if (!loaded.problem.isEmpty()) {  // the defaults stand in for what could not be read
+            services_.message(
+                this, {loaded.problem, info::programName(), platform::MessageIcon::Warning, 0});
+        }
+        texts = core::pairBlocks(person(0), person(1), *comparison_, loaded.library);
+    }
+    print::ComparisonPages pages(person(0), person(1), *comparison_, thisYear(), texts);
+    delivery_.deliver(pages, target);
 }
 
 void CompareWindow::printPage() {

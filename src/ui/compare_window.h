@@ -10,6 +10,7 @@
 #include "graph/comparison_chart.h"
 #include "print/delivery.h"
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -83,7 +84,8 @@ public:
         delivery_.setLetterhead(std::move(letterhead));
     }
 
-    // «Печать», «Просмотр» and «Сохранить в PDF…»: the comparison page.
+    // «Печать», «Просмотр» and «Сохранить в PDF…»: the comparison page, and
+    // with «С толкованием» the pages of the pair's texts after it.
     void printPage();
     void previewPage();
     void savePdf();
@@ -141,6 +143,7 @@ private:
     QLabel* problem_ = nullptr;
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
+    QCheckBox* withTexts_ = nullptr;
     print::PrintDelivery delivery_;
 };
 

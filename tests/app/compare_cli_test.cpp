@@ -71,6 +71,7 @@ TEST(CompanionCompare, RefusalsAndUsageErrors) {
         {compareArgs({"--practitioner", "Анна"}), 1, "только с --pdf"},
         {compareArgs({"--pdf", "/tmp/x.pdf", "--practitioner"}), 1, "нужно значение"},
         {compareArgs({"--pdf", "/tmp/x.pdf", "--practitioner", "Анна\u202E"}), 1, "направления"},
+        {compareArgs({"--texts", "/tmp/t.txt"}), 1, "только с --booklet"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
@@ -152,5 +153,45 @@ TEST(CompanionCompare, PageCarriesTheLetterhead) {
         EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
         EXPECT_TRUE(page.contains(QStringLiteral("Сравнение двух прогнозов")));
         QFile::remove(pdf);
+    }
+}
+
+// --booklet adds the pair's texts: after the comparison in the text, under
+// "texts" in the JSON, on pages after the comparison's in the PDF; texts
+// that cannot be read are told and the program's own stand in (exit 2).
+TEST(CompanionCompare, BookletAddsThePairsTexts) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("пара.pdf"));
+    const QString damaged = dir.filePath(QStringLiteral("тексты.txt"));
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("zemtar-texts 1 ru\n[pair.aspect-both]\nУ вас обоих: {аспект}.\n[pair.nothing]\nx\n");
+    f.close();
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* out;  // in standard output, or in the PDF's text
+    } rows[] = {
+        {{"--booklet", "--first-person", "Волков Игорь"},
+         0,
+         "Вы вдвоём: Волков Игорь и 5 мая 1990 г."},
+        {{"--booklet", "--texts", damaged}, 2, "У вас обоих: Биополе."},
+        {{"--booklet", "--json"}, 0, "\"pair.aspect-both\":"},
+        {{"--booklet", "--pdf", pdf}, 0, "Страница 2 из"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.args.join(u' ').toStdString());
+        const CompareRun run = companion(compareArgs(r.args));
+        EXPECT_EQ(run.exitCode, r.exitCode) << run.err.toStdString();
+        QString out = QString::fromUtf8(run.out);
+        if (r.args.contains("--pdf")) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
+            ASSERT_TRUE(text.waitForFinished(30000));
+            out = QString::fromUtf8(text.readAllStandardOutput());
+        }
+        EXPECT_TRUE(out.contains(QString::fromUtf8(r.out))) << out.toStdString();
+        EXPECT_EQ(run.err.contains(QStringLiteral("строка 4")), r.exitCode == 2)
+            << run.err.toStdString();
     }
 }

@@ -8,10 +8,17 @@
 #include <QTableView>
 #include <QTest>
 
+#include <QMenu>
+
 #include "book_fixture.h"
+#include "core/booklet.h"
+#include "forecast_of.h"
 #include "platform/services.h"
+#include "platform/text_store.h"
+#include "print/booklet_pages.h"
 #include "ui/batch_report.h"
 #include "ui/book_window.h"
+#include "ui/booklet_dialog.h"
 #include "ui/compare_window.h"
 
 using ui::BookWindow;
@@ -78,6 +85,7 @@ TEST(BatchReport, SelectionEnablesTheCommandsAndCompareTakesExactlyTwo) {
         m.selectRows(c.rows);
         EXPECT_EQ(m.window->button(Command::ManyPdf)->isEnabled(), c.reports);
         EXPECT_EQ(m.window->button(Command::ManyPrint)->isEnabled(), c.reports);
+        EXPECT_EQ(m.window->button(Command::Booklets)->isEnabled(), c.reports);
         EXPECT_EQ(m.window->button(Command::Compare)->isEnabled(), c.compare);
     }
     m.window->table()->setFocus();
@@ -125,4 +133,53 @@ TEST(BatchReport, PdfOfTheSelectedOrNothingWhenStopped) {
             EXPECT_TRUE(m.services.messages.empty());
         }
     }
+}
+
+// «Подробный отчёт…», to a file and to a printer (none here, so a file too):
+// every selected client's booklet one after another, in the practitioner's
+// own texts and the sections last chosen; the one without a forecast named.
+TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
+    const ui::BookletOptions before = ui::rememberedBookletOptions();
+    ui::BookletOptions options = before;
+    options.choice = {false, false, true, true, 3, 0};
+    ui::rememberBookletOptions(options);
+    const platform::TextStore store = platform::TextStore::inDataFolder();
+    core::TextLibrary own;
+    own.setText(u"opening", QStringLiteral("Слово практика. ").repeated(230));
+    ASSERT_EQ(store.save(own.own()), QString());
+    options.choice.thisYear = QDate::currentDate().year();
+    const auto pagesOf = [&](const core::TextLibrary& texts) {
+        int pages = 0;
+        for (const book::Client& c : ManyClients().all()) {
+            if (c.day <= 31) {
+                pages += print::BookletPages(
+                             core::makeBooklet(forecastOf(qPrintable(QString::number(c.day)),
+                                                          c.month - 1, qPrintable(c.yearText)),
+                                               c.names(), texts, options.choice))
+                             .pageCount();
+            }
+        }
+        return pages;
+    };
+    ASSERT_NE(pagesOf(own), pagesOf(core::TextLibrary())) << "the own text must show in the count";
+    for (const int target : {0, 1}) {
+        ManyClients m;
+        m.selectRows({0, 1, 2, 3, 4});
+        ASSERT_TRUE(m.window->button(Command::Booklets)->isEnabled());
+        m.window->button(Command::Booklets)->menu()->actions().at(target)->trigger();
+        ASSERT_TRUE(QFileInfo::exists(m.pdf)) << target;
+        ASSERT_EQ(m.services.messages.size(), 1u);
+        const QString text = m.services.messages[0].text;
+        EXPECT_TRUE(text.contains(QStringLiteral("Подробные отчёты сохранены")));
+        EXPECT_TRUE(text.contains(QStringLiteral("страниц %1").arg(pagesOf(own))))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains("Григорьев Пётр, 45.09.1990")) << text.toStdString();
+        std::vector<book::ReportRecord> history;
+        ASSERT_TRUE(m.book->reports(m.all()[1].id, history));
+        ASSERT_EQ(history.size(), 1u);
+        EXPECT_EQ(history[0].kind, core::ReportKind::ManyPdf);
+        QFile::remove(m.pdf);
+    }
+    ASSERT_EQ(store.save(core::TextSet()), QString());
+    ui::rememberBookletOptions(before);
 }

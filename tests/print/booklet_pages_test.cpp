@@ -71,7 +71,9 @@ TEST(BookletPages, FirstPageHeadsAndFlow) {
     }
 }
 
-// Many booklets in one run are the single booklets, page by page.
+// Many booklets in one run are the single booklets, page by page: made by
+// hand, and made from report pages as the client book and the companion's
+// --clients make theirs.
 TEST(BookletPages, ManyAreTheSingleOnesPageByPage) {
     const core::BookletChoice choice{true, true, true, true, 10, 2026};
     const char* years[] = {"1975", "2010", "1899"};
@@ -83,22 +85,35 @@ TEST(BookletPages, ManyAreTheSingleOnesPageByPage) {
         }
     }
     std::size_t given = 0;
-    print::BookletsComposer run([&](std::optional<print::BookletPages>& booklet) {
+    const print::BookletSource byHand = [&](std::optional<print::BookletPages>& booklet) {
         if (given == std::size(years)) {
             return print::NextPage::End;
         }
         booklet.emplace(pagesOf(years[given++], choice));
         return print::NextPage::Page;
-    });
-    const print::PageContext context = print::quietContext(kBookletMadeAt, std::nullopt);
-    std::size_t next = 0;
-    for (;;) {
-        platform::PrinterPage page;
-        if (run.composePage(page, context) != print::PageComposer::Step::Page) {
-            break;
+    };
+    const print::PageSource reportPages = [&](print::ReportPage& page) {
+        if (given == std::size(years)) {
+            return print::NextPage::End;
         }
-        EXPECT_TRUE(next < single.size() && sameOps(page.ops(), single[next])) << next;
-        ++next;
+        page = {forecastOf("23", 7, years[given++]),
+                {QStringLiteral("Иванова"), QStringLiteral("Мария"), {}}};
+        return print::NextPage::Page;
+    };
+    for (const print::BookletSource& source :
+         {byHand, print::bookletsOf(reportPages, core::TextLibrary(), choice)}) {
+        given = 0;
+        print::BookletsComposer run(source);
+        const print::PageContext context = print::quietContext(kBookletMadeAt, std::nullopt);
+        std::size_t next = 0;
+        for (;;) {
+            platform::PrinterPage page;
+            if (run.composePage(page, context) != print::PageComposer::Step::Page) {
+                break;
+            }
+            EXPECT_TRUE(next < single.size() && sameOps(page.ops(), single[next])) << next;
+            ++next;
+        }
+        EXPECT_EQ(next, single.size());
     }
-    EXPECT_EQ(next, single.size());
 }

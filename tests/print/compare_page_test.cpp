@@ -3,11 +3,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/booklet.h"
 #include "forecast_of.h"
 #include "graph/comparison_chart.h"
 #include "platform/printer_page.h"
 #include "print/compare_page.h"
 #include "print/report.h"
+#include "same_ops.h"
 
 using platform::DrawOp;
 
@@ -107,5 +109,54 @@ TEST(ComparePage, HeadIsTheReportsWithOrWithoutALetterhead) {
         }
         EXPECT_EQ(textsStarting(page, QStringLiteral("Анна Сергеевна")), withLetterhead ? 1 : 0);
         EXPECT_EQ(textsStarting(page, QStringLiteral("E-Mail")), withLetterhead ? 0 : 1);
+    }
+}
+
+// With the pair's texts the page is followed by pages of them, each under the
+// running head with both people and «Страница k из n»; the page itself stays
+// as it was, and no heading is left alone at the foot of a page.
+TEST(ComparePage, TextsFollowOnPagesOfTheirOwn) {
+    const core::ComparedPerson first{forecastOf("23", 7, "1975"), QStringLiteral("Иван")};
+    const core::ComparedPerson second{forecastOf("5", 4, "1990"), QStringLiteral("Мария")};
+    const core::Comparison cmp = core::compare(first.forecast, second.forecast, 2000, 2040);
+    const std::vector<core::BookletBlock> texts =
+        core::pairBlocks(first, second, cmp, core::TextLibrary());
+    EXPECT_EQ(print::ComparisonPages(first, second, cmp, 2026).pageCount(), 1);
+    for (const std::optional<print::Letterhead>& head :
+         {std::optional<print::Letterhead>(),
+          std::optional(print::Letterhead{"Анна Сергеевна", {"+7 900"}, {}})}) {
+        print::ComparisonPages pages(first, second, cmp, 2026, texts);
+        print::PageContext context = print::quietContext(kMoment, head);
+        const int count = *pages.pageCount();
+        ASSERT_GE(count, 2);
+        QStringList words;
+        for (context.pageNumber = 1; context.pageNumber <= count + 1; ++context.pageNumber) {
+            platform::PrinterPage page;
+            const auto step = pages.composePage(page, context);
+            ASSERT_EQ(step, context.pageNumber <= count ? print::PageComposer::Step::Page
+                                                        : print::PageComposer::Step::End);
+            if (context.pageNumber == 1) {
+                platform::PrinterPage alone;
+                print::composeComparison(alone, first, second, cmp, kMoment, 2026, head);
+                EXPECT_TRUE(sameOps(page.ops(), alone.ops()));
+            } else if (step == print::PageComposer::Step::Page) {
+                QStringList lines;
+                for (const DrawOp& op : page.ops()) {
+                    lines << op.text;
+                }
+                const QString text = lines.join(u'\n');
+                EXPECT_TRUE(text.contains(
+                    QStringLiteral("Страница %1 из %2").arg(context.pageNumber).arg(count)));
+                EXPECT_TRUE(text.contains(QStringLiteral("\nИван и Мария\n")));
+                EXPECT_TRUE(text.contains(head ? head->name : QStringLiteral("Версия")));
+                words << text;
+            }
+        }
+        const QString all = words.join(u' ');
+        EXPECT_TRUE(all.contains(QStringLiteral("Вы вдвоём: Иван и Мария")));
+        EXPECT_TRUE(all.contains(QStringLiteral("— у обоих")));
+        for (const auto& flowed : pages.flowedPages()) {
+            EXPECT_FALSE(flowed.back().keepWithNext) << "a heading alone at the foot";
+        }
     }
 }

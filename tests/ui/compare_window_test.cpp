@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -325,5 +326,30 @@ TEST(CompareWindow, WholeNamesOverTheSquaresAndTheLastPeopleRemembered) {
         EXPECT_EQ(again.personEntry(1).name, name);
         EXPECT_EQ(again.personEntry(1).date.monthIndex, kMaria.date.monthIndex);
         EXPECT_TRUE(again.comparison().has_value());
+    }
+}
+
+// «С толкованием» adds the pages of the pair's texts after the comparison's,
+// and the next window comes with the box as it was left.
+TEST(CompareWindow, WithTextsAddsTheirPagesAndIsRemembered) {
+    CompareFixture f;
+    QTemporaryDir dir;
+    auto* box = f.find<QCheckBox>(QStringLiteral("CompareWithTexts"));
+    EXPECT_FALSE(box->isChecked());
+    for (const bool on : {true, false}) {
+        box->setChecked(on);
+        const QString path = dir.filePath(on ? QStringLiteral("с.pdf") : QStringLiteral("без.pdf"));
+        f.window.setAskFileName([&path](QWidget*, const QString&) { return path; });
+        f.find<QPushButton>(QStringLiteral("CompareSavePdf"))->click();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(pages.contains(QStringLiteral("Сравнение двух прогнозов")));
+        EXPECT_EQ(pages.contains(QStringLiteral("Вы вдвоём: Иван и Мария")), on);
+        EXPECT_EQ(pages.contains(QStringLiteral("Страница 2 из")), on);
+        platform::RecordingServices services;
+        ui::CompareWindow next(services);
+        EXPECT_EQ(next.findChild<QCheckBox*>(QStringLiteral("CompareWithTexts"))->isChecked(), on);
     }
 }
