@@ -151,11 +151,11 @@ TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
     const auto pagesOf = [&](const core::TextLibrary& texts) {
         int pages = 0;
         for (const book::Client& c : ManyClients().all()) {
-            if (c.day <= 31) {
+            if (c.birthDate.day <= 31) {
                 pages += print::BookletPages(
-                             core::makeBooklet(forecastOf(qPrintable(QString::number(c.day)),
-                                                          c.month - 1, qPrintable(c.yearText)),
-                                               c.names(), texts, options.choice))
+                             core::makeBooklet(forecastOf(c.birthDate.day, c.birthDate.monthIndex,
+                                                          qPrintable(c.birthDate.year)),
+                                               c.names, texts, options.choice))
                              .pageCount();
             }
         }

@@ -96,7 +96,7 @@ TEST(BookletPages, ManyAreTheSingleOnesPageByPage) {
         if (given == std::size(years)) {
             return print::NextPage::End;
         }
-        page = {forecastOf("23", 7, years[given++]),
+        page = {forecastOf(23, 7, years[given++]),
                 {QStringLiteral("Иванова"), QStringLiteral("Мария"), {}}};
         return print::NextPage::Page;
     };

@@ -116,8 +116,8 @@ TEST(ComparePage, HeadIsTheReportsWithOrWithoutALetterhead) {
 // running head with both people and «Страница k из n»; the page itself stays
 // as it was, and no heading is left alone at the foot of a page.
 TEST(ComparePage, TextsFollowOnPagesOfTheirOwn) {
-    const core::ComparedPerson first{forecastOf("23", 7, "1975"), QStringLiteral("Иван")};
-    const core::ComparedPerson second{forecastOf("5", 4, "1990"), QStringLiteral("Мария")};
+    const core::ComparedPerson first{forecastOf(23, 7, "1975"), QStringLiteral("Иван")};
+    const core::ComparedPerson second{forecastOf(5, 4, "1990"), QStringLiteral("Мария")};
     const core::Comparison cmp = core::compare(first.forecast, second.forecast, 2000, 2040);
     const std::vector<core::BookletBlock> texts =
         core::pairBlocks(first, second, cmp, core::TextLibrary());
