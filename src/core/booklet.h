@@ -98,7 +98,7 @@ QString bookletText(const Booklet& booklet);
 QByteArray bookletJson(const Booklet& booklet);
 
 // The short word for a year's shape in tables: «пик», «подъём».
-QString shapeWord(YearShape shape);
+QString shapeWord(YearShape shape, ReportLanguage language = ReportLanguage::Russian);
 
 // The texts for two people side by side over the comparison's span: the years
 // both are at their peaks, both at their lows, one at a peak while the other
@@ -106,7 +106,8 @@ QString shapeWord(YearShape shape);
 std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
                                      const Comparison& comparison, const TextLibrary& library);
 
-// pairBlocks as plain text, as bookletText writes blocks.
+// The words of pairBlocks are the library's language. pairBlocks as plain text, as bookletText
+// writes blocks.
 QString blocksText(const std::vector<BookletBlock>& blocks);
 
 }  // namespace core

@@ -148,17 +148,20 @@ QByteArray bookletJson(const Booklet& booklet) {
             texts.insert(b.key, b.text);
         }
     }
-    QJsonObject all = QJsonDocument::fromJson(toJson(booklet.forecast)).object();
+    QJsonObject all =
+        QJsonDocument::fromJson(toJson(booklet.forecast, nullptr, booklet.language)).object();
     all.insert(QStringLiteral("texts"), texts);
     return QJsonDocument(all).toJson(QJsonDocument::Compact);
 }
 
 std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
                                      const Comparison& c, const TextLibrary& library) {
+    const ReportLanguage language = reportLanguageOr(library.language());
     std::vector<BookletBlock> blocks;
     BookletBlock heading;
     heading.kind = Kind::Heading;
-    heading.text = QStringLiteral("Вы вдвоём: %1 и %2").arg(first.label(), second.label());
+    heading.text = pageCaption(language, PageCaption::BothOfYou)
+                       .arg(first.label(language), second.label(language));
     blocks.push_back(heading);
     const std::pair<PairText, std::vector<long long>> yearTexts[] = {
         {PairText::BothPeak, c.bothHighest},
@@ -170,7 +173,7 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
             continue;
         }
         FieldValues values;
-        values.set(TextField::Years, yearListText(years))
+        values.set(TextField::Years, yearListText(years, language))
             .set(TextField::Year, QString::number(years.front()));
         blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
     }
@@ -181,12 +184,12 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
             continue;
         }
         const PairText which = a && b ? PairText::AspectBoth : PairText::AspectOne;
-        const QString name = kAspectNames[i].toString();
+        const QString name = aspectName(language, static_cast<int>(i) + 1);
         BookletBlock whose;
         whose.kind = Kind::Subheading;
-        whose.text =
-            a && b ? QStringLiteral("«%1» — у обоих").arg(name)
-                   : QStringLiteral("«%1» — только у: %2").arg(name, (a ? first : second).label());
+        whose.text = a && b ? pageCaption(language, PageCaption::AspectOfBoth).arg(name)
+                            : pageCaption(language, PageCaption::AspectOfOne)
+                                  .arg(name, (a ? first : second).label(language));
         blocks.push_back(whose);
         FieldValues values;
         values.set(TextField::Aspect, name);

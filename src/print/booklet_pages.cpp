@@ -31,7 +31,8 @@ BookletPages::BookletPages(core::Booklet booklet, double pageWidthTw, double pag
 void BookletPages::compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
                            const std::optional<Letterhead>& letterhead) const {
     if (number <= 1) {
-        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead);
+        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead,
+                      booklet_.language);
         return;
     }
     composeWords(page, number, letterhead);
@@ -39,7 +40,7 @@ void BookletPages::compose(platform::PrinterPage& page, int number, const QDateT
 
 void BookletPages::composeWords(platform::PrinterPage& page, int number,
                                 const std::optional<Letterhead>& letterhead) const {
-    const int rule = printPageHead(page, letterhead);
+    const int rule = printPageHead(page, letterhead, booklet_.language);
     page.setFontSize(kRunningLinePoints);
     page.setFontBold(false);
     const double y = rule + kRunningLineGap;
