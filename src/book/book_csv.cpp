@@ -31,10 +31,12 @@ QStringList header(CsvFormat format) {
         format == CsvFormat::Excel
             ? std::vector<Column>{Column::Surname,   Column::Name,  Column::Patronymic,
                                   Column::BirthDate, Column::Phone, Column::Email,
-                                  Column::Note,      Column::Added, Column::Printed}
-            : std::vector<Column>{Column::Surname, Column::Name,  Column::Patronymic, Column::Day,
-                                  Column::Month,   Column::Year,  Column::Phone,      Column::Email,
-                                  Column::Note,    Column::Added, Column::Printed};
+                                  Column::Note,      Column::Added, Column::Printed,
+                                  Column::Language}
+            : std::vector<Column>{Column::Surname, Column::Name,    Column::Patronymic,
+                                  Column::Day,     Column::Month,   Column::Year,
+                                  Column::Phone,   Column::Email,   Column::Note,
+                                  Column::Added,   Column::Printed, Column::Language};
     QStringList names;
     for (const Column c : columns) {
         names << ClientListReader::title(c);
@@ -58,12 +60,12 @@ QString exportedDate(const Client& c) {
 QString rowOf(const Client& c, CsvFormat format) {
     if (format == CsvFormat::Excel) {
         return csv::row({c.surname, c.name, c.patronymic, exportedDate(c), c.phone, c.email, c.note,
-                         localMoment(c.added), localMoment(c.lastPrinted)},
+                         localMoment(c.added), localMoment(c.lastPrinted), c.languageCode},
                         u';');
     }
     return csv::row({c.surname, c.name, c.patronymic, QString::number(c.day),
                      QString::number(c.month), c.yearText, c.phone, c.email, c.note, c.added,
-                     c.lastPrinted});
+                     c.lastPrinted, c.languageCode});
 }
 
 // Every byte, or false. A write cut short (a full disk) is tried again for the
