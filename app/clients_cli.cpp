@@ -52,6 +52,8 @@ QString openList(const Options& o, const QByteArray& raw, QFile& in) {
 struct RowPages {
     book::ClientListReader& reader;
     const QString& listName;
+    // --lang for every page; without it each client's own language.
+    std::optional<core::ReportLanguage> language;
     bool leftOut = false;
     QString readError;
 
@@ -72,6 +74,7 @@ struct RowPages {
             }
             page.forecast = std::move(*forecast);
             page.client = row.client.names();
+            page.language = language.value_or(row.client.language());
             return print::NextPage::Page;
         }
         readError = reader.error();
@@ -88,9 +91,17 @@ QString writeBooklets(RowPages& rows, const DrawRequest& request, const QString&
         [&](std::optional<print::BookletPages>& booklet) {
             print::ReportPage row;
             const print::NextPage step = rows(row);
-            if (step == print::NextPage::Page) {
+            if (step != print::NextPage::Page) {
+                return step;
+            }
+            // A practitioner's file of texts has one language; the program's
+            // own texts follow each client's.
+            if (request.options->textsGiven || request.options->languageGiven) {
                 booklet.emplace(
                     core::makeBooklet(row.forecast, row.client, *request.texts, choice));
+            } else {
+                const core::TextLibrary own(core::TextSet(core::languageCode(row.language)));
+                booklet.emplace(core::makeBooklet(row.forecast, row.client, own, choice));
             }
             return step;
         },
@@ -123,7 +134,8 @@ Problem printClientList(const DrawRequest& request,
                                                : QStringLiteral("Файл «%1»").arg(o.clients),
                                      reader.error())};
     }
-    RowPages rows{reader, listName, false, {}};
+    RowPages rows{
+        reader, listName, o.languageGiven ? std::optional(o.language) : std::nullopt, false, {}};
     print::ManyResult result;
     const QString error = platform::writeUnderName(
         o.pdf, platform::argumentBytes(o.pdf, request.argc, request.argv),

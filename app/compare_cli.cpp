@@ -34,6 +34,7 @@ const char* const kCompareUsage =
     "                «Фамилия Имя Отчество» первого и второго человека для\n"
     "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
+    "  --lang ЯЗЫК   язык текста, JSON и страницы: ru, uk или en (по умолчанию ru)\n"
     "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n"
     "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
     "                бланк практика на странице вместо строк программы (только с --pdf)\n";
@@ -176,6 +177,14 @@ QString parse(const QStringList& args, Request& r) {
             if (const QString problem = readPerson(option, text, r.names[k]); !problem.isEmpty()) {
                 return problem;
             }
+        } else if (is("--lang")) {
+            r.page.languageGiven = true;
+            if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
+                return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
+            }
+            if (const std::optional<Problem> problem = readLanguage(r.page)) {
+                return problem->text;
+            }
         } else if (is("--pdf")) {
             QString file;
             if (!takeValue(args, i, QStringLiteral("--pdf"), file) || file.isEmpty()) {
@@ -238,8 +247,9 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     const core::Comparison c = core::compare(first.forecast, second.forecast, from, to);
     // With --pdf the file is the output; the text comes only when asked for.
     if (r.json || !r.pdf) {
-        if (!writeOut(r.json ? core::toJson(first.forecast, second.forecast, c) + '\n'
-                             : core::toText(first, second, c).toUtf8())) {
+        const core::ReportLanguage language = r.page.language;
+        if (!writeOut(r.json ? core::toJson(first.forecast, second.forecast, c, language) + '\n'
+                             : core::toText(first, second, c, language).toUtf8())) {
             return kExitUsage;
         }
     }
