@@ -84,6 +84,7 @@ bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally
     }
     page.forecast = std::move(*forecast);
     page.client = c.names();
+    page.language = c.language();
     tally.printed.push_back(c.id);
     return true;
 }

@@ -38,17 +38,17 @@ void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->openClient(c.day, c.month, c.yearText, {c.id, c.names()});
+            window_->openClient(c.day, c.month, c.yearText, {c.id, c.names(), c.language()});
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.day, c.month, c.yearText, {c.id, c.names()});
+            window_->printFor(c.day, c.month, c.yearText, {c.id, c.names(), c.language()});
         };
         // The main window's current client follows an edit or a deletion in the book.
         FrmMain* window = window_;
-        QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
-                         [window](const book::Client& c) {
-                             window->clientEdited({c.id, c.names()}, c.day, c.month, c.yearText);
-                         });
+        QObject::connect(
+            bookWindow_, &BookWindow::clientEdited, window, [window](const book::Client& c) {
+                window->clientEdited({c.id, c.names(), c.language()}, c.day, c.month, c.yearText);
+            });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);
     }

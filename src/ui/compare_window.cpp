@@ -17,6 +17,7 @@
 #include "platform/services.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
+#include "print/language_box.h"
 #include "ui/aspect_pair.h"
 #include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
@@ -184,6 +185,11 @@ void CompareWindow::buildSpan(QWidget* row) {
 void CompareWindow::buildButtons(QWidget* row) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    language_ = new print::LanguageBox(std::nullopt, row);
+    auto* languageCaption = new QLabel(print::LanguageBox::caption(), row);
+    languageCaption->setBuddy(language_);
+    layout->addWidget(languageCaption);
+    layout->addWidget(language_);
     const struct {
         const char* caption;
         const char* name;
@@ -356,9 +362,14 @@ void CompareWindow::deliverPage(print::ReportTarget target) {
     if (!comparison_) {
         return;
     }
+    const core::ReportLanguage language = language_->language();
     print::OnePageComposer page =
-        print::comparisonComposer(person(0), person(1), *comparison_, thisYear());
-    delivery_.deliver(page, target);
+        print::comparisonComposer(person(0), person(1), *comparison_, thisYear(), language);
+    const print::PrintDelivery::Outcome outcome = delivery_.deliver(page, target);
+    if (outcome == print::PrintDelivery::Outcome::Printed ||
+        outcome == print::PrintDelivery::Outcome::Saved) {
+        print::rememberReportLanguage(language);
+    }
 }
 
 void CompareWindow::printPage() {

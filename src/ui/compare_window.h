@@ -21,6 +21,9 @@ class QSpinBox;
 namespace platform {
 class Services;
 }
+namespace print {
+class LanguageBox;
+}
 
 class QVBoxLayout;
 
@@ -141,6 +144,7 @@ private:
     QLabel* problem_ = nullptr;
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
+    print::LanguageBox* language_ = nullptr;  // the page's
     print::PrintDelivery delivery_;
 };
 
