@@ -141,6 +141,16 @@ QString letterheadProblem(const Request& r) {
     return print::letterheadTextProblem(r.page.practitioner, r.page.contacts);
 }
 
+// The language after --lang; an empty string when it is one the program knows.
+QString takeLanguage(const QStringList& args, int& i, Request& r) {
+    r.page.languageGiven = true;
+    if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
+        return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
+    }
+    const std::optional<Problem> problem = readLanguage(r.page);
+    return problem ? problem->text : QString();
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -178,12 +188,8 @@ QString parse(const QStringList& args, Request& r) {
                 return problem;
             }
         } else if (is("--lang")) {
-            r.page.languageGiven = true;
-            if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
-                return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
-            }
-            if (const std::optional<Problem> problem = readLanguage(r.page)) {
-                return problem->text;
+            if (const QString problem = takeLanguage(args, i, r); !problem.isEmpty()) {
+                return problem;
             }
         } else if (is("--pdf")) {
             QString file;
@@ -247,9 +253,9 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     const core::Comparison c = core::compare(first.forecast, second.forecast, from, to);
     // With --pdf the file is the output; the text comes only when asked for.
     if (r.json || !r.pdf) {
-        const core::ReportLanguage language = r.page.language;
-        if (!writeOut(r.json ? core::toJson(first.forecast, second.forecast, c, language) + '\n'
-                             : core::toText(first, second, c, language).toUtf8())) {
+        if (!writeOut(r.json
+                          ? core::toJson(first.forecast, second.forecast, c, r.page.language) + '\n'
+                          : core::toText(first, second, c, r.page.language).toUtf8())) {
             return kExitUsage;
         }
     }
