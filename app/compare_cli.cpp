@@ -252,12 +252,11 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     }
     const core::Comparison c = core::compare(first.forecast, second.forecast, from, to);
     // With --pdf the file is the output; the text comes only when asked for.
-    if (r.json || !r.pdf) {
-        if (!writeOut(r.json
-                          ? core::toJson(first.forecast, second.forecast, c, r.page.language) + '\n'
-                          : core::toText(first, second, c, r.page.language).toUtf8())) {
-            return kExitUsage;
-        }
+    const core::ReportLanguage lang = r.page.language;
+    if ((r.json || !r.pdf) &&
+        !writeOut(r.json ? core::toJson(first.forecast, second.forecast, c, lang) + '\n'
+                         : core::toText(first, second, c, lang).toUtf8())) {
+        return kExitUsage;
     }
     if (!r.pdf) {
         return kExitForecast;
