@@ -37,6 +37,7 @@ const char* const kCompareUsage =
     "                «Фамилия Имя Отчество» первого и второго человека для\n"
     "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
+    "  --lang ЯЗЫК   язык текста, JSON и страницы: ru, uk или en (по умолчанию ru)\n"
     "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n"
     "  --booklet     с толкованием: тексты об общих пиках и спадах и об аспектах\n"
     "                (в тексте после сравнения, в PDF — страницы после страницы\n"
@@ -161,6 +162,16 @@ QString letterheadProblem(const Request& r) {
     return print::letterheadTextProblem(r.page.practitioner, r.page.contacts);
 }
 
+// The language after --lang; an empty string when it is one the program knows.
+QString takeLanguage(const QStringList& args, int& i, Request& r) {
+    r.page.languageGiven = true;
+    if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
+        return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
+    }
+    const std::optional<Problem> problem = readLanguage(r.page);
+    return problem ? problem->text : QString();
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -197,6 +208,10 @@ QString parse(const QStringList& args, Request& r) {
         } else if (is("--first-person") || is("--second-person")) {
             if (const QString problem = takePerson(args, i, is("--first-person") ? 0 : 1, r);
                 !problem.isEmpty()) {
+                return problem;
+            }
+        } else if (is("--lang")) {
+            if (const QString problem = takeLanguage(args, i, r); !problem.isEmpty()) {
                 return problem;
             }
         } else if (is("--pdf")) {
@@ -239,8 +254,9 @@ int deliver(Request& r, const core::ComparedPerson& first, const core::ComparedP
     const int status = textsProblem.isEmpty() ? kExitForecast : kExitRefused;
     // With --pdf the file is the output; the text comes only when asked for.
     if (r.json || !r.pdf) {
-        const QByteArray json = core::toJson(first.forecast, second.forecast, c);
-        QByteArray text = core::toText(first, second, c).toUtf8();
+        const core::ReportLanguage lang = r.page.language;
+        const QByteArray json = core::toJson(first.forecast, second.forecast, c, lang);
+        QByteArray text = core::toText(first, second, c, lang).toUtf8();
         if (r.booklet) {
             text += '\n' + core::blocksText(texts).toUtf8() + '\n';
         }

@@ -20,6 +20,7 @@
 #include "platform/text_store.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
+#include "print/language_box.h"
 #include "ui/aspect_pair.h"
 #include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
@@ -187,6 +188,11 @@ void CompareWindow::buildSpan(QWidget* row) {
 void CompareWindow::buildButtons(QWidget* row) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    language_ = new print::LanguageBox(std::nullopt, row);
+    auto* languageCaption = new QLabel(print::LanguageBox::caption(), row);
+    languageCaption->setBuddy(language_);
+    layout->addWidget(languageCaption);
+    layout->addWidget(language_);
     const struct {
         const char* caption;
         const char* name;
@@ -364,18 +370,23 @@ void CompareWindow::deliverPage(print::ReportTarget target) {
     if (!comparison_) {
         return;
     }
+    const core::ReportLanguage language = language_->language();
     std::vector<core::BookletBlock> texts;
     if (withTexts_->isChecked()) {
-        const platform::TextStore::Loaded loaded = platform::TextStore::inDataFolder().load(
-            core::languageCode(core::ReportLanguage::Russian));
+        const platform::TextStore::Loaded loaded =
+            platform::TextStore::inDataFolder().load(core::languageCode(language));
         if (!loaded.problem.isEmpty()) {  // the defaults stand in for what could not be read
             services_.message(
                 this, {loaded.problem, info::programName(), platform::MessageIcon::Warning, 0});
         }
         texts = core::pairBlocks(person(0), person(1), *comparison_, loaded.library);
     }
-    print::ComparisonPages pages(person(0), person(1), *comparison_, thisYear(), texts);
-    delivery_.deliver(pages, target);
+    print::ComparisonPages pages(person(0), person(1), *comparison_, thisYear(), texts, language);
+    const print::PrintDelivery::Outcome outcome = delivery_.deliver(pages, target);
+    if (outcome == print::PrintDelivery::Outcome::Printed ||
+        outcome == print::PrintDelivery::Outcome::Saved) {
+        print::rememberReportLanguage(language);
+    }
 }
 
 void CompareWindow::printPage() {

@@ -22,6 +22,9 @@ class QSpinBox;
 namespace platform {
 class Services;
 }
+namespace print {
+class LanguageBox;
+}
 
 class QVBoxLayout;
 
@@ -144,6 +147,7 @@ private:
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
     QCheckBox* withTexts_ = nullptr;
+    print::LanguageBox* language_ = nullptr;  // the page's
     print::PrintDelivery delivery_;
 };
 
