@@ -249,6 +249,10 @@ QString pageAspectRow(ReportLanguage language, int digit) {
     return rows[column(language)].toString();
 }
 
+QString birthDateText(ReportLanguage language, int day, int monthIndex, QStringView year) {
+    return birthDateText(language, QString::number(day), monthIndex, year);
+}
+
 QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, QStringView year) {
     switch (language) {
         case ReportLanguage::Russian:

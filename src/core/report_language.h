@@ -128,6 +128,8 @@ QString pageAspectRow(ReportLanguage language, int digit);
 // «5 Май 1990г.»; Ukrainian writes «5 травня 1990 р.», English «5 May 1990».
 // The day and the year stand as typed (monthIndex 0 is January).
 QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, QStringView year);
+// The same for a day held as a number.
+QString birthDateText(ReportLanguage language, int day, int monthIndex, QStringView year);
 
 // An age in years as the booklet's tables say it: «51 год», «52 роки»; in
 // English the number alone («you are 51»).

@@ -183,7 +183,7 @@ TEST(BookHistory, EarlierBookGivesRussianAndAnUnknownLanguageReadsAsRussian) {
     ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
     std::vector<Client> all = t.all();
     ASSERT_EQ(all.size(), 1u);
-    EXPECT_EQ(all[0].surname, QStringLiteral("Ёлкина"));
+    EXPECT_EQ(all[0].names.surname, QStringLiteral("Ёлкина"));
     EXPECT_EQ(all[0].languageCode, QStringLiteral("ru"));
     for (const char* code : {"de", "uk"}) {
         all[0].languageCode = QString::fromLatin1(code);

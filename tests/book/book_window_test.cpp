@@ -330,10 +330,8 @@ TEST(ClientCard, ReportLanguageKnownOrNot) {
     for (const char* code : {"uk", "de"}) {
         SCOPED_TRACE(code);
         book::Client c;
-        c.surname = QStringLiteral("Ёлкина");
-        c.day = 23;
-        c.month = 8;
-        c.yearText = QStringLiteral("1975");
+        c.names.surname = QStringLiteral("Ёлкина");
+        c.birthDate = {23, 7, QStringLiteral("1975")};
         c.languageCode = QString::fromLatin1(code);
         ui::ClientEditor card(nullptr, c);
         const bool known = code[0] == 'u';
