@@ -172,6 +172,22 @@ QString takeLanguage(const QStringList& args, int& i, Request& r) {
     return problem ? problem->text : QString();
 }
 
+// The file after --texts or --pdf; an empty string when there is one.
+QString takeFile(const QStringList& args, int& i, bool texts, Request& r) {
+    const QString option = texts ? QStringLiteral("--texts") : QStringLiteral("--pdf");
+    QString file;
+    if (!takeValue(args, i, option, file) || file.isEmpty()) {
+        return QStringLiteral("Имя файла после %1 не может быть пустым.").arg(option);
+    }
+    if (texts) {
+        r.page.texts = file;
+        r.page.textsGiven = true;
+    } else {
+        r.pdf = file;
+    }
+    return {};
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -195,12 +211,10 @@ QString parse(const QStringList& args, Request& r) {
             r.json = true;
         } else if (a == QLatin1String("--booklet")) {
             r.booklet = true;
-        } else if (is("--texts")) {
-            if (!takeValue(args, i, QStringLiteral("--texts"), r.page.texts) ||
-                r.page.texts.isEmpty()) {
-                return QStringLiteral("Имя файла после --texts не может быть пустым.");
+        } else if (is("--texts") || is("--pdf")) {
+            if (const QString problem = takeFile(args, i, is("--texts"), r); !problem.isEmpty()) {
+                return problem;
             }
-            r.page.textsGiven = true;
         } else if (is("--from") || is("--to")) {
             if (const QString problem = takeYear(args, i, is("--from"), r); !problem.isEmpty()) {
                 return problem;
@@ -214,12 +228,6 @@ QString parse(const QStringList& args, Request& r) {
             if (const QString problem = takeLanguage(args, i, r); !problem.isEmpty()) {
                 return problem;
             }
-        } else if (is("--pdf")) {
-            QString file;
-            if (!takeValue(args, i, QStringLiteral("--pdf"), file) || file.isEmpty()) {
-                return QStringLiteral("Имя файла после --pdf не может быть пустым.");
-            }
-            r.pdf = file;
         } else if (a.size() > 1 && a.front() == u'-' && !a.at(1).isDigit() && a.at(1) != u'.' &&
                    a.at(1) != u',') {
             return QStringLiteral("Неизвестный параметр: %1").arg(a);

@@ -170,6 +170,7 @@ void CompareWindow::buildSpan(QWidget* row) {
     layout->addWidget(toLabel);
     layout->addWidget(to_);
     layout->addStretch(1);
+    buildPageOptions(row, layout);
     // The last year follows the first, so that the span is never reversed nor
     // longer than the views allow.
     connect(from_, &QSpinBox::valueChanged, this, [this](int from) {
@@ -185,14 +186,26 @@ void CompareWindow::buildSpan(QWidget* row) {
     connect(to_, &QSpinBox::valueChanged, this, [this] { refresh(); });
 }
 
-void CompareWindow::buildButtons(QWidget* row) {
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+// What the page is to say sits beside the years rather than among the
+// buttons: on a small screen the button row would not fit its width.
+void CompareWindow::buildPageOptions(QWidget* row, QHBoxLayout* layout) {
     language_ = new print::LanguageBox(std::nullopt, row);
     auto* languageCaption = new QLabel(print::LanguageBox::caption(), row);
     languageCaption->setBuddy(language_);
     layout->addWidget(languageCaption);
     layout->addWidget(language_);
+    withTexts_ = new QCheckBox(tr("С &толкованием"), row);
+    withTexts_->setObjectName(QStringLiteral("CompareWithTexts"));
+    withTexts_->setToolTip(
+        tr("После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов"));
+    withTexts_->setChecked(rememberedWithTexts());
+    connect(withTexts_, &QCheckBox::toggled, this, [](bool on) { rememberWithTexts(on); });
+    layout->addWidget(withTexts_);
+}
+
+void CompareWindow::buildButtons(QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
     const struct {
         const char* caption;
         const char* name;
@@ -202,13 +215,6 @@ void CompareWindow::buildButtons(QWidget* row) {
         {"Пр&осмотр…", "ComparePreview", &CompareWindow::previewPage},
         {"&Сохранить в PDF…", "CompareSavePdf", &CompareWindow::savePdf},
     };
-    withTexts_ = new QCheckBox(tr("С &толкованием"), row);
-    withTexts_->setObjectName(QStringLiteral("CompareWithTexts"));
-    withTexts_->setToolTip(
-        tr("После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов"));
-    withTexts_->setChecked(rememberedWithTexts());
-    connect(withTexts_, &QCheckBox::toggled, this, [](bool on) { rememberWithTexts(on); });
-    layout->addWidget(withTexts_);
     for (std::size_t i = 0; i < std::size(commands); ++i) {
         auto* button = new QPushButton(QString::fromUtf8(commands[i].caption), row);
         button->setObjectName(QString::fromLatin1(commands[i].name));

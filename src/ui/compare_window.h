@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -120,6 +121,7 @@ private:
 
     void buildKeys();
     void buildSpan(QWidget* row);
+    void buildPageOptions(QWidget* row, QHBoxLayout* layout);
     void buildButtons(QWidget* row);
     void refresh();
     void showFigures();
