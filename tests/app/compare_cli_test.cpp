@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "pdf_text.h"
+
 #include <QDate>
 #include <QFile>
 #include <QJsonArray>
@@ -107,10 +109,7 @@ TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
     EXPECT_TRUE(written.out.isEmpty()) << "the file is the output";
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = pdfText(pdf);
     EXPECT_TRUE(page.contains(QStringLiteral("Второй: Волкова Мария, дата рождения 5 Май 1990г.")))
         << page.toStdString();
     EXPECT_TRUE(page.contains(QStringLiteral("Аспекты у обоих: Биополе, Связь с землёй")))
@@ -145,10 +144,7 @@ TEST(CompanionCompare, PageCarriesTheLetterhead) {
         const CompareRun r = companion(compareArgs(QStringList{"--pdf", pdf} + c.extra));
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
-        ASSERT_TRUE(text.waitForFinished(30000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const QString page = pdfText(pdf);
         EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
         EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
         EXPECT_TRUE(page.contains(QStringLiteral("Сравнение двух прогнозов")));
@@ -185,10 +181,7 @@ TEST(CompanionCompare, BookletAddsThePairsTexts) {
         EXPECT_EQ(run.exitCode, r.exitCode) << run.err.toStdString();
         QString out = QString::fromUtf8(run.out);
         if (r.args.contains("--pdf")) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", pdf, "-"});
-            ASSERT_TRUE(text.waitForFinished(30000));
-            out = QString::fromUtf8(text.readAllStandardOutput());
+            out = pdfText(pdf);
         }
         EXPECT_TRUE(out.contains(QString::fromUtf8(r.out))) << out.toStdString();
         EXPECT_EQ(run.err.contains(QStringLiteral("строка 4")), r.exitCode == 2)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "pdf_text.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -196,10 +197,7 @@ TEST(CompareWindow, SavesThePageWholeOrSaysWhy) {
             EXPECT_TRUE(f.services.messages[0].text.contains(c.path));
             continue;
         }
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", c.path, "-"});
-        ASSERT_TRUE(text.waitForFinished(30000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const QString page = pdfText(c.path);
         EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
         EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
     }
@@ -341,10 +339,7 @@ TEST(CompareWindow, WithTextsAddsTheirPagesAndIsRemembered) {
         const QString path = dir.filePath(on ? QStringLiteral("с.pdf") : QStringLiteral("без.pdf"));
         f.window.setAskFileName([&path](QWidget*, const QString&) { return path; });
         f.find<QPushButton>(QStringLiteral("CompareSavePdf"))->click();
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
-        ASSERT_TRUE(text.waitForFinished(30000));
-        const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+        const QString pages = pdfText(path);
         EXPECT_TRUE(pages.contains(QStringLiteral("Сравнение двух прогнозов")));
         EXPECT_EQ(pages.contains(QStringLiteral("Вы вдвоём: Иван и Мария")), on);
         EXPECT_EQ(pages.contains(QStringLiteral("Страница 2 из")), on);
