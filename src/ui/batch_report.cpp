@@ -1,5 +1,6 @@
 #include "ui/batch_report.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "book/client_book.h"
@@ -14,13 +15,13 @@ namespace {
 constexpr int kMaxSkippedShown = 20;
 
 QString title() {
-    return QStringLiteral("Картотека клиентов");
+    return QCoreApplication::translate("ui::BatchReport", "Картотека клиентов");
 }
 
 // A client with no name at all is still named in the list of those left out.
 QString listedName(const book::Client& c) {
     const QString names = core::fullName(c.names());
-    return names.isEmpty() ? QStringLiteral("(без имени)") : names;
+    return names.isEmpty() ? QCoreApplication::translate("ui::BatchReport", "(без имени)") : names;
 }
 
 }  // namespace
@@ -49,7 +50,8 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     const QString suggested =
         QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
-            .filePath(QStringLiteral("Отчёты - %1.pdf").arg(now.date().toString(Qt::ISODate)));
+            .filePath(QCoreApplication::translate("ui::BatchReport", "Отчёты - %1.pdf")
+                          .arg(now.date().toString(Qt::ISODate)));
     const int total = int(clients.size());
     Tally tally;
     size_t at = 0;
@@ -92,11 +94,14 @@ QString BatchReport::Tally::text() const {
     if (skipped.isEmpty()) {
         return {};
     }
-    QString text = QStringLiteral("Пропущены клиенты, для даты рождения которых нет прогноза (%1):")
-                       .arg(skipped.size());
+    QString text = QCoreApplication::translate(
+        "ui::BatchReport",
+        "Пропущены клиенты, для даты рождения которых нет прогноза (%n):", nullptr,
+        int(skipped.size()));
     for (int k = 0; k < skipped.size(); ++k) {
         if (k == kMaxSkippedShown) {
-            text += QStringLiteral("\n…и ещё %1.").arg(skipped.size() - kMaxSkippedShown);
+            text += u'\n' + QCoreApplication::translate("ui::BatchReport", "…и ещё %n.", nullptr,
+                                                        int(skipped.size()) - kMaxSkippedShown);
             break;
         }
         text += u'\n' + skipped[k];
@@ -120,11 +125,16 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome,
                              printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);
     }
-    const QString pages = QString::number(delivery_.pages());
-    const QString done = printed ? QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")
-                                       .arg(delivery_.printerName(), pages)
-                                 : QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2.")
-                                       .arg(QDir::toNativeSeparators(delivery_.savedPath()), pages);
+    const int pages = delivery_.pages();
+    const QString done =
+        printed
+            ? QCoreApplication::translate("ui::BatchReport",
+                                          "Отчёты отправлены на принтер «%1»: страниц %n.", nullptr,
+                                          pages)
+                  .arg(delivery_.printerName())
+            : QCoreApplication::translate(
+                  "ui::BatchReport", "Отчёты сохранены в файл «%1»: страниц %n.", nullptr, pages)
+                  .arg(QDir::toNativeSeparators(delivery_.savedPath()));
     const QString text = tally.text();
     tell(text.isEmpty() ? done : done + QStringLiteral("\n\n") + text,
          text.isEmpty() ? platform::MessageIcon::Information : platform::MessageIcon::Warning);
