@@ -15,8 +15,8 @@
 #include "platform/character_limit.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
-#include "platform/services.h"
 #include "platform/units.h"
+#include "platform/user_settings.h"
 
 namespace print {
 

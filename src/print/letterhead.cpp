@@ -17,6 +17,7 @@
 #include "platform/private_files.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace print {
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "platform/file_dialogs.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace print {
 

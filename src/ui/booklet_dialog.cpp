@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/letterhead.h"
 
 namespace ui {

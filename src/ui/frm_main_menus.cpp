@@ -19,6 +19,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "platform/window_surface.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"

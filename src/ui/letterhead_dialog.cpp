@@ -19,6 +19,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/screen_place.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/letterhead.h"
 
 namespace ui {

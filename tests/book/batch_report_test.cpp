@@ -10,6 +10,7 @@
 
 #include "book_fixture.h"
 #include "platform/services.h"
+#include "recording_services.h"
 #include "ui/batch_report.h"
 #include "ui/book_window.h"
 #include "ui/compare_window.h"
