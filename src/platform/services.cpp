@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/help_viewer.h"
+#include "platform/translations.h"
 
 namespace platform {
 
@@ -80,7 +81,7 @@ void DesktopServices::message(QWidget* parent, const Message& m) {
 }
 
 void DesktopServices::help(QWidget* parent, HelpCommand command, int context) {
-    const QString file = helpFile_.isEmpty() ? defaultHelpFile() : helpFile_;
+    const QString file = helpFile_.isEmpty() ? helpFileIn(interfaceLanguage()) : helpFile_;
     if (!runHelp(file, command, context, parent)) {
         message(parent, missingHelpMessage(file));
     }

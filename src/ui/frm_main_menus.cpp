@@ -26,6 +26,7 @@
 #include "print/save_place.h"
 #include "ui/compare_window.h"
 #include "ui/frm_about.h"
+#include "ui/language_menu.h"
 #include "ui/letterhead_dialog.h"
 #include "ui/texts_window.h"
 
@@ -119,6 +120,7 @@ void FrmMain::buildMenus() {
     helpMenu_ = bar->addMenu(tr("&Справка"));
     contentsAction_ = helpMenu_->addAction(tr("Сод&ержание"));
     contentsAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    addLanguageMenu(helpMenu_, this, services_);
     helpMenu_->addSeparator();
     aboutAction_ = helpMenu_->addAction(tr("&О программе"));
     nameMenus();
