@@ -84,6 +84,13 @@ inline core::BookletChoice bookletChoice(const Options& o) {
 bool writeOut(const QByteArray& bytes);
 void printErr(const QString& text);
 
+// The application object the companion's own messages are translated through,
+// made before anything is said, in the language of the user's desktop. The
+// drawing library makes one of its own (with Qt's drawing), so this one is
+// taken down before the library is called.
+void startTranslatedCore(char* program);
+void endTranslatedCore();
+
 // Flushes standard output and ends the program with `status`, or with
 // kExitUsage and the reason when the output could not be written.
 int finish(int status);

@@ -1,11 +1,35 @@
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/companion.h"
 #include "platform/file_names.h"
+#include "platform/translations.h"
 
 namespace companion {
+
+namespace {
+
+QCoreApplication*& translatedCore() {
+    static QCoreApplication* core = nullptr;
+    return core;
+}
+
+}  // namespace
+
+void startTranslatedCore(char* program) {
+    // Qt is given none of our arguments, so that none is taken for its own.
+    static int qtArgc = 1;
+    static char* qtArgv[] = {program, nullptr};
+    translatedCore() = new QCoreApplication(qtArgc, qtArgv);
+    platform::installCatalogues(platform::interfaceLanguage());
+}
+
+void endTranslatedCore() {
+    delete translatedCore();
+    translatedCore() = nullptr;
+}
 
 bool writeOut(const QByteArray& bytes) {
     return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
@@ -29,6 +53,7 @@ int finish(int status) {
     }
     std::fflush(stderr);
 #if defined(__SANITIZE_ADDRESS__)
+    endTranslatedCore();
     return status;
 #else
     std::_Exit(status);

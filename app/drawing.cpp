@@ -11,6 +11,7 @@
 #include "platform/file_names.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
+#include "platform/translations.h"
 #include "print/booklet_pages.h"
 #include "print/compare_page.h"
 #include "print/letterhead.h"
@@ -18,6 +19,15 @@
 #include "ui/frm_main.h"
 
 namespace {
+
+// The window drawn for a picture asks nothing of the desktop, and nobody is
+// there to answer.
+class QuietServices : public platform::Services {
+public:
+    void message(QWidget* /*parent*/, const platform::Message& /*message*/) override {}
+    void help(QWidget* /*parent*/, platform::HelpCommand /*command*/, int /*context*/) override {}
+    void openAddress(const QString& /*address*/) override {}
+};
 
 // Writes `bytes` whole or not at all. A short write (a file size limit
 // reached) is tried again, so that the failure itself reaches the file and its
@@ -51,6 +61,7 @@ std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
     } else {
         app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     }
+    platform::installCatalogues(platform::interfaceLanguage());
     return app;
 }
 
@@ -99,7 +110,7 @@ std::optional<print::Letterhead> letterheadFor(const companion::Options& o, int 
 }
 
 QImage windowPicture(const core::Forecast& forecast, const companion::Options& o) {
-    static platform::RecordingServices services;
+    static QuietServices services;
     auto owned = std::make_unique<ui::FrmMain>(services);
     ui::FrmMain& window = *owned;
     // The picture never depends on the day it is made: this year is the one

@@ -22,6 +22,7 @@ Problem callLibrary(const char* symbol, const Request& request) {
                                 .arg(QDir::toNativeSeparators(path))};
     }
     Problem problem{kExitForecast, QString()};
+    endTranslatedCore();
     draw(&request, &problem);
     return problem;
 }

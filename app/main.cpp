@@ -12,6 +12,8 @@
 #include "platform/first_paint.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
+#include "platform/translations.h"
+#include "platform/user_settings.h"
 #include "ui/client_book_link.h"
 #include "ui/frm_main.h"
 #include "ui/pictures.h"
@@ -68,12 +70,13 @@ int main(int argc, char* argv[]) {
         return *status;
     }
     QApplication app(argc, argv);
+    // The program's words and Qt's own (files, printing) in the user's
+    // language, before anything is shown or said.
+    platform::installCatalogues(platform::interfaceLanguage());
     // The name of the folders the client book and the settings live in.
     QCoreApplication::setApplicationName(QStringLiteral("zemtar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programPicture())));
-    // Qt's own dialogs (files, printing) speak the program's language.
-    platform::loadQtTranslation();
     platform::DesktopServices services;
 
     // Only one copy runs at a time; the lock lives as long as this one does.

@@ -99,6 +99,7 @@ int main(int argc, char* argv[]) {
     // Before anything opens a file, which would take the free number 0.
     const bool standardInputClosed = platform::standardInputClosed();
     qInstallMessageHandler(dropQtMessages);
+    startTranslatedCore(argv[0]);
     QStringList args;
     for (int i = 0; i < argc; ++i) {
         args << QFile::decodeName(argv[i]);

@@ -26,6 +26,8 @@
 #include "book/client_book.h"
 #include "book/csv.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 
 #include "benchmark_main.h"

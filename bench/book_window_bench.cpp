@@ -37,6 +37,8 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 
 #include "child_runs.h"

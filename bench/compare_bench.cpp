@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "platform/services.h"
+#include "recording_services.h"
 #include "ui/compare_window.h"
 
 #include "widget_benchmark_main.h"

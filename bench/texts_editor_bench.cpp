@@ -12,6 +12,7 @@
 
 #include "core/text_set.h"
 #include "platform/services.h"
+#include "recording_services.h"
 #include "ui/texts_window.h"
 
 #include "widget_benchmark_main.h"

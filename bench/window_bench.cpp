@@ -12,6 +12,7 @@
 #include "core/forecast_text.h"
 #include "platform/services.h"
 #include "print/print_job.h"
+#include "recording_services.h"
 #include "ui/frm_main.h"
 
 #include "widget_benchmark_main.h"

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "platform/translations.h"
+
 // Tests run headless: without a display they use Qt's offscreen platform.
 // Settings and other per-user files go to Qt's test locations under a home
 // folder of this run's own, never to the user's: two test programs running
@@ -22,5 +24,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Russian needs its catalogues for the forms of counted words.
+    platform::installCatalogues(QStringLiteral("ru"));
     return RUN_ALL_TESTS();
 }

@@ -13,7 +13,7 @@
 #include "book/client_book.h"
 #include "platform/private_files.h"
 #include "platform/safe_file.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace book {
 

@@ -6,7 +6,7 @@
 
 #include "book/book_private.h"
 #include "platform/private_files.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace book::detail {
 

@@ -142,7 +142,10 @@ std::optional<FileIdentity> standardInputIdentity() {
 }
 
 bool standardInputClosed() {
-    return ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+    // Once the program has opened a file or made its application object,
+    // number 0 may be taken by it: the first answer stands.
+    static const bool closed = ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+    return closed;
 }
 
 QString executableFolder() {

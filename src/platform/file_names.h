@@ -44,7 +44,8 @@ struct FileIdentity {
 std::optional<FileIdentity> identityOf(const QString& path, const QByteArray& raw = {});
 // The file standard input reads from; none when it is closed.
 std::optional<FileIdentity> standardInputIdentity();
-// Whether the program was started with its standard input closed.
+// Whether the program was started with its standard input closed; asked
+// first before anything opens a file, the answer holds for the whole run.
 bool standardInputClosed();
 
 // The folder this program's executable lies in, found without an application

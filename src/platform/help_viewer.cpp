@@ -193,6 +193,12 @@ QString defaultHelpFile() {
     return QDir(programDirectory()).filePath(helpFileName());
 }
 
+QString helpFileIn(const QString& language) {
+    const QString own =
+        QDir(programDirectory()).filePath(QStringLiteral("ZKalvex.%1.hlp").arg(language));
+    return language != u"ru" && QFileInfo::exists(own) ? own : defaultHelpFile();
+}
+
 QString topicAnchor(int context) {
     for (const auto& [number, anchor] : kTopics) {
         if (number == context) {

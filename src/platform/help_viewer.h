@@ -19,6 +19,10 @@ QString helpFileName();
 // The help file beside the program: programDirectory() followed by helpFileName().
 QString defaultHelpFile();
 
+// The help in `language` beside the program (ZKalvex.uk.hlp, ZKalvex.en.hlp),
+// the Russian one for Russian and where that language's file is missing.
+QString helpFileIn(const QString& language);
+
 // The anchor of a topic context in the help file; the contents for an unknown context.
 QString topicAnchor(int context);
 

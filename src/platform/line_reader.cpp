@@ -28,7 +28,7 @@ QString LineReader::open(const QString& path, const QByteArray& raw) {
     if (path == QLatin1String("-")) {
         // A closed standard input would otherwise be read as an endless
         // series of failures.
-        if (::fcntl(STDIN_FILENO, F_GETFD) < 0) {
+        if (standardInputClosed() || ::fcntl(STDIN_FILENO, F_GETFD) < 0) {
             return QStringLiteral("стандартный ввод закрыт");
         }
         fd_ = STDIN_FILENO;

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 
 #include "platform/fonts.h"
@@ -110,17 +111,24 @@ DocumentFacts BookletsComposer::facts() const {
     facts.title = name.isEmpty() ? QStringLiteral("Подробный отчёт")
                                  : QStringLiteral("Подробный отчёт: %1").arg(name);
     facts.printedWhat =
-        next_ ? QStringLiteral("подробные отчёты") : QStringLiteral("подробный отчёт");
-    facts.saveTitle = QStringLiteral("Сохранить подробный отчёт в файл PDF");
+        next_ ? QCoreApplication::translate("print::BookletsComposer", "подробные отчёты")
+              : QCoreApplication::translate("print::BookletsComposer", "подробный отчёт");
+    facts.saveTitle = QCoreApplication::translate("print::BookletsComposer",
+                                                  "Сохранить подробный отчёт в файл PDF");
     facts.folder = next_ ? SavedFile::ManyReportsPdf : SavedFile::ReportPdf;
     facts.suggestedPath = suggestedPath_;
-    facts.withoutLogo = QStringLiteral("Подробный отчёт печатается без логотипа.");
+    facts.withoutLogo = QCoreApplication::translate("print::BookletsComposer",
+                                                    "Подробный отчёт печатается без логотипа.");
     if (next_) {
-        facts.progressText = QStringLiteral("Клиент %1 из %2");
-        facts.printProgress = QStringLiteral("Печать подробных отчётов");
-        facts.fileProgress = QStringLiteral("Подробные отчёты в PDF");
+        facts.progressText =
+            QCoreApplication::translate("print::BookletsComposer", "Клиент %1 из %2");
+        facts.printProgress =
+            QCoreApplication::translate("print::BookletsComposer", "Печать подробных отчётов");
+        facts.fileProgress =
+            QCoreApplication::translate("print::BookletsComposer", "Подробные отчёты в PDF");
     }
-    facts.noPages = QStringLiteral("в списке нет ни одного клиента, для которого есть прогноз");
+    facts.noPages = QCoreApplication::translate(
+        "print::BookletsComposer", "в списке нет ни одного клиента, для которого есть прогноз");
     return facts;
 }
 

@@ -26,10 +26,12 @@ namespace {
 // the preview's printer was writing could not be written.
 QString deviceFailure(const QPrinter& printer, const QString& what) {
     if (!printer.outputFileName().isEmpty()) {
-        return platform::writeFailedMessage(printer.outputFileName(),
-                                            QStringLiteral("принтер не принял документ"));
+        return platform::writeFailedMessage(
+            printer.outputFileName(),
+            QCoreApplication::translate("print::PrintDelivery", "принтер не принял документ"));
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "print::PrintDelivery",
                "Не удалось напечатать %1 на принтере «%2». Проверьте, что принтер включён и "
                "готов к работе.")
         .arg(what, printer.printerName());
@@ -81,7 +83,9 @@ PagesResult writePdfFile(PageComposer& composer, const QString& path, const Page
             opened = true;
             result = composeAll(
                 composer, platform::pdfPrintableWidthTw(), platform::kPrinterDpi, context, add,
-                platform::writeFailedMessage(path, QStringLiteral("страница не записана")));
+                platform::writeFailedMessage(
+                    path,
+                    QCoreApplication::translate("print::PrintDelivery", "страница не записана")));
             return !result.stopped && result.error.isEmpty() && result.pages > 0;
         });
     if (result.stopped || written.isEmpty() || !result.error.isEmpty()) {
@@ -127,7 +131,9 @@ PagesResult printPages(PageComposer& composer, QPrinter& printer, const PageCont
 bool showPreviewDialog(QWidget* parent, QPrinter& printer,
                        const std::function<void(QPrinter*)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр — ") + info::programName());
+    dialog.setWindowTitle(
+        QCoreApplication::translate("print::PrintDelivery", "Предварительный просмотр — %1")
+            .arg(info::programName()));
     // Tall enough to read the page: most of the screen's height, a page's
     // width, and never so narrow that its tool bar hides its print button.
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -158,13 +164,15 @@ PrintDelivery::~PrintDelivery() = default;
 QString PrintDelivery::commandText(ReportTarget target) const {
     switch (target) {
         case ReportTarget::Preview:
-            return QStringLiteral("Просмотр");
+            return QCoreApplication::translate("print::PrintDelivery", "Просмотр");
         case ReportTarget::PdfFile:
-            return QStringLiteral("Сохранить");
+            return QCoreApplication::translate("print::PrintDelivery", "Сохранить");
         case ReportTarget::Printout:
             break;
     }
-    return find_ && !find_().isNull() ? QStringLiteral("Печать") : QStringLiteral("Сохранить");
+    return find_ && !find_().isNull()
+               ? QCoreApplication::translate("print::PrintDelivery", "Печать")
+               : QCoreApplication::translate("print::PrintDelivery", "Сохранить");
 }
 
 PrintDelivery::Outcome PrintDelivery::deliver(PageComposer& composer, ReportTarget target) {
@@ -212,8 +220,9 @@ bool PrintDelivery::showProgress(const DocumentFacts& facts, bool intoFile, int 
     if (!progress_) {
         // Modal for the whole program: its windows wait, yet they repaint and
         // «Отмена» answers between steps.
-        progress_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Отмена"), 0, total,
-                                                      parent_);
+        progress_ = std::make_unique<QProgressDialog>(
+            QString(), QCoreApplication::translate("print::PrintDelivery", "Отмена"), 0, total,
+            parent_);
         progress_->setWindowTitle(intoFile ? facts.fileProgress : facts.printProgress);
         progress_->setWindowModality(Qt::ApplicationModal);
         progress_->setMinimumDuration(0);

@@ -1,6 +1,7 @@
 #include "print/frm_prn.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +15,8 @@
 #include "platform/character_limit.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
-#include "platform/services.h"
 #include "platform/units.h"
+#include "platform/user_settings.h"
 #include "print/language_box.h"
 
 namespace print {
@@ -52,9 +53,9 @@ struct LabelPlace {
     RectTw geometry;
 };
 constexpr std::array<LabelPlace, 3> kLabels{{
-    {"Фамилия:", {495, 443, 870, 225}},
-    {"Имя:", {900, 923, 390, 225}},
-    {"Отчество:", {525, 1343, 855, 225}},
+    {QT_TRANSLATE_NOOP("print::FrmPrn", "Фамилия:"), {495, 443, 870, 225}},
+    {QT_TRANSLATE_NOOP("print::FrmPrn", "Имя:"), {900, 923, 390, 225}},
+    {QT_TRANSLATE_NOOP("print::FrmPrn", "Отчество:"), {525, 1343, 855, 225}},
 }};
 
 struct EntryPlace {
@@ -71,8 +72,10 @@ struct ButtonPlace {
     const char* text;
     RectTw geometry;
 };
-constexpr ButtonPlace kPrintButton{"CmdPrintReal", "Печать", {4950, 503, 1455, 465}};
-constexpr ButtonPlace kCancelButton{"CmdCancel", "Отмена", {4950, 1133, 1455, 435}};
+constexpr ButtonPlace kPrintButton{
+    "CmdPrintReal", QT_TRANSLATE_NOOP("print::FrmPrn", "Печать"), {4950, 503, 1455, 465}};
+constexpr ButtonPlace kCancelButton{
+    "CmdCancel", QT_TRANSLATE_NOOP("print::FrmPrn", "Отмена"), {4950, 1133, 1455, 435}};
 
 const QString kRememberKey = QStringLiteral("print/rememberClient");
 
@@ -106,7 +109,7 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       onPrint_(std::move(onPrint)) {
     setObjectName(QStringLiteral("FrmPrn"));
-    setWindowTitle(QStringLiteral("Сведения о клиенте, которому выполняется прогноз"));
+    setWindowTitle(tr("Сведения о клиенте, которому выполняется прогноз"));
     setWindowIcon(noIcon());
     setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     setSizeGripEnabled(false);
@@ -116,7 +119,7 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     setAutoFillBackground(true);
 
     for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(place.text), this);
+        auto* label = new QLabel(tr(place.text), this);
         label->setGeometry(place.geometry.toPx());
         label->setFont(boldFont(kLabelFont));
         label->setAutoFillBackground(true);
@@ -130,7 +133,7 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     surnameBox_ = makeEntry(this, kSurnameBox);
     nameBox_ = makeEntry(this, kNameBox);
     patronymicBox_ = makeEntry(this, kPatronymicBox);
-    rememberBox_ = new QCheckBox(QStringLiteral("Запомнить в картотеке"), this);
+    rememberBox_ = new QCheckBox(tr("Запомнить в картотеке"), this);
     rememberBox_->setObjectName(QStringLiteral("ChkRemember"));
     rememberBox_->setGeometry(kRememberBox.toPx());
     rememberBox_->setFont(boldFont(kLabelFont));
@@ -143,8 +146,8 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     buildLanguageRow();
     for (auto [button, place] :
          {std::pair{&printButton_, kPrintButton}, std::pair{&cancelButton_, kCancelButton}}) {
-        *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,
-                                           boldFont(kButtonFont));
+        *button =
+            new platform::FaceButton(this, tr(place.text), place.geometry, boldFont(kButtonFont));
         (*button)->setObjectName(QString::fromLatin1(place.objectName));
     }
     printButton_->setDefault(true);

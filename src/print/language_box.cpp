@@ -1,6 +1,6 @@
 #include "print/language_box.h"
 
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace print {
 

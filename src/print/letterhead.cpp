@@ -1,5 +1,6 @@
 #include "print/letterhead.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include "platform/private_files.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace print {
 
@@ -73,10 +75,12 @@ std::filesystem::path fileSystemPath(const QString& path) {
 QString stageLogo(const QString& copy, const QString& staged, const QByteArray& bytes) {
     const QString folder = QFileInfo(copy).path();
     if (copy.isEmpty()) {
-        return QStringLiteral("Система не назвала программе папку для её данных.");
+        return QCoreApplication::translate("print::Letterhead",
+                                           "Система не назвала программе папку для её данных.");
     }
     if (const QString why = platform::makePrivateFolder(folder); !why.isEmpty()) {
-        return QStringLiteral("Не удалось создать папку данных программы «%1»: %2.")
+        return QCoreApplication::translate("print::Letterhead",
+                                           "Не удалось создать папку данных программы «%1»: %2.")
             .arg(shown(folder), why);
     }
     std::error_code ignored;
@@ -115,17 +119,20 @@ void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& 
 
 Logo readLogo(const QString& path, int side) {
     if (!QFileInfo::exists(path)) {
-        return {{},
-                QStringLiteral("Файл логотипа «%1» не найден: его переместили или удалили.")
-                    .arg(shown(path)),
-                {}};
+        return {
+            {},
+            QCoreApplication::translate(
+                "print::Letterhead", "Файл логотипа «%1» не найден: его переместили или удалили.")
+                .arg(shown(path)),
+            {}};
     }
     // Read without waiting, and only a regular file: a FIFO would never answer.
     std::variant<QByteArray, platform::Refusal> bytes =
         platform::readSmallFile(path, kLogoMaxBytes);
     if (const auto* refused = std::get_if<platform::Refusal>(&bytes)) {
         return {{},
-                QStringLiteral("Не удалось прочитать файл логотипа «%1»: %2.")
+                QCoreApplication::translate("print::Letterhead",
+                                            "Не удалось прочитать файл логотипа «%1»: %2.")
                     .arg(shown(path), refused->reason),
                 {}};
     }
@@ -141,8 +148,10 @@ Logo readKeptLogo(QString* path, int side) {
     const platform::PathKind kind = platform::inspectPath(copy).kind;
     Logo logo = kind == platform::PathKind::SymbolicLink
                     ? Logo{{},
-                           QStringLiteral("Копия логотипа «%1» — символическая ссылка, а не файл "
-                                          "программы.")
+                           QCoreApplication::translate(
+                               "print::Letterhead",
+                               "Копия логотипа «%1» — символическая ссылка, а не файл "
+                               "программы.")
                                .arg(shown(copy)),
                            {}}
                     : readLogo(copy, side);
@@ -159,10 +168,11 @@ Logo readKeptLogo(QString* path, int side) {
     platform::UserSettings settings = platform::userSettings();
     settings.setValue(kLogoKey, QString());
     path->clear();
-    logo.problem += QStringLiteral(
-                        " Программа отложила эту копию в «%1»; выберите логотип "
-                        "заново в «Бланк отчёта…».")
-                        .arg(shown(aside));
+    logo.problem =
+        QCoreApplication::translate("print::Letterhead",
+                                    "%1 Программа отложила эту копию в «%2»; выберите логотип "
+                                    "заново в «Бланк отчёта…».")
+            .arg(logo.problem, shown(aside));
     return logo;
 }
 

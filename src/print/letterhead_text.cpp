@@ -1,25 +1,33 @@
 #include "print/letterhead_text.h"
 
+#include <QCoreApplication>
+
 namespace print {
 
 QString letterheadTextProblem(const QString& name, const QStringList& contacts) {
     if (core::visibleLength(name) > kPractitionerNameLimit) {
-        return QStringLiteral("Имя на бланке длиннее %1 символов.").arg(kPractitionerNameLimit);
+        return QCoreApplication::translate("print::LetterheadText",
+                                           "Имя на бланке длиннее %1 символов.")
+            .arg(kPractitionerNameLimit);
     }
     if (const QString problem = core::printedTextProblem(name); !problem.isEmpty()) {
-        return QStringLiteral("В имени на бланке %1.").arg(problem);
+        return QCoreApplication::translate("print::LetterheadText", "В имени на бланке %1.")
+            .arg(problem);
     }
     if (contacts.size() > kContactLines) {
-        return QStringLiteral("На бланке помещается не больше трёх строк контактов.");
+        return QCoreApplication::translate("print::LetterheadText",
+                                           "На бланке помещается не больше трёх строк контактов.");
     }
     for (qsizetype i = 0; i < contacts.size(); ++i) {
         const QString line = QString::number(i + 1);
         if (core::visibleLength(contacts[i]) > kContactLimit) {
-            return QStringLiteral("Строка контактов %1 длиннее %2 символов.")
+            return QCoreApplication::translate("print::LetterheadText",
+                                               "Строка контактов %1 длиннее %2 символов.")
                 .arg(line, QString::number(kContactLimit));
         }
         if (const QString problem = core::printedTextProblem(contacts[i]); !problem.isEmpty()) {
-            return QStringLiteral("В строке контактов %1 %2.").arg(line, problem);
+            return QCoreApplication::translate("print::LetterheadText", "В строке контактов %1 %2.")
+                .arg(line, problem);
         }
     }
     return {};

@@ -1,6 +1,7 @@
 #include "print/logo_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 #include "print/safe_svg.h"
@@ -145,11 +146,14 @@ private:
 };
 
 QString brokenMessage(const QString& shown) {
-    return QStringLiteral("Рисунок «%1» повреждён: его не удалось прочитать.").arg(shown);
+    return QCoreApplication::translate("print::LogoPicture",
+                                       "Рисунок «%1» повреждён: его не удалось прочитать.")
+        .arg(shown);
 }
 
 QString tooLargeMessage(const QString& shown, QSize size) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "print::LogoPicture",
                "Рисунок «%1» слишком велик: %2 × %3 точек, а можно не больше %4 по "
                "каждой стороне.")
         .arg(shown, QString::number(size.width()), QString::number(size.height()),
@@ -157,7 +161,9 @@ QString tooLargeMessage(const QString& shown, QSize size) {
 }
 
 QString notPictureMessage(const QString& shown) {
-    return QStringLiteral("Файл «%1» — не рисунок PNG, JPEG или SVG.").arg(shown);
+    return QCoreApplication::translate("print::LogoPicture",
+                                       "Файл «%1» — не рисунок PNG, JPEG или SVG.")
+        .arg(shown);
 }
 
 QString svgMessage(const SafeSvg& svg, const QString& shown) {
@@ -165,24 +171,28 @@ QString svgMessage(const SafeSvg& svg, const QString& shown) {
         case SvgFault::NotSvg:
             return notPictureMessage(shown);
         case SvgFault::Entities:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "print::LogoPicture",
                        "Рисунок «%1» объявляет свои сущности XML (<!ENTITY …>); такой "
                        "рисунок программа не открывает. Сохраните его заново в "
                        "графическом редакторе.")
                 .arg(shown);
         case SvgFault::Complex:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "print::LogoPicture",
                        "Рисунок «%1» слишком сложен для логотипа: в нём больше %2 "
                        "элементов или они вложены глубже %3 уровней.")
                 .arg(shown, QString::number(kSvgMaxElements), QString::number(kSvgMaxDepth));
         case SvgFault::Outside:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "print::LogoPicture",
                        "Рисунок «%1» берёт часть изображения из другого файла или из "
                        "сети («%2»). Логотип должен быть одним файлом: встройте "
                        "картинки в рисунок или сохраните его как PNG.")
                 .arg(shown, svg.detail);
         case SvgFault::Embedded:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "print::LogoPicture",
                        "Картинка, встроенная в рисунок «%1», — не PNG и не JPEG или "
                        "повреждена («%2»).")
                 .arg(shown, svg.detail);
@@ -202,8 +212,10 @@ LogoPicture decodeSvg(const QByteArray& document, const QString& shown, int side
     if (embedded.overAllowance()) {
         return {{},
                 {},
-                QStringLiteral("Картинки, встроенные в рисунок «%1», вместе больше %2 млн точек: "
-                               "для логотипа это слишком много.")
+                QCoreApplication::translate(
+                    "print::LogoPicture",
+                    "Картинки, встроенные в рисунок «%1», вместе больше %2 млн точек: "
+                    "для логотипа это слишком много.")
                     .arg(shown, QString::number(EmbeddedPictures::kMaxPoints / 1000000))};
     }
     if (safe.fault != SvgFault::None) {
@@ -238,7 +250,9 @@ LogoPicture decodeRasterLogo(const QByteArray& bytes, const QByteArray& format,
         case RasterFault::Cut:
             return {{},
                     {},
-                    QStringLiteral("Рисунок «%1» повреждён: файл обрывается раньше конца рисунка.")
+                    QCoreApplication::translate(
+                        "print::LogoPicture",
+                        "Рисунок «%1» повреждён: файл обрывается раньше конца рисунка.")
                         .arg(shown)};
         case RasterFault::Broken:
             return {{}, {}, brokenMessage(shown)};
@@ -260,7 +274,9 @@ LogoPicture decodeLogo(const QByteArray& bytes, const QString& shown, int side) 
             case Inflated::TooLarge:
                 return {{},
                         {},
-                        QStringLiteral("Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.")
+                        QCoreApplication::translate(
+                            "print::LogoPicture",
+                            "Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.")
                             .arg(shown, QString::number(kLogoMaxBytes >> 20))};
             case Inflated::Broken:
                 return {{}, {}, brokenMessage(shown)};

@@ -1,5 +1,7 @@
 #include "print/many_reports.h"
 
+#include <QCoreApplication>
+
 #include "core/program_info.h"
 #include "platform/printer_page.h"
 #include "print/report.h"
@@ -12,15 +14,18 @@ ReportsComposer::ReportsComposer(PageSource next, QString suggestedPath)
 DocumentFacts ReportsComposer::facts() const {
     DocumentFacts facts;
     facts.title = info::programName() + QStringLiteral(": отчёты");
-    facts.printedWhat = QStringLiteral("отчёты");
-    facts.saveTitle = QStringLiteral("Сохранить отчёты в файл PDF");
+    facts.printedWhat = QCoreApplication::translate("print::ReportsComposer", "отчёты");
+    facts.saveTitle =
+        QCoreApplication::translate("print::ReportsComposer", "Сохранить отчёты в файл PDF");
     facts.folder = SavedFile::ManyReportsPdf;
     facts.suggestedPath = suggestedPath_;
-    facts.withoutLogo = QStringLiteral("Отчёты печатаются без логотипа.");
-    facts.progressText = QStringLiteral("Клиент %1 из %2");
-    facts.printProgress = QStringLiteral("Печать отчётов");
-    facts.fileProgress = QStringLiteral("Отчёты в PDF");
-    facts.noPages = QStringLiteral("в списке нет ни одного клиента, для которого есть прогноз");
+    facts.withoutLogo =
+        QCoreApplication::translate("print::ReportsComposer", "Отчёты печатаются без логотипа.");
+    facts.progressText = QCoreApplication::translate("print::ReportsComposer", "Клиент %1 из %2");
+    facts.printProgress = QCoreApplication::translate("print::ReportsComposer", "Печать отчётов");
+    facts.fileProgress = QCoreApplication::translate("print::ReportsComposer", "Отчёты в PDF");
+    facts.noPages = QCoreApplication::translate(
+        "print::ReportsComposer", "в списке нет ни одного клиента, для которого есть прогноз");
     return facts;
 }
 
@@ -62,7 +67,8 @@ ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTi
 std::optional<core::Forecast> forecastFor(const core::BirthDate& born, QString* reason) {
     if (born.day < 1 || born.day > 31 || born.monthIndex < 0 || born.monthIndex > 11) {
         if (reason) {
-            *reason = QStringLiteral("день или месяц рождения вне допустимых пределов");
+            *reason = QCoreApplication::translate(
+                "print::ReportsComposer", "день или месяц рождения вне допустимых пределов");
         }
         return std::nullopt;
     }

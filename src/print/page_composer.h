@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -71,9 +72,9 @@ struct DocumentFacts {
     QString withoutLogo;  // after a logo that cannot be read: «Отчёт печатается без логотипа.»
     // The progress dialog's line, %1 the step and %2 of how many, and its
     // title on the way to a printer and to a file.
-    QString progressText = QStringLiteral("Страница %1 из %2");
-    QString printProgress = QStringLiteral("Печать");
-    QString fileProgress = QStringLiteral("Сохранение в PDF");
+    QString progressText = QCoreApplication::translate("print::DocumentFacts", "Страница %1 из %2");
+    QString printProgress = QCoreApplication::translate("print::DocumentFacts", "Печать");
+    QString fileProgress = QCoreApplication::translate("print::DocumentFacts", "Сохранение в PDF");
     QString noPages;  // why a document that ended before its first page has no file
 };
 

@@ -1,5 +1,7 @@
 #include "print/print_job.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 #include "core/errors.h"
@@ -27,12 +29,13 @@ OnePageComposer reportComposer(const core::Forecast& forecast, const core::Clien
                                core::ReportLanguage language) {
     DocumentFacts facts;
     facts.title = documentTitle(client);
-    facts.printedWhat = QStringLiteral("отчёт");
-    facts.saveTitle = QStringLiteral("Сохранить отчёт в файл PDF");
+    facts.printedWhat = QCoreApplication::translate("print::PrintJob", "отчёт");
+    facts.saveTitle = QCoreApplication::translate("print::PrintJob", "Сохранить отчёт в файл PDF");
     facts.folder = SavedFile::ReportPdf;
     facts.suggestedPath = suggestedPdfPath(client, forecast.date);
-    facts.withoutLogo = QStringLiteral("Отчёт печатается без логотипа.");
-    facts.noPages = QStringLiteral("отчёт не составлен");
+    facts.withoutLogo =
+        QCoreApplication::translate("print::PrintJob", "Отчёт печатается без логотипа.");
+    facts.noPages = QCoreApplication::translate("print::PrintJob", "отчёт не составлен");
     return OnePageComposer(
         std::move(facts),
         [forecast, client, language](platform::PrinterPage& page, const PageContext& at) {
@@ -57,8 +60,10 @@ PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSou
         // The calculation has shown its own message; nothing is printed.
         return Outcome::Failed;
     } catch (const core::RuntimeError& error) {
-        services_.message(parent_, {error.stoppedMessage() + QStringLiteral(" Отчёт не напечатан."),
-                                    info::programName(), platform::MessageIcon::Critical, 0});
+        services_.message(
+            parent_, {error.stoppedMessage() + u' ' +
+                          QCoreApplication::translate("print::PrintJob", "Отчёт не напечатан."),
+                      info::programName(), platform::MessageIcon::Critical, 0});
         return Outcome::Failed;
     }
 }

@@ -1,11 +1,12 @@
 #include "print/save_place.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
 #include "platform/file_dialogs.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace print {
 
@@ -78,7 +79,8 @@ void rememberSaveFolder(SavedFile kind, const QString& savedPath) {
 QString suggestedFileName(const core::ClientNames& client, const core::BirthDate& born,
                           const QString& suffix) {
     const QString person = joined({client.surname, client.name}, QStringLiteral(" "));
-    return joined({QStringLiteral("Прогноз"), person, core::numericDate(born)},
+    return joined({QCoreApplication::translate("print::SavePlace", "Прогноз"), person,
+                   core::numericDate(born)},
                   QStringLiteral(" - ")) +
            u'.' + suffix;
 }
@@ -91,8 +93,8 @@ QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate&
 QString suggestedComparisonPath(const core::ComparedPerson& first,
                                 const core::ComparedPerson& second) {
     return QDir(lastSaveFolder(SavedFile::ComparisonPdf))
-        .filePath(QStringLiteral("Сравнение - ") + personPart(first) + QStringLiteral(" и ") +
-                  personPart(second) + QStringLiteral(".pdf"));
+        .filePath(QCoreApplication::translate("print::SavePlace", "Сравнение - %1 и %2.pdf")
+                      .arg(personPart(first), personPart(second)));
 }
 
 }  // namespace print

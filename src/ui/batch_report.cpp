@@ -1,5 +1,6 @@
 #include "ui/batch_report.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "book/client_book.h"
@@ -17,13 +18,13 @@ namespace {
 constexpr int kMaxSkippedShown = 20;
 
 QString title() {
-    return QStringLiteral("Картотека клиентов");
+    return QCoreApplication::translate("ui::BatchReport", "Картотека клиентов");
 }
 
 // A client with no name at all is still named in the list of those left out.
 QString listedName(const book::Client& c) {
     const QString names = core::fullName(c.names);
-    return names.isEmpty() ? QStringLiteral("(без имени)") : names;
+    return names.isEmpty() ? QCoreApplication::translate("ui::BatchReport", "(без имени)") : names;
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
     const QString suggested = QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
                                   .filePath((booklets ? tr("Подробные отчёты - %1.pdf")
-                                                      : QStringLiteral("Отчёты - %1.pdf"))
+                                                      : tr("Отчёты - %1.pdf"))
                                                 .arg(now.date().toString(Qt::ISODate)));
     const int total = int(clients.size());
     Tally tally;
@@ -131,11 +132,14 @@ QString BatchReport::Tally::text() const {
     if (skipped.isEmpty()) {
         return {};
     }
-    QString text = QStringLiteral("Пропущены клиенты, для даты рождения которых нет прогноза (%1):")
-                       .arg(skipped.size());
+    QString text = QCoreApplication::translate(
+        "ui::BatchReport",
+        "Пропущены клиенты, для даты рождения которых нет прогноза (%n):", nullptr,
+        int(skipped.size()));
     for (int k = 0; k < skipped.size(); ++k) {
         if (k == kMaxSkippedShown) {
-            text += QStringLiteral("\n…и ещё %1.").arg(skipped.size() - kMaxSkippedShown);
+            text += u'\n' + QCoreApplication::translate("ui::BatchReport", "…и ещё %n.", nullptr,
+                                                        int(skipped.size()) - kMaxSkippedShown);
             break;
         }
         text += u'\n' + skipped[k];
@@ -159,15 +163,16 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome, 
                              printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);
     }
-    const QString pages = QString::number(delivery_.pages());
+    const int pages = delivery_.pages();
     const QString where =
         printed ? delivery_.printerName() : QDir::toNativeSeparators(delivery_.savedPath());
     // By what went out (reports, booklets) and where (a file, a printer).
-    const QString said[2][2] = {{QStringLiteral("Отчёты сохранены в файл «%1»: страниц %2."),
-                                 QStringLiteral("Отчёты отправлены на принтер «%1»: страниц %2.")},
-                                {tr("Подробные отчёты сохранены в файл «%1»: страниц %2."),
-                                 tr("Подробные отчёты отправлены на принтер «%1»: страниц %2.")}};
-    const QString done = said[booklets][printed].arg(where, pages);
+    const QString said[2][2] = {
+        {tr("Отчёты сохранены в файл «%1»: страниц %n.", nullptr, pages),
+         tr("Отчёты отправлены на принтер «%1»: страниц %n.", nullptr, pages)},
+        {tr("Подробные отчёты сохранены в файл «%1»: страниц %n.", nullptr, pages),
+         tr("Подробные отчёты отправлены на принтер «%1»: страниц %n.", nullptr, pages)}};
+    const QString done = said[booklets][printed].arg(where);
     const QString text = tally.text();
     tell(text.isEmpty() ? done : done + QStringLiteral("\n\n") + text,
          text.isEmpty() ? platform::MessageIcon::Information : platform::MessageIcon::Warning);

@@ -1,6 +1,7 @@
 #include "ui/book_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 
@@ -9,7 +10,13 @@ namespace ui {
 namespace {
 
 constexpr const char* kColumnTitles[BookModel::kColumnCount] = {
-    "Фамилия", "Имя", "Отчество", "Дата рождения", "Добавлен", "Напечатан", "Примечание"};
+    QT_TRANSLATE_NOOP("ui::BookModel", "Фамилия"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Имя"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Отчество"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Дата рождения"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Добавлен"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Напечатан"),
+    QT_TRANSLATE_NOOP("ui::BookModel", "Примечание")};
 
 // A row from a book another program wrote may hold a date that never was;
 // it is shown as such, and its date text as stored.
@@ -128,7 +135,8 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::ToolTipRole) {
         if (badDate) {
-            return QStringLiteral("Неверная дата рождения: измените её (F2)");
+            return QCoreApplication::translate("ui::BookModel",
+                                               "Неверная дата рождения: измените её (F2)");
         }
         // The whole text of the cell; the table shows it only where the cell cuts it off.
         return index.column() == kNoteColumn ? c.note : data(index, Qt::DisplayRole);
@@ -144,7 +152,8 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
         case 2:
             return c.names.patronymic;
         case kDateColumn:
-            return badDate ? book::birthDateText(c) + QStringLiteral(" (неверная)")
+            return badDate ? QCoreApplication::translate("ui::BookModel", "%1 (неверная)")
+                                 .arg(book::birthDateText(c))
                            : book::birthDateText(c);
         case 4:
             return book::momentText(c.added);
@@ -158,7 +167,7 @@ QVariant BookModel::data(const QModelIndex& index, int role) const {
 QVariant BookModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < kColumnCount) {
-        return QString::fromUtf8(kColumnTitles[section]);
+        return QCoreApplication::translate("ui::BookModel", kColumnTitles[section]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -40,32 +40,55 @@ struct CommandPlace {
 };
 // In the order of BookWindow::Command.
 constexpr CommandPlace kCommands[] = {
-    {"&Открыть", "Открыть", "Enter или двойной щелчок: дата клиента в главном окне и расчёт"},
-    {"&Печать...", "Печать", "Ctrl+P: напечатать прогноз для клиента"},
-    {"&Изменить...", "Изменить", "F2: изменить имя, дату рождения и примечание"},
-    {"&Удалить", "Удалить", "Delete: удалить клиента из картотеки"},
-    {"Отчёты в P&DF...", "Отчёты в PDF",
-     "Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента"},
-    {"Нап&ечатать выбранных...", "Напечатать выбранных",
-     "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов"},
-    {"Подро&бный отчёт...", "Подробный отчёт",
-     "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер"},
-    {"С&равнить", "Сравнить", "Ctrl+D: сравнить прогнозы двух выбранных клиентов"},
-    {"&Экспорт в CSV...", "Экспорт в CSV", "Ctrl+S: сохранить всю картотеку в файл CSV"},
-    {"И&мпорт из CSV...", "Импорт из CSV", "Ctrl+I: добавить клиентов из файла CSV"},
-    {"&Закрыть", "Закрыть", "Esc: закрыть картотеку"},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Открыть"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Открыть"),
+     QT_TRANSLATE_NOOP("ui::BookWindow",
+                       "Enter или двойной щелчок: дата клиента в главном окне и расчёт")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Печать..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Печать"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+P: напечатать прогноз для клиента")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Изменить..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Изменить"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "F2: изменить имя, дату рождения и примечание")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Удалить"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Удалить"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Delete: удалить клиента из картотеки")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "Отчёты в P&DF..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Отчёты в PDF"),
+     QT_TRANSLATE_NOOP("ui::BookWindow",
+                       "Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "Нап&ечатать выбранных..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Напечатать выбранных"),
+     QT_TRANSLATE_NOOP("ui::BookWindow",
+                       "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "Подро&бный отчёт..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Подробный отчёт"),
+     QT_TRANSLATE_NOOP("ui::BookWindow",
+                       "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "С&равнить"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Сравнить"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+D: сравнить прогнозы двух выбранных клиентов")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Экспорт в CSV..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Экспорт в CSV"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+S: сохранить всю картотеку в файл CSV")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "И&мпорт из CSV..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Импорт из CSV"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+I: добавить клиентов из файла CSV")},
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Закрыть"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Закрыть"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Esc: закрыть картотеку")},
 };
 
 QString title() {
-    return QStringLiteral("Картотека клиентов");
+    return BookWindow::tr("Картотека клиентов");
 }
 
 bool askConfirm(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("Удалить"), QMessageBox::AcceptRole);
+    QPushButton* yes = box.addButton(BookWindow::tr("Удалить"), QMessageBox::AcceptRole);
     // Enter must not delete: the safe answer is the default.
-    box.setDefaultButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
+    box.setDefaultButton(box.addButton(BookWindow::tr("Отмена"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -73,19 +96,19 @@ bool askConfirm(QWidget* parent, const QString& question) {
 // The file to import from, or to export to: then the file-type list also
 // chooses the kind of file, plain UTF-8 CSV or the one spreadsheets open.
 QString askCsvFile(QWidget* parent, bool forSaving, book::CsvFormat* format) {
-    const QString plain = QStringLiteral("Таблица CSV (*.csv)");
-    const QString excel = QStringLiteral("CSV для Excel (;) (*.csv)");
-    const QString any = QStringLiteral("Все файлы (*)");
+    const QString plain = BookWindow::tr("Таблица CSV (*.csv)");
+    const QString excel = BookWindow::tr("CSV для Excel (;) (*.csv)");
+    const QString any = BookWindow::tr("Все файлы (*)");
     if (!forSaving) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт клиентов из CSV"),
+        return QFileDialog::getOpenFileName(parent, BookWindow::tr("Импорт клиентов из CSV"),
                                             platform::documentsFolder(),
                                             plain + QStringLiteral(";;") + any);
     }
     QString chosen;
     QString file =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Экспорт картотеки в CSV"),
+        QFileDialog::getSaveFileName(parent, BookWindow::tr("Экспорт картотеки в CSV"),
                                      QDir(print::lastSaveFolder(print::SavedFile::BookCsv))
-                                         .filePath(QStringLiteral("Картотека клиентов.csv")),
+                                         .filePath(BookWindow::tr("Картотека клиентов.csv")),
                                      QStringList{plain, excel}.join(QStringLiteral(";;")), &chosen);
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".csv");
@@ -165,16 +188,15 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
 }
 
 QLabel* BookWindow::buildSearch() {
-    auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), this);
+    auto* searchLabel = new QLabel(tr("&Найти:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("BookSearch"));
-    search_->setPlaceholderText(
-        QStringLiteral("имя, дата (23.08, 1975, август), телефон или почта"));
+    search_->setPlaceholderText(tr("имя, дата (23.08, 1975, август), телефон или почта"));
     search_->setClearButtonEnabled(true);
-    search_->setAccessibleName(QStringLiteral("Поиск клиента"));
+    search_->setAccessibleName(tr("Поиск клиента"));
     search_->setAccessibleDescription(
-        QStringLiteral("Показывает клиентов, у которых набранное есть в фамилии, имени, "
-                       "отчестве, дате рождения, телефоне или электронной почте"));
+        tr("Показывает клиентов, у которых набранное есть в фамилии, имени, "
+           "отчестве, дате рождения, телефоне или электронной почте"));
     searchLabel->setBuddy(search_);
     search_->installEventFilter(this);
 
@@ -183,7 +205,7 @@ QLabel* BookWindow::buildSearch() {
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    problem_->setAccessibleName(QStringLiteral("Состояние картотеки"));
+    problem_->setAccessibleName(tr("Состояние картотеки"));
     problem_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
     problem_->hide();
     return searchLabel;
@@ -214,26 +236,26 @@ void BookWindow::buildTable() {
     for (int column = 0; column < BookModel::kColumnCount; ++column) {
         table_->setColumnWidth(column, kColumnWidths[column]);
     }
-    table_->setAccessibleName(QStringLiteral("Клиенты"));
+    table_->setAccessibleName(tr("Клиенты"));
     table_->installEventFilter(this);
 
     count_ = new QLabel(this);
     count_->setTextFormat(Qt::PlainText);
-    count_->setAccessibleName(QStringLiteral("Число клиентов"));
+    count_->setAccessibleName(tr("Число клиентов"));
     backupLine_ = new QLabel(this);
     backupLine_->setObjectName(QStringLiteral("BookBackupLine"));
     backupLine_->setTextFormat(Qt::PlainText);
     backupLine_->setWordWrap(true);
-    backupLine_->setAccessibleName(QStringLiteral("Напоминание о копии картотеки"));
+    backupLine_->setAccessibleName(tr("Напоминание о копии картотеки"));
     backupLine_->hide();
 }
 
 QVBoxLayout* BookWindow::buildCommands() {
     auto* commands = new QVBoxLayout;
     for (size_t k = 0; k < buttons_.size(); ++k) {
-        auto* b = new QPushButton(QString::fromUtf8(kCommands[k].text), this);
-        b->setAccessibleName(QString::fromUtf8(kCommands[k].accessibleName));
-        b->setToolTip(QString::fromUtf8(kCommands[k].keys));
+        auto* b = new QPushButton(tr(kCommands[k].text), this);
+        b->setAccessibleName(tr(kCommands[k].accessibleName));
+        b->setToolTip(tr(kCommands[k].keys));
         b->setAccessibleDescription(b->toolTip());
         // Enter belongs to the table and the search field: it opens a client.
         b->setAutoDefault(false);
@@ -382,9 +404,9 @@ void BookWindow::updateState() {
     if (!usable) {
         count_->clear();
     } else if (shown == all) {
-        count_->setText(QStringLiteral("Клиентов в картотеке: %1").arg(all));
+        count_->setText(tr("Клиентов в картотеке: %1").arg(all));
     } else {
-        count_->setText(QStringLiteral("Найдено: %1 из %2").arg(shown).arg(all));
+        count_->setText(tr("Найдено: %1 из %2").arg(shown).arg(all));
     }
 }
 
@@ -439,9 +461,9 @@ void BookWindow::deleteCurrent() {
     const book::Client client = *c;
     const QString question =
         ids.size() == 1
-            ? QStringLiteral("Удалить из картотеки клиента %1, %2?")
+            ? tr("Удалить из картотеки клиента %1, %2?")
                   .arg(core::fullName(client.names), book::birthDateText(client))
-            : QStringLiteral("Удалить из картотеки выбранных клиентов: %1?").arg(ids.size());
+            : tr("Удалить из картотеки выбранных клиентов: %n?", nullptr, int(ids.size()));
     if (!confirm_ || !confirm_(this, question)) {
         return;
     }

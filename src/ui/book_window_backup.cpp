@@ -1,6 +1,7 @@
 // The book window's copy of the book: its menu, the copy kept apart, the
 // book brought back from one, and the quiet reminder when a copy is due.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 
 #include "book/client_book.h"
-#include "core/counted.h"
 #include "platform/services.h"
 #include "print/save_place.h"
 #include "ui/book_model.h"
@@ -22,18 +22,19 @@ namespace ui {
 namespace {
 
 QString copyFilter() {
-    return QStringLiteral("Копия картотеки (*.sqlite);;Все файлы (*)");
+    return QCoreApplication::translate("ui::BookWindow",
+                                       "Копия картотеки (*.sqlite);;Все файлы (*)");
 }
 
 QString askCopyFile(QWidget* parent, bool forSaving) {
     const QString folder = print::lastSaveFolder(print::SavedFile::BookCopy);
     if (!forSaving) {
         return QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Восстановить картотеку из копии"), folder, copyFilter());
+            parent, BookWindow::tr("Восстановить картотеку из копии"), folder, copyFilter());
     }
-    const QString name = QStringLiteral("Копия картотеки %1.sqlite")
+    const QString name = BookWindow::tr("Копия картотеки %1.sqlite")
                              .arg(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить копию картотеки"),
+    QString file = QFileDialog::getSaveFileName(parent, BookWindow::tr("Сохранить копию картотеки"),
                                                 QDir(folder).filePath(name), copyFilter());
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".sqlite");
@@ -42,17 +43,13 @@ QString askCopyFile(QWidget* parent, bool forSaving) {
 }
 
 bool askRestore(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Восстановить из копии"), question,
+    QMessageBox box(QMessageBox::Question, BookWindow::tr("Восстановить из копии"), question,
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("Восстановить"), QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
+    QPushButton* yes = box.addButton(BookWindow::tr("Восстановить"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(BookWindow::tr("Отмена"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == yes;
-}
-
-QString daysAgo(qint64 days) {
-    return core::counted(days, "день", "дня", "дней");
 }
 
 }  // namespace
@@ -61,14 +58,14 @@ void BookWindow::buildMenu() {
     askCopyFile_ = askCopyFile;
     confirmRestore_ = askRestore;
     menuBar_ = new QMenuBar(this);
-    QMenu* menu = menuBar_->addMenu(QStringLiteral("&Картотека"));
-    menu->addAction(QStringLiteral("Сохранить &копию…"), this, &BookWindow::saveCopy);
-    menu->addAction(QStringLiteral("&Восстановить из копии…"), this, &BookWindow::restoreCopy);
+    QMenu* menu = menuBar_->addMenu(tr("&Картотека"));
+    menu->addAction(tr("Сохранить &копию…"), this, &BookWindow::saveCopy);
+    menu->addAction(tr("&Восстановить из копии…"), this, &BookWindow::restoreCopy);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Экспорт в CSV…"), this, &BookWindow::exportBook);
-    menu->addAction(QStringLiteral("&Импорт из CSV…"), this, &BookWindow::importBook);
+    menu->addAction(tr("&Экспорт в CSV…"), this, &BookWindow::exportBook);
+    menu->addAction(tr("&Импорт из CSV…"), this, &BookWindow::importBook);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Закрыть"), this, &BookWindow::reject);
+    menu->addAction(tr("&Закрыть"), this, &BookWindow::reject);
 }
 
 void BookWindow::saveCopy() {
@@ -83,9 +80,8 @@ void BookWindow::saveCopy() {
     }
     print::rememberSaveFolder(print::SavedFile::BookCopy, file);
     updateBackupLine();
-    tell(QStringLiteral("Копия картотеки сохранена в файл «%1»: %2.")
-             .arg(QDir::toNativeSeparators(file),
-                  core::counted(model_->clientCount(), "клиент", "клиента", "клиентов")),
+    tell(tr("Копия картотеки сохранена в файл «%1»: %n клиентов.", nullptr, model_->clientCount())
+             .arg(QDir::toNativeSeparators(file)),
          platform::MessageIcon::Information);
 }
 
@@ -95,9 +91,8 @@ void BookWindow::restoreCopy() {
         return;
     }
     const QString question =
-        QStringLiteral(
-            "Заменить картотеку копией из файла «%1»? Нынешняя картотека будет сохранена рядом "
-            "с ней отдельным файлом.")
+        tr("Заменить картотеку копией из файла «%1»? Нынешняя картотека будет сохранена рядом "
+           "с ней отдельным файлом.")
             .arg(QDir::toNativeSeparators(file));
     if (!confirmRestore_ || !confirmRestore_(this, question)) {
         return;
@@ -107,11 +102,10 @@ void BookWindow::restoreCopy() {
         tell(report.error, platform::MessageIcon::Critical);
         return;
     }
-    tell(QStringLiteral("Картотека восстановлена из копии «%1»: %2. Прежняя картотека сохранена "
-                        "в файле «%3».")
-             .arg(QDir::toNativeSeparators(file),
-                  core::counted(report.clients, "клиент", "клиента", "клиентов"),
-                  QDir::toNativeSeparators(report.keptAs)),
+    tell(tr("Картотека восстановлена из копии «%1»: %n клиентов. Прежняя картотека сохранена "
+            "в файле «%2».",
+            nullptr, report.clients)
+             .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(report.keptAs)),
          platform::MessageIcon::Information);
 }
 
@@ -123,11 +117,11 @@ void BookWindow::updateBackupLine() {
     }
     backupLine_->setText(
         state.lastCopy.isValid()
-            ? QStringLiteral("Последняя копия картотеки сохранена %1 назад, а картотека с тех "
-                             "пор менялась. Сохраните новую: Картотека → Сохранить копию…")
-                  .arg(daysAgo(state.daysSinceCopy))
-            : QStringLiteral("Копия картотеки ещё ни разу не сохранялась. Сохраните её: "
-                             "Картотека → Сохранить копию…"));
+            ? tr("Последняя копия картотеки сохранена %n дней назад, а картотека с тех "
+                 "пор менялась. Сохраните новую: Картотека → Сохранить копию…",
+                 nullptr, int(state.daysSinceCopy))
+            : tr("Копия картотеки ещё ни разу не сохранялась. Сохраните её: "
+                 "Картотека → Сохранить копию…"));
     backupLine_->show();
 }
 

@@ -25,9 +25,9 @@ constexpr int kMaxBadRowsShown = 20;
 book::ImportReport BookWindow::importWithProgress(const QString& file) {
     // A long list shows how far it is and can be stopped; a short one is
     // done before the window would appear.
-    QProgressDialog progress(QStringLiteral("Чтение файла «%1»…").arg(QFileInfo(file).fileName()),
-                             QStringLiteral("Отмена"), 0, kProgressSteps, this);
-    progress.setWindowTitle(QStringLiteral("Импорт из CSV"));
+    QProgressDialog progress(tr("Чтение файла «%1»…").arg(QFileInfo(file).fileName()), tr("Отмена"),
+                             0, kProgressSteps, this);
+    progress.setWindowTitle(tr("Импорт из CSV"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
@@ -55,8 +55,8 @@ void BookWindow::exportBook() {
         return;
     }
     print::rememberSaveFolder(print::SavedFile::BookCsv, file);
-    tell(QStringLiteral("Картотека сохранена в файл «%1»: клиентов %2.")
-             .arg(QDir::toNativeSeparators(file), QString::number(model_->clientCount())),
+    tell(tr("Картотека сохранена в файл «%1»: клиентов %n.", nullptr, model_->clientCount())
+             .arg(QDir::toNativeSeparators(file)),
          platform::MessageIcon::Information);
 }
 
@@ -70,7 +70,7 @@ void BookWindow::importBook() {
     }
     const book::ImportReport report = importWithProgress(file);
     if (report.cancelled) {
-        tell(QStringLiteral("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
+        tell(tr("Импорт из файла «%1» отменён: в картотеку ничего не добавлено.")
                  .arg(QDir::toNativeSeparators(file)),
              platform::MessageIcon::Information);
         return;
@@ -79,22 +79,22 @@ void BookWindow::importBook() {
         tell(report.error, platform::MessageIcon::Critical);
         return;
     }
-    QString text = QStringLiteral("Из файла «%1» добавлено клиентов: %2.")
-                       .arg(QDir::toNativeSeparators(file), QString::number(report.added));
+    QString text = tr("Из файла «%1» добавлено клиентов: %n.", nullptr, report.added)
+                       .arg(QDir::toNativeSeparators(file));
     if (report.alreadyThere > 0) {
-        text += QStringLiteral("\nУже были в картотеке: %1.").arg(report.alreadyThere);
+        text += u'\n' + tr("Уже были в картотеке: %n.", nullptr, report.alreadyThere);
     }
     if (!report.badRows.empty()) {
-        text +=
-            QStringLiteral("\n\nНе загружены строки с ошибками (%1):").arg(report.badRows.size());
+        text += QStringLiteral("\n\n") +
+                tr("Не загружены строки с ошибками (%n):", nullptr, int(report.badRows.size()));
         int listed = 0;
         for (const auto& [line, problem] : report.badRows) {
             if (listed++ == kMaxBadRowsShown) {
-                text +=
-                    QStringLiteral("\n…и ещё %1.").arg(report.badRows.size() - kMaxBadRowsShown);
+                text += u'\n' +
+                        tr("…и ещё %n.", nullptr, int(report.badRows.size()) - kMaxBadRowsShown);
                 break;
             }
-            text += QStringLiteral("\nстрока %1: %2").arg(QString::number(line), problem);
+            text += u'\n' + tr("строка %1: %2").arg(QString::number(line), problem);
         }
     }
     // Some rows left out: a warning, the rest went in.

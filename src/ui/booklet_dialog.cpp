@@ -1,6 +1,7 @@
 #include "ui/booklet_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/language_box.h"
 #include "print/letterhead.h"
 
@@ -24,10 +26,14 @@ struct SectionRow {
 };
 
 constexpr std::array<SectionRow, 4> kSections{{
-    {"Аспекты", "booklet/aspects", &core::BookletChoice::aspects},
-    {"Ваш цикл", "booklet/cycle", &core::BookletChoice::cycle},
-    {"Ближайшие годы", "booklet/outlook", &core::BookletChoice::outlook},
-    {"Процент счастья", "booklet/happiness", &core::BookletChoice::happiness},
+    {QT_TRANSLATE_NOOP("ui::BookletDialog", "Аспекты"), "booklet/aspects",
+     &core::BookletChoice::aspects},
+    {QT_TRANSLATE_NOOP("ui::BookletDialog", "Ваш цикл"), "booklet/cycle",
+     &core::BookletChoice::cycle},
+    {QT_TRANSLATE_NOOP("ui::BookletDialog", "Ближайшие годы"), "booklet/outlook",
+     &core::BookletChoice::outlook},
+    {QT_TRANSLATE_NOOP("ui::BookletDialog", "Процент счастья"), "booklet/happiness",
+     &core::BookletChoice::happiness},
 }};
 
 const QString kSpanKey = QStringLiteral("booklet/years");
@@ -37,9 +43,10 @@ struct NameRow {
     const char* caption;
     int limit;
 };
-constexpr std::array<NameRow, 3> kNames{{{"Фамилия:", core::kSurnameLimit},
-                                         {"Имя:", core::kNameLimit},
-                                         {"Отчество:", core::kPatronymicLimit}}};
+constexpr std::array<NameRow, 3> kNames{
+    {{QT_TRANSLATE_NOOP("ui::BookletDialog", "Фамилия:"), core::kSurnameLimit},
+     {QT_TRANSLATE_NOOP("ui::BookletDialog", "Имя:"), core::kNameLimit},
+     {QT_TRANSLATE_NOOP("ui::BookletDialog", "Отчество:"), core::kPatronymicLimit}}};
 
 }  // namespace
 
@@ -70,7 +77,7 @@ void rememberBookletOptions(const BookletOptions& options) {
 BookletDialog::BookletDialog(platform::Services& services, const core::ClientNames& names,
                              QWidget* parent, std::optional<core::ReportLanguage> language)
     : QDialog(parent), services_(services) {
-    setWindowTitle(QStringLiteral("Подробный отчёт"));
+    setWindowTitle(tr("Подробный отчёт"));
     const BookletOptions remembered = rememberedBookletOptions();
     auto* layout = new QVBoxLayout(this);
     auto* who = new QFormLayout;
@@ -78,15 +85,15 @@ BookletDialog::BookletDialog(platform::Services& services, const core::ClientNam
     for (std::size_t i = 0; i < kNames.size(); ++i) {
         names_[i] = new QLineEdit(typed[i], this);
         names_[i]->setMaxLength(kNames[i].limit * 2);
-        who->addRow(QString::fromUtf8(kNames[i].caption), names_[i]);
+        who->addRow(tr(kNames[i].caption), names_[i]);
     }
     language_ = new print::LanguageBox(language, this);
     who->addRow(print::LanguageBox::caption(), language_);
     layout->addLayout(who);
-    auto* sections = new QGroupBox(QStringLiteral("Разделы"), this);
+    auto* sections = new QGroupBox(tr("Разделы"), this);
     auto* sectionLayout = new QVBoxLayout(sections);
     for (std::size_t i = 0; i < kSections.size(); ++i) {
-        sections_[i] = new QCheckBox(QString::fromUtf8(kSections[i].caption), sections);
+        sections_[i] = new QCheckBox(tr(kSections[i].caption), sections);
         sections_[i]->setChecked(remembered.choice.*kSections[i].flag);
         sectionLayout->addWidget(sections_[i]);
     }
@@ -95,27 +102,28 @@ BookletDialog::BookletDialog(platform::Services& services, const core::ClientNam
     span_ = new QSpinBox(this);
     span_->setRange(core::kOutlookLeast, core::kOutlookMost);
     span_->setValue(remembered.choice.outlookYears);
-    span_->setSuffix(QStringLiteral(" после этого"));
-    spanRow->addRow(QStringLiteral("Ближайшие годы: этот и ещё"), span_);
+    span_->setSuffix(tr(" после этого"));
+    spanRow->addRow(tr("Ближайшие годы: этот и ещё"), span_);
     layout->addLayout(spanRow);
-    letterhead_ = new QCheckBox(QStringLiteral("Печатать мой бланк"), this);
+    letterhead_ = new QCheckBox(tr("Печатать мой бланк"), this);
     // The letterhead itself, and whether reports carry it, is set in «Бланк отчёта…».
     const bool kept = print::loadLetterhead(platform::userSettings()).enabled;
     letterhead_->setEnabled(kept);
     letterhead_->setChecked(kept && remembered.letterhead);
     if (!kept) {
-        letterhead_->setToolTip(QStringLiteral("Бланк включается в «Файл → Бланк отчёта…»."));
+        letterhead_->setToolTip(tr("Бланк включается в «Файл → Бланк отчёта…»."));
     }
     layout->addWidget(letterhead_);
     auto* buttons = new QDialogButtonBox(this);
     const std::pair<const char*, Target> commands[] = {
-        {"Печать", Printout}, {"Просмотр", Preview}, {"Сохранить в PDF…", PdfFile}};
+        {QT_TRANSLATE_NOOP("ui::BookletDialog", "Печать"), Printout},
+        {QT_TRANSLATE_NOOP("ui::BookletDialog", "Просмотр"), Preview},
+        {QT_TRANSLATE_NOOP("ui::BookletDialog", "Сохранить в PDF…"), PdfFile}};
     for (const auto& [caption, target] : commands) {
-        QPushButton* button =
-            buttons->addButton(QString::fromUtf8(caption), QDialogButtonBox::AcceptRole);
+        QPushButton* button = buttons->addButton(tr(caption), QDialogButtonBox::AcceptRole);
         connect(button, &QPushButton::clicked, this, [this, t = target] { finish(t); });
     }
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }

@@ -39,13 +39,13 @@ bool validMonth(const core::BirthDate& d) {
 // opens; empty when nothing is.
 QString storedDateProblem(const core::BirthDate& d) {
     if (!validDay(d) || !validMonth(d)) {
-        return QStringLiteral(
-                   "В картотеке неверная дата рождения: день %1, месяц %2. "
-                   "Выберите верную.")
+        return QCoreApplication::translate("ui::ClientEditor",
+                                           "В картотеке неверная дата рождения: день %1, месяц %2. "
+                                           "Выберите верную.")
             .arg(QString::number(d.day), QString::number(book::storedMonth(d.monthIndex)));
     }
     const QString missing = core::noSuchDate(d.day, d.monthIndex, d.year);
-    return missing.isEmpty() ? QString() : missing + QStringLiteral(" Выберите верную.");
+    return missing.isEmpty() ? QString() : ClientEditor::tr("%1 Выберите верную.").arg(missing);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ QString storedDateProblem(const core::BirthDate& d) {
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
                            const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
-    setWindowTitle(QStringLiteral("Клиент"));
+    setWindowTitle(tr("Клиент"));
     // The fields on the left, the note and the history on the right, so that
     // the card is low enough for a laptop's screen at a large scale; the
     // problem line and the buttons below.
@@ -68,18 +68,18 @@ ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
 }
 
 void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) {
-    auto* caption = new QLabel(QStringLiteral("История &отчётов:"), this);
+    auto* caption = new QLabel(tr("История &отчётов:"), this);
     history_ = new QListWidget(this);
-    history_->setAccessibleName(QStringLiteral("История отчётов"));
+    history_->setAccessibleName(tr("История отчётов"));
     history_->setMaximumHeight(history_->fontMetrics().lineSpacing() * 6);
     // A long file name goes onto a second line rather than out of sight.
     history_->setWordWrap(true);
     history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     caption->setBuddy(history_);
-    auto* open = new QPushButton(QStringLiteral("Откр&ыть"), this);
+    auto* open = new QPushButton(tr("Откр&ыть"), this);
     open->setObjectName(QStringLiteral("HistoryOpen"));
-    open->setAccessibleName(QStringLiteral("Открыть"));
-    open->setToolTip(QStringLiteral("Открыть файл PDF выбранного отчёта"));
+    open->setAccessibleName(tr("Открыть"));
+    open->setToolTip(tr("Открыть файл PDF выбранного отчёта"));
     open->setAutoDefault(false);
     open->setEnabled(false);
     for (const book::ReportRecord& r : history) {
@@ -93,7 +93,7 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
         if (!r.file.isEmpty() && QFileInfo(r.file).isFile()) {
             item->setData(Qt::UserRole, r.file);
         } else if (!r.file.isEmpty()) {
-            item->setText(line + QStringLiteral(" (файла больше нет)"));
+            item->setText(tr("%1 (файла больше нет)").arg(line));
         }
     }
     openFile_ = [](const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); };
@@ -111,7 +111,7 @@ void ClientEditor::buildHistory(const std::vector<book::ReportRecord>& history) 
     connect(open, &QPushButton::clicked, this, openChosen);
     connect(history_, &QListWidget::itemActivated, this, openChosen);
     if (history.empty()) {
-        history_->addItem(QStringLiteral("Отчётов для этого клиента ещё не было"));
+        history_->addItem(tr("Отчётов для этого клиента ещё не было"));
     }
     auto* row = new QHBoxLayout;
     row->addWidget(history_, 1);
@@ -130,9 +130,9 @@ void ClientEditor::buildFields() {
         return edit;
     };
     const core::ClientNames& names = client_.names;
-    surname_ = entry(names.surname, book::kSurnameLimit, QStringLiteral("Фамилия"));
-    name_ = entry(names.name, book::kNameLimit, QStringLiteral("Имя"));
-    patronymic_ = entry(names.patronymic, book::kPatronymicLimit, QStringLiteral("Отчество"));
+    surname_ = entry(names.surname, book::kSurnameLimit, tr("Фамилия"));
+    name_ = entry(names.name, book::kNameLimit, tr("Имя"));
+    patronymic_ = entry(names.patronymic, book::kPatronymicLimit, tr("Отчество"));
     const core::BirthDate& born = client_.birthDate;
     // A day or month out of range (a book written by another program) is shown
     // as none chosen, never moved to the nearest valid one: saving then asks
@@ -141,37 +141,37 @@ void ClientEditor::buildFields() {
     day_->setRange(0, 31);
     day_->setSpecialValueText(QStringLiteral("—"));
     day_->setValue(validDay(born) ? born.day : 0);
-    day_->setAccessibleName(QStringLiteral("День рождения"));
+    day_->setAccessibleName(tr("День рождения"));
     month_ = new QComboBox(this);
     for (int m = 0; m < 12; ++m) {
         month_->addItem(core::monthName(m));
     }
     month_->setCurrentIndex(validMonth(born) ? born.monthIndex : -1);
-    month_->setAccessibleName(QStringLiteral("Месяц рождения"));
+    month_->setAccessibleName(tr("Месяц рождения"));
     year_ = new QLineEdit(born.year, this);
     year_->setMaxLength(4);
-    year_->setAccessibleName(QStringLiteral("Год рождения"));
-    phone_ = entry(client_.phone, book::kPhoneLimit, QStringLiteral("Телефон"));
-    email_ = entry(client_.email, book::kEmailLimit, QStringLiteral("Эл. почта"));
+    year_->setAccessibleName(tr("Год рождения"));
+    phone_ = entry(client_.phone, book::kPhoneLimit, tr("Телефон"));
+    email_ = entry(client_.email, book::kEmailLimit, tr("Эл. почта"));
     note_ = new QPlainTextEdit(this);
     note_->setPlainText(client_.note);
     note_->setTabChangesFocus(true);  // Tab must leave the note, not write into it
-    note_->setAccessibleName(QStringLiteral("Примечание"));
+    note_->setAccessibleName(tr("Примечание"));
     note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 3);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Фамилия:"), surname_);
-    form->addRow(QStringLiteral("&Имя:"), name_);
-    form->addRow(QStringLiteral("&Отчество:"), patronymic_);
-    form->addRow(QStringLiteral("&День:"), day_);
-    form->addRow(QStringLiteral("&Месяц:"), month_);
-    form->addRow(QStringLiteral("&Год:"), year_);
-    form->addRow(QStringLiteral("&Телефон:"), phone_);
-    form->addRow(QStringLiteral("&Эл. почта:"), email_);
+    form->addRow(tr("&Фамилия:"), surname_);
+    form->addRow(tr("&Имя:"), name_);
+    form->addRow(tr("&Отчество:"), patronymic_);
+    form->addRow(tr("&День:"), day_);
+    form->addRow(tr("&Месяц:"), month_);
+    form->addRow(tr("&Год:"), year_);
+    form->addRow(tr("&Телефон:"), phone_);
+    form->addRow(tr("&Эл. почта:"), email_);
     buildLanguageRow(form);
     columns_->addLayout(form, 1);
     right_ = new QVBoxLayout;
-    auto* noteCaption = new QLabel(QStringLiteral("&Примечание:"), this);
+    auto* noteCaption = new QLabel(tr("&Примечание:"), this);
     noteCaption->setBuddy(note_);
     right_->addWidget(noteCaption);
     right_->addWidget(note_, 1);
@@ -201,14 +201,12 @@ void ClientEditor::buildButtons() {
     problem_ = new QLabel(this);
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
-    problem_->setAccessibleName(QStringLiteral("Ошибка"));
+    problem_->setAccessibleName(tr("Ошибка"));
     problem_->setText(storedDateProblem(client_.birthDate));
     problem_->setVisible(!problem_->text().isEmpty());
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* save =
-        buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    QPushButton* save = buttons->addButton(tr("Сохранить"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     save->setAccessibleName(save->text());
     cancel->setAccessibleName(cancel->text());
     save->setDefault(true);
@@ -231,7 +229,7 @@ void ClientEditor::check() {
     }
     const QString problem = book::normalise(edited);
     if (!problem.isEmpty()) {
-        problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');
+        problem_->setText(tr("Не сохранено: %1.").arg(problem));
         problem_->show();
         return;
     }

@@ -28,6 +28,7 @@ namespace ui {
 // «Открыть» while that file is there. Refuses to close on «Сохранить» while something cannot be
 // stored, and says why.
 class ClientEditor : public QDialog {
+    Q_OBJECT
 public:
     ClientEditor(QWidget* parent, const book::Client& client,
                  const std::vector<book::ReportRecord>& history = {});

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ void bringForward(CompareWindow* window) {
 }  // namespace
 
 void addCompareAction(QMenu* menu, FrmMain* window, platform::Services& services) {
-    QAction* action = menu->addAction(QStringLiteral("&Сравнить…"));
+    QAction* action = menu->addAction(CompareWindow::tr("&Сравнить…"));
     action->setObjectName(QStringLiteral("mpCompare"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QObject::connect(action, &QAction::triggered, window, [window, &services] {

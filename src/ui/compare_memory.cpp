@@ -2,7 +2,7 @@
 
 #include <QUrlQuery>
 
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace ui {
 

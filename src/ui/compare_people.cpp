@@ -24,7 +24,7 @@ constexpr int kNameLength = 60;
 }  // namespace
 
 QString CompareWindow::who(std::size_t which) {
-    return which == 0 ? QStringLiteral("Первый") : QStringLiteral("Второй");
+    return which == 0 ? tr("Первый") : tr("Второй");
 }
 
 CompareWindow::~CompareWindow() {
@@ -49,20 +49,19 @@ void CompareWindow::buildPerson(QGridLayout* grid, int which) {
     QWidget* box = grid->parentWidget();
     Inputs& in = inputs_[static_cast<std::size_t>(which)];
     const QString name = who(static_cast<std::size_t>(which));
-    auto* label =
-        new QLabel(which == 0 ? QStringLiteral("&Первый:") : QStringLiteral("&Второй:"), box);
+    auto* label = new QLabel(which == 0 ? tr("&Первый:") : tr("&Второй:"), box);
     in.name = new QLineEdit(box);
     platform::limitCharacters(in.name, kNameLength);
-    in.name->setPlaceholderText(QStringLiteral("имя (можно не указывать)"));
-    in.name->setAccessibleName(name + QStringLiteral(": имя"));
+    in.name->setPlaceholderText(tr("имя (можно не указывать)"));
+    in.name->setAccessibleName(tr("%1: имя").arg(name));
     label->setBuddy(in.name);
     in.day = new QComboBox(box);
-    in.day->setAccessibleName(name + QStringLiteral(": день рождения"));
+    in.day->setAccessibleName(tr("%1: день рождения").arg(name));
     for (int d = 1; d <= 31; ++d) {
         in.day->addItem(QString::number(d));
     }
     in.month = new QComboBox(box);
-    in.month->setAccessibleName(name + QStringLiteral(": месяц рождения"));
+    in.month->setAccessibleName(tr("%1: месяц рождения").arg(name));
     for (int m = 0; m < 12; ++m) {
         in.month->addItem(core::monthName(m));
     }
@@ -70,8 +69,8 @@ void CompareWindow::buildPerson(QGridLayout* grid, int which) {
     in.month->setCurrentIndex(-1);
     in.year = new QLineEdit(box);
     in.year->setMaxLength(4);  // as the main window's year box
-    in.year->setAccessibleName(name + QStringLiteral(": год рождения"));
-    in.year->setPlaceholderText(QStringLiteral("год"));
+    in.year->setAccessibleName(tr("%1: год рождения").arg(name));
+    in.year->setPlaceholderText(tr("год"));
     const QString n = QString::number(which + 1);
     in.name->setObjectName(QStringLiteral("CompareName") + n);
     in.day->setObjectName(QStringLiteral("CompareDay") + n);
@@ -117,8 +116,7 @@ PersonEntry CompareWindow::personEntry(int which) const {
 QString CompareWindow::personProblem(int which, const core::Calculation& calculation) const {
     const auto k = static_cast<std::size_t>(which);
     // What the page would print mirrored or broken is told at once.
-    if (QString problem =
-            core::nameProblem(inputs_[k].name->text(), kNameLength, QStringLiteral("Имя"));
+    if (QString problem = core::nameProblem(inputs_[k].name->text(), kNameLength, tr("Имя"));
         !problem.isEmpty()) {
         return problem;
     }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,8 +54,8 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
       today_([] { return QDate::currentDate(); }),
       delivery_(services, this) {
     setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(QStringLiteral("Сравнение двух прогнозов — ") + info::programName());
-    setAccessibleName(QStringLiteral("Сравнение двух прогнозов"));
+    setWindowTitle(tr("Сравнение двух прогнозов — %1").arg(info::programName()));
+    setAccessibleName(tr("Сравнение двух прогнозов"));
 
     // Everything but the buttons scrolls, so that the window fits a small or
     // strongly scaled screen and its commands stay in reach.
@@ -65,7 +66,7 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
     auto* content = new QWidget(scroll);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* people = new QGroupBox(QStringLiteral("Кого сравниваем"), this);
+    auto* people = new QGroupBox(tr("Кого сравниваем"), this);
     buildPeople(people);
     layout->addWidget(people);
     auto* span = new QWidget(this);
@@ -74,7 +75,7 @@ CompareWindow::CompareWindow(platform::Services& services, QWidget* parent)
 
     chart_ = new ComparisonView(this);
     chart_->setObjectName(QStringLiteral("CompareChart"));
-    chart_->setAccessibleName(QStringLiteral("Кривые жизненных сил двух людей"));
+    chart_->setAccessibleName(tr("Кривые жизненных сил двух людей"));
     chart_->setMinimumSize(kChartMinWidth, kChartMinHeight);
     chart_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(chart_, 1);
@@ -121,7 +122,7 @@ void CompareWindow::buildFigures(QVBoxLayout* layout) {
     }
     squares_ = new ComparisonView(this);
     squares_->setObjectName(QStringLiteral("CompareSquares"));
-    squares_->setAccessibleName(QStringLiteral("Квадраты аспектов"));
+    squares_->setAccessibleName(tr("Квадраты аспектов"));
     squares_->setFixedSize(platform::px(aspectPairSizeTw().width()),
                            platform::px(aspectPairSizeTw().height()));
     figures->addWidget(inputs_[0].figures, 1);
@@ -134,7 +135,7 @@ void CompareWindow::buildFigures(QVBoxLayout* layout) {
     shared_->setWordWrap(true);
     shared_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     shared_->setFocusPolicy(Qt::TabFocus);
-    shared_->setAccessibleName(QStringLiteral("Общие годы и аспекты"));
+    shared_->setAccessibleName(tr("Общие годы и аспекты"));
     layout->addWidget(shared_);
 }
 
@@ -154,16 +155,16 @@ void CompareWindow::buildSpan(QWidget* row) {
     to_ = new QSpinBox(row);
     from_->setObjectName(QStringLiteral("CompareFrom"));
     to_->setObjectName(QStringLiteral("CompareTo"));
-    from_->setAccessibleName(QStringLiteral("Первый год"));
-    to_->setAccessibleName(QStringLiteral("Последний год"));
+    from_->setAccessibleName(tr("Первый год"));
+    to_->setAccessibleName(tr("Последний год"));
     from_->setRange(1, kLatestYear);
     // A year is taken when it is complete (Enter, Tab or the arrows), not at
     // every digit: "2" on the way to "2040" would cut the span short.
     from_->setKeyboardTracking(false);
     to_->setKeyboardTracking(false);
-    auto* fromLabel = new QLabel(QStringLiteral("&Годы: с"), row);
+    auto* fromLabel = new QLabel(tr("&Годы: с"), row);
     fromLabel->setBuddy(from_);
-    auto* toLabel = new QLabel(QStringLiteral("п&о"), row);
+    auto* toLabel = new QLabel(tr("п&о"), row);
     toLabel->setBuddy(to_);
     layout->addWidget(fromLabel);
     layout->addWidget(from_);
@@ -211,19 +212,22 @@ void CompareWindow::buildButtons(QWidget* row) {
         const char* name;
         void (CompareWindow::*run)();
     } commands[] = {
-        {"&Печать", "ComparePrint", &CompareWindow::printPage},
-        {"Пр&осмотр…", "ComparePreview", &CompareWindow::previewPage},
-        {"&Сохранить в PDF…", "CompareSavePdf", &CompareWindow::savePdf},
+        {QT_TRANSLATE_NOOP("ui::CompareWindow", "&Печать"), "ComparePrint",
+         &CompareWindow::printPage},
+        {QT_TRANSLATE_NOOP("ui::CompareWindow", "Пр&осмотр…"), "ComparePreview",
+         &CompareWindow::previewPage},
+        {QT_TRANSLATE_NOOP("ui::CompareWindow", "&Сохранить в PDF…"), "CompareSavePdf",
+         &CompareWindow::savePdf},
     };
     for (std::size_t i = 0; i < std::size(commands); ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(commands[i].caption), row);
+        auto* button = new QPushButton(tr(commands[i].caption), row);
         button->setObjectName(QString::fromLatin1(commands[i].name));
         connect(button, &QPushButton::clicked, this, commands[i].run);
         layout->addWidget(button);
         pageButtons_[i] = button;
     }
     layout->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("&Закрыть"), row);
+    auto* close = new QPushButton(tr("&Закрыть"), row);
     close->setObjectName(QStringLiteral("CompareClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
@@ -298,13 +302,13 @@ void CompareWindow::showFigures() {
     for (int k = 0; k < 2; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const core::ComparedPerson p = person(k);
-        inputs_[i].figures->setText(
-            forecasts_[i]
-                ? QStringLiteral("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
-                                 "от %3 до %4")
-                      .arg(p.label(), p.forecast.happiness, QString::number(p.forecast.smallest),
-                           QString::number(p.forecast.largest))
-                : who(k) + QStringLiteral(": нет прогноза"));
+        inputs_[i].figures->setText(forecasts_[i]
+                                        ? tr("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
+                                             "от %3 до %4")
+                                              .arg(p.label(), p.forecast.happiness,
+                                                   QString::number(p.forecast.smallest),
+                                                   QString::number(p.forecast.largest))
+                                        : tr("%1: нет прогноза").arg(who(k)));
         inputs_[i].figures->setAccessibleName(inputs_[i].figures->text());
     }
     describeSquares();
@@ -314,12 +318,11 @@ void CompareWindow::showFigures() {
         return;
     }
     const QStringList common = core::commonAspectNames(*comparison_);
-    shared_->setText(
-        QStringLiteral("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
-                       "Аспекты у обоих (отмечены зелёным): %3")
-            .arg(core::yearListText(comparison_->bothHighest),
-                 core::yearListText(comparison_->bothLowest),
-                 common.isEmpty() ? QStringLiteral("нет") : common.join(QStringLiteral(", "))));
+    shared_->setText(tr("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
+                        "Аспекты у обоих (отмечены зелёным): %3")
+                         .arg(core::yearListText(comparison_->bothHighest),
+                              core::yearListText(comparison_->bothLowest),
+                              common.isEmpty() ? tr("нет") : common.join(QStringLiteral(", "))));
     chart_->setAccessibleDescription(
         core::toText(person(0), person(1), *comparison_).section(u'\n', 2));
 }

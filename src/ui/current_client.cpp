@@ -1,5 +1,6 @@
 #include "ui/current_client.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -24,15 +25,19 @@ NameChange askNameChange(QWidget* parent, const core::ClientNames& was,
                          const core::ClientNames& typed) {
     QMessageBox box(parent);
     box.setIcon(QMessageBox::Question);
-    box.setWindowTitle(QStringLiteral("Картотека клиентов"));
+    box.setWindowTitle(QCoreApplication::translate("ui::CurrentClient", "Картотека клиентов"));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QStringLiteral("Отчёт составлен на «%1», а в картотеке этот клиент записан как "
-                               "«%2».\n\nИсправить запись этого клиента или добавить нового "
-                               "клиента?")
+    box.setText(QCoreApplication::translate(
+                    "ui::CurrentClient",
+                    "Отчёт составлен на «%1», а в картотеке этот клиент записан как "
+                    "«%2».\n\nИсправить запись этого клиента или добавить нового "
+                    "клиента?")
                     .arg(core::fullName(typed), core::fullName(was)));
     QPushButton* correct =
-        box.addButton(QStringLiteral("Исправить запись клиента"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Добавить нового клиента"), QMessageBox::ActionRole);
+        box.addButton(QCoreApplication::translate("ui::CurrentClient", "Исправить запись клиента"),
+                      QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("ui::CurrentClient", "Добавить нового клиента"),
+                  QMessageBox::ActionRole);
     box.setDefaultButton(correct);
     box.setEscapeButton(correct);
     box.exec();

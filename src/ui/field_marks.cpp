@@ -1,6 +1,7 @@
 #include "ui/field_marks.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "core/text_fields.h"
@@ -41,7 +42,9 @@ QString unknownFieldsNote(QStringView text) {
     for (int i = 0; i < core::kTextFieldCount; ++i) {
         known << u'{' + core::fieldName(static_cast<core::TextField>(i)) + u'}';
     }
-    return QStringLiteral("Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.")
+    return QCoreApplication::translate(
+               "ui::UnknownFieldMarks",
+               "Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.")
         .arg(unknown.join(QStringLiteral(", ")), known.join(QStringLiteral(", ")));
 }
 

@@ -151,7 +151,7 @@ void FrmAbout::buildHeading() {
     picture_->setScaledContents(true);
     picture_->setPixmap(QPixmap::fromImage(programPicture()));
 
-    version_ = makeLabel(this, kVersion, QStringLiteral("Версия ") + info::version());
+    version_ = makeLabel(this, kVersion, tr("Версия %1").arg(info::version()));
 
     auto* rule = new platform::LineControl(this, kRuleFrom, kRuleTo, kRuleColour, 1);
     rule->setObjectName(QStringLiteral("Line1"));
@@ -194,7 +194,7 @@ QString FrmAbout::mediaFile(const QString& directory) {
 }
 
 QString FrmAbout::infoText() {
-    return QStringLiteral(
+    return tr(
         "Программа «Zemtar - Прогноз» создана для того, чтобы по дате рождения "
         "заглянуть в будущее конкретного человека.\n"
         "\n"

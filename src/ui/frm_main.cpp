@@ -198,7 +198,7 @@ void FrmMain::guarded(const std::function<void()>& handler) {
         services_.message(
             this, {e.stoppedMessage(), info::programName(), platform::MessageIcon::Critical, 0});
     } catch (const std::exception& e) {
-        services_.message(this, {QStringLiteral("Расчёт остановлен из-за внутренней ошибки: %1.")
+        services_.message(this, {tr("Расчёт остановлен из-за внутренней ошибки: %1.")
                                      .arg(QString::fromLocal8Bit(e.what())),
                                  info::programName(), platform::MessageIcon::Critical, 0});
     }
@@ -232,9 +232,9 @@ void FrmMain::showForecast(const core::Forecast& f) {
     graph::P1(*surface_, f, core::kScreenGridOrigin, graph::curveColor());
     graph::colourAxis(axisLabels_, &f);
     happinessLabel_->setText(f.happiness);
-    happinessLabel_->setAccessibleName(QStringLiteral("Процент счастья: ") + f.happiness);
-    surface_->setAccessibleDescription(QStringLiteral("Цифры кривой: ") +
-                                       f.digits.split(QString()).join(u' ').trimmed());
+    happinessLabel_->setAccessibleName(tr("Процент счастья: %1").arg(f.happiness));
+    surface_->setAccessibleDescription(
+        tr("Цифры кривой: %1").arg(f.digits.split(QString()).join(u' ').trimmed()));
     aspectSquare_->showAspects(f);
     showYearMark();
     enableForecastCommands();

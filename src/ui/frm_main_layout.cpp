@@ -127,7 +127,7 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     surface_->setObjectName(QStringLiteral("surface"));
     surface_->setBackColor(kWindowColor);
     surface_->setFixedSize(platform::px(kClientWidthTw), platform::px(kClientHeightTw));
-    surface_->setAccessibleName(QStringLiteral("Кривая жизненных сил"));
+    surface_->setAccessibleName(tr("Кривая жизненных сил"));
     setCentralWidget(clientArea_ = holderOf(surface_, this));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColor);
@@ -212,8 +212,8 @@ void FrmMain::buildAspectArea() {
     happinessLabel_ = makeLabel(surface_, QStringLiteral("00%"), kHappinessLabel,
                                 platform::uiFont(Face::Arial, 12, true));
     happinessLabel_->setObjectName(QStringLiteral("LblPrc"));
-    happinessLabel_->setAccessibleName(QStringLiteral("Процент счастья"));
-    happinessCaption_ = makeLabel(surface_, QStringLiteral("счастья"), kHappinessCaption,
+    happinessLabel_->setAccessibleName(tr("Процент счастья"));
+    happinessCaption_ = makeLabel(surface_, tr("счастья"), kHappinessCaption,
                                   platform::uiFont(Face::MsSansSerif, 9.75, true));
     thisYearLabel_ =
         makeLabel(surface_, QString(), kThisYearLabel, platform::uiFont(Face::Arial, 8.25));
@@ -232,7 +232,7 @@ void FrmMain::buildDateArea() {
     auto* classic = new platform::ClassicControlsStyle;
     classic->setParent(this);
 
-    dateFrame_ = new QGroupBox(QStringLiteral("Дата рождения"), surface_);
+    dateFrame_ = new QGroupBox(tr("Дата рождения"), surface_);
     dateFrame_->setObjectName(QStringLiteral("Frame1"));
     dateFrame_->setStyle(classic);
     dateFrame_->setGeometry(kDateFrame.toPx());
@@ -240,19 +240,19 @@ void FrmMain::buildDateArea() {
     platform::setForeColor(dateFrame_, QColor(0, 0, 255));
 
     const QFont font = platform::defaultFont();
-    dayCaption_ = makeLabel(dateFrame_, QStringLiteral("День"), kDayCaption, font);
+    dayCaption_ = makeLabel(dateFrame_, tr("День"), kDayCaption, font);
     dayCaption_->setObjectName(QStringLiteral("Label1"));
-    monthCaption_ = makeLabel(dateFrame_, QStringLiteral("Месяц"), kMonthCaption, font);
+    monthCaption_ = makeLabel(dateFrame_, tr("Месяц"), kMonthCaption, font);
     monthCaption_->setObjectName(QStringLiteral("Label2"));
-    yearCaption_ = makeLabel(dateFrame_, QStringLiteral("Год"), kYearCaption, font);
+    yearCaption_ = makeLabel(dateFrame_, tr("Год"), kYearCaption, font);
     yearCaption_->setObjectName(QStringLiteral("Label3"));
 
     dayList_ = new QComboBox(dateFrame_);
     dayList_->setObjectName(QStringLiteral("CboDay"));
-    dayList_->setAccessibleName(QStringLiteral("День рождения"));
+    dayList_->setAccessibleName(tr("День рождения"));
     monthList_ = new QComboBox(dateFrame_);
     monthList_->setObjectName(QStringLiteral("CboMonth"));
-    monthList_->setAccessibleName(QStringLiteral("Месяц рождения"));
+    monthList_->setAccessibleName(tr("Месяц рождения"));
     for (auto [combo, r] : {std::pair{dayList_, kDayList}, std::pair{monthList_, kMonthList}}) {
         combo->setGeometry(r.toPx());
         combo->setFont(font);
@@ -261,7 +261,7 @@ void FrmMain::buildDateArea() {
     }
     yearBox_ = new QLineEdit(QString::fromLatin1(core::kDefaultYear), dateFrame_);
     yearBox_->setObjectName(QStringLiteral("TxtYear"));
-    yearBox_->setAccessibleName(QStringLiteral("Год рождения"));
+    yearBox_->setAccessibleName(tr("Год рождения"));
     yearBox_->setGeometry(kYearBox.toPx());
     yearBox_->setFont(font);
     yearBox_->setAlignment(Qt::AlignCenter);
@@ -282,7 +282,7 @@ void FrmMain::buildCommands() {
         b->setAutoDefault(false);
         return b;
     };
-    calculateButton_ = makeButton(QStringLiteral("Расчёт"), kCalculateButton);
+    calculateButton_ = makeButton(tr("Расчёт"), kCalculateButton);
     calculateButton_->setObjectName(QStringLiteral("CmdPusk"));
     // The window's default button wears the default frame. Outside a dialog
     // the flag only draws the frame; Enter itself is the window's shortcut
@@ -290,8 +290,8 @@ void FrmMain::buildCommands() {
     // the focus, so the frame moves there meanwhile (eventFilter).
     calculateButton_->setDefault(true);
     calculateButton_->setToolTip(
-        QStringLiteral("Расчёт и отображение анализа распределения жизненных сил по годам"));
-    printButton_ = makeButton(QStringLiteral("Печать..."), kPrintButton);
+        tr("Расчёт и отображение анализа распределения жизненных сил по годам"));
+    printButton_ = makeButton(tr("Печать..."), kPrintButton);
     printButton_->setObjectName(QStringLiteral("CmdPrint"));
     printButton_->setEnabled(false);
     printButton_->installEventFilter(this);
@@ -305,7 +305,7 @@ void FrmMain::buildCommands() {
     siteLink_->setObjectName(QStringLiteral("LblUrl"));
     siteLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     siteLink_->setCursor(Qt::PointingHandCursor);
-    siteLink_->setToolTip(QStringLiteral("Посетить сайт автора"));
+    siteLink_->setToolTip(tr("Посетить сайт автора"));
     platform::setForeColor(siteLink_, kLinkColor);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -18,12 +19,14 @@
 #include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "platform/window_surface.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
 #include "print/save_place.h"
 #include "ui/compare_window.h"
 #include "ui/frm_about.h"
+#include "ui/language_menu.h"
 #include "ui/letterhead_dialog.h"
 #include "ui/texts_window.h"
 
@@ -64,61 +67,62 @@ private:
 };
 
 QString askImageFileName(QWidget* parent, const QString& suggestedPath) {
-    return platform::askSaveFileName(parent, QStringLiteral("Сохранить изображение окна"),
-                                     QStringLiteral("Изображение PNG (*.png)"),
-                                     QStringLiteral("png"), suggestedPath);
+    return platform::askSaveFileName(parent, FrmMain::tr("Сохранить изображение окна"),
+                                     FrmMain::tr("Изображение PNG (*.png)"), QStringLiteral("png"),
+                                     suggestedPath);
 }
 
 }  // namespace
 
 void FrmMain::buildMenus() {
     QMenuBar* bar = menuBar();
-    fileMenu_ = bar->addMenu(QStringLiteral("&Файл"));
-    printAction_ = fileMenu_->addAction(QStringLiteral("&Печать"));
+    fileMenu_ = bar->addMenu(tr("&Файл"));
+    printAction_ = fileMenu_->addAction(tr("&Печать"));
     printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     printAction_->setEnabled(false);
-    previewAction_ = fileMenu_->addAction(QStringLiteral("Предварительный про&смотр…"));
+    previewAction_ = fileMenu_->addAction(tr("Предварительный про&смотр…"));
     previewAction_->setEnabled(false);
-    savePdfAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &отчёт в PDF…"));
+    savePdfAction_ = fileMenu_->addAction(tr("Сохранить &отчёт в PDF…"));
     savePdfAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     savePdfAction_->setEnabled(false);
-    saveImageAction_ = fileMenu_->addAction(QStringLiteral("Сохранить &изображение…"));
+    saveImageAction_ = fileMenu_->addAction(tr("Сохранить &изображение…"));
     saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveImageAction_->setEnabled(false);
-    bookletAction_ = fileMenu_->addAction(QStringLiteral("Подро&бный отчёт…"));
-    letterheadAction_ = fileMenu_->addAction(QStringLiteral("&Бланк отчёта…"));
-    textsAction_ = fileMenu_->addAction(QStringLiteral("&Тексты толкований…"));
+    bookletAction_ = fileMenu_->addAction(tr("Подро&бный отчёт…"));
+    letterheadAction_ = fileMenu_->addAction(tr("&Бланк отчёта…"));
+    textsAction_ = fileMenu_->addAction(tr("&Тексты толкований…"));
     fileMenu_->addSeparator();
     // Shown when the program keeps a client book (setClientBook).
-    bookAction_ = fileMenu_->addAction(QStringLiteral("&Картотека клиентов…"));
+    bookAction_ = fileMenu_->addAction(tr("&Картотека клиентов…"));
     bookAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     bookAction_->setVisible(false);
     fileMenu_->addSeparator();
-    exitAction_ = fileMenu_->addAction(QStringLiteral("В&ыход"));
+    exitAction_ = fileMenu_->addAction(tr("В&ыход"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    editMenu_ = bar->addMenu(QStringLiteral("&Правка"));
-    copyAction_ = editMenu_->addAction(QStringLiteral("&Копировать"));
+    editMenu_ = bar->addMenu(tr("&Правка"));
+    copyAction_ = editMenu_->addAction(tr("&Копировать"));
     copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copyAction_->setEnabled(false);
-    copyBookletAction_ = editMenu_->addAction(QStringLiteral("Копировать &толкование"));
+    copyBookletAction_ = editMenu_->addAction(tr("Копировать &толкование"));
     copyBookletAction_->setEnabled(false);
 
-    forecastMenu_ = bar->addMenu(QStringLiteral("Пр&огноз"));
-    calculateAction_ = forecastMenu_->addAction(QStringLiteral("Р&асчёт"));
+    forecastMenu_ = bar->addMenu(tr("Пр&огноз"));
+    calculateAction_ = forecastMenu_->addAction(tr("Р&асчёт"));
     calculateAction_->setShortcut(QKeySequence(Qt::Key_F9));
-    todayAction_ = forecastMenu_->addAction(QStringLiteral("На сегодн&яшний день"));
+    todayAction_ = forecastMenu_->addAction(tr("На сегодн&яшний день"));
     forecastMenu_->addSeparator();
-    markYearAction_ = forecastMenu_->addAction(QStringLiteral("Отмечать &текущий год"));
+    markYearAction_ = forecastMenu_->addAction(tr("Отмечать &текущий год"));
     markYearAction_->setCheckable(true);
     markYearAction_->setChecked(platform::userSettings().value(kMarkYearKey, true).toBool());
     addCompareAction(forecastMenu_, this, services_);
 
-    helpMenu_ = bar->addMenu(QStringLiteral("&Справка"));
-    contentsAction_ = helpMenu_->addAction(QStringLiteral("Сод&ержание"));
+    helpMenu_ = bar->addMenu(tr("&Справка"));
+    contentsAction_ = helpMenu_->addAction(tr("Сод&ержание"));
     contentsAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    addLanguageMenu(helpMenu_, this, services_);
     helpMenu_->addSeparator();
-    aboutAction_ = helpMenu_->addAction(QStringLiteral("&О программе"));
+    aboutAction_ = helpMenu_->addAction(tr("&О программе"));
     nameMenus();
 }
 
@@ -278,8 +282,8 @@ void FrmMain::rememberReport(const core::ClientNames& client, core::ReportKind k
     QString error;
     const qint64 stored = book_.record(id, client, forecast_->date, kind, file, &error);
     if (!error.isEmpty()) {
-        services_.message(
-            this, {error, QStringLiteral("Картотека клиентов"), platform::MessageIcon::Warning, 0});
+        services_.message(this,
+                          {error, tr("Картотека клиентов"), platform::MessageIcon::Warning, 0});
         return;
     }
     if (stored != 0) {

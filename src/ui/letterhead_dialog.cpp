@@ -1,6 +1,7 @@
 #include "ui/letterhead_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/screen_place.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/letterhead.h"
 
 namespace ui {
@@ -38,7 +40,10 @@ QLineEdit* lineBox(const QString& text, int limit, const QString& hint, QWidget*
     return box;
 }
 
-const std::array<const char*, 3> kContactHints{"Телефон", "Электронная почта", "Сайт"};
+const std::array<const char*, 3> kContactHints{
+    QT_TRANSLATE_NOOP("ui::LetterheadDialog", "Телефон"),
+    QT_TRANSLATE_NOOP("ui::LetterheadDialog", "Электронная почта"),
+    QT_TRANSLATE_NOOP("ui::LetterheadDialog", "Сайт")};
 
 QLabel* plainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -50,21 +55,22 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 
 QString askLogoFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Логотип для бланка"), platform::documentsFolder(),
-        QStringLiteral("Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)"));
+        parent, LetterheadDialog::tr("Логотип для бланка"), platform::documentsFolder(),
+        QCoreApplication::translate("ui::LetterheadDialog",
+                                    "Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)"));
 }
 
 LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent)
     : QDialog(parent),
       services_(services),
       ask_(askLogoFileName),
-      chkUse_(new QCheckBox(QStringLiteral("Печатать мой бланк"), this)),
+      chkUse_(new QCheckBox(tr("Печатать мой бланк"), this)),
       txtName_(nullptr),
       picLogo_(new QLabel(this)),
       lblLogo_(plainLabel(QString(), this)),
-      cmdChoose_(new QPushButton(QStringLiteral("Выбрать…"), this)),
-      cmdRemove_(new QPushButton(QStringLiteral("Убрать"), this)) {
-    setWindowTitle(QStringLiteral("Бланк отчёта"));
+      cmdChoose_(new QPushButton(tr("Выбрать…"), this)),
+      cmdRemove_(new QPushButton(tr("Убрать"), this)) {
+    setWindowTitle(tr("Бланк отчёта"));
     setObjectName(QStringLiteral("LetterheadDialog"));
     platform::keepOnScreen(this);
 
@@ -74,13 +80,12 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     form->addRow(chkUse_);
     chkUse_->setChecked(kept.enabled);
     txtName_ = lineBox(kept.name, print::kPractitionerNameLimit,
-                       QStringLiteral("Фамилия, имя и отчество или название"), this);
-    form->addRow(plainLabel(QStringLiteral("Имя на бланке:"), this), txtName_);
+                       tr("Фамилия, имя и отчество или название"), this);
+    form->addRow(plainLabel(tr("Имя на бланке:"), this), txtName_);
     for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
         txtContacts_[i] = lineBox(kept.contacts.value(static_cast<qsizetype>(i)),
-                                  print::kContactLimit, QString::fromUtf8(kContactHints[i]), this);
-        form->addRow(plainLabel(i == 0 ? QStringLiteral("Контакты:") : QString(), this),
-                     txtContacts_[i]);
+                                  print::kContactLimit, tr(kContactHints[i]), this);
+        form->addRow(plainLabel(i == 0 ? tr("Контакты:") : QString(), this), txtContacts_[i]);
     }
 
     picLogo_->setFixedSize(kPreviewSide, kPreviewSide);
@@ -97,17 +102,18 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     auto* logoRow = new QHBoxLayout;
     logoRow->addWidget(picLogo_);
     logoRow->addLayout(logoText, 1);
-    form->addRow(plainLabel(QStringLiteral("Логотип:"), this), logoRow);
-    QLabel* hint =
-        plainLabel(QStringLiteral("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
-                                  "10\u00A0000 точек по стороне; программа хранит его копию."),
-                   this);
+    form->addRow(plainLabel(tr("Логотип:"), this), logoRow);
+    // The thousands apart by a space that never breaks the line.
+    QLabel* hint = plainLabel(tr("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
+                                 "%1 точек по стороне; программа хранит его копию.")
+                                  .arg(QStringLiteral("10\u00A0000")),
+                              this);
     hint->setWordWrap(true);
     form->addRow(hint);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("Сохранить"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Save)->setText(tr("Сохранить"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LetterheadDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LetterheadDialog::reject);
     connect(cmdChoose_, &QPushButton::clicked, this, &LetterheadDialog::chooseLogo);
@@ -129,8 +135,8 @@ void LetterheadDialog::showKeptLogo() {
     // always opens and the user can choose another.
     const print::Logo logo = print::readKeptLogo(&storedLogo_, kPreviewSide);
     showLogo(logo.image, logo.problem.isEmpty()
-                             ? QStringLiteral("Сохранён в программе.")
-                             : logo.problem + QStringLiteral(" Бланк печатается без логотипа."));
+                             ? tr("Сохранён в программе.")
+                             : tr("%1 Бланк печатается без логотипа.").arg(logo.problem));
 }
 
 void LetterheadDialog::showLogo(const QImage& picture, const QString& caption) {
@@ -139,9 +145,8 @@ void LetterheadDialog::showLogo(const QImage& picture, const QString& caption) {
         picLogo_->setPixmap(QPixmap::fromImage(picture));
     }
     cmdRemove_->setEnabled(!storedLogo_.isEmpty() || !chosenLogo_.isEmpty());
-    lblLogo_->setText(caption.isEmpty()
-                          ? QStringLiteral("Нет: место логотипа на бланке останется пустым.")
-                          : caption);
+    lblLogo_->setText(caption.isEmpty() ? tr("Нет: место логотипа на бланке останется пустым.")
+                                        : caption);
 }
 
 void LetterheadDialog::chooseLogo() {
@@ -151,7 +156,7 @@ void LetterheadDialog::chooseLogo() {
     }
     print::Logo logo = print::readLogo(path, kPreviewSide);
     if (!logo.problem.isEmpty()) {
-        warn(logo.problem + QStringLiteral(" Выберите другой рисунок."));
+        warn(tr("%1 Выберите другой рисунок.").arg(logo.problem));
         return;
     }
     // What was checked now is what «Сохранить» keeps, whatever becomes of
@@ -185,8 +190,7 @@ void LetterheadDialog::accept() {
     if (const QString problem = print::storeLetterhead(settings, letterhead, chosenLogo_);
         !problem.isEmpty()) {
         // The reasons of a failed write end without a full stop; the box ends the sentence.
-        warn(QStringLiteral("Бланк не сохранён. ") + problem +
-             (problem.endsWith(u'.') ? QString() : QStringLiteral(".")));
+        warn(tr("Бланк не сохранён. %1").arg(problem.endsWith(u'.') ? problem : problem + u'.'));
         return;
     }
     storedLogo_ = letterhead.logoFile;

@@ -1,5 +1,6 @@
 #include "ui/text_preview.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <variant>
@@ -45,18 +46,21 @@ QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
     const std::optional<core::ClientNames> client = namedClient(subject);
     const QString name = core::fullName(client ? *client : kExampleNames);
     if (!subject.forecast) {
-        return client ? QStringLiteral(
+        return client ? QCoreApplication::translate(
+                            "ui::TextPreview",
                             "В главном окне ещё нет прогноза: поля заполнены для "
                             "клиента %1 и даты для примера — %2.")
                             .arg(name, spokenDate(shown))
-                      : QStringLiteral(
-                            "В главном окне ещё нет прогноза, поэтому поля "
-                            "заполнены для примера: %1, %2.")
+                      : QCoreApplication::translate("ui::TextPreview",
+                                                    "В главном окне ещё нет прогноза, поэтому поля "
+                                                    "заполнены для примера: %1, %2.")
                             .arg(name, spokenDate(shown));
     }
-    return client ? QStringLiteral("Поля заполнены для клиента главного окна: %1, %2.")
+    return client ? QCoreApplication::translate("ui::TextPreview",
+                                                "Поля заполнены для клиента главного окна: %1, %2.")
                         .arg(name, spokenDate(shown))
-                  : QStringLiteral(
+                  : QCoreApplication::translate(
+                        "ui::TextPreview",
                         "Поля заполнены по прогнозу главного окна (%1); имя взято "
                         "для примера: %2.")
                         .arg(spokenDate(shown), name);

@@ -67,7 +67,7 @@ TextsWindow::TextsWindow(platform::Services& services, platform::TextStore store
       store_(std::move(store)),
       subject_(subject) {
     setObjectName(QStringLiteral("TextsWindow"));
-    setWindowTitle(QStringLiteral("Тексты толкований[*]"));
+    setWindowTitle(tr("Тексты толкований[*]"));
     platform::TextStore::Loaded loaded = store_.load(core::textLanguages().front());
     library_ = std::move(loaded.library);
     stored_ = library_.own();
@@ -116,20 +116,20 @@ QWidget* TextsWindow::buildTreeSide() {
     auto* side = new QWidget(this);
     search_ = new QLineEdit(side);
     search_->setObjectName(QStringLiteral("TextsSearch"));
-    search_->setPlaceholderText(QStringLiteral("ключ или слова из текста"));
+    search_->setPlaceholderText(tr("ключ или слова из текста"));
     search_->setClearButtonEnabled(true);
     tree_ = new QTreeWidget(side);
     tree_->setObjectName(QStringLiteral("TextsTree"));
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
-    tree_->setAccessibleName(QStringLiteral("Записи"));
+    tree_->setAccessibleName(tr("Записи"));
     auto* find = new QHBoxLayout;
-    find->addWidget(buddyLabel(QStringLiteral("&Найти:"), search_));
+    find->addWidget(buddyLabel(tr("&Найти:"), search_));
     find->addWidget(search_, 1);
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(find);
-    layout->addWidget(buddyLabel(QStringLiteral("&Записи:"), tree_));
+    layout->addWidget(buddyLabel(tr("&Записи:"), tree_));
     layout->addWidget(tree_, 1);
     return side;
 }
@@ -141,13 +141,13 @@ QWidget* TextsWindow::buildEditorSide() {
     bold.setBold(true);
     title_->setFont(bold);
     state_ = plainLabel(QString(), side);
-    switch_ = new QCheckBox(QStringLiteral("&Включать в отчёт"), side);
+    switch_ = new QCheckBox(tr("&Включать в отчёт"), side);
     editor_ = new QPlainTextEdit(side);
     editor_->setObjectName(QStringLiteral("TextsEditor"));
     editor_->setTabChangesFocus(true);
     new UnknownFieldMarks(editor_->document());
     count_ = plainLabel(QString(), side);
-    reset_ = new QPushButton(QStringLiteral("Вернуть текст по &умолчанию"), side);
+    reset_ = new QPushButton(tr("Вернуть текст по &умолчанию"), side);
     problem_ = plainLabel(QString(), side);
     problem_->setWordWrap(true);
     colour(problem_, kProblemColour);
@@ -157,7 +157,7 @@ QWidget* TextsWindow::buildEditorSide() {
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     preview_->setFocusPolicy(Qt::StrongFocus);
     preview_->setTabChangesFocus(true);
-    preview_->setAccessibleName(QStringLiteral("Просмотр"));
+    preview_->setAccessibleName(tr("Просмотр"));
     previewNote_ = plainLabel(subject_.note(), side);
     previewNote_->setWordWrap(true);
     colour(previewNote_, kOffColour);
@@ -170,26 +170,26 @@ QWidget* TextsWindow::buildEditorSide() {
     layout->addWidget(title_);
     layout->addWidget(state_);
     layout->addWidget(switch_);
-    layout->addWidget(buddyLabel(QStringLiteral("&Текст:"), editor_));
+    layout->addWidget(buddyLabel(tr("&Текст:"), editor_));
     layout->addWidget(editor_, 3);
     layout->addLayout(countRow);
     layout->addWidget(problem_);
-    layout->addWidget(buddyLabel(QStringLiteral("&Просмотр:"), preview_));
+    layout->addWidget(buddyLabel(tr("&Просмотр:"), preview_));
     layout->addWidget(previewNote_);
     layout->addWidget(preview_, 2);
     return side;
 }
 
 QLayout* TextsWindow::buildButtons() {
-    export_ = new QPushButton(QStringLiteral("&Экспорт…"), this);
-    export_->setToolTip(QStringLiteral("Записать свои тексты в файл, чтобы перенести их"));
-    import_ = new QPushButton(QStringLiteral("&Импорт…"), this);
-    import_->setToolTip(QStringLiteral("Взять тексты из файла; прежние можно будет вернуть"));
-    undoImport_ = new QPushButton(QStringLiteral("&Отменить импорт"), this);
-    undoImport_->setToolTip(QStringLiteral("Вернуть тексты, какими они были до импорта"));
-    save_ = new QPushButton(QStringLiteral("&Сохранить"), this);
-    save_->setToolTip(QStringLiteral("Ctrl+S: сохранить тексты"));
-    close_ = new QPushButton(QStringLiteral("Закр&ыть"), this);
+    export_ = new QPushButton(tr("&Экспорт…"), this);
+    export_->setToolTip(tr("Записать свои тексты в файл, чтобы перенести их"));
+    import_ = new QPushButton(tr("&Импорт…"), this);
+    import_->setToolTip(tr("Взять тексты из файла; прежние можно будет вернуть"));
+    undoImport_ = new QPushButton(tr("&Отменить импорт"), this);
+    undoImport_->setToolTip(tr("Вернуть тексты, какими они были до импорта"));
+    save_ = new QPushButton(tr("&Сохранить"), this);
+    save_->setToolTip(tr("Ctrl+S: сохранить тексты"));
+    close_ = new QPushButton(tr("Закр&ыть"), this);
     for (QPushButton* button : {export_, import_, undoImport_, save_, close_}) {
         button->setAutoDefault(false);
     }
@@ -265,7 +265,7 @@ void TextsWindow::showEntry(QTreeWidgetItem* item) {
     key_ = item ? item->data(0, kKeyRole).toString() : QString();
     const core::TextKey* entry = core::findTextKey(key_);
     const QScopedValueRollback<bool> filling(loading_, true);
-    title_->setText(entry ? entryTitle(*entry) : QStringLiteral("Выберите запись в дереве слева."));
+    title_->setText(entry ? entryTitle(*entry) : tr("Выберите запись в дереве слева."));
     switch_->setVisible(entry && entry->switchable);
     switch_->setChecked(entry && library_.isOn(key_));
     editor_->setEnabled(entry != nullptr);
@@ -353,10 +353,9 @@ void TextsWindow::markEntry(QTreeWidgetItem* item) {
     item->setFont(0, font);
     const core::TextKey& entry = *core::findTextKey(key);
     item->setText(0, changed ? entry.caption + QStringLiteral(" ✎") : entry.caption);
-    QString tip =
-        changed ? QStringLiteral("Текст изменён вами") : QStringLiteral("Текст программы");
+    QString tip = changed ? tr("Текст изменён вами") : tr("Текст программы");
     if (!library_.isOn(key)) {
-        tip += QStringLiteral("; в отчёт не включается");
+        tip = tr("%1; в отчёт не включается").arg(tip);
     }
     item->setToolTip(0, QStringLiteral("%1 [%2]").arg(tip, key));
     item->setForeground(0, library_.isOn(key) ? tree_->palette().text().color() : kOffColour);
@@ -382,8 +381,7 @@ void TextsWindow::markBranches() {
         QFont font = tree_->font();
         font.setBold(changed > 0);
         item->setFont(0, font);
-        item->setToolTip(
-            0, changed > 0 ? QStringLiteral("Изменено записей: %1").arg(changed) : QString());
+        item->setToolTip(0, changed > 0 ? tr("Изменено записей: %n", nullptr, changed) : QString());
         item->setHidden(shown == 0);
         return std::pair{changed, shown};
     };
@@ -399,10 +397,10 @@ void TextsWindow::updatePreview() {
         return;
     }
     preview_->setPlainText(core::fillFields(core::normalizedText(editor_->toPlainText()), values_));
-    previewNote_->setText(library_.isOn(key_)
-                              ? subject_.note()
-                              : subject_.note() + QStringLiteral(" Эта запись сейчас не "
-                                                                 "включается в отчёт."));
+    previewNote_->setText(
+        library_.isOn(key_)
+            ? subject_.note()
+            : tr("%1 Эта запись сейчас не включается в отчёт.").arg(subject_.note()));
 }
 
 void TextsWindow::updateState() {
@@ -410,14 +408,15 @@ void TextsWindow::updateState() {
     const bool draft = drafts_.contains(key_);
     const bool changed = entry && (library_.isChanged(key_) || draft);
     state_->setText(!entry    ? QString()
-                    : changed ? QStringLiteral("[%1] — текст изменён вами").arg(key_)
-                              : QStringLiteral("[%1] — текст программы").arg(key_));
+                    : changed ? tr("[%1] — текст изменён вами").arg(key_)
+                              : tr("[%1] — текст программы").arg(key_));
     reset_->setEnabled(changed);
     const QString text = core::normalizedText(editor_->toPlainText());
     const int length = entry ? core::visibleLength(text) : 0;
-    count_->setText(entry ? QStringLiteral("%1 из %2 знаков")
-                                .arg(QString::number(length), QString::number(core::kTextLimit))
-                          : QString());
+    count_->setText(
+        entry
+            ? tr("%1 из %2 знаков").arg(QString::number(length), QString::number(core::kTextLimit))
+            : QString());
     colour(count_, length > core::kTextLimit ? kProblemColour : palette().windowText().color());
     QStringList problems;
     if (draft) {
@@ -432,7 +431,7 @@ void TextsWindow::updateState() {
 
     const QString blocked = blockingProblem();
     save_->setEnabled(hasUnsavedChanges() && blocked.isEmpty());
-    save_->setToolTip(blocked.isEmpty() ? QStringLiteral("Ctrl+S: сохранить тексты") : blocked);
+    save_->setToolTip(blocked.isEmpty() ? tr("Ctrl+S: сохранить тексты") : blocked);
     undoImport_->setEnabled(canUndo_);
     status_->setText(blocked.isEmpty() ? said_ : blocked);
     status_->setHidden(status_->text().isEmpty());
@@ -448,7 +447,7 @@ bool TextsWindow::hasUnsavedChanges() const {
 QString TextsWindow::blockingProblem() const {
     for (const core::TextKey& entry : core::textKeys()) {
         if (const auto draft = drafts_.constFind(entry.key); draft != drafts_.constEnd()) {
-            return QStringLiteral("Сохранить нельзя: запись «%1». %2")
+            return tr("Сохранить нельзя: запись «%1». %2")
                 .arg(entryTitle(entry), core::textProblem(core::normalizedText(*draft)));
         }
     }

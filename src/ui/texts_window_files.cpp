@@ -2,6 +2,7 @@
 // they ask before anything changes.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ namespace ui {
 namespace {
 
 QString title() {
-    return QStringLiteral("Тексты толкований");
+    return TextsWindow::tr("Тексты толкований");
 }
 
 QString shown(const QString& path) {
@@ -31,13 +32,14 @@ QString shown(const QString& path) {
 }
 
 TextsWindow::Unsaved askUnsavedBox(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, title(), QStringLiteral("Сохранить изменения?"),
+    QMessageBox box(QMessageBox::Question, title(), TextsWindow::tr("Сохранить изменения?"),
                     QMessageBox::NoButton, parent);
-    box.setInformativeText(QStringLiteral("Тексты толкований изменены, но ещё не сохранены."));
-    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    box.setInformativeText(QCoreApplication::translate(
+        "ui::TextsWindow", "Тексты толкований изменены, но ещё не сохранены."));
+    QPushButton* save = box.addButton(TextsWindow::tr("Сохранить"), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* stay = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        box.addButton(TextsWindow::tr("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* stay = box.addButton(TextsWindow::tr("Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(stay);
     box.exec();
@@ -52,21 +54,21 @@ bool confirmBox(QWidget* parent, const QString& question, const QString& yes) {
     QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);  // the question names a file
     QPushButton* go = box.addButton(yes, QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole));
+    box.setDefaultButton(box.addButton(TextsWindow::tr("Отмена"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == go;
 }
 
 QString askTextsFile(QWidget* parent, bool forSaving) {
-    const QString filter = QStringLiteral("Тексты толкований (*.txt)");
+    const QString filter = TextsWindow::tr("Тексты толкований (*.txt)");
     if (forSaving) {
         return platform::askSaveFileName(
-            parent, QStringLiteral("Экспорт текстов толкований"), filter, QStringLiteral("txt"),
-            QDir(platform::documentsFolder()).filePath(QStringLiteral("Тексты толкований.txt")));
+            parent, TextsWindow::tr("Экспорт текстов толкований"), filter, QStringLiteral("txt"),
+            QDir(platform::documentsFolder()).filePath(TextsWindow::tr("Тексты толкований.txt")));
     }
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Импорт текстов толкований"),
+    return QFileDialog::getOpenFileName(parent, TextsWindow::tr("Импорт текстов толкований"),
                                         platform::documentsFolder(),
-                                        filter + QStringLiteral(";;Все файлы (*)"));
+                                        filter + TextsWindow::tr(";;Все файлы (*)"));
 }
 
 }  // namespace
@@ -104,9 +106,7 @@ bool TextsWindow::save() {
         canUndo_ = false;
     }
     stored_ = library_.own();
-    say(QStringLiteral("Тексты сохранены. Изменённых вами записей: %1.")
-            .arg(QString::number(stored_.size())),
-        false);
+    say(tr("Тексты сохранены. Изменённых вами записей: %n.", nullptr, int(stored_.size())), false);
     return true;
 }
 
@@ -123,8 +123,9 @@ void TextsWindow::exportTexts() {
         tell(failed, platform::MessageIcon::Critical);
         return;
     }
-    say(QStringLiteral("Тексты записаны в файл «%1». Изменённых вами записей в нём: %2.")
-            .arg(shown(path), QString::number(library_.own().size())),
+    say(tr("Тексты записаны в файл «%1». Изменённых вами записей в нём: %n.", nullptr,
+           int(library_.own().size()))
+            .arg(shown(path)),
         false);
 }
 
@@ -141,31 +142,30 @@ void TextsWindow::importTexts() {
     }
     const platform::TextStore::ImportPreview preview = store_.previewImport(path, library_);
     if (!preview.importable) {
-        tell(QStringLiteral(
-                 "Тексты из файла «%1» не импортированы, ваши тексты не изменились.\n\n%2")
+        tell(tr("Тексты из файла «%1» не импортированы, ваши тексты не изменились.\n\n%2")
                  .arg(shown(path), preview.problem),
              platform::MessageIcon::Critical);
         return;
     }
     if (preview.changes == 0) {
-        tell(QStringLiteral("В файле «%1» те же тексты, что у вас сейчас: ничего не изменено.")
-                 .arg(shown(path)),
-             platform::MessageIcon::Information);
+        tell(
+            tr("В файле «%1» те же тексты, что у вас сейчас: ничего не изменено.").arg(shown(path)),
+            platform::MessageIcon::Information);
         return;
     }
     const QString question =
         preview.problem.isEmpty()
-            ? QStringLiteral(
-                  "Импорт из файла «%1» изменит записей: %2. Прежние тексты "
-                  "сохранятся, и импорт можно будет отменить. Импортировать?")
-                  .arg(shown(path), QString::number(preview.changes))
-            : QStringLiteral(
-                  "Файл «%1» прочитан не целиком:\n%2\n\nЗаписи, которые не удалось "
-                  "прочитать, станут текстами программы. Импорт изменит записей: %3. "
-                  "Прежние тексты сохранятся, и импорт можно будет отменить. "
-                  "Импортировать прочитанное?")
-                  .arg(shown(path), preview.problem, QString::number(preview.changes));
-    if (!confirm_ || !confirm_(this, question, QStringLiteral("Импортировать"))) {
+            ? tr("Импорт из файла «%1» изменит записей: %n. Прежние тексты "
+                 "сохранятся, и импорт можно будет отменить. Импортировать?",
+                 nullptr, int(preview.changes))
+                  .arg(shown(path))
+            : tr("Файл «%1» прочитан не целиком:\n%2\n\nЗаписи, которые не удалось "
+                 "прочитать, станут текстами программы. Импорт изменит записей: %n. "
+                 "Прежние тексты сохранятся, и импорт можно будет отменить. "
+                 "Импортировать прочитанное?",
+                 nullptr, int(preview.changes))
+                  .arg(shown(path), preview.problem);
+    if (!confirm_ || !confirm_(this, question, tr("Импортировать"))) {
         return;
     }
     if (const QString failed = store_.applyImport(library_, preview.incoming); !failed.isEmpty()) {
@@ -174,9 +174,10 @@ void TextsWindow::importTexts() {
     }
     canUndo_ = true;
     replaceLibrary(core::TextLibrary(preview.incoming));
-    say(QStringLiteral("Импортировано из файла «%1»: изменено записей %2. Прежние тексты "
-                       "вернёт «Отменить импорт».")
-            .arg(shown(path), QString::number(preview.changes)),
+    say(tr("Импортировано из файла «%1»: изменено записей %n. Прежние тексты "
+           "вернёт «Отменить импорт».",
+           nullptr, int(preview.changes))
+            .arg(shown(path)),
         false);
 }
 
@@ -185,11 +186,10 @@ void TextsWindow::undoImport() {
         return;
     }
     const QString question = hasUnsavedChanges()
-                                 ? QStringLiteral(
-                                       "Вернуть тексты, какими они были до импорта? Несохранённые "
-                                       "изменения пропадут.")
-                                 : QStringLiteral("Вернуть тексты, какими они были до импорта?");
-    if (!confirm_ || !confirm_(this, question, QStringLiteral("Вернуть"))) {
+                                 ? tr("Вернуть тексты, какими они были до импорта? Несохранённые "
+                                      "изменения пропадут.")
+                                 : tr("Вернуть тексты, какими они были до импорта?");
+    if (!confirm_ || !confirm_(this, question, tr("Вернуть"))) {
         return;
     }
     platform::TextStore::Loaded back = store_.undoImport(language());
@@ -200,7 +200,7 @@ void TextsWindow::undoImport() {
         say(back.problem, true);
         return;
     }
-    say(QStringLiteral("Импорт отменён: тексты такие, какими были до него."), false);
+    say(tr("Импорт отменён: тексты такие, какими были до него."), false);
 }
 
 // What the practitioner's file holds is what the window shows from now on.

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/screen_place.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace ui {
 

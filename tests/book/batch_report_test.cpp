@@ -16,6 +16,7 @@
 #include "platform/services.h"
 #include "platform/text_store.h"
 #include "print/booklet_pages.h"
+#include "recording_services.h"
 #include "ui/batch_report.h"
 #include "ui/book_window.h"
 #include "ui/booklet_dialog.h"

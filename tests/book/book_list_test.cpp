@@ -12,6 +12,8 @@
 
 #include "book_fixture.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_editor.h"
 #include "ui/cut_off_tips.h"

@@ -18,6 +18,7 @@
 #include "book_fixture.h"
 #include "platform/services.h"
 #include "print/language_box.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
 #include "ui/client_editor.h"

@@ -13,6 +13,7 @@
 #include "book_fixture.h"
 #include "core/program_info.h"
 #include "print/frm_prn.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
 #include "ui/frm_main.h"

@@ -73,6 +73,20 @@ TEST(HelpFile, LiesBesideTheProgram) {
         << platform::defaultHelpFile().toStdString();
 }
 
+// The help opens in the window's language, in Russian where that language has none.
+TEST(HelpFile, InTheWindowsLanguageElseRussian) {
+    const struct {
+        const char* language;
+        const char* file;
+    } cases[] = {{"ru", "ZKalvex.hlp"}, {"uk", "ZKalvex.uk.hlp"}, {"en", "ZKalvex.en.hlp"},
+                 {"de", "ZKalvex.hlp"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(QFileInfo(platform::helpFileIn(QLatin1String(c.language))).fileName(),
+                  QLatin1String(c.file))
+            << c.language;
+    }
+}
+
 TEST(HelpFile, HasContentsTopicsAndNoBrokenLinks) {
     const QString html = helpText();
     ASSERT_FALSE(html.isEmpty());

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +13,7 @@
 
 #include "platform/help_viewer.h"
 #include "platform/services.h"
+#include "platform/translations.h"
 
 using platform::HelpCommand;
 using platform::Message;
@@ -198,9 +201,11 @@ TEST(MessageBox, HelpWindowStaysUsableWhileTheBoxWaits) {
 
 // Qt's own dialogs speak Russian; the program's boxes keep their own words.
 TEST(MessageBox, QtSpeaksRussianAndTheProgramsBoxesKeepTheirButtons) {
-    if (!platform::loadQtTranslation()) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                       QStringLiteral("/qtbase_ru.qm"))) {
         GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
     }
+    platform::installCatalogues(QStringLiteral("ru"));
     QDialogButtonBox qtButtons(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
     EXPECT_EQ(qtButtons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
 

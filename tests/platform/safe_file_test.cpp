@@ -16,7 +16,7 @@
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/safe_file.h"
-#include "platform/services.h"
+#include "platform/user_settings.h"
 
 namespace {
 

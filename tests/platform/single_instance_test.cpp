@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "platform/single_instance.h"
+#include "recording_services.h"
 
 using platform::SingleInstance;
 

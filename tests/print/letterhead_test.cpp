@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/letterhead.h"
 
 namespace {

@@ -14,8 +14,10 @@
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
 #include "platform/services.h"
+#include "platform/user_settings.h"
 #include "print/print_job.h"
 #include "print/save_place.h"
+#include "recording_services.h"
 
 #include <QImage>
 #include <QPrinter>

@@ -18,6 +18,7 @@
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/units.h"
+#include "recording_services.h"
 #include "ui/frm_about.h"
 
 using platform::px;

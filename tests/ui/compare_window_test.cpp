@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "graph/comparison_chart.h"
+#include "platform/user_settings.h"
 #include "ui/compare_window.h"
 #include "window_fixture.h"
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "file_size_limit.h"
+#include "platform/user_settings.h"
 #include "print/frm_prn.h"
 #include "print/letterhead.h"
 #include "ui/letterhead_dialog.h"

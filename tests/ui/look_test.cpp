@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/services.h"
+#include "recording_services.h"
 #include "ui/frm_main.h"
 
 // The date frame, its inputs and the default button as the user sees them,

@@ -16,6 +16,7 @@
 #include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/units.h"
+#include "platform/user_settings.h"
 #include "print/frm_prn.h"
 #include "window_fixture.h"
 

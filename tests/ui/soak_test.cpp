@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "platform/services.h"
+#include "recording_services.h"
 #include "ui/frm_main.h"
 
 namespace {

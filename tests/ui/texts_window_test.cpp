@@ -17,6 +17,7 @@
 #include "file_size_limit.h"
 #include "platform/services.h"
 #include "platform/text_store.h"
+#include "recording_services.h"
 #include "ui/text_preview.h"
 #include "ui/texts_window.h"
 

@@ -32,6 +32,7 @@
 #include "platform/services.h"
 #include "print/frm_prn.h"
 #include "print/print_job.h"
+#include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_editor.h"
 #include "ui/compare_window.h"

@@ -12,6 +12,7 @@
 
 #include "platform/services.h"
 #include "platform/window_surface.h"
+#include "recording_services.h"
 #include "ui/frm_main.h"
 
 // The real main window, never shown, with its desktop requests recorded. Its

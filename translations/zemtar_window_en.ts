@@ -1,0 +1,1602 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>print::BookletsComposer</name>
+    <message>
+        <source>подробные отчёты</source>
+        <translation>the detailed reports</translation>
+    </message>
+    <message>
+        <source>подробный отчёт</source>
+        <translation>the detailed report</translation>
+    </message>
+    <message>
+        <source>Сохранить подробный отчёт в файл PDF</source>
+        <translation>Save Detailed Report as PDF</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт печатается без логотипа.</source>
+        <translation>The detailed report is printed without the logo.</translation>
+    </message>
+    <message>
+        <source>Клиент %1 из %2</source>
+        <translation>Client %1 of %2</translation>
+    </message>
+    <message>
+        <source>Печать подробных отчётов</source>
+        <translation>Printing Detailed Reports</translation>
+    </message>
+    <message>
+        <source>Подробные отчёты в PDF</source>
+        <translation>Detailed Reports to PDF</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного клиента, для которого есть прогноз</source>
+        <translation>there is no client in the list with a forecast</translation>
+    </message>
+</context>
+<context>
+    <name>print::DocumentFacts</name>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Сохранение в PDF</source>
+        <translation>Saving as PDF</translation>
+    </message>
+</context>
+<context>
+    <name>print::FrmPrn</name>
+    <message>
+        <source>Фамилия:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Отчество:</source>
+        <translation>Patronymic:</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Сведения о клиенте, которому выполняется прогноз</source>
+        <translation>About the client this forecast is for</translation>
+    </message>
+    <message>
+        <source>Запомнить в картотеке</source>
+        <translation>Keep in the client book</translation>
+    </message>
+</context>
+<context>
+    <name>print::Letterhead</name>
+    <message>
+        <source>Система не назвала программе папку для её данных.</source>
+        <translation>The system did not give the program a folder for its data.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку данных программы «%1»: %2.</source>
+        <translation>Could not create the program’s data folder “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Файл логотипа «%1» не найден: его переместили или удалили.</source>
+        <translation>The logo file “%1” was not found: it has been moved or deleted.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл логотипа «%1»: %2.</source>
+        <translation>Could not read the logo file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Копия логотипа «%1» — символическая ссылка, а не файл программы.</source>
+        <translation>The logo copy “%1” is a symbolic link, not the program’s own file.</translation>
+    </message>
+    <message>
+        <source>%1 Программа отложила эту копию в «%2»; выберите логотип заново в «Бланк отчёта…».</source>
+        <translation>%1 The program has set this copy aside as “%2”; choose the logo again in “Letterhead…”.</translation>
+    </message>
+</context>
+<context>
+    <name>print::LetterheadText</name>
+    <message>
+        <source>Имя на бланке длиннее %1 символов.</source>
+        <translation>The name on the letterhead is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>В имени на бланке %1.</source>
+        <translation>The name on the letterhead: %1.</translation>
+    </message>
+    <message>
+        <source>На бланке помещается не больше трёх строк контактов.</source>
+        <translation>The letterhead holds at most three lines of contacts.</translation>
+    </message>
+    <message>
+        <source>Строка контактов %1 длиннее %2 символов.</source>
+        <translation>Contact line %1 is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>В строке контактов %1 %2.</source>
+        <translation>Contact line %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>print::LogoPicture</name>
+    <message>
+        <source>Рисунок «%1» повреждён: его не удалось прочитать.</source>
+        <translation>The picture “%1” is damaged: it could not be read.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» слишком велик: %2 × %3 точек, а можно не больше %4 по каждой стороне.</source>
+        <translation>The picture “%1” is too large: %2 × %3 pixels, and at most %4 a side are allowed.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» — не рисунок PNG, JPEG или SVG.</source>
+        <translation>The file “%1” is not a PNG, JPEG or SVG picture.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» объявляет свои сущности XML (&lt;!ENTITY …&gt;); такой рисунок программа не открывает. Сохраните его заново в графическом редакторе.</source>
+        <translation>The picture “%1” declares XML entities of its own (&lt;!ENTITY …&gt;); the program does not open such a picture. Save it again in a graphics editor.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» слишком сложен для логотипа: в нём больше %2 элементов или они вложены глубже %3 уровней.</source>
+        <translation>The picture “%1” is too complex for a logo: it has more than %2 elements, or they are nested deeper than %3 levels.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» берёт часть изображения из другого файла или из сети («%2»). Логотип должен быть одним файлом: встройте картинки в рисунок или сохраните его как PNG.</source>
+        <translation>The picture “%1” takes part of its image from another file or from the network (“%2”). A logo must be one file: embed the images in the picture or save it as PNG.</translation>
+    </message>
+    <message>
+        <source>Картинка, встроенная в рисунок «%1», — не PNG и не JPEG или повреждена («%2»).</source>
+        <translation>An image embedded in the picture “%1” is neither PNG nor JPEG, or is damaged (“%2”).</translation>
+    </message>
+    <message>
+        <source>Картинки, встроенные в рисунок «%1», вместе больше %2 млн точек: для логотипа это слишком много.</source>
+        <translation>The images embedded in the picture “%1” add up to more than %2 million pixels: too many for a logo.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» повреждён: файл обрывается раньше конца рисунка.</source>
+        <translation>The picture “%1” is damaged: the file ends before the picture does.</translation>
+    </message>
+    <message>
+        <source>Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.</source>
+        <translation>The compressed picture “%1” is larger than %2 MB once unpacked.</translation>
+    </message>
+</context>
+<context>
+    <name>print::PrintDelivery</name>
+    <message>
+        <source>принтер не принял документ</source>
+        <translation>the printer did not accept the document</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать %1 на принтере «%2». Проверьте, что принтер включён и готов к работе.</source>
+        <translation>Could not print %1 on the printer “%2”. Check that the printer is switched on and ready.</translation>
+    </message>
+    <message>
+        <source>страница не записана</source>
+        <translation>a page was not written</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр — %1</source>
+        <translation>Print Preview — %1</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>print::PrintJob</name>
+    <message>
+        <source>отчёт</source>
+        <translation>the report</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт в файл PDF</source>
+        <translation>Save Report as PDF</translation>
+    </message>
+    <message>
+        <source>Отчёт печатается без логотипа.</source>
+        <translation>The report is printed without the logo.</translation>
+    </message>
+    <message>
+        <source>отчёт не составлен</source>
+        <translation>the report was not composed</translation>
+    </message>
+    <message>
+        <source>Отчёт не напечатан.</source>
+        <translation>The report was not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>print::ReportsComposer</name>
+    <message>
+        <source>отчёты</source>
+        <translation>the reports</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёты в файл PDF</source>
+        <translation>Save Reports as PDF</translation>
+    </message>
+    <message>
+        <source>Отчёты печатаются без логотипа.</source>
+        <translation>The reports are printed without the logo.</translation>
+    </message>
+    <message>
+        <source>Клиент %1 из %2</source>
+        <translation>Client %1 of %2</translation>
+    </message>
+    <message>
+        <source>Печать отчётов</source>
+        <translation>Printing Reports</translation>
+    </message>
+    <message>
+        <source>Отчёты в PDF</source>
+        <translation>Reports to PDF</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного клиента, для которого есть прогноз</source>
+        <translation>there is no client in the list with a forecast</translation>
+    </message>
+    <message>
+        <source>день или месяц рождения вне допустимых пределов</source>
+        <translation>the day or month of birth is out of range</translation>
+    </message>
+</context>
+<context>
+    <name>print::SavePlace</name>
+    <message>
+        <source>Прогноз</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <source>Сравнение - %1 и %2.pdf</source>
+        <translation>Comparison - %1 and %2.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BatchReport</name>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Client Book</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Отчёты - %1.pdf</source>
+        <translation>Reports - %1.pdf</translation>
+    </message>
+    <message numerus="yes">
+        <source>Пропущены клиенты, для даты рождения которых нет прогноза (%n):</source>
+        <translation>
+            <numerusform>Skipped %n client whose date of birth has no forecast:</numerusform>
+            <numerusform>Skipped %n clients whose dates of birth have no forecast:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…и ещё %n.</source>
+        <translation>
+            <numerusform>…and %n more.</numerusform>
+            <numerusform>…and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Отчёты отправлены на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The reports were sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The reports were sent to the printer “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Отчёты сохранены в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The reports were saved to “%1”: %n page.</numerusform>
+            <numerusform>The reports were saved to “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookModel</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Неверная дата рождения: измените её (F2)</source>
+        <translation>Invalid date of birth: change it (F2)</translation>
+    </message>
+    <message>
+        <source>%1 (неверная)</source>
+        <translation>%1 (invalid)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookWindow</name>
+    <message>
+        <source>&amp;Открыть</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Enter или двойной щелчок: дата клиента в главном окне и расчёт</source>
+        <translation>Enter or double-click: the client’s date in the main window, calculated</translation>
+    </message>
+    <message>
+        <source>&amp;Печать...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Ctrl+P: напечатать прогноз для клиента</source>
+        <translation>Ctrl+P: print the client’s forecast</translation>
+    </message>
+    <message>
+        <source>&amp;Изменить...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>F2: изменить имя, дату рождения и примечание</source>
+        <translation>F2: change the name, date of birth and note</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>De&amp;lete</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete: удалить клиента из картотеки</source>
+        <translation>Delete: remove the client from the book</translation>
+    </message>
+    <message>
+        <source>Отчёты в P&amp;DF...</source>
+        <translation>Reports to PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Отчёты в PDF</source>
+        <translation>Reports to PDF</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента</source>
+        <translation>Ctrl+Shift+S: one PDF file, a page for each selected client</translation>
+    </message>
+    <message>
+        <source>Нап&amp;ечатать выбранных...</source>
+        <translation>Print &amp;Selected...</translation>
+    </message>
+    <message>
+        <source>Напечатать выбранных</source>
+        <translation>Print Selected</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов</source>
+        <translation>Ctrl+Shift+P: print the reports of all selected clients</translation>
+    </message>
+    <message>
+        <source>С&amp;равнить</source>
+        <translation>Co&amp;mpare</translation>
+    </message>
+    <message>
+        <source>Сравнить</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Ctrl+D: сравнить прогнозы двух выбранных клиентов</source>
+        <translation>Ctrl+D: compare the forecasts of the two selected clients</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV...</source>
+        <translation>E&amp;xport to CSV...</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить всю картотеку в файл CSV</source>
+        <translation>Ctrl+S: save the whole book to a CSV file</translation>
+    </message>
+    <message>
+        <source>И&amp;мпорт из CSV...</source>
+        <translation>&amp;Import from CSV...</translation>
+    </message>
+    <message>
+        <source>Импорт из CSV</source>
+        <translation>Import from CSV</translation>
+    </message>
+    <message>
+        <source>Ctrl+I: добавить клиентов из файла CSV</source>
+        <translation>Ctrl+I: add clients from a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Esc: закрыть картотеку</source>
+        <translation>Esc: close the book</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Client Book</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для Excel (;) (*.csv)</source>
+        <translation>CSV for Excel (;) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Импорт клиентов из CSV</source>
+        <translation>Import Clients from CSV</translation>
+    </message>
+    <message>
+        <source>Экспорт картотеки в CSV</source>
+        <translation>Export the Book to CSV</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов.csv</source>
+        <translation>Client book.csv</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>Fi&amp;nd:</translation>
+    </message>
+    <message>
+        <source>имя, дата (23.08, 1975, август), телефон или почта</source>
+        <translation>name, date (23.08, 1975, August), phone or e-mail</translation>
+    </message>
+    <message>
+        <source>Поиск клиента</source>
+        <translation>Find a client</translation>
+    </message>
+    <message>
+        <source>Показывает клиентов, у которых набранное есть в фамилии, имени, отчестве, дате рождения, телефоне или электронной почте</source>
+        <translation>Shows the clients whose surname, name, patronymic, date of birth, phone or e-mail contains what you type</translation>
+    </message>
+    <message>
+        <source>Состояние картотеки</source>
+        <translation>State of the book</translation>
+    </message>
+    <message>
+        <source>Клиенты</source>
+        <translation>Clients</translation>
+    </message>
+    <message>
+        <source>Число клиентов</source>
+        <translation>Number of clients</translation>
+    </message>
+    <message>
+        <source>Напоминание о копии картотеки</source>
+        <translation>Reminder to back up the book</translation>
+    </message>
+    <message>
+        <source>Клиентов в картотеке: %1</source>
+        <translation>Clients in the book: %1</translation>
+    </message>
+    <message>
+        <source>Найдено: %1 из %2</source>
+        <translation>Found: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Удалить из картотеки клиента %1, %2?</source>
+        <translation>Delete the client %1, %2 from the book?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалить из картотеки выбранных клиентов: %n?</source>
+        <translation>
+            <numerusform>Delete the %n selected client from the book?</numerusform>
+            <numerusform>Delete the %n selected clients from the book?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Копия картотеки (*.sqlite);;Все файлы (*)</source>
+        <translation>Book backup (*.sqlite);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Восстановить картотеку из копии</source>
+        <translation>Restore the Book from a Backup</translation>
+    </message>
+    <message>
+        <source>Копия картотеки %1.sqlite</source>
+        <translation>Book backup %1.sqlite</translation>
+    </message>
+    <message>
+        <source>Сохранить копию картотеки</source>
+        <translation>Back Up the Book</translation>
+    </message>
+    <message>
+        <source>Восстановить из копии</source>
+        <translation>Restore from Backup</translation>
+    </message>
+    <message>
+        <source>Восстановить</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Картотека</source>
+        <translation>&amp;Book</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;копию…</source>
+        <translation>&amp;Back Up…</translation>
+    </message>
+    <message>
+        <source>&amp;Восстановить из копии…</source>
+        <translation>&amp;Restore from Backup…</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV…</source>
+        <translation>&amp;Export to CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Импорт из CSV…</source>
+        <translation>&amp;Import from CSV…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Копия картотеки сохранена в файл «%1»: %n клиентов.</source>
+        <translation>
+            <numerusform>The book was backed up to “%1”: %n client.</numerusform>
+            <numerusform>The book was backed up to “%1”: %n clients.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Заменить картотеку копией из файла «%1»? Нынешняя картотека будет сохранена рядом с ней отдельным файлом.</source>
+        <translation>Replace the book with the backup in “%1”? The present book will be kept beside it as a file of its own.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Картотека восстановлена из копии «%1»: %n клиентов. Прежняя картотека сохранена в файле «%2».</source>
+        <translation>
+            <numerusform>The book was restored from the backup “%1”: %n client. The former book is kept in “%2”.</numerusform>
+            <numerusform>The book was restored from the backup “%1”: %n clients. The former book is kept in “%2”.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Последняя копия картотеки сохранена %n дней назад, а картотека с тех пор менялась. Сохраните новую: Картотека → Сохранить копию…</source>
+        <translation>
+            <numerusform>The last backup of the book was made %n day ago, and the book has changed since. Make a new one: Book → Back Up…</numerusform>
+            <numerusform>The last backup of the book was made %n days ago, and the book has changed since. Make a new one: Book → Back Up…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Копия картотеки ещё ни разу не сохранялась. Сохраните её: Картотека → Сохранить копию…</source>
+        <translation>The book has never been backed up. Make a backup: Book → Back Up…</translation>
+    </message>
+    <message>
+        <source>Чтение файла «%1»…</source>
+        <translation>Reading “%1”…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Картотека сохранена в файл «%1»: клиентов %n.</source>
+        <translation>
+            <numerusform>The book was saved to “%1”: %n client.</numerusform>
+            <numerusform>The book was saved to “%1”: %n clients.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Импорт из файла «%1» отменён: в картотеку ничего не добавлено.</source>
+        <translation>The import from “%1” was cancelled: nothing was added to the book.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено клиентов: %n.</source>
+        <translation>
+            <numerusform>%n client was added from “%1”.</numerusform>
+            <numerusform>%n clients were added from “%1”.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Уже были в картотеке: %n.</source>
+        <translation>
+            <numerusform>%n was already in the book.</numerusform>
+            <numerusform>%n were already in the book.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Не загружены строки с ошибками (%n):</source>
+        <translation>
+            <numerusform>%n line with errors was not loaded:</numerusform>
+            <numerusform>%n lines with errors were not loaded:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…и ещё %n.</source>
+        <translation>
+            <numerusform>…and %n more.</numerusform>
+            <numerusform>…and %n more.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookletDialog</name>
+    <message>
+        <source>Аспекты</source>
+        <translation>Aspects</translation>
+    </message>
+    <message>
+        <source>Ваш цикл</source>
+        <translation>Your cycle</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы</source>
+        <translation>The coming years</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Happiness percentage</translation>
+    </message>
+    <message>
+        <source>Фамилия:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Отчество:</source>
+        <translation>Patronymic:</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Detailed Report</translation>
+    </message>
+    <message>
+        <source>Разделы</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source> после этого</source>
+        <translation> more</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы: этот и ещё</source>
+        <translation>Coming years: this one and</translation>
+    </message>
+    <message>
+        <source>Печатать мой бланк</source>
+        <translation>Print my letterhead</translation>
+    </message>
+    <message>
+        <source>Бланк включается в «Файл → Бланк отчёта…».</source>
+        <translation>The letterhead is turned on in “File → Letterhead…”.</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ClientEditor</name>
+    <message>
+        <source>В картотеке неверная дата рождения: день %1, месяц %2. Выберите верную.</source>
+        <translation>The book holds an invalid date of birth: day %1, month %2. Choose a valid one.</translation>
+    </message>
+    <message>
+        <source>%1 Выберите верную.</source>
+        <translation>%1 Choose a valid one.</translation>
+    </message>
+    <message>
+        <source>Клиент</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>История &amp;отчётов:</source>
+        <translation>Report &amp;history:</translation>
+    </message>
+    <message>
+        <source>История отчётов</source>
+        <translation>Report history</translation>
+    </message>
+    <message>
+        <source>Откр&amp;ыть</source>
+        <translation>Op&amp;en</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Открыть файл PDF выбранного отчёта</source>
+        <translation>Open the PDF file of the selected report</translation>
+    </message>
+    <message>
+        <source>%1 (файла больше нет)</source>
+        <translation>%1 (the file is gone)</translation>
+    </message>
+    <message>
+        <source>Отчётов для этого клиента ещё не было</source>
+        <translation>No reports for this client yet</translation>
+    </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>Day of birth</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Month of birth</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Телефон</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Эл. почта</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Surname:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;Patronymic:</translation>
+    </message>
+    <message>
+        <source>&amp;День:</source>
+        <translation>&amp;Day:</translation>
+    </message>
+    <message>
+        <source>&amp;Месяц:</source>
+        <translation>&amp;Month:</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Year:</translation>
+    </message>
+    <message>
+        <source>&amp;Телефон:</source>
+        <translation>P&amp;hone:</translation>
+    </message>
+    <message>
+        <source>&amp;Эл. почта:</source>
+        <translation>&amp;E-mail:</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание:</source>
+        <translation>No&amp;te:</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Не сохранено: %1.</source>
+        <translation>Not saved: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CompareWindow</name>
+    <message>
+        <source>&amp;Сравнить…</source>
+        <translation>Co&amp;mpare…</translation>
+    </message>
+    <message>
+        <source>Первый</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Второй</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>&amp;Первый:</source>
+        <translation>&amp;First:</translation>
+    </message>
+    <message>
+        <source>&amp;Второй:</source>
+        <translation>&amp;Second:</translation>
+    </message>
+    <message>
+        <source>имя (можно не указывать)</source>
+        <translation>name (optional)</translation>
+    </message>
+    <message>
+        <source>%1: имя</source>
+        <translation>%1: name</translation>
+    </message>
+    <message>
+        <source>%1: день рождения</source>
+        <translation>%1: day of birth</translation>
+    </message>
+    <message>
+        <source>%1: месяц рождения</source>
+        <translation>%1: month of birth</translation>
+    </message>
+    <message>
+        <source>%1: год рождения</source>
+        <translation>%1: year of birth</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Сравнение двух прогнозов — %1</source>
+        <translation>Two Forecasts Compared — %1</translation>
+    </message>
+    <message>
+        <source>Сравнение двух прогнозов</source>
+        <translation>Two forecasts compared</translation>
+    </message>
+    <message>
+        <source>Кого сравниваем</source>
+        <translation>Who is compared</translation>
+    </message>
+    <message>
+        <source>Кривые жизненных сил двух людей</source>
+        <translation>The life-force curves of two people</translation>
+    </message>
+    <message>
+        <source>Квадраты аспектов</source>
+        <translation>Aspect squares</translation>
+    </message>
+    <message>
+        <source>Общие годы и аспекты</source>
+        <translation>Shared years and aspects</translation>
+    </message>
+    <message>
+        <source>Первый год</source>
+        <translation>First year</translation>
+    </message>
+    <message>
+        <source>Последний год</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>&amp;Годы: с</source>
+        <translation>&amp;Years: from</translation>
+    </message>
+    <message>
+        <source>п&amp;о</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Пр&amp;осмотр…</source>
+        <translation>Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить в PDF…</source>
+        <translation>&amp;Save as PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1
+Процентов счастья: %2
+Уровень жизненных сил: от %3 до %4</source>
+        <translation>%1
+Happiness: %2 percent
+Life force: from %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: нет прогноза</source>
+        <translation>%1: no forecast</translation>
+    </message>
+    <message>
+        <source>Оба на своём максимуме: %1
+Оба на своём минимуме: %2
+Аспекты у обоих (отмечены зелёным): %3</source>
+        <translation>Both at their highest: %1
+Both at their lowest: %2
+Aspects both share (marked green): %3</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CurrentClient</name>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Client Book</translation>
+    </message>
+    <message>
+        <source>Отчёт составлен на «%1», а в картотеке этот клиент записан как «%2».
+
+Исправить запись этого клиента или добавить нового клиента?</source>
+        <translation>The report was made out to “%1”, but the book has this client as “%2”.
+
+Correct this client’s entry, or add a new client?</translation>
+    </message>
+    <message>
+        <source>Исправить запись клиента</source>
+        <translation>Correct the Entry</translation>
+    </message>
+    <message>
+        <source>Добавить нового клиента</source>
+        <translation>Add a New Client</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FrmAbout</name>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Программа «Zemtar - Прогноз» создана для того, чтобы по дате рождения заглянуть в будущее конкретного человека.
+
+Замысел этой программы вынашивался долго.
+
+Программа бесплатна, хотя за расчёты по той же методике другие берут немалые деньги.
+
+Все алгоритмы программы, и построение графика, и коррекция дат по числу элементов на оси X графика, разработаны мной самостоятельно.
+
+Автор.</source>
+        <translation>“Zemtar - Forecast” was made to look into a particular person’s future from their date of birth.
+
+The idea of this program took a long time to ripen.
+
+The program is free, although others charge a good deal of money for calculations by the same method.
+
+All of the program’s algorithms, both the drawing of the graph and the correction of dates by the number of elements on the graph’s X axis, are my own work.
+
+The author.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FrmMain</name>
+    <message>
+        <source>Расчёт остановлен из-за внутренней ошибки: %1.</source>
+        <translation>The calculation was stopped by an internal error: %1.</translation>
+    </message>
+    <message>
+        <source>Процент счастья: %1</source>
+        <translation>Happiness percentage: %1</translation>
+    </message>
+    <message>
+        <source>Цифры кривой: %1</source>
+        <translation>Digits of the curve: %1</translation>
+    </message>
+    <message>
+        <source>Кривая жизненных сил</source>
+        <translation>Life-force curve</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Happiness percentage</translation>
+    </message>
+    <message>
+        <source>счастья</source>
+        <translation>happiness</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>День</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Месяц</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>Day of birth</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Month of birth</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Расчёт и отображение анализа распределения жизненных сил по годам</source>
+        <translation>Calculate and show how the life force is spread over the years</translation>
+    </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Посетить сайт автора</source>
+        <translation>Visit the author’s website</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение окна</source>
+        <translation>Save Window Image</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Предварительный про&amp;смотр…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;отчёт в PDF…</source>
+        <translation>Save Report as P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;изображение…</source>
+        <translation>Save &amp;Image…</translation>
+    </message>
+    <message>
+        <source>Подро&amp;бный отчёт…</source>
+        <translation>&amp;Detailed Report…</translation>
+    </message>
+    <message>
+        <source>&amp;Бланк отчёта…</source>
+        <translation>&amp;Letterhead…</translation>
+    </message>
+    <message>
+        <source>&amp;Тексты толкований…</source>
+        <translation>Interpretation &amp;Texts…</translation>
+    </message>
+    <message>
+        <source>&amp;Картотека клиентов…</source>
+        <translation>&amp;Client Book…</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Копировать &amp;толкование</source>
+        <translation>Copy &amp;Interpretation</translation>
+    </message>
+    <message>
+        <source>Пр&amp;огноз</source>
+        <translation>F&amp;orecast</translation>
+    </message>
+    <message>
+        <source>Р&amp;асчёт</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>На сегодн&amp;яшний день</source>
+        <translation>For &amp;Today</translation>
+    </message>
+    <message>
+        <source>Отмечать &amp;текущий год</source>
+        <translation>&amp;Mark This Year</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Сод&amp;ержание</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Client Book</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LanguageMenu</name>
+    <message>
+        <source>Язык интерфейса сменится при следующем запуске программы.</source>
+        <translation>The interface language changes at the program’s next start.</translation>
+    </message>
+    <message>
+        <source>&amp;Язык интерфейса</source>
+        <translation>Interface &amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LetterheadDialog</name>
+    <message>
+        <source>Телефон</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Электронная почта</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Сайт</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Логотип для бланка</source>
+        <translation>Logo for the Letterhead</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)</source>
+        <translation>PNG, JPEG and SVG pictures (*.png *.jpg *.jpeg *.svg *.svgz)</translation>
+    </message>
+    <message>
+        <source>Печатать мой бланк</source>
+        <translation>Print my letterhead</translation>
+    </message>
+    <message>
+        <source>Выбрать…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Бланк отчёта</source>
+        <translation>Letterhead</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя и отчество или название</source>
+        <translation>Full name or business name</translation>
+    </message>
+    <message>
+        <source>Имя на бланке:</source>
+        <translation>Name on the letterhead:</translation>
+    </message>
+    <message>
+        <source>Контакты:</source>
+        <translation>Contacts:</translation>
+    </message>
+    <message>
+        <source>Логотип:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG, JPEG или SVG не больше 20 МБ и %1 точек по стороне; программа хранит его копию.</source>
+        <translation>A PNG, JPEG or SVG picture of at most 20 MB and %1 pixels a side; the program keeps a copy of it.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Сохранён в программе.</source>
+        <translation>Kept by the program.</translation>
+    </message>
+    <message>
+        <source>%1 Бланк печатается без логотипа.</source>
+        <translation>%1 The letterhead is printed without the logo.</translation>
+    </message>
+    <message>
+        <source>Нет: место логотипа на бланке останется пустым.</source>
+        <translation>None: the logo’s place on the letterhead stays empty.</translation>
+    </message>
+    <message>
+        <source>%1 Выберите другой рисунок.</source>
+        <translation>%1 Choose another picture.</translation>
+    </message>
+    <message>
+        <source>Бланк не сохранён. %1</source>
+        <translation>The letterhead was not saved. %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TextPreview</name>
+    <message>
+        <source>В главном окне ещё нет прогноза: поля заполнены для клиента %1 и даты для примера — %2.</source>
+        <translation>There is no forecast in the main window yet: the fields are filled in for the client %1 and an example date, %2.</translation>
+    </message>
+    <message>
+        <source>В главном окне ещё нет прогноза, поэтому поля заполнены для примера: %1, %2.</source>
+        <translation>There is no forecast in the main window yet, so the fields are filled in with an example: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Поля заполнены для клиента главного окна: %1, %2.</source>
+        <translation>The fields are filled in for the main window’s client: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Поля заполнены по прогнозу главного окна (%1); имя взято для примера: %2.</source>
+        <translation>The fields are filled in from the main window’s forecast (%1); the name is an example: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TextsWindow</name>
+    <message>
+        <source>Тексты толкований[*]</source>
+        <translation>Interpretation Texts[*]</translation>
+    </message>
+    <message>
+        <source>ключ или слова из текста</source>
+        <translation>key or words from the text</translation>
+    </message>
+    <message>
+        <source>Записи</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>&amp;Записи:</source>
+        <translation>&amp;Entries:</translation>
+    </message>
+    <message>
+        <source>&amp;Включать в отчёт</source>
+        <translation>In&amp;clude in the report</translation>
+    </message>
+    <message>
+        <source>Вернуть текст по &amp;умолчанию</source>
+        <translation>Restore the &amp;Default Text</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Текст:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>&amp;Просмотр:</source>
+        <translation>&amp;Preview:</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт…</source>
+        <translation>Ex&amp;port…</translation>
+    </message>
+    <message>
+        <source>Записать свои тексты в файл, чтобы перенести их</source>
+        <translation>Write your texts to a file to take them elsewhere</translation>
+    </message>
+    <message>
+        <source>&amp;Импорт…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Взять тексты из файла; прежние можно будет вернуть</source>
+        <translation>Take texts from a file; the present ones can be brought back</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить импорт</source>
+        <translation>&amp;Undo Import</translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта</source>
+        <translation>Bring the texts back as they were before the import</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить тексты</source>
+        <translation>Ctrl+S: save the texts</translation>
+    </message>
+    <message>
+        <source>Закр&amp;ыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Выберите запись в дереве слева.</source>
+        <translation>Choose an entry in the tree on the left.</translation>
+    </message>
+    <message>
+        <source>Текст изменён вами</source>
+        <translation>Text changed by you</translation>
+    </message>
+    <message>
+        <source>Текст программы</source>
+        <translation>The program’s text</translation>
+    </message>
+    <message>
+        <source>%1; в отчёт не включается</source>
+        <translation>%1; not included in the report</translation>
+    </message>
+    <message numerus="yes">
+        <source>Изменено записей: %n</source>
+        <translation>
+            <numerusform>%n entry changed</numerusform>
+            <numerusform>%n entries changed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Эта запись сейчас не включается в отчёт.</source>
+        <translation>%1 This entry is not included in the report at present.</translation>
+    </message>
+    <message>
+        <source>[%1] — текст изменён вами</source>
+        <translation>[%1] — text changed by you</translation>
+    </message>
+    <message>
+        <source>[%1] — текст программы</source>
+        <translation>[%1] — the program’s text</translation>
+    </message>
+    <message>
+        <source>%1 из %2 знаков</source>
+        <translation>%1 of %2 characters</translation>
+    </message>
+    <message>
+        <source>Сохранить нельзя: запись «%1». %2</source>
+        <translation>Cannot save: entry “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Тексты толкований</source>
+        <translation>Interpretation Texts</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Тексты толкований изменены, но ещё не сохранены.</source>
+        <translation>The interpretation texts have changed but are not saved yet.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don’t Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Тексты толкований (*.txt)</source>
+        <translation>Interpretation texts (*.txt)</translation>
+    </message>
+    <message>
+        <source>Экспорт текстов толкований</source>
+        <translation>Export Interpretation Texts</translation>
+    </message>
+    <message>
+        <source>Тексты толкований.txt</source>
+        <translation>Interpretation texts.txt</translation>
+    </message>
+    <message>
+        <source>Импорт текстов толкований</source>
+        <translation>Import Interpretation Texts</translation>
+    </message>
+    <message>
+        <source>;;Все файлы (*)</source>
+        <translation>;;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Тексты сохранены. Изменённых вами записей: %n.</source>
+        <translation>
+            <numerusform>The texts are saved. %n entry changed by you.</numerusform>
+            <numerusform>The texts are saved. %n entries changed by you.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Тексты записаны в файл «%1». Изменённых вами записей в нём: %n.</source>
+        <translation>
+            <numerusform>The texts were written to “%1”. It holds %n entry changed by you.</numerusform>
+            <numerusform>The texts were written to “%1”. It holds %n entries changed by you.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Тексты из файла «%1» не импортированы, ваши тексты не изменились.
+
+%2</source>
+        <translation>The texts in “%1” were not imported; your texts are unchanged.
+
+%2</translation>
+    </message>
+    <message>
+        <source>В файле «%1» те же тексты, что у вас сейчас: ничего не изменено.</source>
+        <translation>“%1” holds the same texts you have now: nothing was changed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Импорт из файла «%1» изменит записей: %n. Прежние тексты сохранятся, и импорт можно будет отменить. Импортировать?</source>
+        <translation>
+            <numerusform>The import from “%1” will change %n entry. The present texts will be kept, and the import can be undone. Import?</numerusform>
+            <numerusform>The import from “%1” will change %n entries. The present texts will be kept, and the import can be undone. Import?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Файл «%1» прочитан не целиком:
+%2
+
+Записи, которые не удалось прочитать, станут текстами программы. Импорт изменит записей: %n. Прежние тексты сохранятся, и импорт можно будет отменить. Импортировать прочитанное?</source>
+        <translation>
+            <numerusform>Only part of “%1” could be read:
+%2
+
+The entries that could not be read will become the program’s texts. The import will change %n entry. The present texts will be kept, and the import can be undone. Import what was read?</numerusform>
+            <numerusform>Only part of “%1” could be read:
+%2
+
+The entries that could not be read will become the program’s texts. The import will change %n entries. The present texts will be kept, and the import can be undone. Import what was read?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Импортировать</source>
+        <translation>Import</translation>
+    </message>
+    <message numerus="yes">
+        <source>Импортировано из файла «%1»: изменено записей %n. Прежние тексты вернёт «Отменить импорт».</source>
+        <translation>
+            <numerusform>Imported from “%1”: %n entry changed. “Undo Import” brings the former texts back.</numerusform>
+            <numerusform>Imported from “%1”: %n entries changed. “Undo Import” brings the former texts back.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта? Несохранённые изменения пропадут.</source>
+        <translation>Bring the texts back as they were before the import? Unsaved changes will be lost.</translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта?</source>
+        <translation>Bring the texts back as they were before the import?</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Bring Back</translation>
+    </message>
+    <message>
+        <source>Импорт отменён: тексты такие, какими были до него.</source>
+        <translation>The import was undone: the texts are as they were before it.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UnknownFieldMarks</name>
+    <message>
+        <source>Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.</source>
+        <translation>No such fields: %1 — they will stay in the report as written. The fields are: %2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="ru">
+<context>
+    <name>print::BookletsComposer</name>
+    <message>
+        <source>подробные отчёты</source>
+        <translation>докладні звіти</translation>
+    </message>
+    <message>
+        <source>подробный отчёт</source>
+        <translation>докладний звіт</translation>
+    </message>
+    <message>
+        <source>Сохранить подробный отчёт в файл PDF</source>
+        <translation>Зберегти докладний звіт у файл PDF</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт печатается без логотипа.</source>
+        <translation>Докладний звіт друкується без логотипа.</translation>
+    </message>
+    <message>
+        <source>Клиент %1 из %2</source>
+        <translation>Клієнт %1 з %2</translation>
+    </message>
+    <message>
+        <source>Печать подробных отчётов</source>
+        <translation>Друк докладних звітів</translation>
+    </message>
+    <message>
+        <source>Подробные отчёты в PDF</source>
+        <translation>Докладні звіти в PDF</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного клиента, для которого есть прогноз</source>
+        <translation>у списку немає жодного клієнта, для якого є прогноз</translation>
+    </message>
+</context>
+<context>
+    <name>print::DocumentFacts</name>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Сторінка %1 з %2</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Сохранение в PDF</source>
+        <translation>Збереження в PDF</translation>
+    </message>
+</context>
+<context>
+    <name>print::FrmPrn</name>
+    <message>
+        <source>Фамилия:</source>
+        <translation>Прізвище:</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Ім’я:</translation>
+    </message>
+    <message>
+        <source>Отчество:</source>
+        <translation>По батькові:</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Сведения о клиенте, которому выполняется прогноз</source>
+        <translation>Відомості про клієнта, для якого складається прогноз</translation>
+    </message>
+    <message>
+        <source>Запомнить в картотеке</source>
+        <translation>Запам’ятати в картотеці</translation>
+    </message>
+</context>
+<context>
+    <name>print::Letterhead</name>
+    <message>
+        <source>Система не назвала программе папку для её данных.</source>
+        <translation>Система не вказала програмі теку для її даних.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку данных программы «%1»: %2.</source>
+        <translation>Не вдалося створити теку даних програми «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Файл логотипа «%1» не найден: его переместили или удалили.</source>
+        <translation>Файл логотипа «%1» не знайдено: його перемістили або видалили.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл логотипа «%1»: %2.</source>
+        <translation>Не вдалося прочитати файл логотипа «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Копия логотипа «%1» — символическая ссылка, а не файл программы.</source>
+        <translation>Копія логотипа «%1» — символьне посилання, а не файл програми.</translation>
+    </message>
+    <message>
+        <source>%1 Программа отложила эту копию в «%2»; выберите логотип заново в «Бланк отчёта…».</source>
+        <translation>%1 Програма відклала цю копію в «%2»; виберіть логотип знову в «Бланк звіту…».</translation>
+    </message>
+</context>
+<context>
+    <name>print::LetterheadText</name>
+    <message>
+        <source>Имя на бланке длиннее %1 символов.</source>
+        <translation>Ім’я на бланку довше за %1 символів.</translation>
+    </message>
+    <message>
+        <source>В имени на бланке %1.</source>
+        <translation>В імені на бланку %1.</translation>
+    </message>
+    <message>
+        <source>На бланке помещается не больше трёх строк контактов.</source>
+        <translation>На бланку вміщується не більше трьох рядків контактів.</translation>
+    </message>
+    <message>
+        <source>Строка контактов %1 длиннее %2 символов.</source>
+        <translation>Рядок контактів %1 довший за %2 символів.</translation>
+    </message>
+    <message>
+        <source>В строке контактов %1 %2.</source>
+        <translation>У рядку контактів %1 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>print::LogoPicture</name>
+    <message>
+        <source>Рисунок «%1» повреждён: его не удалось прочитать.</source>
+        <translation>Зображення «%1» пошкоджене: його не вдалося прочитати.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» слишком велик: %2 × %3 точек, а можно не больше %4 по каждой стороне.</source>
+        <translation>Зображення «%1» завелике: %2 × %3 точок, а можна не більше %4 по кожній стороні.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» — не рисунок PNG, JPEG или SVG.</source>
+        <translation>Файл «%1» — не зображення PNG, JPEG чи SVG.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» объявляет свои сущности XML (&lt;!ENTITY …&gt;); такой рисунок программа не открывает. Сохраните его заново в графическом редакторе.</source>
+        <translation>Зображення «%1» оголошує власні сутності XML (&lt;!ENTITY …&gt;); таке зображення програма не відкриває. Збережіть його наново в графічному редакторі.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» слишком сложен для логотипа: в нём больше %2 элементов или они вложены глубже %3 уровней.</source>
+        <translation>Зображення «%1» надто складне для логотипа: у ньому понад %2 елементів або вони вкладені глибше ніж на %3 рівнів.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» берёт часть изображения из другого файла или из сети («%2»). Логотип должен быть одним файлом: встройте картинки в рисунок или сохраните его как PNG.</source>
+        <translation>Зображення «%1» бере частину картинки з іншого файлу або з мережі («%2»). Логотип має бути одним файлом: вбудуйте картинки в зображення або збережіть його як PNG.</translation>
+    </message>
+    <message>
+        <source>Картинка, встроенная в рисунок «%1», — не PNG и не JPEG или повреждена («%2»).</source>
+        <translation>Картинка, вбудована в зображення «%1», — не PNG і не JPEG або пошкоджена («%2»).</translation>
+    </message>
+    <message>
+        <source>Картинки, встроенные в рисунок «%1», вместе больше %2 млн точек: для логотипа это слишком много.</source>
+        <translation>Картинки, вбудовані в зображення «%1», разом більші за %2 млн точок: для логотипа це забагато.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» повреждён: файл обрывается раньше конца рисунка.</source>
+        <translation>Зображення «%1» пошкоджене: файл обривається раніше, ніж закінчується зображення.</translation>
+    </message>
+    <message>
+        <source>Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.</source>
+        <translation>Стиснуте зображення «%1» після розпакування більше за %2 МБ.</translation>
+    </message>
+</context>
+<context>
+    <name>print::PrintDelivery</name>
+    <message>
+        <source>принтер не принял документ</source>
+        <translation>принтер не прийняв документ</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать %1 на принтере «%2». Проверьте, что принтер включён и готов к работе.</source>
+        <translation>Не вдалося надрукувати %1 на принтері «%2». Перевірте, чи принтер увімкнено і чи він готовий до роботи.</translation>
+    </message>
+    <message>
+        <source>страница не записана</source>
+        <translation>сторінку не записано</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр — %1</source>
+        <translation>Попередній перегляд — %1</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>print::PrintJob</name>
+    <message>
+        <source>отчёт</source>
+        <translation>звіт</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт в файл PDF</source>
+        <translation>Зберегти звіт у файл PDF</translation>
+    </message>
+    <message>
+        <source>Отчёт печатается без логотипа.</source>
+        <translation>Звіт друкується без логотипа.</translation>
+    </message>
+    <message>
+        <source>отчёт не составлен</source>
+        <translation>звіт не складено</translation>
+    </message>
+    <message>
+        <source>Отчёт не напечатан.</source>
+        <translation>Звіт не надруковано.</translation>
+    </message>
+</context>
+<context>
+    <name>print::ReportsComposer</name>
+    <message>
+        <source>отчёты</source>
+        <translation>звіти</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёты в файл PDF</source>
+        <translation>Зберегти звіти у файл PDF</translation>
+    </message>
+    <message>
+        <source>Отчёты печатаются без логотипа.</source>
+        <translation>Звіти друкуються без логотипа.</translation>
+    </message>
+    <message>
+        <source>Клиент %1 из %2</source>
+        <translation>Клієнт %1 з %2</translation>
+    </message>
+    <message>
+        <source>Печать отчётов</source>
+        <translation>Друк звітів</translation>
+    </message>
+    <message>
+        <source>Отчёты в PDF</source>
+        <translation>Звіти в PDF</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного клиента, для которого есть прогноз</source>
+        <translation>у списку немає жодного клієнта, для якого є прогноз</translation>
+    </message>
+    <message>
+        <source>день или месяц рождения вне допустимых пределов</source>
+        <translation>день або місяць народження поза допустимими межами</translation>
+    </message>
+</context>
+<context>
+    <name>print::SavePlace</name>
+    <message>
+        <source>Прогноз</source>
+        <translation>Прогноз</translation>
+    </message>
+    <message>
+        <source>Сравнение - %1 и %2.pdf</source>
+        <translation>Порівняння - %1 і %2.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BatchReport</name>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Картотека клієнтів</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(без імені)</translation>
+    </message>
+    <message>
+        <source>Отчёты - %1.pdf</source>
+        <translation>Звіти - %1.pdf</translation>
+    </message>
+    <message numerus="yes">
+        <source>Пропущены клиенты, для даты рождения которых нет прогноза (%n):</source>
+        <translation>
+            <numerusform>Пропущено клієнтів, для дати народження яких немає прогнозу (%n):</numerusform>
+            <numerusform>Пропущено клієнтів, для дати народження яких немає прогнозу (%n):</numerusform>
+            <numerusform>Пропущено клієнтів, для дати народження яких немає прогнозу (%n):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…и ещё %n.</source>
+        <translation>
+            <numerusform>…та ще %n.</numerusform>
+            <numerusform>…та ще %n.</numerusform>
+            <numerusform>…та ще %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Отчёты отправлены на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Отчёты сохранены в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Звіти збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Звіти збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Звіти збережено у файл «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookModel</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Дата народження</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Додано</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Надруковано</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Неверная дата рождения: измените её (F2)</source>
+        <translation>Неправильна дата народження: змініть її (F2)</translation>
+    </message>
+    <message>
+        <source>%1 (неверная)</source>
+        <translation>%1 (неправильна)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookWindow</name>
+    <message>
+        <source>&amp;Открыть</source>
+        <translation>&amp;Відкрити</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Enter или двойной щелчок: дата клиента в главном окне и расчёт</source>
+        <translation>Enter або подвійне клацання: дата клієнта в головному вікні й розрахунок</translation>
+    </message>
+    <message>
+        <source>&amp;Печать...</source>
+        <translation>Д&amp;рук...</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Ctrl+P: напечатать прогноз для клиента</source>
+        <translation>Ctrl+P: надрукувати прогноз для клієнта</translation>
+    </message>
+    <message>
+        <source>&amp;Изменить...</source>
+        <translation>&amp;Змінити...</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>F2: изменить имя, дату рождения и примечание</source>
+        <translation>F2: змінити ім’я, дату народження та примітку</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>Вида&amp;лити</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Delete: удалить клиента из картотеки</source>
+        <translation>Delete: видалити клієнта з картотеки</translation>
+    </message>
+    <message>
+        <source>Отчёты в P&amp;DF...</source>
+        <translation>Звіти в P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Отчёты в PDF</source>
+        <translation>Звіти в PDF</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S: один файл PDF, по странице на каждого выбранного клиента</source>
+        <translation>Ctrl+Shift+S: один файл PDF, по сторінці на кожного вибраного клієнта</translation>
+    </message>
+    <message>
+        <source>Нап&amp;ечатать выбранных...</source>
+        <translation>Надрукувати ви&amp;браних...</translation>
+    </message>
+    <message>
+        <source>Напечатать выбранных</source>
+        <translation>Надрукувати вибраних</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов</source>
+        <translation>Ctrl+Shift+P: надрукувати звіти всіх вибраних клієнтів</translation>
+    </message>
+    <message>
+        <source>С&amp;равнить</source>
+        <translation>&amp;Порівняти</translation>
+    </message>
+    <message>
+        <source>Сравнить</source>
+        <translation>Порівняти</translation>
+    </message>
+    <message>
+        <source>Ctrl+D: сравнить прогнозы двух выбранных клиентов</source>
+        <translation>Ctrl+D: порівняти прогнози двох вибраних клієнтів</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV...</source>
+        <translation>&amp;Експорт у CSV...</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV</source>
+        <translation>Експорт у CSV</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить всю картотеку в файл CSV</source>
+        <translation>Ctrl+S: зберегти всю картотеку у файл CSV</translation>
+    </message>
+    <message>
+        <source>И&amp;мпорт из CSV...</source>
+        <translation>&amp;Імпорт із CSV...</translation>
+    </message>
+    <message>
+        <source>Импорт из CSV</source>
+        <translation>Імпорт із CSV</translation>
+    </message>
+    <message>
+        <source>Ctrl+I: добавить клиентов из файла CSV</source>
+        <translation>Ctrl+I: додати клієнтів із файлу CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>Закр&amp;ити</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Esc: закрыть картотеку</source>
+        <translation>Esc: закрити картотеку</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Картотека клієнтів</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>Таблиця CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для Excel (;) (*.csv)</source>
+        <translation>CSV для Excel (;) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Импорт клиентов из CSV</source>
+        <translation>Імпорт клієнтів із CSV</translation>
+    </message>
+    <message>
+        <source>Экспорт картотеки в CSV</source>
+        <translation>Експорт картотеки в CSV</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов.csv</source>
+        <translation>Картотека клієнтів.csv</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>З&amp;найти:</translation>
+    </message>
+    <message>
+        <source>имя, дата (23.08, 1975, август), телефон или почта</source>
+        <translation>ім’я, дата (23.08, 1975, серпень), телефон або пошта</translation>
+    </message>
+    <message>
+        <source>Поиск клиента</source>
+        <translation>Пошук клієнта</translation>
+    </message>
+    <message>
+        <source>Показывает клиентов, у которых набранное есть в фамилии, имени, отчестве, дате рождения, телефоне или электронной почте</source>
+        <translation>Показує клієнтів, у яких набране є в прізвищі, імені, по батькові, даті народження, телефоні чи електронній пошті</translation>
+    </message>
+    <message>
+        <source>Состояние картотеки</source>
+        <translation>Стан картотеки</translation>
+    </message>
+    <message>
+        <source>Клиенты</source>
+        <translation>Клієнти</translation>
+    </message>
+    <message>
+        <source>Число клиентов</source>
+        <translation>Кількість клієнтів</translation>
+    </message>
+    <message>
+        <source>Напоминание о копии картотеки</source>
+        <translation>Нагадування про копію картотеки</translation>
+    </message>
+    <message>
+        <source>Клиентов в картотеке: %1</source>
+        <translation>Клієнтів у картотеці: %1</translation>
+    </message>
+    <message>
+        <source>Найдено: %1 из %2</source>
+        <translation>Знайдено: %1 з %2</translation>
+    </message>
+    <message>
+        <source>Удалить из картотеки клиента %1, %2?</source>
+        <translation>Видалити з картотеки клієнта %1, %2?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалить из картотеки выбранных клиентов: %n?</source>
+        <translation>
+            <numerusform>Видалити з картотеки %n вибраного клієнта?</numerusform>
+            <numerusform>Видалити з картотеки %n вибраних клієнтів?</numerusform>
+            <numerusform>Видалити з картотеки %n вибраних клієнтів?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Копия картотеки (*.sqlite);;Все файлы (*)</source>
+        <translation>Копія картотеки (*.sqlite);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Восстановить картотеку из копии</source>
+        <translation>Відновити картотеку з копії</translation>
+    </message>
+    <message>
+        <source>Копия картотеки %1.sqlite</source>
+        <translation>Копія картотеки %1.sqlite</translation>
+    </message>
+    <message>
+        <source>Сохранить копию картотеки</source>
+        <translation>Зберегти копію картотеки</translation>
+    </message>
+    <message>
+        <source>Восстановить из копии</source>
+        <translation>Відновити з копії</translation>
+    </message>
+    <message>
+        <source>Восстановить</source>
+        <translation>Відновити</translation>
+    </message>
+    <message>
+        <source>&amp;Картотека</source>
+        <translation>&amp;Картотека</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;копию…</source>
+        <translation>Зберегти &amp;копію…</translation>
+    </message>
+    <message>
+        <source>&amp;Восстановить из копии…</source>
+        <translation>&amp;Відновити з копії…</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV…</source>
+        <translation>&amp;Експорт у CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Импорт из CSV…</source>
+        <translation>&amp;Імпорт із CSV…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Копия картотеки сохранена в файл «%1»: %n клиентов.</source>
+        <translation>
+            <numerusform>Копію картотеки збережено у файл «%1»: %n клієнт.</numerusform>
+            <numerusform>Копію картотеки збережено у файл «%1»: %n клієнти.</numerusform>
+            <numerusform>Копію картотеки збережено у файл «%1»: %n клієнтів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Заменить картотеку копией из файла «%1»? Нынешняя картотека будет сохранена рядом с ней отдельным файлом.</source>
+        <translation>Замінити картотеку копією з файлу «%1»? Нинішню картотеку буде збережено поруч окремим файлом.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Картотека восстановлена из копии «%1»: %n клиентов. Прежняя картотека сохранена в файле «%2».</source>
+        <translation>
+            <numerusform>Картотеку відновлено з копії «%1»: %n клієнт. Попередню картотеку збережено у файлі «%2».</numerusform>
+            <numerusform>Картотеку відновлено з копії «%1»: %n клієнти. Попередню картотеку збережено у файлі «%2».</numerusform>
+            <numerusform>Картотеку відновлено з копії «%1»: %n клієнтів. Попередню картотеку збережено у файлі «%2».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Последняя копия картотеки сохранена %n дней назад, а картотека с тех пор менялась. Сохраните новую: Картотека → Сохранить копию…</source>
+        <translation>
+            <numerusform>Останню копію картотеки збережено %n день тому, а відтоді картотека змінювалася. Збережіть нову: Картотека → Зберегти копію…</numerusform>
+            <numerusform>Останню копію картотеки збережено %n дні тому, а відтоді картотека змінювалася. Збережіть нову: Картотека → Зберегти копію…</numerusform>
+            <numerusform>Останню копію картотеки збережено %n днів тому, а відтоді картотека змінювалася. Збережіть нову: Картотека → Зберегти копію…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Копия картотеки ещё ни разу не сохранялась. Сохраните её: Картотека → Сохранить копию…</source>
+        <translation>Копію картотеки ще жодного разу не зберігали. Збережіть її: Картотека → Зберегти копію…</translation>
+    </message>
+    <message>
+        <source>Чтение файла «%1»…</source>
+        <translation>Читання файлу «%1»…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Картотека сохранена в файл «%1»: клиентов %n.</source>
+        <translation>
+            <numerusform>Картотеку збережено у файл «%1»: %n клієнт.</numerusform>
+            <numerusform>Картотеку збережено у файл «%1»: %n клієнти.</numerusform>
+            <numerusform>Картотеку збережено у файл «%1»: %n клієнтів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Импорт из файла «%1» отменён: в картотеку ничего не добавлено.</source>
+        <translation>Імпорт із файлу «%1» скасовано: до картотеки нічого не додано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено клиентов: %n.</source>
+        <translation>
+            <numerusform>З файлу «%1» додано %n клієнта.</numerusform>
+            <numerusform>З файлу «%1» додано %n клієнти.</numerusform>
+            <numerusform>З файлу «%1» додано %n клієнтів.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Уже были в картотеке: %n.</source>
+        <translation>
+            <numerusform>Уже були в картотеці: %n.</numerusform>
+            <numerusform>Уже були в картотеці: %n.</numerusform>
+            <numerusform>Уже були в картотеці: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Не загружены строки с ошибками (%n):</source>
+        <translation>
+            <numerusform>Не завантажено %n рядок із помилками:</numerusform>
+            <numerusform>Не завантажено %n рядки з помилками:</numerusform>
+            <numerusform>Не завантажено %n рядків із помилками:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…и ещё %n.</source>
+        <translation>
+            <numerusform>…та ще %n.</numerusform>
+            <numerusform>…та ще %n.</numerusform>
+            <numerusform>…та ще %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>рядок %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BookletDialog</name>
+    <message>
+        <source>Аспекты</source>
+        <translation>Аспекти</translation>
+    </message>
+    <message>
+        <source>Ваш цикл</source>
+        <translation>Ваш цикл</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы</source>
+        <translation>Найближчі роки</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Відсоток щастя</translation>
+    </message>
+    <message>
+        <source>Фамилия:</source>
+        <translation>Прізвище:</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Ім’я:</translation>
+    </message>
+    <message>
+        <source>Отчество:</source>
+        <translation>По батькові:</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Докладний звіт</translation>
+    </message>
+    <message>
+        <source>Разделы</source>
+        <translation>Розділи</translation>
+    </message>
+    <message>
+        <source> после этого</source>
+        <translation> після нього</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы: этот и ещё</source>
+        <translation>Найближчі роки: цей і ще</translation>
+    </message>
+    <message>
+        <source>Печатать мой бланк</source>
+        <translation>Друкувати мій бланк</translation>
+    </message>
+    <message>
+        <source>Бланк включается в «Файл → Бланк отчёта…».</source>
+        <translation>Бланк вмикається у «Файл → Бланк звіту…».</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF…</source>
+        <translation>Зберегти в PDF…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ClientEditor</name>
+    <message>
+        <source>В картотеке неверная дата рождения: день %1, месяц %2. Выберите верную.</source>
+        <translation>У картотеці неправильна дата народження: день %1, місяць %2. Виберіть правильну.</translation>
+    </message>
+    <message>
+        <source>Клиент</source>
+        <translation>Клієнт</translation>
+    </message>
+    <message>
+        <source>История &amp;отчётов:</source>
+        <translation>Історія з&amp;вітів:</translation>
+    </message>
+    <message>
+        <source>История отчётов</source>
+        <translation>Історія звітів</translation>
+    </message>
+    <message>
+        <source>Откр&amp;ыть</source>
+        <translation>Від&amp;крити</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Открыть файл PDF выбранного отчёта</source>
+        <translation>Відкрити файл PDF вибраного звіту</translation>
+    </message>
+    <message>
+        <source>Отчётов для этого клиента ещё не было</source>
+        <translation>Звітів для цього клієнта ще не було</translation>
+    </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>День народження</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Місяць народження</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Рік народження</translation>
+    </message>
+    <message>
+        <source>Телефон</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Эл. почта</source>
+        <translation>Ел. пошта</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Прізвище:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;Ім’я:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>По &amp;батькові:</translation>
+    </message>
+    <message>
+        <source>&amp;День:</source>
+        <translation>&amp;День:</translation>
+    </message>
+    <message>
+        <source>&amp;Месяц:</source>
+        <translation>&amp;Місяць:</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Рік:</translation>
+    </message>
+    <message>
+        <source>&amp;Телефон:</source>
+        <translation>&amp;Телефон:</translation>
+    </message>
+    <message>
+        <source>&amp;Эл. почта:</source>
+        <translation>&amp;Ел. пошта:</translation>
+    </message>
+    <message>
+        <source>&amp;Примечание:</source>
+        <translation>При&amp;мітка:</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>%1 Выберите верную.</source>
+        <translation>%1 Виберіть правильну.</translation>
+    </message>
+    <message>
+        <source>%1 (файла больше нет)</source>
+        <translation>%1 (файлу більше немає)</translation>
+    </message>
+    <message>
+        <source>Не сохранено: %1.</source>
+        <translation>Не збережено: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CompareWindow</name>
+    <message>
+        <source>&amp;Сравнить…</source>
+        <translation>Порів&amp;няти…</translation>
+    </message>
+    <message>
+        <source>Первый</source>
+        <translation>Перший</translation>
+    </message>
+    <message>
+        <source>Второй</source>
+        <translation>Другий</translation>
+    </message>
+    <message>
+        <source>&amp;Первый:</source>
+        <translation>&amp;Перший:</translation>
+    </message>
+    <message>
+        <source>&amp;Второй:</source>
+        <translation>&amp;Другий:</translation>
+    </message>
+    <message>
+        <source>имя (можно не указывать)</source>
+        <translation>ім’я (можна не вказувати)</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>рік</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Сравнение двух прогнозов</source>
+        <translation>Порівняння двох прогнозів</translation>
+    </message>
+    <message>
+        <source>Кого сравниваем</source>
+        <translation>Кого порівнюємо</translation>
+    </message>
+    <message>
+        <source>Кривые жизненных сил двух людей</source>
+        <translation>Криві життєвих сил двох людей</translation>
+    </message>
+    <message>
+        <source>Квадраты аспектов</source>
+        <translation>Квадрати аспектів</translation>
+    </message>
+    <message>
+        <source>Общие годы и аспекты</source>
+        <translation>Спільні роки й аспекти</translation>
+    </message>
+    <message>
+        <source>Первый год</source>
+        <translation>Перший рік</translation>
+    </message>
+    <message>
+        <source>Последний год</source>
+        <translation>Останній рік</translation>
+    </message>
+    <message>
+        <source>&amp;Годы: с</source>
+        <translation>&amp;Роки: з</translation>
+    </message>
+    <message>
+        <source>п&amp;о</source>
+        <translation>п&amp;о</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Друк</translation>
+    </message>
+    <message>
+        <source>Пр&amp;осмотр…</source>
+        <translation>Перег&amp;ляд…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить в PDF…</source>
+        <translation>&amp;Зберегти в PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>%1
+Процентов счастья: %2
+Уровень жизненных сил: от %3 до %4</source>
+        <translation>%1
+Відсоток щастя: %2
+Рівень життєвих сил: від %3 до %4</translation>
+    </message>
+    <message>
+        <source>Оба на своём максимуме: %1
+Оба на своём минимуме: %2
+Аспекты у обоих (отмечены зелёным): %3</source>
+        <translation>Обоє на своєму максимумі: %1
+Обоє на своєму мінімумі: %2
+Аспекти в обох (позначені зеленим): %3</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>%1: имя</source>
+        <translation>%1: ім’я</translation>
+    </message>
+    <message>
+        <source>%1: день рождения</source>
+        <translation>%1: день народження</translation>
+    </message>
+    <message>
+        <source>%1: месяц рождения</source>
+        <translation>%1: місяць народження</translation>
+    </message>
+    <message>
+        <source>%1: год рождения</source>
+        <translation>%1: рік народження</translation>
+    </message>
+    <message>
+        <source>Сравнение двух прогнозов — %1</source>
+        <translation>Порівняння двох прогнозів — %1</translation>
+    </message>
+    <message>
+        <source>%1: нет прогноза</source>
+        <translation>%1: немає прогнозу</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CurrentClient</name>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Картотека клієнтів</translation>
+    </message>
+    <message>
+        <source>Отчёт составлен на «%1», а в картотеке этот клиент записан как «%2».
+
+Исправить запись этого клиента или добавить нового клиента?</source>
+        <translation>Звіт складено на «%1», а в картотеці цього клієнта записано як «%2».
+
+Виправити запис цього клієнта чи додати нового клієнта?</translation>
+    </message>
+    <message>
+        <source>Исправить запись клиента</source>
+        <translation>Виправити запис клієнта</translation>
+    </message>
+    <message>
+        <source>Добавить нового клиента</source>
+        <translation>Додати нового клієнта</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FrmAbout</name>
+    <message>
+        <source>Программа «Zemtar - Прогноз» создана для того, чтобы по дате рождения заглянуть в будущее конкретного человека.
+
+Замысел этой программы вынашивался долго.
+
+Программа бесплатна, хотя за расчёты по той же методике другие берут немалые деньги.
+
+Все алгоритмы программы, и построение графика, и коррекция дат по числу элементов на оси X графика, разработаны мной самостоятельно.
+
+Автор.</source>
+        <translation>Програму «Zemtar - Прогноз» створено для того, щоб за датою народження зазирнути в майбутнє конкретної людини.
+
+Задум цієї програми визрівав довго.
+
+Програма безкоштовна, хоча за розрахунки за тією самою методикою інші беруть чималі гроші.
+
+Усі алгоритми програми — і побудову графіка, і корекцію дат за кількістю елементів на осі X графіка — я розробив самостійно.
+
+Автор.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Версія %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FrmMain</name>
+    <message>
+        <source>Расчёт остановлен из-за внутренней ошибки: %1.</source>
+        <translation>Розрахунок зупинено через внутрішню помилку: %1.</translation>
+    </message>
+    <message>
+        <source>Кривая жизненных сил</source>
+        <translation>Крива життєвих сил</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Відсоток щастя</translation>
+    </message>
+    <message>
+        <source>счастья</source>
+        <translation>щастя</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Дата народження</translation>
+    </message>
+    <message>
+        <source>День</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Месяц</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>Рік</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>День народження</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Місяць народження</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Рік народження</translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation>Розрахунок</translation>
+    </message>
+    <message>
+        <source>Расчёт и отображение анализа распределения жизненных сил по годам</source>
+        <translation>Розрахунок і показ аналізу розподілу життєвих сил за роками</translation>
+    </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Друк...</translation>
+    </message>
+    <message>
+        <source>Посетить сайт автора</source>
+        <translation>Відвідати сайт автора</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение окна</source>
+        <translation>Зберегти зображення вікна</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>Зображення PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Друк</translation>
+    </message>
+    <message>
+        <source>Предварительный про&amp;смотр…</source>
+        <translation>Попередній перегл&amp;яд…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;отчёт в PDF…</source>
+        <translation>Зберегти з&amp;віт у PDF…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;изображение…</source>
+        <translation>Зберегти &amp;зображення…</translation>
+    </message>
+    <message>
+        <source>Подро&amp;бный отчёт…</source>
+        <translation>Док&amp;ладний звіт…</translation>
+    </message>
+    <message>
+        <source>&amp;Бланк отчёта…</source>
+        <translation>&amp;Бланк звіту…</translation>
+    </message>
+    <message>
+        <source>&amp;Тексты толкований…</source>
+        <translation>&amp;Тексти тлумачень…</translation>
+    </message>
+    <message>
+        <source>&amp;Картотека клиентов…</source>
+        <translation>&amp;Картотека клієнтів…</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>Ви&amp;хід</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Редагування</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>Копировать &amp;толкование</source>
+        <translation>Копіювати &amp;тлумачення</translation>
+    </message>
+    <message>
+        <source>Пр&amp;огноз</source>
+        <translation>&amp;Прогноз</translation>
+    </message>
+    <message>
+        <source>Р&amp;асчёт</source>
+        <translation>&amp;Розрахунок</translation>
+    </message>
+    <message>
+        <source>На сегодн&amp;яшний день</source>
+        <translation>На сьо&amp;годні</translation>
+    </message>
+    <message>
+        <source>Отмечать &amp;текущий год</source>
+        <translation>Позначати &amp;поточний рік</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>Сод&amp;ержание</source>
+        <translation>&amp;Зміст</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов</source>
+        <translation>Картотека клієнтів</translation>
+    </message>
+    <message>
+        <source>Процент счастья: %1</source>
+        <translation>Відсоток щастя: %1</translation>
+    </message>
+    <message>
+        <source>Цифры кривой: %1</source>
+        <translation>Цифри кривої: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LanguageMenu</name>
+    <message>
+        <source>Язык интерфейса сменится при следующем запуске программы.</source>
+        <translation>Мову інтерфейсу буде змінено під час наступного запуску програми.</translation>
+    </message>
+    <message>
+        <source>&amp;Язык интерфейса</source>
+        <translation>&amp;Мова інтерфейсу</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LetterheadDialog</name>
+    <message>
+        <source>Телефон</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Электронная почта</source>
+        <translation>Електронна пошта</translation>
+    </message>
+    <message>
+        <source>Сайт</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>Логотип для бланка</source>
+        <translation>Логотип для бланка</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)</source>
+        <translation>Зображення PNG, JPEG і SVG (*.png *.jpg *.jpeg *.svg *.svgz)</translation>
+    </message>
+    <message>
+        <source>Печатать мой бланк</source>
+        <translation>Друкувати мій бланк</translation>
+    </message>
+    <message>
+        <source>Выбрать…</source>
+        <translation>Вибрати…</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Прибрати</translation>
+    </message>
+    <message>
+        <source>Бланк отчёта</source>
+        <translation>Бланк звіту</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя и отчество или название</source>
+        <translation>Прізвище, ім’я та по батькові або назва</translation>
+    </message>
+    <message>
+        <source>Имя на бланке:</source>
+        <translation>Ім’я на бланку:</translation>
+    </message>
+    <message>
+        <source>Контакты:</source>
+        <translation>Контакти:</translation>
+    </message>
+    <message>
+        <source>Логотип:</source>
+        <translation>Логотип:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Сохранён в программе.</source>
+        <translation>Збережено в програмі.</translation>
+    </message>
+    <message>
+        <source>Нет: место логотипа на бланке останется пустым.</source>
+        <translation>Немає: місце логотипа на бланку залишиться порожнім.</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG, JPEG или SVG не больше 20 МБ и %1 точек по стороне; программа хранит его копию.</source>
+        <translation>Зображення PNG, JPEG чи SVG, не більше 20 МБ і %1 точок по стороні; програма зберігає його копію.</translation>
+    </message>
+    <message>
+        <source>%1 Бланк печатается без логотипа.</source>
+        <translation>%1 Бланк друкується без логотипа.</translation>
+    </message>
+    <message>
+        <source>%1 Выберите другой рисунок.</source>
+        <translation>%1 Виберіть інше зображення.</translation>
+    </message>
+    <message>
+        <source>Бланк не сохранён. %1</source>
+        <translation>Бланк не збережено. %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TextPreview</name>
+    <message>
+        <source>В главном окне ещё нет прогноза: поля заполнены для клиента %1 и даты для примера — %2.</source>
+        <translation>У головному вікні ще немає прогнозу: поля заповнено для клієнта %1 і дати для прикладу — %2.</translation>
+    </message>
+    <message>
+        <source>В главном окне ещё нет прогноза, поэтому поля заполнены для примера: %1, %2.</source>
+        <translation>У головному вікні ще немає прогнозу, тому поля заповнено для прикладу: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Поля заполнены для клиента главного окна: %1, %2.</source>
+        <translation>Поля заповнено для клієнта головного вікна: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Поля заполнены по прогнозу главного окна (%1); имя взято для примера: %2.</source>
+        <translation>Поля заповнено за прогнозом головного вікна (%1); ім’я взято для прикладу: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TextsWindow</name>
+    <message>
+        <source>Тексты толкований[*]</source>
+        <translation>Тексти тлумачень[*]</translation>
+    </message>
+    <message>
+        <source>ключ или слова из текста</source>
+        <translation>ключ або слова з тексту</translation>
+    </message>
+    <message>
+        <source>Записи</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>&amp;Знайти:</translation>
+    </message>
+    <message>
+        <source>&amp;Записи:</source>
+        <translation>З&amp;аписи:</translation>
+    </message>
+    <message>
+        <source>&amp;Включать в отчёт</source>
+        <translation>&amp;Включати до звіту</translation>
+    </message>
+    <message>
+        <source>Вернуть текст по &amp;умолчанию</source>
+        <translation>Повернути текст за &amp;замовчуванням</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>&amp;Текст:</source>
+        <translation>&amp;Текст:</translation>
+    </message>
+    <message>
+        <source>&amp;Просмотр:</source>
+        <translation>&amp;Перегляд:</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт…</source>
+        <translation>&amp;Експорт…</translation>
+    </message>
+    <message>
+        <source>Записать свои тексты в файл, чтобы перенести их</source>
+        <translation>Записати свої тексти у файл, щоб перенести їх</translation>
+    </message>
+    <message>
+        <source>&amp;Импорт…</source>
+        <translation>&amp;Імпорт…</translation>
+    </message>
+    <message>
+        <source>Взять тексты из файла; прежние можно будет вернуть</source>
+        <translation>Узяти тексти з файлу; попередні можна буде повернути</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить импорт</source>
+        <translation>Скас&amp;увати імпорт</translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта</source>
+        <translation>Повернути тексти такими, якими вони були до імпорту</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Зберегти</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить тексты</source>
+        <translation>Ctrl+S: зберегти тексти</translation>
+    </message>
+    <message>
+        <source>Закр&amp;ыть</source>
+        <translation>Закр&amp;ити</translation>
+    </message>
+    <message>
+        <source>Выберите запись в дереве слева.</source>
+        <translation>Виберіть запис у дереві ліворуч.</translation>
+    </message>
+    <message>
+        <source>Текст изменён вами</source>
+        <translation>Текст змінено вами</translation>
+    </message>
+    <message>
+        <source>Текст программы</source>
+        <translation>Текст програми</translation>
+    </message>
+    <message numerus="yes">
+        <source>Изменено записей: %n</source>
+        <translation>
+            <numerusform>Змінено записів: %n</numerusform>
+            <numerusform>Змінено записів: %n</numerusform>
+            <numerusform>Змінено записів: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1] — текст изменён вами</source>
+        <translation>[%1] — текст змінено вами</translation>
+    </message>
+    <message>
+        <source>[%1] — текст программы</source>
+        <translation>[%1] — текст програми</translation>
+    </message>
+    <message>
+        <source>%1 из %2 знаков</source>
+        <translation>%1 з %2 знаків</translation>
+    </message>
+    <message>
+        <source>Сохранить нельзя: запись «%1». %2</source>
+        <translation>Зберегти не можна: запис «%1». %2</translation>
+    </message>
+    <message>
+        <source>Тексты толкований</source>
+        <translation>Тексти тлумачень</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения?</source>
+        <translation>Зберегти зміни?</translation>
+    </message>
+    <message>
+        <source>Тексты толкований изменены, но ещё не сохранены.</source>
+        <translation>Тексти тлумачень змінено, але ще не збережено.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Не зберігати</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Тексты толкований (*.txt)</source>
+        <translation>Тексти тлумачень (*.txt)</translation>
+    </message>
+    <message>
+        <source>Экспорт текстов толкований</source>
+        <translation>Експорт текстів тлумачень</translation>
+    </message>
+    <message>
+        <source>Тексты толкований.txt</source>
+        <translation>Тексти тлумачень.txt</translation>
+    </message>
+    <message>
+        <source>Импорт текстов толкований</source>
+        <translation>Імпорт текстів тлумачень</translation>
+    </message>
+    <message>
+        <source>;;Все файлы (*)</source>
+        <translation>;;Усі файли (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Тексты сохранены. Изменённых вами записей: %n.</source>
+        <translation>
+            <numerusform>Тексти збережено. Змінених вами записів: %n.</numerusform>
+            <numerusform>Тексти збережено. Змінених вами записів: %n.</numerusform>
+            <numerusform>Тексти збережено. Змінених вами записів: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Тексты записаны в файл «%1». Изменённых вами записей в нём: %n.</source>
+        <translation>
+            <numerusform>Тексти записано у файл «%1». Змінених вами записів у ньому: %n.</numerusform>
+            <numerusform>Тексти записано у файл «%1». Змінених вами записів у ньому: %n.</numerusform>
+            <numerusform>Тексти записано у файл «%1». Змінених вами записів у ньому: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Тексты из файла «%1» не импортированы, ваши тексты не изменились.
+
+%2</source>
+        <translation>Тексти з файлу «%1» не імпортовано, ваші тексти не змінилися.
+
+%2</translation>
+    </message>
+    <message>
+        <source>В файле «%1» те же тексты, что у вас сейчас: ничего не изменено.</source>
+        <translation>У файлі «%1» ті самі тексти, що у вас зараз: нічого не змінено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Импорт из файла «%1» изменит записей: %n. Прежние тексты сохранятся, и импорт можно будет отменить. Импортировать?</source>
+        <translation>
+            <numerusform>Імпорт із файлу «%1» змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати?</numerusform>
+            <numerusform>Імпорт із файлу «%1» змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати?</numerusform>
+            <numerusform>Імпорт із файлу «%1» змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Файл «%1» прочитан не целиком:
+%2
+
+Записи, которые не удалось прочитать, станут текстами программы. Импорт изменит записей: %n. Прежние тексты сохранятся, и импорт можно будет отменить. Импортировать прочитанное?</source>
+        <translation>
+            <numerusform>Файл «%1» прочитано не повністю:
+%2
+
+Записи, які не вдалося прочитати, стануть текстами програми. Імпорт змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати прочитане?</numerusform>
+            <numerusform>Файл «%1» прочитано не повністю:
+%2
+
+Записи, які не вдалося прочитати, стануть текстами програми. Імпорт змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати прочитане?</numerusform>
+            <numerusform>Файл «%1» прочитано не повністю:
+%2
+
+Записи, які не вдалося прочитати, стануть текстами програми. Імпорт змінить записів: %n. Попередні тексти збережуться, і імпорт можна буде скасувати. Імпортувати прочитане?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Импортировать</source>
+        <translation>Імпортувати</translation>
+    </message>
+    <message numerus="yes">
+        <source>Импортировано из файла «%1»: изменено записей %n. Прежние тексты вернёт «Отменить импорт».</source>
+        <translation>
+            <numerusform>Імпортовано з файлу «%1»: змінено записів %n. Попередні тексти поверне «Скасувати імпорт».</numerusform>
+            <numerusform>Імпортовано з файлу «%1»: змінено записів %n. Попередні тексти поверне «Скасувати імпорт».</numerusform>
+            <numerusform>Імпортовано з файлу «%1»: змінено записів %n. Попередні тексти поверне «Скасувати імпорт».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта? Несохранённые изменения пропадут.</source>
+        <translation>Повернути тексти такими, якими вони були до імпорту? Незбережені зміни буде втрачено.</translation>
+    </message>
+    <message>
+        <source>Вернуть тексты, какими они были до импорта?</source>
+        <translation>Повернути тексти такими, якими вони були до імпорту?</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Повернути</translation>
+    </message>
+    <message>
+        <source>Импорт отменён: тексты такие, какими были до него.</source>
+        <translation>Імпорт скасовано: тексти такі, якими були до нього.</translation>
+    </message>
+    <message>
+        <source>%1; в отчёт не включается</source>
+        <translation>%1; до звіту не включається</translation>
+    </message>
+    <message>
+        <source>%1 Эта запись сейчас не включается в отчёт.</source>
+        <translation>%1 Цей запис зараз не включається до звіту.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UnknownFieldMarks</name>
+    <message>
+        <source>Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.</source>
+        <translation>Таких полів немає: %1 — у звіті вони залишаться як написано. Поля: %2.</translation>
+    </message>
+</context>
+</TS>
