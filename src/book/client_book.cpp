@@ -2,6 +2,7 @@
 
 #include "book/client_book.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QVariant>
 #include <algorithm>
@@ -18,7 +19,7 @@ QString quoted(const QString& path) {
 }
 
 QString untouchedText() {
-    return QStringLiteral(" Программа этот файл не изменяет.");
+    return QCoreApplication::translate("ClientBook", " Программа этот файл не изменяет.");
 }
 
 QVariant text(const QString& value) {
@@ -170,7 +171,8 @@ void ClientBook::checkInFull() {
 }
 
 QString ClientBook::damagedText() const {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ClientBook",
                "Файл картотеки клиентов %1 повреждён: проверка целостности не "
                "пройдена. Программа этот файл не изменяет. Сохраните копию файла и "
                "восстановите картотеку из резервной копии или перенесите файл, чтобы "
@@ -233,7 +235,8 @@ QString ClientBook::openConnection() {
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
     if (!db.open()) {
-        return QStringLiteral("Не удалось открыть картотеку клиентов %1: %2.")
+        return QCoreApplication::translate("ClientBook",
+                                           "Не удалось открыть картотеку клиентов %1: %2.")
                    .arg(where, reason(db.lastError())) +
                detail::untouchedText();
     }
@@ -247,17 +250,19 @@ QString ClientBook::openConnection() {
     if (suspect_) {
         QSqlError error;
         if (!detail::integrityOk(db, &error)) {
-            return error.isValid() ? QStringLiteral(
-                                         "Не удалось прочитать картотеку клиентов %1: "
-                                         "%2.")
-                                             .arg(where, reason(error)) +
-                                         detail::untouchedText()
-                                   : damagedText();
+            return error.isValid()
+                       ? QCoreApplication::translate("ClientBook",
+                                                     "Не удалось прочитать картотеку клиентов %1: "
+                                                     "%2.")
+                                 .arg(where, reason(error)) +
+                             detail::untouchedText()
+                       : damagedText();
         }
     }
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        return QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+        return QCoreApplication::translate("ClientBook",
+                                           "Не удалось прочитать картотеку клиентов %1: %2.")
             .arg(where, reason(q.lastError()));
     }
     const int version = q.value(0).toInt();
@@ -271,13 +276,15 @@ QString ClientBook::openConnection() {
         // One transaction: a book that cannot be brought up to date stays as it was.
         if (const QString why = detail::createOrUpgrade(db); !why.isEmpty()) {
             return version == 0
-                       ? QStringLiteral("Не удалось подготовить картотеку клиентов %1: %2.")
+                       ? QCoreApplication::translate(
+                             "ClientBook", "Не удалось подготовить картотеку клиентов %1: %2.")
                              .arg(where, why)
-                       : QStringLiteral(
-                             "Не удалось обновить картотеку клиентов %1 до "
-                             "новой версии: %2.")
+                       : QCoreApplication::translate("ClientBook",
+                                                     "Не удалось обновить картотеку клиентов %1 до "
+                                                     "новой версии: %2.")
                                  .arg(where, why) +
-                             QStringLiteral(" Картотека осталась прежней.");
+                             QCoreApplication::translate("ClientBook",
+                                                         " Картотека осталась прежней.");
         }
     }
     return {};
@@ -297,7 +304,8 @@ bool ClientBook::clients(std::vector<Client>& out, QString* error, SearchKeys* k
         if (keys) {
             keys->clear();
         }
-        return fail(error, QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+        return fail(error, QCoreApplication::translate(
+                               "ClientBook", "Не удалось прочитать картотеку клиентов %1: %2.")
                                .arg(quoted(path_), why));
     }
     return true;
@@ -307,7 +315,9 @@ bool ClientBook::add(Client& client, QString* error) {
     Client stored = client;
     const QString problem = normalise(stored);
     if (!problem.isEmpty()) {
-        return fail(error, QStringLiteral("Клиент не сохранён: %1.").arg(problem));
+        return fail(
+            error,
+            QCoreApplication::translate("ClientBook", "Клиент не сохранён: %1.").arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -320,7 +330,8 @@ bool ClientBook::add(Client& client, QString* error) {
     detail::bindNew(q, stored);
     // One statement is one transaction of its own.
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Клиент не сохранён в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate("ClientBook",
+                                                       "Клиент не сохранён в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     stored.id = q.lastInsertId().toLongLong();
@@ -333,7 +344,9 @@ bool ClientBook::update(const Client& client, QString* error) {
     Client stored = client;
     const QString problem = normalise(stored);
     if (!problem.isEmpty()) {
-        return fail(error, QStringLiteral("Изменения не сохранены: %1.").arg(problem));
+        return fail(
+            error,
+            QCoreApplication::translate("ClientBook", "Изменения не сохранены: %1.").arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -350,12 +363,15 @@ bool ClientBook::update(const Client& client, QString* error) {
     q.bindValue(QStringLiteral(":key"), searchKey(stored));
     q.bindValue(QStringLiteral(":id"), stored.id);
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Изменения не сохранены в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate("ClientBook",
+                                                       "Изменения не сохранены в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     if (q.numRowsAffected() == 0) {
-        return fail(error, QStringLiteral("Изменения не сохранены: этого клиента уже нет в "
-                                          "картотеке."));
+        return fail(error,
+                    QCoreApplication::translate("ClientBook",
+                                                "Изменения не сохранены: этого клиента уже нет в "
+                                                "картотеке."));
     }
     emit changed();
     return true;
@@ -371,11 +387,13 @@ bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
     }
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(error,
-                    (ids.size() == 1 ? QStringLiteral("Клиент не удалён из картотеки %1: %2.")
-                                     : QStringLiteral("Клиенты не удалены из картотеки %1: "
-                                                      "%2."))
-                        .arg(quoted(path_), reason(e)));
+        return fail(error, (ids.size() == 1
+                                ? QCoreApplication::translate(
+                                      "ClientBook", "Клиент не удалён из картотеки %1: %2.")
+                                : QCoreApplication::translate("ClientBook",
+                                                              "Клиенты не удалены из картотеки %1: "
+                                                              "%2."))
+                               .arg(quoted(path_), reason(e)));
     };
     // All of them or none, each with their history.
     detail::Transaction transaction(db);
@@ -410,7 +428,9 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
     client.month = 1;
     client.yearText = QStringLiteral("1");
     if (const QString problem = normalise(client); !problem.isEmpty()) {
-        return fail(error, QStringLiteral("Имя клиента не исправлено: %1.").arg(problem));
+        return fail(error,
+                    QCoreApplication::translate("ClientBook", "Имя клиента не исправлено: %1.")
+                        .arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -426,7 +446,8 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
     q.bindValue(QStringLiteral(":key"), searchKey(client));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Имя клиента не исправлено в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate(
+                               "ClientBook", "Имя клиента не исправлено в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     if (q.numRowsAffected() == 0) {
@@ -435,8 +456,10 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
         if (q.exec() && q.next()) {
             return true;  // the names were theirs already
         }
-        return fail(error, QStringLiteral("Имя клиента не исправлено: этого клиента уже нет в "
-                                          "картотеке."));
+        return fail(
+            error, QCoreApplication::translate("ClientBook",
+                                               "Имя клиента не исправлено: этого клиента уже нет в "
+                                               "картотеке."));
     }
     emit changed();
     return true;
