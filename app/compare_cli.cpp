@@ -40,6 +40,12 @@ const char* const kCompareUsage = QT_TRANSLATE_NOOP(
     "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
     "                бланк практика на странице вместо строк программы (только с --pdf)\n");
 
+// Which of the two a message is about.
+QString personText(int k) {
+    return k == 0 ? QCoreApplication::translate("CompareCli", "Первый человек")
+                  : QCoreApplication::translate("CompareCli", "Второй человек");
+}
+
 QString compareUsage() {
     return QCoreApplication::translate("CompareCli", kCompareUsage);
 }
@@ -221,13 +227,10 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
         return writeOut(compareUsage().toUtf8()) ? kExitForecast : kExitUsage;
     }
     std::optional<core::Forecast> people[2];
-    const char* const who[2] = {QT_TRANSLATE_NOOP("CompareCli", "Первый человек"),
-                                QT_TRANSLATE_NOOP("CompareCli", "Второй человек")};
     for (int k = 0; k < 2; ++k) {
         auto read = forecastFor(r.dates[3 * k], r.dates[3 * k + 1], r.dates[3 * k + 2]);
         if (const auto* problem = std::get_if<Problem>(&read)) {
-            const QString text = QCoreApplication::translate("CompareCli", who[k]) +
-                                 QStringLiteral(": ") + problem->text;
+            const QString text = personText(k) + QStringLiteral(": ") + problem->text;
             if (problem->exitCode == kExitUsage) {
                 return usage(text);
             }

@@ -193,11 +193,18 @@ void noteUnlistedRows(ImportReport& report, const Unlisted& unlisted) {
 
 }  // namespace
 
+namespace {
+
+QString unchangedText() {
+    return QCoreApplication::translate("BookCsv", "; картотека осталась прежней");
+}
+
+}  // namespace
+
 ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
                                    const std::function<bool(qint64, qint64)>& progress) {
     ImportReport report;
-    const QString unchanged =
-        QCoreApplication::translate("BookCsv", "; картотека осталась прежней");
+    const QString unchanged = unchangedText();
     auto failed = [&](const QString& why) {
         report = ImportReport();
         report.error = why + unchanged;
