@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>с этой строки и дальше ещё строк с ошибками: %1</source>
-        <translation>lines with errors from this one on: %1 more</translation>
+        <translation>more lines with errors from this one on: %1</translation>
     </message>
     <message>
         <source>; картотека осталась прежней</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>полей %1, а в заголовке %2</source>
-        <translation>%1 fields, but %2 in the header</translation>
+        <translation>fields: %1, in the header: %2</translation>
     </message>
     <message>
         <source>поле «%1» слишком длинное</source>
