@@ -1,5 +1,6 @@
 #include "app/batch.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 #include "app/date_input.h"
@@ -72,11 +73,13 @@ void appendAnswer(QByteArray& out, const QByteArray& bytes, int lineNumber, cons
 
 int runBatch(const Options& o) {
     const QString path = o.positional.isEmpty() ? QStringLiteral("-") : o.positional.constFirst();
-    const QString shown = path == QLatin1String("-") ? QStringLiteral("стандартный ввод")
-                                                     : QStringLiteral("файл %1").arg(path);
+    const QString shown = path == QLatin1String("-")
+                              ? QCoreApplication::translate("Batch", "стандартный ввод")
+                              : QCoreApplication::translate("Batch", "файл %1").arg(path);
     platform::LineReader in;
     if (const QString reason = in.open(path, o.batchFileBytes); !reason.isEmpty()) {
-        printErr(QStringLiteral("Не удалось прочитать %1: %2\n").arg(shown, reason));
+        printErr(QCoreApplication::translate("Batch", "Не удалось прочитать %1: %2\n")
+                     .arg(shown, reason));
         return finish(kExitUsage);
     }
     bool refused = false;
@@ -109,7 +112,8 @@ int runBatch(const Options& o) {
     }
     written = written && writeOut(out);
     if (!in.reason().isEmpty()) {
-        printErr(QStringLiteral("Не удалось прочитать %1: %2\n").arg(shown, in.reason()));
+        printErr(QCoreApplication::translate("Batch", "Не удалось прочитать %1: %2\n")
+                     .arg(shown, in.reason()));
         return finish(kExitUsage);
     }
     return finish(!written ? kExitUsage : refused ? kExitRefused : kExitForecast);

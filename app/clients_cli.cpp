@@ -1,5 +1,6 @@
 #include "app/clients_cli.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -28,10 +29,10 @@ QString openList(const Options& o, const QByteArray& raw, QFile& in) {
     if (path == QLatin1String("-")) {
         return !o.standardInputClosed && in.open(stdin, QIODevice::ReadOnly)
                    ? QString()
-                   : QStringLiteral("стандартный ввод закрыт");
+                   : QCoreApplication::translate("ClientsCli", "стандартный ввод закрыт");
     }
     if (raw.isEmpty() && QFileInfo(path).isDir()) {
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("ClientsCli", "это папка, а не файл");
     }
     errno = 0;
     std::FILE* file =
@@ -66,7 +67,7 @@ struct RowPages {
                 forecast = print::forecastFor(row.client.birthDate, &reason);
             }
             if (!forecast) {
-                tell(QStringLiteral("Строка %1 %2 пропущена: %3\n")
+                tell(QCoreApplication::translate("ClientsCli", "Строка %1 %2 пропущена: %3\n")
                          .arg(QString::number(row.line), listName, reason));
                 leftOut = true;
                 continue;
@@ -109,22 +110,29 @@ Problem printClientList(const DrawRequest& request,
     const Options& o = *request.options;
     const bool fromStdin = o.clients == QLatin1String("-");
     // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
-    const QString listName = fromStdin ? QStringLiteral("стандартного ввода")
-                                       : QStringLiteral("файла «%1»").arg(o.clients);
+    const QString listName =
+        fromStdin ? QCoreApplication::translate("ClientsCli", "стандартного ввода")
+                  : QCoreApplication::translate("ClientsCli", "файла «%1»").arg(o.clients);
     QFile in;
     const QByteArray rawList = platform::argumentBytes(o.clients, request.argc, request.argv);
     if (const QString problem = openList(o, rawList, in); !problem.isEmpty()) {
-        return {kExitUsage, QStringLiteral("Не удалось прочитать список клиентов из %1: %2. "
-                                           "Отчёты не записаны.")
-                                .arg(listName, problem)};
+        return {kExitUsage,
+                QCoreApplication::translate("ClientsCli",
+                                            "Не удалось прочитать список клиентов из %1: %2. "
+                                            "Отчёты не записаны.")
+                    .arg(listName, problem)};
     }
     // A page prints the names and the date: a note is never a reason to leave one out.
     book::ClientListReader reader(in, book::ClientListReader::Fields::Printed);
     if (!reader.start()) {
-        return {kExitUsage, QStringLiteral("%1 — не список клиентов: %2. Отчёты не записаны.")
-                                .arg(fromStdin ? QStringLiteral("Стандартный ввод")
-                                               : QStringLiteral("Файл «%1»").arg(o.clients),
-                                     reader.error())};
+        return {
+            kExitUsage,
+            QCoreApplication::translate("ClientsCli",
+                                        "%1 — не список клиентов: %2. Отчёты не записаны.")
+                .arg(fromStdin
+                         ? QCoreApplication::translate("ClientsCli", "Стандартный ввод")
+                         : QCoreApplication::translate("ClientsCli", "Файл «%1»").arg(o.clients),
+                     reader.error())};
     }
     RowPages rows{
         reader, listName, o.languageGiven ? std::optional(o.language) : std::nullopt, false, {}};
@@ -140,16 +148,19 @@ Problem printClientList(const DrawRequest& request,
             return result.error;
         });
     if (!rows.readError.isEmpty()) {
-        return {kExitUsage, QStringLiteral("Не удалось дочитать список клиентов из %1: %2. Файл "
-                                           "«%3» не записан.")
-                                .arg(listName, rows.readError, o.pdf)};
+        return {kExitUsage,
+                QCoreApplication::translate("ClientsCli",
+                                            "Не удалось дочитать список клиентов из %1: %2. Файл "
+                                            "«%3» не записан.")
+                    .arg(listName, rows.readError, o.pdf)};
     }
     if (!error.isEmpty()) {
         // Every row left out is the list's fault, not the file's.
         return {result.pages == 0 && rows.leftOut ? kExitRefused : kExitUsage, error};
     }
     if (!logoProblem.isEmpty()) {
-        return {kExitRefused, logoProblem + QStringLiteral(" Отчёты записаны без логотипа.")};
+        return {kExitRefused, logoProblem + QCoreApplication::translate(
+                                                "ClientsCli", " Отчёты записаны без логотипа.")};
     }
     return {rows.leftOut ? kExitRefused : kExitForecast, QString()};
 }

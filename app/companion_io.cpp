@@ -47,7 +47,8 @@ void printErr(const QString& text) {
 // whole program.
 int finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        printErr(QStringLiteral("Не удалось записать в стандартный вывод: %1\n")
+        printErr(QCoreApplication::translate("CompanionIo",
+                                             "Не удалось записать в стандартный вывод: %1\n")
                      .arg(platform::writeReason(errno)));
         status = kExitUsage;
     }

@@ -1,5 +1,6 @@
 #include "app/compare_cli.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <optional>
@@ -23,7 +24,8 @@ namespace {
 constexpr long long kDefaultSpanAfterFirst = 20;
 constexpr long long kLatestYear = 99999;
 
-const char* const kCompareUsage =
+const char* const kCompareUsage = QT_TRANSLATE_NOOP(
+    "CompareCli",
     "Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2\n"
     "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
     "                               [--booklet [--texts ФАЙЛ]]\n"
@@ -45,7 +47,17 @@ const char* const kCompareUsage =
     "  --texts ФАЙЛ  свои тексты толкований (файл экспорта из окна «Тексты\n"
     "                толкований»; только с --booklet)\n"
     "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
-    "                бланк практика на странице вместо строк программы (только с --pdf)\n";
+    "                бланк практика на странице вместо строк программы (только с --pdf)\n");
+
+// Which of the two a message is about.
+QString personText(int k) {
+    return k == 0 ? QCoreApplication::translate("CompareCli", "Первый человек")
+                  : QCoreApplication::translate("CompareCli", "Второй человек");
+}
+
+QString compareUsage() {
+    return QCoreApplication::translate("CompareCli", kCompareUsage);
+}
 
 struct Request {
     QStringList dates;
@@ -60,7 +72,7 @@ struct Request {
 };
 
 int usage(const QString& problem) {
-    printErr(problem + u'\n' + QString::fromUtf8(kCompareUsage));
+    printErr(problem + u'\n' + compareUsage());
     return kExitUsage;
 }
 
@@ -84,14 +96,15 @@ bool takeValue(const QStringList& args, int& i, const QString& option, QString& 
 QString readPerson(const QString& option, const QString& text, QString& name) {
     const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     if (words.size() > 3) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CompareCli",
                    "После %1 нужны фамилия, имя и отчество через пробел: слов %2, "
                    "а их не больше трёх.")
             .arg(option, QString::number(words.size()));
     }
     const core::ClientNames names{words.value(0), words.value(1), words.value(2)};
     if (const QString problem = core::clientNamesProblem(names); !problem.isEmpty()) {
-        return QStringLiteral("После %1: %2").arg(option, problem);
+        return QCoreApplication::translate("CompareCli", "После %1: %2").arg(option, problem);
     }
     name = words.join(u' ');
     return {};
@@ -108,7 +121,8 @@ bool takeLetterhead(const QStringList& args, int& i, Options& o, QString* proble
         }
         QString value;
         if (!takeValue(args, i, name, value)) {
-            *problem = QStringLiteral("После %1 нужно значение.").arg(name);
+            *problem =
+                QCoreApplication::translate("CompareCli", "После %1 нужно значение.").arg(name);
             return true;
         }
         o.letterhead = true;
@@ -130,12 +144,13 @@ QString takeYear(const QStringList& args, int& i, bool from, Request& r) {
     const QString option = from ? QStringLiteral("--from") : QStringLiteral("--to");
     QString text;
     if (!takeValue(args, i, option, text)) {
-        return QStringLiteral("После %1 нужно значение.").arg(option);
+        return QCoreApplication::translate("CompareCli", "После %1 нужно значение.").arg(option);
     }
     bool ok = false;
     const long long year = text.toLongLong(&ok);
     if (!ok || year < 1 || year > kLatestYear) {
-        return QStringLiteral("Год после %1 должен быть числом от 1 до %2.")
+        return QCoreApplication::translate("CompareCli",
+                                           "Год после %1 должен быть числом от 1 до %2.")
             .arg(option, QString::number(kLatestYear));
     }
     (from ? r.from : r.to) = year;
@@ -157,7 +172,8 @@ QString takePerson(const QStringList& args, int& i, int k, Request& r) {
 // What the letterhead options lack or break once the command line is read.
 QString letterheadProblem(const Request& r) {
     if (r.page.letterhead && !r.pdf) {
-        return QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.");
+        return QCoreApplication::translate(
+            "CompareCli", "--practitioner, --contact и --logo нужны только с --pdf.");
     }
     return print::letterheadTextProblem(r.page.practitioner, r.page.contacts);
 }
@@ -230,13 +246,14 @@ QString parse(const QStringList& args, Request& r) {
             }
         } else if (a.size() > 1 && a.front() == u'-' && !a.at(1).isDigit() && a.at(1) != u'.' &&
                    a.at(1) != u',') {
-            return QStringLiteral("Неизвестный параметр: %1").arg(a);
+            return QCoreApplication::translate("CompareCli", "Неизвестный параметр: %1").arg(a);
         } else {
             r.dates << a;
         }
     }
     if (r.dates.size() != 6) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CompareCli",
             "Для сравнения нужны шесть значений: день, месяц и год первого "
             "человека, затем второго.");
     }
@@ -297,14 +314,13 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
         return usage(problem);
     }
     if (r.help) {
-        return writeOut(kCompareUsage) ? kExitForecast : kExitUsage;
+        return writeOut(compareUsage().toUtf8()) ? kExitForecast : kExitUsage;
     }
     std::optional<core::Forecast> people[2];
-    const char* const who[2] = {"Первый человек", "Второй человек"};
     for (int k = 0; k < 2; ++k) {
         auto read = forecastFor(r.dates[3 * k], r.dates[3 * k + 1], r.dates[3 * k + 2]);
         if (const auto* problem = std::get_if<Problem>(&read)) {
-            const QString text = QString::fromUtf8(who[k]) + QStringLiteral(": ") + problem->text;
+            const QString text = personText(k) + QStringLiteral(": ") + problem->text;
             if (problem->exitCode == kExitUsage) {
                 return usage(text);
             }
@@ -319,11 +335,12 @@ int runCompare(const QStringList& args, int argc, char* argv[]) {
     // Without --to the span ends where --to may end at the latest.
     const long long to = r.to.value_or(std::min(from + kDefaultSpanAfterFirst, kLatestYear));
     if (from > to) {
-        return usage(QStringLiteral("Первый год промежутка (%1) позже последнего (%2).")
+        return usage(QCoreApplication::translate(
+                         "CompareCli", "Первый год промежутка (%1) позже последнего (%2).")
                          .arg(QString::number(from), QString::number(to)));
     }
     if (to - from + 1 > core::kLongestSpan) {
-        return usage(QStringLiteral("Промежуток %1–%2 длиннее %3 лет.")
+        return usage(QCoreApplication::translate("CompareCli", "Промежуток %1–%2 длиннее %3 лет.")
                          .arg(QString::number(from), QString::number(to),
                               QString::number(core::kLongestSpan)));
     }

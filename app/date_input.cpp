@@ -1,4 +1,6 @@
 #include "app/date_input.h"
+
+#include <QCoreApplication>
 #include "core/months.h"
 #include "core/year_reading.h"
 
@@ -15,26 +17,33 @@ std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QS
     bool ok = false;
     const int day = dayText.toInt(&ok);
     if (!ok || day < 1 || day > 31) {
-        return Problem{kExitRefused,
-                       QStringLiteral("День «%1» не принят: нужно число от 1 до 31.").arg(dayText)};
+        return Problem{
+            kExitRefused,
+            QCoreApplication::translate("DateInput", "День «%1» не принят: нужно число от 1 до 31.")
+                .arg(dayText)};
     }
     const int month = core::parseMonth(monthText);
     if (month < 0) {
-        return Problem{kExitRefused,
-                       QStringLiteral("Месяц «%1» не принят: нужен номер от 1 до 12 или название "
-                                      "месяца.")
-                           .arg(monthText)};
+        return Problem{
+            kExitRefused,
+            QCoreApplication::translate("DateInput",
+                                        "Месяц «%1» не принят: нужен номер от 1 до 12 или название "
+                                        "месяца.")
+                .arg(monthText)};
     }
     if (year.size() > 4) {
-        return Problem{kExitRefused,
-                       QStringLiteral("Год «%1» не принят: в поле года помещается не больше 4 "
-                                      "символов.")
-                           .arg(year)};
+        return Problem{kExitRefused, QCoreApplication::translate(
+                                         "DateInput",
+                                         "Год «%1» не принят: в поле года помещается не больше 4 "
+                                         "символов.")
+                                         .arg(year)};
     }
     if (core::yearBoxReplaces(year)) {
         return Problem{kExitRefused,
-                       QStringLiteral("Год «%1» вне диапазона от 1 до 9999: поле года заменило бы "
-                                      "его на %2, прогноз не составлен.")
+                       QCoreApplication::translate(
+                           "DateInput",
+                           "Год «%1» вне диапазона от 1 до 9999: поле года заменило бы "
+                           "его на %2, прогноз не составлен.")
                            .arg(year, QLatin1String(core::kDefaultYear))};
     }
     return core::BirthDate{day, month, year};

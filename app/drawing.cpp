@@ -3,6 +3,7 @@
 #include "app/png_encoder.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
 #include <memory>
@@ -170,8 +171,9 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
     // A report written without its logo is told even when the picture after
     // it then fails; the failed file decides the exit code.
     if (reportWritten && !logoProblem.isEmpty()) {
-        *problem = {companion::kExitRefused,
-                    logoProblem + QStringLiteral(" Отчёт записан без логотипа.")};
+        *problem = {
+            companion::kExitRefused,
+            logoProblem + QCoreApplication::translate("Drawing", " Отчёт записан без логотипа.")};
     }
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage,
@@ -199,7 +201,8 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
         *problem = {companion::kExitUsage, error};
     } else if (!logoProblem.isEmpty()) {
         *problem = {companion::kExitRefused,
-                    logoProblem + QStringLiteral(" Страница записана без логотипа.")};
+                    logoProblem +
+                        QCoreApplication::translate("Drawing", " Страница записана без логотипа.")};
     }
     leaveForExit(app);
 }

@@ -1,5 +1,6 @@
 #include "app/drawing_loader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 
@@ -16,10 +17,12 @@ Problem callLibrary(const char* symbol, const Request& request) {
     QLibrary library(path);
     const auto draw = reinterpret_cast<Function>(library.resolve(symbol));
     if (!draw) {
-        return {kExitUsage, QStringLiteral("Не удалось загрузить библиотеку рисования %1: её нет "
-                                           "рядом с программой или она повреждена; "
-                                           "переустановите программу.")
-                                .arg(QDir::toNativeSeparators(path))};
+        return {kExitUsage,
+                QCoreApplication::translate("DrawingLoader",
+                                            "Не удалось загрузить библиотеку рисования %1: её нет "
+                                            "рядом с программой или она повреждена; "
+                                            "переустановите программу.")
+                    .arg(QDir::toNativeSeparators(path))};
     }
     Problem problem{kExitForecast, QString()};
     endTranslatedCore();

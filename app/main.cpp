@@ -20,7 +20,8 @@
 
 namespace {
 
-const char* const kHelp =
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "Main",
     "Использование: zemtar [ПАРАМЕТРЫ]\n"
     "Открывает окно программы «Zemtar - Прогноз»: нумерологический прогноз жизни\n"
     "по дате рождения (кривая жизненных сил, процент счастья, квадрат аспектов).\n"
@@ -30,7 +31,7 @@ const char* const kHelp =
     "  -v, --version  показать версию программы и выйти\n"
     "\n"
     "Принимаются и стандартные параметры Qt (например, -platform, -style).\n"
-    "Прогноз без окна: zemtar-forecast --help.\n";
+    "Прогноз без окна: zemtar-forecast --help.\n");
 
 bool print(const QByteArray& text) {
     return std::fwrite(text.constData(), 1, text.size(), stdout) ==
@@ -55,7 +56,13 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
     parser.addOption(version);
     parser.parse(args);  // unknown options are Qt's business
     if (parser.isSet(help)) {
-        return print(QByteArray(kHelp)) ? 0 : 1;
+        // In the user's language, which needs an application object, but
+        // not yet a display.
+        static int qtArgc = 1;
+        static char* qtArgv[] = {argv[0], nullptr};
+        const QCoreApplication core(qtArgc, qtArgv);
+        platform::installCatalogues(platform::interfaceLanguage());
+        return print(QCoreApplication::translate("Main", kHelp).toUtf8()) ? 0 : 1;
     }
     if (parser.isSet(version)) {
         return print(QStringLiteral("zemtar %1\n").arg(info::version()).toUtf8()) ? 0 : 1;

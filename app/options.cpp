@@ -9,7 +9,8 @@
 
 namespace companion {
 
-const char* const kUsage =
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "Options",
     "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
     "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
     "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
@@ -60,7 +61,11 @@ const char* const kUsage =
     "Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).\n"
     "Код возврата: 0 — прогноз готов, 2 — данные не приняты (одна строка\n"
     "сообщения в потоке ошибок; в пакетном режиме — хотя бы одна строка),\n"
-    "1 — ошибка в параметрах, файл не прочитан или не записан.\n";
+    "1 — ошибка в параметрах, файл не прочитан или не записан.\n");
+
+QString usageText() {
+    return QCoreApplication::translate("Options", kUsage);
+}
 
 namespace {
 
@@ -151,15 +156,18 @@ Shielded shieldNegatives(const QStringList& args) {
 Problem parseFailure(const QCommandLineParser& parser, const QStringList& args) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) {
-        return {kExitUsage, QStringLiteral("После %1 нужно значение.").arg(args.constLast())};
+        return {kExitUsage, QCoreApplication::translate("Options", "После %1 нужно значение.")
+                                .arg(args.constLast())};
     }
     // Name the argument as it was typed ("-platform", not "p").
     for (const QString& a : args.mid(1)) {
         if (a.startsWith(u'-') && a.contains(unknown.constFirst())) {
-            return {kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(a)};
+            return {kExitUsage,
+                    QCoreApplication::translate("Options", "Неизвестный параметр: %1").arg(a)};
         }
     }
-    return {kExitUsage, QStringLiteral("Неизвестный параметр: %1").arg(unknown.constFirst())};
+    return {kExitUsage, QCoreApplication::translate("Options", "Неизвестный параметр: %1")
+                            .arg(unknown.constFirst())};
 }
 
 // With a client list the names and dates come from the list, and the pages go
@@ -174,7 +182,8 @@ std::optional<Problem> clientsProblem(const Options& o) {
                  {o.patronymicGiven, "--patronymic"}};
     for (const auto& n : names) {
         if (n.given) {
-            return refuse(QStringLiteral("С --clients имена берутся из списка: %1 не нужен.")
+            return refuse(QCoreApplication::translate(
+                              "Options", "С --clients имена берутся из списка: %1 не нужен.")
                               .arg(QLatin1String(n.option)));
         }
     }
@@ -187,19 +196,21 @@ std::optional<Problem> clientsProblem(const Options& o) {
                   {o.markYearGiven, "--mark-year"}};
     for (const auto& other : others) {
         if (other.given) {
-            return refuse(
-                QStringLiteral("С --clients нельзя указать %1.").arg(QLatin1String(other.option)));
+            return refuse(QCoreApplication::translate("Options", "С --clients нельзя указать %1.")
+                              .arg(QLatin1String(other.option)));
         }
     }
     if (!o.positional.isEmpty()) {
-        return refuse(QStringLiteral(
-            "С --clients даты берутся из списка: дата в командной строке не нужна."));
+        return refuse(QCoreApplication::translate(
+            "Options", "С --clients даты берутся из списка: дата в командной строке не нужна."));
     }
     if (!o.pdfGiven) {
-        return refuse(QStringLiteral("С --clients нужен --pdf ФАЙЛ: куда записать отчёты."));
+        return refuse(QCoreApplication::translate(
+            "Options", "С --clients нужен --pdf ФАЙЛ: куда записать отчёты."));
     }
     if (o.clients.isEmpty()) {
-        return refuse(QStringLiteral("Имя файла после --clients не может быть пустым."));
+        return refuse(QCoreApplication::translate(
+            "Options", "Имя файла после --clients не может быть пустым."));
     }
     return std::nullopt;
 }
@@ -209,30 +220,33 @@ std::optional<Problem> bookletProblem(Options& o) {
     const auto refuse = [](const QString& text) { return Problem{kExitUsage, text}; };
     if (!o.booklet) {
         return o.sectionsGiven || o.outlookGiven || o.textsGiven
-                   ? std::optional(refuse(QStringLiteral(
-                         "--sections, --outlook и --texts нужны только с --booklet.")))
+                   ? std::optional(refuse(QCoreApplication::translate(
+                         "Options", "--sections, --outlook и --texts нужны только с --booklet.")))
                    : std::nullopt;
     }
     if (o.pngGiven || o.batch) {
-        return refuse(QStringLiteral("С --booklet нельзя указать %1.")
+        return refuse(QCoreApplication::translate("Options", "С --booklet нельзя указать %1.")
                           .arg(o.pngGiven ? QStringLiteral("--png") : QStringLiteral("--batch")));
     }
     if (o.sectionsGiven) {
         if (const QString problem = core::chooseSections(o.sections, o.bookletSections);
             !problem.isEmpty()) {
-            return refuse(QStringLiteral("После --sections: %1").arg(problem));
+            return refuse(
+                QCoreApplication::translate("Options", "После --sections: %1").arg(problem));
         }
     }
     if (o.outlookGiven) {
         QString problem;
         const std::optional<int> years = core::outlookYearsOf(o.outlookText, &problem);
         if (!years) {
-            return refuse(QStringLiteral("После --outlook: %1").arg(problem));
+            return refuse(
+                QCoreApplication::translate("Options", "После --outlook: %1").arg(problem));
         }
         o.outlookYears = *years;
     }
     if (o.textsGiven && o.texts.isEmpty()) {
-        return refuse(QStringLiteral("Имя файла после --texts не может быть пустым."));
+        return refuse(QCoreApplication::translate("Options",
+                                                  "Имя файла после --texts не может быть пустым."));
     }
     return std::nullopt;
 }
@@ -251,7 +265,8 @@ std::optional<Problem> checkValues(Options& o) {
     }
     if (o.letterhead && !o.pdfGiven) {
         return Problem{kExitUsage,
-                       QStringLiteral("--practitioner, --contact и --logo нужны только с --pdf.")};
+                       QCoreApplication::translate(
+                           "Options", "--practitioner, --contact и --logo нужны только с --pdf.")};
     }
     if (const QString problem = print::letterheadTextProblem(o.practitioner, o.contacts);
         !problem.isEmpty()) {
@@ -261,17 +276,20 @@ std::optional<Problem> checkValues(Options& o) {
         bool ok = false;
         const int year = o.markYearText.toInt(&ok);
         if (!ok || year < 1 || year > kMarkYearMax) {
-            return Problem{kExitUsage, QStringLiteral("Год после --mark-year должен быть числом "
-                                                      "от 1 до %1.")
-                                           .arg(kMarkYearMax)};
+            return Problem{kExitUsage,
+                           QCoreApplication::translate("Options",
+                                                       "Год после --mark-year должен быть числом "
+                                                       "от 1 до %1.")
+                               .arg(kMarkYearMax)};
         }
         o.markYear = year;
     }
     if ((o.pngGiven && o.png.isEmpty()) || (o.pdfGiven && o.pdf.isEmpty())) {
-        return Problem{kExitUsage,
-                       QStringLiteral("Имя файла после %1 не может быть пустым.")
-                           .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
-                                                              : QStringLiteral("--pdf"))};
+        return Problem{
+            kExitUsage,
+            QCoreApplication::translate("Options", "Имя файла после %1 не может быть пустым.")
+                .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
+                                                   : QStringLiteral("--pdf"))};
     }
     if (const QString problem = core::clientNamesProblem({o.surname, o.name, o.patronymic});
         !problem.isEmpty()) {
@@ -283,10 +301,12 @@ std::optional<Problem> checkValues(Options& o) {
     if (o.batch) {
         if (o.pngGiven || o.pdfGiven || o.positional.size() > 1) {
             return Problem{kExitUsage,
-                           QStringLiteral("С --batch можно указать только файл с датами.")};
+                           QCoreApplication::translate(
+                               "Options", "С --batch можно указать только файл с датами.")};
         }
     } else if (o.positional.size() != 3) {
-        return Problem{kExitUsage, QStringLiteral("Нужны три значения: день, месяц и год.")};
+        return Problem{kExitUsage, QCoreApplication::translate(
+                                       "Options", "Нужны три значения: день, месяц и год.")};
     }
     return std::nullopt;
 }
@@ -328,9 +348,10 @@ std::optional<Problem> outputOverInput(const Options& o, int argc, char* argv[])
             }
             return Problem{
                 kExitUsage,
-                QStringLiteral("Файл «%1» после %2 — тот же, что читается после %3, "
-                               "и запись стёрла бы его. Укажите после %2 другой "
-                               "файл; ничего не записано.")
+                QCoreApplication::translate("Options",
+                                            "Файл «%1» после %2 — тот же, что читается после %3, "
+                                            "и запись стёрла бы его. Укажите после %2 другой "
+                                            "файл; ничего не записано.")
                     .arg(written, QLatin1String(output.option), QLatin1String(input.option))};
         }
     }

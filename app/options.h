@@ -10,6 +10,8 @@ namespace companion {
 
 // The help text of --help, also shown after a wrong option.
 extern const char* const kUsage;
+// kUsage in the user's language.
+QString usageText();
 
 // Reads the command line (the program's name first). A Problem with an
 // empty text asks for nothing but the exit code.

@@ -26,12 +26,12 @@ namespace {
 void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int usage(const QString& problem) {
-    printErr(problem + u'\n' + QString::fromUtf8(kUsage));
+    printErr(problem + u'\n' + usageText());
     return finish(kExitUsage);
 }
 
 int helpOrVersion(const Options& o) {
-    writeOut(o.help ? QByteArray(kUsage)
+    writeOut(o.help ? usageText().toUtf8()
                     : QStringLiteral("zemtar-forecast %1\n").arg(info::version()).toUtf8());
     return finish(kExitForecast);
 }

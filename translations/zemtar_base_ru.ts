@@ -1,4 +1,34 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="ru">
+<context>
+    <name>Client</name>
+    <message numerus="yes">
+        <source>PDF: %n клиентов</source>
+        <translation>
+            <numerusform>PDF: %n клиент</numerusform>
+            <numerusform>PDF: %n клиента</numerusform>
+            <numerusform>PDF: %n клиентов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClientNames</name>
+    <message numerus="yes">
+        <source>длиннее %n знаков</source>
+        <translation>
+            <numerusform>длиннее %n знака</numerusform>
+            <numerusform>длиннее %n знаков</numerusform>
+            <numerusform>длиннее %n знаков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>в нём %n знаков</source>
+        <translation>
+            <numerusform>в нём %n знак</numerusform>
+            <numerusform>в нём %n знака</numerusform>
+            <numerusform>в нём %n знаков</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 // A copy of the book kept apart, and the book brought back from one; when
 // the last copy was made, for the reminder.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,8 @@ bool sameFile(const QString& a, const QString& b) {
 QString stage(const QString& source, QTemporaryFile& staged) {
     // A pipe would keep the window waiting for a writer.
     if (!QFileInfo(source).isFile()) {
-        return QStringLiteral("такого файла нет или это не обычный файл");
+        return QCoreApplication::translate("BookBackup",
+                                           "такого файла нет или это не обычный файл");
     }
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly)) {
@@ -78,12 +80,15 @@ QString stage(const QString& source, QTemporaryFile& staged) {
 QString damaged(const QSqlDatabase& db, const QString& where) {
     QFile file(db.databaseName());
     if (file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "BookBackup",
                    "Копия %1 повреждена или записана не до конца: проверка целостности не "
                    "пройдена.")
             .arg(where);
     }
-    return QStringLiteral("Файл %1 — не копия картотеки клиентов: это не база данных.").arg(where);
+    return QCoreApplication::translate("BookBackup",
+                                       "Файл %1 — не копия картотеки клиентов: это не база данных.")
+        .arg(where);
 }
 
 struct Judged {
@@ -95,41 +100,50 @@ struct Judged {
 // an older one is brought up to date as the book itself would be.
 Judged judge(const QSqlDatabase& db, const QString& where) {
     const auto notOurs = [&](const QString& why) {
-        return QStringLiteral("Файл %1 — не копия картотеки клиентов: %2.").arg(where, why);
+        return QCoreApplication::translate("BookBackup",
+                                           "Файл %1 — не копия картотеки клиентов: %2.")
+            .arg(where, why);
     };
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
-        return {detail::isNotADatabase(q.lastError())
-                    ? damaged(db, where)
-                    : QStringLiteral("Не удалось прочитать копию %1: %2.")
-                          .arg(where, reason(q.lastError()))};
+        return {
+            detail::isNotADatabase(q.lastError())
+                ? damaged(db, where)
+                : QCoreApplication::translate("BookBackup", "Не удалось прочитать копию %1: %2.")
+                      .arg(where, reason(q.lastError()))};
     }
     const int applicationId = q.value(0).toInt();
     q.exec(QStringLiteral("PRAGMA user_version"));
     const int version = q.next() ? q.value(0).toInt() : -1;
     q.finish();
     if (applicationId != 0 && applicationId != detail::kApplicationId) {
-        return {notOurs(QStringLiteral("в её заголовке метка другого приложения"))};
+        return {notOurs(
+            QCoreApplication::translate("BookBackup", "в её заголовке метка другого приложения"))};
     }
     if (version > ClientBook::kSchemaVersion) {
         return {
-            QStringLiteral(
+            QCoreApplication::translate(
+                "BookBackup",
                 "Копия %1 сделана более новой версией программы (версия картотеки %2, эта "
                 "программа знает версии до %3). Обновите программу.")
                 .arg(where, QString::number(version), QString::number(ClientBook::kSchemaVersion))};
     }
     QSqlError error;
     if (!detail::hasBookTables(db, version, &error)) {
-        return {error.isValid() && !detail::isNotADatabase(error)
-                    ? QStringLiteral("Не удалось прочитать копию %1: %2.").arg(where, reason(error))
-                : error.isValid() ? damaged(db, where)
-                                  : notOurs(QStringLiteral("в ней нет таблиц картотеки"))};
+        return {
+            error.isValid() && !detail::isNotADatabase(error)
+                ? QCoreApplication::translate("BookBackup", "Не удалось прочитать копию %1: %2.")
+                      .arg(where, reason(error))
+            : error.isValid()
+                ? damaged(db, where)
+                : notOurs(QCoreApplication::translate("BookBackup", "в ней нет таблиц картотеки"))};
     }
     if (!detail::integrityOk(db, &error)) {
         return {damaged(db, where)};
     }
     if (const QString why = detail::createOrUpgrade(db); !why.isEmpty()) {
-        return {QStringLiteral("Копию %1 не удалось обновить до нынешней версии картотеки: %2.")
+        return {QCoreApplication::translate(
+                    "BookBackup", "Копию %1 не удалось обновить до нынешней версии картотеки: %2.")
                     .arg(where, why)};
     }
     q.exec(QStringLiteral("SELECT count(*) FROM clients"));
@@ -143,7 +157,8 @@ Judged judgeStaged(const QString& staged, const QString& where) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(staged);
         verdict = db.open() ? judge(db, where)
-                            : Judged{QStringLiteral("Не удалось прочитать копию %1: %2.")
+                            : Judged{QCoreApplication::translate(
+                                         "BookBackup", "Не удалось прочитать копию %1: %2.")
                                          .arg(where, reason(db.lastError()))};
         db.close();
     }
@@ -164,22 +179,23 @@ bool ClientBook::backup(const QString& file, QString* error) {
 
 bool ClientBook::writeCopy(const QString& file, QString* error) {
     const auto failed = [&](const QString& why) {
-        return fail(error, QStringLiteral("Копия картотеки не сохранена. %1")
-                               .arg(platform::writeFailedMessage(file, why) + u'.'));
+        return fail(error,
+                    QCoreApplication::translate("BookBackup", "Копия картотеки не сохранена. %1")
+                        .arg(platform::writeFailedMessage(file, why) + u'.'));
     };
     if (!waitForCheck(error)) {
         return false;
     }
     if (platform::inspectPath(file).kind == platform::PathKind::SymbolicLink) {
-        return failed(
-            QStringLiteral("это символическая ссылка, а программа не пишет копию через ссылки"));
+        return failed(QCoreApplication::translate(
+            "BookBackup", "это символическая ссылка, а программа не пишет копию через ссылки"));
     }
     // Over the book or its journal the copy would take the book itself away.
     for (const QString& own :
          {path_, path_ + QStringLiteral("-wal"), path_ + QStringLiteral("-shm")}) {
         if (sameFile(file, own) ||
             QFileInfo(file).absoluteFilePath() == QFileInfo(own).absoluteFilePath()) {
-            return failed(QStringLiteral("это файл самой картотеки"));
+            return failed(QCoreApplication::translate("BookBackup", "это файл самой картотеки"));
         }
     }
     // What the journal holds goes into the file now, not when the book closes.
@@ -199,7 +215,9 @@ bool ClientBook::writeCopy(const QString& file, QString* error) {
     const QString problem = platform::writeFileAtomically(
         file, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
     if (!problem.isEmpty()) {
-        return fail(error, QStringLiteral("Копия картотеки не сохранена. %1.").arg(problem));
+        return fail(error,
+                    QCoreApplication::translate("BookBackup", "Копия картотеки не сохранена. %1.")
+                        .arg(problem));
     }
     return true;
 }
@@ -208,18 +226,23 @@ ClientBook::RestoreReport ClientBook::restore(const QString& file) {
     RestoreReport report;
     const QString where = quoted(file);
     auto failed = [&](const QString& why) {
-        report.error = why + QStringLiteral(" Картотека осталась прежней.");
+        report.error =
+            why + QCoreApplication::translate("BookBackup", " Картотека осталась прежней.");
         return report;
     };
     if (const QString problem = detail::preparePlace(path_); !problem.isEmpty()) {
         return failed(problem);
     }
     if (sameFile(file, path_)) {
-        return failed(QStringLiteral("Файл %1 — это сама картотека, а не её копия.").arg(where));
+        return failed(QCoreApplication::translate("BookBackup",
+                                                  "Файл %1 — это сама картотека, а не её копия.")
+                          .arg(where));
     }
     QTemporaryFile staged(path_ + QStringLiteral(".restore-XXXXXX"));
     if (const QString why = stage(file, staged); !why.isEmpty()) {
-        return failed(QStringLiteral("Не удалось прочитать копию %1: %2.").arg(where, why));
+        return failed(
+            QCoreApplication::translate("BookBackup", "Не удалось прочитать копию %1: %2.")
+                .arg(where, why));
     }
     const Judged verdict = judgeStaged(staged.fileName(), where);
     if (!verdict.problem.isEmpty()) {
@@ -229,7 +252,7 @@ ClientBook::RestoreReport ClientBook::restore(const QString& file) {
     const QString kept =
         QDir(QFileInfo(path_).absolutePath())
             .filePath(
-                QStringLiteral("%1 до восстановления %2.sqlite")
+                QCoreApplication::translate("BookBackup", "%1 до восстановления %2.sqlite")
                     .arg(QFileInfo(path_).completeBaseName(),
                          moment().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))));
     if (const QString why = keepCurrent(kept); !why.isEmpty()) {
@@ -272,7 +295,8 @@ QString ClientBook::putInPlace(QTemporaryFile& staged) {
     // book open, and would be played onto the copy.
     if (QFileInfo(wal).size() > 0) {
         open();
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "BookBackup",
             "Картотеку сейчас держит другая программа (или другое окно этой программы). "
             "Закройте её и восстановите копию снова.");
     }
@@ -282,7 +306,8 @@ QString ClientBook::putInPlace(QTemporaryFile& staged) {
     std::filesystem::rename(fileSystemPath(staged.fileName()), fileSystemPath(path_), failed);
     if (failed) {
         open();
-        return QStringLiteral("Не удалось заменить картотеку %1 копией: %2.")
+        return QCoreApplication::translate("BookBackup",
+                                           "Не удалось заменить картотеку %1 копией: %2.")
             .arg(quoted(path_), platform::systemReason(failed.value()));
     }
     staged.setAutoRemove(false);

@@ -1,5 +1,6 @@
 // The book to and from comma-separated files.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -125,8 +126,10 @@ bool ClientBook::exportCsv(const QString& file, QString* error, CsvFormat format
     const QString problem = platform::writeFileAtomically(
         file, [&](QIODevice& out) { return writeRows(out, all, format); });
     if (!problem.isEmpty()) {
-        return fail(error, problem + QStringLiteral(". Прежний файл с этим именем, если он был, "
-                                                    "остался как был."));
+        return fail(error, problem + QCoreApplication::translate(
+                                         "BookCsv",
+                                         ". Прежний файл с этим именем, если он был, "
+                                         "остался как был."));
     }
     return true;
 }
@@ -135,20 +138,22 @@ namespace {
 
 ImportReport refused(const QString& file, const QString& why) {
     ImportReport report;
-    report.error = QStringLiteral("Клиенты из файла %1 не загружены: %2.").arg(quoted(file), why);
+    report.error = QCoreApplication::translate("BookCsv", "Клиенты из файла %1 не загружены: %2.")
+                       .arg(quoted(file), why);
     return report;
 }
 
 // Why `file` cannot be imported at all; empty when `in` is open on it.
 QString unreadable(const QString& file, QFile& in) {
     if (!QFileInfo(file).isFile()) {
-        return QStringLiteral("такого файла нет или это не обычный файл");
+        return QCoreApplication::translate("BookCsv", "такого файла нет или это не обычный файл");
     }
     if (!in.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("файл не удаётся открыть для чтения");
+        return QCoreApplication::translate("BookCsv", "файл не удаётся открыть для чтения");
     }
     if (in.size() > kImportLimit) {
-        return QStringLiteral("файл больше 50 МБ; разделите список на части");
+        return QCoreApplication::translate("BookCsv",
+                                           "файл больше 50 МБ; разделите список на части");
     }
     return {};
 }
@@ -184,9 +189,18 @@ namespace {
 void noteUnlistedRows(ImportReport& report, const Unlisted& unlisted) {
     if (unlisted.count > 0) {
         report.badRows.emplace_back(
-            unlisted.firstLine,
-            QStringLiteral("с этой строки и дальше ещё строк с ошибками: %1").arg(unlisted.count));
+            unlisted.firstLine, QCoreApplication::translate(
+                                    "BookCsv", "с этой строки и дальше ещё строк с ошибками: %1")
+                                    .arg(unlisted.count));
     }
+}
+
+}  // namespace
+
+namespace {
+
+QString unchangedText() {
+    return QCoreApplication::translate("BookCsv", "; картотека осталась прежней");
 }
 
 }  // namespace
@@ -194,7 +208,7 @@ void noteUnlistedRows(ImportReport& report, const Unlisted& unlisted) {
 ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
                                    const std::function<bool(qint64, qint64)>& progress) {
     ImportReport report;
-    const QString unchanged = QStringLiteral("; картотека осталась прежней");
+    const QString unchanged = unchangedText();
     auto failed = [&](const QString& why) {
         report = ImportReport();
         report.error = why + unchanged;
@@ -219,13 +233,14 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
         if (progress && reader.bytesRead() != reported) {
             reported = reader.bytesRead();
             if (!progress(reported, total)) {
-                failed(QStringLiteral("загрузка отменена"));
+                failed(QCoreApplication::translate("BookCsv", "загрузка отменена"));
                 report.cancelled = true;
                 return report;
             }
         }
         if (reader.bytesRead() > kImportLimit) {
-            return failed(QStringLiteral("файл вырос больше 50 МБ во время чтения"));
+            return failed(
+                QCoreApplication::translate("BookCsv", "файл вырос больше 50 МБ во время чтения"));
         }
         if (!row.problem.isEmpty()) {
             noteBadRow(report, row, unlisted);

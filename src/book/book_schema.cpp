@@ -2,6 +2,7 @@
 // up to date, and how a file is known to be a book of ours before anything
 // is written to it.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -139,28 +140,37 @@ QString probeName(const QString& path) {
 
 QString readFailed(const QString& where, const QSqlError& error) {
     if (isBusy(error)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "BookSchema",
                    "Файл картотеки клиентов %1 занят другой программой. Закройте её и откройте "
                    "картотеку снова.")
             .arg(where);
     }
     if (isNotADatabase(error)) {
-        return QStringLiteral("Файл %1 не является картотекой клиентов или повреждён.").arg(where) +
+        return QCoreApplication::translate("BookSchema",
+                                           "Файл %1 не является картотекой клиентов или повреждён.")
+                   .arg(where) +
                untouchedText() +
-               QStringLiteral(
+               QCoreApplication::translate(
+                   "BookSchema",
                    " Чтобы начать новую картотеку, переименуйте или перенесите этот "
                    "файл.");
     }
-    return QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+    return QCoreApplication::translate("BookSchema",
+                                       "Не удалось прочитать картотеку клиентов %1: %2.")
                .arg(where, reason(error)) +
            untouchedText();
 }
 
 QString foreignText(const QString& where, const QString& why) {
-    return QStringLiteral("Файл %1 — база данных другой программы, а не картотека клиентов (%2).")
+    return QCoreApplication::translate(
+               "BookSchema",
+               "Файл %1 — база данных другой программы, а не картотека клиентов (%2).")
                .arg(where, why) +
            untouchedText() +
-           QStringLiteral(" Чтобы начать новую картотеку, переименуйте или перенесите этот файл.");
+           QCoreApplication::translate(
+               "BookSchema",
+               " Чтобы начать новую картотеку, переименуйте или перенесите этот файл.");
 }
 
 // The verdict on a file already open read-only.
@@ -176,18 +186,21 @@ QString judge(const QSqlDatabase& db, const QString& where) {
     const int version = q.value(0).toInt();
     q.finish();
     if (applicationId != 0 && applicationId != kApplicationId) {
-        return foreignText(where, QStringLiteral("в её заголовке метка другого приложения"));
+        return foreignText(where, QCoreApplication::translate(
+                                      "BookSchema", "в её заголовке метка другого приложения"));
     }
     if (version > ClientBook::kSchemaVersion) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "BookSchema",
                    "Файл картотеки клиентов %1 записан более новой версией программы (версия "
                    "картотеки %2, эта программа знает версии до %3).")
                    .arg(where, QString::number(version),
                         QString::number(ClientBook::kSchemaVersion)) +
-               untouchedText() + QStringLiteral(" Обновите программу.");
+               untouchedText() + QCoreApplication::translate("BookSchema", " Обновите программу.");
     }
     if (version < 0) {
-        return foreignText(where, QStringLiteral("номер версии не картотеки"));
+        return foreignText(where,
+                           QCoreApplication::translate("BookSchema", "номер версии не картотеки"));
     }
     QSqlError error;
     const QStringList schema = schemaOf(db, &error);
@@ -196,10 +209,13 @@ QString judge(const QSqlDatabase& db, const QString& where) {
     }
     // An empty file, or one of ours with exactly our tables, indexes and nothing more.
     if (schema != expectedSchema(version)) {
-        return foreignText(where, version == 0 ? QStringLiteral("в ней есть чужие таблицы")
-                                               : QStringLiteral("таблицы не те, что у картотеки, "
-                                                                "или добавлены чужие триггеры и "
-                                                                "представления"));
+        return foreignText(
+            where, version == 0
+                       ? QCoreApplication::translate("BookSchema", "в ней есть чужие таблицы")
+                       : QCoreApplication::translate("BookSchema",
+                                                     "таблицы не те, что у картотеки, "
+                                                     "или добавлены чужие триггеры и "
+                                                     "представления"));
     }
     return {};
 }
@@ -213,7 +229,8 @@ QString checkOwnership(const QString& path, int busyTimeoutMs) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         if (!db.isValid()) {
-            verdict = QStringLiteral(
+            verdict = QCoreApplication::translate(
+                "BookSchema",
                 "Картотека клиентов недоступна: не установлен драйвер SQLite для Qt (пакет "
                 "libqt6sql6-sqlite).");
         } else {

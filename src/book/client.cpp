@@ -1,12 +1,12 @@
 #include "book/client.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <tuple>
 
-#include "core/counted.h"
 #include "core/forecast.h"
 #include "core/text_set.h"
 
@@ -94,7 +94,7 @@ QString normalise(Client& client) {
     n.name = n.name.trimmed();
     n.patronymic = n.patronymic.trimmed();
     if (n.surname.isEmpty() && n.name.isEmpty() && n.patronymic.isEmpty()) {
-        return QStringLiteral("не указаны ни фамилия, ни имя, ни отчество");
+        return QCoreApplication::translate("Client", "не указаны ни фамилия, ни имя, ни отчество");
     }
     // Lengths as a reader counts characters; no control characters, which
     // would break the lines of a printout or of an exported file.
@@ -107,37 +107,43 @@ QString normalise(Client& client) {
     if (!core::isLanguageCode(client.languageCode)) {
         client.languageCode = core::languageCode(core::ReportLanguage::Russian);
     }
-    for (const auto& [text, limit, field] : {std::tuple{&client.phone, kPhoneLimit, "Телефон"},
-                                             std::tuple{&client.email, kEmailLimit, "Эл. почта"}}) {
-        if (const QString problem = core::nameProblem(*text, limit, QString::fromUtf8(field));
+    for (const auto& [text, limit, field] :
+         {std::tuple{&client.phone, kPhoneLimit, QT_TRANSLATE_NOOP("Client", "Телефон")},
+          std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")}}) {
+        if (const QString problem =
+                core::nameProblem(*text, limit, QCoreApplication::translate("Client", field));
             !problem.isEmpty()) {
             return clause(problem);
         }
     }
     if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
-        return QStringLiteral("примечание длиннее %1 знаков").arg(kNoteLimit);
+        return QCoreApplication::translate("Client", "примечание длиннее %1 знаков")
+            .arg(kNoteLimit);
     }
     if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {
-        return QStringLiteral("в примечании %1").arg(problem);
+        return QCoreApplication::translate("Client", "в примечании %1").arg(problem);
     }
     const core::BirthDate& d = client.birthDate;
     if (d.day < 1 || d.day > 31) {
-        return QStringLiteral("день рождения не от 1 до 31");
+        return QCoreApplication::translate("Client", "день рождения не от 1 до 31");
     }
     if (d.monthIndex < 0 || d.monthIndex > 11) {
-        return QStringLiteral("месяц рождения не от 1 до 12");
+        return QCoreApplication::translate("Client", "месяц рождения не от 1 до 12");
     }
     if (!core::isAcceptedYear(d.year)) {
-        return QStringLiteral("год рождения не записан цифрами от 1 до 9999");
+        return QCoreApplication::translate("Client",
+                                           "год рождения не записан цифрами от 1 до 9999");
     }
     if (const QString problem = core::noSuchDate(d.day, d.monthIndex, d.year); !problem.isEmpty()) {
         return clause(problem);
     }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
-        return QStringLiteral("дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
+        return QCoreApplication::translate("Client",
+                                           "дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
     }
     if (!client.lastPrinted.isEmpty() && !toStoredMoment(client.lastPrinted)) {
-        return QStringLiteral("дата последней печати не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
+        return QCoreApplication::translate("Client",
+                                           "дата последней печати не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
     }
     return {};
 }
@@ -145,12 +151,12 @@ QString normalise(Client& client) {
 QString reportText(const ReportRecord& report) {
     switch (report.kind) {
         case core::ReportKind::Printout:
-            return QStringLiteral("Распечатка");
+            return QCoreApplication::translate("Client", "Распечатка");
         case core::ReportKind::Pdf:
-            return QStringLiteral("Отчёт в PDF");
+            return QCoreApplication::translate("Client", "Отчёт в PDF");
         case core::ReportKind::ManyPdf:
-            return QStringLiteral("PDF: ") +
-                   core::counted(report.clients, "клиент", "клиента", "клиентов");
+            return QCoreApplication::translate("Client", "PDF: %n клиентов", nullptr,
+                                               report.clients);
     }
     return {};
 }

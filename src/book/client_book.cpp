@@ -2,6 +2,7 @@
 
 #include "book/client_book.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QVariant>
 #include <algorithm>
@@ -18,7 +19,7 @@ QString quoted(const QString& path) {
 }
 
 QString untouchedText() {
-    return QStringLiteral(" Программа этот файл не изменяет.");
+    return QCoreApplication::translate("ClientBook", " Программа этот файл не изменяет.");
 }
 
 QVariant text(const QString& value) {
@@ -171,7 +172,8 @@ void ClientBook::checkInFull() {
 }
 
 QString ClientBook::damagedText() const {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ClientBook",
                "Файл картотеки клиентов %1 повреждён: проверка целостности не "
                "пройдена. Программа этот файл не изменяет. Сохраните копию файла и "
                "восстановите картотеку из резервной копии или перенесите файл, чтобы "
@@ -234,7 +236,8 @@ QString ClientBook::openConnection() {
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
     if (!db.open()) {
-        return QStringLiteral("Не удалось открыть картотеку клиентов %1: %2.")
+        return QCoreApplication::translate("ClientBook",
+                                           "Не удалось открыть картотеку клиентов %1: %2.")
                    .arg(where, reason(db.lastError())) +
                detail::untouchedText();
     }
@@ -248,17 +251,19 @@ QString ClientBook::openConnection() {
     if (suspect_) {
         QSqlError error;
         if (!detail::integrityOk(db, &error)) {
-            return error.isValid() ? QStringLiteral(
-                                         "Не удалось прочитать картотеку клиентов %1: "
-                                         "%2.")
-                                             .arg(where, reason(error)) +
-                                         detail::untouchedText()
-                                   : damagedText();
+            return error.isValid()
+                       ? QCoreApplication::translate("ClientBook",
+                                                     "Не удалось прочитать картотеку клиентов %1: "
+                                                     "%2.")
+                                 .arg(where, reason(error)) +
+                             detail::untouchedText()
+                       : damagedText();
         }
     }
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        return QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+        return QCoreApplication::translate("ClientBook",
+                                           "Не удалось прочитать картотеку клиентов %1: %2.")
             .arg(where, reason(q.lastError()));
     }
     const int version = q.value(0).toInt();
@@ -272,13 +277,15 @@ QString ClientBook::openConnection() {
         // One transaction: a book that cannot be brought up to date stays as it was.
         if (const QString why = detail::createOrUpgrade(db); !why.isEmpty()) {
             return version == 0
-                       ? QStringLiteral("Не удалось подготовить картотеку клиентов %1: %2.")
+                       ? QCoreApplication::translate(
+                             "ClientBook", "Не удалось подготовить картотеку клиентов %1: %2.")
                              .arg(where, why)
-                       : QStringLiteral(
-                             "Не удалось обновить картотеку клиентов %1 до "
-                             "новой версии: %2.")
+                       : QCoreApplication::translate("ClientBook",
+                                                     "Не удалось обновить картотеку клиентов %1 до "
+                                                     "новой версии: %2.")
                                  .arg(where, why) +
-                             QStringLiteral(" Картотека осталась прежней.");
+                             QCoreApplication::translate("ClientBook",
+                                                         " Картотека осталась прежней.");
         }
     }
     return {};
@@ -298,7 +305,8 @@ bool ClientBook::clients(std::vector<Client>& out, QString* error, SearchKeys* k
         if (keys) {
             keys->clear();
         }
-        return fail(error, QStringLiteral("Не удалось прочитать картотеку клиентов %1: %2.")
+        return fail(error, QCoreApplication::translate(
+                               "ClientBook", "Не удалось прочитать картотеку клиентов %1: %2.")
                                .arg(quoted(path_), why));
     }
     return true;
@@ -308,7 +316,9 @@ bool ClientBook::add(Client& client, QString* error) {
     Client stored = client;
     const QString problem = normalise(stored);
     if (!problem.isEmpty()) {
-        return fail(error, QStringLiteral("Клиент не сохранён: %1.").arg(problem));
+        return fail(
+            error,
+            QCoreApplication::translate("ClientBook", "Клиент не сохранён: %1.").arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -321,7 +331,8 @@ bool ClientBook::add(Client& client, QString* error) {
     detail::bindNew(q, stored);
     // One statement is one transaction of its own.
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Клиент не сохранён в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate("ClientBook",
+                                                       "Клиент не сохранён в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     stored.id = q.lastInsertId().toLongLong();
@@ -334,7 +345,9 @@ bool ClientBook::update(const Client& client, QString* error) {
     Client stored = client;
     const QString problem = normalise(stored);
     if (!problem.isEmpty()) {
-        return fail(error, QStringLiteral("Изменения не сохранены: %1.").arg(problem));
+        return fail(
+            error,
+            QCoreApplication::translate("ClientBook", "Изменения не сохранены: %1.").arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -352,12 +365,15 @@ bool ClientBook::update(const Client& client, QString* error) {
     q.bindValue(QStringLiteral(":language"), detail::text(stored.languageCode));
     q.bindValue(QStringLiteral(":id"), stored.id);
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Изменения не сохранены в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate("ClientBook",
+                                                       "Изменения не сохранены в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     if (q.numRowsAffected() == 0) {
-        return fail(error, QStringLiteral("Изменения не сохранены: этого клиента уже нет в "
-                                          "картотеке."));
+        return fail(error,
+                    QCoreApplication::translate("ClientBook",
+                                                "Изменения не сохранены: этого клиента уже нет в "
+                                                "картотеке."));
     }
     emit changed();
     return true;
@@ -373,11 +389,13 @@ bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
     }
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(error,
-                    (ids.size() == 1 ? QStringLiteral("Клиент не удалён из картотеки %1: %2.")
-                                     : QStringLiteral("Клиенты не удалены из картотеки %1: "
-                                                      "%2."))
-                        .arg(quoted(path_), reason(e)));
+        return fail(error, (ids.size() == 1
+                                ? QCoreApplication::translate(
+                                      "ClientBook", "Клиент не удалён из картотеки %1: %2.")
+                                : QCoreApplication::translate("ClientBook",
+                                                              "Клиенты не удалены из картотеки %1: "
+                                                              "%2."))
+                               .arg(quoted(path_), reason(e)));
     };
     // All of them or none, each with their history.
     detail::Transaction transaction(db);
@@ -408,7 +426,9 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
     client.names = names;
     client.birthDate = {1, 0, QStringLiteral("1")};
     if (const QString problem = normalise(client); !problem.isEmpty()) {
-        return fail(error, QStringLiteral("Имя клиента не исправлено: %1.").arg(problem));
+        return fail(error,
+                    QCoreApplication::translate("ClientBook", "Имя клиента не исправлено: %1.")
+                        .arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -424,7 +444,8 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
     q.bindValue(QStringLiteral(":key"), searchKey(client));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Имя клиента не исправлено в картотеке %1: %2.")
+        return fail(error, QCoreApplication::translate(
+                               "ClientBook", "Имя клиента не исправлено в картотеке %1: %2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     if (q.numRowsAffected() == 0) {
@@ -433,8 +454,10 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
         if (q.exec() && q.next()) {
             return true;  // the names were theirs already
         }
-        return fail(error, QStringLiteral("Имя клиента не исправлено: этого клиента уже нет в "
-                                          "картотеке."));
+        return fail(
+            error, QCoreApplication::translate("ClientBook",
+                                               "Имя клиента не исправлено: этого клиента уже нет в "
+                                               "картотеке."));
     }
     emit changed();
     return true;

@@ -1,6 +1,7 @@
 #include "book/client_list_reader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QIODevice>
 #include <QStringDecoder>
@@ -98,7 +99,8 @@ int LocalMoments::offsetOf(QDate date) {
 namespace {
 
 QString tooLarge() {
-    return QStringLiteral("список больше %1 МБ; разделите его на части")
+    return QCoreApplication::translate("ClientListReader",
+                                       "список больше %1 МБ; разделите его на части")
         .arg(ClientListReader::kLargestList / (1024 * 1024));
 }
 
@@ -150,7 +152,8 @@ QString ClientListReader::error() const {
     if (!error_.isEmpty() || !reader_ || reader_->error().isEmpty()) {
         return error_;
     }
-    return QStringLiteral("ошибка чтения: %1").arg(reader_->error());
+    return QCoreApplication::translate("ClientListReader", "ошибка чтения: %1")
+        .arg(reader_->error());
 }
 
 // A pipe cannot be read twice: it is taken whole, so that its encoding is
@@ -163,7 +166,8 @@ QString ClientListReader::takeInput() {
     QByteArray piece(kPiece, Qt::Uninitialized);
     for (qint64 size = 0; (size = device_->read(piece.data(), kPiece)) != 0;) {
         if (size < 0) {
-            return QStringLiteral("ошибка чтения: %1").arg(device_->errorString());
+            return QCoreApplication::translate("ClientListReader", "ошибка чтения: %1")
+                .arg(device_->errorString());
         }
         if (bytes.size() + size > kLargestList) {
             return tooLarge();
@@ -187,7 +191,8 @@ QString ClientListReader::chooseEncoding() {
     }
     QStringDecoder cp1251("windows-1251");
     if (!cp1251.isValid()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ClientListReader",
             "текст не в кодировке UTF-8, а кодировка Windows-1251 в системе недоступна");
     }
     reader_ = std::make_unique<csv::Reader>(*device_, std::move(cp1251));
@@ -207,12 +212,14 @@ bool ClientListReader::readHeader() {
     csv::Record header;
     if (!reader_->next(header)) {
         error_ = reader_->error().isEmpty()
-                     ? QStringLiteral("список пуст, в нём нет даже строки заголовков")
+                     ? QCoreApplication::translate("ClientListReader",
+                                                   "список пуст, в нём нет даже строки заголовков")
                      : error();
         return false;
     }
     if (const QString problem = recordProblem(header); !problem.isEmpty()) {
-        error_ = QStringLiteral("первая строка не прочитана: %1").arg(problem);
+        error_ = QCoreApplication::translate("ClientListReader", "первая строка не прочитана: %1")
+                     .arg(problem);
         return false;
     }
     headerSize_ = header.fields.size();
@@ -245,10 +252,11 @@ bool ClientListReader::readHeader() {
         }
     }
     if (!missing.isEmpty()) {
-        error_ = QStringLiteral("в первой строке нет столбцов: %1")
+        error_ = QCoreApplication::translate("ClientListReader", "в первой строке нет столбцов: %1")
                      .arg(missing.join(QStringLiteral(", ")));
         if (!dateGiven) {
-            error_ += QStringLiteral(" (дату можно дать и одним столбцом «Дата рождения»)");
+            error_ += QCoreApplication::translate(
+                "ClientListReader", " (дату можно дать и одним столбцом «Дата рождения»)");
         }
         return false;
     }
@@ -264,7 +272,7 @@ QString ClientListReader::recordProblem(const csv::Record& record) const {
         return record.problem;
     }
     if (headerSize_ > 0 && record.fields.size() != headerSize_) {
-        return QStringLiteral("полей %1, а в заголовке %2")
+        return QCoreApplication::translate("ClientListReader", "полей %1, а в заголовке %2")
             .arg(QString::number(record.fields.size()), QString::number(headerSize_));
     }
     // A field cut short matters only in a column that is read.
@@ -274,11 +282,12 @@ QString ClientListReader::recordProblem(const csv::Record& record) const {
         }
         const auto column = std::find(at_.begin(), at_.end(), k);
         if (column != at_.end()) {
-            return QStringLiteral("поле «%1» слишком длинное")
+            return QCoreApplication::translate("ClientListReader", "поле «%1» слишком длинное")
                 .arg(title(Column(column - at_.begin())));
         }
         if (headerSize_ == 0) {
-            return QStringLiteral("поле %1 слишком длинное").arg(k + 1);
+            return QCoreApplication::translate("ClientListReader", "поле %1 слишком длинное")
+                .arg(k + 1);
         }
     }
     return {};
@@ -294,13 +303,17 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
         const bool asTyped = date.startsWith(u'\'');
         const QStringList parts = (asTyped ? date.mid(1) : date).split(u'.');
         if (parts.size() != 3) {
-            return QStringLiteral("дата рождения не в виде ДД.ММ.ГГГГ");
+            return QCoreApplication::translate("ClientListReader",
+                                               "дата рождения не в виде ДД.ММ.ГГГГ");
         }
         born = {dayField(parts[0]), core::parseMonth(parts[1]), parts[2].trimmed()};
         if (!asTyped && isShortYear(born.year)) {
-            return QStringLiteral("в дате рождения «%1» год из %2: запишите год в четыре цифры")
-                .arg(date, born.year.size() == 1 ? QStringLiteral("одной цифры")
-                                                 : QStringLiteral("двух цифр"));
+            return QCoreApplication::translate(
+                       "ClientListReader",
+                       "в дате рождения «%1» год из %2: запишите год в четыре цифры")
+                .arg(date, born.year.size() == 1
+                               ? QCoreApplication::translate("ClientListReader", "одной цифры")
+                               : QCoreApplication::translate("ClientListReader", "двух цифр"));
         }
     } else {
         born = {dayField(field(Day)), core::parseMonth(field(Month)), field(Year).trimmed()};

@@ -1,5 +1,6 @@
 #include "book/csv.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace book::csv {
@@ -157,12 +158,13 @@ void Reader::readQuoted(Record& record, QString& field) {
         ++at_;
     }
     if (!closed) {
-        record.problem = QStringLiteral("кавычка открыта и не закрыта до конца файла");
+        record.problem =
+            QCoreApplication::translate("Csv", "кавычка открыта и не закрыта до конца файла");
     }
     // Anything between the closing quote and the next separator spoils the field.
     while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
         if (record.problem.isEmpty()) {
-            record.problem = QStringLiteral("текст после закрывающей кавычки");
+            record.problem = QCoreApplication::translate("Csv", "текст после закрывающей кавычки");
         }
         ++at_;
     }
@@ -189,7 +191,8 @@ bool Reader::next(Record& record) {
         if (record.fields.size() < kFieldCountLimit) {
             record.fields << field;
         } else if (record.problem.isEmpty()) {
-            record.problem = QStringLiteral("полей больше %1").arg(kFieldCountLimit);
+            record.problem =
+                QCoreApplication::translate("Csv", "полей больше %1").arg(kFieldCountLimit);
         }
         field.clear();
         record.lastLine = line_;

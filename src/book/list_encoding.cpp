@@ -1,6 +1,7 @@
 #include "book/list_encoding.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
@@ -76,8 +77,10 @@ private:
 
 QString ListEncoding::strayLineProblem() const {
     return kind == Utf8
-               ? QStringLiteral("строка не в кодировке UTF-8, как остальной список")
-               : QStringLiteral("строка не в кодировке Windows-1251, как остальной список");
+               ? QCoreApplication::translate("ListEncoding",
+                                             "строка не в кодировке UTF-8, как остальной список")
+               : QCoreApplication::translate(
+                     "ListEncoding", "строка не в кодировке Windows-1251, как остальной список");
 }
 
 bool ListEncoding::straysWithin(int first, int last) const {
@@ -93,7 +96,8 @@ QString judgeEncoding(QIODevice& device, ListEncoding& encoding) {
     QByteArray piece(kPiece, Qt::Uninitialized);
     for (qint64 size = 0; (size = device.read(piece.data(), kPiece)) != 0;) {
         if (size < 0) {
-            return QStringLiteral("ошибка чтения: %1").arg(device.errorString());
+            return QCoreApplication::translate("ListEncoding", "ошибка чтения: %1")
+                .arg(device.errorString());
         }
         const char* at = piece.constData();
         const char* const end = at + size;
@@ -117,7 +121,7 @@ QString judgeEncoding(QIODevice& device, ListEncoding& encoding) {
         sorter.take(line);
     }
     if (!device.seek(start)) {
-        return QStringLiteral("не удалось вернуться к началу файла");
+        return QCoreApplication::translate("ListEncoding", "не удалось вернуться к началу файла");
     }
     encoding = sorter.verdict();
     return {};

@@ -1,5 +1,6 @@
 // The history of reports: what was made for whom, and when.
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -58,8 +59,10 @@ bool ClientBook::recordReport(qint64 id, core::ReportKind kind, QString* error,
     const QString moment = now();
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QString& why) {
-        return fail(error, QStringLiteral("Отчёт не записан в историю клиента в картотеке %1: %2.")
-                               .arg(quoted(path_), why));
+        return fail(error,
+                    QCoreApplication::translate(
+                        "ReportHistory", "Отчёт не записан в историю клиента в картотеке %1: %2.")
+                        .arg(quoted(path_), why));
     };
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
@@ -73,7 +76,8 @@ bool ClientBook::recordReport(qint64 id, core::ReportKind kind, QString* error,
         return failed(reason(q.lastError()));
     }
     if (q.numRowsAffected() == 0) {
-        return failed(QStringLiteral("этого клиента уже нет в картотеке"));
+        return failed(
+            QCoreApplication::translate("ReportHistory", "этого клиента уже нет в картотеке"));
     }
     if (!detail::insertReport(q, id, kind, moment, file)) {
         return failed(reason(q.lastError()));
@@ -100,8 +104,10 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
         "made DESC, id DESC"));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
-        return fail(error, QStringLiteral("Не удалось прочитать историю клиента в картотеке %1: "
-                                          "%2.")
+        return fail(error, QCoreApplication::translate(
+                               "ReportHistory",
+                               "Не удалось прочитать историю клиента в картотеке %1: "
+                               "%2.")
                                .arg(quoted(path_), reason(q.lastError())));
     }
     while (q.next()) {
@@ -125,7 +131,9 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
         return true;
     }
     if (const QString problem = normalise(client); !problem.isEmpty()) {
-        return fail(error, QStringLiteral("Клиент не записан в картотеку: %1.").arg(problem));
+        return fail(error, QCoreApplication::translate("ReportHistory",
+                                                       "Клиент не записан в картотеку: %1.")
+                               .arg(problem));
     }
     if (!waitForCheck(error)) {
         return false;
@@ -133,9 +141,9 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
     const QString moment = now();
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(
-            error,
-            QStringLiteral("Клиент не записан в картотеку %1: %2.").arg(quoted(path_), reason(e)));
+        return fail(error, QCoreApplication::translate("ReportHistory",
+                                                       "Клиент не записан в картотеку %1: %2.")
+                               .arg(quoted(path_), reason(e)));
     };
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
@@ -170,8 +178,10 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
     const QString moment = now();
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     auto failed = [&](const QSqlError& e) {
-        return fail(error, QStringLiteral("Отчёты не записаны в историю клиентов в картотеке %1: "
-                                          "%2.")
+        return fail(error, QCoreApplication::translate(
+                               "ReportHistory",
+                               "Отчёты не записаны в историю клиентов в картотеке %1: "
+                               "%2.")
                                .arg(quoted(path_), reason(e)));
     };
     detail::Transaction transaction(db);

@@ -3,6 +3,7 @@
 // copy through SQLite's own backup.
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -61,9 +62,9 @@ QString reason(int code, const QString& text) {
     // name the index, the user wants to know who is already there.
     if ((code & 0xff) == SQLITE_CONSTRAINT &&
         (code == SQLITE_CONSTRAINT_UNIQUE || text.contains(QStringLiteral("UNIQUE")))) {
-        return QStringLiteral(
-            "в картотеке уже есть клиент с такими фамилией, именем, "
-            "отчеством и датой рождения");
+        return QCoreApplication::translate("SqliteDirect",
+                                           "в картотеке уже есть клиент с такими фамилией, именем, "
+                                           "отчеством и датой рождения");
     }
     return platform::reasonOfDatabaseError(code, text).text;
 }
@@ -170,7 +171,8 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
 QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
     sqlite3* from = ownHandle(db);
     if (!from) {
-        return QStringLiteral("драйвер SQLite в Qt не тот, с которым собрана программа");
+        return QCoreApplication::translate(
+            "SqliteDirect", "драйвер SQLite в Qt не тот, с которым собрана программа");
     }
     sqlite3* to = nullptr;
     if (sqlite3_open_v2(":memory:", &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
@@ -193,7 +195,7 @@ QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
     sqlite3_int64 size = 0;
     unsigned char* bytes = why.isEmpty() ? sqlite3_serialize(to, "main", &size, 0) : nullptr;
     if (why.isEmpty() && !bytes) {
-        why = QStringLiteral("не хватило памяти");
+        why = QCoreApplication::translate("SqliteDirect", "не хватило памяти");
     }
     if (bytes) {
         out = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));

@@ -1,21 +1,14 @@
 #include "core/client_names.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
-#include "core/counted.h"
-
 namespace core {
 
 namespace {
-
-// «1 знак», «2 знака», «5 знаков»; after «длиннее»: «1 знака», «2 знаков».
-QString characters(int count, bool afterComparative = false) {
-    return afterComparative ? counted(count, "знака", "знаков", "знаков")
-                            : counted(count, "знак", "знака", "знаков");
-}
 
 // "U+202E"
 QString codeOf(char32_t c) {
@@ -80,11 +73,13 @@ QString overbuiltCharacter(const QString& text) {
          from = to, to = finder.toNextBoundary()) {
         const QList<uint> parts = QStringView(text).sliced(from, to - from).toUcs4();
         if (parts.size() > kMostPartsOfACharacter) {
-            return QStringLiteral("один символ собран больше чем из %1 частей: уберите его")
+            return QCoreApplication::translate(
+                       "ClientNames", "один символ собран больше чем из %1 частей: уберите его")
                 .arg(kMostPartsOfACharacter);
         }
         if (std::count_if(parts.begin(), parts.end(), isMark) > kMostMarksOnALetter) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ClientNames",
                        "на одной букве больше %1 диакритических знаков (ударений, точек и т. п.): "
                        "уберите лишние")
                 .arg(kMostMarksOnALetter);
@@ -96,7 +91,8 @@ QString overbuiltCharacter(const QString& text) {
 QString printedTextProblem(const QString& text) {
     for (const char32_t c : QStringView(text).toUcs4()) {
         if (turnsDirection(c)) {
-            return QStringLiteral("есть знак смены направления письма (%1): уберите его")
+            return QCoreApplication::translate(
+                       "ClientNames", "есть знак смены направления письма (%1): уберите его")
                 .arg(codeOf(c));
         }
     }
@@ -105,17 +101,23 @@ QString printedTextProblem(const QString& text) {
 
 QString nameProblem(const QString& text, int limit, const QString& fieldName) {
     if (const QString code = forbiddenCharacter(text); !code.isEmpty()) {
-        return QStringLiteral("В поле «%1» есть управляющий или неполный символ (%2): уберите его.")
+        return QCoreApplication::translate(
+                   "ClientNames",
+                   "В поле «%1» есть управляющий или неполный символ (%2): уберите его.")
             .arg(fieldName, code);
     }
     if (const QString problem = printedTextProblem(text); !problem.isEmpty()) {
-        return QStringLiteral("В поле «%1» %2.").arg(fieldName, problem);
+        return QCoreApplication::translate("ClientNames", "В поле «%1» %2.")
+            .arg(fieldName, problem);
     }
     // No character is shorter than one UTF-16 unit: a text no longer than
     // that need not be counted.
     if (const int length = text.size() <= limit ? 0 : visibleLength(text); length > limit) {
-        return QStringLiteral("Поле «%1» длиннее %2: в нём %3.")
-            .arg(fieldName, characters(limit, true), characters(length));
+        // «длиннее 1 знака, 2 знаков»; «в нём 1 знак, 2 знака, 5 знаков».
+        return QCoreApplication::translate("ClientNames", "Поле «%1» %2: %3.")
+            .arg(fieldName,
+                 QCoreApplication::translate("ClientNames", "длиннее %n знаков", nullptr, limit),
+                 QCoreApplication::translate("ClientNames", "в нём %n знаков", nullptr, length));
     }
     return {};
 }
@@ -125,11 +127,13 @@ QString clientNamesProblem(const ClientNames& names) {
         const QString& text;
         int limit;
         const char* field;
-    } fields[] = {{names.surname, kSurnameLimit, "Фамилия"},
-                  {names.name, kNameLimit, "Имя"},
-                  {names.patronymic, kPatronymicLimit, "Отчество"}};
+    } fields[] = {
+        {names.surname, kSurnameLimit, QT_TRANSLATE_NOOP("ClientNames", "Фамилия")},
+        {names.name, kNameLimit, QT_TRANSLATE_NOOP("ClientNames", "Имя")},
+        {names.patronymic, kPatronymicLimit, QT_TRANSLATE_NOOP("ClientNames", "Отчество")}};
     for (const auto& f : fields) {
-        if (QString problem = nameProblem(f.text, f.limit, QString::fromUtf8(f.field));
+        if (QString problem =
+                nameProblem(f.text, f.limit, QCoreApplication::translate("ClientNames", f.field));
             !problem.isEmpty()) {
             return problem;
         }

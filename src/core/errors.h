@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -17,13 +18,15 @@ public:
     Kind kind() const { return kind_; }
 
     QString russianMessage() const {
-        return kind_ == Kind::Overflow ? QStringLiteral("Переполнение")
-                                       : QStringLiteral("Несоответствие типа");
+        return kind_ == Kind::Overflow
+                   ? QCoreApplication::translate("Errors", "Переполнение")
+                   : QCoreApplication::translate("Errors", "Несоответствие типа");
     }
 
     // What the user is told: "Расчёт остановлен: Переполнение."
     QString stoppedMessage() const {
-        return QStringLiteral("Расчёт остановлен: ") + russianMessage() + u'.';
+        return QCoreApplication::translate("Errors", "Расчёт остановлен: %1.")
+            .arg(russianMessage());
     }
 
 private:

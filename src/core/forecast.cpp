@@ -1,5 +1,6 @@
 #include "core/forecast.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include "core/months.h"
@@ -185,7 +186,7 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
     if (QDate::isValid(year, monthIndex + 1, day)) {
         return {};
     }
-    return QStringLiteral("Такой даты нет: %1 %2 %3 года.")
+    return QCoreApplication::translate("Forecast", "Такой даты нет: %1 %2 %3 года.")
         .arg(QString::number(day), monthGenitive(monthIndex), QString::number(year));
 }
 
@@ -219,21 +220,24 @@ YearMark markYear(const Forecast& forecast, long long year) {
 
 Calculation calculate(const BirthDate& date) {
     if (date.day < 1 || date.monthIndex < 0) {
-        return Refusal{Refusal::Kind::MissingDate, QStringLiteral("Выберите месяц и год рождения!"),
-                       QStringLiteral("Введены не все данные"), kDateHelpTopic,
-                       RuntimeError::Kind::Overflow};
+        return Refusal{Refusal::Kind::MissingDate,
+                       QCoreApplication::translate("Forecast", "Выберите месяц и год рождения!"),
+                       QCoreApplication::translate("Forecast", "Введены не все данные"),
+                       kDateHelpTopic, RuntimeError::Kind::Overflow};
     }
     // Only plain digits reach the arithmetic: a sign, a separator or an
     // exponent would give a year number that the digit string does not match.
     if (!isAcceptedYear(date.year)) {
         return Refusal{Refusal::Kind::YearNotDigits,
-                       QStringLiteral("Год рождения нужно ввести цифрами: число от 1 до 9999."),
-                       QStringLiteral("Неверный год рождения"), kDateHelpTopic,
-                       RuntimeError::Kind::Overflow};
+                       QCoreApplication::translate(
+                           "Forecast", "Год рождения нужно ввести цифрами: число от 1 до 9999."),
+                       QCoreApplication::translate("Forecast", "Неверный год рождения"),
+                       kDateHelpTopic, RuntimeError::Kind::Overflow};
     }
     if (const QString problem = noSuchDate(date.day, date.monthIndex, date.year);
         !problem.isEmpty()) {
-        return Refusal{Refusal::Kind::NoSuchDate, problem, QStringLiteral("Неверная дата рождения"),
+        return Refusal{Refusal::Kind::NoSuchDate, problem,
+                       QCoreApplication::translate("Forecast", "Неверная дата рождения"),
                        kDateHelpTopic, RuntimeError::Kind::Overflow};
     }
     try {

@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 #include <utility>
@@ -67,17 +68,20 @@ void Reader::problem(int line, const QString& what) {
         return;
     }
     const QString where =
-        line > 0
-            ? QStringLiteral("Файл текстов толкований «%1», строка %2: %3.")
-                  .arg(shownName(fileName_), QString::number(line), what)
-            : QStringLiteral("Файл текстов толкований «%1»: %2.").arg(shownName(fileName_), what);
+        line > 0 ? QCoreApplication::translate("TextFile",
+                                               "Файл текстов толкований «%1», строка %2: %3.")
+                       .arg(shownName(fileName_), QString::number(line), what)
+                 : QCoreApplication::translate("TextFile", "Файл текстов толкований «%1»: %2.")
+                       .arg(shownName(fileName_), what);
     out_.problems.push_back({line, where});
 }
 
 void Reader::read(QByteArrayView bytes) {
     if (bytes.size() > kTextFileLimit) {
-        problem(0, QStringLiteral("он больше 2 МБ, а файл текстов толкований не бывает таким "
-                                  "большим; файл не прочитан"));
+        problem(0, QCoreApplication::translate(
+                       "TextFile",
+                       "он больше 2 МБ, а файл текстов толкований не бывает таким "
+                       "большим; файл не прочитан"));
         return;
     }
     int number = 0;
@@ -109,14 +113,18 @@ bool Reader::readFirstLine(QByteArrayView line) {
     const int version = words.size() == 3 ? words[1].toInt(&isNumber) : 0;
     if (words.size() != 3 || words[0] != kMagic || !isNumber || version < 1 ||
         !isLanguageCode(QString::fromLatin1(words[2]))) {
-        problem(1, QStringLiteral("это не файл текстов толкований: его первая строка должна быть "
-                                  "«zemtar-texts %1 ru»; файл не прочитан")
+        problem(1, QCoreApplication::translate(
+                       "TextFile",
+                       "это не файл текстов толкований: его первая строка должна быть "
+                       "«zemtar-texts %1 ru»; файл не прочитан")
                        .arg(kTextFormatVersion));
         return false;
     }
     if (version > kTextFormatVersion) {
-        problem(1, QStringLiteral("он записан более новой версией программы (формат %1), а эта "
-                                  "версия читает формат %2; файл не прочитан")
+        problem(1, QCoreApplication::translate(
+                       "TextFile",
+                       "он записан более новой версией программы (формат %1), а эта "
+                       "версия читает формат %2; файл не прочитан")
                        .arg(version)
                        .arg(kTextFormatVersion));
         return false;
@@ -131,9 +139,9 @@ void Reader::readLine(int number, QByteArrayView bytes) {
     const QString line = nul ? QString() : decoder_.decode(bytes);
     if (nul || decoder_.hasError()) {
         decoder_.resetState();
-        damagedLine(
-            number, bytes.startsWith('['),
-            nul ? QStringLiteral("в нём нулевой байт") : QStringLiteral("это не кодировка UTF-8"));
+        damagedLine(number, bytes.startsWith('['),
+                    nul ? QCoreApplication::translate("TextFile", "в нём нулевой байт")
+                        : QCoreApplication::translate("TextFile", "это не кодировка UTF-8"));
         return;
     }
     if (line.startsWith(u'[')) {
@@ -152,13 +160,16 @@ void Reader::damagedLine(int number, bool header, const QString& what) {
         // A damaged header: its text belongs to no entry that could be kept.
         finishEntry();
         inEntries_ = true;
-        problem(number, QStringLiteral("текст повреждён: %1; запись пропущена").arg(what));
+        problem(number,
+                QCoreApplication::translate("TextFile", "текст повреждён: %1; запись пропущена")
+                    .arg(what));
     } else if (entry_.index >= 0) {
         entry_.damaged = true;
-        problem(number, QStringLiteral("текст повреждён: %1; запись [%2] пропущена")
+        problem(number, QCoreApplication::translate("TextFile",
+                                                    "текст повреждён: %1; запись [%2] пропущена")
                             .arg(what, textKeys()[static_cast<std::size_t>(entry_.index)].key));
     } else {
-        problem(number, QStringLiteral("текст повреждён: %1").arg(what));
+        problem(number, QCoreApplication::translate("TextFile", "текст повреждён: %1").arg(what));
     }
 }
 
@@ -168,17 +179,21 @@ void Reader::startEntry(int number, QStringView header) {
     entry_.line = number;
     const qsizetype close = header.indexOf(u']');
     if (close < 0 || !header.sliced(close + 1).trimmed().isEmpty()) {
-        problem(number, QStringLiteral("строка начинается с «[», но это не заголовок записи "
-                                       "«[ключ]»; если это текст, поставьте перед «[» знак «\\»; "
-                                       "текст до следующей записи пропущен"));
+        problem(number, QCoreApplication::translate(
+                            "TextFile",
+                            "строка начинается с «[», но это не заголовок записи "
+                            "«[ключ]»; если это текст, поставьте перед «[» знак «\\»; "
+                            "текст до следующей записи пропущен"));
         return;
     }
     const QList<QStringView> words = header.sliced(1, close - 1).split(u' ', Qt::SkipEmptyParts);
     const bool off = words.size() == 2 && words[1] == u"off";
     if (words.isEmpty() || words.size() > 2 || (words.size() == 2 && !off)) {
-        problem(number, QStringLiteral("заголовок «%1» записан не так: ожидалось «[ключ]» или "
-                                       "«[ключ off]»; запись пропущена")
-                            .arg(header.first(close + 1)));
+        problem(number,
+                QCoreApplication::translate("TextFile",
+                                            "заголовок «%1» записан не так: ожидалось «[ключ]» или "
+                                            "«[ключ off]»; запись пропущена")
+                    .arg(header.first(close + 1)));
         return;
     }
     if (takeKey(number, words[0], off)) {
@@ -190,21 +205,27 @@ void Reader::startEntry(int number, QStringView header) {
 bool Reader::takeKey(int number, QStringView key, bool off) {
     const TextKey* known = findTextKey(key);
     if (!known) {
-        problem(number, QStringLiteral("неизвестный ключ [%1]; запись пропущена").arg(key));
+        problem(number,
+                QCoreApplication::translate("TextFile", "неизвестный ключ [%1]; запись пропущена")
+                    .arg(key));
         return false;
     }
     int& seen = seenAt_[static_cast<std::size_t>(textKeyIndex(key))];
     if (seen > 0) {
-        problem(number, QStringLiteral("ключ [%1] повторён, он уже был в строке %2; повторная "
-                                       "запись пропущена")
-                            .arg(key, QString::number(seen)));
+        problem(number,
+                QCoreApplication::translate("TextFile",
+                                            "ключ [%1] повторён, он уже был в строке %2; повторная "
+                                            "запись пропущена")
+                    .arg(key, QString::number(seen)));
         return false;
     }
     seen = number;
     if (off && !known->switchable) {
-        problem(number, QStringLiteral("запись [%1] нельзя выключить, выключаются только "
-                                       "opening, closing и notice; её текст прочитан")
-                            .arg(key));
+        problem(number,
+                QCoreApplication::translate("TextFile",
+                                            "запись [%1] нельзя выключить, выключаются только "
+                                            "opening, closing и notice; её текст прочитан")
+                    .arg(key));
     }
     return true;
 }
@@ -221,9 +242,11 @@ void Reader::finishEntry() {
     const QString text = normalizedText(entry.lines.join(u'\n'));
     if (const int length = text.size() <= kTextLimit ? 0 : visibleLength(text);
         length > kTextLimit) {
-        problem(entry.line, QStringLiteral("текст записи [%1] длиннее %2 знаков (в нём %3); "
-                                           "запись пропущена")
-                                .arg(key, QString::number(kTextLimit), QString::number(length)));
+        problem(entry.line,
+                QCoreApplication::translate("TextFile",
+                                            "текст записи [%1] длиннее %2 знаков (в нём %3); "
+                                            "запись пропущена")
+                    .arg(key, QString::number(kTextLimit), QString::number(length)));
         return;
     }
     out_.set.setSwitchedOff(key, entry.off);
@@ -240,7 +263,8 @@ QString TextFileReading::problemText() const {
         lines << p.message;
     }
     if (problemCount > static_cast<int>(problems.size())) {
-        lines << QStringLiteral("Всего ошибок в файле: %1, показаны первые %2.")
+        lines << QCoreApplication::translate("TextFile",
+                                             "Всего ошибок в файле: %1, показаны первые %2.")
                      .arg(problemCount)
                      .arg(problems.size());
     }
@@ -252,8 +276,9 @@ QString TextFileReading::message() const {
         return {};
     }
     return problemText() + u'\n' +
-           (ours ? QStringLiteral("Вместо того, что не удалось прочитать, взяты тексты программы.")
-                 : QStringLiteral("Взяты тексты программы."));
+           (ours ? QCoreApplication::translate(
+                       "TextFile", "Вместо того, что не удалось прочитать, взяты тексты программы.")
+                 : QCoreApplication::translate("TextFile", "Взяты тексты программы."));
 }
 
 TextFileReading readTextFile(const QByteArray& bytes, const QString& fileName) {

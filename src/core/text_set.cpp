@@ -1,5 +1,6 @@
 #include "core/text_set.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "core/client_names.h"
@@ -80,7 +81,8 @@ QString textProblem(const QString& text) {
     if (length <= kTextLimit) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "TextSet",
                "Текст длиннее %1 знаков: в нём %2. Сократите его, программа не "
                "обрезает текст сама.")
         .arg(kTextLimit)
@@ -115,7 +117,7 @@ bool TextSet::holds(QStringView key) const {
 QString TextSet::setText(QStringView key, const QString& text) {
     const int index = textKeyIndex(key);
     if (index < 0) {
-        return QStringLiteral("В библиотеке нет записи [%1].").arg(key);
+        return QCoreApplication::translate("TextSet", "В библиотеке нет записи [%1].").arg(key);
     }
     QString normalized = normalizedText(text);
     if (const QString problem = textProblem(normalized); !problem.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "platform/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ QString askSaveFileName(QWidget* parent, const QString& title, const QString& fi
 }
 
 QString askPdfFileName(QWidget* parent, const QString& title, const QString& suggestedPath) {
-    return askSaveFileName(parent, title, QStringLiteral("Документ PDF (*.pdf)"),
+    return askSaveFileName(parent, title,
+                           QCoreApplication::translate("FileDialogs", "Документ PDF (*.pdf)"),
                            QStringLiteral("pdf"), suggestedPath);
 }
 

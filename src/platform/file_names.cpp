@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -23,32 +24,32 @@ struct KnownReason {
 
 // What a user may meet when a file is read: the system's own words are English.
 constexpr KnownReason kReadReasons[] = {
-    {ENOENT, "файл не существует"},
-    {EACCES, "нет прав на чтение"},
-    {EPERM, "нет прав на чтение"},
-    {EISDIR, "это папка, а не файл"},
-    {ENOTDIR, "путь к файлу проходит через файл, а не через папку"},
-    {ENAMETOOLONG, "слишком длинное имя файла"},
-    {ELOOP, "слишком много символических ссылок подряд"},
-    {EIO, "ошибка ввода-вывода"},
-    {EBADF, "поток закрыт"},
-    {EMFILE, "открыто слишком много файлов"},
-    {ENFILE, "открыто слишком много файлов"},
-    {ENOMEM, "не хватает памяти"},
-    {ENXIO, "устройство недоступно"},
-    {ENODEV, "устройство недоступно"},
-    {EOVERFLOW, "файл слишком велик"},
+    {ENOENT, QT_TRANSLATE_NOOP("FileNames", "файл не существует")},
+    {EACCES, QT_TRANSLATE_NOOP("FileNames", "нет прав на чтение")},
+    {EPERM, QT_TRANSLATE_NOOP("FileNames", "нет прав на чтение")},
+    {EISDIR, QT_TRANSLATE_NOOP("FileNames", "это папка, а не файл")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("FileNames", "путь к файлу проходит через файл, а не через папку")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileNames", "слишком длинное имя файла")},
+    {ELOOP, QT_TRANSLATE_NOOP("FileNames", "слишком много символических ссылок подряд")},
+    {EIO, QT_TRANSLATE_NOOP("FileNames", "ошибка ввода-вывода")},
+    {EBADF, QT_TRANSLATE_NOOP("FileNames", "поток закрыт")},
+    {EMFILE, QT_TRANSLATE_NOOP("FileNames", "открыто слишком много файлов")},
+    {ENFILE, QT_TRANSLATE_NOOP("FileNames", "открыто слишком много файлов")},
+    {ENOMEM, QT_TRANSLATE_NOOP("FileNames", "не хватает памяти")},
+    {ENXIO, QT_TRANSLATE_NOOP("FileNames", "устройство недоступно")},
+    {ENODEV, QT_TRANSLATE_NOOP("FileNames", "устройство недоступно")},
+    {EOVERFLOW, QT_TRANSLATE_NOOP("FileNames", "файл слишком велик")},
 };
 
 QString unknownReason(int code) {
-    return QStringLiteral("системная ошибка %1").arg(code);
+    return QCoreApplication::translate("FileNames", "системная ошибка %1").arg(code);
 }
 
 }  // namespace
 
 QString writeReason(int code) {
     if (code == EPIPE) {
-        return QStringLiteral("читающая программа закрыла канал");
+        return QCoreApplication::translate("FileNames", "читающая программа закрыла канал");
     }
     return systemReason(code);
 }
@@ -77,7 +78,8 @@ QString writeUnderName(const QString& path, const QByteArray& raw,
     const QByteArray name = raw.mid(slash + 1);
     struct stat st {};
     if (::lstat(raw.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        return writeFailedMessage(path, QStringLiteral("это не обычный файл"));
+        return writeFailedMessage(path,
+                                  QCoreApplication::translate("FileNames", "это не обычный файл"));
     }
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) {
@@ -89,7 +91,9 @@ QString writeUnderName(const QString& path, const QByteArray& raw,
         const QString inside = beside.filePath(QStringLiteral("out"));
         const QByteArray inner = QFile::encodeName(QFileInfo(beside.path()).fileName()) + "/out";
         if (!beside.isValid()) {
-            error = writeFailedMessage(path, QStringLiteral("не удалось создать временную папку"));
+            error = writeFailedMessage(
+                path,
+                QCoreApplication::translate("FileNames", "не удалось создать временную папку"));
         } else if (!(error = write(inside)).isEmpty()) {
             error.replace(inside, path);
         } else if (::renameat(dir, inner.constData(), dir, name.constData()) != 0) {
@@ -108,7 +112,7 @@ QString readUnderName(const QString& path, const QByteArray& raw,
     // Without waiting: a FIFO under the name would never answer.
     const int fd = ::open(raw.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return QStringLiteral("Не удалось прочитать файл «%1»: %2.")
+        return QCoreApplication::translate("FileNames", "Не удалось прочитать файл «%1»: %2.")
             .arg(QDir::toNativeSeparators(path), readReason(errno));
     }
     const QString opened = QStringLiteral("/proc/self/fd/%1").arg(fd);
@@ -155,7 +159,7 @@ QString executableFolder() {
 QString readReason(int code) {
     for (const KnownReason& known : kReadReasons) {
         if (known.code == code) {
-            return QString::fromUtf8(known.reason);
+            return QCoreApplication::translate("FileNames", known.reason);
         }
     }
     return unknownReason(code);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -81,13 +82,16 @@ std::optional<Refusal> documentProblem(const QString& text) {
             name.compare(u"table", Qt::CaseInsensitive) == 0 ? kBytesPerTable : kBytesPerElement;
         cost += spannedCells(tag) * kBytesPerSpannedCell;
         if (!neverNests(name) && !tag.endsWith(u'/') && ++depth > kMaxHelpNesting) {
-            return Refusal{QStringLiteral("разделы в нём вложены друг в друга глубже %1 уровней")
-                               .arg(kMaxHelpNesting)};
+            return Refusal{
+                QCoreApplication::translate("HelpDocument",
+                                            "разделы в нём вложены друг в друга глубже %1 уровней")
+                    .arg(kMaxHelpNesting)};
         }
     }
     if (cost > kMaxHelpDocumentBytes) {
-        return Refusal{QStringLiteral("для показа ему нужно больше %1 МБ памяти")
-                           .arg(kMaxHelpDocumentBytes >> 20)};
+        return Refusal{
+            QCoreApplication::translate("HelpDocument", "для показа ему нужно больше %1 МБ памяти")
+                .arg(kMaxHelpDocumentBytes >> 20)};
     }
     return std::nullopt;
 }
@@ -97,26 +101,29 @@ std::optional<Refusal> documentProblem(const QString& text) {
 std::variant<QByteArray, Refusal> readSmallFile(const QString& path, qint64 maxBytes) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return Refusal{errno == ENOENT ? QStringLiteral("файл не найден")
-                                       : QStringLiteral("файл не читается")};
+        return Refusal{errno == ENOENT
+                           ? QCoreApplication::translate("HelpDocument", "файл не найден")
+                           : QCoreApplication::translate("HelpDocument", "файл не читается")};
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return Refusal{QStringLiteral("это не обычный файл")};
+        return Refusal{QCoreApplication::translate("HelpDocument", "это не обычный файл")};
     }
     if (st.st_size > maxBytes) {
         ::close(fd);
-        return Refusal{QStringLiteral("файл больше %1 МБ").arg(maxBytes >> 20)};
+        return Refusal{
+            QCoreApplication::translate("HelpDocument", "файл больше %1 МБ").arg(maxBytes >> 20)};
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Refusal{QStringLiteral("файл не читается")};
+        return Refusal{QCoreApplication::translate("HelpDocument", "файл не читается")};
     }
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) {
-        return Refusal{QStringLiteral("файл больше %1 МБ").arg(maxBytes >> 20)};
+        return Refusal{
+            QCoreApplication::translate("HelpDocument", "файл больше %1 МБ").arg(maxBytes >> 20)};
     }
     return bytes;
 }
@@ -133,7 +140,7 @@ std::variant<QString, Refusal> readHelpDocument(const QString& path) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder(std::get<QByteArray>(bytes));
     if (decoder.hasError() || !text.contains(QStringLiteral("name=\"%1\"").arg(contentsAnchor()))) {
-        return Refusal{QStringLiteral("это не справка программы")};
+        return Refusal{QCoreApplication::translate("HelpDocument", "это не справка программы")};
     }
     if (std::optional<Refusal> problem = documentProblem(text)) {
         return *problem;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -216,10 +217,10 @@ HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window),
       openExternal_([](const QUrl& url) { QDesktopServices::openUrl(url); }),
       browser_(new HelpBrowser(this)),
-      back_(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"),
-                            this)),
-      contents_(new QPushButton(QStringLiteral("Содержание"), this)) {
-    setWindowTitle(QStringLiteral("Справка — ") + info::programName());
+      back_(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack),
+                            QCoreApplication::translate("HelpViewer", "Назад"), this)),
+      contents_(new QPushButton(QCoreApplication::translate("HelpViewer", "Содержание"), this)) {
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Справка — ") + info::programName());
     resize(kWidth, kHeight);
 
     // Links are followed here, never by the browser on its own (follow()).
@@ -228,8 +229,9 @@ HelpViewer::HelpViewer(QWidget* parent)
     browser_->setFrameShape(QFrame::NoFrame);
     browser_->document()->setDocumentMargin(kTextMargin);
     back_->setEnabled(false);
-    back_->setToolTip(QStringLiteral("Вернуться к предыдущему разделу (Alt+Стрелка влево)"));
-    contents_->setToolTip(QStringLiteral("Открыть содержание справки"));
+    back_->setToolTip(QCoreApplication::translate(
+        "HelpViewer", "Вернуться к предыдущему разделу (Alt+Стрелка влево)"));
+    contents_->setToolTip(QCoreApplication::translate("HelpViewer", "Открыть содержание справки"));
     back_->setAutoDefault(false);
     contents_->setAutoDefault(false);
 
@@ -361,16 +363,20 @@ Message missingHelpMessage(const QString& path) {
     const QFileInfo where(path);
     QString problem;
     if (!where.exists() && !where.isSymLink()) {
-        problem = QStringLiteral("Файл справки «%1» не найден.").arg(where.fileName());
+        problem = QCoreApplication::translate("HelpViewer", "Файл справки «%1» не найден.")
+                      .arg(where.fileName());
     } else {
         const QString reason = helpFileProblem(path);
         problem =
-            QStringLiteral("Файл справки «%1» повреждён или не читается").arg(where.fileName()) +
+            QCoreApplication::translate("HelpViewer", "Файл справки «%1» повреждён или не читается")
+                .arg(where.fileName()) +
             (reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason));
     }
-    return Message{problem + QStringLiteral("\n\nОн должен лежать в папке программы:\n%1")
+    return Message{problem + QCoreApplication::translate(
+                                 "HelpViewer", "\n\nОн должен лежать в папке программы:\n%1")
                                  .arg(QDir::toNativeSeparators(where.absolutePath())),
-                   QStringLiteral("Справка — ") + info::programName(), MessageIcon::Warning};
+                   QCoreApplication::translate("HelpViewer", "Справка — ") + info::programName(),
+                   MessageIcon::Warning};
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <algorithm>
@@ -29,7 +30,7 @@ QString LineReader::open(const QString& path, const QByteArray& raw) {
         // A closed standard input would otherwise be read as an endless
         // series of failures.
         if (standardInputClosed() || ::fcntl(STDIN_FILENO, F_GETFD) < 0) {
-            return QStringLiteral("стандартный ввод закрыт");
+            return QCoreApplication::translate("LineReader", "стандартный ввод закрыт");
         }
         fd_ = STDIN_FILENO;
     } else {
@@ -47,7 +48,7 @@ QString LineReader::open(const QString& path, const QByteArray& raw) {
         return readReason(errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("LineReader", "это папка, а не файл");
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,8 @@ PathState inspectPath(const QString& path) {
 QString makePrivateFolder(const QString& path) {
     const QString parent = QFileInfo(path).absolutePath();
     if (!QFileInfo(parent).isDir() && !QDir().mkpath(parent)) {
-        return QStringLiteral("не удалось создать папку %1").arg(QDir::toNativeSeparators(parent));
+        return QCoreApplication::translate("PrivateFiles", "не удалось создать папку %1")
+            .arg(QDir::toNativeSeparators(parent));
     }
     if (::mkdir(systemPath(path).constData(), kOwnerOnly) != 0 && errno != EEXIST) {
         return systemReason(errno);
@@ -81,9 +83,9 @@ QString restrictToOwner(const QString& path) {
     if (::fstat(fd, &st) != 0) {
         problem = systemReason(errno);
     } else if (st.st_uid != ::geteuid()) {
-        problem = QStringLiteral("принадлежит другому пользователю");
+        problem = QCoreApplication::translate("PrivateFiles", "принадлежит другому пользователю");
     } else if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) {
-        problem = QStringLiteral("это не обычный файл и не папка");
+        problem = QCoreApplication::translate("PrivateFiles", "это не обычный файл и не папка");
     } else if (::fchmod(fd, st.st_mode & (S_ISDIR(st.st_mode) ? kOwnerOnly : kOwnerFile)) != 0) {
         problem = systemReason(errno);
     }

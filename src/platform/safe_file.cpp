@@ -1,6 +1,7 @@
 #include "platform/safe_file.h"
 
 #include <sys/stat.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,11 +25,11 @@ QString reasonOf(const QFileDevice& file, int code = 0) {
 QString openReason(const QFileDevice& file, const QString& path) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (folder.isDir() && !folder.isWritable()) {
-        return QStringLiteral("папка %1 доступна только для чтения")
+        return QCoreApplication::translate("SafeFile", "папка %1 доступна только для чтения")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     }
     if (const QFileInfo target(path); target.exists() && !target.isWritable()) {
-        return QStringLiteral("файл доступен только для чтения");
+        return QCoreApplication::translate("SafeFile", "файл доступен только для чтения");
     }
     return reasonOf(file);
 }
@@ -42,25 +43,27 @@ namespace {
 // (for root, who may rename over anything), so those are refused here.
 QString placeProblem(const QString& path) {
     if (path.isEmpty()) {
-        return QStringLiteral("имя файла не задано");
+        return QCoreApplication::translate("SafeFile", "имя файла не задано");
     }
     struct stat target {};
     if (::stat(QFile::encodeName(path).constData(), &target) == 0) {
         if (S_ISDIR(target.st_mode)) {
-            return QStringLiteral("это папка, а не файл");
+            return QCoreApplication::translate("SafeFile", "это папка, а не файл");
         }
         if (!S_ISREG(target.st_mode)) {
-            return QStringLiteral("это не обычный файл, а устройство, канал или сокет");
+            return QCoreApplication::translate(
+                "SafeFile", "это не обычный файл, а устройство, канал или сокет");
         }
         return {};
     }
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.exists()) {
-        return QStringLiteral("папка %1 не существует")
+        return QCoreApplication::translate("SafeFile", "папка %1 не существует")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     }
     if (!folder.isDir()) {
-        return QStringLiteral("%1 — не папка").arg(QDir::toNativeSeparators(folder.filePath()));
+        return QCoreApplication::translate("SafeFile", "%1 — не папка")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     }
     return {};
 }
@@ -109,7 +112,7 @@ private:
 }  // namespace
 
 QString writeFailedMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось записать файл %1: %2")
+    return QCoreApplication::translate("SafeFile", "Не удалось записать файл %1: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -139,10 +142,12 @@ QString writeFileAtomically(const QString& path, const std::function<bool(QIODev
     if (!written || !flushed || file.error() != QFileDevice::NoError) {
         const QString reason =
             device.cut()
-                ? (code != 0 ? systemReason(code) : QStringLiteral("файл записан не полностью"))
+                ? (code != 0 ? systemReason(code)
+                             : QCoreApplication::translate("SafeFile", "файл записан не полностью"))
             : file.error() != QFileDevice::NoError
                 ? reasonOf(file, code)
-                : QStringLiteral("содержимое файла не удалось подготовить");
+                : QCoreApplication::translate("SafeFile",
+                                              "содержимое файла не удалось подготовить");
         file.cancelWriting();
         return writeFailedMessage(path, reason);
     }

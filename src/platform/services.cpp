@@ -23,14 +23,15 @@ void showDetailsOnRequest(QMessageBox& box, const QString& details) {
             continue;
         }
         const auto shown = std::make_shared<bool>(false);
-        button->setText(QStringLiteral("Подробности…"));
+        button->setText(QCoreApplication::translate("Services", "Подробности…"));
         // Queued: Qt renames its button after the click's other slots.
         QObject::connect(
             button, &QAbstractButton::clicked, button,
             [button, shown] {
                 *shown = !*shown;
-                button->setText(*shown ? QStringLiteral("Скрыть подробности")
-                                       : QStringLiteral("Подробности…"));
+                button->setText(*shown
+                                    ? QCoreApplication::translate("Services", "Скрыть подробности")
+                                    : QCoreApplication::translate("Services", "Подробности…"));
             },
             Qt::QueuedConnection);
     }
@@ -64,7 +65,8 @@ void DesktopServices::message(QWidget* parent, const Message& m) {
         showDetailsOnRequest(box, m.details);
     }
     if (m.helpContext > 0) {
-        QPushButton* helpButton = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
+        QPushButton* helpButton = box.addButton(QCoreApplication::translate("Services", "Справка"),
+                                                QMessageBox::HelpRole);
         // Help opens the topic and leaves the box open: take the button's click
         // away from the box, which would close on it.
         QObject::disconnect(helpButton, &QAbstractButton::clicked, nullptr, nullptr);

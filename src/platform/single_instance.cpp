@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QLockFile>
@@ -102,7 +103,8 @@ bool SingleInstance::anotherIsRunning() {
 }
 
 Message alreadyRunningMessage() {
-    return Message{QStringLiteral("Программа уже запущена!"), QStringLiteral("Zemtar-прогноз"),
+    return Message{QCoreApplication::translate("SingleInstance", "Программа уже запущена!"),
+                   QCoreApplication::translate("SingleInstance", "Zemtar-прогноз"),
                    MessageIcon::Critical};
 }
 

@@ -1,5 +1,6 @@
 #include "platform/text_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,20 +23,23 @@ QString shown(const QString& path) {
 core::TextFileReading refusedReading(const QString& path, const QString& why) {
     core::TextFileReading reading;
     reading.problemCount = 1;
-    reading.problems.push_back(
-        {0, QStringLiteral("Файл текстов толкований «%1» не прочитан: %2.").arg(shown(path), why)});
+    reading.problems.push_back({0, QCoreApplication::translate(
+                                       "TextStore", "Файл текстов толкований «%1» не прочитан: %2.")
+                                       .arg(shown(path), why)});
     return reading;
 }
 
 QString linkProblem(const QString& path) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "TextStore",
                "«%1» — символическая ссылка, а программа не открывает свои файлы через "
                "ссылки, чтобы не изменить чужой файл")
         .arg(shown(path));
 }
 
 QString notSaved(const QString& why) {
-    return QStringLiteral("Тексты толкований не сохранены: %1. Прежние тексты остались как были.")
+    return QCoreApplication::translate(
+               "TextStore", "Тексты толкований не сохранены: %1. Прежние тексты остались как были.")
         .arg(why);
 }
 
@@ -43,7 +47,8 @@ QString notSaved(const QString& why) {
 
 core::TextFileReading readTextFile(const QString& path) {
     if (QFileInfo(path).isDir()) {
-        return refusedReading(path, QStringLiteral("это папка, а не файл"));
+        return refusedReading(path,
+                              QCoreApplication::translate("TextStore", "это папка, а не файл"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -95,19 +100,24 @@ TextStore::Loaded TextStore::load(QStringView language) const {
             break;
         case PathKind::SymbolicLink:
             return {core::TextLibrary(nothing),
-                    QStringLiteral("Тексты толкований не прочитаны: %1. Взяты тексты программы.")
+                    QCoreApplication::translate(
+                        "TextStore", "Тексты толкований не прочитаны: %1. Взяты тексты программы.")
                         .arg(linkProblem(file))};
         default:
             return {core::TextLibrary(nothing),
-                    QStringLiteral("Тексты толкований не прочитаны: на месте файла «%1» папка "
-                                   "или другой объект. Взяты тексты программы.")
+                    QCoreApplication::translate(
+                        "TextStore",
+                        "Тексты толкований не прочитаны: на месте файла «%1» папка "
+                        "или другой объект. Взяты тексты программы.")
                         .arg(shown(file))};
     }
     core::TextFileReading reading = readTextFile(file);
     if (reading.ours && reading.set.language() != language) {
         return {core::TextLibrary(nothing),
-                QStringLiteral("Файл текстов толкований «%1» написан на языке «%2», а не «%3». "
-                               "Взяты тексты программы.")
+                QCoreApplication::translate(
+                    "TextStore",
+                    "Файл текстов толкований «%1» написан на языке «%2», а не «%3». "
+                    "Взяты тексты программы.")
                     .arg(shown(file), reading.set.language(), language)};
     }
     const QString problem = reading.message();
@@ -116,13 +126,15 @@ TextStore::Loaded TextStore::load(QStringView language) const {
 
 QString TextStore::folderProblem() const {
     if (folder_.isEmpty()) {
-        return QStringLiteral("в системе не найдена папка для данных пользователя");
+        return QCoreApplication::translate("TextStore",
+                                           "в системе не найдена папка для данных пользователя");
     }
     const PathState state = inspectPath(folder_);
     switch (state.kind) {
         case PathKind::Missing:
             if (const QString why = makePrivateFolder(folder_); !why.isEmpty()) {
-                return QStringLiteral("не удалось создать папку «%1»: %2").arg(shown(folder_), why);
+                return QCoreApplication::translate("TextStore", "не удалось создать папку «%1»: %2")
+                    .arg(shown(folder_), why);
             }
             return {};
         case PathKind::SymbolicLink:
@@ -130,7 +142,8 @@ QString TextStore::folderProblem() const {
         case PathKind::Folder:
             if (state.mine && state.othersCanUse) {
                 if (const QString why = restrictToOwner(folder_); !why.isEmpty()) {
-                    return QStringLiteral(
+                    return QCoreApplication::translate(
+                               "TextStore",
                                "папку «%1» могут читать другие пользователи, а закрыть "
                                "её от них не удалось: %2")
                         .arg(shown(folder_), why);
@@ -138,7 +151,9 @@ QString TextStore::folderProblem() const {
             }
             return {};
         default:
-            return QStringLiteral("на месте папки «%1» файл или другой объект").arg(shown(folder_));
+            return QCoreApplication::translate("TextStore",
+                                               "на месте папки «%1» файл или другой объект")
+                .arg(shown(folder_));
     }
 }
 
@@ -151,12 +166,15 @@ QString TextStore::write(const QString& file, const core::TextSet& set) const {
         return notSaved(linkProblem(file));
     }
     if (const QString failed = writeTextFile(file, set); !failed.isEmpty()) {
-        return QStringLiteral("%1. Прежние тексты толкований остались как были.").arg(failed);
+        return QCoreApplication::translate("TextStore",
+                                           "%1. Прежние тексты толкований остались как были.")
+            .arg(failed);
     }
     // A file someone opened to others keeps its modes when replaced; ours are private.
     if (inspectPath(file).othersCanUse) {
         if (const QString why = restrictToOwner(file); !why.isEmpty()) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "TextStore",
                        "Тексты толкований сохранены, но файл «%1» могут читать другие "
                        "пользователи, а закрыть его от них не удалось: %2.")
                 .arg(shown(file), why);
@@ -176,10 +194,11 @@ TextStore::ImportPreview TextStore::previewImport(const QString& path,
     // What an import would take instead is the window's to say: it asks first.
     preview.problem = reading.problemText();
     if (reading.ours && reading.set.language() != current.language()) {
-        preview.problem = QStringLiteral(
-                              "Файл «%1» написан на языке «%2», а правятся тексты на "
-                              "языке «%3». Ничего не изменено.")
-                              .arg(shown(path), reading.set.language(), current.language());
+        preview.problem =
+            QCoreApplication::translate("TextStore",
+                                        "Файл «%1» написан на языке «%2», а правятся тексты на "
+                                        "языке «%3». Ничего не изменено.")
+                .arg(shown(path), reading.set.language(), current.language());
         return preview;
     }
     preview.importable = reading.ours;
@@ -211,18 +230,20 @@ TextStore::Loaded TextStore::undoImport(QStringView language) const {
     const QString undo = undoFileOf(language);
     Loaded now = load(language);
     if (!canUndoImport(language)) {
-        now.problem = QStringLiteral(
-            "Импорт отменить нельзя: прежние тексты толкований не "
-            "сохранились.");
+        now.problem =
+            QCoreApplication::translate("TextStore",
+                                        "Импорт отменить нельзя: прежние тексты толкований не "
+                                        "сохранились.");
         return now;
     }
     core::TextFileReading reading = readTextFile(undo);
     if (!reading.ours || !reading.complete()) {
-        now.problem = QStringLiteral("Импорт не отменён: %1").arg(reading.message());
+        now.problem = QCoreApplication::translate("TextStore", "Импорт не отменён: %1")
+                          .arg(reading.message());
         return now;
     }
     if (const QString failed = save(reading.set); !failed.isEmpty()) {
-        now.problem = QStringLiteral("Импорт не отменён. %1").arg(failed);
+        now.problem = QCoreApplication::translate("TextStore", "Импорт не отменён. %1").arg(failed);
         return now;
     }
     QFile::remove(undo);
