@@ -113,7 +113,7 @@ std::string makeList(int count) {
         const bench::MadeUpPerson p = bench::madeUpPerson(random, k);
         std::fprintf(file, "%s;%s;%s;%02d.%02d.%d\r\n", p.surname.toUtf8().constData(),
                      p.name.toUtf8().constData(), p.patronymic.toUtf8().constData(), p.day, p.month,
-                     p.year + k % 3 * 10);  // some born after 2000
+                     p.year + k % 2 * 10);  // born 1930-2019
     }
     std::fclose(file);
     return path;
