@@ -60,7 +60,7 @@ void appendAnswer(QByteArray& out, const QByteArray& bytes, int lineNumber, cons
     if (const auto* f = std::get_if<core::Forecast>(&result)) {
         const std::optional<core::YearMark> mark = markOf(*f, o.markYear);
         appendHead(out, lineNumber, line);
-        core::appendJsonMembers(out, *f, mark ? &*mark : nullptr);
+        core::appendJsonMembers(out, *f, mark ? &*mark : nullptr, o.language);
         out += '\n';
         return;
     }

@@ -52,6 +52,8 @@ QString openList(const Options& o, const QByteArray& raw, QFile& in) {
 struct RowPages {
     book::ClientListReader& reader;
     const QString& listName;
+    // --lang for every page; without it each client's own language.
+    std::optional<core::ReportLanguage> language;
     bool leftOut = false;
     QString readError;
 
@@ -71,6 +73,7 @@ struct RowPages {
             }
             page.forecast = std::move(*forecast);
             page.client = row.client.names;
+            page.language = language.value_or(row.client.language());
             return print::NextPage::Page;
         }
         readError = reader.error();
@@ -83,8 +86,18 @@ QString writeBooklets(RowPages& rows, const DrawRequest& request, const QString&
                       const std::optional<print::Letterhead>& letterhead,
                       print::ManyResult& result) {
     result = print::writeBookletsPdf(
-        print::bookletsOf(std::ref(rows), *request.texts, bookletChoice(*request.options)), path,
-        QDateTime::currentDateTime(), letterhead);
+        print::bookletsOf(
+            std::ref(rows),
+            [&](core::ReportLanguage language) {
+                // A practitioner's file of texts has one language; the program's
+                // own texts follow each client's.
+                if (request.options->textsGiven || request.options->languageGiven) {
+                    return *request.texts;
+                }
+                return core::TextLibrary(core::TextSet(core::languageCode(language)));
+            },
+            bookletChoice(*request.options)),
+        path, QDateTime::currentDateTime(), letterhead);
     return result.error;
 }
 
@@ -113,7 +126,8 @@ Problem printClientList(const DrawRequest& request,
                                                : QStringLiteral("Файл «%1»").arg(o.clients),
                                      reader.error())};
     }
-    RowPages rows{reader, listName, false, {}};
+    RowPages rows{
+        reader, listName, o.languageGiven ? std::optional(o.language) : std::nullopt, false, {}};
     print::ManyResult result;
     const QString error = platform::writeUnderName(
         o.pdf, platform::argumentBytes(o.pdf, request.argc, request.argv),

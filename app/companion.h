@@ -64,6 +64,10 @@ struct Options {
     QString texts;
     core::BookletChoice bookletSections;  // as --sections chose them
     int outlookYears = core::kOutlookDefault;
+    // The language of every output: text, JSON's words, pages and booklets.
+    bool languageGiven = false;
+    QString languageText;
+    core::ReportLanguage language = core::ReportLanguage::Russian;
 };
 
 // The booklet's choice from --sections, --outlook and --mark-year (this year

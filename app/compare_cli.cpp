@@ -37,6 +37,7 @@ const char* const kCompareUsage =
     "                «Фамилия Имя Отчество» первого и второго человека для\n"
     "                страницы и текста (слова через пробел, можно не все)\n"
     "  --json        вывести сравнение одним объектом JSON\n"
+    "  --lang ЯЗЫК   язык текста, JSON и страницы: ru, uk или en (по умолчанию ru)\n"
     "  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF\n"
     "  --booklet     с толкованием: тексты об общих пиках и спадах и об аспектах\n"
     "                (в тексте после сравнения, в PDF — страницы после страницы\n"
@@ -161,6 +162,32 @@ QString letterheadProblem(const Request& r) {
     return print::letterheadTextProblem(r.page.practitioner, r.page.contacts);
 }
 
+// The language after --lang; an empty string when it is one the program knows.
+QString takeLanguage(const QStringList& args, int& i, Request& r) {
+    r.page.languageGiven = true;
+    if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
+        return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
+    }
+    const std::optional<Problem> problem = readLanguage(r.page);
+    return problem ? problem->text : QString();
+}
+
+// The file after --texts or --pdf; an empty string when there is one.
+QString takeFile(const QStringList& args, int& i, bool texts, Request& r) {
+    const QString option = texts ? QStringLiteral("--texts") : QStringLiteral("--pdf");
+    QString file;
+    if (!takeValue(args, i, option, file) || file.isEmpty()) {
+        return QStringLiteral("Имя файла после %1 не может быть пустым.").arg(option);
+    }
+    if (texts) {
+        r.page.texts = file;
+        r.page.textsGiven = true;
+    } else {
+        r.pdf = file;
+    }
+    return {};
+}
+
 // Reads the command line; an empty string on success, else what is wrong.
 QString parse(const QStringList& args, Request& r) {
     for (int i = 1; i < args.size(); ++i) {
@@ -184,12 +211,10 @@ QString parse(const QStringList& args, Request& r) {
             r.json = true;
         } else if (a == QLatin1String("--booklet")) {
             r.booklet = true;
-        } else if (is("--texts")) {
-            if (!takeValue(args, i, QStringLiteral("--texts"), r.page.texts) ||
-                r.page.texts.isEmpty()) {
-                return QStringLiteral("Имя файла после --texts не может быть пустым.");
+        } else if (is("--texts") || is("--pdf")) {
+            if (const QString problem = takeFile(args, i, is("--texts"), r); !problem.isEmpty()) {
+                return problem;
             }
-            r.page.textsGiven = true;
         } else if (is("--from") || is("--to")) {
             if (const QString problem = takeYear(args, i, is("--from"), r); !problem.isEmpty()) {
                 return problem;
@@ -199,12 +224,10 @@ QString parse(const QStringList& args, Request& r) {
                 !problem.isEmpty()) {
                 return problem;
             }
-        } else if (is("--pdf")) {
-            QString file;
-            if (!takeValue(args, i, QStringLiteral("--pdf"), file) || file.isEmpty()) {
-                return QStringLiteral("Имя файла после --pdf не может быть пустым.");
+        } else if (is("--lang")) {
+            if (const QString problem = takeLanguage(args, i, r); !problem.isEmpty()) {
+                return problem;
             }
-            r.pdf = file;
         } else if (a.size() > 1 && a.front() == u'-' && !a.at(1).isDigit() && a.at(1) != u'.' &&
                    a.at(1) != u',') {
             return QStringLiteral("Неизвестный параметр: %1").arg(a);
@@ -239,8 +262,9 @@ int deliver(Request& r, const core::ComparedPerson& first, const core::ComparedP
     const int status = textsProblem.isEmpty() ? kExitForecast : kExitRefused;
     // With --pdf the file is the output; the text comes only when asked for.
     if (r.json || !r.pdf) {
-        const QByteArray json = core::toJson(first.forecast, second.forecast, c);
-        QByteArray text = core::toText(first, second, c).toUtf8();
+        const core::ReportLanguage lang = r.page.language;
+        const QByteArray json = core::toJson(first.forecast, second.forecast, c, lang);
+        QByteArray text = core::toText(first, second, c, lang).toUtf8();
         if (r.booklet) {
             text += '\n' + core::blocksText(texts).toUtf8() + '\n';
         }

@@ -147,7 +147,7 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
                                     path, letterhead);
             }
             return print::printReportToPdf(forecast, path, client, QDateTime::currentDateTime(),
-                                           letterhead);
+                                           letterhead, o.language);
         });
     }
     const bool reportWritten = o.pdfGiven && error.isEmpty();
@@ -179,9 +179,10 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
     const QString error = platform::writeUnderName(
         request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
         [&](const QString& path) {
-            return print::printComparisonToPdf(
-                *request->first, *request->second, *request->comparison, path,
-                QDateTime::currentDateTime(), {}, letterhead, *request->texts);
+            return print::printComparisonToPdf(*request->first, *request->second,
+                                               *request->comparison, path,
+                                               QDateTime::currentDateTime(), {}, letterhead,
+                                               *request->texts, request->letterhead->language);
         });
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage, error};

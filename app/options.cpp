@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "core/client_names.h"
 #include "platform/file_names.h"
@@ -51,6 +52,8 @@ const char* const kUsage =
     "  --outlook N   сколько лет после этого показать в «Ближайших годах» (1–30, 10)\n"
     "  --texts ФАЙЛ  тексты толкований из файла (экспорт окна «Тексты толкований»);\n"
     "                файл с ошибками: сообщение, тексты программы, код возврата 2\n"
+    "  --lang ЯЗЫК   язык отчёта: ru, uk или en (по умолчанию ru) — для текста,\n"
+    "                слов в JSON, страниц и подробного отчёта\n"
     "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
     "  -h, --help    показать эту справку\n"
     "  -v, --version показать версию\n"
@@ -92,6 +95,7 @@ const OptionRow kOptionRows[] = {
     {{"sections"}, &Options::sectionsGiven, &Options::sections},
     {{"outlook"}, &Options::outlookGiven, &Options::outlookText},
     {{"texts"}, &Options::textsGiven, &Options::texts},
+    {{"lang"}, &Options::languageGiven, &Options::languageText},
 };
 
 // The files the companion reads and those it writes, by option: no output may
@@ -234,6 +238,9 @@ std::optional<Problem> bookletProblem(Options& o) {
 }
 
 std::optional<Problem> checkValues(Options& o) {
+    if (std::optional<Problem> problem = readLanguage(o)) {
+        return problem;
+    }
     if (std::optional<Problem> problem = bookletProblem(o)) {
         return problem;
     }
@@ -285,6 +292,22 @@ std::optional<Problem> checkValues(Options& o) {
 }
 
 }  // namespace
+
+std::optional<Problem> readLanguage(Options& o) {
+    if (!o.languageGiven) {
+        return std::nullopt;
+    }
+    const std::optional<core::ReportLanguage> language = core::parseReportLanguage(o.languageText);
+    if (!language) {
+        return Problem{
+            kExitUsage,
+            QCoreApplication::translate("companion", "Неизвестный язык отчёта: %1. Известны: %2.")
+                .arg(o.languageText.trimmed(),
+                     core::reportLanguageCodes().join(QStringLiteral(", ")))};
+    }
+    o.language = *language;
+    return std::nullopt;
+}
 
 std::optional<Problem> outputOverInput(const Options& o, int argc, char* argv[]) {
     for (const FileOption& input : kInputs) {

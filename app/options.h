@@ -21,4 +21,8 @@ std::variant<Options, Problem> parseOptions(const QStringList& args);
 // the names' own bytes.
 std::optional<Problem> outputOverInput(const Options& o, int argc, char* argv[]);
 
+// The language after --lang; without it Russian, with an unknown one the
+// refusal that lists those the program knows (exit code 1).
+std::optional<Problem> readLanguage(Options& o);
+
 }  // namespace companion

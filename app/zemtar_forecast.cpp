@@ -62,12 +62,12 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     // With a picture or a report asked for, the file is the output; the text
     // comes only when asked for as JSON.
     if (o.json) {
-        if (!writeOut(core::toJson(forecast, marked) + '\n')) {
+        if (!writeOut(core::toJson(forecast, marked, o.language) + '\n')) {
             return finish(kExitUsage);
         }
     } else if (!drawing) {
-        return finish(writeOut(core::toText(forecast, marked).toUtf8()) ? kExitForecast
-                                                                        : kExitUsage);
+        return finish(writeOut(core::toText(forecast, marked, o.language).toUtf8()) ? kExitForecast
+                                                                                    : kExitUsage);
     }
     if (!drawing) {
         return finish(kExitForecast);

@@ -31,10 +31,12 @@ QStringList header(CsvFormat format) {
         format == CsvFormat::Excel
             ? std::vector<Column>{Column::Surname,   Column::Name,  Column::Patronymic,
                                   Column::BirthDate, Column::Phone, Column::Email,
-                                  Column::Note,      Column::Added, Column::Printed}
-            : std::vector<Column>{Column::Surname, Column::Name,  Column::Patronymic, Column::Day,
-                                  Column::Month,   Column::Year,  Column::Phone,      Column::Email,
-                                  Column::Note,    Column::Added, Column::Printed};
+                                  Column::Note,      Column::Added, Column::Printed,
+                                  Column::Language}
+            : std::vector<Column>{Column::Surname, Column::Name,    Column::Patronymic,
+                                  Column::Day,     Column::Month,   Column::Year,
+                                  Column::Phone,   Column::Email,   Column::Note,
+                                  Column::Added,   Column::Printed, Column::Language};
     QStringList names;
     for (const Column c : columns) {
         names << ClientListReader::title(c);
@@ -59,13 +61,13 @@ QString rowOf(const Client& c, CsvFormat format) {
     const core::ClientNames& n = c.names;
     if (format == CsvFormat::Excel) {
         return csv::row({n.surname, n.name, n.patronymic, exportedDate(c), c.phone, c.email, c.note,
-                         localMoment(c.added), localMoment(c.lastPrinted)},
+                         localMoment(c.added), localMoment(c.lastPrinted), c.languageCode},
                         u';');
     }
     const core::BirthDate& d = c.birthDate;
     return csv::row({n.surname, n.name, n.patronymic, QString::number(d.day),
                      QString::number(storedMonth(d.monthIndex)), d.year, c.phone, c.email, c.note,
-                     c.added, c.lastPrinted});
+                     c.added, c.lastPrinted, c.languageCode});
 }
 
 // Every byte, or false. A write cut short (a full disk) is tried again for the

@@ -11,7 +11,8 @@ namespace book::detail {
 namespace {
 
 const char* const kColumns =
-    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed, phone, email";
+    "id, surname, name, patronymic, day, month, year_text, note, added, last_printed, phone, email,"
+    " language";
 
 Client readClient(const QSqlQuery& q) {
     Client c;
@@ -23,6 +24,7 @@ Client readClient(const QSqlQuery& q) {
     c.lastPrinted = q.value(9).toString();
     c.phone = q.value(10).toString();
     c.email = q.value(11).toString();
+    c.languageCode = q.value(12).toString();
     return c;
 }
 
@@ -35,7 +37,7 @@ QString readThroughQt(const QSqlDatabase& db, const QString& sql, std::vector<Cl
     }
     while (q.next()) {
         out.push_back(readClient(q));
-        keys.append(q.value(12).toString());
+        keys.append(q.value(13).toString());
     }
     return q.lastError().isValid() ? reason(q.lastError()) : QString();
 }

@@ -56,11 +56,18 @@ constexpr const char* kCreateVersion3[] = {
     "CREATE INDEX reports_made ON reports (made, kind)",
 };
 
+// Version 4: the language of each client's pages; everyone who was in the
+// book before reads Russian, as their pages always were.
+constexpr const char* kCreateVersion4[] = {
+    "ALTER TABLE clients ADD COLUMN language TEXT NOT NULL DEFAULT 'ru'",
+};
+
 // The statements that take a book from version k - 1 to version k, at [k - 1].
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
     std::span<const char* const>(kCreateVersion1),
     std::span<const char* const>(kCreateVersion2),
     std::span<const char* const>(kCreateVersion3),
+    std::span<const char* const>(kCreateVersion4),
 };
 
 const char* const kSchemaQuery =

@@ -8,6 +8,7 @@
 
 #include "core/counted.h"
 #include "core/forecast.h"
+#include "core/text_set.h"
 
 namespace book {
 
@@ -102,6 +103,10 @@ QString normalise(Client& client) {
     }
     client.phone = client.phone.trimmed();
     client.email = client.email.trimmed();
+    // Only a language's code is kept: anything else would reach the card as text.
+    if (!core::isLanguageCode(client.languageCode)) {
+        client.languageCode = core::languageCode(core::ReportLanguage::Russian);
+    }
     for (const auto& [text, limit, field] : {std::tuple{&client.phone, kPhoneLimit, "Телефон"},
                                              std::tuple{&client.email, kEmailLimit, "Эл. почта"}}) {
         if (const QString problem = core::nameProblem(*text, limit, QString::fromUtf8(field));

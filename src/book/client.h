@@ -7,6 +7,7 @@
 #include "core/client_names.h"
 #include "core/forecast.h"
 #include "core/report_kind.h"
+#include "core/report_language.h"
 
 namespace book {
 
@@ -32,6 +33,12 @@ struct Client {
     QString email;
     QString added;        // UTC, "2026-05-01T12:00:00Z"
     QString lastPrinted;  // the same form; empty when never printed
+    // The language the client's pages are written in, as the book stores it
+    // ("ru", "uk", "en"); a code this program has no words for reads as Russian.
+    QString languageCode = QStringLiteral("ru");
+
+    core::ReportLanguage language() const { return core::reportLanguageOr(languageCode); }
+    bool languageKnown() const { return core::parseReportLanguage(languageCode).has_value(); }
 
     // Same names and date of birth: the same person to the book.
     bool samePerson(const Client& other) const {

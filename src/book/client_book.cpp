@@ -27,8 +27,8 @@ QVariant text(const QString& value) {
 
 const char* const kInsert =
     "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, phone, email,"
-    " added, last_printed, sort_key) VALUES (:surname, :name, :patronymic, :day, :month, :year,"
-    " :note, :phone, :email, :added, :printed, :key)";
+    " added, last_printed, sort_key, language) VALUES (:surname, :name, :patronymic, :day,"
+    " :month, :year, :note, :phone, :email, :added, :printed, :key, :language)";
 
 namespace {
 
@@ -56,6 +56,7 @@ void bindNew(QSqlQuery& q, const Client& c) {
     q.bindValue(QStringLiteral(":added"), text(c.added));
     q.bindValue(QStringLiteral(":printed"), text(c.lastPrinted));
     q.bindValue(QStringLiteral(":key"), searchKey(c));
+    q.bindValue(QStringLiteral(":language"), text(c.languageCode));
 }
 
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
@@ -342,12 +343,13 @@ bool ClientBook::update(const Client& client, QString* error) {
     q.prepare(QStringLiteral(
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
         " day = :day, month = :month, year_text = :year, note = :note, phone = :phone,"
-        " email = :email, sort_key = :key WHERE id = :id"));
+        " email = :email, sort_key = :key, language = :language WHERE id = :id"));
     detail::bindPerson(q, stored);
     q.bindValue(QStringLiteral(":note"), detail::text(stored.note));
     q.bindValue(QStringLiteral(":phone"), detail::text(stored.phone));
     q.bindValue(QStringLiteral(":email"), detail::text(stored.email));
     q.bindValue(QStringLiteral(":key"), searchKey(stored));
+    q.bindValue(QStringLiteral(":language"), detail::text(stored.languageCode));
     q.bindValue(QStringLiteral(":id"), stored.id);
     if (!q.exec()) {
         return fail(error, QStringLiteral("Изменения не сохранены в картотеке %1: %2.")

@@ -66,7 +66,7 @@ public:
     // .../clients.sqlite in QStandardPaths::AppDataLocation.
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
     QString path() const { return path_; }
 

@@ -15,8 +15,8 @@ namespace book {
 namespace {
 
 constexpr const char* kTitles[ClientListReader::kColumnCount] = {
-    "Фамилия",    "Имя",      "Отчество",  "День",    "Месяц",     "Год",
-    "Примечание", "Добавлен", "Напечатан", "Телефон", "Эл. почта", "Дата рождения"};
+    "Фамилия",  "Имя",       "Отчество", "День",      "Месяц",         "Год",        "Примечание",
+    "Добавлен", "Напечатан", "Телефон",  "Эл. почта", "Дата рождения", "Язык отчёта"};
 
 // Bytes read at a time from a pipe.
 constexpr qint64 kPiece = 64 * 1024;
@@ -308,6 +308,9 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     client.note = field(Note);
     client.phone = field(Phone);
     client.email = field(Email);
+    if (const QString code = field(Language).trimmed().toLower(); !code.isEmpty()) {
+        client.languageCode = code;
+    }
     client.added = moments_.stored(field(Added).trimmed());
     client.lastPrinted = moments_.stored(field(Printed).trimmed());
     return normalise(client);

@@ -93,9 +93,10 @@ public:
         Printed,
         Phone,
         Email,
-        BirthDate
+        BirthDate,
+        Language  // the code of the client's report language, «ru»; Russian without it
     };
-    static constexpr int kColumnCount = BirthDate + 1;
+    static constexpr int kColumnCount = Language + 1;
     // The column's name in a header row: «Фамилия», «Дата рождения»…
     static QString title(Column column);
 

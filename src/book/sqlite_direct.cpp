@@ -147,9 +147,10 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         c.lastPrinted = columnText(statement, 9);
         c.phone = columnText(statement, 10);
         c.email = columnText(statement, 11);
+        c.languageCode = columnText(statement, 12);
         out.push_back(std::move(c));
         if (keys) {
-            appendKey(statement, 12, *keys, decoder);
+            appendKey(statement, 13, *keys, decoder);
         }
     }
     sqlite3_finalize(statement);

@@ -35,9 +35,9 @@ void addText(std::vector<BookletBlock>& blocks, const TextLibrary& library, cons
     }
 }
 
-// A section's heading in the language of the library's texts.
-QString heading(const TextLibrary& library, PageCaption caption) {
-    return pageCaption(reportLanguageOr(library.language()), caption);
+// The booklet's own words, in the language of its texts.
+QString words(const Booklet& b, PageCaption caption) {
+    return pageCaption(b.language, caption);
 }
 
 int percentOf(const Forecast& forecast) {
@@ -62,27 +62,15 @@ YearShape shapeAt(const Forecast& forecast, qsizetype position) {
     return yearShape(digitAt(forecast, position), previous, forecast.largest, forecast.smallest);
 }
 
-// «51 год», «52 года», «55 лет».
-QString ageText(long long age) {
-    const long long lastTwo = age % 100;
-    const long long last = age % 10;
-    const char* word = "лет";
-    if (last == 1 && lastTwo != 11) {
-        word = "год";
-    } else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        word = "года";
-    }
-    return QStringLiteral("%1 %2").arg(QString::number(age), QString::fromUtf8(word));
-}
-
 void addAspects(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::Aspects)));
+    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::Aspects)));
     b.blocks.push_back(block(Kind::Square, {}));
     for (int i = 0; i < kAspectCount; ++i) {
         const int level = b.forecast.aspects[static_cast<std::size_t>(i)].level;
-        const QString name = kAspectNames[static_cast<std::size_t>(i)].toString();
-        b.blocks.push_back(block(
-            Kind::Subheading, QStringLiteral("%1 — уровень %2").arg(name, QString::number(level))));
+        const QString name = aspectName(b.language, i + 1);
+        b.blocks.push_back(
+            block(Kind::Subheading,
+                  words(b, PageCaption::AspectLevel).arg(name, QString::number(level))));
         FieldValues values = names;
         values.set(TextField::Aspect, name).set(TextField::Level, QString::number(level));
         addText(b.blocks, library, aspectKey(i + 1, level), values);
@@ -101,27 +89,24 @@ std::vector<long long> governedYears(const Forecast& forecast, qsizetype positio
 
 void addCycle(Booklet& b, const TextLibrary& library, const FieldValues& names) {
     const Forecast& f = b.forecast;
-    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::Cycle)));
-    b.blocks.push_back(
-        block(Kind::Paragraph,
-              QStringLiteral("Число жизни %1 состоит из %2 цифр, и ваши годы идут по кругу: "
-                             "каждая цифра по очереди задаёт уровень жизненных сил одного года, "
-                             "а после последней всё начинается с первой.")
-                  .arg(QString::number(f.lifeNumber.wide()), QString::number(f.digits.size()))));
+    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::Cycle)));
+    b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::CycleIntro)
+                                                  .arg(QString::number(f.lifeNumber.wide()),
+                                                       QString::number(f.digits.size()))));
     for (qsizetype k = 0; k < f.digits.size(); ++k) {
         const int level = digitAt(f, k);
         const YearShape shape = shapeAt(f, k);
         const std::vector<long long> years = governedYears(f, k);
         b.blocks.push_back(
-            block(Kind::Subheading,
-                  QStringLiteral("Год %1 цикла — уровень %2, %3")
-                      .arg(QString::number(k + 1), QString::number(level), shapeWord(shape))));
-        b.blocks.push_back(
-            block(Kind::Paragraph, QStringLiteral("Годы до %1 лет: %2")
-                                       .arg(QString::number(kCycleAge), yearListText(years))));
+            block(Kind::Subheading, words(b, PageCaption::CyclePosition)
+                                        .arg(QString::number(k + 1), QString::number(level),
+                                             shapeWord(shape, b.language))));
+        b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::CycleYears)
+                                                      .arg(QString::number(kCycleAge),
+                                                           yearListText(years, b.language))));
         FieldValues values = names;
         values.set(TextField::Level, QString::number(level))
-            .set(TextField::Years, yearListText(years));
+            .set(TextField::Years, yearListText(years, b.language));
         if (!years.empty()) {
             values.set(TextField::Year, QString::number(years.front()));
         }
@@ -145,27 +130,25 @@ std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choic
 }
 
 void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::NextYears)));
+    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::NextYears)));
     if (b.outlook.empty()) {
-        b.blocks.push_back(
-            block(Kind::Paragraph, QStringLiteral("Эти годы наступят ещё до рождения: о них "
-                                                  "число жизни пока ничего не говорит.")));
+        b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::BeforeBirth)));
         return;
     }
     BookletBlock table = block(Kind::Table, {});
-    table.header = {QStringLiteral("Год"), QStringLiteral("Возраст"), QStringLiteral("Уровень"),
-                    QStringLiteral("Форма")};
+    table.header = {words(b, PageCaption::ColumnYear), words(b, PageCaption::ColumnAge),
+                    words(b, PageCaption::ColumnLevel), words(b, PageCaption::ColumnShape)};
     for (const OutlookYear& y : b.outlook) {
-        table.rows.push_back({QString::number(y.year), ageText(y.age), QString::number(y.level),
-                              shapeWord(y.shape)});
+        table.rows.push_back({QString::number(y.year), ageText(b.language, y.age),
+                              QString::number(y.level), shapeWord(y.shape, b.language)});
     }
     b.blocks.push_back(table);
     b.blocks.push_back(block(Kind::Curve, {}));
     for (const OutlookYear& y : b.outlook) {
-        b.blocks.push_back(
-            block(Kind::Subheading, QStringLiteral("%1 год — вам %2: уровень %3, %4")
-                                        .arg(QString::number(y.year), ageText(y.age),
-                                             QString::number(y.level), shapeWord(y.shape))));
+        b.blocks.push_back(block(
+            Kind::Subheading, words(b, PageCaption::OutlookYear)
+                                  .arg(QString::number(y.year), ageText(b.language, y.age),
+                                       QString::number(y.level), shapeWord(y.shape, b.language))));
         FieldValues values = names;
         values.set(TextField::Year, QString::number(y.year))
             .set(TextField::Level, QString::number(y.level));
@@ -178,28 +161,28 @@ void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names
 }
 
 void addHappiness(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, heading(library, PageCaption::HappinessPart)));
-    b.blocks.push_back(block(Kind::Subheading,
-                             QStringLiteral("Ваш процент счастья — %1").arg(b.forecast.happiness)));
+    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::HappinessPart)));
+    b.blocks.push_back(
+        block(Kind::Subheading, words(b, PageCaption::HappinessIs).arg(b.forecast.happiness)));
     addText(b.blocks, library, happinessKey(percentOf(b.forecast)), names);
 }
 
 }  // namespace
 
-QString shapeWord(YearShape shape) {
+QString shapeWord(YearShape shape, ReportLanguage language) {
     switch (shape) {
         case YearShape::Peak:
-            return QStringLiteral("пик");
+            return pageCaption(language, PageCaption::ShapePeak);
         case YearShape::Low:
-            return QStringLiteral("низшая точка");
+            return pageCaption(language, PageCaption::ShapeLow);
         case YearShape::Rise:
-            return QStringLiteral("подъём");
+            return pageCaption(language, PageCaption::ShapeRise);
         case YearShape::Fall:
-            return QStringLiteral("спад");
+            return pageCaption(language, PageCaption::ShapeFall);
         case YearShape::Same:
             break;
     }
-    return QStringLiteral("тот же уровень");
+    return pageCaption(language, PageCaption::ShapeSame);
 }
 
 QString bookletDate(const Forecast& forecast, ReportLanguage language) {
@@ -218,11 +201,11 @@ Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const T
     const FieldValues names(client);
     const QString whose = fullName(client);
     b.blocks.push_back(block(Kind::Title, whose.isEmpty()
-                                              ? QStringLiteral("Подробный отчёт")
-                                              : QStringLiteral("Подробный отчёт: %1").arg(whose)));
+                                              ? words(b, PageCaption::BookletTitle)
+                                              : words(b, PageCaption::BookletTitleOf).arg(whose)));
     b.blocks.push_back(block(
         Kind::Paragraph,
-        QStringLiteral("Дата рождения: %1, число жизни %2")
+        words(b, PageCaption::BookletOpening)
             .arg(bookletDate(forecast, b.language), QString::number(forecast.lifeNumber.wide()))));
     addText(b.blocks, library, kOpeningKey.toString(), names);
     if (forecast.digits.isEmpty()) {

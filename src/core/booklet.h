@@ -103,11 +103,11 @@ QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& bl
 QByteArray bookletJson(const Booklet& booklet);
 
 // The short word for a year's shape in tables: «пик», «подъём».
-QString shapeWord(YearShape shape);
+QString shapeWord(YearShape shape, ReportLanguage language = ReportLanguage::Russian);
 
 // How the pair's texts call a person: the name, or the date of birth as the
 // booklet's words write it («5 мая 1990 г.»).
-QString pairName(const ComparedPerson& person);
+QString pairName(const ComparedPerson& person, ReportLanguage language = ReportLanguage::Russian);
 
 // The texts for two people side by side over the comparison's span: the years
 // both are at their peaks, both at their lows, one at a peak while the other
@@ -115,7 +115,8 @@ QString pairName(const ComparedPerson& person);
 std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
                                      const Comparison& comparison, const TextLibrary& library);
 
-// pairBlocks as plain text, as bookletText writes blocks.
+// The words of pairBlocks are the library's language. pairBlocks as plain text, as bookletText
+// writes blocks.
 QString blocksText(const std::vector<BookletBlock>& blocks);
 
 }  // namespace core

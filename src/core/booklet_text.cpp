@@ -154,20 +154,22 @@ QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& bl
 }
 
 QByteArray bookletJson(const Booklet& booklet) {
-    return withTexts(toJson(booklet.forecast), booklet.blocks);
+    return withTexts(toJson(booklet.forecast, nullptr, booklet.language), booklet.blocks);
 }
 
-QString pairName(const ComparedPerson& person) {
+QString pairName(const ComparedPerson& person, ReportLanguage language) {
     const QString name = person.name.simplified();
-    return name.isEmpty() ? bookletDate(person.forecast, ReportLanguage::Russian) : name;
+    return name.isEmpty() ? bookletDate(person.forecast, language) : name;
 }
 
 std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
                                      const Comparison& c, const TextLibrary& library) {
+    const ReportLanguage language = reportLanguageOr(library.language());
     std::vector<BookletBlock> blocks;
     BookletBlock heading;
     heading.kind = Kind::Heading;
-    heading.text = QStringLiteral("Вы вдвоём: %1 и %2").arg(pairName(first), pairName(second));
+    heading.text = pageCaption(language, PageCaption::BothOfYou)
+                       .arg(pairName(first, language), pairName(second, language));
     blocks.push_back(heading);
     const std::pair<PairText, std::vector<long long>> yearTexts[] = {
         {PairText::BothPeak, c.bothHighest},
@@ -179,7 +181,7 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
             continue;
         }
         FieldValues values;
-        values.set(TextField::Years, yearListText(years))
+        values.set(TextField::Years, yearListText(years, language))
             .set(TextField::Year, QString::number(years.front()));
         blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
     }
@@ -190,12 +192,12 @@ std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const Compared
             continue;
         }
         const PairText which = a && b ? PairText::AspectBoth : PairText::AspectOne;
-        const QString name = kAspectNames[i].toString();
+        const QString name = aspectName(language, static_cast<int>(i) + 1);
         BookletBlock whose;
         whose.kind = Kind::Subheading;
-        whose.text =
-            a && b ? QStringLiteral("«%1» — у обоих").arg(name)
-                   : QStringLiteral("«%1» — только у: %2").arg(name, pairName(a ? first : second));
+        whose.text = a && b ? pageCaption(language, PageCaption::AspectOfBoth).arg(name)
+                            : pageCaption(language, PageCaption::AspectOfOne)
+                                  .arg(name, pairName(a ? first : second, language));
         blocks.push_back(whose);
         FieldValues values;
         values.set(TextField::Aspect, name);

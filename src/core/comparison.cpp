@@ -25,11 +25,20 @@ QString levelText(const std::optional<int>& level) {
     return level ? QString::number(*level) : QStringLiteral("—");
 }
 
+// The date of birth where a person has no name: as the window's list names
+// the month in Russian, as the page of that language writes it otherwise.
+QString dateLabel(const Forecast& f, ReportLanguage language) {
+    const BirthDate& d = f.date;
+    return language == ReportLanguage::Russian
+               ? f.dateText()
+               : birthDateText(language, d.day, d.monthIndex, d.year);
+}
+
 }  // namespace
 
-QString yearListText(const std::vector<long long>& years) {
+QString yearListText(const std::vector<long long>& years, ReportLanguage language) {
     if (years.empty()) {
-        return QStringLiteral("нет");
+        return pageCaption(language, PageCaption::None);
     }
     QStringList parts;
     for (const long long y : years) {
@@ -38,19 +47,22 @@ QString yearListText(const std::vector<long long>& years) {
     return parts.join(QStringLiteral(", "));
 }
 
-QStringList commonAspectNames(const Comparison& c) {
+QStringList commonAspectNames(const Comparison& c, ReportLanguage language) {
     QStringList names;
     for (std::size_t d = 0; d < c.commonAspects.size(); ++d) {
         if (c.commonAspects[d]) {
-            names << kAspectNames[d].toString();
+            names << aspectName(language, static_cast<int>(d) + 1);
         }
     }
     return names;
 }
 
-QString ComparedPerson::label() const {
+QString ComparedPerson::label(ReportLanguage language) const {
     const QString trimmed = name.simplified();
-    return trimmed.isEmpty() ? forecast.dateText() : trimmed;
+    if (!trimmed.isEmpty()) {
+        return trimmed;
+    }
+    return dateLabel(forecast, language);
 }
 
 std::optional<int> levelInYear(const Forecast& forecast, long long year) {
@@ -91,11 +103,12 @@ Comparison compare(const Forecast& first, const Forecast& second, long long from
     return c;
 }
 
-QByteArray toJson(const Forecast& first, const Forecast& second, const Comparison& c) {
+QByteArray toJson(const Forecast& first, const Forecast& second, const Comparison& c,
+                  ReportLanguage language) {
     QByteArray out = "{\"bothHighest\":" + yearListJson(c.bothHighest) +
                      ",\"bothLowest\":" + yearListJson(c.bothLowest) +
-                     ",\"first\":" + toJson(first) + ",\"second\":" + toJson(second) +
-                     ",\"years\":[";
+                     ",\"first\":" + toJson(first, nullptr, language) +
+                     ",\"second\":" + toJson(second, nullptr, language) + ",\"years\":[";
     for (std::size_t i = 0; i < c.years.size(); ++i) {
         const ComparedYear& y = c.years[i];
         if (i > 0) {
@@ -107,27 +120,30 @@ QByteArray toJson(const Forecast& first, const Forecast& second, const Compariso
     return out + "]}";
 }
 
-QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c) {
+QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c,
+               ReportLanguage language) {
+    const auto words = [language](PageCaption caption) { return pageCaption(language, caption); };
     QString out;
     const ComparedPerson* people[] = {&first, &second};
-    const char* const who[] = {"Первый", "Второй"};
+    const QString who[] = {words(PageCaption::TextFirst), words(PageCaption::TextSecond)};
     for (int k = 0; k < 2; ++k) {
         const QString name = people[k]->name.simplified();
         const Forecast& f = people[k]->forecast;
-        out += QStringLiteral("%1: %2%3, процентов счастья %4, уровни от %5 до %6\n")
-                   .arg(QString::fromUtf8(who[k]),
-                        name.isEmpty() ? QString() : name + QStringLiteral(", "), f.dateText(),
-                        f.happiness, QString::number(f.smallest), QString::number(f.largest));
+        out += words(PageCaption::TextPerson)
+                   .arg(who[k], name.isEmpty() ? QString() : name + QStringLiteral(", "),
+                        dateLabel(f, language), f.happiness, QString::number(f.smallest),
+                        QString::number(f.largest)) +
+               u'\n';
     }
-    out += QStringLiteral("Год    первый второй\n");
+    out += words(PageCaption::TextSpanHeader) + u'\n';
     for (const ComparedYear& y : c.years) {
         out += QStringLiteral("%1 %2 %3\n")
                    .arg(y.year, 6)
                    .arg(levelText(y.first), 6)
                    .arg(levelText(y.second), 6);
     }
-    out += QStringLiteral("Оба на своём максимуме: %1\n").arg(yearListText(c.bothHighest));
-    out += QStringLiteral("Оба на своём минимуме: %1\n").arg(yearListText(c.bothLowest));
+    out += words(PageCaption::BothHighest) + yearListText(c.bothHighest, language) + u'\n';
+    out += words(PageCaption::BothLowest) + yearListText(c.bothLowest, language) + u'\n';
     return out;
 }
 

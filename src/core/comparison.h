@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/forecast.h"
+#include "core/report_language.h"
 
 namespace core {
 
@@ -19,7 +20,7 @@ struct ComparedPerson {
     Forecast forecast;
     QString name;
     // The name, or the date when there is no name: how legends and lists call them.
-    QString label() const;
+    QString label(ReportLanguage language = ReportLanguage::Russian) const;
 };
 
 // The level of life forces in a year: the digit whose position governs it, the
@@ -54,16 +55,20 @@ inline constexpr long long kLongestSpan = 500;
 
 // The comparison as one compact JSON object without its line end: first and
 // second (each the single forecast's object), years, bothHighest, bothLowest.
-QByteArray toJson(const Forecast& first, const Forecast& second, const Comparison& c);
+QByteArray toJson(const Forecast& first, const Forecast& second, const Comparison& c,
+                  ReportLanguage language = ReportLanguage::Russian);
 
 // Years as the lists show them, «2027, 2034», or «нет» for none.
-QString yearListText(const std::vector<long long>& years);
+QString yearListText(const std::vector<long long>& years,
+                     ReportLanguage language = ReportLanguage::Russian);
 
 // The names of the aspects present in both squares, in the square's order.
-QStringList commonAspectNames(const Comparison& c);
+QStringList commonAspectNames(const Comparison& c,
+                              ReportLanguage language = ReportLanguage::Russian);
 
 // The comparison as readable Russian text: both people (the name, when
 // known, before the date), then one line a year.
-QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c);
+QString toText(const ComparedPerson& first, const ComparedPerson& second, const Comparison& c,
+               ReportLanguage language = ReportLanguage::Russian);
 
 }  // namespace core

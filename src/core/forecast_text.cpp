@@ -10,8 +10,9 @@ namespace core {
 
 namespace {
 
-QString levelText(const AspectValue& a) {
-    return a.present ? QStringLiteral("уровень %1").arg(a.level) : QStringLiteral("нет");
+QString levelText(const AspectValue& a, ReportLanguage language) {
+    return a.present ? pageCaption(language, PageCaption::TextLevel).arg(a.level)
+                     : pageCaption(language, PageCaption::None);
 }
 
 // The JSON text of a forecast, written by hand in a fixed key order: the
@@ -141,7 +142,7 @@ qsizetype JsonOut::nonAscii(QStringView value, qsizetype i) {
     return 2;
 }
 
-void appendAspects(JsonOut& j, const Forecast& f) {
+void appendAspects(JsonOut& j, const Forecast& f, ReportLanguage language) {
     j.raw("\"aspects\":[");
     for (int i = 0; i < kAspectCount; ++i) {
         const AspectValue& a = f.aspects[static_cast<std::size_t>(i)];
@@ -152,7 +153,11 @@ void appendAspects(JsonOut& j, const Forecast& f) {
         j.raw(",\"level\":");
         j.number(a.level);
         j.raw(",\"name\":");
-        j.text(kAspectNames[static_cast<std::size_t>(i)]);
+        if (language == ReportLanguage::Russian) {
+            j.text(kAspectNames[static_cast<std::size_t>(i)]);
+        } else {
+            j.text(aspectName(language, i + 1));
+        }
         j.raw(",\"present\":");
         j.boolean(a.present);
         j.raw(",\"root\":");
@@ -253,35 +258,45 @@ void appendJsonText(QByteArray& out, QStringView text) {
     JsonOut(out, text.size() * 6 + 2).text(text);
 }
 
-void appendJsonMembers(QByteArray& out, const Forecast& f, const YearMark* mark) {
+void appendJsonMembers(QByteArray& out, const Forecast& f, const YearMark* mark,
+                       ReportLanguage language) {
     JsonOut j(out, kForecastRoom);
-    appendAspects(j, f);
+    appendAspects(j, f, language);
     appendAxisAndCurve(j, f);
     appendFigures(j, f, mark);
     appendSegmentsAndYears(j, f);
 }
 
-QByteArray toJson(const Forecast& f, const YearMark* mark) {
+QByteArray toJson(const Forecast& f, const YearMark* mark, ReportLanguage language) {
     QByteArray out("{");
-    appendJsonMembers(out, f, mark);
+    appendJsonMembers(out, f, mark, language);
     return out;
 }
 
-QString yearMarkText(const YearMark& mark) {
+QString yearMarkText(const YearMark& mark, ReportLanguage language) {
     if (!mark.inTable()) {
         return {};
     }
-    return QStringLiteral("Сейчас %1 год: уровень жизненных сил %2").arg(mark.year).arg(mark.level);
+    return pageCaption(language, PageCaption::TextNow)
+        .arg(QString::number(mark.year), QString::number(mark.level));
 }
 
-QString toText(const Forecast& f, const YearMark* mark) {
-    QString t;
-    t += QStringLiteral("Дата рождения: %1\n").arg(f.dateText());
-    t += QStringLiteral("Число жизни: %1 (цифр: %2)\n").arg(f.lifeNumber.wide()).arg(f.digitCount);
-    t += QStringLiteral("Процент счастья: %1\n").arg(f.happiness);
-    t += QStringLiteral("Максимальный уровень жизненных сил: %1\n").arg(f.largest);
-    t += QStringLiteral("Минимальный уровень жизненных сил: %1\n").arg(f.smallest);
-    t += QStringLiteral("Годы по цифрам числа жизни, в скобках уровень жизненных сил:\n");
+QString toText(const Forecast& f, const YearMark* mark, ReportLanguage language) {
+    const auto line = [language](PageCaption caption, const QString& a, const QString& b = {}) {
+        const QString words = pageCaption(language, caption);
+        return (b.isNull() ? words.arg(a) : words.arg(a, b)) + u'\n';
+    };
+    const BirthDate& d = f.date;
+    const QString born = language == ReportLanguage::Russian
+                             ? f.dateText()
+                             : birthDateText(language, d.day, d.monthIndex, d.year);
+    QString t = line(PageCaption::TextBorn, born);
+    t += line(PageCaption::TextLifeNumber, QString::number(f.lifeNumber.wide()),
+              QString::number(f.digitCount));
+    t += line(PageCaption::TextHappiness, f.happiness);
+    t += line(PageCaption::TextLargest, QString::number(f.largest));
+    t += line(PageCaption::TextSmallest, QString::number(f.smallest));
+    t += pageCaption(language, PageCaption::TextYears) + u'\n';
     for (const auto& row : f.years) {
         QStringList cells;
         for (const YearCell& cell : row) {
@@ -295,16 +310,16 @@ QString toText(const Forecast& f, const YearMark* mark) {
         }
         t += cells.join(u' ') + u'\n';
     }
-    t += QStringLiteral("Аспекты:\n");
+    t += pageCaption(language, PageCaption::TextAspects) + u'\n';
     for (int i = 0; i < kAspectCount; ++i) {
         const AspectValue& a = f.aspects[static_cast<std::size_t>(i)];
         t += QStringLiteral("  %1 %2: %3%4\n")
                  .arg(i + 1)
-                 .arg(kAspectNames[static_cast<std::size_t>(i)].toString(), levelText(a),
-                      a.root ? QStringLiteral(", корневая цифра") : QString());
+                 .arg(aspectName(language, i + 1), levelText(a, language),
+                      a.root ? pageCaption(language, PageCaption::TextRoot) : QString());
     }
     if (mark && mark->inTable()) {
-        t += yearMarkText(*mark) + u'\n';
+        t += yearMarkText(*mark, language) + u'\n';
     }
     return t;
 }

@@ -63,7 +63,7 @@ using Words = std::array<QStringView, kReportLanguageCount>;
 // In the order of PageCaption; Russian, Ukrainian, English. The blanks in
 // front of the names line their colons up under one another, as the classic
 // page does.
-constexpr std::array<Words, 16> kCaptions{{
+constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u" Фамилия: ", u"    Прізвище: ", u"      Surname: "},
     {u"         Имя: ", u"           Ім’я: ", u"First name: "},
     {u"Отчество: ", u"По батькові: ", u"Patronymic: "},
@@ -78,14 +78,89 @@ constexpr std::array<Words, 16> kCaptions{{
      u"Highest level of life forces: "},
     {u"Минимальный  уровень жизненных сил: ", u"Найнижчий рівень життєвих сил: ",
      u"Lowest level of life forces: "},
-    {u"Аспекты рассчитываются для родившихся с 1900 по 1999 год.",
-     u"Аспекти розраховуються для народжених з 1900 по 1999 рік.",
-     u"Aspects are calculated for those born from 1900 to 1999."},
+    {u"Аспекты рассчитываются для родившихся с %1 по %2 год.",
+     u"Аспекти розраховуються для народжених з %1 по %2 рік.",
+     u"Aspects are calculated for those born from %1 to %2."},
     {u"Аспекты", u"Аспекти", u"Aspects"},
     {u"Ваш цикл", u"Ваш цикл", u"Your cycle"},
     {u"Ближайшие годы", u"Найближчі роки", u"The years ahead"},
     {u"Процент счастья", u"Відсоток щастя", u"Happiness percentage"},
     {u"Страница %1 из %2", u"Сторінка %1 з %2", u"Page %1 of %2"},
+    // The booklet.
+    {u"Подробный отчёт", u"Детальний звіт", u"Detailed reading"},
+    {u"Подробный отчёт: %1", u"Детальний звіт: %1", u"Detailed reading: %1"},
+    {u"Дата рождения: %1, число жизни %2", u"Дата народження: %1, число життя %2",
+     u"Date of birth: %1, life number %2"},
+    {u"%1 — уровень %2", u"%1 — рівень %2", u"%1 — level %2"},
+    {u"Число жизни %1 состоит из %2 цифр, и ваши годы идут по кругу: каждая цифра по очереди "
+     u"задаёт уровень жизненных сил одного года, а после последней всё начинается с первой.",
+     u"Число життя %1 складається з %2 цифр, і ваші роки йдуть по колу: кожна цифра по черзі "
+     u"задає рівень життєвих сил одного року, а після останньої все починається з першої.",
+     u"The life number %1 has %2 digits, and your years go round in a circle: each digit in "
+     u"turn sets the level of life forces for one year, and after the last one it all starts "
+     u"again from the first."},
+    {u"Год %1 цикла — уровень %2, %3", u"Рік %1 циклу — рівень %2, %3",
+     u"Year %1 of the cycle — level %2, %3"},
+    {u"Годы до %1 лет: %2", u"Роки до %1 років: %2", u"Years up to the age of %1: %2"},
+    {u"Эти годы наступят ещё до рождения: о них число жизни пока ничего не говорит.",
+     u"Ці роки настануть ще до народження: про них число життя поки нічого не каже.",
+     u"These years all come before the birth: the life number has nothing to say about them "
+     u"yet."},
+    {u"Год", u"Рік", u"Year"},
+    {u"Возраст", u"Вік", u"Age"},
+    {u"Уровень", u"Рівень", u"Level"},
+    {u"Форма", u"Форма", u"Shape"},
+    {u"%1 год — вам %2: уровень %3, %4", u"%1 рік — вам %2: рівень %3, %4",
+     u"%1 — you are %2: level %3, %4"},
+    {u"Ваш процент счастья — %1", u"Ваш відсоток щастя — %1", u"Your happiness percentage: %1"},
+    {u"пик", u"пік", u"peak"},
+    {u"низшая точка", u"найнижча точка", u"low point"},
+    {u"подъём", u"підйом", u"rise"},
+    {u"спад", u"спад", u"fall"},
+    {u"тот же уровень", u"той самий рівень", u"same level"},
+    {u"Вы вдвоём: %1 и %2", u"Ви вдвох: %1 і %2", u"The two of you: %1 and %2"},
+    {u"%1 и %2", u"%1 і %2", u"%1 and %2"},
+    {u"«%1» — у обоих", u"«%1» — в обох", u"“%1” — you both have it"},
+    {u"«%1» — только у: %2", u"«%1» — лише в: %2", u"“%1” — only %2 has it"},
+    // The comparison page.
+    {u"Сравнение двух прогнозов", u"Порівняння двох прогнозів", u"Two forecasts side by side"},
+    {u"Первый: ", u"Перший: ", u"First: "},
+    {u"Второй: ", u"Другий: ", u"Second: "},
+    {u"дата рождения ", u"дата народження ", u"born "},
+    {u"      Процентов счастья: %1; уровень жизненных сил от %2 до %3",
+     u"      Відсоток щастя: %1; рівень життєвих сил від %2 до %3",
+     u"      Happiness: %1; life forces from %2 to %3"},
+    {u" | Годы: с %1 по %2", u" | Роки: з %1 по %2", u" | Years: %1 to %2"},
+    {u"Оба на своём максимуме: ", u"Обоє на своєму максимумі: ", u"Both at their highest: "},
+    {u"Оба на своём минимуме: ", u"Обоє на своєму мінімумі: ", u"Both at their lowest: "},
+    {u"Аспекты у обоих: ", u"Аспекти в обох: ", u"Aspects both have: "},
+    {u"Аспекты: ", u"Аспекти: ", u"Aspects: "},
+    {u"нет", u"немає", u"none"},
+    {u"оба на максимуме", u"обоє на максимумі", u"both at their highest"},
+    {u"оба на минимуме", u"обоє на мінімумі", u"both at their lowest"},
+    {u"этот год", u"цей рік", u"this year"},
+    // The companion's text.
+    {u"Дата рождения: %1", u"Дата народження: %1", u"Date of birth: %1"},
+    {u"Число жизни: %1 (цифр: %2)", u"Число життя: %1 (цифр: %2)", u"Life number: %1 (digits: %2)"},
+    {u"Процент счастья: %1", u"Відсоток щастя: %1", u"Happiness percentage: %1"},
+    {u"Максимальный уровень жизненных сил: %1", u"Найвищий рівень життєвих сил: %1",
+     u"Highest level of life forces: %1"},
+    {u"Минимальный уровень жизненных сил: %1", u"Найнижчий рівень життєвих сил: %1",
+     u"Lowest level of life forces: %1"},
+    {u"Годы по цифрам числа жизни, в скобках уровень жизненных сил:",
+     u"Роки за цифрами числа життя, у дужках рівень життєвих сил:",
+     u"Years by the digits of the life number, the level of life forces in brackets:"},
+    {u"Аспекты:", u"Аспекти:", u"Aspects:"},
+    {u"уровень %1", u"рівень %1", u"level %1"},
+    {u", корневая цифра", u", коренева цифра", u", root digit"},
+    {u"Сейчас %1 год: уровень жизненных сил %2", u"Зараз %1 рік: рівень життєвих сил %2",
+     u"This year, %1: life forces at level %2"},
+    {u"%1: %2%3, процентов счастья %4, уровни от %5 до %6",
+     u"%1: %2%3, відсоток щастя %4, рівні від %5 до %6",
+     u"%1: %2%3, happiness %4, levels from %5 to %6"},
+    {u"Первый", u"Перший", u"First"},
+    {u"Второй", u"Другий", u"Second"},
+    {u"Год    первый второй", u"Рік    перший другий", u"Year    first second"},
 }};
 
 bool isDigit(int digit) {
@@ -174,6 +249,10 @@ QString pageAspectRow(ReportLanguage language, int digit) {
     return rows[column(language)].toString();
 }
 
+QString birthDateText(ReportLanguage language, int day, int monthIndex, QStringView year) {
+    return birthDateText(language, QString::number(day), monthIndex, year);
+}
+
 QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, QStringView year) {
     switch (language) {
         case ReportLanguage::Russian:
@@ -189,6 +268,25 @@ QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, 
     }
     return QStringLiteral("%1 %2 %3")
         .arg(day, monthName(language, monthIndex, MonthForm::Genitive), year);
+}
+
+QString ageText(ReportLanguage language, long long age) {
+    const long long lastTwo = age % 100;
+    const long long last = age % 10;
+    const bool one = last == 1 && lastTwo != 11;
+    const bool few = last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14);
+    QStringView word;
+    switch (language) {
+        case ReportLanguage::Russian:
+            word = one ? u"год" : few ? u"года" : u"лет";
+            break;
+        case ReportLanguage::Ukrainian:
+            word = one ? u"рік" : few ? u"роки" : u"років";
+            break;
+        case ReportLanguage::English:
+            return QString::number(age);
+    }
+    return QStringLiteral("%1 %2").arg(QString::number(age), word);
 }
 
 QString calculationDateText(ReportLanguage language, const QDateTime& moment) {

@@ -61,7 +61,62 @@ enum class PageCaption {
     NextYears,      // «Ближайшие годы»
     HappinessPart,  // «Процент счастья»
     PageOf,         // «Страница %1 из %2»: the page's number and the count
+    // The booklet's own lines around the practitioner's texts.
+    BookletTitle,    // «Подробный отчёт»
+    BookletTitleOf,  // «Подробный отчёт: %1», whose it is
+    BookletOpening,  // «Дата рождения: %1, число жизни %2»
+    AspectLevel,     // «%1 — уровень %2»: an aspect and its level
+    CycleIntro,      // the cycle's first paragraph: the life number, its digit count
+    CyclePosition,   // «Год %1 цикла — уровень %2, %3»: position, level, shape
+    CycleYears,      // «Годы до %1 лет: %2»: the age and the years
+    BeforeBirth,     // the outlook of years that all come before the birth
+    ColumnYear,  // the outlook table's header: «Год», «Возраст», «Уровень», «Форма»
+    ColumnAge,
+    ColumnLevel,
+    ColumnShape,
+    OutlookYear,   // «%1 год — вам %2: уровень %3, %4»: year, age, level, shape
+    HappinessIs,   // «Ваш процент счастья — %1»
+    ShapePeak,     // a year's shape in a word: «пик»
+    ShapeLow,      // «низшая точка»
+    ShapeRise,     // «подъём»
+    ShapeFall,     // «спад»
+    ShapeSame,     // «тот же уровень»
+    BothOfYou,     // «Вы вдвоём: %1 и %2»
+    PairOf,        // «%1 и %2»: the two people in a running head
+    AspectOfBoth,  // ««%1» — у обоих»
+    AspectOfOne,   // ««%1» — только у: %2»
+    // The comparison page.
+    CompareTitle,   // «Сравнение двух прогнозов»
+    FirstPerson,    // «Первый: »
+    SecondPerson,   // «Второй: »
+    PersonBorn,     // «дата рождения », before the date
+    PersonFigures,  // «      Процентов счастья: %1; уровень жизненных сил от %2 до %3»
+    CompareSpan,    // « | Годы: с %1 по %2», after the calculation date
+    BothHighest,    // «Оба на своём максимуме: »
+    BothLowest,     // «Оба на своём минимуме: »
+    BothAspects,    // «Аспекты у обоих: »
+    AspectsOf,      // «Аспекты: », before a person's name
+    None,           // «нет»: an empty list
+    LegendHighest,  // the chart's legend: «оба на максимуме»
+    LegendLowest,   // «оба на минимуме»
+    LegendNow,      // «этот год»
+    // The companion's text output.
+    TextBorn,        // «Дата рождения: %1»
+    TextLifeNumber,  // «Число жизни: %1 (цифр: %2)»
+    TextHappiness,   // «Процент счастья: %1»
+    TextLargest,     // «Максимальный уровень жизненных сил: %1»
+    TextSmallest,    // «Минимальный уровень жизненных сил: %1»
+    TextYears,       // the year table's caption
+    TextAspects,     // «Аспекты:»
+    TextLevel,       // «уровень %1»
+    TextRoot,        // «, корневая цифра»
+    TextNow,         // «Сейчас %1 год: уровень жизненных сил %2»
+    TextPerson,      // a compared person: who, name, date, happiness, lowest, highest
+    TextFirst,       // «Первый»
+    TextSecond,      // «Второй»
+    TextSpanHeader,  // «Год    первый второй»
 };
+inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::TextSpanHeader) + 1;
 
 QString pageCaption(ReportLanguage language, PageCaption caption);
 
@@ -73,6 +128,12 @@ QString pageAspectRow(ReportLanguage language, int digit);
 // «5 Май 1990г.»; Ukrainian writes «5 травня 1990 р.», English «5 May 1990».
 // The day and the year stand as typed (monthIndex 0 is January).
 QString birthDateText(ReportLanguage language, QStringView day, int monthIndex, QStringView year);
+// The same for a day held as a number.
+QString birthDateText(ReportLanguage language, int day, int monthIndex, QStringView year);
+
+// An age in years as the booklet's tables say it: «51 год», «52 роки»; in
+// English the number alone («you are 51»).
+QString ageText(ReportLanguage language, long long age);
 
 // The moment a forecast was made, as the page's date line writes it, in the
 // language's own way whatever the machine's locale: «08.12.2026 03:53:32» in

@@ -35,7 +35,9 @@ int textWidthGuess(const QString& text, double points) {
 }
 
 void drawLegend(TextCanvas& target, const ChartArea& area, const QString& firstName,
-                const QString& secondName, bool thisYearShown, double points) {
+                const QString& secondName, bool thisYearShown, double points,
+                core::ReportLanguage language) {
+    using core::PageCaption;
     const struct {
         QString text;
         QColor color;
@@ -43,9 +45,9 @@ void drawLegend(TextCanvas& target, const ChartArea& area, const QString& firstN
     } entries[] = {
         {firstName, firstPersonColor(), false},
         {secondName, secondPersonColor(), false},
-        {QStringLiteral("оба на максимуме"), bothHighestColor(), true},
-        {QStringLiteral("оба на минимуме"), bothLowestColor(), true},
-        {QStringLiteral("этот год"), thisYearColor(), true},
+        {core::pageCaption(language, PageCaption::LegendHighest), bothHighestColor(), true},
+        {core::pageCaption(language, PageCaption::LegendLowest), bothLowestColor(), true},
+        {core::pageCaption(language, PageCaption::LegendNow), thisYearColor(), true},
     };
     const std::size_t shown = thisYearShown ? std::size(entries) : std::size(entries) - 1;
     int x = area.left + kAxisWidth;
@@ -216,10 +218,11 @@ int yearLabelStep(const ChartScale& scale) {
 
 void drawComparisonChart(TextCanvas& target, const core::Comparison& c, const ChartArea& area,
                          const QString& firstName, const QString& secondName,
-                         std::optional<long long> markedYear, double textPoints) {
+                         std::optional<long long> markedYear, double textPoints,
+                         core::ReportLanguage language) {
     const ChartScale s = chartScale(area, c, textPoints);
     const bool thisYearShown = markedYear && *markedYear >= c.fromYear && *markedYear <= c.toYear;
-    drawLegend(target, area, firstName, secondName, thisYearShown, textPoints);
+    drawLegend(target, area, firstName, secondName, thisYearShown, textPoints, language);
     drawLevels(target, s, textPoints);
     if (c.years.empty()) {
         return;

@@ -75,6 +75,7 @@ int yearLabelStep(const ChartScale& scale);
 // year) as a line across it when the span holds it. Text sizes in points.
 void drawComparisonChart(TextCanvas& target, const core::Comparison& c, const ChartArea& area,
                          const QString& firstName, const QString& secondName,
-                         std::optional<long long> markedYear, double textPoints = 8);
+                         std::optional<long long> markedYear, double textPoints = 8,
+                         core::ReportLanguage language = core::ReportLanguage::Russian);
 
 }  // namespace graph

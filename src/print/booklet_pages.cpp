@@ -1,5 +1,8 @@
 #include "print/booklet_pages.h"
 
+#include <array>
+#include <memory>
+
 #include <QFontMetricsF>
 
 #include "platform/fonts.h"
@@ -31,7 +34,8 @@ BookletPages::BookletPages(core::Booklet booklet, double pageWidthTw, double pag
 void BookletPages::compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
                            const std::optional<Letterhead>& letterhead) const {
     if (number <= 1) {
-        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead);
+        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead,
+                      booklet_.language);
         return;
     }
     composeWords(page, number, letterhead);
@@ -49,7 +53,7 @@ void BookletPages::composeWords(platform::PrinterPage& page, int number,
 
 void drawRunningHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
                      const QString& whose, int number, int count, core::ReportLanguage language) {
-    const int rule = printPageHead(page, letterhead);
+    const int rule = printPageHead(page, letterhead, language);
     page.setFontSize(kRunningLinePoints);
     page.setFontBold(false);
     const double y = rule + kRunningLineGap;
@@ -66,12 +70,26 @@ void drawRunningHead(platform::PrinterPage& page, const std::optional<Letterhead
 }
 
 BookletSource bookletsOf(PageSource pages, core::TextLibrary library, core::BookletChoice choice) {
-    return [pages = std::move(pages), library = std::move(library),
+    return bookletsOf(
+        std::move(pages), [library = std::move(library)](core::ReportLanguage) { return library; },
+        choice);
+}
+
+BookletSource bookletsOf(PageSource pages, TextsFor textsFor, core::BookletChoice choice) {
+    // Each language's texts are read once, at the first client who needs them.
+    auto libraries = std::make_shared<
+        std::array<std::optional<core::TextLibrary>, core::kReportLanguageCount>>();
+    return [pages = std::move(pages), textsFor = std::move(textsFor), libraries,
             choice](std::optional<BookletPages>& booklet) {
         ReportPage page;
         const NextPage step = pages(page);
         if (step == NextPage::Page) {
-            booklet.emplace(core::makeBooklet(page.forecast, page.client, library, choice));
+            std::optional<core::TextLibrary>& texts =
+                (*libraries)[static_cast<std::size_t>(page.language)];
+            if (!texts) {
+                texts = textsFor(page.language);
+            }
+            booklet.emplace(core::makeBooklet(page.forecast, page.client, *texts, choice));
         }
         return step;
     };

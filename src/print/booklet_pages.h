@@ -98,6 +98,10 @@ using BookletSource = std::function<NextPage(std::optional<BookletPages>& bookle
 // become their booklet in `library`'s words, with the sections and span of
 // `choice`. The client book and the companion's --clients make theirs so.
 BookletSource bookletsOf(PageSource pages, core::TextLibrary library, core::BookletChoice choice);
+// The same, each booklet in the texts of its page's language: the
+// practitioner's set of that language, or the program's own.
+using TextsFor = std::function<core::TextLibrary(core::ReportLanguage)>;
+BookletSource bookletsOf(PageSource pages, TextsFor textsFor, core::BookletChoice choice);
 
 // Booklets as a document for the print delivery: one booklet, whose pages
 // are known beforehand and which starts over for the preview, or a run of

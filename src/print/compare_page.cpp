@@ -57,22 +57,28 @@ void printAt(platform::PrinterPage& page, double x, const QString& text) {
     page.print(text);
 }
 
-void printPerson(platform::PrinterPage& page, const char* who, const core::ComparedPerson& p) {
+QString words(core::ReportLanguage language, core::PageCaption caption) {
+    return core::pageCaption(language, caption);
+}
+
+void printPerson(platform::PrinterPage& page, core::PageCaption who, const core::ComparedPerson& p,
+                 core::ReportLanguage language) {
+    using core::PageCaption;
     const core::Forecast& f = p.forecast;
-    page.print(QString::fromUtf8(who) + p.name.simplified() +
+    page.print(words(language, who) + p.name.simplified() +
                (p.name.simplified().isEmpty() ? QString() : QStringLiteral(", ")) +
-               QStringLiteral("дата рождения ") + f.dateText() + QStringLiteral("г."));
-    page.print(QStringLiteral("      Процентов счастья: ") + f.happiness +
-               QStringLiteral("; уровень жизненных сил от ") + QString::number(f.smallest) +
-               QStringLiteral(" до ") + QString::number(f.largest));
+               words(language, PageCaption::PersonBorn) +
+               core::birthDateText(language, f.date.day, f.date.monthIndex, f.date.year));
+    page.print(words(language, PageCaption::PersonFigures)
+                   .arg(f.happiness, QString::number(f.smallest), QString::number(f.largest)));
 }
 
 // A caption and its items, «нет» for none, broken into lines of `perLine`
 // items that stand under the first.
 void printList(platform::PrinterPage& page, const QString& caption, const QStringList& items,
-               int perLine) {
+               int perLine, core::ReportLanguage language) {
     if (items.isEmpty()) {
-        page.print(caption + QStringLiteral("нет"));
+        page.print(caption + words(language, core::PageCaption::None));
         return;
     }
     QString lead = caption;
@@ -94,19 +100,19 @@ QStringList yearTexts(const std::vector<long long>& years) {
 // percentages) on a page of its own, and its lines are set here; outside the
 // birth years the aspects are counted for, the line that says so instead.
 void printPersonAspects(platform::PrinterPage& page, int x, double top,
-                        const core::ComparedPerson& p) {
+                        const core::ComparedPerson& p, core::ReportLanguage language) {
     page.setCurrentY(top);
     page.setFontSize(kBodySize);
     page.setFontBold(true);
-    printAt(page, x, QStringLiteral("Аспекты: ") + p.label());
+    printAt(page, x, words(language, core::PageCaption::AspectsOf) + p.label(language));
     page.setFontBold(false);
     if (!p.forecast.aspectsCounted) {
-        printAt(page, x, aspectYearsLine());
+        printAt(page, x, aspectYearsLine(language));
         return;
     }
     platform::PrinterPage scratch(page.scaleWidth(), page.deviceDpi());
     scratch.setFontSize(kBodySize);
-    printAspectColumn(scratch, p.forecast);
+    printAspectColumn(scratch, p.forecast, language);
     for (const platform::DrawOp& op : scratch.ops()) {
         if (op.kind == platform::DrawOp::Kind::Text && !op.text.trimmed().isEmpty()) {
             printAt(page, x, op.text);
@@ -119,57 +125,61 @@ void printPersonAspects(platform::PrinterPage& page, int x, double top,
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
                      const QDateTime& madeAt, std::optional<long long> markedYear,
-                     const std::optional<Letterhead>& letterhead) {
-    composeComparison(page, first, second, c, madeAt, markedYear, letterhead);
+                     const std::optional<Letterhead>& letterhead, core::ReportLanguage language) {
+    composeComparison(page, first, second, c, madeAt, markedYear, letterhead, language);
     return page.endDoc();
 }
 
 void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                        const core::ComparedPerson& second, const core::Comparison& c,
                        const QDateTime& madeAt, std::optional<long long> markedYear,
-                       const std::optional<Letterhead>& letterhead) {
-    const int headBottom = printPageHead(page, letterhead);
+                       const std::optional<Letterhead>& letterhead, core::ReportLanguage language) {
+    using core::PageCaption;
+    const int headBottom = printPageHead(page, letterhead, language);
     page.setCurrentX(0);  // a rule leaves the cursor at its end
     page.setCurrentY(headBottom + 100);
     page.setFontSize(kTitleSize);
     page.setFontBold(true);
-    page.print(QStringLiteral("Сравнение двух прогнозов"));
+    page.print(words(language, PageCaption::CompareTitle));
     page.setFontBold(false);
     page.setFontSize(kBodySize);
-    printPerson(page, "Первый: ", first);
-    printPerson(page, "Второй: ", second);
-    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(madeAt) +
-               QStringLiteral(" | Годы: с ") + QString::number(c.fromYear) +
-               QStringLiteral(" по ") + QString::number(c.toYear));
+    printPerson(page, PageCaption::FirstPerson, first, language);
+    printPerson(page, PageCaption::SecondPerson, second, language);
+    page.print(words(language, PageCaption::MadeAt) + reportDateTime(madeAt, language) +
+               words(language, PageCaption::CompareSpan)
+                   .arg(QString::number(c.fromYear), QString::number(c.toYear)));
 
     page.setDrawWidth(kGraphPenWidth);
     PageChart chart(page);
     graph::drawComparisonChart(chart, c, {0, kChartTop, page.scaleWidth(), kChartHeight},
-                               first.label(), second.label(), markedYear, kChartTextSize);
+                               first.label(language), second.label(language), markedYear,
+                               kChartTextSize, language);
     page.setDrawWidth(1);
 
     page.setCurrentX(0);
     page.setCurrentY(kListsTop);
     page.setFontSize(kBodySize);
-    printList(page, QStringLiteral("Оба на своём максимуме: "), yearTexts(c.bothHighest),
-              kYearsPerLine);
-    printList(page, QStringLiteral("Оба на своём минимуме: "), yearTexts(c.bothLowest),
-              kYearsPerLine);
-    printList(page, QStringLiteral("Аспекты у обоих: "), core::commonAspectNames(c),
-              kAspectsPerLine);
+    printList(page, words(language, PageCaption::BothHighest), yearTexts(c.bothHighest),
+              kYearsPerLine, language);
+    printList(page, words(language, PageCaption::BothLowest), yearTexts(c.bothLowest),
+              kYearsPerLine, language);
+    printList(page, words(language, PageCaption::BothAspects), core::commonAspectNames(c, language),
+              kAspectsPerLine, language);
 
     const double columnsTop = std::max<double>(kColumnsTop, page.currentY() + kColumnsGap);
-    printPersonAspects(page, 0, columnsTop, first);
-    printPersonAspects(page, kSecondColumnX, columnsTop, second);
+    printPersonAspects(page, 0, columnsTop, first, language);
+    printPersonAspects(page, kSecondColumnX, columnsTop, second, language);
 }
 
 ComparisonPages::ComparisonPages(core::ComparedPerson first, core::ComparedPerson second,
                                  core::Comparison c, std::optional<long long> markedYear,
-                                 const std::vector<core::BookletBlock>& texts)
+                                 const std::vector<core::BookletBlock>& texts,
+                                 core::ReportLanguage language)
     : first_(std::move(first)),
       second_(std::move(second)),
       comparison_(std::move(c)),
-      markedYear_(markedYear) {
+      markedYear_(markedYear),
+      language_(language) {
     if (!texts.empty()) {
         flowed_ =
             flowBlocks(texts, platform::PrinterPage::kDefaultPageWidthTw, BookletPages::kBodyTop,
@@ -197,7 +207,7 @@ PageComposer::Step ComparisonPages::composePage(platform::PrinterPage& page,
     const int number = context.pageNumber;
     if (number == 1) {
         composeComparison(page, first_, second_, comparison_, context.madeAt, markedYear_,
-                          context.letterhead);
+                          context.letterhead, language_);
         return Step::Page;
     }
     const auto index = static_cast<std::size_t>(number - 2);
@@ -205,8 +215,9 @@ PageComposer::Step ComparisonPages::composePage(platform::PrinterPage& page,
         return Step::End;
     }
     drawRunningHead(page, context.letterhead,
-                    QStringLiteral("%1 и %2").arg(core::pairName(first_), core::pairName(second_)),
-                    number, *pageCount(), core::ReportLanguage::Russian);
+                    core::pageCaption(language_, core::PageCaption::PairOf)
+                        .arg(core::pairName(first_, language_), core::pairName(second_, language_)),
+                    number, *pageCount(), language_);
     drawPieces(page, flowed_[index], first_.forecast, {}, 0);
     return Step::Page;
 }
@@ -215,8 +226,9 @@ QString printComparisonToPdf(const core::ComparedPerson& first, const core::Comp
                              const core::Comparison& c, const QString& path,
                              const QDateTime& madeAt, std::optional<long long> markedYear,
                              const std::optional<Letterhead>& letterhead,
-                             const std::vector<core::BookletBlock>& texts) {
-    ComparisonPages pages(first, second, c, markedYear, texts);
+                             const std::vector<core::BookletBlock>& texts,
+                             core::ReportLanguage language) {
+    ComparisonPages pages(first, second, c, markedYear, texts, language);
     return writePdfFile(pages, path, quietContext(madeAt, letterhead)).error;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/booklet.h"
 #include "core/comparison.h"
+#include "core/report_language.h"
 #include "print/booklet_pages.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
@@ -23,16 +24,19 @@ namespace print {
 // years both are at their own extremes, and both aspect columns. Composes
 // the page and ends the document; returns whether the page reached its
 // destination. `markedYear` (this year) is marked on the axis when given.
+// Every word of the page is in `language`.
 bool PrintComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                      const core::ComparedPerson& second, const core::Comparison& c,
                      const QDateTime& madeAt, std::optional<long long> markedYear = std::nullopt,
-                     const std::optional<Letterhead>& letterhead = {});
+                     const std::optional<Letterhead>& letterhead = {},
+                     core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The same page, composed and not yet ended.
 void composeComparison(platform::PrinterPage& page, const core::ComparedPerson& first,
                        const core::ComparedPerson& second, const core::Comparison& c,
                        const QDateTime& madeAt, std::optional<long long> markedYear,
-                       const std::optional<Letterhead>& letterhead);
+                       const std::optional<Letterhead>& letterhead,
+                       core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The comparison as a document for the print delivery: its page and, when
 // there are texts (core::pairBlocks), the pages of those words after it,
@@ -42,7 +46,8 @@ class ComparisonPages : public PageComposer {
 public:
     ComparisonPages(core::ComparedPerson first, core::ComparedPerson second, core::Comparison c,
                     std::optional<long long> markedYear,
-                    const std::vector<core::BookletBlock>& texts = {});
+                    const std::vector<core::BookletBlock>& texts = {},
+                    core::ReportLanguage language = core::ReportLanguage::Russian);
 
     DocumentFacts facts() const override;
     Step composePage(platform::PrinterPage& page, const PageContext& context) override;
@@ -56,6 +61,7 @@ private:
     core::ComparedPerson second_;
     core::Comparison comparison_;
     std::optional<long long> markedYear_;
+    core::ReportLanguage language_;
     std::vector<std::vector<BookletPiece>> flowed_;
 };
 
@@ -68,6 +74,7 @@ QString printComparisonToPdf(const core::ComparedPerson& first, const core::Comp
                              const QDateTime& madeAt,
                              std::optional<long long> markedYear = std::nullopt,
                              const std::optional<Letterhead>& letterhead = {},
-                             const std::vector<core::BookletBlock>& texts = {});
+                             const std::vector<core::BookletBlock>& texts = {},
+                             core::ReportLanguage language = core::ReportLanguage::Russian);
 
 }  // namespace print

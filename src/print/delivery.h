@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/client_names.h"
+#include "core/report_language.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
 
@@ -106,7 +107,8 @@ public:
     Outcome deliver(PageComposer& composer, ReportTarget target = ReportTarget::Printout);
     // The single report of the source's forecast (print_job.h).
     Outcome run(const ForecastSource& source, const core::ClientNames& client);
-    Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client);
+    Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client,
+                core::ReportLanguage language = core::ReportLanguage::Russian);
 
     // After a delivery that went out: its pages, and the file or the printer.
     int pages() const { return pages_; }

@@ -16,6 +16,7 @@
 #include "platform/fonts.h"
 #include "platform/services.h"
 #include "platform/units.h"
+#include "print/language_box.h"
 
 namespace print {
 
@@ -27,9 +28,13 @@ using platform::RectTw;
 // The check box lies under the three boxes, aligned with them; the dialog
 // grows by the box's height and everything else keeps its place.
 constexpr RectTw kRememberBox{1545, 1733, 2805, 300};
+// «Язык отчёта» under it, its caption ending where the other captions do.
+constexpr RectTw kLanguageBox{1545, 2093, 2100, 345};
+constexpr RectTw kLanguageCaption{195, 2153, 1290, 225};
+constexpr int kLanguageRowHeight = 420;
 
 constexpr int kClientWidth = 6765;
-constexpr int kClientHeight = 2070 + kRememberBox.height;
+constexpr int kClientHeight = 2070 + kRememberBox.height + kLanguageRowHeight;
 
 const QColor kBackground(224, 224, 224);
 const QColor kEntryText(0, 128, 0);
@@ -135,6 +140,7 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     rememberBox_->setChecked(platform::userSettings().value(kRememberKey, false).toBool());
     connect(rememberBox_, &QCheckBox::toggled, this,
             [](bool checked) { platform::userSettings().setValue(kRememberKey, checked); });
+    buildLanguageRow();
     for (auto [button, place] :
          {std::pair{&printButton_, kPrintButton}, std::pair{&cancelButton_, kCancelButton}}) {
         *button = new platform::FaceButton(this, QString::fromUtf8(place.text), place.geometry,
@@ -146,7 +152,8 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     setTabOrder(surnameBox_, nameBox_);
     setTabOrder(nameBox_, patronymicBox_);
     setTabOrder(patronymicBox_, rememberBox_);
-    setTabOrder(rememberBox_, printButton_);
+    setTabOrder(rememberBox_, languageBox_);
+    setTabOrder(languageBox_, printButton_);
     setTabOrder(printButton_, cancelButton_);
     surnameBox_->setFocus();
 
@@ -167,6 +174,25 @@ void FrmPrn::setCommandText(const QString& text) {
 
 bool FrmPrn::rememberClient() const {
     return rememberBox_->isChecked();
+}
+
+void FrmPrn::buildLanguageRow() {
+    languageBox_ = new LanguageBox(std::nullopt, this);
+    languageBox_->setGeometry(kLanguageBox.toPx());
+    languageBox_->setFont(boldFont(kLabelFont));
+    auto* caption = new QLabel(LanguageBox::caption(), this);
+    caption->setGeometry(kLanguageCaption.toPx());
+    caption->setFont(boldFont(kLabelFont));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    caption->setBuddy(languageBox_);
+}
+
+core::ReportLanguage FrmPrn::language() const {
+    return languageBox_->language();
+}
+
+void FrmPrn::setLanguage(core::ReportLanguage language) {
+    languageBox_->setLanguage(language);
 }
 
 void FrmPrn::printClicked() {

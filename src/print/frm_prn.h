@@ -9,11 +9,16 @@
 #include <functional>
 
 #include "core/client_names.h"
+#include "core/report_language.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace print {
+class LanguageBox;
+}
 
 namespace print {
 
@@ -42,6 +47,9 @@ public:
     void setCommandText(const QString& text);
     // Whether «Запомнить в картотеке» is checked.
     bool rememberClient() const;
+    // «Язык отчёта»: the language the page is written in.
+    core::ReportLanguage language() const;
+    void setLanguage(core::ReportLanguage language);
 
     QLineEdit* surnameBox() const { return surnameBox_; }
     QLineEdit* nameBox() const { return nameBox_; }
@@ -49,9 +57,11 @@ public:
     QPushButton* printButton() const { return printButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QCheckBox* rememberBox() const { return rememberBox_; }
+    LanguageBox* languageBox() const { return languageBox_; }
 
 private:
     void printClicked();
+    void buildLanguageRow();
 
     PrintCallback onPrint_;
     bool printing_ = false;
@@ -59,6 +69,7 @@ private:
     QLineEdit* nameBox_;
     QLineEdit* patronymicBox_;
     QCheckBox* rememberBox_;
+    LanguageBox* languageBox_ = nullptr;
     QPushButton* printButton_;
     QPushButton* cancelButton_;
 };

@@ -38,7 +38,8 @@ PageComposer::Step ReportsComposer::composePage(platform::PrinterPage& page,
         case NextPage::Page:
             break;
     }
-    composeReport(page, report.forecast, report.client, context.madeAt, context.letterhead);
+    composeReport(page, report.forecast, report.client, context.madeAt, context.letterhead,
+                  report.language);
     return Step::Page;
 }
 

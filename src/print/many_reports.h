@@ -7,6 +7,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/report_language.h"
 #include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
@@ -23,6 +24,7 @@ namespace print {
 struct ReportPage {
     core::Forecast forecast;
     core::ClientNames client;
+    core::ReportLanguage language = core::ReportLanguage::Russian;  // the page's words
 };
 
 // Where a run of reports stands after a page: hand out the next page, the

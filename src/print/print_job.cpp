@@ -7,6 +7,7 @@
 #include "platform/safe_file.h"
 #include "platform/services.h"
 #include "print/frm_prn.h"
+#include "print/language_box.h"
 #include "print/report.h"
 #include "print/save_place.h"
 
@@ -22,7 +23,8 @@ QString documentTitle(const core::ClientNames& client) {
 
 }  // namespace
 
-OnePageComposer reportComposer(const core::Forecast& forecast, const core::ClientNames& client) {
+OnePageComposer reportComposer(const core::Forecast& forecast, const core::ClientNames& client,
+                               core::ReportLanguage language) {
     DocumentFacts facts;
     facts.title = documentTitle(client);
     facts.printedWhat = QStringLiteral("отчёт");
@@ -31,10 +33,11 @@ OnePageComposer reportComposer(const core::Forecast& forecast, const core::Clien
     facts.suggestedPath = suggestedPdfPath(client, forecast.date);
     facts.withoutLogo = QStringLiteral("Отчёт печатается без логотипа.");
     facts.noPages = QStringLiteral("отчёт не составлен");
-    return OnePageComposer(std::move(facts),
-                           [forecast, client](platform::PrinterPage& page, const PageContext& at) {
-                               composeReport(page, forecast, client, at.madeAt, at.letterhead);
-                           });
+    return OnePageComposer(
+        std::move(facts),
+        [forecast, client, language](platform::PrinterPage& page, const PageContext& at) {
+            composeReport(page, forecast, client, at.madeAt, at.letterhead, language);
+        });
 }
 
 PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source,
@@ -45,9 +48,10 @@ PrintDelivery::Outcome PrintDelivery::run(const ForecastSource& source,
 // The forecast comes first: the file's name carries the date of birth, and a
 // refused date asks for no file at all.
 PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSource& source,
-                                          const core::ClientNames& client) {
+                                          const core::ClientNames& client,
+                                          core::ReportLanguage language) {
     try {
-        OnePageComposer report = reportComposer(source(), client);
+        OnePageComposer report = reportComposer(source(), client, language);
         return deliver(report, target);
     } catch (const core::InputRefused&) {
         // The calculation has shown its own message; nothing is printed.
@@ -61,14 +65,16 @@ PrintDelivery::Outcome PrintDelivery::run(ReportTarget target, const ForecastSou
 
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
                          const core::ClientNames& client, const QDateTime& madeAt,
-                         const std::optional<Letterhead>& letterhead) {
-    OnePageComposer report = reportComposer(forecast, client);
+                         const std::optional<Letterhead>& letterhead,
+                         core::ReportLanguage language) {
+    OnePageComposer report = reportComposer(forecast, client, language);
     return writePdfFile(report, path, quietContext(madeAt, letterhead)).error;
 }
 
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup, ReportTarget target,
-                     const core::ClientNames& client, const ReportDelivered& delivered) {
+                     const core::ClientNames& client, const ReportDelivered& delivered,
+                     std::optional<core::ReportLanguage> language) {
     FrmPrn* dialog = nullptr;
     std::unique_ptr<PrintDelivery> delivery;
     FrmPrn frmPrn(owner, [&](const core::ClientNames& typed) {
@@ -79,9 +85,12 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
                              {problem, info::programName(), platform::MessageIcon::Warning, 0});
             return false;
         }
-        const auto outcome = delivery->run(target, source, typed);
+        const auto outcome = delivery->run(target, source, typed, dialog->language());
         const bool wentOut =
             outcome == PrintDelivery::Outcome::Printed || outcome == PrintDelivery::Outcome::Saved;
+        if (wentOut) {
+            rememberReportLanguage(dialog->language());
+        }
         if (wentOut && delivered) {
             delivered(typed, outcome, dialog->rememberClient(),
                       outcome == PrintDelivery::Outcome::Saved ? delivery->savedPath() : QString());
@@ -97,6 +106,9 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
     }
     frmPrn.setCommandText(delivery->commandText(target));
     frmPrn.setClientNames(client);
+    if (language) {
+        frmPrn.setLanguage(*language);
+    }
     frmPrn.exec();
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/report_language.h"
 #include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
@@ -20,14 +21,16 @@ class Services;
 namespace print {
 
 // The single report of one forecast as a document of one page.
-OnePageComposer reportComposer(const core::Forecast& forecast, const core::ClientNames& client);
+OnePageComposer reportComposer(const core::Forecast& forecast, const core::ClientNames& client,
+                               core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The report straight into a PDF file, written whole or not at all, with no
 // questions and no messages. Returns an empty string when the file was
 // written, otherwise «Не удалось записать файл X: <причина>».
 QString printReportToPdf(const core::Forecast& forecast, const QString& path,
                          const core::ClientNames& client, const QDateTime& madeAt,
-                         const std::optional<Letterhead>& letterhead = {});
+                         const std::optional<Letterhead>& letterhead = {},
+                         core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The print command: opens a fresh client dialog over the owner and, on
 // "Печать", sends the report to the target through a PrintDelivery, which
@@ -37,12 +40,14 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // The dialog starts with `client`'s names; after a report went out (printed or
 // saved), `delivered` gets the names, how it went out, whether «Запомнить в
 // картотеке» is checked and the file it was saved in (empty for a printout).
+// «Язык отчёта» starts at `language` (the client's), or at the last one used.
 using ReportDelivered =
     std::function<void(const core::ClientNames& client, PrintDelivery::Outcome outcome,
                        bool remember, const QString& file)>;
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
                      ReportTarget target = ReportTarget::Printout,
-                     const core::ClientNames& client = {}, const ReportDelivered& delivered = {});
+                     const core::ClientNames& client = {}, const ReportDelivered& delivered = {},
+                     std::optional<core::ReportLanguage> language = std::nullopt);
 
 }  // namespace print

@@ -45,24 +45,9 @@ constexpr int kColumnRuleX = 4500;
 constexpr int kColumnRuleTop = 4000;
 constexpr int kColumnRuleBottom = 11000;
 
-// The aspect column in printing order: the aspect, caption, and the level that
-// counts as a full hundred per cent.
-struct AspectRow {
-    int index;
-    const char* caption;
-    int divisor;
-};
-constexpr std::array<AspectRow, 9> kAspectRows{{
-    {0, "Уровень биополя - ", 7},
-    {1, "Связь с землёй - ", 5},
-    {2, "Связь с космосом - ", 5},
-    {3, "Работа - ", 4},
-    {4, "Любовь - ", 4},
-    {5, "Интерес - ", 4},
-    {6, "Ангел хранитель - ", 4},
-    {7, "Судьба - ", 4},
-    {8, "Карьера - ", 5},
-}};
+// The aspect column in printing order, 1 to 9: for each aspect, the level
+// that counts as a full hundred per cent.
+constexpr std::array<int, 9> kAspectDivisors{7, 5, 5, 4, 4, 4, 4, 4, 5};
 
 // With three contact lines the letterhead's four lines would reach the rule
 // at 10 points; the contact lines then take this size and stay above it.
@@ -114,13 +99,13 @@ void paintLogo(platform::PrinterPage& page, const QImage& logo) {
 // In the aspect column's place, for a birth year it has no table for: the
 // reader learns why the page has no aspects. Lines that would run off the
 // page's right edge are broken between words, each starting at the column.
-void printNoAspects(platform::PrinterPage& page) {
+void printNoAspects(platform::PrinterPage& page, core::ReportLanguage language) {
     const QFontMetricsF metrics = metricsOf(page);
     const double room = page.scaleWidth() - kFiguresX;
     page.setCurrentX(kFiguresX);
     blankLine(page);
     QString line;
-    for (const QString& word : aspectYearsLine().split(QLatin1Char(' '))) {
+    for (const QString& word : aspectYearsLine(language).split(QLatin1Char(' '))) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
             page.setCurrentX(kFiguresX);
@@ -152,15 +137,16 @@ void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast) 
     }
 }
 
-void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast) {
+void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast,
+                       core::ReportLanguage language) {
     page.setCurrentX(kFiguresX);
     blankLine(page);
-    for (const AspectRow& row : kAspectRows) {
-        const double level = forecast.aspects[static_cast<std::size_t>(row.index)].level;
-        const double percent = std::floor(level / row.divisor * 100);
+    for (std::size_t i = 0; i < kAspectDivisors.size(); ++i) {
+        const double level = forecast.aspects[i].level;
+        const double percent = std::floor(level / kAspectDivisors[i] * 100);
         page.setCurrentX(kFiguresX);
-        page.print(QString::fromUtf8(row.caption) + QString::number(percent, 'f', 0) +
-                   QStringLiteral("%"));
+        page.print(core::pageAspectRow(language, static_cast<int>(i) + 1) +
+                   QString::number(percent, 'f', 0) + QStringLiteral("%"));
     }
     page.line(kColumnRuleX, kColumnRuleTop, kColumnRuleX, kColumnRuleBottom);
 }
@@ -168,11 +154,12 @@ void printAspectColumn(platform::PrinterPage& page, const core::Forecast& foreca
 namespace {
 
 // The program's three header lines, in the page's current size.
-void printProgramLines(platform::PrinterPage& page) {
+void printProgramLines(platform::PrinterPage& page, core::ReportLanguage language) {
     page.setFontUnderline(true);
     page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() + QStringLiteral("\" Версия ") +
-               info::version() + QStringLiteral(" - ") + info::yearAndAuthor());
+    page.print(QStringLiteral("\"") + info::programName() +
+               core::pageCaption(language, core::PageCaption::Version) + info::version() +
+               QStringLiteral(" - ") + info::yearAndAuthor());
     page.setFontUnderline(false);
     page.setFontBold(false);
     page.print(info::authorSite());
@@ -181,12 +168,13 @@ void printProgramLines(platform::PrinterPage& page) {
 
 // Header: the practitioner's letterhead, or the program, author's page and
 // address; then a rule across the page.
-void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
+void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
+                 core::ReportLanguage language) {
     page.setFontSize(kHeaderSize);
     if (letterhead) {
         printLetterheadLines(page, *letterhead);
     } else {
-        printProgramLines(page);
+        printProgramLines(page, language);
     }
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
@@ -216,69 +204,73 @@ void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& l
 
 }  // namespace
 
-int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
-    printHeader(page, letterhead);
+int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
+                  core::ReportLanguage language) {
+    printHeader(page, letterhead, language);
     printEmblem(page, letterhead);
     return kUpperRuleY;
 }
 
-QString aspectYearsLine() {
-    return QStringLiteral("Аспекты рассчитываются для родившихся с %1 по %2 год.")
+QString aspectYearsLine(core::ReportLanguage language) {
+    return core::pageCaption(language, core::PageCaption::NoAspects)
         .arg(QString::number(core::kAspectYearsFrom), QString::number(core::kAspectYearsTo));
 }
 
 bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const core::ClientNames& client, const QDateTime& madeAt,
-                 const std::optional<Letterhead>& letterhead) {
-    composeReport(page, forecast, client, madeAt, letterhead);
+                 const std::optional<Letterhead>& letterhead, core::ReportLanguage language) {
+    composeReport(page, forecast, client, madeAt, letterhead, language);
     return page.endDoc();
 }
 
 void composeReport(platform::PrinterPage& page, const core::Forecast& f,
                    const core::ClientNames& client, const QDateTime& madeAt,
-                   const std::optional<Letterhead>& letterhead) {
-    printHeader(page, letterhead);
+                   const std::optional<Letterhead>& letterhead, core::ReportLanguage language) {
+    using core::PageCaption;
+    const auto words = [language](PageCaption caption) {
+        return core::pageCaption(language, caption);
+    };
+    printHeader(page, letterhead, language);
 
     // The client.
     page.setFontSize(kBodySize);
-    page.print(QStringLiteral(" Фамилия: ") + client.surname);
-    page.print(QStringLiteral("         Имя: ") + client.name);
-    page.print(QStringLiteral("Отчество: ") + client.patronymic);
+    page.print(words(PageCaption::Surname) + client.surname);
+    page.print(words(PageCaption::Name) + client.name);
+    page.print(words(PageCaption::Patronymic) + client.patronymic);
     blankLine(page);
 
     // When the forecast was made, and for which date of birth.
     page.setFontSize(kHeaderSize);
-    page.print(QStringLiteral("Дата проведения расчёта: ") + reportDateTime(madeAt) +
-               QStringLiteral(" | Дата рождения прогнозируемого человека: ") + f.dateText() +
-               QStringLiteral("г."));
+    page.print(words(PageCaption::MadeAt) + reportDateTime(madeAt, language) +
+               words(PageCaption::BornOn) +
+               core::birthDateText(language, f.date.day, f.date.monthIndex, f.date.year));
     blankLine(page);
     page.line(0, kLowerRuleY, page.scaleWidth(), kLowerRuleY);
     blankLine(page);
 
     page.setFontBold(true);
     page.setFontSize(kBodySize);
-    page.print(QStringLiteral("Расчёт распределения жизненных сил по годам"));
+    page.print(words(PageCaption::Title));
     page.setFontBold(false);
     blankLine(page);
 
     // The figures right of the graph.
     page.setCurrentY(kFiguresY);
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Количество процентов счастья: ") + f.happiness);
+    page.print(words(PageCaption::Happiness) + f.happiness);
     blankLine(page);
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Максимальный уровень жизненных сил: ") + QString::number(f.largest));
+    page.print(words(PageCaption::Largest) + QString::number(f.largest));
     page.setCurrentX(kFiguresX);
-    page.print(QStringLiteral("Минимальный  уровень жизненных сил: ") +
-               QString::number(f.smallest));
+    page.print(words(PageCaption::Smallest) + QString::number(f.smallest));
     blankLine(page);
 
     printEmblem(page, letterhead);
 
     if (f.aspectsCounted) {
-        printAspectColumn(page, f);
+        printAspectColumn(page, f, language);
     } else {
-        printNoAspects(page);
+        printNoAspects(page, language);
     }
 
     // The grid and the curve, drawn by the same procedures as on the screen.

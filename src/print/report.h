@@ -20,14 +20,17 @@ namespace print {
 // `madeAt` and ends the document. Returns whether the page reached its
 // destination (the page's sink). With a letterhead the page carries the
 // practitioner's name, contacts and logo at its head instead of the program's.
+// Every word of the page is in `language`.
 bool printReport(platform::PrinterPage& page, const core::Forecast& forecast,
                  const core::ClientNames& client, const QDateTime& madeAt,
-                 const std::optional<Letterhead>& letterhead = {});
+                 const std::optional<Letterhead>& letterhead = {},
+                 core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The same page, composed and not yet ended: for a document of many pages.
 void composeReport(platform::PrinterPage& page, const core::Forecast& forecast,
                    const core::ClientNames& client, const QDateTime& madeAt,
-                   const std::optional<Letterhead>& letterhead = {});
+                   const std::optional<Letterhead>& letterhead = {},
+                   core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The year rows under the graph, as the forecast holds them.
 void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast);
@@ -36,15 +39,17 @@ void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast);
 // (name, contacts, logo) or, without one, the program's name, version and
 // author, the author's page and address and the emblem; then the rule under
 // them. Returns the rule's height, twips.
-int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead);
+int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
+                  core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The line printed in place of an aspect column for a birth year outside the
 // years the aspects are counted for (the single report and the comparison).
-QString aspectYearsLine();
+QString aspectYearsLine(core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The aspect column: the nine levels as percentages of their full count, and
 // the rule between the graph and the column.
-void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast);
+void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast,
+                       core::ReportLanguage language = core::ReportLanguage::Russian);
 
 // The calculation date as the date line shows it, written as the page's
 // language writes it whatever the machine's locale: «08.12.2026 03:53:32» on

@@ -93,17 +93,23 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
 
 print::BookletSource BatchReport::bookletSource(print::PageSource pages, const QDateTime& now) {
     const BookletOptions options = rememberedBookletOptions();
-    const platform::TextStore::Loaded texts =
-        platform::TextStore::inDataFolder().load(core::languageCode(core::ReportLanguage::Russian));
-    if (!texts.problem.isEmpty()) {
-        tell(texts.problem, platform::MessageIcon::Warning);  // the defaults stand in for the rest
-    }
     if (!options.letterhead) {
         delivery_.setLetterhead(std::nullopt);
     }
     core::BookletChoice choice = options.choice;
     choice.thisYear = now.date().year();
-    return print::bookletsOf(std::move(pages), texts.library, choice);
+    // Each client's booklet in the practitioner's texts of that client's language.
+    return print::bookletsOf(
+        std::move(pages),
+        [this](core::ReportLanguage language) {
+            platform::TextStore::Loaded texts =
+                platform::TextStore::inDataFolder().load(core::languageCode(language));
+            if (!texts.problem.isEmpty()) {
+                tell(texts.problem, platform::MessageIcon::Warning);  // the defaults stand in
+            }
+            return std::move(texts.library);
+        },
+        choice);
 }
 
 bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally& tally) {
@@ -116,6 +122,7 @@ bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally
     }
     page.forecast = std::move(*forecast);
     page.client = c.names;
+    page.language = c.language();
     tally.printed.push_back(c.id);
     return true;
 }

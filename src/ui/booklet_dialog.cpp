@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/services.h"
+#include "print/language_box.h"
 #include "print/letterhead.h"
 
 namespace ui {
@@ -51,6 +52,7 @@ BookletOptions rememberedBookletOptions() {
     o.choice.outlookYears = std::clamp(settings.value(kSpanKey, core::kOutlookDefault).toInt(),
                                        core::kOutlookLeast, core::kOutlookMost);
     o.letterhead = settings.value(kLetterheadKey, print::loadLetterhead(settings).enabled).toBool();
+    o.language = print::lastReportLanguage();
     return o;
 }
 
@@ -62,10 +64,11 @@ void rememberBookletOptions(const BookletOptions& options) {
     values.emplace_back(kSpanKey, options.choice.outlookYears);
     values.emplace_back(kLetterheadKey, options.letterhead);
     platform::userSettings().setValues(values);
+    print::rememberReportLanguage(options.language);
 }
 
 BookletDialog::BookletDialog(platform::Services& services, const core::ClientNames& names,
-                             QWidget* parent)
+                             QWidget* parent, std::optional<core::ReportLanguage> language)
     : QDialog(parent), services_(services) {
     setWindowTitle(QStringLiteral("Подробный отчёт"));
     const BookletOptions remembered = rememberedBookletOptions();
@@ -77,6 +80,8 @@ BookletDialog::BookletDialog(platform::Services& services, const core::ClientNam
         names_[i]->setMaxLength(kNames[i].limit * 2);
         who->addRow(QString::fromUtf8(kNames[i].caption), names_[i]);
     }
+    language_ = new print::LanguageBox(language, this);
+    who->addRow(print::LanguageBox::caption(), language_);
     layout->addLayout(who);
     auto* sections = new QGroupBox(QStringLiteral("Разделы"), this);
     auto* sectionLayout = new QVBoxLayout(sections);
@@ -126,6 +131,7 @@ BookletOptions BookletDialog::options() const {
     }
     o.choice.outlookYears = span_->value();
     o.letterhead = letterhead_->isChecked();
+    o.language = language_->language();
     return o;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "core/booklet.h"
 #include "core/client_names.h"
@@ -13,6 +14,9 @@ class QSpinBox;
 namespace platform {
 class Services;
 }
+namespace print {
+class LanguageBox;
+}
 
 namespace ui {
 
@@ -20,6 +24,8 @@ namespace ui {
 struct BookletOptions {
     core::BookletChoice choice;
     bool letterhead = false;  // the practitioner's letterhead on every page
+    // The booklet's words and texts: the client's language, or the last one used.
+    core::ReportLanguage language = core::ReportLanguage::Russian;
 };
 
 // The choices the user made last time (every section and ten years, the
@@ -38,7 +44,8 @@ public:
     enum Target { Cancelled = 0, Printout = 1, Preview = 2, PdfFile = 3 };
 
     BookletDialog(platform::Services& services, const core::ClientNames& names,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr,
+                  std::optional<core::ReportLanguage> language = std::nullopt);
 
     core::ClientNames names() const;
     BookletOptions options() const;
@@ -47,6 +54,7 @@ public:
     QCheckBox* sectionBox(int i) const { return sections_.at(std::size_t(i)); }
     QSpinBox* spanBox() const { return span_; }
     QCheckBox* letterheadBox() const { return letterhead_; }
+    print::LanguageBox* languageBox() const { return language_; }
 
 private:
     void finish(Target target);
@@ -56,6 +64,7 @@ private:
     std::array<QCheckBox*, 4> sections_{};
     QSpinBox* span_ = nullptr;
     QCheckBox* letterhead_ = nullptr;
+    print::LanguageBox* language_ = nullptr;
 };
 
 }  // namespace ui

@@ -38,16 +38,16 @@ void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->openClient(c.birthDate, {c.id, c.names});
+            window_->openClient(c.birthDate, {c.id, c.names, c.language()});
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.birthDate, {c.id, c.names});
+            window_->printFor(c.birthDate, {c.id, c.names, c.language()});
         };
         // The main window's current client follows an edit or a deletion in the book.
         FrmMain* window = window_;
         QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
                          [window](const book::Client& c) {
-                             window->clientEdited({c.id, c.names}, c.birthDate);
+                             window->clientEdited({c.id, c.names, c.language()}, c.birthDate);
                          });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);

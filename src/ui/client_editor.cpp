@@ -2,6 +2,7 @@
 #include "core/months.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include "core/forecast.h"
 #include "platform/character_limit.h"
 #include "platform/screen_place.h"
+#include "print/language_box.h"
 
 namespace ui {
 
@@ -166,6 +168,7 @@ void ClientEditor::buildFields() {
     form->addRow(QStringLiteral("&Год:"), year_);
     form->addRow(QStringLiteral("&Телефон:"), phone_);
     form->addRow(QStringLiteral("&Эл. почта:"), email_);
+    buildLanguageRow(form);
     columns_->addLayout(form, 1);
     right_ = new QVBoxLayout;
     auto* noteCaption = new QLabel(QStringLiteral("&Примечание:"), this);
@@ -173,6 +176,25 @@ void ClientEditor::buildFields() {
     right_->addWidget(noteCaption);
     right_->addWidget(note_, 1);
     columns_->addLayout(right_, 1);
+}
+
+// «Язык отчёта»: the client's pages. A code this program does not know is
+// shown as Russian, which the pages then are, with a line that says so.
+void ClientEditor::buildLanguageRow(QFormLayout* form) {
+    language_ = new print::LanguageBox(client_.language(), this);
+    form->addRow(QCoreApplication::translate("ui::ClientEditor", "Я&зык отчёта:"), language_);
+    if (!client_.languageKnown()) {
+        auto* unknown =
+            new QLabel(QCoreApplication::translate("ui::ClientEditor",
+                                                   "Язык «%1» этой программе не известен: отчёты "
+                                                   "пишутся по-русски.")
+                           .arg(client_.languageCode),
+                       this);
+        unknown->setTextFormat(Qt::PlainText);
+        unknown->setWordWrap(true);
+        unknown->setObjectName(QStringLiteral("UnknownLanguage"));
+        form->addRow(QString(), unknown);
+    }
 }
 
 void ClientEditor::buildButtons() {
@@ -203,6 +225,10 @@ void ClientEditor::check() {
     edited.note = note_->toPlainText();
     edited.phone = phone_->text();
     edited.email = email_->text();
+    // Left as it was, a code a later version may know again is kept.
+    if (language_->language() != client_.language()) {
+        edited.languageCode = core::languageCode(language_->language());
+    }
     const QString problem = book::normalise(edited);
     if (!problem.isEmpty()) {
         problem_->setText(QStringLiteral("Не сохранено: ") + problem + u'.');

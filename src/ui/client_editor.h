@@ -7,6 +7,7 @@
 #include "book/client.h"
 
 class QComboBox;
+class QFormLayout;
 class QHBoxLayout;
 class QVBoxLayout;
 class QLabel;
@@ -14,6 +15,10 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QSpinBox;
+
+namespace print {
+class LanguageBox;
+}
 
 namespace ui {
 
@@ -28,6 +33,7 @@ public:
                  const std::vector<book::ReportRecord>& history = {});
 
     QListWidget* historyList() const { return history_; }
+    print::LanguageBox* languageBox() const { return language_; }
     // Opens a file of the history; the desktop's own viewer by default.
     void setOpenFile(std::function<void(const QString& file)> open) { openFile_ = std::move(open); }
 
@@ -38,6 +44,7 @@ private:
     void buildFields();
     void buildHistory(const std::vector<book::ReportRecord>& history);
     void buildButtons();
+    void buildLanguageRow(QFormLayout* form);
     void check();
 
     book::Client client_;
@@ -51,6 +58,7 @@ private:
     QLineEdit* year_ = nullptr;
     QLineEdit* phone_ = nullptr;
     QLineEdit* email_ = nullptr;
+    print::LanguageBox* language_ = nullptr;
     QPlainTextEdit* note_ = nullptr;
     QListWidget* history_ = nullptr;
     QLabel* problem_ = nullptr;

@@ -20,6 +20,7 @@
 #include "platform/text_store.h"
 #include "platform/units.h"
 #include "print/compare_page.h"
+#include "print/language_box.h"
 #include "ui/aspect_pair.h"
 #include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
@@ -169,6 +170,7 @@ void CompareWindow::buildSpan(QWidget* row) {
     layout->addWidget(toLabel);
     layout->addWidget(to_);
     layout->addStretch(1);
+    buildPageOptions(row, layout);
     // The last year follows the first, so that the span is never reversed nor
     // longer than the views allow.
     connect(from_, &QSpinBox::valueChanged, this, [this](int from) {
@@ -184,6 +186,23 @@ void CompareWindow::buildSpan(QWidget* row) {
     connect(to_, &QSpinBox::valueChanged, this, [this] { refresh(); });
 }
 
+// What the page is to say sits beside the years rather than among the
+// buttons: on a small screen the button row would not fit its width.
+void CompareWindow::buildPageOptions(QWidget* row, QHBoxLayout* layout) {
+    language_ = new print::LanguageBox(std::nullopt, row);
+    auto* languageCaption = new QLabel(print::LanguageBox::caption(), row);
+    languageCaption->setBuddy(language_);
+    layout->addWidget(languageCaption);
+    layout->addWidget(language_);
+    withTexts_ = new QCheckBox(tr("С &толкованием"), row);
+    withTexts_->setObjectName(QStringLiteral("CompareWithTexts"));
+    withTexts_->setToolTip(
+        tr("После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов"));
+    withTexts_->setChecked(rememberedWithTexts());
+    connect(withTexts_, &QCheckBox::toggled, this, [](bool on) { rememberWithTexts(on); });
+    layout->addWidget(withTexts_);
+}
+
 void CompareWindow::buildButtons(QWidget* row) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -196,13 +215,6 @@ void CompareWindow::buildButtons(QWidget* row) {
         {"Пр&осмотр…", "ComparePreview", &CompareWindow::previewPage},
         {"&Сохранить в PDF…", "CompareSavePdf", &CompareWindow::savePdf},
     };
-    withTexts_ = new QCheckBox(tr("С &толкованием"), row);
-    withTexts_->setObjectName(QStringLiteral("CompareWithTexts"));
-    withTexts_->setToolTip(
-        tr("После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов"));
-    withTexts_->setChecked(rememberedWithTexts());
-    connect(withTexts_, &QCheckBox::toggled, this, [](bool on) { rememberWithTexts(on); });
-    layout->addWidget(withTexts_);
     for (std::size_t i = 0; i < std::size(commands); ++i) {
         auto* button = new QPushButton(QString::fromUtf8(commands[i].caption), row);
         button->setObjectName(QString::fromLatin1(commands[i].name));
@@ -364,18 +376,23 @@ void CompareWindow::deliverPage(print::ReportTarget target) {
     if (!comparison_) {
         return;
     }
+    const core::ReportLanguage language = language_->language();
     std::vector<core::BookletBlock> texts;
     if (withTexts_->isChecked()) {
-        const platform::TextStore::Loaded loaded = platform::TextStore::inDataFolder().load(
-            core::languageCode(core::ReportLanguage::Russian));
+        const platform::TextStore::Loaded loaded =
+            platform::TextStore::inDataFolder().load(core::languageCode(language));
         if (!loaded.problem.isEmpty()) {  // the defaults stand in for what could not be read
             services_.message(
                 this, {loaded.problem, info::programName(), platform::MessageIcon::Warning, 0});
         }
         texts = core::pairBlocks(person(0), person(1), *comparison_, loaded.library);
     }
-    print::ComparisonPages pages(person(0), person(1), *comparison_, thisYear(), texts);
-    delivery_.deliver(pages, target);
+    print::ComparisonPages pages(person(0), person(1), *comparison_, thisYear(), texts, language);
+    const print::PrintDelivery::Outcome outcome = delivery_.deliver(pages, target);
+    if (outcome == print::PrintDelivery::Outcome::Printed ||
+        outcome == print::PrintDelivery::Outcome::Saved) {
+        print::rememberReportLanguage(language);
+    }
 }
 
 void CompareWindow::printPage() {

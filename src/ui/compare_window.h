@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -21,6 +22,9 @@ class QSpinBox;
 
 namespace platform {
 class Services;
+}
+namespace print {
+class LanguageBox;
 }
 
 class QVBoxLayout;
@@ -117,6 +121,7 @@ private:
 
     void buildKeys();
     void buildSpan(QWidget* row);
+    void buildPageOptions(QWidget* row, QHBoxLayout* layout);
     void buildButtons(QWidget* row);
     void refresh();
     void showFigures();
@@ -144,6 +149,7 @@ private:
     QLabel* shared_ = nullptr;
     std::array<QPushButton*, 3> pageButtons_{};
     QCheckBox* withTexts_ = nullptr;
+    print::LanguageBox* language_ = nullptr;  // the page's
     print::PrintDelivery delivery_;
 };
 

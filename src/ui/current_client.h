@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/client_names.h"
+#include "core/report_language.h"
 
 class QWidget;
 
@@ -14,6 +15,7 @@ namespace ui {
 struct CurrentClient {
     qint64 id = 0;  // in the client book
     core::ClientNames names;
+    core::ReportLanguage language = core::ReportLanguage::Russian;  // of their pages
 };
 
 // Names compared as the book stores them: surrounding blanks do not count.

@@ -16,7 +16,7 @@ namespace ui {
 
 core::Booklet FrmMain::bookletOf(const core::ClientNames& names, const BookletOptions& options) {
     const platform::TextStore::Loaded texts =
-        platform::TextStore::inDataFolder().load(core::languageCode(core::ReportLanguage::Russian));
+        platform::TextStore::inDataFolder().load(core::languageCode(options.language));
     if (!texts.problem.isEmpty()) {
         services_.message(this,
                           {texts.problem, info::programName(), platform::MessageIcon::Warning, 0});
@@ -59,7 +59,8 @@ void FrmMain::askBooklet() {
         if (!forecast_) {
             return;
         }
-        BookletDialog dialog(services_, current_ ? current_->names : core::ClientNames{}, this);
+        BookletDialog dialog(services_, current_ ? current_->names : core::ClientNames{}, this,
+                             current_ ? std::optional(current_->language) : std::nullopt);
         const int chosen = dialog.exec();
         const print::ReportTarget targets[] = {print::ReportTarget::Printout,
                                                print::ReportTarget::Preview,
@@ -76,8 +77,12 @@ void FrmMain::copyBooklet() {
     if (!forecast_) {
         return;
     }
+    BookletOptions options = rememberedBookletOptions();
+    if (current_) {
+        options.language = current_->language;
+    }
     const core::Booklet booklet =
-        bookletOf(current_ ? current_->names : core::ClientNames{}, rememberedBookletOptions());
+        bookletOf(current_ ? current_->names : core::ClientNames{}, options);
     QGuiApplication::clipboard()->setText(core::bookletText(booklet));
 }
 

@@ -205,7 +205,8 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
                                    ? core::ReportKind::Pdf
                                    : core::ReportKind::Printout,
                                remember, file);
-            });
+            },
+            current_ ? std::optional(current_->language) : std::nullopt);
     });
 }
 
@@ -282,7 +283,11 @@ void FrmMain::rememberReport(const core::ClientNames& client, core::ReportKind k
         return;
     }
     if (stored != 0) {
-        setCurrentClient(CurrentClient{stored, client});
+        // A client already in the book keeps the language the card gives them;
+        // one the book has just added has its first language, Russian.
+        const core::ReportLanguage language =
+            current_ && current_->id == stored ? current_->language : core::ReportLanguage::Russian;
+        setCurrentClient(CurrentClient{stored, client, language});
     }
 }
 

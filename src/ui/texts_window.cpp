@@ -1,6 +1,7 @@
 #include "ui/texts_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ TextsWindow::TextsWindow(platform::Services& services, platform::TextStore store
     splitter_->setChildrenCollapsible(false);
     splitter_->setSizes({kTreeWidth, kEditorWidth});
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildLanguageRow());
     layout->addWidget(splitter_, 1);
     status_ = plainLabel(QString(), this);
     status_->setObjectName(QStringLiteral("TextsStatus"));
@@ -100,8 +102,8 @@ TextsWindow::TextsWindow(platform::Services& services, platform::TextStore store
 
     fillTree();
     connectControls();
-    const QList<QWidget*> order{search_, tree_,   switch_,     editor_, reset_, preview_,
-                                export_, import_, undoImport_, save_,   close_};
+    const QList<QWidget*> order{language_, search_, tree_,   switch_,     editor_, reset_,
+                                preview_,  export_, import_, undoImport_, save_,   close_};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

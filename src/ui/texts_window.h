@@ -12,6 +12,8 @@
 #include "ui/text_preview.h"
 
 class QCheckBox;
+class QComboBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -65,6 +67,7 @@ public:
 
     QTreeWidget* tree() const { return tree_; }
     QLineEdit* searchBox() const { return search_; }
+    QComboBox* languageBox() const { return language_; }
     QPlainTextEdit* editor() const { return editor_; }
     QPlainTextEdit* preview() const { return preview_; }
     QCheckBox* switchBox() const { return switch_; }
@@ -106,6 +109,9 @@ private:
     // Puts an outcome on the status line.
     void say(const QString& text, bool problem);
     QString language() const { return library_.language(); }
+    // «Язык текстов» at the top: which language's texts the window edits.
+    QLayout* buildLanguageRow();
+    void switchLanguage();
 
     platform::Services& services_;
     platform::TextStore store_;
@@ -125,6 +131,7 @@ private:
     Confirm confirm_;
     AskFile askFile_;
 
+    QComboBox* language_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     QSplitter* splitter_ = nullptr;

@@ -1,13 +1,18 @@
 // The texts window's saving, export, import and its undo, and the questions
 // they ask before anything changes.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "core/report_language.h"
 #include "core/text_keys.h"
 #include "platform/file_dialogs.h"
 #include "platform/services.h"
@@ -209,6 +214,47 @@ void TextsWindow::replaceLibrary(core::TextLibrary library) {
     markBranches();
     applySearch();
     showEntry(tree_->currentItem());
+}
+
+QLayout* TextsWindow::buildLanguageRow() {
+    language_ = new QComboBox(this);
+    language_->setObjectName(QStringLiteral("TextsLanguage"));
+    for (const QString& code : core::reportLanguageCodes()) {
+        language_->addItem(core::languageName(core::reportLanguageOr(code)), code);
+    }
+    language_->setCurrentIndex(std::max(0, language_->findData(language())));
+    connect(language_, &QComboBox::currentIndexChanged, this, &TextsWindow::switchLanguage);
+    auto* caption = new QLabel(tr("Я&зык текстов:"), this);
+    caption->setBuddy(language_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addWidget(language_);
+    row->addStretch(1);
+    return row;
+}
+
+// Another language's texts, once changes not saved are settled as closing
+// would settle them; staying puts the choice back.
+void TextsWindow::switchLanguage() {
+    const QString code = language_->currentData().toString();
+    if (code == language()) {
+        return;
+    }
+    if (!settleUnsaved()) {
+        const QSignalBlocker still(language_);
+        language_->setCurrentIndex(language_->findData(language()));
+        return;
+    }
+    platform::TextStore::Loaded loaded = store_.load(code);
+    canUndo_ = store_.canUndoImport(code);
+    replaceLibrary(std::move(loaded.library));
+    loadProblem_ = loaded.problem;
+    if (loadProblem_.isEmpty()) {
+        say(tr("Тексты на языке: %1.").arg(language_->currentText()), false);
+    } else {
+        tell(loadProblem_, platform::MessageIcon::Warning);
+        say(loadProblem_, true);
+    }
 }
 
 bool TextsWindow::settleUnsaved() {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 namespace {
@@ -54,6 +56,11 @@ TEST(CompanionBooklet, RefusalsAndDamagedTexts) {
          0,
          "",
          "Здравствуйте, Ольга!"},
+        {{"--lang", "xx", "1", "1", "1975"},
+         1,
+         "Неизвестный язык отчёта: xx. Известны: ru, uk, en.",
+         nullptr},
+        {{"--lang", "en", "--texts", texts, "1", "1", "1975"}, 2, "на языке ru", "Your cycle"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.args.join(u' ').toStdString());
@@ -79,4 +86,45 @@ TEST(CompanionBooklet, JsonAddsTheChosenTextsUnderTheirKeys) {
     EXPECT_FALSE(texts.contains("shape.peak")) << "the outlook was left out";
     EXPECT_TRUE(texts.contains("happiness.2") || texts.contains("happiness.1") ||
                 texts.contains("happiness.3") || texts.contains("happiness.4"));
+}
+
+// Every output follows --lang, in any case, and nothing of it follows the
+// machine's locale; without --lang it is Russian.
+TEST(CompanionLanguage, OutputsFollowLangWhateverTheLocale) {
+    const struct {
+        QStringList lang;
+        const char* text;     // in the figures as text
+        const char* booklet;  // in the booklet's words
+        const char* json;     // the fifth aspect's name in JSON
+    } cases[] = {
+        {{}, "Дата рождения: 5 Май 1990\n", "Дата рождения: 5 мая 1990 г.", "Любовь"},
+        {{"--lang", "UK"}, "Дата народження: 5 травня 1990 р.\n", "Найближчі роки", "Любов"},
+        {{"--lang", "en"}, "  5 Love: ", "Date of birth: 5 May 1990", "Love"},
+    };
+    for (const char* locale : {"C", "de_DE.UTF-8", "ru_RU.UTF-8"}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + c.lang.join(u' ').toStdString());
+            const auto run = [locale, &c](const QStringList& args) {
+                QProcess p;
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+                env.remove(QStringLiteral("LC_ALL"));
+                p.setProcessEnvironment(env);
+                p.start(QStringLiteral(ZEMTAR_FORECAST_EXE),
+                        c.lang + args + QStringList{"5", "5", "1990"});
+                EXPECT_TRUE(p.waitForFinished(30000));
+                EXPECT_EQ(p.exitCode(), 0);
+                return QString::fromUtf8(p.readAllStandardOutput());
+            };
+            EXPECT_TRUE(run({}).contains(QString::fromUtf8(c.text)));
+            EXPECT_TRUE(run({"--booklet"}).contains(QString::fromUtf8(c.booklet)));
+            const QJsonObject love = QJsonDocument::fromJson(run({"--json"}).toUtf8())
+                                         .object()
+                                         .value("aspects")
+                                         .toArray()
+                                         .at(4)
+                                         .toObject();
+            EXPECT_EQ(love.value("name").toString(), QString::fromUtf8(c.json));
+        }
+    }
 }

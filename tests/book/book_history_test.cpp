@@ -171,3 +171,27 @@ TEST(BookHistory, FailedUpgradeLeavesTheOldBook) {
     ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
     EXPECT_EQ(t.all().size(), 1u);
 }
+
+// A book from before the report's language gives every client Russian, as
+// their pages always were; a code this program does not know (a later
+// version's) is kept as stored and reads as Russian.
+TEST(BookHistory, EarlierBookGivesRussianAndAnUnknownLanguageReadsAsRussian) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(t.path);
+    QString error;
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].names.surname, QStringLiteral("Ёлкина"));
+    EXPECT_EQ(all[0].languageCode, QStringLiteral("ru"));
+    for (const char* code : {"de", "uk"}) {
+        all[0].languageCode = QString::fromLatin1(code);
+        ASSERT_TRUE(t.book->update(all[0], &error)) << error.toStdString();
+        const Client back = t.all()[0];
+        EXPECT_EQ(back.languageCode, QString::fromLatin1(code));
+        EXPECT_EQ(back.languageKnown(), code[0] == 'u');
+        EXPECT_EQ(back.language(),
+                  code[0] == 'u' ? core::ReportLanguage::Ukrainian : core::ReportLanguage::Russian);
+    }
+}

@@ -17,6 +17,7 @@
 
 #include "book_fixture.h"
 #include "platform/services.h"
+#include "print/language_box.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
 #include "ui/client_editor.h"
@@ -320,4 +321,29 @@ TEST(BookWindow, CopyAndRestoreFromTheMenu) {
     ASSERT_EQ(b.services.messages.size(), 2u);
     EXPECT_TRUE(b.services.messages[1].text.contains(QStringLiteral(": 4 клиента.")))
         << b.services.messages[1].text.toStdString();
+}
+
+// The card shows the client's report language; one this program does not
+// know is shown as Russian, with a line that says so, and is kept until the
+// user picks another.
+TEST(ClientCard, ReportLanguageKnownOrNot) {
+    for (const char* code : {"uk", "de"}) {
+        SCOPED_TRACE(code);
+        book::Client c;
+        c.names.surname = QStringLiteral("Ёлкина");
+        c.birthDate = {23, 7, QStringLiteral("1975")};
+        c.languageCode = QString::fromLatin1(code);
+        ui::ClientEditor card(nullptr, c);
+        const bool known = code[0] == 'u';
+        EXPECT_EQ(card.languageBox()->currentText(),
+                  known ? QStringLiteral("Українська") : QStringLiteral("Русский"));
+        EXPECT_EQ(card.findChild<QLabel*>(QStringLiteral("UnknownLanguage")) != nullptr, !known);
+        card.languageBox()->setCurrentIndex(known ? 0 : 2);
+        for (QPushButton* button : card.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Сохранить")) {
+                button->click();
+            }
+        }
+        EXPECT_EQ(card.client().languageCode, known ? QStringLiteral("ru") : QStringLiteral("en"));
+    }
 }

@@ -11,6 +11,7 @@
 
 #include "platform/units.h"
 #include "print/frm_prn.h"
+#include "print/language_box.h"
 
 using print::FrmPrn;
 
@@ -123,8 +124,10 @@ TEST(FrmPrn, CancelEscAndCloseDoNotPrint) {
 TEST(FrmPrn, TabWalksBoxesThenButtons) {
     OpenDialog d;
     EXPECT_EQ(QApplication::focusWidget(), d.dialog.surnameBox());
-    QWidget* expected[] = {d.dialog.nameBox(),     d.dialog.patronymicBox(), d.dialog.rememberBox(),
-                           d.dialog.printButton(), d.dialog.cancelButton(),  d.dialog.surnameBox()};
+    QWidget* expected[] = {d.dialog.nameBox(),     d.dialog.patronymicBox(),
+                           d.dialog.rememberBox(), d.dialog.languageBox(),
+                           d.dialog.printButton(), d.dialog.cancelButton(),
+                           d.dialog.surnameBox()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -171,8 +174,9 @@ TEST(FrmPrn, RememberBoxSitsUnderTheBoxesAndKeepsItsState) {
             EXPECT_EQ(box->text(), QStringLiteral("Запомнить в картотеке"));
             EXPECT_EQ(box->x(), d.dialog.patronymicBox()->x());
             EXPECT_GT(box->y(), d.dialog.patronymicBox()->geometry().bottom());
-            // The dialog grew by the box's height; the buttons stayed where they were.
-            EXPECT_EQ(d.dialog.height(), platform::px(2070) + box->height());
+            // The dialog grew by the box's and «Язык отчёта»'s rows; the buttons
+            // stayed where they were.
+            EXPECT_EQ(d.dialog.height(), platform::px(2070 + 420) + box->height());
             EXPECT_EQ(d.dialog.cancelButton()->geometry().bottom(), platform::px(1133 + 435) - 1);
             EXPECT_GE(box->width(), box->sizeHint().width());
             if (box->isChecked() != checked) {

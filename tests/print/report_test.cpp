@@ -3,8 +3,10 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <variant>
 
+#include "core/booklet.h"
 #include "core/program_info.h"
 #include "forecast_of.h"
 #include "platform/fonts.h"
@@ -207,6 +209,65 @@ TEST(PrintReport, DateLineIsRussianWhateverTheLocale) {
         EXPECT_EQ(line->text, QStringLiteral("Дата проведения расчёта: 01.05.2026 14:03:07 | Дата "
                                              "рождения прогнозируемого человека: 5 Май 1990г."));
     }
+    QLocale::setDefault(before);
+}
+
+// Every word of the page and of the booklet is the report's language, and
+// no locale of the machine changes them.
+TEST(PrintReport, PageAndBookletInTheirLanguageWhateverTheLocale) {
+    const struct {
+        core::ReportLanguage language;
+        const char* dateLine;
+        const char* title;
+        const char* loveRow;
+        const char* aspects;  // the booklet's first heading
+        const char* opening;  // the booklet's line of the date of birth
+        const char* year;     // its outlook table's first column
+    } cases[] = {
+        {core::ReportLanguage::Russian,
+         "Дата проведения расчёта: 01.05.2026 14:03:07 | Дата рождения прогнозируемого человека: "
+         "5 Май 1990г.",
+         "Расчёт распределения жизненных сил по годам", "Любовь - ", "Аспекты",
+         "Дата рождения: 5 мая 1990 г., ", "Год"},
+        {core::ReportLanguage::Ukrainian,
+         "Дата розрахунку: 01.05.2026 14:03:07 | Дата народження: 5 травня 1990 р.",
+         "Розподіл життєвих сил за роками", "Любов - ", "Аспекти",
+         "Дата народження: 5 травня 1990 р., ", "Рік"},
+        {core::ReportLanguage::English,
+         "Calculated on: 1 May 2026, 14:03:07 | Date of birth: 5 May 1990",
+         "Life forces year by year", "Love - ", "Aspects", "Date of birth: 5 May 1990, ", "Year"},
+    };
+    const QLocale before;
+    const QByteArray lang = qgetenv("LANG");
+    for (const char* locale : {"C", "de_DE.UTF-8", "ru_RU.UTF-8"}) {
+        qputenv("LANG", locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale).section(u'.', 0, 0)));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + core::languageCode(c.language).toStdString());
+            Printed p;
+            print::printReport(p.page, p.forecast, {}, kMoment, {}, c.language);
+            for (const char* line : {c.dateLine, c.title}) {
+                const DrawOp* op = textStarting(p.page, QString::fromUtf8(line));
+                EXPECT_TRUE(op && op->text == QString::fromUtf8(line)) << line;
+            }
+            EXPECT_NE(textStarting(p.page, QString::fromUtf8(c.loveRow)), nullptr);
+            core::BookletChoice choice;
+            choice.thisYear = 2026;
+            const core::Booklet b = core::makeBooklet(
+                p.forecast, {}, core::TextLibrary(core::TextSet(core::languageCode(c.language))),
+                choice);
+            const auto first = [&b](core::BookletBlock::Kind kind) {
+                return std::find_if(b.blocks.begin(), b.blocks.end(),
+                                    [kind](const auto& block) { return block.kind == kind; });
+            };
+            EXPECT_EQ(first(core::BookletBlock::Kind::Heading)->text, QString::fromUtf8(c.aspects));
+            EXPECT_TRUE(b.blocks[1].text.startsWith(QString::fromUtf8(c.opening)))
+                << b.blocks[1].text.toStdString();
+            EXPECT_EQ(first(core::BookletBlock::Kind::Table)->header.value(0),
+                      QString::fromUtf8(c.year));
+        }
+    }
+    qputenv("LANG", lang);
     QLocale::setDefault(before);
 }
 
