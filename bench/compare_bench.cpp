@@ -18,10 +18,8 @@
 
 namespace {
 
-const ui::PersonEntry kFirst{{QStringLiteral("23"), 7, QStringLiteral("1975")},
-                             QStringLiteral("Иван")};
-const ui::PersonEntry kSecond{{QStringLiteral("5"), 4, QStringLiteral("1990")},
-                              QStringLiteral("Мария")};
+const ui::PersonEntry kFirst{{23, 7, QStringLiteral("1975")}, QStringLiteral("Иван")};
+const ui::PersonEntry kSecond{{5, 4, QStringLiteral("1990")}, QStringLiteral("Мария")};
 
 void BM_OpenComparison(benchmark::State& state) {
     platform::RecordingServices services;

@@ -164,8 +164,8 @@ int main(int argc, char* argv[]) {
     for (bool first = true; !list.atEnd(); first = false) {
         const QStringList row = QString::fromUtf8(list.readLine().trimmed()).split(';');
         const QStringList date = row.value(3).split('.');
-        const core::Calculation calculation = core::calculate(
-            {QString::number(date.value(0).toInt()), date.value(1).toInt() - 1, date.value(2)});
+        const core::Calculation calculation =
+            core::calculate({date.value(0).toInt(), date.value(1).toInt() - 1, date.value(2)});
         const auto* f = std::get_if<core::Forecast>(&calculation);
         if (row.size() != 4 || !f || (!first && !writer.newPage())) {
             return 1;

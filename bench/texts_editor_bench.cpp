@@ -43,8 +43,7 @@ void BM_KeystrokeInTheEditor(benchmark::State& state) {
     QTemporaryDir dir;
     platform::RecordingServices services;
     ui::PreviewSubject subject{
-        std::get<core::Forecast>(
-            core::calculate({QStringLiteral("23"), 7, QStringLiteral("1975")})),
+        std::get<core::Forecast>(core::calculate({23, 7, QStringLiteral("1975")})),
         core::ClientNames{QStringLiteral("Петрова"), QStringLiteral("Мария"), QString()}, 2026};
     ui::TextsWindow window(services, platform::TextStore(dir.filePath(QStringLiteral("data"))),
                            subject);

@@ -37,8 +37,8 @@ const QDateTime kMoment(QDate(2026, 5, 1), QTime(12, 0));
 void BM_CalculateToJson(benchmark::State& state) {
     int day = 0;
     for (auto _ : state) {
-        const core::Calculation c = core::calculate(
-            {QString::number(day % 31 + 1), day % 12, QString::number(1900 + day % 200)});
+        const core::Calculation c =
+            core::calculate({day % 31 + 1, day % 12, QString::number(1900 + day % 200)});
         ++day;
         const QByteArray line = core::toJson(std::get<core::Forecast>(c));
         benchmark::DoNotOptimize(line.data());
@@ -83,7 +83,7 @@ void BM_MainAndRepaint(benchmark::State& state) {
 BENCHMARK(BM_MainAndRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_PrintReport(benchmark::State& state) {
-    const auto forecast = std::get<core::Forecast>(core::calculate({"23", 7, "1975"}));
+    const auto forecast = std::get<core::Forecast>(core::calculate({23, 7, "1975"}));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
