@@ -48,7 +48,7 @@ void FrmMain::showYearMark() {
         return;
     }
     yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
-    thisYearLabel_->setText(core::yearMarkText(mark));
+    thisYearLabel_->setText(core::yearMarkText(mark, windowLanguage()));
     thisYearLabel_->show();
     shownMark_ = mark;
 }
