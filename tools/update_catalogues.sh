@@ -3,7 +3,7 @@
 # the code gives to tr() or QCoreApplication::translate() gets an entry, and
 # entries whose text is gone from the code are marked vanished. Run it after
 # changing a message, then translate what lupdate marked unfinished.
-#   areas: window (src/ui, src/print), base (src/core, src/book, src/platform),
+#   areas: window (src/ui, src/print, src/aspects), base (src/core, src/book, src/platform),
 #          companion (app); languages uk and en complete, ru only the forms
 #          of counted words (Russian is the language of the source).
 # Usage: tools/update_catalogues.sh [SOURCE_ROOT [CATALOGUE_DIR]]
@@ -15,7 +15,7 @@ catalogues=$(cd "${2:-"$root/translations"}" && pwd -P)
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 
 declare -A folders=(
-    [window]="src/ui src/print"
+    [window]="src/ui src/print src/aspects"
     [base]="src/core src/book src/platform"
     [companion]="app"
 )

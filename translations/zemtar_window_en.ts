@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>aspects::AspectSquare</name>
+    <message>
+        <source>Квадрат аспектов</source>
+        <translation>Aspect square</translation>
+    </message>
+    <message>
+        <source>уровень %1</source>
+        <translation>level %1</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>, корневая цифра</source>
+        <translation>, the root digit</translation>
+    </message>
+    <message>
+        <source>Запас жизненной энергии и здоровья, сила, с которой человек действует на окружающих.</source>
+        <translation>The store of life energy and vitality, the force with which a person acts on those around them.</translation>
+    </message>
+    <message>
+        <source>Практичность: умение обустроить быт, заработать и крепко стоять на ногах.</source>
+        <translation>Practicality: the knack of making a home, earning a living and standing firmly on one’s feet.</translation>
+    </message>
+    <message>
+        <source>Интуиция и духовность, способность слышать внутренний голос.</source>
+        <translation>Intuition and spirituality, the ability to hear one’s inner voice.</translation>
+    </message>
+    <message>
+        <source>Трудолюбие, мастерство и умение доводить начатое до конца.</source>
+        <translation>Diligence, skill and the ability to see things through.</translation>
+    </message>
+    <message>
+        <source>Способность любить и быть любимым, тепло в отношениях с близкими.</source>
+        <translation>The ability to love and be loved, warmth in relations with those close to you.</translation>
+    </message>
+    <message>
+        <source>Любознательность, увлечённость своим делом и тяга к новому.</source>
+        <translation>Curiosity, enthusiasm for one’s work and a pull towards the new.</translation>
+    </message>
+    <message>
+        <source>Защита в трудную минуту: выход из опасных положений, помощь в беде.</source>
+        <translation>Protection in a hard moment: a way out of difficult situations, help in trouble.</translation>
+    </message>
+    <message>
+        <source>Счастливый случай и лёгкость, с которой удаются дела.</source>
+        <translation>The lucky chance, and the ease with which things work out.</translation>
+    </message>
+    <message>
+        <source>Стремление к успеху, положению и признанию в обществе.</source>
+        <translation>The drive for success, standing and recognition.</translation>
+    </message>
+</context>
+<context>
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
@@ -34,6 +89,45 @@
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
         <translation>there is no client in the list with a forecast</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Detailed Report</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт: %1</source>
+        <translation>Detailed Report: %1</translation>
+    </message>
+</context>
+<context>
+    <name>print::ComparisonPages</name>
+    <message>
+        <source>%1: %2 и %3</source>
+        <translation>%1: %2 and %3</translation>
+    </message>
+    <message>
+        <source>страницу сравнения</source>
+        <translation>the comparison page</translation>
+    </message>
+    <message>
+        <source>страницы сравнения</source>
+        <translation>the comparison pages</translation>
+    </message>
+    <message>
+        <source>Сохранить сравнение в файл PDF</source>
+        <translation>Save Comparison as PDF</translation>
+    </message>
+    <message>
+        <source>Страница печатается без логотипа.</source>
+        <translation>The page is printed without the logo.</translation>
+    </message>
+    <message>
+        <source>Страницы печатаются без логотипа.</source>
+        <translation>The pages are printed without the logo.</translation>
+    </message>
+    <message>
+        <source>страница не составлена</source>
+        <translation>the page was not composed</translation>
     </message>
 </context>
 <context>
@@ -80,6 +174,17 @@
     <message>
         <source>Запомнить в картотеке</source>
         <translation>Keep in the client book</translation>
+    </message>
+</context>
+<context>
+    <name>print::LanguageBox</name>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Report language</translation>
+    </message>
+    <message>
+        <source>Язык отчёта:</source>
+        <translation>Report language:</translation>
     </message>
 </context>
 <context>
@@ -267,6 +372,10 @@
         <source>день или месяц рождения вне допустимых пределов</source>
         <translation>the day or month of birth is out of range</translation>
     </message>
+    <message>
+        <source>%1: отчёты</source>
+        <translation>%1: reports</translation>
+    </message>
 </context>
 <context>
     <name>print::SavePlace</name>
@@ -319,6 +428,24 @@
         <translation>
             <numerusform>The reports were saved to “%1”: %n page.</numerusform>
             <numerusform>The reports were saved to “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Подробные отчёты - %1.pdf</source>
+        <translation>Detailed reports - %1.pdf</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reports were saved to “%1”: %n page.</numerusform>
+            <numerusform>The detailed reports were saved to “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reports were sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The detailed reports were sent to the printer “%1”: %n pages.</numerusform>
         </translation>
     </message>
 </context>
@@ -686,6 +813,26 @@
         <source>строка %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
+    <message>
+        <source>Подро&amp;бный отчёт...</source>
+        <translation>&amp;Detailed Report...</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Detailed Report</translation>
+    </message>
+    <message>
+        <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
+        <translation>Ctrl+B: detailed reports of the selected clients, one after another, to PDF or the printer</translation>
+    </message>
+    <message>
+        <source>Сохранить в &amp;PDF…</source>
+        <translation>Save as &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Напечатать…</source>
+        <translation>P&amp;rint…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -888,6 +1035,14 @@
         <source>Не сохранено: %1.</source>
         <translation>Not saved: %1.</translation>
     </message>
+    <message>
+        <source>Я&amp;зык отчёта:</source>
+        <translation>Report &amp;language:</translation>
+    </message>
+    <message>
+        <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
+        <translation>This program does not know the language “%1”: reports are written in Russian.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompareWindow</name>
@@ -1019,6 +1174,14 @@ Aspects both share (marked green): %3</translation>
         <source>нет</source>
         <translation>none</translation>
     </message>
+    <message>
+        <source>С &amp;толкованием</source>
+        <translation>With &amp;interpretation</translation>
+    </message>
+    <message>
+        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
+        <translation>After the comparison page, pages interpreting the shared peaks, lows and aspects</translation>
+    </message>
 </context>
 <context>
     <name>ui::CurrentClient</name>
@@ -1041,6 +1204,10 @@ Correct this client’s entry, or add a new client?</translation>
     <message>
         <source>Добавить нового клиента</source>
         <translation>Add a New Client</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, Версия %2</source>
+        <translation>&quot;%1&quot;, version %2</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1261,7 @@ The author.</translation>
     </message>
     <message>
         <source>счастья</source>
-        <translation>happiness</translation>
+        <translation>happy</translation>
     </message>
     <message>
         <source>Дата рождения</source>
@@ -1110,7 +1277,7 @@ The author.</translation>
     </message>
     <message>
         <source>Год</source>
-        <translation>Year</translation>
+        <translation>Yr.</translation>
     </message>
     <message>
         <source>День рождения</source>
@@ -1591,12 +1758,28 @@ The entries that could not be read will become the program’s texts. The import
         <source>Импорт отменён: тексты такие, какими были до него.</source>
         <translation>The import was undone: the texts are as they were before it.</translation>
     </message>
+    <message>
+        <source>Я&amp;зык текстов:</source>
+        <translation>&amp;Language of texts:</translation>
+    </message>
+    <message>
+        <source>Тексты на языке: %1.</source>
+        <translation>Texts in: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui::UnknownFieldMarks</name>
     <message>
         <source>Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.</source>
         <translation>No such fields: %1 — they will stay in the report as written. The fields are: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>en</translation>
     </message>
 </context>
 </TS>

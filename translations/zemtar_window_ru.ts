@@ -35,6 +35,22 @@
             <numerusform>Отчёты сохранены в файл «%1»: страниц %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробные отчёты сохранены в файл «%1»: страниц %n.</numerusform>
+            <numerusform>Подробные отчёты сохранены в файл «%1»: страниц %n.</numerusform>
+            <numerusform>Подробные отчёты сохранены в файл «%1»: страниц %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробные отчёты отправлены на принтер «%1»: страниц %n.</numerusform>
+            <numerusform>Подробные отчёты отправлены на принтер «%1»: страниц %n.</numerusform>
+            <numerusform>Подробные отчёты отправлены на принтер «%1»: страниц %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookWindow</name>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="ru">
 <context>
+    <name>aspects::AspectSquare</name>
+    <message>
+        <source>Квадрат аспектов</source>
+        <translation>Квадрат аспектів</translation>
+    </message>
+    <message>
+        <source>уровень %1</source>
+        <translation>рівень %1</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>, корневая цифра</source>
+        <translation>, коренева цифра</translation>
+    </message>
+    <message>
+        <source>Запас жизненной энергии и здоровья, сила, с которой человек действует на окружающих.</source>
+        <translation>Запас життєвої енергії та снаги, сила, з якою людина діє на оточення.</translation>
+    </message>
+    <message>
+        <source>Практичность: умение обустроить быт, заработать и крепко стоять на ногах.</source>
+        <translation>Практичність: уміння облаштувати побут, заробити й міцно стояти на ногах.</translation>
+    </message>
+    <message>
+        <source>Интуиция и духовность, способность слышать внутренний голос.</source>
+        <translation>Інтуїція й духовність, здатність чути внутрішній голос.</translation>
+    </message>
+    <message>
+        <source>Трудолюбие, мастерство и умение доводить начатое до конца.</source>
+        <translation>Працьовитість, майстерність і вміння доводити розпочате до кінця.</translation>
+    </message>
+    <message>
+        <source>Способность любить и быть любимым, тепло в отношениях с близкими.</source>
+        <translation>Здатність любити й бути коханим, тепло у стосунках із близькими.</translation>
+    </message>
+    <message>
+        <source>Любознательность, увлечённость своим делом и тяга к новому.</source>
+        <translation>Допитливість, захоплення своєю справою й потяг до нового.</translation>
+    </message>
+    <message>
+        <source>Защита в трудную минуту: выход из опасных положений, помощь в беде.</source>
+        <translation>Захист у скрутну хвилину: вихід зі складних становищ, допомога в біді.</translation>
+    </message>
+    <message>
+        <source>Счастливый случай и лёгкость, с которой удаются дела.</source>
+        <translation>Щасливий випадок і легкість, з якою вдаються справи.</translation>
+    </message>
+    <message>
+        <source>Стремление к успеху, положению и признанию в обществе.</source>
+        <translation>Прагнення успіху, становища й визнання в суспільстві.</translation>
+    </message>
+</context>
+<context>
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
@@ -34,6 +89,45 @@
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
         <translation>у списку немає жодного клієнта, для якого є прогноз</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Докладний звіт</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт: %1</source>
+        <translation>Докладний звіт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>print::ComparisonPages</name>
+    <message>
+        <source>%1: %2 и %3</source>
+        <translation>%1: %2 і %3</translation>
+    </message>
+    <message>
+        <source>страницу сравнения</source>
+        <translation>сторінку порівняння</translation>
+    </message>
+    <message>
+        <source>страницы сравнения</source>
+        <translation>сторінки порівняння</translation>
+    </message>
+    <message>
+        <source>Сохранить сравнение в файл PDF</source>
+        <translation>Зберегти порівняння у файл PDF</translation>
+    </message>
+    <message>
+        <source>Страница печатается без логотипа.</source>
+        <translation>Сторінка друкується без логотипа.</translation>
+    </message>
+    <message>
+        <source>Страницы печатаются без логотипа.</source>
+        <translation>Сторінки друкуються без логотипа.</translation>
+    </message>
+    <message>
+        <source>страница не составлена</source>
+        <translation>сторінку не складено</translation>
     </message>
 </context>
 <context>
@@ -80,6 +174,17 @@
     <message>
         <source>Запомнить в картотеке</source>
         <translation>Запам’ятати в картотеці</translation>
+    </message>
+</context>
+<context>
+    <name>print::LanguageBox</name>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Мова звіту</translation>
+    </message>
+    <message>
+        <source>Язык отчёта:</source>
+        <translation>Мова звіту:</translation>
     </message>
 </context>
 <context>
@@ -267,6 +372,10 @@
         <source>день или месяц рождения вне допустимых пределов</source>
         <translation>день або місяць народження поза допустимими межами</translation>
     </message>
+    <message>
+        <source>%1: отчёты</source>
+        <translation>%1: звіти</translation>
+    </message>
 </context>
 <context>
     <name>print::SavePlace</name>
@@ -323,6 +432,26 @@
             <numerusform>Звіти збережено у файл «%1»: %n сторінка.</numerusform>
             <numerusform>Звіти збережено у файл «%1»: %n сторінки.</numerusform>
             <numerusform>Звіти збережено у файл «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Подробные отчёты - %1.pdf</source>
+        <translation>Докладні звіти - %1.pdf</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
 </context>
@@ -699,6 +828,26 @@
         <source>строка %1: %2</source>
         <translation>рядок %1: %2</translation>
     </message>
+    <message>
+        <source>Подро&amp;бный отчёт...</source>
+        <translation>&amp;Докладний звіт...</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Докладний звіт</translation>
+    </message>
+    <message>
+        <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
+        <translation>Ctrl+B: докладні звіти вибраних клієнтів, один за одним, у PDF або на принтер</translation>
+    </message>
+    <message>
+        <source>Сохранить в &amp;PDF…</source>
+        <translation>Зберегти в &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Напечатать…</source>
+        <translation>&amp;Надрукувати…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -901,6 +1050,14 @@
         <source>Не сохранено: %1.</source>
         <translation>Не збережено: %1.</translation>
     </message>
+    <message>
+        <source>Я&amp;зык отчёта:</source>
+        <translation>Мо&amp;ва звіту:</translation>
+    </message>
+    <message>
+        <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
+        <translation>Мова «%1» цій програмі не відома: звіти пишуться російською.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompareWindow</name>
@@ -1032,6 +1189,14 @@
         <source>%1: нет прогноза</source>
         <translation>%1: немає прогнозу</translation>
     </message>
+    <message>
+        <source>С &amp;толкованием</source>
+        <translation>З &amp;тлумаченням</translation>
+    </message>
+    <message>
+        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
+        <translation>Після сторінки порівняння — сторінки з тлумаченням спільних піків, спадів та аспектів</translation>
+    </message>
 </context>
 <context>
     <name>ui::CurrentClient</name>
@@ -1054,6 +1219,10 @@
     <message>
         <source>Добавить нового клиента</source>
         <translation>Додати нового клієнта</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, Версия %2</source>
+        <translation>&quot;%1&quot;, версія %2</translation>
     </message>
 </context>
 <context>
@@ -1613,12 +1782,28 @@
         <source>%1 Эта запись сейчас не включается в отчёт.</source>
         <translation>%1 Цей запис зараз не включається до звіту.</translation>
     </message>
+    <message>
+        <source>Я&amp;зык текстов:</source>
+        <translation>&amp;Мова текстів:</translation>
+    </message>
+    <message>
+        <source>Тексты на языке: %1.</source>
+        <translation>Тексти мовою: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui::UnknownFieldMarks</name>
     <message>
         <source>Таких полей нет: %1 — в отчёте они останутся как написаны. Поля: %2.</source>
         <translation>Таких полів немає: %1 — у звіті вони залишаться як написано. Поля: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>uk</translation>
     </message>
 </context>
 </TS>

@@ -97,7 +97,8 @@ constexpr int kFocusMargin = 2;
 
 }  // namespace
 
-AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
+AspectSquare::AspectSquare(QWidget* parent, core::ReportLanguage names)
+    : QFrame(parent), names_(names) {
     setObjectName(QStringLiteral("Frame2"));
     setFrameShape(QFrame::NoFrame);
     setGeometry(kSquarePlace.toPx());
@@ -105,7 +106,7 @@ AspectSquare::AspectSquare(QWidget* parent) : QFrame(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColour);
     setPalette(pal);
-    setAccessibleName(QStringLiteral("Квадрат аспектов"));
+    setAccessibleName(tr("Квадрат аспектов"));
 
     // Creation order is stacking order: outline, segments, circles and the
     // focus frame below, then the counters and the digits, which alone take
@@ -223,12 +224,12 @@ void AspectSquare::setDigitColour(int i, const QColor& colour) {
 void AspectSquare::updateAccessibleName(int i) {
     const Aspect& a = kAspects[at(i)];
     const core::AspectValue& v = shown_[at(i)];
-    QString text = a.name.toString() + QStringLiteral(": ");
-    text += v.present ? QStringLiteral("уровень %1").arg(v.level) : QStringLiteral("нет");
+    const QString state = v.present ? tr("уровень %1").arg(v.level) : tr("нет");
+    QString text = QStringLiteral("%1: %2").arg(core::aspectName(names_, a.digit), state);
     if (v.root) {
-        text += QStringLiteral(", корневая цифра");
+        text += tr(", корневая цифра");
     }
-    const QString meaning = kAspectMeanings[at(i)].toString();
+    const QString meaning = tr(kAspectMeanings[at(i)].data());
     for (QLabel* label : {digitLabel(i), counter(i)}) {
         label->setAccessibleName(text);
         label->setAccessibleDescription(meaning);

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "core/forecast.h"
+#include "core/report_language.h"
 #include "platform/shapes.h"
 
 namespace aspects {
@@ -22,8 +23,11 @@ class AspectSquare : public QFrame {
     Q_OBJECT
 
 public:
-    // Places itself on the parent at the square's fixed position.
-    explicit AspectSquare(QWidget* parent = nullptr);
+    // Places itself on the parent at the square's fixed position. Its tips
+    // name the aspects in `names`, the window's language, as the pages of
+    // that language name them.
+    explicit AspectSquare(QWidget* parent = nullptr,
+                          core::ReportLanguage names = core::ReportLanguage::Russian);
 
     // Hides circles, counters and segments and paints every digit blue.
     void clear();
@@ -53,6 +57,7 @@ private:
     void updateAccessibleName(int i);
     void showFocusAround(int i, bool focused);
 
+    core::ReportLanguage names_;
     std::array<core::AspectValue, 9> shown_{};
 
     platform::OutlineShape* outline_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QStringView>
+#include <QUtf8StringView>
 #include <array>
 
 #include "core/aspect_rules.h"
@@ -74,17 +75,27 @@ inline constexpr std::array<Aspect, kAspectCount> kAspects{{
 }};
 
 // What each aspect stands for, one line each, as the help's table of the nine
-// aspects says it (the digit's tooltip shows it).
-inline constexpr std::array<QStringView, kAspectCount> kAspectMeanings{
-    u"Запас жизненной энергии и здоровья, сила, с которой человек действует на окружающих.",
-    u"Практичность: умение обустроить быт, заработать и крепко стоять на ногах.",
-    u"Интуиция и духовность, способность слышать внутренний голос.",
-    u"Трудолюбие, мастерство и умение доводить начатое до конца.",
-    u"Способность любить и быть любимым, тепло в отношениях с близкими.",
-    u"Любознательность, увлечённость своим делом и тяга к новому.",
-    u"Защита в трудную минуту: выход из опасных положений, помощь в беде.",
-    u"Счастливый случай и лёгкость, с которой удаются дела.",
-    u"Стремление к успеху, положению и признанию в обществе.",
+// aspects says it (the digit's tooltip shows it, in the window's language).
+inline constexpr std::array<QUtf8StringView, kAspectCount> kAspectMeanings{
+    QT_TRANSLATE_NOOP(
+        "aspects::AspectSquare",
+        "Запас жизненной энергии и здоровья, сила, с которой человек действует на окружающих."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Практичность: умение обустроить быт, заработать и крепко стоять на ногах."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Интуиция и духовность, способность слышать внутренний голос."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Трудолюбие, мастерство и умение доводить начатое до конца."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Способность любить и быть любимым, тепло в отношениях с близкими."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Любознательность, увлечённость своим делом и тяга к новому."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Защита в трудную минуту: выход из опасных положений, помощь в беде."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Счастливый случай и лёгкость, с которой удаются дела."),
+    QT_TRANSLATE_NOOP("aspects::AspectSquare",
+                      "Стремление к успеху, положению и признанию в обществе."),
 };
 
 // A red segment between two neighbouring digits. The outer ring (0 to 7) runs

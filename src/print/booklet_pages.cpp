@@ -108,8 +108,11 @@ DocumentFacts BookletsComposer::facts() const {
     DocumentFacts facts;
     const QString name =
         current_ && !next_ ? core::fullName(current_->booklet().client) : QString();
-    facts.title = name.isEmpty() ? QStringLiteral("Подробный отчёт")
-                                 : QStringLiteral("Подробный отчёт: %1").arg(name);
+    facts.title =
+        name.isEmpty()
+            ? QCoreApplication::translate("print::BookletsComposer", "Подробный отчёт")
+            : QCoreApplication::translate("print::BookletsComposer", "Подробный отчёт: %1")
+                  .arg(name);
     facts.printedWhat =
         next_ ? QCoreApplication::translate("print::BookletsComposer", "подробные отчёты")
               : QCoreApplication::translate("print::BookletsComposer", "подробный отчёт");

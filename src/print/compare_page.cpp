@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "core/program_info.h"
 #include "graph/comparison_chart.h"
 #include "platform/printer_page.h"
@@ -189,16 +191,23 @@ ComparisonPages::ComparisonPages(core::ComparedPerson first, core::ComparedPerso
 
 DocumentFacts ComparisonPages::facts() const {
     DocumentFacts facts;
-    facts.title = info::programName() + QStringLiteral(": ") + first_.label() +
-                  QStringLiteral(" и ") + second_.label();
-    facts.printedWhat = flowed_.empty() ? QStringLiteral("страницу сравнения")
-                                        : QStringLiteral("страницы сравнения");
-    facts.saveTitle = QStringLiteral("Сохранить сравнение в файл PDF");
+    // The two people's labels are typed text: one arg() puts them in whole.
+    facts.title = QCoreApplication::translate("print::ComparisonPages", "%1: %2 и %3")
+                      .arg(info::programName(), first_.label(), second_.label());
+    facts.printedWhat =
+        flowed_.empty()
+            ? QCoreApplication::translate("print::ComparisonPages", "страницу сравнения")
+            : QCoreApplication::translate("print::ComparisonPages", "страницы сравнения");
+    facts.saveTitle =
+        QCoreApplication::translate("print::ComparisonPages", "Сохранить сравнение в файл PDF");
     facts.folder = SavedFile::ComparisonPdf;
     facts.suggestedPath = suggestedComparisonPath(first_, second_);
-    facts.withoutLogo = flowed_.empty() ? QStringLiteral("Страница печатается без логотипа.")
-                                        : QStringLiteral("Страницы печатаются без логотипа.");
-    facts.noPages = QStringLiteral("страница не составлена");
+    facts.withoutLogo = flowed_.empty()
+                            ? QCoreApplication::translate("print::ComparisonPages",
+                                                          "Страница печатается без логотипа.")
+                            : QCoreApplication::translate("print::ComparisonPages",
+                                                          "Страницы печатаются без логотипа.");
+    facts.noPages = QCoreApplication::translate("print::ComparisonPages", "страница не составлена");
     return facts;
 }
 

@@ -13,7 +13,8 @@ ReportsComposer::ReportsComposer(PageSource next, QString suggestedPath)
 
 DocumentFacts ReportsComposer::facts() const {
     DocumentFacts facts;
-    facts.title = info::programName() + QStringLiteral(": отчёты");
+    facts.title = QCoreApplication::translate("print::ReportsComposer", "%1: отчёты")
+                      .arg(info::programName());
     facts.printedWhat = QCoreApplication::translate("print::ReportsComposer", "отчёты");
     facts.saveTitle =
         QCoreApplication::translate("print::ReportsComposer", "Сохранить отчёты в файл PDF");

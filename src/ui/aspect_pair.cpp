@@ -5,6 +5,7 @@
 
 #include "platform/fonts.h"
 #include "platform/replay.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -74,7 +75,7 @@ void drawSquare(graph::RecordingCanvas& target, int left, int top, const core::C
 }  // namespace
 
 QString aspectPairTitle(const core::ComparedPerson& person) {
-    return titleMetrics().elidedText(person.label(), Qt::ElideRight, kTitleRoom);
+    return titleMetrics().elidedText(person.label(windowLanguage()), Qt::ElideRight, kTitleRoom);
 }
 
 QSize aspectPairSizeTw() {

@@ -35,7 +35,7 @@ namespace ui {
 // client printed gets "last printed" and a line in their history, all in
 // one step.
 class BatchReport {
-    Q_DECLARE_TR_FUNCTIONS(BatchReport)
+    Q_DECLARE_TR_FUNCTIONS(ui::BatchReport)
 
 public:
     BatchReport(book::ClientBook& book, platform::Services& services, QWidget* parent);

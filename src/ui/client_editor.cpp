@@ -1,5 +1,4 @@
 #include "ui/client_editor.h"
-#include "core/months.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -22,6 +21,7 @@
 #include "platform/character_limit.h"
 #include "platform/screen_place.h"
 #include "print/language_box.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -143,9 +143,7 @@ void ClientEditor::buildFields() {
     day_->setValue(validDay(born) ? born.day : 0);
     day_->setAccessibleName(tr("День рождения"));
     month_ = new QComboBox(this);
-    for (int m = 0; m < 12; ++m) {
-        month_->addItem(core::monthName(m));
-    }
+    month_->addItems(monthNames());
     month_->setCurrentIndex(validMonth(born) ? born.monthIndex : -1);
     month_->setAccessibleName(tr("Месяц рождения"));
     year_ = new QLineEdit(born.year, this);

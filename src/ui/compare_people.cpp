@@ -9,11 +9,11 @@
 #include <QScopedValueRollback>
 
 #include "core/client_names.h"
-#include "core/months.h"
 #include "platform/character_limit.h"
 #include "ui/compare_memory.h"
 #include "ui/compare_window.h"
 #include "ui/day_list.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -62,9 +62,7 @@ void CompareWindow::buildPerson(QGridLayout* grid, int which) {
     }
     in.month = new QComboBox(box);
     in.month->setAccessibleName(tr("%1: месяц рождения").arg(name));
-    for (int m = 0; m < 12; ++m) {
-        in.month->addItem(core::monthName(m));
-    }
+    in.month->addItems(monthNames());
     in.day->setCurrentIndex(-1);
     in.month->setCurrentIndex(-1);
     in.year = new QLineEdit(box);

@@ -25,6 +25,7 @@
 #include "ui/aspect_pair.h"
 #include "ui/compare_memory.h"
 #include "ui/comparison_view.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -36,6 +37,7 @@ constexpr int kLatestYear = 99999;
 // The chart's smallest size, logical pixels: below this the years crowd.
 constexpr int kChartMinWidth = 420;
 constexpr int kChartMinHeight = 220;
+constexpr double kChartTextPoints = 8;  // the chart's years and legend, as on the page
 // The window's first size, twips, when the screen has room for it.
 constexpr int kWindowWidthTw = 14000;
 constexpr int kWindowHeightTw = 11000;
@@ -263,8 +265,9 @@ core::ComparedPerson CompareWindow::person(int which) const {
 
 QString CompareWindow::legendName(int which) const {
     const auto k = static_cast<std::size_t>(which);
-    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty() ? person(which).label()
-                                                                         : who(k);
+    return forecasts_[k] || !inputs_[k].name->text().trimmed().isEmpty()
+               ? person(which).label(windowLanguage())
+               : who(k);
 }
 
 void CompareWindow::refresh() {
@@ -299,13 +302,14 @@ void CompareWindow::refresh() {
 }
 
 void CompareWindow::showFigures() {
+    const core::ReportLanguage shown = windowLanguage();
     for (int k = 0; k < 2; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const core::ComparedPerson p = person(k);
         inputs_[i].figures->setText(forecasts_[i]
                                         ? tr("%1\nПроцентов счастья: %2\nУровень жизненных сил: "
                                              "от %3 до %4")
-                                              .arg(p.label(), p.forecast.happiness,
+                                              .arg(p.label(shown), p.forecast.happiness,
                                                    QString::number(p.forecast.smallest),
                                                    QString::number(p.forecast.largest))
                                         : tr("%1: нет прогноза").arg(who(k)));
@@ -317,19 +321,20 @@ void CompareWindow::showFigures() {
         chart_->setAccessibleDescription(QString());
         return;
     }
-    const QStringList common = core::commonAspectNames(*comparison_);
+    const QStringList common = core::commonAspectNames(*comparison_, shown);
     shared_->setText(tr("Оба на своём максимуме: %1\nОба на своём минимуме: %2\n"
                         "Аспекты у обоих (отмечены зелёным): %3")
-                         .arg(core::yearListText(comparison_->bothHighest),
-                              core::yearListText(comparison_->bothLowest),
+                         .arg(core::yearListText(comparison_->bothHighest, shown),
+                              core::yearListText(comparison_->bothLowest, shown),
                               common.isEmpty() ? tr("нет") : common.join(QStringLiteral(", "))));
     chart_->setAccessibleDescription(
-        core::toText(person(0), person(1), *comparison_).section(u'\n', 2));
+        core::toText(person(0), person(1), *comparison_, shown).section(u'\n', 2));
 }
 
 // The squares' levels for a screen reader, and the whole names in the tip
 // when one is cut short over its square.
 void CompareWindow::describeSquares() {
+    const core::ReportLanguage shown = windowLanguage();
     QStringList squares;
     QStringList names;
     bool cut = false;
@@ -340,13 +345,13 @@ void CompareWindow::describeSquares() {
         }
         QStringList levels;
         for (std::size_t d = 0; d < f->aspects.size(); ++d) {
-            levels << QStringLiteral("%1 %2").arg(core::kAspectNames[d],
+            levels << QStringLiteral("%1 %2").arg(core::aspectName(shown, int(d) + 1),
                                                   QString::number(f->aspects[d].level));
         }
         const core::ComparedPerson p = person(k);
-        squares << p.label() + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
-        names << who(std::size_t(k)) + QStringLiteral(": ") + p.label();
-        cut = cut || aspectPairTitle(p) != p.label();
+        squares << p.label(shown) + QStringLiteral(": ") + levels.join(QStringLiteral(", "));
+        names << who(std::size_t(k)) + QStringLiteral(": ") + p.label(shown);
+        cut = cut || aspectPairTitle(p) != p.label(shown);
     }
     squares_->setAccessibleDescription(squares.join(QStringLiteral("; ")));
     squares_->setToolTip(cut ? names.join(u'\n') : QString());
@@ -361,7 +366,7 @@ void CompareWindow::composeChart(graph::RecordingCanvas& target,
     // would cost three times as long over a span of hundreds of years.
     target.setPenWidth(platform::kTwipsPerPixel);
     graph::drawComparisonChart(target, comparison_ ? *comparison_ : empty, inner, legendName(0),
-                               legendName(1), thisYear());
+                               legendName(1), thisYear(), kChartTextPoints, windowLanguage());
 }
 
 void CompareWindow::composeSquares(graph::RecordingCanvas& target) const {

@@ -16,7 +16,9 @@ bool sameNames(const core::ClientNames& a, const core::ClientNames& b) {
 
 QString mainWindowTitle(const std::optional<CurrentClient>& client) {
     if (!client) {
-        return info::windowTitle();
+        // The program's name stays as it is in every language.
+        return QCoreApplication::translate("ui::CurrentClient", "\"%1\", Версия %2")
+            .arg(info::programName(), info::version());
     }
     return info::programName() + QStringLiteral(" — ") + core::fullName(client->names);
 }

@@ -13,7 +13,6 @@
 
 #include "aspects/aspect_square.h"
 #include "core/forecast_text.h"
-#include "core/months.h"
 #include "core/program_info.h"
 #include "core/year_reading.h"
 #include "graph/grid.h"
@@ -22,6 +21,7 @@
 #include "platform/services.h"
 #include "platform/window_surface.h"
 #include "ui/day_list.h"
+#include "ui/window_language.h"
 
 // The main window's behaviour: the calculation and what it shows, the year
 // mark, the date inputs and the window's own events.
@@ -48,7 +48,7 @@ void FrmMain::showYearMark() {
         return;
     }
     yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
-    thisYearLabel_->setText(core::yearMarkText(mark));
+    thisYearLabel_->setText(core::yearMarkText(mark, windowLanguage()));
     thisYearLabel_->show();
     shownMark_ = mark;
 }
@@ -143,9 +143,7 @@ void FrmMain::fillDateLists() {
     for (int i = 1; i <= 31; ++i) {
         dayList_->insertItem(i - 1, QString::number(i));
     }
-    for (int m = 0; m < 12; ++m) {
-        monthList_->insertItem(m, core::monthName(m));
-    }
+    monthList_->addItems(monthNames());
     dayList_->setCurrentIndex(-1);
     monthList_->setCurrentIndex(-1);
 }

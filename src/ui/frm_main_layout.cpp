@@ -24,6 +24,7 @@
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
+#include "ui/window_language.h"
 
 // The main window's constructor and the helpers that build its areas: every
 // control at its place in twips, as the window was first designed.
@@ -119,7 +120,7 @@ QScrollArea* holderOf(QWidget* surface, QWidget* parent) {
 
 FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
-    setWindowTitle(info::windowTitle());
+    setWindowTitle(mainWindowTitle(std::nullopt));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -208,7 +209,7 @@ void FrmMain::buildGraphArea() {
 }
 
 void FrmMain::buildAspectArea() {
-    aspectSquare_ = new aspects::AspectSquare(surface_);
+    aspectSquare_ = new aspects::AspectSquare(surface_, windowLanguage());
     happinessLabel_ = makeLabel(surface_, QStringLiteral("00%"), kHappinessLabel,
                                 platform::uiFont(Face::Arial, 12, true));
     happinessLabel_->setObjectName(QStringLiteral("LblPrc"));
