@@ -161,6 +161,7 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"Первый", u"Перший", u"First"},
     {u"Второй", u"Другий", u"Second"},
     {u"Год    первый второй", u"Рік    перший другий", u"Year    first second"},
+    {u"© 2026, автор Земтар", u"© 2026, автор Земтар", u"© 2026, by Zemtar"},
 }};
 
 bool isDigit(int digit) {

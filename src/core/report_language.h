@@ -115,8 +115,9 @@ enum class PageCaption {
     TextFirst,       // «Первый»
     TextSecond,      // «Второй»
     TextSpanHeader,  // «Год    первый второй»
+    YearAndAuthor,   // «© 2026, автор Земтар» in the page's header
 };
-inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::TextSpanHeader) + 1;
+inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::YearAndAuthor) + 1;
 
 QString pageCaption(ReportLanguage language, PageCaption caption);
 

@@ -159,7 +159,8 @@ void printProgramLines(platform::PrinterPage& page, core::ReportLanguage languag
     page.setFontBold(true);
     page.print(QStringLiteral("\"") + info::programName() +
                core::pageCaption(language, core::PageCaption::Version) + info::version() +
-               QStringLiteral(" - ") + info::yearAndAuthor());
+               QStringLiteral(" - ") +
+               core::pageCaption(language, core::PageCaption::YearAndAuthor));
     page.setFontUnderline(false);
     page.setFontBold(false);
     page.print(info::authorSite());
