@@ -1277,7 +1277,7 @@ The author.</translation>
     </message>
     <message>
         <source>Год</source>
-        <translation>Yr.</translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>День рождения</source>

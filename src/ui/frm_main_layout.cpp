@@ -1,5 +1,7 @@
 #include "ui/frm_main.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -86,6 +88,17 @@ QLabel* makeLabel(QWidget* parent, const QString& text, RectTw r, const QFont& f
     label->setIndent(0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// A caption longer than its box (another language's word) grows to the left,
+// so that it still ends where the Russian one ends, next to its input.
+void growLeftToFit(QLabel* label) {
+    const int overflow = label->fontMetrics().horizontalAdvance(label->text()) - label->width();
+    if (overflow > 0) {
+        QRect r = label->geometry();
+        r.setLeft(std::max(0, r.left() - overflow));
+        label->setGeometry(r);
+    }
 }
 
 // Captions and inputs inside the date frame write in the default text colour,
@@ -247,6 +260,9 @@ void FrmMain::buildDateArea() {
     monthCaption_->setObjectName(QStringLiteral("Label2"));
     yearCaption_ = makeLabel(dateFrame_, tr("Год"), kYearCaption, font);
     yearCaption_->setObjectName(QStringLiteral("Label3"));
+    for (QLabel* caption : {dayCaption_, monthCaption_, yearCaption_}) {
+        growLeftToFit(caption);
+    }
 
     dayList_ = new QComboBox(dateFrame_);
     dayList_->setObjectName(QStringLiteral("CboDay"));
