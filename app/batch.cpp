@@ -45,8 +45,9 @@ void appendAnswer(QByteArray& out, const QByteArray& bytes, int lineNumber, cons
                   bool& refused) {
     if (bytes.contains('\0')) {
         refused = true;
-        appendError(out, lineNumber, QString(),
-                    QStringLiteral("В строке нулевой байт: строка не принята."));
+        appendError(
+            out, lineNumber, QString(),
+            QCoreApplication::translate("Batch", "В строке нулевой байт: строка не принята."));
         return;
     }
     const QString line = QString::fromUtf8(bytes).simplified();
@@ -57,7 +58,8 @@ void appendAnswer(QByteArray& out, const QByteArray& bytes, int lineNumber, cons
     std::variant<core::Forecast, Problem> result =
         fields.size() == 3
             ? forecastFor(fields[0], fields[1], fields[2])
-            : Problem{kExitRefused, QStringLiteral("Нужны три значения: день, месяц и год.")};
+            : Problem{kExitRefused, QCoreApplication::translate(
+                                        "Batch", "Нужны три значения: день, месяц и год.")};
     if (const auto* f = std::get_if<core::Forecast>(&result)) {
         const std::optional<core::YearMark> mark = markOf(*f, o.markYear);
         appendHead(out, lineNumber, line);
@@ -96,9 +98,10 @@ int runBatch(const Options& o) {
         ++lineNumber;
         if (r == platform::LineReader::Result::TooLong) {
             refused = true;
-            appendError(out, lineNumber, QString(),
-                        QStringLiteral("Строка длиннее %1 байт: строка не принята.")
-                            .arg(platform::LineReader::kLineLimit));
+            appendError(
+                out, lineNumber, QString(),
+                QCoreApplication::translate("Batch", "Строка длиннее %1 байт: строка не принята.")
+                    .arg(platform::LineReader::kLineLimit));
         } else {
             appendAnswer(out, line, lineNumber, o, refused);
         }

@@ -23,7 +23,7 @@ core::TextLibrary bookletLibrary(const Options& o, QString* problem) {
     if (o.languageGiven && reading.set.language() != code) {
         *problem =
             QCoreApplication::translate(
-                "companion",
+                "BookletCli",
                 "Тексты в файле «%1» — на языке %2, а отчёт — на %3: взяты тексты программы.")
                 .arg(o.texts, reading.set.language(), code);
         return core::TextLibrary(core::TextSet(code));

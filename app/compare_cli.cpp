@@ -164,7 +164,7 @@ QString takePerson(const QStringList& args, int& i, int k, Request& r) {
         k == 0 ? QStringLiteral("--first-person") : QStringLiteral("--second-person");
     QString text;
     if (!takeValue(args, i, option, text)) {
-        return QStringLiteral("После %1 нужно значение.").arg(option);
+        return QCoreApplication::translate("CompareCli", "После %1 нужно значение.").arg(option);
     }
     return readPerson(option, text, r.names[k]);
 }
@@ -182,7 +182,8 @@ QString letterheadProblem(const Request& r) {
 QString takeLanguage(const QStringList& args, int& i, Request& r) {
     r.page.languageGiven = true;
     if (!takeValue(args, i, QStringLiteral("--lang"), r.page.languageText)) {
-        return QStringLiteral("После %1 нужно значение.").arg(QStringLiteral("--lang"));
+        return QCoreApplication::translate("CompareCli", "После %1 нужно значение.")
+            .arg(QStringLiteral("--lang"));
     }
     const std::optional<Problem> problem = readLanguage(r.page);
     return problem ? problem->text : QString();
@@ -193,7 +194,8 @@ QString takeFile(const QStringList& args, int& i, bool texts, Request& r) {
     const QString option = texts ? QStringLiteral("--texts") : QStringLiteral("--pdf");
     QString file;
     if (!takeValue(args, i, option, file) || file.isEmpty()) {
-        return QStringLiteral("Имя файла после %1 не может быть пустым.").arg(option);
+        return QCoreApplication::translate("CompareCli", "Имя файла после %1 не может быть пустым.")
+            .arg(option);
     }
     if (texts) {
         r.page.texts = file;
@@ -258,7 +260,7 @@ QString parse(const QStringList& args, Request& r) {
             "человека, затем второго.");
     }
     if (r.page.textsGiven && !r.booklet) {
-        return QStringLiteral("--texts нужен только с --booklet.");
+        return QCoreApplication::translate("CompareCli", "--texts нужен только с --booklet.");
     }
     return letterheadProblem(r);
 }

@@ -321,7 +321,7 @@ std::optional<Problem> readLanguage(Options& o) {
     if (!language) {
         return Problem{
             kExitUsage,
-            QCoreApplication::translate("companion", "Неизвестный язык отчёта: %1. Известны: %2.")
+            QCoreApplication::translate("Options", "Неизвестный язык отчёта: %1. Известны: %2.")
                 .arg(o.languageText.trimmed(),
                      core::reportLanguageCodes().join(QStringLiteral(", ")))};
     }

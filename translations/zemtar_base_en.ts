@@ -214,6 +214,21 @@
     </message>
 </context>
 <context>
+    <name>Booklet</name>
+    <message>
+        <source>Неизвестный раздел «%1»: можно %2.</source>
+        <translation>Unknown section “%1”; the sections are %2.</translation>
+    </message>
+    <message>
+        <source>Не назван ни один раздел: можно aspects, cycle, years, happiness.</source>
+        <translation>No section is named; the sections are aspects, cycle, years, happiness.</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы — число от %1 до %2, а не «%3».</source>
+        <translation>The years ahead must be a number from %1 to %2, not “%3”.</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>не указаны ни фамилия, ни имя, ни отчество</source>
@@ -587,6 +602,66 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Invalid date of birth</translation>
+    </message>
+    <message>
+        <source>января</source>
+        <comment>month after a day</comment>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>февраля</source>
+        <comment>month after a day</comment>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>марта</source>
+        <comment>month after a day</comment>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>апреля</source>
+        <comment>month after a day</comment>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>мая</source>
+        <comment>month after a day</comment>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>июня</source>
+        <comment>month after a day</comment>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>июля</source>
+        <comment>month after a day</comment>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>августа</source>
+        <comment>month after a day</comment>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>сентября</source>
+        <comment>month after a day</comment>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>октября</source>
+        <comment>month after a day</comment>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>ноября</source>
+        <comment>month after a day</comment>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>декабря</source>
+        <comment>month after a day</comment>
+        <translation>December</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1282,21 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Импорт не отменён. %1</source>
         <translation>The import was not undone. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>файл %1 повреждён или не читается</source>
+        <translation>the file %1 is damaged or cannot be read</translation>
+    </message>
+    <message>
+        <source>в папке %1 нет файлов %2</source>
+        <translation>the folder %1 has no %2 files</translation>
+    </message>
+    <message>
+        <source>Каталоги языка «%1» не загружены (%2): тексты программы будут на русском.</source>
+        <translation>The catalogues for “%1” were not loaded (%2): the program will speak Russian.</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,21 @@
     </message>
 </context>
 <context>
+    <name>Booklet</name>
+    <message>
+        <source>Неизвестный раздел «%1»: можно %2.</source>
+        <translation>Невідомий розділ «%1»: можна %2.</translation>
+    </message>
+    <message>
+        <source>Не назван ни один раздел: можно aspects, cycle, years, happiness.</source>
+        <translation>Не названо жодного розділу: можна aspects, cycle, years, happiness.</translation>
+    </message>
+    <message>
+        <source>Ближайшие годы — число от %1 до %2, а не «%3».</source>
+        <translation>Найближчі роки — це число від %1 до %2, а не «%3».</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>не указаны ни фамилия, ни имя, ни отчество</source>
@@ -590,6 +605,66 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Неправильна дата народження</translation>
+    </message>
+    <message>
+        <source>января</source>
+        <comment>month after a day</comment>
+        <translation>січня</translation>
+    </message>
+    <message>
+        <source>февраля</source>
+        <comment>month after a day</comment>
+        <translation>лютого</translation>
+    </message>
+    <message>
+        <source>марта</source>
+        <comment>month after a day</comment>
+        <translation>березня</translation>
+    </message>
+    <message>
+        <source>апреля</source>
+        <comment>month after a day</comment>
+        <translation>квітня</translation>
+    </message>
+    <message>
+        <source>мая</source>
+        <comment>month after a day</comment>
+        <translation>травня</translation>
+    </message>
+    <message>
+        <source>июня</source>
+        <comment>month after a day</comment>
+        <translation>червня</translation>
+    </message>
+    <message>
+        <source>июля</source>
+        <comment>month after a day</comment>
+        <translation>липня</translation>
+    </message>
+    <message>
+        <source>августа</source>
+        <comment>month after a day</comment>
+        <translation>серпня</translation>
+    </message>
+    <message>
+        <source>сентября</source>
+        <comment>month after a day</comment>
+        <translation>вересня</translation>
+    </message>
+    <message>
+        <source>октября</source>
+        <comment>month after a day</comment>
+        <translation>жовтня</translation>
+    </message>
+    <message>
+        <source>ноября</source>
+        <comment>month after a day</comment>
+        <translation>листопада</translation>
+    </message>
+    <message>
+        <source>декабря</source>
+        <comment>month after a day</comment>
+        <translation>грудня</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1285,21 @@
     <message>
         <source>Импорт не отменён. %1</source>
         <translation>Імпорт не скасовано. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>файл %1 повреждён или не читается</source>
+        <translation>файл %1 пошкоджений або не читається</translation>
+    </message>
+    <message>
+        <source>в папке %1 нет файлов %2</source>
+        <translation>у теці %1 немає файлів %2</translation>
+    </message>
+    <message>
+        <source>Каталоги языка «%1» не загружены (%2): тексты программы будут на русском.</source>
+        <translation>Каталоги мови «%1» не завантажено (%2): тексти програми будуть російською.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,25 @@
         <translation>Could not read %1: %2
 </translation>
     </message>
+    <message>
+        <source>В строке нулевой байт: строка не принята.</source>
+        <translation>The line has a null byte in it: the line was not accepted.</translation>
+    </message>
+    <message>
+        <source>Нужны три значения: день, месяц и год.</source>
+        <translation>Three values are needed: the day, the month and the year.</translation>
+    </message>
+    <message>
+        <source>Строка длиннее %1 байт: строка не принята.</source>
+        <translation>The line is longer than %1 bytes: the line was not accepted.</translation>
+    </message>
+</context>
+<context>
+    <name>BookletCli</name>
+    <message>
+        <source>Тексты в файле «%1» — на языке %2, а отчёт — на %3: взяты тексты программы.</source>
+        <translation>The texts in the file “%1” are in %2, but the report is in %3: the program’s own texts are used.</translation>
+    </message>
 </context>
 <context>
     <name>ClientsCli</name>
@@ -79,43 +98,6 @@
 <context>
     <name>CompareCli</name>
     <message>
-        <source>Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2
-                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
-                               [--first-person ТЕКСТ] [--second-person ТЕКСТ]
-                               [--practitioner ИМЯ [--contact СТРОКА]... [--logo ФАЙЛ]]
-  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка
-  и годы, когда оба на своём максимуме или оба на своём минимуме.
-  --from, --to  первый и последний год (не больше 500 лет); без них — этот
-                год и ещё 20 лет, как в окне сравнения
-  --first-person ТЕКСТ, --second-person ТЕКСТ
-                «Фамилия Имя Отчество» первого и второго человека для
-                страницы и текста (слова через пробел, можно не все)
-  --json        вывести сравнение одним объектом JSON
-  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF
-  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
-                бланк практика на странице вместо строк программы (только с --pdf)
-</source>
-        <translation>Usage: zemtar-forecast --compare DAY1 MONTH1 YEAR1 DAY2 MONTH2 YEAR2
-                       [--from YEAR] [--to YEAR] [--json] [--pdf FILE]
-                       [--first-person TEXT] [--second-person TEXT]
-                       [--practitioner NAME [--contact LINE]... [--logo FILE]]
-  Two forecasts side by side: each person&apos;s vital energy in every year of
-  the span, and the years when both are at their highest or both at their
-  lowest.
-  --from, --to  the first and the last year (500 years at most); without
-                them, this year and the next 20, as in the comparison window
-  --first-person TEXT, --second-person TEXT
-                the first and the second person&apos;s “Surname First-name
-                Patronymic” for the page and the text (words separated by
-                spaces, not all of them needed)
-  --json        print the comparison as one JSON object
-  --pdf FILE    save the comparison page to a PDF file
-  --practitioner NAME, --contact LINE (up to three times), --logo FILE
-                your letterhead on the page instead of the program&apos;s lines
-                (only with --pdf)
-</translation>
-    </message>
-    <message>
         <source>После %1 нужны фамилия, имя и отчество через пробел: слов %2, а их не больше трёх.</source>
         <translation>%1 takes a surname, a first name and a patronymic separated by spaces: there are %2 words, and three at most are allowed.</translation>
     </message>
@@ -134,10 +116,6 @@
     <message>
         <source>--practitioner, --contact и --logo нужны только с --pdf.</source>
         <translation>--practitioner, --contact and --logo are only used with --pdf.</translation>
-    </message>
-    <message>
-        <source>Имя файла после --pdf не может быть пустым.</source>
-        <translation>The file name after --pdf cannot be empty.</translation>
     </message>
     <message>
         <source>Неизвестный параметр: %1</source>
@@ -162,6 +140,66 @@
     <message>
         <source>Промежуток %1–%2 длиннее %3 лет.</source>
         <translation>The span %1–%2 is longer than %3 years.</translation>
+    </message>
+    <message>
+        <source>Использование: zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2
+                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
+                               [--booklet [--texts ФАЙЛ]]
+                               [--first-person ТЕКСТ] [--second-person ТЕКСТ]
+                               [--practitioner ИМЯ [--contact СТРОКА]... [--logo ФАЙЛ]]
+  Два прогноза рядом: уровень жизненных сил каждого в каждый год промежутка
+  и годы, когда оба на своём максимуме или оба на своём минимуме.
+  --from, --to  первый и последний год (не больше 500 лет); без них — этот
+                год и ещё 20 лет, как в окне сравнения
+  --first-person ТЕКСТ, --second-person ТЕКСТ
+                «Фамилия Имя Отчество» первого и второго человека для
+                страницы и текста (слова через пробел, можно не все)
+  --json        вывести сравнение одним объектом JSON
+  --lang ЯЗЫК   язык текста, JSON и страницы: ru, uk или en (по умолчанию ru)
+  --pdf ФАЙЛ    сохранить страницу сравнения в файл PDF
+  --booklet     с толкованием: тексты об общих пиках и спадах и об аспектах
+                (в тексте после сравнения, в PDF — страницы после страницы
+                сравнения, в JSON — под ключом texts)
+  --texts ФАЙЛ  свои тексты толкований (файл экспорта из окна «Тексты
+                толкований»; только с --booklet)
+  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
+                бланк практика на странице вместо строк программы (только с --pdf)
+</source>
+        <translation>Usage: zemtar-forecast --compare DAY1 MONTH1 YEAR1 DAY2 MONTH2 YEAR2
+                       [--from YEAR] [--to YEAR] [--json] [--pdf FILE]
+                       [--booklet [--texts FILE]]
+                       [--first-person TEXT] [--second-person TEXT]
+                       [--practitioner NAME [--contact LINE]... [--logo FILE]]
+  Two forecasts side by side: each person&apos;s vital energy in every year of
+  the span, and the years when both are at their highest or both at their
+  lowest.
+  --from, --to  the first and the last year (500 years at most); without
+                them, this year and the next 20, as in the comparison window
+  --first-person TEXT, --second-person TEXT
+                the first and the second person&apos;s “Surname First-name
+                Patronymic” for the page and the text (words separated by
+                spaces, not all of them needed)
+  --json        print the comparison as one JSON object
+  --lang LANG   the language of the text, the JSON and the page: ru, uk
+                or en (ru by default)
+  --pdf FILE    save the comparison page to a PDF file
+  --booklet     with the reading: texts on the shared peaks and lows and on
+                the aspects (in the text after the comparison, in the PDF on
+                pages after the comparison page, in JSON under the key texts)
+  --texts FILE  your own interpretation texts (a file exported from the
+                “Interpretation Texts” window; only with --booklet)
+  --practitioner NAME, --contact LINE (up to three times), --logo FILE
+                your letterhead on the page instead of the program&apos;s lines
+                (only with --pdf)
+</translation>
+    </message>
+    <message>
+        <source>Имя файла после %1 не может быть пустым.</source>
+        <translation>The file name after %1 cannot be empty.</translation>
+    </message>
+    <message>
+        <source>--texts нужен только с --booklet.</source>
+        <translation>--texts is only used with --booklet.</translation>
     </message>
 </context>
 <context>
@@ -231,113 +269,6 @@ A forecast without the window: zemtar-forecast --help.
 </context>
 <context>
     <name>Options</name>
-    <message>
-        <source>Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]
-                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
-                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
-                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД
-       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...
-       zemtar-forecast --booklet [--sections СПИСОК] [--outlook N] [--texts ФАЙЛ]
-                               [--json | --pdf ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД
-       zemtar-forecast --booklet --pdf ФАЙЛ --clients СПИСОК [--sections СПИСОК] ...
-       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]
-       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]
-                               [--to ГОД] [--json] [--pdf ФАЙЛ]
-  ДЕНЬ   число от 1 до 31
-  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,
-         как в списке (Январь ... Декабрь) или в родительном падеже (мая)
-  ГОД    текст года, как его вводят в поле (не больше 4 символов)
-  --json        вывести прогноз одним объектом JSON (digitCount — число цифр
-                числа жизни, digits — сами цифры текстом)
-  --mark-year ГОД  отметить этот год, как окно отмечает текущий: в тексте
-                строка «Сейчас …», в JSON markedYear и markedLevel (null, если
-                года нет в таблице), на изображении рамки и кольцо
-  --png ФАЙЛ    сохранить изображение окна после расчёта
-  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF
-                (с --png или --pdf без --json стандартный вывод пуст)
-  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта
-  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
-                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);
-                логотип, который не прочитать, не печатается, код возврата 2
-  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД через
-                пробелы или табуляции) из файла, канала или со стандартного
-                ввода (- или без ФАЙЛА) и вывести по объекту JSON на строку;
-                в каждом объекте line (номер строки) и date (дата, как дана).
-                Пустые строки и строки с # пропускаются, но считаются; строка
-                длиннее 4096 байт или с нулевым байтом не принимается
-  --clients СПИСОК  по странице отчёта на строку списка CSV (- — ввод) в --pdf
-  --booklet     подробный отчёт: толкование словами (текстом, с --json —
-                прогноз и выбранные тексты по ключам в texts, с --pdf —
-                страницы; с --clients — по отчёту на клиента в --pdf)
-  --sections СПИСОК  разделы через запятую: aspects, cycle, years, happiness
-                (по умолчанию все)
-  --outlook N   сколько лет после этого показать в «Ближайших годах» (1–30, 10)
-  --texts ФАЙЛ  тексты толкований из файла (экспорт окна «Тексты толкований»);
-                файл с ошибками: сообщение, тексты программы, код возврата 2
-  --compare     сравнить двух людей (подробнее: --compare --help)
-  -h, --help    показать эту справку
-  -v, --version показать версию
-Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).
-Код возврата: 0 — прогноз готов, 2 — данные не приняты (одна строка
-сообщения в потоке ошибок; в пакетном режиме — хотя бы одна строка),
-1 — ошибка в параметрах, файл не прочитан или не записан.
-</source>
-        <translation>Usage: zemtar-forecast [--json] [--mark-year YEAR] [--png FILE]
-                       [--pdf FILE [--surname SURNAME] [--name NAME]
-                       [--patronymic PATRONYMIC] [--practitioner NAME]
-                       [--contact LINE]... [--logo FILE]] DAY MONTH YEAR
-       zemtar-forecast --pdf FILE --clients LIST [--practitioner NAME] ...
-       zemtar-forecast --booklet [--sections LIST] [--outlook N] [--texts FILE]
-                       [--json | --pdf FILE] DAY MONTH YEAR
-       zemtar-forecast --booklet --pdf FILE --clients LIST [--sections LIST] ...
-       zemtar-forecast [--mark-year YEAR] --batch [FILE]
-       zemtar-forecast --compare DAY1 MONTH1 YEAR1 DAY2 MONTH2 YEAR2 [--from YEAR]
-                       [--to YEAR] [--json] [--pdf FILE]
-  DAY    a number from 1 to 31
-  MONTH  a number from 1 to 12, or the month&apos;s Russian name in any case,
-         as in the list (Январь ... Декабрь) or in the genitive (мая)
-  YEAR   the year as it is typed into the year field (4 characters at most)
-  --json        print the forecast as one JSON object (digitCount is how many
-                digits the life number has, digits the digits as text)
-  --mark-year YEAR  mark this year as the window marks the current one: a
-                line about it in the text, markedYear and markedLevel in the
-                JSON (null when the year is not in the table), frames and a
-                ring on the image
-  --png FILE    save the window&apos;s image after the calculation
-  --pdf FILE    print the client&apos;s report to a PDF file
-                (with --png or --pdf and no --json, nothing goes to standard
-                output)
-  --surname, --name, --patronymic   the client&apos;s names for the report
-  --practitioner NAME, --contact LINE (up to three times), --logo FILE
-                your letterhead on the report: name, contacts and logo (PNG,
-                JPEG, SVG); a logo that cannot be read is left out, exit code 2
-  --batch [FILE]  read one date per line (DAY MONTH YEAR separated by spaces
-                or tabs) from a file, a pipe or standard input (- or no FILE)
-                and print one JSON object per line, each with line (the line
-                number) and date (the date as given). Empty lines and lines
-                with # are skipped but counted; a line longer than 4096 bytes
-                or with a null byte is refused
-  --clients LIST  one report page per line of a CSV list (- for standard
-                input) into --pdf
-  --booklet     the detailed report: the reading in words (as text; with
-                --json, the forecast and the chosen texts by key in texts;
-                with --pdf, pages; with --clients, a report per client in --pdf)
-  --sections LIST  comma-separated sections: aspects, cycle, years, happiness
-                (all by default)
-  --outlook N   how many years the section of the coming years shows (1–30,
-                10 by default)
-  --texts FILE  interpretation texts from a file (as the interpretation texts
-                window exports them); a file with errors: a message, the
-                program&apos;s own texts, exit code 2
-  --compare     compare two people (more: --compare --help)
-  -h, --help    show this help
-  -v, --version show the version
-An option&apos;s value that starts with “-” is taken as given (--png -1.png).
-Exit code: 0 the forecast is ready, 2 the data were refused (one line of
-message on standard error; in batch mode, at least one line), 1 a mistake
-in the options, or a file could not be read or written.
-</translation>
-    </message>
     <message>
         <source>После %1 нужно значение.</source>
         <translation>%1 needs a value.</translation>
@@ -409,6 +340,121 @@ in the options, or a file could not be read or written.
     <message>
         <source>Файл «%1» после %2 — тот же, что читается после %3, и запись стёрла бы его. Укажите после %2 другой файл; ничего не записано.</source>
         <translation>The file “%1” after %2 is the one read after %3, and writing would wipe it out. Give another file after %2; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]
+                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
+                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
+                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД
+       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...
+       zemtar-forecast --booklet [--sections СПИСОК] [--outlook N] [--texts ФАЙЛ]
+                               [--json | --pdf ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД
+       zemtar-forecast --booklet --pdf ФАЙЛ --clients СПИСОК [--sections СПИСОК] ...
+       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]
+       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]
+                               [--to ГОД] [--json] [--pdf ФАЙЛ]
+  ДЕНЬ   число от 1 до 31
+  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,
+         как в списке (Январь ... Декабрь) или в родительном падеже (мая)
+  ГОД    текст года, как его вводят в поле (не больше 4 символов)
+  --json        вывести прогноз одним объектом JSON (digitCount — число цифр
+                числа жизни, digits — сами цифры текстом)
+  --mark-year ГОД  отметить этот год, как окно отмечает текущий: в тексте
+                строка «Сейчас …», в JSON markedYear и markedLevel (null, если
+                года нет в таблице), на изображении рамки и кольцо
+  --png ФАЙЛ    сохранить изображение окна после расчёта
+  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF
+                (с --png или --pdf без --json стандартный вывод пуст)
+  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта
+  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
+                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);
+                логотип, который не прочитать, не печатается, код возврата 2
+  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД через
+                пробелы или табуляции) из файла, канала или со стандартного
+                ввода (- или без ФАЙЛА) и вывести по объекту JSON на строку;
+                в каждом объекте line (номер строки) и date (дата, как дана).
+                Пустые строки и строки с # пропускаются, но считаются; строка
+                длиннее 4096 байт или с нулевым байтом не принимается
+  --clients СПИСОК  по странице отчёта на строку списка CSV (- — ввод) в --pdf
+  --booklet     подробный отчёт: толкование словами (текстом, с --json —
+                прогноз и выбранные тексты по ключам в texts, с --pdf —
+                страницы; с --clients — по отчёту на клиента в --pdf)
+  --sections СПИСОК  разделы через запятую: aspects, cycle, years, happiness
+                (по умолчанию все)
+  --outlook N   сколько лет после этого показать в «Ближайших годах» (1–30, 10)
+  --texts ФАЙЛ  тексты толкований из файла (экспорт окна «Тексты толкований»);
+                файл с ошибками: сообщение, тексты программы, код возврата 2
+  --lang ЯЗЫК   язык отчёта: ru, uk или en (по умолчанию ru) — для текста,
+                слов в JSON, страниц и подробного отчёта
+  --compare     сравнить двух людей (подробнее: --compare --help)
+  -h, --help    показать эту справку
+  -v, --version показать версию
+Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).
+Код возврата: 0 — прогноз готов, 2 — данные не приняты (одна строка
+сообщения в потоке ошибок; в пакетном режиме — хотя бы одна строка),
+1 — ошибка в параметрах, файл не прочитан или не записан.
+</source>
+        <translation>Usage: zemtar-forecast [--json] [--mark-year YEAR] [--png FILE]
+                       [--pdf FILE [--surname SURNAME] [--name NAME]
+                       [--patronymic PATRONYMIC] [--practitioner NAME]
+                       [--contact LINE]... [--logo FILE]] DAY MONTH YEAR
+       zemtar-forecast --pdf FILE --clients LIST [--practitioner NAME] ...
+       zemtar-forecast --booklet [--sections LIST] [--outlook N] [--texts FILE]
+                       [--json | --pdf FILE] DAY MONTH YEAR
+       zemtar-forecast --booklet --pdf FILE --clients LIST [--sections LIST] ...
+       zemtar-forecast [--mark-year YEAR] --batch [FILE]
+       zemtar-forecast --compare DAY1 MONTH1 YEAR1 DAY2 MONTH2 YEAR2 [--from YEAR]
+                       [--to YEAR] [--json] [--pdf FILE]
+  DAY    a number from 1 to 31
+  MONTH  a number from 1 to 12, or the month&apos;s Russian name in any case,
+         as in the list (Январь ... Декабрь) or in the genitive (мая)
+  YEAR   the year as it is typed into the year field (4 characters at most)
+  --json        print the forecast as one JSON object (digitCount is how many
+                digits the life number has, digits the digits as text)
+  --mark-year YEAR  mark this year as the window marks the current one: a
+                line about it in the text, markedYear and markedLevel in the
+                JSON (null when the year is not in the table), frames and a
+                ring on the image
+  --png FILE    save the window&apos;s image after the calculation
+  --pdf FILE    print the client&apos;s report to a PDF file
+                (with --png or --pdf and no --json, nothing goes to standard
+                output)
+  --surname, --name, --patronymic   the client&apos;s names for the report
+  --practitioner NAME, --contact LINE (up to three times), --logo FILE
+                your letterhead on the report: name, contacts and logo (PNG,
+                JPEG, SVG); a logo that cannot be read is left out, exit code 2
+  --batch [FILE]  read one date per line (DAY MONTH YEAR separated by spaces
+                or tabs) from a file, a pipe or standard input (- or no FILE)
+                and print one JSON object per line, each with line (the line
+                number) and date (the date as given). Empty lines and lines
+                with # are skipped but counted; a line longer than 4096 bytes
+                or with a null byte is refused
+  --clients LIST  one report page per line of a CSV list (- for standard
+                input) into --pdf
+  --booklet     the detailed report: the reading in words (as text; with
+                --json, the forecast and the chosen texts by key in texts;
+                with --pdf, pages; with --clients, a report per client in --pdf)
+  --sections LIST  comma-separated sections: aspects, cycle, years, happiness
+                (all by default)
+  --outlook N   how many years the section of the coming years shows (1–30,
+                10 by default)
+  --texts FILE  interpretation texts from a file (as the interpretation texts
+                window exports them); a file with errors: a message, the
+                program&apos;s own texts, exit code 2
+  --lang LANG   the report&apos;s language: ru, uk or en (ru by default), for the
+                text, the words in JSON, the pages and the detailed report
+  --compare     compare two people (more: --compare --help)
+  -h, --help    show this help
+  -v, --version show the version
+An option&apos;s value that starts with “-” is taken as given (--png -1.png).
+Exit code: 0 the forecast is ready, 2 the data were refused (one line of
+message on standard error; in batch mode, at least one line), 1 a mistake
+in the options, or a file could not be read or written.
+</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык отчёта: %1. Известны: %2.</source>
+        <translation>Unknown report language: %1. The known ones are %2.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The booklet's choices read from text, its words written as plain text and
 // JSON, and the texts for two people.
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -81,14 +82,15 @@ QString chooseSections(const QString& list, BookletChoice& choice) {
             std::find_if(kSectionNames.begin(), kSectionNames.end(),
                          [&name](const char* s) { return name == QLatin1StringView(s); });
         if (found == kSectionNames.end()) {
-            return QStringLiteral("Неизвестный раздел «%1»: можно %2.")
+            return QCoreApplication::translate("Booklet", "Неизвестный раздел «%1»: можно %2.")
                 .arg(part.trimmed(), QStringLiteral("aspects, cycle, years, happiness"));
         }
         *flags[found - kSectionNames.begin()] = true;
         any = true;
     }
     if (!any) {
-        return QStringLiteral("Не назван ни один раздел: можно aspects, cycle, years, happiness.");
+        return QCoreApplication::translate(
+            "Booklet", "Не назван ни один раздел: можно aspects, cycle, years, happiness.");
     }
     choice = chosen;
     return {};
@@ -101,8 +103,9 @@ std::optional<int> outlookYearsOf(const QString& text, QString* problem) {
         return years;
     }
     if (problem) {
-        *problem = QStringLiteral("Ближайшие годы — число от %1 до %2, а не «%3».")
-                       .arg(QString::number(kOutlookLeast), QString::number(kOutlookMost), text);
+        *problem =
+            QCoreApplication::translate("Booklet", "Ближайшие годы — число от %1 до %2, а не «%3».")
+                .arg(QString::number(kOutlookLeast), QString::number(kOutlookMost), text);
     }
     return std::nullopt;
 }

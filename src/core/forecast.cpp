@@ -12,6 +12,26 @@ namespace core {
 
 namespace {
 
+// The month of «Такой даты нет: 31 февраля…» in the language of the
+// message, while monthGenitive() stays the Russian page's.
+const struct {
+    const char* source;
+    const char* comment;
+} kMonthAfterDay[12] = {
+    QT_TRANSLATE_NOOP3("Forecast", "января", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "февраля", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "марта", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "апреля", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "мая", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "июня", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "июля", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "августа", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "сентября", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "октября", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "ноября", "month after a day"),
+    QT_TRANSLATE_NOOP3("Forecast", "декабря", "month after a day"),
+};
+
 int digitValue(QChar c) {
     return c.unicode() - u'0';
 }
@@ -187,7 +207,10 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
         return {};
     }
     return QCoreApplication::translate("Forecast", "Такой даты нет: %1 %2 %3 года.")
-        .arg(QString::number(day), monthGenitive(monthIndex), QString::number(year));
+        .arg(QString::number(day),
+             QCoreApplication::translate("Forecast", kMonthAfterDay[monthIndex].source,
+                                         kMonthAfterDay[monthIndex].comment),
+             QString::number(year));
 }
 
 QString numericDate(const BirthDate& date) {

@@ -55,46 +55,56 @@ void putOn(std::unique_ptr<QTranslator> translator) {
     installed().push_back(std::move(translator));
 }
 
-// The program's catalogues of a language into loaded, all of them, or none
-// and why not.
-QString loadOurs(const QString& code, const QString& folder,
-                 std::vector<std::unique_ptr<QTranslator>>& loaded) {
-    const QString pattern = QStringLiteral("zemtar_*_%1.qm").arg(code);
-    const QFileInfoList files = QDir(folder).entryInfoList({pattern}, QDir::Files, QDir::Name);
-    if (files.isEmpty()) {
-        return QStringLiteral("в папке %1 нет файлов %2")
-            .arg(QDir::toNativeSeparators(folder), pattern);
-    }
+// The program's catalogues of one language in a folder.
+struct OurCatalogues {
+    std::vector<std::unique_ptr<QTranslator>> loaded;  // those that load
+    QString pattern;                                   // the names they have
+    bool found = false;                                // the folder holds some
+    QString damaged;                                   // the first that did not load
+};
+
+OurCatalogues loadOurs(const QString& code, const QString& folder) {
+    OurCatalogues ours;
+    ours.pattern = QStringLiteral("zemtar_*_%1.qm").arg(code);
+    const QFileInfoList files = QDir(folder).entryInfoList({ours.pattern}, QDir::Files, QDir::Name);
+    ours.found = !files.isEmpty();
     for (const QFileInfo& file : files) {
         auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(file.absoluteFilePath())) {
-            loaded.clear();
-            return QStringLiteral("файл %1 повреждён или не читается")
-                .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+        if (translator->load(file.absoluteFilePath())) {
+            ours.loaded.push_back(std::move(translator));
+        } else if (ours.damaged.isEmpty()) {
+            ours.damaged = QDir::toNativeSeparators(file.absoluteFilePath());
         }
-        loaded.push_back(std::move(translator));
     }
-    return {};
+    return ours;
 }
 
-// Puts the program's catalogues of a language and Qt's own on the
-// application; why they are not there, when the program's are not.
+// Puts the program's catalogues of a language that load, and Qt's own when
+// all of ours did, on the application; why not all of ours are there, told
+// with the catalogues that are.
 QString putOnLanguage(const QString& language, const QString& folder) {
-    std::vector<std::unique_ptr<QTranslator>> ours;
-    const QString problem = loadOurs(language, folder, ours);
-    for (auto& translator : ours) {
+    OurCatalogues ours = loadOurs(language, folder);
+    for (auto& translator : ours.loaded) {
         putOn(std::move(translator));
     }
+    const bool whole = ours.found && ours.damaged.isEmpty();
     // Qt's own words (Debian package qt6-translations-l10n), for its dialogs
     // and buttons, but not under a window that stayed Russian; without them
     // Qt speaks English, which is no fault of ours.
     auto qt = std::make_unique<QTranslator>();
-    if ((problem.isEmpty() || language == u"ru") &&
+    if ((whole || language == u"ru") &&
         qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         putOn(std::move(qt));
     }
-    return problem;
+    if (whole) {
+        return {};
+    }
+    return ours.found
+               ? QCoreApplication::translate("Translations", "файл %1 повреждён или не читается")
+                     .arg(ours.damaged)
+               : QCoreApplication::translate("Translations", "в папке %1 нет файлов %2")
+                     .arg(QDir::toNativeSeparators(folder), ours.pattern);
 }
 
 }  // namespace
@@ -165,13 +175,18 @@ bool installCatalogues(const QString& code, const QString& folder) {
     if (problem.isEmpty()) {
         return true;
     }
+    // Told in the user's language as far as its catalogues that did load
+    // know it; then none of them stays, so that the program is Russian
+    // throughout rather than a mixture.
     std::fprintf(stderr, "%s\n",
-                 QStringLiteral("Каталоги языка «%1» не загружены (%2): тексты программы будут "
-                                "на русском.")
+                 QCoreApplication::translate("Translations",
+                                             "Каталоги языка «%1» не загружены (%2): тексты "
+                                             "программы будут на русском.")
                      .arg(interfaceLanguageName(language), problem)
                      .toLocal8Bit()
                      .constData());
     if (language != u"ru") {
+        takeOffInstalled();
         // Russian needs its catalogues only for the forms of counted words:
         // whatever of them is there helps, and its lack was told already.
         putOnLanguage(QStringLiteral("ru"), folder);

@@ -149,4 +149,62 @@ TEST(Catalogues, CompanionHelpFollowsTheDesktop) {
     }
 }
 
+// A catalogue that does not load is told in the language of those that do,
+// and then none of them stays: Russian throughout, not a mixture.
+TEST(Catalogues, DamagedOneToldInTheLanguageOfTheOthers) {
+    const SpeaksRussianAfter restore;
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/translations/");
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString good = QStringLiteral("zemtar_base_uk.qm");
+    ASSERT_TRUE(QFile::copy(built + good, folder.filePath(good)));
+    QFile garbage(folder.filePath(QStringLiteral("zemtar_window_uk.qm")));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && garbage.write("not a catalogue") > 0);
+    garbage.close();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::installCatalogues(QStringLiteral("uk"), folder.path()));
+    const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(said.startsWith(QStringLiteral("Каталоги мови «Українська» не завантажено (файл ")))
+        << said.toStdString();
+    EXPECT_EQ(QCoreApplication::translate("Translations", "в папке %1 нет файлов %2"),
+              QStringLiteral("в папке %1 нет файлов %2"));
+}
+
+// The companion's messages in Ukrainian and English hold no Russian word.
+TEST(Catalogues, CompanionMessagesHaveNoRussianLeft) {
+    const struct {
+        QStringList arguments;
+        const char* uk;  // a part of what it says
+        const char* en;
+    } cases[] = {
+        {{"--compare", "--help"}, "--lang МОВА", "--lang LANG"},
+        {{"--lang", "xx", "1", "1", "2000"},
+         "Невідома мова звіту: xx. Відомі: ru, uk, en.",
+         "Unknown report language: xx. The known ones are ru, uk, en."},
+        {{"31", "2", "1985"}, "31 лютого 1985 року", "31 February 1985"},
+        {{"--booklet", "--outlook", "99", "1", "1", "2000"}, "Найближчі роки", "The years ahead"},
+        {{"--compare", "1", "1", "2000", "2", "2", "2001", "--texts", "x"}, "--texts", "--texts"},
+    };
+    // Letters of Russian that Ukrainian has not; English has no Cyrillic.
+    static const QRegularExpression russianInUkrainian(QStringLiteral("[ыэъёЫЭЪЁ]"));
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "XDG_CONFIG_HOME"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    for (const auto& c : cases) {
+        for (const bool english : {false, true}) {
+            environment.insert(QStringLiteral("LANG"), english ? QStringLiteral("en_US.UTF-8")
+                                                               : QStringLiteral("uk_UA.UTF-8"));
+            const Outcome said = run(QStringLiteral(ZEMTAR_FORECAST_EXE), c.arguments, environment);
+            SCOPED_TRACE(said.output.toStdString());
+            EXPECT_TRUE(said.output.contains(QString::fromUtf8(english ? c.en : c.uk)));
+            // The help names the months as they are typed: in Russian.
+            QString text = said.output;
+            text.remove(QStringLiteral("Январь ... Декабрь")).remove(QStringLiteral("(мая)"));
+            EXPECT_FALSE(text.contains(english ? cyrillic : russianInUkrainian));
+        }
+    }
+}
+
 }  // namespace
