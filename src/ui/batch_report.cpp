@@ -59,10 +59,10 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
         return Outcome::Cancelled;
     }
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
-    const QString suggested = QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
-                                  .filePath((booklets ? tr("Подробные отчёты - %1.pdf")
-                                                      : tr("Отчёты - %1.pdf"))
-                                                .arg(now.date().toString(Qt::ISODate)));
+    const QString suggested =
+        QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
+            .filePath((booklets ? tr("Подробные отчёты - %1.pdf") : tr("Отчёты - %1.pdf"))
+                          .arg(now.date().toString(Qt::ISODate)));
     const int total = int(clients.size());
     Tally tally;
     size_t at = 0;

@@ -63,8 +63,9 @@ constexpr CommandPlace kCommands[] = {
                        "Ctrl+Shift+P: напечатать отчёты всех выбранных клиентов")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "Подро&бный отчёт..."),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Подробный отчёт"),
-     QT_TRANSLATE_NOOP("ui::BookWindow",
-                       "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер")},
+     QT_TRANSLATE_NOOP(
+         "ui::BookWindow",
+         "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "С&равнить"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Сравнить"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+D: сравнить прогнозы двух выбранных клиентов")},

@@ -78,7 +78,9 @@ TEST(HelpFile, InTheWindowsLanguageElseRussian) {
     const struct {
         const char* language;
         const char* file;
-    } cases[] = {{"ru", "ZKalvex.hlp"}, {"uk", "ZKalvex.uk.hlp"}, {"en", "ZKalvex.en.hlp"},
+    } cases[] = {{"ru", "ZKalvex.hlp"},
+                 {"uk", "ZKalvex.uk.hlp"},
+                 {"en", "ZKalvex.en.hlp"},
                  {"de", "ZKalvex.hlp"}};
     for (const auto& c : cases) {
         EXPECT_EQ(QFileInfo(platform::helpFileIn(QLatin1String(c.language))).fileName(),
