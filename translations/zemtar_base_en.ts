@@ -1203,6 +1203,105 @@ It belongs in the program&apos;s folder:
     </message>
 </context>
 <context>
+    <name>TextKeys</name>
+    <message>
+        <source>пик: наибольшая цифра жизни</source>
+        <translation>peak: the largest digit of the life number</translation>
+    </message>
+    <message>
+        <source>низшая точка: наименьшая цифра жизни</source>
+        <translation>low point: the smallest digit of the life number</translation>
+    </message>
+    <message>
+        <source>подъём после прошлого года</source>
+        <translation>rise after last year</translation>
+    </message>
+    <message>
+        <source>спад после прошлого года</source>
+        <translation>fall after last year</translation>
+    </message>
+    <message>
+        <source>тот же уровень, что в прошлом году</source>
+        <translation>same level as last year</translation>
+    </message>
+    <message>
+        <source>от 0 до 24 %</source>
+        <translation>0 to 24 %</translation>
+    </message>
+    <message>
+        <source>от 25 до 49 %</source>
+        <translation>25 to 49 %</translation>
+    </message>
+    <message>
+        <source>от 50 до 74 %</source>
+        <translation>50 to 74 %</translation>
+    </message>
+    <message>
+        <source>от 75 до 99 %</source>
+        <translation>75 to 99 %</translation>
+    </message>
+    <message>
+        <source>оба на пике в один год</source>
+        <translation>both at a peak in the same year</translation>
+    </message>
+    <message>
+        <source>оба в низшей точке в один год</source>
+        <translation>both at a low point in the same year</translation>
+    </message>
+    <message>
+        <source>один на пике, другой в низшей точке</source>
+        <translation>one at a peak, the other at a low point</translation>
+    </message>
+    <message>
+        <source>аспект есть у обоих</source>
+        <translation>an aspect both of them have</translation>
+    </message>
+    <message>
+        <source>аспект есть у одного</source>
+        <translation>an aspect only one of them has</translation>
+    </message>
+    <message>
+        <source>Вступление</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Заключение</source>
+        <translation>Closing</translation>
+    </message>
+    <message>
+        <source>Оговорка</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>уровень %1</source>
+        <translation>level %1</translation>
+    </message>
+    <message>
+        <source>Аспекты</source>
+        <translation>Aspects</translation>
+    </message>
+    <message>
+        <source>4 и выше</source>
+        <translation>4 and above</translation>
+    </message>
+    <message>
+        <source>Жизненные силы</source>
+        <translation>Life forces</translation>
+    </message>
+    <message>
+        <source>Форма года</source>
+        <translation>Shape of the year</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Happiness percentage</translation>
+    </message>
+    <message>
+        <source>Двое</source>
+        <translation>Two people</translation>
+    </message>
+</context>
+<context>
     <name>TextSet</name>
     <message>
         <source>Текст длиннее %1 знаков: в нём %2. Сократите его, программа не обрезает текст сама.</source>
@@ -1332,6 +1431,14 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Выбор в меню действует до выхода из программы.</source>
         <translation>Choices made in the menus last until you quit the program.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>en</translation>
     </message>
 </context>
 </TS>

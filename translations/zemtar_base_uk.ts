@@ -1206,6 +1206,105 @@
     </message>
 </context>
 <context>
+    <name>TextKeys</name>
+    <message>
+        <source>пик: наибольшая цифра жизни</source>
+        <translation>пік: найбільша цифра життя</translation>
+    </message>
+    <message>
+        <source>низшая точка: наименьшая цифра жизни</source>
+        <translation>найнижча точка: найменша цифра життя</translation>
+    </message>
+    <message>
+        <source>подъём после прошлого года</source>
+        <translation>підйом після минулого року</translation>
+    </message>
+    <message>
+        <source>спад после прошлого года</source>
+        <translation>спад після минулого року</translation>
+    </message>
+    <message>
+        <source>тот же уровень, что в прошлом году</source>
+        <translation>той самий рівень, що й минулого року</translation>
+    </message>
+    <message>
+        <source>от 0 до 24 %</source>
+        <translation>від 0 до 24 %</translation>
+    </message>
+    <message>
+        <source>от 25 до 49 %</source>
+        <translation>від 25 до 49 %</translation>
+    </message>
+    <message>
+        <source>от 50 до 74 %</source>
+        <translation>від 50 до 74 %</translation>
+    </message>
+    <message>
+        <source>от 75 до 99 %</source>
+        <translation>від 75 до 99 %</translation>
+    </message>
+    <message>
+        <source>оба на пике в один год</source>
+        <translation>обоє на піку в один рік</translation>
+    </message>
+    <message>
+        <source>оба в низшей точке в один год</source>
+        <translation>обоє в найнижчій точці в один рік</translation>
+    </message>
+    <message>
+        <source>один на пике, другой в низшей точке</source>
+        <translation>один на піку, інший у найнижчій точці</translation>
+    </message>
+    <message>
+        <source>аспект есть у обоих</source>
+        <translation>аспект є в обох</translation>
+    </message>
+    <message>
+        <source>аспект есть у одного</source>
+        <translation>аспект є лише в одного</translation>
+    </message>
+    <message>
+        <source>Вступление</source>
+        <translation>Вступ</translation>
+    </message>
+    <message>
+        <source>Заключение</source>
+        <translation>Завершення</translation>
+    </message>
+    <message>
+        <source>Оговорка</source>
+        <translation>Застереження</translation>
+    </message>
+    <message>
+        <source>уровень %1</source>
+        <translation>рівень %1</translation>
+    </message>
+    <message>
+        <source>Аспекты</source>
+        <translation>Аспекти</translation>
+    </message>
+    <message>
+        <source>4 и выше</source>
+        <translation>4 і вище</translation>
+    </message>
+    <message>
+        <source>Жизненные силы</source>
+        <translation>Життєві сили</translation>
+    </message>
+    <message>
+        <source>Форма года</source>
+        <translation>Форма року</translation>
+    </message>
+    <message>
+        <source>Процент счастья</source>
+        <translation>Відсоток щастя</translation>
+    </message>
+    <message>
+        <source>Двое</source>
+        <translation>Двоє</translation>
+    </message>
+</context>
+<context>
     <name>TextSet</name>
     <message>
         <source>Текст длиннее %1 знаков: в нём %2. Сократите его, программа не обрезает текст сама.</source>
@@ -1335,6 +1434,14 @@
     <message>
         <source>Выбор в меню действует до выхода из программы.</source>
         <translation>Вибір у меню діятиме до виходу з програми.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WindowLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>uk</translation>
     </message>
 </context>
 </TS>

@@ -1,55 +1,70 @@
 #include "core/text_keys.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <array>
 
 #include "core/aspect_rules.h"
+#include "core/report_language.h"
 
 namespace core {
 
 namespace {
 
+// The editor's captions are shown in the window's language; the keys are
+// what the files write and never change.
 struct Named {
     const char16_t* key;
-    const char16_t* caption;
+    const char* caption;
 };
 
+QString shown(const char* caption) {
+    return QCoreApplication::translate("TextKeys", caption);
+}
+
 constexpr std::array<Named, 5> kShapes{{
-    {u"shape.peak", u"пик: наибольшая цифра жизни"},
-    {u"shape.low", u"низшая точка: наименьшая цифра жизни"},
-    {u"shape.rise", u"подъём после прошлого года"},
-    {u"shape.fall", u"спад после прошлого года"},
-    {u"shape.same", u"тот же уровень, что в прошлом году"},
+    {u"shape.peak", QT_TRANSLATE_NOOP("TextKeys", "пик: наибольшая цифра жизни")},
+    {u"shape.low", QT_TRANSLATE_NOOP("TextKeys", "низшая точка: наименьшая цифра жизни")},
+    {u"shape.rise", QT_TRANSLATE_NOOP("TextKeys", "подъём после прошлого года")},
+    {u"shape.fall", QT_TRANSLATE_NOOP("TextKeys", "спад после прошлого года")},
+    {u"shape.same", QT_TRANSLATE_NOOP("TextKeys", "тот же уровень, что в прошлом году")},
 }};
 
-constexpr std::array<const char16_t*, kHappinessBands> kBandCaptions{
-    u"от 0 до 24 %", u"от 25 до 49 %", u"от 50 до 74 %", u"от 75 до 99 %"};
+constexpr std::array<const char*, kHappinessBands> kBandCaptions{
+    QT_TRANSLATE_NOOP("TextKeys", "от 0 до 24 %"), QT_TRANSLATE_NOOP("TextKeys", "от 25 до 49 %"),
+    QT_TRANSLATE_NOOP("TextKeys", "от 50 до 74 %"), QT_TRANSLATE_NOOP("TextKeys", "от 75 до 99 %")};
 
 constexpr std::array<Named, 5> kPairs{{
-    {u"pair.both-peak", u"оба на пике в один год"},
-    {u"pair.both-low", u"оба в низшей точке в один год"},
-    {u"pair.peak-low", u"один на пике, другой в низшей точке"},
-    {u"pair.aspect-both", u"аспект есть у обоих"},
-    {u"pair.aspect-one", u"аспект есть у одного"},
+    {u"pair.both-peak", QT_TRANSLATE_NOOP("TextKeys", "оба на пике в один год")},
+    {u"pair.both-low", QT_TRANSLATE_NOOP("TextKeys", "оба в низшей точке в один год")},
+    {u"pair.peak-low", QT_TRANSLATE_NOOP("TextKeys", "один на пике, другой в низшей точке")},
+    {u"pair.aspect-both", QT_TRANSLATE_NOOP("TextKeys", "аспект есть у обоих")},
+    {u"pair.aspect-one", QT_TRANSLATE_NOOP("TextKeys", "аспект есть у одного")},
 }};
 
 constexpr std::array<Named, 3> kFrame{{
-    {u"opening", u"Вступление"},
-    {u"closing", u"Заключение"},
-    {u"notice", u"Оговорка"},
+    {u"opening", QT_TRANSLATE_NOOP("TextKeys", "Вступление")},
+    {u"closing", QT_TRANSLATE_NOOP("TextKeys", "Заключение")},
+    {u"notice", QT_TRANSLATE_NOOP("TextKeys", "Оговорка")},
 }};
 
 QString levelCaption(int level) {
-    return QStringLiteral("уровень %1").arg(level);
+    return QCoreApplication::translate("TextKeys", "уровень %1").arg(level);
 }
 
 void addAspects(std::vector<TextKey>& keys) {
+    // The aspects' names as the page writes them in the window's language:
+    // each window catalogue answers this entry with its own code.
+    const ReportLanguage language = reportLanguageOr(QCoreApplication::translate(
+        "ui::WindowLanguage", "ru", "the code of this catalogue's language: ru, uk or en"));
     for (int digit = 1; digit <= kAspectCount; ++digit) {
-        const QStringList place{QStringLiteral("Аспекты"), kAspectNames[digit - 1].toString()};
+        const QStringList place{QCoreApplication::translate("TextKeys", "Аспекты"),
+                                aspectName(language, digit)};
         for (int level = 0; level < kAspectTextLevels; ++level) {
-            const QString caption =
-                level + 1 < kAspectTextLevels ? levelCaption(level) : QStringLiteral("4 и выше");
+            const QString caption = level + 1 < kAspectTextLevels
+                                        ? levelCaption(level)
+                                        : QCoreApplication::translate("TextKeys", "4 и выше");
             keys.push_back({aspectKey(digit, level), place, caption});
         }
     }
@@ -59,25 +74,24 @@ template <std::size_t N>
 void addNamed(std::vector<TextKey>& keys, const std::array<Named, N>& table,
               const QStringList& place, bool switchable = false) {
     for (const Named& entry : table) {
-        keys.push_back(
-            {QString::fromUtf16(entry.key), place, QString::fromUtf16(entry.caption), switchable});
+        keys.push_back({QString::fromUtf16(entry.key), place, shown(entry.caption), switchable});
     }
 }
 
 std::vector<TextKey> makeKeys() {
     std::vector<TextKey> keys;
     addAspects(keys);
-    const QStringList levels{QStringLiteral("Жизненные силы")};
+    const QStringList levels{QCoreApplication::translate("TextKeys", "Жизненные силы")};
     for (int level = 0; level <= 9; ++level) {
         keys.push_back({levelKey(level), levels, levelCaption(level)});
     }
-    addNamed(keys, kShapes, {QStringLiteral("Форма года")});
-    const QStringList bands{QStringLiteral("Процент счастья")};
+    addNamed(keys, kShapes, {QCoreApplication::translate("TextKeys", "Форма года")});
+    const QStringList bands{QCoreApplication::translate("TextKeys", "Процент счастья")};
     for (int band = 1; band <= kHappinessBands; ++band) {
-        keys.push_back({QStringLiteral("happiness.%1").arg(band), bands,
-                        QString::fromUtf16(kBandCaptions[band - 1])});
+        keys.push_back(
+            {QStringLiteral("happiness.%1").arg(band), bands, shown(kBandCaptions[band - 1])});
     }
-    addNamed(keys, kPairs, {QStringLiteral("Двое")});
+    addNamed(keys, kPairs, {QCoreApplication::translate("TextKeys", "Двое")});
     addNamed(keys, kFrame, {}, true);
     return keys;
 }

@@ -9,12 +9,14 @@
 #include <QTimer>
 
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "platform/fonts.h"
 #include "platform/media_player.h"
 #include "platform/services.h"
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "ui/pictures.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -156,7 +158,8 @@ void FrmAbout::buildHeading() {
     auto* rule = new platform::LineControl(this, kRuleFrom, kRuleTo, kRuleColour, 1);
     rule->setObjectName(QStringLiteral("Line1"));
 
-    author_ = makeLabel(this, kAuthor, info::yearAndAuthor());
+    author_ = makeLabel(this, kAuthor,
+                        core::pageCaption(ui::windowLanguage(), core::PageCaption::YearAndAuthor));
 }
 
 // The framed text that scrolls and the link to the program's page under it.
