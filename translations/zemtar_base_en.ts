@@ -229,6 +229,14 @@
     </message>
 </context>
 <context>
+    <name>CatalogueLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>не указаны ни фамилия, ни имя, ни отчество</source>
@@ -602,66 +610,6 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Invalid date of birth</translation>
-    </message>
-    <message>
-        <source>января</source>
-        <comment>month after a day</comment>
-        <translation>January</translation>
-    </message>
-    <message>
-        <source>февраля</source>
-        <comment>month after a day</comment>
-        <translation>February</translation>
-    </message>
-    <message>
-        <source>марта</source>
-        <comment>month after a day</comment>
-        <translation>March</translation>
-    </message>
-    <message>
-        <source>апреля</source>
-        <comment>month after a day</comment>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>мая</source>
-        <comment>month after a day</comment>
-        <translation>May</translation>
-    </message>
-    <message>
-        <source>июня</source>
-        <comment>month after a day</comment>
-        <translation>June</translation>
-    </message>
-    <message>
-        <source>июля</source>
-        <comment>month after a day</comment>
-        <translation>July</translation>
-    </message>
-    <message>
-        <source>августа</source>
-        <comment>month after a day</comment>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>сентября</source>
-        <comment>month after a day</comment>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>октября</source>
-        <comment>month after a day</comment>
-        <translation>October</translation>
-    </message>
-    <message>
-        <source>ноября</source>
-        <comment>month after a day</comment>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>декабря</source>
-        <comment>month after a day</comment>
-        <translation>December</translation>
     </message>
 </context>
 <context>
@@ -1431,14 +1379,6 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Выбор в меню действует до выхода из программы.</source>
         <translation>Choices made in the menus last until you quit the program.</translation>
-    </message>
-</context>
-<context>
-    <name>ui::WindowLanguage</name>
-    <message>
-        <source>ru</source>
-        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
-        <translation>en</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,14 @@
     </message>
 </context>
 <context>
+    <name>CatalogueLanguage</name>
+    <message>
+        <source>ru</source>
+        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
+        <translation>uk</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>не указаны ни фамилия, ни имя, ни отчество</source>
@@ -605,66 +613,6 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Неправильна дата народження</translation>
-    </message>
-    <message>
-        <source>января</source>
-        <comment>month after a day</comment>
-        <translation>січня</translation>
-    </message>
-    <message>
-        <source>февраля</source>
-        <comment>month after a day</comment>
-        <translation>лютого</translation>
-    </message>
-    <message>
-        <source>марта</source>
-        <comment>month after a day</comment>
-        <translation>березня</translation>
-    </message>
-    <message>
-        <source>апреля</source>
-        <comment>month after a day</comment>
-        <translation>квітня</translation>
-    </message>
-    <message>
-        <source>мая</source>
-        <comment>month after a day</comment>
-        <translation>травня</translation>
-    </message>
-    <message>
-        <source>июня</source>
-        <comment>month after a day</comment>
-        <translation>червня</translation>
-    </message>
-    <message>
-        <source>июля</source>
-        <comment>month after a day</comment>
-        <translation>липня</translation>
-    </message>
-    <message>
-        <source>августа</source>
-        <comment>month after a day</comment>
-        <translation>серпня</translation>
-    </message>
-    <message>
-        <source>сентября</source>
-        <comment>month after a day</comment>
-        <translation>вересня</translation>
-    </message>
-    <message>
-        <source>октября</source>
-        <comment>month after a day</comment>
-        <translation>жовтня</translation>
-    </message>
-    <message>
-        <source>ноября</source>
-        <comment>month after a day</comment>
-        <translation>листопада</translation>
-    </message>
-    <message>
-        <source>декабря</source>
-        <comment>month after a day</comment>
-        <translation>грудня</translation>
     </message>
 </context>
 <context>
@@ -1434,14 +1382,6 @@
     <message>
         <source>Выбор в меню действует до выхода из программы.</source>
         <translation>Вибір у меню діятиме до виходу з програми.</translation>
-    </message>
-</context>
-<context>
-    <name>ui::WindowLanguage</name>
-    <message>
-        <source>ru</source>
-        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
-        <translation>uk</translation>
     </message>
 </context>
 </TS>

@@ -1774,12 +1774,4 @@ The entries that could not be read will become the program’s texts. The import
         <translation>No such fields: %1 — they will stay in the report as written. The fields are: %2.</translation>
     </message>
 </context>
-<context>
-    <name>ui::WindowLanguage</name>
-    <message>
-        <source>ru</source>
-        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
-        <translation>en</translation>
-    </message>
-</context>
 </TS>

@@ -1798,12 +1798,4 @@
         <translation>Таких полів немає: %1 — у звіті вони залишаться як написано. Поля: %2.</translation>
     </message>
 </context>
-<context>
-    <name>ui::WindowLanguage</name>
-    <message>
-        <source>ru</source>
-        <comment>the code of this catalogue&apos;s language: ru, uk or en</comment>
-        <translation>uk</translation>
-    </message>
-</context>
 </TS>

@@ -6,31 +6,12 @@
 #include "core/months.h"
 #include "core/numeric.h"
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "core/year_reading.h"
 
 namespace core {
 
 namespace {
-
-// The month of «Такой даты нет: 31 февраля…» in the language of the
-// message, while monthGenitive() stays the Russian page's.
-const struct {
-    const char* source;
-    const char* comment;
-} kMonthAfterDay[12] = {
-    QT_TRANSLATE_NOOP3("Forecast", "января", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "февраля", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "марта", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "апреля", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "мая", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "июня", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "июля", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "августа", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "сентября", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "октября", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "ноября", "month after a day"),
-    QT_TRANSLATE_NOOP3("Forecast", "декабря", "month after a day"),
-};
 
 int digitValue(QChar c) {
     return c.unicode() - u'0';
@@ -208,8 +189,8 @@ QString noSuchDate(int day, int monthIndex, const QString& yearText) {
     }
     return QCoreApplication::translate("Forecast", "Такой даты нет: %1 %2 %3 года.")
         .arg(QString::number(day),
-             QCoreApplication::translate("Forecast", kMonthAfterDay[monthIndex].source,
-                                         kMonthAfterDay[monthIndex].comment),
+             // the month in the language of the message, not the page's
+             monthName(catalogueLanguage(), monthIndex, MonthForm::Genitive),
              QString::number(year));
 }
 

@@ -1,5 +1,6 @@
 #include "core/report_language.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstddef>
 
@@ -186,6 +187,11 @@ std::optional<ReportLanguage> parseReportLanguage(QStringView code) {
         }
     }
     return std::nullopt;
+}
+
+ReportLanguage catalogueLanguage() {
+    return reportLanguageOr(QCoreApplication::translate(
+        "CatalogueLanguage", "ru", "the code of this catalogue's language: ru, uk or en"));
 }
 
 ReportLanguage reportLanguageOr(QStringView code) {

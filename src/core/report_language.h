@@ -24,6 +24,11 @@ std::optional<ReportLanguage> parseReportLanguage(QStringView code);
 // The language of a code, Russian for one the program does not know (a
 // client whose stored language has gone).
 ReportLanguage reportLanguageOr(QStringView code);
+// The language of the catalogues put on the application, which the window
+// and the messages speak: each catalogue answers one entry with its own code,
+// so this is what was loaded, not what was asked for. Russian when none of
+// another language is on (none found, or a damaged one).
+ReportLanguage catalogueLanguage();
 // Every code in order, "ru", "uk", "en": what a refusal of an unknown one lists.
 QStringList reportLanguageCodes();
 // The language as its own speakers call it, for a choice in a dialog:

@@ -54,10 +54,8 @@ QString levelCaption(int level) {
 }
 
 void addAspects(std::vector<TextKey>& keys) {
-    // The aspects' names as the page writes them in the window's language:
-    // each window catalogue answers this entry with its own code.
-    const ReportLanguage language = reportLanguageOr(QCoreApplication::translate(
-        "ui::WindowLanguage", "ru", "the code of this catalogue's language: ru, uk or en"));
+    // The aspects' names as the page writes them, in the window's language.
+    const ReportLanguage language = catalogueLanguage();
     for (int digit = 1; digit <= kAspectCount; ++digit) {
         const QStringList place{QCoreApplication::translate("TextKeys", "Аспекты"),
                                 aspectName(language, digit)};

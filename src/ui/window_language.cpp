@@ -1,14 +1,9 @@
 #include "ui/window_language.h"
 
-#include <QCoreApplication>
-
 namespace ui {
 
 core::ReportLanguage windowLanguage() {
-    // Each catalogue answers with its own code, so the answer is the
-    // language actually put on the application, not the one asked for.
-    return core::reportLanguageOr(QCoreApplication::translate(
-        "ui::WindowLanguage", "ru", "the code of this catalogue's language: ru, uk or en"));
+    return core::catalogueLanguage();
 }
 
 QStringList monthNames() {
