@@ -221,10 +221,7 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
     if (!transaction.begun()) {
         return failed(detail::reason(transaction.error()));
     }
-    QSqlQuery q(db);
-    q.prepare(QString::fromLatin1(detail::kInsert) +
-              QStringLiteral(" ON CONFLICT (surname, name, patronymic, day, month, year_text)"
-                             " DO NOTHING"));
+    detail::ClientInsert insert(db, detail::ClientInsert::SamePerson::Skipped);
     Unlisted unlisted;
     qint64 reported = -1;
     const QString importedAt = now();  // one moment for the whole list
@@ -249,13 +246,11 @@ ImportReport ClientBook::storeRows(ClientListReader& reader, qint64 total,
         if (row.client.added.isEmpty()) {
             row.client.added = importedAt;
         }
-        detail::bindNew(q, row.client);
-        if (!q.exec()) {
-            return failed(detail::reason(q.lastError()));
+        if (!insert.insert(row.client)) {
+            return failed(insert.error());
         }
-        ++(q.numRowsAffected() > 0 ? report.added : report.alreadyThere);
+        ++(insert.added() ? report.added : report.alreadyThere);
     }
-    q.finish();
     if (!reader.error().isEmpty()) {
         return failed(reader.error());
     }

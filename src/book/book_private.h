@@ -16,6 +16,9 @@
 
 #include "book/client.h"
 
+struct sqlite3;
+struct sqlite3_stmt;
+
 namespace book::detail {
 
 // «path» in the platform's separators, as every message names a file.
@@ -25,6 +28,12 @@ QString quoted(const QString& path);
 QString untouchedText();
 
 // --- what SQLite says, in the user's words (sqlite_direct.cpp) ---
+
+// The SQLite connection under a Qt one, when it is one of the SQLite this
+// program is linked with; null when Qt's driver carries a copy of its own.
+sqlite3* ownHandle(const QSqlDatabase& db);
+// Why the last call on `connection` failed, in the user's words.
+QString failure(sqlite3* connection);
 
 // The reason for an SQLite result code, in words for the user; `text` when
 // the code is none of those the user can act on.
@@ -89,11 +98,47 @@ void stampApplicationId(const QSqlDatabase& db);
 QVariant text(const QString& value);
 // Binds the names and date of birth (:surname, :name, :patronymic, :day, :month, :year).
 void bindPerson(QSqlQuery& q, const Client& c);
-void bindNew(QSqlQuery& q, const Client& c);
-extern const char* const kInsert;
 // Adds a report to a client's history; false with the query's error.
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file);
+
+// --- adding clients (client_insert.cpp) ---
+
+// Adds clients with one prepared statement, as many as come (inside the
+// caller's transaction, or each one its own): through SQLite itself when the
+// connection is ours, which spares every value a QVariant and a copy, else
+// through Qt SQL. The same values go into the same columns either way.
+class ClientInsert {
+public:
+    // What becomes of a client whose names and date of birth the book holds
+    // already: the insert fails, or the client is passed over (added() false).
+    enum class SamePerson { Refused, Skipped };
+
+    explicit ClientInsert(const QSqlDatabase& db, SamePerson samePerson = SamePerson::Refused,
+                          bool allowDirect = true);
+    ~ClientInsert();
+    ClientInsert(const ClientInsert&) = delete;
+    ClientInsert& operator=(const ClientInsert&) = delete;
+
+    // Stores `client` as it is (normalised, its moment of adding given);
+    // false when it failed, error() says why in the user's words.
+    bool insert(const Client& client);
+    bool added() const { return added_; }
+    qint64 lastId() const { return lastId_; }
+    QString error() const { return error_; }
+
+private:
+    bool insertDirectly(const Client& client, const QString& key);
+    bool insertThroughQt(const Client& client, const QString& key);
+
+    QSqlQuery query_;  // when SQLite cannot be reached itself
+    sqlite3* connection_ = nullptr;
+    sqlite3_stmt* statement_ = nullptr;
+    bool prepared_ = false;
+    bool added_ = false;
+    qint64 lastId_ = 0;
+    QString error_;
+};
 
 // BEGIN IMMEDIATE takes the write lock at once, so a change never finds the
 // file taken half-way; a transaction not committed is rolled back.

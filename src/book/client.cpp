@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <tuple>
@@ -14,18 +13,24 @@ namespace book {
 
 namespace {
 
+// Whether `text` is a moment in the book's form, «2024-03-05T13:30:00Z», of a
+// date and time that exist.
+bool isStoredMoment(const QString& text) {
+    if (text.size() != 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' ||
+        text[13] != u':' || text[16] != u':' || text[19] != u'Z') {
+        return false;
+    }
+    return QDate(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2)).isValid() &&
+           QTime(digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2)).isValid();
+}
+
 // A moment from outside (an imported file) in the one form the book stores:
 // UTC, to the second. False when the text is no moment at all.
 bool toStoredMoment(QString& text) {
     // Already in that form (as every moment of the import is by now): a check
     // of its date and time is all it needs.
-    static const QRegularExpression stored(
-        QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)T(\\d\\d):(\\d\\d):(\\d\\d)Z$"));
-    if (const QRegularExpressionMatch m = stored.match(text); m.hasMatch()) {
-        auto at = [&m](int k) { return m.capturedView(k).toInt(); };
-        if (QDate(at(1), at(2), at(3)).isValid() && QTime(at(4), at(5), at(6)).isValid()) {
-            return true;
-        }
+    if (isStoredMoment(text)) {
+        return true;
     }
     const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
     if (!moment.isValid()) {
@@ -43,6 +48,18 @@ QString clause(QString sentence) {
 
 }  // namespace
 
+int digitsAt(const QString& text, qsizetype at, qsizetype count) {
+    int value = 0;
+    for (qsizetype k = at; k < at + count; ++k) {
+        const char16_t c = text[k].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
 QString fold(const QString& text) {
     QString folded = text.toLower();
     folded.replace(QChar(u'ё'), QChar(u'е'));
@@ -51,7 +68,8 @@ QString fold(const QString& text) {
 
 QString searchKey(const Client& client) {
     const core::ClientNames& n = client.names;
-    return fold(n.surname) + u'\t' + fold(n.name) + u'\t' + fold(n.patronymic);
+    // Folding turns each character on its own, so the three fold as one text.
+    return fold(n.surname + u'\t' + n.name + u'\t' + n.patronymic);
 }
 
 void SearchKeys::append(QStringView key) {
@@ -110,6 +128,9 @@ QString normalise(Client& client) {
     for (const auto& [text, limit, field] :
          {std::tuple{&client.phone, kPhoneLimit, QT_TRANSLATE_NOOP("Client", "Телефон")},
           std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")}}) {
+        if (core::fitsPlainly(*text, limit)) {
+            continue;
+        }
         if (const QString problem =
                 core::nameProblem(*text, limit, QCoreApplication::translate("Client", field));
             !problem.isEmpty()) {

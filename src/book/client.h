@@ -105,6 +105,10 @@ bool dateExists(const Client& client);
 // such a year that way.
 bool isShortYear(const QString& yearText);
 
+// The number that the `count` ASCII digits at `at` of `text` write, or -1
+// when one of them is something else: a moment's parts, read by position.
+int digitsAt(const QString& text, qsizetype at, qsizetype count);
+
 // A stored moment in the user's local time, "07.12.2026 10:20"; empty stays empty.
 QString momentText(const QString& stored);
 

@@ -26,11 +26,6 @@ QVariant text(const QString& value) {
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-const char* const kInsert =
-    "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, phone, email,"
-    " added, last_printed, sort_key, language) VALUES (:surname, :name, :patronymic, :day,"
-    " :month, :year, :note, :phone, :email, :added, :printed, :key, :language)";
-
 namespace {
 
 int nextConnectionNumber() {
@@ -47,17 +42,6 @@ void bindPerson(QSqlQuery& q, const Client& c) {
     q.bindValue(QStringLiteral(":day"), c.birthDate.day);
     q.bindValue(QStringLiteral(":month"), storedMonth(c.birthDate.monthIndex));
     q.bindValue(QStringLiteral(":year"), text(c.birthDate.year));
-}
-
-void bindNew(QSqlQuery& q, const Client& c) {
-    bindPerson(q, c);
-    q.bindValue(QStringLiteral(":note"), text(c.note));
-    q.bindValue(QStringLiteral(":phone"), text(c.phone));
-    q.bindValue(QStringLiteral(":email"), text(c.email));
-    q.bindValue(QStringLiteral(":added"), text(c.added));
-    q.bindValue(QStringLiteral(":printed"), text(c.lastPrinted));
-    q.bindValue(QStringLiteral(":key"), searchKey(c));
-    q.bindValue(QStringLiteral(":language"), text(c.languageCode));
 }
 
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
@@ -326,16 +310,14 @@ bool ClientBook::add(Client& client, QString* error) {
     if (stored.added.isEmpty()) {
         stored.added = now();
     }
-    QSqlQuery q(QSqlDatabase::database(connection_));
-    q.prepare(QString::fromLatin1(detail::kInsert));
-    detail::bindNew(q, stored);
     // One statement is one transaction of its own.
-    if (!q.exec()) {
+    detail::ClientInsert insert(QSqlDatabase::database(connection_));
+    if (!insert.insert(stored)) {
         return fail(error, QCoreApplication::translate("ClientBook",
                                                        "Клиент не сохранён в картотеке %1: %2.")
-                               .arg(quoted(path_), reason(q.lastError())));
+                               .arg(quoted(path_), insert.error()));
     }
-    stored.id = q.lastInsertId().toLongLong();
+    stored.id = insert.lastId();
     client = stored;
     emit changed();
     return true;

@@ -42,17 +42,27 @@ QString storedMomentSlowly(const QString& text) {
     return text;
 }
 
-// The digits at `at` of the moment's text as a number, or -1.
-int digitsAt(const QString& text, qsizetype at, qsizetype count) {
-    int value = 0;
-    for (qsizetype k = at; k < at + count; ++k) {
-        const char16_t c = text[k].unicode();
-        if (c < u'0' || c > u'9') {
-            return -1;
-        }
-        value = value * 10 + (c - u'0');
+// A moment in UTC as Qt::ISODate writes it, «2024-03-05T13:30:00Z», written
+// digit by digit for the years of four digits, the long way for the rest.
+QString isoText(const QDateTime& utc) {
+    const QDate date = utc.date();
+    if (date.year() < 1000 || date.year() > 9999) {
+        return utc.toString(Qt::ISODate);
     }
-    return value;
+    const QTime time = utc.time();
+    char16_t out[] = u"0000-00-00T00:00:00Z";
+    const struct {
+        int value;
+        int at;
+        int digits;
+    } parts[] = {{date.year(), 0, 4},  {date.month(), 5, 2},   {date.day(), 8, 2},
+                 {time.hour(), 11, 2}, {time.minute(), 14, 2}, {time.second(), 17, 2}};
+    for (const auto& part : parts) {
+        for (int k = part.digits - 1, value = part.value; k >= 0; --k, value /= 10) {
+            out[part.at + k] = char16_t(u'0' + value % 10);
+        }
+    }
+    return QString(reinterpret_cast<const QChar*>(out), 20);
 }
 
 }  // namespace
@@ -78,7 +88,7 @@ QString LocalMoments::stored(const QString& text) {
     if (offset == kChanging) {
         return storedMomentSlowly(text);
     }
-    return QDateTime(date, time, Qt::UTC).addSecs(-offset).toString(Qt::ISODate);
+    return isoText(QDateTime(date, time, Qt::UTC).addSecs(-offset));
 }
 
 // The local time's distance from UTC all through `date`, asked of the time

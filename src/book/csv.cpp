@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <algorithm>
 
 namespace book::csv {
 
@@ -120,12 +121,32 @@ void Reader::skipBreak() {
     ++line_;
 }
 
-void Reader::append(Record& record, QString& field, QChar c) {
-    if (field.size() < kFieldLimit && record.kept < kRecordLimit) {
-        field += c;
-        ++record.kept;
-    } else if (record.fields.size() < kFieldCountLimit) {
+void Reader::append(Record& record, QString& field, QStringView run) {
+    const qsizetype room = std::min(kFieldLimit - field.size(), kRecordLimit - record.kept);
+    const qsizetype taken = std::clamp<qsizetype>(room, 0, run.size());
+    field += run.first(taken);
+    record.kept += taken;
+    if (taken < run.size() && record.fields.size() < kFieldCountLimit) {
         record.cut |= quint64(1) << record.fields.size();
+    }
+}
+
+void Reader::append(Record& record, QString& field, QChar c) {
+    append(record, field, QStringView(&c, 1));
+}
+
+// The text up to the next separator or line break, a piece of the input at a time.
+void Reader::readPlain(Record& record, QString& field) {
+    while (!atEnd()) {
+        qsizetype end = at_;
+        while (end < text_.size() && text_[end] != separator_ && !isBreak(text_[end])) {
+            ++end;
+        }
+        append(record, field, QStringView(text_).sliced(at_, end - at_));
+        at_ = end;
+        if (end < text_.size()) {
+            return;
+        }
     }
 }
 
@@ -184,9 +205,7 @@ bool Reader::next(Record& record) {
         if (peek() == u'"') {
             readQuoted(record, field);
         } else {
-            while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
-                append(record, field, text_[at_++]);
-            }
+            readPlain(record, field);
         }
         if (record.fields.size() < kFieldCountLimit) {
             record.fields << field;

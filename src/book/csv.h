@@ -54,6 +54,9 @@ private:
     QChar peek(qsizetype ahead = 0);
     void skipBreak();
     void readQuoted(Record& record, QString& field);
+    void readPlain(Record& record, QString& field);
+    // As much of `run` as the limits keep; a field cut short is marked in record.cut.
+    void append(Record& record, QString& field, QStringView run);
     void append(Record& record, QString& field, QChar c);
 
     QIODevice& device_;

@@ -13,37 +13,35 @@ namespace book {
 namespace {
 
 // The client with these names and date gets "last printed" now; one not yet
-// in the book is added. The client learns their id. False with the failure
-// in the query's error.
-bool stampOrAdd(QSqlQuery& q, Client& client, const QString& moment) {
+// in the book is added. The client learns their id. Empty on success, else why.
+QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const QString& moment) {
     q.prepare(QStringLiteral(
         "UPDATE clients SET last_printed = :printed WHERE surname = :surname AND name = :name"
         " AND patronymic = :patronymic AND day = :day AND month = :month AND year_text = :year"));
     detail::bindPerson(q, client);
     q.bindValue(QStringLiteral(":printed"), moment);
     if (!q.exec()) {
-        return false;
+        return detail::reason(q.lastError());
     }
     if (q.numRowsAffected() == 0) {
         client.added = moment;
         client.lastPrinted = moment;
-        q.prepare(QString::fromLatin1(detail::kInsert));
-        detail::bindNew(q, client);
-        if (!q.exec()) {
-            return false;
+        detail::ClientInsert insert(db);
+        if (!insert.insert(client)) {
+            return insert.error();
         }
-        client.id = q.lastInsertId().toLongLong();
-        return true;
+        client.id = insert.lastId();
+        return {};
     }
     q.prepare(QStringLiteral(
         "SELECT id FROM clients WHERE surname = :surname AND name = :name AND patronymic ="
         " :patronymic AND day = :day AND month = :month AND year_text = :year"));
     detail::bindPerson(q, client);
     if (!q.exec() || !q.next()) {
-        return false;
+        return detail::reason(q.lastError());
     }
     client.id = q.value(0).toLongLong();
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -140,25 +138,25 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
     }
     const QString moment = now();
     const QSqlDatabase db = QSqlDatabase::database(connection_);
-    auto failed = [&](const QSqlError& e) {
+    auto failed = [&](const QString& why) {
         return fail(error, QCoreApplication::translate("ReportHistory",
                                                        "Клиент не записан в картотеку %1: %2.")
-                               .arg(quoted(path_), reason(e)));
+                               .arg(quoted(path_), why));
     };
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
-        return failed(transaction.error());
+        return failed(reason(transaction.error()));
     }
     QSqlQuery q(db);
-    if (!stampOrAdd(q, client, moment)) {
-        return failed(q.lastError());
+    if (const QString why = stampOrAdd(db, q, client, moment); !why.isEmpty()) {
+        return failed(why);
     }
     if (!detail::insertReport(q, client.id, kind, moment, file)) {
-        return failed(q.lastError());
+        return failed(reason(q.lastError()));
     }
     q.finish();
     if (!transaction.commit()) {
-        return failed(transaction.error());
+        return failed(reason(transaction.error()));
     }
     if (id) {
         *id = client.id;

@@ -29,9 +29,10 @@ QString columnText(sqlite3_stmt* statement, int column) {
                              sqlite3_column_bytes(statement, column));
 }
 
-// The SQLite connection under a Qt one, when it is one of the SQLite this
-// program is linked with: Qt's driver may carry a copy of its own, whose
-// handle must never reach these functions.
+}  // namespace
+
+// Qt's driver may carry a copy of SQLite of its own, whose handle must never
+// reach these functions.
 sqlite3* ownHandle(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
@@ -54,8 +55,6 @@ QString failure(sqlite3* connection) {
     return reason(sqlite3_extended_errcode(connection),
                   QString::fromUtf8(sqlite3_errmsg(connection)));
 }
-
-}  // namespace
 
 QString reason(int code, const QString& text) {
     // The one failure that is the book's own: SQLite's words for it would

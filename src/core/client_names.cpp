@@ -45,6 +45,13 @@ QString forbiddenCharacter(const QString& text) {
 
 }  // namespace
 
+bool isPlainText(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7F) || (u >= 0x400 && u < 0x460);
+    });
+}
+
 int visibleLength(const QString& text) {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     int count = 0;
@@ -68,6 +75,9 @@ QString leadingCharacters(const QString& text, int count) {
 }
 
 QString overbuiltCharacter(const QString& text) {
+    if (isPlainText(text)) {
+        return {};
+    }
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     for (qsizetype from = 0, to = finder.toNextBoundary(); to > 0;
          from = to, to = finder.toNextBoundary()) {
@@ -89,6 +99,9 @@ QString overbuiltCharacter(const QString& text) {
 }
 
 QString printedTextProblem(const QString& text) {
+    if (isPlainText(text)) {
+        return {};
+    }
     for (const char32_t c : QStringView(text).toUcs4()) {
         if (turnsDirection(c)) {
             return QCoreApplication::translate(
@@ -100,6 +113,9 @@ QString printedTextProblem(const QString& text) {
 }
 
 QString nameProblem(const QString& text, int limit, const QString& fieldName) {
+    if (fitsPlainly(text, limit)) {
+        return {};
+    }
     if (const QString code = forbiddenCharacter(text); !code.isEmpty()) {
         return QCoreApplication::translate(
                    "ClientNames",
@@ -132,6 +148,9 @@ QString clientNamesProblem(const ClientNames& names) {
         {names.name, kNameLimit, QT_TRANSLATE_NOOP("ClientNames", "Имя")},
         {names.patronymic, kPatronymicLimit, QT_TRANSLATE_NOOP("ClientNames", "Отчество")}};
     for (const auto& f : fields) {
+        if (fitsPlainly(f.text, f.limit)) {
+            continue;  // nothing to name the field for
+        }
         if (QString problem =
                 nameProblem(f.text, f.limit, QCoreApplication::translate("ClientNames", f.field));
             !problem.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace core {
 
@@ -18,6 +19,19 @@ int visibleLength(const QString& text);
 // The first `count` characters of `text` as visibleLength() counts them: a
 // letter keeps its accents and a flag both its halves.
 QString leadingCharacters(const QString& text, int count);
+
+// Whether `text` is made only of printable ASCII and the first 96 letters of
+// the Cyrillic block (U+0400–U+045F, the whole Russian alphabet among them):
+// each such character is one UTF-16 unit and one character to a reader,
+// and none is a control, a mark or a turn of direction, so none of the checks
+// below can find anything in such a text. Most names are; they skip the
+// character-by-character reading.
+bool isPlainText(QStringView text);
+
+// A plain text (isPlainText) no longer than `limit`: a name with nothing wrong.
+inline bool fitsPlainly(QStringView text, int limit) {
+    return text.size() <= limit && isPlainText(text);
+}
 
 // The most combining marks one letter may carry (Vietnamese takes two), and
 // the most code points one character may be built of (the longest emoji
