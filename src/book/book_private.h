@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringEncoder>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -134,6 +135,8 @@ private:
     QSqlQuery query_;  // when SQLite cannot be reached itself
     sqlite3* connection_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
+    QStringEncoder utf8_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray buffer_;  // the texts of the row being stored, one after another
     bool prepared_ = false;
     bool added_ = false;
     qint64 lastId_ = 0;

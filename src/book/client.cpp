@@ -60,8 +60,8 @@ int digitsAt(const QString& text, qsizetype at, qsizetype count) {
     return value;
 }
 
-QString fold(const QString& text) {
-    QString folded = text.toLower();
+QString fold(QString text) {
+    QString folded = std::move(text).toLower();  // in place when the text is no one else's
     folded.replace(QChar(u'ё'), QChar(u'е'));
     return folded;
 }

@@ -68,7 +68,7 @@ struct ReportRecord {
 QString reportText(const ReportRecord& report);
 
 // Text folded for searching and ordering: lower case, «ё» read as «е».
-QString fold(const QString& text);
+QString fold(QString text);
 
 // The three names folded and joined by tabs: the book's order, and what the
 // search looks in.

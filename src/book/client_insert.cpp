@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <QVariant>
+#include <algorithm>
 
 #include "book/book_private.h"
 
@@ -77,17 +78,32 @@ bool ClientInsert::insert(const Client& client) {
     return connection_ ? insertDirectly(client, key) : insertThroughQt(client, key);
 }
 
-// The text is bound as the client holds it, UTF-16, as Qt SQL binds it too:
-// SQLite stores the same bytes either way.
+// The texts go in as UTF-8 made here, into one buffer kept from row to row,
+// so that SQLite need not convert and copy each one again. A text with any
+// part of a surrogate pair goes in as UTF-16 for SQLite to convert, as Qt SQL
+// hands every text over: a half pair would come out of the two apart.
 bool ClientInsert::insertDirectly(const Client& client, const QString& key) {
+    qsizetype room = 1;  // never an empty buffer, whose null pointer SQLite would store as NULL
+    eachColumn(
+        client, key,
+        Overloaded{[&](int, const QString& value) { room += utf8_.requiredSpace(value.size()); },
+                   [](int, int) {}});
+    if (buffer_.size() < room) {
+        buffer_.resize(room);
+    }
+    char* end = buffer_.data();
     eachColumn(client, key,
-               Overloaded{[this](int at, const QString& value) {
-                              // Never a null pointer, which SQLite would store as NULL.
-                              static const char16_t kEmpty[] = u"";
-                              const void* bytes = value.isEmpty() ? static_cast<const void*>(kEmpty)
-                                                                  : value.constData();
-                              sqlite3_bind_text16(statement_, at, bytes, int(value.size() * 2),
-                                                  SQLITE_STATIC);
+               Overloaded{[&](int at, const QString& value) {
+                              if (std::any_of(value.begin(), value.end(),
+                                              [](QChar c) { return c.isSurrogate(); })) {
+                                  sqlite3_bind_text16(statement_, at, value.constData(),
+                                                      int(value.size() * 2), SQLITE_STATIC);
+                                  return;
+                              }
+                              char* const start = end;
+                              end = utf8_.appendToBuffer(start, value);
+                              sqlite3_bind_text(statement_, at, start, int(end - start),
+                                                SQLITE_STATIC);
                           },
                           [this](int at, int value) { sqlite3_bind_int(statement_, at, value); }});
     const bool done = sqlite3_step(statement_) == SQLITE_DONE;
