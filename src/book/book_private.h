@@ -103,7 +103,7 @@ void bindPerson(QSqlQuery& q, const Client& c);
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file);
 
-// --- adding clients (client_insert.cpp) ---
+// --- adding clients (sqlite_direct.cpp) ---
 
 // Adds clients with one prepared statement, as many as come (inside the
 // caller's transaction, or each one its own): through SQLite itself when the

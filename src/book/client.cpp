@@ -106,6 +106,27 @@ QString momentText(const QString& stored) {
                             : stored;
 }
 
+namespace {
+
+// What is wrong with the phone or the e-mail address, as a clause; empty when nothing is.
+QString contactProblem(const Client& client) {
+    for (const auto& [text, limit, field] :
+         {std::tuple{&client.phone, kPhoneLimit, QT_TRANSLATE_NOOP("Client", "Телефон")},
+          std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")}}) {
+        // A plain one needs no field name put into words, which takes a lock each time.
+        if (const QString problem =
+                core::fitsPlainly(*text, limit)
+                    ? QString()
+                    : core::nameProblem(*text, limit, QCoreApplication::translate("Client", field));
+            !problem.isEmpty()) {
+            return clause(problem);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
 QString normalise(Client& client) {
     core::ClientNames& n = client.names;
     n.surname = n.surname.trimmed();
@@ -125,17 +146,8 @@ QString normalise(Client& client) {
     if (!core::isLanguageCode(client.languageCode)) {
         client.languageCode = core::languageCode(core::ReportLanguage::Russian);
     }
-    for (const auto& [text, limit, field] :
-         {std::tuple{&client.phone, kPhoneLimit, QT_TRANSLATE_NOOP("Client", "Телефон")},
-          std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")}}) {
-        if (core::fitsPlainly(*text, limit)) {
-            continue;
-        }
-        if (const QString problem =
-                core::nameProblem(*text, limit, QCoreApplication::translate("Client", field));
-            !problem.isEmpty()) {
-            return clause(problem);
-        }
+    if (const QString problem = contactProblem(client); !problem.isEmpty()) {
+        return problem;
     }
     if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
         return QCoreApplication::translate("Client", "примечание длиннее %1 знаков")
