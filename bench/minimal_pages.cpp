@@ -16,6 +16,7 @@
 
 #include "core/forecast.h"
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "platform/fonts.h"
 #include "platform/replay.h"
 #include "print/emblem.h"
@@ -55,7 +56,7 @@ void drawHead(Cursor& c, const QStringList& client, const core::Forecast& f, dou
     c.size = 10;
     c.bold = c.underline = true;
     c.print("\"" + info::programName() + "\" Версия " + info::version() + " - " +
-            info::yearAndAuthor());
+            core::pageCaption(core::ReportLanguage::Russian, core::PageCaption::YearAndAuthor));
     c.bold = c.underline = false;
     c.print(info::authorSite());
     c.print("E-Mail: " + info::authorEmail());

@@ -16,6 +16,7 @@
 
 #include "core/booklet.h"
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "platform/fonts.h"
 #include "platform/printer_page.h"
 #include "platform/replay.h"
@@ -119,7 +120,8 @@ inline void plainHead(QPainter& p, const QString& whose, int number, int count, 
     head.setUnderline(true);
     plainText(
         p, head,
-        "\"" + info::programName() + "\" Версия " + info::version() + " - " + info::yearAndAuthor(),
+        "\"" + info::programName() + "\" Версия " + info::version() + " - " +
+            core::pageCaption(core::ReportLanguage::Russian, core::PageCaption::YearAndAuthor),
         0, 0);
     const QFont plain = plainFont(10, false);
     const double line = QFontMetricsF(plain).height();

@@ -18,10 +18,6 @@ inline QString windowTitle() {
 inline QString authorName() {
     return QStringLiteral("Земтар");
 }
-// The year and the author's name, for the About window and the report header.
-inline QString yearAndAuthor() {
-    return QStringLiteral("© 2026, автор Земтар");
-}
 // The author's web page (the main window's link and the report header).
 inline QString authorSite() {
     return QStringLiteral("http://zemtar.narod.ru");

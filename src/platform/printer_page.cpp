@@ -72,7 +72,7 @@ bool PrinterPage::endDoc() {
 void PrinterPage::render(QPainter& painter, double dpiX, double dpiY) const {
     painter.save();
     painter.scale(dpiX / 1440.0, dpiY / 1440.0);
-    replayOps(painter, ops_, Qt::black, printerFamily());
+    replayOps(painter, ops_, Qt::black, printerFamily(), TextShaping::Kept);
     painter.restore();
 }
 

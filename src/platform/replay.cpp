@@ -1,8 +1,12 @@
 #include "platform/replay.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPen>
+#include <QTextLayout>
 #include <cmath>
+
+#include "platform/kept_by_text.h"
 
 namespace platform {
 
@@ -40,7 +44,49 @@ std::size_t drawDots(QPainter& painter, const std::vector<DrawOp>& ops, std::siz
     return k;
 }
 
-void drawOne(QPainter& painter, const DrawOp& op, const QColor& color, const QString& fontFamily) {
+// A line of text as glyphs, with the height of its baseline above them.
+struct ShapedLine {
+    QList<QGlyphRun> runs;
+    double ascent = 0;
+};
+
+ShapedLine shapeLine(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return {layout.glyphRuns(), line.isValid() ? line.ascent() : 0};
+}
+
+// The lines drawn lately, so that a run of pages shapes each of its recurring
+// lines (the texts of the readings, the heads, the captions) once. A thousand
+// lines are about two megabytes, whatever the number of pages.
+void drawKept(QPainter& painter, const QFont& font, QPointF baseline, const QString& text) {
+    static KeptByText<ShapedLine> kept(1000);
+    const ShapedLine line =
+        kept.get(font.key() + u'\n' + text, [&] { return shapeLine(text, font); });
+    for (const QGlyphRun& run : line.runs) {
+        painter.drawGlyphRun(QPointF(baseline.x(), baseline.y() - line.ascent), run);
+    }
+}
+
+void drawText(QPainter& painter, const DrawOp& op, const QString& fontFamily, TextShaping shaping) {
+    const QFont f = twipFont(fontFamily, op.fontSize, op.bold, op.underline);
+    painter.setFont(f);
+    const QPointF baseline(op.p1.x(), op.p1.y() + QFontMetricsF(f).ascent());
+    // An underline is left to drawText, which draws it as the window does.
+    if (shaping == TextShaping::Kept && !op.underline) {
+        drawKept(painter, f, baseline, op.text);
+    } else {
+        painter.drawText(baseline, op.text);
+    }
+}
+
+void drawOne(QPainter& painter, const DrawOp& op, const QColor& color, const QString& fontFamily,
+             TextShaping shaping) {
     switch (op.kind) {
         case DrawOp::Kind::Point:
             break;  // drawn in runs by drawDots
@@ -51,14 +97,10 @@ void drawOne(QPainter& painter, const DrawOp& op, const QColor& color, const QSt
             painter.drawLine(op.p1, op.p2);
             break;
         }
-        case DrawOp::Kind::Text: {
-            const QFont f = twipFont(fontFamily, op.fontSize, op.bold, op.underline);
-            painter.setFont(f);
+        case DrawOp::Kind::Text:
             painter.setPen(color);
-            const QFontMetricsF fm(f);
-            painter.drawText(QPointF(op.p1.x(), op.p1.y() + fm.ascent()), op.text);
+            drawText(painter, op, fontFamily, shaping);
             break;
-        }
         case DrawOp::Kind::Picture:
             painter.drawImage(op.rect, op.picture);
             break;
@@ -68,7 +110,7 @@ void drawOne(QPainter& painter, const DrawOp& op, const QColor& color, const QSt
 }  // namespace
 
 void replayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QColor& defaultColor,
-               const QString& fontFamily) {
+               const QString& fontFamily, TextShaping shaping) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -76,7 +118,7 @@ void replayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QColor& 
         if (ops[k].kind == DrawOp::Kind::Point) {
             k = drawDots(painter, ops, k, defaultColor);
         } else {
-            drawOne(painter, ops[k], ops[k].color.value_or(defaultColor), fontFamily);
+            drawOne(painter, ops[k], ops[k].color.value_or(defaultColor), fontFamily, shaping);
             ++k;
         }
     }

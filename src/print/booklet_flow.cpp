@@ -7,6 +7,7 @@
 
 #include "aspects/square_drawing.h"
 #include "platform/fonts.h"
+#include "platform/kept_by_text.h"
 #include "platform/replay.h"
 #include "print/booklet_pages.h"
 
@@ -50,18 +51,31 @@ BookletPiece piece(Kind kind, QString text, const Style& style, bool keep) {
     return p;
 }
 
-// A paragraph broken between words into lines of `width`, as Qt breaks text.
+// Part of a paragraph broken between words into lines of `width`, as Qt breaks text.
+QStringList linesOf(const QString& part, double width) {
+    QStringList lines;
+    QTextLayout layout(part, fontOf(kText));
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << part.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// A paragraph as lines. The readings' paragraphs come back booklet after
+// booklet in a run, so each is broken once.
 void addParagraph(std::vector<BookletPiece>& out, const QString& text, double width) {
+    static platform::KeptByText<QStringList> broken(500);
     const std::size_t before = out.size();
     for (const QString& part : text.split(u'\n')) {
-        QTextLayout layout(part, fontOf(kText));
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            out.push_back(piece(Kind::Line, part.mid(line.textStart(), line.textLength()).trimmed(),
-                                kText, false));
+        const QStringList lines =
+            broken.get(fontOf(kText).key() + u'\n' + QString::number(width) + u'\n' + part,
+                       [&] { return linesOf(part, width); });
+        for (const QString& line : lines) {
+            out.push_back(piece(Kind::Line, line, kText, false));
         }
-        layout.endLayout();
     }
     if (out.size() > before) {
         out.back().height += kParagraphGap;

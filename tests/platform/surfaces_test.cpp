@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "platform/fonts.h"
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
 
@@ -132,6 +134,39 @@ TEST(PrinterPage, DotsAreTheFilledCirclesOfThePensWidth) {
         EXPECT_LE(apart, size.width() * size.height() / 2000) << dpi << " dpi";
         EXPECT_EQ(drawn.pixelColor(QPoint(400, 1000) * dpi / 1440), QColor(Qt::black)) << dpi;
     }
+}
+
+// Pages draw their texts from glyphs kept of lines drawn before; they must
+// look exactly as texts shaped afresh, the first time and from what was kept.
+TEST(PrinterPage, KeptGlyphsDrawAsTextsShapedAfresh) {
+    PrinterPage page(10906, 600);
+    const struct {
+        const char* text;
+        double points;
+        bool bold;
+    } lines[] = {{"Ёжик в тумане, ёлка и «кавычки»", 11, false},
+                 {"Happiness percentage: 72%", 16, true},
+                 {" 1975", 10, false},
+                 {"Знак \u2713 и \u4E2D из другого шрифта", 11, false},
+                 {"", 11, false},
+                 {"Ёжик в тумане, ёлка и «кавычки»", 14, true}};
+    for (const auto& line : lines) {
+        page.setFontSize(line.points);
+        page.setFontBold(line.bold);
+        page.print(QString::fromUtf8(line.text));
+    }
+    const auto drawn = [&](platform::TextShaping shaping) {
+        QImage image(1400, 900, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(300 / 1440.0, 300 / 1440.0);
+        platform::replayOps(painter, page.ops(), Qt::black, platform::printerFamily(), shaping);
+        return image;
+    };
+    const QImage fresh = drawn(platform::TextShaping::EveryTime);
+    EXPECT_EQ(drawn(platform::TextShaping::Kept), fresh);
+    EXPECT_EQ(drawn(platform::TextShaping::Kept), fresh);
+    EXPECT_NE(fresh, QImage(fresh.size(), fresh.format()));
 }
 
 TEST(PrinterPage, EndDocHandsThePageOnAndReportsFailure) {

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "forecast_of.h"
 #include "platform/file_dialogs.h"
 #include "platform/page_output.h"
@@ -199,7 +200,8 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     ASSERT_EQ(pdftotext.exitCode(), 0);
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     const QStringList expected = {
-        "\"Zemtar - Прогноз\" Версия 1.4 - " + info::yearAndAuthor(),
+        "\"Zemtar - Прогноз\" Версия 1.4 - " +
+            core::pageCaption(core::ReportLanguage::Russian, core::PageCaption::YearAndAuthor),
         info::authorSite(),
         "E-Mail: " + info::authorEmail(),
         "Фамилия: Иванова",

@@ -8,6 +8,7 @@
 
 #include "core/booklet.h"
 #include "core/program_info.h"
+#include "core/report_language.h"
 #include "forecast_of.h"
 #include "platform/fonts.h"
 #include "platform/printer_page.h"
@@ -96,7 +97,9 @@ TEST(PrintReport, PageMatchesTheLayout) {
         double x, y;  // negative: flowing, not checked
     };
     const Expected rows[] = {
-        {"\"Zemtar - Прогноз\" Версия 1.4 - " + info::yearAndAuthor(), 10, true, true, 0, 0},
+        {"\"Zemtar - Прогноз\" Версия 1.4 - " +
+             core::pageCaption(core::ReportLanguage::Russian, core::PageCaption::YearAndAuthor),
+         10, true, true, 0, 0},
         {info::authorSite(), 10, false, false, 0, -1},
         {"E-Mail: " + info::authorEmail(), 10, false, false, 0, -1},
         {" Фамилия: Иванова", 14, false, false, 0, 900 + h10},
