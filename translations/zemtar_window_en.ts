@@ -1516,6 +1516,21 @@ The author.</translation>
         <source>Поля заполнены по прогнозу главного окна (%1); имя взято для примера: %2.</source>
         <translation>The fields are filled in from the main window’s forecast (%1); the name is an example: %2.</translation>
     </message>
+    <message>
+        <source>Иванова</source>
+        <extracomment>The made-up client of the preview: surname</extracomment>
+        <translation>Smith</translation>
+    </message>
+    <message>
+        <source>Анна</source>
+        <extracomment>The made-up client of the preview: first name</extracomment>
+        <translation>Anna</translation>
+    </message>
+    <message>
+        <source>Сергеевна</source>
+        <extracomment>The made-up client of the preview: patronymic (a middle name where there is none)</extracomment>
+        <translation>Mary</translation>
+    </message>
 </context>
 <context>
     <name>ui::TextsWindow</name>

@@ -1531,6 +1531,21 @@
         <source>Поля заполнены по прогнозу главного окна (%1); имя взято для примера: %2.</source>
         <translation>Поля заповнено за прогнозом головного вікна (%1); ім’я взято для прикладу: %2.</translation>
     </message>
+    <message>
+        <source>Иванова</source>
+        <extracomment>The made-up client of the preview: surname</extracomment>
+        <translation>Іваненко</translation>
+    </message>
+    <message>
+        <source>Анна</source>
+        <extracomment>The made-up client of the preview: first name</extracomment>
+        <translation>Ганна</translation>
+    </message>
+    <message>
+        <source>Сергеевна</source>
+        <extracomment>The made-up client of the preview: patronymic (a middle name where there is none)</extracomment>
+        <translation>Сергіївна</translation>
+    </message>
 </context>
 <context>
     <name>ui::TextsWindow</name>

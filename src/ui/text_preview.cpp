@@ -7,9 +7,9 @@
 
 #include "core/aspect_rules.h"
 #include "core/comparison.h"
-#include "core/months.h"
 #include "core/text_keys.h"
 #include "ui/current_client.h"
+#include "ui/window_language.h"
 
 namespace ui {
 
@@ -18,8 +18,15 @@ namespace {
 // The years the preview looks at after this one.
 constexpr long long kSpan = 20;
 
-const core::ClientNames kExampleNames{QStringLiteral("Иванова"), QStringLiteral("Анна"),
-                                      QStringLiteral("Сергеевна")};
+// A made-up client, named as people are named in the window's language.
+core::ClientNames exampleNames() {
+    //: The made-up client of the preview: surname
+    return {QCoreApplication::translate("ui::TextPreview", "Иванова"),
+            //: The made-up client of the preview: first name
+            QCoreApplication::translate("ui::TextPreview", "Анна"),
+            //: The made-up client of the preview: patronymic (a middle name where there is none)
+            QCoreApplication::translate("ui::TextPreview", "Сергеевна")};
+}
 
 core::Forecast exampleForecast() {
     core::Calculation made = core::calculate({1, 0, QStringLiteral("1990")});  // 1 января 1990
@@ -27,10 +34,11 @@ core::Forecast exampleForecast() {
     return forecast ? std::move(*forecast) : core::Forecast{};
 }
 
-// «23 июля 1975», as a date reads in a sentence.
+// «23 июля 1975», as a date reads in a sentence of the window's language.
 QString spokenDate(const core::Forecast& forecast) {
     return QStringLiteral("%1 %2 %3")
-        .arg(QString::number(forecast.date.day), core::monthGenitive(forecast.date.monthIndex),
+        .arg(QString::number(forecast.date.day),
+             core::monthName(windowLanguage(), forecast.date.monthIndex, core::MonthForm::Genitive),
              forecast.date.year);
 }
 
@@ -44,7 +52,7 @@ std::optional<core::ClientNames> namedClient(const PreviewSubject& subject) {
 
 QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
     const std::optional<core::ClientNames> client = namedClient(subject);
-    const QString name = core::fullName(client ? *client : kExampleNames);
+    const QString name = core::fullName(client ? *client : exampleNames());
     if (!subject.forecast) {
         return client ? QCoreApplication::translate(
                             "ui::TextPreview",
@@ -82,7 +90,7 @@ std::optional<std::pair<int, int>> aspectOf(QStringView key) {
 
 TextPreview::TextPreview(const PreviewSubject& subject)
     : forecast_(subject.forecast ? *subject.forecast : exampleForecast()),
-      names_(namedClient(subject).value_or(kExampleNames)),
+      names_(namedClient(subject).value_or(exampleNames())),
       note_(noteFor(subject, forecast_)) {
     const long long thisYear =
         subject.thisYear != 0 ? subject.thisYear : QDate::currentDate().year();

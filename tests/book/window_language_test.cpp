@@ -21,6 +21,7 @@
 #include "ui/book_window.h"
 #include "ui/frm_main.h"
 #include "ui/language_menu.h"
+#include "ui/text_preview.h"
 
 namespace {
 
@@ -154,7 +155,8 @@ TEST(WindowLanguage, ChoosingALanguageSaysItAppliesAtTheNextStart) {
 }
 
 // No Russian is left in the Ukrainian or English main window and book window,
-// the aspect square's tips, the month list and the title included.
+// the aspect square's tips, the month list, the title and the texts
+// window's example client included.
 TEST(WindowLanguage, NoRussianLeft) {
     TempBook t;
     book::Client smith = person(QStringLiteral("Smith"), QStringLiteral("Anna"));
@@ -173,5 +175,8 @@ TEST(WindowLanguage, NoRussianLeft) {
                     << text.toStdString();
             }
         }
+        // The texts window's example client and date with no forecast yet.
+        const QString note = ui::TextPreview({std::nullopt, std::nullopt, 2026}).note();
+        EXPECT_EQ(foreignLetters(note, QLatin1String(code)), QString()) << note.toStdString();
     }
 }
