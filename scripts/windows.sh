@@ -28,7 +28,7 @@ say() { printf '== %s\n' "$*"; }
 # The Debian packages the Windows build needs, installed only when missing.
 install_tools() {
     local wanted=(
-        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 nsis
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 nsis
         dpkg-dev tcl zip xvfb imagemagick poppler-utils
         cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
         qt6-translations-l10n
