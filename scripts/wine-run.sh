@@ -30,9 +30,18 @@ if [ "${ZEMTAR_WINE_BARE:-}" != 1 ]; then
     export WINEPATH="${winepath%;}"
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.zemtar-fonts" ]; then
     mkdir -p "$WINEPREFIX"
     "$loader" wineboot --init >/dev/null 2>&1 || true
-    "$(dirname "$loader")/wineserver" -w 2>/dev/null || wineserver -w 2>/dev/null || true
+    # Wine has none of Windows' faces; it is given the Debian build's
+    # stand-ins for them (src/platform/fonts_posix.cpp), so that a window
+    # under Wine can be compared with the Debian one.
+    for face in "Microsoft Sans Serif=Liberation Sans" "Arial=Liberation Sans" \
+        "Tahoma=DejaVu Sans" "Verdana=DejaVu Sans"; do
+        "$loader" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /d "${face#*=}" /f \
+            >/dev/null 2>&1 || true
+    done
+    "$(dirname "$loader")/wineserver" -w 2>/dev/null || true
+    touch "$WINEPREFIX/.zemtar-fonts"
 fi
 exec "$loader" "$@"

@@ -70,6 +70,7 @@ VIAddVersionKey /LANG=${LANG_RUSSIAN} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "${PRODUCT}: установка"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "© 2026 Земтар, лицензия MIT"
 
 Function .onInit
     !insertmacro MULTIUSER_INIT
