@@ -271,16 +271,19 @@ write_dates() {
 
 companion_checks() {
     local debian windows work
-    debian=$(debian_companion)
-    windows=$windows_build/bin/zemtar-forecast.exe
+    # Both speak Russian: the messages inside --batch's lines follow the
+    # desktop's language, which Wine takes from the same variable.
+    local russian=(env LC_ALL=ru_RU.UTF-8 LANGUAGE=)
+    debian="${russian[*]} $(debian_companion)"
+    windows="${russian[*]} $root/scripts/wine-run.sh $windows_build/bin/zemtar-forecast.exe"
     work=$root/build/windows/checks
     rm -rf "$work"
     mkdir -p "$work"
     write_dates "$work/dates.txt"
     say "The companion under Wine against the Debian build"
     local start=$SECONDS
-    "$debian" --batch "$work/dates.txt" >"$work/debian-batch.txt" || true
-    (cd "$work" && "$root/scripts/wine-run.sh" "$windows" --batch dates.txt >windows-batch.txt) || true
+    $debian --batch "$work/dates.txt" >"$work/debian-batch.txt" 2>/dev/null || true
+    (cd "$work" && $windows --batch dates.txt >windows-batch.txt 2>/dev/null) || true
     if ! cmp -s "$work/debian-batch.txt" "$work/windows-batch.txt" ||
         [ ! -s "$work/debian-batch.txt" ]; then
         echo "windows.sh: --batch of 10,000 dates differs between Debian and Windows" >&2
@@ -292,9 +295,9 @@ companion_checks() {
     for name in json:"--json 23 8 1975" text:"29 2 2000" compare:"--compare 23 8 1975 5 5 1990 --json" \
         booklet:"--booklet --json 1 1 2010"; do
         # shellcheck disable=SC2086
-        "$debian" ${name#*:} >"$work/debian-${name%%:*}.out" 2>&1 || true
+        $debian ${name#*:} >"$work/debian-${name%%:*}.out" 2>&1 || true
         # shellcheck disable=SC2086
-        (cd "$work" && "$root/scripts/wine-run.sh" "$windows" ${name#*:} >"windows-${name%%:*}.out" 2>&1) || true
+        (cd "$work" && $windows ${name#*:} >"windows-${name%%:*}.out" 2>&1) || true
         if ! cmp -s "$work/debian-${name%%:*}.out" "$work/windows-${name%%:*}.out"; then
             echo "windows.sh: ${name#*:} differs between Debian and Windows" >&2
             return 1
@@ -308,9 +311,9 @@ companion_checks() {
         booklet:"--booklet --pdf R.pdf 1 1 2010" compare:"--compare 23 8 1975 5 5 1990 --pdf R.pdf"; do
         local args=${name#*:}
         # shellcheck disable=SC2086
-        (cd "$work" && "$debian" ${args//R.pdf/debian-${name%%:*}.pdf} >/dev/null 2>&1) || true
+        (cd "$work" && $debian ${args//R.pdf/debian-${name%%:*}.pdf} >/dev/null 2>&1) || true
         # shellcheck disable=SC2086
-        (cd "$work" && "$root/scripts/wine-run.sh" "$windows" ${args//R.pdf/windows-${name%%:*}.pdf} >/dev/null 2>&1) || true
+        (cd "$work" && $windows ${args//R.pdf/windows-${name%%:*}.pdf} >/dev/null 2>&1) || true
         for side in debian windows; do
             pdftotext -enc UTF-8 "$work/$side-${name%%:*}.pdf" - 2>/dev/null | tr -s ' \n\f' '\n\n\n' \
                 >"$work/$side-${name%%:*}.words" || true

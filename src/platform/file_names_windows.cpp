@@ -93,9 +93,11 @@ void prepareStandardStreams() {
             ::_setmode(fd, _O_BINARY);
         }
     }
-    // A console shows the UTF-8 the program writes; a file or a pipe gets it as it is.
+    // A console shows the UTF-8 the program writes, answers and messages
+    // alike; a file or a pipe gets it as it is.
     DWORD mode = 0;
-    if (::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode)) {
+    if (::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) ||
+        ::GetConsoleMode(::GetStdHandle(STD_ERROR_HANDLE), &mode)) {
         ::SetConsoleOutputCP(CP_UTF8);
     }
 }
