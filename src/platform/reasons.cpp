@@ -4,15 +4,6 @@
 #include <cerrno>
 #include <iterator>
 
-// Windows' C library has no codes for disk quotas and stale network files:
-// the system reports those otherwise, and the entries below never match there.
-#ifndef EDQUOT
-#define EDQUOT (-1)
-#endif
-#ifndef ESTALE
-#define ESTALE (-2)
-#endif
-
 namespace platform {
 
 namespace {
