@@ -1,6 +1,17 @@
 #include "platform/fonts.h"
 
+#include "platform/face_table.h"
+
 namespace platform {
+
+QString family(Face face) {
+    for (const auto& [f, name] : kFaceTable) {
+        if (f == face) {
+            return QString::fromLatin1(name);
+        }
+    }
+    return QString::fromLatin1(kFallbackFace);
+}
 
 QFont uiFont(Face face, double points, bool bold, bool italic) {
     QFont f(family(face));

@@ -3,31 +3,17 @@
 // Microsoft Sans Serif is the same design drawn in outlines, and Windows
 // itself puts it in place of MS Sans Serif.
 
-#include <array>
-#include <utility>
-
-#include "platform/fonts.h"
+#include "platform/face_table.h"
 
 namespace platform {
 
-namespace {
-
-constexpr std::array<std::pair<Face, const char*>, 4> kFaces{{
+const FaceTable kFaceTable{{
     {Face::MsSansSerif, "Microsoft Sans Serif"},
     {Face::Arial, "Arial"},
     {Face::Verdana, "Verdana"},
     {Face::Tahoma, "Tahoma"},
 }};
 
-}  // namespace
-
-QString family(Face face) {
-    for (const auto& [f, name] : kFaces) {
-        if (f == face) {
-            return QString::fromLatin1(name);
-        }
-    }
-    return QStringLiteral("Arial");
-}
+const char* const kFallbackFace = "Arial";
 
 }  // namespace platform
