@@ -453,6 +453,8 @@ package() {
 
 # ------------------------------------------------- the installer under Wine
 
+windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
+
 # The window of a program on a virtual screen after 23.08.1975 is entered
 # from the keyboard (day, month, year, F9), as a user would; the screen as PNG.
 window_after_1975() {
@@ -531,6 +533,12 @@ installer_checks() {
         echo "windows.sh: the installed window did not open" >&2
         return 1
     fi
+    # The same window's picture for 23.08.1975 as the installed companion
+    # draws it, beside the Debian one's: the window's own code, offscreen.
+    ZEMTAR_WINE_BARE=1 "$root/scripts/wine-run.sh" "$programs/zemtar-forecast.exe" \
+        --png "$(windows_path "$out/forecast-1975-windows.png")" 23 8 1975 || true
+    "$debian" --png "$out/forecast-1975-debian.png" 23 8 1975 || true
+    echo "the forecast's picture: build/windows/forecast-1975-windows.png, -debian.png"
     [ -x "$root/build/default/bin/zemtar" ] &&
         window_after_1975 "$out/window-debian.png" env QT_QPA_PLATFORM=xcb HOME="$out/debian-home" \
             "$root/build/default/bin/zemtar" &&
