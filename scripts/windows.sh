@@ -468,17 +468,22 @@ window_after_1975() {
     local program=$!
     local window=
     for _ in $(seq 120); do
-        window=$(DISPLAY=$display xdotool search --name 'Zemtar' 2>/dev/null | tail -n 1) || true
+        window=$(DISPLAY=$display xdotool search --onlyvisible --name 'Zemtar' 2>/dev/null | tail -n 1) || true
         [ -n "$window" ] && break
         sleep 1
     done
     if [ -n "$window" ]; then
         sleep 3
         DISPLAY=$display xdotool windowfocus --sync "$window" 2>/dev/null || true
-        DISPLAY=$display xdotool key --delay 150 2 3 Tab Down Down Down Down Down Down Down Down Tab
-        sleep 1
-        DISPLAY=$display xdotool type --delay 150 75
-        DISPLAY=$display xdotool key F9
+        # As the end-to-end test types: the day, the month eight steps down,
+        # the year's last two digits, F9.
+        DISPLAY=$display xdotool key --delay 60 2 3
+        DISPLAY=$display xdotool key --delay 60 Tab
+        DISPLAY=$display xdotool key --delay 60 Down Down Down Down Down Down Down Down
+        DISPLAY=$display xdotool key --delay 60 Tab
+        sleep 0.5
+        DISPLAY=$display xdotool type --delay 60 75
+        DISPLAY=$display xdotool key --delay 60 F9
         sleep 3
         DISPLAY=$display import -window root "$shot"
     fi
