@@ -19,6 +19,8 @@ QCoreApplication*& translatedCore() {
 }  // namespace
 
 void startTranslatedCore(char* program) {
+    // --batch and --json give the same bytes on every system.
+    platform::prepareStandardStreams();
     // Qt is given none of our arguments, so that none is taken for its own.
     static int qtArgc = 1;
     static char* qtArgv[] = {program, nullptr};

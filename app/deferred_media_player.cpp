@@ -10,9 +10,8 @@ void DeferredMediaPlayer::play(const QString& path) {
         using Make = platform::MediaPlayer* (*)();
         // The library stays loaded for the rest of the run; without it (a
         // broken installation) the program is as silent as a failed tune.
-        const auto make = reinterpret_cast<Make>(
-            QLibrary::resolve(platform::executableFolder() + QStringLiteral("/zemtar-media.so"),
-                              "zemtarMakeMediaPlayer"));
+        const auto make = reinterpret_cast<Make>(QLibrary::resolve(
+            platform::libraryFile(QStringLiteral("zemtar-media")), "zemtarMakeMediaPlayer"));
         if (make != nullptr) {
             player_.reset(make());
         }

@@ -12,8 +12,7 @@ namespace {
 
 template <typename Function, typename Request>
 Problem callLibrary(const char* symbol, const Request& request) {
-    const QString path =
-        platform::executableFolder() + QStringLiteral("/zemtar-forecast-drawing.so");
+    const QString path = platform::libraryFile(QStringLiteral("zemtar-forecast-drawing"));
     QLibrary library(path);
     const auto draw = reinterpret_cast<Function>(library.resolve(symbol));
     if (!draw) {

@@ -3,8 +3,11 @@
 # otherwise check by hand:
 #   - no source file longer than 500 lines, no function longer than 60;
 #   - <sqlite3.h> included in one file only, and that file under src/book/;
-#   - POSIX headers (<unistd.h>, <fcntl.h>, <sys/...> and the like) only under
+#   - the system's own headers (POSIX: <unistd.h>, <fcntl.h>, <sys/...> and the
+#     like; Windows: <windows.h>, <io.h>, <mmsystem.h>) only under
 #     src/platform/, so that another desktop system replaces only that folder;
+#   - no question of which system the code is built for (#ifdef _WIN32,
+#     Q_OS_WIN, __linux__, …) outside src/platform/;
 #   - the printer resolution and the printer's failure message defined once
 #     (in the print delivery), so that no way to paper drifts from the others;
 #   - no QLocale in core/forecast.h: the calculation's header, which nearly
@@ -46,14 +49,20 @@ for file in "${files[@]}"; do
 done
 
 # Headers in the wrong rooms.
-posix='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|dirent\.h|pwd\.h|grp\.h|poll\.h|dlfcn\.h|termios\.h)>'
+posix='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|dirent\.h|pwd\.h|grp\.h|poll\.h|dlfcn\.h|termios\.h|windows\.h|io\.h|mmsystem\.h)>'
 sqlite='^[[:space:]]*#[[:space:]]*include[[:space:]]*<sqlite3\.h>'
+which_system='^[[:space:]]*#[[:space:]]*(if|ifdef|ifndef|elif)\b.*\b(_WIN32|_WIN64|WIN32|__MINGW32__|__MINGW64__|_MSC_VER|__linux__|__unix__|__APPLE__|Q_OS_[A-Z]+)\b'
 sqlite_files=()
 for file in "${files[@]}"; do
     if [[ $file != src/platform/* ]]; then
         while IFS=: read -r line text; do
-            breach "$file:$line: системный заголовок POSIX вне src/platform/: ${text#*include}"
+            breach "$file:$line: системный заголовок вне src/platform/: ${text#*include}"
         done < <(grep -nE "$posix" "$file" || true)
+    fi
+    if [[ $file != src/platform/* ]]; then
+        while IFS=: read -r line text; do
+            breach "$file:$line: вопрос о системе вне src/platform/: $text"
+        done < <(grep -nE "$which_system" "$file" || true)
     fi
     if grep -qE "$sqlite" "$file"; then
         sqlite_files+=("$file")

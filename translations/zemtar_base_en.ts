@@ -1358,7 +1358,7 @@ It belongs in the program&apos;s folder:
     </message>
     <message>
         <source>файл не читается</source>
-        <translation>the file cannot be read</translation>
+        <translation type="vanished">the file cannot be read</translation>
     </message>
     <message>
         <source>файл больше %1 МБ</source>

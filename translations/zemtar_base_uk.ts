@@ -1361,7 +1361,7 @@
     </message>
     <message>
         <source>файл не читается</source>
-        <translation>файл не читається</translation>
+        <translation type="vanished">файл не читається</translation>
     </message>
     <message>
         <source>файл больше %1 МБ</source>

@@ -279,6 +279,10 @@
         <source>Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.</source>
         <translation>The compressed picture “%1” is larger than %2 MB once unpacked.</translation>
     </message>
+    <message>
+        <source>Рисунок «%1» — в формате SVG, а эта сборка программы читает логотипы только в форматах PNG и JPEG. Сохраните логотип как PNG или JPEG и выберите его заново.</source>
+        <translation>The picture “%1” is an SVG drawing, and this build of the program reads logos only as PNG or JPEG. Save the logo as PNG or JPEG and choose it again.</translation>
+    </message>
 </context>
 <context>
     <name>print::PrintDelivery</name>
@@ -1496,6 +1500,14 @@ The author.</translation>
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>The letterhead was not saved. %1</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG и JPEG (*.png *.jpg *.jpeg)</source>
+        <translation>PNG and JPEG pictures (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG или JPEG не больше 20 МБ и %1 точек по стороне; программа хранит его копию. Рисунки SVG эта сборка программы не читает.</source>
+        <translation>A PNG or JPEG picture of at most 20 MB and %1 pixels a side; the program keeps a copy of it. This build of the program does not read SVG drawings.</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,10 @@
         <source>Сжатый рисунок «%1» в развёрнутом виде больше %2 МБ.</source>
         <translation>Стиснуте зображення «%1» після розпакування більше за %2 МБ.</translation>
     </message>
+    <message>
+        <source>Рисунок «%1» — в формате SVG, а эта сборка программы читает логотипы только в форматах PNG и JPEG. Сохраните логотип как PNG или JPEG и выберите его заново.</source>
+        <translation>Зображення «%1» — у форматі SVG, а ця збірка програми читає логотипи лише у форматах PNG і JPEG. Збережіть логотип як PNG або JPEG і виберіть його знову.</translation>
+    </message>
 </context>
 <context>
     <name>print::PrintDelivery</name>
@@ -1511,6 +1515,14 @@
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>Бланк не збережено. %1</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG и JPEG (*.png *.jpg *.jpeg)</source>
+        <translation>Зображення PNG і JPEG (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG или JPEG не больше 20 МБ и %1 точек по стороне; программа хранит его копию. Рисунки SVG эта сборка программы не читает.</source>
+        <translation>Зображення PNG чи JPEG, не більше 20 МБ і %1 точок по стороні; програма зберігає його копію. Зображення SVG ця збірка програми не читає.</translation>
     </message>
 </context>
 <context>

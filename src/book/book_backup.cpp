@@ -8,7 +8,6 @@
 #include <QTemporaryFile>
 #include <QVariant>
 #include <algorithm>
-#include <filesystem>
 
 #include "book/book_private.h"
 #include "book/client_book.h"
@@ -26,10 +25,6 @@ namespace {
 const QString kBackupBook = QStringLiteral("book/backup/file");
 const QString kLastCopy = QStringLiteral("book/backup/lastCopy");
 constexpr qint64 kRemindAfterDays = 30;
-
-std::filesystem::path fileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 bool sameFile(const QString& a, const QString& b) {
     const QString one = QFileInfo(a).canonicalFilePath();
@@ -302,13 +297,11 @@ QString ClientBook::putInPlace(QTemporaryFile& staged) {
     }
     QFile::remove(wal);
     QFile::remove(path_ + QStringLiteral("-shm"));
-    std::error_code failed;
-    std::filesystem::rename(fileSystemPath(staged.fileName()), fileSystemPath(path_), failed);
-    if (failed) {
+    if (const int failed = platform::replaceFile(staged.fileName(), path_); failed != 0) {
         open();
         return QCoreApplication::translate("BookBackup",
                                            "Не удалось заменить картотеку %1 копией: %2.")
-            .arg(quoted(path_), platform::systemReason(failed.value()));
+            .arg(quoted(path_), platform::systemReason(failed));
     }
     staged.setAutoRemove(false);
     suspect_ = false;

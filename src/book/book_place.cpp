@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "book/book_private.h"
 #include "book/client_book.h"
@@ -13,7 +12,7 @@
 namespace book {
 
 QString ClientBook::defaultPath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder = platform::dataFolder();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("clients.sqlite"));
 }
 

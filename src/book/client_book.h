@@ -63,7 +63,7 @@ public:
     explicit ClientBook(QString path = QString(), QObject* parent = nullptr);
     ~ClientBook() override;
 
-    // .../clients.sqlite in QStandardPaths::AppDataLocation.
+    // .../clients.sqlite in platform::dataFolder().
     static QString defaultPath();
     // The version of the book's tables this program writes.
     static constexpr int kSchemaVersion = 4;

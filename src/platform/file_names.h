@@ -52,6 +52,16 @@ bool standardInputClosed();
 // object; empty when the system does not say.
 QString executableFolder();
 
+// The library `name` beside the program, with the system's ending for one
+// (name.so, name.dll).
+QString libraryFile(const QString& name);
+
+// Standard input and output carry bytes exactly as written, on every system
+// (Windows would otherwise add a carriage return before each line end and
+// stop reading at a Ctrl+Z); a Windows console shows them as UTF-8. Called
+// once, at the start of a program that writes its results there.
+void prepareStandardStreams();
+
 // The system's error `code` as the reason a file could not be read, in Russian.
 QString readReason(int code);
 

@@ -1,29 +1,16 @@
 #include "platform/fonts.h"
 
-#include <array>
-#include <utility>
+#include "platform/face_table.h"
 
 namespace platform {
 
-namespace {
-
-// Liberation Sans is metric-compatible with Arial; DejaVu Sans is wide like Verdana.
-constexpr std::array<std::pair<Face, const char*>, 4> kFaces{{
-    {Face::MsSansSerif, "Liberation Sans"},
-    {Face::Arial, "Liberation Sans"},
-    {Face::Verdana, "DejaVu Sans"},
-    {Face::Tahoma, "DejaVu Sans"},
-}};
-
-}  // namespace
-
 QString family(Face face) {
-    for (const auto& [f, name] : kFaces) {
+    for (const auto& [f, name] : kFaceTable) {
         if (f == face) {
             return QString::fromLatin1(name);
         }
     }
-    return QStringLiteral("Liberation Sans");
+    return QString::fromLatin1(kFallbackFace);
 }
 
 QFont uiFont(Face face, double points, bool bold, bool italic) {

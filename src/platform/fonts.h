@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// The faces the design names. None of them ships with Linux, so each maps to
-// one installed face that renders Cyrillic with similar metrics.
+// The faces the design names. Windows has them; none of them ships with
+// Linux, where each maps to one installed face that renders Cyrillic with
+// similar metrics (the table of each system: fonts_posix.cpp, fonts_windows.cpp).
 enum class Face { MsSansSerif, Arial, Verdana, Tahoma };
 
 QString family(Face face);

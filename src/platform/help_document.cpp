@@ -1,8 +1,5 @@
 #include "platform/help_document.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <QCoreApplication>
 
 #include <QFile>
@@ -12,6 +9,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+
+#include "platform/private_files.h"
 
 namespace platform {
 
@@ -99,26 +98,19 @@ std::optional<Refusal> documentProblem(const QString& text) {
 }  // namespace
 
 std::variant<QByteArray, Refusal> readSmallFile(const QString& path, qint64 maxBytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return Refusal{errno == ENOENT
+    QFile file;
+    const OpenedFile opened = openForReading(path, file, true);
+    if (opened.code != 0) {
+        return Refusal{opened.code == ENOENT
                            ? QCoreApplication::translate("HelpDocument", "файл не найден")
                            : QCoreApplication::translate("HelpDocument", "файл не читается")};
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (!opened.regular) {
         return Refusal{QCoreApplication::translate("HelpDocument", "это не обычный файл")};
     }
-    if (st.st_size > maxBytes) {
-        ::close(fd);
+    if (opened.size > maxBytes) {
         return Refusal{
             QCoreApplication::translate("HelpDocument", "файл больше %1 МБ").arg(maxBytes >> 20)};
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return Refusal{QCoreApplication::translate("HelpDocument", "файл не читается")};
     }
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) {

@@ -1,13 +1,6 @@
 #include "platform/line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QCoreApplication>
-
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/file_names.h"
 
@@ -19,40 +12,6 @@ constexpr qsizetype kChunk = 64 * 1024;
 
 }  // namespace
 
-LineReader::~LineReader() {
-    if (ownsFd_) {
-        ::close(fd_);
-    }
-}
-
-QString LineReader::open(const QString& path, const QByteArray& raw) {
-    if (path == QLatin1String("-")) {
-        // A closed standard input would otherwise be read as an endless
-        // series of failures.
-        if (standardInputClosed() || ::fcntl(STDIN_FILENO, F_GETFD) < 0) {
-            return QCoreApplication::translate("LineReader", "стандартный ввод закрыт");
-        }
-        fd_ = STDIN_FILENO;
-    } else {
-        const QByteArray name = raw.isEmpty() ? QFile::encodeName(path) : raw;
-        do {
-            fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-        } while (fd_ < 0 && errno == EINTR);
-        if (fd_ < 0) {
-            return readReason(errno);
-        }
-        ownsFd_ = true;
-    }
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        return readReason(errno);
-    }
-    if (S_ISDIR(st.st_mode)) {
-        return QCoreApplication::translate("LineReader", "это папка, а не файл");
-    }
-    return {};
-}
-
 bool LineReader::fill() {
     if (ended_) {
         return false;
@@ -63,12 +22,10 @@ bool LineReader::fill() {
     }
     const qsizetype had = buffer_.size();
     buffer_.resize(had + kChunk);
-    ssize_t got = 0;
-    do {
-        got = ::read(fd_, buffer_.data() + had, static_cast<size_t>(kChunk));
-    } while (got < 0 && errno == EINTR);
+    int code = 0;
+    const qint64 got = readSome(buffer_.data() + had, kChunk, &code);
     if (got < 0) {
-        reason_ = readReason(errno);
+        reason_ = readReason(code);
     }
     buffer_.resize(had + std::max<qsizetype>(got, 0));
     ended_ = got <= 0;

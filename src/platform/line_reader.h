@@ -37,6 +37,8 @@ public:
 private:
     // Reads more into the buffer; false at the end or on failure.
     bool fill();
+    // The system's read: bytes read, 0 at the end, or -1 with errno in `code`.
+    qint64 readSome(char* into, qint64 size, int* code);
 
     int fd_ = -1;
     bool ownsFd_ = false;

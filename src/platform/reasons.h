@@ -2,6 +2,17 @@
 
 #include <QFileDevice>
 #include <QString>
+#include <cerrno>
+
+// Windows' C library has no codes for disk quotas and stale network files:
+// the system reports those otherwise. The numbers here are no code it uses,
+// so the reasons for them are found by name on both systems and met on Linux alone.
+#ifndef EDQUOT
+#define EDQUOT 0x100001
+#endif
+#ifndef ESTALE
+#define ESTALE 0x100002
+#endif
 
 namespace platform {
 

@@ -1,6 +1,5 @@
 #include "platform/safe_file.h"
 
-#include <sys/stat.h>
 #include <QCoreApplication>
 
 #include <QDir>
@@ -8,6 +7,7 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "platform/private_files.h"
 #include "platform/reasons.h"
 
 namespace platform {
@@ -45,16 +45,16 @@ QString placeProblem(const QString& path) {
     if (path.isEmpty()) {
         return QCoreApplication::translate("SafeFile", "имя файла не задано");
     }
-    struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) == 0) {
-        if (S_ISDIR(target.st_mode)) {
+    switch (targetKind(path)) {
+        case PathKind::Folder:
             return QCoreApplication::translate("SafeFile", "это папка, а не файл");
-        }
-        if (!S_ISREG(target.st_mode)) {
+        case PathKind::Other:
             return QCoreApplication::translate(
                 "SafeFile", "это не обычный файл, а устройство, канал или сокет");
-        }
-        return {};
+        case PathKind::File:
+            return {};
+        default:
+            break;
     }
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.exists()) {

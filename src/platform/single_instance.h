@@ -5,14 +5,16 @@
 
 #include "platform/services.h"
 
-class QLockFile;
 class QWidget;
 
 namespace platform {
 
-// Keeps one copy of the program per user: the first copy holds a lock file for
-// as long as it runs. The operating system's own file lock marks the holder as
-// alive, so the file of a copy that crashed or was killed blocks nobody.
+// Keeps one copy of the program per user: the first copy holds a lock for as
+// long as it runs. On Linux the lock is a file, and the system's own file lock
+// marks the holder as alive, so the file of a copy that crashed or was killed
+// blocks nobody. On Windows it is a named object of the user's session, which
+// the system takes away with the process that held it; the lock file's path
+// only names it, and no file is made.
 class SingleInstance {
 public:
     // lockFile: where the lock lives; empty means defaultLockFile(), and when
@@ -36,17 +38,24 @@ public:
     // The lock file of this user (by user id, never by a name from the
     // environment) in privateFolder(): $XDG_RUNTIME_DIR, or a folder of the
     // program's under the user's cache folder. Empty when neither is usable.
+    // On Windows a name under the user's local application data.
     static QString defaultLockFile();
 
     // A folder that only this user can use: `runtimeDir` when it is one (a real
     // folder, not a symbolic link, owned by this user, closed to everyone
     // else); otherwise the folder "zemtar-prognoz" under `ownBase`, made with
     // mode 0700 when missing and checked the same way. Empty when neither passes.
+    // (On Windows, where the user's folders are private, a real folder.)
     static QString privateFolder(const QString& runtimeDir, const QString& ownBase);
 
 private:
+    struct Lock;  // what the system holds for us, on each system its own
+    // Takes the lock: true when this copy now holds it, false when another
+    // running copy does; `lost` is set instead when no lock can be had at all.
+    bool take(bool* lost);
+
     QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<Lock> lock_;
     bool checked_ = false;
     bool held_ = false;
     bool another_ = false;

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QStandardPaths>
 #include <utility>
 
 #include "platform/private_files.h"
@@ -76,7 +75,7 @@ QString writeTextFile(const QString& path, const core::TextSet& set) {
 TextStore::TextStore(QString folder) : folder_(std::move(folder)) {}
 
 TextStore TextStore::inDataFolder() {
-    return TextStore(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return TextStore(dataFolder());
 }
 
 QString TextStore::fileOf(QStringView language) const {

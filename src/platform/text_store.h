@@ -25,7 +25,7 @@ QString writeTextFile(const QString& path, const core::TextSet& set);
 class TextStore {
 public:
     explicit TextStore(QString folder);
-    // The store in QStandardPaths::AppDataLocation; its folder is empty when
+    // The store in the data folder (dataFolder()); its folder is empty when
     // the system gives none, and then every save says so.
     static TextStore inDataFolder();
 

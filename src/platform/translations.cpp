@@ -127,19 +127,12 @@ QString interfaceLanguageName(const QString& code) {
 }
 
 QString desktopLanguage() {
-    // LANGUAGE is a list in the order of preference ("uk:ru"); the others
-    // name one locale, and the first of them that is set decides.
-    const QStringList preferred = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-    for (const QString& entry : preferred) {
+    // The first of the desktop's languages in the order of preference that
+    // the program speaks; the last entry on Linux is the one locale that
+    // decides when no list is given.
+    for (const QString& entry : desktopLanguagePreferences()) {
         if (const QString code = languageOf(entry); speaks(code)) {
             return code;
-        }
-    }
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString locale = qEnvironmentVariable(variable);
-        if (!locale.isEmpty()) {
-            const QString code = languageOf(locale);
-            return speaks(code) ? code : QString();
         }
     }
     return {};

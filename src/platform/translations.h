@@ -27,6 +27,11 @@ void setInterfaceLanguage(const QString& code);
 // it asks for none of them (LANG=C, a German desktop).
 QString desktopLanguage();
 
+// The desktop's languages as locale names, most preferred first: on Linux
+// $LANGUAGE's list, then the first set of $LC_ALL, $LC_MESSAGES and $LANG; on
+// Windows the user's display languages.
+QStringList desktopLanguagePreferences();
+
 // Puts the program's catalogues of a language (every zemtar_*_<code>.qm in
 // folder, by default the translations folder beside the program) and Qt's own
 // (qtbase_<code>, for Qt's dialogs and buttons) on the running application, in

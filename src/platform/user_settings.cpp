@@ -1,9 +1,5 @@
 #include "platform/user_settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +10,7 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/private_files.h"
 #include "platform/reasons.h"
 #include "platform/safe_file.h"
 
@@ -144,27 +141,19 @@ QByteArray formatSettings(const QMap<QString, QString>& values) {
 // symbolic link and without waiting on a FIFO, and its kind and size are
 // checked on the open file.
 std::pair<QString, QString> readSettingsFile(const QString& path) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return {QString(), errno == ENOENT ? QString() : systemReason(errno)};
+    QFile file;
+    const OpenedFile opened = openForReading(path, file, false);
+    if (opened.code != 0) {
+        return {QString(), opened.code == ENOENT ? QString() : systemReason(opened.code)};
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (!opened.regular) {
         return {QString(), QCoreApplication::translate("UserSettings", "это не обычный файл")};
     }
-    if (st.st_size > kMaxSettingsBytes) {
-        ::close(fd);
+    if (opened.size > kMaxSettingsBytes) {
         return {QString(),
                 QCoreApplication::translate(
                     "UserSettings", "файл больше %1 МБ, а настройки занимают несколько строк")
                     .arg(kMaxSettingsBytes >> 20)};
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {QString(), QCoreApplication::translate("UserSettings", "файл не читается")};
     }
     const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
     if (bytes.size() > kMaxSettingsBytes) {
@@ -177,19 +166,24 @@ std::pair<QString, QString> readSettingsFile(const QString& path) {
 // Why the settings file or its folder is something other than what the
 // program makes there; empty when nothing is in the way.
 QString settingsPlaceProblem(const QString& path) {
-    struct stat st {};
     const QString folder = QFileInfo(path).absolutePath();
-    if (::lstat(QFile::encodeName(folder).constData(), &st) == 0 && !S_ISDIR(st.st_mode)) {
+    const PathKind folderKind = inspectPath(folder).kind;
+    if (folderKind == PathKind::SymbolicLink || folderKind == PathKind::File ||
+        folderKind == PathKind::Other) {
         return QCoreApplication::translate("UserSettings",
                                            "папка %1 — символическая ссылка или не папка")
             .arg(QDir::toNativeSeparators(folder));
     }
-    if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        return S_ISLNK(st.st_mode)
-                   ? QCoreApplication::translate("UserSettings", "это символическая ссылка")
-                   : QCoreApplication::translate("UserSettings", "это не обычный файл");
+    switch (inspectPath(path).kind) {
+        case PathKind::SymbolicLink:
+            return QCoreApplication::translate("UserSettings", "это символическая ссылка");
+        case PathKind::Missing:
+        case PathKind::File:
+        case PathKind::Unreadable:
+            return {};
+        default:
+            return QCoreApplication::translate("UserSettings", "это не обычный файл");
     }
-    return {};
 }
 
 }  // namespace

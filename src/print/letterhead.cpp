@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QStandardPaths>
-#include <filesystem>
 #include <functional>
 #include <system_error>
 #include <utility>
@@ -61,12 +59,8 @@ QString shown(const QString& path) {
 // Where the program keeps its own copy of the logo; empty when the system
 // gives no data folder.
 QString storedLogoPath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder = platform::dataFolder();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(kLogoCopyName);
-}
-
-std::filesystem::path fileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 // Writes a new copy of the logo under its waiting name, readable by its owner
@@ -83,8 +77,7 @@ QString stageLogo(const QString& copy, const QString& staged, const QByteArray& 
                                            "Не удалось создать папку данных программы «%1»: %2.")
             .arg(shown(folder), why);
     }
-    std::error_code ignored;
-    std::filesystem::remove(fileSystemPath(staged), ignored);
+    platform::removeName(staged);
     QString error = platform::writeFileAtomically(
         staged, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
     return error.isEmpty() ? QString() : error.replace(staged, copy);
@@ -160,9 +153,7 @@ Logo readKeptLogo(QString* path, int side) {
     }
     // Renaming takes the name itself away, a link as well as a file.
     const QString aside = copy + kSetAsideSuffix;
-    std::error_code failed;
-    std::filesystem::rename(fileSystemPath(copy), fileSystemPath(aside), failed);
-    if (failed) {
+    if (platform::replaceFile(copy, aside) != 0) {
         return logo;
     }
     platform::UserSettings settings = platform::userSettings();
@@ -193,16 +184,14 @@ QString storeLetterhead(platform::UserSettings& settings, LetterheadSettings& le
         }
         return settings.problem();
     }
-    std::error_code failed;
     if (!newLogo.isEmpty()) {
-        // rename() replaces what stands under the name, a link itself too.
-        std::filesystem::rename(fileSystemPath(staged), fileSystemPath(copy), failed);
-        if (failed) {
+        // The replace step takes the name itself, a link too.
+        if (const int failed = platform::replaceFile(staged, copy); failed != 0) {
             QFile::remove(staged);
-            return platform::writeFailedMessage(copy, platform::systemReason(failed.value()));
+            return platform::writeFailedMessage(copy, platform::systemReason(failed));
         }
     } else if (letterhead.logoFile.isEmpty() && !copy.isEmpty()) {
-        std::filesystem::remove(fileSystemPath(copy), failed);
+        platform::removeName(copy);
     }
     return {};
 }

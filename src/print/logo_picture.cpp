@@ -206,6 +206,16 @@ QString svgMessage(const SafeSvg& svg, const QString& shown) {
 // A drawing is rendered from its safe copy, straight at the size it will be
 // printed; the copy is what the program keeps.
 LogoPicture decodeSvg(const QByteArray& document, const QString& shown, int side) {
+    if (!svgLogosReadable()) {
+        return {{},
+                {},
+                QCoreApplication::translate(
+                    "print::LogoPicture",
+                    "Рисунок «%1» — в формате SVG, а эта сборка программы читает логотипы только "
+                    "в форматах PNG и JPEG. Сохраните логотип как PNG или JPEG и выберите его "
+                    "заново.")
+                    .arg(shown)};
+    }
     EmbeddedPictures embedded;
     const SafeSvg safe = sanitizeSvg(
         document, [&embedded](const QByteArray& picture) { return embedded.sound(picture); });
@@ -265,6 +275,11 @@ LogoPicture decodeRasterLogo(const QByteArray& bytes, const QByteArray& format,
 }
 
 }  // namespace
+
+bool svgLogosReadable() {
+    static const bool readable = QImageReader::supportedImageFormats().contains("svg");
+    return readable;
+}
 
 LogoPicture decodeLogo(const QByteArray& bytes, const QString& shown, int side) {
     const DecodeLimit limit;

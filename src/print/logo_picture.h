@@ -26,4 +26,9 @@ struct LogoPicture {
 // kept. `shownName` is how the messages name the file.
 LogoPicture decodeLogo(const QByteArray& bytes, const QString& shownName, int side);
 
+// Whether this build reads SVG logos: it needs Qt's SVG plugin, which the
+// Windows build goes without (Debian's source of it cannot be had), and which
+// a Debian system may lack. Without it an SVG logo is refused in words.
+bool svgLogosReadable();
+
 }  // namespace print

@@ -21,6 +21,7 @@
 #include "platform/services.h"
 #include "platform/user_settings.h"
 #include "print/letterhead.h"
+#include "print/logo_picture.h"
 
 namespace ui {
 
@@ -56,8 +57,12 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 QString askLogoFileName(QWidget* parent) {
     return QFileDialog::getOpenFileName(
         parent, LetterheadDialog::tr("Логотип для бланка"), platform::documentsFolder(),
-        QCoreApplication::translate("ui::LetterheadDialog",
-                                    "Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)"));
+        print::svgLogosReadable()
+            ? QCoreApplication::translate(
+                  "ui::LetterheadDialog",
+                  "Рисунки PNG, JPEG и SVG (*.png *.jpg *.jpeg *.svg *.svgz)")
+            : QCoreApplication::translate("ui::LetterheadDialog",
+                                          "Рисунки PNG и JPEG (*.png *.jpg *.jpeg)"));
 }
 
 LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent)
@@ -104,10 +109,14 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     logoRow->addLayout(logoText, 1);
     form->addRow(plainLabel(tr("Логотип:"), this), logoRow);
     // The thousands apart by a space that never breaks the line.
-    QLabel* hint = plainLabel(tr("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
-                                 "%1 точек по стороне; программа хранит его копию.")
-                                  .arg(QStringLiteral("10\u00A0000")),
-                              this);
+    QLabel* hint = plainLabel(
+        (print::svgLogosReadable() ? tr("Рисунок PNG, JPEG или SVG не больше 20 МБ и "
+                                        "%1 точек по стороне; программа хранит его копию.")
+                                   : tr("Рисунок PNG или JPEG не больше 20 МБ и %1 точек по "
+                                        "стороне; программа хранит его копию. Рисунки SVG эта "
+                                        "сборка программы не читает."))
+            .arg(QStringLiteral("10\u00A0000")),
+        this);
     hint->setWordWrap(true);
     form->addRow(hint);
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cerrno>
 
 #include "platform/safe_file.h"
@@ -47,6 +48,38 @@ PathState inspectPath(const QString& path) {
     state.mine = st.st_uid == ::geteuid();
     state.othersCanUse = (st.st_mode & 077) != 0;
     return state;
+}
+
+PathKind targetKind(const QString& path) {
+    struct stat st {};
+    if (::stat(systemPath(path).constData(), &st) != 0) {
+        return errno == ENOENT ? PathKind::Missing : PathKind::Unreadable;
+    }
+    return S_ISDIR(st.st_mode)   ? PathKind::Folder
+           : S_ISREG(st.st_mode) ? PathKind::File
+                                 : PathKind::Other;
+}
+
+QString dataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+OpenedFile openForReading(const QString& path, QFile& file, bool followLinks) {
+    const int fd = ::open(systemPath(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
+    if (fd < 0) {
+        return {errno, false, 0};
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {0, false, 0};
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {EIO, false, 0};
+    }
+    return {0, true, qint64(st.st_size)};
 }
 
 QString makePrivateFolder(const QString& path) {
@@ -91,6 +124,14 @@ QString restrictToOwner(const QString& path) {
     }
     ::close(fd);
     return problem;
+}
+
+int replaceFile(const QString& from, const QString& to) {
+    return ::rename(systemPath(from).constData(), systemPath(to).constData()) == 0 ? 0 : errno;
+}
+
+int removeName(const QString& path) {
+    return ::unlink(systemPath(path).constData()) == 0 ? 0 : errno;
 }
 
 void lowerCurrentThreadPriority() {
