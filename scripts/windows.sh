@@ -137,12 +137,20 @@ build_qt() {
     local src
     src=$(source_of qt6-base)
     local work=$cache/work/qtbase
-    rm -rf "$work"
+    # A build stopped half-way (a closed terminal, a reboot) resumes where it
+    # stopped: the folder is made afresh only when it was never configured.
+    [ -f "$work/build.ninja" ] || rm -rf "$work"
     mkdir -p "$work"
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     (
         cd "$work"
+        [ -f build.ninja ] ||
         "$src/configure" -prefix "$prefix" -xplatform win32-g++ -qt-host-path /usr \
             -release -nomake examples -nomake tests -no-opengl -no-dbus -no-icu \
+            -no-feature-network -no-feature-concurrent -no-feature-xml \
             -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
             -sql-sqlite -system-sqlite -no-sql-odbc -no-sql-psql -no-sql-mysql \
             -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
@@ -150,7 +158,7 @@ build_qt() {
             -DQT_HOST_PATH_CMAKE_DIR="$(host_cmake_dir)" \
             -DFEATURE_tabletevent=OFF \
             -DSQLite3_INCLUDE_DIR="$prefix/include" \
-            -DSQLite3_LIBRARY="$prefix/lib/libsqlite3.dll.a" >configure.log 2>&1 ||
+            -DSQLite3_LIBRARY="$prefix/lib/libsqlite3.dll.a" "${launcher[@]}" >configure.log 2>&1 ||
             { tail -40 configure.log >&2; exit 1; }
         cmake --build . --parallel "$jobs"
         cmake --install . >/dev/null
