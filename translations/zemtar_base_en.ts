@@ -293,6 +293,14 @@
             <numerusform>PDF: %n clients</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>пол «%1» не понят: можно f или m (ж или м), или пусто</source>
+        <translation>the gender “%1” is not understood: it may be f or m, or empty</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -1247,6 +1255,26 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Двое</source>
         <translation>Two people</translation>
+    </message>
+    <message>
+        <source>девочке</source>
+        <translation>for a girl</translation>
+    </message>
+    <message>
+        <source>женщине</source>
+        <translation>for a woman</translation>
+    </message>
+    <message>
+        <source>мальчику</source>
+        <translation>for a boy</translation>
+    </message>
+    <message>
+        <source>мужчине</source>
+        <translation>for a man</translation>
+    </message>
+    <message>
+        <source>Дети до 14 лет</source>
+        <translation>Children under 14</translation>
     </message>
 </context>
 <context>

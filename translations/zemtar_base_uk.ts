@@ -294,6 +294,14 @@
             <numerusform>PDF: %n клієнтів</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>пол «%1» не понят: можно f или m (ж или м), или пусто</source>
+        <translation>стать «%1» не зрозуміла: можна f або m (ж або м), або порожньо</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -1250,6 +1258,26 @@
     <message>
         <source>Двое</source>
         <translation>Двоє</translation>
+    </message>
+    <message>
+        <source>девочке</source>
+        <translation>дівчинці</translation>
+    </message>
+    <message>
+        <source>женщине</source>
+        <translation>жінці</translation>
+    </message>
+    <message>
+        <source>мальчику</source>
+        <translation>хлопчикові</translation>
+    </message>
+    <message>
+        <source>мужчине</source>
+        <translation>чоловікові</translation>
+    </message>
+    <message>
+        <source>Дети до 14 лет</source>
+        <translation>Діти до 14 років</translation>
     </message>
 </context>
 <context>

@@ -293,10 +293,6 @@
         <translation>Ім’я файлу після --clients не може бути порожнім.</translation>
     </message>
     <message>
-        <source>--sections, --outlook и --texts нужны только с --booklet.</source>
-        <translation>--sections, --outlook і --texts потрібні лише з --booklet.</translation>
-    </message>
-    <message>
         <source>С --booklet нельзя указать %1.</source>
         <translation>З --booklet не можна вказати %1.</translation>
     </message>
@@ -337,6 +333,10 @@
         <translation>Файл «%1» після %2 — той самий, що читається після %3, і запис стер би його. Вкажіть після %2 інший файл; нічого не записано.</translation>
     </message>
     <message>
+        <source>Неизвестный язык отчёта: %1. Известны: %2.</source>
+        <translation>Невідома мова звіту: %1. Відомі: %2.</translation>
+    </message>
+    <message>
         <source>Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]
                                [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
                                [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
@@ -361,6 +361,10 @@
   --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF
                 (с --png или --pdf без --json стандартный вывод пуст)
   --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта
+  --address ОБРАЩЕНИЕ  как приветствие подробного отчёта обращается к клиенту
+                («Мария Ивановна», «Андрію»); без него — как предлагают имена
+  --gender f|m  пол клиента для текстов подробного отчёта (ж или м тоже);
+                без него — по отчеству, а без отчества — слова для всех
   --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
                 ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);
                 логотип, который не прочитать, не печатается, код возврата 2
@@ -413,6 +417,10 @@
   --pdf ФАЙЛ    надрукувати звіт для клієнта у файл PDF
                 (з --png або --pdf без --json стандартний вивід порожній)
   --surname, --name, --patronymic   прізвище, ім’я та по батькові клієнта
+  --address ЗВЕРТАННЯ  як привітання детального звіту звертається до клієнта
+                («Андрію», «Маріє Іванівно»); без нього — як пропонують імена
+  --gender f|m  стать клієнта для текстів детального звіту (ж або м теж);
+                без нього — за по батькові, а без по батькові — слова для всіх
                 для звіту
   --practitioner ІМ’Я, --contact РЯДОК (до трьох разів), --logo ФАЙЛ
                 ваш бланк у звіті: ім’я, контакти й логотип (PNG, JPEG, SVG);
@@ -449,8 +457,12 @@
 </translation>
     </message>
     <message>
-        <source>Неизвестный язык отчёта: %1. Известны: %2.</source>
-        <translation>Невідома мова звіту: %1. Відомі: %2.</translation>
+        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
+        <translation>Після --gender потрібно f або m (ж або м), а не «%1».</translation>
+    </message>
+    <message>
+        <source>--sections, --outlook, --texts, --address и --gender нужны только с --booklet.</source>
+        <translation>--sections, --outlook, --texts, --address і --gender потрібні лише з --booklet.</translation>
     </message>
 </context>
 </TS>

@@ -387,6 +387,10 @@
         <source>Сравнение - %1 и %2.pdf</source>
         <translation>Comparison - %1 and %2.pdf</translation>
     </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Detailed reading</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -430,10 +434,6 @@
             <numerusform>The reports were saved to “%1”: %n pages.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Подробные отчёты - %1.pdf</source>
-        <translation>Detailed reports - %1.pdf</translation>
-    </message>
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
@@ -446,6 +446,13 @@
         <translation>
             <numerusform>The detailed reports were sent to the printer “%1”: %n page.</numerusform>
             <numerusform>The detailed reports were sent to the printer “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Detailed readings - %n client.pdf</numerusform>
+            <numerusform>Detailed readings - %n clients.pdf</numerusform>
         </translation>
     </message>
 </context>
@@ -853,18 +860,6 @@
         <translation>Happiness percentage</translation>
     </message>
     <message>
-        <source>Фамилия:</source>
-        <translation>Surname:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>Patronymic:</translation>
-    </message>
-    <message>
         <source>Подробный отчёт</source>
         <translation>Detailed Report</translation>
     </message>
@@ -903,6 +898,10 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
     </message>
 </context>
 <context>
@@ -948,18 +947,6 @@
         <translation>No reports for this client yet</translation>
     </message>
     <message>
-        <source>Фамилия</source>
-        <translation>Surname</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>Patronymic</translation>
-    </message>
-    <message>
         <source>День рождения</source>
         <translation>Day of birth</translation>
     </message>
@@ -982,18 +969,6 @@
     <message>
         <source>Примечание</source>
         <translation>Note</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Surname:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>&amp;Patronymic:</translation>
     </message>
     <message>
         <source>&amp;День:</source>
@@ -1496,6 +1471,65 @@ The author.</translation>
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>The letterhead was not saved. %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PersonRows</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Gender</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>How the detailed reading&apos;s greeting addresses the client: “Mary”, “Mrs Carter”, “Andriy”. Empty: as the first name and patronymic suggest in the report&apos;s language.</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Surname:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;Patronymic:</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>&amp;Gender:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>A&amp;ddress:</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,14 @@
             <numerusform>Подробные отчёты отправлены на принтер «%1»: страниц %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Подробные отчёты - %n клиент.pdf</numerusform>
+            <numerusform>Подробные отчёты - %n клиента.pdf</numerusform>
+            <numerusform>Подробные отчёты - %n клиентов.pdf</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookWindow</name>

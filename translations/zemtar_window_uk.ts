@@ -387,6 +387,10 @@
         <source>Сравнение - %1 и %2.pdf</source>
         <translation>Порівняння - %1 і %2.pdf</translation>
     </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Детальний звіт</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -434,10 +438,6 @@
             <numerusform>Звіти збережено у файл «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Подробные отчёты - %1.pdf</source>
-        <translation>Докладні звіти - %1.pdf</translation>
-    </message>
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
@@ -452,6 +452,14 @@
             <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
             <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
             <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Детальні звіти - %n клієнт.pdf</numerusform>
+            <numerusform>Детальні звіти - %n клієнти.pdf</numerusform>
+            <numerusform>Детальні звіти - %n клієнтів.pdf</numerusform>
         </translation>
     </message>
 </context>
@@ -868,18 +876,6 @@
         <translation>Відсоток щастя</translation>
     </message>
     <message>
-        <source>Фамилия:</source>
-        <translation>Прізвище:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Ім’я:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>По батькові:</translation>
-    </message>
-    <message>
         <source>Подробный отчёт</source>
         <translation>Докладний звіт</translation>
     </message>
@@ -919,6 +915,10 @@
         <source>Отмена</source>
         <translation>Скасувати</translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
 </context>
 <context>
     <name>ui::ClientEditor</name>
@@ -955,18 +955,6 @@
         <translation>Звітів для цього клієнта ще не було</translation>
     </message>
     <message>
-        <source>Фамилия</source>
-        <translation>Прізвище</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Ім’я</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>По батькові</translation>
-    </message>
-    <message>
         <source>День рождения</source>
         <translation>День народження</translation>
     </message>
@@ -989,18 +977,6 @@
     <message>
         <source>Примечание</source>
         <translation>Примітка</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Прізвище:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;Ім’я:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>По &amp;батькові:</translation>
     </message>
     <message>
         <source>&amp;День:</source>
@@ -1511,6 +1487,65 @@
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>Бланк не збережено. %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PersonRows</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>не вказано</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>жіноча</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>чоловіча</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Стать</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>Як привітання детального звіту звертається до клієнта: «Маріє Іванівно», «Андрію», «Марічко». Порожньо — як пропонують ім’я та по батькові мовою звіту.</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Прізвище:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;Ім’я:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;По батькові:</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>Ст&amp;ать:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>З&amp;вертання:</translation>
     </message>
 </context>
 <context>

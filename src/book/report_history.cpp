@@ -119,13 +119,24 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
 bool ClientBook::recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
                                QString* error, qint64* id, core::ReportKind kind,
                                const QString& file) {
+    core::Person person;
+    person.names = names;
+    person.birthDate = born;
+    return recordPrinted(person, error, id, kind, file);
+}
+
+bool ClientBook::recordPrinted(const core::Person& person, QString* error, qint64* id,
+                               core::ReportKind kind, const QString& file) {
     if (id) {
         *id = 0;
     }
     Client client;
-    client.names = names;
-    client.birthDate = born;
-    if (core::fullName(names).isEmpty()) {
+    client.names = person.names;
+    client.birthDate = person.birthDate;
+    client.languageCode = core::languageCode(person.language);
+    client.gender = person.gender;
+    client.address = person.address;
+    if (core::fullName(person.names).isEmpty()) {
         return true;
     }
     if (const QString problem = normalise(client); !problem.isEmpty()) {

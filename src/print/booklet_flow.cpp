@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "aspects/square_drawing.h"
 #include "platform/fonts.h"
 #include "platform/kept_by_text.h"
 #include "platform/replay.h"
@@ -30,7 +29,6 @@ constexpr Style kSubheading{11, true, 200};
 constexpr Style kText{11, false, 0};
 constexpr Style kTable{10, false, 120};
 constexpr double kParagraphGap = 120;
-constexpr double kSquareHeight = 1900;
 constexpr double kCurveHeight = 2600;
 
 QFont fontOf(const Style& style) {
@@ -65,7 +63,10 @@ QStringList linesOf(const QString& part, double width) {
 }
 
 // A paragraph as lines. The readings' paragraphs come back booklet after
-// booklet in a run, so each is broken once.
+// booklet in a run, so each is broken once. Each line of the text is a
+// paragraph of its own on the page: its first line goes with its second and
+// its last but one with its last, so that no page starts with a paragraph's
+// last line alone and none ends with its first.
 void addParagraph(std::vector<BookletPiece>& out, const QString& text, double width) {
     static platform::KeptByText<QStringList> broken(500);
     const std::size_t before = out.size();
@@ -73,8 +74,13 @@ void addParagraph(std::vector<BookletPiece>& out, const QString& text, double wi
         const QStringList lines =
             broken.get(fontOf(kText).key() + u'\n' + QString::number(width) + u'\n' + part,
                        [&] { return linesOf(part, width); });
+        const std::size_t first = out.size();
         for (const QString& line : lines) {
             out.push_back(piece(Kind::Line, line, kText, false));
+        }
+        if (out.size() - first >= 2) {
+            out[first].keepWithNext = true;
+            out[out.size() - 2].keepWithNext = true;
         }
     }
     if (out.size() > before) {
@@ -99,6 +105,9 @@ void addTable(std::vector<BookletPiece>& out, const core::BookletBlock& b) {
 std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks, double width) {
     std::vector<BookletPiece> out;
     for (const core::BookletBlock& b : blocks) {
+        if (b.onFirstPage) {
+            continue;
+        }
         switch (b.kind) {
             case BlockKind::Title:
                 out.push_back(piece(Kind::Title, b.text, kTitle, true));
@@ -115,12 +124,11 @@ std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks
             case BlockKind::Table:
                 addTable(out, b);
                 break;
-            case BlockKind::Square:
             case BlockKind::Curve: {
                 BookletPiece p;
-                p.kind = b.kind == BlockKind::Square ? Kind::Square : Kind::Curve;
+                p.kind = Kind::Curve;
                 p.spaceBefore = kParagraphGap;
-                p.height = b.kind == BlockKind::Square ? kSquareHeight : kCurveHeight;
+                p.height = kCurveHeight;
                 out.push_back(p);
                 break;
             }
@@ -144,7 +152,7 @@ double heightKeptFrom(const std::vector<BookletPiece>& pieces, std::size_t first
 }
 
 // Places of the table's columns and of the outlook's curve, twips.
-constexpr std::array<int, 4> kTableColumns{0, 1100, 2600, 3800};
+constexpr std::array<int, 5> kTableColumns{0, 1100, 2600, 3800, 5600};
 constexpr int kCurveLeft = 500;
 constexpr int kCurveLevelPitch = 200;
 constexpr int kCurveYearPitchMost = 600;
@@ -213,8 +221,7 @@ void drawCurve(platform::PrinterPage& page, double top, double width,
 }  // namespace
 
 void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pieces,
-                const core::Forecast& forecast, const std::vector<core::OutlookYear>& outlook,
-                long long thisYear) {
+                const std::vector<core::OutlookYear>& outlook, long long thisYear) {
     for (const BookletPiece& p : pieces) {
         switch (p.kind) {
             case Kind::Title:
@@ -231,9 +238,6 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
                 break;
             case Kind::TableRow:
                 drawRow(page, p);
-                break;
-            case Kind::Square:
-                aspects::drawSquare(page, forecast, 0, int(p.y) - 90);
                 break;
             case Kind::Curve:
                 drawCurve(page, p.y, page.scaleWidth(), outlook, thisYear);

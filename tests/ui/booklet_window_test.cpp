@@ -25,8 +25,9 @@ TEST(BookletWindow, PdfAndClipboardForAChild) {
     });
     ui::BookletOptions options;
     options.choice.outlookYears = 3;
-    f.window->deliverBooklet({QStringLiteral("Петрова"), QStringLiteral("Алиса"), {}}, options,
-                             print::ReportTarget::PdfFile);
+    core::Person alisa;
+    alisa.names = {QStringLiteral("Петрова"), QStringLiteral("Алиса"), {}};
+    f.window->deliverBooklet(alisa, options, print::ReportTarget::PdfFile);
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");
