@@ -439,7 +439,7 @@ A forecast without the window: zemtar-forecast --help.
                 or with a null byte is refused
   --clients LIST  one report page per line of a CSV list (- for standard
                 input) into --pdf
-  --booklet     the detailed report: the reading in words (as text; with
+  --booklet     the detailed reading: the reading in words (as text; with
                 --json, the forecast and the chosen texts by key in texts;
                 with --pdf, pages; with --clients, a report per client in --pdf)
   --sections LIST  comma-separated sections: aspects, cycle, years, happiness
@@ -450,7 +450,7 @@ A forecast without the window: zemtar-forecast --help.
                 window exports them); a file with errors: a message, the
                 program&apos;s own texts, exit code 2
   --lang LANG   the report&apos;s language: ru, uk or en (ru by default), for the
-                text, the words in JSON, the pages and the detailed report
+                text, the words in JSON, the pages and the detailed reading
   --compare     compare two people (more: --compare --help)
   -h, --help    show this help
   -v, --version show the version

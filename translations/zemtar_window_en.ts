@@ -60,19 +60,19 @@
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
-        <translation>the detailed reports</translation>
+        <translation>the detailed readings</translation>
     </message>
     <message>
         <source>подробный отчёт</source>
-        <translation>the detailed report</translation>
+        <translation>the detailed reading</translation>
     </message>
     <message>
         <source>Сохранить подробный отчёт в файл PDF</source>
-        <translation>Save Detailed Report as PDF</translation>
+        <translation>Save Detailed Reading as PDF</translation>
     </message>
     <message>
         <source>Подробный отчёт печатается без логотипа.</source>
-        <translation>The detailed report is printed without the logo.</translation>
+        <translation>The detailed reading is printed without the logo.</translation>
     </message>
     <message>
         <source>Клиент %1 из %2</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Печать подробных отчётов</source>
-        <translation>Printing Detailed Reports</translation>
+        <translation>Printing Detailed Readings</translation>
     </message>
     <message>
         <source>Подробные отчёты в PDF</source>
-        <translation>Detailed Reports to PDF</translation>
+        <translation>Detailed Readings to PDF</translation>
     </message>
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Подробный отчёт: %1</source>
-        <translation>Detailed Report: %1</translation>
+        <translation>Detailed Reading: %1</translation>
     </message>
 </context>
 <context>
@@ -437,15 +437,15 @@
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
-            <numerusform>The detailed reports were saved to “%1”: %n page.</numerusform>
-            <numerusform>The detailed reports were saved to “%1”: %n pages.</numerusform>
+            <numerusform>The detailed readings were saved to “%1”: %n page.</numerusform>
+            <numerusform>The detailed readings were saved to “%1”: %n pages.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
         <translation>
-            <numerusform>The detailed reports were sent to the printer “%1”: %n page.</numerusform>
-            <numerusform>The detailed reports were sent to the printer “%1”: %n pages.</numerusform>
+            <numerusform>The detailed readings were sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The detailed readings were sent to the printer “%1”: %n pages.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -822,15 +822,15 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт...</source>
-        <translation>&amp;Detailed Report...</translation>
+        <translation>&amp;Detailed Reading...</translation>
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
-        <translation>Ctrl+B: detailed reports of the selected clients, one after another, to PDF or the printer</translation>
+        <translation>Ctrl+B: detailed readings of the selected clients, one after another, to PDF or the printer</translation>
     </message>
     <message>
         <source>Сохранить в &amp;PDF…</source>
@@ -839,6 +839,18 @@
     <message>
         <source>&amp;Напечатать…</source>
         <translation>P&amp;rint…</translation>
+    </message>
+    <message>
+        <source>&amp;Новый клиент...</source>
+        <translation>&amp;New Client...</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>New Client</translation>
+    </message>
+    <message>
+        <source>Insert: добавить клиента в картотеку</source>
+        <translation>Insert: add a client to the book</translation>
     </message>
 </context>
 <context>
@@ -861,7 +873,7 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Разделы</source>
@@ -1018,6 +1030,10 @@
         <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
         <translation>This program does not know the language “%1”: reports are written in Russian.</translation>
     </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>New Client</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompareWindow</name>
@@ -1130,7 +1146,7 @@
 Процентов счастья: %2
 Уровень жизненных сил: от %3 до %4</source>
         <translation>%1
-Happiness: %2 percent
+Happiness: %2
 Life force: from %3 to %4</translation>
     </message>
     <message>
@@ -1236,7 +1252,7 @@ The author.</translation>
     </message>
     <message>
         <source>счастья</source>
-        <translation>happy</translation>
+        <translation>happiness</translation>
     </message>
     <message>
         <source>Дата рождения</source>
@@ -1312,7 +1328,7 @@ The author.</translation>
     </message>
     <message>
         <source>Подро&amp;бный отчёт…</source>
-        <translation>&amp;Detailed Report…</translation>
+        <translation>&amp;Detailed Reading…</translation>
     </message>
     <message>
         <source>&amp;Бланк отчёта…</source>
@@ -1373,6 +1389,20 @@ The author.</translation>
     <message>
         <source>Картотека клиентов</source>
         <translation>Client Book</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reading was saved to “%1”: %n page.</numerusform>
+            <numerusform>The detailed reading was saved to “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reading was sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The detailed reading was sent to the printer “%1”: %n pages.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1501,22 @@ The author.</translation>
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>The letterhead was not saved. %1</translation>
+    </message>
+    <message>
+        <source>на любом языке</source>
+        <translation>in any language</translation>
+    </message>
+    <message>
+        <source>на языке: %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>Имя и контакты для страниц на одном языке — например, латиницей для английских. Пусто — как для страниц на любом языке.</source>
+        <translation>The name and contacts for pages in one language, in Latin letters for English ones, say. Empty: as for pages in any language.</translation>
+    </message>
+    <message>
+        <source>Для &amp;страниц:</source>
+        <translation>For &amp;pages:</translation>
     </message>
 </context>
 <context>

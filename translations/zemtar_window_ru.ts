@@ -136,6 +136,25 @@
     </message>
 </context>
 <context>
+    <name>ui::FrmMain</name>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страница.</numerusform>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страницы.</numerusform>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страниц.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страница.</numerusform>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страницы.</numerusform>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страниц.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ui::TextsWindow</name>
     <message numerus="yes">
         <source>Изменено записей: %n</source>

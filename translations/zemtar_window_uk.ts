@@ -60,19 +60,19 @@
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
-        <translation>докладні звіти</translation>
+        <translation>детальні звіти</translation>
     </message>
     <message>
         <source>подробный отчёт</source>
-        <translation>докладний звіт</translation>
+        <translation>детальний звіт</translation>
     </message>
     <message>
         <source>Сохранить подробный отчёт в файл PDF</source>
-        <translation>Зберегти докладний звіт у файл PDF</translation>
+        <translation>Зберегти детальний звіт у файл PDF</translation>
     </message>
     <message>
         <source>Подробный отчёт печатается без логотипа.</source>
-        <translation>Докладний звіт друкується без логотипа.</translation>
+        <translation>Детальний звіт друкується без логотипа.</translation>
     </message>
     <message>
         <source>Клиент %1 из %2</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Печать подробных отчётов</source>
-        <translation>Друк докладних звітів</translation>
+        <translation>Друк детальних звітів</translation>
     </message>
     <message>
         <source>Подробные отчёты в PDF</source>
-        <translation>Докладні звіти в PDF</translation>
+        <translation>Детальні звіти в PDF</translation>
     </message>
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Подробный отчёт: %1</source>
-        <translation>Докладний звіт: %1</translation>
+        <translation>Детальний звіт: %1</translation>
     </message>
 </context>
 <context>
@@ -441,17 +441,17 @@
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінка.</numerusform>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінки.</numerusform>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінок.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
         <translation>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -838,15 +838,15 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт...</source>
-        <translation>&amp;Докладний звіт...</translation>
+        <translation>&amp;Детальний звіт...</translation>
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
-        <translation>Ctrl+B: докладні звіти вибраних клієнтів, один за одним, у PDF або на принтер</translation>
+        <translation>Ctrl+B: детальні звіти вибраних клієнтів, один за одним, у PDF або на принтер</translation>
     </message>
     <message>
         <source>Сохранить в &amp;PDF…</source>
@@ -855,6 +855,18 @@
     <message>
         <source>&amp;Напечатать…</source>
         <translation>&amp;Надрукувати…</translation>
+    </message>
+    <message>
+        <source>&amp;Новый клиент...</source>
+        <translation>&amp;Новий клієнт...</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>Новий клієнт</translation>
+    </message>
+    <message>
+        <source>Insert: добавить клиента в картотеку</source>
+        <translation>Insert: додати клієнта до картотеки</translation>
     </message>
 </context>
 <context>
@@ -877,7 +889,7 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Разделы</source>
@@ -1033,6 +1045,10 @@
     <message>
         <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
         <translation>Мова «%1» цій програмі не відома: звіти пишуться російською.</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>Новий клієнт</translation>
     </message>
 </context>
 <context>
@@ -1390,6 +1406,22 @@
         <source>Цифры кривой: %1</source>
         <translation>Цифри кривої: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::LanguageMenu</name>
@@ -1487,6 +1519,22 @@
     <message>
         <source>Бланк не сохранён. %1</source>
         <translation>Бланк не збережено. %1</translation>
+    </message>
+    <message>
+        <source>на любом языке</source>
+        <translation>будь-якою мовою</translation>
+    </message>
+    <message>
+        <source>на языке: %1</source>
+        <translation>мовою: %1</translation>
+    </message>
+    <message>
+        <source>Имя и контакты для страниц на одном языке — например, латиницей для английских. Пусто — как для страниц на любом языке.</source>
+        <translation>Ім’я та контакти для сторінок однією мовою — наприклад, латиницею для англійських. Порожньо — як для сторінок будь-якою мовою.</translation>
+    </message>
+    <message>
+        <source>Для &amp;страниц:</source>
+        <translation>Для &amp;сторінок:</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,17 @@ QString reportText(const ReportRecord& report) {
         case core::ReportKind::ManyPdf:
             return QCoreApplication::translate("Client", "PDF: %n клиентов", nullptr,
                                                report.clients);
+        case core::ReportKind::BookletPrintout:
+            return QCoreApplication::translate("Client", "Подробный отчёт, распечатка");
+        case core::ReportKind::BookletPdf:
+            return QCoreApplication::translate("Client", "Подробный отчёт в PDF");
+        case core::ReportKind::ManyBookletPdf:
+            return QCoreApplication::translate("Client", "Подробные отчёты в PDF: %n клиентов",
+                                               nullptr, report.clients);
+        case core::ReportKind::ComparisonPrintout:
+            return QCoreApplication::translate("Client", "Сравнение, распечатка");
+        case core::ReportKind::ComparisonPdf:
+            return QCoreApplication::translate("Client", "Сравнение в PDF");
     }
     return {};
 }

@@ -46,12 +46,14 @@ void bindPerson(QSqlQuery& q, const Client& c) {
 
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file) {
-    q.prepare(QStringLiteral(
-        "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document) VALUES"
+                       " (:id, :made, :kind, :file, :document)"));
     q.bindValue(QStringLiteral(":file"), text(file));
     q.bindValue(QStringLiteral(":id"), id);
     q.bindValue(QStringLiteral(":made"), moment);
-    q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+    q.bindValue(QStringLiteral(":kind"), static_cast<int>(core::placeOf(kind)));
+    q.bindValue(QStringLiteral(":document"), static_cast<int>(core::documentOf(kind)));
     return q.exec();
 }
 

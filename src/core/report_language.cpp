@@ -175,6 +175,7 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"Второй", u"Другий", u"Second"},
     {u"Год    первый второй", u"Рік    перший другий", u"Year    first second"},
     {u"© 2026, автор Земтар", u"© 2026, автор Земтар", u"© 2026, by Zemtar"},
+    {u"Zemtar - Прогноз", u"Zemtar - Прогноз", u"Zemtar - Forecast"},
 }};
 
 bool isDigit(int digit) {
@@ -237,6 +238,18 @@ QString monthName(ReportLanguage language, int monthIndex, MonthForm form) {
             break;
     }
     return kEnglishMonths[i].toString();
+}
+
+int parseMonthName(ReportLanguage language, QStringView text) {
+    const QStringView trimmed = text.trimmed();
+    for (int m = 0; m < 12; ++m) {
+        for (const MonthForm form : {MonthForm::Nominative, MonthForm::Genitive}) {
+            if (trimmed.compare(monthName(language, m, form), Qt::CaseInsensitive) == 0) {
+                return m;
+            }
+        }
+    }
+    return -1;
 }
 
 QString pageCaption(ReportLanguage language, PageCaption caption) {

@@ -43,6 +43,9 @@ enum class MonthForm {
 // A month's name (monthIndex 0 is January, as everywhere in the program);
 // empty for an index outside 0 to 11.
 QString monthName(ReportLanguage language, int monthIndex, MonthForm form);
+// The month `text` names in `language`, on its own or after a day («серпень»,
+// «серпня», «August»), in any case, blanks around ignored; -1 for none.
+int parseMonthName(ReportLanguage language, QStringView text);
 
 // The words of the pages, one entry a place on a page.
 enum class PageCaption {
@@ -126,8 +129,9 @@ enum class PageCaption {
     TextSecond,      // «Второй»
     TextSpanHeader,  // «Год    первый второй»
     YearAndAuthor,   // «© 2026, автор Земтар» in the page's header
+    ProgramName,     // «Zemtar - Прогноз», «Zemtar - Forecast» in the page's header
 };
-inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::YearAndAuthor) + 1;
+inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::ProgramName) + 1;
 
 QString pageCaption(ReportLanguage language, PageCaption caption);
 

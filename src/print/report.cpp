@@ -157,7 +157,7 @@ namespace {
 void printProgramLines(platform::PrinterPage& page, core::ReportLanguage language) {
     page.setFontUnderline(true);
     page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() +
+    page.print(QStringLiteral("\"") + core::pageCaption(language, core::PageCaption::ProgramName) +
                core::pageCaption(language, core::PageCaption::Version) + info::version() +
                QStringLiteral(" - ") +
                core::pageCaption(language, core::PageCaption::YearAndAuthor));
@@ -173,7 +173,7 @@ void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& l
                  core::ReportLanguage language) {
     page.setFontSize(kHeaderSize);
     if (letterhead) {
-        printLetterheadLines(page, *letterhead);
+        printLetterheadLines(page, letterhead->forLanguage(language));
     } else {
         printProgramLines(page, language);
     }

@@ -162,7 +162,9 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome, 
     }
     const bool printed = outcome == Delivered::Printed;
     QString error;
-    const auto kind = printed ? core::ReportKind::Printout : core::ReportKind::ManyPdf;
+    const auto kind =
+        core::reportKind(printed ? core::ReportKind::Printout : core::ReportKind::ManyPdf,
+                         booklets ? core::ReportDocument::Booklet : core::ReportDocument::Report);
     if (!book_.recordReports(tally.printed, kind, &error,
                              printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);

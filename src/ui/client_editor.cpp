@@ -37,8 +37,11 @@ bool validMonth(const core::BirthDate& d) {
 }
 
 // What is wrong with the date as the book holds it, told when the card
-// opens; empty when nothing is.
+// opens; empty when nothing is, and for a new client's date not given yet.
 QString storedDateProblem(const core::BirthDate& d) {
+    if (d.isBlank()) {
+        return {};
+    }
     if (!validDay(d) || !validMonth(d)) {
         return QCoreApplication::translate("ui::ClientEditor",
                                            "В картотеке неверная дата рождения: день %1, месяц %2. "
@@ -54,7 +57,7 @@ QString storedDateProblem(const core::BirthDate& d) {
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
                            const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
-    setWindowTitle(tr("Клиент"));
+    setWindowTitle(client.id == 0 ? tr("Новый клиент") : tr("Клиент"));
     // The fields on the left, the note and the history on the right, so that
     // the card is low enough for a laptop's screen at a large scale; the
     // problem line and the buttons below.

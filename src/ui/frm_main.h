@@ -183,6 +183,8 @@ private:
     void editTexts();
     // «Подробный отчёт…»: the dialog, then the booklet to its target.
     void askBooklet();
+    // After a booklet went out: says where, as the client book does.
+    void tellDelivered(const print::PrintDelivery& delivery, bool saved);
     // «Копировать толкование»: the booklet's words as the dialog last chose them.
     void copyBooklet();
     // The booklet of the forecast shown, in the practitioner's texts.

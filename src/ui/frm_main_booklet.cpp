@@ -2,6 +2,7 @@
 // «Правка → Копировать толкование».
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 
 #include "core/program_info.h"
@@ -48,13 +49,24 @@ void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& o
             outcome == print::PrintDelivery::Outcome::Saved) {
             core::Person delivered = person;
             delivered.language = options.language;
+            const bool saved = outcome == print::PrintDelivery::Outcome::Saved;
+            tellDelivered(delivery, saved);
             rememberReport(delivered,
-                           outcome == print::PrintDelivery::Outcome::Saved
-                               ? core::ReportKind::Pdf
-                               : core::ReportKind::Printout,
+                           saved ? core::ReportKind::BookletPdf : core::ReportKind::BookletPrintout,
                            false, delivery.savedPath());
         }
     });
+}
+
+// As the client book tells its runs: where the booklet went and how many pages.
+void FrmMain::tellDelivered(const print::PrintDelivery& delivery, bool saved) {
+    const int pages = delivery.pages();
+    const QString text =
+        saved ? tr("Подробный отчёт сохранён в файл «%1»: страниц %n.", nullptr, pages)
+                    .arg(QDir::toNativeSeparators(delivery.savedPath()))
+              : tr("Подробный отчёт отправлен на принтер «%1»: страниц %n.", nullptr, pages)
+                    .arg(delivery.printerName());
+    services_.message(this, {text, info::programName(), platform::MessageIcon::Information, 0});
 }
 
 void FrmMain::askBooklet() {

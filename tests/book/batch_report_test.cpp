@@ -179,7 +179,7 @@ TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
         std::vector<book::ReportRecord> history;
         ASSERT_TRUE(m.book->reports(m.all()[1].id, history));
         ASSERT_EQ(history.size(), 1u);
-        EXPECT_EQ(history[0].kind, core::ReportKind::ManyPdf);
+        EXPECT_EQ(history[0].kind, core::ReportKind::ManyBookletPdf);  // booklets, as booklets
         QFile::remove(m.pdf);
     }
     ASSERT_EQ(store.save(core::TextSet()), QString());
