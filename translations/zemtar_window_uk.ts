@@ -1336,7 +1336,7 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт…</source>
-        <translation>Док&amp;ладний звіт…</translation>
+        <translation>Дет&amp;альний звіт…</translation>
     </message>
     <message>
         <source>&amp;Бланк отчёта…</source>
