@@ -841,16 +841,16 @@
         <translation>P&amp;rint…</translation>
     </message>
     <message>
-        <source>&amp;Новый клиент...</source>
-        <translation>&amp;New Client...</translation>
-    </message>
-    <message>
         <source>Новый клиент</source>
         <translation>New Client</translation>
     </message>
     <message>
         <source>Insert: добавить клиента в картотеку</source>
         <translation>Insert: add a client to the book</translation>
+    </message>
+    <message>
+        <source>Нов&amp;ый клиент...</source>
+        <translation>Ne&amp;w Client...</translation>
     </message>
 </context>
 <context>
@@ -1860,6 +1860,10 @@ The entries that could not be read will become the program’s texts. The import
     <message>
         <source>Тексты на языке: %1.</source>
         <translation>Texts in: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Вариант пуст: читается сама запись.</source>
+        <translation>%1 The variant is empty: the entry itself is read.</translation>
     </message>
 </context>
 <context>

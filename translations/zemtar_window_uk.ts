@@ -857,16 +857,16 @@
         <translation>&amp;Надрукувати…</translation>
     </message>
     <message>
-        <source>&amp;Новый клиент...</source>
-        <translation>&amp;Новий клієнт...</translation>
-    </message>
-    <message>
         <source>Новый клиент</source>
         <translation>Новий клієнт</translation>
     </message>
     <message>
         <source>Insert: добавить клиента в картотеку</source>
         <translation>Insert: додати клієнта до картотеки</translation>
+    </message>
+    <message>
+        <source>Нов&amp;ый клиент...</source>
+        <translation>Новий клі&amp;єнт...</translation>
     </message>
 </context>
 <context>
@@ -1887,6 +1887,10 @@
     <message>
         <source>Тексты на языке: %1.</source>
         <translation>Тексти мовою: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Вариант пуст: читается сама запись.</source>
+        <translation>%1 Варіант порожній: читається сам запис.</translation>
     </message>
 </context>
 <context>

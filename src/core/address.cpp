@@ -200,7 +200,13 @@ QString proposedAddress(const ClientNames& names, ReportLanguage language, Gende
         case ReportLanguage::Ukrainian: {
             const Gender g = gender != Gender::Unknown ? gender : genderOfPatronymic(patronymic);
             const QString called = ukrainianVocative(name, g);
-            return patronymic.isEmpty() ? called : called + u' ' + ukrainianVocative(patronymic, g);
+            if (patronymic.isEmpty()) {
+                return called;
+            }
+            // Both in the vocative, or both as typed: never «Мария Ивановно».
+            const QString calledToo = ukrainianVocative(patronymic, g);
+            return called != name && calledToo != patronymic ? called + u' ' + calledToo
+                                                             : name + u' ' + patronymic;
         }
         case ReportLanguage::English:
             break;

@@ -35,8 +35,9 @@ QString ukrainianVocative(const QString& name, Gender gender = Gender::Unknown);
 
 // How a greeting in `language` would address the person of these names: the
 // first name and the patronymic as Russian says them («Мария Ивановна»), both
-// in the vocative in Ukrainian («Андрію Петровичу»), the first name alone in
-// English. Empty without a first name: the greeting then names nobody.
+// in the vocative in Ukrainian («Андрію Петровичу»; both as typed when the
+// rules know only one of them), the first name alone in English. Empty without a first name: the
+// greeting then names nobody.
 QString proposedAddress(const ClientNames& names, ReportLanguage language,
                         Gender gender = Gender::Unknown);
 

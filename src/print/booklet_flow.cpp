@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "platform/fonts.h"
@@ -77,6 +78,9 @@ void addParagraph(std::vector<BookletPiece>& out, const QString& text, double wi
         const std::size_t first = out.size();
         for (const QString& line : lines) {
             out.push_back(piece(Kind::Line, line, kText, false));
+        }
+        if (out.size() > first) {
+            out[first].paragraphStart = true;
         }
         if (out.size() - first >= 2) {
             out[first].keepWithNext = true;
@@ -247,16 +251,44 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
     page.setFontBold(false);
 }
 
+namespace {
+
+// The booklet's last paragraph goes onto a page whole, when a page can hold
+// it: a page that held only its closing words would look left behind.
+void keepLastParagraphWhole(std::vector<BookletPiece>& pieces, double pageHeight) {
+    const auto start = std::find_if(pieces.rbegin(), pieces.rend(),
+                                    [](const BookletPiece& p) { return p.paragraphStart; });
+    if (start == pieces.rend()) {
+        return;
+    }
+    const auto first = std::size_t(pieces.rend() - start) - 1;
+    double height = 0;
+    for (std::size_t k = first; k < pieces.size(); ++k) {
+        height += pieces[k].height;
+    }
+    for (std::size_t k = first; height <= pageHeight && k + 1 < pieces.size(); ++k) {
+        pieces[k].keepWithNext = true;
+    }
+}
+
+}  // namespace
+
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom) {
     std::vector<std::vector<BookletPiece>> pages(1);
     double y = top;
-    const std::vector<BookletPiece> pieces = piecesOf(blocks, width);
+    std::vector<BookletPiece> pieces = piecesOf(blocks, width);
+    keepLastParagraphWhole(pieces, bottom - top);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         BookletPiece p = pieces[k];
         const bool atTop = pages.back().empty();
         const double before = atTop ? 0 : p.spaceBefore;
-        if (!atTop && y + before + heightKeptFrom(pieces, k) > bottom) {
+        // What must go together yet is taller than a whole page breaks where it must.
+        double kept = heightKeptFrom(pieces, k);
+        if (kept > bottom - top) {
+            kept = p.height;
+        }
+        if (!atTop && y + before + kept > bottom) {
             pages.emplace_back();
             y = top;
         }

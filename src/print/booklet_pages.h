@@ -34,7 +34,8 @@ struct BookletPiece {
     // heads, a paragraph's first line with its second, its last but one with
     // its last.
     bool keepWithNext = false;
-    double y = 0;  // where it stands once placed
+    bool paragraphStart = false;  // a paragraph's first line
+    double y = 0;                 // where it stands once placed
 };
 
 // A booklet as pages: the first is its own (composeBookletFirstPage), the
@@ -87,7 +88,8 @@ void composeBookletFirstPage(platform::PrinterPage& page, const core::Booklet& b
 
 // Lays the blocks out as pieces `width` twips wide (paragraphs broken into
 // lines between words) and flows them onto pages from `top` to `bottom`.
-// Blocks the first page says are left out.
+// Blocks the first page says are left out. The last paragraph stays whole, so
+// that the last page never holds only its closing words.
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom);
 

@@ -40,7 +40,7 @@ struct CommandPlace {
 };
 // In the order of BookWindow::Command.
 constexpr CommandPlace kCommands[] = {
-    {QT_TRANSLATE_NOOP("ui::BookWindow", "&Новый клиент..."),
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "Нов&ый клиент..."),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Новый клиент"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Insert: добавить клиента в картотеку")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "&Открыть"),

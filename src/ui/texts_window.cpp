@@ -410,11 +410,19 @@ void TextsWindow::updatePreview() {
         previewNote_->setText(subject_.note());
         return;
     }
-    preview_->setPlainText(core::fillFields(core::normalizedText(editor_->toPlainText()), values_));
-    previewNote_->setText(
-        library_.isOn(key_)
-            ? subject_.note()
-            : tr("%1 Эта запись сейчас не включается в отчёт.").arg(subject_.note()));
+    // An empty women's or men's variant is the entry itself: the preview shows what is read.
+    const core::TextKey* entry = core::findTextKey(key_);
+    const QString varied = entry ? entry->variantOf : QString();
+    QString text = core::normalizedText(editor_->toPlainText());
+    QString note = subject_.note();
+    if (text.isEmpty() && !varied.isEmpty()) {
+        text = library_.text(varied);
+        note = tr("%1 Вариант пуст: читается сама запись.").arg(note);
+    }
+    preview_->setPlainText(core::fillFields(text, values_));
+    previewNote_->setText(library_.isOn(varied.isEmpty() ? key_ : varied)
+                              ? note
+                              : tr("%1 Эта запись сейчас не включается в отчёт.").arg(note));
 }
 
 void TextsWindow::updateState() {

@@ -89,6 +89,7 @@ TEST(Address, ProposedAndTypedAddress) {
         {"Андрій", "", ReportLanguage::Ukrainian, "Андрію"},
         {"Андрій", "Петрович", ReportLanguage::Ukrainian, "Андрію Петровичу"},
         {"Олена", "Іванівна", ReportLanguage::Ukrainian, "Олено Іванівно"},
+        {"Мария", "Ивановна", ReportLanguage::Ukrainian, "Мария Ивановна"},
         {"Emily", "", ReportLanguage::English, "Emily"},
         {"Мария", "Ивановна", ReportLanguage::English, "Мария"},
         {"", "Ивановна", ReportLanguage::Russian, ""},

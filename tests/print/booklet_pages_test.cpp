@@ -123,8 +123,8 @@ TEST(BookletPages, NameInTheLanguagesOrder) {
 }
 
 // However long the paragraphs and wherever a page ends, no page begins with a
-// paragraph's last line or ends with its first, and a heading stays with the
-// lines it heads.
+// paragraph's last line or ends with its first, a heading stays with the
+// lines it heads, and the last page never holds only the closing words.
 TEST(BookletPages, BreaksLeaveNoLineAlone) {
     const QString sentence = QStringLiteral("Слово за словом складывается ровная строка текста. ");
     for (int lines = 1; lines <= 6; ++lines) {
@@ -135,12 +135,34 @@ TEST(BookletPages, BreaksLeaveNoLineAlone) {
             }
             blocks.push_back(blockOf(Kind::Subheading, QStringLiteral("Заголовок")));
             blocks.push_back(blockOf(Kind::Paragraph, sentence.repeated(lines * 2).trimmed()));
-            blocks.push_back(blockOf(Kind::Paragraph, QStringLiteral("Конец.")));
-            const auto pages = print::flowBlocks(blocks, 4000, 0, 3000);
-            for (std::size_t p = 0; p + 1 < pages.size(); ++p) {
-                SCOPED_TRACE(testing::Message() << lines << " lines after " << before);
-                EXPECT_FALSE(pages[p].back().keepWithNext);
-                EXPECT_NE(pages[p].back().kind, Piece::Kind::Subheading);
+            for (const bool closing : {true, false}) {
+                if (closing) {
+                    blocks.push_back(blockOf(Kind::Paragraph, QStringLiteral("Конец.")));
+                } else {
+                    blocks.pop_back();
+                }
+                SCOPED_TRACE(testing::Message() << lines << " lines after " << before
+                                                << (closing ? " and a closing line" : ""));
+                const auto pages = print::flowBlocks(blocks, 4000, 0, 3000);
+                for (std::size_t p = 0; p + 1 < pages.size(); ++p) {
+                    EXPECT_FALSE(pages[p].back().keepWithNext);
+                    EXPECT_NE(pages[p].back().kind, Piece::Kind::Subheading);
+                }
+                // The last paragraph whole when a page can hold it: a page that
+                // starts inside it means it is taller than a page, and even then
+                // the last page holds more than its closing line.
+                const auto& last = pages.back();
+                if (!closing && !last.front().paragraphStart &&
+                    last.front().kind == Piece::Kind::Line) {
+                    double height = 0;
+                    for (const auto& page : pages) {
+                        for (const Piece& piece : page) {
+                            height = piece.paragraphStart ? piece.height : height + piece.height;
+                        }
+                    }
+                    EXPECT_GT(height, 3000);
+                    EXPECT_GE(last.size(), 2u);
+                }
             }
         }
     }
