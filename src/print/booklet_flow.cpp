@@ -122,9 +122,18 @@ std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks
             case BlockKind::Subheading:
                 out.push_back(piece(Kind::Subheading, b.text, kSubheading, true));
                 break;
-            case BlockKind::Paragraph:
+            case BlockKind::Paragraph: {
+                // A one-line paragraph under a heading (a year's list of years)
+                // is part of the heading: both go on with what follows.
+                const bool headed = !out.empty() && (out.back().kind == Kind::Heading ||
+                                                     out.back().kind == Kind::Subheading);
+                const std::size_t first = out.size();
                 addParagraph(out, b.text, width);
+                if (headed && out.size() == first + 1) {
+                    out.back().keepWithNext = true;
+                }
                 break;
+            }
             case BlockKind::Table:
                 addTable(out, b);
                 break;
@@ -262,9 +271,14 @@ void keepLastParagraphWhole(std::vector<BookletPiece>& pieces, double pageHeight
         return;
     }
     const auto first = std::size_t(pieces.rend() - start) - 1;
+    // Its heading and what else already goes with its first line come along.
+    std::size_t from = first;
+    while (from > 0 && pieces[from - 1].keepWithNext) {
+        --from;
+    }
     double height = 0;
-    for (std::size_t k = first; k < pieces.size(); ++k) {
-        height += pieces[k].height;
+    for (std::size_t k = from; k < pieces.size(); ++k) {
+        height += (k == from ? 0 : pieces[k].spaceBefore) + pieces[k].height;
     }
     for (std::size_t k = first; height <= pageHeight && k + 1 < pieces.size(); ++k) {
         pieces[k].keepWithNext = true;

@@ -123,8 +123,9 @@ TEST(BookletPages, NameInTheLanguagesOrder) {
 }
 
 // However long the paragraphs and wherever a page ends, no page begins with a
-// paragraph's last line or ends with its first, a heading stays with the
-// lines it heads, and the last page never holds only the closing words.
+// paragraph's last line or ends with its first, a heading (with a one-line
+// note under it) stays with the lines it heads, and the last page never holds only the closing
+// words.
 TEST(BookletPages, BreaksLeaveNoLineAlone) {
     const QString sentence = QStringLiteral("Слово за словом складывается ровная строка текста. ");
     for (int lines = 1; lines <= 6; ++lines) {
@@ -134,6 +135,9 @@ TEST(BookletPages, BreaksLeaveNoLineAlone) {
                 blocks.push_back(blockOf(Kind::Paragraph, QStringLiteral("Строка.")));
             }
             blocks.push_back(blockOf(Kind::Subheading, QStringLiteral("Заголовок")));
+            if (before % 2 == 1) {  // a one-line note under the heading goes with it
+                blocks.push_back(blockOf(Kind::Paragraph, QStringLiteral("Годы: 1990, 1997.")));
+            }
             blocks.push_back(blockOf(Kind::Paragraph, sentence.repeated(lines * 2).trimmed()));
             for (const bool closing : {true, false}) {
                 if (closing) {
@@ -147,17 +151,25 @@ TEST(BookletPages, BreaksLeaveNoLineAlone) {
                 for (std::size_t p = 0; p + 1 < pages.size(); ++p) {
                     EXPECT_FALSE(pages[p].back().keepWithNext);
                     EXPECT_NE(pages[p].back().kind, Piece::Kind::Subheading);
+                    const auto n = pages[p].size();
+                    EXPECT_FALSE(n >= 2 && pages[p][n - 2].kind == Piece::Kind::Subheading);
                 }
-                // The last paragraph whole when a page can hold it: a page that
-                // starts inside it means it is taller than a page, and even then
-                // the last page holds more than its closing line.
+                // The last paragraph whole when a page can hold it with its
+                // heading: a page that starts inside it means they are taller
+                // than a page, and even then the last page holds more than its
+                // closing line.
                 const auto& last = pages.back();
                 if (!closing && !last.front().paragraphStart &&
                     last.front().kind == Piece::Kind::Line) {
                     double height = 0;
+                    bool kept = false;
                     for (const auto& page : pages) {
                         for (const Piece& piece : page) {
-                            height = piece.paragraphStart ? piece.height : height + piece.height;
+                            const bool starts =
+                                !kept && (piece.paragraphStart || piece.kind != Piece::Kind::Line);
+                            height =
+                                starts ? piece.height : height + piece.spaceBefore + piece.height;
+                            kept = piece.keepWithNext;
                         }
                     }
                     EXPECT_GT(height, 3000);
