@@ -39,7 +39,7 @@ int runBooklet(const Options& o, const core::Forecast& forecast, int argc, char*
     }
     const int status = textsProblem.isEmpty() ? kExitForecast : kExitRefused;
     const core::Booklet booklet =
-        core::makeBooklet(forecast, {o.surname, o.name, o.patronymic}, library, bookletChoice(o));
+        core::makeBooklet(forecast, personOf(o, forecast.date), library, bookletChoice(o));
     if (o.json || !o.pdfGiven) {
         const QByteArray out =
             o.json ? core::bookletJson(booklet) + '\n' : core::bookletText(booklet).toUtf8() + '\n';

@@ -73,8 +73,8 @@ struct RowPages {
                 continue;
             }
             page.forecast = std::move(*forecast);
-            page.client = row.client.names;
-            page.language = language.value_or(row.client.language());
+            page.person = row.client.person();
+            page.person.language = language.value_or(row.client.language());
             return print::NextPage::Page;
         }
         readError = reader.error();

@@ -7,9 +7,12 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
+#include "core/address.h"
 #include "core/booklet.h"
+#include "core/person.h"
 
 namespace companion {
 
@@ -38,6 +41,13 @@ struct Options {
     bool surnameGiven = false;
     bool nameGiven = false;
     bool patronymicGiven = false;
+    // The booklet's greeting and the texts' variants: --address as typed,
+    // --gender f or m; without them, what the names propose.
+    bool addressGiven = false;
+    QString address;
+    bool genderGiven = false;
+    QString genderText;
+    core::Gender gender = core::Gender::Unknown;
     // A client list: one report page per row, all in the --pdf file.
     bool clientsGiven = false;
     QString clients;
@@ -71,12 +81,30 @@ struct Options {
 };
 
 // The booklet's choice from --sections, --outlook and --mark-year (this year
-// by the clock without it). The drawing library makes its pages from the same.
+// by the clock without it; today's day and month in that year, the last of
+// February for the 29th in a common year, decide whether the client is still
+// a child). The drawing library makes its pages from the same.
 inline core::BookletChoice bookletChoice(const Options& o) {
     core::BookletChoice choice = o.bookletSections;
     choice.outlookYears = o.outlookYears;
-    choice.thisYear = o.markYear.value_or(QDate::currentDate().year());
+    const QDate today = QDate::currentDate();
+    choice.thisYear = o.markYear.value_or(today.year());
+    const int year = static_cast<int>(choice.thisYear);
+    choice.madeOn = QDate(year, today.month(), 1);
+    choice.madeOn = choice.madeOn.addDays(std::min(today.day(), choice.madeOn.daysInMonth()) - 1);
     return choice;
+}
+
+// Whom the booklet or the page is for: the names, --address and --gender
+// (the gender the patronymic tells without it), in the language of `o`.
+inline core::Person personOf(const Options& o, const core::BirthDate& born = {}) {
+    core::Person person;
+    person.names = {o.surname, o.name, o.patronymic};
+    person.birthDate = born;
+    person.language = o.language;
+    person.gender = o.genderGiven ? o.gender : core::genderOfPatronymic(o.patronymic);
+    person.address = o.address.simplified();
+    return person;
 }
 
 // Everything written to the standard streams goes through these, so that a

@@ -154,9 +154,10 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
         error = platform::writeUnderName(o.pdf, bytesOf(o.pdf), [&](const QString& path) {
             const core::ClientNames client{o.surname, o.name, o.patronymic};
             if (request->texts) {
-                return writeBooklet(core::makeBooklet(forecast, client, *request->texts,
-                                                      companion::bookletChoice(o)),
-                                    path, letterhead);
+                return writeBooklet(
+                    core::makeBooklet(forecast, companion::personOf(o, forecast.date),
+                                      *request->texts, companion::bookletChoice(o)),
+                    path, letterhead);
             }
             return print::printReportToPdf(forecast, path, client, QDateTime::currentDateTime(),
                                            letterhead, o.language);

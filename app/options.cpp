@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "core/address.h"
 #include "core/client_names.h"
 #include "platform/file_names.h"
 #include "print/letterhead_text.h"
@@ -35,6 +36,10 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
     "                (с --png или --pdf без --json стандартный вывод пуст)\n"
     "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
+    "  --address ОБРАЩЕНИЕ  как приветствие подробного отчёта обращается к клиенту\n"
+    "                («Мария Ивановна», «Андрію»); без него — как предлагают имена\n"
+    "  --gender f|m  пол клиента для текстов подробного отчёта (ж или м тоже);\n"
+    "                без него — по отчеству, а без отчества — слова для всех\n"
     "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
     "                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);\n"
     "                логотип, который не прочитать, не печатается, код возврата 2\n"
@@ -91,6 +96,8 @@ const OptionRow kOptionRows[] = {
     {{"surname"}, &Options::surnameGiven, &Options::surname},
     {{"name"}, &Options::nameGiven, &Options::name},
     {{"patronymic"}, &Options::patronymicGiven, &Options::patronymic},
+    {{"address"}, &Options::addressGiven, &Options::address},
+    {{"gender"}, &Options::genderGiven, &Options::genderText},
     {{"clients"}, &Options::clientsGiven, &Options::clients},
     {{"mark-year"}, &Options::markYearGiven, &Options::markYearText},
     {{"practitioner"}, &Options::letterhead, &Options::practitioner},
@@ -179,7 +186,9 @@ std::optional<Problem> clientsProblem(const Options& o) {
         const char* option;
     } names[] = {{o.surnameGiven, "--surname"},
                  {o.nameGiven, "--name"},
-                 {o.patronymicGiven, "--patronymic"}};
+                 {o.patronymicGiven, "--patronymic"},
+                 {o.addressGiven, "--address"},
+                 {o.genderGiven, "--gender"}};
     for (const auto& n : names) {
         if (n.given) {
             return refuse(QCoreApplication::translate(
@@ -215,14 +224,42 @@ std::optional<Problem> clientsProblem(const Options& o) {
     return std::nullopt;
 }
 
-// --sections, --outlook and --texts shape a booklet and need --booklet.
+// The greeting's --address and the texts' --gender.
+std::optional<Problem> personProblem(Options& o) {
+    const auto refuse = [](const QString& text) { return Problem{kExitUsage, text}; };
+    if (const QString problem =
+            core::nameProblem(o.address, core::kAddressLimit, QStringLiteral("--address"));
+        !problem.isEmpty()) {
+        return refuse(problem);
+    }
+    if (!o.genderGiven) {
+        return std::nullopt;
+    }
+    const std::optional<core::Gender> gender = core::parseGender(o.genderText);
+    if (!gender || o.genderText.trimmed().isEmpty()) {
+        return refuse(QCoreApplication::translate("Options",
+                                                  "После --gender нужно f или m (ж или м), а не "
+                                                  "«%1».")
+                          .arg(o.genderText));
+    }
+    o.gender = *gender;
+    return std::nullopt;
+}
+
+// --sections, --outlook, --texts, --address and --gender shape a booklet and
+// need --booklet.
 std::optional<Problem> bookletProblem(Options& o) {
     const auto refuse = [](const QString& text) { return Problem{kExitUsage, text}; };
     if (!o.booklet) {
-        return o.sectionsGiven || o.outlookGiven || o.textsGiven
+        return o.sectionsGiven || o.outlookGiven || o.textsGiven || o.addressGiven || o.genderGiven
                    ? std::optional(refuse(QCoreApplication::translate(
-                         "Options", "--sections, --outlook и --texts нужны только с --booklet.")))
+                         "Options",
+                         "--sections, --outlook, --texts, --address и --gender нужны только с "
+                         "--booklet.")))
                    : std::nullopt;
+    }
+    if (std::optional<Problem> problem = personProblem(o)) {
+        return problem;
     }
     if (o.pngGiven || o.batch) {
         return refuse(QCoreApplication::translate("Options", "С --booklet нельзя указать %1.")

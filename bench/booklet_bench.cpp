@@ -41,8 +41,9 @@ core::Booklet bookletOf(int day, int month, int year, int outlook) {
     static const core::TextLibrary library;
     const auto forecast =
         std::get<core::Forecast>(core::calculate({day, month - 1, QString::number(year)}));
-    return core::makeBooklet(forecast, {"Петрова", "Мария", "Сергеевна"}, library,
-                             allSections(outlook));
+    core::Person maria;
+    maria.names = {"Петрова", "Мария", "Сергеевна"};
+    return core::makeBooklet(forecast, maria, library, allSections(outlook));
 }
 
 int ours(const core::Booklet& booklet, const QString& path) {

@@ -22,8 +22,8 @@ print::PageSource clients(int count) {
         auto forecast =
             print::forecastFor({k % 28 + 1, k % 12, QString::number(1900 + k % 120)}, nullptr);
         page.forecast = std::move(*forecast);
-        page.client = {QStringLiteral("Иванова%1").arg(k), QStringLiteral("Мария"),
-                       QStringLiteral("Петровна")};
+        page.person.names = {QStringLiteral("Иванова%1").arg(k), QStringLiteral("Мария"),
+                             QStringLiteral("Петровна")};
         ++k;
         return print::NextPage::Page;
     };

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/aspect_names.h"
 #include "core/forecast.h"
 
 namespace {

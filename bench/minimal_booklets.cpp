@@ -37,8 +37,9 @@ int main(int argc, char* argv[]) {
         if (row.size() != 4 || !f) {
             return 1;
         }
-        const core::Booklet booklet =
-            core::makeBooklet(*f, {row[0], row[1], row[2]}, library, choice);
+        core::Person person;
+        person.names = {row[0], row[1], row[2]};
+        const core::Booklet booklet = core::makeBooklet(*f, person, library, choice);
         pages += bench::drawPlainBooklet(writer, painter, booklet, now, pages == 0);
     }
     std::fprintf(stderr, "%d\n", pages);

@@ -73,8 +73,8 @@ inline std::vector<PlainLine> plainLines(const core::Booklet& booklet, double wi
                 lines.back().cells = row;
             }
             lines.back().height += 120;  // the gap under a table, as under a paragraph
-        } else if (b.kind == Kind::Square || b.kind == Kind::Curve) {
-            lines.push_back({{}, {}, {}, b.kind, 120, b.kind == Kind::Square ? 1900.0 : 2600.0});
+        } else if (b.kind == Kind::Curve) {
+            lines.push_back({{}, {}, {}, b.kind, 120, 2600.0});
         } else {
             for (const QString& part : b.text.split(u'\n')) {
                 QTextLayout layout(part, plainFont(11, false));
@@ -135,18 +135,6 @@ inline void plainHead(QPainter& p, const QString& whose, int number, int count, 
     plainText(p, plain, pageText, width - QFontMetricsF(plain).horizontalAdvance(pageText), 1000);
 }
 
-inline void plainSquare(QPainter& p, const core::Forecast& f, double top) {
-    p.drawRect(QRectF(0, top, 1800, 1800));
-    for (int i = 0; i < 9; ++i) {
-        const QRectF cell(600 * (i / 3), top + 600 * (i % 3), 600, 600);
-        p.drawRect(cell);
-        p.setFont(plainFont(11, true));
-        p.drawText(
-            cell, Qt::AlignCenter,
-            QString::number(i + 1) + ": " + QString::number(f.aspects[std::size_t(i)].level));
-    }
-}
-
 inline void plainCurve(QPainter& p, const core::Booklet& b, double top) {
     QPolygonF curve;
     for (std::size_t k = 0; k < b.outlook.size(); ++k) {
@@ -163,23 +151,21 @@ inline int drawPlainBooklet(QPdfWriter& writer, QPainter& p, const core::Booklet
                             const QDateTime& madeAt, bool first) {
     const double width = platform::PrinterPage::kDefaultPageWidthTw;
     platform::PrinterPage report(width);
-    print::composeReport(report, b.forecast, b.client, madeAt);
+    print::composeReport(report, b.forecast, b.person.names, madeAt);
     if (!first) {
         writer.newPage();
     }
     report.render(p, kPlainPdfDpi, kPlainPdfDpi);
     const auto pages = plainPages(plainLines(b, width));
     const QString whose =
-        core::fullName(b.client) + " — " + core::bookletDate(b.forecast, b.language);
+        core::fullName(b.person.names) + " — " + core::bookletDate(b.forecast, b.language());
     p.save();
     p.scale(kPlainPdfDpi / 1440, kPlainPdfDpi / 1440);
     for (std::size_t n = 0; n < pages.size(); ++n) {
         writer.newPage();
         plainHead(p, whose, int(n) + 2, int(pages.size()) + 1, width);
         for (const PlainLine& l : pages[n]) {
-            if (l.kind == core::BookletBlock::Kind::Square) {
-                plainSquare(p, b.forecast, l.y);
-            } else if (l.kind == core::BookletBlock::Kind::Curve) {
+            if (l.kind == core::BookletBlock::Kind::Curve) {
                 plainCurve(p, b, l.y);
             }
             for (qsizetype c = 0; c < l.cells.size(); ++c) {

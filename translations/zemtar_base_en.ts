@@ -293,6 +293,37 @@
             <numerusform>PDF: %n clients</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>пол «%1» не понят: можно f или m (ж или м), или пусто</source>
+        <translation>the gender “%1” is not understood: it may be f or m, or empty</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт, распечатка</source>
+        <translation>Detailed reading, printout</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт в PDF</source>
+        <translation>Detailed reading in PDF</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты в PDF: %n клиентов</source>
+        <translation>
+            <numerusform>Detailed readings in PDF: %n client</numerusform>
+            <numerusform>Detailed readings in PDF: %n clients</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сравнение, распечатка</source>
+        <translation>Comparison, printout</translation>
+    </message>
+    <message>
+        <source>Сравнение в PDF</source>
+        <translation>Comparison in PDF</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -727,6 +758,13 @@ It belongs in the program&apos;s folder:
     <message>
         <source>это не обычный файл и не папка</source>
         <translation>it is neither a regular file nor a folder</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Zemtar - Прогноз</source>
+        <translation>Zemtar - Forecast</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1286,26 @@ It belongs in the program&apos;s folder:
         <source>Двое</source>
         <translation>Two people</translation>
     </message>
+    <message>
+        <source>девочке</source>
+        <translation>for a girl</translation>
+    </message>
+    <message>
+        <source>женщине</source>
+        <translation>for a woman</translation>
+    </message>
+    <message>
+        <source>мальчику</source>
+        <translation>for a boy</translation>
+    </message>
+    <message>
+        <source>мужчине</source>
+        <translation>for a man</translation>
+    </message>
+    <message>
+        <source>Дети до 14 лет</source>
+        <translation>Children under 14</translation>
+    </message>
 </context>
 <context>
     <name>TextSet</name>
@@ -1315,10 +1373,6 @@ It belongs in the program&apos;s folder:
         <translation>The interpretation texts were saved, but other users can read the file “%1”, and it could not be closed to them: %2.</translation>
     </message>
     <message>
-        <source>Файл «%1» написан на языке «%2», а правятся тексты на языке «%3». Ничего не изменено.</source>
-        <translation>The file “%1” is in the language “%2”, but the texts being edited are in “%3”. Nothing was changed.</translation>
-    </message>
-    <message>
         <source>Импорт отменить нельзя: прежние тексты толкований не сохранились.</source>
         <translation>The import cannot be undone: the previous interpretation texts were not kept.</translation>
     </message>
@@ -1329,6 +1383,10 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Импорт не отменён. %1</source>
         <translation>The import was not undone. %1</translation>
+    </message>
+    <message>
+        <source>В файле «%1» тексты на языке «%2», а правятся тексты на языке «%3». Чтобы импортировать их, выберите вверху окна язык текстов «%2». Ничего не изменено.</source>
+        <translation>The texts in “%1” are in %2, and the texts being edited are in %3. To import them, choose %2 as the language of the texts at the top of the window. Nothing was changed.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,14 @@
             <numerusform>PDF: %n клиентов</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Подробные отчёты в PDF: %n клиентов</source>
+        <translation>
+            <numerusform>Подробные отчёты в PDF: %n клиент</numerusform>
+            <numerusform>Подробные отчёты в PDF: %n клиента</numerusform>
+            <numerusform>Подробные отчёты в PDF: %n клиентов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientNames</name>

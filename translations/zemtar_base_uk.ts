@@ -294,6 +294,38 @@
             <numerusform>PDF: %n клієнтів</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>пол «%1» не понят: можно f или m (ж или м), или пусто</source>
+        <translation>стать «%1» не зрозуміла: можна f або m (ж або м), або порожньо</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт, распечатка</source>
+        <translation>Детальний звіт, роздруківка</translation>
+    </message>
+    <message>
+        <source>Подробный отчёт в PDF</source>
+        <translation>Детальний звіт у PDF</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты в PDF: %n клиентов</source>
+        <translation>
+            <numerusform>Детальні звіти в PDF: %n клієнт</numerusform>
+            <numerusform>Детальні звіти в PDF: %n клієнти</numerusform>
+            <numerusform>Детальні звіти в PDF: %n клієнтів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сравнение, распечатка</source>
+        <translation>Порівняння, роздруківка</translation>
+    </message>
+    <message>
+        <source>Сравнение в PDF</source>
+        <translation>Порівняння в PDF</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -730,6 +762,13 @@
     <message>
         <source>это не обычный файл и не папка</source>
         <translation>це не звичайний файл і не тека</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Zemtar - Прогноз</source>
+        <translation>Zemtar - Прогноз</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1290,26 @@
         <source>Двое</source>
         <translation>Двоє</translation>
     </message>
+    <message>
+        <source>девочке</source>
+        <translation>дівчинці</translation>
+    </message>
+    <message>
+        <source>женщине</source>
+        <translation>жінці</translation>
+    </message>
+    <message>
+        <source>мальчику</source>
+        <translation>хлопчикові</translation>
+    </message>
+    <message>
+        <source>мужчине</source>
+        <translation>чоловікові</translation>
+    </message>
+    <message>
+        <source>Дети до 14 лет</source>
+        <translation>Діти до 14 років</translation>
+    </message>
 </context>
 <context>
     <name>TextSet</name>
@@ -1318,10 +1377,6 @@
         <translation>Тексти тлумачень збережено, але файл «%1» можуть читати інші користувачі, а закрити його від них не вдалося: %2.</translation>
     </message>
     <message>
-        <source>Файл «%1» написан на языке «%2», а правятся тексты на языке «%3». Ничего не изменено.</source>
-        <translation>Файл «%1» написано мовою «%2», а редагуються тексти мовою «%3». Нічого не змінено.</translation>
-    </message>
-    <message>
         <source>Импорт отменить нельзя: прежние тексты толкований не сохранились.</source>
         <translation>Імпорт не можна скасувати: попередні тексти тлумачень не збереглися.</translation>
     </message>
@@ -1332,6 +1387,10 @@
     <message>
         <source>Импорт не отменён. %1</source>
         <translation>Імпорт не скасовано. %1</translation>
+    </message>
+    <message>
+        <source>В файле «%1» тексты на языке «%2», а правятся тексты на языке «%3». Чтобы импортировать их, выберите вверху окна язык текстов «%2». Ничего не изменено.</source>
+        <translation>У файлі «%1» тексти мовою «%2», а редагуються тексти мовою «%3». Щоб імпортувати їх, виберіть угорі вікна мову текстів «%2». Нічого не змінено.</translation>
     </message>
 </context>
 <context>

@@ -298,10 +298,6 @@ A forecast without the window: zemtar-forecast --help.
         <translation>The file name after --clients cannot be empty.</translation>
     </message>
     <message>
-        <source>--sections, --outlook и --texts нужны только с --booklet.</source>
-        <translation>--sections, --outlook and --texts are only used with --booklet.</translation>
-    </message>
-    <message>
         <source>С --booklet нельзя указать %1.</source>
         <translation>%1 cannot be used with --booklet.</translation>
     </message>
@@ -342,6 +338,10 @@ A forecast without the window: zemtar-forecast --help.
         <translation>The file “%1” after %2 is the one read after %3, and writing would wipe it out. Give another file after %2; nothing was written.</translation>
     </message>
     <message>
+        <source>Неизвестный язык отчёта: %1. Известны: %2.</source>
+        <translation>Unknown report language: %1. The known ones are %2.</translation>
+    </message>
+    <message>
         <source>Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]
                                [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
                                [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
@@ -366,6 +366,10 @@ A forecast without the window: zemtar-forecast --help.
   --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF
                 (с --png или --pdf без --json стандартный вывод пуст)
   --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта
+  --address ОБРАЩЕНИЕ  как приветствие подробного отчёта обращается к клиенту
+                («Мария Ивановна», «Андрію»); без него — как предлагают имена
+  --gender f|m  пол клиента для текстов подробного отчёта (ж или м тоже);
+                без него — по отчеству, а без отчества — слова для всех
   --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
                 ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);
                 логотип, который не прочитать, не печатается, код возврата 2
@@ -420,6 +424,10 @@ A forecast without the window: zemtar-forecast --help.
                 (with --png or --pdf and no --json, nothing goes to standard
                 output)
   --surname, --name, --patronymic   the client&apos;s names for the report
+  --address ADDRESS  how the detailed reading&apos;s greeting addresses the
+                client (&quot;Mary&quot;, &quot;Dr Carter&quot;); without it, as the names suggest
+  --gender f|m  the client&apos;s gender for the detailed reading&apos;s texts;
+                without it, as the patronymic tells, or words for anyone
   --practitioner NAME, --contact LINE (up to three times), --logo FILE
                 your letterhead on the report: name, contacts and logo (PNG,
                 JPEG, SVG); a logo that cannot be read is left out, exit code 2
@@ -431,7 +439,7 @@ A forecast without the window: zemtar-forecast --help.
                 or with a null byte is refused
   --clients LIST  one report page per line of a CSV list (- for standard
                 input) into --pdf
-  --booklet     the detailed report: the reading in words (as text; with
+  --booklet     the detailed reading: the reading in words (as text; with
                 --json, the forecast and the chosen texts by key in texts;
                 with --pdf, pages; with --clients, a report per client in --pdf)
   --sections LIST  comma-separated sections: aspects, cycle, years, happiness
@@ -442,7 +450,7 @@ A forecast without the window: zemtar-forecast --help.
                 window exports them); a file with errors: a message, the
                 program&apos;s own texts, exit code 2
   --lang LANG   the report&apos;s language: ru, uk or en (ru by default), for the
-                text, the words in JSON, the pages and the detailed report
+                text, the words in JSON, the pages and the detailed reading
   --compare     compare two people (more: --compare --help)
   -h, --help    show this help
   -v, --version show the version
@@ -453,8 +461,12 @@ in the options, or a file could not be read or written.
 </translation>
     </message>
     <message>
-        <source>Неизвестный язык отчёта: %1. Известны: %2.</source>
-        <translation>Unknown report language: %1. The known ones are %2.</translation>
+        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
+        <translation>--gender takes f or m, not “%1”.</translation>
+    </message>
+    <message>
+        <source>--sections, --outlook, --texts, --address и --gender нужны только с --booklet.</source>
+        <translation>--sections, --outlook, --texts, --address and --gender are only used with --booklet.</translation>
     </message>
 </context>
 </TS>

@@ -60,19 +60,19 @@
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
-        <translation>the detailed reports</translation>
+        <translation>the detailed readings</translation>
     </message>
     <message>
         <source>подробный отчёт</source>
-        <translation>the detailed report</translation>
+        <translation>the detailed reading</translation>
     </message>
     <message>
         <source>Сохранить подробный отчёт в файл PDF</source>
-        <translation>Save Detailed Report as PDF</translation>
+        <translation>Save Detailed Reading as PDF</translation>
     </message>
     <message>
         <source>Подробный отчёт печатается без логотипа.</source>
-        <translation>The detailed report is printed without the logo.</translation>
+        <translation>The detailed reading is printed without the logo.</translation>
     </message>
     <message>
         <source>Клиент %1 из %2</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Печать подробных отчётов</source>
-        <translation>Printing Detailed Reports</translation>
+        <translation>Printing Detailed Readings</translation>
     </message>
     <message>
         <source>Подробные отчёты в PDF</source>
-        <translation>Detailed Reports to PDF</translation>
+        <translation>Detailed Readings to PDF</translation>
     </message>
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Подробный отчёт: %1</source>
-        <translation>Detailed Report: %1</translation>
+        <translation>Detailed Reading: %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +391,10 @@
         <source>Сравнение - %1 и %2.pdf</source>
         <translation>Comparison - %1 and %2.pdf</translation>
     </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Detailed reading</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -434,22 +438,25 @@
             <numerusform>The reports were saved to “%1”: %n pages.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Подробные отчёты - %1.pdf</source>
-        <translation>Detailed reports - %1.pdf</translation>
-    </message>
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
-            <numerusform>The detailed reports were saved to “%1”: %n page.</numerusform>
-            <numerusform>The detailed reports were saved to “%1”: %n pages.</numerusform>
+            <numerusform>The detailed readings were saved to “%1”: %n page.</numerusform>
+            <numerusform>The detailed readings were saved to “%1”: %n pages.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
         <translation>
-            <numerusform>The detailed reports were sent to the printer “%1”: %n page.</numerusform>
-            <numerusform>The detailed reports were sent to the printer “%1”: %n pages.</numerusform>
+            <numerusform>The detailed readings were sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The detailed readings were sent to the printer “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Detailed readings - %n client.pdf</numerusform>
+            <numerusform>Detailed readings - %n clients.pdf</numerusform>
         </translation>
     </message>
 </context>
@@ -819,15 +826,15 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт...</source>
-        <translation>&amp;Detailed Report...</translation>
+        <translation>&amp;Detailed Reading...</translation>
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
-        <translation>Ctrl+B: detailed reports of the selected clients, one after another, to PDF or the printer</translation>
+        <translation>Ctrl+B: detailed readings of the selected clients, one after another, to PDF or the printer</translation>
     </message>
     <message>
         <source>Сохранить в &amp;PDF…</source>
@@ -836,6 +843,18 @@
     <message>
         <source>&amp;Напечатать…</source>
         <translation>P&amp;rint…</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>New Client</translation>
+    </message>
+    <message>
+        <source>Insert: добавить клиента в картотеку</source>
+        <translation>Insert: add a client to the book</translation>
+    </message>
+    <message>
+        <source>Нов&amp;ый клиент...</source>
+        <translation>Ne&amp;w Client...</translation>
     </message>
 </context>
 <context>
@@ -857,20 +876,8 @@
         <translation>Happiness percentage</translation>
     </message>
     <message>
-        <source>Фамилия:</source>
-        <translation>Surname:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>Patronymic:</translation>
-    </message>
-    <message>
         <source>Подробный отчёт</source>
-        <translation>Detailed Report</translation>
+        <translation>Detailed Reading</translation>
     </message>
     <message>
         <source>Разделы</source>
@@ -907,6 +914,10 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
     </message>
 </context>
 <context>
@@ -952,18 +963,6 @@
         <translation>No reports for this client yet</translation>
     </message>
     <message>
-        <source>Фамилия</source>
-        <translation>Surname</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>Patronymic</translation>
-    </message>
-    <message>
         <source>День рождения</source>
         <translation>Day of birth</translation>
     </message>
@@ -986,18 +985,6 @@
     <message>
         <source>Примечание</source>
         <translation>Note</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Surname:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>&amp;Patronymic:</translation>
     </message>
     <message>
         <source>&amp;День:</source>
@@ -1046,6 +1033,10 @@
     <message>
         <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
         <translation>This program does not know the language “%1”: reports are written in Russian.</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>New Client</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1150,7 @@
 Процентов счастья: %2
 Уровень жизненных сил: от %3 до %4</source>
         <translation>%1
-Happiness: %2 percent
+Happiness: %2
 Life force: from %3 to %4</translation>
     </message>
     <message>
@@ -1265,7 +1256,7 @@ The author.</translation>
     </message>
     <message>
         <source>счастья</source>
-        <translation>happy</translation>
+        <translation>happiness</translation>
     </message>
     <message>
         <source>Дата рождения</source>
@@ -1341,7 +1332,7 @@ The author.</translation>
     </message>
     <message>
         <source>Подро&amp;бный отчёт…</source>
-        <translation>&amp;Detailed Report…</translation>
+        <translation>&amp;Detailed Reading…</translation>
     </message>
     <message>
         <source>&amp;Бланк отчёта…</source>
@@ -1402,6 +1393,20 @@ The author.</translation>
     <message>
         <source>Картотека клиентов</source>
         <translation>Client Book</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reading was saved to “%1”: %n page.</numerusform>
+            <numerusform>The detailed reading was saved to “%1”: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>The detailed reading was sent to the printer “%1”: %n page.</numerusform>
+            <numerusform>The detailed reading was sent to the printer “%1”: %n pages.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1513,81 @@ The author.</translation>
     <message>
         <source>Рисунок PNG или JPEG не больше 20 МБ и %1 точек по стороне; программа хранит его копию. Рисунки SVG эта сборка программы не читает.</source>
         <translation>A PNG or JPEG picture of at most 20 MB and %1 pixels a side; the program keeps a copy of it. This build of the program does not read SVG drawings.</translation>
+    </message>
+    <message>
+        <source>на любом языке</source>
+        <translation>in any language</translation>
+    </message>
+    <message>
+        <source>на языке: %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>Имя и контакты для страниц на одном языке — например, латиницей для английских. Пусто — как для страниц на любом языке.</source>
+        <translation>The name and contacts for pages in one language, in Latin letters for English ones, say. Empty: as for pages in any language.</translation>
+    </message>
+    <message>
+        <source>Для &amp;страниц:</source>
+        <translation>For &amp;pages:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PersonRows</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Gender</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>How the detailed reading&apos;s greeting addresses the client: “Mary”, “Mrs Carter”, “Andriy”. Empty: as the first name and patronymic suggest in the report&apos;s language.</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Surname:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;Patronymic:</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>&amp;Gender:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>A&amp;ddress:</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1872,10 @@ The entries that could not be read will become the program’s texts. The import
     <message>
         <source>Тексты на языке: %1.</source>
         <translation>Texts in: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Вариант пуст: читается сама запись.</source>
+        <translation>%1 The variant is empty: the entry itself is read.</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,14 @@
             <numerusform>Подробные отчёты отправлены на принтер «%1»: страниц %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Подробные отчёты - %n клиент.pdf</numerusform>
+            <numerusform>Подробные отчёты - %n клиента.pdf</numerusform>
+            <numerusform>Подробные отчёты - %n клиентов.pdf</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookWindow</name>
@@ -124,6 +132,25 @@
             <numerusform>…и ещё %n.</numerusform>
             <numerusform>…и ещё %n.</numerusform>
             <numerusform>…и ещё %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ui::FrmMain</name>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страница.</numerusform>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страницы.</numerusform>
+            <numerusform>Подробный отчёт сохранён в файл «%1»: %n страниц.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страница.</numerusform>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страницы.</numerusform>
+            <numerusform>Подробный отчёт отправлен на принтер «%1»: %n страниц.</numerusform>
         </translation>
     </message>
 </context>

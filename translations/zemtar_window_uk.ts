@@ -60,19 +60,19 @@
     <name>print::BookletsComposer</name>
     <message>
         <source>подробные отчёты</source>
-        <translation>докладні звіти</translation>
+        <translation>детальні звіти</translation>
     </message>
     <message>
         <source>подробный отчёт</source>
-        <translation>докладний звіт</translation>
+        <translation>детальний звіт</translation>
     </message>
     <message>
         <source>Сохранить подробный отчёт в файл PDF</source>
-        <translation>Зберегти докладний звіт у файл PDF</translation>
+        <translation>Зберегти детальний звіт у файл PDF</translation>
     </message>
     <message>
         <source>Подробный отчёт печатается без логотипа.</source>
-        <translation>Докладний звіт друкується без логотипа.</translation>
+        <translation>Детальний звіт друкується без логотипа.</translation>
     </message>
     <message>
         <source>Клиент %1 из %2</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Печать подробных отчётов</source>
-        <translation>Друк докладних звітів</translation>
+        <translation>Друк детальних звітів</translation>
     </message>
     <message>
         <source>Подробные отчёты в PDF</source>
-        <translation>Докладні звіти в PDF</translation>
+        <translation>Детальні звіти в PDF</translation>
     </message>
     <message>
         <source>в списке нет ни одного клиента, для которого есть прогноз</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Подробный отчёт: %1</source>
-        <translation>Докладний звіт: %1</translation>
+        <translation>Детальний звіт: %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +391,10 @@
         <source>Сравнение - %1 и %2.pdf</source>
         <translation>Порівняння - %1 і %2.pdf</translation>
     </message>
+    <message>
+        <source>Подробный отчёт</source>
+        <translation>Детальний звіт</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -438,24 +442,28 @@
             <numerusform>Звіти збережено у файл «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Подробные отчёты - %1.pdf</source>
-        <translation>Докладні звіти - %1.pdf</translation>
-    </message>
     <message numerus="yes">
         <source>Подробные отчёты сохранены в файл «%1»: страниц %n.</source>
         <translation>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінка.</numerusform>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінки.</numerusform>
-            <numerusform>Докладні звіти збережено у файл «%1»: %n сторінок.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальні звіти збережено у файл «%1»: %n сторінок.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Подробные отчёты отправлены на принтер «%1»: страниц %n.</source>
         <translation>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
-            <numerusform>Докладні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальні звіти надіслано на принтер «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробные отчёты - %n клиентов.pdf</source>
+        <translation>
+            <numerusform>Детальні звіти - %n клієнт.pdf</numerusform>
+            <numerusform>Детальні звіти - %n клієнти.pdf</numerusform>
+            <numerusform>Детальні звіти - %n клієнтів.pdf</numerusform>
         </translation>
     </message>
 </context>
@@ -834,15 +842,15 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт...</source>
-        <translation>&amp;Докладний звіт...</translation>
+        <translation>&amp;Детальний звіт...</translation>
     </message>
     <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер</source>
-        <translation>Ctrl+B: докладні звіти вибраних клієнтів, один за одним, у PDF або на принтер</translation>
+        <translation>Ctrl+B: детальні звіти вибраних клієнтів, один за одним, у PDF або на принтер</translation>
     </message>
     <message>
         <source>Сохранить в &amp;PDF…</source>
@@ -851,6 +859,18 @@
     <message>
         <source>&amp;Напечатать…</source>
         <translation>&amp;Надрукувати…</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>Новий клієнт</translation>
+    </message>
+    <message>
+        <source>Insert: добавить клиента в картотеку</source>
+        <translation>Insert: додати клієнта до картотеки</translation>
+    </message>
+    <message>
+        <source>Нов&amp;ый клиент...</source>
+        <translation>Новий клі&amp;єнт...</translation>
     </message>
 </context>
 <context>
@@ -872,20 +892,8 @@
         <translation>Відсоток щастя</translation>
     </message>
     <message>
-        <source>Фамилия:</source>
-        <translation>Прізвище:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Ім’я:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>По батькові:</translation>
-    </message>
-    <message>
         <source>Подробный отчёт</source>
-        <translation>Докладний звіт</translation>
+        <translation>Детальний звіт</translation>
     </message>
     <message>
         <source>Разделы</source>
@@ -923,6 +931,10 @@
         <source>Отмена</source>
         <translation>Скасувати</translation>
     </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
 </context>
 <context>
     <name>ui::ClientEditor</name>
@@ -959,18 +971,6 @@
         <translation>Звітів для цього клієнта ще не було</translation>
     </message>
     <message>
-        <source>Фамилия</source>
-        <translation>Прізвище</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Ім’я</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>По батькові</translation>
-    </message>
-    <message>
         <source>День рождения</source>
         <translation>День народження</translation>
     </message>
@@ -993,18 +993,6 @@
     <message>
         <source>Примечание</source>
         <translation>Примітка</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Прізвище:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;Ім’я:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>По &amp;батькові:</translation>
     </message>
     <message>
         <source>&amp;День:</source>
@@ -1061,6 +1049,10 @@
     <message>
         <source>Язык «%1» этой программе не известен: отчёты пишутся по-русски.</source>
         <translation>Мова «%1» цій програмі не відома: звіти пишуться російською.</translation>
+    </message>
+    <message>
+        <source>Новый клиент</source>
+        <translation>Новий клієнт</translation>
     </message>
 </context>
 <context>
@@ -1348,7 +1340,7 @@
     </message>
     <message>
         <source>Подро&amp;бный отчёт…</source>
-        <translation>Док&amp;ладний звіт…</translation>
+        <translation>Дет&amp;альний звіт…</translation>
     </message>
     <message>
         <source>&amp;Бланк отчёта…</source>
@@ -1417,6 +1409,22 @@
     <message>
         <source>Цифры кривой: %1</source>
         <translation>Цифри кривої: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт сохранён в файл «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальний звіт збережено у файл «%1»: %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Подробный отчёт отправлен на принтер «%1»: страниц %n.</source>
+        <translation>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінка.</numerusform>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінки.</numerusform>
+            <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінок.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1523,6 +1531,81 @@
     <message>
         <source>Рисунок PNG или JPEG не больше 20 МБ и %1 точек по стороне; программа хранит его копию. Рисунки SVG эта сборка программы не читает.</source>
         <translation>Зображення PNG чи JPEG, не більше 20 МБ і %1 точок по стороні; програма зберігає його копію. Зображення SVG ця збірка програми не читає.</translation>
+    </message>
+    <message>
+        <source>на любом языке</source>
+        <translation>будь-якою мовою</translation>
+    </message>
+    <message>
+        <source>на языке: %1</source>
+        <translation>мовою: %1</translation>
+    </message>
+    <message>
+        <source>Имя и контакты для страниц на одном языке — например, латиницей для английских. Пусто — как для страниц на любом языке.</source>
+        <translation>Ім’я та контакти для сторінок однією мовою — наприклад, латиницею для англійських. Порожньо — як для сторінок будь-якою мовою.</translation>
+    </message>
+    <message>
+        <source>Для &amp;страниц:</source>
+        <translation>Для &amp;сторінок:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PersonRows</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>не вказано</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>жіноча</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>чоловіча</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Стать</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>Як привітання детального звіту звертається до клієнта: «Маріє Іванівно», «Андрію», «Марічко». Порожньо — як пропонують ім’я та по батькові мовою звіту.</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Прізвище:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;Ім’я:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;По батькові:</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>Ст&amp;ать:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>З&amp;вертання:</translation>
     </message>
 </context>
 <context>
@@ -1816,6 +1899,10 @@
     <message>
         <source>Тексты на языке: %1.</source>
         <translation>Тексти мовою: %1.</translation>
+    </message>
+    <message>
+        <source>%1 Вариант пуст: читается сама запись.</source>
+        <translation>%1 Варіант порожній: читається сам запис.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 #include <QUtf8StringView>
 #include <array>
 
-#include "core/aspect_rules.h"
+#include "core/aspect_names.h"
 #include "core/forecast.h"
 #include "platform/colors.h"
 #include "platform/units.h"

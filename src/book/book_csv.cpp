@@ -30,14 +30,15 @@ using Column = ClientListReader::Column;
 QStringList header(CsvFormat format) {
     const std::vector<Column> columns =
         format == CsvFormat::Excel
-            ? std::vector<Column>{Column::Surname,   Column::Name,  Column::Patronymic,
-                                  Column::BirthDate, Column::Phone, Column::Email,
-                                  Column::Note,      Column::Added, Column::Printed,
-                                  Column::Language}
+            ? std::vector<Column>{Column::Surname,   Column::Name,   Column::Patronymic,
+                                  Column::BirthDate, Column::Phone,  Column::Email,
+                                  Column::Note,      Column::Added,  Column::Printed,
+                                  Column::Language,  Column::Gender, Column::Address}
             : std::vector<Column>{Column::Surname, Column::Name,    Column::Patronymic,
                                   Column::Day,     Column::Month,   Column::Year,
                                   Column::Phone,   Column::Email,   Column::Note,
-                                  Column::Added,   Column::Printed, Column::Language};
+                                  Column::Added,   Column::Printed, Column::Language,
+                                  Column::Gender,  Column::Address};
     QStringList names;
     for (const Column c : columns) {
         names << ClientListReader::title(c);
@@ -62,13 +63,14 @@ QString rowOf(const Client& c, CsvFormat format) {
     const core::ClientNames& n = c.names;
     if (format == CsvFormat::Excel) {
         return csv::row({n.surname, n.name, n.patronymic, exportedDate(c), c.phone, c.email, c.note,
-                         localMoment(c.added), localMoment(c.lastPrinted), c.languageCode},
+                         localMoment(c.added), localMoment(c.lastPrinted), c.languageCode,
+                         genderCode(c.gender), c.address},
                         u';');
     }
     const core::BirthDate& d = c.birthDate;
     return csv::row({n.surname, n.name, n.patronymic, QString::number(d.day),
                      QString::number(storedMonth(d.monthIndex)), d.year, c.phone, c.email, c.note,
-                     c.added, c.lastPrinted, c.languageCode});
+                     c.added, c.lastPrinted, c.languageCode, genderCode(c.gender), c.address});
 }
 
 // Every byte, or false. A write cut short (a full disk) is tried again for the

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kColumns =
     "id, surname, name, patronymic, day, month, year_text, note, added, last_printed, phone, email,"
-    " language";
+    " language, gender, address";
 
 Client readClient(const QSqlQuery& q) {
     Client c;
@@ -25,6 +25,8 @@ Client readClient(const QSqlQuery& q) {
     c.phone = q.value(10).toString();
     c.email = q.value(11).toString();
     c.languageCode = q.value(12).toString();
+    c.gender = genderOfCode(q.value(13).toString());
+    c.address = q.value(14).toString();
     return c;
 }
 
@@ -37,7 +39,7 @@ QString readThroughQt(const QSqlDatabase& db, const QString& sql, std::vector<Cl
     }
     while (q.next()) {
         out.push_back(readClient(q));
-        keys.append(q.value(13).toString());
+        keys.append(q.value(15).toString());
     }
     return q.lastError().isValid() ? reason(q.lastError()) : QString();
 }

@@ -63,12 +63,24 @@ constexpr const char* kCreateVersion4[] = {
     "ALTER TABLE clients ADD COLUMN language TEXT NOT NULL DEFAULT 'ru'",
 };
 
-// The statements that take a book from version k - 1 to version k, at [k - 1].
+// The gender and the form of address on the card: everyone who was in the
+// book before is of gender not given («не указан»), and greeted as their
+// names propose until someone types an address. And what each report in the
+// history was (core::ReportDocument): every earlier one a one-page report.
+constexpr const char* kGenderAndAddress[] = {
+    "ALTER TABLE clients ADD COLUMN gender TEXT NOT NULL DEFAULT ''"
+    " CHECK (gender IN ('', 'f', 'm'))",
+    "ALTER TABLE clients ADD COLUMN address TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE reports ADD COLUMN document INTEGER NOT NULL DEFAULT 0"
+    " CHECK (document BETWEEN 0 AND 2)",
+};
+
+// The statements that take a book from version k - 1 to version k, at [k - 1];
+// createOrUpgrade() runs every step a book lacks in one transaction.
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
-    std::span<const char* const>(kCreateVersion1),
-    std::span<const char* const>(kCreateVersion2),
-    std::span<const char* const>(kCreateVersion3),
-    std::span<const char* const>(kCreateVersion4),
+    std::span<const char* const>(kCreateVersion1),   std::span<const char* const>(kCreateVersion2),
+    std::span<const char* const>(kCreateVersion3),   std::span<const char* const>(kCreateVersion4),
+    std::span<const char* const>(kGenderAndAddress),
 };
 
 const char* const kSchemaQuery =

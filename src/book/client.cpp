@@ -6,6 +6,7 @@
 #include <array>
 #include <tuple>
 
+#include "core/address.h"
 #include "core/forecast.h"
 #include "core/text_set.h"
 
@@ -112,7 +113,8 @@ namespace {
 QString contactProblem(const Client& client) {
     for (const auto& [text, limit, field] :
          {std::tuple{&client.phone, kPhoneLimit, QT_TRANSLATE_NOOP("Client", "Телефон")},
-          std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")}}) {
+          std::tuple{&client.email, kEmailLimit, QT_TRANSLATE_NOOP("Client", "Эл. почта")},
+          std::tuple{&client.address, kAddressLimit, QT_TRANSLATE_NOOP("Client", "Обращение")}}) {
         // A plain one needs no field name put into words, which takes a lock each time.
         if (const QString problem =
                 core::fitsPlainly(*text, limit)
@@ -126,6 +128,23 @@ QString contactProblem(const Client& client) {
 }
 
 }  // namespace
+
+QString genderCode(core::Gender gender) {
+    return core::genderCode(gender);
+}
+
+core::Gender genderOfCode(const QString& text) {
+    return core::parseGender(text).value_or(core::Gender::Unknown);
+}
+
+QString genderProblem(const QString& text) {
+    if (core::parseGender(text)) {
+        return {};
+    }
+    return QCoreApplication::translate("Client",
+                                       "пол «%1» не понят: можно f или m (ж или м), или пусто")
+        .arg(text.trimmed());
+}
 
 QString normalise(Client& client) {
     core::ClientNames& n = client.names;
@@ -142,6 +161,7 @@ QString normalise(Client& client) {
     }
     client.phone = client.phone.trimmed();
     client.email = client.email.trimmed();
+    client.address = client.address.simplified();
     // Only a language's code is kept: anything else would reach the card as text.
     if (!core::isLanguageCode(client.languageCode)) {
         client.languageCode = core::languageCode(core::ReportLanguage::Russian);
@@ -190,6 +210,17 @@ QString reportText(const ReportRecord& report) {
         case core::ReportKind::ManyPdf:
             return QCoreApplication::translate("Client", "PDF: %n клиентов", nullptr,
                                                report.clients);
+        case core::ReportKind::BookletPrintout:
+            return QCoreApplication::translate("Client", "Подробный отчёт, распечатка");
+        case core::ReportKind::BookletPdf:
+            return QCoreApplication::translate("Client", "Подробный отчёт в PDF");
+        case core::ReportKind::ManyBookletPdf:
+            return QCoreApplication::translate("Client", "Подробные отчёты в PDF: %n клиентов",
+                                               nullptr, report.clients);
+        case core::ReportKind::ComparisonPrintout:
+            return QCoreApplication::translate("Client", "Сравнение, распечатка");
+        case core::ReportKind::ComparisonPdf:
+            return QCoreApplication::translate("Client", "Сравнение в PDF");
     }
     return {};
 }

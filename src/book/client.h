@@ -6,6 +6,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/person.h"
 #include "core/report_kind.h"
 #include "core/report_language.h"
 
@@ -20,6 +21,7 @@ constexpr int kNoteLimit = 10000;
 // The longest phone number and e-mail address, counted alike.
 constexpr int kPhoneLimit = 30;
 constexpr int kEmailLimit = 60;
+using core::kAddressLimit;
 
 // One person the book remembers: the names as typed, the date of birth as the
 // rest of the program holds it and a free note. Results are never stored: a
@@ -36,9 +38,15 @@ struct Client {
     // The language the client's pages are written in, as the book stores it
     // ("ru", "uk", "en"); a code this program has no words for reads as Russian.
     QString languageCode = QStringLiteral("ru");
+    core::Gender gender = core::Gender::Unknown;  // «Пол»; unknown for everyone before it was asked
+    // «Обращение»: how a greeting calls the client, as typed; empty leaves it
+    // to the proposal from the names (core::addressOf).
+    QString address;
 
     core::ReportLanguage language() const { return core::reportLanguageOr(languageCode); }
     bool languageKnown() const { return core::parseReportLanguage(languageCode).has_value(); }
+    // The client as every dialog and page takes a person.
+    core::Person person() const { return {names, birthDate, language(), gender, address}; }
 
     // Same names and date of birth: the same person to the book.
     bool samePerson(const Client& other) const {
@@ -111,6 +119,14 @@ int digitsAt(const QString& text, qsizetype at, qsizetype count);
 
 // A stored moment in the user's local time, "07.12.2026 10:20"; empty stays empty.
 QString momentText(const QString& stored);
+
+// The gender as the book and its lists write it: "", "f", "m"; and back,
+// any case, «ж», «м», «женский», «мужской» too. An unknown text is Unknown,
+// told by genderProblem().
+QString genderCode(core::Gender gender);
+core::Gender genderOfCode(const QString& text);
+// Why `text` names no gender, as the end of a sentence; empty when it names one or none.
+QString genderProblem(const QString& text);
 
 // Names trimmed of surrounding blanks. Returns an empty string when the
 // client can be stored, otherwise what is wrong, in Russian.

@@ -46,12 +46,14 @@ void bindPerson(QSqlQuery& q, const Client& c) {
 
 bool insertReport(QSqlQuery& q, qint64 id, core::ReportKind kind, const QString& moment,
                   const QString& file) {
-    q.prepare(QStringLiteral(
-        "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document) VALUES"
+                       " (:id, :made, :kind, :file, :document)"));
     q.bindValue(QStringLiteral(":file"), text(file));
     q.bindValue(QStringLiteral(":id"), id);
     q.bindValue(QStringLiteral(":made"), moment);
-    q.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+    q.bindValue(QStringLiteral(":kind"), static_cast<int>(core::placeOf(kind)));
+    q.bindValue(QStringLiteral(":document"), static_cast<int>(core::documentOf(kind)));
     return q.exec();
 }
 
@@ -338,13 +340,16 @@ bool ClientBook::update(const Client& client, QString* error) {
     q.prepare(QStringLiteral(
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
         " day = :day, month = :month, year_text = :year, note = :note, phone = :phone,"
-        " email = :email, sort_key = :key, language = :language WHERE id = :id"));
+        " email = :email, sort_key = :key, language = :language, gender = :gender,"
+        " address = :address WHERE id = :id"));
     detail::bindPerson(q, stored);
     q.bindValue(QStringLiteral(":note"), detail::text(stored.note));
     q.bindValue(QStringLiteral(":phone"), detail::text(stored.phone));
     q.bindValue(QStringLiteral(":email"), detail::text(stored.email));
     q.bindValue(QStringLiteral(":key"), searchKey(stored));
     q.bindValue(QStringLiteral(":language"), detail::text(stored.languageCode));
+    q.bindValue(QStringLiteral(":gender"), detail::text(genderCode(stored.gender)));
+    q.bindValue(QStringLiteral(":address"), detail::text(stored.address));
     q.bindValue(QStringLiteral(":id"), stored.id);
     if (!q.exec()) {
         return fail(error, QCoreApplication::translate("ClientBook",
@@ -403,10 +408,13 @@ bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
     return true;
 }
 
-bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* error) {
+bool ClientBook::rename(qint64 id, const core::Person& person, QString* error) {
     Client client;
-    client.names = names;
+    client.names = person.names;
     client.birthDate = {1, 0, QStringLiteral("1")};
+    client.languageCode = core::languageCode(person.language);
+    client.gender = person.gender;
+    client.address = person.address;
     if (const QString problem = normalise(client); !problem.isEmpty()) {
         return fail(error,
                     QCoreApplication::translate("ClientBook", "Имя клиента не исправлено: %1.")
@@ -418,12 +426,17 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
     QSqlQuery q(QSqlDatabase::database(connection_));
     q.prepare(QStringLiteral(
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
-        " sort_key = :key WHERE id = :id AND NOT (surname = :surname AND name = :name AND"
-        " patronymic = :patronymic)"));
+        " sort_key = :key, language = :language, gender = :gender, address = :address"
+        " WHERE id = :id AND NOT (surname = :surname AND name = :name AND"
+        " patronymic = :patronymic AND language = :language AND gender = :gender AND"
+        " address = :address)"));
     q.bindValue(QStringLiteral(":surname"), detail::text(client.names.surname));
     q.bindValue(QStringLiteral(":name"), detail::text(client.names.name));
     q.bindValue(QStringLiteral(":patronymic"), detail::text(client.names.patronymic));
     q.bindValue(QStringLiteral(":key"), searchKey(client));
+    q.bindValue(QStringLiteral(":language"), detail::text(client.languageCode));
+    q.bindValue(QStringLiteral(":gender"), detail::text(genderCode(client.gender)));
+    q.bindValue(QStringLiteral(":address"), detail::text(client.address));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
         return fail(error, QCoreApplication::translate(
@@ -434,7 +447,7 @@ bool ClientBook::rename(qint64 id, const core::ClientNames& names, QString* erro
         q.prepare(QStringLiteral("SELECT 1 FROM clients WHERE id = :id"));
         q.bindValue(QStringLiteral(":id"), id);
         if (q.exec() && q.next()) {
-            return true;  // the names were theirs already
+            return true;  // all of it was theirs already
         }
         return fail(
             error, QCoreApplication::translate("ClientBook",

@@ -66,7 +66,7 @@ public:
     // .../clients.sqlite in platform::dataFolder().
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     QString path() const { return path_; }
 
@@ -105,9 +105,15 @@ public:
                        QString* error = nullptr, qint64* id = nullptr,
                        core::ReportKind kind = core::ReportKind::Printout,
                        const QString& file = {});
-    // Gives the client with this id other names, keeping the rest; names
-    // already theirs change nothing.
-    bool rename(qint64 id, const core::ClientNames& names, QString* error = nullptr);
+    // The same for a person a dialog entered: one added to the book gets
+    // their report language, gender and form of address too.
+    bool recordPrinted(const core::Person& person, QString* error = nullptr, qint64* id = nullptr,
+                       core::ReportKind kind = core::ReportKind::Printout,
+                       const QString& file = {});
+    // Gives the client with this id the names, report language, gender and
+    // form of address a dialog entered for them (`person`'s), keeping the
+    // rest; what is theirs already changes nothing.
+    bool rename(qint64 id, const core::Person& person, QString* error = nullptr);
 
     // After a report for the client with this id: it joins the client's
     // history and the client's "last printed" becomes now; `file` is the PDF

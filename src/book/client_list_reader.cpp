@@ -16,8 +16,9 @@ namespace book {
 namespace {
 
 constexpr const char* kTitles[ClientListReader::kColumnCount] = {
-    "Фамилия",  "Имя",       "Отчество", "День",      "Месяц",         "Год",        "Примечание",
-    "Добавлен", "Напечатан", "Телефон",  "Эл. почта", "Дата рождения", "Язык отчёта"};
+    "Фамилия",   "Имя",           "Отчество",    "День",      "Месяц",
+    "Год",       "Примечание",    "Добавлен",    "Напечатан", "Телефон",
+    "Эл. почта", "Дата рождения", "Язык отчёта", "Пол",       "Обращение"};
 
 // Bytes read at a time from a pipe.
 constexpr qint64 kPiece = 64 * 1024;
@@ -334,6 +335,14 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     if (const QString code = field(Language).trimmed().toLower(); !code.isEmpty()) {
         client.languageCode = code;
     }
+    // A page is printed for a gender it cannot read, in words for anyone.
+    const QString gender = field(Gender);
+    if (const QString problem = genderProblem(gender);
+        !problem.isEmpty() && fields_ == Fields::All) {
+        return problem;
+    }
+    client.gender = genderOfCode(gender);
+    client.address = field(Address);
     client.added = moments_.stored(field(Added).trimmed());
     client.lastPrinted = moments_.stored(field(Printed).trimmed());
     return normalise(client);

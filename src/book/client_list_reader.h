@@ -54,7 +54,7 @@ private:
 //    name or its genitive) or one «Дата рождения» written ДД.ММ.ГГГГ (a year
 //    of one or two digits, as a short date writes it, is refused rather than
 //    guessed); and, when present, Телефон, Эл. почта, Примечание, Добавлен,
-//    Напечатан.
+//    Напечатан, Язык отчёта, Пол, Обращение.
 // A field a spreadsheet would take for a formula comes back as typed (see csv::row).
 class ClientListReader {
 public:
@@ -94,9 +94,11 @@ public:
         Phone,
         Email,
         BirthDate,
-        Language  // the code of the client's report language, «ru»; Russian without it
+        Language,  // the code of the client's report language, «ru»; Russian without it
+        Gender,    // «f» or «m» («ж», «м» too); not given when empty
+        Address    // «Обращение», as typed
     };
-    static constexpr int kColumnCount = Language + 1;
+    static constexpr int kColumnCount = Address + 1;
     // The column's name in a header row: «Фамилия», «Дата рождения»…
     static QString title(Column column);
 

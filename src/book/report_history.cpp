@@ -98,8 +98,8 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
     // A file of several clients is one moment's entries of its kind, one a client.
     q.prepare(QStringLiteral(
         "SELECT made, kind, file, (SELECT count(*) FROM reports AS o WHERE o.made = r.made AND"
-        " o.kind = r.kind AND o.file = r.file) FROM reports AS r WHERE client_id = :id ORDER BY "
-        "made DESC, id DESC"));
+        " o.kind = r.kind AND o.file = r.file AND o.document = r.document), document"
+        " FROM reports AS r WHERE client_id = :id ORDER BY made DESC, id DESC"));
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
         return fail(error, QCoreApplication::translate(
@@ -109,8 +109,10 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
                                .arg(quoted(path_), reason(q.lastError())));
     }
     while (q.next()) {
-        const int kind = std::clamp(q.value(1).toInt(), 0, 2);
-        out.push_back({q.value(0).toString(), static_cast<core::ReportKind>(kind),
+        const auto place = static_cast<core::ReportKind>(std::clamp(q.value(1).toInt(), 0, 2));
+        const auto document =
+            static_cast<core::ReportDocument>(std::clamp(q.value(4).toInt(), 0, 2));
+        out.push_back({q.value(0).toString(), core::reportKind(place, document),
                        q.value(2).toString(), q.value(3).toInt()});
     }
     return true;
@@ -119,13 +121,24 @@ bool ClientBook::reports(qint64 id, std::vector<ReportRecord>& out, QString* err
 bool ClientBook::recordPrinted(const core::ClientNames& names, const core::BirthDate& born,
                                QString* error, qint64* id, core::ReportKind kind,
                                const QString& file) {
+    core::Person person;
+    person.names = names;
+    person.birthDate = born;
+    return recordPrinted(person, error, id, kind, file);
+}
+
+bool ClientBook::recordPrinted(const core::Person& person, QString* error, qint64* id,
+                               core::ReportKind kind, const QString& file) {
     if (id) {
         *id = 0;
     }
     Client client;
-    client.names = names;
-    client.birthDate = born;
-    if (core::fullName(names).isEmpty()) {
+    client.names = person.names;
+    client.birthDate = person.birthDate;
+    client.languageCode = core::languageCode(person.language);
+    client.gender = person.gender;
+    client.address = person.address;
+    if (core::fullName(person.names).isEmpty()) {
         return true;
     }
     if (const QString problem = normalise(client); !problem.isEmpty()) {
@@ -189,8 +202,9 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
     QSqlQuery mark(db);
     mark.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
     QSqlQuery note(db);
-    note.prepare(QStringLiteral(
-        "INSERT INTO reports (client_id, made, kind, file) VALUES (:id, :made, :kind, :file)"));
+    note.prepare(
+        QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document)"
+                       " VALUES (:id, :made, :kind, :file, :document)"));
     for (const qint64 id : ids) {
         mark.bindValue(QStringLiteral(":printed"), moment);
         mark.bindValue(QStringLiteral(":id"), id);
@@ -202,7 +216,8 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
         }
         note.bindValue(QStringLiteral(":id"), id);
         note.bindValue(QStringLiteral(":made"), moment);
-        note.bindValue(QStringLiteral(":kind"), static_cast<int>(kind));
+        note.bindValue(QStringLiteral(":kind"), static_cast<int>(core::placeOf(kind)));
+        note.bindValue(QStringLiteral(":document"), static_cast<int>(core::documentOf(kind)));
         note.bindValue(QStringLiteral(":file"), detail::text(file));
         if (!note.exec()) {
             return failed(note.lastError());

@@ -148,9 +148,11 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
         c.phone = columnText(statement, 10);
         c.email = columnText(statement, 11);
         c.languageCode = columnText(statement, 12);
+        c.gender = genderOfCode(columnText(statement, 13));
+        c.address = columnText(statement, 14);
         out.push_back(std::move(c));
         if (keys) {
-            appendKey(statement, 13, *keys, decoder);
+            appendKey(statement, 15, *keys, decoder);
         }
     }
     sqlite3_finalize(statement);
@@ -216,7 +218,8 @@ namespace {
 
 constexpr const char* kInsertClient =
     "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, phone, email,"
-    " added, last_printed, sort_key, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    " added, last_printed, sort_key, language, gender, address)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 constexpr const char* kSkipSamePerson =
     " ON CONFLICT (surname, name, patronymic, day, month, year_text) DO NOTHING";
 
@@ -237,6 +240,8 @@ void eachColumn(const Client& c, const QString& key, Bind&& bind) {
     bind(11, c.lastPrinted);
     bind(12, key);
     bind(13, c.languageCode);
+    bind(14, genderCode(c.gender));  // ASCII: copied into the buffer, never bound in place
+    bind(15, c.address);
 }
 
 template <class... F>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringView>
 #include <array>
 
 namespace core {
@@ -11,12 +10,6 @@ namespace core {
 inline constexpr int kAspectCount = 9;
 inline constexpr int kSegmentCount = 16;
 inline constexpr int kBonusLineCount = 8;
-
-// The aspect of digit d is aspectNames[d - 1].
-inline constexpr std::array<QStringView, kAspectCount> kAspectNames{
-    u"Биополе",         u"Связь с землёй", u"Связь с космосом", u"Работа", u"Любовь", u"Интерес",
-    u"Ангел-хранитель", u"Удача",          u"Карьера",
-};
 
 // A row, column or diagonal in the order they are checked. When all three of
 // its digits are present its two segments are drawn, and the first time it is

@@ -1,9 +1,11 @@
 #include "core/booklet.h"
 
+#include "core/address.h"
 #include "core/months.h"
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <map>
 
 namespace core {
 
@@ -19,35 +21,10 @@ BookletBlock block(Kind kind, QString text, QString key = {}) {
     return b;
 }
 
-// Appends the entry's text, filled, as a paragraph; a switched-off or empty
-// entry adds nothing.
-void addText(std::vector<BookletBlock>& blocks, const TextLibrary& library, const QString& key,
-             const FieldValues& values) {
-    QString text = library.filled(key, values);
-    // A client known by the date alone: «Здравствуйте, {имя}!» reads «Здравствуйте!».
-    const std::optional<QString>& name = values.value(TextField::Name);
-    if (name && name->trimmed().isEmpty()) {
-        static const QRegularExpression kCommaBeforeNothing(QStringLiteral(",\\s*([!?.,])"));
-        text.replace(kCommaBeforeNothing, QStringLiteral("\\1"));
-    }
-    if (!text.isEmpty()) {
-        blocks.push_back(block(Kind::Paragraph, text, key));
-    }
-}
-
-// The booklet's own words, in the language of its texts.
-QString words(const Booklet& b, PageCaption caption) {
-    return pageCaption(b.language, caption);
-}
-
 int percentOf(const Forecast& forecast) {
     QString digits = forecast.happiness;
     digits.remove(u'%');
     return digits.toInt();
-}
-
-long long birthYear(const Forecast& forecast) {
-    return forecast.birthYear;
 }
 
 int digitAt(const Forecast& forecast, qsizetype position) {
@@ -62,57 +39,19 @@ YearShape shapeAt(const Forecast& forecast, qsizetype position) {
     return yearShape(digitAt(forecast, position), previous, forecast.largest, forecast.smallest);
 }
 
-void addAspects(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::Aspects)));
-    b.blocks.push_back(block(Kind::Square, {}));
-    for (int i = 0; i < kAspectCount; ++i) {
-        const int level = b.forecast.aspects[static_cast<std::size_t>(i)].level;
-        const QString name = aspectName(b.language, i + 1);
-        b.blocks.push_back(
-            block(Kind::Subheading,
-                  words(b, PageCaption::AspectLevel).arg(name, QString::number(level))));
-        FieldValues values = names;
-        values.set(TextField::Aspect, name).set(TextField::Level, QString::number(level));
-        addText(b.blocks, library, aspectKey(i + 1, level), values);
-    }
+// The position of the cycle (from 0) that governs `year`.
+qsizetype positionOf(const Forecast& forecast, long long year) {
+    return static_cast<qsizetype>((year - forecast.birthYear) % forecast.digits.size());
 }
 
 // The years position `position` of the cycle governs, from birth to kCycleAge.
 std::vector<long long> governedYears(const Forecast& forecast, qsizetype position) {
     std::vector<long long> years;
-    const long long birth = birthYear(forecast);
+    const long long birth = forecast.birthYear;
     for (long long y = birth + position; y <= birth + kCycleAge; y += forecast.digits.size()) {
         years.push_back(y);
     }
     return years;
-}
-
-void addCycle(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    const Forecast& f = b.forecast;
-    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::Cycle)));
-    b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::CycleIntro)
-                                                  .arg(QString::number(f.lifeNumber.wide()),
-                                                       QString::number(f.digits.size()))));
-    for (qsizetype k = 0; k < f.digits.size(); ++k) {
-        const int level = digitAt(f, k);
-        const YearShape shape = shapeAt(f, k);
-        const std::vector<long long> years = governedYears(f, k);
-        b.blocks.push_back(
-            block(Kind::Subheading, words(b, PageCaption::CyclePosition)
-                                        .arg(QString::number(k + 1), QString::number(level),
-                                             shapeWord(shape, b.language))));
-        b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::CycleYears)
-                                                      .arg(QString::number(kCycleAge),
-                                                           yearListText(years, b.language))));
-        FieldValues values = names;
-        values.set(TextField::Level, QString::number(level))
-            .set(TextField::Years, yearListText(years, b.language));
-        if (!years.empty()) {
-            values.set(TextField::Year, QString::number(years.front()));
-        }
-        addText(b.blocks, library, levelKey(level), values);
-        addText(b.blocks, library, shapeKey(shape), values);
-    }
 }
 
 std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choice) {
@@ -123,51 +62,236 @@ std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choic
         if (!level) {
             continue;  // before the birth year nothing is said
         }
-        const auto position = static_cast<qsizetype>((y - birthYear(f)) % f.digits.size());
-        years.push_back({y, y - birthYear(f), *level, shapeAt(f, position)});
+        years.push_back({y, y - f.birthYear, *level, shapeAt(f, positionOf(f, y))});
     }
     return years;
 }
 
-void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::NextYears)));
-    if (b.outlook.empty()) {
-        b.blocks.push_back(block(Kind::Paragraph, words(b, PageCaption::BeforeBirth)));
+QString capitalized(QString text) {
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
+// Composes the booklet's blocks section by section, and remembers which
+// texts it has said and where, so that none is said twice.
+class Writer {
+public:
+    Writer(Booklet& booklet, const TextLibrary& library)
+        : b_(booklet), library_(library), names_(booklet.person.names) {
+        names_.set(TextField::Address, addressOf(booklet.person));
+    }
+
+    void opening();
+    void aspects();
+    void cycle();
+    void outlook();
+    void happiness();
+    void ending();
+
+private:
+    QString words(PageCaption caption) const { return pageCaption(b_.language(), caption); }
+    bool forParents() const { return b_.audience == Audience::Parents; }
+    void add(Kind kind, QString text, QString key = {}) {
+        b_.blocks.push_back(block(kind, std::move(text), std::move(key)));
+    }
+    // The entry's text as this client reads it, filled, as a paragraph; a
+    // switched-off or empty entry adds nothing.
+    void addText(const QString& key, const FieldValues& values);
+    // What the level and the shape of cycle position `position` mean: each
+    // text the first time it comes, a line that points to where it was said
+    // after that.
+    void addYearTexts(qsizetype position, const FieldValues& values);
+
+    Booklet& b_;
+    const TextLibrary& library_;
+    FieldValues names_;
+    std::map<QString, qsizetype> saidAt_;  // a level's or shape's key: the position it was said at
+};
+
+void Writer::addText(const QString& key, const FieldValues& values) {
+    QString text = library_.filledFor(key, b_.person.gender, values);
+    // A client known by the date alone: «Здравствуйте, {обращение}!» reads «Здравствуйте!».
+    const std::optional<QString>& address = values.value(TextField::Address);
+    const std::optional<QString>& name = values.value(TextField::Name);
+    if ((address && address->trimmed().isEmpty()) || (name && name->trimmed().isEmpty())) {
+        static const QRegularExpression kCommaBeforeNothing(QStringLiteral(",\\s*([!?.,])"));
+        text.replace(kCommaBeforeNothing, QStringLiteral("\\1"));
+    }
+    if (!text.isEmpty()) {
+        add(Kind::Paragraph, text, key);
+    }
+}
+
+void Writer::addYearTexts(qsizetype position, const FieldValues& values) {
+    const Forecast& f = b_.forecast;
+    const int level = digitAt(f, position);
+    const YearShape shape = shapeAt(f, position);
+    const QString keys[] = {levelKey(level), shapeKey(shape)};
+    std::optional<qsizetype> said[2];
+    for (int i = 0; i < 2; ++i) {
+        if (const auto found = saidAt_.find(keys[i]); found != saidAt_.end()) {
+            said[i] = found->second;
+        } else {
+            saidAt_.emplace(keys[i], position);
+        }
+    }
+    const QString levelText = QString::number(level);
+    const QString shapeText = shapeWord(shape, b_.language());
+    if (said[0] && said[1] && *said[0] == *said[1]) {
+        add(Kind::Paragraph, words(PageCaption::SeeLevelAndShape)
+                                 .arg(levelText, shapeText, QString::number(*said[0] + 1)));
+        return;
+    }
+    if (said[0]) {
+        add(Kind::Paragraph,
+            words(PageCaption::SeeLevel).arg(levelText, QString::number(*said[0] + 1)));
+    } else {
+        addText(keys[0], values);
+    }
+    if (said[1]) {
+        add(Kind::Paragraph, words(PageCaption::SeeShape)
+                                 .arg(capitalized(shapeText), QString::number(*said[1] + 1)));
+    } else {
+        addText(keys[1], values);
+    }
+}
+
+void Writer::opening() {
+    const QString whose = fullName(b_.person.names, b_.language());
+    b_.blocks.push_back(block(Kind::Title, whose.isEmpty()
+                                               ? words(PageCaption::BookletTitle)
+                                               : words(PageCaption::BookletTitleOf).arg(whose)));
+    b_.blocks.push_back(
+        block(Kind::Paragraph, words(PageCaption::BookletOpening)
+                                   .arg(bookletDate(b_.forecast, b_.language()),
+                                        QString::number(b_.forecast.lifeNumber.wide()))));
+    for (std::size_t i = 0; i < 2; ++i) {
+        b_.blocks[b_.blocks.size() - 1 - i].onFirstPage = true;
+    }
+    addText(openingKey(b_.audience), names_);
+}
+
+void Writer::aspects() {
+    add(Kind::Heading, words(PageCaption::Aspects));
+    for (int i = 0; i < kAspectCount; ++i) {
+        const int level = b_.forecast.aspects[static_cast<std::size_t>(i)].level;
+        const QString name = aspectName(b_.language(), i + 1);
+        add(Kind::Subheading, words(PageCaption::AspectLevel).arg(name, QString::number(level)));
+        FieldValues values = names_;
+        values.set(TextField::Aspect, name).set(TextField::Level, QString::number(level));
+        addText(aspectKey(i + 1, level, b_.audience), values);
+    }
+}
+
+void Writer::cycle() {
+    const Forecast& f = b_.forecast;
+    add(Kind::Heading, words(forParents() ? PageCaption::CycleOfChild : PageCaption::Cycle));
+    add(Kind::Paragraph,
+        words(forParents() ? PageCaption::CycleIntroChild : PageCaption::CycleIntro)
+            .arg(QString::number(f.lifeNumber.wide()), QString::number(f.digits.size())));
+    for (qsizetype k = 0; k < f.digits.size(); ++k) {
+        const int level = digitAt(f, k);
+        const std::vector<long long> years = governedYears(f, k);
+        const QString yearList = yearListText(years, b_.language());
+        add(Kind::Subheading, words(PageCaption::CyclePosition)
+                                  .arg(QString::number(k + 1), QString::number(level),
+                                       shapeWord(shapeAt(f, k), b_.language())));
+        add(Kind::Paragraph,
+            words(PageCaption::CycleYears).arg(QString::number(kCycleAge), yearList));
+        FieldValues values = names_;
+        values.set(TextField::Level, QString::number(level)).set(TextField::Years, yearList);
+        if (!years.empty()) {
+            values.set(TextField::Year, QString::number(years.front()));
+        }
+        addYearTexts(k, values);
+    }
+}
+
+// The outlook's years as a table and a curve, then its years by the position
+// of the cycle they share: «2026, 2033 — год 5 цикла: уровень 3, спад». With
+// the cycle left out, what each position means is said here instead.
+void Writer::outlook() {
+    const Forecast& f = b_.forecast;
+    add(Kind::Heading, words(PageCaption::NextYears));
+    if (b_.outlook.empty()) {
+        add(Kind::Paragraph, words(PageCaption::BeforeBirth));
         return;
     }
     BookletBlock table = block(Kind::Table, {});
-    table.header = {words(b, PageCaption::ColumnYear), words(b, PageCaption::ColumnAge),
-                    words(b, PageCaption::ColumnLevel), words(b, PageCaption::ColumnShape)};
-    for (const OutlookYear& y : b.outlook) {
-        table.rows.push_back({QString::number(y.year), ageText(b.language, y.age),
-                              QString::number(y.level), shapeWord(y.shape, b.language)});
-    }
-    b.blocks.push_back(table);
-    b.blocks.push_back(block(Kind::Curve, {}));
-    for (const OutlookYear& y : b.outlook) {
-        b.blocks.push_back(block(
-            Kind::Subheading, words(b, PageCaption::OutlookYear)
-                                  .arg(QString::number(y.year), ageText(b.language, y.age),
-                                       QString::number(y.level), shapeWord(y.shape, b.language))));
-        FieldValues values = names;
-        values.set(TextField::Year, QString::number(y.year))
-            .set(TextField::Level, QString::number(y.level));
-        // With the cycle left out, the level's meaning is said here instead.
-        if (!b.choice.cycle) {
-            addText(b.blocks, library, levelKey(y.level), values);
+    table.header = {words(PageCaption::ColumnYear), words(PageCaption::ColumnAge),
+                    words(PageCaption::ColumnLevel), words(PageCaption::ColumnShape),
+                    words(PageCaption::ColumnCycleYear)};
+    std::vector<std::pair<qsizetype, std::vector<long long>>> groups;
+    for (const OutlookYear& y : b_.outlook) {
+        const qsizetype position = positionOf(f, y.year);
+        table.rows.push_back({QString::number(y.year), ageText(b_.language(), y.age),
+                              QString::number(y.level), shapeWord(y.shape, b_.language()),
+                              QString::number(position + 1)});
+        const auto group = std::find_if(groups.begin(), groups.end(),
+                                        [position](const auto& g) { return g.first == position; });
+        if (group == groups.end()) {
+            groups.push_back({position, {y.year}});
+        } else {
+            group->second.push_back(y.year);
         }
-        addText(b.blocks, library, shapeKey(y.shape), values);
+    }
+    b_.blocks.push_back(table);
+    add(Kind::Curve, {});
+    for (const auto& [position, years] : groups) {
+        const int level = digitAt(f, position);
+        const QString yearList = yearListText(years, b_.language());
+        const QString line =
+            words(PageCaption::OutlookGroup)
+                .arg(yearList, QString::number(position + 1), QString::number(level),
+                     shapeWord(shapeAt(f, position), b_.language()));
+        if (b_.choice.cycle) {
+            add(Kind::Paragraph, line);
+            continue;
+        }
+        add(Kind::Subheading, line);
+        FieldValues values = names_;
+        values.set(TextField::Level, QString::number(level))
+            .set(TextField::Years, yearList)
+            .set(TextField::Year, QString::number(years.front()));
+        addYearTexts(position, values);
+    }
+    if (b_.choice.cycle) {
+        add(Kind::Paragraph,
+            words(PageCaption::OutlookSeeCycle)
+                .arg(words(forParents() ? PageCaption::CycleOfChild : PageCaption::Cycle)));
     }
 }
 
-void addHappiness(Booklet& b, const TextLibrary& library, const FieldValues& names) {
-    b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::HappinessPart)));
-    b.blocks.push_back(
-        block(Kind::Subheading, words(b, PageCaption::HappinessIs).arg(b.forecast.happiness)));
-    addText(b.blocks, library, happinessKey(percentOf(b.forecast)), names);
+void Writer::happiness() {
+    add(Kind::Heading, words(PageCaption::HappinessPart));
+    add(Kind::Subheading,
+        words(forParents() ? PageCaption::HappinessIsChild : PageCaption::HappinessIs)
+            .arg(b_.forecast.happiness));
+    addText(happinessKey(percentOf(b_.forecast), b_.audience), names_);
+}
+
+void Writer::ending() {
+    addText(kClosingKey.toString(), names_);
+    addText(kNoticeKey.toString(), names_);
 }
 
 }  // namespace
+
+long long ageOn(const BirthDate& born, QDate day) {
+    const long long birthYear = born.year.toLongLong();
+    long long age = day.year() - birthYear;
+    const int month = born.monthIndex + 1;
+    if (day.month() < month || (day.month() == month && day.day() < born.day)) {
+        --age;
+    }
+    return age;
+}
+
+QDate bookletDay(const BookletChoice& choice) {
+    return choice.madeOn.isValid() ? choice.madeOn : QDate(static_cast<int>(choice.thisYear), 1, 1);
+}
 
 QString shapeWord(YearShape shape, ReportLanguage language) {
     switch (shape) {
@@ -185,6 +309,21 @@ QString shapeWord(YearShape shape, ReportLanguage language) {
     return pageCaption(language, PageCaption::ShapeSame);
 }
 
+QString dateInWords(QDate date, ReportLanguage language) {
+    const QString day = QString::number(date.day());
+    const QString year = QString::number(date.year());
+    const QString month = monthName(language, date.month() - 1, MonthForm::Genitive);
+    switch (language) {
+        case ReportLanguage::Russian:
+            return QStringLiteral("%1 %2 %3 г.").arg(day, month, year);
+        case ReportLanguage::Ukrainian:
+            return QStringLiteral("%1 %2 %3 р.").arg(day, month, year);
+        case ReportLanguage::English:
+            break;
+    }
+    return QStringLiteral("%1 %2 %3").arg(day, month, year);
+}
+
 QString bookletDate(const Forecast& forecast, ReportLanguage language) {
     const BirthDate& d = forecast.date;
     if (language != ReportLanguage::Russian) {
@@ -194,38 +333,34 @@ QString bookletDate(const Forecast& forecast, ReportLanguage language) {
         .arg(QString::number(d.day), monthGenitive(d.monthIndex), d.year);
 }
 
-Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
+Booklet makeBooklet(const Forecast& forecast, const Person& person, const TextLibrary& library,
                     const BookletChoice& choice) {
-    Booklet b{forecast, client, choice, reportLanguageOr(library.language()), {}, {}};
+    Booklet b{forecast, person, choice, Audience::Client, {}, {}};
+    b.person.language = reportLanguageOr(library.language());
+    b.person.birthDate = forecast.date;
     b.choice.outlookYears = std::clamp(choice.outlookYears, kOutlookLeast, kOutlookMost);
-    const FieldValues names(client);
-    const QString whose = fullName(client);
-    b.blocks.push_back(block(Kind::Title, whose.isEmpty()
-                                              ? words(b, PageCaption::BookletTitle)
-                                              : words(b, PageCaption::BookletTitleOf).arg(whose)));
-    b.blocks.push_back(block(
-        Kind::Paragraph,
-        words(b, PageCaption::BookletOpening)
-            .arg(bookletDate(forecast, b.language), QString::number(forecast.lifeNumber.wide()))));
-    addText(b.blocks, library, kOpeningKey.toString(), names);
+    if (ageOn(forecast.date, bookletDay(b.choice)) < kChildAge) {
+        b.audience = Audience::Parents;
+    }
+    Writer writer(b, library);
+    writer.opening();
     if (forecast.digits.isEmpty()) {
         return b;
     }
     b.outlook = outlookOf(forecast, b.choice);
     if (b.choice.aspects) {
-        addAspects(b, library, names);
+        writer.aspects();
     }
     if (b.choice.cycle) {
-        addCycle(b, library, names);
+        writer.cycle();
     }
     if (b.choice.outlook) {
-        addOutlook(b, library, names);
+        writer.outlook();
     }
     if (b.choice.happiness) {
-        addHappiness(b, library, names);
+        writer.happiness();
     }
-    addText(b.blocks, library, kClosingKey.toString(), names);
-    addText(b.blocks, library, kNoticeKey.toString(), names);
+    writer.ending();
     return b;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
+#include "core/aspect_names.h"
 #include "core/client_names.h"
 #include "core/comparison.h"
 #include "core/forecast.h"
+#include "core/person.h"
 #include "core/report_language.h"
 #include "core/text_keys.h"
 #include "core/text_library.h"
@@ -18,6 +21,11 @@ namespace core {
 // It is composed once here as a list of blocks (headings, paragraphs with
 // their fields filled, small tables), and both its plain text (the clipboard,
 // the companion) and its printed pages are drawn from that one list.
+//
+// It agrees with itself: an aspect has one name throughout (aspect_names.h),
+// a level's text says what the level is and only the shape's text says
+// whether the year rises or falls, and no text is said twice: a level or a
+// shape met again refers to the year of the cycle where it was said.
 
 // What the practitioner chose to include.
 struct BookletChoice {
@@ -27,6 +35,9 @@ struct BookletChoice {
     bool happiness = true;  // «Процент счастья»
     int outlookYears = 10;  // this year and this many after it
     long long thisYear = 0;
+    // The booklet's date, which tells whether the client is still a child;
+    // 1 January of thisYear when none is given.
+    QDate madeOn = {};
 };
 
 inline constexpr int kOutlookDefault = 10;
@@ -50,10 +61,9 @@ struct BookletBlock {
     enum class Kind {
         Title,       // the booklet's own line: whose reading it is
         Heading,     // a section
-        Subheading,  // one aspect, one position of the cycle, one year
-        Paragraph,   // a library text with its fields filled
+        Subheading,  // one aspect, one position of the cycle, one group of years
+        Paragraph,   // a library text with its fields filled, or a line of the booklet's own
         Table,       // rows of short cells under a header
-        Square,      // the aspect square of the forecast (drawn on the pages only)
         Curve,       // the outlook's curve (drawn on the pages only)
     };
     Kind kind = Kind::Paragraph;
@@ -61,6 +71,9 @@ struct BookletBlock {
     QString key;  // the library entry a paragraph comes from
     QStringList header;
     std::vector<QStringList> rows;
+    // Said on paper by the booklet's first page (whose it is, the date and
+    // the life number), so that the pages after it start with the words.
+    bool onFirstPage = false;
 };
 
 // One year of the outlook, as its table and curve show it.
@@ -73,20 +86,36 @@ struct OutlookYear {
 
 struct Booklet {
     Forecast forecast;
-    ClientNames client;
+    // Whom it is for; its language is the library's, the booklet's words and texts.
+    Person person;
     BookletChoice choice;
-    ReportLanguage language = ReportLanguage::Russian;  // of the library's texts
+    Audience audience = Audience::Client;  // the parents, for a child under kChildAge
     std::vector<OutlookYear> outlook;  // the years of «Ближайшие годы» the forecast has a level for
     std::vector<BookletBlock> blocks;
+
+    ReportLanguage language() const { return person.language; }
 };
+
+// Full years of age on `day` of a person born on `born`: the birthday counts
+// from its own day on.
+long long ageOn(const BirthDate& born, QDate day);
+
+// The booklet's date: madeOn, or 1 January of thisYear without it.
+QDate bookletDay(const BookletChoice& choice);
 
 // The date of birth as the booklet's words write it: «5 марта 2010 г.» in
 // Russian (the classic page keeps its own «5 Март 2010г.»), as the page of
 // that language writes it otherwise.
 QString bookletDate(const Forecast& forecast, ReportLanguage language);
 
-// The booklet of `forecast` for `client`, in the library's words.
-Booklet makeBooklet(const Forecast& forecast, const ClientNames& client, const TextLibrary& library,
+// A date in words as the booklet writes it: «9 декабря 2026 г.».
+QString dateInWords(QDate date, ReportLanguage language);
+
+// The booklet of `forecast` for `person`, in the library's words and
+// language: a client under kChildAge on the booklet's date gets the
+// children's texts, addressed to the parents; a woman or a man gets the
+// texts' variants for them, anyone else the texts themselves.
+Booklet makeBooklet(const Forecast& forecast, const Person& person, const TextLibrary& library,
                     const BookletChoice& choice);
 
 // The booklet's words as plain text: headings underlined, paragraphs apart,

@@ -129,7 +129,6 @@ QString blocksText(const std::vector<BookletBlock>& blocks) {
             case Kind::Table:
                 writeTable(out, b);
                 break;
-            case Kind::Square:
             case Kind::Curve:
                 break;
         }
@@ -157,7 +156,7 @@ QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& bl
 }
 
 QByteArray bookletJson(const Booklet& booklet) {
-    return withTexts(toJson(booklet.forecast, nullptr, booklet.language), booklet.blocks);
+    return withTexts(toJson(booklet.forecast, nullptr, booklet.language()), booklet.blocks);
 }
 
 QString pairName(const ComparedPerson& person, ReportLanguage language) {

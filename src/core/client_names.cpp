@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <array>
 
 namespace core {
 
@@ -161,9 +162,17 @@ QString clientNamesProblem(const ClientNames& names) {
 }
 
 QString fullName(const ClientNames& names) {
+    return fullName(names, ReportLanguage::Russian);
+}
+
+QString fullName(const ClientNames& names, ReportLanguage language) {
+    using Parts = std::array<const QString*, 3>;
+    const Parts order = language == ReportLanguage::English
+                            ? Parts{&names.name, &names.patronymic, &names.surname}
+                            : Parts{&names.surname, &names.name, &names.patronymic};
     QStringList parts;
-    for (const QString& part : {names.surname, names.name, names.patronymic}) {
-        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty()) {
+    for (const QString* part : order) {
+        if (const QString trimmed = part->trimmed(); !trimmed.isEmpty()) {
             parts << trimmed;
         }
     }

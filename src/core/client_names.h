@@ -10,6 +10,9 @@ namespace core {
 inline constexpr int kSurnameLimit = 25;
 inline constexpr int kNameLimit = 20;
 inline constexpr int kPatronymicLimit = 25;
+// The longest form of address (the card's «Обращение»): a first name and a
+// patronymic in the vocative.
+inline constexpr int kAddressLimit = 50;
 
 // The number of characters a reader sees in `text`: a letter with its accents
 // («й» typed as «и» and a breve), a flag or an emoji family counts as one,
@@ -62,6 +65,8 @@ QString nameProblem(const QString& text, int limit, const QString& fieldName);
 
 #include <QString>
 
+#include "core/report_language.h"
+
 namespace core {
 
 // A client's three names as they were typed, empty ones included: the client
@@ -77,6 +82,10 @@ struct ClientNames {
 // "Фамилия Имя Отчество": each name trimmed, the empty ones left out; empty
 // when there is none, so a caller that shows «(без имени)» says so itself.
 QString fullName(const ClientNames& names);
+// The names in the order `language` writes a person's name: «Иванова Мария
+// Ивановна» in Russian and Ukrainian, «Emily Carter» (a patronymic, when
+// there is one, between the first name and the surname) in English.
+QString fullName(const ClientNames& names, ReportLanguage language);
 
 // nameProblem() of the surname, the first name and the patronymic in turn,
 // each against its limit: the first sentence that finds something wrong, or

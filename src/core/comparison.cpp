@@ -1,5 +1,6 @@
 #include "core/comparison.h"
 
+#include "core/aspect_names.h"
 #include "core/forecast_text.h"
 
 namespace core {

@@ -1,5 +1,7 @@
 #include "core/forecast_text.h"
 
+#include "core/aspect_names.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <charconv>

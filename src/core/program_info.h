@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The program's own name, version and the author's addresses, written once.
 namespace info {
 
+// The program's name as the window's language calls it, as the desktop
+// entry does: «Zemtar - Прогноз», «Zemtar - Forecast». A page says it in
+// its own language (core::PageCaption::ProgramName).
 inline QString programName() {
-    return QStringLiteral("Zemtar - Прогноз");
+    return QCoreApplication::translate("ProgramInfo", "Zemtar - Прогноз");
 }
 inline QString version() {
     return QStringLiteral("1.4");

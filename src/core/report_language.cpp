@@ -33,30 +33,21 @@ constexpr Months kEnglishMonths{u"January",   u"February", u"March",    u"April"
                                 u"May",       u"June",     u"July",     u"August",
                                 u"September", u"October",  u"November", u"December"};
 
-// Each aspect's name in the square and its row on the classic page, in
-// Ukrainian and English. The classic Russian page has names of its own for
-// some rows («Уровень биополя», «Судьба»), kept as they are.
-struct AspectWords {
-    QStringView ruRow;
-    QStringView ukName;
-    QStringView ukRow;
-    QStringView enName;
-    QStringView enRow;
-};
+// The rows of the aspect column on the classic one-page report, which keeps
+// captions of its own («Уровень биополя», «Судьба»): the names everything
+// else uses are in aspect_names.h.
+using AspectRows = std::array<QStringView, kReportLanguageCount>;
 
-constexpr std::array<AspectWords, kAspectCount> kAspects{{
-    {u"Уровень биополя - ", u"Біополе", u"Рівень біополя - ", u"Biofield", u"Biofield - "},
-    {u"Связь с землёй - ", u"Зв’язок із землею", u"Зв’язок із землею - ", u"Bond with the Earth",
-     u"Bond with the Earth - "},
-    {u"Связь с космосом - ", u"Зв’язок із космосом", u"Зв’язок із космосом - ",
-     u"Bond with the Cosmos", u"Bond with the Cosmos - "},
-    {u"Работа - ", u"Робота", u"Робота - ", u"Work", u"Work - "},
-    {u"Любовь - ", u"Любов", u"Любов - ", u"Love", u"Love - "},
-    {u"Интерес - ", u"Інтерес", u"Інтерес - ", u"Interest", u"Interest - "},
-    {u"Ангел хранитель - ", u"Ангел-охоронець", u"Ангел-охоронець - ", u"Guardian Angel",
-     u"Guardian Angel - "},
-    {u"Судьба - ", u"Удача", u"Доля - ", u"Luck", u"Fate - "},
-    {u"Карьера - ", u"Кар’єра", u"Кар’єра - ", u"Career", u"Career - "},
+constexpr std::array<AspectRows, kAspectCount> kAspectRows{{
+    {u"Уровень биополя - ", u"Рівень біополя - ", u"Biofield - "},
+    {u"Связь с землёй - ", u"Зв’язок із землею - ", u"Bond with the Earth - "},
+    {u"Связь с космосом - ", u"Зв’язок із космосом - ", u"Bond with the Cosmos - "},
+    {u"Работа - ", u"Робота - ", u"Work - "},
+    {u"Любовь - ", u"Любов - ", u"Love - "},
+    {u"Интерес - ", u"Інтерес - ", u"Interest - "},
+    {u"Ангел хранитель - ", u"Ангел-охоронець - ", u"Guardian Angel - "},
+    {u"Судьба - ", u"Доля - ", u"Fate - "},
+    {u"Карьера - ", u"Кар’єра - ", u"Career - "},
 }};
 
 using Words = std::array<QStringView, kReportLanguageCount>;
@@ -111,9 +102,30 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"Возраст", u"Вік", u"Age"},
     {u"Уровень", u"Рівень", u"Level"},
     {u"Форма", u"Форма", u"Shape"},
-    {u"%1 год — вам %2: уровень %3, %4", u"%1 рік — вам %2: рівень %3, %4",
-     u"%1 — you are %2: level %3, %4"},
     {u"Ваш процент счастья — %1", u"Ваш відсоток щастя — %1", u"Your happiness percentage: %1"},
+    {u"Составлен %1", u"Складено %1", u"Prepared on %1"},
+    {u"Цикл ребёнка", u"Цикл дитини", u"Your child’s cycle"},
+    {u"Число жизни %1 состоит из %2 цифр, и годы вашего ребёнка идут по кругу: каждая цифра по "
+     u"очереди задаёт уровень жизненных сил одного года, а после последней всё начинается с "
+     u"первой.",
+     u"Число життя %1 складається з %2 цифр, і роки вашої дитини йдуть по колу: кожна цифра по "
+     u"черзі задає рівень життєвих сил одного року, а після останньої все починається з першої.",
+     u"The life number %1 has %2 digits, and your child’s years go round in a circle: each "
+     u"digit in turn sets the level of life forces for one year, and after the last one it all "
+     u"starts again from the first."},
+    {u"Процент счастья вашего ребёнка — %1", u"Відсоток щастя вашої дитини — %1",
+     u"Your child’s happiness percentage: %1"},
+    {u"Уровень %1 — см. год %2 цикла.", u"Рівень %1 — див. рік %2 циклу.",
+     u"Level %1: see year %2 of the cycle."},
+    {u"%1 — см. год %2 цикла.", u"%1 — див. рік %2 циклу.", u"%1: see year %2 of the cycle."},
+    {u"Уровень %1, %2 — см. год %3 цикла.", u"Рівень %1, %2 — див. рік %3 циклу.",
+     u"Level %1, %2: see year %3 of the cycle."},
+    {u"%1 — год %2 цикла: уровень %3, %4.", u"%1 — рік %2 циклу: рівень %3, %4.",
+     u"%1 — year %2 of the cycle: level %3, %4."},
+    {u"Что значит каждый из этих годов, рассказано в разделе «%1».",
+     u"Що означає кожен із цих років, розказано в розділі «%1».",
+     u"What each of these years means is told in “%1”."},
+    {u"Год цикла", u"Рік циклу", u"Cycle year"},
     {u"пик", u"пік", u"peak"},
     {u"низшая точка", u"найнижча точка", u"low point"},
     {u"подъём", u"підйом", u"rise"},
@@ -163,6 +175,7 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"Второй", u"Другий", u"Second"},
     {u"Год    первый второй", u"Рік    перший другий", u"Year    first second"},
     {u"© 2026, автор Земтар", u"© 2026, автор Земтар", u"© 2026, by Zemtar"},
+    {u"Zemtar - Прогноз", u"Zemtar - Прогноз", u"Zemtar - Forecast"},
 }};
 
 bool isDigit(int digit) {
@@ -227,20 +240,16 @@ QString monthName(ReportLanguage language, int monthIndex, MonthForm form) {
     return kEnglishMonths[i].toString();
 }
 
-QString aspectName(ReportLanguage language, int digit) {
-    if (!isDigit(digit)) {
-        return {};
+int parseMonthName(ReportLanguage language, QStringView text) {
+    const QStringView trimmed = text.trimmed();
+    for (int m = 0; m < 12; ++m) {
+        for (const MonthForm form : {MonthForm::Nominative, MonthForm::Genitive}) {
+            if (trimmed.compare(monthName(language, m, form), Qt::CaseInsensitive) == 0) {
+                return m;
+            }
+        }
     }
-    const std::size_t i = static_cast<std::size_t>(digit - 1);
-    switch (language) {
-        case ReportLanguage::Russian:
-            return kAspectNames[i].toString();
-        case ReportLanguage::Ukrainian:
-            return kAspects[i].ukName.toString();
-        case ReportLanguage::English:
-            break;
-    }
-    return kAspects[i].enName.toString();
+    return -1;
 }
 
 QString pageCaption(ReportLanguage language, PageCaption caption) {
@@ -251,9 +260,7 @@ QString pageAspectRow(ReportLanguage language, int digit) {
     if (!isDigit(digit)) {
         return {};
     }
-    const AspectWords& words = kAspects[static_cast<std::size_t>(digit - 1)];
-    const std::array<QStringView, kReportLanguageCount> rows{words.ruRow, words.ukRow, words.enRow};
-    return rows[column(language)].toString();
+    return kAspectRows[static_cast<std::size_t>(digit - 1)][column(language)].toString();
 }
 
 QString birthDateText(ReportLanguage language, int day, int monthIndex, QStringView year) {

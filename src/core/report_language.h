@@ -43,10 +43,9 @@ enum class MonthForm {
 // A month's name (monthIndex 0 is January, as everywhere in the program);
 // empty for an index outside 0 to 11.
 QString monthName(ReportLanguage language, int monthIndex, MonthForm form);
-
-// The name of the square's aspect of `digit` (1 to 9) as the booklet and the
-// square say it: «Любовь», «Любов», «Love». Empty for another digit.
-QString aspectName(ReportLanguage language, int digit);
+// The month `text` names in `language`, on its own or after a day («серпень»,
+// «серпня», «August»), in any case, blanks around ignored; -1 for none.
+int parseMonthName(ReportLanguage language, QStringView text);
 
 // The words of the pages, one entry a place on a page.
 enum class PageCaption {
@@ -79,17 +78,26 @@ enum class PageCaption {
     ColumnAge,
     ColumnLevel,
     ColumnShape,
-    OutlookYear,   // «%1 год — вам %2: уровень %3, %4»: year, age, level, shape
-    HappinessIs,   // «Ваш процент счастья — %1»
-    ShapePeak,     // a year's shape in a word: «пик»
-    ShapeLow,      // «низшая точка»
-    ShapeRise,     // «подъём»
-    ShapeFall,     // «спад»
-    ShapeSame,     // «тот же уровень»
-    BothOfYou,     // «Вы вдвоём: %1 и %2»
-    PairOf,        // «%1 и %2»: the two people in a running head
-    AspectOfBoth,  // ««%1» — у обоих»
-    AspectOfOne,   // ««%1» — только у: %2»
+    HappinessIs,       // «Ваш процент счастья — %1»
+    BookletMadeOn,     // «Составлен %1»: the booklet's date in words, on its first page
+    CycleOfChild,      // «Цикл ребёнка»: the cycle's heading when the parents read
+    CycleIntroChild,   // CycleIntro as the parents read it
+    HappinessIsChild,  // «Процент счастья вашего ребёнка — %1»
+    SeeLevel,  // «Уровень %1 — см. год %2 цикла.»: a level's text said before
+    SeeShape,  // «%1 — см. год %2 цикла.»: a shape's text said before
+    SeeLevelAndShape,  // «Уровень %1, %2 — см. год %3 цикла.»: both said at one place
+    OutlookGroup,  // «%1 — год %2 цикла: уровень %3, %4.»: years, position, level, shape
+    OutlookSeeCycle,  // «Что значат эти годы, рассказано в разделе «%1».»
+    ColumnCycleYear,  // the outlook table's «Год цикла»
+    ShapePeak,        // a year's shape in a word: «пик»
+    ShapeLow,         // «низшая точка»
+    ShapeRise,        // «подъём»
+    ShapeFall,        // «спад»
+    ShapeSame,        // «тот же уровень»
+    BothOfYou,        // «Вы вдвоём: %1 и %2»
+    PairOf,           // «%1 и %2»: the two people in a running head
+    AspectOfBoth,     // ««%1» — у обоих»
+    AspectOfOne,      // ««%1» — только у: %2»
     // The comparison page.
     CompareTitle,   // «Сравнение двух прогнозов»
     FirstPerson,    // «Первый: »
@@ -121,8 +129,9 @@ enum class PageCaption {
     TextSecond,      // «Второй»
     TextSpanHeader,  // «Год    первый второй»
     YearAndAuthor,   // «© 2026, автор Земтар» in the page's header
+    ProgramName,     // «Zemtar - Прогноз», «Zemtar - Forecast» in the page's header
 };
-inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::YearAndAuthor) + 1;
+inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::ProgramName) + 1;
 
 QString pageCaption(ReportLanguage language, PageCaption caption);
 

@@ -7,7 +7,7 @@ namespace core {
 namespace {
 
 constexpr std::array<const char16_t*, kTextFieldCount> kFieldNames{
-    u"имя", u"фамилия", u"отчество", u"аспект", u"уровень", u"год", u"годы"};
+    u"имя", u"фамилия", u"отчество", u"аспект", u"уровень", u"год", u"годы", u"обращение"};
 
 // Longer than any field, shorter than a sentence: braces that hold more are
 // the text's own and not looked at.

@@ -13,8 +13,10 @@ namespace core {
 // The fields a library text may name in braces, «{имя}», filled in when a
 // booklet is made. Written in lower case; «{Имя}» at the start of a sentence
 // is the same field.
-enum class TextField { Name, Surname, Patronymic, Aspect, Level, Year, Years };
-inline constexpr int kTextFieldCount = 7;
+// «{обращение}» is how the greeting calls the client (the card's «Обращение»:
+// «Мария Ивановна», «Андрію»).
+enum class TextField { Name, Surname, Patronymic, Aspect, Level, Year, Years, Address };
+inline constexpr int kTextFieldCount = 8;
 
 // The field's name as a text writes it between the braces: «имя», «годы».
 QString fieldName(TextField field);

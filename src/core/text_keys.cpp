@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/aspect_rules.h"
+#include "core/aspect_names.h"
 #include "core/report_language.h"
 
 namespace core {
@@ -53,18 +53,70 @@ QString levelCaption(int level) {
     return QCoreApplication::translate("TextKeys", "уровень %1").arg(level);
 }
 
-void addAspects(std::vector<TextKey>& keys) {
+constexpr QStringView kChildPrefix = u"child.";
+
+QString forReader(QString key, Audience audience) {
+    return audience == Audience::Parents ? kChildPrefix.toString() + key : key;
+}
+
+TextKey entryOf(QString key, QStringList place, QString caption, bool switchable = false) {
+    TextKey entry;
+    entry.key = std::move(key);
+    entry.place = std::move(place);
+    entry.caption = std::move(caption);
+    entry.switchable = switchable;
+    return entry;
+}
+
+// Adds the entry and, for one that speaks to a person, its women's and men's
+// variants right after it, one branch deeper in the editor.
+void add(std::vector<TextKey>& keys, TextKey entry, bool variants,
+         Audience audience = Audience::Client) {
+    entry.hasVariants = variants;
+    keys.push_back(entry);
+    if (!variants) {
+        return;
+    }
+    const bool child = audience == Audience::Parents;
+    const std::pair<Gender, const char*> kinds[] = {
+        {Gender::Female, child ? QT_TRANSLATE_NOOP("TextKeys", "девочке")
+                               : QT_TRANSLATE_NOOP("TextKeys", "женщине")},
+        {Gender::Male, child ? QT_TRANSLATE_NOOP("TextKeys", "мальчику")
+                             : QT_TRANSLATE_NOOP("TextKeys", "мужчине")}};
+    for (const auto& [gender, caption] : kinds) {
+        TextKey variant;
+        variant.key = variantKey(entry.key, gender);
+        variant.place = entry.place;
+        variant.place << entry.caption;
+        variant.caption = shown(caption);
+        variant.variantOf = entry.key;
+        variant.gender = gender;
+        keys.push_back(variant);
+    }
+}
+
+void addAspects(std::vector<TextKey>& keys, const QStringList& above, Audience audience) {
     // The aspects' names as the page writes them, in the window's language.
     const ReportLanguage language = catalogueLanguage();
     for (int digit = 1; digit <= kAspectCount; ++digit) {
-        const QStringList place{QCoreApplication::translate("TextKeys", "Аспекты"),
-                                aspectName(language, digit)};
+        QStringList place = above;
+        place << QCoreApplication::translate("TextKeys", "Аспекты") << aspectName(language, digit);
         for (int level = 0; level < kAspectTextLevels; ++level) {
             const QString caption = level + 1 < kAspectTextLevels
                                         ? levelCaption(level)
                                         : QCoreApplication::translate("TextKeys", "4 и выше");
-            keys.push_back({aspectKey(digit, level), place, caption});
+            add(keys, entryOf(aspectKey(digit, level, audience), place, caption), true, audience);
         }
+    }
+}
+
+void addHappiness(std::vector<TextKey>& keys, const QStringList& above, Audience audience) {
+    QStringList place = above;
+    place << QCoreApplication::translate("TextKeys", "Процент счастья");
+    for (int band = 1; band <= kHappinessBands; ++band) {
+        add(keys,
+            entryOf(happinessKey(band * 25 - 1, audience), place, shown(kBandCaptions[band - 1])),
+            true, audience);
     }
 }
 
@@ -72,25 +124,31 @@ template <std::size_t N>
 void addNamed(std::vector<TextKey>& keys, const std::array<Named, N>& table,
               const QStringList& place, bool switchable = false) {
     for (const Named& entry : table) {
-        keys.push_back({QString::fromUtf16(entry.key), place, shown(entry.caption), switchable});
+        keys.push_back(
+            entryOf(QString::fromUtf16(entry.key), place, shown(entry.caption), switchable));
     }
 }
 
 std::vector<TextKey> makeKeys() {
     std::vector<TextKey> keys;
-    addAspects(keys);
+    addAspects(keys, {}, Audience::Client);
     const QStringList levels{QCoreApplication::translate("TextKeys", "Жизненные силы")};
     for (int level = 0; level <= 9; ++level) {
-        keys.push_back({levelKey(level), levels, levelCaption(level)});
+        keys.push_back(entryOf(levelKey(level), levels, levelCaption(level)));
     }
     addNamed(keys, kShapes, {QCoreApplication::translate("TextKeys", "Форма года")});
-    const QStringList bands{QCoreApplication::translate("TextKeys", "Процент счастья")};
-    for (int band = 1; band <= kHappinessBands; ++band) {
-        keys.push_back(
-            {QStringLiteral("happiness.%1").arg(band), bands, shown(kBandCaptions[band - 1])});
-    }
+    addHappiness(keys, {}, Audience::Client);
     addNamed(keys, kPairs, {QCoreApplication::translate("TextKeys", "Двое")});
-    addNamed(keys, kFrame, {}, true);
+    for (const Named& entry : kFrame) {
+        const QString key = QString::fromUtf16(entry.key);
+        add(keys, entryOf(key, {}, shown(entry.caption), true), key != kNoticeKey);
+    }
+    // For a client under kChildAge the personal texts speak to the parents.
+    const QStringList children{QCoreApplication::translate("TextKeys", "Дети до 14 лет")};
+    add(keys, entryOf(openingKey(Audience::Parents), children, shown(kFrame[0].caption), true),
+        true, Audience::Parents);
+    addAspects(keys, children, Audience::Parents);
+    addHappiness(keys, children, Audience::Parents);
     return keys;
 }
 
@@ -108,8 +166,9 @@ const QHash<QString, int>& keyIndex() {
 
 }  // namespace
 
-QString aspectKey(int digit, int level) {
-    return QStringLiteral("aspect.%1.%2").arg(digit).arg(std::clamp(level, 0, 4));
+QString aspectKey(int digit, int level, Audience audience) {
+    return forReader(QStringLiteral("aspect.%1.%2").arg(digit).arg(std::clamp(level, 0, 4)),
+                     audience);
 }
 
 QString levelKey(int level) {
@@ -124,8 +183,24 @@ int happinessBand(int percent) {
     return std::clamp(percent, 0, 99) / 25 + 1;
 }
 
-QString happinessKey(int percent) {
-    return QStringLiteral("happiness.%1").arg(happinessBand(percent));
+QString happinessKey(int percent, Audience audience) {
+    return forReader(QStringLiteral("happiness.%1").arg(happinessBand(percent)), audience);
+}
+
+QString openingKey(Audience audience) {
+    return forReader(kOpeningKey.toString(), audience);
+}
+
+QString variantKey(QStringView key, Gender gender) {
+    switch (gender) {
+        case Gender::Female:
+            return key.toString() + QStringLiteral(".female");
+        case Gender::Male:
+            return key.toString() + QStringLiteral(".male");
+        case Gender::Unknown:
+            break;
+    }
+    return key.toString();
 }
 
 QString pairKey(PairText text) {

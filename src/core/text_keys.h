@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <vector>
 
+#include "core/person.h"
+
 namespace core {
 
 // The entries of the interpretation library, each known by a key that is the
@@ -24,14 +26,23 @@ enum class PairText { BothPeak, BothLow, PeakLow, AspectBoth, AspectOne };
 inline constexpr int kAspectTextLevels = 5;
 inline constexpr int kHappinessBands = 4;
 
+// Whom a booklet's personal texts speak to: the client, or for a client
+// under kChildAge on the booklet's date, their parents («Ваш ребёнок…»).
+enum class Audience { Client, Parents };
+inline constexpr int kChildAge = 14;
+
 // "aspect.5.2"; a level of 4 or more gives the text «4 и выше», "aspect.5.4".
-QString aspectKey(int digit, int level);
+// For the parents, "child.aspect.5.2".
+QString aspectKey(int digit, int level, Audience audience = Audience::Client);
 // "level.7": what a year at life-force level `level` (0 to 9) means.
 QString levelKey(int level);
 QString shapeKey(YearShape shape);
-// "happiness.1" to "happiness.4", for 0–24, 25–49, 50–74 and 75–99 per cent.
-QString happinessKey(int percent);
+// "happiness.1" to "happiness.4", for 0–24, 25–49, 50–74 and 75–99 per cent;
+// "child.happiness.1" and on for the parents.
+QString happinessKey(int percent, Audience audience = Audience::Client);
 QString pairKey(PairText text);
+// "opening", or "child.opening" for the parents.
+QString openingKey(Audience audience);
 inline constexpr QStringView kOpeningKey = u"opening";
 inline constexpr QStringView kClosingKey = u"closing";
 inline constexpr QStringView kNoticeKey = u"notice";
@@ -47,11 +58,21 @@ int happinessBand(int percent);
 // the first digit follows the last.
 YearShape yearShape(int level, int previous, int largest, int smallest);
 
+// A text that speaks to the client may have a women's and a men's variant
+// beside it ("aspect.5.1.female", "aspect.5.1.male"): Russian and Ukrainian
+// say «вы были верной подругой» and «верным другом». The entry itself is the
+// wording for anyone, and what a client of unknown gender reads.
+QString variantKey(QStringView key, Gender gender);
+
 struct TextKey {
     QString key;        // as the files write it, "aspect.1.0"
     QStringList place;  // the editor's branches above the entry: {«Аспекты», «Биополе»}
-    QString caption;          // the entry's own line in the editor: «уровень 0»
-    bool switchable = false;  // the opening, the closing and the notice may be switched off
+    QString caption;                  // the entry's own line in the editor: «уровень 0»
+    bool switchable = false;          // the opening, the closing and the notice may be switched off
+    QString variantOf;                // a women's or men's variant: the entry it varies; else empty
+    Gender gender = Gender::Unknown;  // whom a variant is for
+    // The entry may have a women's and a men's variant (the two keys follow it).
+    bool hasVariants = false;
 };
 
 // Every entry, in the order the editor shows them and a file writes them.

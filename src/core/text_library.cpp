@@ -74,6 +74,26 @@ QString TextLibrary::filled(QStringView key, const FieldValues& values) const {
     return isOn(key) ? fillFields(text(key), values) : QString();
 }
 
+QString TextLibrary::textFor(QStringView key, Gender gender) const {
+    const TextKey* entry = findTextKey(key);
+    if (gender == Gender::Unknown || !entry || !entry->hasVariants) {
+        return text(key);
+    }
+    const QString variant = variantKey(key, gender);
+    if (std::optional<QString> mine = own_.text(variant)) {
+        return mine->isEmpty() ? text(key) : *mine;
+    }
+    if (std::optional<QString> mine = own_.text(key)) {
+        return *mine;
+    }
+    const QString programs = defaultText(variant);
+    return programs.isEmpty() ? defaultText(key) : programs;
+}
+
+QString TextLibrary::filledFor(QStringView key, Gender gender, const FieldValues& values) const {
+    return isOn(key) ? fillFields(textFor(key, gender), values) : QString();
+}
+
 QString TextLibrary::setText(QStringView key, const QString& text) {
     if (const QString problem = own_.setText(key, text); !problem.isEmpty()) {
         return problem;

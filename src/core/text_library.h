@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "core/person.h"
 #include "core/text_fields.h"
 #include "core/text_set.h"
 
@@ -40,6 +41,16 @@ public:
 
     // The entry's text with its fields filled; empty when it is switched off.
     QString filled(QStringView key, const FieldValues& values) const;
+
+    // The entry as a client of `gender` reads it: its women's or men's
+    // variant when it has one, else the entry itself. A variant belongs with
+    // the text it varies: when the practitioner wrote the entry anew and no
+    // variant of their own, their text serves everyone rather than the
+    // program's variants of a text they replaced. A variant of their own left
+    // empty gives the entry itself too.
+    QString textFor(QStringView key, Gender gender) const;
+    // textFor() with its fields filled; empty when the entry is switched off.
+    QString filledFor(QStringView key, Gender gender, const FieldValues& values) const;
 
     // Keeps `text` as the practitioner's own; a text equal to the default is
     // no change and follows the defaults again. Refused (the reason in

@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <utility>
 
+#include "core/report_language.h"
 #include "platform/private_files.h"
 #include "platform/reasons.h"
 #include "platform/safe_file.h"
@@ -14,6 +15,13 @@
 namespace platform {
 
 namespace {
+
+// A language as its own speakers name it («Українська»), or its code when the
+// program has no words in it.
+QString inWords(const QString& code) {
+    const std::optional<core::ReportLanguage> language = core::parseReportLanguage(code);
+    return language ? core::languageName(*language) : code;
+}
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -112,12 +120,13 @@ TextStore::Loaded TextStore::load(QStringView language) const {
     }
     core::TextFileReading reading = readTextFile(file);
     if (reading.ours && reading.set.language() != language) {
-        return {core::TextLibrary(nothing),
-                QCoreApplication::translate(
-                    "TextStore",
-                    "Файл текстов толкований «%1» написан на языке «%2», а не «%3». "
-                    "Взяты тексты программы.")
-                    .arg(shown(file), reading.set.language(), language)};
+        return {
+            core::TextLibrary(nothing),
+            QCoreApplication::translate(
+                "TextStore",
+                "Файл текстов толкований «%1» написан на языке «%2», а не «%3». "
+                "Взяты тексты программы.")
+                .arg(shown(file), inWords(reading.set.language()), inWords(language.toString()))};
     }
     const QString problem = reading.message();
     return {core::TextLibrary(reading.ours ? std::move(reading.set) : nothing), problem};
@@ -195,9 +204,10 @@ TextStore::ImportPreview TextStore::previewImport(const QString& path,
     if (reading.ours && reading.set.language() != current.language()) {
         preview.problem =
             QCoreApplication::translate("TextStore",
-                                        "Файл «%1» написан на языке «%2», а правятся тексты на "
-                                        "языке «%3». Ничего не изменено.")
-                .arg(shown(path), reading.set.language(), current.language());
+                                        "В файле «%1» тексты на языке «%2», а правятся тексты на "
+                                        "языке «%3». Чтобы импортировать их, выберите вверху "
+                                        "окна язык текстов «%2». Ничего не изменено.")
+                .arg(shown(path), inWords(reading.set.language()), inWords(current.language()));
         return preview;
     }
     preview.importable = reading.ours;

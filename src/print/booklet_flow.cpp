@@ -3,9 +3,9 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 
-#include "aspects/square_drawing.h"
 #include "platform/fonts.h"
 #include "platform/kept_by_text.h"
 #include "platform/replay.h"
@@ -30,7 +30,6 @@ constexpr Style kSubheading{11, true, 200};
 constexpr Style kText{11, false, 0};
 constexpr Style kTable{10, false, 120};
 constexpr double kParagraphGap = 120;
-constexpr double kSquareHeight = 1900;
 constexpr double kCurveHeight = 2600;
 
 QFont fontOf(const Style& style) {
@@ -65,7 +64,10 @@ QStringList linesOf(const QString& part, double width) {
 }
 
 // A paragraph as lines. The readings' paragraphs come back booklet after
-// booklet in a run, so each is broken once.
+// booklet in a run, so each is broken once. Each line of the text is a
+// paragraph of its own on the page: its first line goes with its second and
+// its last but one with its last, so that no page starts with a paragraph's
+// last line alone and none ends with its first.
 void addParagraph(std::vector<BookletPiece>& out, const QString& text, double width) {
     static platform::KeptByText<QStringList> broken(500);
     const std::size_t before = out.size();
@@ -73,8 +75,16 @@ void addParagraph(std::vector<BookletPiece>& out, const QString& text, double wi
         const QStringList lines =
             broken.get(fontOf(kText).key() + u'\n' + QString::number(width) + u'\n' + part,
                        [&] { return linesOf(part, width); });
+        const std::size_t first = out.size();
         for (const QString& line : lines) {
             out.push_back(piece(Kind::Line, line, kText, false));
+        }
+        if (out.size() > first) {
+            out[first].paragraphStart = true;
+        }
+        if (out.size() - first >= 2) {
+            out[first].keepWithNext = true;
+            out[out.size() - 2].keepWithNext = true;
         }
     }
     if (out.size() > before) {
@@ -99,6 +109,9 @@ void addTable(std::vector<BookletPiece>& out, const core::BookletBlock& b) {
 std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks, double width) {
     std::vector<BookletPiece> out;
     for (const core::BookletBlock& b : blocks) {
+        if (b.onFirstPage) {
+            continue;
+        }
         switch (b.kind) {
             case BlockKind::Title:
                 out.push_back(piece(Kind::Title, b.text, kTitle, true));
@@ -109,18 +122,26 @@ std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks
             case BlockKind::Subheading:
                 out.push_back(piece(Kind::Subheading, b.text, kSubheading, true));
                 break;
-            case BlockKind::Paragraph:
+            case BlockKind::Paragraph: {
+                // A one-line paragraph under a heading (a year's list of years)
+                // is part of the heading: both go on with what follows.
+                const bool headed = !out.empty() && (out.back().kind == Kind::Heading ||
+                                                     out.back().kind == Kind::Subheading);
+                const std::size_t first = out.size();
                 addParagraph(out, b.text, width);
+                if (headed && out.size() == first + 1) {
+                    out.back().keepWithNext = true;
+                }
                 break;
+            }
             case BlockKind::Table:
                 addTable(out, b);
                 break;
-            case BlockKind::Square:
             case BlockKind::Curve: {
                 BookletPiece p;
-                p.kind = b.kind == BlockKind::Square ? Kind::Square : Kind::Curve;
+                p.kind = Kind::Curve;
                 p.spaceBefore = kParagraphGap;
-                p.height = b.kind == BlockKind::Square ? kSquareHeight : kCurveHeight;
+                p.height = kCurveHeight;
                 out.push_back(p);
                 break;
             }
@@ -144,7 +165,7 @@ double heightKeptFrom(const std::vector<BookletPiece>& pieces, std::size_t first
 }
 
 // Places of the table's columns and of the outlook's curve, twips.
-constexpr std::array<int, 4> kTableColumns{0, 1100, 2600, 3800};
+constexpr std::array<int, 5> kTableColumns{0, 1100, 2600, 3800, 5600};
 constexpr int kCurveLeft = 500;
 constexpr int kCurveLevelPitch = 200;
 constexpr int kCurveYearPitchMost = 600;
@@ -213,8 +234,7 @@ void drawCurve(platform::PrinterPage& page, double top, double width,
 }  // namespace
 
 void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pieces,
-                const core::Forecast& forecast, const std::vector<core::OutlookYear>& outlook,
-                long long thisYear) {
+                const std::vector<core::OutlookYear>& outlook, long long thisYear) {
     for (const BookletPiece& p : pieces) {
         switch (p.kind) {
             case Kind::Title:
@@ -232,9 +252,6 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
             case Kind::TableRow:
                 drawRow(page, p);
                 break;
-            case Kind::Square:
-                aspects::drawSquare(page, forecast, 0, int(p.y) - 90);
-                break;
             case Kind::Curve:
                 drawCurve(page, p.y, page.scaleWidth(), outlook, thisYear);
                 break;
@@ -243,16 +260,49 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
     page.setFontBold(false);
 }
 
+namespace {
+
+// The booklet's last paragraph goes onto a page whole, when a page can hold
+// it: a page that held only its closing words would look left behind.
+void keepLastParagraphWhole(std::vector<BookletPiece>& pieces, double pageHeight) {
+    const auto start = std::find_if(pieces.rbegin(), pieces.rend(),
+                                    [](const BookletPiece& p) { return p.paragraphStart; });
+    if (start == pieces.rend()) {
+        return;
+    }
+    const auto first = std::size_t(pieces.rend() - start) - 1;
+    // Its heading and what else already goes with its first line come along.
+    std::size_t from = first;
+    while (from > 0 && pieces[from - 1].keepWithNext) {
+        --from;
+    }
+    double height = 0;
+    for (std::size_t k = from; k < pieces.size(); ++k) {
+        height += (k == from ? 0 : pieces[k].spaceBefore) + pieces[k].height;
+    }
+    for (std::size_t k = first; height <= pageHeight && k + 1 < pieces.size(); ++k) {
+        pieces[k].keepWithNext = true;
+    }
+}
+
+}  // namespace
+
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom) {
     std::vector<std::vector<BookletPiece>> pages(1);
     double y = top;
-    const std::vector<BookletPiece> pieces = piecesOf(blocks, width);
+    std::vector<BookletPiece> pieces = piecesOf(blocks, width);
+    keepLastParagraphWhole(pieces, bottom - top);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         BookletPiece p = pieces[k];
         const bool atTop = pages.back().empty();
         const double before = atTop ? 0 : p.spaceBefore;
-        if (!atTop && y + before + heightKeptFrom(pieces, k) > bottom) {
+        // What must go together yet is taller than a whole page breaks where it must.
+        double kept = heightKeptFrom(pieces, k);
+        if (kept > bottom - top) {
+            kept = p.height;
+        }
+        if (!atTop && y + before + kept > bottom) {
             pages.emplace_back();
             y = top;
         }

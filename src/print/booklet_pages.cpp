@@ -20,8 +20,8 @@ constexpr double kRunningLineGap = 100;  // under the head's rule
 
 // «Иванова Мария — 23 августа 1975 г.», or the date alone without a name.
 QString whoseLine(const core::Booklet& b) {
-    const QString name = core::fullName(b.client);
-    const QString born = core::bookletDate(b.forecast, b.language);
+    const QString name = core::fullName(b.person.names, b.language());
+    const QString born = core::bookletDate(b.forecast, b.language());
     return name.isEmpty() ? born : QStringLiteral("%1 — %2").arg(name, born);
 }
 
@@ -32,11 +32,10 @@ BookletPages::BookletPages(core::Booklet booklet, double pageWidthTw, double pag
     flowed_ = flowBlocks(booklet_.blocks, pageWidth_, kBodyTop, bodyBottom());
 }
 
-void BookletPages::compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
+void BookletPages::compose(platform::PrinterPage& page, int number,
                            const std::optional<Letterhead>& letterhead) const {
     if (number <= 1) {
-        composeReport(page, booklet_.forecast, booklet_.client, madeAt, letterhead,
-                      booklet_.language);
+        composeBookletFirstPage(page, booklet_, letterhead);
         return;
     }
     composeWords(page, number, letterhead);
@@ -44,11 +43,11 @@ void BookletPages::compose(platform::PrinterPage& page, int number, const QDateT
 
 void BookletPages::composeWords(platform::PrinterPage& page, int number,
                                 const std::optional<Letterhead>& letterhead) const {
-    drawRunningHead(page, letterhead, whoseLine(booklet_), number, pageCount(), booklet_.language);
+    drawRunningHead(page, letterhead, whoseLine(booklet_), number, pageCount(),
+                    booklet_.language());
     const auto index = static_cast<std::size_t>(number - 2);
     if (index < flowed_.size()) {
-        drawPieces(page, flowed_[index], booklet_.forecast, booklet_.outlook,
-                   booklet_.choice.thisYear);
+        drawPieces(page, flowed_[index], booklet_.outlook, booklet_.choice.thisYear);
     }
 }
 
@@ -86,11 +85,11 @@ BookletSource bookletsOf(PageSource pages, TextsFor textsFor, core::BookletChoic
         const NextPage step = pages(page);
         if (step == NextPage::Page) {
             std::optional<core::TextLibrary>& texts =
-                (*libraries)[static_cast<std::size_t>(page.language)];
+                (*libraries)[static_cast<std::size_t>(page.person.language)];
             if (!texts) {
-                texts = textsFor(page.language);
+                texts = textsFor(page.person.language);
             }
-            booklet.emplace(core::makeBooklet(page.forecast, page.client, *texts, choice));
+            booklet.emplace(core::makeBooklet(page.forecast, page.person, *texts, choice));
         }
         return step;
     };
@@ -98,7 +97,7 @@ BookletSource bookletsOf(PageSource pages, TextsFor textsFor, core::BookletChoic
 
 BookletsComposer::BookletsComposer(BookletPages booklet) : current_(std::move(booklet)) {
     suggestedPath_ =
-        suggestedPdfPath(current_->booklet().client, current_->booklet().forecast.date);
+        suggestedBookletPath(current_->booklet().person.names, current_->booklet().forecast.date);
 }
 
 BookletsComposer::BookletsComposer(BookletSource next, QString suggestedPath)
@@ -106,8 +105,9 @@ BookletsComposer::BookletsComposer(BookletSource next, QString suggestedPath)
 
 DocumentFacts BookletsComposer::facts() const {
     DocumentFacts facts;
-    const QString name =
-        current_ && !next_ ? core::fullName(current_->booklet().client) : QString();
+    const QString name = current_ && !next_ ? core::fullName(current_->booklet().person.names,
+                                                             current_->booklet().language())
+                                            : QString();
     facts.title =
         name.isEmpty()
             ? QCoreApplication::translate("print::BookletsComposer", "Подробный отчёт")
@@ -149,7 +149,7 @@ PageComposer::Step BookletsComposer::composePage(platform::PrinterPage& page,
         }
         composed_ = 0;
     }
-    current_->compose(page, ++composed_, context.madeAt, context.letterhead);
+    current_->compose(page, ++composed_, context.letterhead);
     return Step::Page;
 }
 

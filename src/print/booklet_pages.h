@@ -23,23 +23,28 @@ inline constexpr double kA4PrintableHeightTw = 16117;
 // One piece of a booklet page after the words are laid out: a line of text,
 // a table row, the square or the curve, at its height on the page.
 struct BookletPiece {
-    enum class Kind { Title, Heading, Subheading, Line, TableRow, Square, Curve };
+    enum class Kind { Title, Heading, Subheading, Line, TableRow, Curve };
     Kind kind = Kind::Line;
     QString text;       // the line, heading or subheading
     QStringList cells;  // a table row
     bool header = false;
-    double spaceBefore = 0;     // dropped at the top of a page
-    double height = 0;          // the piece itself, twips
-    bool keepWithNext = false;  // a heading never ends a page alone
-    double y = 0;               // where it stands once placed
+    double spaceBefore = 0;  // dropped at the top of a page
+    double height = 0;       // the piece itself, twips
+    // Goes onto the same page as the piece after it: a heading with what it
+    // heads, a paragraph's first line with its second, its last but one with
+    // its last.
+    bool keepWithNext = false;
+    bool paragraphStart = false;  // a paragraph's first line
+    double y = 0;                 // where it stands once placed
 };
 
-// A booklet as pages: the first is the classic report of the forecast (with
-// the letterhead when there is one), the others carry the words, laid out
-// once when made so that every page knows «Страница k из n». Each page after
-// the first has a running head (the letterhead or the program's head), the
-// client's name and its number; no line is cut and no heading stands alone
-// at the foot of a page.
+// A booklet as pages: the first is its own (composeBookletFirstPage), the
+// others carry the words, laid out once when made so that every page knows
+// «Страница k из n». Each page after the first has a running head (the
+// letterhead or the program's head), the client's name and its number; no
+// line is cut, no heading stands alone at the foot of a page, and no page
+// starts with a paragraph's last line or leaves its first line alone at the
+// foot of the one before.
 class BookletPages {
 public:
     explicit BookletPages(core::Booklet booklet,
@@ -50,7 +55,7 @@ public:
 
     // Draws page `number` (from 1) onto a fresh page of the layout's width; the
     // page is not ended.
-    void compose(platform::PrinterPage& page, int number, const QDateTime& madeAt,
+    void compose(platform::PrinterPage& page, int number,
                  const std::optional<Letterhead>& letterhead) const;
 
     // The pieces of every page after the first, as placed.
@@ -72,8 +77,19 @@ private:
     std::vector<std::vector<BookletPiece>> flowed_;
 };
 
+// The booklet's first page: the head (the letterhead or the program's), whose
+// booklet it is, in the order the booklet's language writes a name, the date
+// of birth, the life number and the booklet's date; the classic page's graph,
+// digit axis and year rows, drawn by the same code; the happiness percentage,
+// the extremes and the square with the nine levels under the names the later
+// pages use. The page is not ended.
+void composeBookletFirstPage(platform::PrinterPage& page, const core::Booklet& booklet,
+                             const std::optional<Letterhead>& letterhead);
+
 // Lays the blocks out as pieces `width` twips wide (paragraphs broken into
 // lines between words) and flows them onto pages from `top` to `bottom`.
+// Blocks the first page says are left out. The last paragraph stays whole, so
+// that the last page never holds only its closing words.
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom);
 
@@ -83,18 +99,17 @@ std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::Bookle
 void drawRunningHead(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead,
                      const QString& whose, int number, int count, core::ReportLanguage language);
 
-// Draws placed pieces onto a page: texts, table rows, the square of
-// `forecast` and the outlook's curve of `outlook` with `thisYear` marked.
+// Draws placed pieces onto a page: texts, table rows and the outlook's curve
+// of `outlook` with `thisYear` marked.
 void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pieces,
-                const core::Forecast& forecast, const std::vector<core::OutlookYear>& outlook,
-                long long thisYear);
+                const std::vector<core::OutlookYear>& outlook, long long thisYear);
 
 // Fills `booklet` with the next booklet of a run and says Page, or says End,
 // or Stop when the run must leave nothing behind (a list not read to its end,
 // the user's «Отмена»).
 using BookletSource = std::function<NextPage(std::optional<BookletPages>& booklet)>;
 
-// The booklets of a run of report pages: each page's forecast and client
+// The booklets of a run of report pages: each page's forecast and person
 // become their booklet in `library`'s words, with the sections and span of
 // `choice`. The client book and the companion's --clients make theirs so.
 BookletSource bookletsOf(PageSource pages, core::TextLibrary library, core::BookletChoice choice);

@@ -227,7 +227,7 @@ PageComposer::Step ComparisonPages::composePage(platform::PrinterPage& page,
                     core::pageCaption(language_, core::PageCaption::PairOf)
                         .arg(core::pairName(first_, language_), core::pairName(second_, language_)),
                     number, *pageCount(), language_);
-    drawPieces(page, flowed_[index], first_.forecast, {}, 0);
+    drawPieces(page, flowed_[index], {}, 0);
     return Step::Page;
 }
 

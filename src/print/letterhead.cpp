@@ -28,6 +28,12 @@ const QString kContactCountKey = QStringLiteral("letterhead/contacts");
 QString contactKey(qsizetype i) {
     return QStringLiteral("letterhead/contact%1").arg(i + 1);
 }
+
+// A language's own lines under «letterhead/en/name» and so on.
+QString languageKey(core::ReportLanguage language, const QString& key) {
+    return QStringLiteral("letterhead/%1/%2")
+        .arg(core::languageCode(language), key.section(u'/', 1));
+}
 const QString kLogoKey = QStringLiteral("letterhead/logo");
 
 // The program's copy of the logo, in its data folder. Its format is read from
@@ -85,15 +91,74 @@ QString stageLogo(const QString& copy, const QString& staged, const QByteArray& 
 
 }  // namespace
 
+namespace {
+
+// The lines kept under `key` (the main ones, or a language's through `keyOf`).
+LetterheadLines loadLines(const platform::UserSettings& settings,
+                          const std::function<QString(const QString&)>& keyOf) {
+    LetterheadLines lines;
+    lines.name = core::leadingCharacters(plainLine(settings.value(keyOf(kNameKey)).toString()),
+                                         kPractitionerNameLimit);
+    const int count = qBound(0, settings.value(keyOf(kContactCountKey), 0).toInt(), kContactLines);
+    for (int i = 0; i < count; ++i) {
+        lines.contacts << core::leadingCharacters(
+            plainLine(settings.value(keyOf(contactKey(i))).toString()), kContactLimit);
+    }
+    return lines;
+}
+
+void saveLines(std::vector<std::pair<QString, QVariant>>& values, const LetterheadLines& lines,
+               const std::function<QString(const QString&)>& keyOf) {
+    values.emplace_back(keyOf(kNameKey), lines.name);
+    values.emplace_back(keyOf(kContactCountKey), lines.contacts.size());
+    for (qsizetype i = 0; i < lines.contacts.size(); ++i) {
+        values.emplace_back(keyOf(contactKey(i)), lines.contacts[i]);
+    }
+}
+
+const auto kMainKey = [](const QString& key) { return key; };
+
+// The lines as a page prints them: one plain line each, empty contacts left out.
+LetterheadLines pageLines(const LetterheadLines& kept) {
+    LetterheadLines lines;
+    lines.name = plainLine(kept.name);
+    for (const QString& contact : kept.contacts) {
+        const QString line = plainLine(contact);
+        if (!line.trimmed().isEmpty() && lines.contacts.size() < kContactLines) {
+            lines.contacts << line;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool LetterheadLines::isEmpty() const {
+    return name.trimmed().isEmpty() &&
+           std::all_of(contacts.begin(), contacts.end(),
+                       [](const QString& line) { return line.trimmed().isEmpty(); });
+}
+
+Letterhead Letterhead::forLanguage(core::ReportLanguage language) const {
+    Letterhead page = *this;
+    const LetterheadLines& own = byLanguage[static_cast<std::size_t>(language)];
+    if (!own.isEmpty()) {
+        page.name = own.name;
+        page.contacts = own.contacts;
+    }
+    return page;
+}
+
 LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
     LetterheadSettings letterhead;
     letterhead.enabled = settings.value(kEnabledKey, false).toBool();
-    letterhead.name = core::leadingCharacters(plainLine(settings.value(kNameKey).toString()),
-                                              kPractitionerNameLimit);
-    const int count = qBound(0, settings.value(kContactCountKey, 0).toInt(), kContactLines);
-    for (int i = 0; i < count; ++i) {
-        letterhead.contacts << core::leadingCharacters(
-            plainLine(settings.value(contactKey(i)).toString()), kContactLimit);
+    const LetterheadLines main = loadLines(settings, kMainKey);
+    letterhead.name = main.name;
+    letterhead.contacts = main.contacts;
+    for (std::size_t k = 0; k < letterhead.byLanguage.size(); ++k) {
+        const auto language = static_cast<core::ReportLanguage>(k);
+        letterhead.byLanguage[k] = loadLines(
+            settings, [language](const QString& key) { return languageKey(language, key); });
     }
     letterhead.logoFile = settings.value(kLogoKey).toString();
     return letterhead;
@@ -101,11 +166,12 @@ LetterheadSettings loadLetterhead(const platform::UserSettings& settings) {
 
 void saveLetterhead(platform::UserSettings& settings, const LetterheadSettings& letterhead) {
     std::vector<std::pair<QString, QVariant>> values{{kEnabledKey, letterhead.enabled},
-                                                     {kNameKey, letterhead.name},
-                                                     {kContactCountKey, letterhead.contacts.size()},
                                                      {kLogoKey, letterhead.logoFile}};
-    for (qsizetype i = 0; i < letterhead.contacts.size(); ++i) {
-        values.emplace_back(contactKey(i), letterhead.contacts[i]);
+    saveLines(values, {letterhead.name, letterhead.contacts}, kMainKey);
+    for (std::size_t k = 0; k < letterhead.byLanguage.size(); ++k) {
+        const auto language = static_cast<core::ReportLanguage>(k);
+        saveLines(values, letterhead.byLanguage[k],
+                  [language](const QString& key) { return languageKey(language, key); });
     }
     settings.setValues(values);
 }
@@ -205,12 +271,11 @@ std::optional<Letterhead> pageLetterhead(const LetterheadSettings& settings,
         return std::nullopt;
     }
     Letterhead letterhead;
-    letterhead.name = plainLine(settings.name);
-    for (const QString& contact : settings.contacts) {
-        const QString line = plainLine(contact);
-        if (!line.trimmed().isEmpty() && letterhead.contacts.size() < kContactLines) {
-            letterhead.contacts << line;
-        }
+    const LetterheadLines main = pageLines({settings.name, settings.contacts});
+    letterhead.name = main.name;
+    letterhead.contacts = main.contacts;
+    for (std::size_t k = 0; k < letterhead.byLanguage.size(); ++k) {
+        letterhead.byLanguage[k] = pageLines(settings.byLanguage[k]);
     }
     if (!settings.logoFile.isEmpty()) {
         Logo logo = readLogoFile();

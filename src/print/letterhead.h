@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
+#include "core/report_language.h"
 #include "print/letterhead_text.h"
 #include "print/logo_picture.h"
 
@@ -14,12 +16,31 @@ class UserSettings;
 
 namespace print {
 
+// The name and contact lines of a letterhead.
+struct LetterheadLines {
+    QString name;
+    QStringList contacts;
+
+    // Nothing written: the pages take the letterhead's main lines.
+    bool isEmpty() const;
+    friend bool operator==(const LetterheadLines&, const LetterheadLines&) = default;
+};
+
+// The practitioner may write their name and contacts apart for the pages of
+// a language («Anna Sokolova» in Latin letters on English pages); a language
+// left empty takes the main lines.
+using LinesByLanguage = std::array<LetterheadLines, core::kReportLanguageCount>;
+
 // What the page prints at its head instead of the program's own lines: the
 // practitioner's name, their contact lines and their logo in the emblem's box.
 struct Letterhead {
     QString name;
-    QStringList contacts;  // at most kContactLines, none of them empty
-    QImage logo;           // already fitted to the box; null leaves the box empty
+    QStringList contacts;             // at most kContactLines, none of them empty
+    QImage logo;                      // already fitted to the box; null leaves the box empty
+    LinesByLanguage byLanguage = {};  // each cleaned as the main lines
+
+    // The letterhead of a page in `language`: its own lines, or the main ones.
+    Letterhead forLanguage(core::ReportLanguage language) const;
 };
 
 // The letterhead as the user keeps it between runs.
@@ -28,6 +49,7 @@ struct LetterheadSettings {
     QString name;
     QStringList contacts;
     QString logoFile;  // the program's own copy in its data folder; empty: no logo
+    LinesByLanguage byLanguage = {};
 };
 
 // Kept in the user's settings file, each contact line under a key of its own.

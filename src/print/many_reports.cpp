@@ -44,8 +44,8 @@ PageComposer::Step ReportsComposer::composePage(platform::PrinterPage& page,
         case NextPage::Page:
             break;
     }
-    composeReport(page, report.forecast, report.client, context.madeAt, context.letterhead,
-                  report.language);
+    composeReport(page, report.forecast, report.person.names, context.madeAt, context.letterhead,
+                  report.person.language);
     return Step::Page;
 }
 

@@ -5,9 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "core/client_names.h"
 #include "core/forecast.h"
-#include "core/report_language.h"
+#include "core/person.h"
 #include "print/delivery.h"
 #include "print/letterhead.h"
 #include "print/page_composer.h"
@@ -20,11 +19,11 @@ class PrinterPage;
 
 namespace print {
 
-// One page of a run of reports: the forecast and whose it is.
+// One page of a run of reports: the forecast and whose it is (the person's
+// language is the page's words; their gender and address reach a booklet).
 struct ReportPage {
     core::Forecast forecast;
-    core::ClientNames client;
-    core::ReportLanguage language = core::ReportLanguage::Russian;  // the page's words
+    core::Person person;
 };
 
 // Where a run of reports stands after a page: hand out the next page, the

@@ -97,7 +97,7 @@ void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Ser
             rememberReportLanguage(dialog->language());
         }
         if (wentOut && delivered) {
-            delivered(typed, outcome, dialog->rememberClient(),
+            delivered(typed, dialog->language(), outcome, dialog->rememberClient(),
                       outcome == PrintDelivery::Outcome::Saved ? delivery->savedPath() : QString());
         }
         return outcome != PrintDelivery::Outcome::Failed;  // else stay open

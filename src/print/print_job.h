@@ -38,12 +38,13 @@ QString printReportToPdf(const core::Forecast& forecast, const QString& path,
 // cannot go onto a page (core::clientNamesProblem) are told and keep the
 // dialog open. Returns when the dialog has closed.
 // The dialog starts with `client`'s names; after a report went out (printed or
-// saved), `delivered` gets the names, how it went out, whether «Запомнить в
-// картотеке» is checked and the file it was saved in (empty for a printout).
-// «Язык отчёта» starts at `language` (the client's), or at the last one used.
+// saved), `delivered` gets the names, the report language chosen, how it went
+// out, whether «Запомнить в картотеке» is checked and the file it was saved in
+// (empty for a printout). «Язык отчёта» starts at `language` (the client's),
+// or at the last one used.
 using ReportDelivered =
-    std::function<void(const core::ClientNames& client, PrintDelivery::Outcome outcome,
-                       bool remember, const QString& file)>;
+    std::function<void(const core::ClientNames& client, core::ReportLanguage language,
+                       PrintDelivery::Outcome outcome, bool remember, const QString& file)>;
 void showPrintDialog(QWidget* owner, const ForecastSource& source, platform::Services& services,
                      const std::function<void(PrintDelivery&)>& setup = {},
                      ReportTarget target = ReportTarget::Printout,

@@ -157,7 +157,7 @@ namespace {
 void printProgramLines(platform::PrinterPage& page, core::ReportLanguage language) {
     page.setFontUnderline(true);
     page.setFontBold(true);
-    page.print(QStringLiteral("\"") + info::programName() +
+    page.print(QStringLiteral("\"") + core::pageCaption(language, core::PageCaption::ProgramName) +
                core::pageCaption(language, core::PageCaption::Version) + info::version() +
                QStringLiteral(" - ") +
                core::pageCaption(language, core::PageCaption::YearAndAuthor));
@@ -173,13 +173,15 @@ void printHeader(platform::PrinterPage& page, const std::optional<Letterhead>& l
                  core::ReportLanguage language) {
     page.setFontSize(kHeaderSize);
     if (letterhead) {
-        printLetterheadLines(page, *letterhead);
+        printLetterheadLines(page, letterhead->forLanguage(language));
     } else {
         printProgramLines(page, language);
     }
     page.line(0, kUpperRuleY, page.scaleWidth(), kUpperRuleY);
     blankLine(page);
 }
+
+}  // namespace
 
 // The digit axis, plain black, 9 at the top. Each digit is centred on the
 // row of dots of its level, so a reader takes a point's level at a glance;
@@ -193,6 +195,27 @@ void printDigitAxis(platform::PrinterPage& page) {
         page.printNumber(d);
     }
 }
+
+void printClientNames(platform::PrinterPage& page, const core::ClientNames& client,
+                      core::ReportLanguage language) {
+    using core::PageCaption;
+    const auto line = [&](PageCaption caption, const QString& name) {
+        page.print(core::pageCaption(language, caption) + name);
+    };
+    if (language == core::ReportLanguage::English) {
+        line(PageCaption::Name, client.name);
+        line(PageCaption::Surname, client.surname);
+    } else {
+        line(PageCaption::Surname, client.surname);
+        line(PageCaption::Name, client.name);
+    }
+    // The classic Russian page prints its three captions whatever is empty.
+    if (language == core::ReportLanguage::Russian || !client.patronymic.trimmed().isEmpty()) {
+        line(PageCaption::Patronymic, client.patronymic);
+    }
+}
+
+namespace {
 
 // The program's emblem in its box, or the practitioner's logo, or nothing.
 void printEmblem(platform::PrinterPage& page, const std::optional<Letterhead>& letterhead) {
@@ -235,9 +258,7 @@ void composeReport(platform::PrinterPage& page, const core::Forecast& f,
 
     // The client.
     page.setFontSize(kBodySize);
-    page.print(words(PageCaption::Surname) + client.surname);
-    page.print(words(PageCaption::Name) + client.name);
-    page.print(words(PageCaption::Patronymic) + client.patronymic);
+    printClientNames(page, client, language);
     blankLine(page);
 
     // When the forecast was made, and for which date of birth.

@@ -35,6 +35,16 @@ void composeReport(platform::PrinterPage& page, const core::Forecast& forecast,
 // The year rows under the graph, as the forecast holds them.
 void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast);
 
+// The digit axis left of the grid, 9 at the top, each digit on its row of dots.
+void printDigitAxis(platform::PrinterPage& page);
+
+// The client's names, a captioned line each, in the order `language` writes
+// them: the classic Russian page's three lines, empty ones too; in Ukrainian
+// and English the patronymic only when there is one, and in English the
+// first name before the surname.
+void printClientNames(platform::PrinterPage& page, const core::ClientNames& client,
+                      core::ReportLanguage language);
+
 // The head of a page as the report has it: the practitioner's letterhead
 // (name, contacts, logo) or, without one, the program's name, version and
 // author, the author's page and address and the emblem; then the rule under

@@ -60,6 +60,13 @@ QString personPart(const core::ComparedPerson& p) {
                   QStringLiteral(" "));
 }
 
+// "<what> - Иванова Мария - 23.08.1975.<suffix>".
+QString nameOfFile(const QString& what, const core::ClientNames& client,
+                   const core::BirthDate& born, const QString& suffix) {
+    const QString person = joined({client.surname, client.name}, QStringLiteral(" "));
+    return joined({what, person, core::numericDate(born)}, QStringLiteral(" - ")) + u'.' + suffix;
+}
+
 }  // namespace
 
 QString lastSaveFolder(SavedFile kind) {
@@ -78,11 +85,14 @@ void rememberSaveFolder(SavedFile kind, const QString& savedPath) {
 
 QString suggestedFileName(const core::ClientNames& client, const core::BirthDate& born,
                           const QString& suffix) {
-    const QString person = joined({client.surname, client.name}, QStringLiteral(" "));
-    return joined({QCoreApplication::translate("print::SavePlace", "Прогноз"), person,
-                   core::numericDate(born)},
-                  QStringLiteral(" - ")) +
-           u'.' + suffix;
+    return nameOfFile(QCoreApplication::translate("print::SavePlace", "Прогноз"), client, born,
+                      suffix);
+}
+
+QString suggestedBookletPath(const core::ClientNames& client, const core::BirthDate& born) {
+    return QDir(lastSaveFolder(SavedFile::ReportPdf))
+        .filePath(nameOfFile(QCoreApplication::translate("print::SavePlace", "Подробный отчёт"),
+                             client, born, QStringLiteral("pdf")));
 }
 
 QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate& born) {

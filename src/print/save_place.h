@@ -28,6 +28,10 @@ QString suggestedFileName(const core::ClientNames& client, const core::BirthDate
 // The report's file name in the folder the last report went to.
 QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate& born);
 
+// "Подробный отчёт - Иванова Мария - 23.08.1975.pdf" in the same folder: a
+// booklet is never named as the one-page report.
+QString suggestedBookletPath(const core::ClientNames& client, const core::BirthDate& born);
+
 // "Сравнение - Иванова Мария 23.08.1975 и Волков Игорь 11.03.1972.pdf" (the
 // first two words of each name, when there is one) in the folder the last
 // comparison went to.

@@ -59,10 +59,14 @@ BatchReport::Outcome BatchReport::run(const std::vector<book::Client>& clients,
         return Outcome::Cancelled;
     }
     const QDateTime now = clock_ ? clock_() : QDateTime::currentDateTime();
+    // Booklets are named by their client, or by how many clients they are for.
+    const QDir folder(print::lastSaveFolder(print::SavedFile::ManyReportsPdf));
     const QString suggested =
-        QDir(print::lastSaveFolder(print::SavedFile::ManyReportsPdf))
-            .filePath((booklets ? tr("Подробные отчёты - %1.pdf") : tr("Отчёты - %1.pdf"))
-                          .arg(now.date().toString(Qt::ISODate)));
+        !booklets ? folder.filePath(tr("Отчёты - %1.pdf").arg(now.date().toString(Qt::ISODate)))
+        : clients.size() == 1
+            ? print::suggestedBookletPath(clients.front().names, clients.front().birthDate)
+            : folder.filePath(tr("Подробные отчёты - %n клиентов.pdf", nullptr,
+                                 static_cast<int>(clients.size())));
     const int total = int(clients.size());
     Tally tally;
     size_t at = 0;
@@ -98,7 +102,8 @@ print::BookletSource BatchReport::bookletSource(print::PageSource pages, const Q
         delivery_.setLetterhead(std::nullopt);
     }
     core::BookletChoice choice = options.choice;
-    choice.thisYear = now.date().year();
+    choice.madeOn = now.date();
+    choice.thisYear = choice.madeOn.year();
     // Each client's booklet in the practitioner's texts of that client's language.
     return print::bookletsOf(
         std::move(pages),
@@ -122,8 +127,7 @@ bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally
         return false;
     }
     page.forecast = std::move(*forecast);
-    page.client = c.names;
-    page.language = c.language();
+    page.person = c.person();
     tally.printed.push_back(c.id);
     return true;
 }
@@ -158,7 +162,9 @@ BatchReport::Outcome BatchReport::finish(print::PrintDelivery::Outcome outcome, 
     }
     const bool printed = outcome == Delivered::Printed;
     QString error;
-    const auto kind = printed ? core::ReportKind::Printout : core::ReportKind::ManyPdf;
+    const auto kind =
+        core::reportKind(printed ? core::ReportKind::Printout : core::ReportKind::ManyPdf,
+                         booklets ? core::ReportDocument::Booklet : core::ReportDocument::Report);
     if (!book_.recordReports(tally.printed, kind, &error,
                              printed ? QString() : delivery_.savedPath())) {
         tell(error, platform::MessageIcon::Warning);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/forecast.h"
+#include "core/report_language.h"
 
 namespace ui {
 
@@ -61,6 +62,12 @@ void markHolding(const book::SearchKeys& all, QStringView word, std::vector<quin
         }
         at = start[piece];  // the rest of this piece has nothing more to tell
     }
+}
+
+// A month as the window's language or Russian, the book's own, names it.
+int monthOf(const QString& word) {
+    const int month = core::parseMonth(word);
+    return month >= 0 ? month : core::parseMonthName(core::catalogueLanguage(), word);
 }
 
 }  // namespace
@@ -121,7 +128,7 @@ bool BookFilter::setWords(const QString& typed) {
     words_.clear();
     for (const QString& w : words) {
         const bool datePart = digitsAndDots(w);
-        words_.push_back({w, datePart, datePart ? -1 : core::parseMonth(w)});
+        words_.push_back({w, datePart, datePart ? -1 : monthOf(w)});
     }
     return true;
 }

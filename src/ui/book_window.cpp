@@ -40,6 +40,9 @@ struct CommandPlace {
 };
 // In the order of BookWindow::Command.
 constexpr CommandPlace kCommands[] = {
+    {QT_TRANSLATE_NOOP("ui::BookWindow", "Нов&ый клиент..."),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Новый клиент"),
+     QT_TRANSLATE_NOOP("ui::BookWindow", "Insert: добавить клиента в картотеку")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "&Открыть"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Открыть"),
      QT_TRANSLATE_NOOP("ui::BookWindow",
@@ -278,6 +281,7 @@ QVBoxLayout* BookWindow::buildCommands() {
 
 void BookWindow::connectCommands() {
     const std::pair<Command, void (BookWindow::*)()> handlers[] = {
+        {Command::New, &BookWindow::addClient},
         {Command::Open, &BookWindow::openCurrent},
         {Command::Print, &BookWindow::printCurrent},
         {Command::Edit, &BookWindow::editCurrent},
@@ -294,6 +298,7 @@ void BookWindow::connectCommands() {
     }
     const std::pair<QKeySequence, void (BookWindow::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_P), &BookWindow::printCurrent},
+        {QKeySequence(Qt::Key_Insert), &BookWindow::addClient},
         {QKeySequence(Qt::Key_F2), &BookWindow::editCurrent},
         // Not Ctrl+E: on X11 the search field takes it (end of line).
         {QKeySequence(Qt::CTRL | Qt::Key_S), &BookWindow::exportBook},
@@ -397,6 +402,7 @@ void BookWindow::updateState() {
     button(Command::ManyPrint)->setEnabled(selected > 0);
     button(Command::Booklets)->setEnabled(selected > 0);
     button(Command::Compare)->setEnabled(selected == 2);
+    button(Command::New)->setEnabled(usable);
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);
     search_->setEnabled(usable);
@@ -427,53 +433,6 @@ void BookWindow::printCurrent() {
         const book::Client client = *c;
         onPrint(client);
     }
-}
-
-void BookWindow::editCurrent() {
-    const book::Client* c = currentClient();
-    if (!c || !editor_) {
-        return;
-    }
-    book::Client client = *c;
-    if (!editor_(this, client)) {
-        return;
-    }
-    QString error;
-    if (!book_.update(client, &error)) {
-        tell(error, platform::MessageIcon::Critical);
-        return;
-    }
-    selectClient(client.id);
-    emit clientEdited(client);
-}
-
-void BookWindow::deleteCurrent() {
-    const book::Client* c = currentClient();
-    if (!c) {
-        return;
-    }
-    std::vector<qint64> ids;
-    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
-        ids.push_back(model_->client(index.row()).id);
-    }
-    if (ids.size() < 2) {
-        ids = {c->id};
-    }
-    const book::Client client = *c;
-    const QString question =
-        ids.size() == 1
-            ? tr("Удалить из картотеки клиента %1, %2?")
-                  .arg(core::fullName(client.names), book::birthDateText(client))
-            : tr("Удалить из картотеки выбранных клиентов: %n?", nullptr, int(ids.size()));
-    if (!confirm_ || !confirm_(this, question)) {
-        return;
-    }
-    QString error;
-    if (!book_.remove(ids, &error)) {
-        tell(error, platform::MessageIcon::Critical);
-        return;
-    }
-    emit clientsDeleted(ids);
 }
 
 bool BookWindow::eventFilter(QObject* watched, QEvent* event) {

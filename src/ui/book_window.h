@@ -39,6 +39,7 @@ class BookWindow : public QDialog {
 
 public:
     enum class Command {
+        New,  // «Новый клиент…»: an empty card, stored when saved
         Open,
         Print,
         Edit,
@@ -99,6 +100,8 @@ public:
     void openCurrent();
     void printCurrent();
     void editCurrent();
+    // «Новый клиент…» (Insert): the card of a client not yet in the book.
+    void addClient();
     void deleteCurrent();
     void exportBook();
     void importBook();
@@ -150,7 +153,7 @@ private:
     QLabel* count_;
     QLabel* backupLine_;
     QMenuBar* menuBar_;
-    std::array<QPushButton*, 11> buttons_{};
+    std::array<QPushButton*, 12> buttons_{};
     Confirm confirm_;
     AskFile askFile_;
     Editor editor_;

@@ -14,6 +14,7 @@
 #include "platform/user_settings.h"
 #include "print/language_box.h"
 #include "print/letterhead.h"
+#include "ui/person_rows.h"
 
 namespace ui {
 
@@ -38,15 +39,6 @@ constexpr std::array<SectionRow, 4> kSections{{
 
 const QString kSpanKey = QStringLiteral("booklet/years");
 const QString kLetterheadKey = QStringLiteral("booklet/letterhead");
-
-struct NameRow {
-    const char* caption;
-    int limit;
-};
-constexpr std::array<NameRow, 3> kNames{
-    {{QT_TRANSLATE_NOOP("ui::BookletDialog", "Фамилия:"), core::kSurnameLimit},
-     {QT_TRANSLATE_NOOP("ui::BookletDialog", "Имя:"), core::kNameLimit},
-     {QT_TRANSLATE_NOOP("ui::BookletDialog", "Отчество:"), core::kPatronymicLimit}}};
 
 }  // namespace
 
@@ -74,22 +66,20 @@ void rememberBookletOptions(const BookletOptions& options) {
     print::rememberReportLanguage(options.language);
 }
 
-BookletDialog::BookletDialog(platform::Services& services, const core::ClientNames& names,
+BookletDialog::BookletDialog(platform::Services& services, const core::Person& person,
                              QWidget* parent, std::optional<core::ReportLanguage> language)
     : QDialog(parent), services_(services) {
     setWindowTitle(tr("Подробный отчёт"));
     const BookletOptions remembered = rememberedBookletOptions();
     auto* layout = new QVBoxLayout(this);
     auto* who = new QFormLayout;
-    const QString typed[] = {names.surname, names.name, names.patronymic};
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-        names_[i] = new QLineEdit(typed[i], this);
-        names_[i]->setMaxLength(kNames[i].limit * 2);
-        who->addRow(tr(kNames[i].caption), names_[i]);
-    }
+    layout->addLayout(who);
+    person_ = new PersonRows(who, person, false);
     language_ = new print::LanguageBox(language, this);
     who->addRow(print::LanguageBox::caption(), language_);
-    layout->addLayout(who);
+    person_->setLanguage(language_->language());
+    connect(language_, &QComboBox::currentIndexChanged, this,
+            [this] { person_->setLanguage(language_->language()); });
     auto* sections = new QGroupBox(tr("Разделы"), this);
     auto* sectionLayout = new QVBoxLayout(sections);
     for (std::size_t i = 0; i < kSections.size(); ++i) {
@@ -128,8 +118,15 @@ BookletDialog::BookletDialog(platform::Services& services, const core::ClientNam
     layout->addWidget(buttons);
 }
 
-core::ClientNames BookletDialog::names() const {
-    return {names_[0]->text(), names_[1]->text(), names_[2]->text()};
+core::Person BookletDialog::person() const {
+    core::Person p = person_->person();
+    p.language = language_->language();
+    return p;
+}
+
+QLineEdit* BookletDialog::nameBox(int i) const {
+    QLineEdit* const boxes[] = {person_->surname(), person_->name(), person_->patronymic()};
+    return boxes[std::clamp(i, 0, 2)];
 }
 
 BookletOptions BookletDialog::options() const {
@@ -145,7 +142,12 @@ BookletOptions BookletDialog::options() const {
 
 // Names that cannot go onto a page are told and keep the dialog open.
 void BookletDialog::finish(Target target) {
-    if (const QString problem = core::clientNamesProblem(names()); !problem.isEmpty()) {
+    const core::Person p = person();
+    QString problem = core::clientNamesProblem(p.names);
+    if (problem.isEmpty()) {
+        problem = core::nameProblem(p.address, core::kAddressLimit, tr("Обращение"));
+    }
+    if (!problem.isEmpty()) {
         services_.message(this, {problem, windowTitle(), platform::MessageIcon::Warning, 0});
         return;
     }

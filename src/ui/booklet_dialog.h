@@ -5,11 +5,15 @@
 #include <optional>
 
 #include "core/booklet.h"
-#include "core/client_names.h"
+#include "core/person.h"
 
 class QCheckBox;
 class QLineEdit;
 class QSpinBox;
+
+namespace ui {
+class PersonRows;
+}
 
 namespace platform {
 class Services;
@@ -33,7 +37,8 @@ struct BookletOptions {
 BookletOptions rememberedBookletOptions();
 void rememberBookletOptions(const BookletOptions& options);
 
-// «Подробный отчёт»: the client's names, the sections, the span of the
+// «Подробный отчёт»: the client (names, gender and form of address, as the
+// card enters them), the report language, the sections, the span of the
 // outlook and the letterhead; «Печать», «Просмотр» and «Сохранить в PDF…»
 // close it with the target in result() (1, 2, 3), «Отмена» with 0. The
 // choices are remembered on every target, never on «Отмена».
@@ -43,14 +48,17 @@ class BookletDialog : public QDialog {
 public:
     enum Target { Cancelled = 0, Printout = 1, Preview = 2, PdfFile = 3 };
 
-    BookletDialog(platform::Services& services, const core::ClientNames& names,
+    BookletDialog(platform::Services& services, const core::Person& person,
                   QWidget* parent = nullptr,
                   std::optional<core::ReportLanguage> language = std::nullopt);
 
-    core::ClientNames names() const;
+    // The person as entered, in the report language chosen.
+    core::Person person() const;
     BookletOptions options() const;
 
-    QLineEdit* nameBox(int i) const { return names_.at(std::size_t(i)); }
+    // The surname (0), the first name (1) and the patronymic (2).
+    QLineEdit* nameBox(int i) const;
+    PersonRows* personRows() const { return person_; }
     QCheckBox* sectionBox(int i) const { return sections_.at(std::size_t(i)); }
     QSpinBox* spanBox() const { return span_; }
     QCheckBox* letterheadBox() const { return letterhead_; }
@@ -60,7 +68,7 @@ private:
     void finish(Target target);
 
     platform::Services& services_;
-    std::array<QLineEdit*, 3> names_{};
+    PersonRows* person_ = nullptr;
     std::array<QCheckBox*, 4> sections_{};
     QSpinBox* span_ = nullptr;
     QCheckBox* letterhead_ = nullptr;

@@ -10,9 +10,8 @@ ClientBookLink::ClientBookLink(FrmMain& window, platform::Services& services, QS
     : window_(&window), services_(services), path_(std::move(path)) {
     window.setClientBook(
         {[this] { openBookWindow(); },
-         [this](qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                core::ReportKind kind, const QString& file,
-                QString* error) { return recordReport(id, client, date, kind, file, error); }});
+         [this](qint64 id, const core::Person& person, core::ReportKind kind, const QString& file,
+                QString* error) { return recordReport(id, person, kind, file, error); }});
 }
 
 ClientBookLink::~ClientBookLink() {
@@ -38,16 +37,16 @@ void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->openClient(c.birthDate, {c.id, c.names, c.language()});
+            window_->openClient(c.birthDate, {c.id, c.person()});
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.birthDate, {c.id, c.names, c.language()});
+            window_->printFor(c.birthDate, {c.id, c.person()});
         };
         // The main window's current client follows an edit or a deletion in the book.
         FrmMain* window = window_;
         QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
                          [window](const book::Client& c) {
-                             window->clientEdited({c.id, c.names, c.language()}, c.birthDate);
+                             window->clientEdited({c.id, c.person()}, c.birthDate);
                          });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);
@@ -66,15 +65,14 @@ bool ClientBookLink::recordPrinted(const core::ClientNames& client, const core::
 
 namespace ui {
 
-qint64 ClientBookLink::recordReport(qint64 id, const core::ClientNames& client,
-                                    const core::BirthDate& date, core::ReportKind kind,
+qint64 ClientBookLink::recordReport(qint64 id, const core::Person& person, core::ReportKind kind,
                                     const QString& file, QString* error) {
     if (id == 0) {
         qint64 stored = 0;
-        book().recordPrinted(client, date, error, &stored, kind, file);
+        book().recordPrinted(person, error, &stored, kind, file);
         return stored;
     }
-    if (!book().rename(id, client, error) || !book().recordReport(id, kind, error, file)) {
+    if (!book().rename(id, person, error) || !book().recordReport(id, kind, error, file)) {
         return 0;
     }
     return id;

@@ -48,8 +48,8 @@ public:
     bool recordPrinted(const core::ClientNames& client, const core::BirthDate& date,
                        QString* error);
     // Records a report (see FrmMain::ClientBookHooks); the client's id, or 0.
-    qint64 recordReport(qint64 id, const core::ClientNames& client, const core::BirthDate& date,
-                        core::ReportKind kind, const QString& file, QString* error);
+    qint64 recordReport(qint64 id, const core::Person& person, core::ReportKind kind,
+                        const QString& file, QString* error);
 
 private:
     QPointer<FrmMain> window_;  // the link may outlive it

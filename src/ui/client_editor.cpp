@@ -21,6 +21,7 @@
 #include "platform/character_limit.h"
 #include "platform/screen_place.h"
 #include "print/language_box.h"
+#include "ui/person_rows.h"
 #include "ui/window_language.h"
 
 namespace ui {
@@ -36,8 +37,11 @@ bool validMonth(const core::BirthDate& d) {
 }
 
 // What is wrong with the date as the book holds it, told when the card
-// opens; empty when nothing is.
+// opens; empty when nothing is, and for a new client's date not given yet.
 QString storedDateProblem(const core::BirthDate& d) {
+    if (d.isBlank()) {
+        return {};
+    }
     if (!validDay(d) || !validMonth(d)) {
         return QCoreApplication::translate("ui::ClientEditor",
                                            "В картотеке неверная дата рождения: день %1, месяц %2. "
@@ -53,7 +57,7 @@ QString storedDateProblem(const core::BirthDate& d) {
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
                            const std::vector<book::ReportRecord>& history)
     : QDialog(parent), client_(client) {
-    setWindowTitle(tr("Клиент"));
+    setWindowTitle(client.id == 0 ? tr("Новый клиент") : tr("Клиент"));
     // The fields on the left, the note and the history on the right, so that
     // the card is low enough for a laptop's screen at a large scale; the
     // problem line and the buttons below.
@@ -129,10 +133,6 @@ void ClientEditor::buildFields() {
         edit->setAccessibleName(label);
         return edit;
     };
-    const core::ClientNames& names = client_.names;
-    surname_ = entry(names.surname, book::kSurnameLimit, tr("Фамилия"));
-    name_ = entry(names.name, book::kNameLimit, tr("Имя"));
-    patronymic_ = entry(names.patronymic, book::kPatronymicLimit, tr("Отчество"));
     const core::BirthDate& born = client_.birthDate;
     // A day or month out of range (a book written by another program) is shown
     // as none chosen, never moved to the nearest valid one: saving then asks
@@ -158,16 +158,14 @@ void ClientEditor::buildFields() {
     note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 3);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Фамилия:"), surname_);
-    form->addRow(tr("&Имя:"), name_);
-    form->addRow(tr("&Отчество:"), patronymic_);
+    columns_->addLayout(form, 1);
+    person_ = new PersonRows(form, client_.person());
     form->addRow(tr("&День:"), day_);
     form->addRow(tr("&Месяц:"), month_);
     form->addRow(tr("&Год:"), year_);
     form->addRow(tr("&Телефон:"), phone_);
     form->addRow(tr("&Эл. почта:"), email_);
     buildLanguageRow(form);
-    columns_->addLayout(form, 1);
     right_ = new QVBoxLayout;
     auto* noteCaption = new QLabel(tr("&Примечание:"), this);
     noteCaption->setBuddy(note_);
@@ -181,6 +179,9 @@ void ClientEditor::buildFields() {
 void ClientEditor::buildLanguageRow(QFormLayout* form) {
     language_ = new print::LanguageBox(client_.language(), this);
     form->addRow(QCoreApplication::translate("ui::ClientEditor", "Я&зык отчёта:"), language_);
+    // The greeting's proposal follows the language the pages are written in.
+    connect(language_, &QComboBox::currentIndexChanged, this,
+            [this] { person_->setLanguage(language_->language()); });
     if (!client_.languageKnown()) {
         auto* unknown =
             new QLabel(QCoreApplication::translate("ui::ClientEditor",
@@ -212,11 +213,37 @@ void ClientEditor::buildButtons() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout()->addWidget(problem_);
     layout()->addWidget(buttons);
+    orderTabs(save, cancel);
+}
+
+void ClientEditor::orderTabs(QWidget* buttonsFirst, QWidget* buttonsSecond) {
+    QWidget* const order[] = {person_->surname(),
+                              person_->name(),
+                              person_->patronymic(),
+                              person_->gender(),
+                              person_->address(),
+                              day_,
+                              month_,
+                              year_,
+                              phone_,
+                              email_,
+                              language_,
+                              note_,
+                              history_,
+                              findChild<QPushButton*>(QStringLiteral("HistoryOpen")),
+                              buttonsFirst,
+                              buttonsSecond};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void ClientEditor::check() {
     book::Client edited = client_;
-    edited.names = {surname_->text(), name_->text(), patronymic_->text()};
+    const core::Person entered = person_->person();
+    edited.names = entered.names;
+    edited.gender = entered.gender;
+    edited.address = entered.address;
     edited.birthDate = {day_->value(), month_->currentIndex(), year_->text().trimmed()};
     edited.note = note_->toPlainText();
     edited.phone = phone_->text();

@@ -21,9 +21,14 @@ class LanguageBox;
 }
 
 namespace ui {
+class PersonRows;
+}
 
-// The client's card: the form that changes one client's names, date of
-// birth, phone, e-mail and note (several lines, plain text), and the reports
+namespace ui {
+
+// The client's card: the form that changes one client's names, gender, form
+// of address, date of birth, phone, e-mail, report language and note
+// (several lines, plain text), and the reports
 // made for them, newest first, each PDF with the file it went to and
 // «Открыть» while that file is there. Refuses to close on «Сохранить» while something cannot be
 // stored, and says why.
@@ -35,6 +40,7 @@ public:
 
     QListWidget* historyList() const { return history_; }
     print::LanguageBox* languageBox() const { return language_; }
+    PersonRows* personRows() const { return person_; }
     // Opens a file of the history; the desktop's own viewer by default.
     void setOpenFile(std::function<void(const QString& file)> open) { openFile_ = std::move(open); }
 
@@ -46,14 +52,14 @@ private:
     void buildHistory(const std::vector<book::ReportRecord>& history);
     void buildButtons();
     void buildLanguageRow(QFormLayout* form);
+    // Tab goes down the fields on the left, then into the note and the history.
+    void orderTabs(QWidget* buttonsFirst, QWidget* buttonsSecond);
     void check();
 
     book::Client client_;
     QHBoxLayout* columns_ = nullptr;  // the fields, then right_
     QVBoxLayout* right_ = nullptr;    // the note and the history
-    QLineEdit* surname_ = nullptr;
-    QLineEdit* name_ = nullptr;
-    QLineEdit* patronymic_ = nullptr;
+    PersonRows* person_ = nullptr;
     QSpinBox* day_ = nullptr;
     QComboBox* month_ = nullptr;
     QLineEdit* year_ = nullptr;

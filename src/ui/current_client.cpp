@@ -20,7 +20,7 @@ QString mainWindowTitle(const std::optional<CurrentClient>& client) {
         return QCoreApplication::translate("ui::CurrentClient", "\"%1\", Версия %2")
             .arg(info::programName(), info::version());
     }
-    return info::programName() + QStringLiteral(" — ") + core::fullName(client->names);
+    return info::programName() + QStringLiteral(" — ") + core::fullName(client->person.names);
 }
 
 NameChange askNameChange(QWidget* parent, const core::ClientNames& was,

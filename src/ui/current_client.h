@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/client_names.h"
-#include "core/report_language.h"
+#include "core/person.h"
 
 class QWidget;
 
@@ -13,9 +13,8 @@ namespace ui {
 // The client from the book whose forecast the main window shows: opened from
 // the book or printed for. Reports made meanwhile are theirs.
 struct CurrentClient {
-    qint64 id = 0;  // in the client book
-    core::ClientNames names;
-    core::ReportLanguage language = core::ReportLanguage::Russian;  // of their pages
+    qint64 id = 0;        // in the client book
+    core::Person person;  // as the card holds them: names, date, language, gender, address
 };
 
 // Names compared as the book stores them: surrounding blanks do not count.

@@ -103,14 +103,14 @@ public:
 
     // The client book, when the program keeps one: «Файл → Картотека клиентов…»
     // (Ctrl+K) runs `open`, and a report that went out is handed to `record`
-    // with the date it was made for: for the client with `id` (whose names
-    // become `client`'s), or, with id 0, for whoever has these names and date,
-    // added when not in the book yet. `record` gives the client's id, 0 when
-    // it failed (`error` says why).
+    // with the person it was made for (the date it was made for their date of
+    // birth): for the client with `id`, whose card takes the names, report
+    // language, gender and address the dialog gave, or, with id 0, for
+    // whoever has these names and date, added when not in the book yet.
+    // `record` gives the client's id, 0 when it failed (`error` says why).
     struct ClientBookHooks {
         std::function<void()> open;
-        std::function<qint64(qint64 id, const core::ClientNames& client,
-                             const core::BirthDate& date, core::ReportKind kind,
+        std::function<qint64(qint64 id, const core::Person& person, core::ReportKind kind,
                              const QString& file, QString* error)>
             record;
     };
@@ -141,9 +141,9 @@ public:
                                                    const core::ClientNames& typed)>;
     void setAskNameChange(AskNameChange ask) { askNameChange_ = std::move(ask); }
 
-    // The booklet of the forecast shown for `names`, as `options` choose, to
+    // The booklet of the forecast shown for `person`, as `options` choose, to
     // `target`: what the booklet dialog's commands do.
-    void deliverBooklet(const core::ClientNames& names, const BookletOptions& options,
+    void deliverBooklet(const core::Person& person, const BookletOptions& options,
                         print::ReportTarget target);
 
     // Runs a handler so that a failed calculation becomes a message and the
@@ -170,8 +170,12 @@ private:
     core::Forecast forecastForReport();
     void print(bool recalculateFirst, print::ReportTarget target = print::ReportTarget::Printout,
                const core::ClientNames& client = {});
-    void rememberReport(const core::ClientNames& client, core::ReportKind kind, bool remember,
+    // After a report: `person` joins the book or its history (see rememberReport in
+    // frm_main_menus.cpp).
+    void rememberReport(const core::Person& person, core::ReportKind kind, bool remember,
                         const QString& file);
+    // The person a dialog starts from: the current client, or nobody yet.
+    core::Person currentPerson() const;
     void showYearMark();
     void enableForecastCommands();
     QImage clientAreaPicture() const;
@@ -179,10 +183,12 @@ private:
     void editTexts();
     // «Подробный отчёт…»: the dialog, then the booklet to its target.
     void askBooklet();
+    // After a booklet went out: says where, as the client book does.
+    void tellDelivered(const print::PrintDelivery& delivery, bool saved);
     // «Копировать толкование»: the booklet's words as the dialog last chose them.
     void copyBooklet();
     // The booklet of the forecast shown, in the practitioner's texts.
-    core::Booklet bookletOf(const core::ClientNames& names, const BookletOptions& options);
+    core::Booklet bookletOf(core::Person person, const BookletOptions& options);
     void saveImage();
     void pressDefaultButton();
     void enablePrinting();

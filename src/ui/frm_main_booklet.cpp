@@ -2,6 +2,7 @@
 // «Правка → Копировать толкование».
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 
 #include "core/program_info.h"
@@ -14,7 +15,7 @@
 
 namespace ui {
 
-core::Booklet FrmMain::bookletOf(const core::ClientNames& names, const BookletOptions& options) {
+core::Booklet FrmMain::bookletOf(core::Person person, const BookletOptions& options) {
     const platform::TextStore::Loaded texts =
         platform::TextStore::inDataFolder().load(core::languageCode(options.language));
     if (!texts.problem.isEmpty()) {
@@ -22,18 +23,20 @@ core::Booklet FrmMain::bookletOf(const core::ClientNames& names, const BookletOp
                           {texts.problem, info::programName(), platform::MessageIcon::Warning, 0});
     }
     core::BookletChoice choice = options.choice;
-    choice.thisYear = today_().year();
-    return core::makeBooklet(*forecast_, names, texts.library, choice);
+    choice.madeOn = today_();
+    choice.thisYear = choice.madeOn.year();
+    person.language = options.language;
+    return core::makeBooklet(*forecast_, person, texts.library, choice);
 }
 
-void FrmMain::deliverBooklet(const core::ClientNames& names, const BookletOptions& options,
+void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& options,
                              print::ReportTarget target) {
     guarded([&] {
         recalculate();
         if (!forecast_) {
             return;
         }
-        print::BookletsComposer pages{print::BookletPages(bookletOf(names, options))};
+        print::BookletsComposer pages{print::BookletPages(bookletOf(person, options))};
         print::PrintDelivery delivery(services_, this);
         if (!options.letterhead) {
             delivery.setLetterhead(std::nullopt);
@@ -44,13 +47,26 @@ void FrmMain::deliverBooklet(const core::ClientNames& names, const BookletOption
         const print::PrintDelivery::Outcome outcome = delivery.deliver(pages, target);
         if (outcome == print::PrintDelivery::Outcome::Printed ||
             outcome == print::PrintDelivery::Outcome::Saved) {
-            rememberReport(names,
-                           outcome == print::PrintDelivery::Outcome::Saved
-                               ? core::ReportKind::Pdf
-                               : core::ReportKind::Printout,
+            core::Person delivered = person;
+            delivered.language = options.language;
+            const bool saved = outcome == print::PrintDelivery::Outcome::Saved;
+            tellDelivered(delivery, saved);
+            rememberReport(delivered,
+                           saved ? core::ReportKind::BookletPdf : core::ReportKind::BookletPrintout,
                            false, delivery.savedPath());
         }
     });
+}
+
+// As the client book tells its runs: where the booklet went and how many pages.
+void FrmMain::tellDelivered(const print::PrintDelivery& delivery, bool saved) {
+    const int pages = delivery.pages();
+    const QString text =
+        saved ? tr("Подробный отчёт сохранён в файл «%1»: страниц %n.", nullptr, pages)
+                    .arg(QDir::toNativeSeparators(delivery.savedPath()))
+              : tr("Подробный отчёт отправлен на принтер «%1»: страниц %n.", nullptr, pages)
+                    .arg(delivery.printerName());
+    services_.message(this, {text, info::programName(), platform::MessageIcon::Information, 0});
 }
 
 void FrmMain::askBooklet() {
@@ -59,14 +75,14 @@ void FrmMain::askBooklet() {
         if (!forecast_) {
             return;
         }
-        BookletDialog dialog(services_, current_ ? current_->names : core::ClientNames{}, this,
-                             current_ ? std::optional(current_->language) : std::nullopt);
+        BookletDialog dialog(services_, currentPerson(), this,
+                             current_ ? std::optional(current_->person.language) : std::nullopt);
         const int chosen = dialog.exec();
         const print::ReportTarget targets[] = {print::ReportTarget::Printout,
                                                print::ReportTarget::Preview,
                                                print::ReportTarget::PdfFile};
         if (chosen >= BookletDialog::Printout && chosen <= BookletDialog::PdfFile) {
-            deliverBooklet(dialog.names(), dialog.options(), targets[chosen - 1]);
+            deliverBooklet(dialog.person(), dialog.options(), targets[chosen - 1]);
         }
     });
 }
@@ -79,10 +95,9 @@ void FrmMain::copyBooklet() {
     }
     BookletOptions options = rememberedBookletOptions();
     if (current_) {
-        options.language = current_->language;
+        options.language = current_->person.language;
     }
-    const core::Booklet booklet =
-        bookletOf(current_ ? current_->names : core::ClientNames{}, options);
+    const core::Booklet booklet = bookletOf(currentPerson(), options);
     QGuiApplication::clipboard()->setText(core::bookletText(booklet));
 }
 

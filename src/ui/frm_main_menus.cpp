@@ -199,18 +199,21 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
             }
         };
         const core::ClientNames names =
-            current_ && core::fullName(client).isEmpty() ? current_->names : client;
+            current_ && core::fullName(client).isEmpty() ? current_->person.names : client;
         print::showPrintDialog(
             this, [this] { return forecastForReport(); }, services_, setup, target, names,
-            [this](const core::ClientNames& typed, print::PrintDelivery::Outcome outcome,
-                   bool remember, const QString& file) {
-                rememberReport(typed,
+            [this](const core::ClientNames& typed, core::ReportLanguage language,
+                   print::PrintDelivery::Outcome outcome, bool remember, const QString& file) {
+                core::Person person = currentPerson();
+                person.names = typed;
+                person.language = language;
+                rememberReport(person,
                                outcome == print::PrintDelivery::Outcome::Saved
                                    ? core::ReportKind::Pdf
                                    : core::ReportKind::Printout,
                                remember, file);
             },
-            current_ ? std::optional(current_->language) : std::nullopt);
+            current_ ? std::optional(current_->person.language) : std::nullopt);
     });
 }
 
@@ -218,7 +221,7 @@ void FrmMain::print(bool recalculateFirst, print::ReportTarget target,
 void FrmMain::editTexts() {
     PreviewSubject subject{forecast_, std::nullopt, today_().year()};
     if (current_) {
-        subject.client = current_->names;
+        subject.client = current_->person;
     }
     TextsWindow window(services_, platform::TextStore::inDataFolder(), subject, this);
     // Modal to this window alone, so that the help it opens can be read and scrolled.
@@ -235,7 +238,7 @@ void FrmMain::printFor(const core::BirthDate& date, const CurrentClient& client)
     enterDate(date);
     setCurrentClient(client);
     if (printButton_->isEnabled()) {
-        print(true, print::ReportTarget::Printout, client.names);
+        print(true, print::ReportTarget::Printout, client.person.names);
     }
 }
 
@@ -269,30 +272,42 @@ void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
 // new client). Without one, a report with «Запомнить в картотеке» checked
 // goes into the book for the date it was made for. A book that cannot take
 // it says why, and the report stands.
-void FrmMain::rememberReport(const core::ClientNames& client, core::ReportKind kind, bool remember,
+// The client's card takes what the dialog gave: the names, and the report
+// language, gender and form of address chosen there.
+void FrmMain::rememberReport(const core::Person& person, core::ReportKind kind, bool remember,
                              const QString& file) {
     if (!book_.record || !forecast_ || (!current_ && !remember)) {
         return;
     }
     qint64 id = 0;
-    if (current_ && (sameNames(current_->names, client) ||
-                     askNameChange_(this, current_->names, client) == NameChange::Correct)) {
+    if (current_ &&
+        (sameNames(current_->person.names, person.names) ||
+         askNameChange_(this, current_->person.names, person.names) == NameChange::Correct)) {
         id = current_->id;
     }
+    core::Person stored = person;
+    stored.birthDate = forecast_->date;
     QString error;
-    const qint64 stored = book_.record(id, client, forecast_->date, kind, file, &error);
+    const qint64 storedId = book_.record(id, stored, kind, file, &error);
     if (!error.isEmpty()) {
         services_.message(this,
                           {error, tr("Картотека клиентов"), platform::MessageIcon::Warning, 0});
         return;
     }
-    if (stored != 0) {
-        // A client already in the book keeps the language the card gives them;
-        // one the book has just added has its first language, Russian.
-        const core::ReportLanguage language =
-            current_ && current_->id == stored ? current_->language : core::ReportLanguage::Russian;
-        setCurrentClient(CurrentClient{stored, client, language});
+    if (storedId != 0) {
+        setCurrentClient(CurrentClient{storedId, stored});
     }
+}
+
+core::Person FrmMain::currentPerson() const {
+    if (current_) {
+        return current_->person;
+    }
+    core::Person nobody;
+    if (forecast_) {
+        nobody.birthDate = forecast_->date;
+    }
+    return nobody;
 }
 
 QImage FrmMain::clientAreaPicture() const {
@@ -315,10 +330,10 @@ void FrmMain::saveImage() {
     if (!forecast_) {
         return;
     }
-    const QString suggested =
-        QDir(print::lastSaveFolder(print::SavedFile::Picture))
-            .filePath(print::suggestedFileName(current_ ? current_->names : core::ClientNames{},
-                                               forecast_->date, QStringLiteral("png")));
+    const QString suggested = QDir(print::lastSaveFolder(print::SavedFile::Picture))
+                                  .filePath(print::suggestedFileName(
+                                      current_ ? current_->person.names : core::ClientNames{},
+                                      forecast_->date, QStringLiteral("png")));
     const QString path = askImageFile_ ? askImageFile_(this, suggested) : QString();
     if (path.isEmpty()) {
         return;

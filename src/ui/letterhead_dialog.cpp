@@ -1,6 +1,7 @@
 #include "ui/letterhead_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/program_info.h"
 #include "platform/character_limit.h"
@@ -84,14 +86,7 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     auto* form = new QFormLayout;
     form->addRow(chkUse_);
     chkUse_->setChecked(kept.enabled);
-    txtName_ = lineBox(kept.name, print::kPractitionerNameLimit,
-                       tr("Фамилия, имя и отчество или название"), this);
-    form->addRow(plainLabel(tr("Имя на бланке:"), this), txtName_);
-    for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
-        txtContacts_[i] = lineBox(kept.contacts.value(static_cast<qsizetype>(i)),
-                                  print::kContactLimit, tr(kContactHints[i]), this);
-        form->addRow(plainLabel(i == 0 ? tr("Контакты:") : QString(), this), txtContacts_[i]);
-    }
+    buildLines(form, kept);
 
     picLogo_->setFixedSize(kPreviewSide, kPreviewSide);
     picLogo_->setAlignment(Qt::AlignCenter);
@@ -133,6 +128,38 @@ LetterheadDialog::LetterheadDialog(platform::Services& services, QWidget* parent
     layout->addWidget(buttons);
     storedLogo_ = kept.logoFile;
     showKeptLogo();
+}
+
+// «Для страниц», the name and the contact lines of the entry it chooses.
+void LetterheadDialog::buildLines(QFormLayout* form, const print::LetterheadSettings& kept) {
+    lines_[0] = {kept.name, kept.contacts};
+    for (std::size_t k = 0; k < kept.byLanguage.size(); ++k) {
+        lines_[k + 1] = kept.byLanguage[k];
+    }
+    cboLanguage_ = new QComboBox(this);
+    cboLanguage_->addItem(tr("на любом языке"));
+    for (int k = 0; k < core::kReportLanguageCount; ++k) {
+        cboLanguage_->addItem(
+            tr("на языке: %1").arg(core::languageName(static_cast<core::ReportLanguage>(k))));
+    }
+    cboLanguage_->setToolTip(
+        tr("Имя и контакты для страниц на одном языке — например, латиницей "
+           "для английских. Пусто — как для страниц на любом языке."));
+    auto* languageCaption = new QLabel(tr("Для &страниц:"), this);
+    languageCaption->setBuddy(cboLanguage_);
+    form->addRow(languageCaption, cboLanguage_);
+    txtName_ = lineBox(QString(), print::kPractitionerNameLimit,
+                       tr("Фамилия, имя и отчество или название"), this);
+    form->addRow(plainLabel(tr("Имя на бланке:"), this), txtName_);
+    for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
+        txtContacts_[i] = lineBox(QString(), print::kContactLimit, tr(kContactHints[i]), this);
+        form->addRow(plainLabel(i == 0 ? tr("Контакты:") : QString(), this), txtContacts_[i]);
+    }
+    showLines(0);
+    connect(cboLanguage_, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        keepShownLines();
+        showLines(entry);
+    });
 }
 
 void LetterheadDialog::showKeptLogo() {
@@ -180,17 +207,50 @@ void LetterheadDialog::removeLogo() {
     showLogo({}, {});
 }
 
+void LetterheadDialog::keepShownLines() {
+    print::LetterheadLines& lines = lines_[std::size_t(shownEntry_)];
+    lines.name = txtName_->text();
+    lines.contacts.clear();
+    for (const QLineEdit* box : txtContacts_) {
+        lines.contacts << box->text();
+    }
+}
+
+// A language's boxes show the main lines, greyed, where it has none of its own.
+void LetterheadDialog::showLines(int entry) {
+    shownEntry_ = std::clamp(entry, 0, int(lines_.size()) - 1);
+    const print::LetterheadLines& lines = lines_[std::size_t(shownEntry_)];
+    const print::LetterheadLines& main = lines_[0];
+    const bool own = shownEntry_ == 0;
+    txtName_->setText(lines.name);
+    txtName_->setPlaceholderText(
+        own || main.name.isEmpty() ? tr("Фамилия, имя и отчество или название") : main.name);
+    for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
+        const qsizetype at = static_cast<qsizetype>(i);
+        txtContacts_[i]->setText(lines.contacts.value(at));
+        txtContacts_[i]->setPlaceholderText(own || main.contacts.value(at).isEmpty()
+                                                ? tr(kContactHints[i])
+                                                : main.contacts.value(at));
+    }
+}
+
 void LetterheadDialog::accept() {
+    keepShownLines();
     print::LetterheadSettings letterhead;
     letterhead.enabled = chkUse_->isChecked();
-    letterhead.name = txtName_->text();
-    for (const QLineEdit* box : txtContacts_) {
-        letterhead.contacts << box->text();
-    }
-    const QString textProblem = print::letterheadTextProblem(letterhead.name, letterhead.contacts);
-    if (!textProblem.isEmpty()) {
-        warn(textProblem);
-        return;
+    letterhead.name = lines_[0].name;
+    letterhead.contacts = lines_[0].contacts;
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+        const QString textProblem =
+            print::letterheadTextProblem(lines_[k].name, lines_[k].contacts);
+        if (!textProblem.isEmpty()) {
+            cboLanguage_->setCurrentIndex(int(k));
+            warn(textProblem);
+            return;
+        }
+        if (k > 0) {
+            letterhead.byLanguage[k - 1] = lines_[k];
+        }
     }
     letterhead.logoFile = storedLogo_;
     platform::UserSettings settings = platform::userSettings();

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <variant>
 
-#include "core/aspect_rules.h"
+#include "core/address.h"
+#include "core/aspect_names.h"
 #include "core/comparison.h"
 #include "core/text_keys.h"
 #include "ui/current_client.h"
@@ -42,17 +43,24 @@ QString spokenDate(const core::Forecast& forecast) {
              forecast.date.year);
 }
 
-// The client's names when there is a client with a name.
-std::optional<core::ClientNames> namedClient(const PreviewSubject& subject) {
-    if (subject.client && !core::fullName(*subject.client).isEmpty()) {
+// The client when there is a client with a name.
+std::optional<core::Person> namedClient(const PreviewSubject& subject) {
+    if (subject.client && !core::fullName(subject.client->names).isEmpty()) {
         return subject.client;
     }
     return std::nullopt;
 }
 
+core::Person examplePerson() {
+    core::Person example;
+    example.names = exampleNames();
+    example.gender = core::Gender::Female;
+    return example;
+}
+
 QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
-    const std::optional<core::ClientNames> client = namedClient(subject);
-    const QString name = core::fullName(client ? *client : exampleNames());
+    const std::optional<core::Person> client = namedClient(subject);
+    const QString name = core::fullName(client ? client->names : exampleNames());
     if (!subject.forecast) {
         return client ? QCoreApplication::translate(
                             "ui::TextPreview",
@@ -74,6 +82,17 @@ QString noteFor(const PreviewSubject& subject, const core::Forecast& shown) {
                         .arg(spokenDate(shown), name);
 }
 
+// The entry a variant or a child's entry is filled as: "aspect.5.1" for
+// "child.aspect.5.1.female".
+QString filledAs(QStringView key) {
+    const core::TextKey* entry = core::findTextKey(key);
+    QString base = entry && !entry->variantOf.isEmpty() ? entry->variantOf : key.toString();
+    if (base.startsWith(QStringLiteral("child."))) {
+        base.remove(0, 6);
+    }
+    return base;
+}
+
 // The aspect of an "aspect.N.L" key and its text's level L, or none.
 std::optional<std::pair<int, int>> aspectOf(QStringView key) {
     for (int digit = 1; digit <= core::kAspectCount; ++digit) {
@@ -90,11 +109,20 @@ std::optional<std::pair<int, int>> aspectOf(QStringView key) {
 
 TextPreview::TextPreview(const PreviewSubject& subject)
     : forecast_(subject.forecast ? *subject.forecast : exampleForecast()),
-      names_(namedClient(subject).value_or(exampleNames())),
+      person_(namedClient(subject).value_or(examplePerson())),
+      names_(person_.names),
       note_(noteFor(subject, forecast_)) {
+    setLanguage(person_.language);
     const long long thisYear =
         subject.thisYear != 0 ? subject.thisYear : QDate::currentDate().year();
     firstYear_ = std::max(thisYear, forecast_.birthYear);
+}
+
+void TextPreview::setLanguage(core::ReportLanguage language) {
+    language_ = language;
+    core::Person person = person_;
+    person.language = language;
+    names_.set(core::TextField::Address, core::addressOf(person));
 }
 
 int TextPreview::levelIn(long long year) const {
@@ -119,7 +147,8 @@ core::FieldValues TextPreview::yearsWhere(
     return values.set(core::TextField::Years, core::yearListText(years));
 }
 
-core::FieldValues TextPreview::values(QStringView key) const {
+core::FieldValues TextPreview::values(QStringView entryKey) const {
+    const QString key = filledAs(entryKey);
     core::FieldValues values = names_;
     values.set(core::TextField::Year, QString::number(firstYear_))
         .set(core::TextField::Level, QString::number(levelIn(firstYear_)));
@@ -131,7 +160,7 @@ core::FieldValues TextPreview::values(QStringView key) const {
         const int level = band + 1 < core::kAspectTextLevels
                               ? band
                               : std::max(band, forecast_.aspects[std::size_t(digit - 1)].level);
-        return values.set(core::TextField::Aspect, core::kAspectNames[digit - 1].toString())
+        return values.set(core::TextField::Aspect, core::aspectName(language_, digit))
             .set(core::TextField::Level, QString::number(level));
     }
     for (int digit = 0; digit <= 9; ++digit) {
@@ -158,7 +187,7 @@ core::FieldValues TextPreview::values(QStringView key) const {
         const std::size_t digit = present == forecast_.aspects.end()
                                       ? 4
                                       : std::size_t(present - forecast_.aspects.begin());
-        values.set(core::TextField::Aspect, core::kAspectNames[digit].toString());
+        values.set(core::TextField::Aspect, core::aspectName(language_, int(digit) + 1));
         return yearsWhere(values, [=](int level, int) { return level == largest; });
     }
     return values;

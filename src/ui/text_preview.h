@@ -8,6 +8,7 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
+#include "core/person.h"
 #include "core/text_fields.h"
 
 namespace ui {
@@ -16,14 +17,16 @@ namespace ui {
 // its current client, each when there is one, and this year by its clock.
 struct PreviewSubject {
     std::optional<core::Forecast> forecast;
-    std::optional<core::ClientNames> client;
+    std::optional<core::Person> client;
     long long thisYear = 0;
 };
 
 // The values the texts window's preview fills a text's fields with: the
-// client's names, and for each entry the aspect, the level and the years it
-// would speak of in this forecast, looking at this year and the next twenty.
-// Without a forecast or a client a plain example stands in, and note() says so.
+// client's names and form of address, and for each entry the aspect, the
+// level and the years it would speak of in this forecast, looking at this
+// year and the next twenty. Without a forecast or a client a plain example
+// stands in, and note() says so. A variant and a child's entry are filled as
+// the entry they belong with.
 class TextPreview {
 public:
     explicit TextPreview(const PreviewSubject& subject);
@@ -31,6 +34,8 @@ public:
     // One line above the preview: whose figures these are.
     const QString& note() const { return note_; }
     core::FieldValues values(QStringView key) const;
+    // The language of the texts previewed: a proposed form of address is in it.
+    void setLanguage(core::ReportLanguage language);
 
 private:
     // The years of the span whose level (and the level of the year before)
@@ -40,6 +45,8 @@ private:
     int levelIn(long long year) const;
 
     core::Forecast forecast_;
+    core::Person person_;                                            // the client, or the example
+    core::ReportLanguage language_ = core::ReportLanguage::Russian;  // of the texts
     core::FieldValues names_;
     QString note_;
     long long firstYear_ = 0;

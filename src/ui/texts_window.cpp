@@ -71,6 +71,7 @@ TextsWindow::TextsWindow(platform::Services& services, platform::TextStore store
     platform::TextStore::Loaded loaded = store_.load(core::textLanguages().front());
     library_ = std::move(loaded.library);
     stored_ = library_.own();
+    subject_.setLanguage(core::reportLanguageOr(language()));
     loadProblem_ = std::move(loaded.problem);
     said_ = loadProblem_;
     saidProblem_ = !loadProblem_.isEmpty();
@@ -228,7 +229,15 @@ void TextsWindow::connectControls() {
 
 void TextsWindow::fillTree() {
     QHash<QString, QTreeWidgetItem*> branches;  // by their place, "Аспекты/Биополе"
+    QHash<QString, QTreeWidgetItem*> leaves;    // by their key
     for (const core::TextKey& entry : core::textKeys()) {
+        // A women's or men's variant stands under the entry it varies.
+        if (QTreeWidgetItem* varied = leaves.value(entry.variantOf)) {
+            auto* leaf = new QTreeWidgetItem(varied, {entry.caption});
+            leaf->setData(0, kKeyRole, entry.key);
+            markEntry(leaf);
+            continue;
+        }
         QTreeWidgetItem* parent = nullptr;
         QString path;
         for (const QString& branch : entry.place) {
@@ -243,6 +252,7 @@ void TextsWindow::fillTree() {
         auto* leaf = parent ? new QTreeWidgetItem(parent, {entry.caption})
                             : new QTreeWidgetItem(tree_, {entry.caption});
         leaf->setData(0, kKeyRole, entry.key);
+        leaves.insert(entry.key, leaf);
         markEntry(leaf);
     }
     markBranches();
@@ -367,16 +377,20 @@ void TextsWindow::markEntry(QTreeWidgetItem* item) {
 void TextsWindow::markBranches() {
     std::function<std::pair<int, int>(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
         const QString key = item->data(0, kKeyRole).toString();
-        if (!key.isEmpty()) {
-            const bool changed = library_.isChanged(key) || drafts_.contains(key);
-            return std::pair{changed ? 1 : 0, item->isHidden() ? 0 : 1};
-        }
         int changed = 0;
         int shown = 0;
         for (int i = 0; i < item->childCount(); ++i) {
             const auto [c, s] = walk(item->child(i));
             changed += c;
             shown += s;
+        }
+        // An entry with variants under it shows while it or one of them does.
+        if (!key.isEmpty()) {
+            const bool own = library_.isChanged(key) || drafts_.contains(key);
+            if (shown > 0) {
+                item->setHidden(false);
+            }
+            return std::pair{changed + (own ? 1 : 0), item->isHidden() ? 0 : 1};
         }
         QFont font = tree_->font();
         font.setBold(changed > 0);
@@ -396,11 +410,19 @@ void TextsWindow::updatePreview() {
         previewNote_->setText(subject_.note());
         return;
     }
-    preview_->setPlainText(core::fillFields(core::normalizedText(editor_->toPlainText()), values_));
-    previewNote_->setText(
-        library_.isOn(key_)
-            ? subject_.note()
-            : tr("%1 Эта запись сейчас не включается в отчёт.").arg(subject_.note()));
+    // An empty women's or men's variant is the entry itself: the preview shows what is read.
+    const core::TextKey* entry = core::findTextKey(key_);
+    const QString varied = entry ? entry->variantOf : QString();
+    QString text = core::normalizedText(editor_->toPlainText());
+    QString note = subject_.note();
+    if (text.isEmpty() && !varied.isEmpty()) {
+        text = library_.text(varied);
+        note = tr("%1 Вариант пуст: читается сама запись.").arg(note);
+    }
+    preview_->setPlainText(core::fillFields(text, values_));
+    previewNote_->setText(library_.isOn(varied.isEmpty() ? key_ : varied)
+                              ? note
+                              : tr("%1 Эта запись сейчас не включается в отчёт.").arg(note));
 }
 
 void TextsWindow::updateState() {

@@ -207,6 +207,7 @@ void TextsWindow::undoImport() {
 void TextsWindow::replaceLibrary(core::TextLibrary library) {
     library_ = std::move(library);
     stored_ = library_.own();
+    subject_.setLanguage(core::reportLanguageOr(language()));
     drafts_.clear();
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
         markEntry(*it);

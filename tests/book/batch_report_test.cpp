@@ -147,6 +147,7 @@ TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
     const platform::TextStore store = platform::TextStore::inDataFolder();
     core::TextLibrary own;
     own.setText(u"opening", QStringLiteral("Слово практика. ").repeated(230));
+    own.setText(u"closing", QStringLiteral("Слово практика в конце. ").repeated(160));
     ASSERT_EQ(store.save(own.own()), QString());
     options.choice.thisYear = QDate::currentDate().year();
     const auto pagesOf = [&](const core::TextLibrary& texts) {
@@ -156,7 +157,7 @@ TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
                 pages += print::BookletPages(
                              core::makeBooklet(forecastOf(c.birthDate.day, c.birthDate.monthIndex,
                                                           qPrintable(c.birthDate.year)),
-                                               c.names, texts, options.choice))
+                                               c.person(), texts, options.choice))
                              .pageCount();
             }
         }
@@ -178,7 +179,7 @@ TEST(BatchReport, BookletsOfTheSelectedInTheirOwnTexts) {
         std::vector<book::ReportRecord> history;
         ASSERT_TRUE(m.book->reports(m.all()[1].id, history));
         ASSERT_EQ(history.size(), 1u);
-        EXPECT_EQ(history[0].kind, core::ReportKind::ManyPdf);
+        EXPECT_EQ(history[0].kind, core::ReportKind::ManyBookletPdf);  // booklets, as booklets
         QFile::remove(m.pdf);
     }
     ASSERT_EQ(store.save(core::TextSet()), QString());

@@ -195,3 +195,45 @@ TEST(BookHistory, EarlierBookGivesRussianAndAnUnknownLanguageReadsAsRussian) {
                   code[0] == 'u' ? core::ReportLanguage::Ukrainian : core::ReportLanguage::Russian);
     }
 }
+
+// A book from before the card's gender and form of address gives everyone
+// «не указан» and no address of their own; both are kept once set, by the
+// card and by a dialog's report for the client, and the history tells a
+// booklet from a one-page report.
+TEST(BookHistory, GenderAddressAndBookletsInTheHistory) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(t.path);
+    QString error;
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    EXPECT_EQ(versionOf(t.path), ClientBook::kSchemaVersion);
+    Client anna = t.all().at(0);
+    EXPECT_EQ(anna.gender, core::Gender::Unknown);
+    EXPECT_TRUE(anna.address.isEmpty());
+    anna.gender = core::Gender::Female;
+    anna.address = QStringLiteral("  Анечка ");
+    ASSERT_TRUE(t.book->update(anna, &error)) << error.toStdString();
+    EXPECT_EQ(t.all()[0].gender, core::Gender::Female);
+    EXPECT_EQ(t.all()[0].address, QStringLiteral("Анечка"));
+
+    core::Person fromDialog = t.all()[0].person();
+    fromDialog.language = core::ReportLanguage::Ukrainian;
+    fromDialog.address = QStringLiteral("Ганно");
+    ASSERT_TRUE(t.book->rename(7, fromDialog, &error)) << error.toStdString();
+    ASSERT_TRUE(t.book->recordReport(7, ReportKind::BookletPdf, &error, QStringLiteral("/a.pdf")));
+    ASSERT_TRUE(t.book->recordReports({7}, ReportKind::ManyBookletPdf, &error));
+    ASSERT_TRUE(t.book->recordReport(7, ReportKind::Pdf, &error));
+    const Client back = t.all()[0];
+    EXPECT_EQ(back.language(), core::ReportLanguage::Ukrainian);
+    EXPECT_EQ(back.address, QStringLiteral("Ганно"));
+    EXPECT_EQ(back.gender, core::Gender::Female);
+    std::vector<ReportRecord> history;
+    ASSERT_TRUE(t.book->reports(7, history, &error));
+    std::vector<ReportKind> kinds;
+    for (const ReportRecord& r : history) {
+        kinds.push_back(r.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<ReportKind>{ReportKind::Pdf, ReportKind::ManyBookletPdf,
+                                              ReportKind::BookletPdf}));
+    EXPECT_EQ(book::reportText(history[2]), QStringLiteral("Подробный отчёт в PDF"));
+}

@@ -17,12 +17,14 @@
 
 #include "book_fixture.h"
 #include "platform/services.h"
+#include "platform/translations.h"
 #include "print/language_box.h"
 #include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
 #include "ui/client_editor.h"
 #include "ui/frm_main.h"
+#include "ui/person_rows.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;
@@ -347,4 +349,93 @@ TEST(ClientCard, ReportLanguageKnownOrNot) {
         }
         EXPECT_EQ(card.client().languageCode, known ? QStringLiteral("ru") : QStringLiteral("en"));
     }
+}
+
+// «Новый клиент…» and Insert open an empty card; what it saves joins the book
+// and is chosen, and cancelling adds nobody.
+TEST(BookWindow, NewClientByButtonAndByInsert) {
+    for (const bool byKey : {true, false}) {
+        SCOPED_TRACE(byKey);
+        OpenBook b;
+        bool saved = false;
+        b.window->setEditor([&saved](QWidget*, book::Client& c) {
+            EXPECT_EQ(c.id, 0);
+            EXPECT_TRUE(c.birthDate.isBlank());
+            c.names = {QStringLiteral("Новикова"), QStringLiteral("Ольга"), {}};
+            c.birthDate = {9, 8, QStringLiteral("1984")};
+            c.gender = core::Gender::Female;
+            return saved;
+        });
+        const auto press = [&] {
+            if (byKey) {
+                b.key(b.window->searchField(), Qt::Key_Insert);
+            } else {
+                QTest::mouseClick(b.window->button(Command::New), Qt::LeftButton);
+            }
+        };
+        press();
+        EXPECT_EQ(b.all().size(), 4u);
+        saved = true;
+        press();
+        ASSERT_EQ(b.all().size(), 5u);
+        ASSERT_NE(b.window->currentClient(), nullptr);
+        EXPECT_EQ(b.window->currentClient()->names.surname, QStringLiteral("Новикова"));
+        EXPECT_EQ(b.window->currentClient()->gender, core::Gender::Female);
+    }
+}
+
+// The search takes a month by its name in the window's language as well as
+// in Russian.
+TEST(BookWindow, SearchFindsMonthsInTheWindowsLanguage) {
+    for (const char* code : {"uk", "en"}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(platform::installCatalogues(QString::fromLatin1(code)));
+        OpenBook b;  // Петров was born in February, the others in January
+        for (const char* typed : {"лютий", "лютого", "February", "февраль"}) {
+            b.window->searchField()->clear();
+            type(b.window->searchField(), QString::fromUtf8(typed));
+            const bool known = std::string(typed) == "февраль" ||
+                               (code[0] == 'u') == (std::string(typed) != "February");
+            EXPECT_EQ(b.shownSurnames(), known ? QStringList{"Петров"} : QStringList{}) << typed;
+        }
+    }
+    platform::installCatalogues(QStringLiteral("ru"));
+}
+
+// Tab goes down the card's fields in order and then to the note; the gender
+// follows the patronymic until it is picked, and the greeting's proposal
+// shows in the empty «Обращение» in the card's report language.
+TEST(ClientCard, TabOrderAndProposals) {
+    book::Client c;
+    ui::ClientEditor card(nullptr, c);
+    card.show();
+    card.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&card));
+    ui::PersonRows* rows = card.personRows();
+    rows->name()->setText(QStringLiteral("Андрій"));
+    rows->patronymic()->setFocus();
+    type(rows->patronymic(), QStringLiteral("Петрович"));
+    EXPECT_EQ(rows->gender()->currentIndex(), 2);
+    card.languageBox()->setCurrentIndex(1);  // Українська
+    EXPECT_EQ(rows->address()->placeholderText(), QStringLiteral("Андрію Петровичу"));
+    EXPECT_EQ(card.personRows()->person().address, QString());
+    rows->gender()->setCurrentIndex(0);
+    emit rows->gender()->activated(0);
+    rows->patronymic()->clear();
+    type(rows->patronymic(), QStringLiteral("Петрівна"));
+    EXPECT_EQ(rows->gender()->currentIndex(), 0) << "picked by hand, it stays";
+
+    rows->surname()->setFocus();
+    QStringList order;
+    for (int k = 0; k < 12; ++k) {
+        QWidget* named = QApplication::focusWidget();  // a spin box's own line edit has no name
+        while (named && named->accessibleName().isEmpty()) {
+            named = named->parentWidget();
+        }
+        order << (named ? named->accessibleName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{"Фамилия", "Имя", "Отчество", "Пол", "Обращение", "День рождения",
+                                  "Месяц рождения", "Год рождения", "Телефон", "Эл. почта",
+                                  print::LanguageBox::caption().chopped(1), "Примечание"}));
 }

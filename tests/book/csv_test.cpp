@@ -49,6 +49,9 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
     clients[0].phone = QStringLiteral("+7 (916) 123-45-67");
     clients[0].email = QStringLiteral("maria@example.ru");
     clients[4].phone = QStringLiteral("=8 800; доб. 2");
+    clients[1].gender = core::Gender::Female;
+    clients[1].address = QStringLiteral("=Машенька, «дорогая»");
+    clients[2].gender = core::Gender::Male;
     TempBook from;
     from.book->setClock([] { return QDateTime(QDate(2026, 5, 1), QTime(12, 0, 7), Qt::UTC); });
     for (Client c : clients) {
@@ -83,6 +86,8 @@ TEST(Csv, ExportThenImportGivesTheSameClients) {
             EXPECT_EQ(after[k].email, before[k].email);
             EXPECT_EQ(after[k].added, before[k].added);
             EXPECT_EQ(after[k].lastPrinted, before[k].lastPrinted);
+            EXPECT_EQ(after[k].gender, before[k].gender);
+            EXPECT_EQ(after[k].address, before[k].address);
         }
         // The same file again adds nobody.
         const book::ImportReport again = to.book->importCsv(file);
@@ -571,4 +576,32 @@ TEST(Csv, RowsAreStoredAlikeImportedOrAddedByHand) {
     }
     EXPECT_EQ(storedRows(byHand), expected);
     EXPECT_EQ(storedRows(throughQt), expected);
+}
+
+// «Пол» and «Обращение» from a spreadsheet: the codes, Russian letters and
+// words, empty for not given; a gender the list cannot mean is its row's
+// problem, told by its line.
+TEST(Csv, GenderAndAddressColumns) {
+    QTemporaryDir dir;
+    const QString path =
+        writeFile(dir, QStringLiteral("Фамилия;Имя;Отчество;Дата рождения;Пол;Обращение\n"
+                                      "Иванова;Мария;;01.02.1990;ж;Маша\n"
+                                      "Петров;Иван;;02.02.1990;M;\n"
+                                      "Сидорова;Анна;;03.02.1990;;Анечка\n"
+                                      "Козлов;Олег;;04.02.1990;кто-то;\n")
+                           .toUtf8());
+    TempBook to;
+    const book::ImportReport report = to.book->importCsv(path);
+    ASSERT_TRUE(report.done) << report.error.toStdString();
+    EXPECT_EQ(report.added, 3);
+    ASSERT_EQ(report.badRows.size(), 1u);
+    EXPECT_EQ(report.badRows[0].first, 5);
+    EXPECT_TRUE(report.badRows[0].second.contains(QStringLiteral("«кто-то»")));
+    const auto all = to.all();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].gender, core::Gender::Female);
+    EXPECT_EQ(all[0].address, QStringLiteral("Маша"));
+    EXPECT_EQ(all[1].gender, core::Gender::Male);
+    EXPECT_EQ(all[2].gender, core::Gender::Unknown);
+    EXPECT_EQ(all[2].address, QStringLiteral("Анечка"));
 }

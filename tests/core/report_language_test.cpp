@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "core/aspect_names.h"
 #include "core/report_language.h"
 
 namespace {

@@ -168,10 +168,15 @@ TEST(TextFields, ValuesGoInAsTypedAndUnknownFieldsStay) {
 
 // The program's own library in each of its languages: every entry, each
 // within the limit and naming only fields that exist, read from the
-// compiled-in file without a problem; a language it lacks gets Russian.
+// compiled-in file without a problem; a language it lacks gets Russian. A
+// women's or men's variant is there only where the language needs one.
 TEST(DefaultTexts, HoldEveryEntryWithinTheLimitAndKnownFieldsOnly) {
     EXPECT_EQ(&core::defaultTexts(u"xx"), &core::defaultTexts(u"ru"));
-    EXPECT_EQ(core::textKeys().size(), 72u);
+    const std::size_t variants = static_cast<std::size_t>(
+        std::count_if(core::textKeys().begin(), core::textKeys().end(),
+                      [](const core::TextKey& k) { return !k.variantOf.isEmpty(); }));
+    EXPECT_EQ(core::textKeys().size() - variants, 122u);
+    EXPECT_EQ(variants, 2 * (45 + 45 + 4 + 4 + 3u));
     for (const QString& language :
          {QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("en")}) {
         SCOPED_TRACE(utf8(language));
@@ -184,9 +189,14 @@ TEST(DefaultTexts, HoldEveryEntryWithinTheLimitAndKnownFieldsOnly) {
         EXPECT_EQ(defaults.language(), language);
         EXPECT_EQ(reading.set, defaults);
         EXPECT_TRUE(core::textLanguages().contains(language));
+        int ownVariants = 0;
         for (const core::TextKey& key : core::textKeys()) {
             SCOPED_TRACE(utf8(key.key));
             const std::optional<QString> text = defaults.text(key.key);
+            if (!key.variantOf.isEmpty() && !text) {
+                continue;
+            }
+            ownVariants += key.variantOf.isEmpty() ? 0 : 1;
             ASSERT_TRUE(text.has_value());
             EXPECT_GE(text->size(), 80);
             EXPECT_TRUE(core::textProblem(*text).isEmpty());
@@ -194,16 +204,75 @@ TEST(DefaultTexts, HoldEveryEntryWithinTheLimitAndKnownFieldsOnly) {
             EXPECT_FALSE(defaults.switchedOff(key.key));
             // A translation names the same fields as the Russian text (the
             // years of a pair are only in {годы}), and is not the Russian text.
-            const QString russian = core::defaultTexts(u"ru").text(key.key).value_or(QString());
+            const QString& base = key.variantOf.isEmpty() ? key.key : key.variantOf;
+            const QString russian = core::defaultTexts(u"ru").text(base).value_or(QString());
             EXPECT_EQ(fieldsIn(*text), fieldsIn(russian));
             if (language != QStringLiteral("ru")) {
                 EXPECT_NE(*text, russian);
             }
         }
+        EXPECT_EQ(ownVariants > 0, language != QStringLiteral("en"));
     }
     // The practitioner's English set lies over the English defaults.
     const core::TextLibrary english{core::TextSet(QStringLiteral("en"))};
     EXPECT_EQ(english.text(u"closing"), core::defaultTexts(u"en").text(u"closing"));
+}
+
+// A level's text says what the level is; whether the year rises or falls, or
+// stands at the curve's highest or lowest point, only the shape's text says.
+// These are the words that would say it, as the start of a word.
+TEST(DefaultTexts, LevelTextsSayNoDirection) {
+    const struct {
+        const char* language;
+        std::vector<const char*> words;
+    } rows[] = {
+        {"ru", {"подъём",   "подъем", "спад",    "пик",    "вершин", "низш", "нижн",
+                "рост",     "раст",   "вниз",    "вверх",  "прибав", "убав", "убыва",
+                "сниж",     "паден",  "поднима", "опуска", "выше",   "ниже", "наибольш",
+                "наименьш", "максим", "миним",   "взлёт"}},
+        {"uk", {"підйом", "піднесен", "спад",   "пік",    "вершин", "найнижч", "нижч",    "найвищ",
+                "вищ",    "зрост",    "зроста", "вниз",   "вгору",  "додаю",   "прибува", "зниж",
+                "падін",  "підніма",  "опуска", "максим", "мінім",  "злет"}},
+        {"en", {"rise",    "rising",    "fall",     "falling",    "peak",    "summit",
+                "top",     "low point", "lowest",   "highest",    "higher",  "lower",
+                "upswing", "downswing", "decline",  "climb",      "grow",    "increas",
+                "decreas", "drop",      "going up", "going down", "maximum", "minimum"}},
+    };
+    for (const auto& row : rows) {
+        const core::TextSet& defaults = core::defaultTexts(QString::fromUtf8(row.language));
+        for (int level = 0; level <= 9; ++level) {
+            const QString text = defaults.text(core::levelKey(level)).value_or(QString());
+            ASSERT_FALSE(text.isEmpty()) << row.language << " " << level;
+            for (const char* word : row.words) {
+                const QRegularExpression start(
+                    QStringLiteral("\\b") + QRegularExpression::escape(QString::fromUtf8(word)),
+                    QRegularExpression::CaseInsensitiveOption |
+                        QRegularExpression::UseUnicodePropertiesOption);
+                EXPECT_FALSE(start.match(text).hasMatch())
+                    << row.language << " level " << level << " says «" << word << "»";
+            }
+        }
+    }
+}
+
+// A variant belongs with the text it varies: the program's variants serve the
+// program's text, and a practitioner's own text serves everyone until they
+// write variants of their own; an own variant left empty gives the text itself.
+TEST(TextLibrary, VariantsBelongWithTheirText) {
+    core::TextLibrary library;
+    const QString female = library.defaultText(u"aspect.5.1.female");
+    ASSERT_FALSE(female.isEmpty());
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Female), female);
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Unknown),
+              library.defaultText(u"aspect.5.1"));
+    EXPECT_EQ(library.textFor(u"level.3", core::Gender::Male), library.defaultText(u"level.3"));
+    ASSERT_TRUE(library.setText(u"aspect.5.1", QStringLiteral("Своё.")).isEmpty());
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Female), QStringLiteral("Своё."));
+    ASSERT_TRUE(library.setText(u"aspect.5.1.female", QStringLiteral("Своё ей.")).isEmpty());
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Female), QStringLiteral("Своё ей."));
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Male), QStringLiteral("Своё."));
+    ASSERT_TRUE(library.setText(u"aspect.5.1.female", QString()).isEmpty());
+    EXPECT_EQ(library.textFor(u"aspect.5.1", core::Gender::Female), QStringLiteral("Своё."));
 }
 
 // The practitioner's texts on top of the defaults: only a change is kept, and

@@ -131,7 +131,7 @@ TEST(TextStore, ImportCountsItsChangesAndCanBeUndone) {
         const char* says;
     } unusable[] = {
         {"foreign", "Фамилия;Имя\n", "не файл текстов"},
-        {"another language", "zemtar-texts 1 uk\n[level.1]\nМій.\n", "на языке «uk»"},
+        {"another language", "zemtar-texts 1 uk\n[level.1]\nМій.\n", "на языке «Українська»"},
     };
     for (const auto& u : unusable) {
         ASSERT_TRUE(put(colleague, u.bytes));

@@ -278,3 +278,27 @@ TEST(Letterhead, TextProblemsNameTheLimit) {
             << c.problem;
     }
 }
+
+// A language's own lines come back from the settings and head that
+// language's pages; a language left empty takes the main lines.
+TEST(Letterhead, LinesOfTheirOwnForALanguage) {
+    QTemporaryDir config;
+    platform::UserSettings settings(config.filePath("zemtar.conf"));
+    print::LetterheadSettings kept{true, "Анна Соколова", {"+7 900"}, {}};
+    kept.byLanguage[std::size_t(core::ReportLanguage::English)] = {"Anna Sokolova", {"+7 900"}};
+    print::saveLetterhead(settings, kept);
+    const print::LetterheadSettings back = print::loadLetterhead(settings);
+    EXPECT_EQ(back.byLanguage, kept.byLanguage);
+    const std::optional<print::Letterhead> page = print::letterheadForPage(back, nullptr);
+    ASSERT_TRUE(page.has_value());
+    const struct {
+        core::ReportLanguage language;
+        const char* name;
+    } rows[] = {{core::ReportLanguage::Russian, "Анна Соколова"},
+                {core::ReportLanguage::Ukrainian, "Анна Соколова"},
+                {core::ReportLanguage::English, "Anna Sokolova"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(page->forLanguage(row.language).name, QString::fromUtf8(row.name));
+        EXPECT_EQ(page->forLanguage(row.language).contacts, QStringList{"+7 900"});
+    }
+}

@@ -33,10 +33,19 @@ print::PageSource listOf(std::vector<print::ReportPage> pages, int stopAt = -1) 
     };
 }
 
+print::ReportPage pageFor(core::Forecast forecast, const char* surname, const char* name,
+                          const char* patronymic) {
+    print::ReportPage page;
+    page.forecast = std::move(forecast);
+    page.person.names = {QString::fromUtf8(surname), QString::fromUtf8(name),
+                         QString::fromUtf8(patronymic)};
+    return page;
+}
+
 std::vector<print::ReportPage> threeClients() {
-    return {{forecastOf(23, 7, "1975"), {"Иванова", "Мария", "Петровна"}},
-            {forecastOf(1, 0, "2005"), {"Пётр", "", ""}},  // no aspect column
-            {forecastOf(31, 11, "1"), {"", "", ""}}};
+    return {pageFor(forecastOf(23, 7, "1975"), "Иванова", "Мария", "Петровна"),
+            pageFor(forecastOf(1, 0, "2005"), "Пётр", "", ""),  // no aspect column
+            pageFor(forecastOf(31, 11, "1"), "", "", "")};
 }
 
 int pdfPages(const QByteArray& pdf) {
@@ -77,7 +86,8 @@ TEST(ManyReports, EachPageIsThatClientsSingleReport) {
         ASSERT_EQ(delivered.size(), 3u);
         for (size_t k = 0; k < pages.size(); ++k) {
             platform::PrinterPage single(10906, 600);
-            print::printReport(single, pages[k].forecast, pages[k].client, kMadeAt, letterhead);
+            print::printReport(single, pages[k].forecast, pages[k].person.names, kMadeAt,
+                               letterhead);
             EXPECT_TRUE(sameOps(delivered[k], single.ops())) << "page " << k;
         }
     }

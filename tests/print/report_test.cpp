@@ -451,3 +451,42 @@ TEST(PrintReport, LetterheadTakesTheHeaderAndTheEmblemsBox) {
         EXPECT_EQ(surname->fontSize, 14);
     }
 }
+
+// The name lines as each language writes a name: the classic Russian page
+// keeps its three captions, empty ones too; Ukrainian leaves out an empty
+// patronymic; English puts the first name before the surname.
+TEST(PrintReport, NameLinesInTheLanguagesOrder) {
+    const struct {
+        core::ReportLanguage language;
+        const char* patronymic;
+        std::vector<const char*> lines;
+    } rows[] = {
+        {core::ReportLanguage::Russian,
+         "",
+         {" Фамилия: Carter", "         Имя: Emily", "Отчество: "}},
+        {core::ReportLanguage::Ukrainian, "", {"    Прізвище: Carter", "           Ім’я: Emily"}},
+        {core::ReportLanguage::Ukrainian,
+         "Іванівна",
+         {"    Прізвище: Carter", "           Ім’я: Emily", "По батькові: Іванівна"}},
+        {core::ReportLanguage::English, "", {"First name: Emily", "      Surname: Carter"}},
+    };
+    for (const auto& row : rows) {
+        Printed p;
+        print::printReport(
+            p.page, p.forecast,
+            {QStringLiteral("Carter"), QStringLiteral("Emily"), QString::fromUtf8(row.patronymic)},
+            kMoment, {}, row.language);
+        std::vector<QString> shown;
+        for (const DrawOp& op : p.page.ops()) {
+            if (op.kind == DrawOp::Kind::Text && op.fontSize == 14 && !op.bold &&
+                op.p1.y() < 2800 && op.text.trimmed().size() > 1) {
+                shown.push_back(op.text);
+            }
+        }
+        std::vector<QString> expected;
+        for (const char* line : row.lines) {
+            expected.push_back(QString::fromUtf8(line));
+        }
+        EXPECT_EQ(shown, expected) << core::languageCode(row.language).toStdString();
+    }
+}

@@ -25,12 +25,14 @@ TEST(BookletWindow, PdfAndClipboardForAChild) {
     });
     ui::BookletOptions options;
     options.choice.outlookYears = 3;
-    f.window->deliverBooklet({QStringLiteral("Петрова"), QStringLiteral("Алиса"), {}}, options,
-                             print::ReportTarget::PdfFile);
+    core::Person alisa;
+    alisa.names = {QStringLiteral("Петрова"), QStringLiteral("Алиса"), {}};
+    f.window->deliverBooklet(alisa, options, print::ReportTarget::PdfFile);
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");
-    EXPECT_TRUE(f.services.messages.empty());
+    ASSERT_EQ(f.services.messages.size(), 1u);  // where it went, as the client book says
+    EXPECT_TRUE(f.services.messages[0].text.contains(QDir::toNativeSeparators(pdf)));
 
     f.action("mpCopyBooklet")->trigger();
     const QString text = QGuiApplication::clipboard()->text();

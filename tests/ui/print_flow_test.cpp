@@ -151,12 +151,12 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         QTemporaryDir dir;
         std::vector<std::pair<QString, QString>> recorded;  // surname, date
         bool opened = false;
-        f.window->setClientBook({[&] { opened = true; },
-                                 [&](qint64, const core::ClientNames& c, const core::BirthDate& d,
-                                     core::ReportKind, const QString&, QString*) {
-                                     recorded.emplace_back(c.surname, core::numericDate(d));
-                                     return qint64(1);
-                                 }});
+        f.window->setClientBook(
+            {[&] { opened = true; },
+             [&](qint64, const core::Person& c, core::ReportKind, const QString&, QString*) {
+                 recorded.emplace_back(c.names.surname, core::numericDate(c.birthDate));
+                 return qint64(1);
+             }});
         ASSERT_TRUE(f.action("mpBook")->isVisible());
         f.action("mpBook")->trigger();
         EXPECT_TRUE(opened);
@@ -175,8 +175,9 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
                 dialog->printButton()->click();
             }
         });
-        f.window->printFor({3, 0, QStringLiteral("1990")},
-                           {0, {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()}});
+        core::Person anna;
+        anna.names = {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()};
+        f.window->printFor({3, 0, QStringLiteral("1990")}, {0, anna});
         EXPECT_EQ(shownSurname, QStringLiteral("Ёлкина"));
         EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), f.window->forecast()->happiness);
         EXPECT_EQ(f.window->forecast()->date.year, QStringLiteral("1990"));
