@@ -1149,6 +1149,10 @@ It belongs in the program&apos;s folder:
         <source>Взяты тексты программы.</source>
         <translation>The program&apos;s own texts are used.</translation>
     </message>
+    <message>
+        <source>%1; запись [%2] пропущена</source>
+        <translation>%1; the entry [%2] was skipped</translation>
+    </message>
 </context>
 <context>
     <name>TextKeys</name>
@@ -1258,6 +1262,10 @@ It belongs in the program&apos;s folder:
     <message>
         <source>В библиотеке нет записи [%1].</source>
         <translation>The library has no entry [%1].</translation>
+    </message>
+    <message>
+        <source>В строке %1 текста %2.</source>
+        <translation>In line %1 of the text: %2.</translation>
     </message>
 </context>
 <context>

@@ -1152,6 +1152,10 @@
         <source>Взяты тексты программы.</source>
         <translation>Взято тексти програми.</translation>
     </message>
+    <message>
+        <source>%1; запись [%2] пропущена</source>
+        <translation>%1; запис [%2] пропущено</translation>
+    </message>
 </context>
 <context>
     <name>TextKeys</name>
@@ -1261,6 +1265,10 @@
     <message>
         <source>В библиотеке нет записи [%1].</source>
         <translation>У бібліотеці немає запису [%1].</translation>
+    </message>
+    <message>
+        <source>В строке %1 текста %2.</source>
+        <translation>У рядку %1 тексту %2.</translation>
     </message>
 </context>
 <context>
