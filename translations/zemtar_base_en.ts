@@ -1338,6 +1338,10 @@ It belongs in the program&apos;s folder:
         <source>Импорт не отменён. %1</source>
         <translation>The import was not undone. %1</translation>
     </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>it is not a regular file but a pipe, a device or a socket</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>

@@ -1341,6 +1341,10 @@
         <source>Импорт не отменён. %1</source>
         <translation>Імпорт не скасовано. %1</translation>
     </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>це не звичайний файл, а канал, пристрій або сокет</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>
