@@ -19,17 +19,37 @@ BookletBlock block(Kind kind, QString text, QString key = {}) {
     return b;
 }
 
+// The values of `values` that are blank, and only those.
+FieldValues blankValues(const FieldValues& values) {
+    FieldValues blank;
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto field = static_cast<TextField>(i);
+        if (const std::optional<QString>& value = values.value(field);
+            value && value->trimmed().isEmpty()) {
+            blank.set(field, *value);
+        }
+    }
+    return blank;
+}
+
 // Appends the entry's text, filled, as a paragraph; a switched-off or empty
 // entry adds nothing.
 void addText(std::vector<BookletBlock>& blocks, const TextLibrary& library, const QString& key,
              const FieldValues& values) {
-    QString text = library.filled(key, values);
+    if (!library.isOn(key)) {
+        return;
+    }
+    QString text = library.text(key);
     // A client known by the date alone: «Здравствуйте, {имя}!» reads «Здравствуйте!».
+    // The tidying sees only the text and the blank fields; every other value
+    // goes in afterwards exactly as it is stored («Ли, !» stays «Ли, !»).
     const std::optional<QString>& name = values.value(TextField::Name);
     if (name && name->trimmed().isEmpty()) {
         static const QRegularExpression kCommaBeforeNothing(QStringLiteral(",\\s*([!?.,])"));
+        text = fillFields(text, blankValues(values));
         text.replace(kCommaBeforeNothing, QStringLiteral("\\1"));
     }
+    text = fillFields(text, values);
     if (!text.isEmpty()) {
         blocks.push_back(block(Kind::Paragraph, text, key));
     }
