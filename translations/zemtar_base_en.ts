@@ -293,6 +293,18 @@
             <numerusform>PDF: %n clients</numerusform>
         </translation>
     </message>
+    <message>
+        <source>язык отчёта записан не кодом языка (ru, uk, en)</source>
+        <translation>the report language is not written as a language code (ru, uk, en)</translation>
+    </message>
+    <message>
+        <source>в примечании есть неполный символ (%1): уберите его</source>
+        <translation>the note holds half a character (%1): remove it</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(no name)</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>

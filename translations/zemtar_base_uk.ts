@@ -294,6 +294,18 @@
             <numerusform>PDF: %n клієнтів</numerusform>
         </translation>
     </message>
+    <message>
+        <source>язык отчёта записан не кодом языка (ru, uk, en)</source>
+        <translation>мову звіту записано не кодом мови (ru, uk, en)</translation>
+    </message>
+    <message>
+        <source>в примечании есть неполный символ (%1): уберите его</source>
+        <translation>у примітці є неповний символ (%1): приберіть його</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(без імені)</translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>

@@ -113,7 +113,22 @@ int digitsAt(const QString& text, qsizetype at, qsizetype count);
 QString momentText(const QString& stored);
 
 // Names trimmed of surrounding blanks. Returns an empty string when the
-// client can be stored, otherwise what is wrong, in Russian.
+// client can be stored, otherwise what is wrong, in Russian: the card's
+// rules, which every row the book takes keeps, however it comes (added,
+// imported, restored, upgraded).
 QString normalise(Client& client);
+
+// normalise() but for the date's existence: what a row the book already
+// holds, or a copy of it brings back, must keep. A date that no calendar has
+// (31 February from an older program) is shown as stored and never changed
+// by itself (dateExists); anything else that breaks the rules is set aside.
+QString ruleBreak(Client& client);
+
+// The first `most` characters of a text from elsewhere, for a message: its
+// control characters, turns of direction and half characters shown as «�»,
+// and «…» when there was more.
+QString shownText(const QString& stored, int most);
+// «Фамилия Имя Отчество, 23.08.1975» of a client, shown as shownText() does.
+QString shownClient(const Client& client);
 
 }  // namespace book
