@@ -64,16 +64,59 @@
         <translation>The file %1 is the client book itself, not a copy of it.</translation>
     </message>
     <message>
-        <source>%1 до восстановления %2.sqlite</source>
-        <translation>%1 before restore %2.sqlite</translation>
-    </message>
-    <message>
         <source>Картотеку сейчас держит другая программа (или другое окно этой программы). Закройте её и восстановите копию снова.</source>
         <translation>Another program (or another window of this one) is holding the client book. Close it and restore the copy again.</translation>
     </message>
     <message>
         <source>Не удалось заменить картотеку %1 копией: %2.</source>
         <translation>Could not replace the client book %1 with the copy: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить восстановление в папке %1: %2.</source>
+        <translation>Could not prepare the restore in the folder %1: %2.</translation>
+    </message>
+    <message>
+        <source>Восстановление отменено.</source>
+        <translation>The restore was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 до восстановления %2</source>
+        <translation>%1 before restore %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть картотеку клиентов %1: %2.</source>
+        <translation>Could not open the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать копию в картотеку %1: %2.</source>
+        <translation>Could not write the copy into the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить картотеку, какой она была: %1.</source>
+        <translation>Could not keep the client book as it was: %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
+        <translation>The file %1 is larger than %2 MB: a copy of the client book is never that large.</translation>
+    </message>
+</context>
+<context>
+    <name>BookBin</name>
+    <message>
+        <source>Не удалось прочитать удалённых клиентов в картотеке %1: %2.</source>
+        <translation>Could not read the deleted clients in the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Клиенты не возвращены в картотеку %1: %2.</source>
+        <translation>The clients were not brought back into the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>запись %1 отложена: %2</source>
+        <translation>the entry %1 was set aside: %2</translation>
+    </message>
+    <message>
+        <source>Клиенты не удалены навсегда из картотеки %1: %2.</source>
+        <translation>The clients were not removed for good from the client book %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -305,6 +348,45 @@
         <source>(без имени)</source>
         <translation>(no name)</translation>
     </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Report language</translation>
+    </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>the field “%1” is longer than %n character</numerusform>
+            <numerusform>the field “%1” is longer than %n characters</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -375,6 +457,10 @@
     <message>
         <source>Имя клиента не исправлено: этого клиента уже нет в картотеке.</source>
         <translation>The client&apos;s name was not corrected: this client is no longer in the client book.</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
+        <translation>The client book is being restored from a copy. Please wait.</translation>
     </message>
 </context>
 <context>

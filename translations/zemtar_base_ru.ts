@@ -11,6 +11,14 @@
             <numerusform>PDF: %n клиентов</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>поле «%1» длиннее %n знака</numerusform>
+            <numerusform>поле «%1» длиннее %n знаков</numerusform>
+            <numerusform>поле «%1» длиннее %n знаков</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientNames</name>

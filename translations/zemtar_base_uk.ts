@@ -64,16 +64,59 @@
         <translation>Файл %1 — це сама картотека, а не її копія.</translation>
     </message>
     <message>
-        <source>%1 до восстановления %2.sqlite</source>
-        <translation>%1 до відновлення %2.sqlite</translation>
-    </message>
-    <message>
         <source>Картотеку сейчас держит другая программа (или другое окно этой программы). Закройте её и восстановите копию снова.</source>
         <translation>Картотеку зараз тримає інша програма (або інше вікно цієї програми). Закрийте її та відновіть копію ще раз.</translation>
     </message>
     <message>
         <source>Не удалось заменить картотеку %1 копией: %2.</source>
         <translation>Не вдалося замінити картотеку %1 копією: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить восстановление в папке %1: %2.</source>
+        <translation>Не вдалося підготувати відновлення в теці %1: %2.</translation>
+    </message>
+    <message>
+        <source>Восстановление отменено.</source>
+        <translation>Відновлення скасовано.</translation>
+    </message>
+    <message>
+        <source>%1 до восстановления %2</source>
+        <translation>%1 до відновлення %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть картотеку клиентов %1: %2.</source>
+        <translation>Не вдалося відкрити картотеку клієнтів %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать копию в картотеку %1: %2.</source>
+        <translation>Не вдалося записати копію в картотеку %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить картотеку, какой она была: %1.</source>
+        <translation>Не вдалося зберегти картотеку такою, якою вона була: %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
+        <translation>Файл %1 більший за %2 МБ: копія картотеки не буває такою великою.</translation>
+    </message>
+</context>
+<context>
+    <name>BookBin</name>
+    <message>
+        <source>Не удалось прочитать удалённых клиентов в картотеке %1: %2.</source>
+        <translation>Не вдалося прочитати видалених клієнтів у картотеці %1: %2.</translation>
+    </message>
+    <message>
+        <source>Клиенты не возвращены в картотеку %1: %2.</source>
+        <translation>Клієнтів не повернено до картотеки %1: %2.</translation>
+    </message>
+    <message>
+        <source>запись %1 отложена: %2</source>
+        <translation>запис %1 відкладено: %2</translation>
+    </message>
+    <message>
+        <source>Клиенты не удалены навсегда из картотеки %1: %2.</source>
+        <translation>Клієнтів не видалено назавжди з картотеки %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -306,6 +349,46 @@
         <source>(без имени)</source>
         <translation>(без імені)</translation>
     </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Рік народження</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Додано</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Надруковано</translation>
+    </message>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Мова звіту</translation>
+    </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>поле «%1» довше за %n знак</numerusform>
+            <numerusform>поле «%1» довше за %n знаки</numerusform>
+            <numerusform>поле «%1» довше за %n знаків</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -376,6 +459,10 @@
     <message>
         <source>Имя клиента не исправлено: этого клиента уже нет в картотеке.</source>
         <translation>Ім’я клієнта не виправлено: цього клієнта вже немає в картотеці.</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
+        <translation>Картотека клієнтів зараз відновлюється з копії. Зачекайте.</translation>
     </message>
 </context>
 <context>

@@ -88,8 +88,8 @@ namespace {
 size_t clientCount(sqlite3* connection) {
     sqlite3_stmt* statement = nullptr;
     size_t count = 0;
-    if (sqlite3_prepare_v2(connection, "SELECT count(*) FROM clients", -1, &statement, nullptr) ==
-            SQLITE_OK &&
+    if (sqlite3_prepare_v2(connection, "SELECT count(*) FROM clients WHERE deleted = ''", -1,
+                           &statement, nullptr) == SQLITE_OK &&
         sqlite3_step(statement) == SQLITE_ROW) {
         count = size_t(std::max<sqlite3_int64>(0, sqlite3_column_int64(statement, 0)));
     }
@@ -163,16 +163,99 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
     return QString();
 }
 
+// --- copies through SQLite's backup ---
+
+namespace {
+
+QString driverText() {
+    return QCoreApplication::translate("SqliteDirect",
+                                       "драйвер SQLite в Qt не тот, с которым собрана программа");
+}
+
+// What a pragma of `db` says, as a number; 0 when it says nothing.
+qint64 pragmaNumber(sqlite3* db, const char* pragma) {
+    sqlite3_stmt* statement = nullptr;
+    qint64 value = 0;
+    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        value = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    return value;
+}
+
+// A failure of the copy's writing side: the disk full, a file too large for
+// it, a place that cannot be written. Anything else is the reading side's.
+bool writingFailed(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_FULL || primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN ||
+           code == SQLITE_IOERR_WRITE || code == SQLITE_IOERR_FSYNC ||
+           code == SQLITE_IOERR_TRUNCATE || code == SQLITE_IOERR_DIR_FSYNC ||
+           primary == SQLITE_NOMEM;
+}
+
+constexpr int kPagesAStep = 256;
+constexpr int kBusyWaitMs = 20;
+
+}  // namespace
+
+CopyResult copyDatabase(const QSqlDatabase& from, const QSqlDatabase& to, qint64 limit,
+                        const std::function<bool(qint64, qint64)>& step) {
+    sqlite3* source = ownHandle(from);
+    sqlite3* target = ownHandle(to);
+    if (!source || !target) {
+        return {CopyFault::Destination, driverText()};
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
+    if (!backup) {
+        const int code = sqlite3_extended_errcode(target);
+        return {writingFailed(code) ? CopyFault::Destination : CopyFault::Source, failure(target)};
+    }
+    const qint64 pageSize = pragmaNumber(source, "PRAGMA page_size");
+    // The first step copies nothing and tells how large the database is.
+    int code = sqlite3_backup_step(backup, 0);
+    CopyResult result;
+    for (int pages = 0; code == SQLITE_OK || code == SQLITE_BUSY || code == SQLITE_LOCKED;
+         code = sqlite3_backup_step(backup, pages)) {
+        const qint64 total = qint64(sqlite3_backup_pagecount(backup)) * pageSize;
+        if (total > limit) {
+            result.fault = CopyFault::TooLarge;
+            break;
+        }
+        if (code != SQLITE_OK) {
+            sqlite3_sleep(kBusyWaitMs);  // another program is writing the source
+        }
+        const qint64 done = total - qint64(sqlite3_backup_remaining(backup)) * pageSize;
+        if (step && !step(done, total)) {
+            result.fault = CopyFault::Stopped;
+            break;
+        }
+        pages = kPagesAStep;
+    }
+    // An unfinished copy is rolled back: the target is as it was.
+    const int finished = sqlite3_backup_finish(backup);
+    if (result.fault == CopyFault::None && (code != SQLITE_DONE || finished != SQLITE_OK)) {
+        const int failed = code != SQLITE_DONE ? code : finished;
+        result.fault = writingFailed(failed) ? CopyFault::Destination : CopyFault::Source;
+        result.why = reason(failed, QString::fromUtf8(sqlite3_errstr(failed)));
+        result.damaged = (failed & 0xff) == SQLITE_NOTADB || (failed & 0xff) == SQLITE_CORRUPT;
+    }
+    return result;
+}
+
 // SQLite's backup reads the book page by page inside one read transaction,
 // so the copy is the book as it was at one moment, even while this program
-// writes to it; into memory first, so that the file is written whole by the
-// caller or not at all.
-QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
+// writes to it. It goes into a database in memory made as large as the book
+// at once, whose pages lie in one piece that is handed on as it is: the
+// book's size in memory and no more, never a second copy of it.
+QString withCopyInMemory(const QSqlDatabase& db,
+                         const std::function<QString(QByteArrayView)>& use) {
     sqlite3* from = ownHandle(db);
     if (!from) {
-        return QCoreApplication::translate(
-            "SqliteDirect", "драйвер SQLite в Qt не тот, с которым собрана программа");
+        return driverText();
     }
+    const qint64 size = std::max<qint64>(
+        pragmaNumber(from, "PRAGMA page_count") * pragmaNumber(from, "PRAGMA page_size"), 65536);
     sqlite3* to = nullptr;
     if (sqlite3_open_v2(":memory:", &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
@@ -180,33 +263,43 @@ QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
         sqlite3_close(to);
         return why;
     }
-    QString why;
-    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup) {
+    auto* room = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size)));
+    QString why =
+        room ? QString() : QCoreApplication::translate("SqliteDirect", "не хватило памяти");
+    // Room enough for the book, and for it to grow while it is read.
+    sqlite3_int64 most = size * 2;
+    if (room && (sqlite3_deserialize(
+                     to, "main", room, 0, size,
+                     SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK ||
+                 sqlite3_file_control(to, "main", SQLITE_FCNTL_SIZE_LIMIT, &most) != SQLITE_OK)) {
         why = failure(to);
-    } else {
+    }
+    if (sqlite3_backup* backup =
+            why.isEmpty() ? sqlite3_backup_init(to, "main", from, "main") : nullptr) {
         const int step = sqlite3_backup_step(backup, -1);
         sqlite3_backup_finish(backup);
         if (step != SQLITE_DONE) {
             why = reason(step, QString::fromUtf8(sqlite3_errstr(step)));
         }
+    } else if (why.isEmpty()) {
+        why = failure(to);
     }
-    sqlite3_int64 size = 0;
-    unsigned char* bytes = why.isEmpty() ? sqlite3_serialize(to, "main", &size, 0) : nullptr;
+    sqlite3_int64 length = 0;
+    unsigned char* bytes =
+        why.isEmpty() ? sqlite3_serialize(to, "main", &length, SQLITE_SERIALIZE_NOCOPY) : nullptr;
     if (why.isEmpty() && !bytes) {
         why = QCoreApplication::translate("SqliteDirect", "не хватило памяти");
     }
     if (bytes) {
-        out = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
-        sqlite3_free(bytes);
+        // The copy is one file: not in WAL mode, which would have SQLite look
+        // for a -wal file beside it.
+        if (length >= 100 && bytes[18] == 2) {
+            bytes[18] = 1;
+            bytes[19] = 1;
+        }
+        why = use(QByteArrayView(reinterpret_cast<const char*>(bytes), qsizetype(length)));
     }
     sqlite3_close(to);
-    // The copy is one file: not in WAL mode, which would have SQLite look
-    // for a -wal file beside it.
-    if (why.isEmpty() && out.size() >= 100 && out[18] == 2) {
-        out[18] = 1;
-        out[19] = 1;
-    }
     return why;
 }
 
@@ -218,7 +311,8 @@ constexpr const char* kInsertClient =
     "INSERT INTO clients (surname, name, patronymic, day, month, year_text, note, phone, email,"
     " added, last_printed, sort_key, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 constexpr const char* kSkipSamePerson =
-    " ON CONFLICT (surname, name, patronymic, day, month, year_text) DO NOTHING";
+    " ON CONFLICT (surname, name, patronymic, day, month, year_text) WHERE deleted = ''"
+    " DO NOTHING";
 
 // Hands each column of a new client's row to `bind` with its place in the
 // statement above, from 1.
