@@ -930,10 +930,10 @@
         <translation>Reading the copy “%1”…</translation>
     </message>
     <message numerus="yes">
-        <source>Удалённые клиенты вместе с историей отчётов %n дней хранятся в «Удалённых клиентах» (Картотека → Удалённые клиенты…), откуда их можно вернуть; последнее удаление отменяет Ctrl+Z.</source>
+        <source>Всё удалённое, с историей отчётов, %n дней хранится в «Картотека → Удалённые клиенты…», откуда его можно вернуть; последнее удаление отменяет Ctrl+Z.</source>
         <translation>
-            <numerusform>Deleted clients are kept with their report history for %n day in “Deleted clients” (Book → Deleted clients…), where they can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
-            <numerusform>Deleted clients are kept with their report history for %n days in “Deleted clients” (Book → Deleted clients…), where they can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
+            <numerusform>Everything deleted is kept with its report history for %n day in “Book → Deleted clients…”, where it can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
+            <numerusform>Everything deleted is kept with its report history for %n days in “Book → Deleted clients…”, where it can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
         </translation>
     </message>
 </context>

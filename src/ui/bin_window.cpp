@@ -60,8 +60,8 @@ BinWindow::BinWindow(book::ClientBook& book, platform::Services& services, QWidg
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(Who, 240);
-    table_->setColumnWidth(Born, 110);
+    table_->setColumnWidth(Who, 220);
+    table_->setColumnWidth(Born, 120);
     table_->setColumnWidth(Deleted, 130);
     table_->setAccessibleName(title());
     empty_ = new QLabel(tr("Удалённых клиентов нет."), this);
@@ -82,7 +82,7 @@ BinWindow::BinWindow(book::ClientBook& book, platform::Services& services, QWidg
     layout->addWidget(table_, 1);
     layout->addWidget(empty_);
     layout->addLayout(buttons);
-    resize(760, 420);
+    resize(900, 440);
 
     connect(bringBack_, &QPushButton::clicked, this, &BinWindow::bringBackChosen);
     connect(remove_, &QPushButton::clicked, this, &BinWindow::removeChosen);

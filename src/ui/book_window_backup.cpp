@@ -136,7 +136,7 @@ void BookWindow::restoreCopy() {
                "«Удалённые клиенты» вместе с причиной (%n):",
                nullptr, report.setAsideCount);
     for (qsizetype k = 0; k < report.setAside.size() && k < kSetAsideShown; ++k) {
-        text += u'\n' + report.setAside[k];
+        text += QStringLiteral("\n• ") + report.setAside[k];
     }
     if (report.setAsideCount > kSetAsideShown) {
         text += u'\n' + tr("…и ещё %n.", nullptr, report.setAsideCount - kSetAsideShown);

@@ -340,6 +340,7 @@ TEST(BookWindow, DeletedClientsComeBackByCtrlZAndFromTheBin) {
     ASSERT_EQ(b.shownSurnames().size(), 4);
     ASSERT_NE(b.window->currentClient(), nullptr);
     EXPECT_EQ(b.window->currentClient()->names.surname, QStringLiteral("Петров"));
+    EXPECT_EQ(b.window->selectedClients().size(), 1u) << "only the one brought back";
 
     b.window->table()->selectAll();
     b.window->deleteCurrent();
