@@ -62,6 +62,8 @@ namespace {
 // its -wal taken as they are when the copy was left in WAL mode.
 const QStringList kStagingSuffixes{QString(),
                                    QStringLiteral("-journal"),
+                                   QStringLiteral("-wal"),
+                                   QStringLiteral("-shm"),
                                    QStringLiteral("-source"),
                                    QStringLiteral("-source-wal"),
                                    QStringLiteral("-source-shm"),

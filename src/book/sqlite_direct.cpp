@@ -185,9 +185,13 @@ qint64 pragmaNumber(sqlite3* db, const char* pragma) {
 }
 
 // A failure of the copy's writing side: the disk full, a file too large for
-// it, a place that cannot be written. Anything else is the reading side's.
+// it, a place that cannot be written. Anything else is the reading side's,
+// a copy that cannot be read as it lies (a journal left to roll back) too.
 bool writingFailed(int code) {
     const int primary = code & 0xff;
+    if (code == SQLITE_READONLY_ROLLBACK || code == SQLITE_READONLY_RECOVERY) {
+        return false;
+    }
     return primary == SQLITE_FULL || primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN ||
            code == SQLITE_IOERR_WRITE || code == SQLITE_IOERR_FSYNC ||
            code == SQLITE_IOERR_TRUNCATE || code == SQLITE_IOERR_DIR_FSYNC ||

@@ -303,6 +303,17 @@ const RestoreCase kRestoreCases[] = {
          TempBook again;
          EXPECT_EQ(again.book->importCsv(list).added, 3);
      }},
+    {"a book that is no database",
+     [](BackedUp& t) {
+         t.book = std::make_unique<ClientBook>(t.path);
+         t.write(t.path, "не база данных");
+         return t.copy;
+     },
+     [](BackedUp& t, const ClientBook::RestoreReport& r) {
+         ASSERT_TRUE(r.done) << r.error.toStdString();
+         EXPECT_EQ(bytesOf(r.keptAs), QByteArray("не база данных"));
+         EXPECT_EQ(t.all().size(), 3u);
+     }},
     {"a full disk while the copy is read", [](BackedUp& t) { return t.copy; },
      [](BackedUp&, const ClientBook::RestoreReport& r) {
          EXPECT_FALSE(r.done);
