@@ -11,6 +11,7 @@
 #include "book/csv.h"
 #include "core/forecast.h"
 #include "core/months.h"
+#include "core/text_set.h"
 
 namespace book {
 
@@ -366,7 +367,10 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     client.note = field(Note);
     client.phone = field(Phone);
     client.email = field(Email);
-    if (const QString code = field(Language).trimmed().toLower(); !code.isEmpty()) {
+    // A page is made in Russian for a code that is none, as before the book
+    // held to its rules; the book itself takes no such row.
+    if (const QString code = field(Language).trimmed().toLower();
+        !code.isEmpty() && (fields_ == Fields::All || core::isLanguageCode(code))) {
         client.languageCode = code;
     }
     client.added = moments_.stored(field(Added).trimmed());

@@ -507,6 +507,34 @@ TEST(Csv, MomentsOfAListAreStoredInUtc) {
     zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
 }
 
+// A report language that is no language code: the book refuses the row
+// with the reason, a page of the companion's list is made in Russian.
+TEST(Csv, ALanguageThatIsNoCodeIsRefusedByTheBookAndIsRussianOnAPage) {
+    for (const auto fields :
+         {book::ClientListReader::Fields::All, book::ClientListReader::Fields::Printed}) {
+        const bool book = fields == book::ClientListReader::Fields::All;
+        for (const char* code : {"UK", "de", "../../x", ""}) {
+            SCOPED_TRACE(std::string(code) + (book ? " book" : " page"));
+            QByteArray bytes = "Фамилия;Имя;Отчество;Дата рождения;Язык отчёта\n";
+            bytes += QByteArray("Иванова;Мария;;23.08.1975;") + code + '\n';
+            QBuffer in(&bytes);
+            in.open(QIODevice::ReadOnly);
+            book::ClientListReader reader(in, fields);
+            ASSERT_TRUE(reader.start()) << reader.error().toStdString();
+            book::ListRow row;
+            ASSERT_TRUE(reader.next(row));
+            const bool bad = QByteArray(code) == "../../x";
+            EXPECT_EQ(row.problem.contains(QStringLiteral("язык отчёта")), bad && book)
+                << row.problem.toStdString();
+            if (!(bad && book)) {
+                EXPECT_EQ(row.client.languageCode, bad || !*code
+                                                       ? QStringLiteral("ru")
+                                                       : QString::fromLatin1(code).toLower());
+            }
+        }
+    }
+}
+
 // The file for spreadsheets gives back every moment exactly, in a zone
 // whose clocks go back: the hour that comes twice, the hour skipped in
 // spring, and the turn of a year.
