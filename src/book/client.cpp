@@ -208,9 +208,10 @@ QString shownText(const QString& stored, int most) {
         if (c.isHighSurrogate() && i + 1 < head.size() && head[i + 1].isLowSurrogate()) {
             shown += c;
             shown += head[++i];
-        } else if (c.isSurrogate() || c.category() == QChar::Other_Control ||
-                   c.category() == QChar::Other_Format || c == QChar::LineSeparator ||
-                   c == QChar::ParagraphSeparator) {
+        } else if (const char16_t u = c.unicode();
+                   c.isSurrogate() || c.category() == QChar::Other_Control ||
+                   c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+                   (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069)) {
             shown += QChar::ReplacementCharacter;
         } else {
             shown += c;

@@ -125,8 +125,9 @@ QString normalise(Client& client);
 QString ruleBreak(Client& client);
 
 // The first `most` characters of a text from elsewhere, for a message: its
-// control characters, turns of direction and half characters shown as «�»,
-// and «…» when there was more.
+// control characters, line breaks, turns of direction (U+202A–U+202E,
+// U+2066–U+2069) and half characters shown as «�», and «…» when there was
+// more. The joiners of an emoji and the marks of a right-to-left name stay.
 QString shownText(const QString& stored, int most);
 // «Фамилия Имя Отчество, 23.08.1975» of a client, shown as shownText() does.
 QString shownClient(const Client& client);
