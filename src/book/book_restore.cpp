@@ -185,10 +185,9 @@ ClientBook::RestoreReport ClientBook::restore(
     worker.join();
     restoring_ = false;
     report = job.report();
+    // Whoever read the book meanwhile was told it was being restored.
     open();
-    if (report.done) {
-        emit changed();
-    }
+    emit changed();
     return report;
 }
 
