@@ -1164,10 +1164,6 @@ It belongs in the program&apos;s folder:
         <source>драйвер SQLite в Qt не тот, с которым собрана программа</source>
         <translation>Qt&apos;s SQLite driver is not the one the program was built with</translation>
     </message>
-    <message>
-        <source>не хватило памяти</source>
-        <translation>it ran out of memory</translation>
-    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -1168,10 +1168,6 @@
         <source>драйвер SQLite в Qt не тот, с которым собрана программа</source>
         <translation>драйвер SQLite у Qt не той, з яким зібрано програму</translation>
     </message>
-    <message>
-        <source>не хватило памяти</source>
-        <translation>забракло пам’яті</translation>
-    </message>
 </context>
 <context>
     <name>TextFile</name>

@@ -8,9 +8,11 @@
 #include <QIODevice>
 #include <QVariant>
 #include <algorithm>
+#include <limits>
 
 #include "book/book_private.h"
 #include "book/client_book.h"
+#include "book/restore_job.h"
 #include "platform/private_files.h"
 #include "platform/safe_file.h"
 #include "platform/user_settings.h"
@@ -35,16 +37,32 @@ bool sameFile(const QString& a, const QString& b) {
     return !one.isEmpty() && one == QFileInfo(b).canonicalFilePath();
 }
 
-// The book's pages go from memory through the program's one writer.
+// The book's pages go through SQLite's own backup, a few hundred at a time,
+// into the file the one writer then puts in place: the copy is the book as it
+// was at one moment (the backup starts again if it changes meanwhile), and
+// what it takes in memory does not grow with the book.
 QString writeDatabase(const QSqlDatabase& db, const QString& file) {
-    QString written;
-    const QString why = withCopyInMemory(db, [&](QByteArrayView bytes) {
-        written = platform::writeFileAtomically(file, [&](QIODevice& device) {
-            return device.write(bytes.data(), bytes.size()) == bytes.size();
-        });
-        return written;
+    return platform::writeFileByName(file, [&](const QString& temporary) {
+        {
+            Connection to(temporary);
+            if (!to.isOpen()) {
+                return reason(to.db().lastError());
+            }
+            const CopyResult copied = copyDatabase(db, to.db(), std::numeric_limits<qint64>::max());
+            if (copied.fault != CopyFault::None) {
+                return copied.why;
+            }
+        }
+        // The book's first page says WAL mode, which would have SQLite look
+        // for a -wal file beside the copy: the copy is one file.
+        Connection copy(temporary);
+        QSqlQuery q(copy.db());
+        if (!q.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) || !q.next() ||
+            q.value(0).toString() != QStringLiteral("delete")) {
+            return reason(q.lastError());
+        }
+        return QString();
     });
-    return !written.isEmpty() || why.isEmpty() ? written : platform::writeFailedMessage(file, why);
 }
 
 }  // namespace detail

@@ -71,18 +71,13 @@ struct CopyResult {
 CopyResult copyDatabase(const QSqlDatabase& from, const QSqlDatabase& to, qint64 limit,
                         const std::function<bool(qint64 done, qint64 total)>& step = {});
 
-// The whole database of `db` as the bytes of a file of its own (one file, not
-// in WAL mode), read through SQLite's backup into memory of the database's
-// size and handed to `use`, whose message, if any, is returned. Empty on
-// success, else why.
-QString withCopyInMemory(const QSqlDatabase& db, const std::function<QString(QByteArrayView)>& use);
-
 // --- copies of the book (book_backup.cpp) ---
 
 // Whether two names lead to one file.
 bool sameFile(const QString& a, const QString& b);
-// Writes the whole database of `db` into `file` (withCopyInMemory), whole or
-// not at all through the program's one writer. Empty on success, else the
+// Writes the whole database of `db` into `file` as a file of its own (one
+// file, not in WAL mode), page by page through SQLite's backup into the
+// program's one writer, whole or not at all. Empty on success, else the
 // message «Не удалось записать файл …: …».
 QString writeDatabase(const QSqlDatabase& db, const QString& file);
 

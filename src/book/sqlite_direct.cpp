@@ -247,66 +247,6 @@ CopyResult copyDatabase(const QSqlDatabase& from, const QSqlDatabase& to, qint64
     return result;
 }
 
-// SQLite's backup reads the book page by page inside one read transaction,
-// so the copy is the book as it was at one moment, even while this program
-// writes to it. It goes into a database in memory made as large as the book
-// at once, whose pages lie in one piece that is handed on as it is: the
-// book's size in memory and no more, never a second copy of it.
-QString withCopyInMemory(const QSqlDatabase& db,
-                         const std::function<QString(QByteArrayView)>& use) {
-    sqlite3* from = ownHandle(db);
-    if (!from) {
-        return driverText();
-    }
-    const qint64 size = std::max<qint64>(
-        pragmaNumber(from, "PRAGMA page_count") * pragmaNumber(from, "PRAGMA page_size"), 65536);
-    sqlite3* to = nullptr;
-    if (sqlite3_open_v2(":memory:", &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        const QString why = failure(to);
-        sqlite3_close(to);
-        return why;
-    }
-    auto* room = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size)));
-    QString why =
-        room ? QString() : QCoreApplication::translate("SqliteDirect", "не хватило памяти");
-    // Room enough for the book, and for it to grow while it is read.
-    sqlite3_int64 most = size * 2;
-    if (room && (sqlite3_deserialize(
-                     to, "main", room, 0, size,
-                     SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK ||
-                 sqlite3_file_control(to, "main", SQLITE_FCNTL_SIZE_LIMIT, &most) != SQLITE_OK)) {
-        why = failure(to);
-    }
-    if (sqlite3_backup* backup =
-            why.isEmpty() ? sqlite3_backup_init(to, "main", from, "main") : nullptr) {
-        const int step = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        if (step != SQLITE_DONE) {
-            why = reason(step, QString::fromUtf8(sqlite3_errstr(step)));
-        }
-    } else if (why.isEmpty()) {
-        why = failure(to);
-    }
-    sqlite3_int64 length = 0;
-    unsigned char* bytes =
-        why.isEmpty() ? sqlite3_serialize(to, "main", &length, SQLITE_SERIALIZE_NOCOPY) : nullptr;
-    if (why.isEmpty() && !bytes) {
-        why = QCoreApplication::translate("SqliteDirect", "не хватило памяти");
-    }
-    if (bytes) {
-        // The copy is one file: not in WAL mode, which would have SQLite look
-        // for a -wal file beside it.
-        if (length >= 100 && bytes[18] == 2) {
-            bytes[18] = 1;
-            bytes[19] = 1;
-        }
-        why = use(QByteArrayView(reinterpret_cast<const char*>(bytes), qsizetype(length)));
-    }
-    sqlite3_close(to);
-    return why;
-}
-
 // --- adding clients ---
 
 namespace {

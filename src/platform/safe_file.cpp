@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <cerrno>
+#include <filesystem>
 
 #include "platform/reasons.h"
 
@@ -153,6 +155,47 @@ QString writeFileAtomically(const QString& path, const std::function<bool(QIODev
     }
     if (!file.commit()) {
         return writeFailedMessage(path, reasonOf(file));
+    }
+    return {};
+}
+
+namespace {
+
+std::filesystem::path fileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+QString writeFileByName(const QString& path,
+                        const std::function<QString(const QString& temporary)>& write) {
+    if (const QString problem = placeProblem(path); !problem.isEmpty()) {
+        return writeFailedMessage(path, problem);
+    }
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    // Made private from the start; it stays only if it takes the target's place.
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+        return writeFailedMessage(path, openReason(temporary, target));
+    }
+    const QString name = temporary.fileName();
+    temporary.close();
+    const auto failed = [&](const QString& why) {
+        QFile::remove(name);
+        return writeFailedMessage(path, why);
+    };
+    if (QFileInfo::exists(target) && !QFile::setPermissions(name, QFile::permissions(target))) {
+        return failed(reasonOf(temporary));
+    }
+    if (const QString why = write(name); !why.isEmpty()) {
+        return failed(why);
+    }
+    std::error_code error;
+    std::filesystem::rename(fileSystemPath(name), fileSystemPath(target), error);
+    if (error) {
+        return failed(systemReason(error.default_error_condition().value()));
     }
     return {};
 }

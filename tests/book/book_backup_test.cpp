@@ -65,6 +65,12 @@ struct BackedUp : TempBook {
 TEST(BookBackup, RestoreBringsBackWhatWasDeleted) {
     BackedUp t;
     EXPECT_EQ(modeOf(t.copy), 0600u);
+    // One file, not in WAL mode, with nothing of its making left beside it.
+    QFile copy(t.copy);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.read(20).at(18), 1);
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("copy.sqlite")});
     const std::vector<book::Client> before = t.all();
     std::vector<qint64> ids;
     for (const book::Client& c : before) {
