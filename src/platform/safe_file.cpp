@@ -186,8 +186,10 @@ QString writeFileByName(const QString& path,
         QFile::remove(name);
         return writeFailedMessage(path, why);
     };
-    if (QFileInfo::exists(target) && !QFile::setPermissions(name, QFile::permissions(target))) {
-        return failed(reasonOf(temporary));
+    // A replaced file keeps its rights.
+    if (QFile made(name);
+        QFileInfo::exists(target) && !made.setPermissions(QFile::permissions(target))) {
+        return failed(reasonOf(made));
     }
     if (const QString why = write(name); !why.isEmpty()) {
         return failed(why);
