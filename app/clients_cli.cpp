@@ -9,6 +9,7 @@
 
 #include "book/client_list_reader.h"
 #include "platform/file_names.h"
+#include "platform/terminal_text.h"
 #include "print/booklet_pages.h"
 #include "print/many_reports.h"
 
@@ -17,7 +18,7 @@ namespace companion {
 namespace {
 
 void tell(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = platform::terminalText(text);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/companion.h"
 #include "platform/file_names.h"
+#include "platform/terminal_text.h"
 #include "platform/translations.h"
 
 namespace companion {
@@ -39,7 +40,7 @@ bool writeOut(const QByteArray& bytes) {
 }
 
 void printErr(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = platform::terminalText(text);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 

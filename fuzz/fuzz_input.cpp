@@ -1,11 +1,13 @@
 // libFuzzer target over what the user's text meets first: the numeric test and
-// conversions of the year box, the accepted-year rule with the life number, and
-// the whole calculation of a forecast with the typed text as the year.
+// conversions of the year box, the accepted-year rule with the life number, the
+// whole calculation of a forecast with the typed text as the year, and a file
+// of interpretation texts as a colleague might send one.
 //
-// The first input byte picks the part; the rest is the text. Any exception but
+// The first input byte picks the part; the rest is the text (or the file). Any exception but
 // the calculation's own RuntimeError, any broken rule below and any sanitizer
 // report ends the run with the input saved.
 
+#include <QByteArray>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -15,14 +17,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <variant>
 
 #include "core/errors.h"
 #include "core/forecast.h"
 #include "core/numeric.h"
+#include "core/text_file.h"
+#include "core/text_keys.h"
+#include "core/text_set.h"
 #include "core/year_reading.h"
 
 namespace {
+
+// A first byte from here on picks the file of texts; below it, the year box.
+constexpr std::uint8_t kTextFilePart = 0xF0;
 
 void require(bool rule, const char* what, const QString& text) {
     if (!rule) {
@@ -207,6 +216,28 @@ void checkCalculation(const QString& year, int pick) {
     checkForecast(*f, year);
 }
 
+// A file of texts: every problem names a line the file has, every text read
+// keeps the text rules (no heap of marks on a letter, no turn of direction,
+// within the limit), and what the writer makes of the set reads back whole.
+void checkTextFile(const QByteArray& bytes) {
+    const core::TextFileReading reading = core::readTextFile(bytes, QStringLiteral("f.txt"));
+    const QString shown = QString::fromUtf8(bytes.left(64));
+    require(reading.problemCount >= int(reading.problems.size()), "problems counted", shown);
+    for (const core::TextFileProblem& p : reading.problems) {
+        require(p.line >= 0 && p.line <= bytes.count('\n') + 1, "a problem's line", shown);
+    }
+    for (const core::TextKey& key : core::textKeys()) {
+        if (const std::optional<QString> text = reading.set.text(key.key)) {
+            require(core::textProblem(*text).isEmpty(), "a text read breaks the text rules", shown);
+        }
+    }
+    if (reading.ours) {
+        const core::TextFileReading again =
+            core::readTextFile(core::textFileBytes(reading.set), QStringLiteral("f.txt"));
+        require(again.complete() && again.set == reading.set, "the set written reads back", shown);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -214,6 +245,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::uint8_t part = data[0];
+    if (part >= kTextFilePart) {
+        checkTextFile(
+            QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+        return 0;
+    }
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
                                            static_cast<qsizetype>(size - 1));
     switch (part % 3) {

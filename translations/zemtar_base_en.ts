@@ -64,16 +64,59 @@
         <translation>The file %1 is the client book itself, not a copy of it.</translation>
     </message>
     <message>
-        <source>%1 до восстановления %2.sqlite</source>
-        <translation>%1 before restore %2.sqlite</translation>
-    </message>
-    <message>
         <source>Картотеку сейчас держит другая программа (или другое окно этой программы). Закройте её и восстановите копию снова.</source>
         <translation>Another program (or another window of this one) is holding the client book. Close it and restore the copy again.</translation>
     </message>
     <message>
         <source>Не удалось заменить картотеку %1 копией: %2.</source>
         <translation>Could not replace the client book %1 with the copy: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить восстановление в папке %1: %2.</source>
+        <translation>Could not prepare the restore in the folder %1: %2.</translation>
+    </message>
+    <message>
+        <source>Восстановление отменено.</source>
+        <translation>The restore was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 до восстановления %2</source>
+        <translation>%1 before restore %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть картотеку клиентов %1: %2.</source>
+        <translation>Could not open the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать копию в картотеку %1: %2.</source>
+        <translation>Could not write the copy into the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить картотеку, какой она была: %1.</source>
+        <translation>Could not keep the client book as it was: %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
+        <translation>The file %1 is larger than %2 MB: a copy of the client book is never that large.</translation>
+    </message>
+</context>
+<context>
+    <name>BookBin</name>
+    <message>
+        <source>Не удалось прочитать удалённых клиентов в картотеке %1: %2.</source>
+        <translation>Could not read the deleted clients in the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>Клиенты не возвращены в картотеку %1: %2.</source>
+        <translation>The clients were not brought back into the client book %1: %2.</translation>
+    </message>
+    <message>
+        <source>запись %1 отложена: %2</source>
+        <translation>the entry %1 was set aside: %2</translation>
+    </message>
+    <message>
+        <source>Клиенты не удалены навсегда из картотеки %1: %2.</source>
+        <translation>The clients were not removed for good from the client book %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -324,6 +367,57 @@
         <source>Сравнение в PDF</source>
         <translation>Comparison in PDF</translation>
     </message>
+    <message>
+        <source>язык отчёта записан не кодом языка (ru, uk, en)</source>
+        <translation>the report language is not written as a language code (ru, uk, en)</translation>
+    </message>
+    <message>
+        <source>в примечании есть неполный символ (%1): уберите его</source>
+        <translation>the note holds half a character (%1): remove it</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Report language</translation>
+    </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>the field “%1” is longer than %n character</numerusform>
+            <numerusform>the field “%1” is longer than %n characters</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -394,6 +488,10 @@
     <message>
         <source>Имя клиента не исправлено: этого клиента уже нет в картотеке.</source>
         <translation>The client&apos;s name was not corrected: this client is no longer in the client book.</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
+        <translation>The client book is being restored from a copy. Please wait.</translation>
     </message>
 </context>
 <context>
@@ -1104,10 +1202,6 @@ It belongs in the program&apos;s folder:
         <source>драйвер SQLite в Qt не тот, с которым собрана программа</source>
         <translation>Qt&apos;s SQLite driver is not the one the program was built with</translation>
     </message>
-    <message>
-        <source>не хватило памяти</source>
-        <translation>it ran out of memory</translation>
-    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1186,6 +1280,10 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Взяты тексты программы.</source>
         <translation>The program&apos;s own texts are used.</translation>
+    </message>
+    <message>
+        <source>%1; запись [%2] пропущена</source>
+        <translation>%1; the entry [%2] was skipped</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +1415,10 @@ It belongs in the program&apos;s folder:
         <source>В библиотеке нет записи [%1].</source>
         <translation>The library has no entry [%1].</translation>
     </message>
+    <message>
+        <source>В строке %1 текста %2.</source>
+        <translation>In line %1 of the text: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TextStore</name>
@@ -1388,6 +1490,10 @@ It belongs in the program&apos;s folder:
         <source>В файле «%1» тексты на языке «%2», а правятся тексты на языке «%3». Чтобы импортировать их, выберите вверху окна язык текстов «%2». Ничего не изменено.</source>
         <translation>The texts in “%1” are in %2, and the texts being edited are in %3. To import them, choose %2 as the language of the texts at the top of the window. Nothing was changed.</translation>
     </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>it is not a regular file but a pipe, a device or a socket</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>
@@ -1413,10 +1519,6 @@ It belongs in the program&apos;s folder:
     <message>
         <source>файл больше %1 МБ, а настройки занимают несколько строк</source>
         <translation>the file is larger than %1 MB, while the settings take a few lines</translation>
-    </message>
-    <message>
-        <source>файл не читается</source>
-        <translation type="vanished">the file cannot be read</translation>
     </message>
     <message>
         <source>файл больше %1 МБ</source>

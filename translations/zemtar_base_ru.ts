@@ -19,6 +19,14 @@
             <numerusform>Подробные отчёты в PDF: %n клиентов</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>поле «%1» длиннее %n знака</numerusform>
+            <numerusform>поле «%1» длиннее %n знаков</numerusform>
+            <numerusform>поле «%1» длиннее %n знаков</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientNames</name>

@@ -64,16 +64,59 @@
         <translation>Файл %1 — це сама картотека, а не її копія.</translation>
     </message>
     <message>
-        <source>%1 до восстановления %2.sqlite</source>
-        <translation>%1 до відновлення %2.sqlite</translation>
-    </message>
-    <message>
         <source>Картотеку сейчас держит другая программа (или другое окно этой программы). Закройте её и восстановите копию снова.</source>
         <translation>Картотеку зараз тримає інша програма (або інше вікно цієї програми). Закрийте її та відновіть копію ще раз.</translation>
     </message>
     <message>
         <source>Не удалось заменить картотеку %1 копией: %2.</source>
         <translation>Не вдалося замінити картотеку %1 копією: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить восстановление в папке %1: %2.</source>
+        <translation>Не вдалося підготувати відновлення в теці %1: %2.</translation>
+    </message>
+    <message>
+        <source>Восстановление отменено.</source>
+        <translation>Відновлення скасовано.</translation>
+    </message>
+    <message>
+        <source>%1 до восстановления %2</source>
+        <translation>%1 до відновлення %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть картотеку клиентов %1: %2.</source>
+        <translation>Не вдалося відкрити картотеку клієнтів %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать копию в картотеку %1: %2.</source>
+        <translation>Не вдалося записати копію в картотеку %1: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить картотеку, какой она была: %1.</source>
+        <translation>Не вдалося зберегти картотеку такою, якою вона була: %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
+        <translation>Файл %1 більший за %2 МБ: копія картотеки не буває такою великою.</translation>
+    </message>
+</context>
+<context>
+    <name>BookBin</name>
+    <message>
+        <source>Не удалось прочитать удалённых клиентов в картотеке %1: %2.</source>
+        <translation>Не вдалося прочитати видалених клієнтів у картотеці %1: %2.</translation>
+    </message>
+    <message>
+        <source>Клиенты не возвращены в картотеку %1: %2.</source>
+        <translation>Клієнтів не повернено до картотеки %1: %2.</translation>
+    </message>
+    <message>
+        <source>запись %1 отложена: %2</source>
+        <translation>запис %1 відкладено: %2</translation>
+    </message>
+    <message>
+        <source>Клиенты не удалены навсегда из картотеки %1: %2.</source>
+        <translation>Клієнтів не видалено назавжди з картотеки %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +369,58 @@
         <source>Сравнение в PDF</source>
         <translation>Порівняння в PDF</translation>
     </message>
+    <message>
+        <source>язык отчёта записан не кодом языка (ru, uk, en)</source>
+        <translation>мову звіту записано не кодом мови (ru, uk, en)</translation>
+    </message>
+    <message>
+        <source>в примечании есть неполный символ (%1): уберите его</source>
+        <translation>у примітці є неповний символ (%1): приберіть його</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(без імені)</translation>
+    </message>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Рік народження</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Добавлен</source>
+        <translation>Додано</translation>
+    </message>
+    <message>
+        <source>Напечатан</source>
+        <translation>Надруковано</translation>
+    </message>
+    <message>
+        <source>Язык отчёта</source>
+        <translation>Мова звіту</translation>
+    </message>
+    <message numerus="yes">
+        <source>поле «%1» длиннее %n знаков</source>
+        <translation>
+            <numerusform>поле «%1» довше за %n знак</numerusform>
+            <numerusform>поле «%1» довше за %n знаки</numerusform>
+            <numerusform>поле «%1» довше за %n знаків</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClientBook</name>
@@ -396,6 +491,10 @@
     <message>
         <source>Имя клиента не исправлено: этого клиента уже нет в картотеке.</source>
         <translation>Ім’я клієнта не виправлено: цього клієнта вже немає в картотеці.</translation>
+    </message>
+    <message>
+        <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
+        <translation>Картотека клієнтів зараз відновлюється з копії. Зачекайте.</translation>
     </message>
 </context>
 <context>
@@ -1108,10 +1207,6 @@
         <source>драйвер SQLite в Qt не тот, с которым собрана программа</source>
         <translation>драйвер SQLite у Qt не той, з яким зібрано програму</translation>
     </message>
-    <message>
-        <source>не хватило памяти</source>
-        <translation>забракло пам’яті</translation>
-    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1190,6 +1285,10 @@
     <message>
         <source>Взяты тексты программы.</source>
         <translation>Взято тексти програми.</translation>
+    </message>
+    <message>
+        <source>%1; запись [%2] пропущена</source>
+        <translation>%1; запис [%2] пропущено</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1420,10 @@
         <source>В библиотеке нет записи [%1].</source>
         <translation>У бібліотеці немає запису [%1].</translation>
     </message>
+    <message>
+        <source>В строке %1 текста %2.</source>
+        <translation>У рядку %1 тексту %2.</translation>
+    </message>
 </context>
 <context>
     <name>TextStore</name>
@@ -1392,6 +1495,10 @@
         <source>В файле «%1» тексты на языке «%2», а правятся тексты на языке «%3». Чтобы импортировать их, выберите вверху окна язык текстов «%2». Ничего не изменено.</source>
         <translation>У файлі «%1» тексти мовою «%2», а редагуються тексти мовою «%3». Щоб імпортувати їх, виберіть угорі вікна мову текстів «%2». Нічого не змінено.</translation>
     </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>це не звичайний файл, а канал, пристрій або сокет</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>
@@ -1417,10 +1524,6 @@
     <message>
         <source>файл больше %1 МБ, а настройки занимают несколько строк</source>
         <translation>файл більший за %1 МБ, а налаштування займають кілька рядків</translation>
-    </message>
-    <message>
-        <source>файл не читается</source>
-        <translation type="vanished">файл не читається</translation>
     </message>
     <message>
         <source>файл больше %1 МБ</source>

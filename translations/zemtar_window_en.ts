@@ -461,6 +461,79 @@
     </message>
 </context>
 <context>
+    <name>ui::BinWindow</name>
+    <message>
+        <source>Удалённые клиенты</source>
+        <translation>Deleted clients</translation>
+    </message>
+    <message>
+        <source>Удалить навсегда</source>
+        <translation>Remove for good</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалённые клиенты хранятся здесь %n дней вместе с историей отчётов и всем, что было в карточке, а потом удаляются сами. Записи, отложенные при восстановлении из копии, потому что они нарушают правила картотеки, хранятся, пока вы их не удалите.</source>
+        <translation>
+            <numerusform>Deleted clients are kept here for %n day with their report history and everything on their card, and then go by themselves. Entries set aside when a copy was restored, because they break the rules of the client book, are kept until you remove them.</numerusform>
+            <numerusform>Deleted clients are kept here for %n days with their report history and everything on their card, and then go by themselves. Entries set aside when a copy was restored, because they break the rules of the client book, are kept until you remove them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Клиент</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Удалён</source>
+        <translation>Deleted</translation>
+    </message>
+    <message>
+        <source>Почему отложен</source>
+        <translation>Why set aside</translation>
+    </message>
+    <message>
+        <source>Удалённых клиентов нет.</source>
+        <translation>There are no deleted clients.</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть</source>
+        <translation>&amp;Bring back</translation>
+    </message>
+    <message>
+        <source>Enter: вернуть выбранных клиентов в картотеку</source>
+        <translation>Enter: bring the chosen clients back into the book</translation>
+    </message>
+    <message>
+        <source>Удалить &amp;навсегда…</source>
+        <translation>&amp;Remove for good…</translation>
+    </message>
+    <message>
+        <source>Delete: удалить выбранных навсегда, вместе с историей</source>
+        <translation>Delete: remove the chosen for good, with their history</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалить навсегда выбранных: %n? Их уже нельзя будет вернуть, и их история отчётов тоже будет удалена.</source>
+        <translation>
+            <numerusform>Remove the chosen for good: %n? They cannot be brought back afterwards, and their report history goes too.</numerusform>
+            <numerusform>Remove the chosen for good: %n? They cannot be brought back afterwards, and their report history goes too.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ui::BookModel</name>
     <message>
         <source>Фамилия</source>
@@ -855,6 +928,36 @@
     <message>
         <source>Нов&amp;ый клиент...</source>
         <translation>Ne&amp;w Client...</translation>
+    </message>
+    <message>
+        <source>&amp;Удалённые клиенты…</source>
+        <translation>&amp;Deleted clients…</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть последних удалённых</source>
+        <translation>&amp;Bring back the last deleted</translation>
+    </message>
+    <message>
+        <source>Восстановление из копии «%1» отменено: картотека осталась прежней.</source>
+        <translation>The restore from the copy “%1” was cancelled: the client book is as it was.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Записи копии, которые нарушают правила картотеки, не вошли в неё и отложены в «Удалённые клиенты» вместе с причиной (%n):</source>
+        <translation>
+            <numerusform>Entries of the copy that break the rules of the client book were not taken into it and are set aside in “Deleted clients” with the reason (%n):</numerusform>
+            <numerusform>Entries of the copy that break the rules of the client book were not taken into it and are set aside in “Deleted clients” with the reason (%n):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Чтение копии «%1»…</source>
+        <translation>Reading the copy “%1”…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Всё удалённое, с историей отчётов, %n дней хранится в «Картотека → Удалённые клиенты…», откуда его можно вернуть; последнее удаление отменяет Ctrl+Z.</source>
+        <translation>
+            <numerusform>Everything deleted is kept with its report history for %n day in “Book → Deleted clients…”, where it can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
+            <numerusform>Everything deleted is kept with its report history for %n days in “Book → Deleted clients…”, where it can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

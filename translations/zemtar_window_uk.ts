@@ -468,6 +468,81 @@
     </message>
 </context>
 <context>
+    <name>ui::BinWindow</name>
+    <message>
+        <source>Удалённые клиенты</source>
+        <translation>Видалені клієнти</translation>
+    </message>
+    <message>
+        <source>Удалить навсегда</source>
+        <translation>Видалити назавжди</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалённые клиенты хранятся здесь %n дней вместе с историей отчётов и всем, что было в карточке, а потом удаляются сами. Записи, отложенные при восстановлении из копии, потому что они нарушают правила картотеки, хранятся, пока вы их не удалите.</source>
+        <translation>
+            <numerusform>Видалені клієнти зберігаються тут %n день разом з історією звітів і всім, що було в картці, а потім видаляються самі. Записи, відкладені під час відновлення з копії, бо вони порушують правила картотеки, зберігаються, доки ви їх не видалите.</numerusform>
+            <numerusform>Видалені клієнти зберігаються тут %n дні разом з історією звітів і всім, що було в картці, а потім видаляються самі. Записи, відкладені під час відновлення з копії, бо вони порушують правила картотеки, зберігаються, доки ви їх не видалите.</numerusform>
+            <numerusform>Видалені клієнти зберігаються тут %n днів разом з історією звітів і всім, що було в картці, а потім видаляються самі. Записи, відкладені під час відновлення з копії, бо вони порушують правила картотеки, зберігаються, доки ви їх не видалите.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Клиент</source>
+        <translation>Клієнт</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Дата народження</translation>
+    </message>
+    <message>
+        <source>Удалён</source>
+        <translation>Видалено</translation>
+    </message>
+    <message>
+        <source>Почему отложен</source>
+        <translation>Чому відкладено</translation>
+    </message>
+    <message>
+        <source>Удалённых клиентов нет.</source>
+        <translation>Видалених клієнтів немає.</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть</source>
+        <translation>&amp;Повернути</translation>
+    </message>
+    <message>
+        <source>Enter: вернуть выбранных клиентов в картотеку</source>
+        <translation>Enter: повернути вибраних клієнтів до картотеки</translation>
+    </message>
+    <message>
+        <source>Удалить &amp;навсегда…</source>
+        <translation>Видалити &amp;назавжди…</translation>
+    </message>
+    <message>
+        <source>Delete: удалить выбранных навсегда, вместе с историей</source>
+        <translation>Delete: видалити вибраних назавжди, разом з історією</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>(без имени)</source>
+        <translation>(без імені)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Удалить навсегда выбранных: %n? Их уже нельзя будет вернуть, и их история отчётов тоже будет удалена.</source>
+        <translation>
+            <numerusform>Видалити назавжди вибраних: %n? Їх уже не можна буде повернути, і їхню історію звітів теж буде видалено.</numerusform>
+            <numerusform>Видалити назавжди вибраних: %n? Їх уже не можна буде повернути, і їхню історію звітів теж буде видалено.</numerusform>
+            <numerusform>Видалити назавжди вибраних: %n? Їх уже не можна буде повернути, і їхню історію звітів теж буде видалено.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ui::BookModel</name>
     <message>
         <source>Фамилия</source>
@@ -871,6 +946,38 @@
     <message>
         <source>Нов&amp;ый клиент...</source>
         <translation>Новий клі&amp;єнт...</translation>
+    </message>
+    <message>
+        <source>&amp;Удалённые клиенты…</source>
+        <translation>&amp;Видалені клієнти…</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть последних удалённых</source>
+        <translation>&amp;Повернути останніх видалених</translation>
+    </message>
+    <message>
+        <source>Восстановление из копии «%1» отменено: картотека осталась прежней.</source>
+        <translation>Відновлення з копії «%1» скасовано: картотека залишилася такою, як була.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Записи копии, которые нарушают правила картотеки, не вошли в неё и отложены в «Удалённые клиенты» вместе с причиной (%n):</source>
+        <translation>
+            <numerusform>Записи копії, що порушують правила картотеки, не ввійшли до неї й відкладені у «Видалені клієнти» разом із причиною (%n):</numerusform>
+            <numerusform>Записи копії, що порушують правила картотеки, не ввійшли до неї й відкладені у «Видалені клієнти» разом із причиною (%n):</numerusform>
+            <numerusform>Записи копії, що порушують правила картотеки, не ввійшли до неї й відкладені у «Видалені клієнти» разом із причиною (%n):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Чтение копии «%1»…</source>
+        <translation>Читання копії «%1»…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Всё удалённое, с историей отчётов, %n дней хранится в «Картотека → Удалённые клиенты…», откуда его можно вернуть; последнее удаление отменяет Ctrl+Z.</source>
+        <translation>
+            <numerusform>Усе видалене, з історією звітів, %n день зберігається в «Картотека → Видалені клієнти…», звідки його можна повернути; останнє видалення скасовує Ctrl+Z.</numerusform>
+            <numerusform>Усе видалене, з історією звітів, %n дні зберігається в «Картотека → Видалені клієнти…», звідки його можна повернути; останнє видалення скасовує Ctrl+Z.</numerusform>
+            <numerusform>Усе видалене, з історією звітів, %n днів зберігається в «Картотека → Видалені клієнти…», звідки його можна повернути; останнє видалення скасовує Ctrl+Z.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

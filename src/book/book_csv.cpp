@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <cstdlib>
 
 #include "book/book_private.h"
 #include "book/client_book.h"
@@ -46,11 +47,24 @@ QStringList header(CsvFormat format) {
     return names;
 }
 
-// A stored moment as a spreadsheet in the user's country shows one.
+// A stored moment as a spreadsheet in the user's country shows one, with
+// the local time's distance from UTC after it: in the hour the clocks go
+// back every local time comes twice, and only the distance tells which.
 QString localMoment(const QString& stored) {
     const QDateTime moment = QDateTime::fromString(stored, Qt::ISODate);
-    return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
-                            : stored;
+    if (!moment.isValid()) {
+        return stored;
+    }
+    const QDateTime local = moment.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    if (offset % 60 != 0) {
+        return stored;  // a zone's old mean time, seconds and all: UTC says it exactly
+    }
+    const int minutes = std::abs(offset) / 60;
+    return local.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss ")) + (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 // The date as a spreadsheet shows it; a year of one or two digits is marked

@@ -4,6 +4,7 @@
 // failures, the statements that write a client, and the pieces that open,
 // check and read the file. Not part of the book's public face.
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -50,9 +51,35 @@ bool isNotADatabase(const QSqlError& error);
 std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& sql,
                                          std::vector<Client>& out, SearchKeys* keys);
 
-// The whole book, as the bytes of a file of its own, through SQLite's
-// backup. Empty on success, else why.
-QString copyWhole(const QSqlDatabase& db, QByteArray& out);
+// --- copies through SQLite's backup (sqlite_direct.cpp) ---
+
+// Which side of a copy failed: the reading of the source (a damaged copy),
+// the writing of the target (the disk), or neither.
+enum class CopyFault { None, Source, Destination, TooLarge, Stopped };
+struct CopyResult {
+    CopyFault fault = CopyFault::None;
+    QString why;           // the reason in the user's words, for Source and Destination
+    bool damaged = false;  // the source is no database or a damaged one
+};
+
+// Makes the database of `to` exactly that of `from`, page by page through
+// SQLite's backup: its pages and nothing after them, in one write
+// transaction of `to`, so that a copy stopped or failed half-way leaves `to`
+// as it was. `step` hears how many bytes are copied of how many, and stops
+// the copy by returning false. A database of more than `limit` bytes is not
+// copied.
+CopyResult copyDatabase(const QSqlDatabase& from, const QSqlDatabase& to, qint64 limit,
+                        const std::function<bool(qint64 done, qint64 total)>& step = {});
+
+// --- copies of the book (book_backup.cpp) ---
+
+// Whether two names lead to one file.
+bool sameFile(const QString& a, const QString& b);
+// Writes the whole database of `db` into `file` as a file of its own (one
+// file, not in WAL mode), page by page through SQLite's backup into the
+// program's one writer, whole or not at all. Empty on success, else the
+// message «Не удалось записать файл …: …».
+QString writeDatabase(const QSqlDatabase& db, const QString& file);
 
 // --- reading clients (book_reading.cpp) ---
 
@@ -70,6 +97,10 @@ QString readClients(const QSqlDatabase& db, std::vector<Client>& out, SearchKeys
 // be used, else the whole message.
 QString preparePlace(const QString& path);
 
+// Removes what a restore killed half-way left beside the book (its staging
+// file and what goes with it), unless another restore is using it.
+void removeLeftStaging(const QString& book);
+
 // Takes from others any right to a file that is known to be a book of ours.
 // Empty on success, else the whole message.
 QString tightenFile(const QString& path);
@@ -84,8 +115,18 @@ constexpr int kApplicationId = 0x5A4D4B42;  // "ZMKB"
 QString checkOwnership(const QString& path, int busyTimeoutMs);
 
 // Creates the tables of an empty file, or upgrades an older book, in one
-// transaction. Empty on success, else why.
-QString createOrUpgrade(const QSqlDatabase& db);
+// transaction; an older book's rows are held to the book's rules on the way
+// (holdRowsToRules), `moment` being when. Empty on success, else why.
+QString createOrUpgrade(const QSqlDatabase& db, const QString& moment);
+
+// --- rows from elsewhere (book_rules.cpp) ---
+
+// Holds every row of `db` not set aside yet to the book's rules (ruleBreak(),
+// and no text too long to be read): a row that breaks them goes to the bin
+// with its reason, `moment` its moment of deleting; every other row gets its
+// search key made afresh from its names. Inside the caller's transaction.
+// Empty on success, else why.
+QString holdRowsToRules(const QSqlDatabase& db, const QString& moment);
 
 // Whether the database holds exactly the tables of a book of `version`.
 bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error);

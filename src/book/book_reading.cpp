@@ -83,7 +83,8 @@ void putInBookOrder(std::vector<Client>& clients, SearchKeys& keys) {
 QString readClients(const QSqlDatabase& db, std::vector<Client>& out, SearchKeys* keys,
                     bool allowDirect) {
     const QString sql =
-        QStringLiteral("SELECT %1, sort_key FROM clients ORDER BY id").arg(QLatin1String(kColumns));
+        QStringLiteral("SELECT %1, sort_key FROM clients WHERE deleted = '' ORDER BY id")
+            .arg(QLatin1String(kColumns));
     SearchKeys own;
     SearchKeys& read = keys ? *keys : own;
     const std::optional<QString> direct =

@@ -75,13 +75,31 @@ constexpr const char* kGenderAndAddress[] = {
     " CHECK (document BETWEEN 0 AND 2)",
 };
 
+// Version 6: the bin. A deleted client stays in the table, their history
+// and card with them, marked with the moment of deleting until brought
+// back, removed for good or thirty days old; a row from elsewhere that
+// breaks the book's rules waits there too, with the reason (set_aside).
+// Only the clients in the book are one person each.
+constexpr const char* kTheBin[] = {
+    "ALTER TABLE clients ADD COLUMN deleted TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE clients ADD COLUMN set_aside TEXT NOT NULL DEFAULT ''",
+    "DROP INDEX clients_person",
+    "CREATE UNIQUE INDEX clients_person"
+    " ON clients (surname, name, patronymic, day, month, year_text) WHERE deleted = ''",
+    "CREATE INDEX clients_deleted ON clients (deleted) WHERE deleted <> ''",
+};
+
 // The statements that take a book from version k - 1 to version k, at [k - 1];
 // createOrUpgrade() runs every step a book lacks in one transaction.
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
     std::span<const char* const>(kCreateVersion1),   std::span<const char* const>(kCreateVersion2),
     std::span<const char* const>(kCreateVersion3),   std::span<const char* const>(kCreateVersion4),
-    std::span<const char* const>(kGenderAndAddress),
+    std::span<const char* const>(kGenderAndAddress), std::span<const char* const>(kTheBin),
 };
+
+// The first version whose rows are held against the book's rules when they
+// come in: a book from before it is checked row by row as it is upgraded.
+constexpr int kRowsCheckedSince = 6;
 
 const char* const kSchemaQuery =
     "SELECT type, name, tbl_name, coalesce(sql, '') FROM sqlite_schema ORDER BY type, name";
@@ -258,7 +276,7 @@ QString checkOwnership(const QString& path, int busyTimeoutMs) {
     return verdict;
 }
 
-QString createOrUpgrade(const QSqlDatabase& db) {
+QString createOrUpgrade(const QSqlDatabase& db, const QString& moment) {
     QSqlQuery q(db);
     Transaction transaction(db);
     if (!transaction.begun()) {
@@ -275,6 +293,13 @@ QString createOrUpgrade(const QSqlDatabase& db) {
             if (!q.exec(QString::fromLatin1(statement))) {
                 return reason(q.lastError());
             }
+        }
+    }
+    // Rows written before they were held to every rule: a search key that
+    // hides a client, a note with half a character.
+    if (current >= 1 && current < kRowsCheckedSince) {
+        if (const QString why = holdRowsToRules(db, moment); !why.isEmpty()) {
+            return why;
         }
     }
     if (current < ClientBook::kSchemaVersion) {

@@ -43,6 +43,9 @@ bool toStoredMoment(QString& text) {
 
 // A sentence of core as a clause of the caller's: «…: поле «Имя» длиннее 20 знаков…».
 QString clause(QString sentence) {
+    if (sentence.isEmpty()) {
+        return sentence;
+    }
     sentence[0] = sentence[0].toLower();
     return sentence.endsWith(u'.') ? sentence.chopped(1) : sentence;
 }
@@ -127,6 +130,24 @@ QString contactProblem(const Client& client) {
     return {};
 }
 
+// What is wrong with the note, as a clause; empty when nothing is.
+QString noteProblem(const QString& note) {
+    if (note.size() > kNoteLimit && core::visibleLength(note) > kNoteLimit) {
+        return QCoreApplication::translate("Client", "примечание длиннее %1 знаков")
+            .arg(kNoteLimit);
+    }
+    // Half a character would take the one after it along when stored.
+    if (const QString half = core::halfCharacter(note); !half.isEmpty()) {
+        return QCoreApplication::translate("Client",
+                                           "в примечании есть неполный символ (%1): уберите его")
+            .arg(half);
+    }
+    if (const QString problem = core::overbuiltCharacter(note); !problem.isEmpty()) {
+        return QCoreApplication::translate("Client", "в примечании %1").arg(problem);
+    }
+    return {};
+}
+
 }  // namespace
 
 QString genderCode(core::Gender gender) {
@@ -146,7 +167,7 @@ QString genderProblem(const QString& text) {
         .arg(text.trimmed());
 }
 
-QString normalise(Client& client) {
+QString ruleBreak(Client& client) {
     core::ClientNames& n = client.names;
     n.surname = n.surname.trimmed();
     n.name = n.name.trimmed();
@@ -162,19 +183,19 @@ QString normalise(Client& client) {
     client.phone = client.phone.trimmed();
     client.email = client.email.trimmed();
     client.address = client.address.simplified();
-    // Only a language's code is kept: anything else would reach the card as text.
-    if (!core::isLanguageCode(client.languageCode)) {
+    // Only a language's code is kept: anything else would reach the card as
+    // text. No code at all is the language pages always had.
+    if (client.languageCode.isEmpty()) {
         client.languageCode = core::languageCode(core::ReportLanguage::Russian);
+    } else if (!core::isLanguageCode(client.languageCode)) {
+        return QCoreApplication::translate("Client",
+                                           "язык отчёта записан не кодом языка (ru, uk, en)");
     }
     if (const QString problem = contactProblem(client); !problem.isEmpty()) {
         return problem;
     }
-    if (client.note.size() > kNoteLimit && core::visibleLength(client.note) > kNoteLimit) {
-        return QCoreApplication::translate("Client", "примечание длиннее %1 знаков")
-            .arg(kNoteLimit);
-    }
-    if (const QString problem = core::overbuiltCharacter(client.note); !problem.isEmpty()) {
-        return QCoreApplication::translate("Client", "в примечании %1").arg(problem);
+    if (const QString problem = noteProblem(client.note); !problem.isEmpty()) {
+        return problem;
     }
     const core::BirthDate& d = client.birthDate;
     if (d.day < 1 || d.day > 31) {
@@ -187,9 +208,6 @@ QString normalise(Client& client) {
         return QCoreApplication::translate("Client",
                                            "год рождения не записан цифрами от 1 до 9999");
     }
-    if (const QString problem = core::noSuchDate(d.day, d.monthIndex, d.year); !problem.isEmpty()) {
-        return clause(problem);
-    }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
         return QCoreApplication::translate("Client",
                                            "дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
@@ -199,6 +217,47 @@ QString normalise(Client& client) {
                                            "дата последней печати не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ");
     }
     return {};
+}
+
+QString normalise(Client& client) {
+    if (QString problem = ruleBreak(client); !problem.isEmpty()) {
+        return problem;
+    }
+    const core::BirthDate& d = client.birthDate;
+    return clause(core::noSuchDate(d.day, d.monthIndex, d.year));
+}
+
+QString shownText(const QString& stored, int most) {
+    const QString head = core::leadingCharacters(stored, most);
+    QString shown;
+    shown.reserve(head.size() + 1);
+    for (qsizetype i = 0; i < head.size(); ++i) {
+        const QChar c = head[i];
+        if (c.isHighSurrogate() && i + 1 < head.size() && head[i + 1].isLowSurrogate()) {
+            shown += c;
+            shown += head[++i];
+        } else if (const char16_t u = c.unicode();
+                   c.isSurrogate() || c.category() == QChar::Other_Control ||
+                   c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+                   (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069)) {
+            shown += QChar::ReplacementCharacter;
+        } else {
+            shown += c;
+        }
+    }
+    return head.size() < stored.size() ? shown + u'…' : shown;
+}
+
+QString shownClient(const Client& client) {
+    QString who = shownText(core::fullName(client.names), 80);
+    if (who.isEmpty()) {
+        who = QCoreApplication::translate("Client", "(без имени)");
+    }
+    const core::BirthDate& d = client.birthDate;
+    return who + QStringLiteral(", %1.%2.%3")
+                     .arg(d.day, 2, 10, QLatin1Char('0'))
+                     .arg(storedMonth(d.monthIndex), 2, 10, QLatin1Char('0'))
+                     .arg(shownText(d.year, 8));
 }
 
 QString reportText(const ReportRecord& report) {

@@ -129,7 +129,23 @@ core::Gender genderOfCode(const QString& text);
 QString genderProblem(const QString& text);
 
 // Names trimmed of surrounding blanks. Returns an empty string when the
-// client can be stored, otherwise what is wrong, in Russian.
+// client can be stored, otherwise what is wrong, in Russian: the card's
+// rules, which every row the book takes keeps, however it comes (added,
+// imported, restored, upgraded).
 QString normalise(Client& client);
+
+// normalise() but for the date's existence: what a row the book already
+// holds, or a copy of it brings back, must keep. A date that no calendar has
+// (31 February from an older program) is shown as stored and never changed
+// by itself (dateExists); anything else that breaks the rules is set aside.
+QString ruleBreak(Client& client);
+
+// The first `most` characters of a text from elsewhere, for a message: its
+// control characters, line breaks, turns of direction (U+202A–U+202E,
+// U+2066–U+2069) and half characters shown as «�», and «…» when there was
+// more. The joiners of an emoji and the marks of a right-to-left name stay.
+QString shownText(const QString& stored, int most);
+// «Фамилия Имя Отчество, 23.08.1975» of a client, shown as shownText() does.
+QString shownClient(const Client& client);
 
 }  // namespace book

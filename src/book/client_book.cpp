@@ -99,11 +99,16 @@ QString ClientBook::now() const {
     return moment().toUTC().toString(Qt::ISODate);
 }
 
+QString ClientBook::binMoment() const {
+    return moment().toUTC().toString(Qt::ISODateWithMs);
+}
+
 void ClientBook::trustFile() {
     // Switched only for a file known whole, so that a damaged one keeps every byte.
     const QSqlDatabase db = QSqlDatabase::database(connection_);
     QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     detail::stampApplicationId(db);
+    emptyBin();
 }
 
 void ClientBook::close() {
@@ -202,9 +207,14 @@ bool ClientBook::waitForCheck(QString* error) {
 }
 
 QString ClientBook::openFile() {
+    if (restoring_) {
+        return QCoreApplication::translate(
+            "ClientBook", "Картотека клиентов сейчас восстанавливается из копии. Подождите.");
+    }
     if (QString problem = detail::preparePlace(path_); !problem.isEmpty()) {
         return problem;
     }
+    detail::removeLeftStaging(path_);
     // Nothing is written, WAL files included, until the file is known to be ours.
     if (QString problem = detail::checkOwnership(path_, busyTimeoutMs_); !problem.isEmpty()) {
         return problem;
@@ -261,7 +271,7 @@ QString ClientBook::openConnection() {
     }
     if (version < kSchemaVersion) {
         // One transaction: a book that cannot be brought up to date stays as it was.
-        if (const QString why = detail::createOrUpgrade(db); !why.isEmpty()) {
+        if (const QString why = detail::createOrUpgrade(db, binMoment()); !why.isEmpty()) {
             return version == 0
                        ? QCoreApplication::translate(
                              "ClientBook", "Не удалось подготовить картотеку клиентов %1: %2.")
@@ -341,7 +351,7 @@ bool ClientBook::update(const Client& client, QString* error) {
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
         " day = :day, month = :month, year_text = :year, note = :note, phone = :phone,"
         " email = :email, sort_key = :key, language = :language, gender = :gender,"
-        " address = :address WHERE id = :id"));
+        " address = :address WHERE id = :id AND deleted = ''"));
     detail::bindPerson(q, stored);
     q.bindValue(QStringLiteral(":note"), detail::text(stored.note));
     q.bindValue(QStringLiteral(":phone"), detail::text(stored.phone));
@@ -384,20 +394,21 @@ bool ClientBook::remove(const std::vector<qint64>& ids, QString* error) {
                                                               "%2."))
                                .arg(quoted(path_), reason(e)));
     };
-    // All of them or none, each with their history.
+    // All of them or none, into the bin with their history and everything on
+    // their card; one moment marks them as one deletion, which Ctrl+Z takes back.
     detail::Transaction transaction(db);
     if (!transaction.begun()) {
         return failed(transaction.error());
     }
+    const QString deleted = binMoment();
     QSqlQuery q(db);
+    q.prepare(
+        QStringLiteral("UPDATE clients SET deleted = :moment WHERE id = :id AND deleted = ''"));
     for (const qint64 id : ids) {
-        for (const char* sql :
-             {"DELETE FROM reports WHERE client_id = :id", "DELETE FROM clients WHERE id = :id"}) {
-            q.prepare(QString::fromLatin1(sql));
-            q.bindValue(QStringLiteral(":id"), id);
-            if (!q.exec()) {
-                return failed(q.lastError());
-            }
+        q.bindValue(QStringLiteral(":moment"), deleted);
+        q.bindValue(QStringLiteral(":id"), id);
+        if (!q.exec()) {
+            return failed(q.lastError());
         }
     }
     q.finish();
@@ -427,7 +438,7 @@ bool ClientBook::rename(qint64 id, const core::Person& person, QString* error) {
     q.prepare(QStringLiteral(
         "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
         " sort_key = :key, language = :language, gender = :gender, address = :address"
-        " WHERE id = :id AND NOT (surname = :surname AND name = :name AND"
+        " WHERE id = :id AND deleted = '' AND NOT (surname = :surname AND name = :name AND"
         " patronymic = :patronymic AND language = :language AND gender = :gender AND"
         " address = :address)"));
     q.bindValue(QStringLiteral(":surname"), detail::text(client.names.surname));
@@ -444,7 +455,7 @@ bool ClientBook::rename(qint64 id, const core::Person& person, QString* error) {
                                .arg(quoted(path_), reason(q.lastError())));
     }
     if (q.numRowsAffected() == 0) {
-        q.prepare(QStringLiteral("SELECT 1 FROM clients WHERE id = :id"));
+        q.prepare(QStringLiteral("SELECT 1 FROM clients WHERE id = :id AND deleted = ''"));
         q.bindValue(QStringLiteral(":id"), id);
         if (q.exec() && q.next()) {
             return true;  // all of it was theirs already

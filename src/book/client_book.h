@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -10,8 +11,6 @@
 
 #include "book/client.h"
 #include "core/report_kind.h"
-
-class QTemporaryFile;
 
 namespace book {
 
@@ -24,7 +23,8 @@ class ClientListReader;
 // importCsv without loss.
 enum class CsvFormat {
     Plain,  // UTF-8, «,», CRLF; dates as three columns, moments as stored (UTC)
-    Excel,  // «CSV для Excel (;)»: UTF-8 with BOM, «;», CRLF, ДД.ММ.ГГГГ, local times
+    Excel,  // «CSV для Excel (;)»: UTF-8 with BOM, «;», CRLF, ДД.ММ.ГГГГ, moments in local
+            // time with their distance from UTC
 };
 
 // What an import did. Rows that cannot be read are listed by the line of the
@@ -66,7 +66,7 @@ public:
     // .../clients.sqlite in platform::dataFolder().
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 5;
+    static constexpr int kSchemaVersion = 6;
 
     QString path() const { return path_; }
 
@@ -92,9 +92,35 @@ public:
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date, phone, e-mail and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
+    // Moves these clients, with their history and everything on their card,
+    // to the bin («Удалённые») in one transaction: all of them or none.
     bool remove(qint64 id, QString* error = nullptr);
-    // Removes these clients in one transaction: all of them or none.
     bool remove(const std::vector<qint64>& ids, QString* error = nullptr);
+
+    // The bin: clients deleted in the last kBinDays days, and rows from
+    // elsewhere that break the book's rules (a copy brought back, an older
+    // book), set aside with the reason. A deleted client comes back whole;
+    // the bin empties itself of deletions older than kBinDays whenever the
+    // book is opened, and keeps a row set aside until it is removed for good.
+    static constexpr int kBinDays = 30;
+    struct BinEntry {
+        qint64 id = 0;
+        core::ClientNames names;  // as stored; a set-aside row's texts cut to a few hundred
+        core::BirthDate birthDate;
+        QString deleted;   // when it went to the bin: UTC, with milliseconds
+        QString setAside;  // why the row was set aside; empty for a client deleted
+    };
+    // What the bin holds, the last deleted first.
+    bool binEntries(std::vector<BinEntry>& out, QString* error = nullptr);
+    // Brings these clients back with their history, all or none. A row set
+    // aside cannot come back, nor a client whose names and date of birth the
+    // book holds again meanwhile; `error` names them and why.
+    bool bringBack(const std::vector<qint64>& ids, QString* error = nullptr);
+    // Brings back the clients of the last deletion that is still in the bin
+    // (Ctrl+Z in the book); `ids` learns who, none when the bin holds none.
+    bool bringBackLast(std::vector<qint64>* ids = nullptr, QString* error = nullptr);
+    // Removes these entries of the bin for good, with their history.
+    bool removeForGood(const std::vector<qint64>& ids, QString* error = nullptr);
 
     // After a printout for these names and date: the client's "last printed"
     // becomes now, a client not yet in the book is added and the report, of
@@ -149,15 +175,35 @@ public:
 
     struct RestoreReport {
         bool done = false;
-        QString error;    // why nothing was changed
-        int clients = 0;  // in the book brought back
-        QString keptAs;   // where the book as it was is kept
+        bool cancelled = false;  // stopped at the user's word while the copy was read
+        QString error;           // why nothing was changed
+        int clients = 0;         // in the book brought back
+        QString keptAs;          // where the book as it was is kept
+        // The copy's rows that break the book's rules, «who — why», set aside
+        // in the bin: the first thousand, and how many there are in all.
+        QStringList setAside;
+        int setAsideCount = 0;
     };
+    // The largest copy a restore reads.
+    static constexpr qint64 kLargestCopy = qint64(1) << 30;
     // Brings the book back from a copy: a whole book of ours (its mark, its
     // tables, the full integrity check) of a version this program reads,
-    // brought up to date as an older book would be. The book as it was is
-    // first kept beside it; a copy that will not do changes nothing.
-    RestoreReport restore(const QString& file);
+    // brought up to date as an older book would be, every row held to the
+    // book's rules (ruleBreak(): a row that breaks them is set aside in the
+    // bin with its reason, and every search key is made afresh from the
+    // names). The copy is read through SQLite's backup, a copy left in WAL
+    // mode with its -wal, at most kLargestCopy bytes, in a thread of its own
+    // into a staging file beside the book that goes on every way out (and,
+    // left by a program killed, at the next opening); `progress` hears how
+    // far it is and stops it by returning false. Only then, under SQLite's
+    // exclusive lock on the book, which it gives only while no other
+    // connection has the book open, is the book as it was kept beside it
+    // under a name no file has and the copy written in; a copy that will not
+    // do, or a book another program holds, changes nothing and leaves nothing.
+    RestoreReport restore(const QString& file,
+                          const std::function<bool(qint64 done, qint64 total)>& progress = {});
+    // A smaller largest copy, for tests.
+    void setRestoreLimit(qint64 bytes) { restoreLimit_ = bytes; }
 
     // For the reminder to keep a copy: the last one (null: none yet) and
     // whether a copy is due: the last one is more than thirty days old and
@@ -198,15 +244,19 @@ private:
                            const std::function<bool(qint64, qint64)>& progress);
     QDateTime moment() const;
     QString now() const;
+    // Now, to the millisecond: a deletion's mark in the bin.
+    QString binMoment() const;
+    // Removes for good what was deleted more than kBinDays ago.
+    void emptyBin();
+    // The moment kBinDays ago, in the bin's form.
+    QString binCutoff() const;
+    // The clients of `ids` in the bin, with the reason each was set aside.
+    QString binRows(const std::vector<qint64>& ids, std::vector<BinEntry>& out);
     // For a file known whole: its journal in WAL mode, the program's mark in its header.
     void trustFile();
     void close();
     // The backup's copy itself, without noting it as the user's last one.
     bool writeCopy(const QString& file, QString* error);
-    QString keepCurrent(const QString& kept);
-    // Closes the book and puts the staged copy in its place; reopens it
-    // as it was when that cannot be done.
-    QString putInPlace(QTemporaryFile& staged);
     QDateTime lastChange() const;
 
     QString path_;
@@ -216,8 +266,10 @@ private:
     int busyTimeoutMs_ = 2000;
     std::function<QDateTime()> clock_;
     std::unique_ptr<detail::IntegrityCheck> check_;  // while the full check runs
-    bool suspect_ = false;  // a check failed: the next opening checks first
-    QString identity_;      // the file as this program opened it (detail::fileIdentity)
+    bool suspect_ = false;    // a check failed: the next opening checks first
+    bool restoring_ = false;  // a restore has the file: nothing opens it meanwhile
+    qint64 restoreLimit_ = kLargestCopy;
+    QString identity_;  // the file as this program opened it (detail::fileIdentity)
 };
 
 }  // namespace book

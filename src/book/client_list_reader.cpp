@@ -6,10 +6,12 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
+#include <optional>
 
 #include "book/csv.h"
 #include "core/forecast.h"
 #include "core/months.h"
+#include "core/text_set.h"
 
 namespace book {
 
@@ -68,28 +70,62 @@ QString isoText(const QDateTime& utc) {
 
 }  // namespace
 
-QString LocalMoments::stored(const QString& text) {
-    if (text.isEmpty()) {
-        return text;
-    }
-    // «ДД.ММ.ГГГГ ЧЧ:ММ» or «ДД.ММ.ГГГГ ЧЧ:ММ:СС», as a spreadsheet writes them;
-    // anything else goes the long way.
-    const bool seconds = text.size() == 19;
-    if ((text.size() != 16 && !seconds) || text[2] != u'.' || text[5] != u'.' || text[10] != u' ' ||
+namespace {
+
+// The date and time of «ДД.ММ.ГГГГ ЧЧ:ММ» or «ДД.ММ.ГГГГ ЧЧ:ММ:СС», the
+// first `size` characters of `text`, read by position as a clock on the
+// wall shows them (held as UTC); invalid when they are no such moment.
+QDateTime wallClock(const QString& text, qsizetype size) {
+    const bool seconds = size == 19;
+    if ((size != 16 && !seconds) || text[2] != u'.' || text[5] != u'.' || text[10] != u' ' ||
         text[13] != u':' || (seconds && text[16] != u':')) {
-        return storedMomentSlowly(text);
+        return {};
     }
     const QDate date(digitsAt(text, 6, 4), digitsAt(text, 3, 2), digitsAt(text, 0, 2));
     const QTime time(digitsAt(text, 11, 2), digitsAt(text, 14, 2),
                      seconds ? digitsAt(text, 17, 2) : 0);
-    if (!date.isValid() || !time.isValid()) {
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+}
+
+// The distance from UTC written «+03:00» or «-05:30» at `at` of `text`, in
+// seconds; none when it is something else.
+std::optional<int> offsetAt(const QString& text, qsizetype at) {
+    if (text.size() != at + 6 || (text[at] != u'+' && text[at] != u'-') || text[at + 3] != u':') {
+        return std::nullopt;
+    }
+    const int hours = digitsAt(text, at + 1, 2);
+    const int minutes = digitsAt(text, at + 4, 2);
+    if (hours < 0 || hours > 18 || minutes < 0 || minutes > 59) {
+        return std::nullopt;
+    }
+    return (text[at] == u'-' ? -1 : 1) * (hours * 3600 + minutes * 60);
+}
+
+}  // namespace
+
+QString LocalMoments::stored(const QString& text) {
+    if (text.isEmpty()) {
+        return text;
+    }
+    // «ДД.ММ.ГГГГ ЧЧ:ММ:СС +ЧЧ:ММ», as the book's file for spreadsheets writes
+    // a moment: its own distance from UTC tells the hour that comes twice
+    // when the clocks go back.
+    if (text.size() == 26 && text[19] == u' ') {
+        const QDateTime wall = wallClock(text, 19);
+        const std::optional<int> offset = offsetAt(text, 20);
+        return wall.isValid() && offset ? isoText(wall.addSecs(-*offset)) : text;
+    }
+    // «ДД.ММ.ГГГГ ЧЧ:ММ» or «ДД.ММ.ГГГГ ЧЧ:ММ:СС», as a spreadsheet writes them;
+    // anything else goes the long way.
+    const QDateTime wall = wallClock(text, text.size());
+    if (!wall.isValid()) {
         return storedMomentSlowly(text);
     }
-    const int offset = offsetOf(date);
+    const int offset = offsetOf(wall.date());
     if (offset == kChanging) {
         return storedMomentSlowly(text);
     }
-    return isoText(QDateTime(date, time, Qt::UTC).addSecs(-offset));
+    return isoText(wall.addSecs(-offset));
 }
 
 // The local time's distance from UTC all through `date`, asked of the time
@@ -332,7 +368,10 @@ QString ClientListReader::fill(ListRow& row, const QStringList& fields) const {
     client.note = field(Note);
     client.phone = field(Phone);
     client.email = field(Email);
-    if (const QString code = field(Language).trimmed().toLower(); !code.isEmpty()) {
+    // A page is made in Russian for a code that is none, as before the book
+    // held to its rules; the book itself takes no such row.
+    if (const QString code = field(Language).trimmed().toLower();
+        !code.isEmpty() && (fields_ == Fields::All || core::isLanguageCode(code))) {
         client.languageCode = code;
     }
     // A page is printed for a gender it cannot read, in words for anyone.

@@ -27,8 +27,9 @@ struct ListRow {
 };
 
 // Moments as a spreadsheet in the user's country shows them (local time,
-// «05.03.2024 14:30:00») in the form the book stores them (UTC, ISO 8601);
-// other text comes back as it is, for normalise() to judge.
+// «05.03.2024 14:30:00», or with its distance from UTC as the book's export
+// writes it, «27.10.2024 03:30:00 +02:00») in the form the book stores them
+// (UTC, ISO 8601); other text comes back as it is, for normalise() to judge.
 class LocalMoments {
 public:
     QString stored(const QString& text);

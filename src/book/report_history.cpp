@@ -17,7 +17,8 @@ namespace {
 QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const QString& moment) {
     q.prepare(QStringLiteral(
         "UPDATE clients SET last_printed = :printed WHERE surname = :surname AND name = :name"
-        " AND patronymic = :patronymic AND day = :day AND month = :month AND year_text = :year"));
+        " AND patronymic = :patronymic AND day = :day AND month = :month AND year_text = :year"
+        " AND deleted = ''"));
     detail::bindPerson(q, client);
     q.bindValue(QStringLiteral(":printed"), moment);
     if (!q.exec()) {
@@ -35,7 +36,7 @@ QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const Q
     }
     q.prepare(QStringLiteral(
         "SELECT id FROM clients WHERE surname = :surname AND name = :name AND patronymic ="
-        " :patronymic AND day = :day AND month = :month AND year_text = :year"));
+        " :patronymic AND day = :day AND month = :month AND year_text = :year AND deleted = ''"));
     detail::bindPerson(q, client);
     if (!q.exec() || !q.next()) {
         return detail::reason(q.lastError());
@@ -67,7 +68,8 @@ bool ClientBook::recordReport(qint64 id, core::ReportKind kind, QString* error,
         return failed(reason(transaction.error()));
     }
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    q.prepare(QStringLiteral(
+        "UPDATE clients SET last_printed = :printed WHERE id = :id AND deleted = ''"));
     q.bindValue(QStringLiteral(":printed"), moment);
     q.bindValue(QStringLiteral(":id"), id);
     if (!q.exec()) {
@@ -200,7 +202,8 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
         return failed(transaction.error());
     }
     QSqlQuery mark(db);
-    mark.prepare(QStringLiteral("UPDATE clients SET last_printed = :printed WHERE id = :id"));
+    mark.prepare(QStringLiteral(
+        "UPDATE clients SET last_printed = :printed WHERE id = :id AND deleted = ''"));
     QSqlQuery note(db);
     note.prepare(
         QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document)"

@@ -88,8 +88,8 @@ namespace {
 size_t clientCount(sqlite3* connection) {
     sqlite3_stmt* statement = nullptr;
     size_t count = 0;
-    if (sqlite3_prepare_v2(connection, "SELECT count(*) FROM clients", -1, &statement, nullptr) ==
-            SQLITE_OK &&
+    if (sqlite3_prepare_v2(connection, "SELECT count(*) FROM clients WHERE deleted = ''", -1,
+                           &statement, nullptr) == SQLITE_OK &&
         sqlite3_step(statement) == SQLITE_ROW) {
         count = size_t(std::max<sqlite3_int64>(0, sqlite3_column_int64(statement, 0)));
     }
@@ -165,51 +165,88 @@ std::optional<QString> readClientsDirect(const QSqlDatabase& db, const QString& 
     return QString();
 }
 
-// SQLite's backup reads the book page by page inside one read transaction,
-// so the copy is the book as it was at one moment, even while this program
-// writes to it; into memory first, so that the file is written whole by the
-// caller or not at all.
-QString copyWhole(const QSqlDatabase& db, QByteArray& out) {
-    sqlite3* from = ownHandle(db);
-    if (!from) {
-        return QCoreApplication::translate(
-            "SqliteDirect", "драйвер SQLite в Qt не тот, с которым собрана программа");
+// --- copies through SQLite's backup ---
+
+namespace {
+
+QString driverText() {
+    return QCoreApplication::translate("SqliteDirect",
+                                       "драйвер SQLite в Qt не тот, с которым собрана программа");
+}
+
+// What a pragma of `db` says, as a number; 0 when it says nothing.
+qint64 pragmaNumber(sqlite3* db, const char* pragma) {
+    sqlite3_stmt* statement = nullptr;
+    qint64 value = 0;
+    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        value = sqlite3_column_int64(statement, 0);
     }
-    sqlite3* to = nullptr;
-    if (sqlite3_open_v2(":memory:", &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        const QString why = failure(to);
-        sqlite3_close(to);
-        return why;
+    sqlite3_finalize(statement);
+    return value;
+}
+
+// A failure of the copy's writing side: the disk full, a file too large for
+// it, a place that cannot be written. Anything else is the reading side's,
+// a copy that cannot be read as it lies (a journal left to roll back) too.
+bool writingFailed(int code) {
+    const int primary = code & 0xff;
+    if (code == SQLITE_READONLY_ROLLBACK || code == SQLITE_READONLY_RECOVERY) {
+        return false;
     }
-    QString why;
-    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    return primary == SQLITE_FULL || primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN ||
+           code == SQLITE_IOERR_WRITE || code == SQLITE_IOERR_FSYNC ||
+           code == SQLITE_IOERR_TRUNCATE || code == SQLITE_IOERR_DIR_FSYNC ||
+           primary == SQLITE_NOMEM;
+}
+
+constexpr int kPagesAStep = 256;
+constexpr int kBusyWaitMs = 20;
+
+}  // namespace
+
+CopyResult copyDatabase(const QSqlDatabase& from, const QSqlDatabase& to, qint64 limit,
+                        const std::function<bool(qint64, qint64)>& step) {
+    sqlite3* source = ownHandle(from);
+    sqlite3* target = ownHandle(to);
+    if (!source || !target) {
+        return {CopyFault::Destination, driverText()};
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
     if (!backup) {
-        why = failure(to);
-    } else {
-        const int step = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        if (step != SQLITE_DONE) {
-            why = reason(step, QString::fromUtf8(sqlite3_errstr(step)));
+        const int code = sqlite3_extended_errcode(target);
+        return {writingFailed(code) ? CopyFault::Destination : CopyFault::Source, failure(target)};
+    }
+    const qint64 pageSize = pragmaNumber(source, "PRAGMA page_size");
+    // The first step copies nothing and tells how large the database is.
+    int code = sqlite3_backup_step(backup, 0);
+    CopyResult result;
+    for (int pages = 0; code == SQLITE_OK || code == SQLITE_BUSY || code == SQLITE_LOCKED;
+         code = sqlite3_backup_step(backup, pages)) {
+        const qint64 total = qint64(sqlite3_backup_pagecount(backup)) * pageSize;
+        if (total > limit) {
+            result.fault = CopyFault::TooLarge;
+            break;
         }
+        if (code != SQLITE_OK) {
+            sqlite3_sleep(kBusyWaitMs);  // another program is writing the source
+        }
+        const qint64 done = total - qint64(sqlite3_backup_remaining(backup)) * pageSize;
+        if (step && !step(done, total)) {
+            result.fault = CopyFault::Stopped;
+            break;
+        }
+        pages = kPagesAStep;
     }
-    sqlite3_int64 size = 0;
-    unsigned char* bytes = why.isEmpty() ? sqlite3_serialize(to, "main", &size, 0) : nullptr;
-    if (why.isEmpty() && !bytes) {
-        why = QCoreApplication::translate("SqliteDirect", "не хватило памяти");
+    // An unfinished copy is rolled back: the target is as it was.
+    const int finished = sqlite3_backup_finish(backup);
+    if (result.fault == CopyFault::None && (code != SQLITE_DONE || finished != SQLITE_OK)) {
+        const int failed = code != SQLITE_DONE ? code : finished;
+        result.fault = writingFailed(failed) ? CopyFault::Destination : CopyFault::Source;
+        result.why = reason(failed, QString::fromUtf8(sqlite3_errstr(failed)));
+        result.damaged = (failed & 0xff) == SQLITE_NOTADB || (failed & 0xff) == SQLITE_CORRUPT;
     }
-    if (bytes) {
-        out = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
-        sqlite3_free(bytes);
-    }
-    sqlite3_close(to);
-    // The copy is one file: not in WAL mode, which would have SQLite look
-    // for a -wal file beside it.
-    if (why.isEmpty() && out.size() >= 100 && out[18] == 2) {
-        out[18] = 1;
-        out[19] = 1;
-    }
-    return why;
+    return result;
 }
 
 // --- adding clients ---
@@ -221,7 +258,8 @@ constexpr const char* kInsertClient =
     " added, last_printed, sort_key, language, gender, address)"
     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 constexpr const char* kSkipSamePerson =
-    " ON CONFLICT (surname, name, patronymic, day, month, year_text) DO NOTHING";
+    " ON CONFLICT (surname, name, patronymic, day, month, year_text) WHERE deleted = ''"
+    " DO NOTHING";
 
 // Hands each column of a new client's row to `bind` with its place in the
 // statement above, from 1.

@@ -21,6 +21,19 @@ BookletBlock block(Kind kind, QString text, QString key = {}) {
     return b;
 }
 
+// The values of `values` that are blank, and only those.
+FieldValues blankValues(const FieldValues& values) {
+    FieldValues blank;
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto field = static_cast<TextField>(i);
+        if (const std::optional<QString>& value = values.value(field);
+            value && value->trimmed().isEmpty()) {
+            blank.set(field, *value);
+        }
+    }
+    return blank;
+}
+
 int percentOf(const Forecast& forecast) {
     QString digits = forecast.happiness;
     digits.remove(u'%');
@@ -111,14 +124,21 @@ private:
 };
 
 void Writer::addText(const QString& key, const FieldValues& values) {
-    QString text = library_.filledFor(key, b_.person.gender, values);
+    if (!library_.isOn(key)) {
+        return;
+    }
+    QString text = library_.textFor(key, b_.person.gender);
     // A client known by the date alone: «Здравствуйте, {обращение}!» reads «Здравствуйте!».
+    // The tidying sees only the text and the blank fields; every other value
+    // goes in afterwards exactly as it is stored («Ли, !» stays «Ли, !»).
     const std::optional<QString>& address = values.value(TextField::Address);
     const std::optional<QString>& name = values.value(TextField::Name);
     if ((address && address->trimmed().isEmpty()) || (name && name->trimmed().isEmpty())) {
         static const QRegularExpression kCommaBeforeNothing(QStringLiteral(",\\s*([!?.,])"));
+        text = fillFields(text, blankValues(values));
         text.replace(kCommaBeforeNothing, QStringLiteral("\\1"));
     }
+    text = fillFields(text, values);
     if (!text.isEmpty()) {
         add(Kind::Paragraph, text, key);
     }

@@ -6,6 +6,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace core {
 
@@ -111,6 +112,28 @@ QString printedTextProblem(const QString& text) {
         }
     }
     return overbuiltCharacter(text);
+}
+
+LineProblem unprintableLine(QStringView text) {
+    qsizetype number = 0;
+    for (const QStringView line : text.split(u'\n')) {
+        if (QString problem = printedTextProblem(line.toString()); !problem.isEmpty()) {
+            return {number, std::move(problem)};
+        }
+        ++number;
+    }
+    return {};
+}
+
+QString halfCharacter(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            return codeOf(text[i].unicode());
+        }
+    }
+    return {};
 }
 
 QString nameProblem(const QString& text, int limit, const QString& fieldName) {

@@ -53,6 +53,21 @@ QString overbuiltCharacter(const QString& text);
 // what a text that goes onto a page must not hold.
 QString printedTextProblem(const QString& text);
 
+// The first line of `text` (counted from 0) that printedTextProblem()
+// refuses, with its reason; line -1 when every line can go onto a page. A
+// text of many lines is judged line by line, so that the message can name
+// the line to mend.
+struct LineProblem {
+    qsizetype line = -1;
+    QString what;
+};
+LineProblem unprintableLine(QStringView text);
+
+// The first half of a surrogate pair that stands alone in `text`, as
+// «U+D835»; empty when there is none. Such a half is no character: stored
+// and read again it takes the character after it along.
+QString halfCharacter(QStringView text);
+
 // What is wrong with `text` as a client's name for the field `fieldName`
 // («Фамилия», «Имя», «Отчество»), as a Russian sentence; empty when nothing is.
 // A name is at most `limit` characters as visibleLength() counts them and holds

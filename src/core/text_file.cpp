@@ -249,6 +249,12 @@ void Reader::finishEntry() {
                     .arg(key, QString::number(kTextLimit), QString::number(length)));
         return;
     }
+    if (const LineProblem bad = unprintableLine(entry.lines.join(u'\n')); bad.line >= 0) {
+        problem(entry.line + 1 + int(bad.line),
+                QCoreApplication::translate("TextFile", "%1; запись [%2] пропущена")
+                    .arg(bad.what, key));
+        return;
+    }
     out_.set.setSwitchedOff(key, entry.off);
     if (!entry.off || !text.isEmpty()) {
         out_.set.setText(key, text);

@@ -49,7 +49,8 @@ struct TextFileReading {
 
 // Reads the bytes of a file; `fileName` is what the messages call it. Never
 // throws: damage (bytes that are not UTF-8, NUL bytes), a foreign or newer
-// file, an unknown or repeated key and a text over the limit are problems,
+// file, an unknown or repeated key, a text over the limit and a line that
+// cannot go onto a page (core::printedTextProblem) are problems,
 // and everything else is still read.
 TextFileReading readTextFile(const QByteArray& bytes, const QString& fileName);
 

@@ -78,15 +78,22 @@ QString normalizedText(QStringView text) {
 QString textProblem(const QString& text) {
     // A character takes at least one unit: a short text needs no counting.
     const int length = text.size() <= kTextLimit ? 0 : visibleLength(text);
-    if (length <= kTextLimit) {
-        return {};
+    if (length > kTextLimit) {
+        return QCoreApplication::translate(
+                   "TextSet",
+                   "Текст длиннее %1 знаков: в нём %2. Сократите его, программа не "
+                   "обрезает текст сама.")
+            .arg(kTextLimit)
+            .arg(length);
     }
-    return QCoreApplication::translate(
-               "TextSet",
-               "Текст длиннее %1 знаков: в нём %2. Сократите его, программа не "
-               "обрезает текст сама.")
-        .arg(kTextLimit)
-        .arg(length);
+    // A letter under a heap of marks draws a column over the lines above it,
+    // and a turn of direction prints the words after it mirrored.
+    if (const LineProblem problem = unprintableLine(text); problem.line >= 0) {
+        return QCoreApplication::translate("TextSet", "В строке %1 текста %2.")
+            .arg(problem.line + 1)
+            .arg(problem.what);
+    }
+    return {};
 }
 
 void TextSet::tidy(Entry& entry) {

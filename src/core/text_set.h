@@ -20,8 +20,10 @@ bool isLanguageCode(QStringView code);
 // half characters, and no blank lines at either end.
 QString normalizedText(QStringView text);
 
-// What is wrong with `text` as an entry's text; empty when nothing is. Only
-// its length can be: it is at most kTextLimit characters, never cut.
+// What is wrong with `text` as an entry's text; empty when nothing is. It is
+// at most kTextLimit characters, never cut, and every line of it can go onto
+// a page as printedTextProblem() tells (no heap of marks on one letter, no
+// turn of the direction of writing); the message names the line.
 QString textProblem(const QString& text);
 
 // The texts of one file, in one language: the program's defaults, a

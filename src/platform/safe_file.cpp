@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <cerrno>
 
 #include "platform/private_files.h"
@@ -153,6 +154,39 @@ QString writeFileAtomically(const QString& path, const std::function<bool(QIODev
     }
     if (!file.commit()) {
         return writeFailedMessage(path, reasonOf(file));
+    }
+    return {};
+}
+
+QString writeFileByName(const QString& path,
+                        const std::function<QString(const QString& temporary)>& write) {
+    if (const QString problem = placeProblem(path); !problem.isEmpty()) {
+        return writeFailedMessage(path, problem);
+    }
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    // Made private from the start; it stays only if it takes the target's place.
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+        return writeFailedMessage(path, openReason(temporary, target));
+    }
+    const QString name = temporary.fileName();
+    temporary.close();
+    const auto failed = [&](const QString& why) {
+        QFile::remove(name);
+        return writeFailedMessage(path, why);
+    };
+    // A replaced file keeps its rights.
+    if (QFile made(name);
+        QFileInfo::exists(target) && !made.setPermissions(QFile::permissions(target))) {
+        return failed(reasonOf(made));
+    }
+    if (const QString why = write(name); !why.isEmpty()) {
+        return failed(why);
+    }
+    if (const int code = replaceFile(name, target); code != 0) {
+        return failed(systemReason(code));
     }
     return {};
 }

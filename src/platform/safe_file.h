@@ -23,6 +23,15 @@ namespace platform {
 // Returns an empty string on success, otherwise writeFailedMessage() with the reason.
 QString writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// The same for what writes a file by its name rather than through a device
+// (SQLite's backup, page by page): `write` is given the name of an empty
+// private file beside `path` and returns an empty string when it wrote it
+// whole, else why not. Only then does that file take the place of `path`, in
+// one step; on any failure it is removed and an existing file stays as it was.
+// A replaced file keeps its permissions; a link is followed, as above.
+QString writeFileByName(const QString& path,
+                        const std::function<QString(const QString& temporary)>& write);
+
 // «Не удалось записать файл X: <причина>», X in the platform's separators.
 QString writeFailedMessage(const QString& path, const QString& reason);
 

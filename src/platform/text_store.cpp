@@ -52,14 +52,24 @@ QString notSaved(const QString& why) {
 
 }  // namespace
 
-core::TextFileReading readTextFile(const QString& path) {
-    if (QFileInfo(path).isDir()) {
+core::TextFileReading readTextFile(const QString& path, bool regularOnly) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         return refusedReading(path,
                               QCoreApplication::translate("TextStore", "это папка, а не файл"));
+    }
+    const QString notRegular = QCoreApplication::translate(
+        "TextStore", "это не обычный файл, а канал, устройство или сокет");
+    if (regularOnly && info.exists() && !info.isFile()) {
+        return refusedReading(path, notRegular);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return refusedReading(path, reasonOfFileError(file).text);
+    }
+    // Swapped for a pipe after the look above: what is open is judged again.
+    if (regularOnly && file.isSequential()) {
+        return refusedReading(path, notRegular);
     }
     // One chunk past the limit is enough to know that the file is too large.
     QByteArray bytes;
@@ -197,7 +207,7 @@ QString TextStore::save(const core::TextSet& own) const {
 
 TextStore::ImportPreview TextStore::previewImport(const QString& path,
                                                   const core::TextLibrary& current) const {
-    core::TextFileReading reading = readTextFile(path);
+    core::TextFileReading reading = readTextFile(path, true);
     ImportPreview preview;
     // What an import would take instead is the window's to say: it asks first.
     preview.problem = reading.problemText();

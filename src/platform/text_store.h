@@ -9,9 +9,11 @@
 namespace platform {
 
 // Reads a file of texts the user named (an import, the companion's --texts):
-// at most core::kTextFileLimit bytes of it, a longer one refused unread; a
-// pipe is read as a file is. The reasons of failures are in Russian.
-core::TextFileReading readTextFile(const QString& path);
+// at most core::kTextFileLimit bytes of it, a longer one refused unread. A
+// pipe is read as a file is, unless `regularOnly`: the window's import takes
+// only a regular file, since a pipe with no one writing would keep it
+// waiting for good. The reasons of failures are in Russian.
+core::TextFileReading readTextFile(const QString& path, bool regularOnly = false);
 
 // Writes `set` to `path` whole or not at all (an export); empty on success,
 // otherwise the message.
@@ -55,7 +57,7 @@ public:
     };
 
     // Reads a file to import into `current` and counts what it would change;
-    // nothing is written.
+    // nothing is written. Only a regular file is read (readTextFile).
     ImportPreview previewImport(const QString& path, const core::TextLibrary& current) const;
 
     // Replaces the practitioner's set by `incoming` and keeps `current`'s own

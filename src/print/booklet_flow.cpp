@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QTextLayout>
+#include <QTextOption>
 
 #include <algorithm>
 #include <array>
@@ -50,10 +51,15 @@ BookletPiece piece(Kind kind, QString text, const Style& style, bool keep) {
     return p;
 }
 
-// Part of a paragraph broken between words into lines of `width`, as Qt breaks text.
+// Part of a paragraph broken between words into lines of `width`, as Qt
+// breaks text; a word wider than the line («____» for a signature, a row of
+// «=») is broken at the line's edge, so that nothing runs off the page.
 QStringList linesOf(const QString& part, double width) {
     QStringList lines;
     QTextLayout layout(part, fontOf(kText));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);

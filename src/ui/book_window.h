@@ -28,6 +28,7 @@ enum class MessageIcon;
 namespace ui {
 
 class BatchReport;
+class BinWindow;
 class BookModel;
 
 // The client book window: every client in a table ordered by surname, a search
@@ -113,6 +114,12 @@ public:
     void compareSelected();
     void saveCopy();
     void restoreCopy();
+    // «Удалённые клиенты…»: the bin, where deleted clients are brought back.
+    void openBin();
+    // Ctrl+Z: the clients of the last deletion back in the book.
+    void undoDeletion();
+    // Shows the bin; by default as a modal window.
+    void setBinRunner(std::function<void(BinWindow&)> run) { runBin_ = std::move(run); }
 
 signals:
     // A client changed or left the book by this window's hand, for whoever
@@ -142,7 +149,11 @@ private:
     void reselect(const std::vector<qint64>& ids);
     // The import with a progress window that can stop it.
     book::ImportReport importWithProgress(const QString& file);
+    // The restore, the same way.
+    book::ClientBook::RestoreReport restoreWithProgress(const QString& file);
     void tell(const QString& text, platform::MessageIcon icon);
+    // What a deletion's question adds: where the deleted go, and how they come back.
+    static QString binNote();
 
     book::ClientBook& book_;
     platform::Services& services_;
@@ -161,6 +172,7 @@ private:
     Confirm confirmRestore_;
     book::CsvFormat exportFormat_ = book::CsvFormat::Plain;  // as last chosen in the dialog
     std::function<void(BatchReport&)> batchSetup_;
+    std::function<void(BinWindow&)> runBin_;
 };
 
 }  // namespace ui

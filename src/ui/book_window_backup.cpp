@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 
 #include "book/client_book.h"
 #include "platform/services.h"
@@ -20,6 +22,10 @@
 namespace ui {
 
 namespace {
+
+constexpr int kProgressSteps = 1000;
+// The set-aside rows a message lists; all of them are behind «Подробности».
+constexpr int kSetAsideShown = 10;
 
 QString copyFilter() {
     return QCoreApplication::translate("ui::BookWindow",
@@ -62,6 +68,13 @@ void BookWindow::buildMenu() {
     menu->addAction(tr("Сохранить &копию…"), this, &BookWindow::saveCopy);
     menu->addAction(tr("&Восстановить из копии…"), this, &BookWindow::restoreCopy);
     menu->addSeparator();
+    menu->addAction(tr("&Удалённые клиенты…"), this, &BookWindow::openBin);
+    // Also the window's own, so that the key works with the menu closed.
+    QAction* undo =
+        menu->addAction(tr("&Вернуть последних удалённых"), this, &BookWindow::undoDeletion);
+    undo->setShortcut(QKeySequence::Undo);
+    addAction(undo);
+    menu->addSeparator();
     menu->addAction(tr("&Экспорт в CSV…"), this, &BookWindow::exportBook);
     menu->addAction(tr("&Импорт из CSV…"), this, &BookWindow::importBook);
     menu->addSeparator();
@@ -97,16 +110,57 @@ void BookWindow::restoreCopy() {
     if (!confirmRestore_ || !confirmRestore_(this, question)) {
         return;
     }
-    const book::ClientBook::RestoreReport report = book_.restore(file);
+    const book::ClientBook::RestoreReport report = restoreWithProgress(file);
+    if (report.cancelled) {
+        tell(tr("Восстановление из копии «%1» отменено: картотека осталась прежней.")
+                 .arg(QDir::toNativeSeparators(file)),
+             platform::MessageIcon::Information);
+        return;
+    }
     if (!report.done) {
         tell(report.error, platform::MessageIcon::Critical);
         return;
     }
-    tell(tr("Картотека восстановлена из копии «%1»: %n клиентов. Прежняя картотека сохранена "
-            "в файле «%2».",
-            nullptr, report.clients)
-             .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(report.keptAs)),
-         platform::MessageIcon::Information);
+    QString text =
+        tr("Картотека восстановлена из копии «%1»: %n клиентов. Прежняя картотека "
+           "сохранена в файле «%2».",
+           nullptr, report.clients)
+            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(report.keptAs));
+    if (report.setAsideCount == 0) {
+        tell(text, platform::MessageIcon::Information);
+        return;
+    }
+    // Rows that break the book's rules are not in it, and not lost either.
+    text += QStringLiteral("\n\n") +
+            tr("Записи копии, которые нарушают правила картотеки, не вошли в неё и отложены в "
+               "«Удалённые клиенты» вместе с причиной (%n):",
+               nullptr, report.setAsideCount);
+    for (qsizetype k = 0; k < report.setAside.size() && k < kSetAsideShown; ++k) {
+        text += QStringLiteral("\n• ") + report.setAside[k];
+    }
+    if (report.setAsideCount > kSetAsideShown) {
+        text += u'\n' + tr("…и ещё %n.", nullptr, report.setAsideCount - kSetAsideShown);
+    }
+    services_.message(this, {text, tr("Восстановить из копии"), platform::MessageIcon::Warning, 0,
+                             report.setAside.join(u'\n')});
+}
+
+book::ClientBook::RestoreReport BookWindow::restoreWithProgress(const QString& file) {
+    // A large copy shows how far it is and can be stopped while it is read.
+    QProgressDialog progress(tr("Чтение копии «%1»…").arg(QFileInfo(file).fileName()), tr("Отмена"),
+                             0, kProgressSteps, this);
+    progress.setWindowTitle(tr("Восстановить из копии"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    return book_.restore(file, [&](qint64 done, qint64 total) {
+        progress.setValue(
+            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
+                      : 0);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
 }
 
 void BookWindow::updateBackupLine() {

@@ -69,7 +69,7 @@ void BookWindow::deleteCurrent() {
             ? tr("Удалить из картотеки клиента %1, %2?")
                   .arg(core::fullName(client.names), book::birthDateText(client))
             : tr("Удалить из картотеки выбранных клиентов: %n?", nullptr, int(ids.size()));
-    if (!confirm_ || !confirm_(this, question)) {
+    if (!confirm_ || !confirm_(this, question + QStringLiteral("\n\n") + binNote())) {
         return;
     }
     QString error;

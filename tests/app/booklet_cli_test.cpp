@@ -76,6 +76,32 @@ TEST(CompanionBooklet, RefusalsAndDamagedTexts) {
     EXPECT_EQ(booklet({}).exitCode, 1) << "a booklet needs a date";
 }
 
+// A message that quotes a texts file shows its control characters by their
+// codes: none of them reaches the terminal, where ESC would colour the
+// screen or move the cursor.
+TEST(CompanionBooklet, NoControlCharacterOfAFileReachesTheTerminal) {
+    QTemporaryDir dir;
+    const QString texts = dir.filePath(QStringLiteral("esc.txt"));
+    QFile f(texts);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "zemtar-texts 1 ru\n[bad\x1b[31mRED\x07 \xc2\x9b"
+        "2J]\nтекст\n");
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral(ZEMTAR_FORECAST_EXE),
+            {QStringLiteral("--booklet"), QStringLiteral("--texts"), texts, "1", "1", "1975"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitCode(), 2);
+    for (const char control : {'\x1b', '\x07', '\r'}) {
+        EXPECT_FALSE(err.contains(control)) << int(control);
+    }
+    EXPECT_FALSE(err.contains("\xc2\x9b"));
+    EXPECT_TRUE(err.contains(QByteArrayLiteral("[bad\\x1b[31mRED\\x07 \\x9b2J")))
+        << err.toStdString();
+}
+
 TEST(CompanionBooklet, JsonAddsTheChosenTextsUnderTheirKeys) {
     const BookletRun run = booklet({"--json", "--sections", "happiness", "1", "1", "1975"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

@@ -65,6 +65,12 @@ struct BackedUp : TempBook {
 TEST(BookBackup, RestoreBringsBackWhatWasDeleted) {
     BackedUp t;
     EXPECT_EQ(modeOf(t.copy), 0600u);
+    // One file, not in WAL mode, with nothing of its making left beside it.
+    QFile copy(t.copy);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.read(20).at(18), 1);
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("copy.sqlite")});
     const std::vector<book::Client> before = t.all();
     std::vector<qint64> ids;
     for (const book::Client& c : before) {
@@ -164,6 +170,233 @@ TEST(BookBackup, FailuresChangeNothing) {
         EXPECT_EQ(t.all().size(), 3u);
         EXPECT_TRUE(t.strays().isEmpty()) << t.strays().join(u' ').toStdString();
     }
+}
+
+namespace {
+
+struct RestoreCase {
+    const char* what;
+    // Makes the file to restore; the test's book holds three clients.
+    std::function<QString(BackedUp&)> prepare;
+    // Looks at what the restore did.
+    std::function<void(BackedUp&, const ClientBook::RestoreReport&)> check;
+};
+
+// A book of 20 clients and 5 more still in its -wal, its two files copied as
+// they lie while it is open, as a file manager copies a live book.
+QString walCopy(BackedUp& t) {
+    const QString live = t.dir.filePath(QStringLiteral("live/clients.sqlite"));
+    ClientBook book(live);
+    for (int k = 0; k < 25; ++k) {
+        if (k == 20) {
+            QSqlQuery(QSqlDatabase::database(book.connectionName()))
+                .exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        }
+        book::Client c = person(QStringLiteral("Живой%1").arg(k), QStringLiteral("Клиент"));
+        EXPECT_TRUE(book.add(c));
+    }
+    const QString copy = t.dir.filePath(QStringLiteral("walcopy.sqlite"));
+    EXPECT_TRUE(QFile::copy(live, copy));
+    EXPECT_TRUE(QFile::copy(live + QStringLiteral("-wal"), copy + QStringLiteral("-wal")));
+    return copy;
+}
+
+// The copy with rows no card could have made, each with what the bin says of it.
+const std::pair<const char*, const char*> kRuleBreakers[] = {
+    {"'Ива' || char(8238) || 'нов', 'Иван', '', 1, 1, '1980', '', 'ru'", "U+202E"},
+    {"'Нуль' || char(0) || 'вой', 'Иван', '', 2, 1, '1980', '', 'ru'", "U+0000"},
+    {"'Годов', 'Иван', '', 3, 1, 'abcd', '', 'ru'", "год рождения"},
+    {"'Языков', 'Иван', '', 4, 1, '1980', '', '../../x'", "язык отчёта"},
+    {"'Длинный', 'Иван', '', 5, 1, '1980', substr(hex(zeroblob(200000)), 1, 400000), 'ru'",
+     "длиннее 10000"},
+};
+
+QString ruleBreakingCopy(BackedUp& t) {
+    QStringList sql;
+    for (const auto& [values, says] : kRuleBreakers) {
+        sql << QStringLiteral(
+                   "INSERT INTO clients (surname, name, patronymic, day, month,"
+                   " year_text, note, language, added, sort_key) VALUES (%1,"
+                   " '2024-01-01T00:00:00Z', 'x')")
+                   .arg(QString::fromUtf8(values));
+    }
+    sql << QStringLiteral("UPDATE clients SET sort_key = 'zzz' WHERE surname = 'Петров'");
+    for (const QString& statement : sql) {
+        t.change(t.copy, statement);
+    }
+    return t.copy;
+}
+
+const RestoreCase kRestoreCases[] = {
+    {"another connection holds the book", [](BackedUp& t) { return t.copy; },
+     [](BackedUp&, const ClientBook::RestoreReport& r) {
+         EXPECT_FALSE(r.done);
+         EXPECT_TRUE(r.error.contains(QStringLiteral("другая программа"))) << r.error.toStdString();
+     }},
+    {"a copy in WAL mode with its -wal", walCopy,
+     [](BackedUp& t, const ClientBook::RestoreReport& r) {
+         EXPECT_TRUE(r.done) << r.error.toStdString();
+         EXPECT_EQ(r.clients, 25);
+         EXPECT_EQ(t.all().size(), 25u);
+     }},
+    {"two restores in one second",
+     [](BackedUp& t) {
+         const QDateTime fixed = QDateTime::currentDateTimeUtc();
+         t.book->setClock([fixed] { return fixed; });
+         return t.copy;
+     },
+     [](BackedUp& t, const ClientBook::RestoreReport& first) {
+         book::Client c = person(QStringLiteral("Между"), QStringLiteral("Двумя"));
+         ASSERT_TRUE(t.book->add(c));
+         const ClientBook::RestoreReport second = t.book->restore(t.copy);
+         ASSERT_TRUE(second.done) << second.error.toStdString();
+         EXPECT_NE(second.keptAs, first.keptAs);
+         for (const auto& [kept, clients] : {std::pair{first.keptAs, 3u}, {second.keptAs, 4u}}) {
+             ClientBook book(kept);
+             std::vector<book::Client> all;
+             ASSERT_TRUE(book.clients(all)) << kept.toStdString();
+             EXPECT_EQ(all.size(), clients);
+         }
+     }},
+    {"a copy larger than the bound",
+     [](BackedUp& t) {
+         t.book->setRestoreLimit(1 << 20);
+         book::Client c = person(QStringLiteral("Большой"), QStringLiteral("Текст"));
+         c.note = QString(9000, u'ж');
+         for (int k = 0; k < 70; ++k) {
+             c.names.name = QStringLiteral("Текст%1").arg(k);
+             EXPECT_TRUE(t.book->add(c));
+         }
+         EXPECT_TRUE(t.book->backup(t.copy));
+         return t.copy;
+     },
+     [](BackedUp&, const ClientBook::RestoreReport& r) {
+         EXPECT_FALSE(r.done);
+         EXPECT_TRUE(r.error.contains(QStringLiteral("больше 1 МБ"))) << r.error.toStdString();
+     }},
+    {"bytes after the database's end",
+     [](BackedUp& t) {
+         QFile f(t.copy);
+         EXPECT_TRUE(f.open(QIODevice::Append));
+         f.write(QByteArray(8 << 20, 'x'));
+         return t.copy;
+     },
+     [](BackedUp& t, const ClientBook::RestoreReport& r) {
+         EXPECT_TRUE(r.done) << r.error.toStdString();
+         EXPECT_LT(QFileInfo(t.path).size(), 1 << 20);
+     }},
+    {"rows that break the book's rules", ruleBreakingCopy,
+     [](BackedUp& t, const ClientBook::RestoreReport& r) {
+         ASSERT_TRUE(r.done) << r.error.toStdString();
+         EXPECT_EQ(r.clients, 3);
+         ASSERT_EQ(r.setAsideCount, int(std::size(kRuleBreakers)));
+         for (size_t k = 0; k < std::size(kRuleBreakers); ++k) {
+             EXPECT_TRUE(
+                 r.setAside[qsizetype(k)].contains(QString::fromUtf8(kRuleBreakers[k].second)))
+                 << r.setAside[qsizetype(k)].toStdString();
+             EXPECT_FALSE(r.setAside[qsizetype(k)].contains(QChar(0x202E)));
+         }
+         std::vector<book::Client> all;
+         book::SearchKeys keys;
+         ASSERT_TRUE(t.book->clients(all, nullptr, &keys));
+         EXPECT_EQ(keys[1], QStringLiteral("петров\tиван\t")) << "the key made afresh";
+         std::vector<ClientBook::BinEntry> bin;
+         ASSERT_TRUE(t.book->binEntries(bin));
+         EXPECT_EQ(bin.size(), std::size(kRuleBreakers));
+         // What the book took goes out to a list and back whole.
+         const QString list = t.dir.filePath(QStringLiteral("list.csv"));
+         ASSERT_TRUE(t.book->exportCsv(list));
+         TempBook again;
+         EXPECT_EQ(again.book->importCsv(list).added, 3);
+     }},
+    {"a book that is no database",
+     [](BackedUp& t) {
+         t.book = std::make_unique<ClientBook>(t.path);
+         t.write(t.path, "не база данных");
+         return t.copy;
+     },
+     [](BackedUp& t, const ClientBook::RestoreReport& r) {
+         ASSERT_TRUE(r.done) << r.error.toStdString();
+         EXPECT_EQ(bytesOf(r.keptAs), QByteArray("не база данных"));
+         EXPECT_EQ(t.all().size(), 3u);
+     }},
+    {"a full disk while the copy is read", [](BackedUp& t) { return t.copy; },
+     [](BackedUp&, const ClientBook::RestoreReport& r) {
+         EXPECT_FALSE(r.done);
+         EXPECT_TRUE(r.error.contains(QStringLiteral("подготовить восстановление в папке")))
+             << r.error.toStdString();
+     }},
+};
+
+}  // namespace
+
+// Every way a restore could lose something: the book changes whole or not
+// at all, the message says what failed, and nothing is left beside the book
+// but the book as it was, kept under a name of its own.
+TEST(BookBackup, RestoreLosesNothing) {
+    for (const RestoreCase& c : kRestoreCases) {
+        SCOPED_TRACE(c.what);
+        BackedUp t;
+        const QString file = c.prepare(t);
+        const QByteArray before = bytesOf(file);
+        std::unique_ptr<ClientBook> other;
+        if (QByteArray(c.what).startsWith("another")) {
+            t.book->setBusyTimeout(100);
+            other = std::make_unique<ClientBook>(t.path);
+            ASSERT_TRUE(other->waitForCheck());
+        }
+        ClientBook::RestoreReport report;
+        if (QByteArray(c.what).startsWith("a full disk")) {
+            const FileSizeLimit limit(8192);
+            report = t.book->restore(file);
+        } else {
+            report = t.book->restore(file);
+        }
+        c.check(t, report);
+        EXPECT_EQ(bytesOf(file), before) << "the copy itself is never changed";
+        EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral("-shm")));
+        QStringList left = t.strays();
+        for (const QString& kept : QDir(QFileInfo(t.path).absolutePath())
+                                       .entryList({QStringLiteral("* до восстановления *")})) {
+            left.removeAll(kept);
+        }
+        EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
+        EXPECT_EQ(t.strays().isEmpty(), !report.done) << "a safety copy only of a restore done";
+        if (other) {
+            book::Client late = person(QStringLiteral("Поздний"), QStringLiteral("Клиент"));
+            ASSERT_TRUE(other->add(late));
+            other.reset();
+            EXPECT_EQ(t.all().size(), 4u) << "the other window's change is kept";
+        }
+    }
+}
+
+// A restore killed while it read the copy leaves its staging file; the next
+// opening of the book removes it, unless another restore is using it.
+TEST(BookBackup, StagingLeftByAKilledRestoreGoesAtTheNextOpening) {
+    BackedUp t;
+    t.book.reset();
+    const QString left = t.path + QStringLiteral(".restore-AbCdEf");
+    const QString busy = t.path + QStringLiteral(".restore-GhIjKl");
+    t.write(left, QByteArray(100000, 'x'));
+    t.write(left + QStringLiteral("-source"), "copy");
+    t.write(busy, {});
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "busy");
+    db.setDatabaseName(busy);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
+    ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")) && q.exec(QStringLiteral("COMMIT")));
+    t.book = std::make_unique<ClientBook>(t.path);
+    EXPECT_EQ(t.all().size(), 3u);
+    for (const QString& gone : {left, left + QStringLiteral("-source")}) {
+        EXPECT_FALSE(QFileInfo::exists(gone)) << gone.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(busy));
+    q.finish();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("busy"));
 }
 
 // A full disk: the message says why and no part of the copy is left.

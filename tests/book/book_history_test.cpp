@@ -17,7 +17,7 @@ using core::ReportKind;
 namespace {
 
 // A book as the program wrote it before the clients' history: version 1.
-void writeVersionOneBook(const QString& path) {
+void writeVersionOneBook(const QString& path, const QStringList& more = {}) {
     const QString name = QStringLiteral("version-one");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -40,6 +40,9 @@ void writeVersionOneBook(const QString& path) {
                  "PRAGMA application_id = 1515014978",
              }) {
             ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql;
+        }
+        for (const QString& sql : more) {
+            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
         }
         db.close();
     }
@@ -96,8 +99,12 @@ TEST(BookHistory, VersionOneBookIsUpgradedWithoutLoss) {
     EXPECT_FALSE(t.book->recordReport(8, ReportKind::Pdf, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("уже нет"))) << error.toStdString();
 
-    // The client and their history leave together; the book reopens as ours.
+    // The client and their history go to the bin together, and leave it
+    // together; the book reopens as ours.
     ASSERT_TRUE(t.book->remove(7));
+    ASSERT_TRUE(t.book->reports(7, history));
+    EXPECT_EQ(history.size(), 3u);
+    ASSERT_TRUE(t.book->removeForGood({7}));
     ASSERT_TRUE(t.book->reports(7, history));
     EXPECT_TRUE(history.empty());
     t.book = std::make_unique<ClientBook>(t.path);
@@ -170,6 +177,33 @@ TEST(BookHistory, FailedUpgradeLeavesTheOldBook) {
     EXPECT_EQ(versionOf(t.path), 1);
     ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
     EXPECT_EQ(t.all().size(), 1u);
+}
+
+// An older book's rows are held to the rules as it is brought up to date:
+// a name that would print mirrored goes to the bin with the reason, and a
+// search key that hides a client is made afresh from the names.
+TEST(BookHistory, UpgradeHoldsEveryRowToTheRules) {
+    TempBook t;
+    QDir().mkpath(QFileInfo(t.path).absolutePath());
+    writeVersionOneBook(
+        t.path, {QStringLiteral("INSERT INTO clients VALUES (8, 'Скрытый', 'Иван', '', 1, 2, "
+                                "'1980', '', '2025-01-02T03:04:05Z', '', 'zzz')"),
+                 QStringLiteral("INSERT INTO clients VALUES (9, 'Ива' || char(8238) || 'нов', "
+                                "'Иван', '', 1, 2, '1980', '', '2025-01-02T03:04:05Z', '', 'x')")});
+    QString error;
+    ASSERT_TRUE(t.book->waitForCheck(&error)) << error.toStdString();
+    std::vector<Client> all;
+    book::SearchKeys keys;
+    ASSERT_TRUE(t.book->clients(all, &error, &keys));
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].names.surname, QStringLiteral("Скрытый"));
+    EXPECT_EQ(keys[1], QStringLiteral("скрытый\tиван\t"));
+    std::vector<ClientBook::BinEntry> bin;
+    ASSERT_TRUE(t.book->binEntries(bin));
+    ASSERT_EQ(bin.size(), 1u);
+    EXPECT_EQ(bin[0].id, 9);
+    EXPECT_TRUE(bin[0].setAside.contains(QStringLiteral("U+202E")))
+        << bin[0].setAside.toStdString();
 }
 
 // A book from before the report's language gives every client Russian, as

@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include "book_fixture.h"
@@ -20,6 +21,7 @@
 #include "platform/translations.h"
 #include "print/language_box.h"
 #include "recording_services.h"
+#include "ui/bin_window.h"
 #include "ui/book_window.h"
 #include "ui/client_book_link.h"
 #include "ui/client_editor.h"
@@ -324,6 +326,45 @@ TEST(BookWindow, CopyAndRestoreFromTheMenu) {
     ASSERT_EQ(b.services.messages.size(), 2u);
     EXPECT_TRUE(b.services.messages[1].text.contains(QStringLiteral(": 4 клиента.")))
         << b.services.messages[1].text.toStdString();
+}
+
+// Delete says where the client goes; Ctrl+Z in the table brings them back,
+// current again; the bin window brings back the chosen or removes them for
+// good after asking.
+TEST(BookWindow, DeletedClientsComeBackByCtrlZAndFromTheBin) {
+    OpenBook b;
+    b.window->selectClient(b.all()[1].id);  // Петров
+    b.key(b.window->table(), Qt::Key_Delete);
+    ASSERT_EQ(b.questions.size(), 1u);
+    EXPECT_TRUE(b.questions[0].contains(QStringLiteral("Ctrl+Z"))) << b.questions[0].toStdString();
+    ASSERT_EQ(b.shownSurnames().size(), 3);
+    b.key(b.window->table(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(b.shownSurnames().size(), 4);
+    ASSERT_NE(b.window->currentClient(), nullptr);
+    EXPECT_EQ(b.window->currentClient()->names.surname, QStringLiteral("Петров"));
+    EXPECT_EQ(b.window->selectedClients().size(), 1u) << "only the one brought back";
+
+    b.window->table()->selectAll();
+    b.window->deleteCurrent();
+    ASSERT_EQ(b.shownSurnames().size(), 0);
+    int shown = 0;
+    b.window->setBinRunner([&](ui::BinWindow& bin) {
+        ++shown;
+        ASSERT_EQ(bin.table()->rowCount(), 4);
+        bin.table()->setCurrentCell(
+            0, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        bin.bringBackButton()->click();
+        EXPECT_EQ(bin.table()->rowCount(), 3);
+        bin.setConfirm([](QWidget*, const QString&) { return true; });
+        bin.table()->selectAll();
+        bin.removeButton()->click();
+        EXPECT_EQ(bin.table()->rowCount(), 0);
+    });
+    b.window->openBin();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(b.shownSurnames().size(), 1);
+    b.key(b.window->table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(b.shownSurnames().size(), 1) << "the rest are gone for good";
 }
 
 // The card shows the client's report language; one this program does not

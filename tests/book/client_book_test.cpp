@@ -431,6 +431,41 @@ TEST(ClientBook, TextIsStoredLiterallyAndTheSamePersonOnlyOnce) {
     }
 }
 
+// Half of a surrogate pair is no character: stored, it would take the one
+// after it along. A note holding one is refused, added or changed; a whole
+// pair is a character like any other.
+TEST(ClientBook, HalfACharacterInANoteIsRefused) {
+    TempBook t;
+    const struct {
+        QString note;
+        bool stored;
+    } notes[] = {
+        {QStringLiteral("до") + QChar(0xD800) + QStringLiteral("Ж после"), false},
+        {QStringLiteral("в конце") + QChar(0xDBFF), false},
+        {QChar(0xDC00) + QStringLiteral("в начале"), false},
+        {QStringLiteral("целая 😀 пара"), true},
+    };
+    Client kept = person(QStringLiteral("Заметкин"), QStringLiteral("Иван"));
+    ASSERT_TRUE(t.book->add(kept));
+    int n = 0;
+    for (const auto& c : notes) {
+        SCOPED_TRACE(n);
+        Client added = person(QStringLiteral("Заметкина%1").arg(++n), {}, {}, 1, 2,
+                              QStringLiteral("1990"), c.note);
+        QString error;
+        EXPECT_EQ(t.book->add(added, &error), c.stored);
+        EXPECT_EQ(error.contains(QStringLiteral("неполный символ")), !c.stored)
+            << error.toStdString();
+        Client changed = kept;
+        changed.note = c.note;
+        EXPECT_EQ(t.book->update(changed), c.stored);
+    }
+    const std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].note, notes[3].note);
+    EXPECT_EQ(all[1].note, notes[3].note);
+}
+
 // A writer killed at random moments: the file stays whole and every change it
 // reported as stored is there.
 TEST(ClientBook, KilledWriterLosesAtMostTheChangeInProgress) {

@@ -483,7 +483,11 @@ TEST(Csv, MomentsOfAListAreStoredInUtc) {
         {" 05.03.2024 14:30:00 ", "2024-03-05T13:30:00Z"},
         {"2024-03-05T13:30:00Z", "2024-03-05T13:30:00Z"},
         {"2024-03-05T14:30:00+01:00", "2024-03-05T13:30:00Z"},
+        {"27.10.2024 02:30:00 +02:00", "2024-10-27T00:30:00Z"},
+        {"27.10.2024 02:30:00 +01:00", "2024-10-27T01:30:00Z"},
+        {"05.03.2024 14:30:00 -05:30", "2024-03-05T20:00:00Z"},
         {"", ""},
+        {"05.03.2024 14:30:00 +25:00", nullptr},
         {"30.02.2024 10:00:00", nullptr},
         {"вчера", nullptr},
     };
@@ -505,6 +509,69 @@ TEST(Csv, MomentsOfAListAreStoredInUtc) {
         EXPECT_EQ(row.client.added, QString::fromLatin1(c.stored));
         EXPECT_EQ(row.client.lastPrinted, QString::fromLatin1(c.stored));
     }
+    zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
+}
+
+// A report language that is no language code: the book refuses the row
+// with the reason, a page of the companion's list is made in Russian.
+TEST(Csv, ALanguageThatIsNoCodeIsRefusedByTheBookAndIsRussianOnAPage) {
+    for (const auto fields :
+         {book::ClientListReader::Fields::All, book::ClientListReader::Fields::Printed}) {
+        const bool book = fields == book::ClientListReader::Fields::All;
+        for (const char* code : {"UK", "de", "../../x", ""}) {
+            SCOPED_TRACE(std::string(code) + (book ? " book" : " page"));
+            QByteArray bytes = "Фамилия;Имя;Отчество;Дата рождения;Язык отчёта\n";
+            bytes += QByteArray("Иванова;Мария;;23.08.1975;") + code + '\n';
+            QBuffer in(&bytes);
+            in.open(QIODevice::ReadOnly);
+            book::ClientListReader reader(in, fields);
+            ASSERT_TRUE(reader.start()) << reader.error().toStdString();
+            book::ListRow row;
+            ASSERT_TRUE(reader.next(row));
+            const bool bad = QByteArray(code) == "../../x";
+            EXPECT_EQ(row.problem.contains(QStringLiteral("язык отчёта")), bad && book)
+                << row.problem.toStdString();
+            if (!(bad && book)) {
+                EXPECT_EQ(row.client.languageCode, bad || !*code
+                                                       ? QStringLiteral("ru")
+                                                       : QString::fromLatin1(code).toLower());
+            }
+        }
+    }
+}
+
+// The file for spreadsheets gives back every moment exactly, in a zone
+// whose clocks go back: the hour that comes twice, the hour skipped in
+// spring, and the turn of a year.
+TEST(Csv, ExcelRoundTripKeepsTheHourThatComesTwice) {
+    const QByteArray zoneBefore = qgetenv("TZ");
+    qputenv("TZ", "Europe/Kyiv");
+    const char* moments[] = {"2024-10-27T00:30:00Z", "2024-10-27T01:30:00Z",
+                             "2024-10-27T00:59:59Z", "2024-03-31T00:59:59Z",
+                             "2024-03-31T01:00:00Z", "2023-12-31T22:00:00Z"};
+    TempBook from;
+    int day = 0;
+    for (const char* moment : moments) {
+        Client c = person(QStringLiteral("Осенний"), QStringLiteral("Клиент"), {}, ++day);
+        c.added = QString::fromLatin1(moment);
+        c.lastPrinted = QString::fromLatin1(moment);
+        ASSERT_TRUE(from.book->add(c)) << moment;
+    }
+    const QString file = from.dir.filePath(QStringLiteral("excel.csv"));
+    ASSERT_TRUE(from.book->exportCsv(file, nullptr, book::CsvFormat::Excel));
+    TempBook to;
+    const book::ImportReport report = to.book->importCsv(file);
+    ASSERT_TRUE(report.done) << report.error.toStdString();
+    ASSERT_TRUE(report.badRows.empty()) << report.badRows.front().second.toStdString();
+    const auto before = from.all();
+    const auto after = to.all();
+    ASSERT_EQ(after.size(), std::size(moments));
+    for (size_t k = 0; k < after.size(); ++k) {
+        EXPECT_EQ(after[k].added, before[k].added);
+        EXPECT_EQ(after[k].lastPrinted, before[k].lastPrinted);
+    }
+    EXPECT_TRUE(bytesOf(file).contains(";27.10.2024 03:30:00 +03:00;")) << "summer time";
+    EXPECT_TRUE(bytesOf(file).contains(";27.10.2024 03:30:00 +02:00;")) << "winter time";
     zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
 }
 

@@ -277,6 +277,30 @@ TEST(Booklet, WomenMenAndEveryoneReadTheirVariant) {
     }
 }
 
+// Only the text around a blank first name is tidied; every value goes in
+// exactly as stored, its own commas and marks included.
+TEST(Booklet, FilledValuesGoInAsStored) {
+    core::TextLibrary library;
+    ASSERT_TRUE(
+        library.setText(u"opening", QStringLiteral("Здравствуйте, {имя}! Фамилия: {фамилия}."))
+            .isEmpty());
+    const struct {
+        core::ClientNames names;
+        const char* reads;
+    } cases[] = {
+        {{QStringLiteral("Ли, !"), {}, {}}, "Здравствуйте! Фамилия: Ли, !."},
+        {{QStringLiteral("Ли"), QStringLiteral("Анна"), {}}, "Здравствуйте, Анна! Фамилия: Ли."},
+        {{QStringLiteral("{имя}, ?"), QStringLiteral(" "), {}}, "Здравствуйте! Фамилия: {имя}, ?."},
+    };
+    for (const auto& c : cases) {
+        core::Person person;
+        person.names = c.names;
+        const core::Booklet b = core::makeBooklet(forecastOf(23, 7, "1975"), person, library,
+                                                  {true, true, true, true, 10, 2026});
+        EXPECT_TRUE(core::bookletText(b).contains(QString::fromUtf8(c.reads))) << c.reads;
+    }
+}
+
 TEST(Booklet, SectionListAndSpanRefusals) {
     const struct {
         const char* list;

@@ -67,6 +67,13 @@ TEST(TextFile, ProblemsNameTheFileAndTheLineAndTheRestIsRead) {
         {"not a header", file("[level.1]\nГоден.\n[примечание\nтекст\n"), 4, "«\\»", true},
         {"switch on an aspect", file("[aspect.1.0 off]\nтекст\n[level.1]\nГоден.\n"), 2,
          "нельзя выключить", true},
+        {"marks heaped on a letter",
+         file("[level.2]\nПервая "
+              "строка\nа\xCC\x81\xCC\x81\xCC\x81\xCC\x81\xCC\x81\n[level.1]\nГоден."
+              "\n"),
+         4, "больше 4 диакритических", true},
+        {"turn of direction", file("[level.1]\nГоден.\n[level.2]\nслово \xE2\x80\xAE наоборот\n"),
+         5, "U+202E", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -132,6 +139,11 @@ TEST(TextSet, TextsAreKeptNormalizedAndWithinTheLimit) {
     EXPECT_TRUE(refused.contains(QStringLiteral("в нём 4001"))) << utf8(refused);
     EXPECT_EQ(set.text(u"level.1")->size(), core::kTextLimit);  // never cut, left as it was
     EXPECT_FALSE(set.setText(u"level.10", QStringLiteral("x")).isEmpty());
+    for (const QString& unprintable : {QStringLiteral("Первая\nа") + QString(60000, QChar(0x0301)),
+                                       QStringLiteral("Первая\n\u2067вторая")}) {
+        const QString problem = set.setText(u"level.1", unprintable);
+        EXPECT_TRUE(problem.startsWith(QStringLiteral("В строке 2 текста"))) << utf8(problem);
+    }
 }
 
 TEST(TextFields, ValuesGoInAsTypedAndUnknownFieldsStay) {

@@ -6,10 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <functional>
 #include <memory>
 
 #include "file_size_limit.h"
@@ -99,45 +102,67 @@ TEST_P(WriteFailure, LeavesEverythingAsItWasAndSaysWhy) {
         QDir(dir.path())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 
-    QString message;
-    {
-        std::unique_ptr<FileSizeLimit> limit;
-        if (f.place == Place::FileSizeLimit || f.place == Place::ShortWrite) {
-            limit = std::make_unique<FileSizeLimit>(4096);
+    // The writer through a device, then the one for what writes by name
+    // (SQLite's backup); a write cut short in one call is the device's alone.
+    for (const bool byName : {false, true}) {
+        if (byName && f.place == Place::ShortWrite) {
+            continue;
         }
-        message = platform::writeFileAtomically(path, [&](QIODevice& device) {
-            if (f.place == Place::ShortWrite) {
-                // More than QSaveFile buffers, in one call whose count nobody checks.
-                device.write(QByteArray(1 << 16, 'x'));
-                return true;
+        SCOPED_TRACE(byName ? "by name" : "through a device");
+        QString message;
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (f.place == Place::FileSizeLimit || f.place == Place::ShortWrite) {
+                limit = std::make_unique<FileSizeLimit>(4096);
             }
-            const QByteArray chunk(1000, 'x');
-            // Less than QSaveFile buffers: the failure shows only when the buffer empties.
-            for (int i = 0; i < 10; ++i) {
-                device.write(chunk);
-            }
-            return f.place != Place::WriterGivesUp;
-        });
+            const auto fill = [&](QIODevice& device) {
+                if (f.place == Place::ShortWrite) {
+                    // More than QSaveFile buffers, in one call whose count nobody checks.
+                    device.write(QByteArray(1 << 16, 'x'));
+                    return true;
+                }
+                const QByteArray chunk(1000, 'x');
+                // Less than QSaveFile buffers: the failure shows only when the buffer empties.
+                for (int i = 0; i < 10; ++i) {
+                    device.write(chunk);
+                }
+                return f.place != Place::WriterGivesUp;
+            };
+            // Written by name as SQLite writes: the reason is the writing's own.
+            const auto fillByName = [&](const QString& temporary) {
+                QFile file(temporary);
+                errno = 0;
+                const bool filled = file.open(QIODevice::WriteOnly) && fill(file) && file.flush();
+                const int code = errno;
+                return filled ? QString()
+                       : file.error() == QFileDevice::NoError
+                           ? QStringLiteral("не удалось подготовить")
+                           : platform::reasonOfFileError(file, code).text;
+            };
+            message = byName ? platform::writeFileByName(path, fillByName)
+                             : platform::writeFileAtomically(path, fill);
+        }
+
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Не удалось записать файл ") +
+                                       QDir::toNativeSeparators(path) + QStringLiteral(": ")))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(f.reason))) << message.toStdString();
+        if (oldFile) {
+            EXPECT_EQ(readAll(path), kOldBytes) << "the existing file is kept byte for byte";
+        }
+        EXPECT_EQ(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+            before)
+            << "nothing new is left in the folder";
+        struct stat after {};
+        if (f.place == Place::Fifo || f.place == Place::DeviceNode) {
+            ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+            EXPECT_FALSE(S_ISREG(after.st_mode)) << "the special file is still what it was";
+        }
     }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Не удалось записать файл ") +
-                                   QDir::toNativeSeparators(path) + QStringLiteral(": ")))
-        << message.toStdString();
-    EXPECT_TRUE(message.contains(QString::fromUtf8(f.reason))) << message.toStdString();
-    if (oldFile) {
-        EXPECT_EQ(readAll(path), kOldBytes) << "the existing file is kept byte for byte";
-    }
-    EXPECT_EQ(QDir(dir.path())
-                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
-              before)
-        << "nothing new is left in the folder";
-    struct stat after {};
-    if (f.place == Place::Fifo || f.place == Place::DeviceNode) {
-        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
-        EXPECT_FALSE(S_ISREG(after.st_mode)) << "the special file is still what it was";
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,22 +179,42 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Failure>& p) { return p.param.name; });
 
 TEST(WriteFile, NewFilesArePrivateAndReplacedFilesKeepTheirPermissions) {
-    QTemporaryDir dir;
-    const QString fresh = dir.filePath(QStringLiteral("new.pdf"));
-    const QString old = dir.filePath(QStringLiteral("old.pdf"));
-    makeFile(old, kOldBytes);
-    ASSERT_TRUE(QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const auto writeNew = [](QIODevice& device) { return device.write("new") == 3; };
-    ASSERT_EQ(platform::writeFileAtomically(fresh, writeNew), QString());
-    ASSERT_EQ(platform::writeFileAtomically(old, writeNew), QString());
+    const auto throughDevice = [](const QString& path) {
+        return platform::writeFileAtomically(
+            path, [](QIODevice& device) { return device.write("new") == 3; });
+    };
+    const auto byName = [](const QString& path) {
+        return platform::writeFileByName(path, [](const QString& temporary) {
+            QFile file(temporary);
+            return file.open(QIODevice::WriteOnly) && file.write("new") == 3
+                       ? QString()
+                       : QStringLiteral("not written");
+        });
+    };
+    for (const auto& write : {std::function<QString(const QString&)>(throughDevice),
+                              std::function<QString(const QString&)>(byName)}) {
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath(QStringLiteral("new.pdf"));
+        const QString old = dir.filePath(QStringLiteral("old.pdf"));
+        makeFile(old, kOldBytes);
+        ASSERT_TRUE(QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ReadGroup |
+                                                   QFileDevice::ReadOther));
+        // A link to the old file: the file it points to is replaced, the link stays.
+        const QString link = dir.filePath(QStringLiteral("link.pdf"));
+        ASSERT_TRUE(QFile::link(old, link));
+        ASSERT_EQ(write(fresh), QString());
+        ASSERT_EQ(write(link), QString());
 
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(fresh).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
-    ASSERT_EQ(::stat(QFile::encodeName(old).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0644u);
-    EXPECT_EQ(readAll(old), QByteArray("new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(fresh).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0600u);
+        ASSERT_EQ(::stat(QFile::encodeName(old).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0644u);
+        EXPECT_EQ(readAll(old), QByteArray("new"));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+    }
 }
 
 TEST(WriteFile, PdfAndPictureReplaceAnOldFileWhole) {

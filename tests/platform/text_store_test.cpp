@@ -140,4 +140,13 @@ TEST(TextStore, ImportCountsItsChangesAndCanBeUndone) {
         EXPECT_FALSE(refused.importable) << u.what;
         EXPECT_TRUE(refused.problem.contains(QString::fromUtf8(u.says))) << u.what;
     }
+    // What is no regular file is refused unread: a pipe would never answer.
+    const QString pipe = s.dir.filePath(QStringLiteral("канал"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const auto& [path, says] :
+         {std::pair{pipe, "не обычный файл"}, std::pair{s.dir.path(), "папка"}}) {
+        const platform::TextStore::ImportPreview refused = s.store.previewImport(path, current);
+        EXPECT_FALSE(refused.importable);
+        EXPECT_TRUE(refused.problem.contains(QString::fromUtf8(says))) << says;
+    }
 }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+
 #include "core/booklet.h"
 #include "forecast_of.h"
+#include "platform/fonts.h"
 #include "platform/printer_page.h"
+#include "platform/replay.h"
 #include "print/booklet_pages.h"
 #include "print/report.h"
 #include "same_ops.h"
@@ -177,6 +181,28 @@ TEST(BookletPages, BreaksLeaveNoLineAlone) {
                 }
             }
         }
+    }
+}
+
+// A word wider than the column is broken at its edge: every line fits, and
+// every character of the paragraph is on the page.
+TEST(BookletPages, WordWiderThanTheColumnIsBrokenAtItsEdge) {
+    const QFontMetricsF metrics(platform::twipFont(platform::printerFamily(), 11, false, false));
+    constexpr double kWidth = 6000;
+    for (const QString& text :
+         {QStringLiteral("Подпись клиента: ") + QString(300, u'_') + QStringLiteral("КОНЕЦ"),
+          QString(400, u'=') + QStringLiteral("END"), QStringLiteral("ж").repeated(500)}) {
+        core::BookletBlock paragraph;
+        paragraph.kind = core::BookletBlock::Kind::Paragraph;
+        paragraph.text = text;
+        QString printed;
+        for (const std::vector<Piece>& page : print::flowBlocks({paragraph}, kWidth, 0, 16000)) {
+            for (const Piece& line : page) {
+                EXPECT_LE(metrics.horizontalAdvance(line.text), kWidth) << line.text.toStdString();
+                printed += line.text;
+            }
+        }
+        EXPECT_EQ(printed.remove(u' '), QString(text).remove(u' '));
     }
 }
 
