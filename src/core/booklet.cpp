@@ -40,26 +40,8 @@ QString words(const Booklet& b, PageCaption caption) {
     return pageCaption(b.language, caption);
 }
 
-int percentOf(const Forecast& forecast) {
-    QString digits = forecast.happiness;
-    digits.remove(u'%');
-    return digits.toInt();
-}
-
 long long birthYear(const Forecast& forecast) {
     return forecast.birthYear;
-}
-
-int digitAt(const Forecast& forecast, qsizetype position) {
-    return forecast.digits.at(position).unicode() - u'0';
-}
-
-// The shape of the cycle's position: against the position before it, the
-// first against the last, as the years follow one another.
-YearShape shapeAt(const Forecast& forecast, qsizetype position) {
-    const qsizetype n = forecast.digits.size();
-    const int previous = digitAt(forecast, (position + n - 1) % n);
-    return yearShape(digitAt(forecast, position), previous, forecast.largest, forecast.smallest);
 }
 
 void addAspects(Booklet& b, const TextLibrary& library, const FieldValues& names) {
@@ -94,8 +76,10 @@ void addCycle(Booklet& b, const TextLibrary& library, const FieldValues& names) 
                                                   .arg(QString::number(f.lifeNumber.wide()),
                                                        QString::number(f.digits.size()))));
     for (qsizetype k = 0; k < f.digits.size(); ++k) {
-        const int level = digitAt(f, k);
-        const YearShape shape = shapeAt(f, k);
+        // The cycle's k-th year is the k-th after the birth.
+        const CycleYear position = cycleYear(f, birthYear(f) + k).value_or(CycleYear{});
+        const int level = position.level;
+        const YearShape shape = position.shape;
         const std::vector<long long> years = governedYears(f, k);
         b.blocks.push_back(
             block(Kind::Subheading, words(b, PageCaption::CyclePosition)
@@ -119,12 +103,11 @@ std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choic
     std::vector<OutlookYear> years;
     const long long last = choice.thisYear + choice.outlookYears;
     for (long long y = choice.thisYear; y <= last; ++y) {
-        const std::optional<int> level = levelInYear(f, y);
-        if (!level) {
+        const std::optional<CycleYear> cycle = cycleYear(f, y);
+        if (!cycle) {
             continue;  // before the birth year nothing is said
         }
-        const auto position = static_cast<qsizetype>((y - birthYear(f)) % f.digits.size());
-        years.push_back({y, y - birthYear(f), *level, shapeAt(f, position)});
+        years.push_back({y, y - birthYear(f), cycle->level, cycle->shape});
     }
     return years;
 }
@@ -162,9 +145,10 @@ void addOutlook(Booklet& b, const TextLibrary& library, const FieldValues& names
 
 void addHappiness(Booklet& b, const TextLibrary& library, const FieldValues& names) {
     b.blocks.push_back(block(Kind::Heading, words(b, PageCaption::HappinessPart)));
+    const int percent = b.forecast.happinessPercent;
     b.blocks.push_back(
-        block(Kind::Subheading, words(b, PageCaption::HappinessIs).arg(b.forecast.happiness)));
-    addText(b.blocks, library, happinessKey(percentOf(b.forecast)), names);
+        block(Kind::Subheading, words(b, PageCaption::HappinessIs).arg(percentText(percent))));
+    addText(b.blocks, library, happinessKey(percent), names);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "aspects/square_drawing.h"
+#include "aspects/square_painter.h"
 #include "platform/fonts.h"
 #include "platform/kept_by_text.h"
 #include "platform/replay.h"
@@ -232,9 +232,16 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
             case Kind::TableRow:
                 drawRow(page, p);
                 break;
-            case Kind::Square:
-                aspects::drawSquare(page, forecast, 0, int(p.y) - 90);
+            case Kind::Square: {
+                // The square's own origin stands above its outline.
+                const QSizeF size = aspects::squareSizeTw();
+                page.paintInRect(QRectF(QPointF(0, p.y - 90), size),
+                                 [levels = aspects::SquareLevels::of(forecast)](
+                                     QPainter& painter, const QRectF& rect) {
+                                     aspects::paintSquare(painter, rect, levels);
+                                 });
                 break;
+            }
             case Kind::Curve:
                 drawCurve(page, p.y, page.scaleWidth(), outlook, thisYear);
                 break;

@@ -207,7 +207,7 @@ TEST(TextsWindow, SearchFiltersTheTree) {
         EXPECT_EQ(shown(), row.keys) << row.query;
     }
     t.window->searchBox()->clear();
-    EXPECT_EQ(shown().size(), 72);
+    EXPECT_EQ(shown().size(), 101);
 }
 
 // The preview fills each kind of entry with what it speaks of in the forecast
@@ -233,6 +233,8 @@ TEST(TextPreview, FillsEachEntryFromTheForecast) {
         {"shape.same", "-", "5", "2026", "2026, 2033, 2040"},
         {"pair.both-low", "-", "0", "2029", "2029, 2030, 2036, 2037, 2043, 2044"},
         {"pair.aspect-both", "Биополе", "8", "2027", "2027, 2034, 2041"},
+        {"group.all-low", "-", "0", "2029", "2029, 2030, 2036, 2037, 2043, 2044"},
+        {"group.aspect.5.some", "Любовь", "8", "2027", "2027, 2034, 2041"},
         {"opening", "-", "5", "2026", "-"},
     };
     for (const auto& row : rows) {

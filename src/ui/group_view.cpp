@@ -1,4 +1,4 @@
-#include "ui/comparison_view.h"
+#include "ui/group_view.h"
 
 #include <QPainter>
 
@@ -8,16 +8,16 @@
 
 namespace ui {
 
-ComparisonView::ComparisonView(QWidget* parent) : QWidget(parent) {
+GroupView::GroupView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ComparisonView::setCompose(Compose compose) {
+void GroupView::setCompose(Compose compose) {
     compose_ = std::move(compose);
     recompose();
 }
 
-void ComparisonView::recompose() {
+void GroupView::recompose() {
     canvas_.clear();
     if (compose_) {
         compose_(canvas_,
@@ -26,7 +26,7 @@ void ComparisonView::recompose() {
     update();
 }
 
-void ComparisonView::render(QPainter& painter) const {
+void GroupView::render(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     painter.save();
     painter.scale(1.0 / platform::kTwipsPerPixel, 1.0 / platform::kTwipsPerPixel);
@@ -34,12 +34,12 @@ void ComparisonView::render(QPainter& painter) const {
     painter.restore();
 }
 
-void ComparisonView::paintEvent(QPaintEvent* /*event*/) {
+void GroupView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     render(painter);
 }
 
-void ComparisonView::resizeEvent(QResizeEvent* event) {
+void GroupView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     recompose();
 }

@@ -4,22 +4,22 @@
 #include <functional>
 #include <vector>
 
-#include "graph/comparison_chart.h"
+#include "graph/group_chart.h"
 
 namespace ui {
 
-// A drawing of the comparison window, composed in twips for the size the
+// A drawing of the group window, composed in twips for the size the
 // widget has and kept as a list of operations: the window repaints from the
 // list and tests read it. The owner says what to draw (setCompose) and asks
 // for a new drawing when the figures change (recompose).
-class ComparisonView : public QWidget {
+class GroupView : public QWidget {
     Q_OBJECT
 
 public:
     using Compose =
         std::function<void(graph::RecordingCanvas& target, const graph::ChartArea& area)>;
 
-    explicit ComparisonView(QWidget* parent = nullptr);
+    explicit GroupView(QWidget* parent = nullptr);
 
     void setCompose(Compose compose);
     void recompose();
