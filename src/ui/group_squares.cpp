@@ -12,7 +12,7 @@ namespace {
 
 // Each square, twips: the painter's design scaled to this width, a gap
 // between squares and a line for the name above.
-constexpr int kSquareWidth = 1500;
+constexpr int kSquareWidth = 1700;
 constexpr int kSquareGap = 260;
 constexpr int kTitle = 280;
 constexpr double kTitlePoints = 8;
