@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
