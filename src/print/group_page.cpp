@@ -124,6 +124,26 @@ void printList(platform::PrinterPage& page, const QString& caption, const QStrin
     }
 }
 
+// Prints `text` from x, broken between words where a line would run past the
+// page's edge (a list of six long names is longer than a line); the lines
+// after the first start at `indent`.
+void printFitted(platform::PrinterPage& page, const QFontMetricsF& metrics, double x,
+                 const QString& text, double indent) {
+    QString line;
+    for (const QString& word : text.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.trimmed().isEmpty() &&
+            x + metrics.horizontalAdvance(longer) > page.scaleWidth()) {
+            printAt(page, x, line);
+            line = word;
+            x = indent;
+        } else {
+            line = longer;
+        }
+    }
+    printAt(page, x, line);
+}
+
 // A caption and its items, «нет» for none, the items joined by `glue` and
 // broken between them where a line would run past the page's edge; the lines
 // after the first start at `indent`.
@@ -140,7 +160,7 @@ void printWrapped(platform::PrinterPage& page, const QString& caption, const QSt
     for (const QString& item : items) {
         const QString longer = first ? line + item : line + glue + item;
         if (!first && x + metrics.horizontalAdvance(longer) > page.scaleWidth()) {
-            printAt(page, x, line + glue.trimmed());
+            printFitted(page, metrics, x, line + glue.trimmed(), indent);
             line = item;
             x = indent;
         } else {
@@ -148,7 +168,7 @@ void printWrapped(platform::PrinterPage& page, const QString& caption, const QSt
         }
         first = false;
     }
-    printAt(page, x, line);
+    printFitted(page, metrics, x, line, indent);
 }
 
 QStringList yearTexts(const std::vector<long long>& years) {
