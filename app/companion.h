@@ -78,6 +78,22 @@ struct Options {
     bool languageGiven = false;
     QString languageText;
     core::ReportLanguage language = core::ReportLanguage::Russian;
+    // Two people side by side (--compare), or two to six on one calendar
+    // (--group, each after --person), over the span --from to --to.
+    bool compare = false;
+    bool group = false;
+    bool personGiven = false;
+    QStringList personTexts;  // what followed each --person, in order
+    bool firstPersonGiven = false;
+    QString firstPerson;
+    bool secondPersonGiven = false;
+    QString secondPerson;
+    bool fromGiven = false;
+    QString fromText;
+    bool toGiven = false;
+    QString toText;
+    std::vector<core::ClientNames> names;  // each person's, as read; empty ones for none
+    core::YearSpan span;                   // as read, or from this year on
 };
 
 // The booklet's choice from --sections, --outlook and --mark-year (this year

@@ -16,7 +16,10 @@ std::variant<core::BirthDate, Problem> readDate(const QString& dayText, const QS
                                                 const QString& year) {
     bool ok = false;
     const int day = dayText.toInt(&ok);
-    if (!ok || day < 1 || day > 31) {
+    // A day of 0 is the window's «none chosen»: here it is a day not taken,
+    // as any text that is no number. A number out of range is the
+    // calculation's to refuse.
+    if (!ok || day == 0) {
         return Problem{
             kExitRefused,
             QCoreApplication::translate("DateInput", "День «%1» не принят: нужно число от 1 до 31.")

@@ -14,7 +14,7 @@
 #include "platform/services.h"
 #include "platform/translations.h"
 #include "print/booklet_pages.h"
-#include "print/compare_page.h"
+#include "print/group_page.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
 #include "ui/frm_main.h"
@@ -183,8 +183,8 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
     leaveForExit(app);
 }
 
-extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* request,
-                                     companion::Problem* problem) {
+extern "C" void zemtarDrawGroup(const companion::GroupDrawRequest* request,
+                                companion::Problem* problem) {
     std::unique_ptr<QGuiApplication> app = startQt(false, request->argv[0]);
     QString logoProblem;
     const std::optional<print::Letterhead> letterhead =
@@ -193,10 +193,9 @@ extern "C" void zemtarDrawComparison(const companion::CompareDrawRequest* reques
     const QString error = platform::writeUnderName(
         request->pdf, platform::argumentBytes(request->pdf, request->argc, request->argv),
         [&](const QString& path) {
-            return print::printComparisonToPdf(*request->first, *request->second,
-                                               *request->comparison, path,
-                                               QDateTime::currentDateTime(), {}, letterhead,
-                                               *request->texts, request->letterhead->language);
+            return print::printGroupToPdf(*request->group, path, QDateTime::currentDateTime(), {},
+                                          letterhead, *request->texts,
+                                          request->letterhead->language);
         });
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage, error};

@@ -1,16 +1,16 @@
 #pragma once
 
-// The window's picture (--png), the client's report (--pdf) and the comparison
-// page (--compare --pdf): the only work of zemtar-forecast that needs Qt's
-// drawing.
+// The window's picture (--png), the client's report (--pdf) and the group's
+// page (--compare and --group with --pdf): the only work of zemtar-forecast
+// that needs Qt's drawing.
 
 #include <QString>
 #include <vector>
 
 #include "app/companion.h"
 #include "core/booklet.h"
-#include "core/comparison.h"
 #include "core/forecast.h"
+#include "core/group.h"
 #include "core/text_library.h"
 
 namespace companion {
@@ -23,21 +23,19 @@ struct DrawRequest {
     const core::TextLibrary* texts;  // the booklet's words with --booklet, else none
 };
 
-struct CompareDrawRequest {
-    const core::ComparedPerson* first;  // the forecast, and the name for the page
-    const core::ComparedPerson* second;
-    const core::Comparison* comparison;
+struct GroupDrawRequest {
+    const core::Group* group;  // the people with their names and forecasts, over the span
     QString pdf;
     const Options* letterhead;  // --practitioner, --contact and --logo
     int argc;
     char** argv;
-    const std::vector<core::BookletBlock>* texts;  // the pair's words with --booklet, else empty
+    const std::vector<core::BookletBlock>* texts;  // the group's words with --booklet, else empty
 };
 
-// The signatures of zemtarDraw (and zemtarDrawClients) and zemtarDrawComparison, as the program
+// The signatures of zemtarDraw (and zemtarDrawClients) and zemtarDrawGroup, as the program
 // finds them in the library.
 using DrawFunction = void (*)(const DrawRequest* request, Problem* problem);
-using CompareDrawFunction = void (*)(const CompareDrawRequest* request, Problem* problem);
+using GroupDrawFunction = void (*)(const GroupDrawRequest* request, Problem* problem);
 
 }  // namespace companion
 
@@ -48,8 +46,8 @@ using CompareDrawFunction = void (*)(const CompareDrawRequest* request, Problem*
 // without it.
 extern "C" __attribute__((visibility("default"))) void zemtarDraw(
     const companion::DrawRequest* request, companion::Problem* problem);
-extern "C" __attribute__((visibility("default"))) void zemtarDrawComparison(
-    const companion::CompareDrawRequest* request, companion::Problem* problem);
+extern "C" __attribute__((visibility("default"))) void zemtarDrawGroup(
+    const companion::GroupDrawRequest* request, companion::Problem* problem);
 // The reports of every row of the --clients list, one page each, into the --pdf
 // file. A row without a forecast is told on standard error by its line as it is
 // met and left out: exit code 2, as for a logo that cannot be read. A list that

@@ -35,8 +35,8 @@ Problem drawThroughLibrary(const DrawRequest& request) {
     return callLibrary<DrawFunction>("zemtarDraw", request);
 }
 
-Problem drawComparisonThroughLibrary(const CompareDrawRequest& request) {
-    return callLibrary<CompareDrawFunction>("zemtarDrawComparison", request);
+Problem drawGroupThroughLibrary(const GroupDrawRequest& request) {
+    return callLibrary<GroupDrawFunction>("zemtarDrawGroup", request);
 }
 
 Problem drawClientsThroughLibrary(const DrawRequest& request) {

@@ -9,7 +9,7 @@ namespace companion {
 // the picture and the pages pay for them only when asked for. Each returns
 // {0, ""} or the exit code and the message for the user.
 Problem drawThroughLibrary(const DrawRequest& request);
-Problem drawComparisonThroughLibrary(const CompareDrawRequest& request);
+Problem drawGroupThroughLibrary(const GroupDrawRequest& request);
 Problem drawClientsThroughLibrary(const DrawRequest& request);
 
 }  // namespace companion

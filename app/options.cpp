@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "core/address.h"
+#include "app/group_cli.h"
 #include "core/client_names.h"
 #include "platform/file_names.h"
 #include "print/letterhead_text.h"
@@ -23,6 +24,8 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
     "       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]\n"
     "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "       zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)\n"
+    "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,\n"
     "         как в списке (Январь ... Декабрь) или в родительном падеже (мая)\n"
@@ -61,6 +64,8 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  --lang ЯЗЫК   язык отчёта: ru, uk или en (по умолчанию ru) — для текста,\n"
     "                слов в JSON, страниц и подробного отчёта\n"
     "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
+    "  --group       от двух до шести человек на одном календаре (подробнее:\n"
+    "                --group --help)\n"
     "  -h, --help    показать эту справку\n"
     "  -v, --version показать версию\n"
     "Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).\n"
@@ -108,6 +113,13 @@ const OptionRow kOptionRows[] = {
     {{"outlook"}, &Options::outlookGiven, &Options::outlookText},
     {{"texts"}, &Options::textsGiven, &Options::texts},
     {{"lang"}, &Options::languageGiven, &Options::languageText},
+    {{"compare"}, &Options::compare, nullptr},
+    {{"group"}, &Options::group, nullptr},
+    {{"person"}, &Options::personGiven, nullptr, &Options::personTexts},
+    {{"first-person"}, &Options::firstPersonGiven, &Options::firstPerson},
+    {{"second-person"}, &Options::secondPersonGiven, &Options::secondPerson},
+    {{"from"}, &Options::fromGiven, &Options::fromText},
+    {{"to"}, &Options::toGiven, &Options::toText},
 };
 
 // The files the companion reads and those it writes, by option: no output may
@@ -288,6 +300,26 @@ std::optional<Problem> bookletProblem(Options& o) {
     return std::nullopt;
 }
 
+// --person, --from and the others belong to --compare and --group alone.
+std::optional<Problem> groupOptionsAlone(const Options& o) {
+    const struct {
+        bool given;
+        const char* option;
+    } rows[] = {{o.personGiven, "--person"},
+                {o.firstPersonGiven, "--first-person"},
+                {o.secondPersonGiven, "--second-person"},
+                {o.fromGiven, "--from"},
+                {o.toGiven, "--to"}};
+    for (const auto& row : rows) {
+        if (row.given) {
+            return Problem{kExitUsage, QCoreApplication::translate(
+                                           "Options", "%1 нужен только с --compare или --group.")
+                                           .arg(QLatin1String(row.option))};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Problem> checkValues(Options& o) {
     if (std::optional<Problem> problem = readLanguage(o)) {
         return problem;
@@ -427,6 +459,15 @@ std::variant<Options, Problem> parseOptions(const QStringList& args) {
     }
     for (const QString& p : parser.positionalArguments()) {
         o.positional << shielded.restore(p);
+    }
+    if (o.compare || o.group) {
+        if (const std::optional<Problem> problem = groupOptionsProblem(o)) {
+            return *problem;
+        }
+        return o;
+    }
+    if (const std::optional<Problem> problem = groupOptionsAlone(o)) {
+        return *problem;
     }
     if (const std::optional<Problem> problem = checkValues(o)) {
         return *problem;

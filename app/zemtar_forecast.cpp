@@ -9,9 +9,9 @@
 #include "app/batch.h"
 #include "app/booklet_cli.h"
 #include "app/companion.h"
-#include "app/compare_cli.h"
 #include "app/date_input.h"
 #include "app/drawing_loader.h"
+#include "app/group_cli.h"
 #include "app/options.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
@@ -25,13 +25,21 @@ namespace {
 // messages: standard error carries only what the program has to say.
 void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-int usage(const QString& problem) {
-    printErr(problem + u'\n' + usageText());
+// The help of the mode the command line asks for: --compare's, --group's or the single forecast's.
+QString usageOf(const QStringList& args) {
+    if (args.contains(QStringLiteral("--compare"))) {
+        return groupUsage(true);
+    }
+    return args.contains(QStringLiteral("--group")) ? groupUsage(false) : usageText();
+}
+
+int usage(const QString& problem, const QStringList& args) {
+    printErr(problem + u'\n' + usageOf(args));
     return finish(kExitUsage);
 }
 
-int helpOrVersion(const Options& o) {
-    writeOut(o.help ? usageText().toUtf8()
+int helpOrVersion(const Options& o, const QStringList& args) {
+    writeOut(o.help ? usageOf(args).toUtf8()
                     : QStringLiteral("zemtar-forecast %1\n").arg(info::version()).toUtf8());
     return finish(kExitForecast);
 }
@@ -47,7 +55,8 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     const auto result = forecastFor(o.positional[0], o.positional[1], o.positional[2]);
     if (const auto* problem = std::get_if<Problem>(&result)) {
         if (problem->exitCode == kExitUsage) {
-            return usage(problem->text);
+            printErr(problem->text + u'\n' + usageText());
+            return finish(kExitUsage);
         }
         printErr(problem->text + u'\n');
         return finish(problem->exitCode);
@@ -104,17 +113,17 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         args << QFile::decodeName(argv[i]);
     }
-    if (args.contains(QStringLiteral("--compare"))) {
-        return finish(runCompare(args, argc, argv));
-    }
     const auto parsed = parseOptions(args);
     if (const auto* problem = std::get_if<Problem>(&parsed)) {
-        return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text);
+        return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text, args);
     }
     Options o = std::get<Options>(parsed);
     o.standardInputClosed = standardInputClosed;
     if (o.help || o.version) {
-        return helpOrVersion(o);
+        return helpOrVersion(o, args);
+    }
+    if (o.compare || o.group) {
+        return finish(runGroup(o, argc, argv));
     }
     if (const std::optional<Problem> problem = outputOverInput(o, argc, argv)) {
         return told(*problem);

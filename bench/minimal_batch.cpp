@@ -57,9 +57,9 @@ char* putFigures(char* p, const core::Forecast& f) {
     }
     const std::string digits = f.digits.toStdString();
     p = put(put(put(put(p, "],\"digitCount\":"), f.digitCount), ",\"digits\":\""), digits.c_str());
-    const std::string happiness = f.happiness.toStdString();
+    const std::string happiness = core::percentText(f.happinessPercent).toStdString();
     p = put(put(put(p, "\",\"happiness\":\""), happiness.c_str()), "\"");
-    p = put(put(p, ",\"happinessPercent\":"), std::atoi(happiness.c_str()));
+    p = put(put(p, ",\"happinessPercent\":"), f.happinessPercent);
     p = put(p, ",\"levels\":[");
     for (std::size_t i = 0; i < digits.size(); ++i) {
         p = put(put(p, i ? "," : ""), digits[i] - '0');

@@ -90,7 +90,7 @@ void drawFigures(Cursor& c, const core::Forecast& f) {
         c.print(text);
     };
     c.y = 4500;
-    at("Количество процентов счастья: " + f.happiness);
+    at("Количество процентов счастья: " + core::percentText(f.happinessPercent));
     c.print(" ");
     at("Максимальный уровень жизненных сил: " + QString::number(f.largest));
     at("Минимальный  уровень жизненных сил: " + QString::number(f.smallest));

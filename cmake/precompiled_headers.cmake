@@ -31,6 +31,12 @@ set(ZEMTAR_PCH_TESTS_OWNER zemtar_test_main)
 # making it slow.
 function(zemtar_precompiled target group)
     set(owner ${ZEMTAR_PCH_${group}_OWNER})
+    # On Windows Qt's entry point defines QT_NEEDS_QMAIN in every program,
+    # so a library's header cannot serve a program: programs compile without.
+    get_target_property(kind ${target} TYPE)
+    if(WIN32 AND kind STREQUAL "EXECUTABLE" AND NOT target STREQUAL owner)
+        return()
+    endif()
     if(target STREQUAL owner)
         target_precompile_headers(${target} PRIVATE ${ZEMTAR_PCH_${group}})
     else()

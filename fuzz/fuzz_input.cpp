@@ -101,8 +101,8 @@ void checkYear(const QString& text, int pick) {
     require(dayMonth == QString::number(day * 100 + month), "day-month string", text);
     const core::Int32 number = core::lifeNumber(text, dayMonth, QLocale::c());
     require(number.value() == text.toInt() * (day * 100 + month), "life number", text);
-    const QString happiness = core::OprPrc(number);
-    require(!happiness.isEmpty() && happiness.size() <= 2, "happiness percentage width", text);
+    const int happiness = core::OprPrc(number);
+    require(happiness >= 0 && happiness <= 99, "happiness percentage width", text);
 }
 
 void checkRootDigit(const QString& digits) {

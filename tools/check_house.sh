@@ -12,6 +12,12 @@
 #     (in the print delivery), so that no way to paper drifts from the others;
 #   - no QLocale in core/forecast.h: the calculation's header, which nearly
 #     every file includes, does not pull in the user's locale;
+#   - a person is one value and every number a page shows comes from core/:
+#     no ComparedPerson nor PersonEntry beside core::Person, no table of
+#     aspect divisors outside core/ (kAspectDivisors), no percentage parsed
+#     back from its text (percentOf);
+#   - the span of years (twenty after the first) defined once, and the
+#     aspect square drawn by one painter (paintSquare) and by no drawSquare;
 #   - every target links directly each target whose header it includes. The
 #     compiler already refuses a header of a target not linked at all; this
 #     catches one reached only through another target's links. The list of
@@ -93,6 +99,19 @@ once 'готов к работе' "сообщение о принтере"
 while IFS=: read -r line _; do
     breach "src/core/forecast.h:$line: QLocale в заголовке расчёта"
 done < <(grep -n 'QLocale' src/core/forecast.h || true)
+
+# One way each: the names of the ways that were folded into one.
+for gone in ComparedPerson PersonEntry kAspectDivisors percentOf drawSquare; do
+    while IFS= read -r hit; do
+        breach "${hit%%:*}:$(cut -d: -f2 <<<"$hit"): $gone: этим путём больше не ходят"
+    done < <(grep -nw "$gone" "${files[@]}" || true)
+done
+once 'constexpr[^=]*(Span|Years)[A-Za-z]*[[:space:]]*=[[:space:]]*20\b' "промежуток лет"
+# A painter defined at the start of a line of a .cpp file.
+painters=$(grep -lE '^[A-Za-z].*[[:space:]]paintSquare\(' $(printf '%s\n' "${files[@]}" | grep '\.cpp$') || true)
+if (($(grep -c . <<<"$painters") > 1)); then
+    breach "$(head -1 <<<"$painters"):1: квадрат аспектов рисуют несколько функций paintSquare"
+fi
 
 # Functions too long. A brace scanner: comments, strings, character literals
 # and preprocessor lines are skipped; a brace opened in a namespace or a class

@@ -302,18 +302,6 @@
         <translation>in the note, %1</translation>
     </message>
     <message>
-        <source>день рождения не от 1 до 31</source>
-        <translation>the day of birth is not from 1 to 31</translation>
-    </message>
-    <message>
-        <source>месяц рождения не от 1 до 12</source>
-        <translation>the month of birth is not from 1 to 12</translation>
-    </message>
-    <message>
-        <source>год рождения не записан цифрами от 1 до 9999</source>
-        <translation>the year of birth is not written in digits from 1 to 9999</translation>
-    </message>
-    <message>
         <source>дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ</source>
         <translation>the date added is not in the form YYYY-MM-DDTHH:MM:SSZ</translation>
     </message>
@@ -417,6 +405,10 @@
             <numerusform>the field “%1” is longer than %n character</numerusform>
             <numerusform>the field “%1” is longer than %n characters</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>не указан день или месяц рождения</source>
+        <translation>the day or the month of birth is missing</translation>
     </message>
 </context>
 <context>
@@ -739,6 +731,14 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Invalid date of birth</translation>
+    </message>
+    <message>
+        <source>День рождения — число от 1 до 31, а не %1.</source>
+        <translation>The day of birth is a number from 1 to 31, not %1.</translation>
+    </message>
+    <message>
+        <source>Месяц рождения — номер от 1 до 12, а не %1.</source>
+        <translation>The month of birth is a number from 1 to 12, not %1.</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +1403,30 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Дети до 14 лет</source>
         <translation>Children under 14</translation>
+    </message>
+    <message>
+        <source>все на пике в один год</source>
+        <translation>all at their peak in the same year</translation>
+    </message>
+    <message>
+        <source>все в низшей точке в один год</source>
+        <translation>all at their lowest point in the same year</translation>
+    </message>
+    <message>
+        <source>есть у всех</source>
+        <translation>everyone has it</translation>
+    </message>
+    <message>
+        <source>есть только у некоторых</source>
+        <translation>only some have it</translation>
+    </message>
+    <message>
+        <source>нет ни у кого</source>
+        <translation>nobody has it</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>

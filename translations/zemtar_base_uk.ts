@@ -302,18 +302,6 @@
         <translation>у примітці %1</translation>
     </message>
     <message>
-        <source>день рождения не от 1 до 31</source>
-        <translation>день народження не від 1 до 31</translation>
-    </message>
-    <message>
-        <source>месяц рождения не от 1 до 12</source>
-        <translation>місяць народження не від 1 до 12</translation>
-    </message>
-    <message>
-        <source>год рождения не записан цифрами от 1 до 9999</source>
-        <translation>рік народження не записано цифрами від 1 до 9999</translation>
-    </message>
-    <message>
         <source>дата добавления не в виде ГГГГ-ММ-ДДTЧЧ:ММ:ССZ</source>
         <translation>дата додавання не у вигляді РРРР-ММ-ДДTГГ:ХХ:ССZ</translation>
     </message>
@@ -420,6 +408,10 @@
             <numerusform>поле «%1» довше за %n знаки</numerusform>
             <numerusform>поле «%1» довше за %n знаків</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>не указан день или месяц рождения</source>
+        <translation>не вказано день або місяць народження</translation>
     </message>
 </context>
 <context>
@@ -744,6 +736,14 @@
     <message>
         <source>Неверная дата рождения</source>
         <translation>Неправильна дата народження</translation>
+    </message>
+    <message>
+        <source>День рождения — число от 1 до 31, а не %1.</source>
+        <translation>День народження — число від 1 до 31, а не %1.</translation>
+    </message>
+    <message>
+        <source>Месяц рождения — номер от 1 до 12, а не %1.</source>
+        <translation>Місяць народження — номер від 1 до 12, а не %1.</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1408,30 @@
     <message>
         <source>Дети до 14 лет</source>
         <translation>Діти до 14 років</translation>
+    </message>
+    <message>
+        <source>все на пике в один год</source>
+        <translation>усі на піку в один рік</translation>
+    </message>
+    <message>
+        <source>все в низшей точке в один год</source>
+        <translation>усі в найнижчій точці в один рік</translation>
+    </message>
+    <message>
+        <source>есть у всех</source>
+        <translation>є в усіх</translation>
+    </message>
+    <message>
+        <source>есть только у некоторых</source>
+        <translation>є лише в декого</translation>
+    </message>
+    <message>
+        <source>нет ни у кого</source>
+        <translation>немає ні в кого</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Група</translation>
     </message>
 </context>
 <context>

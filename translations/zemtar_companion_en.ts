@@ -106,20 +106,12 @@
         <translation>After %1: %2</translation>
     </message>
     <message>
-        <source>После %1 нужно значение.</source>
-        <translation>%1 needs a value.</translation>
-    </message>
-    <message>
         <source>Год после %1 должен быть числом от 1 до %2.</source>
         <translation>The year after %1 must be a number from 1 to %2.</translation>
     </message>
     <message>
         <source>--practitioner, --contact и --logo нужны только с --pdf.</source>
         <translation>--practitioner, --contact and --logo are only used with --pdf.</translation>
-    </message>
-    <message>
-        <source>Неизвестный параметр: %1</source>
-        <translation>Unknown option: %1</translation>
     </message>
     <message>
         <source>Для сравнения нужны шесть значений: день, месяц и год первого человека, затем второго.</source>
@@ -200,6 +192,81 @@
     <message>
         <source>--texts нужен только с --booklet.</source>
         <translation>--texts is only used with --booklet.</translation>
+    </message>
+    <message>
+        <source>Использование: zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД
+                               --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД [--person ...]
+                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
+                               [--booklet [--texts ФАЙЛ]]
+                               [--practitioner ИМЯ [--contact СТРОКА]... [--logo ФАЙЛ]]
+  От двух до шести прогнозов на одном календаре: уровень жизненных сил
+  каждого в каждый год промежутка, годы, когда все на своём максимуме или все
+  на своём минимуме, и аспекты, которые есть у всех и только у некоторых.
+  --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД
+                «Фамилия Имя Отчество» (слова через пробел, можно не все,
+                можно пустой текст) и дата рождения; от 2 до 6 раз, по порядку
+  --from, --to  первый и последний год (не больше 500 лет); без них — этот
+                год и ещё 20 лет, как в окне
+  --json        вывести группу одним объектом JSON: people (объект прогноза
+                каждого с его name), years (year и levels, null до рождения),
+                allHighest и allLowest
+  --lang ЯЗЫК   язык текста, JSON и страницы: ru, uk или en (по умолчанию ru)
+  --pdf ФАЙЛ    сохранить страницу в файл PDF
+  --booklet     с толкованием: тексты об общих пиках и спадах и об аспектах
+                (в тексте после группы, в PDF — страницы после первой,
+                в JSON — под ключом texts)
+  --texts ФАЙЛ  свои тексты толкований (только с --booklet)
+  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
+                бланк практика на странице вместо строк программы (только с --pdf)
+</source>
+        <translation>Usage: zemtar-forecast --group --person TEXT DAY MONTH YEAR
+                       --person TEXT DAY MONTH YEAR [--person ...]
+                       [--from YEAR] [--to YEAR] [--json] [--pdf FILE]
+                       [--booklet [--texts FILE]]
+                       [--practitioner NAME [--contact LINE]... [--logo FILE]]
+  Two to six forecasts on one calendar: each person&apos;s level of life forces
+  in every year of the span, the years all are at their highest or all at
+  their lowest, and the aspects everyone has and those only some have.
+  --person TEXT DAY MONTH YEAR
+                &quot;Surname Name Patronymic&quot; (words separated by spaces, not all
+                needed, the text may be empty) and the date of birth; 2 to 6
+                times, in order
+  --from, --to  the first and the last year (500 years at most); without
+                them, this year and the 20 after it, as in the window
+  --json        print the group as one JSON object: people (each one&apos;s
+                forecast object with its name), years (year and levels, null
+                before a birth), allHighest and allLowest
+  --lang LANG   the language of the text, the JSON and the page: ru, uk or en
+                (ru by default)
+  --pdf FILE    save the page to a PDF file
+  --booklet     with the interpretation: texts on the shared peaks and lows
+                and on the aspects (after the group in the text, on pages
+                after the first in the PDF, under the key texts in the JSON)
+  --texts FILE  your own interpretation texts (only with --booklet)
+  --practitioner NAME, --contact LINE (up to three times), --logo FILE
+                the practitioner&apos;s letterhead on the page instead of the
+                program&apos;s lines (only with --pdf)
+</translation>
+    </message>
+    <message>
+        <source>Человек %1</source>
+        <translation>Person %1</translation>
+    </message>
+    <message>
+        <source>С %1 нельзя указать %2.</source>
+        <translation>%2 cannot be given with %1.</translation>
+    </message>
+    <message>
+        <source>Для --group нужно от %1 до %2 человек, каждый после --person: «Фамилия Имя» ДЕНЬ МЕСЯЦ ГОД; указано %3.</source>
+        <translation>--group needs %1 to %2 people, each after --person: &quot;Surname Name&quot; DAY MONTH YEAR; %3 given.</translation>
+    </message>
+    <message>
+        <source>После каждого --person нужны имя в кавычках, день, месяц и год: для %1 человек нужно %2 значений даты, а их %3.</source>
+        <translation>Each --person needs a name in quotes, a day, a month and a year: %1 people need %2 date values, and there are %3.</translation>
+    </message>
+    <message>
+        <source>--compare и --group нельзя указать вместе.</source>
+        <translation>--compare and --group cannot be given together.</translation>
     </message>
 </context>
 <context>
@@ -342,6 +409,18 @@ A forecast without the window: zemtar-forecast --help.
         <translation>Unknown report language: %1. The known ones are %2.</translation>
     </message>
     <message>
+        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
+        <translation>--gender takes f or m, not “%1”.</translation>
+    </message>
+    <message>
+        <source>--sections, --outlook, --texts, --address и --gender нужны только с --booklet.</source>
+        <translation>--sections, --outlook, --texts, --address and --gender are only used with --booklet.</translation>
+    </message>
+    <message>
+        <source>%1 нужен только с --compare или --group.</source>
+        <translation>%1 is only for --compare or --group.</translation>
+    </message>
+    <message>
         <source>Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]
                                [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
                                [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
@@ -353,6 +432,8 @@ A forecast without the window: zemtar-forecast --help.
        zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]
        zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]
                                [--to ГОД] [--json] [--pdf ФАЙЛ]
+       zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)
+                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
   ДЕНЬ   число от 1 до 31
   МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,
          как в списке (Январь ... Декабрь) или в родительном падеже (мая)
@@ -391,6 +472,8 @@ A forecast without the window: zemtar-forecast --help.
   --lang ЯЗЫК   язык отчёта: ru, uk или en (по умолчанию ru) — для текста,
                 слов в JSON, страниц и подробного отчёта
   --compare     сравнить двух людей (подробнее: --compare --help)
+  --group       от двух до шести человек на одном календаре (подробнее:
+                --group --help)
   -h, --help    показать эту справку
   -v, --version показать версию
 Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).
@@ -409,6 +492,8 @@ A forecast without the window: zemtar-forecast --help.
        zemtar-forecast [--mark-year YEAR] --batch [FILE]
        zemtar-forecast --compare DAY1 MONTH1 YEAR1 DAY2 MONTH2 YEAR2 [--from YEAR]
                        [--to YEAR] [--json] [--pdf FILE]
+       zemtar-forecast --group --person TEXT DAY MONTH YEAR (2 to 6 times)
+                       [--from YEAR] [--to YEAR] [--json] [--pdf FILE]
   DAY    a number from 1 to 31
   MONTH  a number from 1 to 12, or the month&apos;s Russian name in any case,
          as in the list (Январь ... Декабрь) or in the genitive (мая)
@@ -439,7 +524,7 @@ A forecast without the window: zemtar-forecast --help.
                 or with a null byte is refused
   --clients LIST  one report page per line of a CSV list (- for standard
                 input) into --pdf
-  --booklet     the detailed reading: the reading in words (as text; with
+  --booklet     the detailed report: the reading in words (as text; with
                 --json, the forecast and the chosen texts by key in texts;
                 with --pdf, pages; with --clients, a report per client in --pdf)
   --sections LIST  comma-separated sections: aspects, cycle, years, happiness
@@ -450,8 +535,9 @@ A forecast without the window: zemtar-forecast --help.
                 window exports them); a file with errors: a message, the
                 program&apos;s own texts, exit code 2
   --lang LANG   the report&apos;s language: ru, uk or en (ru by default), for the
-                text, the words in JSON, the pages and the detailed reading
+                text, the words in JSON, the pages and the detailed report
   --compare     compare two people (more: --compare --help)
+  --group       two to six people on one calendar (more: --group --help)
   -h, --help    show this help
   -v, --version show the version
 An option&apos;s value that starts with “-” is taken as given (--png -1.png).
@@ -459,14 +545,6 @@ Exit code: 0 the forecast is ready, 2 the data were refused (one line of
 message on standard error; in batch mode, at least one line), 1 a mistake
 in the options, or a file could not be read or written.
 </translation>
-    </message>
-    <message>
-        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
-        <translation>--gender takes f or m, not “%1”.</translation>
-    </message>
-    <message>
-        <source>--sections, --outlook, --texts, --address и --gender нужны только с --booklet.</source>
-        <translation>--sections, --outlook, --texts, --address and --gender are only used with --booklet.</translation>
     </message>
 </context>
 </TS>

@@ -100,37 +100,6 @@
     </message>
 </context>
 <context>
-    <name>print::ComparisonPages</name>
-    <message>
-        <source>%1: %2 и %3</source>
-        <translation>%1: %2 and %3</translation>
-    </message>
-    <message>
-        <source>страницу сравнения</source>
-        <translation>the comparison page</translation>
-    </message>
-    <message>
-        <source>страницы сравнения</source>
-        <translation>the comparison pages</translation>
-    </message>
-    <message>
-        <source>Сохранить сравнение в файл PDF</source>
-        <translation>Save Comparison as PDF</translation>
-    </message>
-    <message>
-        <source>Страница печатается без логотипа.</source>
-        <translation>The page is printed without the logo.</translation>
-    </message>
-    <message>
-        <source>Страницы печатаются без логотипа.</source>
-        <translation>The pages are printed without the logo.</translation>
-    </message>
-    <message>
-        <source>страница не составлена</source>
-        <translation>the page was not composed</translation>
-    </message>
-</context>
-<context>
     <name>print::DocumentFacts</name>
     <message>
         <source>Страница %1 из %2</source>
@@ -174,6 +143,41 @@
     <message>
         <source>Запомнить в картотеке</source>
         <translation>Keep in the client book</translation>
+    </message>
+</context>
+<context>
+    <name>print::GroupPages</name>
+    <message>
+        <source>%1: %2 и %3</source>
+        <translation>%1: %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>страницу сравнения</source>
+        <translation>the comparison page</translation>
+    </message>
+    <message>
+        <source>страницы сравнения</source>
+        <translation>the comparison pages</translation>
+    </message>
+    <message>
+        <source>Сохранить сравнение в файл PDF</source>
+        <translation>Save Comparison as PDF</translation>
+    </message>
+    <message>
+        <source>Страница печатается без логотипа.</source>
+        <translation>The page is printed without the logo.</translation>
+    </message>
+    <message>
+        <source>Страницы печатаются без логотипа.</source>
+        <translation>The pages are printed without the logo.</translation>
+    </message>
+    <message>
+        <source>страница не составлена</source>
+        <translation>the page was not composed</translation>
     </message>
 </context>
 <context>
@@ -373,10 +377,6 @@
         <translation>there is no client in the list with a forecast</translation>
     </message>
     <message>
-        <source>день или месяц рождения вне допустимых пределов</source>
-        <translation>the day or month of birth is out of range</translation>
-    </message>
-    <message>
         <source>%1: отчёты</source>
         <translation>%1: reports</translation>
     </message>
@@ -394,6 +394,10 @@
     <message>
         <source>Подробный отчёт</source>
         <translation>Detailed reading</translation>
+    </message>
+    <message>
+        <source>Вместе - %1.pdf</source>
+        <translation>Together - %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -653,10 +657,6 @@
     <message>
         <source>Сравнить</source>
         <translation>Compare</translation>
-    </message>
-    <message>
-        <source>Ctrl+D: сравнить прогнозы двух выбранных клиентов</source>
-        <translation>Ctrl+D: compare the forecasts of the two selected clients</translation>
     </message>
     <message>
         <source>&amp;Экспорт в CSV...</source>
@@ -959,6 +959,10 @@
             <numerusform>Everything deleted is kept with its report history for %n days in “Book → Deleted clients…”, where it can be brought back; Ctrl+Z undoes the last deletion.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ctrl+D: сравнить прогнозы выбранных клиентов, от одного до шести</source>
+        <translation>Ctrl+D: compare the forecasts of the selected clients, one to six</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1140,145 +1144,6 @@
     <message>
         <source>Новый клиент</source>
         <translation>New Client</translation>
-    </message>
-</context>
-<context>
-    <name>ui::CompareWindow</name>
-    <message>
-        <source>&amp;Сравнить…</source>
-        <translation>Co&amp;mpare…</translation>
-    </message>
-    <message>
-        <source>Первый</source>
-        <translation>First</translation>
-    </message>
-    <message>
-        <source>Второй</source>
-        <translation>Second</translation>
-    </message>
-    <message>
-        <source>&amp;Первый:</source>
-        <translation>&amp;First:</translation>
-    </message>
-    <message>
-        <source>&amp;Второй:</source>
-        <translation>&amp;Second:</translation>
-    </message>
-    <message>
-        <source>имя (можно не указывать)</source>
-        <translation>name (optional)</translation>
-    </message>
-    <message>
-        <source>%1: имя</source>
-        <translation>%1: name</translation>
-    </message>
-    <message>
-        <source>%1: день рождения</source>
-        <translation>%1: day of birth</translation>
-    </message>
-    <message>
-        <source>%1: месяц рождения</source>
-        <translation>%1: month of birth</translation>
-    </message>
-    <message>
-        <source>%1: год рождения</source>
-        <translation>%1: year of birth</translation>
-    </message>
-    <message>
-        <source>год</source>
-        <translation>year</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Сравнение двух прогнозов — %1</source>
-        <translation>Two Forecasts Compared — %1</translation>
-    </message>
-    <message>
-        <source>Сравнение двух прогнозов</source>
-        <translation>Two forecasts compared</translation>
-    </message>
-    <message>
-        <source>Кого сравниваем</source>
-        <translation>Who is compared</translation>
-    </message>
-    <message>
-        <source>Кривые жизненных сил двух людей</source>
-        <translation>The life-force curves of two people</translation>
-    </message>
-    <message>
-        <source>Квадраты аспектов</source>
-        <translation>Aspect squares</translation>
-    </message>
-    <message>
-        <source>Общие годы и аспекты</source>
-        <translation>Shared years and aspects</translation>
-    </message>
-    <message>
-        <source>Первый год</source>
-        <translation>First year</translation>
-    </message>
-    <message>
-        <source>Последний год</source>
-        <translation>Last year</translation>
-    </message>
-    <message>
-        <source>&amp;Годы: с</source>
-        <translation>&amp;Years: from</translation>
-    </message>
-    <message>
-        <source>п&amp;о</source>
-        <translation>&amp;to</translation>
-    </message>
-    <message>
-        <source>&amp;Печать</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Пр&amp;осмотр…</source>
-        <translation>Pre&amp;view…</translation>
-    </message>
-    <message>
-        <source>&amp;Сохранить в PDF…</source>
-        <translation>&amp;Save as PDF…</translation>
-    </message>
-    <message>
-        <source>&amp;Закрыть</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>%1
-Процентов счастья: %2
-Уровень жизненных сил: от %3 до %4</source>
-        <translation>%1
-Happiness: %2
-Life force: from %3 to %4</translation>
-    </message>
-    <message>
-        <source>%1: нет прогноза</source>
-        <translation>%1: no forecast</translation>
-    </message>
-    <message>
-        <source>Оба на своём максимуме: %1
-Оба на своём минимуме: %2
-Аспекты у обоих (отмечены зелёным): %3</source>
-        <translation>Both at their highest: %1
-Both at their lowest: %2
-Aspects both share (marked green): %3</translation>
-    </message>
-    <message>
-        <source>нет</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>С &amp;толкованием</source>
-        <translation>With &amp;interpretation</translation>
-    </message>
-    <message>
-        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
-        <translation>After the comparison page, pages interpreting the shared peaks, lows and aspects</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1375,195 @@ The author.</translation>
             <numerusform>The detailed reading was sent to the printer “%1”: %n page.</numerusform>
             <numerusform>The detailed reading was sent to the printer “%1”: %n pages.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ui::GroupWindow</name>
+    <message>
+        <source>&amp;Сравнить…</source>
+        <translation>Co&amp;mpare…</translation>
+    </message>
+    <message>
+        <source>В сравнении уже %1 человек: чтобы добавить ещё одного, уберите кого-нибудь.</source>
+        <translation>The comparison already has %1 people: to add one more, remove someone first.</translation>
+    </message>
+    <message>
+        <source>Сравнение прогнозов</source>
+        <translation>Forecasts compared</translation>
+    </message>
+    <message>
+        <source>Первый</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Второй</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Третий</source>
+        <translation>Third</translation>
+    </message>
+    <message>
+        <source>Четвёртый</source>
+        <translation>Fourth</translation>
+    </message>
+    <message>
+        <source>Пятый</source>
+        <translation>Fifth</translation>
+    </message>
+    <message>
+        <source>Шестой</source>
+        <translation>Sixth</translation>
+    </message>
+    <message>
+        <source>Кого сравниваем</source>
+        <translation>Who is compared</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить человека</source>
+        <translation>&amp;Add a person</translation>
+    </message>
+    <message>
+        <source>Из &amp;картотеки…</source>
+        <translation>From the client &amp;book…</translation>
+    </message>
+    <message>
+        <source>Выберите в картотеке одного клиента или от двух до шести и нажмите в ней «Сравнить»</source>
+        <translation>Select one client in the book, or two to six, and press “Compare” there</translation>
+    </message>
+    <message>
+        <source>фамилия</source>
+        <translation>surname</translation>
+    </message>
+    <message>
+        <source>имя</source>
+        <translation>first name</translation>
+    </message>
+    <message>
+        <source>отчество</source>
+        <translation>patronymic</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>%1: фамилия</source>
+        <translation>%1: surname</translation>
+    </message>
+    <message>
+        <source>%1: имя</source>
+        <translation>%1: first name</translation>
+    </message>
+    <message>
+        <source>%1: отчество</source>
+        <translation>%1: patronymic</translation>
+    </message>
+    <message>
+        <source>%1: день рождения</source>
+        <translation>%1: day of birth</translation>
+    </message>
+    <message>
+        <source>%1: месяц рождения</source>
+        <translation>%1: month of birth</translation>
+    </message>
+    <message>
+        <source>%1: год рождения</source>
+        <translation>%1: year of birth</translation>
+    </message>
+    <message>
+        <source>Убрать: %1</source>
+        <translation>Remove: %1</translation>
+    </message>
+    <message>
+        <source>счастье %1, уровни от %2 до %3</source>
+        <translation>happiness %1, levels %2 to %3</translation>
+    </message>
+    <message>
+        <source>нет прогноза</source>
+        <translation>no forecast</translation>
+    </message>
+    <message>
+        <source>Сравнение прогнозов — %1</source>
+        <translation>Forecasts compared — %1</translation>
+    </message>
+    <message>
+        <source>Кривые жизненных сил</source>
+        <translation>Curves of life forces</translation>
+    </message>
+    <message>
+        <source>Квадраты аспектов</source>
+        <translation>Aspect squares</translation>
+    </message>
+    <message>
+        <source>Общие годы и аспекты</source>
+        <translation>Shared years and aspects</translation>
+    </message>
+    <message>
+        <source>Первый год</source>
+        <translation>First year</translation>
+    </message>
+    <message>
+        <source>Последний год</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>&amp;Годы: с</source>
+        <translation>&amp;Years: from</translation>
+    </message>
+    <message>
+        <source>п&amp;о</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>С &amp;толкованием</source>
+        <translation>With &amp;interpretation</translation>
+    </message>
+    <message>
+        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
+        <translation>After the comparison page, pages interpreting the shared peaks, lows and aspects</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Пр&amp;осмотр…</source>
+        <translation>Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить в PDF…</source>
+        <translation>&amp;Save as PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Оба на своём максимуме: %1
+Оба на своём минимуме: %2
+Аспекты у обоих (отмечены зелёным): %3</source>
+        <translation>Both at their highest: %1
+Both at their lowest: %2
+Aspects both share (marked green): %3</translation>
+    </message>
+    <message>
+        <source>Все на своём максимуме: %1
+Все на своём минимуме: %2
+Аспекты у всех (отмечены зелёным): %3
+Только у некоторых: %4</source>
+        <translation>All at their highest: %1
+All at their lowest: %2
+Aspects everyone has (marked green): %3
+Only some have: %4</translation>
     </message>
 </context>
 <context>

@@ -100,37 +100,6 @@
     </message>
 </context>
 <context>
-    <name>print::ComparisonPages</name>
-    <message>
-        <source>%1: %2 и %3</source>
-        <translation>%1: %2 і %3</translation>
-    </message>
-    <message>
-        <source>страницу сравнения</source>
-        <translation>сторінку порівняння</translation>
-    </message>
-    <message>
-        <source>страницы сравнения</source>
-        <translation>сторінки порівняння</translation>
-    </message>
-    <message>
-        <source>Сохранить сравнение в файл PDF</source>
-        <translation>Зберегти порівняння у файл PDF</translation>
-    </message>
-    <message>
-        <source>Страница печатается без логотипа.</source>
-        <translation>Сторінка друкується без логотипа.</translation>
-    </message>
-    <message>
-        <source>Страницы печатаются без логотипа.</source>
-        <translation>Сторінки друкуються без логотипа.</translation>
-    </message>
-    <message>
-        <source>страница не составлена</source>
-        <translation>сторінку не складено</translation>
-    </message>
-</context>
-<context>
     <name>print::DocumentFacts</name>
     <message>
         <source>Страница %1 из %2</source>
@@ -174,6 +143,41 @@
     <message>
         <source>Запомнить в картотеке</source>
         <translation>Запам’ятати в картотеці</translation>
+    </message>
+</context>
+<context>
+    <name>print::GroupPages</name>
+    <message>
+        <source>%1: %2 и %3</source>
+        <translation>%1: %2 і %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>страницу сравнения</source>
+        <translation>сторінку порівняння</translation>
+    </message>
+    <message>
+        <source>страницы сравнения</source>
+        <translation>сторінки порівняння</translation>
+    </message>
+    <message>
+        <source>Сохранить сравнение в файл PDF</source>
+        <translation>Зберегти порівняння у файл PDF</translation>
+    </message>
+    <message>
+        <source>Страница печатается без логотипа.</source>
+        <translation>Сторінка друкується без логотипа.</translation>
+    </message>
+    <message>
+        <source>Страницы печатаются без логотипа.</source>
+        <translation>Сторінки друкуються без логотипа.</translation>
+    </message>
+    <message>
+        <source>страница не составлена</source>
+        <translation>сторінку не складено</translation>
     </message>
 </context>
 <context>
@@ -373,10 +377,6 @@
         <translation>у списку немає жодного клієнта, для якого є прогноз</translation>
     </message>
     <message>
-        <source>день или месяц рождения вне допустимых пределов</source>
-        <translation>день або місяць народження поза допустимими межами</translation>
-    </message>
-    <message>
         <source>%1: отчёты</source>
         <translation>%1: звіти</translation>
     </message>
@@ -394,6 +394,10 @@
     <message>
         <source>Подробный отчёт</source>
         <translation>Детальний звіт</translation>
+    </message>
+    <message>
+        <source>Вместе - %1.pdf</source>
+        <translation>Разом - %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -662,10 +666,6 @@
     <message>
         <source>Сравнить</source>
         <translation>Порівняти</translation>
-    </message>
-    <message>
-        <source>Ctrl+D: сравнить прогнозы двух выбранных клиентов</source>
-        <translation>Ctrl+D: порівняти прогнози двох вибраних клієнтів</translation>
     </message>
     <message>
         <source>&amp;Экспорт в CSV...</source>
@@ -979,6 +979,10 @@
             <numerusform>Усе видалене, з історією звітів, %n днів зберігається в «Картотека → Видалені клієнти…», звідки його можна повернути; останнє видалення скасовує Ctrl+Z.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ctrl+D: сравнить прогнозы выбранных клиентов, от одного до шести</source>
+        <translation>Ctrl+D: порівняти прогнози вибраних клієнтів, від одного до шести</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1160,145 +1164,6 @@
     <message>
         <source>Новый клиент</source>
         <translation>Новий клієнт</translation>
-    </message>
-</context>
-<context>
-    <name>ui::CompareWindow</name>
-    <message>
-        <source>&amp;Сравнить…</source>
-        <translation>Порів&amp;няти…</translation>
-    </message>
-    <message>
-        <source>Первый</source>
-        <translation>Перший</translation>
-    </message>
-    <message>
-        <source>Второй</source>
-        <translation>Другий</translation>
-    </message>
-    <message>
-        <source>&amp;Первый:</source>
-        <translation>&amp;Перший:</translation>
-    </message>
-    <message>
-        <source>&amp;Второй:</source>
-        <translation>&amp;Другий:</translation>
-    </message>
-    <message>
-        <source>имя (можно не указывать)</source>
-        <translation>ім’я (можна не вказувати)</translation>
-    </message>
-    <message>
-        <source>год</source>
-        <translation>рік</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Ім’я</translation>
-    </message>
-    <message>
-        <source>Сравнение двух прогнозов</source>
-        <translation>Порівняння двох прогнозів</translation>
-    </message>
-    <message>
-        <source>Кого сравниваем</source>
-        <translation>Кого порівнюємо</translation>
-    </message>
-    <message>
-        <source>Кривые жизненных сил двух людей</source>
-        <translation>Криві життєвих сил двох людей</translation>
-    </message>
-    <message>
-        <source>Квадраты аспектов</source>
-        <translation>Квадрати аспектів</translation>
-    </message>
-    <message>
-        <source>Общие годы и аспекты</source>
-        <translation>Спільні роки й аспекти</translation>
-    </message>
-    <message>
-        <source>Первый год</source>
-        <translation>Перший рік</translation>
-    </message>
-    <message>
-        <source>Последний год</source>
-        <translation>Останній рік</translation>
-    </message>
-    <message>
-        <source>&amp;Годы: с</source>
-        <translation>&amp;Роки: з</translation>
-    </message>
-    <message>
-        <source>п&amp;о</source>
-        <translation>п&amp;о</translation>
-    </message>
-    <message>
-        <source>&amp;Печать</source>
-        <translation>&amp;Друк</translation>
-    </message>
-    <message>
-        <source>Пр&amp;осмотр…</source>
-        <translation>Перег&amp;ляд…</translation>
-    </message>
-    <message>
-        <source>&amp;Сохранить в PDF…</source>
-        <translation>&amp;Зберегти в PDF…</translation>
-    </message>
-    <message>
-        <source>&amp;Закрыть</source>
-        <translation>&amp;Закрити</translation>
-    </message>
-    <message>
-        <source>%1
-Процентов счастья: %2
-Уровень жизненных сил: от %3 до %4</source>
-        <translation>%1
-Відсоток щастя: %2
-Рівень життєвих сил: від %3 до %4</translation>
-    </message>
-    <message>
-        <source>Оба на своём максимуме: %1
-Оба на своём минимуме: %2
-Аспекты у обоих (отмечены зелёным): %3</source>
-        <translation>Обоє на своєму максимумі: %1
-Обоє на своєму мінімумі: %2
-Аспекти в обох (позначені зеленим): %3</translation>
-    </message>
-    <message>
-        <source>нет</source>
-        <translation>немає</translation>
-    </message>
-    <message>
-        <source>%1: имя</source>
-        <translation>%1: ім’я</translation>
-    </message>
-    <message>
-        <source>%1: день рождения</source>
-        <translation>%1: день народження</translation>
-    </message>
-    <message>
-        <source>%1: месяц рождения</source>
-        <translation>%1: місяць народження</translation>
-    </message>
-    <message>
-        <source>%1: год рождения</source>
-        <translation>%1: рік народження</translation>
-    </message>
-    <message>
-        <source>Сравнение двух прогнозов — %1</source>
-        <translation>Порівняння двох прогнозів — %1</translation>
-    </message>
-    <message>
-        <source>%1: нет прогноза</source>
-        <translation>%1: немає прогнозу</translation>
-    </message>
-    <message>
-        <source>С &amp;толкованием</source>
-        <translation>З &amp;тлумаченням</translation>
-    </message>
-    <message>
-        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
-        <translation>Після сторінки порівняння — сторінки з тлумаченням спільних піків, спадів та аспектів</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1397,195 @@
             <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінки.</numerusform>
             <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінок.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ui::GroupWindow</name>
+    <message>
+        <source>&amp;Сравнить…</source>
+        <translation>Порів&amp;няти…</translation>
+    </message>
+    <message>
+        <source>В сравнении уже %1 человек: чтобы добавить ещё одного, уберите кого-нибудь.</source>
+        <translation>У порівнянні вже %1 людей: щоб додати ще одну, приберіть когось.</translation>
+    </message>
+    <message>
+        <source>Сравнение прогнозов</source>
+        <translation>Порівняння прогнозів</translation>
+    </message>
+    <message>
+        <source>Первый</source>
+        <translation>Перший</translation>
+    </message>
+    <message>
+        <source>Второй</source>
+        <translation>Другий</translation>
+    </message>
+    <message>
+        <source>Третий</source>
+        <translation>Третій</translation>
+    </message>
+    <message>
+        <source>Четвёртый</source>
+        <translation>Четвертий</translation>
+    </message>
+    <message>
+        <source>Пятый</source>
+        <translation>П’ятий</translation>
+    </message>
+    <message>
+        <source>Шестой</source>
+        <translation>Шостий</translation>
+    </message>
+    <message>
+        <source>Кого сравниваем</source>
+        <translation>Кого порівнюємо</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить человека</source>
+        <translation>&amp;Додати людину</translation>
+    </message>
+    <message>
+        <source>Из &amp;картотеки…</source>
+        <translation>З &amp;картотеки…</translation>
+    </message>
+    <message>
+        <source>Выберите в картотеке одного клиента или от двух до шести и нажмите в ней «Сравнить»</source>
+        <translation>Виберіть у картотеці одного клієнта або від двох до шести й натисніть у ній «Порівняти»</translation>
+    </message>
+    <message>
+        <source>фамилия</source>
+        <translation>прізвище</translation>
+    </message>
+    <message>
+        <source>имя</source>
+        <translation>ім’я</translation>
+    </message>
+    <message>
+        <source>отчество</source>
+        <translation>по батькові</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>рік</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Прибрати</translation>
+    </message>
+    <message>
+        <source>%1: фамилия</source>
+        <translation>%1: прізвище</translation>
+    </message>
+    <message>
+        <source>%1: имя</source>
+        <translation>%1: ім’я</translation>
+    </message>
+    <message>
+        <source>%1: отчество</source>
+        <translation>%1: по батькові</translation>
+    </message>
+    <message>
+        <source>%1: день рождения</source>
+        <translation>%1: день народження</translation>
+    </message>
+    <message>
+        <source>%1: месяц рождения</source>
+        <translation>%1: місяць народження</translation>
+    </message>
+    <message>
+        <source>%1: год рождения</source>
+        <translation>%1: рік народження</translation>
+    </message>
+    <message>
+        <source>Убрать: %1</source>
+        <translation>Прибрати: %1</translation>
+    </message>
+    <message>
+        <source>счастье %1, уровни от %2 до %3</source>
+        <translation>щастя %1, рівні від %2 до %3</translation>
+    </message>
+    <message>
+        <source>нет прогноза</source>
+        <translation>немає прогнозу</translation>
+    </message>
+    <message>
+        <source>Сравнение прогнозов — %1</source>
+        <translation>Порівняння прогнозів — %1</translation>
+    </message>
+    <message>
+        <source>Кривые жизненных сил</source>
+        <translation>Криві життєвих сил</translation>
+    </message>
+    <message>
+        <source>Квадраты аспектов</source>
+        <translation>Квадрати аспектів</translation>
+    </message>
+    <message>
+        <source>Общие годы и аспекты</source>
+        <translation>Спільні роки й аспекти</translation>
+    </message>
+    <message>
+        <source>Первый год</source>
+        <translation>Перший рік</translation>
+    </message>
+    <message>
+        <source>Последний год</source>
+        <translation>Останній рік</translation>
+    </message>
+    <message>
+        <source>&amp;Годы: с</source>
+        <translation>&amp;Роки: з</translation>
+    </message>
+    <message>
+        <source>п&amp;о</source>
+        <translation>п&amp;о</translation>
+    </message>
+    <message>
+        <source>С &amp;толкованием</source>
+        <translation>З &amp;тлумаченням</translation>
+    </message>
+    <message>
+        <source>После страницы сравнения — страницы с толкованием общих пиков и спадов и аспектов</source>
+        <translation>Після сторінки порівняння — сторінки з тлумаченням спільних піків, спадів та аспектів</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Друк</translation>
+    </message>
+    <message>
+        <source>Пр&amp;осмотр…</source>
+        <translation>Перег&amp;ляд…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить в PDF…</source>
+        <translation>&amp;Зберегти в PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>Закр&amp;ити</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>Оба на своём максимуме: %1
+Оба на своём минимуме: %2
+Аспекты у обоих (отмечены зелёным): %3</source>
+        <translation>Обоє на своєму максимумі: %1
+Обоє на своєму мінімумі: %2
+Аспекти в обох (позначені зеленим): %3</translation>
+    </message>
+    <message>
+        <source>Все на своём максимуме: %1
+Все на своём минимуме: %2
+Аспекты у всех (отмечены зелёным): %3
+Только у некоторых: %4</source>
+        <translation>Усі на своєму максимумі: %1
+Усі на своєму мінімумі: %2
+Аспекти в усіх (позначені зеленим): %3
+Лише в декого: %4</translation>
     </message>
 </context>
 <context>

@@ -14,10 +14,6 @@ namespace aspects {
 
 namespace {
 
-QPoint toQPoint(PointTw p) {
-    return {p.x, p.y};
-}
-
 std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -41,6 +37,9 @@ public:
     }
 
 protected:
+    // The square paints the digit; the control only takes the focus, the
+    // mouse and the tooltip over it.
+    void paintEvent(QPaintEvent* /*event*/) override {}
     bool event(QEvent* e) override {
         if (e->type() == QEvent::ShortcutOverride && choosesAspect(static_cast<QKeyEvent*>(e))) {
             e->accept();
@@ -102,56 +101,16 @@ AspectSquare::AspectSquare(QWidget* parent, core::ReportLanguage names)
     setObjectName(QStringLiteral("Frame2"));
     setFrameShape(QFrame::NoFrame);
     setGeometry(kSquarePlace.toPx());
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kWindowColour);
-    setPalette(pal);
     setAccessibleName(tr("Квадрат аспектов"));
-
-    // Creation order is stacking order: outline, segments, circles and the
-    // focus frame below, then the counters and the digits, which alone take
-    // the mouse (tooltips, clicks).
-    outline_ = new platform::OutlineShape(this, platform::OutlineShape::Kind::RoundedRectangle,
-                                          kOutline, kShapeBorder, kShapeBorderPx);
-    outline_->setObjectName(QStringLiteral("Shape2"));
-    buildSegmentsAndCircles();
+    focusFrame_ = new FocusFrame(this);
+    focusFrame_->setObjectName(QStringLiteral("FocusFrame"));
     buildDigits();
 }
 
-void AspectSquare::buildSegmentsAndCircles() {
-    for (int k = 0; k < kSegmentCount; ++k) {
-        const Segment& s = kSegments[at(k)];
-        auto* line = new platform::LineControl(this, toQPoint(s.from), toQPoint(s.to),
-                                               kSegmentColour, kSegmentPx);
-        line->setObjectName(QStringLiteral("LineBon%1").arg(k));
-        line->hide();
-        segments_[at(k)] = line;
-    }
-
-    for (const Aspect& a : kAspects) {
-        auto* ring = new platform::OutlineShape(this, platform::OutlineShape::Kind::Circle,
-                                                a.circle, kCircleBorder, kCircleBorderPx);
-        ring->setObjectName(QStringLiteral("SDat%1").arg(a.index));
-        ring->hide();
-        circles_[at(a.index)] = ring;
-    }
-    focusFrame_ = new FocusFrame(this);
-    focusFrame_->setObjectName(QStringLiteral("FocusFrame"));
-}
-
-// The counters and the digits, above everything else: they alone take the mouse.
+// The digits, over the focus frame: they alone take the mouse.
 void AspectSquare::buildDigits() {
     const QFont digitFont = platform::uiFont(platform::Face::Arial, kDigitPoints, true);
-    const QFont counterFont = platform::uiFont(platform::Face::Arial, kCounterPoints, true);
     for (const Aspect& a : kAspects) {
-        auto* level = new QLabel(QStringLiteral("0"), this);
-        level->setObjectName(QStringLiteral("LblSub%1").arg(a.index));
-        level->setGeometry(a.counter.toPx());
-        level->setFont(counterFont);
-        level->setAutoFillBackground(true);  // hides the circle's outline beneath it
-        level->hide();
-        counters_[at(a.index)] = level;
-
         auto* digit = new AspectDigit(
             QString::number(a.digit), this, [this, d = a.digit] { emit aspectChosen(d); },
             [this, i = a.index](bool focused) { showFocusAround(i, focused); });
@@ -159,10 +118,7 @@ void AspectSquare::buildDigits() {
         digit->setGeometry(a.digitLabel.toPx());
         digit->setFont(digitFont);
         digit->setAlignment(Qt::AlignCenter);
-        digit->setAutoFillBackground(false);  // the circle shows around the digit
         digitLabels_[at(a.index)] = digit;
-
-        setDigitColour(a.index, kDigitColour);
         updateAccessibleName(a.index);
     }
     for (int i = 1; i < kAspectCount; ++i) {
@@ -179,62 +135,42 @@ void AspectSquare::showFocusAround(int i, bool focused) {
 }
 
 void AspectSquare::clear() {
-    shown_.fill({});
-    for (int i = 0; i < kSegmentCount; ++i) {
-        if (i < kAspectCount) {
-            circle(i)->hide();
-            setDigitColour(i, kDigitColour);
-            counter(i)->hide();
-        }
-        segment(i)->hide();
-    }
+    shown_ = {};
     for (int i = 0; i < kAspectCount; ++i) {
         updateAccessibleName(i);
     }
+    update();
 }
 
 void AspectSquare::showAspects(const core::Forecast& forecast) {
-    clear();
-    shown_ = forecast.aspects;
+    shown_ = SquareLevels::of(forecast);
     for (int i = 0; i < kAspectCount; ++i) {
-        const core::AspectValue& a = shown_[at(i)];
-        circle(i)->setVisible(a.present);
-        counter(i)->setVisible(a.present);
-        counter(i)->setText(QString::number(a.level));
-        if (a.root) {
-            setDigitColour(i, kRootColour);
-        }
         updateAccessibleName(i);
     }
-    for (int k = 0; k < kSegmentCount; ++k) {
-        segment(k)->setVisible(forecast.segments[at(k)]);
-    }
+    update();
 }
 
-void AspectSquare::setDigitColour(int i, const QColor& colour) {
-    QLabel* digit = digitLabel(i);
-    QPalette pal = digit->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    digit->setPalette(pal);
+void AspectSquare::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintSquare(painter, QRectF(rect()), shown_, kWindowColour);
 }
 
 // The colour and the small counter mean nothing to a screen reader, so the
-// digit and its counter speak the aspect's state in words; the tooltip adds
-// what the aspect stands for.
+// digit speaks the aspect's state in words; the tooltip adds what the aspect
+// stands for.
 void AspectSquare::updateAccessibleName(int i) {
     const Aspect& a = kAspects[at(i)];
-    const core::AspectValue& v = shown_[at(i)];
+    const core::AspectValue& v = shown_.aspects[at(i)];
     const QString state = v.present ? tr("уровень %1").arg(v.level) : tr("нет");
     QString text = QStringLiteral("%1: %2").arg(core::aspectName(names_, a.digit), state);
     if (v.root) {
         text += tr(", корневая цифра");
     }
     const QString meaning = tr(kAspectMeanings[at(i)].data());
-    for (QLabel* label : {digitLabel(i), counter(i)}) {
-        label->setAccessibleName(text);
-        label->setAccessibleDescription(meaning);
-        label->setToolTip(text + u'\n' + meaning);
-    }
+    QLabel* digit = digitLabel(i);
+    digit->setAccessibleName(text);
+    digit->setAccessibleDescription(meaning);
+    digit->setToolTip(text + u'\n' + meaning);
 }
 
 }  // namespace aspects

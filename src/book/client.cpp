@@ -91,9 +91,7 @@ QString birthDateText(const Client& client) {
 }
 
 bool dateExists(const Client& client) {
-    const core::BirthDate& d = client.birthDate;
-    return d.day >= 1 && d.day <= 31 && d.monthIndex >= 0 && d.monthIndex <= 11 &&
-           core::noSuchDate(d.day, d.monthIndex, d.year).isEmpty();
+    return !core::dateRefusal(client.birthDate).has_value();
 }
 
 bool isShortYear(const QString& yearText) {
@@ -197,16 +195,11 @@ QString ruleBreak(Client& client) {
     if (const QString problem = noteProblem(client.note); !problem.isEmpty()) {
         return problem;
     }
-    const core::BirthDate& d = client.birthDate;
-    if (d.day < 1 || d.day > 31) {
-        return QCoreApplication::translate("Client", "день рождения не от 1 до 31");
-    }
-    if (d.monthIndex < 0 || d.monthIndex > 11) {
-        return QCoreApplication::translate("Client", "месяц рождения не от 1 до 12");
-    }
-    if (!core::isAcceptedYear(d.year)) {
-        return QCoreApplication::translate("Client",
-                                           "год рождения не записан цифрами от 1 до 9999");
+    if (const std::optional<core::Refusal> refusal = core::dateRefusal(client.birthDate)) {
+        // The window's «choose a date» means nothing to a row of a file.
+        return refusal->kind == core::Refusal::Kind::MissingDate
+                   ? QCoreApplication::translate("Client", "не указан день или месяц рождения")
+                   : clause(refusal->text);
     }
     if (!client.added.isEmpty() && !toStoredMoment(client.added)) {
         return QCoreApplication::translate("Client",

@@ -100,10 +100,10 @@ struct SearchKeys {
 // "23.08.1975"; the year as typed.
 QString birthDateText(const Client& client);
 
-// Whether the stored day and month are in range and the day is one its month
-// has in that year (core::noSuchDate). A book written by another program, or
-// by an earlier version that took 31 February, may hold a date that is not;
-// such a row is shown as it is stored and never changed by itself.
+// Whether the stored date keeps every rule of a date of birth
+// (core::dateRefusal): a day its month has in that year among them. A book written by another
+// program, or by an earlier version that took 31 February, may hold a date that is not; such a row
+// is shown as it is stored and never changed by itself.
 bool dateExists(const Client& client);
 
 // A year of one or two digits, as a spreadsheet's short date writes one

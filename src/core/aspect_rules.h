@@ -11,6 +11,10 @@ inline constexpr int kAspectCount = 9;
 inline constexpr int kSegmentCount = 16;
 inline constexpr int kBonusLineCount = 8;
 
+// For each aspect (digit d is [d - 1]), the level that the printed page's
+// aspect column counts as a full hundred per cent.
+inline constexpr std::array<int, kAspectCount> kAspectFullLevels{7, 5, 5, 4, 4, 4, 4, 4, 5};
+
 // A row, column or diagonal in the order they are checked. When all three of
 // its digits are present its two segments are drawn, and the first time it is
 // complete it gives one step to its bonus digit: a fixed choice, not something

@@ -34,12 +34,6 @@ FieldValues blankValues(const FieldValues& values) {
     return blank;
 }
 
-int percentOf(const Forecast& forecast) {
-    QString digits = forecast.happiness;
-    digits.remove(u'%');
-    return digits.toInt();
-}
-
 int digitAt(const Forecast& forecast, qsizetype position) {
     return forecast.digits.at(position).unicode() - u'0';
 }
@@ -71,11 +65,11 @@ std::vector<OutlookYear> outlookOf(const Forecast& f, const BookletChoice& choic
     std::vector<OutlookYear> years;
     const long long last = choice.thisYear + choice.outlookYears;
     for (long long y = choice.thisYear; y <= last; ++y) {
-        const std::optional<int> level = levelInYear(f, y);
-        if (!level) {
+        const std::optional<CycleYear> cycle = cycleYear(f, y);
+        if (!cycle) {
             continue;  // before the birth year nothing is said
         }
-        years.push_back({y, y - f.birthYear, *level, shapeAt(f, positionOf(f, y))});
+        years.push_back({y, y - f.birthYear, cycle->level, cycle->shape});
     }
     return years;
 }
@@ -288,8 +282,8 @@ void Writer::happiness() {
     add(Kind::Heading, words(PageCaption::HappinessPart));
     add(Kind::Subheading,
         words(forParents() ? PageCaption::HappinessIsChild : PageCaption::HappinessIs)
-            .arg(b_.forecast.happiness));
-    addText(happinessKey(percentOf(b_.forecast), b_.audience), names_);
+            .arg(percentText(b_.forecast.happinessPercent)));
+    addText(happinessKey(b_.forecast.happinessPercent, b_.audience), names_);
 }
 
 void Writer::ending() {

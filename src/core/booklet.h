@@ -8,9 +8,9 @@
 
 #include "core/aspect_names.h"
 #include "core/client_names.h"
-#include "core/comparison.h"
 #include "core/forecast.h"
 #include "core/person.h"
+#include "core/group.h"
 #include "core/report_language.h"
 #include "core/text_keys.h"
 #include "core/text_library.h"
@@ -134,18 +134,19 @@ QByteArray bookletJson(const Booklet& booklet);
 // The short word for a year's shape in tables: «пик», «подъём».
 QString shapeWord(YearShape shape, ReportLanguage language = ReportLanguage::Russian);
 
-// How the pair's texts call a person: the name, or the date of birth as the
+// How a group's texts call a member: the names, or the date of birth as the
 // booklet's words write it («5 мая 1990 г.»).
-QString pairName(const ComparedPerson& person, ReportLanguage language = ReportLanguage::Russian);
+QString memberName(const GroupMember& member, ReportLanguage language = ReportLanguage::Russian);
 
-// The texts for two people side by side over the comparison's span: the years
-// both are at their peaks, both at their lows, one at a peak while the other
-// is at a low, and the aspects both have and the ones only one has.
-std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
-                                     const Comparison& comparison, const TextLibrary& library);
+// The texts for a group over its span, in the library's language. Two people
+// read as a pair always has: the years both are at their peaks, both at their
+// lows, one at a peak while the other is at a low, and the aspects both have
+// and the ones only one has. Three to six: the years all are at their peaks
+// and all at their lows, then every aspect in the square's order with the
+// text of its case, every member having it, only some (named), or none.
+std::vector<BookletBlock> groupBlocks(const Group& group, const TextLibrary& library);
 
-// The words of pairBlocks are the library's language. pairBlocks as plain text, as bookletText
-// writes blocks.
+// Blocks as plain text, as bookletText writes them.
 QString blocksText(const std::vector<BookletBlock>& blocks);
 
 }  // namespace core

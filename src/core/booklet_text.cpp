@@ -1,5 +1,5 @@
-// The booklet's choices read from text, its words written as plain text and
-// JSON, and the texts for two people.
+// The booklet's choices read from text, and its words written as plain text
+// and JSON.
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -14,13 +14,6 @@ namespace core {
 namespace {
 
 using Kind = BookletBlock::Kind;
-
-BookletBlock paragraph(QString text, QString key) {
-    BookletBlock b;
-    b.text = std::move(text);
-    b.key = std::move(key);
-    return b;
-}
 
 // The rows as columns padded to their widest cell, two blanks apart.
 void writeTable(QString& out, const BookletBlock& table) {
@@ -46,24 +39,6 @@ void writeTable(QString& out, const BookletBlock& table) {
         write(row);
     }
     out += u'\n';
-}
-
-std::vector<long long> peakLowYears(const ComparedPerson& first, const ComparedPerson& second,
-                                    const Comparison& c) {
-    std::vector<long long> years;
-    for (const ComparedYear& y : c.years) {
-        if (!y.first || !y.second) {
-            continue;
-        }
-        const bool firstUp = *y.first == first.forecast.largest;
-        const bool secondUp = *y.second == second.forecast.largest;
-        const bool firstDown = *y.first == first.forecast.smallest;
-        const bool secondDown = *y.second == second.forecast.smallest;
-        if ((firstUp && secondDown && !firstDown) || (secondUp && firstDown && !secondDown)) {
-            years.push_back(y.year);
-        }
-    }
-    return years;
 }
 
 }  // namespace
@@ -157,55 +132,6 @@ QByteArray withTexts(const QByteArray& json, const std::vector<BookletBlock>& bl
 
 QByteArray bookletJson(const Booklet& booklet) {
     return withTexts(toJson(booklet.forecast, nullptr, booklet.language()), booklet.blocks);
-}
-
-QString pairName(const ComparedPerson& person, ReportLanguage language) {
-    const QString name = person.name.simplified();
-    return name.isEmpty() ? bookletDate(person.forecast, language) : name;
-}
-
-std::vector<BookletBlock> pairBlocks(const ComparedPerson& first, const ComparedPerson& second,
-                                     const Comparison& c, const TextLibrary& library) {
-    const ReportLanguage language = reportLanguageOr(library.language());
-    std::vector<BookletBlock> blocks;
-    BookletBlock heading;
-    heading.kind = Kind::Heading;
-    heading.text = pageCaption(language, PageCaption::BothOfYou)
-                       .arg(pairName(first, language), pairName(second, language));
-    blocks.push_back(heading);
-    const std::pair<PairText, std::vector<long long>> yearTexts[] = {
-        {PairText::BothPeak, c.bothHighest},
-        {PairText::BothLow, c.bothLowest},
-        {PairText::PeakLow, peakLowYears(first, second, c)},
-    };
-    for (const auto& [which, years] : yearTexts) {
-        if (years.empty()) {
-            continue;
-        }
-        FieldValues values;
-        values.set(TextField::Years, yearListText(years, language))
-            .set(TextField::Year, QString::number(years.front()));
-        blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
-    }
-    for (std::size_t i = 0; i < kAspectCount; ++i) {
-        const bool a = first.forecast.aspects[i].present;
-        const bool b = second.forecast.aspects[i].present;
-        if (!a && !b) {
-            continue;
-        }
-        const PairText which = a && b ? PairText::AspectBoth : PairText::AspectOne;
-        const QString name = aspectName(language, static_cast<int>(i) + 1);
-        BookletBlock whose;
-        whose.kind = Kind::Subheading;
-        whose.text = a && b ? pageCaption(language, PageCaption::AspectOfBoth).arg(name)
-                            : pageCaption(language, PageCaption::AspectOfOne)
-                                  .arg(name, pairName(a ? first : second, language));
-        blocks.push_back(whose);
-        FieldValues values;
-        values.set(TextField::Aspect, name);
-        blocks.push_back(paragraph(library.filled(pairKey(which), values), pairKey(which)));
-    }
-    return blocks;
 }
 
 }  // namespace core

@@ -119,8 +119,11 @@ Forecast compute(const BirthDate& date) {
     f.aspectsCounted = f.birthYear >= kAspectYearsFrom && f.birthYear <= kAspectYearsTo;
     fillPageYears(f);
     walkCurve(f);
-    f.happiness = OprPrc(f.lifeNumber) + u'%';
+    f.happinessPercent = OprPrc(f.lifeNumber);
     countAspects(f, rootDigit(f.birthDigits));
+    for (std::size_t i = 0; i < f.aspects.size(); ++i) {
+        f.aspects[i].percent = f.aspects[i].level * 100 / kAspectFullLevels[i];
+    }
     return f;
 }
 
@@ -143,12 +146,19 @@ QString birthDigits(const QString& dayMonth, const QString& yearText) {
     return dayMonth + yearText;
 }
 
-QString OprPrc(Int32 Num) {
+int OprPrc(Int32 Num) {
     const int divisor = digitCount(Num).value() > 5 ? 63 : 57;
     // The whole part of the quotient of two positive whole numbers is exact in
     // integer arithmetic; for quotients below 10 it is the single digit shown.
-    const long long whole = Num.wide() / divisor;
-    return QString::number(whole).left(2);
+    long long whole = Num.wide() / divisor;
+    while (whole >= 100) {
+        whole /= 10;  // its first two digits
+    }
+    return static_cast<int>(whole);
+}
+
+QString percentText(int percent) {
+    return QString::number(percent) + u'%';
 }
 
 bool isAcceptedYear(const QString& yearText) {
@@ -222,27 +232,49 @@ YearMark markYear(const Forecast& forecast, long long year) {
     return mark;
 }
 
-Calculation calculate(const BirthDate& date) {
-    if (date.day < 1 || date.monthIndex < 0) {
-        return Refusal{Refusal::Kind::MissingDate,
-                       QCoreApplication::translate("Forecast", "Выберите месяц и год рождения!"),
-                       QCoreApplication::translate("Forecast", "Введены не все данные"),
-                       kDateHelpTopic, RuntimeError::Kind::Overflow};
+std::optional<Refusal> dateRefusal(const BirthDate& date) {
+    const auto refuse = [](Refusal::Kind kind, const QString& text, const char* title) {
+        return Refusal{kind, text, QCoreApplication::translate("Forecast", title), kDateHelpTopic,
+                       RuntimeError::Kind::Overflow};
+    };
+    if (date.day == 0 || date.monthIndex == -1) {
+        return refuse(Refusal::Kind::MissingDate,
+                      QCoreApplication::translate("Forecast", "Выберите месяц и год рождения!"),
+                      QT_TRANSLATE_NOOP("Forecast", "Введены не все данные"));
+    }
+    if (date.day < 1 || date.day > 31) {
+        return refuse(
+            Refusal::Kind::DayOutOfRange,
+            QCoreApplication::translate("Forecast", "День рождения — число от 1 до 31, а не %1.")
+                .arg(date.day),
+            QT_TRANSLATE_NOOP("Forecast", "Неверная дата рождения"));
+    }
+    if (date.monthIndex < 0 || date.monthIndex > 11) {
+        return refuse(
+            Refusal::Kind::MonthOutOfRange,
+            QCoreApplication::translate("Forecast", "Месяц рождения — номер от 1 до 12, а не %1.")
+                .arg(date.monthIndex + 1),
+            QT_TRANSLATE_NOOP("Forecast", "Неверная дата рождения"));
     }
     // Only plain digits reach the arithmetic: a sign, a separator or an
     // exponent would give a year number that the digit string does not match.
     if (!isAcceptedYear(date.year)) {
-        return Refusal{Refusal::Kind::YearNotDigits,
-                       QCoreApplication::translate(
-                           "Forecast", "Год рождения нужно ввести цифрами: число от 1 до 9999."),
-                       QCoreApplication::translate("Forecast", "Неверный год рождения"),
-                       kDateHelpTopic, RuntimeError::Kind::Overflow};
+        return refuse(Refusal::Kind::YearNotDigits,
+                      QCoreApplication::translate(
+                          "Forecast", "Год рождения нужно ввести цифрами: число от 1 до 9999."),
+                      QT_TRANSLATE_NOOP("Forecast", "Неверный год рождения"));
     }
     if (const QString problem = noSuchDate(date.day, date.monthIndex, date.year);
         !problem.isEmpty()) {
-        return Refusal{Refusal::Kind::NoSuchDate, problem,
-                       QCoreApplication::translate("Forecast", "Неверная дата рождения"),
-                       kDateHelpTopic, RuntimeError::Kind::Overflow};
+        return refuse(Refusal::Kind::NoSuchDate, problem,
+                      QT_TRANSLATE_NOOP("Forecast", "Неверная дата рождения"));
+    }
+    return std::nullopt;
+}
+
+Calculation calculate(const BirthDate& date) {
+    if (std::optional<Refusal> refusal = dateRefusal(date)) {
+        return *std::move(refusal);
     }
     try {
         return compute(date);

@@ -39,6 +39,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -60,9 +61,12 @@ Byte digitCount(Int32 lifeNumber);
 // followed by the year exactly as typed.
 QString birthDigits(const QString& dayMonth, const QString& yearText);
 
-// Happiness percentage without its "%": the leading digits (at most two) of the
-// whole part of the life number divided by 63 (six or more digits) or 57.
-QString OprPrc(Int32 Num);
+// Happiness percentage: the leading digits (at most two) of the whole part of
+// the life number divided by 63 (six or more digits) or 57.
+int OprPrc(Int32 Num);
+
+// A percentage as every view writes it: «72%».
+QString percentText(int percent);
 
 // The year box accepts one to four decimal digits with a value from 1 to 9999;
 // anything else is refused before the calculation starts.
@@ -111,6 +115,11 @@ struct AspectValue {
     int level = 0;         // steps counted; 0 when the aspect is absent
     bool present = false;  // its circle is shown
     bool root = false;     // its digit is the root digit, painted red
+    // The printed page's aspect column: the level against the level that
+    // counts as a full hundred (kAspectFullLevels), rounded down; more than
+    // a hundred where the level passes it.
+    int percent = 0;
+    friend bool operator==(const AspectValue&, const AspectValue&) = default;
 };
 
 // The printed page's aspect column is for those born in these years; the
@@ -123,11 +132,11 @@ struct Forecast {
     BirthDate date;
     QString birthDigits;  // Ob
     Int32 lifeNumber;
-    QString digits;      // the life number's decimal text, one curve point each
-    int digitCount = 0;  // LenNumP
-    QString happiness;   // with its "%"
-    int largest = 0;     // Mx
-    int smallest = 9;    // Mn
+    QString digits;            // the life number's decimal text, one curve point each
+    int digitCount = 0;        // LenNumP
+    int happinessPercent = 0;  // OprPrc
+    int largest = 0;           // Mx
+    int smallest = 9;          // Mn
     std::array<AxisMark, 10> axis{};
     std::vector<PointTw> curve;                       // from the grid's origin
     std::array<std::array<YearCell, 8>, 10> years{};  // [row][column]
@@ -148,7 +157,14 @@ struct Forecast {
 inline constexpr int kDateHelpTopic = 80;
 
 struct Refusal {
-    enum class Kind { MissingDate, YearNotDigits, NoSuchDate, Stopped };
+    enum class Kind {
+        MissingDate,
+        DayOutOfRange,
+        MonthOutOfRange,
+        YearNotDigits,
+        NoSuchDate,
+        Stopped
+    };
     Kind kind = Kind::MissingDate;
     QString text;
     QString title;  // empty: the program's name
@@ -181,7 +197,16 @@ struct YearMark {
 
 YearMark markYear(const Forecast& forecast, long long year);
 
+// Every rule a date of birth must keep, in the order the window tells them: a
+// day and a month chosen (day 0 and month -1 are none), the day 1 to 31, the
+// month 0 to 11, the year isAcceptedYear(), and a day its month has in that
+// year (noSuchDate). The refusal of the first rule broken; none when the date
+// may be calculated. The window, the book, lists of clients and the companion
+// all ask here.
+std::optional<Refusal> dateRefusal(const BirthDate& date);
+
 // The one function that computes: pure, no widgets, no application object.
+// A date that breaks a rule of dateRefusal() is refused with its message.
 Calculation calculate(const BirthDate& date);
 
 }  // namespace core

@@ -190,26 +190,15 @@ void appendAxisAndCurve(JsonOut& j, const Forecast& f) {
 // More than any forecast takes: its object is some 4 KB.
 constexpr qsizetype kForecastRoom = 8192;
 
-int percentOf(const Forecast& f) {
-    int percent = 0;
-    for (const QChar c : f.happiness) {
-        if (!c.isDigit()) {
-            break;
-        }
-        percent = percent * 10 + c.digitValue();
-    }
-    return percent;
-}
-
-void appendFigures(JsonOut& j, const Forecast& f, const YearMark* mark) {
+void appendFigures(JsonOut& j, const Forecast& f, const YearMark* mark, const QString* name) {
     j.raw("],\"digitCount\":");
     j.number(f.digitCount);
     j.raw(",\"digits\":");
     j.text(f.digits);
     j.raw(",\"happiness\":");
-    j.text(f.happiness);
+    j.text(percentText(f.happinessPercent));
     j.raw(",\"happinessPercent\":");
-    j.number(percentOf(f));
+    j.number(f.happinessPercent);
     j.raw(",\"levels\":[");
     for (qsizetype i = 0; i < f.digits.size(); ++i) {
         if (i) {
@@ -229,6 +218,10 @@ void appendFigures(JsonOut& j, const Forecast& f, const YearMark* mark) {
     j.number(f.largest);
     j.raw(",\"min\":");
     j.number(f.smallest);
+    if (name) {
+        j.raw(",\"name\":");
+        j.text(*name);
+    }
 }
 
 void appendSegmentsAndYears(JsonOut& j, const Forecast& f) {
@@ -261,11 +254,11 @@ void appendJsonText(QByteArray& out, QStringView text) {
 }
 
 void appendJsonMembers(QByteArray& out, const Forecast& f, const YearMark* mark,
-                       ReportLanguage language) {
-    JsonOut j(out, kForecastRoom);
+                       ReportLanguage language, const QString* name) {
+    JsonOut j(out, kForecastRoom + (name ? name->size() * 6 : 0));
     appendAspects(j, f, language);
     appendAxisAndCurve(j, f);
-    appendFigures(j, f, mark);
+    appendFigures(j, f, mark, name);
     appendSegmentsAndYears(j, f);
 }
 
@@ -295,7 +288,7 @@ QString toText(const Forecast& f, const YearMark* mark, ReportLanguage language)
     QString t = line(PageCaption::TextBorn, born);
     t += line(PageCaption::TextLifeNumber, QString::number(f.lifeNumber.wide()),
               QString::number(f.digitCount));
-    t += line(PageCaption::TextHappiness, f.happiness);
+    t += line(PageCaption::TextHappiness, percentText(f.happinessPercent));
     t += line(PageCaption::TextLargest, QString::number(f.largest));
     t += line(PageCaption::TextSmallest, QString::number(f.smallest));
     t += pageCaption(language, PageCaption::TextYears) + u'\n';

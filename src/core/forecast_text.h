@@ -21,9 +21,11 @@ QByteArray toJson(const Forecast& f, const YearMark* mark = nullptr,
 
 // toJson's object without its opening brace, appended to `out`: a caller
 // that puts members of its own in front (the batch's line and date) writes
-// the whole line into one buffer.
+// the whole line into one buffer. With a `name` the object gains it, in its
+// alphabetical place (a group's people).
 void appendJsonMembers(QByteArray& out, const Forecast& f, const YearMark* mark = nullptr,
-                       ReportLanguage language = ReportLanguage::Russian);
+                       ReportLanguage language = ReportLanguage::Russian,
+                       const QString* name = nullptr);
 
 // `text` as a JSON string, quoted and escaped as QJsonDocument does it.
 void appendJsonText(QByteArray& out, QStringView text);

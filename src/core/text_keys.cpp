@@ -43,6 +43,18 @@ constexpr std::array<Named, 5> kPairs{{
     {u"pair.aspect-one", QT_TRANSLATE_NOOP("TextKeys", "аспект есть у одного")},
 }};
 
+constexpr std::array<Named, 2> kGroupYears{{
+    {u"group.all-peak", QT_TRANSLATE_NOOP("TextKeys", "все на пике в один год")},
+    {u"group.all-low", QT_TRANSLATE_NOOP("TextKeys", "все в низшей точке в один год")},
+}};
+
+// An aspect in a group, by how many have it; in the order of Sharing.
+constexpr std::array<Named, 3> kSharings{{
+    {u"all", QT_TRANSLATE_NOOP("TextKeys", "есть у всех")},
+    {u"some", QT_TRANSLATE_NOOP("TextKeys", "есть только у некоторых")},
+    {u"none", QT_TRANSLATE_NOOP("TextKeys", "нет ни у кого")},
+}};
+
 constexpr std::array<Named, 3> kFrame{{
     {u"opening", QT_TRANSLATE_NOOP("TextKeys", "Вступление")},
     {u"closing", QT_TRANSLATE_NOOP("TextKeys", "Заключение")},
@@ -129,6 +141,20 @@ void addNamed(std::vector<TextKey>& keys, const std::array<Named, N>& table,
     }
 }
 
+// A group's texts: the years all share, then each aspect's three cases.
+void addGroup(std::vector<TextKey>& keys) {
+    const QString group = QCoreApplication::translate("TextKeys", "Группа");
+    addNamed(keys, kGroupYears, {group});
+    const ReportLanguage language = catalogueLanguage();
+    for (int digit = 1; digit <= kAspectCount; ++digit) {
+        const QStringList place{group, aspectName(language, digit)};
+        for (std::size_t k = 0; k < kSharings.size(); ++k) {
+            keys.push_back(entryOf(groupAspectKey(digit, static_cast<Sharing>(k)), place,
+                                   shown(kSharings[k].caption)));
+        }
+    }
+}
+
 std::vector<TextKey> makeKeys() {
     std::vector<TextKey> keys;
     addAspects(keys, {}, Audience::Client);
@@ -139,6 +165,7 @@ std::vector<TextKey> makeKeys() {
     addNamed(keys, kShapes, {QCoreApplication::translate("TextKeys", "Форма года")});
     addHappiness(keys, {}, Audience::Client);
     addNamed(keys, kPairs, {QCoreApplication::translate("TextKeys", "Двое")});
+    addGroup(keys);
     for (const Named& entry : kFrame) {
         const QString key = QString::fromUtf16(entry.key);
         add(keys, entryOf(key, {}, shown(entry.caption), true), key != kNoticeKey);
@@ -205,6 +232,16 @@ QString variantKey(QStringView key, Gender gender) {
 
 QString pairKey(PairText text) {
     return QString::fromUtf16(kPairs[static_cast<std::size_t>(text)].key);
+}
+
+QString groupYearsKey(GroupYears years) {
+    return QString::fromUtf16(kGroupYears[static_cast<std::size_t>(years)].key);
+}
+
+QString groupAspectKey(int digit, Sharing sharing) {
+    return QStringLiteral("group.aspect.%1.%2")
+        .arg(QString::number(digit),
+             QString::fromUtf16(kSharings[static_cast<std::size_t>(sharing)].key));
 }
 
 YearShape yearShape(int level, int previous, int largest, int smallest) {

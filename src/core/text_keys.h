@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/person.h"
+#include "core/sharing.h"
 
 namespace core {
 
@@ -21,6 +22,10 @@ enum class YearShape { Peak, Low, Rise, Fall, Same };
 
 // What two people's forecasts have in common in a year, or in their squares.
 enum class PairText { BothPeak, BothLow, PeakLow, AspectBoth, AspectOne };
+
+// What three to six people have in common: the years all are at their peaks
+// or all at their lows.
+enum class GroupYears { AllPeak, AllLow };
 
 // An aspect's texts go by level 0, 1, 2, 3, and one text for 4 and above.
 inline constexpr int kAspectTextLevels = 5;
@@ -43,6 +48,11 @@ QString happinessKey(int percent, Audience audience = Audience::Client);
 QString pairKey(PairText text);
 // "opening", or "child.opening" for the parents.
 QString openingKey(Audience audience);
+// "group.all-peak", "group.all-low".
+QString groupYearsKey(GroupYears years);
+// "group.aspect.5.all": an aspect of the square (digit 1 to 9) every member
+// of a group has ("all"), only some have ("some"), or none has ("none").
+QString groupAspectKey(int digit, Sharing sharing);
 inline constexpr QStringView kOpeningKey = u"opening";
 inline constexpr QStringView kClosingKey = u"closing";
 inline constexpr QStringView kNoticeKey = u"notice";

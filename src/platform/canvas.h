@@ -5,15 +5,23 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 namespace platform {
+
+// A drawing that paints itself with a painter into a rectangle: a drawing that
+// has one painter for every device (the aspect square) kept among the
+// operations as it is.
+using PaintInRect = std::function<void(QPainter& painter, const QRectF& rect)>;
 
 // What a surface keeps of everything drawn on it, in twips, so that it can be
 // replayed onto any painter and read back by tests.
 struct DrawOp {
-    enum class Kind { Point, Line, Text, Picture };
+    enum class Kind { Point, Line, Text, Picture, Painted };
 
     Kind kind = Kind::Point;
     QPointF p1;                   // point, line start, top-left of a text
@@ -24,8 +32,9 @@ struct DrawOp {
     double fontSize = 0;  // points
     bool bold = false;
     bool underline = false;
-    QRectF rect;  // picture target
+    QRectF rect;  // picture target, or where a painted drawing goes
     QImage picture;
+    PaintInRect paint;  // a painted drawing
 };
 
 // A drawing target that takes points and lines in twips, with an optional colour.

@@ -55,6 +55,14 @@ void PrinterPage::line(int x1, int y1, int x2, int y2, std::optional<QColor> col
     y_ = y2;
 }
 
+void PrinterPage::paintInRect(const QRectF& rect, PaintInRect paint) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Painted;
+    op.rect = rect;
+    op.paint = std::move(paint);
+    ops_.push_back(std::move(op));
+}
+
 void PrinterPage::paintPicture(const QImage& picture, double left, double top, double width,
                                double height) {
     DrawOp op;

@@ -62,6 +62,8 @@ public:
 
     // A picture scaled into a rectangle; the cursor does not move.
     void paintPicture(const QImage& picture, double left, double top, double width, double height);
+    // A drawing that paints itself into a rectangle, twips; the cursor does not move.
+    void paintInRect(const QRectF& rect, PaintInRect paint);
 
     // Width of the page in twips, as a whole number.
     int scaleWidth() const { return static_cast<int>(pageWidthTw_); }

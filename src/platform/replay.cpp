@@ -104,6 +104,13 @@ void drawOne(QPainter& painter, const DrawOp& op, const QColor& color, const QSt
         case DrawOp::Kind::Picture:
             painter.drawImage(op.rect, op.picture);
             break;
+        case DrawOp::Kind::Painted:
+            if (op.paint) {
+                painter.save();
+                op.paint(painter, op.rect);
+                painter.restore();
+            }
+            break;
     }
 }
 

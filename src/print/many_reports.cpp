@@ -66,13 +66,6 @@ ManyResult printReports(QPrinter& printer, const PageSource& next, const QDateTi
 }
 
 std::optional<core::Forecast> forecastFor(const core::BirthDate& born, QString* reason) {
-    if (born.day < 1 || born.day > 31 || born.monthIndex < 0 || born.monthIndex > 11) {
-        if (reason) {
-            *reason = QCoreApplication::translate(
-                "print::ReportsComposer", "день или месяц рождения вне допустимых пределов");
-        }
-        return std::nullopt;
-    }
     const core::Calculation result = core::calculate(born);
     if (const auto* refusal = std::get_if<core::Refusal>(&result)) {
         if (reason) {

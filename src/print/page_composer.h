@@ -18,7 +18,7 @@ class PrinterPage;
 // The delivery takes the pages to the printer, the print preview or a PDF file
 // and owns all the rest: the printer and its resolution, the file chooser and
 // the folder it starts in, the progress dialog and its «Отмена», the letterhead
-// and every failure message. The single report, the comparison page and the
+// and every failure message. The single report, the group page and the
 // run of many reports are composers; so is anything printed later.
 //
 // Writing one:
@@ -37,7 +37,7 @@ class PrinterPage;
 //   - rewind() starts it over: the preview composes it once for the screen
 //     and again for the printer chosen there;
 //   - facts() names the document for the delivery's dialogs and messages.
-//   See print/compare_page.h for a composer of one page and
+//   See print/group_page.h for a composer of one page and
 //   print/many_reports.h for one of many.
 
 namespace print {

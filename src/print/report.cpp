@@ -1,8 +1,6 @@
 #include "print/report.h"
 
 #include <QFontMetricsF>
-#include <array>
-#include <cmath>
 
 #include "core/program_info.h"
 #include "graph/curve.h"
@@ -44,10 +42,6 @@ constexpr int kYearRowPitch = 250;
 constexpr int kColumnRuleX = 4500;
 constexpr int kColumnRuleTop = 4000;
 constexpr int kColumnRuleBottom = 11000;
-
-// The aspect column in printing order, 1 to 9: for each aspect, the level
-// that counts as a full hundred per cent.
-constexpr std::array<int, 9> kAspectDivisors{7, 5, 5, 4, 4, 4, 4, 4, 5};
 
 // With three contact lines the letterhead's four lines would reach the rule
 // at 10 points; the contact lines then take this size and stay above it.
@@ -137,16 +131,18 @@ void printYearRows(platform::PrinterPage& page, const core::Forecast& forecast) 
     }
 }
 
+QString aspectColumnRow(const core::Forecast& forecast, int digit, core::ReportLanguage language) {
+    return core::pageAspectRow(language, digit) +
+           core::percentText(forecast.aspects.at(static_cast<std::size_t>(digit - 1)).percent);
+}
+
 void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast,
                        core::ReportLanguage language) {
     page.setCurrentX(kFiguresX);
     blankLine(page);
-    for (std::size_t i = 0; i < kAspectDivisors.size(); ++i) {
-        const double level = forecast.aspects[i].level;
-        const double percent = std::floor(level / kAspectDivisors[i] * 100);
+    for (int digit = 1; digit <= core::kAspectCount; ++digit) {
         page.setCurrentX(kFiguresX);
-        page.print(core::pageAspectRow(language, static_cast<int>(i) + 1) +
-                   QString::number(percent, 'f', 0) + QStringLiteral("%"));
+        page.print(aspectColumnRow(forecast, digit, language));
     }
     page.line(kColumnRuleX, kColumnRuleTop, kColumnRuleX, kColumnRuleBottom);
 }
@@ -279,7 +275,7 @@ void composeReport(platform::PrinterPage& page, const core::Forecast& f,
     // The figures right of the graph.
     page.setCurrentY(kFiguresY);
     page.setCurrentX(kFiguresX);
-    page.print(words(PageCaption::Happiness) + f.happiness);
+    page.print(words(PageCaption::Happiness) + core::percentText(f.happinessPercent));
     blankLine(page);
     page.setCurrentX(kFiguresX);
     page.print(words(PageCaption::Largest) + QString::number(f.largest));

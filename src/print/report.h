@@ -56,6 +56,11 @@ int printPageHead(platform::PrinterPage& page, const std::optional<Letterhead>& 
 // years the aspects are counted for (the single report and the comparison).
 QString aspectYearsLine(core::ReportLanguage language = core::ReportLanguage::Russian);
 
+// One row of the aspect column: «Любовь - 25%», the aspect of `digit` (1 to 9)
+// with the percentage its forecast gives.
+QString aspectColumnRow(const core::Forecast& forecast, int digit,
+                        core::ReportLanguage language = core::ReportLanguage::Russian);
+
 // The aspect column: the nine levels as percentages of their full count, and
 // the rule between the graph and the column.
 void printAspectColumn(platform::PrinterPage& page, const core::Forecast& forecast,

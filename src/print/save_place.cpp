@@ -53,10 +53,9 @@ QString joined(const QStringList& parts, const QString& glue) {
     return kept.join(glue);
 }
 
-// How a person of a comparison is called in its file name.
-QString personPart(const core::ComparedPerson& p) {
-    const QStringList words = p.name.simplified().split(u' ', Qt::SkipEmptyParts);
-    return joined({words.mid(0, 2).join(u' '), core::numericDate(p.forecast.date)},
+// How one of two is called in the file name: the surname and the first name, and the date.
+QString personPart(const core::Person& p) {
+    return joined({p.names.surname, p.names.name, core::numericDate(p.birthDate)},
                   QStringLiteral(" "));
 }
 
@@ -65,6 +64,16 @@ QString nameOfFile(const QString& what, const core::ClientNames& client,
                    const core::BirthDate& born, const QString& suffix) {
     const QString person = joined({client.surname, client.name}, QStringLiteral(" "));
     return joined({what, person, core::numericDate(born)}, QStringLiteral(" - ")) + u'.' + suffix;
+}
+
+// How one of a larger group is called: the surname, or the first name, or the date.
+QString shortPart(const core::Person& p) {
+    for (const QString& word : {p.names.surname, p.names.name}) {
+        if (const QString part = fileNamePart(word); !part.isEmpty()) {
+            return part;
+        }
+    }
+    return core::numericDate(p.birthDate);
 }
 
 }  // namespace
@@ -100,11 +109,19 @@ QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate&
         .filePath(suggestedFileName(client, born, QStringLiteral("pdf")));
 }
 
-QString suggestedComparisonPath(const core::ComparedPerson& first,
-                                const core::ComparedPerson& second) {
-    return QDir(lastSaveFolder(SavedFile::ComparisonPdf))
-        .filePath(QCoreApplication::translate("print::SavePlace", "Сравнение - %1 и %2.pdf")
-                      .arg(personPart(first), personPart(second)));
+QString suggestedGroupPath(const core::Group& group) {
+    const QDir folder(lastSaveFolder(SavedFile::ComparisonPdf));
+    if (group.size() == 2) {
+        return folder.filePath(
+            QCoreApplication::translate("print::SavePlace", "Сравнение - %1 и %2.pdf")
+                .arg(personPart(group.members[0].person), personPart(group.members[1].person)));
+    }
+    QStringList parts;
+    for (const core::GroupMember& m : group.members) {
+        parts << shortPart(m.person);
+    }
+    return folder.filePath(QCoreApplication::translate("print::SavePlace", "Вместе - %1.pdf")
+                               .arg(parts.join(QStringLiteral(", "))));
 }
 
 }  // namespace print

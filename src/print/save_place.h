@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "core/client_names.h"
-#include "core/comparison.h"
+#include "core/group.h"
 
 // Where the program's save dialogs start and the names they suggest.
 namespace print {
@@ -33,9 +33,9 @@ QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate&
 QString suggestedBookletPath(const core::ClientNames& client, const core::BirthDate& born);
 
 // "Сравнение - Иванова Мария 23.08.1975 и Волков Игорь 11.03.1972.pdf" (the
-// first two words of each name, when there is one) in the folder the last
-// comparison went to.
-QString suggestedComparisonPath(const core::ComparedPerson& first,
-                                const core::ComparedPerson& second);
+// surname and the first name, when there are any) for two people, "Вместе -
+// Иванова, Волков, 12.12.2005.pdf" (each one's surname, else the first name,
+// else the date) for more, in the folder the last such page went to.
+QString suggestedGroupPath(const core::Group& group);
 
 }  // namespace print

@@ -71,7 +71,8 @@ constexpr CommandPlace kCommands[] = {
          "Ctrl+B: подробные отчёты выбранных клиентов, один за другим, в PDF или на принтер")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "С&равнить"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Сравнить"),
-     QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+D: сравнить прогнозы двух выбранных клиентов")},
+     QT_TRANSLATE_NOOP("ui::BookWindow",
+                       "Ctrl+D: сравнить прогнозы выбранных клиентов, от одного до шести")},
     {QT_TRANSLATE_NOOP("ui::BookWindow", "&Экспорт в CSV..."),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Экспорт в CSV"),
      QT_TRANSLATE_NOOP("ui::BookWindow", "Ctrl+S: сохранить всю картотеку в файл CSV")},
@@ -401,7 +402,7 @@ void BookWindow::updateState() {
     button(Command::ManyPdf)->setEnabled(selected > 0);
     button(Command::ManyPrint)->setEnabled(selected > 0);
     button(Command::Booklets)->setEnabled(selected > 0);
-    button(Command::Compare)->setEnabled(selected == 2);
+    button(Command::Compare)->setEnabled(selected >= 1 && selected <= core::kGroupMost);
     button(Command::New)->setEnabled(usable);
     button(Command::Export)->setEnabled(usable);
     button(Command::Import)->setEnabled(usable);

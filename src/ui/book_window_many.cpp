@@ -13,7 +13,7 @@
 #include "ui/batch_report.h"
 #include "ui/book_model.h"
 #include "ui/book_window.h"
-#include "ui/compare_window.h"
+#include "ui/group_window.h"
 
 namespace ui {
 
@@ -86,15 +86,26 @@ void BookWindow::chooseBookletTarget() {
 }
 
 void BookWindow::compareSelected() {
-    const std::vector<book::Client> two = selectedClients();
-    if (two.size() != 2) {
+    const std::vector<book::Client> chosen = selectedClients();
+    if (chosen.empty() || chosen.size() > std::size_t(core::kGroupMost)) {
         return;
     }
-    const auto entry = [](const book::Client& c) {
-        return PersonEntry{c.birthDate, core::fullName(c.names)};
-    };
-    // Beside the main window, as «Прогноз → Сравнить…» opens it.
-    openComparison(parentWidget() ? parentWidget() : this, services_, entry(two[0]), entry(two[1]));
+    std::vector<core::Person> people;
+    for (const book::Client& c : chosen) {
+        core::Person p;
+        p.names = c.names;
+        p.birthDate = c.birthDate;
+        p.language = core::reportLanguageOr(c.languageCode);
+        people.push_back(p);
+    }
+    // Beside the main window, as «Прогноз → Сравнить…» opens it: two to six
+    // make the group, one joins the people already there.
+    QWidget* owner = parentWidget() ? parentWidget() : this;
+    if (people.size() == 1) {
+        addToGroup(owner, services_, people.front());
+    } else {
+        openGroup(owner, services_, people);
+    }
 }
 
 }  // namespace ui

@@ -229,8 +229,9 @@ void FrmMain::showForecast(const core::Forecast& f) {
     graph::FormirYear(yearTable_, f);
     graph::P1(*surface_, f, core::kScreenGridOrigin, graph::curveColor());
     graph::colourAxis(axisLabels_, &f);
-    happinessLabel_->setText(f.happiness);
-    happinessLabel_->setAccessibleName(tr("Процент счастья: %1").arg(f.happiness));
+    const QString happiness = core::percentText(f.happinessPercent);
+    happinessLabel_->setText(happiness);
+    happinessLabel_->setAccessibleName(tr("Процент счастья: %1").arg(happiness));
     surface_->setAccessibleDescription(
         tr("Цифры кривой: %1").arg(f.digits.split(QString()).join(u' ').trimmed()));
     aspectSquare_->showAspects(f);

@@ -24,8 +24,8 @@
 #include "print/letterhead.h"
 #include "print/print_job.h"
 #include "print/save_place.h"
-#include "ui/compare_window.h"
 #include "ui/frm_about.h"
+#include "ui/group_window.h"
 #include "ui/language_menu.h"
 #include "ui/letterhead_dialog.h"
 #include "ui/texts_window.h"
@@ -115,7 +115,7 @@ void FrmMain::buildMenus() {
     markYearAction_ = forecastMenu_->addAction(tr("Отмечать &текущий год"));
     markYearAction_->setCheckable(true);
     markYearAction_->setChecked(platform::userSettings().value(kMarkYearKey, true).toBool());
-    addCompareAction(forecastMenu_, this, services_);
+    addGroupAction(forecastMenu_, this, services_);
 
     helpMenu_ = bar->addMenu(tr("&Справка"));
     contentsAction_ = helpMenu_->addAction(tr("Сод&ержание"));

@@ -7,7 +7,8 @@
 
 #include "core/address.h"
 #include "core/aspect_names.h"
-#include "core/comparison.h"
+#include "core/aspect_rules.h"
+#include "core/group.h"
 #include "core/text_keys.h"
 #include "ui/current_client.h"
 #include "ui/window_language.h"
@@ -15,9 +16,6 @@
 namespace ui {
 
 namespace {
-
-// The years the preview looks at after this one.
-constexpr long long kSpan = 20;
 
 // A made-up client, named as people are named in the window's language.
 core::ClientNames exampleNames() {
@@ -130,13 +128,12 @@ int TextPreview::levelIn(long long year) const {
 }
 
 core::FieldValues TextPreview::yearsWhere(
-    core::FieldValues values, const std::function<bool(int level, int previous)>& wanted) const {
-    // The year before the birth year is the cycle's last digit, as the cycle reads.
-    const long long birth = forecast_.birthYear;
+    core::FieldValues values, const std::function<bool(const core::CycleYear&)>& wanted) const {
+    const core::YearSpan span = core::YearSpan::startingIn(firstYear_);
     std::vector<long long> years;
-    for (long long year = firstYear_; year <= firstYear_ + kSpan; ++year) {
-        const long long before = year > birth ? year - 1 : birth + forecast_.digitCount - 1;
-        if (wanted(levelIn(year), levelIn(before))) {
+    for (long long year = span.from; year <= span.to; ++year) {
+        const std::optional<core::CycleYear> cycle = core::cycleYear(forecast_, year);
+        if (cycle && wanted(*cycle)) {
             years.push_back(year);
         }
     }
@@ -166,29 +163,39 @@ core::FieldValues TextPreview::values(QStringView entryKey) const {
     for (int digit = 0; digit <= 9; ++digit) {
         if (key == core::levelKey(digit)) {
             return yearsWhere(values.set(core::TextField::Level, QString::number(digit)),
-                              [digit](int level, int) { return level == digit; })
+                              [digit](const core::CycleYear& y) { return y.level == digit; })
                 .set(core::TextField::Level, QString::number(digit));
         }
     }
     for (const auto shape : {core::YearShape::Peak, core::YearShape::Low, core::YearShape::Rise,
                              core::YearShape::Fall, core::YearShape::Same}) {
         if (key == core::shapeKey(shape)) {
-            return yearsWhere(values, [=](int level, int previous) {
-                return core::yearShape(level, previous, largest, smallest) == shape;
-            });
+            return yearsWhere(values, [=](const core::CycleYear& y) { return y.shape == shape; });
         }
     }
-    if (key == core::pairKey(core::PairText::BothLow)) {
-        return yearsWhere(values, [=](int level, int) { return level == smallest; });
-    }
-    if (key.startsWith(u"pair.")) {
+    // Two people's and a group's texts speak of this forecast's own lows and
+    // peaks, and of an aspect: the one the key names, or the first present.
+    const bool lows = key == core::pairKey(core::PairText::BothLow) ||
+                      key == core::groupYearsKey(core::GroupYears::AllLow);
+    if (lows || key.startsWith(u"pair.") || key.startsWith(u"group.")) {
         const auto* present = std::find_if(forecast_.aspects.begin(), forecast_.aspects.end(),
                                            [](const core::AspectValue& a) { return a.present; });
-        const std::size_t digit = present == forecast_.aspects.end()
-                                      ? 4
-                                      : std::size_t(present - forecast_.aspects.begin());
-        values.set(core::TextField::Aspect, core::aspectName(language_, int(digit) + 1));
-        return yearsWhere(values, [=](int level, int) { return level == largest; });
+        std::size_t digit = present == forecast_.aspects.end()
+                                ? 4
+                                : std::size_t(present - forecast_.aspects.begin());
+        for (int d = 1; d <= core::kAspectCount; ++d) {
+            for (const auto sharing :
+                 {core::Sharing::All, core::Sharing::Some, core::Sharing::None}) {
+                if (key == core::groupAspectKey(d, sharing)) {
+                    digit = std::size_t(d - 1);
+                }
+            }
+        }
+        if (!lows) {  // the texts of shared lows name no aspect
+            values.set(core::TextField::Aspect, core::aspectName(language_, int(digit) + 1));
+        }
+        const int wanted = lows ? smallest : largest;
+        return yearsWhere(values, [=](const core::CycleYear& y) { return y.level == wanted; });
     }
     return values;
 }

@@ -9,6 +9,7 @@
 #include "core/client_names.h"
 #include "core/forecast.h"
 #include "core/person.h"
+#include "core/group.h"
 #include "core/text_fields.h"
 
 namespace ui {
@@ -23,10 +24,10 @@ struct PreviewSubject {
 
 // The values the texts window's preview fills a text's fields with: the
 // client's names and form of address, and for each entry the aspect, the
-// level and the years it would speak of in this forecast, looking at this
-// year and the next twenty. Without a forecast or a client a plain example
-// stands in, and note() says so. A variant and a child's entry are filled as
-// the entry they belong with.
+// level and the years it would speak of in this forecast, looking at the span
+// that starts this year. Without a forecast or a client a plain example stands
+// in, and note() says so. A variant and a child's entry are filled as the entry
+// they belong with.
 class TextPreview {
 public:
     explicit TextPreview(const PreviewSubject& subject);
@@ -38,10 +39,11 @@ public:
     void setLanguage(core::ReportLanguage language);
 
 private:
-    // The years of the span whose level (and the level of the year before)
-    // `wanted` accepts; the year and the years fields take them.
+    // The years of the span (this year and the next core::kSpanYearsAfterFirst)
+    // that `wanted` accepts as the cycle reads them; the year and the years
+    // fields take them.
     core::FieldValues yearsWhere(core::FieldValues values,
-                                 const std::function<bool(int level, int previous)>& wanted) const;
+                                 const std::function<bool(const core::CycleYear&)>& wanted) const;
     int levelIn(long long year) const;
 
     core::Forecast forecast_;

@@ -92,7 +92,7 @@ TEST(Companion, ExitStatusTellsForecastRefusalAndUsage) {
         {{"--surname", decomposed, "5", "5", "1990"}, 0, ""},
         {{"--patronymic", "Петро\nвна", "5", "5", "1990"}, 1, "управляющий"},
         // Every field of the date is refused alike: exit 2 and one line.
-        {{"32", "8", "1975"}, 2, "День «32»"},
+        {{"32", "8", "1975"}, 2, "День рождения — число от 1 до 31, а не 32."},
         {{"0", "8", "1975"}, 2, "День «0»"},
         {{"x", "8", "1975"}, 2, "День «x»"},
         {{"23", "13", "1975"}, 2, "Месяц «13»"},

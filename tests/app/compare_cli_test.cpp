@@ -188,3 +188,182 @@ TEST(CompanionCompare, BookletAddsThePairsTexts) {
             << run.err.toStdString();
     }
 }
+
+// What --compare wrote before the comparison became a group, kept byte for
+// byte: scripts read these outputs. Each row's file under compare_outputs/
+// holds the standard output of the row's command line as it was then.
+TEST(CompanionCompare, OutputsStayByteForByte) {
+    const struct {
+        const char* file;
+        QStringList args;
+    } rows[] = {
+        {"family-parents",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045"}},
+        {"family-parents-json",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045",
+          "--json"}},
+        {"family-children",
+         {"--compare", "12", "12", "2005", "1", "6", "2010", "--from", "2000", "--to", "2030"}},
+        {"family-children-json",
+         {"--compare", "12", "12", "2005", "1", "6", "2010", "--from", "2000", "--to", "2030",
+          "--json"}},
+        {"far-years",
+         {"--compare", "1", "1", "1", "31", "12", "9999", "--from", "9990", "--to", "10040"}},
+        {"far-years-json",
+         {"--compare", "1", "1", "1", "31", "12", "9999", "--from", "9990", "--to", "10040",
+          "--json"}},
+        {"leap-and-old",
+         {"--compare", "29", "2", "2000", "1", "1", "1900", "--from", "1890", "--to", "1920",
+          "--json"}},
+        {"named",
+         {"--compare", "23", "8", "1975", "5", "5", "1990", "--from", "1989", "--to", "1999",
+          "--first-person", "Волков Игорь Петрович", "--second-person", "Волкова Мария"}},
+        {"named-json",
+         {"--compare", "23", "8", "1975", "5", "5", "1990", "--from", "1989", "--to", "1999",
+          "--first-person=Волков Игорь Петрович", "--json"}},
+        {"month-names",
+         {"--compare", "23", "Август", "1975", "5", "мая", "1990", "--from", "2026", "--to",
+          "2030"}},
+        {"short-year",
+         {"--compare", "5", "4", "078", "1", "6", "2010", "--to", "2040", "--from", "2019"}},
+        {"ukrainian",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045",
+          "--lang", "uk"}},
+        {"english-json",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045",
+          "--lang", "en", "--json"}},
+        {"booklet",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045",
+          "--booklet"}},
+        {"booklet-json",
+         {"--compare", "23", "8", "1975", "5", "4", "1978", "--from", "2020", "--to", "2045",
+          "--booklet", "--json"}},
+        {"booklet-en",
+         {"--compare", "12", "12", "2005", "1", "6", "2010", "--from", "2020", "--to", "2040",
+          "--booklet", "--lang", "en", "--first-person", "Smith Anna"}},
+        {"booklet-uk-json",
+         {"--compare", "12", "12", "2005", "1", "6", "2010", "--from", "2020", "--to", "2040",
+          "--booklet", "--lang", "uk", "--json"}},
+        {"one-year", {"--compare", "1", "1", "1", "1", "1", "2", "--from", "1", "--to", "1"}},
+        {"option-first",
+         {"--from", "2030", "--to", "2032", "--compare", "7", "7", "1977", "8", "8", "1988"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        QFile expected(QStringLiteral(ZEMTAR_COMPARE_OUTPUTS "/%1.out").arg(row.file));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+        const CompareRun r = companion(row.args);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, expected.readAll());
+    }
+}
+
+namespace {
+
+// A family of four for --group, then `extra`.
+QStringList familyArgs(const QStringList& extra) {
+    return QStringList{"--group",
+                       "--person",
+                       "Волков Игорь",
+                       "23",
+                       "8",
+                       "1975",
+                       "--person",
+                       "Волкова Мария",
+                       "5",
+                       "4",
+                       "1978",
+                       "--person",
+                       "",
+                       "12",
+                       "12",
+                       "2005",
+                       "--person",
+                       "Волкова Оля",
+                       "1",
+                       "6",
+                       "2010"} +
+           extra;
+}
+
+}  // namespace
+
+// --group: the JSON is one object, people (each the single run's object with
+// its name), years with one level a person (null before a birth), allHighest
+// and allLowest; the text names everyone and who has the aspects only some
+// have; two people read as --compare does.
+TEST(CompanionGroup, JsonTextAndPageOfAFamily) {
+    const CompareRun json = companion(familyArgs({"--from", "2004", "--to", "2030", "--json"}));
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    EXPECT_EQ(o.keys(), (QStringList{"allHighest", "allLowest", "people", "years"}));
+    const QJsonArray people = o[QStringLiteral("people")].toArray();
+    ASSERT_EQ(people.size(), 4);
+    QJsonObject first = people[0].toObject();
+    EXPECT_EQ(first.take(QStringLiteral("name")).toString(), QStringLiteral("Волков Игорь"));
+    EXPECT_EQ(first,
+              QJsonDocument::fromJson(companion({"--json", "23", "8", "1975"}).out).object());
+    EXPECT_EQ(people[2].toObject()[QStringLiteral("name")].toString(), QString());
+    const QJsonArray years = o[QStringLiteral("years")].toArray();
+    ASSERT_EQ(years.size(), 27);
+    const QJsonArray levels = years[0].toObject()[QStringLiteral("levels")].toArray();
+    ASSERT_EQ(levels.size(), 4);
+    EXPECT_TRUE(levels[2].isNull() && levels[3].isNull());
+    EXPECT_FALSE(levels[0].isNull());
+
+    const QString text =
+        QString::fromUtf8(companion(familyArgs({"--from", "2026", "--to", "2028"})).out);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("1: Волков Игорь, 23 Август 1975,")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\n3: 12 Декабрь 2005,")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\n  Работа — Волкова Мария, 12 Декабрь 2005\n")));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("семья.pdf"));
+    const CompareRun page = companion(familyArgs({"--pdf", pdf, "--booklet", "--lang", "en"}));
+    ASSERT_EQ(page.exitCode, 0) << page.err.toStdString();
+    EXPECT_TRUE(page.out.isEmpty());
+    const QString pages = pdfText(pdf);
+    EXPECT_TRUE(pages.contains(QStringLiteral("Forecasts together"))) << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("All of you together: Волков Игорь, Волкова Мария")));
+
+    // Two people: the comparison's text, the group's JSON.
+    const QStringList two{"--group", "--person", "",     "23",     "8",    "1975", "--person", "",
+                          "5",       "5",        "1990", "--from", "1989", "--to", "1999"};
+    EXPECT_EQ(companion(two).out, companion(compareArgs({"--from", "1989", "--to", "1999"})).out);
+    EXPECT_TRUE(companion(two + QStringList{"--json"}).out.startsWith("{\"allHighest\":"));
+}
+
+TEST(CompanionGroup, RefusalsAndUsageErrors) {
+    const QStringList one{"--group", "--person", "Волков", "23", "8", "1975"};
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {one, 1, "от 2 до 6 человек"},
+        {familyArgs({"--person", "А", "1", "1", "2000", "--person", "Б", "2", "2", "2000",
+                     "--person", "В", "3", "3", "2000"}),
+         1, "указано 7"},
+        {familyArgs({"7"}), 1, "для 4 человек нужно 12 значений даты, а их 13"},
+        {familyArgs({"--person", "А Б В Г", "1", "1", "2000"}), 1, "не больше трёх"},
+        {familyArgs({"--first-person", "А"}), 1, "С --group нельзя указать --first-person."},
+        {familyArgs({"--compare"}), 1, "нельзя указать вместе"},
+        {familyArgs({"--png", "x.png"}), 1, "С --group нельзя указать --png."},
+        {familyArgs({"--from", "2030", "--to", "2020"}), 1, "позже"},
+        {QStringList{"--group", "--person", "А", "23", "8", "1975", "--person", "Б", "31", "4",
+                     "1990"},
+         2, "Человек 2: Такой даты нет: 31 апреля 1990 года."},
+        {{"--person", "А", "23", "8", "1975"}, 1, "--person нужен только с --compare или --group."},
+        {compareArgs({"--person", "А"}), 1, "С --compare нельзя указать --person."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CompareRun r = companion(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    const CompareRun help = companion({"--group", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--person"));
+}

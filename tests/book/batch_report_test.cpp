@@ -20,7 +20,7 @@
 #include "ui/batch_report.h"
 #include "ui/book_window.h"
 #include "ui/booklet_dialog.h"
-#include "ui/compare_window.h"
+#include "ui/group_window.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;
@@ -75,13 +75,14 @@ struct ManyClients : TempBook {
 
 }  // namespace
 
-TEST(BatchReport, SelectionEnablesTheCommandsAndCompareTakesExactlyTwo) {
+// «Сравнить» takes one client into the group or two to six as the group.
+TEST(BatchReport, SelectionEnablesTheCommandsAndCompareTakesOneToSix) {
     ManyClients m;
     const struct {
         std::initializer_list<int> rows;
         bool reports, compare;
     } cases[] = {
-        {{}, false, false}, {{2}, true, false}, {{0, 3}, true, true}, {{0, 1, 4}, true, false}};
+        {{}, false, false}, {{2}, true, true}, {{0, 3}, true, true}, {{0, 1, 2, 3, 4}, true, true}};
     for (const auto& c : cases) {
         m.selectRows(c.rows);
         EXPECT_EQ(m.window->button(Command::ManyPdf)->isEnabled(), c.reports);
@@ -93,11 +94,26 @@ TEST(BatchReport, SelectionEnablesTheCommandsAndCompareTakesExactlyTwo) {
     QTest::keyClick(m.window->table(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(m.window->selectedClients().size(), 5u);
 
-    m.selectRows({4, 1});
+    m.selectRows({4, 1, 2});
     QTest::mouseClick(m.window->button(Command::Compare), Qt::LeftButton);
-    auto* compare = m.window->findChild<ui::CompareWindow*>();
-    ASSERT_NE(compare, nullptr);
-    ASSERT_TRUE(compare->comparison().has_value());
+    auto* group = m.window->findChild<ui::GroupWindow*>();
+    ASSERT_NE(group, nullptr);
+    ASSERT_TRUE(group->group().has_value());
+    EXPECT_EQ(group->rowCount(), 3);
+    // One more joins the people there; a seventh is refused with a word.
+    m.selectRows({0});
+    QTest::mouseClick(m.window->button(Command::Compare), Qt::LeftButton);
+    EXPECT_EQ(group->rowCount(), 4);
+    EXPECT_EQ(group->person(3).names.surname, QStringLiteral("Андреев"));
+    for (int k = 4; k < core::kGroupMost; ++k) {
+        group->addPerson();
+    }
+    group->setPerson(5, group->person(0));
+    group->setPerson(4, group->person(0));
+    QTest::mouseClick(m.window->button(Command::Compare), Qt::LeftButton);
+    EXPECT_EQ(group->rowCount(), core::kGroupMost);
+    ASSERT_EQ(m.services.messages.size(), 1U);
+    EXPECT_TRUE(m.services.messages[0].text.contains(QStringLiteral("уже 6 человек")));
 }
 
 // A run writes one page per client with a forecast, names the one without,

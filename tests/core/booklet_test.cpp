@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -324,22 +326,47 @@ TEST(Booklet, SectionListAndSpanRefusals) {
     EXPECT_EQ(core::outlookYearsOf(QStringLiteral("30"), nullptr), 30);
 }
 
-// Two people: the years they share, and each aspect either both have or one.
-TEST(Booklet, PairTextsForSharedAndSingle) {
-    const core::ComparedPerson a{forecastOf(23, 7, "1975"), QStringLiteral("Анна")};
-    const core::ComparedPerson b{forecastOf(1, 0, "1980"), QStringLiteral("Борис")};
-    const core::Comparison c = core::compare(a.forecast, b.forecast, 2026, 2046);
-    const QString text = core::blocksText(core::pairBlocks(a, b, c, core::TextLibrary()));
+// Two people: the years they share, and each aspect either both have or one;
+// three or more: each aspect's case in a text of its own, not one repeated.
+TEST(Booklet, GroupTextsForSharedAndSingle) {
+    const auto member = [](int day, int month, const char* year, const char* name) {
+        core::Person p;
+        p.names.name = QString::fromUtf8(name);
+        p.birthDate = {day, month, QString::fromLatin1(year)};
+        return core::GroupMember{p, forecastOf(day, month, year)};
+    };
+    const core::Group pair = core::makeGroup(
+        {member(23, 7, "1975", "Анна"), member(1, 0, "1980", "Борис")}, {2026, 2046});
+    const QString text = core::blocksText(core::groupBlocks(pair, core::TextLibrary()));
+    const core::Forecast& a = pair.members[0].forecast;
+    const core::Forecast& b = pair.members[1].forecast;
     for (std::size_t i = 0; i < core::kAspectCount; ++i) {
-        const bool one = a.forecast.aspects[i].present, two = b.forecast.aspects[i].present;
+        const bool one = a.aspects[i].present, two = b.aspects[i].present;
         const QString name = core::kAspectNames[i].toString();
         EXPECT_EQ(text.contains(QStringLiteral("«%1» — у обоих").arg(name)), one && two) << i;
         EXPECT_EQ(text.contains(QStringLiteral("«%1» — только у").arg(name)), one != two) << i;
     }
-    if (!c.bothHighest.empty()) {
-        EXPECT_TRUE(text.contains(core::yearListText(c.bothHighest)));
+    if (!pair.allHighest.empty()) {
+        EXPECT_TRUE(text.contains(core::yearListText(pair.allHighest)));
     }
     EXPECT_FALSE(text.contains(u'{'));
+
+    for (const char* code : {"ru", "uk", "en"}) {
+        const core::TextLibrary library{core::TextSet(QString::fromLatin1(code))};
+        QSet<QString> paragraphs;
+        for (int digit = 1; digit <= core::kAspectCount; ++digit) {
+            for (const auto s : {core::Sharing::All, core::Sharing::Some, core::Sharing::None}) {
+                const QString key = core::groupAspectKey(digit, s);
+                const QString words = library.filled(key, {});
+                EXPECT_GT(words.size(), 150) << code << " " << key.toStdString();
+                EXPECT_FALSE(paragraphs.contains(words)) << code << " " << key.toStdString();
+                paragraphs.insert(words);
+            }
+        }
+        for (const auto y : {core::GroupYears::AllPeak, core::GroupYears::AllLow}) {
+            EXPECT_TRUE(library.filled(core::groupYearsKey(y), {}).contains(u"{годы}")) << code;
+        }
+    }
 }
 
 // The booklet's words write a date as people say it; the classic page keeps «5 Март 2010г.».

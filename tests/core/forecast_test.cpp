@@ -48,7 +48,7 @@ TEST(Forecast, WorkedExamples) {
         const core::Int32 n = core::lifeNumber(QString::fromLatin1(e.year), dm, kC);
         EXPECT_EQ(n.value(), e.lifeNumber);
         EXPECT_EQ(core::digitCount(n).value(), e.digits);
-        EXPECT_EQ(core::OprPrc(n), QString::fromLatin1(e.percent));
+        EXPECT_EQ(QString::number(core::OprPrc(n)), QString::fromLatin1(e.percent));
         EXPECT_EQ(core::birthDigits(dm, QString::fromLatin1(e.year)), QString::fromLatin1(e.ob));
     }
 }
@@ -62,11 +62,11 @@ TEST(Forecast, DayMonthString) {
 
 TEST(Forecast, DivisorChangesBetweenFiveAndSixDigits) {
     // 99999 / 57 = 1754.3..., 100000 / 63 = 1587.3...
-    EXPECT_EQ(core::OprPrc(core::Int32::of(99999)), QStringLiteral("17"));
-    EXPECT_EQ(core::OprPrc(core::Int32::of(100000)), QStringLiteral("15"));
+    EXPECT_EQ(core::OprPrc(core::Int32::of(99999)), 17);
+    EXPECT_EQ(core::OprPrc(core::Int32::of(100000)), 15);
     // 570 / 57 is exactly 10; 569 / 57 is just below.
-    EXPECT_EQ(core::OprPrc(core::Int32::of(570)), QStringLiteral("10"));
-    EXPECT_EQ(core::OprPrc(core::Int32::of(569)), QStringLiteral("9"));
+    EXPECT_EQ(core::OprPrc(core::Int32::of(570)), 10);
+    EXPECT_EQ(core::OprPrc(core::Int32::of(569)), 9);
     // 1 January 990 stays at five digits.
     EXPECT_EQ(core::lifeNumber(QStringLiteral("990"), QStringLiteral("101"), kC).value(), 99990);
     EXPECT_EQ(core::lifeNumber(QStringLiteral("991"), QStringLiteral("101"), kC).value(), 100091);
@@ -157,7 +157,7 @@ TEST(Calculate, WorkedExamples) {
         EXPECT_EQ(f.lifeNumber.wide(), w.lifeNumber);
         const int digits = static_cast<int>(QString::number(w.lifeNumber).size());
         EXPECT_EQ(f.digitCount, digits);
-        EXPECT_EQ(f.happiness, QString::fromLatin1(w.happiness));
+        EXPECT_EQ(core::percentText(f.happinessPercent), QString::fromLatin1(w.happiness));
         EXPECT_EQ(f.largest, w.largest);
         EXPECT_EQ(f.smallest, w.smallest);
         for (int d = 0; d < 10; ++d) {
@@ -205,6 +205,14 @@ TEST(Calculate, RefusalsSayWhichMessage) {
     } cases[] = {
         {0, 8, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
         {23, 0, "1975", core::Refusal::Kind::MissingDate, "Выберите месяц и год рождения!"},
+        {32, 8, "1975", core::Refusal::Kind::DayOutOfRange,
+         "День рождения — число от 1 до 31, а не 32."},
+        {-3, 8, "1975", core::Refusal::Kind::DayOutOfRange,
+         "День рождения — число от 1 до 31, а не -3."},
+        {23, 13, "1975", core::Refusal::Kind::MonthOutOfRange,
+         "Месяц рождения — номер от 1 до 12, а не 13."},
+        {23, -1, "1975", core::Refusal::Kind::MonthOutOfRange,
+         "Месяц рождения — номер от 1 до 12, а не -1."},
         {23, 8, "19a0", core::Refusal::Kind::YearNotDigits,
          "Год рождения нужно ввести цифрами: число от 1 до 9999."},
         {23, 8, "", core::Refusal::Kind::YearNotDigits,
@@ -319,8 +327,9 @@ TEST(Calculate, JsonIsTheBytesQtWritesForTheSameObject) {
                 levels += QString::number(d.toInt());
             }
             EXPECT_EQ(levels, f.digits);
-            EXPECT_EQ(QString::number(o[QStringLiteral("happinessPercent")].toInt()) + u'%',
-                      f.happiness);
+            EXPECT_EQ(o[QStringLiteral("happinessPercent")].toInt(), f.happinessPercent);
+            EXPECT_EQ(o[QStringLiteral("happiness")].toString(),
+                      core::percentText(f.happinessPercent));
         }
     }
 }

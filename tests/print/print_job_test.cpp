@@ -10,7 +10,7 @@
 
 #include "core/program_info.h"
 #include "core/report_language.h"
-#include "forecast_of.h"
+#include "group_of.h"
 #include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
@@ -160,10 +160,15 @@ TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
         EXPECT_EQ(QFileInfo(path).fileName(), QString::fromUtf8(c.file));
         EXPECT_TRUE(QFileInfo(QFileInfo(path).absolutePath()).isDir());
     }
-    const core::ComparedPerson pair[] = {{forecastOf(23, 7, "1975"), "Иванова Мария Петровна"},
-                                         {forecastOf(5, 4, "1990"), ""}};
-    EXPECT_EQ(QFileInfo(print::suggestedComparisonPath(pair[0], pair[1])).fileName(),
+    const core::Group pair =
+        groupOf({{23, 7, "1975", "Иванова Мария Петровна"}, {5, 4, "1990"}}, {2026, 2030});
+    EXPECT_EQ(QFileInfo(print::suggestedGroupPath(pair)).fileName(),
               "Сравнение - Иванова Мария 23.08.1975 и 05.05.1990.pdf");
+    const core::Group family =
+        groupOf({{23, 7, "1975", "Иванова Мария"}, {5, 4, "1990", "Ива/нов"}, {1, 0, "2010"}},
+                {2026, 2030});
+    EXPECT_EQ(QFileInfo(print::suggestedGroupPath(family)).fileName(),
+              "Вместе - Иванова, Ива_нов, 01.01.2010.pdf");
 }
 
 // Each kind of file starts where the last of its kind was saved, as long as

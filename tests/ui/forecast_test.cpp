@@ -27,7 +27,7 @@ void expectWindowShows(const WindowFixture& f, const core::Forecast& fc) {
             EXPECT_EQ(!cell->isHidden(), y.visible) << k << "," << i;
         }
     }
-    EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), fc.happiness);
+    EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), core::percentText(fc.happinessPercent));
 
     // 80 grid dots, then one segment between neighbouring digits, in window twips.
     const auto& ops = f.surface()->ops();
@@ -40,23 +40,10 @@ void expectWindowShows(const WindowFixture& f, const core::Forecast& fc) {
         EXPECT_EQ(op.color, graph::curveColor());
     }
 
-    for (int i = 0; i < 9; ++i) {
-        const core::AspectValue& a = fc.aspects[static_cast<std::size_t>(i)];
-        EXPECT_EQ(!f.find<QWidget>(QStringLiteral("SDat%1").arg(i))->isHidden(), a.present);
-        const QLabel* counter = f.label(QStringLiteral("LblSub%1").arg(i));
-        EXPECT_EQ(!counter->isHidden(), a.present);
-        if (a.present) {
-            EXPECT_EQ(counter->text(), QString::number(a.level));
-        }
-        const QColor digit =
-            f.label(QStringLiteral("LblDat%1").arg(i))->palette().color(QPalette::WindowText);
-        EXPECT_EQ(digit, a.root ? QColor(255, 0, 0) : QColor(0, 0, 255)) << "aspect " << i;
-    }
-    for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(!f.find<QWidget>(QStringLiteral("LineBon%1").arg(k))->isHidden(),
-                  fc.segments[static_cast<std::size_t>(k)])
-            << "segment " << k;
-    }
+    // The square shows the forecast's aspects and segments, painted by the
+    // square's one painter (its own tests look at the picture).
+    EXPECT_EQ(f.find<aspects::AspectSquare>(QStringLiteral("Frame2"))->shown(),
+              aspects::SquareLevels::of(fc));
 }
 
 }  // namespace

@@ -119,8 +119,8 @@ void checkForecast(const core::Forecast& r, const Case& c, const QString& year) 
     const QString digits = QString::number(expected);
     EXPECT_EQ(r.lifeNumber.wide(), expected);
     EXPECT_EQ(r.digitCount, digits.size());
-    EXPECT_EQ(r.happiness, core::OprPrc(core::Int32::of(static_cast<std::int32_t>(expected))) +
-                               QStringLiteral("%"));
+    EXPECT_EQ(r.happinessPercent,
+              core::OprPrc(core::Int32::of(static_cast<std::int32_t>(expected))));
     EXPECT_EQ(r.date.year, year);
     EXPECT_EQ(r.curve.size(), static_cast<size_t>(digits.size()));
     EXPECT_EQ(r.largest, std::max_element(digits.begin(), digits.end())->digitValue());

@@ -107,7 +107,7 @@ TEST(Keyboard, EnterPressesTheCalculationExceptOnThePrintButton) {
         QTest::keyClick(w, Qt::Key_Return);
     }
     EXPECT_EQ(pusk.count(), 3);
-    EXPECT_EQ(f.window->forecast()->happiness, QStringLiteral("72%"));
+    EXPECT_EQ(f.window->forecast()->happinessPercent, 72);
     f.printButton()->setFocus();
     QTest::keyClick(f.printButton(), Qt::Key_Return);
     EXPECT_EQ(pusk.count(), 3);

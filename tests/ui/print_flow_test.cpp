@@ -179,7 +179,8 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
         anna.names = {QStringLiteral("Ёлкина"), QStringLiteral("Анна"), QString()};
         f.window->printFor({3, 0, QStringLiteral("1990")}, {0, anna});
         EXPECT_EQ(shownSurname, QStringLiteral("Ёлкина"));
-        EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(), f.window->forecast()->happiness);
+        EXPECT_EQ(f.label(QStringLiteral("LblPrc"))->text(),
+                  core::percentText(f.window->forecast()->happinessPercent));
         EXPECT_EQ(f.window->forecast()->date.year, QStringLiteral("1990"));
         const std::vector<std::pair<QString, QString>> expected =
             remember ? std::vector<std::pair<QString, QString>>{{QStringLiteral("Ёлкина"),

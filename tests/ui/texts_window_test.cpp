@@ -239,6 +239,8 @@ TEST(TextPreview, FillsEachEntryFromTheForecast) {
         {"shape.same", "-", "5", "2026", "2026, 2033, 2040"},
         {"pair.both-low", "-", "0", "2029", "2029, 2030, 2036, 2037, 2043, 2044"},
         {"pair.aspect-both", "Биополе", "8", "2027", "2027, 2034, 2041"},
+        {"group.all-low", "-", "0", "2029", "2029, 2030, 2036, 2037, 2043, 2044"},
+        {"group.aspect.5.some", "Любовь", "8", "2027", "2027, 2034, 2041"},
         {"opening", "-", "5", "2026", "-"},
     };
     for (const auto& row : rows) {

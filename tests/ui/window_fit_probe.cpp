@@ -35,9 +35,9 @@
 #include "recording_services.h"
 #include "ui/book_window.h"
 #include "ui/client_editor.h"
-#include "ui/compare_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/group_window.h"
 #include "ui/letterhead_dialog.h"
 #include "ui/texts_window.h"
 
@@ -139,9 +139,17 @@ int main(int argc, char** argv) {
     bookWindow.show();
     tell("book", &bookWindow);
 
-    auto* compare = new ui::CompareWindow(services, &main);
-    compare->show();
-    tell("compare", compare);
+    // The group window with as many people as it takes.
+    auto* group = new ui::GroupWindow(services, &main);
+    std::vector<core::Person> six(core::kGroupMost);
+    for (int k = 0; k < core::kGroupMost; ++k) {
+        six[std::size_t(k)].names = {QStringLiteral("Константинопольская"),
+                                     QStringLiteral("Александра"), QStringLiteral("Вениаминовна")};
+        six[std::size_t(k)].birthDate = {k + 1, k, QString::number(1950 + 11 * k)};
+    }
+    group->setPeople(six);
+    group->show();
+    tell("group", group);
 
     ui::TextsWindow texts(services, platform::TextStore(dir.filePath(QStringLiteral("texts"))), {},
                           &main);

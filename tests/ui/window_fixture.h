@@ -10,6 +10,7 @@
 #include <QString>
 #include <memory>
 
+#include "aspects/aspect_square.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
 #include "recording_services.h"
@@ -42,24 +43,22 @@ struct WindowFixture {
         return find<platform::WindowSurface>(QStringLiteral("surface"));
     }
 
-    // What the aspect square shows, one word per control: the circle and the
-    // counter of each aspect with the colour of its digit, then the segments.
+    // What the aspect square shows, one word per aspect: its circle, its
+    // counter and whether its digit is the root, then the segments.
     QString squareShows() const {
+        const aspects::SquareLevels& levels =
+            find<aspects::AspectSquare>(QStringLiteral("Frame2"))->shown();
         QString shown;
         for (int i = 0; i < 9; ++i) {
-            const QLabel* counter = label(QStringLiteral("LblSub%1").arg(i));
-            shown +=
-                QStringLiteral("%1:%2%3%4 ")
-                    .arg(i + 1)
-                    .arg(find<QWidget>(QStringLiteral("SDat%1").arg(i))->isHidden() ? u'-' : u'o')
-                    .arg(counter->isHidden() ? QStringLiteral("-") : counter->text())
-                    .arg(label(QStringLiteral("LblDat%1").arg(i))
-                             ->palette()
-                             .color(QPalette::WindowText)
-                             .name());
+            const core::AspectValue& a = levels.aspects[std::size_t(i)];
+            shown += QStringLiteral("%1:%2%3%4 ")
+                         .arg(i + 1)
+                         .arg(a.present ? u'o' : u'-')
+                         .arg(a.present ? QString::number(a.level) : QStringLiteral("-"))
+                         .arg(a.root ? QStringLiteral("root") : QString());
         }
-        for (int k = 0; k < 16; ++k) {
-            shown += find<QWidget>(QStringLiteral("LineBon%1").arg(k))->isHidden() ? u'.' : u'|';
+        for (const bool segment : levels.segments) {
+            shown += segment ? u'|' : u'.';
         }
         return shown;
     }
