@@ -3,8 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "core/address.h"
 #include "app/group_cli.h"
+#include "core/address.h"
 #include "core/client_names.h"
 #include "platform/file_names.h"
 #include "print/letterhead_text.h"

@@ -81,19 +81,20 @@ void printFigures(platform::PrinterPage& page, const core::Booklet& b) {
     page.setFontSize(kFigurePoints);
     page.setFontBold(false);
     page.setCurrentY(kFiguresY);
-    for (const QString& line : {words(PageCaption::TextHappiness).arg(core::percentText(f.happinessPercent)),
-                                words(PageCaption::TextLargest).arg(f.largest),
-                                words(PageCaption::TextSmallest).arg(f.smallest)}) {
+    for (const QString& line :
+         {words(PageCaption::TextHappiness).arg(core::percentText(f.happinessPercent)),
+          words(PageCaption::TextLargest).arg(f.largest),
+          words(PageCaption::TextSmallest).arg(f.smallest)}) {
         page.setCurrentX(kFiguresX);
         page.print(line);
     }
     printAt(page, words(PageCaption::Aspects), kFiguresX, kSquareTop - 450, kFigurePoints, true);
-    // The square's own origin stands above its outline, as in the booklet's flow.
-    page.paintInRect(QRectF(QPointF(kFiguresX - 60, kSquareTop - 90), aspects::squareSizeTw()),
-                     [levels = aspects::SquareLevels::of(f)](QPainter& painter,
-                                                             const QRectF& rect) {
-                         aspects::paintSquare(painter, rect, levels);
-                     });
+    // The square's own origin stands above its outline.
+    page.paintInRect(
+        QRectF(QPointF(kFiguresX - 60, kSquareTop - 90), aspects::squareSizeTw()),
+        [levels = aspects::SquareLevels::of(f)](QPainter& painter, const QRectF& rect) {
+            aspects::paintSquare(painter, rect, levels);
+        });
     page.setFontBold(false);
     page.setFontSize(kLevelPoints);
     page.setCurrentY(kSquareTop);

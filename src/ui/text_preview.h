@@ -8,8 +8,8 @@
 
 #include "core/client_names.h"
 #include "core/forecast.h"
-#include "core/person.h"
 #include "core/group.h"
+#include "core/person.h"
 #include "core/text_fields.h"
 
 namespace ui {

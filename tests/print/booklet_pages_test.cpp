@@ -81,7 +81,8 @@ TEST(BookletPages, FirstPageHeadsAndFlow) {
                                    .arg(core::aspectName(ReportLanguage::Russian, digit))
                                    .arg(f.aspects[std::size_t(digit - 1)].level)));
                 }
-                EXPECT_TRUE(pageHasText(first, QStringLiteral("Процент счастья: ") + core::percentText(f.happinessPercent)));
+                EXPECT_TRUE(pageHasText(first, QStringLiteral("Процент счастья: ") +
+                                                   core::percentText(f.happinessPercent)));
                 EXPECT_FALSE(pageHasText(first, QStringLiteral("рассчитываются")));
                 EXPECT_FALSE(pageHasText(first, QStringLiteral("Судьба")));
                 for (int k = 2; k <= pages.pageCount(); ++k) {
