@@ -133,7 +133,7 @@ build_sqlite() {
 build_qt() {
     local prefix=$1
     [ -f "$prefix/.built" ] && return 0
-    say "Qt $(host_qt_version) for Windows (the first time takes about half an hour)"
+    say "Qt $(host_qt_version) for Windows (the first time takes an hour or more on two processors)"
     local src
     src=$(source_of qt6-base)
     local work=$cache/work/qtbase
@@ -391,6 +391,9 @@ add_runtime() {
         added=0
         while IFS= read -r file; do
             while IFS= read -r dll; do
+                # API sets (api-ms-win-…, ext-ms-…) are names the Windows
+                # loader resolves itself; no folder holds them as files.
+                case ${dll,,} in api-ms-win-* | ext-ms-*) continue ;; esac
                 [ -n "$(find "$stage" -maxdepth 1 -iname "$dll" -print -quit)" ] && continue
                 [ -n "$(find "$system32" -maxdepth 1 -iname "$dll" -print -quit)" ] && continue
                 local found=
