@@ -75,6 +75,10 @@
         <source>Не удалось заменить картотеку %1 копией: %2.</source>
         <translation>Не вдалося замінити картотеку %1 копією: %2.</translation>
     </message>
+    <message>
+        <source>Копия %1 не подходит: %2.</source>
+        <translation>Копія %1 не підходить: %2.</translation>
+    </message>
 </context>
 <context>
     <name>BookCsv</name>
@@ -478,6 +482,73 @@
     <message>
         <source>Отчество</source>
         <translation>По батькові</translation>
+    </message>
+</context>
+<context>
+    <name>ClientRecords</name>
+    <message numerus="yes">
+        <source>%n записей журнала или событий не принадлежат ни одному клиенту</source>
+        <translation>
+            <numerusform>%n запис журналу чи подій не належить жодному клієнту</numerusform>
+            <numerusform>%n записи журналу чи подій не належать жодному клієнту</numerusform>
+            <numerusform>%n записів журналу чи подій не належать жодному клієнту</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>дата сеанса «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>дата сеансу «%1» не у вигляді РРРР-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>журнал клиента «%1»: %2</source>
+        <translation>журнал клієнта «%1»: %2</translation>
+    </message>
+    <message>
+        <source>события клиента «%1»: %2</source>
+        <translation>події клієнта «%1»: %2</translation>
+    </message>
+    <message>
+        <source>отметка «Связался» «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>позначка «Зв’язався» «%1» не у вигляді РРРР-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>дата сеанса не от 01.01.0001 до 31.12.9999</source>
+        <translation>дата сеансу не від 01.01.0001 до 31.12.9999</translation>
+    </message>
+    <message>
+        <source>запись о сеансе пуста</source>
+        <translation>запис про сеанс порожній</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе неполный или нулевой символ</source>
+        <translation>у записі про сеанс є неповний або нульовий символ</translation>
+    </message>
+    <message>
+        <source>запись о сеансе длиннее %1 знаков</source>
+        <translation>запис про сеанс довший за %1 знаків</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе %1</source>
+        <translation>у записі про сеанс %1</translation>
+    </message>
+    <message>
+        <source>год события не от %1 до %2</source>
+        <translation>рік події не від %1 до %2</translation>
+    </message>
+    <message>
+        <source>месяц события не от 1 до 12</source>
+        <translation>місяць події не від 1 до 12</translation>
+    </message>
+    <message>
+        <source>у события нет описания</source>
+        <translation>подія не має опису</translation>
+    </message>
+    <message>
+        <source>Событие</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>событие %1 раньше рождения клиента (%2)</source>
+        <translation>подія %1 раніше за народження клієнта (%2)</translation>
     </message>
 </context>
 <context>

@@ -1064,6 +1064,93 @@
     </message>
 </context>
 <context>
+    <name>ui::ClientJournalView</name>
+    <message>
+        <source>Клиент</source>
+        <translation>Клієнт</translation>
+    </message>
+    <message>
+        <source>Добавить…</source>
+        <translation>Додати…</translation>
+    </message>
+    <message>
+        <source>Изменить…</source>
+        <translation>Змінити…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал сеансов:</source>
+        <translation>&amp;Журнал сеансів:</translation>
+    </message>
+    <message>
+        <source>События &amp;жизни:</source>
+        <translation>Події &amp;життя:</translation>
+    </message>
+    <message>
+        <source>Удалить запись о сеансе %1?</source>
+        <translation>Видалити запис про сеанс %1?</translation>
+    </message>
+    <message>
+        <source>Удалить событие «%1» (%2)?</source>
+        <translation>Видалити подію «%1» (%2)?</translation>
+    </message>
+    <message>
+        <source>Сеанс</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Дата сеанса</source>
+        <translation>Дата сеансу</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Запис</translation>
+    </message>
+    <message>
+        <source>&amp;Дата:</source>
+        <translation>&amp;Дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Запись:</source>
+        <translation>&amp;Запис:</translation>
+    </message>
+    <message>
+        <source>Не сохранено: %1.</source>
+        <translation>Не збережено: %1.</translation>
+    </message>
+    <message>
+        <source>Событие жизни</source>
+        <translation>Подія життя</translation>
+    </message>
+    <message>
+        <source>Год события</source>
+        <translation>Рік події</translation>
+    </message>
+    <message>
+        <source>Месяц события</source>
+        <translation>Місяць події</translation>
+    </message>
+    <message>
+        <source>Что случилось</source>
+        <translation>Що сталося</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Рік:</translation>
+    </message>
+    <message>
+        <source>&amp;Месяц (если известен):</source>
+        <translation>&amp;Місяць (якщо відомий):</translation>
+    </message>
+    <message>
+        <source>&amp;Что случилось:</source>
+        <translation>&amp;Що сталося:</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompareWindow</name>
     <message>
         <source>&amp;Сравнить…</source>

@@ -141,6 +141,12 @@ Judged judge(const QSqlDatabase& db, const QString& where) {
                     "BookBackup", "Копию %1 не удалось обновить до нынешней версии картотеки: %2.")
                     .arg(where, why)};
     }
+    // A copy made by hand or by another program may hold rows the card
+    // would never have taken.
+    if (const QString why = detail::recordRowsProblem(db); !why.isEmpty()) {
+        return {
+            QCoreApplication::translate("BookBackup", "Копия %1 не подходит: %2.").arg(where, why)};
+    }
     q.exec(QStringLiteral("SELECT count(*) FROM clients"));
     return {{}, q.next() ? q.value(0).toInt() : 0};
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "book/client_records.h"
 #include "core/report_kind.h"
 
 class QTemporaryFile;
@@ -66,7 +67,7 @@ public:
     // .../clients.sqlite in platform::dataFolder().
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     QString path() const { return path_; }
 
@@ -92,6 +93,15 @@ public:
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date, phone, e-mail and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
+    // The same with the card's journal and life events, which replace the
+    // stored ones; all in one transaction, and every entry obeys
+    // sessionProblem() and eventProblem() or nothing is stored.
+    bool update(const Client& client, const ClientRecords& records, QString* error = nullptr);
+    // A client's journal and life events, in order (putInOrder).
+    bool records(qint64 id, ClientRecords& out, QString* error = nullptr);
+    // Every client's journal and events as folded text (book::fold), by
+    // client id, for the search; clients without any are not there.
+    bool recordTexts(std::vector<std::pair<qint64, QString>>& out, QString* error = nullptr);
     bool remove(qint64 id, QString* error = nullptr);
     // Removes these clients in one transaction: all of them or none.
     bool remove(const std::vector<qint64>& ids, QString* error = nullptr);
@@ -192,6 +202,11 @@ private:
                            const std::function<bool(qint64, qint64)>& progress);
     QDateTime moment() const;
     QString now() const;
+    // Writes the client's row (and, when given, their journal and events) in
+    // the caller's transaction; the reason when it cannot.
+    bool update(const Client& client, const ClientRecords& records, QString* error,
+                bool withRecords);
+    QString storeCard(const Client& stored, const ClientRecords* records, bool* gone);
     // For a file known whole: its journal in WAL mode, the program's mark in its header.
     void trustFile();
     void close();

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
+#include "book/client_records.h"
 #include "core/client_names.h"
 #include "core/report_language.h"
 
@@ -16,6 +18,7 @@ struct CurrentClient {
     qint64 id = 0;  // in the client book
     core::ClientNames names;
     core::ReportLanguage language = core::ReportLanguage::Russian;  // of their pages
+    std::vector<book::LifeEvent> events{};  // pinned on their curve and year table
 };
 
 // Names compared as the book stores them: surrounding blanks do not count.

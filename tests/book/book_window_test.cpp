@@ -156,7 +156,7 @@ TEST(BookWindow, CommandsByKeyAndByButton) {
         ASSERT_EQ(b.printed.size(), 1u);
         EXPECT_EQ(b.printed[0].names.surname, QStringLiteral("Петров"));
 
-        b.window->setEditor([](QWidget*, book::Client& c) {
+        b.window->setEditor([](QWidget*, book::Client& c, book::ClientRecords&) {
             c.note = QStringLiteral("Повторить в мае");
             c.birthDate.year = QStringLiteral("1976");
             return true;
