@@ -118,6 +118,26 @@
         <source>файл вырос больше 50 МБ во время чтения</source>
         <translation>the file grew beyond 50 MB while it was being read</translation>
     </message>
+    <message>
+        <source>Журнал из файла %1 не загружен: %2; картотека осталась прежней.</source>
+        <translation>The journal from the file %1 was not loaded: %2; the client book is unchanged.</translation>
+    </message>
+    <message>
+        <source>первая строка не «%1»</source>
+        <translation>the first line is not “%1”</translation>
+    </message>
+    <message>
+        <source>полей %1, а в заголовке %2</source>
+        <translation>fields: %1, in the header: %2</translation>
+    </message>
+    <message>
+        <source>такого клиента в картотеке нет</source>
+        <translation>the client book has no such client</translation>
+    </message>
+    <message>
+        <source>вид не «сеанс» или «событие», или дата не в виде ДД.ММ.ГГГГ (сеанс), ММ.ГГГГ или ГГГГ (событие)</source>
+        <translation>the kind is not “сеанс” or “событие”, or the date is not in the form DD.MM.YYYY (session), MM.YYYY or YYYY (event)</translation>
+    </message>
 </context>
 <context>
     <name>BookPlace</name>

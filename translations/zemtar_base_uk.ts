@@ -118,6 +118,26 @@
         <source>файл вырос больше 50 МБ во время чтения</source>
         <translation>файл виріс понад 50 МБ під час читання</translation>
     </message>
+    <message>
+        <source>Журнал из файла %1 не загружен: %2; картотека осталась прежней.</source>
+        <translation>Журнал з файлу %1 не завантажено: %2; картотека лишилася такою, як була.</translation>
+    </message>
+    <message>
+        <source>первая строка не «%1»</source>
+        <translation>перший рядок не «%1»</translation>
+    </message>
+    <message>
+        <source>полей %1, а в заголовке %2</source>
+        <translation>полів %1, а в заголовку %2</translation>
+    </message>
+    <message>
+        <source>такого клиента в картотеке нет</source>
+        <translation>такого клієнта в картотеці немає</translation>
+    </message>
+    <message>
+        <source>вид не «сеанс» или «событие», или дата не в виде ДД.ММ.ГГГГ (сеанс), ММ.ГГГГ или ГГГГ (событие)</source>
+        <translation>вид не «сеанс» чи «событие», або дата не у вигляді ДД.ММ.РРРР (сеанс), ММ.РРРР чи РРРР (подія)</translation>
+    </message>
 </context>
 <context>
     <name>BookPlace</name>

@@ -837,6 +837,25 @@
         <source>&amp;Напечатать…</source>
         <translation>P&amp;rint…</translation>
     </message>
+    <message>
+        <source>Экспорт &amp;журнала и событий в CSV…</source>
+        <translation>Export the &amp;journal and events to CSV…</translation>
+    </message>
+    <message>
+        <source>Импорт ж&amp;урнала и событий из CSV…</source>
+        <translation>Import the jo&amp;urnal and events from CSV…</translation>
+    </message>
+    <message>
+        <source>Журнал сеансов и события жизни сохранены в файл «%1».</source>
+        <translation>The session journal and life events were saved to the file “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>Added from the file “%1”: %n journal or event entry.</numerusform>
+            <numerusform>Added from the file “%1”: %n journal and event entries.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>

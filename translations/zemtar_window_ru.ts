@@ -126,6 +126,14 @@
             <numerusform>…и ещё %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>Из файла «%1» добавлена %n запись журнала и событий.</numerusform>
+            <numerusform>Из файла «%1» добавлено записей журнала и событий: %n.</numerusform>
+            <numerusform>Из файла «%1» добавлено записей журнала и событий: %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::TextsWindow</name>

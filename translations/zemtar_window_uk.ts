@@ -852,6 +852,26 @@
         <source>&amp;Напечатать…</source>
         <translation>&amp;Надрукувати…</translation>
     </message>
+    <message>
+        <source>Экспорт &amp;журнала и событий в CSV…</source>
+        <translation>Експорт &amp;журналу й подій у CSV…</translation>
+    </message>
+    <message>
+        <source>Импорт ж&amp;урнала и событий из CSV…</source>
+        <translation>Імпорт ж&amp;урналу й подій із CSV…</translation>
+    </message>
+    <message>
+        <source>Журнал сеансов и события жизни сохранены в файл «%1».</source>
+        <translation>Журнал сеансів і події життя збережено у файл «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>

@@ -145,6 +145,16 @@ public:
     ImportReport importCsv(const QString& file,
                            const std::function<bool(qint64 done, qint64 total)>& progress = {});
 
+    // The journal of sessions and the life events as a file of their own
+    // (header «Фамилия,Имя,Отчество,День,Месяц,Год,Вид,Дата,Текст»; Вид is
+    // «сеанс» with Дата ДД.ММ.ГГГГ or «событие» with ММ.ГГГГ or ГГГГ), written
+    // whole or not at all; and read back into the clients of the same names
+    // and date of birth, in one transaction. Rows of a client the book does
+    // not hold, or that break the card's rules, are listed and not stored; an
+    // entry the client has already is counted in alreadyThere.
+    bool exportJournalCsv(const QString& file, QString* error = nullptr);
+    ImportReport importJournalCsv(const QString& file);
+
     // A copy of the whole book (clients, notes, history) in `file`, made by
     // SQLite's own backup: written whole or not at all, readable by the user
     // alone, never through a symbolic link nor over the book itself. False,

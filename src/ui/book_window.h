@@ -104,6 +104,9 @@ public:
     void deleteCurrent();
     void exportBook();
     void importBook();
+    // The journal of sessions and the life events, in a file of their own.
+    void exportJournal();
+    void importJournal();
     void reportsToPdf();
     void printSelected();
     // «Подробный отчёт…»: the selected clients' booklets, one after another.

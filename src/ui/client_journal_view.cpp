@@ -74,6 +74,9 @@ ClientJournalView::ClientJournalView(QWidget* parent, book::ClientRecords record
         list->setObjectName(name);
         list->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
         list->setMinimumHeight(list->fontMetrics().lineSpacing() * 5);
+        // A long entry ends in «…» on its row; the whole of it is in the tooltip.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideRight);
         label->setBuddy(list);
         auto* buttons = new QHBoxLayout;
         QPushButton* adding = button(this, tr("Добавить…"), name + QStringLiteral("Add"));

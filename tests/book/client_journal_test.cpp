@@ -173,3 +173,53 @@ TEST(ClientJournal, BackupRestoreAndItsChecks) {
         }
     }
 }
+
+// The journal's own file goes out and comes back byte for byte into a book
+// with the same clients; a second import adds nothing, and rows that break
+// the rules or name no client are listed, not stored.
+TEST(ClientJournal, ExportAndImportOfItsOwnFile) {
+    TempBook from;
+    book::Client anna = person(QStringLiteral("Сидорова"), QStringLiteral("Анна"));
+    ASSERT_TRUE(from.book->add(anna));
+    ClientRecords records = threeSessionsTwoEvents();
+    records.journal.push_back({0, QDate(2026, 6, 1), QStringLiteral("=1+2, \"в кавычках\"\n")});
+    ASSERT_TRUE(from.book->update(anna, records));
+    const QString file = from.dir.filePath(QStringLiteral("journal.csv"));
+    QString error;
+    ASSERT_TRUE(from.book->exportJournalCsv(file, &error)) << error.toStdString();
+
+    TempBook to;
+    book::Client again = person(QStringLiteral("Сидорова"), QStringLiteral("Анна"));
+    ASSERT_TRUE(to.book->add(again));
+    book::ImportReport report = to.book->importJournalCsv(file);
+    ASSERT_TRUE(report.done) << report.error.toStdString();
+    EXPECT_EQ(report.added, 6);
+    ClientRecords a, b;
+    ASSERT_TRUE(from.book->records(anna.id, a));
+    ASSERT_TRUE(to.book->records(again.id, b));
+    EXPECT_EQ(withoutIds(a), withoutIds(b));
+    const QString file2 = to.dir.filePath(QStringLiteral("journal.csv"));
+    ASSERT_TRUE(to.book->exportJournalCsv(file2));
+    EXPECT_EQ(bytesOf(file2), bytesOf(file));
+
+    report = to.book->importJournalCsv(file);
+    EXPECT_EQ(report.added, 0);
+    EXPECT_EQ(report.alreadyThere, 6);
+
+    QFile bad(to.dir.filePath(QStringLiteral("bad.csv")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(bytesOf(file).left(bytesOf(file).indexOf('\n') + 1) +
+              "Сидорова,Анна,,23,8,1975,событие,1960,Раньше\r\n"
+              "Никто,Нет,,1,1,1990,сеанс,01.01.2020,Текст\r\n"
+              "Сидорова,Анна,,23,8,1975,сеанс,31.02.2020,Текст\r\n"
+              "Сидорова,Анна,,23,8,1975,событие,2020,Новое\r\n");
+    bad.close();
+    report = to.book->importJournalCsv(bad.fileName());
+    ASSERT_TRUE(report.done);
+    EXPECT_EQ(report.added, 1);
+    ASSERT_EQ(report.badRows.size(), 3u);
+    EXPECT_EQ(report.badRows[0].first, 2);
+    EXPECT_TRUE(report.badRows[0].second.contains(QStringLiteral("раньше рождения")));
+    EXPECT_TRUE(report.badRows[1].second.contains(QStringLiteral("нет")));
+    EXPECT_EQ(report.badRows[2].first, 4);
+}
