@@ -99,6 +99,10 @@
         <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
         <translation>The file %1 is larger than %2 MB: a copy of the client book is never that large.</translation>
     </message>
+    <message>
+        <source>Копия %1 не подходит: %2.</source>
+        <translation>The copy %1 will not do: %2.</translation>
+    </message>
 </context>
 <context>
     <name>BookBin</name>
@@ -156,6 +160,26 @@
     <message>
         <source>файл вырос больше 50 МБ во время чтения</source>
         <translation>the file grew beyond 50 MB while it was being read</translation>
+    </message>
+    <message>
+        <source>Журнал из файла %1 не загружен: %2; картотека осталась прежней.</source>
+        <translation>The journal from the file %1 was not loaded: %2; the client book is unchanged.</translation>
+    </message>
+    <message>
+        <source>первая строка не «%1»</source>
+        <translation>the first line is not “%1”</translation>
+    </message>
+    <message>
+        <source>полей %1, а в заголовке %2</source>
+        <translation>fields: %1, in the header: %2</translation>
+    </message>
+    <message>
+        <source>такого клиента в картотеке нет</source>
+        <translation>the client book has no such client</translation>
+    </message>
+    <message>
+        <source>вид не «сеанс» или «событие», или дата не в виде ДД.ММ.ГГГГ (сеанс), ММ.ГГГГ или ГГГГ (событие)</source>
+        <translation>the kind is not “сеанс” or “событие”, or the date is not in the form DD.MM.YYYY (session), MM.YYYY or YYYY (event)</translation>
     </message>
 </context>
 <context>
@@ -596,6 +620,72 @@
     <message>
         <source>Отчество</source>
         <translation>Patronymic</translation>
+    </message>
+</context>
+<context>
+    <name>ClientRecords</name>
+    <message numerus="yes">
+        <source>%n записей журнала или событий не принадлежат ни одному клиенту</source>
+        <translation>
+            <numerusform>%n journal or event entry belongs to no client</numerusform>
+            <numerusform>%n journal or event entries belong to no client</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>дата сеанса «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>the session date “%1” is not in the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>журнал клиента «%1»: %2</source>
+        <translation>the journal of the client “%1”: %2</translation>
+    </message>
+    <message>
+        <source>события клиента «%1»: %2</source>
+        <translation>the events of the client “%1”: %2</translation>
+    </message>
+    <message>
+        <source>отметка «Связался» «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>the “Contacted” mark “%1” is not in the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>дата сеанса не от 01.01.0001 до 31.12.9999</source>
+        <translation>the session&apos;s date is not from 01.01.0001 to 31.12.9999</translation>
+    </message>
+    <message>
+        <source>запись о сеансе пуста</source>
+        <translation>the session entry is empty</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе неполный или нулевой символ</source>
+        <translation>the session entry has an incomplete or null character</translation>
+    </message>
+    <message>
+        <source>запись о сеансе длиннее %1 знаков</source>
+        <translation>the session entry is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе %1</source>
+        <translation>in the session entry, %1</translation>
+    </message>
+    <message>
+        <source>год события не от %1 до %2</source>
+        <translation>the event&apos;s year is not from %1 to %2</translation>
+    </message>
+    <message>
+        <source>месяц события не от 1 до 12</source>
+        <translation>the event&apos;s month is not from 1 to 12</translation>
+    </message>
+    <message>
+        <source>у события нет описания</source>
+        <translation>the event has no description</translation>
+    </message>
+    <message>
+        <source>Событие</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>событие %1 раньше рождения клиента (%2)</source>
+        <translation>the event %1 is before the client&apos;s birth (%2)</translation>
     </message>
 </context>
 <context>

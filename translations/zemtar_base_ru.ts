@@ -47,4 +47,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ClientRecords</name>
+    <message numerus="yes">
+        <source>%n записей журнала или событий не принадлежат ни одному клиенту</source>
+        <translation>
+            <numerusform>%n запись журнала или событий не принадлежит ни одному клиенту</numerusform>
+            <numerusform>%n записи журнала или событий не принадлежат ни одному клиенту</numerusform>
+            <numerusform>%n записей журнала или событий не принадлежат ни одному клиенту</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

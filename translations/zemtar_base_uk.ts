@@ -99,6 +99,10 @@
         <source>Файл %1 больше %2 МБ: копия картотеки не бывает такой большой.</source>
         <translation>Файл %1 більший за %2 МБ: копія картотеки не буває такою великою.</translation>
     </message>
+    <message>
+        <source>Копия %1 не подходит: %2.</source>
+        <translation>Копія %1 не підходить: %2.</translation>
+    </message>
 </context>
 <context>
     <name>BookBin</name>
@@ -156,6 +160,26 @@
     <message>
         <source>файл вырос больше 50 МБ во время чтения</source>
         <translation>файл виріс понад 50 МБ під час читання</translation>
+    </message>
+    <message>
+        <source>Журнал из файла %1 не загружен: %2; картотека осталась прежней.</source>
+        <translation>Журнал з файлу %1 не завантажено: %2; картотека лишилася такою, як була.</translation>
+    </message>
+    <message>
+        <source>первая строка не «%1»</source>
+        <translation>перший рядок не «%1»</translation>
+    </message>
+    <message>
+        <source>полей %1, а в заголовке %2</source>
+        <translation>полів %1, а в заголовку %2</translation>
+    </message>
+    <message>
+        <source>такого клиента в картотеке нет</source>
+        <translation>такого клієнта в картотеці немає</translation>
+    </message>
+    <message>
+        <source>вид не «сеанс» или «событие», или дата не в виде ДД.ММ.ГГГГ (сеанс), ММ.ГГГГ или ГГГГ (событие)</source>
+        <translation>вид не «сеанс» чи «событие», або дата не у вигляді ДД.ММ.РРРР (сеанс), ММ.РРРР чи РРРР (подія)</translation>
     </message>
 </context>
 <context>
@@ -601,6 +625,73 @@
     <message>
         <source>Отчество</source>
         <translation>По батькові</translation>
+    </message>
+</context>
+<context>
+    <name>ClientRecords</name>
+    <message numerus="yes">
+        <source>%n записей журнала или событий не принадлежат ни одному клиенту</source>
+        <translation>
+            <numerusform>%n запис журналу чи подій не належить жодному клієнту</numerusform>
+            <numerusform>%n записи журналу чи подій не належать жодному клієнту</numerusform>
+            <numerusform>%n записів журналу чи подій не належать жодному клієнту</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>дата сеанса «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>дата сеансу «%1» не у вигляді РРРР-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>журнал клиента «%1»: %2</source>
+        <translation>журнал клієнта «%1»: %2</translation>
+    </message>
+    <message>
+        <source>события клиента «%1»: %2</source>
+        <translation>події клієнта «%1»: %2</translation>
+    </message>
+    <message>
+        <source>отметка «Связался» «%1» не в виде ГГГГ-ММ-ДД</source>
+        <translation>позначка «Зв’язався» «%1» не у вигляді РРРР-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>дата сеанса не от 01.01.0001 до 31.12.9999</source>
+        <translation>дата сеансу не від 01.01.0001 до 31.12.9999</translation>
+    </message>
+    <message>
+        <source>запись о сеансе пуста</source>
+        <translation>запис про сеанс порожній</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе неполный или нулевой символ</source>
+        <translation>у записі про сеанс є неповний або нульовий символ</translation>
+    </message>
+    <message>
+        <source>запись о сеансе длиннее %1 знаков</source>
+        <translation>запис про сеанс довший за %1 знаків</translation>
+    </message>
+    <message>
+        <source>в записи о сеансе %1</source>
+        <translation>у записі про сеанс %1</translation>
+    </message>
+    <message>
+        <source>год события не от %1 до %2</source>
+        <translation>рік події не від %1 до %2</translation>
+    </message>
+    <message>
+        <source>месяц события не от 1 до 12</source>
+        <translation>місяць події не від 1 до 12</translation>
+    </message>
+    <message>
+        <source>у события нет описания</source>
+        <translation>подія не має опису</translation>
+    </message>
+    <message>
+        <source>Событие</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>событие %1 раньше рождения клиента (%2)</source>
+        <translation>подія %1 раніше за народження клієнта (%2)</translation>
     </message>
 </context>
 <context>

@@ -963,6 +963,25 @@
         <source>Ctrl+D: сравнить прогнозы выбранных клиентов, от одного до шести</source>
         <translation>Ctrl+D: compare the forecasts of the selected clients, one to six</translation>
     </message>
+    <message>
+        <source>Экспорт &amp;журнала и событий в CSV…</source>
+        <translation>Export the &amp;journal and events to CSV…</translation>
+    </message>
+    <message>
+        <source>Импорт ж&amp;урнала и событий из CSV…</source>
+        <translation>Import the jo&amp;urnal and events from CSV…</translation>
+    </message>
+    <message>
+        <source>Журнал сеансов и события жизни сохранены в файл «%1».</source>
+        <translation>The session journal and life events were saved to the file “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>Added from the file “%1”: %n journal or event entry.</numerusform>
+            <numerusform>Added from the file “%1”: %n journal and event entries.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1144,6 +1163,93 @@
     <message>
         <source>Новый клиент</source>
         <translation>New Client</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ClientJournalView</name>
+    <message>
+        <source>Клиент</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Добавить…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Изменить…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал сеансов:</source>
+        <translation>Session &amp;journal:</translation>
+    </message>
+    <message>
+        <source>События &amp;жизни:</source>
+        <translation>&amp;Life events:</translation>
+    </message>
+    <message>
+        <source>Удалить запись о сеансе %1?</source>
+        <translation>Delete the entry for the session of %1?</translation>
+    </message>
+    <message>
+        <source>Удалить событие «%1» (%2)?</source>
+        <translation>Delete the event “%1” (%2)?</translation>
+    </message>
+    <message>
+        <source>Сеанс</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Дата сеанса</source>
+        <translation>Session date</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>&amp;Дата:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Запись:</source>
+        <translation>&amp;Entry:</translation>
+    </message>
+    <message>
+        <source>Не сохранено: %1.</source>
+        <translation>Not saved: %1.</translation>
+    </message>
+    <message>
+        <source>Событие жизни</source>
+        <translation>Life event</translation>
+    </message>
+    <message>
+        <source>Год события</source>
+        <translation>Year of the event</translation>
+    </message>
+    <message>
+        <source>Месяц события</source>
+        <translation>Month of the event</translation>
+    </message>
+    <message>
+        <source>Что случилось</source>
+        <translation>What happened</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Year:</translation>
+    </message>
+    <message>
+        <source>&amp;Месяц (если известен):</source>
+        <translation>&amp;Month (if known):</translation>
+    </message>
+    <message>
+        <source>&amp;Что случилось:</source>
+        <translation>&amp;What happened:</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,14 @@
             <numerusform>Всё удалённое, с историей отчётов, %n дней хранится в «Картотека → Удалённые клиенты…», откуда его можно вернуть; последнее удаление отменяет Ctrl+Z.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>Из файла «%1» добавлена %n запись журнала и событий.</numerusform>
+            <numerusform>Из файла «%1» добавлено записей журнала и событий: %n.</numerusform>
+            <numerusform>Из файла «%1» добавлено записей журнала и событий: %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::FrmMain</name>

@@ -983,6 +983,26 @@
         <source>Ctrl+D: сравнить прогнозы выбранных клиентов, от одного до шести</source>
         <translation>Ctrl+D: порівняти прогнози вибраних клієнтів, від одного до шести</translation>
     </message>
+    <message>
+        <source>Экспорт &amp;журнала и событий в CSV…</source>
+        <translation>Експорт &amp;журналу й подій у CSV…</translation>
+    </message>
+    <message>
+        <source>Импорт ж&amp;урнала и событий из CSV…</source>
+        <translation>Імпорт ж&amp;урналу й подій із CSV…</translation>
+    </message>
+    <message>
+        <source>Журнал сеансов и события жизни сохранены в файл «%1».</source>
+        <translation>Журнал сеансів і події життя збережено у файл «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Из файла «%1» добавлено записей журнала и событий: %n.</source>
+        <translation>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+            <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1164,6 +1184,93 @@
     <message>
         <source>Новый клиент</source>
         <translation>Новий клієнт</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ClientJournalView</name>
+    <message>
+        <source>Клиент</source>
+        <translation>Клієнт</translation>
+    </message>
+    <message>
+        <source>Добавить…</source>
+        <translation>Додати…</translation>
+    </message>
+    <message>
+        <source>Изменить…</source>
+        <translation>Змінити…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал сеансов:</source>
+        <translation>&amp;Журнал сеансів:</translation>
+    </message>
+    <message>
+        <source>События &amp;жизни:</source>
+        <translation>Події &amp;життя:</translation>
+    </message>
+    <message>
+        <source>Удалить запись о сеансе %1?</source>
+        <translation>Видалити запис про сеанс %1?</translation>
+    </message>
+    <message>
+        <source>Удалить событие «%1» (%2)?</source>
+        <translation>Видалити подію «%1» (%2)?</translation>
+    </message>
+    <message>
+        <source>Сеанс</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Дата сеанса</source>
+        <translation>Дата сеансу</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Запис</translation>
+    </message>
+    <message>
+        <source>&amp;Дата:</source>
+        <translation>&amp;Дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Запись:</source>
+        <translation>&amp;Запис:</translation>
+    </message>
+    <message>
+        <source>Не сохранено: %1.</source>
+        <translation>Не збережено: %1.</translation>
+    </message>
+    <message>
+        <source>Событие жизни</source>
+        <translation>Подія життя</translation>
+    </message>
+    <message>
+        <source>Год события</source>
+        <translation>Рік події</translation>
+    </message>
+    <message>
+        <source>Месяц события</source>
+        <translation>Місяць події</translation>
+    </message>
+    <message>
+        <source>Что случилось</source>
+        <translation>Що сталося</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Рік:</translation>
+    </message>
+    <message>
+        <source>&amp;Месяц (если известен):</source>
+        <translation>&amp;Місяць (якщо відомий):</translation>
+    </message>
+    <message>
+        <source>&amp;Что случилось:</source>
+        <translation>&amp;Що сталося:</translation>
     </message>
 </context>
 <context>

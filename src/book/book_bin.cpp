@@ -37,8 +37,8 @@ QString shownEntry(const ClientBook::BinEntry& e) {
 }
 
 // Runs `sql` with :id bound to each of `ids` in turn; the first error, if any.
-QSqlError forEachId(QSqlQuery& q, const char* sql, const std::vector<qint64>& ids) {
-    q.prepare(QString::fromLatin1(sql));
+QSqlError forEachId(QSqlQuery& q, const QString& sql, const std::vector<qint64>& ids) {
+    q.prepare(sql);
     for (const qint64 id : ids) {
         q.bindValue(QStringLiteral(":id"), id);
         if (!q.exec()) {
@@ -173,14 +173,20 @@ bool ClientBook::removeForGood(const std::vector<qint64>& ids, QString* error) {
     detail::Transaction transaction(db);
     QSqlQuery q(db);
     QSqlError e = transaction.begun() ? QSqlError() : transaction.error();
-    if (!e.isValid()) {
-        e = forEachId(q,
-                      "DELETE FROM reports WHERE client_id = :id AND client_id IN (SELECT id FROM"
-                      " clients WHERE deleted <> '')",
-                      ids);
+    // What the card kept goes with the client: nothing is left behind that
+    // belongs to no one.
+    for (const char* table : {"reports", "sessions", "life_events", "contacted"}) {
+        if (!e.isValid()) {
+            e = forEachId(q,
+                          QStringLiteral("DELETE FROM %1 WHERE client_id = :id AND client_id IN"
+                                         " (SELECT id FROM clients WHERE deleted <> '')")
+                              .arg(QLatin1String(table)),
+                          ids);
+        }
     }
     if (!e.isValid()) {
-        e = forEachId(q, "DELETE FROM clients WHERE id = :id AND deleted <> ''", ids);
+        e = forEachId(q, QStringLiteral("DELETE FROM clients WHERE id = :id AND deleted <> ''"),
+                      ids);
     }
     q.finish();
     if (e.isValid() || !transaction.commit()) {
@@ -202,11 +208,14 @@ void ClientBook::emptyBin() {
         return;
     }
     QSqlQuery q(db);
-    for (const QString& sql :
-         {QStringLiteral(
-              "DELETE FROM reports WHERE client_id IN (SELECT id FROM clients WHERE %1)"),
-          QStringLiteral("DELETE FROM clients WHERE %1")}) {
-        q.prepare(sql.arg(QLatin1String(old)));
+    for (const char* table : {"reports", "sessions", "life_events", "contacted", ""}) {
+        const QString sql =
+            *table ? QStringLiteral(
+                         "DELETE FROM %1 WHERE client_id IN (SELECT id FROM clients"
+                         " WHERE %2)")
+                         .arg(QLatin1String(table), QLatin1String(old))
+                   : QStringLiteral("DELETE FROM clients WHERE %1").arg(QLatin1String(old));
+        q.prepare(sql);
         q.bindValue(QStringLiteral(":before"), before);
         if (!q.exec()) {
             return;

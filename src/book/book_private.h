@@ -134,6 +134,12 @@ bool hasBookTables(const QSqlDatabase& db, int version, QSqlError* error);
 // Writes the program's mark into a book of ours that has none yet.
 void stampApplicationId(const QSqlDatabase& db);
 
+// Whether every journal entry, life event and contacted mark of the book
+// obeys the rules a card's own obey (sessionProblem, eventProblem) and
+// belongs to a client: empty when so, else the first fault, as the end of a
+// Russian sentence (client_journal.cpp).
+QString recordRowsProblem(const QSqlDatabase& db);
+
 // --- writing clients (client_book.cpp) ---
 
 // Qt SQL binds a null QString as NULL; the book stores an empty name as empty text.

@@ -114,6 +114,12 @@ QString RestoreJob::judge(const QSqlDatabase& db) {
                    "BookBackup", "Копию %1 не удалось обновить до нынешней версии картотеки: %2.")
             .arg(where_, why);
     }
+    // A copy made by hand or by another program may hold journal entries and
+    // events the card would never have taken; a client set aside keeps theirs.
+    if (const QString problem = recordRowsProblem(db); !problem.isEmpty()) {
+        return QCoreApplication::translate("BookBackup", "Копия %1 не подходит: %2.")
+            .arg(where_, problem);
+    }
     return tellSetAside(db);
 }
 

@@ -89,12 +89,38 @@ constexpr const char* kTheBin[] = {
     "CREATE INDEX clients_deleted ON clients (deleted) WHERE deleted <> ''",
 };
 
+// Version 7: what the card keeps beside the person (the journal of sessions
+// and the life events) and the turning years a client was contacted about.
+// Rows belong to a client by client_id: they wait in the bin with a deleted
+// client and go only when the client is removed for good.
+constexpr const char* kJournal[] = {
+    "CREATE TABLE sessions ("
+    " id INTEGER PRIMARY KEY,"
+    " client_id INTEGER NOT NULL,"
+    " day TEXT NOT NULL,"
+    " text TEXT NOT NULL)",
+    "CREATE INDEX sessions_client ON sessions (client_id, day)",
+    "CREATE TABLE life_events ("
+    " id INTEGER PRIMARY KEY,"
+    " client_id INTEGER NOT NULL,"
+    " year INTEGER NOT NULL CHECK (year BETWEEN 1 AND 9999),"
+    " month INTEGER NOT NULL DEFAULT 0 CHECK (month BETWEEN 0 AND 12),"
+    " text TEXT NOT NULL)",
+    "CREATE INDEX life_events_client ON life_events (client_id, year, month)",
+    "CREATE TABLE contacted ("
+    " client_id INTEGER NOT NULL,"
+    " year INTEGER NOT NULL CHECK (year BETWEEN 1 AND 9999),"
+    " made TEXT NOT NULL,"
+    " PRIMARY KEY (client_id, year))",
+};
+
 // The statements that take a book from version k - 1 to version k, at [k - 1];
 // createOrUpgrade() runs every step a book lacks in one transaction.
 const std::array<std::span<const char* const>, ClientBook::kSchemaVersion> kUpgrades{
     std::span<const char* const>(kCreateVersion1),   std::span<const char* const>(kCreateVersion2),
     std::span<const char* const>(kCreateVersion3),   std::span<const char* const>(kCreateVersion4),
     std::span<const char* const>(kGenderAndAddress), std::span<const char* const>(kTheBin),
+    std::span<const char* const>(kJournal),
 };
 
 // The first version whose rows are held against the book's rules when they

@@ -336,8 +336,23 @@ bool ClientBook::add(Client& client, QString* error) {
 }
 
 bool ClientBook::update(const Client& client, QString* error) {
+    return update(client, ClientRecords{}, error, false);
+}
+
+bool ClientBook::update(const Client& client, const ClientRecords& records, QString* error) {
+    return update(client, records, error, true);
+}
+
+bool ClientBook::update(const Client& client, const ClientRecords& records, QString* error,
+                        bool withRecords) {
     Client stored = client;
-    const QString problem = normalise(stored);
+    QString problem = normalise(stored);
+    for (size_t k = 0; withRecords && problem.isEmpty() && k < records.journal.size(); ++k) {
+        problem = sessionProblem(records.journal[k]);
+    }
+    for (size_t k = 0; withRecords && problem.isEmpty() && k < records.events.size(); ++k) {
+        problem = eventProblem(records.events[k], stored.birthDate);
+    }
     if (!problem.isEmpty()) {
         return fail(
             error,
@@ -346,27 +361,20 @@ bool ClientBook::update(const Client& client, QString* error) {
     if (!waitForCheck(error)) {
         return false;
     }
-    QSqlQuery q(QSqlDatabase::database(connection_));
-    q.prepare(QStringLiteral(
-        "UPDATE clients SET surname = :surname, name = :name, patronymic = :patronymic,"
-        " day = :day, month = :month, year_text = :year, note = :note, phone = :phone,"
-        " email = :email, sort_key = :key, language = :language, gender = :gender,"
-        " address = :address WHERE id = :id AND deleted = ''"));
-    detail::bindPerson(q, stored);
-    q.bindValue(QStringLiteral(":note"), detail::text(stored.note));
-    q.bindValue(QStringLiteral(":phone"), detail::text(stored.phone));
-    q.bindValue(QStringLiteral(":email"), detail::text(stored.email));
-    q.bindValue(QStringLiteral(":key"), searchKey(stored));
-    q.bindValue(QStringLiteral(":language"), detail::text(stored.languageCode));
-    q.bindValue(QStringLiteral(":gender"), detail::text(genderCode(stored.gender)));
-    q.bindValue(QStringLiteral(":address"), detail::text(stored.address));
-    q.bindValue(QStringLiteral(":id"), stored.id);
-    if (!q.exec()) {
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    detail::Transaction transaction(db);
+    bool gone = false;
+    QString why = transaction.begun() ? storeCard(stored, withRecords ? &records : nullptr, &gone)
+                                      : reason(transaction.error());
+    if (why.isEmpty() && !gone && !transaction.commit()) {
+        why = reason(transaction.error());
+    }
+    if (!why.isEmpty()) {
         return fail(error, QCoreApplication::translate("ClientBook",
                                                        "Изменения не сохранены в картотеке %1: %2.")
-                               .arg(quoted(path_), reason(q.lastError())));
+                               .arg(quoted(path_), why));
     }
-    if (q.numRowsAffected() == 0) {
+    if (gone) {
         return fail(error,
                     QCoreApplication::translate("ClientBook",
                                                 "Изменения не сохранены: этого клиента уже нет в "

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "book/client_records.h"
 #include "core/report_kind.h"
 
 namespace book {
@@ -66,7 +67,7 @@ public:
     // .../clients.sqlite in platform::dataFolder().
     static QString defaultPath();
     // The version of the book's tables this program writes.
-    static constexpr int kSchemaVersion = 6;
+    static constexpr int kSchemaVersion = 7;
 
     QString path() const { return path_; }
 
@@ -92,6 +93,15 @@ public:
     bool add(Client& client, QString* error = nullptr);
     // Stores the names, date, phone, e-mail and note of a client already in the book.
     bool update(const Client& client, QString* error = nullptr);
+    // The same with the card's journal and life events, which replace the
+    // stored ones; all in one transaction, and every entry obeys
+    // sessionProblem() and eventProblem() or nothing is stored.
+    bool update(const Client& client, const ClientRecords& records, QString* error = nullptr);
+    // A client's journal and life events, in order (putInOrder).
+    bool records(qint64 id, ClientRecords& out, QString* error = nullptr);
+    // Every client's journal and events as folded text (book::fold), by
+    // client id, for the search; clients without any are not there.
+    bool recordTexts(std::vector<std::pair<qint64, QString>>& out, QString* error = nullptr);
     // Moves these clients, with their history and everything on their card,
     // to the bin («Удалённые») in one transaction: all of them or none.
     bool remove(qint64 id, QString* error = nullptr);
@@ -166,6 +176,16 @@ public:
     // returning false.
     ImportReport importCsv(const QString& file,
                            const std::function<bool(qint64 done, qint64 total)>& progress = {});
+
+    // The journal of sessions and the life events as a file of their own
+    // (header «Фамилия,Имя,Отчество,День,Месяц,Год,Вид,Дата,Текст»; Вид is
+    // «сеанс» with Дата ДД.ММ.ГГГГ or «событие» with ММ.ГГГГ or ГГГГ), written
+    // whole or not at all; and read back into the clients of the same names
+    // and date of birth, in one transaction. Rows of a client the book does
+    // not hold, or that break the card's rules, are listed and not stored; an
+    // entry the client has already is counted in alreadyThere.
+    bool exportJournalCsv(const QString& file, QString* error = nullptr);
+    ImportReport importJournalCsv(const QString& file);
 
     // A copy of the whole book (clients, notes, history) in `file`, made by
     // SQLite's own backup: written whole or not at all, readable by the user
@@ -252,6 +272,11 @@ private:
     QString binCutoff() const;
     // The clients of `ids` in the bin, with the reason each was set aside.
     QString binRows(const std::vector<qint64>& ids, std::vector<BinEntry>& out);
+    // Writes the client's row (and, when given, their journal and events) in
+    // the caller's transaction; the reason when it cannot.
+    bool update(const Client& client, const ClientRecords& records, QString* error,
+                bool withRecords);
+    QString storeCard(const Client& stored, const ClientRecords* records, bool* gone);
     // For a file known whole: its journal in WAL mode, the program's mark in its header.
     void trustFile();
     void close();

@@ -2,6 +2,7 @@
 #include "core/months.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/forecast.h"
 #include "core/report_language.h"
@@ -72,8 +73,19 @@ int monthOf(const QString& word) {
 
 }  // namespace
 
-BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKeys keys) {
+BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKeys keys,
+                        const std::vector<std::pair<qint64, QString>>& records) {
     BookTexts t;
+    if (!records.empty()) {
+        std::unordered_map<qint64, const QString*> byId;
+        for (const auto& [id, text] : records) {
+            byId.emplace(id, &text);
+        }
+        for (const book::Client& c : clients) {
+            const auto found = byId.find(c.id);
+            t.journal.append(found == byId.end() ? QStringView() : QStringView(*found->second));
+        }
+    }
     const size_t n = clients.size();
     if (keys.size() != n) {
         keys.clear();
@@ -141,6 +153,9 @@ std::vector<quint8> BookFilter::kept(const BookTexts& texts) const {
         std::fill(hit.begin(), hit.end(), quint8(0));
         markHolding(texts.keys, word.text, hit);
         markHolding(texts.contacts, word.text, hit);
+        if (texts.journal.size() == n) {
+            markHolding(texts.journal, word.text, hit);
+        }
         if (word.datePart) {
             markHolding(texts.dates, word.text, hit);
         }

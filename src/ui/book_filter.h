@@ -17,15 +17,19 @@ struct BookTexts {
     book::SearchKeys dates;     // every client's book::birthDateText()
     book::SearchKeys contacts;  // the phone as typed and as digits alone, the e-mail folded
     std::vector<qint8> months;  // 0 for January, -1 for a month no date has
+    book::SearchKeys journal;   // the folded journal and life events; empty when none is known
 
-    // The clients in the book's order and their searchKey()s.
-    static BookTexts of(const std::vector<book::Client>& clients, book::SearchKeys keys);
+    // The clients in the book's order and their searchKey()s; `records`, by
+    // client id, the text of their journal and events (ClientBook::recordTexts).
+    static BookTexts of(const std::vector<book::Client>& clients, book::SearchKeys keys,
+                        const std::vector<std::pair<qint64, QString>>& records = {});
 };
 
 // Which clients the search keeps: those in whom every word typed is found, in
 // the names («е» and «ё» alike, case ignored), in the date of birth
 // («1975», «23.08», «23.08.1975», or a month's name, «август» or «августа»),
-// or in the phone (its digits found whatever stands between them) or e-mail.
+// or in the phone (its digits found whatever stands between them) or e-mail,
+// or in the client's journal of sessions and life events.
 class BookFilter {
 public:
     // Takes what is typed; false when it asks for the same as before.

@@ -31,9 +31,10 @@ QString firstLine(const QString& text) {
 
 }  // namespace
 
-void BookModel::reset(std::vector<book::Client> clients, book::SearchKeys keys) {
+void BookModel::reset(std::vector<book::Client> clients, book::SearchKeys keys,
+                      const std::vector<std::pair<qint64, QString>>& records) {
     beginResetModel();
-    texts_ = std::make_shared<const BookTexts>(BookTexts::of(clients, std::move(keys)));
+    texts_ = std::make_shared<const BookTexts>(BookTexts::of(clients, std::move(keys), records));
     clients_ = std::make_shared<const std::vector<book::Client>>(std::move(clients));
     order_.reset(clients_, texts_);
     ordered_ = order_.sorted(sortColumn_, sortOrder_ == Qt::AscendingOrder);

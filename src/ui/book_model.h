@@ -26,7 +26,9 @@ public:
 
     // keys: searchKey() of each client, as the book keeps them. The order
     // chosen by sort() and the words searched for are kept.
-    void reset(std::vector<book::Client> clients, book::SearchKeys keys);
+    // records: the clients' journal and event texts for the search (BookTexts::of).
+    void reset(std::vector<book::Client> clients, book::SearchKeys keys,
+               const std::vector<std::pair<qint64, QString>>& records = {});
 
     // The client shown in a row.
     const book::Client& client(int row) const { return (*clients_)[at(row)]; }

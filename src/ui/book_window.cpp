@@ -151,10 +151,10 @@ BookWindow::BookWindow(book::ClientBook& book, platform::Services& services, QWi
       askFile_([this](QWidget* over, bool forSaving) {
           return askCsvFile(over, forSaving, &exportFormat_);
       }),
-      editor_([this](QWidget* over, book::Client& client) {
+      editor_([this](QWidget* over, book::Client& client, book::ClientRecords& records) {
           std::vector<book::ReportRecord> history;
           book_.reports(client.id, history);  // a history that cannot be read shows empty
-          return editClient(over, client, history);
+          return editClient(over, client, history, &records);
       }) {
     setObjectName(QStringLiteral("BookWindow"));
     setWindowTitle(title());
@@ -347,15 +347,16 @@ void BookWindow::reload() {
     const std::vector<qint64> chosen = selectedIds();  // a run of reports keeps its choice
     std::vector<book::Client> clients;
     book::SearchKeys keys;
+    std::vector<std::pair<qint64, QString>> records;
     QString error;
-    if (!book_.clients(clients, &error, &keys)) {
+    if (!book_.clients(clients, &error, &keys) || !book_.recordTexts(records, &error)) {
         problem_->setText(error);
         problem_->show();
     } else {
         problem_->hide();
         problem_->clear();
     }
-    model_->reset(std::move(clients), std::move(keys));
+    model_->reset(std::move(clients), std::move(keys), records);
     if (!(keep && selectClient(keep)) && model_->rowCount() > 0) {
         // The neighbour of a deleted client, or the first one.
         table_->setCurrentIndex(model_->index(qBound(0, keepRow, model_->rowCount() - 1), 0));

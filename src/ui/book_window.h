@@ -66,8 +66,10 @@ public:
     using Confirm = std::function<bool(QWidget* parent, const QString& question)>;
     // Asks for a file to export to (forSaving) or to import from; empty means cancelled.
     using AskFile = std::function<QString(QWidget* parent, bool forSaving)>;
-    // Lets the user change a client; false means cancelled.
-    using Editor = std::function<bool(QWidget* parent, book::Client& client)>;
+    // Lets the user change a client, their journal and life events; false
+    // means cancelled.
+    using Editor =
+        std::function<bool(QWidget* parent, book::Client& client, book::ClientRecords& records)>;
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
     void setAskFile(AskFile ask) { askFile_ = std::move(ask); }
     void setEditor(Editor editor) { editor_ = std::move(editor); }
@@ -106,6 +108,9 @@ public:
     void deleteCurrent();
     void exportBook();
     void importBook();
+    // The journal of sessions and the life events, in a file of their own.
+    void exportJournal();
+    void importJournal();
     void reportsToPdf();
     void printSelected();
     // «Подробный отчёт…»: the selected clients' booklets, one after another.

@@ -77,6 +77,8 @@ void BookWindow::buildMenu() {
     menu->addSeparator();
     menu->addAction(tr("&Экспорт в CSV…"), this, &BookWindow::exportBook);
     menu->addAction(tr("&Импорт из CSV…"), this, &BookWindow::importBook);
+    menu->addAction(tr("Экспорт &журнала и событий в CSV…"), this, &BookWindow::exportJournal);
+    menu->addAction(tr("Импорт ж&урнала и событий из CSV…"), this, &BookWindow::importJournal);
     menu->addSeparator();
     menu->addAction(tr("&Закрыть"), this, &BookWindow::reject);
 }

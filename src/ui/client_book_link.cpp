@@ -33,20 +33,26 @@ BookWindow* ClientBookLink::bookWindow() const {
     return bookWindow_;
 }
 
+CurrentClient ClientBookLink::currentOf(const book::Client& c) {
+    book::ClientRecords records;
+    book().records(c.id, records);  // events that cannot be read are not drawn
+    return {c.id, c.person(), std::move(records.events)};
+}
+
 void ClientBookLink::openBookWindow() {
     if (!bookWindow_) {
         bookWindow_ = new BookWindow(book(), services_, window_);
         bookWindow_->onOpen = [this](const book::Client& c) {
-            window_->openClient(c.birthDate, {c.id, c.person()});
+            window_->openClient(c.birthDate, currentOf(c));
         };
         bookWindow_->onPrint = [this](const book::Client& c) {
-            window_->printFor(c.birthDate, {c.id, c.person()});
+            window_->printFor(c.birthDate, currentOf(c));
         };
         // The main window's current client follows an edit or a deletion in the book.
         FrmMain* window = window_;
         QObject::connect(bookWindow_, &BookWindow::clientEdited, window,
-                         [window](const book::Client& c) {
-                             window->clientEdited({c.id, c.person()}, c.birthDate);
+                         [this, window](const book::Client& c) {
+                             window->clientEdited(currentOf(c), c.birthDate);
                          });
         QObject::connect(bookWindow_, &BookWindow::clientsDeleted, window,
                          &FrmMain::clientsDeleted);

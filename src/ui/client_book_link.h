@@ -8,6 +8,7 @@
 #include "core/client_names.h"
 #include "core/forecast.h"
 #include "core/report_kind.h"
+#include "ui/current_client.h"
 
 namespace book {
 class ClientBook;
@@ -52,6 +53,9 @@ public:
                         const QString& file, QString* error);
 
 private:
+    // The client as the main window holds them, their life events included.
+    CurrentClient currentOf(const book::Client& c);
+
     QPointer<FrmMain> window_;  // the link may outlive it
     platform::Services& services_;
     QString path_;

@@ -21,6 +21,7 @@
 #include "platform/character_limit.h"
 #include "platform/screen_place.h"
 #include "print/language_box.h"
+#include "ui/client_journal_view.h"
 #include "ui/person_rows.h"
 #include "ui/window_language.h"
 
@@ -55,7 +56,8 @@ QString storedDateProblem(const core::BirthDate& d) {
 }  // namespace
 
 ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
-                           const std::vector<book::ReportRecord>& history)
+                           const std::vector<book::ReportRecord>& history,
+                           const book::ClientRecords* records)
     : QDialog(parent), client_(client) {
     setWindowTitle(client.id == 0 ? tr("Новый клиент") : tr("Клиент"));
     // The fields on the left, the note and the history on the right, so that
@@ -66,6 +68,18 @@ ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
     layout->addLayout(columns_);
     buildFields();
     buildHistory(history);
+    if (records) {
+        journal_ = new ClientJournalView(this, *records, client_.birthDate);
+        layout->addWidget(journal_, 1);
+        // An event is judged against the date of birth as it stands on the card.
+        const auto follow = [this] {
+            journal_->setBirthDate(
+                {day_->value(), month_->currentIndex(), year_->text().trimmed()});
+        };
+        connect(day_, &QSpinBox::valueChanged, this, follow);
+        connect(month_, &QComboBox::currentIndexChanged, this, follow);
+        connect(year_, &QLineEdit::textChanged, this, follow);
+    }
     buildButtons();
     resize(720, sizeHint().height());
     platform::keepOnScreen(this);
@@ -252,7 +266,12 @@ void ClientEditor::check() {
     if (language_->language() != client_.language()) {
         edited.languageCode = core::languageCode(language_->language());
     }
-    const QString problem = book::normalise(edited);
+    QString problem = book::normalise(edited);
+    // A date of birth changed after the events were written may put one before it.
+    for (size_t k = 0; journal_ && problem.isEmpty() && k < journal_->records().events.size();
+         ++k) {
+        problem = book::eventProblem(journal_->records().events[k], edited.birthDate);
+    }
     if (!problem.isEmpty()) {
         problem_->setText(tr("Не сохранено: %1.").arg(problem));
         problem_->show();
@@ -263,12 +282,15 @@ void ClientEditor::check() {
 }
 
 bool editClient(QWidget* parent, book::Client& client,
-                const std::vector<book::ReportRecord>& history) {
-    ClientEditor editor(parent, client, history);
+                const std::vector<book::ReportRecord>& history, book::ClientRecords* records) {
+    ClientEditor editor(parent, client, history, records);
     if (editor.exec() != QDialog::Accepted) {
         return false;
     }
     client = editor.client();
+    if (records) {
+        *records = editor.journalView()->records();
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/client.h"
+#include "book/client_records.h"
 
 class QComboBox;
 class QFormLayout;
@@ -32,11 +33,19 @@ namespace ui {
 // made for them, newest first, each PDF with the file it went to and
 // «Открыть» while that file is there. Refuses to close on «Сохранить» while something cannot be
 // stored, and says why.
+class ClientJournalView;
+
+// With records, the card also keeps the client's journal of sessions and
+// life events (ClientJournalView).
 class ClientEditor : public QDialog {
     Q_OBJECT
 public:
     ClientEditor(QWidget* parent, const book::Client& client,
-                 const std::vector<book::ReportRecord>& history = {});
+                 const std::vector<book::ReportRecord>& history = {},
+                 const book::ClientRecords* records = nullptr);
+
+    // The journal and events; null when the card was opened without them.
+    ClientJournalView* journalView() const { return journal_; }
 
     QListWidget* historyList() const { return history_; }
     print::LanguageBox* languageBox() const { return language_; }
@@ -69,11 +78,14 @@ private:
     QPlainTextEdit* note_ = nullptr;
     QListWidget* history_ = nullptr;
     QLabel* problem_ = nullptr;
+    ClientJournalView* journal_ = nullptr;
     std::function<void(const QString&)> openFile_;
 };
 
 // Shows the editor over parent; true, with client changed, when it was saved.
+// With records, they are shown and changed with the card.
 bool editClient(QWidget* parent, book::Client& client,
-                const std::vector<book::ReportRecord>& history = {});
+                const std::vector<book::ReportRecord>& history = {},
+                book::ClientRecords* records = nullptr);
 
 }  // namespace ui

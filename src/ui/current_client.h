@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
+#include "book/client_records.h"
 #include "core/client_names.h"
 #include "core/person.h"
 
@@ -15,6 +17,7 @@ namespace ui {
 struct CurrentClient {
     qint64 id = 0;        // in the client book
     core::Person person;  // as the card holds them: names, date, language, gender, address
+    std::vector<book::LifeEvent> events{};  // pinned on their curve and year table
 };
 
 // Names compared as the book stores them: surrounding blanks do not count.

@@ -37,20 +37,32 @@ void FrmMain::setMarkThisYear(bool on) {
 // percentage; nothing at all when the marking is off or the table does not
 // show this year.
 void FrmMain::showYearMark() {
+    eventMarks_->clear();
     yearMarks_->clear();
     thisYearLabel_->hide();
     shownMark_.reset();
-    if (!forecast_ || !markYearAction_->isChecked()) {
+    if (forecast_ && markYearAction_->isChecked()) {
+        if (const core::YearMark mark = core::markYear(*forecast_, today_().year());
+            mark.inTable()) {
+            yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
+            thisYearLabel_->setText(core::yearMarkText(mark, windowLanguage()));
+            thisYearLabel_->show();
+            shownMark_ = mark;
+        }
+    }
+    showEventMarks();
+}
+
+void FrmMain::showEventMarks() {
+    eventMarks_->clear();
+    if (!forecast_ || !current_ || current_->events.empty()) {
         return;
     }
-    const core::YearMark mark = core::markYear(*forecast_, today_().year());
-    if (!mark.inTable()) {
-        return;
+    std::vector<graph::YearNote> notes;
+    for (const book::LifeEvent& e : current_->events) {
+        notes.push_back({e.year, book::eventDateText(e) + QStringLiteral(" — ") + e.text});
     }
-    yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
-    thisYearLabel_->setText(core::yearMarkText(mark, windowLanguage()));
-    thisYearLabel_->show();
-    shownMark_ = mark;
+    eventMarks_->show(*forecast_, notes, core::kScreenGridOrigin);
 }
 
 // The picture and the text are of the forecast on the screen, so they wait

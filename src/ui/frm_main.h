@@ -20,6 +20,7 @@
 #include "core/forecast.h"
 #include "core/report_kind.h"
 #include "graph/curve.h"
+#include "graph/event_marks.h"
 #include "graph/year_table.h"
 #include "platform/media_player.h"
 #include "print/delivery.h"
@@ -177,6 +178,8 @@ private:
     // The person a dialog starts from: the current client, or nobody yet.
     core::Person currentPerson() const;
     void showYearMark();
+    // The current client's life events on the curve and the year table.
+    void showEventMarks();
     void enableForecastCommands();
     QImage clientAreaPicture() const;
     void copyForecast();
@@ -211,6 +214,7 @@ private:
     std::function<void(print::PrintDelivery&)> printSetup_;
     AskFileName askImageFile_;
     std::unique_ptr<graph::YearMarks> yearMarks_;
+    std::unique_ptr<graph::EventMarks> eventMarks_;
     std::optional<core::YearMark> shownMark_;  // the year the window marks now
     platform::SilentMediaPlayer ownMedia_;
     platform::MediaPlayer* media_ = &ownMedia_;

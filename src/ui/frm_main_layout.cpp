@@ -219,6 +219,7 @@ void FrmMain::buildGraphArea() {
         }
     }
     yearMarks_ = std::make_unique<graph::YearMarks>(surface_, yearTable_);
+    eventMarks_ = std::make_unique<graph::EventMarks>(surface_, yearTable_);
 }
 
 void FrmMain::buildAspectArea() {

@@ -252,6 +252,7 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     // Only a client the book holds can be the current one.
     current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
     setWindowTitle(mainWindowTitle(current_));
+    showEventMarks();
 }
 
 void FrmMain::clientEdited(const CurrentClient& client, const core::BirthDate& date) {

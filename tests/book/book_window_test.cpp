@@ -160,7 +160,7 @@ TEST(BookWindow, CommandsByKeyAndByButton) {
         ASSERT_EQ(b.printed.size(), 1u);
         EXPECT_EQ(b.printed[0].names.surname, QStringLiteral("Петров"));
 
-        b.window->setEditor([](QWidget*, book::Client& c) {
+        b.window->setEditor([](QWidget*, book::Client& c, book::ClientRecords&) {
             c.note = QStringLiteral("Повторить в мае");
             c.birthDate.year = QStringLiteral("1976");
             return true;
@@ -399,7 +399,7 @@ TEST(BookWindow, NewClientByButtonAndByInsert) {
         SCOPED_TRACE(byKey);
         OpenBook b;
         bool saved = false;
-        b.window->setEditor([&saved](QWidget*, book::Client& c) {
+        b.window->setEditor([&saved](QWidget*, book::Client& c, book::ClientRecords&) {
             EXPECT_EQ(c.id, 0);
             EXPECT_TRUE(c.birthDate.isBlank());
             c.names = {QStringLiteral("Новикова"), QStringLiteral("Ольга"), {}};

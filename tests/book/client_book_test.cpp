@@ -117,7 +117,7 @@ TEST(ClientBook, UnusableFileIsRefusedNamedAndLeftAlone) {
         {"newer",
          [&](const QString& p) {
              database(p, {QStringLiteral("CREATE TABLE clients (x)"),
-                          QStringLiteral("PRAGMA user_version = 7")});
+                          QStringLiteral("PRAGMA user_version = 8")});
          },
          "более новой версией"},
         {"foreign",

@@ -175,7 +175,7 @@ TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     ASSERT_TRUE(d.link.book().add(other));
     d.link.bookWindow()->onOpen(d.elkina);
     ui::BookWindow& book = *d.link.bookWindow();
-    book.setEditor([](QWidget*, book::Client& c) {
+    book.setEditor([](QWidget*, book::Client& c, book::ClientRecords&) {
         c.names.surname = QStringLiteral("Смирнова");
         return true;
     });
@@ -184,7 +184,7 @@ TEST(CurrentClient, FollowsEditsAndDeletionsInTheBook) {
     book.editCurrent();
     EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Zemtar - Прогноз — Смирнова Анна Петровна"));
     // Another birth date is no longer the forecast on the screen.
-    book.setEditor([](QWidget*, book::Client& c) {
+    book.setEditor([](QWidget*, book::Client& c, book::ClientRecords&) {
         c.birthDate.year = QStringLiteral("1991");
         return true;
     });

@@ -109,6 +109,47 @@ TEST(ThisYear, MarksItsCellsAndCurvePointByTheWindowsClock) {
     }
 }
 
+// A client's life events stand on their curve and in the year table, with
+// their words as the tooltip (as typed, never markup); a year the table does
+// not show has no mark, and a window without the client shows none.
+TEST(LifeEvents, PinnedOnTheCurveAndTheYearTable) {
+    WindowFixture f;
+    ui::CurrentClient anna;
+    anna.id = 7;
+    anna.person.names = {QStringLiteral("Сидорова"), QStringLiteral("Анна"), {}};
+    anna.person.birthDate = {23, 7, QStringLiteral("1975")};
+    anna.events = {{0, 1998, 3, QStringLiteral("Переезд <b>в Киев</b>")},
+                   {0, 1998, 0, QStringLiteral("Новая работа")},
+                   {0, 2011, 0, QStringLiteral("Свадьба")},
+                   {0, 2300, 0, QStringLiteral("Вне таблицы")}};
+    f.window->openClient({23, 7, QStringLiteral("1975")}, anna);  // life number 4558300
+    const std::vector<QWidget*> pins = shownMarks(f, "EventPin");
+    ASSERT_EQ(pins.size(), 2u);
+    const auto pointOf = [&](int point) {
+        const core::PointTw p = f.window->forecast()->curve[static_cast<std::size_t>(point)];
+        return QPointF(platform::pxF(p.x + core::kScreenGridOrigin.x), platform::pxF(p.y));
+    };
+    // 1998 is the 24th year, the third digit's; 2011 the 37th, the second's.
+    for (const auto& [pin, point, words] :
+         {std::tuple{pins[0], 2,
+                     "03.1998 — Переезд &lt;b&gt;в Киев&lt;/b&gt;\n1998 — Новая работа"},
+          std::tuple{pins[1], 1, "2011 — Свадьба"}}) {
+        EXPECT_LT(std::abs(QRectF(pin->geometry()).center().x() - pointOf(point).x()), 1.0);
+        EXPECT_LT(QRectF(pin->geometry()).center().y(), pointOf(point).y());
+        EXPECT_TRUE(pin->toolTip().contains(QString::fromUtf8(words)))
+            << pin->toolTip().toStdString();
+    }
+    const QLabel* cell = f.label(QStringLiteral("lblYear3_3"));  // 1975 + 3 × 7 + 2
+    EXPECT_EQ(cell->text(), QStringLiteral("1998"));
+    EXPECT_TRUE(cell->font().underline());
+    EXPECT_TRUE(cell->toolTip().contains(QStringLiteral("Новая работа")));
+
+    f.window->setCurrentClient(std::nullopt);
+    EXPECT_TRUE(shownMarks(f, "EventPin").empty());
+    EXPECT_FALSE(cell->font().underline());
+    EXPECT_TRUE(cell->toolTip().isEmpty());
+}
+
 // Off, the window is the classic one to the pixel, and the choice outlives
 // the window; a program driving the window changes nothing remembered.
 TEST(ThisYear, OffIsTheClassicWindowAndIsRemembered) {
