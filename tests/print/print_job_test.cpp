@@ -177,7 +177,12 @@ TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
 TEST(SuggestedPdfPath, EachKindRemembersItsFolder) {
     QTemporaryDir dir;
     platform::setUserSettingsFile(dir.filePath("zemtar.conf"));
+    // Windows allows no line break in a name; Debian does.
+#ifdef Q_OS_WIN
+    const QString folder = dir.filePath("отчёты  клиентов; новые");
+#else
     const QString folder = dir.filePath("отчёты  клиентов\nновые");
+#endif
     ASSERT_TRUE(QDir().mkpath(folder));
     Desk desk;
     desk.answer = folder + "/отчёт.pdf";
