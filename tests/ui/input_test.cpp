@@ -243,7 +243,7 @@ TEST(Layout, HappinessCaptionShowsWholeInEveryLanguage) {
     } cases[] = {{"ru", "счастья"}, {"uk", "щастя"}, {"en", "happiness"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
-        ASSERT_TRUE(platform::installCatalogues(QString::fromLatin1(c.code)));
+        EXPECT_TRUE(platform::installCatalogues(QString::fromLatin1(c.code)));
         WindowFixture f;
         const QLabel* caption = f.label(QStringLiteral("Label4"));
         EXPECT_EQ(caption->text(), QString::fromUtf8(c.word));
