@@ -28,6 +28,20 @@ done
 # libraries (the installed one).
 if [ "${ZEMTAR_WINE_BARE:-}" != 1 ]; then
     export WINEPATH="${winepath%;}"
+    # Qt's offscreen platform (the tests', the companion's) reads its fonts on
+    # Windows from one folder of font files, not from the system; without it
+    # every letter is an empty box of the font's height. It gets the same
+    # Debian faces that stand in for Windows' ones below. Wine hands no QT_
+    # variable to a Windows program; WINEQT_X reaches it as QT_X.
+    fonts=$cache/fonts
+    if [ ! -f "$fonts/LiberationSans-Regular.ttf" ]; then
+        mkdir -p "$fonts"
+        ln -sf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf \
+            /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+            /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold*.ttf \
+            /usr/share/fonts/truetype/dejavu/DejaVuSans-Oblique.ttf "$fonts/"
+    fi
+    export WINEQT_QPA_FONTDIR=${WINEQT_QPA_FONTDIR:-$(windows_path "$fonts")}
 fi
 
 if [ ! -f "$WINEPREFIX/.zemtar-fonts" ]; then

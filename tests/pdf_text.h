@@ -1,7 +1,20 @@
 #pragma once
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
+
+// Whether a test can read a PDF's words here. pdftotext is a Debian tool: a
+// Windows program cannot start it and read what it prints (under Wine it
+// starts, but its output never reaches the program). Tests check the rest of
+// such a page everywhere and its words where they can, and say when they
+// could not.
+#ifdef Q_OS_WIN
+inline constexpr bool kPdfTextReadable = false;
+#else
+inline constexpr bool kPdfTextReadable = true;
+#endif
 
 // The words of a PDF file as pdftotext (poppler-utils) reads them; empty when
 // the tool is missing or the file is not a PDF, so a check of its words fails.
@@ -12,4 +25,14 @@ inline QString pdfText(const QString& path) {
         return {};
     }
     return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// How many pages a PDF written by Qt has (its page tree's /Count), or 0.
+inline int pdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    static const QRegularExpression count(QStringLiteral(R"(/Type\s*/Pages\b[^>]*/Count\s+(\d+))"));
+    return count.match(QString::fromLatin1(file.readAll())).captured(1).toInt();
 }

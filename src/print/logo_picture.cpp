@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QXmlStreamReader>
 
 #include "print/safe_svg.h"
 
@@ -40,6 +41,26 @@ QByteArray formatOf(const QByteArray& bytes) {
     buffer.open(QIODevice::ReadOnly);
     const QByteArray format = QImageReader::imageFormat(&buffer).toLower();
     return format == "jpg" ? QByteArrayLiteral("jpeg") : format;
+}
+
+// Whether the bytes are an SVG drawing. Qt names that format only when its
+// SVG reader is there; a build without it knows a drawing by its outermost
+// element, so that its user hears that SVG is not read by this build rather
+// than that the file is no picture at all.
+bool isSvg(const QByteArray& bytes, const QByteArray& format) {
+    if (format == "svg") {
+        return true;
+    }
+    if (!format.isEmpty() || svgLogosReadable()) {
+        return false;
+    }
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            return xml.name() == u"svg";
+        }
+    }
+    return false;
 }
 
 enum class RasterFault { None, TooLarge, Broken, Cut };
@@ -298,11 +319,11 @@ LogoPicture decodeLogo(const QByteArray& bytes, const QString& shown, int side) 
             case Inflated::Done:
                 break;
         }
-        return formatOf(expanded) == "svg" ? decodeSvg(expanded, shown, side)
-                                           : LogoPicture{{}, {}, notPictureMessage(shown)};
+        return isSvg(expanded, formatOf(expanded)) ? decodeSvg(expanded, shown, side)
+                                                   : LogoPicture{{}, {}, notPictureMessage(shown)};
     }
     const QByteArray format = formatOf(bytes);
-    if (format == "svg") {
+    if (isSvg(bytes, format)) {
         return decodeSvg(bytes, shown, side);
     }
     if (format == "png" || format == "jpeg") {

@@ -101,6 +101,18 @@ void growLeftToFit(QLabel* label) {
     }
 }
 
+// A caption that follows another control (the percentage) cannot move left:
+// when another language's word is longer than its box, it grows to the right,
+// as far as the window's edge.
+void growRightToFit(QLabel* label) {
+    // The label's own measure: a bold word's last letter reaches past its advance.
+    const int wanted = label->sizeHint().width();
+    if (wanted > label->width() && label->parentWidget() != nullptr) {
+        const int room = label->parentWidget()->width() - label->x();
+        label->resize(std::min(wanted, room), label->height());
+    }
+}
+
 // Captions and inputs inside the date frame write in the default text colour,
 // not in the blue of the frame's caption that they would otherwise inherit.
 void setDefaultTextColor(QWidget* w) {
@@ -230,6 +242,8 @@ void FrmMain::buildAspectArea() {
     happinessLabel_->setAccessibleName(tr("Процент счастья"));
     happinessCaption_ = makeLabel(surface_, tr("счастья"), kHappinessCaption,
                                   platform::uiFont(Face::MsSansSerif, 9.75, true));
+    happinessCaption_->setObjectName(QStringLiteral("Label4"));
+    growRightToFit(happinessCaption_);
     thisYearLabel_ =
         makeLabel(surface_, QString(), kThisYearLabel, platform::uiFont(Face::Arial, 8.25));
     thisYearLabel_->setObjectName(QStringLiteral("LblNow"));

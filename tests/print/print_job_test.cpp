@@ -11,6 +11,7 @@
 #include "core/program_info.h"
 #include "core/report_language.h"
 #include "group_of.h"
+#include "pdf_text.h"
 #include "platform/file_dialogs.h"
 #include "platform/page_output.h"
 #include "platform/printer_page.h"
@@ -176,7 +177,12 @@ TEST(SuggestedPdfPath, NamesAndTheDateOfBirthBecomeASafeFileName) {
 TEST(SuggestedPdfPath, EachKindRemembersItsFolder) {
     QTemporaryDir dir;
     platform::setUserSettingsFile(dir.filePath("zemtar.conf"));
+    // Windows allows no line break in a name; Debian does.
+#ifdef Q_OS_WIN
+    const QString folder = dir.filePath("отчёты  клиентов; новые");
+#else
     const QString folder = dir.filePath("отчёты  клиентов\nновые");
+#endif
     ASSERT_TRUE(QDir().mkpath(folder));
     Desk desk;
     desk.answer = folder + "/отчёт.pdf";
@@ -198,6 +204,9 @@ TEST(PrintReportToPdf, PageReadsBackAsText) {
     ASSERT_EQ(print::printReportToPdf(forecastOf(23, 7, "1975"), path,
                                       {"Иванова", "Мария", "Петровна"}, fixedClock()),
               QString());
+    if (!kPdfTextReadable) {
+        GTEST_SKIP() << "the page's words: they need pdftotext, a Debian tool";
+    }
 
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
@@ -322,6 +331,9 @@ TEST(PrintPreview, PrintsThePrintoutsPageOnTheChosenPrinter) {
     EXPECT_EQ(desk.run(print::ReportTarget::Preview), PrintDelivery::Outcome::Printed);
     EXPECT_TRUE(desk.services.messages.empty());
     EXPECT_EQ(desk.calculations, 1);
+    if (!kPdfTextReadable) {
+        GTEST_SKIP() << "where the words stand on the page: that needs pdftotext, a Debian tool";
+    }
     expectTextsInPlace(printoutPageFor(widthTw, dpi), pdf, origin);
 }
 

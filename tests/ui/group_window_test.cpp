@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -278,12 +279,17 @@ TEST(GroupWindow, SavesThePageWholeOrSaysWhy) {
         EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-", c.written);
         ASSERT_EQ(f.services.messages.size(), c.written ? 0U : 1U);
         if (!c.written) {
-            EXPECT_TRUE(f.services.messages[0].text.contains(c.path));
+            EXPECT_TRUE(f.services.messages[0].text.contains(QDir::toNativeSeparators(c.path)));
             continue;
         }
-        const QString page = pdfText(c.path);
-        EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
-        EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
+        if (kPdfTextReadable) {
+            const QString page = pdfText(c.path);
+            EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
+            EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
+        }
+    }
+    if (!kPdfTextReadable) {
+        GTEST_SKIP() << "the letterhead on the page: its words need pdftotext, a Debian tool";
     }
 }
 
@@ -430,6 +436,10 @@ TEST(GroupWindow, WithTextsAddsTheirPagesAndIsRemembered) {
             const QString path = dir.filePath(QStringLiteral("%1%2.pdf").arg(on).arg(family));
             f.window.setAskFileName([&path](QWidget*, const QString&) { return path; });
             f.find<QPushButton>(QStringLiteral("GroupSavePdf"))->click();
+            EXPECT_EQ(pdfPageCount(path) > 1, on) << pdfPageCount(path);
+            if (!kPdfTextReadable) {
+                continue;
+            }
             const QString pages = pdfText(path);
             EXPECT_TRUE(pages.contains(family ? QStringLiteral("Прогнозы вместе")
                                               : QStringLiteral("Сравнение двух прогнозов")));
@@ -441,5 +451,8 @@ TEST(GroupWindow, WithTextsAddsTheirPagesAndIsRemembered) {
         platform::RecordingServices services;
         ui::GroupWindow next(services);
         EXPECT_EQ(next.findChild<QCheckBox*>(QStringLiteral("GroupWithTexts"))->isChecked(), on);
+    }
+    if (!kPdfTextReadable) {
+        GTEST_SKIP() << "the pages' words: they need pdftotext, a Debian tool";
     }
 }

@@ -4,9 +4,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/forecast_text.h"
 #include "platform/controls.h"
+#include "platform/translations.h"
 
 #include "window_fixture.h"
 
@@ -229,6 +231,27 @@ TEST(Layout, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(f.year()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+// The word after the percentage shows whole in every language: where it is
+// longer than the design's box it reaches further right, never past the
+// window's edge, and never moves away from the percentage.
+TEST(Layout, HappinessCaptionShowsWholeInEveryLanguage) {
+    const struct {
+        const char* code;
+        const char* word;
+    } cases[] = {{"ru", "счастья"}, {"uk", "щастя"}, {"en", "happiness"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_TRUE(platform::installCatalogues(QString::fromLatin1(c.code)));
+        WindowFixture f;
+        const QLabel* caption = f.label(QStringLiteral("Label4"));
+        EXPECT_EQ(caption->text(), QString::fromUtf8(c.word));
+        EXPECT_EQ(caption->pos(), QPoint(376, 130));
+        EXPECT_GE(caption->width(), std::max(59, caption->sizeHint().width()));
+        EXPECT_LE(caption->geometry().right(), f.surface()->width() - 1);
+    }
+    platform::installCatalogues(QStringLiteral("ru"));
 }
 
 TEST(Menus, AboutOpensModallyAndPlaysTheTune) {

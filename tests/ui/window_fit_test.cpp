@@ -38,8 +38,11 @@ TEST(WindowFit, EveryWindowLiesOnTheScreen) {
         file.close();
         QProcess probe;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Named from the probe's own folder: Qt splits the platform's options
+        // at ':', which a Windows path has after its drive.
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                   QStringLiteral("offscreen:configfile=") + config);
+                   QStringLiteral("offscreen:configfile=screen.json"));
+        probe.setWorkingDirectory(dir.path());
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(s.scale));
         probe.setProcessEnvironment(env);
         probe.start(QStringLiteral(ZEMTAR_WINDOW_FIT_PROBE), {});
