@@ -22,13 +22,36 @@ void tell(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
+// Standard input read as the stream it is, to its end. Opened as a file, a
+// list given with «< list.csv» may have the size 0 on Windows, and would read
+// as an empty list.
+class InputStream : public QIODevice {
+public:
+    explicit InputStream(QFile& input) : input_(input) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 got = input_.read(data, maxSize);
+        if (got < 0) {
+            setErrorString(input_.errorString());
+        }
+        return got;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile& input_;
+};
+
 // Opens the list: standard input for «-», else the file under the name's own
 // bytes (`raw`, when the name is not UTF-8). The reason in Russian when it
 // cannot be read, else empty.
 QString openList(const Options& o, const QByteArray& raw, QFile& in) {
     const QString& path = o.clients;
     if (path == QLatin1String("-")) {
-        return !o.standardInputClosed && in.open(stdin, QIODevice::ReadOnly)
+        // By its number: reading the C library's stdin stream fails on Windows.
+        return !o.standardInputClosed && in.open(0, QIODevice::ReadOnly)
                    ? QString()
                    : QCoreApplication::translate("ClientsCli", "стандартный ввод закрыт");
     }
@@ -36,8 +59,7 @@ QString openList(const Options& o, const QByteArray& raw, QFile& in) {
         return QCoreApplication::translate("ClientsCli", "это папка, а не файл");
     }
     errno = 0;
-    std::FILE* file =
-        std::fopen(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), "rb");
+    std::FILE* file = platform::openNamedFile(path, raw);
     if (!file) {
         return platform::readReason(errno);
     }
@@ -124,7 +146,9 @@ Problem printClientList(const DrawRequest& request,
                     .arg(listName, problem)};
     }
     // A page prints the names and the date: a note is never a reason to leave one out.
-    book::ClientListReader reader(in, book::ClientListReader::Fields::Printed);
+    InputStream stream(in);
+    book::ClientListReader reader(fromStdin ? static_cast<QIODevice&>(stream) : in,
+                                  book::ClientListReader::Fields::Printed);
     if (!reader.start()) {
         return {
             kExitUsage,

@@ -3,7 +3,6 @@
 // window is built only for --png and the printed pages only for --pdf and
 // --clients.
 
-#include <QFile>
 #include <QStringList>
 
 #include "app/batch.h"
@@ -109,10 +108,7 @@ int main(int argc, char* argv[]) {
     const bool standardInputClosed = platform::standardInputClosed();
     qInstallMessageHandler(dropQtMessages);
     startTranslatedCore(argv[0]);
-    QStringList args;
-    for (int i = 0; i < argc; ++i) {
-        args << QFile::decodeName(argv[i]);
-    }
+    const QStringList args = platform::commandLineArguments(argc, argv);
     const auto parsed = parseOptions(args);
     if (const auto* problem = std::get_if<Problem>(&parsed)) {
         return problem->text.isEmpty() ? finish(problem->exitCode) : usage(problem->text, args);

@@ -280,8 +280,11 @@ write_dates() {
 companion_checks() {
     local debian windows work
     # Both speak Russian: the messages inside --batch's lines follow the
-    # desktop's language, which Wine takes from the same variable.
-    local russian=(env LC_ALL=ru_RU.UTF-8 LANGUAGE=)
+    # desktop's language, which Wine takes from the same variable. LANG, not
+    # LC_ALL: where Debian lacks the Russian locale, LC_ALL would have the
+    # shell under wine-run.sh warn into the output compared, and Wine's file
+    # names turn ASCII; LC_CTYPE keeps them UTF-8.
+    local russian=(env -u LC_ALL LANG=ru_RU.UTF-8 LC_CTYPE=C.UTF-8 LANGUAGE=)
     debian="${russian[*]} $(debian_companion)"
     windows="${russian[*]} $root/scripts/wine-run.sh $windows_build/bin/zemtar-forecast.exe"
     work=$root/build/windows/checks

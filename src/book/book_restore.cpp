@@ -26,15 +26,21 @@ constexpr int kSetAsideListed = 1000;
 }  // namespace
 
 void RestoreJob::run() {
-    QTemporaryFile file(book_ + kStagingMark + QStringLiteral("XXXXXX"));
-    file.setAutoRemove(false);
-    QString problem =
-        file.open() ? QString()
-                    : QCoreApplication::translate(
+    QString problem;
+    QString staging;
+    {
+        // QTemporaryFile keeps its file open until it goes, close() or not,
+        // and Windows moves no file that is open: it goes before SQLite takes
+        // the file over.
+        QTemporaryFile file(book_ + kStagingMark + QStringLiteral("XXXXXX"));
+        file.setAutoRemove(false);
+        if (!file.open()) {
+            problem = QCoreApplication::translate(
                           "BookBackup", "Не удалось подготовить восстановление в папке %1: %2.")
                           .arg(quoted(QFileInfo(book_).absolutePath()), file.errorString());
-    const QString staging = file.fileName();
-    file.close();
+        }
+        staging = file.fileName();
+    }
     if (problem.isEmpty()) {
         // The staging file is SQLite's alone, locked until it goes: a restore
         // started later finds it in use and leaves it be.

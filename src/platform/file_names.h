@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -15,6 +17,18 @@ namespace platform {
 // when that argument survives the trip through a QString unchanged (the usual
 // case, where the QString is enough).
 QByteArray argumentBytes(const QString& text, int argc, char* argv[]);
+
+// The program's command-line arguments as text, the program's own name first.
+// Windows hands main() its arguments in the old ANSI code page, where a
+// Cyrillic name or file name turns into question marks; there they are read
+// from the system's UTF-16 command line instead. Elsewhere they are argv
+// decoded as file names are.
+QStringList commandLineArguments(int argc, char* argv[]);
+
+// Opens a file named on the command line for reading as bytes, by its own
+// bytes `raw` when they are given (see argumentBytes). A pipe or a device is
+// opened as a file is. Null on failure, with errno saying why.
+std::FILE* openNamedFile(const QString& path, const QByteArray& raw);
 
 // Writes a file through `write`, which writes whole or not at all to the path
 // it is given and returns an empty string or the message for the user. With

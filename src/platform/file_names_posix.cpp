@@ -17,6 +17,18 @@
 
 namespace platform {
 
+std::FILE* openNamedFile(const QString& path, const QByteArray& raw) {
+    return std::fopen(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), "rb");
+}
+
+QStringList commandLineArguments(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QFile::decodeName(argv[i]);
+    }
+    return args;
+}
+
 // A name that is not valid UTF-8 cannot pass through a QString: the file is
 // written under a plain name in a fresh folder beside it (reached through
 // /proc/self/fd, since the folder's own name may not be valid UTF-8 either)

@@ -11,9 +11,37 @@
 #include "platform/file_names.h"
 #include "platform/windows_system.h"
 
+#include <shellapi.h>
+
 namespace platform {
 
 using windows::nativePath;
+
+std::FILE* openNamedFile(const QString& path, const QByteArray& /*raw*/) {
+    // By the UTF-16 name: fopen() would take it in the ANSI code page.
+    return ::_wfopen(nativePath(path).c_str(), L"rb");
+}
+
+QStringList commandLineArguments(int argc, char* argv[]) {
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    QStringList args;
+    if (wide != nullptr) {
+        for (int i = 0; i < count; ++i) {
+            args << QString::fromWCharArray(wide[i]);
+        }
+        ::LocalFree(wide);
+    }
+    // Should the system not split its command line as the C library split
+    // argv, argv is the better of the two.
+    if (args.size() != argc) {
+        args.clear();
+        for (int i = 0; i < argc; ++i) {
+            args << QString::fromLocal8Bit(argv[i]);
+        }
+    }
+    return args;
+}
 
 QString writeUnderName(const QString& path, const QByteArray& /*raw*/,
                        const std::function<QString(const QString&)>& write) {

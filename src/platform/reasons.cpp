@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <iterator>
 
+#include "platform/system_words.h"
+
 namespace platform {
 
 namespace {
@@ -111,7 +113,7 @@ const char* find(const Known* begin, const Known* end, int code) {
 }  // namespace
 
 Reason reasonOfSystemError(int code) {
-    const QString said = qt_error_string(code);
+    const QString said = libraryWords(code);
     if (const char* known = find(std::begin(kSystemReasons), std::end(kSystemReasons), code)) {
         return {QCoreApplication::translate("Reasons", known), said};
     }
@@ -124,9 +126,10 @@ QString systemReason(int code) {
 
 Reason reasonOfFileError(QFileDevice::FileError error, const QString& said, int code) {
     for (const Known& known : kSystemReasons) {
-        const QString system = qt_error_string(known.code);
-        if (!system.isEmpty() && said.contains(system)) {
-            return {QCoreApplication::translate("Reasons", known.reason), said};
+        for (const QString& system : systemWordsFor(known.code)) {
+            if (!system.isEmpty() && said.contains(system)) {
+                return {QCoreApplication::translate("Reasons", known.reason), said};
+            }
         }
     }
     if (const char* known = find(std::begin(kSystemReasons), std::end(kSystemReasons), code)) {

@@ -166,13 +166,17 @@ QString writeFileByName(const QString& path,
     const QFileInfo info(path);
     const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
     // Made private from the start; it stays only if it takes the target's place.
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
-        return writeFailedMessage(path, openReason(temporary, target));
+    // QTemporaryFile keeps its file open until it goes, close() or not, and
+    // Windows moves no file that is open: it goes before anything is written.
+    QString name;
+    {
+        QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+        temporary.setAutoRemove(false);
+        if (!temporary.open()) {
+            return writeFailedMessage(path, openReason(temporary, target));
+        }
+        name = temporary.fileName();
     }
-    const QString name = temporary.fileName();
-    temporary.close();
     const auto failed = [&](const QString& why) {
         QFile::remove(name);
         return writeFailedMessage(path, why);

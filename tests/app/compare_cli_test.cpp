@@ -3,7 +3,9 @@
 #include "pdf_text.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,16 +111,20 @@ TEST(CompanionCompare, PageGoesToTheFileOrTheReasonIsTold) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
     EXPECT_TRUE(written.out.isEmpty()) << "the file is the output";
-    const QString page = pdfText(pdf);
-    EXPECT_TRUE(page.contains(QStringLiteral("Второй: Волкова Мария, дата рождения 5 Май 1990г.")))
-        << page.toStdString();
-    EXPECT_TRUE(page.contains(QStringLiteral("Аспекты у обоих: Биополе, Связь с землёй")))
-        << page.toStdString();
+    if (kPdfTextReadable) {
+        const QString page = pdfText(pdf);
+        EXPECT_TRUE(
+            page.contains(QStringLiteral("Второй: Волкова Мария, дата рождения 5 Май 1990г.")))
+            << page.toStdString();
+        EXPECT_TRUE(page.contains(QStringLiteral("Аспекты у обоих: Биополе, Связь с землёй")))
+            << page.toStdString();
+    }
 
     const CompareRun unwritable =
         companion(compareArgs({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/c.pdf")}));
     EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("/nonexistent/c.pdf")));
+    EXPECT_TRUE(unwritable.err.contains(QDir::toNativeSeparators("/nonexistent/c.pdf")))
+        << unwritable.err.toStdString();
 }
 
 // With the letterhead options the page carries the practitioner's head in
@@ -144,10 +150,13 @@ TEST(CompanionCompare, PageCarriesTheLetterhead) {
         const CompareRun r = companion(compareArgs(QStringList{"--pdf", pdf} + c.extra));
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
-        const QString page = pdfText(pdf);
-        EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
-        EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
-        EXPECT_TRUE(page.contains(QStringLiteral("Сравнение двух прогнозов")));
+        EXPECT_TRUE(QFileInfo::exists(pdf));
+        if (kPdfTextReadable) {
+            const QString page = pdfText(pdf);
+            EXPECT_TRUE(page.contains(QStringLiteral("Анна Сергеевна"))) << page.toStdString();
+            EXPECT_FALSE(page.contains(QStringLiteral("E-Mail"))) << page.toStdString();
+            EXPECT_TRUE(page.contains(QStringLiteral("Сравнение двух прогнозов")));
+        }
         QFile::remove(pdf);
     }
 }
@@ -179,11 +188,13 @@ TEST(CompanionCompare, BookletAddsThePairsTexts) {
         SCOPED_TRACE(r.args.join(u' ').toStdString());
         const CompareRun run = companion(compareArgs(r.args));
         EXPECT_EQ(run.exitCode, r.exitCode) << run.err.toStdString();
-        QString out = QString::fromUtf8(run.out);
-        if (r.args.contains("--pdf")) {
-            out = pdfText(pdf);
+        const bool onPage = r.args.contains("--pdf");
+        const QString out = onPage ? pdfText(pdf) : QString::fromUtf8(run.out);
+        if (!onPage || kPdfTextReadable) {
+            EXPECT_TRUE(out.contains(QString::fromUtf8(r.out))) << out.toStdString();
+        } else {
+            EXPECT_TRUE(QFileInfo::exists(pdf));
         }
-        EXPECT_TRUE(out.contains(QString::fromUtf8(r.out))) << out.toStdString();
         EXPECT_EQ(run.err.contains(QStringLiteral("строка 4")), r.exitCode == 2)
             << run.err.toStdString();
     }
@@ -322,9 +333,13 @@ TEST(CompanionGroup, JsonTextAndPageOfAFamily) {
     const CompareRun page = companion(familyArgs({"--pdf", pdf, "--booklet", "--lang", "en"}));
     ASSERT_EQ(page.exitCode, 0) << page.err.toStdString();
     EXPECT_TRUE(page.out.isEmpty());
-    const QString pages = pdfText(pdf);
-    EXPECT_TRUE(pages.contains(QStringLiteral("Forecasts together"))) << pages.toStdString();
-    EXPECT_TRUE(pages.contains(QStringLiteral("All of you together: Волков Игорь, Волкова Мария")));
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    if (kPdfTextReadable) {
+        const QString pages = pdfText(pdf);
+        EXPECT_TRUE(pages.contains(QStringLiteral("Forecasts together"))) << pages.toStdString();
+        EXPECT_TRUE(
+            pages.contains(QStringLiteral("All of you together: Волков Игорь, Волкова Мария")));
+    }
 
     // Two people: the comparison's text, the group's JSON.
     const QStringList two{"--group", "--person", "",     "23",     "8",    "1975", "--person", "",

@@ -144,7 +144,8 @@ TEST(BookBin, DeletedClientComesBackAfterACopyIsRestored) {
     const qint64 id = t.idOf("Иванова");
     ASSERT_TRUE(t.remove({"Иванова"}));
     const QString copy = t.dir.filePath(QStringLiteral("copy.sqlite"));
-    ASSERT_TRUE(t.book->backup(copy));
+    QString why;
+    ASSERT_TRUE(t.book->backup(copy, &why)) << why.toStdString();
     TempBook elsewhere;
     elsewhere.book->setClock([&t] { return t.now; });
     const ClientBook::RestoreReport report = elsewhere.book->restore(copy);
@@ -165,7 +166,8 @@ TEST(BookBin, DeletedClientComesBackAfterACopyIsRestored) {
 TEST(BookBin, SetAsideRowsStayUntilRemoved) {
     Binned t;
     const QString copy = t.dir.filePath(QStringLiteral("copy.sqlite"));
-    ASSERT_TRUE(t.book->backup(copy));
+    QString why;
+    ASSERT_TRUE(t.book->backup(copy, &why)) << why.toStdString();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
         db.setDatabaseName(copy);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCollator>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -156,6 +157,26 @@ struct TrickyBook : TempBook {
         }
         return out.join(QStringLiteral(", "));
     }
+
+    // Each row's text in `column` comes after the row before it (or with it)
+    // in the Russian collation, case ignored, the way `order` goes.
+    void expectCollated(int column, Qt::SortOrder order) const {
+        QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        const QAbstractItemModel* m = window->table()->model();
+        for (int r = 1; r < m->rowCount(); ++r) {
+            const QString before = m->index(r - 1, column).data().toString();
+            const QString text = m->index(r, column).data().toString();
+            // The program compares the collation's keys; Wine's keys for two
+            // texts alike but for case do not come out equal.
+            const int step = before.compare(text, Qt::CaseInsensitive) == 0
+                                 ? 0
+                                 : collator.sortKey(before).compare(collator.sortKey(text));
+            EXPECT_TRUE(order == Qt::AscendingOrder ? step <= 0 : step >= 0)
+                << column << ' ' << order << ": " << before.toStdString() << " / "
+                << text.toStdString();
+        }
+    }
 };
 
 // What the window showed before its list was made faster: the same rows in
@@ -215,7 +236,18 @@ TEST(BookList, OrdersAndSearchesStayAsTheyWere) {
     };
     for (const auto& s : sorts) {
         b.window->table()->sortByColumn(s.column, s.order);
-        EXPECT_EQ(b.shown(), QString::fromUtf8(s.shown)) << s.column << ' ' << s.order;
+#ifdef Q_OS_WIN
+        // Names in Latin letters and the notes go by the system's Russian
+        // collation, and Windows' orders scripts, signs and digits otherwise
+        // than Debian's (ICU's): there those columns are checked against the
+        // system's collation, row by row.
+        if (s.column == 1 || s.column == 6) {
+            b.expectCollated(s.column, s.order);
+            continue;
+        }
+#endif
+        EXPECT_EQ(b.shown(), QString::fromUtf8(s.shown))
+            << s.column << ' ' << s.order << ": " << b.shown().toStdString();
     }
     // Searches, in the order of the date column downwards: the rows found keep it.
     b.window->table()->sortByColumn(3, Qt::DescendingOrder);

@@ -141,6 +141,9 @@ TEST(WindowLanguage, CountedClientsTakeTheLanguagesForms) {
 // Choosing a language remembers it for the next start and says so, in the
 // chosen language and in the present one.
 TEST(WindowLanguage, ChoosingALanguageSaysItAppliesAtTheNextStart) {
+    // Russian as the present language whatever the desktop's is (Wine's C
+    // locale is an English Windows).
+    platform::setInterfaceLanguage(QStringLiteral("ru"));
     platform::RecordingServices services;
     ui::FrmMain main(services);
     QAction* english = main.findChild<QAction*>(QStringLiteral("mpLanguage_en"));
