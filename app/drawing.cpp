@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QImage>
+#include <QStandardPaths>
 #include <memory>
 #include <optional>
 
@@ -53,6 +55,16 @@ std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#ifdef Q_OS_WIN
+    // On Windows the offscreen platform reads its fonts from one folder of
+    // font files rather than asking the system: it is given the system's own.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
+        if (!fonts.isEmpty()) {
+            qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(fonts).toUtf8());
+        }
+    }
+#endif
     static int qtArgc = 1;
     static char* qtArgv[] = {program, nullptr};
     std::unique_ptr<QGuiApplication> app;

@@ -376,6 +376,8 @@ add_runtime() {
     mkdir -p "$stage/plugins/platforms" "$stage/plugins/sqldrivers" "$stage/plugins/imageformats" \
         "$stage/plugins/styles"
     cp "$prefix/plugins/platforms/qwindows.dll" "$stage/plugins/platforms/"
+    # The companion draws its pictures and pages offscreen, with no window.
+    cp "$prefix/plugins/platforms/qoffscreen.dll" "$stage/plugins/platforms/"
     cp "$prefix/plugins/sqldrivers/qsqlite.dll" "$stage/plugins/sqldrivers/"
     cp "$prefix"/plugins/imageformats/q{jpeg,gif,ico}.dll "$stage/plugins/imageformats/" 2>/dev/null || true
     cp "$prefix"/plugins/imageformats/qsvg.dll "$stage/plugins/imageformats/" 2>/dev/null || true
@@ -554,8 +556,13 @@ installer_checks() {
     fi
     # The same window's picture for 23.08.1975 as the installed companion
     # draws it, beside the Debian one's: the window's own code, offscreen.
-    ZEMTAR_WINE_BARE=1 "$root/scripts/wine-run.sh" "$programs/zemtar-forecast.exe" \
-        --png "$(windows_path "$out/forecast-1975-windows.png")" 23 8 1975 || true
+    rm -f "$out/forecast-1975-windows.png"
+    if ! ZEMTAR_WINE_BARE=1 "$root/scripts/wine-run.sh" "$programs/zemtar-forecast.exe" \
+        --png "$(windows_path "$out/forecast-1975-windows.png")" 23 8 1975 ||
+        [ ! -s "$out/forecast-1975-windows.png" ]; then
+        echo "windows.sh: the installed companion drew no picture" >&2
+        return 1
+    fi
     "$debian" --png "$out/forecast-1975-debian.png" 23 8 1975 || true
     echo "the forecast's picture: build/windows/forecast-1975-windows.png, -debian.png"
     [ -x "$root/build/default/bin/zemtar" ] &&
