@@ -5,13 +5,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QImage>
-#include <QStandardPaths>
 #include <memory>
 #include <optional>
 
 #include "platform/file_names.h"
+#include "platform/fonts.h"
 #include "platform/safe_file.h"
 #include "platform/services.h"
 #include "platform/translations.h"
@@ -55,16 +54,7 @@ std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-#ifdef Q_OS_WIN
-    // On Windows the offscreen platform reads its fonts from one folder of
-    // font files rather than asking the system: it is given the system's own.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
-        const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
-        if (!fonts.isEmpty()) {
-            qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(fonts).toUtf8());
-        }
-    }
-#endif
+    platform::offscreenFontsFromTheSystem();
     static int qtArgc = 1;
     static char* qtArgv[] = {program, nullptr};
     std::unique_ptr<QGuiApplication> app;
@@ -74,6 +64,7 @@ std::unique_ptr<QGuiApplication> startQt(bool widgets, char* program) {
     } else {
         app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     }
+    platform::standInForMissingFaces();
     platform::installCatalogues(platform::interfaceLanguage());
     return app;
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <utility>
 
+#include "platform/fonts.h"
 #include "platform/translations.h"
 
 // Tests run headless: without a display they use Qt's offscreen platform.
@@ -26,18 +27,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-#ifdef Q_OS_WIN
     // Under Wine the offscreen platform has only the font files it is given
-    // (scripts/wine-run.sh): Debian's stand-ins for Windows' faces, taken in
-    // their place as the Debian build takes them. Where the faces themselves
-    // are there, as on Windows, these are never asked for.
-    for (const auto& [face, standIn] :
-         {std::pair{"Microsoft Sans Serif", "Liberation Sans"},
-          std::pair{"Arial", "Liberation Sans"}, std::pair{"Tahoma", "DejaVu Sans"},
-          std::pair{"Verdana", "DejaVu Sans"}}) {
-        QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(standIn));
-    }
-#endif
+    // (scripts/wine-run.sh): Debian's stand-ins for Windows' faces.
+    platform::standInForMissingFaces();
     // Russian needs its catalogues for the forms of counted words.
     platform::installCatalogues(QStringLiteral("ru"));
     return RUN_ALL_TESTS();

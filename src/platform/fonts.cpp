@@ -2,6 +2,10 @@
 
 #include "platform/face_table.h"
 
+#include <QDir>
+#include <QStandardPaths>
+#include <utility>
+
 namespace platform {
 
 QString family(Face face) {
@@ -28,6 +32,28 @@ QFont defaultFont() {
 
 QString printerFamily() {
     return family(Face::Arial);
+}
+
+void standInForMissingFaces() {
+#ifdef Q_OS_WIN
+    for (const auto& [face, standIn] :
+         {std::pair{"Microsoft Sans Serif", "Liberation Sans"},
+          std::pair{"Arial", "Liberation Sans"}, std::pair{"Tahoma", "DejaVu Sans"},
+          std::pair{"Verdana", "DejaVu Sans"}}) {
+        QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(standIn));
+    }
+#endif
+}
+
+void offscreenFontsFromTheSystem() {
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
+        if (!fonts.isEmpty()) {
+            qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(fonts).toUtf8());
+        }
+    }
+#endif
 }
 
 }  // namespace platform

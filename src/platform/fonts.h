@@ -20,4 +20,15 @@ QFont defaultFont();
 // The face of the printed page, which the report never sets itself.
 QString printerFamily();
 
+// On Windows, a system without Windows' own faces (Wine, whose offscreen
+// platform reads only the font files it is given) takes Linux's stand-ins for
+// them, so that the pages keep their measure. Where the faces are there they
+// are used, and the stand-ins never asked for. Needs the application object.
+void standInForMissingFaces();
+
+// On Windows the offscreen platform reads its fonts from one folder of font
+// files rather than asking the system: unless told another, it is pointed at
+// the system's own fonts folder. Before the application object is made.
+void offscreenFontsFromTheSystem();
+
 }  // namespace platform
