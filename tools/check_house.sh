@@ -18,6 +18,12 @@
 #     back from its text (percentOf);
 #   - the span of years (twenty after the first) defined once, and the
 #     aspect square drawn by one painter (paintSquare) and by no drawSquare;
+#   - a person is entered by one widget (src/print/person_fields.cpp): no
+#     other file makes a box or a list of its own for a surname, a name, a
+#     patronymic, a day, a month or a year of birth (a QLineEdit, QComboBox or
+#     QSpinBox kept under such a name), nor fills a list with month names;
+#     the card's journal, whose lists are a life event's month and year, is
+#     the one file let off;
 #   - every target links directly each target whose header it includes. The
 #     compiler already refuses a header of a target not linked at all; this
 #     catches one reached only through another target's links. The list of
@@ -105,6 +111,19 @@ for gone in ComparedPerson PersonEntry kAspectDivisors percentOf drawSquare; do
     while IFS= read -r hit; do
         breach "${hit%%:*}:$(cut -d: -f2 <<<"$hit"): $gone: этим путём больше не ходят"
     done < <(grep -nw "$gone" "${files[@]}" || true)
+done
+# One widget enters a person: the fields of a name or a date are made there alone.
+person_widget=src/print/person_fields.cpp
+event_dates=src/ui/client_journal_view.cpp
+own_fields='(^|[^[:alnum:]_])(surname|name|patronymic|firstName|lastName|day|month|year)[[:alnum:]_]*[[:space:]]*=[[:space:]]*new[[:space:]]+Q(LineEdit|ComboBox|SpinBox)\b'
+month_list='addItems?\(.*[mM]onth[A-Za-z]*\('
+for file in "${files[@]}"; do
+    if [[ $file == "$person_widget" || $file == "$event_dates" ]]; then
+        continue
+    fi
+    while IFS=: read -r line _; do
+        breach "$file:$line: поле имени или даты вне $person_widget: человека вводят в одном виджете"
+    done < <(grep -nE "$own_fields|$month_list" "$file" || true)
 done
 once 'constexpr[^=]*(Span|Years)[A-Za-z]*[[:space:]]*=[[:space:]]*20\b' "промежуток лет"
 # A painter defined at the start of a line of a .cpp file.

@@ -117,18 +117,6 @@
 <context>
     <name>print::FrmPrn</name>
     <message>
-        <source>Фамилия:</source>
-        <translation>Surname:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>Patronymic:</translation>
-    </message>
-    <message>
         <source>Печать</source>
         <translation>Print</translation>
     </message>
@@ -286,6 +274,97 @@
     <message>
         <source>Рисунок «%1» — в формате SVG, а эта сборка программы читает логотипы только в форматах PNG и JPEG. Сохраните логотип как PNG или JPEG и выберите его заново.</source>
         <translation>The picture “%1” is an SVG drawing, and this build of the program reads logos only as PNG or JPEG. Save the logo as PNG or JPEG and choose it again.</translation>
+    </message>
+</context>
+<context>
+    <name>print::PersonFields</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Gender</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>Day of birth</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Month of birth</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>How the detailed reading&apos;s greeting addresses the client: “Mary”, “Mrs Carter”, “Andriy”. Empty: as the first name and patronymic suggest in the report&apos;s language.</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>&amp;Gender:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>A&amp;ddress:</translation>
+    </message>
+    <message>
+        <source>Дата &amp;рождения:</source>
+        <translation>Date of &amp;birth:</translation>
+    </message>
+    <message>
+        <source>день</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>месяц</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Surname:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;Patronymic:</translation>
     </message>
 </context>
 <context>
@@ -1089,18 +1168,6 @@
         <translation>No reports for this client yet</translation>
     </message>
     <message>
-        <source>День рождения</source>
-        <translation>Day of birth</translation>
-    </message>
-    <message>
-        <source>Месяц рождения</source>
-        <translation>Month of birth</translation>
-    </message>
-    <message>
-        <source>Год рождения</source>
-        <translation>Year of birth</translation>
-    </message>
-    <message>
         <source>Телефон</source>
         <translation>Phone</translation>
     </message>
@@ -1111,18 +1178,6 @@
     <message>
         <source>Примечание</source>
         <translation>Note</translation>
-    </message>
-    <message>
-        <source>&amp;День:</source>
-        <translation>&amp;Day:</translation>
-    </message>
-    <message>
-        <source>&amp;Месяц:</source>
-        <translation>&amp;Month:</translation>
-    </message>
-    <message>
-        <source>&amp;Год:</source>
-        <translation>&amp;Year:</translation>
     </message>
     <message>
         <source>&amp;Телефон:</source>
@@ -1349,18 +1404,6 @@ The author.</translation>
         <translation>Year</translation>
     </message>
     <message>
-        <source>День рождения</source>
-        <translation>Day of birth</translation>
-    </message>
-    <message>
-        <source>Месяц рождения</source>
-        <translation>Month of birth</translation>
-    </message>
-    <message>
-        <source>Год рождения</source>
-        <translation>Year of birth</translation>
-    </message>
-    <message>
         <source>Расчёт</source>
         <translation>Calculate</translation>
     </message>
@@ -1538,48 +1581,8 @@ The author.</translation>
         <translation>Select one client in the book, or two to six, and press “Compare” there</translation>
     </message>
     <message>
-        <source>фамилия</source>
-        <translation>surname</translation>
-    </message>
-    <message>
-        <source>имя</source>
-        <translation>first name</translation>
-    </message>
-    <message>
-        <source>отчество</source>
-        <translation>patronymic</translation>
-    </message>
-    <message>
-        <source>год</source>
-        <translation>year</translation>
-    </message>
-    <message>
         <source>Убрать</source>
         <translation>Remove</translation>
-    </message>
-    <message>
-        <source>%1: фамилия</source>
-        <translation>%1: surname</translation>
-    </message>
-    <message>
-        <source>%1: имя</source>
-        <translation>%1: first name</translation>
-    </message>
-    <message>
-        <source>%1: отчество</source>
-        <translation>%1: patronymic</translation>
-    </message>
-    <message>
-        <source>%1: день рождения</source>
-        <translation>%1: day of birth</translation>
-    </message>
-    <message>
-        <source>%1: месяц рождения</source>
-        <translation>%1: month of birth</translation>
-    </message>
-    <message>
-        <source>%1: год рождения</source>
-        <translation>%1: year of birth</translation>
     </message>
     <message>
         <source>Убрать: %1</source>
@@ -1792,65 +1795,6 @@ Only some have: %4</translation>
     <message>
         <source>Для &amp;страниц:</source>
         <translation>For &amp;pages:</translation>
-    </message>
-</context>
-<context>
-    <name>ui::PersonRows</name>
-    <message>
-        <source>Фамилия</source>
-        <translation>Surname</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>First name</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>Patronymic</translation>
-    </message>
-    <message>
-        <source>не указан</source>
-        <translation>not given</translation>
-    </message>
-    <message>
-        <source>женский</source>
-        <translation>female</translation>
-    </message>
-    <message>
-        <source>мужской</source>
-        <translation>male</translation>
-    </message>
-    <message>
-        <source>Пол</source>
-        <translation>Gender</translation>
-    </message>
-    <message>
-        <source>Обращение</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
-        <translation>How the detailed reading&apos;s greeting addresses the client: “Mary”, “Mrs Carter”, “Andriy”. Empty: as the first name and patronymic suggest in the report&apos;s language.</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Surname:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;First name:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>&amp;Patronymic:</translation>
-    </message>
-    <message>
-        <source>По&amp;л:</source>
-        <translation>&amp;Gender:</translation>
-    </message>
-    <message>
-        <source>О&amp;бращение:</source>
-        <translation>A&amp;ddress:</translation>
     </message>
 </context>
 <context>

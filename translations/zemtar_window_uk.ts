@@ -117,18 +117,6 @@
 <context>
     <name>print::FrmPrn</name>
     <message>
-        <source>Фамилия:</source>
-        <translation>Прізвище:</translation>
-    </message>
-    <message>
-        <source>Имя:</source>
-        <translation>Ім’я:</translation>
-    </message>
-    <message>
-        <source>Отчество:</source>
-        <translation>По батькові:</translation>
-    </message>
-    <message>
         <source>Печать</source>
         <translation>Друк</translation>
     </message>
@@ -286,6 +274,97 @@
     <message>
         <source>Рисунок «%1» — в формате SVG, а эта сборка программы читает логотипы только в форматах PNG и JPEG. Сохраните логотип как PNG или JPEG и выберите его заново.</source>
         <translation>Зображення «%1» — у форматі SVG, а ця збірка програми читає логотипи лише у форматах PNG і JPEG. Збережіть логотип як PNG або JPEG і виберіть його знову.</translation>
+    </message>
+</context>
+<context>
+    <name>print::PersonFields</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Пол</source>
+        <translation>Стать</translation>
+    </message>
+    <message>
+        <source>Обращение</source>
+        <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>День рождения</source>
+        <translation>День народження</translation>
+    </message>
+    <message>
+        <source>Месяц рождения</source>
+        <translation>Місяць народження</translation>
+    </message>
+    <message>
+        <source>Год рождения</source>
+        <translation>Рік народження</translation>
+    </message>
+    <message>
+        <source>не указан</source>
+        <translation>не вказано</translation>
+    </message>
+    <message>
+        <source>женский</source>
+        <translation>жіноча</translation>
+    </message>
+    <message>
+        <source>мужской</source>
+        <translation>чоловіча</translation>
+    </message>
+    <message>
+        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
+        <translation>Як привітання детального звіту звертається до клієнта: «Маріє Іванівно», «Андрію», «Марічко». Порожньо — як пропонують ім’я та по батькові мовою звіту.</translation>
+    </message>
+    <message>
+        <source>По&amp;л:</source>
+        <translation>Ст&amp;ать:</translation>
+    </message>
+    <message>
+        <source>О&amp;бращение:</source>
+        <translation>З&amp;вертання:</translation>
+    </message>
+    <message>
+        <source>Дата &amp;рождения:</source>
+        <translation>Дата &amp;народження:</translation>
+    </message>
+    <message>
+        <source>день</source>
+        <translation>день</translation>
+    </message>
+    <message>
+        <source>месяц</source>
+        <translation>місяць</translation>
+    </message>
+    <message>
+        <source>год</source>
+        <translation>рік</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Фамилия:</source>
+        <translation>&amp;Прізвище:</translation>
+    </message>
+    <message>
+        <source>&amp;Имя:</source>
+        <translation>&amp;Ім’я:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчество:</source>
+        <translation>&amp;По батькові:</translation>
     </message>
 </context>
 <context>
@@ -1102,18 +1181,6 @@
         <translation>Звітів для цього клієнта ще не було</translation>
     </message>
     <message>
-        <source>День рождения</source>
-        <translation>День народження</translation>
-    </message>
-    <message>
-        <source>Месяц рождения</source>
-        <translation>Місяць народження</translation>
-    </message>
-    <message>
-        <source>Год рождения</source>
-        <translation>Рік народження</translation>
-    </message>
-    <message>
         <source>Телефон</source>
         <translation>Телефон</translation>
     </message>
@@ -1124,18 +1191,6 @@
     <message>
         <source>Примечание</source>
         <translation>Примітка</translation>
-    </message>
-    <message>
-        <source>&amp;День:</source>
-        <translation>&amp;День:</translation>
-    </message>
-    <message>
-        <source>&amp;Месяц:</source>
-        <translation>&amp;Місяць:</translation>
-    </message>
-    <message>
-        <source>&amp;Год:</source>
-        <translation>&amp;Рік:</translation>
     </message>
     <message>
         <source>&amp;Телефон:</source>
@@ -1362,18 +1417,6 @@
         <translation>Рік</translation>
     </message>
     <message>
-        <source>День рождения</source>
-        <translation>День народження</translation>
-    </message>
-    <message>
-        <source>Месяц рождения</source>
-        <translation>Місяць народження</translation>
-    </message>
-    <message>
-        <source>Год рождения</source>
-        <translation>Рік народження</translation>
-    </message>
-    <message>
         <source>Расчёт</source>
         <translation>Розрахунок</translation>
     </message>
@@ -1561,48 +1604,8 @@
         <translation>Виберіть у картотеці одного клієнта або від двох до шести й натисніть у ній «Порівняти»</translation>
     </message>
     <message>
-        <source>фамилия</source>
-        <translation>прізвище</translation>
-    </message>
-    <message>
-        <source>имя</source>
-        <translation>ім’я</translation>
-    </message>
-    <message>
-        <source>отчество</source>
-        <translation>по батькові</translation>
-    </message>
-    <message>
-        <source>год</source>
-        <translation>рік</translation>
-    </message>
-    <message>
         <source>Убрать</source>
         <translation>Прибрати</translation>
-    </message>
-    <message>
-        <source>%1: фамилия</source>
-        <translation>%1: прізвище</translation>
-    </message>
-    <message>
-        <source>%1: имя</source>
-        <translation>%1: ім’я</translation>
-    </message>
-    <message>
-        <source>%1: отчество</source>
-        <translation>%1: по батькові</translation>
-    </message>
-    <message>
-        <source>%1: день рождения</source>
-        <translation>%1: день народження</translation>
-    </message>
-    <message>
-        <source>%1: месяц рождения</source>
-        <translation>%1: місяць народження</translation>
-    </message>
-    <message>
-        <source>%1: год рождения</source>
-        <translation>%1: рік народження</translation>
     </message>
     <message>
         <source>Убрать: %1</source>
@@ -1815,65 +1818,6 @@
     <message>
         <source>Для &amp;страниц:</source>
         <translation>Для &amp;сторінок:</translation>
-    </message>
-</context>
-<context>
-    <name>ui::PersonRows</name>
-    <message>
-        <source>Фамилия</source>
-        <translation>Прізвище</translation>
-    </message>
-    <message>
-        <source>Имя</source>
-        <translation>Ім’я</translation>
-    </message>
-    <message>
-        <source>Отчество</source>
-        <translation>По батькові</translation>
-    </message>
-    <message>
-        <source>не указан</source>
-        <translation>не вказано</translation>
-    </message>
-    <message>
-        <source>женский</source>
-        <translation>жіноча</translation>
-    </message>
-    <message>
-        <source>мужской</source>
-        <translation>чоловіча</translation>
-    </message>
-    <message>
-        <source>Пол</source>
-        <translation>Стать</translation>
-    </message>
-    <message>
-        <source>Обращение</source>
-        <translation>Звертання</translation>
-    </message>
-    <message>
-        <source>Как обращается к клиенту приветствие подробного отчёта: «Мария Ивановна», «Андрію», «Маша». Пусто — как предлагают имя и отчество на языке отчёта.</source>
-        <translation>Як привітання детального звіту звертається до клієнта: «Маріє Іванівно», «Андрію», «Марічко». Порожньо — як пропонують ім’я та по батькові мовою звіту.</translation>
-    </message>
-    <message>
-        <source>&amp;Фамилия:</source>
-        <translation>&amp;Прізвище:</translation>
-    </message>
-    <message>
-        <source>&amp;Имя:</source>
-        <translation>&amp;Ім’я:</translation>
-    </message>
-    <message>
-        <source>&amp;Отчество:</source>
-        <translation>&amp;По батькові:</translation>
-    </message>
-    <message>
-        <source>По&amp;л:</source>
-        <translation>Ст&amp;ать:</translation>
-    </message>
-    <message>
-        <source>О&amp;бращение:</source>
-        <translation>З&amp;вертання:</translation>
     </message>
 </context>
 <context>

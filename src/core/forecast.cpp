@@ -189,7 +189,7 @@ int rootDigit(const QString& digits) {
 }
 
 QString noSuchDate(int day, int monthIndex, const QString& yearText) {
-    if (day < 1 || day > 31 || monthIndex < 0 || monthIndex > 11 || !isAcceptedYear(yearText)) {
+    if (!dayInRange(day) || !monthInRange(monthIndex) || !isAcceptedYear(yearText)) {
         return {};
     }
     // QDate counts by the Gregorian calendar for every year, before 1582 too.
@@ -242,14 +242,14 @@ std::optional<Refusal> dateRefusal(const BirthDate& date) {
                       QCoreApplication::translate("Forecast", "Выберите месяц и год рождения!"),
                       QT_TRANSLATE_NOOP("Forecast", "Введены не все данные"));
     }
-    if (date.day < 1 || date.day > 31) {
+    if (!dayInRange(date.day)) {
         return refuse(
             Refusal::Kind::DayOutOfRange,
             QCoreApplication::translate("Forecast", "День рождения — число от 1 до 31, а не %1.")
                 .arg(date.day),
             QT_TRANSLATE_NOOP("Forecast", "Неверная дата рождения"));
     }
-    if (date.monthIndex < 0 || date.monthIndex > 11) {
+    if (!monthInRange(date.monthIndex)) {
         return refuse(
             Refusal::Kind::MonthOutOfRange,
             QCoreApplication::translate("Forecast", "Месяц рождения — номер от 1 до 12, а не %1.")

@@ -197,6 +197,16 @@ struct YearMark {
 
 YearMark markYear(const Forecast& forecast, long long year);
 
+// A day a month list can hold (1 to 31) and a month index (0 to 11): the
+// ranges of dateRefusal(). A day or a month outside them is no choice at all,
+// which the lists show as none and a stored date of another program may hold.
+constexpr bool dayInRange(int day) {
+    return day >= 1 && day <= 31;
+}
+constexpr bool monthInRange(int monthIndex) {
+    return monthIndex >= 0 && monthIndex <= 11;
+}
+
 // Every rule a date of birth must keep, in the order the window tells them: a
 // day and a month chosen (day 0 and month -1 are none), the day 1 to 31, the
 // month 0 to 11, the year isAcceptedYear(), and a day its month has in that

@@ -240,6 +240,14 @@ QString monthName(ReportLanguage language, int monthIndex, MonthForm form) {
     return kEnglishMonths[i].toString();
 }
 
+QStringList monthNames(ReportLanguage language) {
+    QStringList names;
+    for (int m = 0; m < 12; ++m) {
+        names << monthName(language, m, MonthForm::Nominative);
+    }
+    return names;
+}
+
 int parseMonthName(ReportLanguage language, QStringView text) {
     const QStringView trimmed = text.trimmed();
     for (int m = 0; m < 12; ++m) {

@@ -43,6 +43,8 @@ enum class MonthForm {
 // A month's name (monthIndex 0 is January, as everywhere in the program);
 // empty for an index outside 0 to 11.
 QString monthName(ReportLanguage language, int monthIndex, MonthForm form);
+// The twelve names, January first, as a list of months shows them.
+QStringList monthNames(ReportLanguage language);
 // The month `text` names in `language`, on its own or after a day («серпень»,
 // «серпня», «August»), in any case, blanks around ignored; -1 for none.
 int parseMonthName(ReportLanguage language, QStringView text);

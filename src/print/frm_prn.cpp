@@ -12,12 +12,12 @@
 #include <array>
 
 #include "core/client_names.h"
-#include "platform/character_limit.h"
 #include "platform/face_button.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 #include "platform/user_settings.h"
 #include "print/language_box.h"
+#include "print/person_fields.h"
 
 namespace print {
 
@@ -48,24 +48,21 @@ constexpr FontChoice kLabelFont{Face::Arial, 9};
 constexpr FontChoice kEntryFont{Face::MsSansSerif, 9.75};
 constexpr FontChoice kButtonFont{Face::Arial, 9.75};
 
-struct LabelPlace {
-    const char* text;
-    RectTw geometry;
-};
-constexpr std::array<LabelPlace, 3> kLabels{{
-    {QT_TRANSLATE_NOOP("print::FrmPrn", "Фамилия:"), {495, 443, 870, 225}},
-    {QT_TRANSLATE_NOOP("print::FrmPrn", "Имя:"), {900, 923, 390, 225}},
-    {QT_TRANSLATE_NOOP("print::FrmPrn", "Отчество:"), {525, 1343, 855, 225}},
-}};
-
-struct EntryPlace {
+// The captions stand left of their boxes; the boxes are the person's fields
+// (PersonFields) at their places.
+struct NamePlace {
+    QString (*caption)();
+    RectTw captionGeometry;
     const char* objectName;
     RectTw geometry;
-    int limit;  // characters, as a reader counts them
 };
-constexpr EntryPlace kSurnameBox{"TxtFam", {1545, 383, 2805, 360}, core::kSurnameLimit};
-constexpr EntryPlace kNameBox{"TxtName", {1545, 833, 2805, 360}, core::kNameLimit};
-constexpr EntryPlace kPatronymicBox{"TxtOth", {1545, 1283, 2805, 360}, core::kPatronymicLimit};
+// The least room between a caption and its box.
+constexpr int kCaptionGap = 60;
+constexpr std::array<NamePlace, 3> kNames{{
+    {&PersonFields::surnameCaption, {495, 443, 870, 225}, "TxtFam", {1545, 383, 2805, 360}},
+    {&PersonFields::nameCaption, {900, 923, 390, 225}, "TxtName", {1545, 833, 2805, 360}},
+    {&PersonFields::patronymicCaption, {525, 1343, 855, 225}, "TxtOth", {1545, 1283, 2805, 360}},
+}};
 
 struct ButtonPlace {
     const char* objectName;
@@ -83,16 +80,14 @@ QFont boldFont(FontChoice choice) {
     return platform::uiFont(choice.face, choice.points, true);
 }
 
-QLineEdit* makeEntry(QWidget* parent, const EntryPlace& place) {
-    auto* entry = new QLineEdit(parent);
+// The box at its place, in the dialog's face and colour.
+void placeEntry(QLineEdit* entry, const NamePlace& place) {
     entry->setObjectName(QString::fromLatin1(place.objectName));
     entry->setGeometry(place.geometry.toPx());
     entry->setFont(boldFont(kEntryFont));
-    platform::limitCharacters(entry, place.limit);
     QPalette colours = entry->palette();
     colours.setColor(QPalette::Text, kEntryText);
     entry->setPalette(colours);
-    return entry;
 }
 
 // No icon in the title bar: an empty picture rather than the program's icon.
@@ -118,21 +113,25 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(tr(place.text), this);
-        label->setGeometry(place.geometry.toPx());
+    person_ = new PersonFields(this, PersonFields::Names);
+    QLineEdit* const boxes[] = {person_->surname(), person_->name(), person_->patronymic()};
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const NamePlace& place = kNames[i];
+        placeEntry(boxes[i], place);
+        auto* label = new QLabel(place.caption(), this);
+        label->setBuddy(boxes[i]);
+        label->setGeometry(place.captionGeometry.toPx());
         label->setFont(boldFont(kLabelFont));
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The substitute face runs a little wider than the designed one; a
         // caption may reach into the gap before its text box rather than lose
-        // its colon.
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+        // its colon, and one longer still (another language's) moves left.
+        const int width = std::max(label->width(), label->sizeHint().width());
+        const int end = boxes[i]->x() - platform::px(kCaptionGap);
+        label->setGeometry(std::max(0, std::min(label->x(), end - width)), label->y(), width,
+                           label->height());
     }
-
-    surnameBox_ = makeEntry(this, kSurnameBox);
-    nameBox_ = makeEntry(this, kNameBox);
-    patronymicBox_ = makeEntry(this, kPatronymicBox);
     rememberBox_ = new QCheckBox(tr("Запомнить в картотеке"), this);
     rememberBox_->setObjectName(QStringLiteral("ChkRemember"));
     rememberBox_->setGeometry(kRememberBox.toPx());
@@ -152,22 +151,34 @@ FrmPrn::FrmPrn(QWidget* owner, PrintCallback onPrint)
     }
     printButton_->setDefault(true);
 
-    setTabOrder(surnameBox_, nameBox_);
-    setTabOrder(nameBox_, patronymicBox_);
-    setTabOrder(patronymicBox_, rememberBox_);
+    setTabOrder(person_->surname(), person_->name());
+    setTabOrder(person_->name(), person_->patronymic());
+    setTabOrder(person_->patronymic(), rememberBox_);
     setTabOrder(rememberBox_, languageBox_);
     setTabOrder(languageBox_, printButton_);
     setTabOrder(printButton_, cancelButton_);
-    surnameBox_->setFocus();
+    person_->surname()->setFocus();
 
     connect(printButton_, &QPushButton::clicked, this, &FrmPrn::printClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmPrn::setClientNames(const core::ClientNames& client) {
-    surnameBox_->setText(client.surname);
-    nameBox_->setText(client.name);
-    patronymicBox_->setText(client.patronymic);
+    core::Person p;
+    p.names = client;
+    person_->setPerson(p);
+}
+
+QLineEdit* FrmPrn::surnameBox() const {
+    return person_->surname();
+}
+
+QLineEdit* FrmPrn::nameBox() const {
+    return person_->name();
+}
+
+QLineEdit* FrmPrn::patronymicBox() const {
+    return person_->patronymic();
 }
 
 void FrmPrn::setCommandText(const QString& text) {
@@ -204,7 +215,7 @@ void FrmPrn::printClicked() {
         return;
     }
     printing_ = true;
-    const core::ClientNames typed{surnameBox_->text(), nameBox_->text(), patronymicBox_->text()};
+    const core::ClientNames typed = person_->person().names;
     const bool done = !onPrint_ || onPrint_(typed);
     printing_ = false;
     if (done) {

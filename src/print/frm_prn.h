@@ -18,7 +18,8 @@ class QPushButton;
 
 namespace print {
 class LanguageBox;
-}
+class PersonFields;
+}  // namespace print
 
 namespace print {
 
@@ -30,7 +31,8 @@ namespace print {
 // typed is lost. "Отмена", Esc and the title bar's close button close it
 // without printing. Under the names, «Запомнить в картотеке» says whether the
 // printout goes into the client book; the box keeps its state between runs.
-// Create a fresh one for every opening.
+// The three boxes are the names of a PersonFields, with their rules, at the
+// first design's places. Create a fresh one for every opening.
 class FrmPrn : public QDialog {
     Q_OBJECT
 
@@ -51,9 +53,9 @@ public:
     core::ReportLanguage language() const;
     void setLanguage(core::ReportLanguage language);
 
-    QLineEdit* surnameBox() const { return surnameBox_; }
-    QLineEdit* nameBox() const { return nameBox_; }
-    QLineEdit* patronymicBox() const { return patronymicBox_; }
+    QLineEdit* surnameBox() const;
+    QLineEdit* nameBox() const;
+    QLineEdit* patronymicBox() const;
     QPushButton* printButton() const { return printButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QCheckBox* rememberBox() const { return rememberBox_; }
@@ -65,9 +67,7 @@ private:
 
     PrintCallback onPrint_;
     bool printing_ = false;
-    QLineEdit* surnameBox_;
-    QLineEdit* nameBox_;
-    QLineEdit* patronymicBox_;
+    PersonFields* person_ = nullptr;
     QCheckBox* rememberBox_;
     LanguageBox* languageBox_ = nullptr;
     QPushButton* printButton_;

@@ -102,7 +102,7 @@ BookTexts BookTexts::of(const std::vector<book::Client>& clients, book::SearchKe
         t.dates.start[i] = int(length);
         const core::BirthDate& d = c.birthDate;
         length += twoDigitsLength(d.day) + twoDigitsLength(d.monthIndex + 1) + 2 + d.year.size();
-        t.months[i] = qint8(d.monthIndex >= 0 && d.monthIndex <= 11 ? d.monthIndex : -1);
+        t.months[i] = qint8(core::monthInRange(d.monthIndex) ? d.monthIndex : -1);
     }
     t.dates.start[n] = int(length);
     t.contacts.start.reserve(n + 1);

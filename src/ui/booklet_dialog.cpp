@@ -14,7 +14,7 @@
 #include "platform/user_settings.h"
 #include "print/language_box.h"
 #include "print/letterhead.h"
-#include "ui/person_rows.h"
+#include "print/person_fields.h"
 
 namespace ui {
 
@@ -74,7 +74,9 @@ BookletDialog::BookletDialog(platform::Services& services, const core::Person& p
     auto* layout = new QVBoxLayout(this);
     auto* who = new QFormLayout;
     layout->addLayout(who);
-    person_ = new PersonRows(who, person, false);
+    person_ = new print::PersonFields(this, print::PersonFields::Names | print::PersonFields::Card,
+                                      person);
+    person_->addRows(who);
     language_ = new print::LanguageBox(language, this);
     who->addRow(print::LanguageBox::caption(), language_);
     person_->setLanguage(language_->language());

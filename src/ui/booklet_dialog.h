@@ -11,16 +11,13 @@ class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
-namespace ui {
-class PersonRows;
-}
-
 namespace platform {
 class Services;
 }
 namespace print {
 class LanguageBox;
-}
+class PersonFields;
+}  // namespace print
 
 namespace ui {
 
@@ -58,7 +55,7 @@ public:
 
     // The surname (0), the first name (1) and the patronymic (2).
     QLineEdit* nameBox(int i) const;
-    PersonRows* personRows() const { return person_; }
+    print::PersonFields* personFields() const { return person_; }
     QCheckBox* sectionBox(int i) const { return sections_.at(std::size_t(i)); }
     QSpinBox* spanBox() const { return span_; }
     QCheckBox* letterheadBox() const { return letterhead_; }
@@ -68,7 +65,7 @@ private:
     void finish(Target target);
 
     platform::Services& services_;
-    PersonRows* person_ = nullptr;
+    print::PersonFields* person_ = nullptr;
     std::array<QCheckBox*, 4> sections_{};
     QSpinBox* span_ = nullptr;
     QCheckBox* letterhead_ = nullptr;

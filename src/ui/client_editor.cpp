@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -21,36 +20,28 @@
 #include "platform/character_limit.h"
 #include "platform/screen_place.h"
 #include "print/language_box.h"
+#include "print/person_fields.h"
 #include "ui/client_journal_view.h"
-#include "ui/person_rows.h"
-#include "ui/window_language.h"
 
 namespace ui {
 
 namespace {
 
-bool validDay(const core::BirthDate& d) {
-    return d.day >= 1 && d.day <= 31;
-}
-
-bool validMonth(const core::BirthDate& d) {
-    return d.monthIndex >= 0 && d.monthIndex <= 11;
-}
-
 // What is wrong with the date as the book holds it, told when the card
 // opens; empty when nothing is, and for a new client's date not given yet.
+// A year that is no number is left to the save, which says so.
 QString storedDateProblem(const core::BirthDate& d) {
-    if (d.isBlank()) {
+    const std::optional<core::Refusal> refusal = core::dateRefusal(d);
+    if (d.isBlank() || !refusal || refusal->kind == core::Refusal::Kind::YearNotDigits) {
         return {};
     }
-    if (!validDay(d) || !validMonth(d)) {
-        return QCoreApplication::translate("ui::ClientEditor",
-                                           "В картотеке неверная дата рождения: день %1, месяц %2. "
-                                           "Выберите верную.")
-            .arg(QString::number(d.day), QString::number(book::storedMonth(d.monthIndex)));
+    if (refusal->kind == core::Refusal::Kind::NoSuchDate) {
+        return ClientEditor::tr("%1 Выберите верную.").arg(refusal->text);
     }
-    const QString missing = core::noSuchDate(d.day, d.monthIndex, d.year);
-    return missing.isEmpty() ? QString() : ClientEditor::tr("%1 Выберите верную.").arg(missing);
+    return QCoreApplication::translate("ui::ClientEditor",
+                                       "В картотеке неверная дата рождения: день %1, месяц %2. "
+                                       "Выберите верную.")
+        .arg(QString::number(d.day), QString::number(book::storedMonth(d.monthIndex)));
 }
 
 }  // namespace
@@ -72,13 +63,8 @@ ClientEditor::ClientEditor(QWidget* parent, const book::Client& client,
         journal_ = new ClientJournalView(this, *records, client_.birthDate);
         layout->addWidget(journal_, 1);
         // An event is judged against the date of birth as it stands on the card.
-        const auto follow = [this] {
-            journal_->setBirthDate(
-                {day_->value(), month_->currentIndex(), year_->text().trimmed()});
-        };
-        connect(day_, &QSpinBox::valueChanged, this, follow);
-        connect(month_, &QComboBox::currentIndexChanged, this, follow);
-        connect(year_, &QLineEdit::textChanged, this, follow);
+        connect(person_, &print::PersonFields::dateChanged, this,
+                [this] { journal_->setBirthDate(person_->person().birthDate); });
     }
     buildButtons();
     resize(720, sizeHint().height());
@@ -147,22 +133,6 @@ void ClientEditor::buildFields() {
         edit->setAccessibleName(label);
         return edit;
     };
-    const core::BirthDate& born = client_.birthDate;
-    // A day or month out of range (a book written by another program) is shown
-    // as none chosen, never moved to the nearest valid one: saving then asks
-    // for a date instead of storing one the user did not pick.
-    day_ = new QSpinBox(this);
-    day_->setRange(0, 31);
-    day_->setSpecialValueText(QStringLiteral("—"));
-    day_->setValue(validDay(born) ? born.day : 0);
-    day_->setAccessibleName(tr("День рождения"));
-    month_ = new QComboBox(this);
-    month_->addItems(monthNames());
-    month_->setCurrentIndex(validMonth(born) ? born.monthIndex : -1);
-    month_->setAccessibleName(tr("Месяц рождения"));
-    year_ = new QLineEdit(born.year, this);
-    year_->setMaxLength(4);
-    year_->setAccessibleName(tr("Год рождения"));
     phone_ = entry(client_.phone, book::kPhoneLimit, tr("Телефон"));
     email_ = entry(client_.email, book::kEmailLimit, tr("Эл. почта"));
     note_ = new QPlainTextEdit(this);
@@ -173,10 +143,10 @@ void ClientEditor::buildFields() {
 
     auto* form = new QFormLayout;
     columns_->addLayout(form, 1);
-    person_ = new PersonRows(form, client_.person());
-    form->addRow(tr("&День:"), day_);
-    form->addRow(tr("&Месяц:"), month_);
-    form->addRow(tr("&Год:"), year_);
+    person_ = new print::PersonFields(
+        this, print::PersonFields::Names | print::PersonFields::Card | print::PersonFields::Date,
+        client_.person());
+    person_->addRows(form);
     form->addRow(tr("&Телефон:"), phone_);
     form->addRow(tr("&Эл. почта:"), email_);
     buildLanguageRow(form);
@@ -231,23 +201,11 @@ void ClientEditor::buildButtons() {
 }
 
 void ClientEditor::orderTabs(QWidget* buttonsFirst, QWidget* buttonsSecond) {
-    QWidget* const order[] = {person_->surname(),
-                              person_->name(),
-                              person_->patronymic(),
-                              person_->gender(),
-                              person_->address(),
-                              day_,
-                              month_,
-                              year_,
-                              phone_,
-                              email_,
-                              language_,
-                              note_,
-                              history_,
-                              findChild<QPushButton*>(QStringLiteral("HistoryOpen")),
-                              buttonsFirst,
-                              buttonsSecond};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
+    std::vector<QWidget*> order = person_->controls();
+    order.insert(order.end(), {phone_, email_, language_, note_, history_,
+                               findChild<QPushButton*>(QStringLiteral("HistoryOpen")), buttonsFirst,
+                               buttonsSecond});
+    for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
@@ -258,7 +216,7 @@ void ClientEditor::check() {
     edited.names = entered.names;
     edited.gender = entered.gender;
     edited.address = entered.address;
-    edited.birthDate = {day_->value(), month_->currentIndex(), year_->text().trimmed()};
+    edited.birthDate = entered.birthDate;
     edited.note = note_->toPlainText();
     edited.phone = phone_->text();
     edited.email = email_->text();

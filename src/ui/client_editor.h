@@ -15,15 +15,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QSpinBox;
 
 namespace print {
 class LanguageBox;
-}
-
-namespace ui {
-class PersonRows;
-}
+class PersonFields;
+}  // namespace print
 
 namespace ui {
 
@@ -49,7 +45,7 @@ public:
 
     QListWidget* historyList() const { return history_; }
     print::LanguageBox* languageBox() const { return language_; }
-    PersonRows* personRows() const { return person_; }
+    print::PersonFields* personFields() const { return person_; }
     // Opens a file of the history; the desktop's own viewer by default.
     void setOpenFile(std::function<void(const QString& file)> open) { openFile_ = std::move(open); }
 
@@ -68,10 +64,7 @@ private:
     book::Client client_;
     QHBoxLayout* columns_ = nullptr;  // the fields, then right_
     QVBoxLayout* right_ = nullptr;    // the note and the history
-    PersonRows* person_ = nullptr;
-    QSpinBox* day_ = nullptr;
-    QComboBox* month_ = nullptr;
-    QLineEdit* year_ = nullptr;
+    print::PersonFields* person_ = nullptr;
     QLineEdit* phone_ = nullptr;
     QLineEdit* email_ = nullptr;
     print::LanguageBox* language_ = nullptr;

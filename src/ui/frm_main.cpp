@@ -9,18 +9,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTimer>
 
 #include "aspects/aspect_square.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
-#include "core/year_reading.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
 #include "platform/screen_place.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
-#include "ui/day_list.h"
+#include "print/person_fields.h"
 #include "ui/window_language.h"
 
 // The main window's behaviour: the calculation and what it shows, the year
@@ -74,13 +72,13 @@ void FrmMain::enableForecastCommands() {
 }
 
 void FrmMain::enterDate(const core::BirthDate& date) {
-    chooseDay(*dayList_, date.day);
-    monthList_->setCurrentIndex(date.monthIndex);
-    yearBox_->setText(date.year);
+    core::Person p;
+    p.birthDate = date;
+    dateFields_->setPerson(p);
 }
 
 core::BirthDate FrmMain::enteredDate() const {
-    return {chosenDay(*dayList_), monthList_->currentIndex(), yearBox_->text()};
+    return dateFields_->person().birthDate;
 }
 
 void FrmMain::calculate() {
@@ -96,20 +94,6 @@ void FrmMain::enablePrinting() {
     savePdfAction_->setEnabled(complete);
 }
 
-void FrmMain::checkYear() {
-    // An out-of-range number is put back to the default year; text that is
-    // not a number is left for the calculation to refuse.
-    if (core::yearBoxReplaces(yearBox_->text())) {
-        yearBox_->setText(QString::fromLatin1(core::kDefaultYear));
-    }
-    enablePrinting();
-}
-
-void FrmMain::selectYear() {
-    const int length = static_cast<int>(yearBox_->text().size());
-    yearBox_->setSelection(std::min(2, length), length);
-}
-
 void FrmMain::calculateForToday() {
     const QDate today = today_();
     enterDate({today.day(), today.month() - 1, QString::number(today.year())});
@@ -117,12 +101,7 @@ void FrmMain::calculateForToday() {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == yearBox_) {
-        // The selection is set after the line edit has placed its cursor.
-        if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusIn) {
-            QTimer::singleShot(0, this, &FrmMain::selectYear);
-        }
-    } else if (watched == siteLink_) {
+    if (watched == siteLink_) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
             setLinkHovered(true);
         } else if (event->type() == QEvent::MouseButtonRelease) {
@@ -149,15 +128,6 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     // A help window opened from the program closes with it.
     services_.help(this, platform::HelpCommand::Quit);
     QMainWindow::closeEvent(event);
-}
-
-void FrmMain::fillDateLists() {
-    for (int i = 1; i <= 31; ++i) {
-        dayList_->insertItem(i - 1, QString::number(i));
-    }
-    monthList_->addItems(monthNames());
-    dayList_->setCurrentIndex(-1);
-    monthList_->setCurrentIndex(-1);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

@@ -49,6 +49,10 @@ namespace graph {
 class YearMarks;
 }
 
+namespace print {
+class PersonFields;
+}
+
 namespace ui {
 
 struct BookletOptions;
@@ -164,7 +168,6 @@ private:
     void buildMenus();
     void nameMenus();
     void connectMenus();
-    void fillDateLists();
     void resetAxisAndPen();
     void showForecast(const core::Forecast& f);
     void showRefusal(const core::Refusal& refusal);
@@ -197,8 +200,6 @@ private:
     void enablePrinting();
     // The date as the lists and the year box hold it now.
     core::BirthDate enteredDate() const;
-    void checkYear();
-    void selectYear();
     void setLinkHovered(bool hovered);
     void placeOnScreen();
 
@@ -232,6 +233,7 @@ private:
     QLabel* dayCaption_ = nullptr;
     QLabel* monthCaption_ = nullptr;
     QLabel* yearCaption_ = nullptr;
+    print::PersonFields* dateFields_ = nullptr;  // the date: dayList_, monthList_, yearBox_
     QComboBox* dayList_ = nullptr;
     QComboBox* monthList_ = nullptr;
     QLineEdit* yearBox_ = nullptr;

@@ -26,6 +26,7 @@
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
+#include "print/person_fields.h"
 #include "ui/window_language.h"
 
 // The main window's constructor and the helpers that build its areas: every
@@ -187,19 +188,17 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
 
     connect(dayList_, &QComboBox::currentIndexChanged, this, &FrmMain::enablePrinting);
     connect(monthList_, &QComboBox::currentIndexChanged, this, &FrmMain::enablePrinting);
-    connect(yearBox_, &QLineEdit::textChanged, this, &FrmMain::checkYear);
+    connect(yearBox_, &QLineEdit::textChanged, this, &FrmMain::enablePrinting);
     // Another date typed or chosen by the user is no longer the client's.
     const auto endClient = [this] { setCurrentClient(std::nullopt); };
     connect(dayList_, &QComboBox::activated, this, endClient);
     connect(monthList_, &QComboBox::activated, this, endClient);
     connect(yearBox_, &QLineEdit::textEdited, this, endClient);
-    yearBox_->installEventFilter(this);
     siteLink_->installEventFilter(this);
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
 
     today_ = [] { return QDate::currentDate(); };
-    fillDateLists();
     resetAxisAndPen();
     graph::Maket(*surface_, core::kScreenGridOrigin, graph::gridColor());
     dayList_->setFocus();
@@ -279,25 +278,26 @@ void FrmMain::buildDateArea() {
         growLeftToFit(caption);
     }
 
-    dayList_ = new QComboBox(dateFrame_);
+    // The date is entered as every dialog enters a person's (PersonFields),
+    // at the first design's places; the year box starts at the default year.
+    core::Person start;
+    start.birthDate.year = QString::fromLatin1(core::kDefaultYear);
+    dateFields_ = new print::PersonFields(dateFrame_, print::PersonFields::Date, start);
+    dayList_ = dateFields_->day();
     dayList_->setObjectName(QStringLiteral("CboDay"));
-    dayList_->setAccessibleName(tr("День рождения"));
-    monthList_ = new QComboBox(dateFrame_);
+    monthList_ = dateFields_->month();
     monthList_->setObjectName(QStringLiteral("CboMonth"));
-    monthList_->setAccessibleName(tr("Месяц рождения"));
     for (auto [combo, r] : {std::pair{dayList_, kDayList}, std::pair{monthList_, kMonthList}}) {
         combo->setGeometry(r.toPx());
         combo->setFont(font);
         combo->setStyle(classic);
         combo->setMaxVisibleItems(12);
     }
-    yearBox_ = new QLineEdit(QString::fromLatin1(core::kDefaultYear), dateFrame_);
+    yearBox_ = dateFields_->year();
     yearBox_->setObjectName(QStringLiteral("TxtYear"));
-    yearBox_->setAccessibleName(tr("Год рождения"));
     yearBox_->setGeometry(kYearBox.toPx());
     yearBox_->setFont(font);
     yearBox_->setAlignment(Qt::AlignCenter);
-    yearBox_->setMaxLength(4);
     for (QWidget* w : std::initializer_list<QWidget*>{dayCaption_, monthCaption_, yearCaption_,
                                                       dayList_, monthList_, yearBox_}) {
         setDefaultTextColor(w);

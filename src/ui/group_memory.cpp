@@ -47,8 +47,8 @@ std::vector<core::Person> decode(const QString& text, bool pair) {
         const int month = item(u'm').toInt(&ok);
         const int day = item(u'd').toInt();  // 0, none, when it is no number
         core::Person p;
-        p.birthDate = {day >= 1 && day <= 31 ? day : 0, ok && month >= 0 && month < 12 ? month : -1,
-                       item(u'y')};
+        p.birthDate = {core::dayInRange(day) ? day : 0,
+                       ok && core::monthInRange(month) ? month : -1, item(u'y')};
         if (pair) {
             // The comparison kept a name as one text: its words are the names.
             const QStringList words = item(u'n').split(u' ', Qt::SkipEmptyParts);

@@ -13,13 +13,11 @@
 
 #include "core/client_names.h"
 #include "graph/group_chart.h"
-#include "platform/character_limit.h"
 #include "platform/units.h"
-#include "ui/day_list.h"
+#include "print/person_fields.h"
 #include "ui/group_memory.h"
 #include "ui/group_view.h"
 #include "ui/group_window.h"
-#include "ui/window_language.h"
 
 namespace ui {
 
@@ -68,7 +66,7 @@ void GroupWindow::buildPeople(QVBoxLayout* layout) {
     add_->setObjectName(QStringLiteral("GroupAdd"));
     connect(add_, &QPushButton::clicked, this, [this] {
         if (addPerson()) {
-            rows_.back().surname->setFocus(Qt::OtherFocusReason);
+            rows_.back().person->surname()->setFocus(Qt::OtherFocusReason);
         }
     });
     fromBook_ = new QPushButton(tr("Из &картотеки…"), box);
@@ -98,37 +96,16 @@ void GroupWindow::buildRow(Row& row) {
     QWidget* box = rowGrid_->parentWidget();
     row.sample = new GroupView(box);
     row.sample->setFixedSize(kSampleWidth, kSampleHeight);
-    row.surname = new QLineEdit(box);
-    row.name = new QLineEdit(box);
-    row.patronymic = new QLineEdit(box);
-    platform::limitCharacters(row.surname, core::kSurnameLimit);
-    platform::limitCharacters(row.name, core::kNameLimit);
-    platform::limitCharacters(row.patronymic, core::kPatronymicLimit);
-    row.surname->setPlaceholderText(tr("фамилия"));
-    row.name->setPlaceholderText(tr("имя"));
-    row.patronymic->setPlaceholderText(tr("отчество"));
-    row.day = new QComboBox(box);
-    for (int d = 1; d <= 31; ++d) {
-        row.day->addItem(QString::number(d));
-    }
-    row.month = new QComboBox(box);
-    row.month->addItems(monthNames());
-    row.day->setCurrentIndex(-1);
-    row.month->setCurrentIndex(-1);
-    row.year = new QLineEdit(box);
-    row.year->setMaxLength(4);  // as the main window's year box
-    row.year->setPlaceholderText(tr("год"));
-    row.year->setMaximumWidth(platform::px(900));
+    row.person =
+        new print::PersonFields(box, print::PersonFields::Names | print::PersonFields::Date);
+    row.person->usePlaceholders();
+    row.person->year()->setMaximumWidth(platform::px(900));
     row.figures = new QLabel(box);
     row.figures->setTextFormat(Qt::PlainText);
     row.remove = new QPushButton(tr("Убрать"), box);
-    for (QLineEdit* names : {row.surname, row.name, row.patronymic}) {
-        connect(names, &QLineEdit::textChanged, this, [this] { refresh(); });
-    }
-    connect(row.year, &QLineEdit::textChanged, this, [this, box = row.year] { dateEdited(box); });
-    for (QComboBox* list : {row.day, row.month}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { dateEdited(list); });
-    }
+    connect(row.person, &print::PersonFields::namesChanged, this, [this] { refresh(); });
+    connect(row.person, &print::PersonFields::dateChanged, this,
+            [this, fields = row.person] { dateEdited(fields); });
     connect(row.remove, &QPushButton::clicked, this, [this, button = row.remove] {
         for (int k = 0; k < rowCount(); ++k) {
             if (rows_[std::size_t(k)].remove == button) {
@@ -145,21 +122,17 @@ void GroupWindow::nameRow(int which) {
     Row& row = rows_[std::size_t(which)];
     const QString n = QString::number(which + 1);
     const QString name = who(which);
+    const print::PersonFields& p = *row.person;
     const std::pair<QWidget*, const char*> named[] = {
-        {row.surname, "GroupSurname"},       {row.name, "GroupName"},
-        {row.patronymic, "GroupPatronymic"}, {row.day, "GroupDay"},
-        {row.month, "GroupMonth"},           {row.year, "GroupYear"},
+        {p.surname(), "GroupSurname"},       {p.name(), "GroupName"},
+        {p.patronymic(), "GroupPatronymic"}, {p.day(), "GroupDay"},
+        {p.month(), "GroupMonth"},           {p.year(), "GroupYear"},
         {row.figures, "GroupFigures"},       {row.remove, "GroupRemove"},
         {row.sample, "GroupSample"}};
     for (const auto& [widget, objectName] : named) {
         widget->setObjectName(QLatin1String(objectName) + n);
     }
-    row.surname->setAccessibleName(tr("%1: фамилия").arg(name));
-    row.name->setAccessibleName(tr("%1: имя").arg(name));
-    row.patronymic->setAccessibleName(tr("%1: отчество").arg(name));
-    row.day->setAccessibleName(tr("%1: день рождения").arg(name));
-    row.month->setAccessibleName(tr("%1: месяц рождения").arg(name));
-    row.year->setAccessibleName(tr("%1: год рождения").arg(name));
+    row.person->setOwner(name);
     row.remove->setAccessibleName(tr("Убрать: %1").arg(name));
 }
 
@@ -171,11 +144,12 @@ void GroupWindow::placeRows() {
     QWidget* previous = nullptr;
     for (int k = 0; k < rowCount(); ++k) {
         Row& row = rows_[std::size_t(k)];
+        const print::PersonFields& p = *row.person;
         const std::pair<QWidget*, Column> cells[] = {
-            {row.sample, Sample}, {row.surname, Surname},
-            {row.name, Name},     {row.patronymic, Patronymic},
-            {row.day, Day},       {row.month, Month},
-            {row.year, Year},     {row.figures, Figures},
+            {row.sample, Sample}, {p.surname(), Surname},
+            {p.name(), Name},     {p.patronymic(), Patronymic},
+            {p.day(), Day},       {p.month(), Month},
+            {p.year(), Year},     {row.figures, Figures},
             {row.remove, Remove}};
         for (const auto& [widget, column] : cells) {
             rowGrid_->addWidget(widget, k, column);
@@ -215,10 +189,7 @@ bool GroupWindow::addPerson(const core::Person& person) {
     rows_.emplace_back();
     buildRow(rows_.back());
     placeRows();
-    const Row& row = rows_.back();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{row.sample, row.surname, row.name, row.patronymic, row.day,
-                                         row.month, row.year, row.figures, row.remove}) {
+    for (QWidget* w : rowWidgets(rows_.back())) {
         w->show();  // made after the window was shown, they would stay hidden
     }
     setPerson(rowCount() - 1, person);
@@ -230,21 +201,26 @@ void GroupWindow::removePerson(int which) {
         return;
     }
     Row& row = rows_[std::size_t(which)];
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{row.sample, row.surname, row.name, row.patronymic, row.day,
-                                         row.month, row.year, row.figures, row.remove}) {
+    for (QWidget* w : rowWidgets(row)) {
         w->hide();
         w->setObjectName(QString());  // the rows below take the names
         w->deleteLater();
     }
+    row.person->deleteLater();
     rows_.erase(rows_.begin() + which);
     placeRows();
     refresh();
 }
 
-void GroupWindow::dateEdited(const QObject* box) {
+std::vector<QWidget*> GroupWindow::rowWidgets(const Row& row) {
+    std::vector<QWidget*> all = row.person->controls();
+    all.insert(all.end(), {row.sample, row.figures, row.remove});
+    return all;
+}
+
+void GroupWindow::dateEdited(const print::PersonFields* fields) {
     for (Row& row : rows_) {
-        if (!filling_ && (box == row.day || box == row.month || box == row.year)) {
+        if (!filling_ && fields == row.person) {
             row.touched = true;
         }
     }
@@ -258,22 +234,16 @@ void GroupWindow::setPerson(int which, const core::Person& person) {
     row.touched = !person.birthDate.isBlank();
     {
         const QScopedValueRollback<bool> filling(filling_, true);
-        row.surname->setText(person.names.surname);
-        row.name->setText(person.names.name);
-        row.patronymic->setText(person.names.patronymic);
-        chooseDay(*row.day, person.birthDate.day);
-        row.month->setCurrentIndex(person.birthDate.monthIndex);
-        row.year->setText(person.birthDate.year);
+        core::Person shown;  // what the window keeps of a person: names and date
+        shown.names = person.names;
+        shown.birthDate = person.birthDate;
+        row.person->setPerson(shown);
     }
     refresh();
 }
 
 core::Person GroupWindow::person(int which) const {
-    const Row& row = rows_.at(std::size_t(which));
-    core::Person p;
-    p.names = {row.surname->text(), row.name->text(), row.patronymic->text()};
-    p.birthDate = {chosenDay(*row.day), row.month->currentIndex(), row.year->text()};
-    return p;
+    return rows_.at(std::size_t(which)).person->person();
 }
 
 std::vector<core::Person> GroupWindow::people() const {
@@ -286,8 +256,8 @@ std::vector<core::Person> GroupWindow::people() const {
 
 QString GroupWindow::rowProblem(const Row& row, const core::Calculation& calculation) const {
     // What the page would print mirrored or broken is told at once.
-    const core::ClientNames names{row.surname->text(), row.name->text(), row.patronymic->text()};
-    if (QString problem = core::clientNamesProblem(names); !problem.isEmpty()) {
+    if (QString problem = core::clientNamesProblem(row.person->person().names);
+        !problem.isEmpty()) {
         return problem;
     }
     const auto* refusal = std::get_if<core::Refusal>(&calculation);

@@ -1,5 +1,7 @@
 #include "ui/group_window.h"
 
+#include "print/person_fields.h"
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -21,6 +23,7 @@
 #include "platform/units.h"
 #include "print/group_page.h"
 #include "print/language_box.h"
+#include "print/person_fields.h"
 #include "ui/group_memory.h"
 #include "ui/group_squares.h"
 #include "ui/group_view.h"
@@ -393,7 +396,7 @@ void GroupWindow::savePdf() {
 void GroupWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // What is typed first goes into the first person's surname.
-    rows_.front().surname->setFocus(Qt::OtherFocusReason);
+    rows_.front().person->surname()->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace ui

@@ -28,7 +28,8 @@ class Services;
 }
 namespace print {
 class LanguageBox;
-}
+class PersonFields;
+}  // namespace print
 
 namespace ui {
 
@@ -114,12 +115,7 @@ private:
     // figures and «Убрать».
     struct Row {
         GroupView* sample = nullptr;
-        QLineEdit* surname = nullptr;
-        QLineEdit* name = nullptr;
-        QLineEdit* patronymic = nullptr;
-        QComboBox* day = nullptr;
-        QComboBox* month = nullptr;
-        QLineEdit* year = nullptr;
+        print::PersonFields* person = nullptr;  // the names and the date
         QLabel* figures = nullptr;
         QPushButton* remove = nullptr;
         bool touched = false;  // the date was given or changed by the user
@@ -129,8 +125,10 @@ private:
     void buildRow(Row& row);
     void placeRows();
     void nameRow(int which);
-    // A date input changed: by the user unless the window is filling it.
-    void dateEdited(const QObject* box);
+    // A row's date changed: by the user unless the window is filling it.
+    void dateEdited(const print::PersonFields* fields);
+    // Every control of a row, the person's and the window's.
+    static std::vector<QWidget*> rowWidgets(const Row& row);
     // Why a row has no forecast, as the window tells it; empty when it has
     // one, or while an untouched date is still to come.
     QString rowProblem(const Row& row, const core::Calculation& calculation) const;

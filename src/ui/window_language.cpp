@@ -7,12 +7,7 @@ core::ReportLanguage windowLanguage() {
 }
 
 QStringList monthNames() {
-    const core::ReportLanguage language = windowLanguage();
-    QStringList names;
-    for (int m = 0; m < 12; ++m) {
-        names << core::monthName(language, m, core::MonthForm::Nominative);
-    }
-    return names;
+    return core::monthNames(windowLanguage());
 }
 
 }  // namespace ui
