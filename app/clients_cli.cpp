@@ -3,10 +3,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <cerrno>
 #include <cstdio>
 
+#include "app/client_list_input.h"
 #include "book/client_list_reader.h"
 #include "platform/file_names.h"
 #include "platform/terminal_text.h"
@@ -20,32 +19,6 @@ namespace {
 void tell(const QString& text) {
     const QByteArray bytes = platform::terminalText(text);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-}
-
-// Opens the list: standard input for «-», else the file under the name's own
-// bytes (`raw`, when the name is not UTF-8). The reason in Russian when it
-// cannot be read, else empty.
-QString openList(const Options& o, const QByteArray& raw, QFile& in) {
-    const QString& path = o.clients;
-    if (path == QLatin1String("-")) {
-        return !o.standardInputClosed && in.open(stdin, QIODevice::ReadOnly)
-                   ? QString()
-                   : QCoreApplication::translate("ClientsCli", "стандартный ввод закрыт");
-    }
-    if (raw.isEmpty() && QFileInfo(path).isDir()) {
-        return QCoreApplication::translate("ClientsCli", "это папка, а не файл");
-    }
-    errno = 0;
-    std::FILE* file =
-        std::fopen(raw.isEmpty() ? QFile::encodeName(path).constData() : raw.constData(), "rb");
-    if (!file) {
-        return platform::readReason(errno);
-    }
-    if (!in.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        std::fclose(file);
-        return in.errorString();
-    }
-    return {};
 }
 
 // The pages of the list's rows in file order. A row without a forecast is
@@ -111,12 +84,10 @@ Problem printClientList(const DrawRequest& request,
     const Options& o = *request.options;
     const bool fromStdin = o.clients == QLatin1String("-");
     // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
-    const QString listName =
-        fromStdin ? QCoreApplication::translate("ClientsCli", "стандартного ввода")
-                  : QCoreApplication::translate("ClientsCli", "файла «%1»").arg(o.clients);
+    const QString listName = listNameOf(o);
     QFile in;
     const QByteArray rawList = platform::argumentBytes(o.clients, request.argc, request.argv);
-    if (const QString problem = openList(o, rawList, in); !problem.isEmpty()) {
+    if (const QString problem = openClientList(o, rawList, in); !problem.isEmpty()) {
         return {kExitUsage,
                 QCoreApplication::translate("ClientsCli",
                                             "Не удалось прочитать список клиентов из %1: %2. "
