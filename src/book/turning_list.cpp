@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <algorithm>
+#include <thread>
 
 #include "book/client_list_reader.h"
 #include "book/csv.h"
@@ -53,6 +55,37 @@ QString rowOf(const TurningEntry& e, CsvFormat format, core::ReportLanguage word
     return csv::row(fields, format == CsvFormat::Excel ? u';' : u',');
 }
 
+// Each client's turn in `year`, from their forecast. The forecasts of a large
+// book are made on every processor at once, each thread a run of its own
+// clients: the calculation is pure and shares nothing.
+std::vector<std::optional<core::TurningYear>> turnsOf(const std::vector<Client>& clients,
+                                                      long long year, int leastChange) {
+    std::vector<std::optional<core::TurningYear>> turns(clients.size());
+    const auto work = [&](size_t from, size_t to) {
+        for (size_t k = from; k < to; ++k) {
+            const core::Calculation calculated = core::calculate(clients[k].birthDate);
+            // A date no calendar has, from an older book, has no forecast:
+            // such a client is shown in the book alone.
+            if (const auto* forecast = std::get_if<core::Forecast>(&calculated)) {
+                turns[k] = core::turningYear(*forecast, year, leastChange);
+            }
+        }
+    };
+    constexpr size_t kLeastPerThread = 5000;
+    const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()),
+                                            clients.size() / kLeastPerThread + 1);
+    std::vector<std::thread> running;
+    const size_t step = clients.size() / threads + 1;
+    for (size_t from = step; from < clients.size(); from += step) {
+        running.emplace_back(work, from, std::min(from + step, clients.size()));
+    }
+    work(0, std::min(step, clients.size()));
+    for (std::thread& t : running) {
+        t.join();
+    }
+    return turns;
+}
+
 }  // namespace
 
 TurningList turningListOf(std::vector<Client> clients, const SearchKeys& keys,
@@ -60,19 +93,15 @@ TurningList turningListOf(std::vector<Client> clients, const SearchKeys& keys,
     TurningList list;
     list.year = year;
     list.leastChange = leastChange;
+    const std::vector<std::optional<core::TurningYear>> turns = turnsOf(clients, year, leastChange);
+    list.entries.reserve(size_t(
+        std::count_if(turns.begin(), turns.end(), [](const auto& t) { return t.has_value(); })));
     for (size_t k = 0; k < clients.size(); ++k) {
-        const core::Calculation calculated = core::calculate(clients[k].birthDate);
-        const auto* forecast = std::get_if<core::Forecast>(&calculated);
-        if (!forecast) {
-            continue;  // a date no calendar has, from an older book: shown in the book alone
-        }
-        const std::optional<core::TurningYear> turn =
-            core::turningYear(*forecast, year, leastChange);
-        if (!turn) {
+        if (!turns[k]) {
             continue;
         }
         const QDate contacted = marks.value(clients[k].id);
-        list.entries.push_back({std::move(clients[k]), *turn, contacted});
+        list.entries.push_back({std::move(clients[k]), *turns[k], contacted});
         if (k < keys.size()) {
             list.keys.append(keys[k]);
         } else {
