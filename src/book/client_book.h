@@ -111,7 +111,8 @@ public:
     // mark; a null day takes the mark away. False, saying why, for a year
     // outside kFirstRecordYear to kLastRecordYear or a client no longer in
     // the book. The marks go to the bin with a deleted client and come back
-    // with them.
+    // with them. A mark changes nothing the book's other views show, so it is
+    // followed by contactedChanged(), not by changed().
     bool setContacted(qint64 id, int year, const QDate& day, QString* error = nullptr);
     // Moves these clients, with their history and everything on their card,
     // to the bin («Удалённые») in one transaction: all of them or none.
@@ -259,6 +260,8 @@ signals:
     // follows every change stored, recordPrinted's included: whoever shows
     // the book reloads on this signal alone, not again after a call.
     void changed();
+    // A «Связался» mark was set or taken away (setContacted).
+    void contactedChanged(qint64 id, int year);
 
 private:
     // Opens and checks the file; the reason when it cannot be used.

@@ -89,7 +89,7 @@ bool ClientBook::setContacted(qint64 id, int year, const QDate& day, QString* er
     if (!transaction.commit()) {
         return failed(reason(transaction.error()));
     }
-    emit changed();
+    emit contactedChanged(id, year);
     return true;
 }
 

@@ -82,18 +82,11 @@ std::vector<int> TurningModel::ordered(int column, bool up) {
     if (up) {
         return rows;
     }
-    // Downwards: the runs of equal ones from the last to the first, each in the book's order.
-    std::vector<int> down;
-    down.reserve(n);
-    for (size_t end = n; end > 0;) {
-        size_t start = end - 1;
-        while (start > 0 && keys[size_t(rows[start - 1])] == keys[size_t(rows[start])]) {
-            --start;
-        }
-        down.insert(down.end(), rows.begin() + qsizetype(start), rows.begin() + qsizetype(end));
-        end = start;
+    std::vector<bool> tied(n);
+    for (size_t k = 1; k < n; ++k) {
+        tied[k] = keys[size_t(rows[k - 1])] == keys[size_t(rows[k])];
     }
-    return down;
+    return BookOrder::downwards(rows, tied);
 }
 
 std::vector<int> TurningModel::found() const {

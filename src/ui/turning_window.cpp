@@ -95,11 +95,7 @@ TurningWindow::TurningWindow(book::ClientBook& book, platform::Services& service
 
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TurningWindow::updateState);
-    connect(&book_, &book::ClientBook::changed, this, [this] {
-        if (!marking_) {
-            reload();
-        }
-    });
+    connect(&book_, &book::ClientBook::changed, this, &TurningWindow::reload);
     showYear(year_->text());
 }
 
@@ -233,10 +229,7 @@ const book::TurningEntry* TurningWindow::currentEntry() const {
 
 bool TurningWindow::setMark(qint64 id, int year, const QDate& day) {
     QString error;
-    marking_ = true;
-    const bool stored = book_.setContacted(id, year, day, &error);
-    marking_ = false;
-    if (!stored) {
+    if (!book_.setContacted(id, year, day, &error)) {
         tell(error, platform::MessageIcon::Critical);
         reload();  // the client may have left the book meanwhile
         return false;

@@ -95,7 +95,6 @@ private:
     CalendarSaving calendar_;
     std::function<QDate()> today_;
     std::vector<Mark> undo_;
-    bool marking_ = false;  // the book's change is this window's own mark
 };
 
 }  // namespace ui

@@ -79,7 +79,13 @@ TEST(TurningList, ContactedMarksRoundTrip) {
     const qint64 a = list.entries[0].client.id, b = list.entries[1].client.id,
                  c = list.entries[2].client.id;
     const QDate day(2026, 12, 8);
+    // A mark is told as such; the book's other views have nothing to reload.
+    int changes = 0, marksTold = 0;
+    QObject::connect(t.book.get(), &book::ClientBook::changed, [&] { ++changes; });
+    QObject::connect(t.book.get(), &book::ClientBook::contactedChanged, [&] { ++marksTold; });
     EXPECT_TRUE(t.book->setContacted(a, 2027, day));
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(marksTold, 1);
     EXPECT_TRUE(t.book->setContacted(b, 2027, day.addDays(1)));
     EXPECT_TRUE(t.book->setContacted(c, 2027, day));
     EXPECT_TRUE(t.book->setContacted(c, 2028, day));      // another year, another mark
