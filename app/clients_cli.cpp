@@ -3,10 +3,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <cerrno>
 #include <cstdio>
 
+#include "app/client_list_input.h"
 #include "book/client_list_reader.h"
 #include "platform/file_names.h"
 #include "platform/terminal_text.h"
@@ -20,54 +19,6 @@ namespace {
 void tell(const QString& text) {
     const QByteArray bytes = platform::terminalText(text);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-}
-
-// Standard input read as the stream it is, to its end. Opened as a file, a
-// list given with «< list.csv» may have the size 0 on Windows, and would read
-// as an empty list.
-class InputStream : public QIODevice {
-public:
-    explicit InputStream(QFile& input) : input_(input) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 got = input_.read(data, maxSize);
-        if (got < 0) {
-            setErrorString(input_.errorString());
-        }
-        return got;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QFile& input_;
-};
-
-// Opens the list: standard input for «-», else the file under the name's own
-// bytes (`raw`, when the name is not UTF-8). The reason in Russian when it
-// cannot be read, else empty.
-QString openList(const Options& o, const QByteArray& raw, QFile& in) {
-    const QString& path = o.clients;
-    if (path == QLatin1String("-")) {
-        // By its number: reading the C library's stdin stream fails on Windows.
-        return !o.standardInputClosed && in.open(0, QIODevice::ReadOnly)
-                   ? QString()
-                   : QCoreApplication::translate("ClientsCli", "стандартный ввод закрыт");
-    }
-    if (raw.isEmpty() && QFileInfo(path).isDir()) {
-        return QCoreApplication::translate("ClientsCli", "это папка, а не файл");
-    }
-    errno = 0;
-    std::FILE* file = platform::openNamedFile(path, raw);
-    if (!file) {
-        return platform::readReason(errno);
-    }
-    if (!in.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        std::fclose(file);
-        return in.errorString();
-    }
-    return {};
 }
 
 // The pages of the list's rows in file order. A row without a forecast is
@@ -133,12 +84,10 @@ Problem printClientList(const DrawRequest& request,
     const Options& o = *request.options;
     const bool fromStdin = o.clients == QLatin1String("-");
     // «строка 3 файла «клиенты.csv»», «строка 3 стандартного ввода»
-    const QString listName =
-        fromStdin ? QCoreApplication::translate("ClientsCli", "стандартного ввода")
-                  : QCoreApplication::translate("ClientsCli", "файла «%1»").arg(o.clients);
+    const QString listName = listNameOf(o);
     QFile in;
     const QByteArray rawList = platform::argumentBytes(o.clients, request.argc, request.argv);
-    if (const QString problem = openList(o, rawList, in); !problem.isEmpty()) {
+    if (const QString problem = openClientList(o, rawList, in); !problem.isEmpty()) {
         return {kExitUsage,
                 QCoreApplication::translate("ClientsCli",
                                             "Не удалось прочитать список клиентов из %1: %2. "

@@ -13,6 +13,7 @@
 #include "core/address.h"
 #include "core/booklet.h"
 #include "core/person.h"
+#include "core/turning.h"
 
 namespace companion {
 
@@ -94,6 +95,17 @@ struct Options {
     QString toText;
     std::vector<core::ClientNames> names;  // each person's, as read; empty ones for none
     core::YearSpan span;                   // as read, or from this year on
+    // Turning years: the clients of a --clients list who turn in a year
+    // (--turning), or one person's calendar of the years after this one
+    // (--ics); --change is how many levels a change spans.
+    bool turningGiven = false;
+    QString turningText;
+    long long turningYear = 0;
+    bool icsGiven = false;
+    QString ics;
+    bool changeGiven = false;
+    QString changeText;
+    int leastChange = core::kTurnChangeDefault;
 };
 
 // The booklet's choice from --sections, --outlook and --mark-year (this year

@@ -110,6 +110,9 @@ std::optional<QString> foreignOption(const Options& o) {
         {o.markYearGiven, "--mark-year"},
         {o.sectionsGiven, "--sections"},
         {o.outlookGiven, "--outlook"},
+        {o.turningGiven, "--turning"},
+        {o.icsGiven, "--ics"},
+        {o.changeGiven, "--change"},
         {o.compare ? o.personGiven : o.firstPersonGiven, o.compare ? "--person" : "--first-person"},
         {!o.compare && o.secondPersonGiven, "--second-person"}};
     for (const auto& row : rows) {

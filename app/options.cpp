@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/group_cli.h"
+#include "app/turning_cli.h"
 #include "core/address.h"
 #include "core/client_names.h"
 #include "platform/file_names.h"
@@ -26,6 +27,10 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
     "       zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)\n"
     "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
+    "       zemtar-forecast --turning ГОД --clients СПИСОК [--change N] [--json]\n"
+    "       zemtar-forecast --ics ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
+    "                               [--patronymic ОТЧЕСТВО] [--mark-year ГОД]\n"
+    "                               [--change N] [--texts ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
     "  ДЕНЬ   число от 1 до 31\n"
     "  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,\n"
     "         как в списке (Январь ... Декабрь) или в родительном падеже (мая)\n"
@@ -66,6 +71,13 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
     "  --group       от двух до шести человек на одном календаре (подробнее:\n"
     "                --group --help)\n"
+    "  --turning ГОД  клиенты списка --clients, у которых год (1–9999) поворотный:\n"
+    "                пик, минимум или перемена не меньше чем на N уровней;\n"
+    "                по строке на клиента, с --json — объекты line, name, level,\n"
+    "                turn (peak, low или change)\n"
+    "  --change N    на сколько уровней перемена (1–9, по умолчанию 3)\n"
+    "  --ics ФАЙЛ    календарь .ics поворотных лет на 10 лет после этого года\n"
+    "                (или --mark-year): события на 1 января на языке --lang\n"
     "  -h, --help    показать эту справку\n"
     "  -v, --version показать версию\n"
     "Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).\n"
@@ -120,6 +132,9 @@ const OptionRow kOptionRows[] = {
     {{"second-person"}, &Options::secondPersonGiven, &Options::secondPerson},
     {{"from"}, &Options::fromGiven, &Options::fromText},
     {{"to"}, &Options::toGiven, &Options::toText},
+    {{"turning"}, &Options::turningGiven, &Options::turningText},
+    {{"ics"}, &Options::icsGiven, &Options::ics},
+    {{"change"}, &Options::changeGiven, &Options::changeText},
 };
 
 // The files the companion reads and those it writes, by option: no output may
@@ -131,7 +146,8 @@ struct FileOption {
 
 const FileOption kInputs[] = {
     {"--clients", &Options::clients}, {"--logo", &Options::logo}, {"--texts", &Options::texts}};
-const FileOption kOutputs[] = {{"--pdf", &Options::pdf}, {"--png", &Options::png}};
+const FileOption kOutputs[] = {
+    {"--pdf", &Options::pdf}, {"--png", &Options::png}, {"--ics", &Options::ics}};
 
 QCommandLineOption optionOf(const OptionRow& row) {
     return row.value || row.values
@@ -468,6 +484,12 @@ std::variant<Options, Problem> parseOptions(const QStringList& args) {
     }
     if (const std::optional<Problem> problem = groupOptionsAlone(o)) {
         return *problem;
+    }
+    if (o.turningGiven || o.icsGiven || o.changeGiven) {
+        if (const std::optional<Problem> problem = turningOptionsProblem(o)) {
+            return *problem;
+        }
+        return o;
     }
     if (const std::optional<Problem> problem = checkValues(o)) {
         return *problem;

@@ -12,6 +12,7 @@
 #include "app/drawing_loader.h"
 #include "app/group_cli.h"
 #include "app/options.h"
+#include "app/turning_cli.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
 #include "platform/file_names.h"
@@ -123,6 +124,9 @@ int main(int argc, char* argv[]) {
     }
     if (const std::optional<Problem> problem = outputOverInput(o, argc, argv)) {
         return told(*problem);
+    }
+    if (o.turningGiven || o.icsGiven) {
+        return runTurning(o, argc, argv);
     }
     if (o.clientsGiven) {
         return runClients(o, argc, argv);

@@ -2,16 +2,25 @@
 // folder, for looking at the window and taking its picture:
 //   book_demo                        the window, until it is closed
 //   book_demo --png FILE [SEARCH]    its picture, with SEARCH typed, into FILE
+//   book_demo --turning COUNT FILE [ICS]
+//                                    a book of COUNT made-up clients: next
+//                                    year's turning list, its first three
+//                                    clients marked contacted, its picture
+//                                    into FILE, the first one's calendar into ICS
 #include <QApplication>
 #include <QDateTime>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <random>
 
 #include "book/client_book.h"
 #include "platform/services.h"
 #include "ui/book_window.h"
+#include "ui/turning_model.h"
+#include "ui/turning_window.h"
 
 namespace {
 
@@ -36,6 +45,52 @@ constexpr Sample kSamples[] = {
     {"Васильев", "Сергей", "Иванович", 28, 1, "1995", "", -1},
 };
 
+// The messages of the demo on standard output, so that nothing waits for a click.
+class PrintingServices : public platform::DesktopServices {
+public:
+    void message(QWidget*, const platform::Message& m) override {
+        std::printf("%s\n", m.text.toLocal8Bit().constData());
+        std::fflush(stdout);
+    }
+};
+
+// A book of `count` made-up clients, the same ones every time, with phones
+// and e-mails; the turning list of next year over it, three marked.
+int showTurning(book::ClientBook& clients, int count, const QStringList& args) {
+    const char* surnames[] = {"Иванов",  "Петров",  "Сидоров", "Смирнов", "Кузнецов", "Попов",
+                              "Соколов", "Лебедев", "Новиков", "Морозов", "Волков",   "Зайцев"};
+    const char* names[] = {"Мария", "Иван", "Анна", "Пётр", "Елена", "Сергей", "Ольга", "Алексей"};
+    std::mt19937 random(2027);
+    for (int k = 0; k < count; ++k) {
+        const bool woman = k % 2 == 0;
+        book::Client c;
+        c.names = {
+            QString::fromUtf8(surnames[random() % 12]) + (woman ? QStringLiteral("а") : QString()),
+            QString::fromUtf8(names[(random() % 4) * 2 + (woman ? 0 : 1)]), QString()};
+        c.birthDate = {int(random() % 28 + 1), int(random() % 12),
+                       QString::number(1940 + random() % 70)};
+        c.phone = QStringLiteral("+7 912 %1-%2").arg(100 + k % 900).arg(1000 + k);
+        c.email = QStringLiteral("client%1@example.org").arg(k);
+        if (!clients.add(c)) {
+            ++count;  // the same names and date twice: another one instead
+        }
+    }
+    PrintingServices services;
+    ui::TurningWindow window(clients, services);
+    window.show();
+    for (int row = 0; row < 3 && row < window.model()->rowCount(); ++row) {
+        window.table()->setCurrentIndex(window.model()->index(row, 0));
+        window.toggleContacted();
+    }
+    if (args.size() >= 5) {
+        window.table()->setCurrentIndex(window.model()->index(0, 0));
+        window.setAskCalendarFile([&](QWidget*, const QString&) { return args[4]; });
+        window.saveCalendar();
+    }
+    QTimer::singleShot(300, [&] { QApplication::exit(window.grab().save(args[3]) ? 0 : 1); });
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -43,6 +98,10 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QTemporaryDir dir;
     book::ClientBook clients(dir.filePath(QStringLiteral("clients.sqlite")));
+    const QStringList args = QApplication::arguments();
+    if (args.size() >= 4 && args[1] == QStringLiteral("--turning")) {
+        return showTurning(clients, args[2].toInt(), args);
+    }
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const Sample& s : kSamples) {
         book::Client c;
@@ -75,7 +134,6 @@ int main(int argc, char* argv[]) {
     window.resize(900, 360);
     window.show();
 
-    const QStringList args = QApplication::arguments();
     if (args.size() >= 3 && args[1] == QStringLiteral("--png")) {
         if (args.size() >= 4) {
             window.searchField()->setText(args[3]);

@@ -114,11 +114,13 @@ for gone in ComparedPerson PersonEntry kAspectDivisors percentOf drawSquare; do
 done
 # One widget enters a person: the fields of a name or a date are made there alone.
 person_widget=src/print/person_fields.cpp
-event_dates=src/ui/client_journal_view.cpp
+# Dates that are not a person's: a life event's month and year, the year the
+# turning list is asked for.
+not_a_person=(src/ui/client_journal_view.cpp src/ui/turning_window.cpp)
 own_fields='(^|[^[:alnum:]_])(surname|name|patronymic|firstName|lastName|day|month|year)[[:alnum:]_]*[[:space:]]*=[[:space:]]*new[[:space:]]+Q(LineEdit|ComboBox|SpinBox)\b'
 month_list='addItems?\(.*[mM]onth[A-Za-z]*\('
 for file in "${files[@]}"; do
-    if [[ $file == "$person_widget" || $file == "$event_dates" ]]; then
+    if [[ $file == "$person_widget" || " ${not_a_person[*]} " == *" $file "* ]]; then
         continue
     fi
     while IFS=: read -r line _; do

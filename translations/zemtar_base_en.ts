@@ -509,6 +509,22 @@
         <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
         <translation>The client book is being restored from a copy. Please wait.</translation>
     </message>
+    <message>
+        <source>Отметка «Связался» не сохранена: %1.</source>
+        <translation>The “Contacted” mark was not saved: %1.</translation>
+    </message>
+    <message>
+        <source>год %1 вне %2–%3</source>
+        <translation>the year %1 is outside %2–%3</translation>
+    </message>
+    <message>
+        <source>неверная дата</source>
+        <translation>the date is not valid</translation>
+    </message>
+    <message>
+        <source>этого клиента уже нет в картотеке</source>
+        <translation>this client is no longer in the book</translation>
+    </message>
 </context>
 <context>
     <name>ClientListReader</name>
@@ -1622,6 +1638,44 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Каталоги языка «%1» не загружены (%2): тексты программы будут на русском.</source>
         <translation>The catalogues for “%1” were not loaded (%2): the program will speak Russian.</translation>
+    </message>
+</context>
+<context>
+    <name>Turning</name>
+    <message>
+        <source>Поворотные годы считаются для годов с %1 по %2, а не «%3».</source>
+        <translation>Turning years are counted for the years %1 to %2, not “%3”.</translation>
+    </message>
+    <message>
+        <source>Перемена — число уровней от %1 до %2, а не «%3».</source>
+        <translation>A change is a number of levels from %1 to %2, not “%3”.</translation>
+    </message>
+    <message>
+        <source>Поворотные годы считаются только до %1 года: календарь пуст.</source>
+        <translation>Turning years are counted only up to %1: the calendar is empty.</translation>
+    </message>
+    <message>
+        <source>Дата рождения позже %1 года: в календаре на %2–%1 годы нет событий.</source>
+        <translation>The date of birth is later than %1: a calendar of %2–%1 has no events.</translation>
+    </message>
+    <message>
+        <source>В %1–%2 годах поворотных лет нет: календарь пуст.</source>
+        <translation>There are no turning years in %1–%2: the calendar is empty.</translation>
+    </message>
+</context>
+<context>
+    <name>TurningList</name>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Поворот</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Связался</source>
+        <translation>Contacted</translation>
     </message>
 </context>
 <context>

@@ -512,6 +512,22 @@
         <source>Картотека клиентов сейчас восстанавливается из копии. Подождите.</source>
         <translation>Картотека клієнтів зараз відновлюється з копії. Зачекайте.</translation>
     </message>
+    <message>
+        <source>Отметка «Связался» не сохранена: %1.</source>
+        <translation>Позначку «Зв’язався» не збережено: %1.</translation>
+    </message>
+    <message>
+        <source>год %1 вне %2–%3</source>
+        <translation>рік %1 поза межами %2–%3</translation>
+    </message>
+    <message>
+        <source>неверная дата</source>
+        <translation>неправильна дата</translation>
+    </message>
+    <message>
+        <source>этого клиента уже нет в картотеке</source>
+        <translation>цього клієнта вже немає в картотеці</translation>
+    </message>
 </context>
 <context>
     <name>ClientListReader</name>
@@ -1628,6 +1644,44 @@
     <message>
         <source>Каталоги языка «%1» не загружены (%2): тексты программы будут на русском.</source>
         <translation>Каталоги мови «%1» не завантажено (%2): тексти програми будуть російською.</translation>
+    </message>
+</context>
+<context>
+    <name>Turning</name>
+    <message>
+        <source>Поворотные годы считаются для годов с %1 по %2, а не «%3».</source>
+        <translation>Поворотні роки рахуються для років з %1 по %2, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Перемена — число уровней от %1 до %2, а не «%3».</source>
+        <translation>Зміна — це число рівнів від %1 до %2, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Поворотные годы считаются только до %1 года: календарь пуст.</source>
+        <translation>Поворотні роки рахуються лише до %1 року: календар порожній.</translation>
+    </message>
+    <message>
+        <source>Дата рождения позже %1 года: в календаре на %2–%1 годы нет событий.</source>
+        <translation>Дата народження пізніша за %1 рік: у календарі на %2–%1 роки немає подій.</translation>
+    </message>
+    <message>
+        <source>В %1–%2 годах поворотных лет нет: календарь пуст.</source>
+        <translation>У %1–%2 роках поворотних років немає: календар порожній.</translation>
+    </message>
+</context>
+<context>
+    <name>TurningList</name>
+    <message>
+        <source>Уровень</source>
+        <translation>Рівень</translation>
+    </message>
+    <message>
+        <source>Поворот</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Связался</source>
+        <translation>Зв’язався</translation>
     </message>
 </context>
 <context>

@@ -434,6 +434,10 @@ A forecast without the window: zemtar-forecast --help.
                                [--to ГОД] [--json] [--pdf ФАЙЛ]
        zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)
                                [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
+       zemtar-forecast --turning ГОД --clients СПИСОК [--change N] [--json]
+       zemtar-forecast --ics ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
+                               [--patronymic ОТЧЕСТВО] [--mark-year ГОД]
+                               [--change N] [--texts ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД
   ДЕНЬ   число от 1 до 31
   МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,
          как в списке (Январь ... Декабрь) или в родительном падеже (мая)
@@ -474,6 +478,13 @@ A forecast without the window: zemtar-forecast --help.
   --compare     сравнить двух людей (подробнее: --compare --help)
   --group       от двух до шести человек на одном календаре (подробнее:
                 --group --help)
+  --turning ГОД  клиенты списка --clients, у которых год (1–9999) поворотный:
+                пик, минимум или перемена не меньше чем на N уровней;
+                по строке на клиента, с --json — объекты line, name, level,
+                turn (peak, low или change)
+  --change N    на сколько уровней перемена (1–9, по умолчанию 3)
+  --ics ФАЙЛ    календарь .ics поворотных лет на 10 лет после этого года
+                (или --mark-year): события на 1 января на языке --lang
   -h, --help    показать эту справку
   -v, --version показать версию
 Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).
@@ -494,6 +505,10 @@ A forecast without the window: zemtar-forecast --help.
                        [--to YEAR] [--json] [--pdf FILE]
        zemtar-forecast --group --person TEXT DAY MONTH YEAR (2 to 6 times)
                        [--from YEAR] [--to YEAR] [--json] [--pdf FILE]
+       zemtar-forecast --turning YEAR --clients LIST [--change N] [--json]
+       zemtar-forecast --ics FILE [--surname SURNAME] [--name NAME]
+                       [--patronymic PATRONYMIC] [--mark-year YEAR]
+                       [--change N] [--texts FILE] DAY MONTH YEAR
   DAY    a number from 1 to 31
   MONTH  a number from 1 to 12, or the month&apos;s Russian name in any case,
          as in the list (Январь ... Декабрь) or in the genitive (мая)
@@ -538,6 +553,13 @@ A forecast without the window: zemtar-forecast --help.
                 text, the words in JSON, the pages and the detailed report
   --compare     compare two people (more: --compare --help)
   --group       two to six people on one calendar (more: --group --help)
+  --turning YEAR  the clients of the --clients list whose year (1–9999) is
+                a turning one: a peak, a low or a change of at least N levels;
+                a line per client, with --json objects with line, name, level,
+                turn (peak, low or change)
+  --change N    how many levels a change spans (1–9, 3 by default)
+  --ics FILE    an .ics calendar of the turning years of the 10 years after
+                this one (or --mark-year): events on 1 January in --lang
   -h, --help    show this help
   -v, --version show the version
 An option&apos;s value that starts with “-” is taken as given (--png -1.png).
@@ -545,6 +567,73 @@ Exit code: 0 the forecast is ready, 2 the data were refused (one line of
 message on standard error; in batch mode, at least one line), 1 a mistake
 in the options, or a file could not be read or written.
 </translation>
+    </message>
+</context>
+<context>
+    <name>TurningCli</name>
+    <message>
+        <source>С %1 нельзя указать %2.</source>
+        <translation>%2 cannot be given with %1.</translation>
+    </message>
+    <message>
+        <source>После --turning: %1</source>
+        <translation>After --turning: %1</translation>
+    </message>
+    <message>
+        <source>С --turning нужен --clients СПИСОК: чей список просмотреть.</source>
+        <translation>--turning needs --clients LIST: whose list to look through.</translation>
+    </message>
+    <message>
+        <source>Имя файла после --clients не может быть пустым.</source>
+        <translation>The file name after --clients cannot be empty.</translation>
+    </message>
+    <message>
+        <source>С --turning даты берутся из списка: дата в командной строке не нужна.</source>
+        <translation>With --turning the dates come from the list: no date is needed on the command line.</translation>
+    </message>
+    <message>
+        <source>Имя файла после --ics не может быть пустым.</source>
+        <translation>The file name after --ics cannot be empty.</translation>
+    </message>
+    <message>
+        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
+        <translation>--gender takes f or m, not “%1”.</translation>
+    </message>
+    <message>
+        <source>После --mark-year: %1</source>
+        <translation>After --mark-year: %1</translation>
+    </message>
+    <message>
+        <source>Имя файла после --texts не может быть пустым.</source>
+        <translation>The file name after --texts cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Нужны три значения: день, месяц и год.</source>
+        <translation>Three values are needed: the day, the month and the year.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать список клиентов из %1: %2.</source>
+        <translation>The client list could not be read from %1: %2.</translation>
+    </message>
+    <message>
+        <source>Список клиентов из %1 не прочитан: %2.</source>
+        <translation>The client list from %1 was not read: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось дочитать список клиентов из %1: %2. Ничего не выведено.</source>
+        <translation>The client list from %1 could not be read to its end: %2. Nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не записан.</source>
+        <translation>The file “%1” was not written.</translation>
+    </message>
+    <message>
+        <source>--change нужен только с --turning или --ics.</source>
+        <translation>--change is only for --turning or --ics.</translation>
+    </message>
+    <message>
+        <source>После --change: %1</source>
+        <translation>After --change: %1</translation>
     </message>
 </context>
 </TS>

@@ -427,6 +427,10 @@
                                [--to ГОД] [--json] [--pdf ФАЙЛ]
        zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)
                                [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]
+       zemtar-forecast --turning ГОД --clients СПИСОК [--change N] [--json]
+       zemtar-forecast --ics ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
+                               [--patronymic ОТЧЕСТВО] [--mark-year ГОД]
+                               [--change N] [--texts ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД
   ДЕНЬ   число от 1 до 31
   МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,
          как в списке (Январь ... Декабрь) или в родительном падеже (мая)
@@ -467,6 +471,13 @@
   --compare     сравнить двух людей (подробнее: --compare --help)
   --group       от двух до шести человек на одном календаре (подробнее:
                 --group --help)
+  --turning ГОД  клиенты списка --clients, у которых год (1–9999) поворотный:
+                пик, минимум или перемена не меньше чем на N уровней;
+                по строке на клиента, с --json — объекты line, name, level,
+                turn (peak, low или change)
+  --change N    на сколько уровней перемена (1–9, по умолчанию 3)
+  --ics ФАЙЛ    календарь .ics поворотных лет на 10 лет после этого года
+                (или --mark-year): события на 1 января на языке --lang
   -h, --help    показать эту справку
   -v, --version показать версию
 Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).
@@ -487,6 +498,10 @@
                               [--to РІК] [--json] [--pdf ФАЙЛ]
        zemtar-forecast --group --person ТЕКСТ ДЕНЬ МІСЯЦЬ РІК (від 2 до 6 разів)
                               [--from РІК] [--to РІК] [--json] [--pdf ФАЙЛ]
+       zemtar-forecast --turning РІК --clients СПИСОК [--change N] [--json]
+       zemtar-forecast --ics ФАЙЛ [--surname ПРІЗВИЩЕ] [--name ІМ’Я]
+                              [--patronymic ПО_БАТЬКОВІ] [--mark-year РІК]
+                              [--change N] [--texts ФАЙЛ] ДЕНЬ МІСЯЦЬ РІК
   ДЕНЬ    число від 1 до 31
   МІСЯЦЬ  номер від 1 до 12 або російська назва місяця в будь-якому регістрі,
           як у списку (Январь ... Декабрь) або в родовому відмінку (мая)
@@ -533,6 +548,13 @@
   --compare     порівняти двох людей (докладніше: --compare --help)
   --group       від двох до шести людей на одному календарі (докладніше:
                 --group --help)
+  --turning РІК  клієнти списку --clients, у яких рік (1–9999) поворотний:
+                пік, мінімум або зміна щонайменше на N рівнів;
+                по рядку на клієнта, з --json — об’єкти line, name, level,
+                turn (peak, low або change)
+  --change N    на скільки рівнів зміна (1–9, типово 3)
+  --ics ФАЙЛ    календар .ics поворотних років на 10 років після цього
+                (або --mark-year): події на 1 січня мовою --lang
   -h, --help    показати цю довідку
   -v, --version показати версію
 Значення параметра, що починається з «-», береться як є (--png -1.png).
@@ -540,6 +562,73 @@
 повідомлення в потоці помилок; у пакетному режимі — щонайменше один рядок),
 1 — помилка в параметрах, файл не прочитано або не записано.
 </translation>
+    </message>
+</context>
+<context>
+    <name>TurningCli</name>
+    <message>
+        <source>С %1 нельзя указать %2.</source>
+        <translation>З %1 не можна вказати %2.</translation>
+    </message>
+    <message>
+        <source>После --turning: %1</source>
+        <translation>Після --turning: %1</translation>
+    </message>
+    <message>
+        <source>С --turning нужен --clients СПИСОК: чей список просмотреть.</source>
+        <translation>З --turning потрібен --clients СПИСОК: чий список переглянути.</translation>
+    </message>
+    <message>
+        <source>Имя файла после --clients не может быть пустым.</source>
+        <translation>Ім’я файлу після --clients не може бути порожнім.</translation>
+    </message>
+    <message>
+        <source>С --turning даты берутся из списка: дата в командной строке не нужна.</source>
+        <translation>З --turning дати беруться зі списку: дата в командному рядку не потрібна.</translation>
+    </message>
+    <message>
+        <source>Имя файла после --ics не может быть пустым.</source>
+        <translation>Ім’я файлу після --ics не може бути порожнім.</translation>
+    </message>
+    <message>
+        <source>После --gender нужно f или m (ж или м), а не «%1».</source>
+        <translation>Після --gender потрібно f або m (ж або м), а не «%1».</translation>
+    </message>
+    <message>
+        <source>После --mark-year: %1</source>
+        <translation>Після --mark-year: %1</translation>
+    </message>
+    <message>
+        <source>Имя файла после --texts не может быть пустым.</source>
+        <translation>Ім’я файлу після --texts не може бути порожнім.</translation>
+    </message>
+    <message>
+        <source>Нужны три значения: день, месяц и год.</source>
+        <translation>Потрібні три значення: день, місяць і рік.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать список клиентов из %1: %2.</source>
+        <translation>Не вдалося прочитати список клієнтів із %1: %2.</translation>
+    </message>
+    <message>
+        <source>Список клиентов из %1 не прочитан: %2.</source>
+        <translation>Список клієнтів із %1 не прочитано: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось дочитать список клиентов из %1: %2. Ничего не выведено.</source>
+        <translation>Не вдалося дочитати список клієнтів із %1: %2. Нічого не виведено.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не записан.</source>
+        <translation>Файл «%1» не записано.</translation>
+    </message>
+    <message>
+        <source>--change нужен только с --turning или --ics.</source>
+        <translation>--change потрібен лише з --turning або --ics.</translation>
+    </message>
+    <message>
+        <source>После --change: %1</source>
+        <translation>Після --change: %1</translation>
     </message>
 </context>
 </TS>

@@ -478,6 +478,10 @@
         <source>Вместе - %1.pdf</source>
         <translation>Together - %1.pdf</translation>
     </message>
+    <message>
+        <source>Поворотные годы</source>
+        <translation>Turning years</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -1061,6 +1065,14 @@
             <numerusform>Added from the file “%1”: %n journal and event entries.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Поворотные годы…</source>
+        <translation>&amp;Turning years…</translation>
+    </message>
+    <message>
+        <source>Ка&amp;лендарь (.ics)…</source>
+        <translation>Ca&amp;lendar (.ics)…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1524,6 +1536,10 @@ The author.</translation>
             <numerusform>The detailed reading was sent to the printer “%1”: %n page.</numerusform>
             <numerusform>The detailed reading was sent to the printer “%1”: %n pages.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
+        <translation>Ca&amp;lendar of turning years (.ics)…</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2099,186 @@ The entries that could not be read will become the program’s texts. The import
     <message>
         <source>%1 Вариант пуст: читается сама запись.</source>
         <translation>%1 The variant is empty: the entry itself is read.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningCalendar</name>
+    <message>
+        <source>Календарь поворотных лет</source>
+        <translation>Calendar of turning years</translation>
+    </message>
+    <message>
+        <source>Календарь iCalendar (*.ics)</source>
+        <translation>iCalendar calendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Календарь не составлен: %1</source>
+        <translation>No calendar was made: %1</translation>
+    </message>
+    <message>
+        <source>Календарь поворотных лет сохранён в файл «%1»: событий %2.</source>
+        <translation>The calendar of turning years was saved to “%1”: %2 events.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningModel</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Поворот</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Телефон</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Эл. почта</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Связался</source>
+        <translation>Contacted</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningWindow</name>
+    <message>
+        <source>Поворотные годы</source>
+        <translation>Turning years</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для Excel (;) (*.csv)</source>
+        <translation>CSV for Excel (;) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Поворотные годы в CSV</source>
+        <translation>Turning years to CSV</translation>
+    </message>
+    <message>
+        <source>Клиенты с поворотным годом</source>
+        <translation>Clients with a turning year</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Year:</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>&amp;Перемена от:</source>
+        <translation>&amp;Change from:</translation>
+    </message>
+    <message>
+        <source> ур.</source>
+        <translation> lev.</translation>
+    </message>
+    <message>
+        <source>На сколько уровней год должен отличаться от прошлого, чтобы считаться переменой</source>
+        <translation>How many levels a year must differ from the year before to count as a change</translation>
+    </message>
+    <message>
+        <source>Перемена от, уровней</source>
+        <translation>Change from, levels</translation>
+    </message>
+    <message>
+        <source>Показат&amp;ь</source>
+        <translation>S&amp;how</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>имя, дата (23.08, 1975, август), телефон или почта</source>
+        <translation>name, date (23.08, 1975, август), phone or e-mail</translation>
+    </message>
+    <message>
+        <source>Поиск клиента</source>
+        <translation>Find a client</translation>
+    </message>
+    <message>
+        <source>&amp;Связался</source>
+        <translation>C&amp;ontacted</translation>
+    </message>
+    <message>
+        <source>Пробел: отметить, что с клиентом связались сегодня, или снять отметку; Ctrl+Z отменяет</source>
+        <translation>Space: mark the client as contacted today, or take the mark away; Ctrl+Z undoes</translation>
+    </message>
+    <message>
+        <source>О&amp;тменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z: вернуть отметку, как была</source>
+        <translation>Ctrl+Z: put the mark back as it was</translation>
+    </message>
+    <message>
+        <source>&amp;Календарь (.ics)...</source>
+        <translation>Ca&amp;lendar (.ics)...</translation>
+    </message>
+    <message>
+        <source>Поворотные годы клиента на десять лет вперёд — файл для календаря</source>
+        <translation>The client’s turning years for the next ten years, as a calendar file</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV...</source>
+        <translation>&amp;Export to CSV...</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить показанный список в файл CSV</source>
+        <translation>Ctrl+S: save the list shown to a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Поворотные годы %1.csv</source>
+        <translation>Turning years %1.csv</translation>
+    </message>
+    <message numerus="yes">
+        <source>Поворотные годы сохранены в файл «%1»: клиентов %n.</source>
+        <translation>
+            <numerusform>The turning years were saved to “%1”: %n client.</numerusform>
+            <numerusform>The turning years were saved to “%1”: %n clients.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Снять отмет&amp;ку</source>
+        <translation>Take the mar&amp;k away</translation>
+    </message>
+    <message>
+        <source>Клиентов с поворотным годом в %1: %2</source>
+        <translation>Clients with a turning year in %1: %2</translation>
+    </message>
+    <message>
+        <source>Найдено: %1 из %2</source>
+        <translation>Found: %1 of %2</translation>
     </message>
 </context>
 <context>

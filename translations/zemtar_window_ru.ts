@@ -260,4 +260,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ui::TurningWindow</name>
+    <message numerus="yes">
+        <source>Поворотные годы сохранены в файл «%1»: клиентов %n.</source>
+        <translation>
+            <numerusform>Поворотные годы сохранены в файл «%1»: клиентов %n.</numerusform>
+            <numerusform>Поворотные годы сохранены в файл «%1»: клиентов %n.</numerusform>
+            <numerusform>Поворотные годы сохранены в файл «%1»: клиентов %n.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -478,6 +478,10 @@
         <source>Вместе - %1.pdf</source>
         <translation>Разом - %1.pdf</translation>
     </message>
+    <message>
+        <source>Поворотные годы</source>
+        <translation>Поворотні роки</translation>
+    </message>
 </context>
 <context>
     <name>ui::BatchReport</name>
@@ -1082,6 +1086,14 @@
             <numerusform>З файлу «%1» додано записів журналу й подій: %n.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Поворотные годы…</source>
+        <translation>&amp;Поворотні роки…</translation>
+    </message>
+    <message>
+        <source>Ка&amp;лендарь (.ics)…</source>
+        <translation>Ка&amp;лендар (.ics)…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1547,6 +1559,10 @@
             <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінки.</numerusform>
             <numerusform>Детальний звіт надіслано на принтер «%1»: %n сторінок.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
+        <translation>Ка&amp;лендар поворотних років (.ics)…</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +2131,187 @@
     <message>
         <source>%1 Вариант пуст: читается сама запись.</source>
         <translation>%1 Варіант порожній: читається сам запис.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningCalendar</name>
+    <message>
+        <source>Календарь поворотных лет</source>
+        <translation>Календар поворотних років</translation>
+    </message>
+    <message>
+        <source>Календарь iCalendar (*.ics)</source>
+        <translation>Календар iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Календарь не составлен: %1</source>
+        <translation>Календар не складено: %1</translation>
+    </message>
+    <message>
+        <source>Календарь поворотных лет сохранён в файл «%1»: событий %2.</source>
+        <translation>Календар поворотних років збережено у файл «%1»: подій %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningModel</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Дата рождения</source>
+        <translation>Дата народження</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Рівень</translation>
+    </message>
+    <message>
+        <source>Поворот</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Телефон</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Эл. почта</source>
+        <translation>Ел. пошта</translation>
+    </message>
+    <message>
+        <source>Связался</source>
+        <translation>Зв’язався</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TurningWindow</name>
+    <message>
+        <source>Поворотные годы</source>
+        <translation>Поворотні роки</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>Таблиця CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для Excel (;) (*.csv)</source>
+        <translation>CSV для Excel (;) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Поворотные годы в CSV</source>
+        <translation>Поворотні роки в CSV</translation>
+    </message>
+    <message>
+        <source>Клиенты с поворотным годом</source>
+        <translation>Клієнти з поворотним роком</translation>
+    </message>
+    <message>
+        <source>&amp;Год:</source>
+        <translation>&amp;Рік:</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>Рік</translation>
+    </message>
+    <message>
+        <source>&amp;Перемена от:</source>
+        <translation>&amp;Зміна від:</translation>
+    </message>
+    <message>
+        <source> ур.</source>
+        <translation> рів.</translation>
+    </message>
+    <message>
+        <source>На сколько уровней год должен отличаться от прошлого, чтобы считаться переменой</source>
+        <translation>На скільки рівнів рік має відрізнятися від попереднього, щоб вважатися зміною</translation>
+    </message>
+    <message>
+        <source>Перемена от, уровней</source>
+        <translation>Зміна від, рівнів</translation>
+    </message>
+    <message>
+        <source>Показат&amp;ь</source>
+        <translation>Показат&amp;и</translation>
+    </message>
+    <message>
+        <source>&amp;Найти:</source>
+        <translation>З&amp;найти:</translation>
+    </message>
+    <message>
+        <source>имя, дата (23.08, 1975, август), телефон или почта</source>
+        <translation>ім’я, дата (23.08, 1975, серпень), телефон або пошта</translation>
+    </message>
+    <message>
+        <source>Поиск клиента</source>
+        <translation>Пошук клієнта</translation>
+    </message>
+    <message>
+        <source>&amp;Связался</source>
+        <translation>Зв’&amp;язався</translation>
+    </message>
+    <message>
+        <source>Пробел: отметить, что с клиентом связались сегодня, или снять отметку; Ctrl+Z отменяет</source>
+        <translation>Пробіл: позначити, що з клієнтом зв’язалися сьогодні, або зняти позначку; Ctrl+Z скасовує</translation>
+    </message>
+    <message>
+        <source>О&amp;тменить</source>
+        <translation>С&amp;касувати</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z: вернуть отметку, как была</source>
+        <translation>Ctrl+Z: повернути позначку, як була</translation>
+    </message>
+    <message>
+        <source>&amp;Календарь (.ics)...</source>
+        <translation>&amp;Календар (.ics)...</translation>
+    </message>
+    <message>
+        <source>Поворотные годы клиента на десять лет вперёд — файл для календаря</source>
+        <translation>Поворотні роки клієнта на десять років уперед — файл для календаря</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в CSV...</source>
+        <translation>&amp;Експорт у CSV...</translation>
+    </message>
+    <message>
+        <source>Ctrl+S: сохранить показанный список в файл CSV</source>
+        <translation>Ctrl+S: зберегти показаний список у файл CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>Поворотные годы %1.csv</source>
+        <translation>Поворотні роки %1.csv</translation>
+    </message>
+    <message numerus="yes">
+        <source>Поворотные годы сохранены в файл «%1»: клиентов %n.</source>
+        <translation>
+            <numerusform>Поворотні роки збережено у файл «%1»: %n клієнт.</numerusform>
+            <numerusform>Поворотні роки збережено у файл «%1»: %n клієнти.</numerusform>
+            <numerusform>Поворотні роки збережено у файл «%1»: %n клієнтів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Снять отмет&amp;ку</source>
+        <translation>Зняти позна&amp;чку</translation>
+    </message>
+    <message>
+        <source>Клиентов с поворотным годом в %1: %2</source>
+        <translation>Клієнтів із поворотним роком у %1: %2</translation>
+    </message>
+    <message>
+        <source>Найдено: %1 из %2</source>
+        <translation>Знайдено: %1 з %2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -102,6 +104,16 @@ public:
     // Every client's journal and events as folded text (book::fold), by
     // client id, for the search; clients without any are not there.
     bool recordTexts(std::vector<std::pair<qint64, QString>>& out, QString* error = nullptr);
+    // The turning years a client was contacted about («Связался»): for one
+    // year, the day each client was marked, by client id.
+    bool contacted(int year, QHash<qint64, QDate>& out, QString* error = nullptr);
+    // Marks the client contacted about `year` on `day`, replacing an earlier
+    // mark; a null day takes the mark away. False, saying why, for a year
+    // outside kFirstRecordYear to kLastRecordYear or a client no longer in
+    // the book. The marks go to the bin with a deleted client and come back
+    // with them. A mark changes nothing the book's other views show, so it is
+    // followed by contactedChanged(), not by changed().
+    bool setContacted(qint64 id, int year, const QDate& day, QString* error = nullptr);
     // Moves these clients, with their history and everything on their card,
     // to the bin («Удалённые») in one transaction: all of them or none.
     bool remove(qint64 id, QString* error = nullptr);
@@ -248,6 +260,8 @@ signals:
     // follows every change stored, recordPrinted's included: whoever shows
     // the book reloads on this signal alone, not again after a call.
     void changed();
+    // A «Связался» mark was set or taken away (setContacted).
+    void contactedChanged(qint64 id, int year);
 
 private:
     // Opens and checks the file; the reason when it cannot be used.

@@ -104,6 +104,12 @@ QString suggestedBookletPath(const core::ClientNames& client, const core::BirthD
                              client, born, QStringLiteral("pdf")));
 }
 
+QString suggestedCalendarPath(const core::ClientNames& client, const core::BirthDate& born) {
+    return QDir(lastSaveFolder(SavedFile::BookCsv))
+        .filePath(nameOfFile(QCoreApplication::translate("print::SavePlace", "Поворотные годы"),
+                             client, born, QStringLiteral("ics")));
+}
+
 QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate& born) {
     return QDir(lastSaveFolder(SavedFile::ReportPdf))
         .filePath(suggestedFileName(client, born, QStringLiteral("pdf")));

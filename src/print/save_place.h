@@ -32,6 +32,10 @@ QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate&
 // booklet is never named as the one-page report.
 QString suggestedBookletPath(const core::ClientNames& client, const core::BirthDate& born);
 
+// "Поворотные годы - Иванова Мария - 23.08.1975.ics", the client's calendar of
+// turning years, in the folder the book's last file went to.
+QString suggestedCalendarPath(const core::ClientNames& client, const core::BirthDate& born);
+
 // "Сравнение - Иванова Мария 23.08.1975 и Волков Игорь 11.03.1972.pdf" (the
 // surname and the first name, when there are any) for two people, "Вместе -
 // Иванова, Волков, 12.12.2005.pdf" (each one's surname, else the first name,

@@ -208,20 +208,19 @@ std::vector<int> BookOrder::sorted(int column, bool up) {
         return book;
     }
     const Ascending& order = ascending(column);
-    if (up) {
-        return order.rows;
-    }
-    // Downwards: the runs of equal ones from the last to the first, each run
-    // still in the book's order.
+    return up ? order.rows : downwards(order.rows, order.tiedToPrevious);
+}
+
+std::vector<int> BookOrder::downwards(const std::vector<int>& rows,
+                                      const std::vector<bool>& tiedToPrevious) {
     std::vector<int> down;
-    down.reserve(order.rows.size());
-    for (size_t end = order.rows.size(); end > 0;) {
+    down.reserve(rows.size());
+    for (size_t end = rows.size(); end > 0;) {
         size_t start = end - 1;
-        while (start > 0 && order.tiedToPrevious[start]) {
+        while (start > 0 && tiedToPrevious[start]) {
             --start;
         }
-        down.insert(down.end(), order.rows.begin() + qsizetype(start),
-                    order.rows.begin() + qsizetype(end));
+        down.insert(down.end(), rows.begin() + qsizetype(start), rows.begin() + qsizetype(end));
         end = start;
     }
     return down;

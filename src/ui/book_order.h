@@ -41,6 +41,12 @@ public:
     // Every client's place in the book, in the order of `column`.
     std::vector<int> sorted(int column, bool up);
 
+    // Places in ascending order, `tiedToPrevious` marking each one equal to
+    // the one before it, turned downwards: the runs of equal ones from the
+    // last to the first, each run still in the book's order.
+    static std::vector<int> downwards(const std::vector<int>& rows,
+                                      const std::vector<bool>& tiedToPrevious);
+
 private:
     struct Ascending {
         std::vector<int> rows;

@@ -30,6 +30,7 @@ namespace ui {
 class BatchReport;
 class BinWindow;
 class BookModel;
+class TurningWindow;
 
 // The client book window: every client in a table ordered by surname, a search
 // field that narrows it as one types, and the commands open, print, edit,
@@ -125,6 +126,16 @@ public:
     void undoDeletion();
     // Shows the bin; by default as a modal window.
     void setBinRunner(std::function<void(BinWindow&)> run) { runBin_ = std::move(run); }
+    // «Поворотные годы…»: whom to call about their coming year.
+    void openTurning();
+    // Shows the turning list; by default as a modal window.
+    void setTurningRunner(std::function<void(TurningWindow&)> run) { runTurning_ = std::move(run); }
+    // «Календарь (.ics)…»: the current client's turning years in a calendar file.
+    void saveCalendar();
+    // Asks for the calendar's file; the desktop's file chooser by default.
+    void setAskCalendarFile(std::function<QString(QWidget*, const QString&)> ask) {
+        askCalendar_ = std::move(ask);
+    }
 
 signals:
     // A client changed or left the book by this window's hand, for whoever
@@ -178,6 +189,8 @@ private:
     book::CsvFormat exportFormat_ = book::CsvFormat::Plain;  // as last chosen in the dialog
     std::function<void(BatchReport&)> batchSetup_;
     std::function<void(BinWindow&)> runBin_;
+    std::function<void(TurningWindow&)> runTurning_;
+    std::function<QString(QWidget*, const QString&)> askCalendar_;
 };
 
 }  // namespace ui

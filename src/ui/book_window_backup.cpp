@@ -69,6 +69,11 @@ void BookWindow::buildMenu() {
     menu->addAction(tr("&Восстановить из копии…"), this, &BookWindow::restoreCopy);
     menu->addSeparator();
     menu->addAction(tr("&Удалённые клиенты…"), this, &BookWindow::openBin);
+    menu->addSeparator();
+    QAction* turning = menu->addAction(tr("&Поворотные годы…"), this, &BookWindow::openTurning);
+    turning->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    addAction(turning);
+    menu->addAction(tr("Ка&лендарь (.ics)…"), this, &BookWindow::saveCalendar);
     // Also the window's own, so that the key works with the menu closed.
     QAction* undo =
         menu->addAction(tr("&Вернуть последних удалённых"), this, &BookWindow::undoDeletion);

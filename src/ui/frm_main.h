@@ -251,6 +251,7 @@ private:
     QAction* bookletAction_ = nullptr;      // «Подробный отчёт…»
     QAction* copyBookletAction_ = nullptr;  // «Копировать толкование»
     QAction* bookAction_ = nullptr;
+    QAction* calendarAction_ = nullptr;  // «Календарь (.ics)…» of the book's current client
     QAction* exitAction_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* copyAction_ = nullptr;

@@ -29,6 +29,7 @@
 #include "ui/language_menu.h"
 #include "ui/letterhead_dialog.h"
 #include "ui/texts_window.h"
+#include "ui/turning_calendar_file.h"
 
 // The main window's menus and the commands behind them that the window's own
 // buttons do not run: printing, the picture, the clipboard and the client book.
@@ -96,6 +97,9 @@ void FrmMain::buildMenus() {
     bookAction_ = fileMenu_->addAction(tr("&Картотека клиентов…"));
     bookAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     bookAction_->setVisible(false);
+    calendarAction_ = fileMenu_->addAction(tr("Ка&лендарь поворотных лет (.ics)…"));
+    calendarAction_->setVisible(false);
+    calendarAction_->setEnabled(false);
     fileMenu_->addSeparator();
     exitAction_ = fileMenu_->addAction(tr("В&ыход"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -137,10 +141,11 @@ void FrmMain::nameMenus() {
           std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
           std::pair{letterheadAction_, "mpLetterhead"}, std::pair{textsAction_, "mpTexts"},
           std::pair{bookletAction_, "mpBooklet"}, std::pair{copyBookletAction_, "mpCopyBooklet"},
-          std::pair{bookAction_, "mpBook"}, std::pair{exitAction_, "mpExit"},
-          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
-          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
-          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
+          std::pair{bookAction_, "mpBook"}, std::pair{calendarAction_, "mpCalendar"},
+          std::pair{exitAction_, "mpExit"}, std::pair{copyAction_, "mpCopy"},
+          std::pair{calculateAction_, "mpRash"}, std::pair{todayAction_, "mpDay"},
+          std::pair{markYearAction_, "mpMarkYear"}, std::pair{contentsAction_, "mpCont"},
+          std::pair{aboutAction_, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 }
@@ -159,6 +164,11 @@ void FrmMain::connectMenus() {
     connect(textsAction_, &QAction::triggered, this, &FrmMain::editTexts);
     connect(bookletAction_, &QAction::triggered, this, &FrmMain::askBooklet);
     connect(copyBookletAction_, &QAction::triggered, this, &FrmMain::copyBooklet);
+    connect(calendarAction_, &QAction::triggered, this, [this] {
+        if (current_) {
+            saveTurningCalendar(this, services_, current_->person, {askCalendarFile, 0});
+        }
+    });
     connect(bookAction_, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();
@@ -232,6 +242,7 @@ void FrmMain::editTexts() {
 void FrmMain::setClientBook(ClientBookHooks hooks) {
     book_ = std::move(hooks);
     bookAction_->setVisible(static_cast<bool>(book_.open));
+    calendarAction_->setVisible(static_cast<bool>(book_.open));
 }
 
 void FrmMain::printFor(const core::BirthDate& date, const CurrentClient& client) {
@@ -252,6 +263,7 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     // Only a client the book holds can be the current one.
     current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
     setWindowTitle(mainWindowTitle(current_));
+    calendarAction_->setEnabled(current_.has_value());
     showEventMarks();
 }
 
