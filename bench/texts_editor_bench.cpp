@@ -44,7 +44,12 @@ void BM_KeystrokeInTheEditor(benchmark::State& state) {
     platform::RecordingServices services;
     ui::PreviewSubject subject{
         std::get<core::Forecast>(core::calculate({23, 7, QStringLiteral("1975")})),
-        core::ClientNames{QStringLiteral("Петрова"), QStringLiteral("Мария"), QString()}, 2026};
+        core::Person{{QStringLiteral("Петрова"), QStringLiteral("Мария"), QString()},
+                     {23, 7, QStringLiteral("1975")},
+                     core::ReportLanguage::Russian,
+                     core::Gender::Female,
+                     QString()},
+        2026};
     ui::TextsWindow window(services, platform::TextStore(dir.filePath(QStringLiteral("data"))),
                            subject);
     window.resize(990, 660);
