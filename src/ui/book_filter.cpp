@@ -171,4 +171,18 @@ std::vector<quint8> BookFilter::kept(const BookTexts& texts) const {
     return all;
 }
 
+std::vector<int> BookFilter::keptIn(const std::vector<int>& order, const BookTexts& texts) const {
+    if (keepsAll()) {
+        return order;
+    }
+    const std::vector<quint8> keep = kept(texts);
+    std::vector<int> rows;
+    for (const int i : order) {
+        if (keep[size_t(i)] != 0) {
+            rows.push_back(i);
+        }
+    }
+    return rows;
+}
+
 }  // namespace ui

@@ -39,6 +39,8 @@ public:
 
     // For each client in the book's order, whether the search keeps them.
     std::vector<quint8> kept(const BookTexts& texts) const;
+    // The rows of `order` (indexes into texts) that are kept, in that order.
+    std::vector<int> keptIn(const std::vector<int>& order, const BookTexts& texts) const;
 
 private:
     struct Word {

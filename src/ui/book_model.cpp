@@ -43,17 +43,7 @@ void BookModel::reset(std::vector<book::Client> clients, book::SearchKeys keys,
 }
 
 std::vector<int> BookModel::found() const {
-    if (filter_.keepsAll()) {
-        return ordered_;
-    }
-    const std::vector<quint8> kept = filter_.kept(*texts_);
-    std::vector<int> rows;
-    for (const int i : ordered_) {
-        if (kept[size_t(i)] != 0) {
-            rows.push_back(i);
-        }
-    }
-    return rows;
+    return filter_.keptIn(ordered_, *texts_);
 }
 
 void BookModel::show(std::vector<int> rows) {

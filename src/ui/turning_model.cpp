@@ -90,17 +90,7 @@ std::vector<int> TurningModel::ordered(int column, bool up) {
 }
 
 std::vector<int> TurningModel::found() const {
-    if (filter_.keepsAll()) {
-        return ordered_;
-    }
-    const std::vector<quint8> kept = filter_.kept(*texts_);
-    std::vector<int> rows;
-    for (const int i : ordered_) {
-        if (kept[size_t(i)] != 0) {
-            rows.push_back(i);
-        }
-    }
-    return rows;
+    return filter_.keptIn(ordered_, *texts_);
 }
 
 void TurningModel::show(std::vector<int> rows) {
