@@ -34,81 +34,22 @@ QString firstLine(const QString& text) {
 void BookModel::reset(std::vector<book::Client> clients, book::SearchKeys keys,
                       const std::vector<std::pair<qint64, QString>>& records) {
     beginResetModel();
-    texts_ = std::make_shared<const BookTexts>(BookTexts::of(clients, std::move(keys), records));
-    clients_ = std::make_shared<const std::vector<book::Client>>(std::move(clients));
-    order_.reset(clients_, texts_);
-    ordered_ = order_.sorted(sortColumn_, sortOrder_ == Qt::AscendingOrder);
-    rows_ = found();
+    auto texts =
+        std::make_shared<const BookTexts>(BookTexts::of(clients, std::move(keys), records));
+    setClients(std::move(clients), std::move(texts));
     endResetModel();
-}
-
-std::vector<int> BookModel::found() const {
-    return filter_.keptIn(ordered_, *texts_);
-}
-
-void BookModel::show(std::vector<int> rows) {
-    // Only whole rows move or go: the columns stay as they are.
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    std::vector<int> whose(size_t(before.size()));
-    for (qsizetype k = 0; k < before.size(); ++k) {
-        whose[size_t(k)] = rows_[size_t(before[k].row())];
-    }
-    rows_ = std::move(rows);
-    if (!before.isEmpty()) {
-        std::vector<int> rowOfClient(clients_->size(), -1);
-        for (size_t r = 0; r < rows_.size(); ++r) {
-            rowOfClient[size_t(rows_[r])] = int(r);
-        }
-        QModelIndexList after;
-        after.reserve(before.size());
-        for (qsizetype k = 0; k < before.size(); ++k) {
-            const int row = rowOfClient[size_t(whose[size_t(k)])];
-            after.append(row < 0 ? QModelIndex() : index(row, before[k].column()));
-        }
-        changePersistentIndexList(before, after);
-    }
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-void BookModel::setSearch(const QString& typed) {
-    if (filter_.setWords(typed)) {
-        show(found());
-    }
-}
-
-void BookModel::sort(int column, Qt::SortOrder order) {
-    if (column >= kColumnCount) {
-        return;
-    }
-    sortColumn_ = std::max(column, -1);
-    sortOrder_ = order;
-    ordered_ = order_.sorted(sortColumn_, order == Qt::AscendingOrder);
-    show(found());
-}
-
-int BookModel::rowOf(qint64 id) const {
-    for (size_t r = 0; r < rows_.size(); ++r) {
-        if ((*clients_)[size_t(rows_[r])].id == id) {
-            return int(r);
-        }
-    }
-    return -1;
 }
 
 std::vector<int> BookModel::rowsOf(const std::vector<qint64>& ids) const {
     const QSet<qint64> wanted(ids.begin(), ids.end());
     std::vector<int> rows;
-    for (size_t r = 0; r < rows_.size() && rows.size() < size_t(wanted.size()); ++r) {
-        if (wanted.contains((*clients_)[size_t(rows_[r])].id)) {
+    const std::vector<int>& shown = shownRows();
+    for (size_t r = 0; r < shown.size() && rows.size() < size_t(wanted.size()); ++r) {
+        if (wanted.contains(clients()[size_t(shown[r])].id)) {
             rows.push_back(int(r));
         }
     }
     return rows;
-}
-
-int BookModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int BookModel::columnCount(const QModelIndex& parent) const {

@@ -58,17 +58,14 @@ void TurningModel::reset(book::TurningList list) {
     for (const book::TurningEntry& e : list_.entries) {
         clients.push_back(e.client);
     }
-    texts_ = std::make_shared<const BookTexts>(BookTexts::of(clients, list_.keys));
-    clients_ = std::make_shared<const std::vector<book::Client>>(std::move(clients));
-    order_.reset(clients_, texts_);
-    ordered_ = ordered(sortColumn_, sortOrder_ == Qt::AscendingOrder);
-    rows_ = found();
+    auto texts = std::make_shared<const BookTexts>(BookTexts::of(clients, list_.keys));
+    setClients(std::move(clients), std::move(texts));
     endResetModel();
 }
 
-std::vector<int> TurningModel::ordered(int column, bool up) {
+std::vector<int> TurningModel::orderedBy(int column, bool up) {
     if (column <= BirthDate) {
-        return order_.sorted(column, up);  // the book's own columns, the book's own way
+        return bookOrder().sorted(column, up);  // the book's own columns, the book's own way
     }
     const size_t n = list_.entries.size();
     std::vector<Key> keys(n);
@@ -89,61 +86,10 @@ std::vector<int> TurningModel::ordered(int column, bool up) {
     return BookOrder::downwards(rows, tied);
 }
 
-std::vector<int> TurningModel::found() const {
-    return filter_.keptIn(ordered_, *texts_);
-}
-
-void TurningModel::show(std::vector<int> rows) {
-    // The current client stays current wherever their row goes.
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    std::vector<int> whose(size_t(before.size()));
-    for (qsizetype k = 0; k < before.size(); ++k) {
-        whose[size_t(k)] = rows_[size_t(before[k].row())];
-    }
-    rows_ = std::move(rows);
-    std::vector<int> rowOfEntry(list_.entries.size(), -1);
-    for (size_t r = 0; r < rows_.size(); ++r) {
-        rowOfEntry[size_t(rows_[r])] = int(r);
-    }
-    QModelIndexList after;
-    for (qsizetype k = 0; k < before.size(); ++k) {
-        const int row = rowOfEntry[size_t(whose[size_t(k)])];
-        after.append(row < 0 ? QModelIndex() : index(row, before[k].column()));
-    }
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-void TurningModel::setSearch(const QString& typed) {
-    if (filter_.setWords(typed)) {
-        show(found());
-    }
-}
-
-void TurningModel::sort(int column, Qt::SortOrder order) {
-    if (column >= kColumnCount) {
-        return;
-    }
-    sortColumn_ = std::max(column, -1);
-    sortOrder_ = order;
-    ordered_ = ordered(sortColumn_, order == Qt::AscendingOrder);
-    show(found());
-}
-
-int TurningModel::rowOf(qint64 id) const {
-    for (size_t r = 0; r < rows_.size(); ++r) {
-        if (list_.entries[size_t(rows_[r])].client.id == id) {
-            return int(r);
-        }
-    }
-    return -1;
-}
-
 std::vector<const book::TurningEntry*> TurningModel::shownEntries() const {
     std::vector<const book::TurningEntry*> shown;
-    shown.reserve(rows_.size());
-    for (const int i : rows_) {
+    shown.reserve(shownRows().size());
+    for (const int i : shownRows()) {
         shown.push_back(&list_.entries[size_t(i)]);
     }
     return shown;
@@ -158,10 +104,6 @@ void TurningModel::setContacted(qint64 id, const QDate& day) {
     if (const int row = rowOf(id); row >= 0) {
         emit dataChanged(index(row, Contacted), index(row, Contacted));
     }
-}
-
-int TurningModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int TurningModel::columnCount(const QModelIndex& parent) const {
