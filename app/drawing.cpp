@@ -18,7 +18,7 @@
 #include "print/group_page.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
-#include "ui/frm_main.h"
+#include "ui/main_window/frm_main.h"
 
 namespace {
 

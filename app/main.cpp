@@ -14,9 +14,9 @@
 #include "platform/single_instance.h"
 #include "platform/translations.h"
 #include "platform/user_settings.h"
-#include "ui/client_book_link.h"
-#include "ui/frm_main.h"
-#include "ui/pictures.h"
+#include "ui/book/client_book_link.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/main_window/pictures.h"
 
 namespace {
 

@@ -28,7 +28,7 @@
 #include "platform/services.h"
 #include "platform/user_settings.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
+#include "ui/book/book_window.h"
 
 #include "benchmark_main.h"
 #include "made_up_people.h"

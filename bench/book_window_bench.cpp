@@ -39,7 +39,7 @@
 #include "platform/services.h"
 #include "platform/user_settings.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
+#include "ui/book/book_window.h"
 
 #include "child_runs.h"
 #include "made_up_people.h"

@@ -12,7 +12,7 @@
 
 #include "platform/services.h"
 #include "recording_services.h"
-#include "ui/group_window.h"
+#include "ui/group/group_window.h"
 
 #include "widget_benchmark_main.h"
 

@@ -13,7 +13,7 @@
 #include "core/text_set.h"
 #include "platform/services.h"
 #include "recording_services.h"
-#include "ui/texts_window.h"
+#include "ui/texts/texts_window.h"
 
 #include "widget_benchmark_main.h"
 

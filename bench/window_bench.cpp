@@ -13,7 +13,7 @@
 #include "platform/services.h"
 #include "print/print_job.h"
 #include "recording_services.h"
-#include "ui/frm_main.h"
+#include "ui/main_window/frm_main.h"
 
 #include "widget_benchmark_main.h"
 

@@ -2,8 +2,10 @@
 #
 # A target's headers are the .h files among its sources. Each target gets an
 # include folder of its own in the build tree that holds, for each of those
-# headers, a symbolic link under the name of the header's folder
-# (include/zemtar_core/core/forecast.h -> src/core/forecast.h). Sources keep
+# headers, a symbolic link under the header's path from src/
+# (include/zemtar_core/core/forecast.h -> src/core/forecast.h,
+# include/zemtar_ui/ui/group/group_view.h -> src/ui/group/group_view.h), or
+# for a header outside src/, under the name of its folder. Sources keep
 # including "core/forecast.h", and that is found only through zemtar_core's
 # folder: a library that includes a header of one it does not link fails to
 # compile. Libraries that share a folder of src/ (platform/, print/, book/,
@@ -34,10 +36,19 @@ function(zemtar_include_root target)
         endif()
         cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir} NORMALIZE
                    OUTPUT_VARIABLE header)
-        cmake_path(GET header FILENAME name)
-        cmake_path(GET header PARENT_PATH folder)
-        cmake_path(GET folder FILENAME folder)
-        set(key ${folder}/${name})
+        # Under src/ a header is named by its path from there (core/forecast.h,
+        # ui/book/book_window.h); elsewhere by its folder (app/drawing.h).
+        set(src_root ${CMAKE_SOURCE_DIR}/src)
+        cmake_path(IS_PREFIX src_root ${header} NORMALIZE under_src)
+        if(under_src)
+            cmake_path(RELATIVE_PATH header BASE_DIRECTORY ${src_root} OUTPUT_VARIABLE key)
+        else()
+            cmake_path(GET header FILENAME name)
+            cmake_path(GET header PARENT_PATH folder)
+            cmake_path(GET folder FILENAME folder)
+            set(key ${folder}/${name})
+        endif()
+        cmake_path(GET key PARENT_PATH key_folder)
         foreach(entry IN LISTS owners)
             if(entry MATCHES "^${key}=(.*)$")
                 message(FATAL_ERROR "${key} is listed by ${CMAKE_MATCH_1} and by ${target}: "
@@ -54,7 +65,7 @@ function(zemtar_include_root target)
             endif()
             file(REMOVE ${link})
         endif()
-        file(MAKE_DIRECTORY ${root}/${folder})
+        file(MAKE_DIRECTORY ${root}/${key_folder})
         file(CREATE_LINK ${header} ${link} SYMBOLIC)
     endforeach()
     # A header taken out of the list leaves the folder with it.

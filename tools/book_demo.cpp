@@ -18,9 +18,9 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
-#include "ui/book_window.h"
-#include "ui/turning_model.h"
-#include "ui/turning_window.h"
+#include "ui/book/book_window.h"
+#include "ui/book/turning_model.h"
+#include "ui/book/turning_window.h"
 
 namespace {
 

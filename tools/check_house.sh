@@ -116,7 +116,7 @@ done
 person_widget=src/print/person_fields.cpp
 # Dates that are not a person's: a life event's month and year, the year the
 # turning list is asked for.
-not_a_person=(src/ui/client_journal_view.cpp src/ui/turning_window.cpp)
+not_a_person=(src/ui/book/client_journal_view.cpp src/ui/book/turning_window.cpp)
 own_fields='(^|[^[:alnum:]_])(surname|name|patronymic|firstName|lastName|day|month|year)[[:alnum:]_]*[[:space:]]*=[[:space:]]*new[[:space:]]+Q(LineEdit|ComboBox|SpinBox)\b'
 month_list='addItems?\(.*[mM]onth[A-Za-z]*\('
 for file in "${files[@]}"; do

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "ui/pictures.h"
+#include "ui/main_window/pictures.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

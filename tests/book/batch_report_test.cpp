@@ -17,10 +17,10 @@
 #include "platform/text_store.h"
 #include "print/booklet_pages.h"
 #include "recording_services.h"
-#include "ui/batch_report.h"
-#include "ui/book_window.h"
-#include "ui/booklet_dialog.h"
-#include "ui/group_window.h"
+#include "ui/book/batch_report.h"
+#include "ui/book/book_window.h"
+#include "ui/dialogs/booklet_dialog.h"
+#include "ui/group/group_window.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;

@@ -15,9 +15,9 @@
 #include "platform/services.h"
 #include "platform/user_settings.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
-#include "ui/client_editor.h"
-#include "ui/cut_off_tips.h"
+#include "ui/book/book_window.h"
+#include "ui/book/client_editor.h"
+#include "ui/book/cut_off_tips.h"
 
 using ui::BookWindow;
 

@@ -21,11 +21,11 @@
 #include "print/language_box.h"
 #include "print/person_fields.h"
 #include "recording_services.h"
-#include "ui/bin_window.h"
-#include "ui/book_window.h"
-#include "ui/client_book_link.h"
-#include "ui/client_editor.h"
-#include "ui/frm_main.h"
+#include "ui/book/bin_window.h"
+#include "ui/book/book_window.h"
+#include "ui/book/client_book_link.h"
+#include "ui/book/client_editor.h"
+#include "ui/main_window/frm_main.h"
 
 using ui::BookWindow;
 using Command = BookWindow::Command;

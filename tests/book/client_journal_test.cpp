@@ -4,7 +4,7 @@
 #include <QSqlQuery>
 
 #include "book_fixture.h"
-#include "ui/book_filter.h"
+#include "ui/book/book_filter.h"
 
 using book::ClientRecords;
 using book::LifeEvent;

@@ -14,9 +14,9 @@
 #include "core/program_info.h"
 #include "print/frm_prn.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
-#include "ui/client_book_link.h"
-#include "ui/frm_main.h"
+#include "ui/book/book_window.h"
+#include "ui/book/client_book_link.h"
+#include "ui/main_window/frm_main.h"
 
 using core::ReportKind;
 using ui::NameChange;

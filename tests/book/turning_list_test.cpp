@@ -12,9 +12,9 @@
 #include "book_fixture.h"
 #include "calendar_reader.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
-#include "ui/turning_model.h"
-#include "ui/turning_window.h"
+#include "ui/book/book_window.h"
+#include "ui/book/turning_model.h"
+#include "ui/book/turning_window.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include "platform/translations.h"
 #include "platform/user_settings.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
-#include "ui/frm_main.h"
-#include "ui/language_menu.h"
-#include "ui/text_preview.h"
+#include "ui/book/book_window.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/main_window/language_menu.h"
+#include "ui/texts/text_preview.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "platform/services.h"
 #include "platform/units.h"
 #include "recording_services.h"
-#include "ui/frm_about.h"
+#include "ui/dialogs/frm_about.h"
 
 using platform::px;
 using ui::FrmAbout;

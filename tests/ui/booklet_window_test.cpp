@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "ui/booklet_dialog.h"
+#include "ui/dialogs/booklet_dialog.h"
 #include "window_fixture.h"
 
 // A booklet for a child born in 2010, from the menu's commands: its pages in

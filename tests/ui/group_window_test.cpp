@@ -23,7 +23,7 @@
 
 #include "graph/group_chart.h"
 #include "platform/user_settings.h"
-#include "ui/group_window.h"
+#include "ui/group/group_window.h"
 #include "window_fixture.h"
 
 using platform::DrawOp;

@@ -14,7 +14,7 @@
 #include "platform/user_settings.h"
 #include "print/frm_prn.h"
 #include "print/letterhead.h"
-#include "ui/letterhead_dialog.h"
+#include "ui/dialogs/letterhead_dialog.h"
 #include "window_fixture.h"
 
 namespace {

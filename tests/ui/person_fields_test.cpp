@@ -21,9 +21,9 @@
 #include "print/frm_prn.h"
 #include "print/person_fields.h"
 #include "recording_services.h"
-#include "ui/booklet_dialog.h"
-#include "ui/client_editor.h"
-#include "ui/group_window.h"
+#include "ui/book/client_editor.h"
+#include "ui/dialogs/booklet_dialog.h"
+#include "ui/group/group_window.h"
 
 namespace {
 

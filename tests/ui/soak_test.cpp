@@ -11,7 +11,7 @@
 
 #include "platform/services.h"
 #include "recording_services.h"
-#include "ui/frm_main.h"
+#include "ui/main_window/frm_main.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "platform/services.h"
 #include "platform/text_store.h"
 #include "recording_services.h"
-#include "ui/text_preview.h"
-#include "ui/texts_window.h"
+#include "ui/texts/text_preview.h"
+#include "ui/texts/texts_window.h"
 
 namespace {
 

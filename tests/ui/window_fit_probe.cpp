@@ -33,13 +33,13 @@
 #include "print/frm_prn.h"
 #include "print/print_job.h"
 #include "recording_services.h"
-#include "ui/book_window.h"
-#include "ui/client_editor.h"
-#include "ui/frm_about.h"
-#include "ui/frm_main.h"
-#include "ui/group_window.h"
-#include "ui/letterhead_dialog.h"
-#include "ui/texts_window.h"
+#include "ui/book/book_window.h"
+#include "ui/book/client_editor.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/letterhead_dialog.h"
+#include "ui/group/group_window.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/texts/texts_window.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "platform/services.h"
 #include "platform/window_surface.h"
 #include "recording_services.h"
-#include "ui/frm_main.h"
+#include "ui/main_window/frm_main.h"
 
 // The real main window, never shown, with its desktop requests recorded. Its
 // controls are found by object name, as a user finds them by their place.
