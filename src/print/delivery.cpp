@@ -195,6 +195,25 @@ PrintDelivery::Outcome PrintDelivery::deliver(PageComposer& composer, ReportTarg
     return outcome;
 }
 
+PrintDelivery::Outcome PrintDelivery::deliverTo(PageComposer& composer, const QString& path) {
+    pages_ = 0;
+    savedPath_.clear();
+    printerName_.clear();
+    const PagesResult result = writePdfFile(composer, path, contextFor(composer.facts(), true));
+    Outcome outcome = Outcome::Saved;
+    if (result.stopped) {
+        outcome = Outcome::Cancelled;
+    } else if (!result.error.isEmpty()) {
+        fail(composer, result.error);
+        outcome = Outcome::Failed;
+    } else {
+        pages_ = result.pages;
+        savedPath_ = path;
+    }
+    progress_.reset();
+    return outcome;
+}
+
 // The moment and the letterhead every page of this delivery shares, and the
 // progress dialog a long document shows once it first tells how far it is.
 PageContext PrintDelivery::contextFor(const DocumentFacts& facts, bool intoFile) {
