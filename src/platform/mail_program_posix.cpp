@@ -67,18 +67,11 @@ MailResult handToMailProgram(const MailDraft& draft) {
     }
     // Never deleted while it runs: a mail program started by xdg-email may
     // outlive this program, and a QProcess ends its process when destroyed.
-    // Nothing flows through pipes that nobody would read.
+    // Nothing flows through pipes that nobody would read then.
     auto* process = new QProcess;
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process](QProcess::ProcessError e) {
-                         if (e == QProcess::FailedToStart) {
-                             process->deleteLater();
-                         }
-                     });
     QEventLoop loop;
     bool finished = false;
     bool failedToStart = false;
@@ -98,8 +91,16 @@ MailResult handToMailProgram(const MailDraft& draft) {
     QTimer::singleShot(kWaitMs, &loop, &QEventLoop::quit);
     // An argument list, never a command line: nothing in the letter reaches a shell.
     process->start(program, xdgEmailArguments(draft));
-    // The windows repaint meanwhile; what the user types waits.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // The windows repaint meanwhile; what the user types waits. (A start
+    // that failed at once has said so already.)
+    if (!failedToStart) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (finished || failedToStart) {
+        delete process;
+    } else {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    }
     if (failedToStart) {
         return {MailOutcome::NoMailProgram, Words::tr("программа xdg-email не запускается")};
     }

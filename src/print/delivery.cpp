@@ -199,17 +199,7 @@ PrintDelivery::Outcome PrintDelivery::deliverTo(PageComposer& composer, const QS
     pages_ = 0;
     savedPath_.clear();
     printerName_.clear();
-    const PagesResult result = writePdfFile(composer, path, contextFor(composer.facts(), true));
-    Outcome outcome = Outcome::Saved;
-    if (result.stopped) {
-        outcome = Outcome::Cancelled;
-    } else if (!result.error.isEmpty()) {
-        fail(composer, result.error);
-        outcome = Outcome::Failed;
-    } else {
-        pages_ = result.pages;
-        savedPath_ = path;
-    }
+    const Outcome outcome = intoPdf(composer, path, contextFor(composer.facts(), true));
     progress_.reset();
     return outcome;
 }
@@ -301,6 +291,15 @@ PrintDelivery::Outcome PrintDelivery::toFile(PageComposer& composer, const PageC
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
+    const Outcome outcome = intoPdf(composer, path, context);
+    if (outcome == Outcome::Saved) {
+        rememberSaveFolder(facts.folder, path);
+    }
+    return outcome;
+}
+
+PrintDelivery::Outcome PrintDelivery::intoPdf(PageComposer& composer, const QString& path,
+                                              const PageContext& context) {
     const PagesResult result = writePdfFile(composer, path, context);
     if (result.stopped) {
         return Outcome::Cancelled;
@@ -309,7 +308,6 @@ PrintDelivery::Outcome PrintDelivery::toFile(PageComposer& composer, const PageC
         fail(composer, result.error);
         return Outcome::Failed;
     }
-    rememberSaveFolder(facts.folder, path);
     pages_ = result.pages;
     savedPath_ = path;
     return Outcome::Saved;

@@ -124,6 +124,8 @@ private:
     Outcome toPrinter(PageComposer& composer, const QPrinterInfo& printer,
                       const PageContext& context);
     Outcome toFile(PageComposer& composer, const PageContext& context);
+    // The document into the PDF file `path`, a failure told.
+    Outcome intoPdf(PageComposer& composer, const QString& path, const PageContext& context);
     Outcome toPreview(PageComposer& composer, const PageContext& context);
     PageContext contextFor(const DocumentFacts& facts, bool intoFile);
     bool showProgress(const DocumentFacts& facts, bool intoFile, int done, int total);
