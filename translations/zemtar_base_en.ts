@@ -1709,4 +1709,63 @@ It belongs in the program&apos;s folder:
         <translation>Choices made in the menus last until you quit the program.</translation>
     </message>
 </context>
+<context>
+    <name>platform::MailProgram</name>
+    <message>
+        <source>xdg-email не принял письмо: адрес или текст записаны не так, как он ждёт</source>
+        <translation>xdg-email did not accept the letter: the address or the text is not written the way it expects</translation>
+    </message>
+    <message>
+        <source>на компьютере не найдена почтовая программа, которую xdg-email мог бы открыть</source>
+        <translation>no mail program that xdg-email could open was found on this computer</translation>
+    </message>
+    <message>
+        <source>почтовая программа рабочего стола не открылась (xdg-email: действие не удалось)</source>
+        <translation>the desktop’s mail program did not open (xdg-email: the action failed)</translation>
+    </message>
+    <message>
+        <source>xdg-email не смог прочитать приложенный файл</source>
+        <translation>xdg-email could not read the attached file</translation>
+    </message>
+    <message>
+        <source>xdg-email завершился с кодом %1</source>
+        <translation>xdg-email ended with code %1</translation>
+    </message>
+    <message>
+        <source>это не адрес электронной почты</source>
+        <translation>this is not an e-mail address</translation>
+    </message>
+    <message>
+        <source>на компьютере нет программы xdg-email (пакет xdg-utils)</source>
+        <translation>the program xdg-email is not installed (package xdg-utils)</translation>
+    </message>
+    <message>
+        <source>программа xdg-email не запускается</source>
+        <translation>the program xdg-email does not start</translation>
+    </message>
+    <message>
+        <source>в Windows не выбрана почтовая программа по умолчанию</source>
+        <translation>no default mail program is chosen in Windows</translation>
+    </message>
+    <message>
+        <source>почтовая программа не приняла адрес</source>
+        <translation>the mail program did not accept the address</translation>
+    </message>
+    <message>
+        <source>почтовая программа не смогла открыть файл</source>
+        <translation>the mail program could not open the file</translation>
+    </message>
+    <message>
+        <source>почтовая программа ответила кодом MAPI %1</source>
+        <translation>the mail program answered with MAPI code %1</translation>
+    </message>
+    <message>
+        <source>в Windows нет библиотеки почты MAPI32.DLL</source>
+        <translation>Windows has no mail library MAPI32.DLL</translation>
+    </message>
+    <message>
+        <source>почтовая программа Windows не умеет принимать письма от программ</source>
+        <translation>the Windows mail program cannot take letters from other programs</translation>
+    </message>
+</context>
 </TS>

@@ -1715,4 +1715,63 @@
         <translation>Вибір у меню діятиме до виходу з програми.</translation>
     </message>
 </context>
+<context>
+    <name>platform::MailProgram</name>
+    <message>
+        <source>xdg-email не принял письмо: адрес или текст записаны не так, как он ждёт</source>
+        <translation>xdg-email не прийняв листа: адресу чи текст записано не так, як він очікує</translation>
+    </message>
+    <message>
+        <source>на компьютере не найдена почтовая программа, которую xdg-email мог бы открыть</source>
+        <translation>на комп’ютері не знайдено поштової програми, яку xdg-email міг би відкрити</translation>
+    </message>
+    <message>
+        <source>почтовая программа рабочего стола не открылась (xdg-email: действие не удалось)</source>
+        <translation>поштова програма робочого столу не відкрилася (xdg-email: дія не вдалася)</translation>
+    </message>
+    <message>
+        <source>xdg-email не смог прочитать приложенный файл</source>
+        <translation>xdg-email не зміг прочитати вкладений файл</translation>
+    </message>
+    <message>
+        <source>xdg-email завершился с кодом %1</source>
+        <translation>xdg-email завершився з кодом %1</translation>
+    </message>
+    <message>
+        <source>это не адрес электронной почты</source>
+        <translation>це не адреса електронної пошти</translation>
+    </message>
+    <message>
+        <source>на компьютере нет программы xdg-email (пакет xdg-utils)</source>
+        <translation>на комп’ютері немає програми xdg-email (пакет xdg-utils)</translation>
+    </message>
+    <message>
+        <source>программа xdg-email не запускается</source>
+        <translation>програма xdg-email не запускається</translation>
+    </message>
+    <message>
+        <source>в Windows не выбрана почтовая программа по умолчанию</source>
+        <translation>у Windows не вибрано поштової програми за замовчуванням</translation>
+    </message>
+    <message>
+        <source>почтовая программа не приняла адрес</source>
+        <translation>поштова програма не прийняла адреси</translation>
+    </message>
+    <message>
+        <source>почтовая программа не смогла открыть файл</source>
+        <translation>поштова програма не змогла відкрити файл</translation>
+    </message>
+    <message>
+        <source>почтовая программа ответила кодом MAPI %1</source>
+        <translation>поштова програма відповіла кодом MAPI %1</translation>
+    </message>
+    <message>
+        <source>в Windows нет библиотеки почты MAPI32.DLL</source>
+        <translation>у Windows немає поштової бібліотеки MAPI32.DLL</translation>
+    </message>
+    <message>
+        <source>почтовая программа Windows не умеет принимать письма от программ</source>
+        <translation>поштова програма Windows не вміє приймати листи від програм</translation>
+    </message>
+</context>
 </TS>

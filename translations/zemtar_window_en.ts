@@ -1073,6 +1073,14 @@
         <source>Ка&amp;лендарь (.ics)…</source>
         <translation>Ca&amp;lendar (.ics)…</translation>
     </message>
+    <message>
+        <source>О&amp;тправить клиенту…</source>
+        <translation>Se&amp;nd to Client…</translation>
+    </message>
+    <message>
+        <source>Для клиента «%1» нет прогноза: %2</source>
+        <translation>There is no forecast for the client «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1541,6 +1549,18 @@ The author.</translation>
         <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
         <translation>Ca&amp;lendar of turning years (.ics)…</translation>
     </message>
+    <message>
+        <source>Документ в PDF для клиента — письмом на адрес из его карточки</source>
+        <translation>A PDF document for the client, by e-mail to the address on their card</translation>
+    </message>
+    <message>
+        <source>Откройте клиента из картотеки (Ctrl+K): письмо уходит на адрес из его карточки</source>
+        <translation>Open a client from the Client Book (Ctrl+K): the letter goes to the address on their card</translation>
+    </message>
+    <message>
+        <source>Отпра&amp;вить клиенту…</source>
+        <translation>Se&amp;nd to Client…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1811,6 +1831,73 @@ Only some have: %4</translation>
     <message>
         <source>Для &amp;страниц:</source>
         <translation>For &amp;pages:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SendToClient</name>
+    <message>
+        <source>Отправить клиенту</source>
+        <translation>Send to client</translation>
+    </message>
+    <message>
+        <source>Письмо для «%1» &lt;%2&gt; подготовит ваша почтовая программа: вы увидите его и отправите сами.</source>
+        <translation>Your mail program will prepare the letter to «%1» &lt;%2&gt;: you will see it and send it yourself.</translation>
+    </message>
+    <message>
+        <source>Что приложить к письму:</source>
+        <translation>What to attach:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчёт на одной странице</source>
+        <translation>One-page &amp;report</translation>
+    </message>
+    <message>
+        <source>&amp;Подробный отчёт (разделы — как в последнем подробном отчёте)</source>
+        <translation>&amp;Detailed reading (the sections as in the last detailed reading)</translation>
+    </message>
+    <message>
+        <source>Язык документа и письма: %1 (как в карточке). Файл PDF сохраняется в папке «%2» и остаётся там.</source>
+        <translation>Language of the document and the letter: %1 (as on the card). The PDF file is saved in the folder «%2» and stays there.</translation>
+    </message>
+    <message>
+        <source>Подготовить &amp;письмо</source>
+        <translation>Prepare the &amp;letter</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Отправленные клиентам</source>
+        <translation>Sent to clients</translation>
+    </message>
+    <message>
+        <source>В карточке клиента «%1» нет адреса электронной почты. Впишите его в карточку («Изменить…» в картотеке), и письмо можно будет подготовить.</source>
+        <translation>The card of «%1» has no e-mail address. Add it to the card («Edit...» in the Client Book), and the letter can be prepared.</translation>
+    </message>
+    <message>
+        <source>«%1» в карточке клиента «%2» не похоже на адрес электронной почты (вида имя@пример.com). Исправьте адрес в карточке («Изменить…» в картотеке).</source>
+        <translation>«%1» on the card of «%2» does not look like an e-mail address (name@example.com). Correct the address on the card («Edit...» in the Client Book).</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку «%1» для файлов, отправленных клиентам.</source>
+        <translation>Could not create the folder «%1» for the files sent to clients.</translation>
+    </message>
+    <message>
+        <source>Письмо для «%1» открыто в почтовой программе, файл приложен. Проверьте письмо и отправьте его оттуда. Файл остаётся в папке «%2».</source>
+        <translation>The letter to «%1» is open in your mail program with the file attached. Check it and send it from there. The file stays in the folder «%2».</translation>
+    </message>
+    <message>
+        <source>Почтовая программа не открылась: %1. Поэтому открыта папка с файлом «%2», а адрес %3 скопирован в буфер обмена: создайте письмо в своей почте, вставьте адрес и приложите файл.</source>
+        <translation>The mail program did not open: %1. So the folder with the file «%2» is open, and the address %3 is copied to the clipboard: write a letter in your mail, paste the address and attach the file.</translation>
+    </message>
+    <message>
+        <source>Почтовая программа не приняла адрес %1: %2. Проверьте адрес в карточке клиента. Файл сохранён: «%3».</source>
+        <translation>The mail program did not accept the address %1: %2. Check the address on the client’s card. The file is saved: «%3».</translation>
+    </message>
+    <message>
+        <source>Не удалось передать письмо почтовой программе: %1. Файл сохранён: «%2».</source>
+        <translation>Could not hand the letter to the mail program: %1. The file is saved: «%2».</translation>
     </message>
 </context>
 <context>

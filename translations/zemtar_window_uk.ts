@@ -1094,6 +1094,14 @@
         <source>Ка&amp;лендарь (.ics)…</source>
         <translation>Ка&amp;лендар (.ics)…</translation>
     </message>
+    <message>
+        <source>О&amp;тправить клиенту…</source>
+        <translation>Наді&amp;слати клієнтові…</translation>
+    </message>
+    <message>
+        <source>Для клиента «%1» нет прогноза: %2</source>
+        <translation>Для клієнта «%1» немає прогнозу: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1564,6 +1572,18 @@
         <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
         <translation>Ка&amp;лендар поворотних років (.ics)…</translation>
     </message>
+    <message>
+        <source>Документ в PDF для клиента — письмом на адрес из его карточки</source>
+        <translation>Документ у PDF для клієнта — листом на адресу з його картки</translation>
+    </message>
+    <message>
+        <source>Откройте клиента из картотеки (Ctrl+K): письмо уходит на адрес из его карточки</source>
+        <translation>Відкрийте клієнта з картотеки (Ctrl+K): лист іде на адресу з його картки</translation>
+    </message>
+    <message>
+        <source>Отпра&amp;вить клиенту…</source>
+        <translation>Наді&amp;слати клієнтові…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1834,6 +1854,73 @@
     <message>
         <source>Для &amp;страниц:</source>
         <translation>Для &amp;сторінок:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SendToClient</name>
+    <message>
+        <source>Отправить клиенту</source>
+        <translation>Надіслати клієнтові</translation>
+    </message>
+    <message>
+        <source>Письмо для «%1» &lt;%2&gt; подготовит ваша почтовая программа: вы увидите его и отправите сами.</source>
+        <translation>Лист для «%1» &lt;%2&gt; підготує ваша поштова програма: ви побачите його й надішлете самі.</translation>
+    </message>
+    <message>
+        <source>Что приложить к письму:</source>
+        <translation>Що додати до листа:</translation>
+    </message>
+    <message>
+        <source>&amp;Отчёт на одной странице</source>
+        <translation>&amp;Звіт на одній сторінці</translation>
+    </message>
+    <message>
+        <source>&amp;Подробный отчёт (разделы — как в последнем подробном отчёте)</source>
+        <translation>&amp;Детальний звіт (розділи — як в останньому детальному звіті)</translation>
+    </message>
+    <message>
+        <source>Язык документа и письма: %1 (как в карточке). Файл PDF сохраняется в папке «%2» и остаётся там.</source>
+        <translation>Мова документа й листа: %1 (як у картці). Файл PDF зберігається в теці «%2» і залишається там.</translation>
+    </message>
+    <message>
+        <source>Подготовить &amp;письмо</source>
+        <translation>Підготувати &amp;лист</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Отправленные клиентам</source>
+        <translation>Надіслане клієнтам</translation>
+    </message>
+    <message>
+        <source>В карточке клиента «%1» нет адреса электронной почты. Впишите его в карточку («Изменить…» в картотеке), и письмо можно будет подготовить.</source>
+        <translation>У картці клієнта «%1» немає адреси електронної пошти. Впишіть її в картку («Змінити…» в картотеці), і лист можна буде підготувати.</translation>
+    </message>
+    <message>
+        <source>«%1» в карточке клиента «%2» не похоже на адрес электронной почты (вида имя@пример.com). Исправьте адрес в карточке («Изменить…» в картотеке).</source>
+        <translation>«%1» у картці клієнта «%2» не схоже на адресу електронної пошти (вигляду імʼя@приклад.com). Виправте адресу в картці («Змінити…» в картотеці).</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку «%1» для файлов, отправленных клиентам.</source>
+        <translation>Не вдалося створити теку «%1» для файлів, надісланих клієнтам.</translation>
+    </message>
+    <message>
+        <source>Письмо для «%1» открыто в почтовой программе, файл приложен. Проверьте письмо и отправьте его оттуда. Файл остаётся в папке «%2».</source>
+        <translation>Лист для «%1» відкрито в поштовій програмі, файл додано. Перевірте лист і надішліть його звідти. Файл залишається в теці «%2».</translation>
+    </message>
+    <message>
+        <source>Почтовая программа не открылась: %1. Поэтому открыта папка с файлом «%2», а адрес %3 скопирован в буфер обмена: создайте письмо в своей почте, вставьте адрес и приложите файл.</source>
+        <translation>Поштова програма не відкрилася: %1. Тому відкрито теку з файлом «%2», а адресу %3 скопійовано в буфер обміну: створіть лист у своїй пошті, вставте адресу й додайте файл.</translation>
+    </message>
+    <message>
+        <source>Почтовая программа не приняла адрес %1: %2. Проверьте адрес в карточке клиента. Файл сохранён: «%3».</source>
+        <translation>Поштова програма не прийняла адресу %1: %2. Перевірте адресу в картці клієнта. Файл збережено: «%3».</translation>
+    </message>
+    <message>
+        <source>Не удалось передать письмо почтовой программе: %1. Файл сохранён: «%2».</source>
+        <translation>Не вдалося передати лист поштовій програмі: %1. Файл збережено: «%2».</translation>
     </message>
 </context>
 <context>

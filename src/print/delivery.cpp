@@ -195,6 +195,15 @@ PrintDelivery::Outcome PrintDelivery::deliver(PageComposer& composer, ReportTarg
     return outcome;
 }
 
+PrintDelivery::Outcome PrintDelivery::deliverTo(PageComposer& composer, const QString& path) {
+    pages_ = 0;
+    savedPath_.clear();
+    printerName_.clear();
+    const Outcome outcome = intoPdf(composer, path, contextFor(composer.facts(), true));
+    progress_.reset();
+    return outcome;
+}
+
 // The moment and the letterhead every page of this delivery shares, and the
 // progress dialog a long document shows once it first tells how far it is.
 PageContext PrintDelivery::contextFor(const DocumentFacts& facts, bool intoFile) {
@@ -282,6 +291,15 @@ PrintDelivery::Outcome PrintDelivery::toFile(PageComposer& composer, const PageC
     if (path.isEmpty()) {
         return Outcome::Cancelled;
     }
+    const Outcome outcome = intoPdf(composer, path, context);
+    if (outcome == Outcome::Saved) {
+        rememberSaveFolder(facts.folder, path);
+    }
+    return outcome;
+}
+
+PrintDelivery::Outcome PrintDelivery::intoPdf(PageComposer& composer, const QString& path,
+                                              const PageContext& context) {
     const PagesResult result = writePdfFile(composer, path, context);
     if (result.stopped) {
         return Outcome::Cancelled;
@@ -290,7 +308,6 @@ PrintDelivery::Outcome PrintDelivery::toFile(PageComposer& composer, const PageC
         fail(composer, result.error);
         return Outcome::Failed;
     }
-    rememberSaveFolder(facts.folder, path);
     pages_ = result.pages;
     savedPath_ = path;
     return Outcome::Saved;

@@ -105,6 +105,11 @@ public:
 
     // Composes the document and delivers it.
     Outcome deliver(PageComposer& composer, ReportTarget target = ReportTarget::Printout);
+    // Composes the document into the PDF file `path`, which the program has
+    // named itself (a document handed to the mail program): no chooser, and
+    // the folder is not remembered for the user's next file. Saved or Failed
+    // (told), or Cancelled when the user stopped a long document.
+    Outcome deliverTo(PageComposer& composer, const QString& path);
     // The single report of the source's forecast (print_job.h).
     Outcome run(const ForecastSource& source, const core::ClientNames& client);
     Outcome run(ReportTarget target, const ForecastSource& source, const core::ClientNames& client,
@@ -119,6 +124,8 @@ private:
     Outcome toPrinter(PageComposer& composer, const QPrinterInfo& printer,
                       const PageContext& context);
     Outcome toFile(PageComposer& composer, const PageContext& context);
+    // The document into the PDF file `path`, a failure told.
+    Outcome intoPdf(PageComposer& composer, const QString& path, const PageContext& context);
     Outcome toPreview(PageComposer& composer, const PageContext& context);
     PageContext contextFor(const DocumentFacts& facts, bool intoFile);
     bool showProgress(const DocumentFacts& facts, bool intoFile, int done, int total);

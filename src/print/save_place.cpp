@@ -98,6 +98,11 @@ QString suggestedFileName(const core::ClientNames& client, const core::BirthDate
                       suffix);
 }
 
+QString documentFileName(const QString& what, const core::ClientNames& client,
+                         const core::BirthDate& born, const QString& suffix) {
+    return nameOfFile(what, client, born, suffix);
+}
+
 QString suggestedBookletPath(const core::ClientNames& client, const core::BirthDate& born) {
     return QDir(lastSaveFolder(SavedFile::ReportPdf))
         .filePath(nameOfFile(QCoreApplication::translate("print::SavePlace", "Подробный отчёт"),

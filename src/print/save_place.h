@@ -25,6 +25,11 @@ void rememberSaveFolder(SavedFile kind, const QString& savedPath);
 QString suggestedFileName(const core::ClientNames& client, const core::BirthDate& born,
                           const QString& suffix);
 
+// "<what> - Иванова Мария - 23.08.1975.pdf", `what` as given (the name of a
+// document in the client's language), cleaned as suggestedFileName() does.
+QString documentFileName(const QString& what, const core::ClientNames& client,
+                         const core::BirthDate& born, const QString& suffix);
+
 // The report's file name in the folder the last report went to.
 QString suggestedPdfPath(const core::ClientNames& client, const core::BirthDate& born);
 

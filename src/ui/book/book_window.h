@@ -30,6 +30,7 @@ namespace ui {
 class BatchReport;
 class BinWindow;
 class BookModel;
+class SendToClient;
 class TurningWindow;
 
 // The client book window: every client in a table ordered by surname, a search
@@ -137,6 +138,12 @@ public:
         askCalendar_ = std::move(ask);
     }
 
+    // «Отправить клиенту…»: the current client's report or booklet, as PDF,
+    // handed to the mail program for their address; it joins their history.
+    void sendCurrent();
+    // Adjusts every sending before it runs (the mail program, the folder).
+    void setSendSetup(std::function<void(SendToClient&)> setup) { sendSetup_ = std::move(setup); }
+
 signals:
     // A client changed or left the book by this window's hand, for whoever
     // holds one of them elsewhere; the book's own changed() does not say who.
@@ -153,6 +160,8 @@ private:
     QVBoxLayout* buildCommands();
     void connectCommands();
     void buildMenu();
+    // The table's context menu: what can be done with the client under it.
+    void buildClientMenu();
     void updateBackupLine();
     void applySearch();
     void updateState();
@@ -191,6 +200,7 @@ private:
     std::function<void(BinWindow&)> runBin_;
     std::function<void(TurningWindow&)> runTurning_;
     std::function<QString(QWidget*, const QString&)> askCalendar_;
+    std::function<void(SendToClient&)> sendSetup_;
 };
 
 }  // namespace ui

@@ -74,6 +74,7 @@ void BookWindow::buildMenu() {
     turning->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(turning);
     menu->addAction(tr("Ка&лендарь (.ics)…"), this, &BookWindow::saveCalendar);
+    menu->addAction(tr("О&тправить клиенту…"), this, &BookWindow::sendCurrent);
     // Also the window's own, so that the key works with the menu closed.
     QAction* undo =
         menu->addAction(tr("&Вернуть последних удалённых"), this, &BookWindow::undoDeletion);
@@ -86,6 +87,7 @@ void BookWindow::buildMenu() {
     menu->addAction(tr("Импорт ж&урнала и событий из CSV…"), this, &BookWindow::importJournal);
     menu->addSeparator();
     menu->addAction(tr("&Закрыть"), this, &BookWindow::reject);
+    buildClientMenu();
 }
 
 void BookWindow::saveCopy() {

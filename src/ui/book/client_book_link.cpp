@@ -36,7 +36,7 @@ BookWindow* ClientBookLink::bookWindow() const {
 CurrentClient ClientBookLink::currentOf(const book::Client& c) {
     book::ClientRecords records;
     book().records(c.id, records);  // events that cannot be read are not drawn
-    return {c.id, c.person(), std::move(records.events)};
+    return {c.id, c.person(), std::move(records.events), c.email};
 }
 
 void ClientBookLink::openBookWindow() {

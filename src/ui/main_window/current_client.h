@@ -18,6 +18,7 @@ struct CurrentClient {
     qint64 id = 0;        // in the client book
     core::Person person;  // as the card holds them: names, date, language, gender, address
     std::vector<book::LifeEvent> events{};  // pinned on their curve and year table
+    QString email{};  // the card's, where «Отправить клиенту…» writes to
 };
 
 // Names compared as the book stores them: surrounding blanks do not count.

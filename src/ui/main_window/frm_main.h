@@ -56,6 +56,7 @@ class PersonFields;
 namespace ui {
 
 struct BookletOptions;
+class SendToClient;
 
 // The main window: the date inputs, the graph with its year table, the aspect
 // square and the happiness percentage. A calculation gives one core::Forecast;
@@ -140,6 +141,12 @@ public:
     void clientEdited(const CurrentClient& client, const core::BirthDate& date);
     void clientsDeleted(const std::vector<qint64>& ids);
 
+    // Adjusts every «Отправить клиенту…» before it runs (the mail program, the folder).
+    void setSendSetup(std::function<void(SendToClient&)> setup) { sendSetup_ = std::move(setup); }
+    // «Файл → Отправить клиенту…»: the current client's document to their
+    // mail address, recorded in their history.
+    void sendToClient();
+
     // Asks, after a report for the current client under other names, whether
     // to correct their record or add a new client; a message box by default.
     using AskNameChange = std::function<NameChange(QWidget* parent, const core::ClientNames& was,
@@ -213,6 +220,7 @@ private:
     bool placed_ = false;
     std::function<QDate()> today_;
     std::function<void(print::PrintDelivery&)> printSetup_;
+    std::function<void(SendToClient&)> sendSetup_;
     AskFileName askImageFile_;
     std::unique_ptr<graph::YearMarks> yearMarks_;
     std::unique_ptr<graph::EventMarks> eventMarks_;
@@ -252,6 +260,7 @@ private:
     QAction* copyBookletAction_ = nullptr;  // «Копировать толкование»
     QAction* bookAction_ = nullptr;
     QAction* calendarAction_ = nullptr;  // «Календарь (.ics)…» of the book's current client
+    QAction* sendAction_ = nullptr;  // «Отправить клиенту…» the book's current client
     QAction* exitAction_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* copyAction_ = nullptr;

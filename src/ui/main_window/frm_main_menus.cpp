@@ -27,6 +27,7 @@
 #include "ui/book/turning_calendar_file.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/letterhead_dialog.h"
+#include "ui/dialogs/send_to_client.h"
 #include "ui/group/group_window.h"
 #include "ui/main_window/language_menu.h"
 #include "ui/texts/texts_window.h"
@@ -100,6 +101,11 @@ void FrmMain::buildMenus() {
     calendarAction_ = fileMenu_->addAction(tr("Ка&лендарь поворотных лет (.ics)…"));
     calendarAction_->setVisible(false);
     calendarAction_->setEnabled(false);
+    sendAction_ = fileMenu_->addAction(tr("Отпра&вить клиенту…"));
+    sendAction_->setVisible(false);
+    sendAction_->setEnabled(false);
+    // A disabled command says in its tip why it is.
+    fileMenu_->setToolTipsVisible(true);
     fileMenu_->addSeparator();
     exitAction_ = fileMenu_->addAction(tr("В&ыход"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -142,10 +148,10 @@ void FrmMain::nameMenus() {
           std::pair{letterheadAction_, "mpLetterhead"}, std::pair{textsAction_, "mpTexts"},
           std::pair{bookletAction_, "mpBooklet"}, std::pair{copyBookletAction_, "mpCopyBooklet"},
           std::pair{bookAction_, "mpBook"}, std::pair{calendarAction_, "mpCalendar"},
-          std::pair{exitAction_, "mpExit"}, std::pair{copyAction_, "mpCopy"},
-          std::pair{calculateAction_, "mpRash"}, std::pair{todayAction_, "mpDay"},
-          std::pair{markYearAction_, "mpMarkYear"}, std::pair{contentsAction_, "mpCont"},
-          std::pair{aboutAction_, "mpAbout"}}) {
+          std::pair{sendAction_, "mpSend"}, std::pair{exitAction_, "mpExit"},
+          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
+          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
+          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 }
@@ -169,6 +175,7 @@ void FrmMain::connectMenus() {
             saveTurningCalendar(this, services_, current_->person, {askCalendarFile, 0});
         }
     });
+    connect(sendAction_, &QAction::triggered, this, &FrmMain::sendToClient);
     connect(bookAction_, &QAction::triggered, this, [this] {
         if (book_.open) {
             book_.open();
@@ -243,6 +250,7 @@ void FrmMain::setClientBook(ClientBookHooks hooks) {
     book_ = std::move(hooks);
     bookAction_->setVisible(static_cast<bool>(book_.open));
     calendarAction_->setVisible(static_cast<bool>(book_.open));
+    sendAction_->setVisible(static_cast<bool>(book_.open));
 }
 
 void FrmMain::printFor(const core::BirthDate& date, const CurrentClient& client) {
@@ -264,7 +272,32 @@ void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
     current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
     setWindowTitle(mainWindowTitle(current_));
     calendarAction_->setEnabled(current_.has_value());
+    sendAction_->setEnabled(current_.has_value());
+    sendAction_->setToolTip(
+        current_ ? tr("Документ в PDF для клиента — письмом на адрес из его карточки")
+                 : tr("Откройте клиента из картотеки (Ctrl+K): письмо уходит на адрес из его "
+                      "карточки"));
     showEventMarks();
+}
+
+void FrmMain::sendToClient() {
+    guarded([this] {
+        if (!current_) {
+            return;
+        }
+        recalculate();
+        if (!forecast_ || !current_) {
+            return;
+        }
+        SendToClient sending(services_, this);
+        if (sendSetup_) {
+            sendSetup_(sending);
+        }
+        const CurrentClient client = *current_;
+        if (const auto made = sending.send({client.person, client.email}, *forecast_)) {
+            rememberReport(client.person, made->kind, false, made->file);
+        }
+    });
 }
 
 void FrmMain::clientEdited(const CurrentClient& client, const core::BirthDate& date) {
@@ -308,7 +341,12 @@ void FrmMain::rememberReport(const core::Person& person, core::ReportKind kind, 
         return;
     }
     if (storedId != 0) {
-        setCurrentClient(CurrentClient{storedId, stored});
+        CurrentClient next{storedId, stored};
+        if (current_ && current_->id == storedId) {
+            next.events = current_->events;  // the card's, which a report does not change
+            next.email = current_->email;
+        }
+        setCurrentClient(std::move(next));
     }
 }
 
