@@ -1136,6 +1136,14 @@
         <source>Обращение</source>
         <translation>Address</translation>
     </message>
+    <message>
+        <source>Отметить события жизни на графике</source>
+        <translation>Mark life events on the graph</translation>
+    </message>
+    <message>
+        <source>События жизни записываются в карточке клиента в картотеке.</source>
+        <translation>Life events are entered on the client&apos;s card in the client book.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ClientEditor</name>

@@ -1157,6 +1157,14 @@
         <source>Обращение</source>
         <translation>Звертання</translation>
     </message>
+    <message>
+        <source>Отметить события жизни на графике</source>
+        <translation>Позначити події життя на графіку</translation>
+    </message>
+    <message>
+        <source>События жизни записываются в карточке клиента в картотеке.</source>
+        <translation>Події життя записують у картці клієнта в картотеці.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ClientEditor</name>
