@@ -1073,6 +1073,10 @@
         <source>Ка&amp;лендарь (.ics)…</source>
         <translation>Ca&amp;lendar (.ics)…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Card for &amp;messengers…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1549,6 +1553,10 @@ The author.</translation>
         <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
         <translation>Ca&amp;lendar of turning years (.ics)…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Card for &amp;messengers…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1819,6 +1827,29 @@ Only some have: %4</translation>
     <message>
         <source>Для &amp;страниц:</source>
         <translation>For &amp;pages:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessengerCard</name>
+    <message>
+        <source>Сохранить карточку для мессенджера</source>
+        <translation>Save the card for messengers</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Карточка - %1</source>
+        <translation>Card - %1</translation>
+    </message>
+    <message>
+        <source>Карточка сохранена в файл «%1» и скопирована в буфер обмена.</source>
+        <translation>The card was saved to the file “%1” and copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Карточка скопирована в буфер обмена.</source>
+        <translation>The card has been copied to the clipboard.</translation>
     </message>
 </context>
 <context>

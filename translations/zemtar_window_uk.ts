@@ -1094,6 +1094,10 @@
         <source>Ка&amp;лендарь (.ics)…</source>
         <translation>Ка&amp;лендар (.ics)…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Картка для &amp;месенджера…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1572,6 +1576,10 @@
         <source>Ка&amp;лендарь поворотных лет (.ics)…</source>
         <translation>Ка&amp;лендар поворотних років (.ics)…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Картка для &amp;месенджера…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1842,6 +1850,29 @@
     <message>
         <source>Для &amp;страниц:</source>
         <translation>Для &amp;сторінок:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessengerCard</name>
+    <message>
+        <source>Сохранить карточку для мессенджера</source>
+        <translation>Зберегти картку для месенджера</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>Зображення PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Карточка - %1</source>
+        <translation>Картка - %1</translation>
+    </message>
+    <message>
+        <source>Карточка сохранена в файл «%1» и скопирована в буфер обмена.</source>
+        <translation>Картку збережено у файл «%1» і скопійовано в буфер обміну.</translation>
+    </message>
+    <message>
+        <source>Карточка скопирована в буфер обмена.</source>
+        <translation>Картку скопійовано в буфер обміну.</translation>
     </message>
 </context>
 <context>

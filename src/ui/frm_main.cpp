@@ -65,6 +65,7 @@ void FrmMain::enableForecastCommands() {
     copyAction_->setEnabled(forecast_.has_value());
     copyBookletAction_->setEnabled(forecast_.has_value());
     saveImageAction_->setEnabled(forecast_.has_value());
+    cardAction_->setEnabled(forecast_.has_value());
 }
 
 void FrmMain::enterDate(const core::BirthDate& date) {

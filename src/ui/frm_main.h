@@ -96,6 +96,8 @@ public:
     // an empty answer means the user cancelled.
     using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
     void setAskImageFileName(AskFileName ask) { askImageFile_ = std::move(ask); }
+    // The same for «Карточка для мессенджера…».
+    void setAskCardFileName(AskFileName ask) { askCardFile_ = std::move(ask); }
 
     // Adjusts every print delivery before it runs (where the page goes).
     void setPrintSetup(std::function<void(print::PrintDelivery&)> setup) {
@@ -214,6 +216,7 @@ private:
     std::function<QDate()> today_;
     std::function<void(print::PrintDelivery&)> printSetup_;
     AskFileName askImageFile_;
+    AskFileName askCardFile_;
     std::unique_ptr<graph::YearMarks> yearMarks_;
     std::unique_ptr<graph::EventMarks> eventMarks_;
     std::optional<core::YearMark> shownMark_;  // the year the window marks now
@@ -246,6 +249,7 @@ private:
     QAction* previewAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
     QAction* saveImageAction_ = nullptr;
+    QAction* cardAction_ = nullptr;         // «Карточка для мессенджера…»
     QAction* letterheadAction_ = nullptr;   // «Бланк отчёта…»
     QAction* textsAction_ = nullptr;        // «Тексты толкований…»
     QAction* bookletAction_ = nullptr;      // «Подробный отчёт…»
