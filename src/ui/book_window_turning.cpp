@@ -43,8 +43,8 @@ void BookWindow::saveCard() {
     const core::Person person = c->person();
     const core::Calculation calculated = core::calculate(person.birthDate);
     if (const auto* refusal = std::get_if<core::Refusal>(&calculated)) {
-        services_.message(
-            this, {refusal->text, info::programName(), platform::MessageIcon::Warning, 0});
+        services_.message(this,
+                          {refusal->text, info::programName(), platform::MessageIcon::Warning, 0});
         return;
     }
     saveMessengerCard(this, services_, std::get<core::Forecast>(calculated), person,
