@@ -35,7 +35,8 @@ constexpr int kColumnRuleX = 4500;
 constexpr int kColumnRuleTop = 3700;
 constexpr int kColumnRuleBottom = 11000;
 constexpr int kGraphPenWidth = 8;  // printer pixels, as on the classic page
-// The life events: a pin as tall as a grid pitch is wide, and their list
+// The life events: pins a little smaller than the window's 12 pixels (180
+// twips), so that stacked ones stay clear of the dots above, and their list
 // under the year rows, down to the foot of the printable area.
 constexpr double kPinTw = 160;
 constexpr int kEventsY = 11500;
