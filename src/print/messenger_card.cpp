@@ -198,6 +198,12 @@ double MessengerCard::layOutYears(double top, long long thisYear, core::ReportLa
     y += addText({kMargin, y, kInner, 0}, core::pageCaption(language, PageCaption::NextYears),
                  kHeadingPx, true, kInk, kWrapped);
     y += kRowGap / 2;
+    if (years_.empty()) {
+        // Someone not born yet: the booklet's own words for it.
+        y += addText({kMargin, y, kInner, 0}, core::pageCaption(language, PageCaption::BeforeBirth),
+                     kBodyPx, false, kQuiet, kWrapped);
+        return y + kRowGap / 2 - top;
+    }
     const double wordsX = kMargin + kYearColumn;
     const double wordsWidth = kInner - kYearColumn;
     for (const core::CardYear& year : years_) {

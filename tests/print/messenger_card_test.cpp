@@ -112,3 +112,13 @@ TEST(MessengerCard, NoNameAndNoLetterhead) {
         EXPECT_FALSE(t.text.contains(QStringLiteral("Zemtar"))) << t.text.toStdString();
     }
 }
+
+// Someone born after this year has no years to tell yet, and the card says
+// so in the booklet's words rather than leaving a heading over nothing.
+TEST(MessengerCard, NotBornYet) {
+    const print::MessengerCard card(forecastOf(5, 4, "2030"), core::Person{},
+                                    programTexts(ReportLanguage::Russian), 2026, std::nullopt);
+    EXPECT_TRUE(card.years().empty());
+    EXPECT_EQ(card.texts().back().text,
+              core::pageCaption(ReportLanguage::Russian, core::PageCaption::BeforeBirth));
+}
