@@ -36,6 +36,9 @@ struct Options {
     bool pdfGiven = false;
     QString png;
     QString pdf;
+    // The card for messengers, a PNG picture of the person's forecast.
+    bool cardGiven = false;
+    QString card;
     QString surname;
     QString name;
     QString patronymic;

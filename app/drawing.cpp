@@ -17,6 +17,7 @@
 #include "print/booklet_pages.h"
 #include "print/group_page.h"
 #include "print/letterhead.h"
+#include "print/messenger_card.h"
 #include "print/print_job.h"
 #include "ui/main_window/frm_main.h"
 
@@ -131,6 +132,16 @@ QImage windowPicture(const core::Forecast& forecast, const companion::Options& o
     return picture;
 }
 
+// The card in the program's own words of the person's language, this year
+// being --mark-year's or the clock's.
+QImage cardPicture(const core::Forecast& forecast, const companion::Options& o,
+                   const std::optional<print::Letterhead>& letterhead) {
+    const core::TextLibrary texts(core::TextSet(core::languageCode(o.language)));
+    const print::MessengerCard card(forecast, companion::personOf(o, forecast.date), texts,
+                                    companion::bookletChoice(o).thisYear, letterhead);
+    return card.image();
+}
+
 QString writeBooklet(core::Booklet booklet, const QString& path,
                      const std::optional<print::Letterhead>& letterhead) {
     print::BookletsComposer pages{print::BookletPages(std::move(booklet))};
@@ -172,12 +183,22 @@ extern "C" void zemtarDraw(const companion::DrawRequest* request, companion::Pro
         error = platform::writeUnderName(
             o.png, bytesOf(o.png), [&](const QString& path) { return writeBytes(path, png); });
     }
-    // A report written without its logo is told even when the picture after
-    // it then fails; the failed file decides the exit code.
-    if (reportWritten && !logoProblem.isEmpty()) {
+    bool cardWritten = false;
+    if (o.cardGiven && error.isEmpty()) {
+        const QByteArray png = companion::encodePng(cardPicture(forecast, o, letterhead));
+        error = platform::writeUnderName(
+            o.card, bytesOf(o.card), [&](const QString& path) { return writeBytes(path, png); });
+        cardWritten = error.isEmpty();
+    }
+    // A report or a card written without its logo is told even when the
+    // picture after it then fails; the failed file decides the exit code.
+    if ((reportWritten || cardWritten) && !logoProblem.isEmpty()) {
         *problem = {
             companion::kExitRefused,
-            logoProblem + QCoreApplication::translate("Drawing", " Отчёт записан без логотипа.")};
+            logoProblem +
+                (reportWritten
+                     ? QCoreApplication::translate("Drawing", " Отчёт записан без логотипа.")
+                     : QCoreApplication::translate("Drawing", " Карточка записана без логотипа."))};
     }
     if (!error.isEmpty()) {
         *problem = {companion::kExitUsage,

@@ -102,6 +102,7 @@ std::optional<QString> foreignOption(const Options& o) {
         const char* option;
     } rows[] = {
         {o.pngGiven, "--png"},
+        {o.cardGiven, "--card"},
         {o.batch, "--batch"},
         {o.clientsGiven, "--clients"},
         {o.surnameGiven, "--surname"},

@@ -12,83 +12,6 @@
 
 namespace companion {
 
-const char* const kUsage = QT_TRANSLATE_NOOP(
-    "Options",
-    "Использование: zemtar-forecast [--json] [--mark-year ГОД] [--png ФАЙЛ]\n"
-    "                               [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
-    "                               [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]\n"
-    "                               [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД\n"
-    "       zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...\n"
-    "       zemtar-forecast --booklet [--sections СПИСОК] [--outlook N] [--texts ФАЙЛ]\n"
-    "                               [--json | --pdf ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
-    "       zemtar-forecast --booklet --pdf ФАЙЛ --clients СПИСОК [--sections СПИСОК] ...\n"
-    "       zemtar-forecast [--mark-year ГОД] --batch [ФАЙЛ]\n"
-    "       zemtar-forecast --compare ДЕНЬ1 МЕСЯЦ1 ГОД1 ДЕНЬ2 МЕСЯЦ2 ГОД2 [--from ГОД]\n"
-    "                               [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
-    "       zemtar-forecast --group --person ТЕКСТ ДЕНЬ МЕСЯЦ ГОД (от 2 до 6 раз)\n"
-    "                               [--from ГОД] [--to ГОД] [--json] [--pdf ФАЙЛ]\n"
-    "       zemtar-forecast --turning ГОД --clients СПИСОК [--change N] [--json]\n"
-    "       zemtar-forecast --ics ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]\n"
-    "                               [--patronymic ОТЧЕСТВО] [--mark-year ГОД]\n"
-    "                               [--change N] [--texts ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД\n"
-    "  ДЕНЬ   число от 1 до 31\n"
-    "  МЕСЯЦ  номер от 1 до 12 или название месяца в любом регистре,\n"
-    "         как в списке (Январь ... Декабрь) или в родительном падеже (мая)\n"
-    "  ГОД    текст года, как его вводят в поле (не больше 4 символов)\n"
-    "  --json        вывести прогноз одним объектом JSON (digitCount — число цифр\n"
-    "                числа жизни, digits — сами цифры текстом)\n"
-    "  --mark-year ГОД  отметить этот год, как окно отмечает текущий: в тексте\n"
-    "                строка «Сейчас …», в JSON markedYear и markedLevel (null, если\n"
-    "                года нет в таблице), на изображении рамки и кольцо\n"
-    "  --png ФАЙЛ    сохранить изображение окна после расчёта\n"
-    "  --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF\n"
-    "                (с --png или --pdf без --json стандартный вывод пуст)\n"
-    "  --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта\n"
-    "  --address ОБРАЩЕНИЕ  как приветствие подробного отчёта обращается к клиенту\n"
-    "                («Мария Ивановна», «Андрію»); без него — как предлагают имена\n"
-    "  --gender f|m  пол клиента для текстов подробного отчёта (ж или м тоже);\n"
-    "                без него — по отчеству, а без отчества — слова для всех\n"
-    "  --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ\n"
-    "                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);\n"
-    "                логотип, который не прочитать, не печатается, код возврата 2\n"
-    "  --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД через\n"
-    "                пробелы или табуляции) из файла, канала или со стандартного\n"
-    "                ввода (- или без ФАЙЛА) и вывести по объекту JSON на строку;\n"
-    "                в каждом объекте line (номер строки) и date (дата, как дана).\n"
-    "                Пустые строки и строки с # пропускаются, но считаются; строка\n"
-    "                длиннее 4096 байт или с нулевым байтом не принимается\n"
-    "  --clients СПИСОК  по странице отчёта на строку списка CSV (- — ввод) в --pdf\n"
-    "  --booklet     подробный отчёт: толкование словами (текстом, с --json —\n"
-    "                прогноз и выбранные тексты по ключам в texts, с --pdf —\n"
-    "                страницы; с --clients — по отчёту на клиента в --pdf)\n"
-    "  --sections СПИСОК  разделы через запятую: aspects, cycle, years, happiness\n"
-    "                (по умолчанию все)\n"
-    "  --outlook N   сколько лет после этого показать в «Ближайших годах» (1–30, 10)\n"
-    "  --texts ФАЙЛ  тексты толкований из файла (экспорт окна «Тексты толкований»);\n"
-    "                файл с ошибками: сообщение, тексты программы, код возврата 2\n"
-    "  --lang ЯЗЫК   язык отчёта: ru, uk или en (по умолчанию ru) — для текста,\n"
-    "                слов в JSON, страниц и подробного отчёта\n"
-    "  --compare     сравнить двух людей (подробнее: --compare --help)\n"
-    "  --group       от двух до шести человек на одном календаре (подробнее:\n"
-    "                --group --help)\n"
-    "  --turning ГОД  клиенты списка --clients, у которых год (1–9999) поворотный:\n"
-    "                пик, минимум или перемена не меньше чем на N уровней;\n"
-    "                по строке на клиента, с --json — объекты line, name, level,\n"
-    "                turn (peak, low или change)\n"
-    "  --change N    на сколько уровней перемена (1–9, по умолчанию 3)\n"
-    "  --ics ФАЙЛ    календарь .ics поворотных лет на 10 лет после этого года\n"
-    "                (или --mark-year): события на 1 января на языке --lang\n"
-    "  -h, --help    показать эту справку\n"
-    "  -v, --version показать версию\n"
-    "Значение параметра, начинающееся с «-», берётся как дано (--png -1.png).\n"
-    "Код возврата: 0 — прогноз готов, 2 — данные не приняты (одна строка\n"
-    "сообщения в потоке ошибок; в пакетном режиме — хотя бы одна строка),\n"
-    "1 — ошибка в параметрах, файл не прочитан или не записан.\n");
-
-QString usageText() {
-    return QCoreApplication::translate("Options", kUsage);
-}
-
 namespace {
 
 // The last year a year table can show: born in 9999, eight digits, ten rows.
@@ -110,6 +33,7 @@ const OptionRow kOptionRows[] = {
     {{"batch"}, &Options::batch, nullptr},
     {{"png"}, &Options::pngGiven, &Options::png},
     {{"pdf"}, &Options::pdfGiven, &Options::pdf},
+    {{"card"}, &Options::cardGiven, &Options::card},
     {{"surname"}, &Options::surnameGiven, &Options::surname},
     {{"name"}, &Options::nameGiven, &Options::name},
     {{"patronymic"}, &Options::patronymicGiven, &Options::patronymic},
@@ -146,8 +70,10 @@ struct FileOption {
 
 const FileOption kInputs[] = {
     {"--clients", &Options::clients}, {"--logo", &Options::logo}, {"--texts", &Options::texts}};
-const FileOption kOutputs[] = {
-    {"--pdf", &Options::pdf}, {"--png", &Options::png}, {"--ics", &Options::ics}};
+const FileOption kOutputs[] = {{"--pdf", &Options::pdf},
+                               {"--png", &Options::png},
+                               {"--ics", &Options::ics},
+                               {"--card", &Options::card}};
 
 QCommandLineOption optionOf(const OptionRow& row) {
     return row.value || row.values
@@ -229,6 +155,7 @@ std::optional<Problem> clientsProblem(const Options& o) {
         const char* option;
     } others[] = {{o.json, "--json"},
                   {o.pngGiven, "--png"},
+                  {o.cardGiven, "--card"},
                   {o.batch, "--batch"},
                   {o.markYearGiven, "--mark-year"}};
     for (const auto& other : others) {
@@ -289,9 +216,11 @@ std::optional<Problem> bookletProblem(Options& o) {
     if (std::optional<Problem> problem = personProblem(o)) {
         return problem;
     }
-    if (o.pngGiven || o.batch) {
+    if (o.pngGiven || o.cardGiven || o.batch) {
         return refuse(QCoreApplication::translate("Options", "С --booklet нельзя указать %1.")
-                          .arg(o.pngGiven ? QStringLiteral("--png") : QStringLiteral("--batch")));
+                          .arg(o.pngGiven    ? QStringLiteral("--png")
+                               : o.cardGiven ? QStringLiteral("--card")
+                                             : QStringLiteral("--batch")));
     }
     if (o.sectionsGiven) {
         if (const QString problem = core::chooseSections(o.sections, o.bookletSections);
@@ -336,6 +265,25 @@ std::optional<Problem> groupOptionsAlone(const Options& o) {
     return std::nullopt;
 }
 
+// An output option followed by an empty name.
+std::optional<Problem> emptyFileName(const Options& o) {
+    const struct {
+        bool given;
+        const QString& name;
+        const char* option;
+    } files[] = {{o.pngGiven, o.png, "--png"},
+                 {o.pdfGiven, o.pdf, "--pdf"},
+                 {o.cardGiven, o.card, "--card"}};
+    for (const auto& file : files) {
+        if (file.given && file.name.isEmpty()) {
+            return Problem{kExitUsage, QCoreApplication::translate(
+                                           "Options", "Имя файла после %1 не может быть пустым.")
+                                           .arg(QLatin1String(file.option))};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Problem> checkValues(Options& o) {
     if (std::optional<Problem> problem = readLanguage(o)) {
         return problem;
@@ -348,7 +296,7 @@ std::optional<Problem> checkValues(Options& o) {
             return problem;
         }
     }
-    if (o.letterhead && !o.pdfGiven) {
+    if (o.letterhead && !o.pdfGiven && !o.cardGiven) {
         return Problem{kExitUsage,
                        QCoreApplication::translate(
                            "Options", "--practitioner, --contact и --logo нужны только с --pdf.")};
@@ -369,12 +317,8 @@ std::optional<Problem> checkValues(Options& o) {
         }
         o.markYear = year;
     }
-    if ((o.pngGiven && o.png.isEmpty()) || (o.pdfGiven && o.pdf.isEmpty())) {
-        return Problem{
-            kExitUsage,
-            QCoreApplication::translate("Options", "Имя файла после %1 не может быть пустым.")
-                .arg(o.pngGiven && o.png.isEmpty() ? QStringLiteral("--png")
-                                                   : QStringLiteral("--pdf"))};
+    if (std::optional<Problem> problem = emptyFileName(o)) {
+        return problem;
     }
     if (const QString problem = core::clientNamesProblem({o.surname, o.name, o.patronymic});
         !problem.isEmpty()) {
@@ -384,7 +328,7 @@ std::optional<Problem> checkValues(Options& o) {
         return std::nullopt;
     }
     if (o.batch) {
-        if (o.pngGiven || o.pdfGiven || o.positional.size() > 1) {
+        if (o.pngGiven || o.pdfGiven || o.cardGiven || o.positional.size() > 1) {
             return Problem{kExitUsage,
                            QCoreApplication::translate(
                                "Options", "С --batch можно указать только файл с датами.")};

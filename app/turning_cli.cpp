@@ -28,6 +28,7 @@ std::optional<QString> foreignOption(const Options& o) {
         const char* option;
     } rows[] = {{o.pngGiven, "--png"},
                 {o.pdfGiven, "--pdf"},
+                {o.cardGiven, "--card"},
                 {o.batch, "--batch"},
                 {o.booklet, "--booklet"},
                 {o.sectionsGiven, "--sections"},

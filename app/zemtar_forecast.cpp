@@ -67,7 +67,7 @@ int runSingle(const Options& o, int argc, char* argv[]) {
     }
     const std::optional<core::YearMark> mark = markOf(forecast, o.markYear);
     const core::YearMark* marked = mark ? &*mark : nullptr;
-    const bool drawing = o.pdfGiven || o.pngGiven;
+    const bool drawing = o.pdfGiven || o.pngGiven || o.cardGiven;
     // With a picture or a report asked for, the file is the output; the text
     // comes only when asked for as JSON.
     if (o.json) {

@@ -298,6 +298,10 @@
         <source> Страница записана без логотипа.</source>
         <translation> The page was written without the logo.</translation>
     </message>
+    <message>
+        <source> Карточка записана без логотипа.</source>
+        <translation> The card was written without the logo.</translation>
+    </message>
 </context>
 <context>
     <name>DrawingLoader</name>
@@ -425,6 +429,10 @@ A forecast without the window: zemtar-forecast --help.
                                [--pdf ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
                                [--patronymic ОТЧЕСТВО] [--practitioner ИМЯ]
                                [--contact СТРОКА]... [--logo ФАЙЛ]] ДЕНЬ МЕСЯЦ ГОД
+       zemtar-forecast --card ФАЙЛ [--surname ФАМИЛИЯ] [--name ИМЯ]
+                               [--patronymic ОТЧЕСТВО] [--lang ЯЗЫК] [--mark-year ГОД]
+                               [--practitioner ИМЯ] [--contact СТРОКА]... [--logo ФАЙЛ]
+                               ДЕНЬ МЕСЯЦ ГОД
        zemtar-forecast --pdf ФАЙЛ --clients СПИСОК [--practitioner ИМЯ] ...
        zemtar-forecast --booklet [--sections СПИСОК] [--outlook N] [--texts ФАЙЛ]
                                [--json | --pdf ФАЙЛ] ДЕНЬ МЕСЯЦ ГОД
@@ -449,15 +457,20 @@ A forecast without the window: zemtar-forecast --help.
                 года нет в таблице), на изображении рамки и кольцо
   --png ФАЙЛ    сохранить изображение окна после расчёта
   --pdf ФАЙЛ    напечатать отчёт для клиента в файл PDF
-                (с --png или --pdf без --json стандартный вывод пуст)
+                (с --png, --pdf или --card без --json стандартный вывод пуст)
+  --card ФАЙЛ   карточка для мессенджера в файл PNG (1080 × 1350): имя,
+                кривая с этим годом (--mark-year или текущий), ближайшие
+                годы словами текстов программы на языке --lang, процент
+                счастья и ваш бланк
   --surname, --name, --patronymic   фамилия, имя и отчество клиента для отчёта
   --address ОБРАЩЕНИЕ  как приветствие подробного отчёта обращается к клиенту
                 («Мария Ивановна», «Андрію»); без него — как предлагают имена
   --gender f|m  пол клиента для текстов подробного отчёта (ж или м тоже);
                 без него — по отчеству, а без отчества — слова для всех
   --practitioner ИМЯ, --contact СТРОКА (до трёх раз), --logo ФАЙЛ
-                ваш бланк в отчёте: имя, контакты и логотип (PNG, JPEG, SVG);
-                логотип, который не прочитать, не печатается, код возврата 2
+                ваш бланк в отчёте и на карточке: имя, контакты и логотип
+                (PNG, JPEG, SVG); логотип, который не прочитать, не
+                печатается, код возврата 2
   --batch [ФАЙЛ]  прочитать даты по одной в строке (ДЕНЬ МЕСЯЦ ГОД через
                 пробелы или табуляции) из файла, канала или со стандартного
                 ввода (- или без ФАЙЛА) и вывести по объекту JSON на строку;
@@ -496,6 +509,10 @@ A forecast without the window: zemtar-forecast --help.
                        [--pdf FILE [--surname SURNAME] [--name NAME]
                        [--patronymic PATRONYMIC] [--practitioner NAME]
                        [--contact LINE]... [--logo FILE]] DAY MONTH YEAR
+       zemtar-forecast --card FILE [--surname SURNAME] [--name NAME]
+                       [--patronymic PATRONYMIC] [--lang LANGUAGE] [--mark-year YEAR]
+                       [--practitioner NAME] [--contact LINE]... [--logo FILE]
+                       DAY MONTH YEAR
        zemtar-forecast --pdf FILE --clients LIST [--practitioner NAME] ...
        zemtar-forecast --booklet [--sections LIST] [--outlook N] [--texts FILE]
                        [--json | --pdf FILE] DAY MONTH YEAR
@@ -521,16 +538,20 @@ A forecast without the window: zemtar-forecast --help.
                 ring on the image
   --png FILE    save the window&apos;s image after the calculation
   --pdf FILE    print the client&apos;s report to a PDF file
-                (with --png or --pdf and no --json, nothing goes to standard
-                output)
+                (with --png, --pdf or --card and no --json, nothing goes to
+                standard output)
+  --card FILE   the card for messengers as a PNG file (1080 × 1350): the
+                name, the curve with this year (--mark-year or the current
+                one), the next years in the program&apos;s texts in the --lang
+                language, the happiness percentage and your letterhead
   --surname, --name, --patronymic   the client&apos;s names for the report
   --address ADDRESS  how the detailed reading&apos;s greeting addresses the
                 client (&quot;Mary&quot;, &quot;Dr Carter&quot;); without it, as the names suggest
   --gender f|m  the client&apos;s gender for the detailed reading&apos;s texts;
                 without it, as the patronymic tells, or words for anyone
   --practitioner NAME, --contact LINE (up to three times), --logo FILE
-                your letterhead on the report: name, contacts and logo (PNG,
-                JPEG, SVG); a logo that cannot be read is left out, exit code 2
+                your letterhead on the report and the card: name, contacts and
+                logo (PNG, JPEG, SVG); a logo that cannot be read is left out, exit code 2
   --batch [FILE]  read one date per line (DAY MONTH YEAR separated by spaces
                 or tabs) from a file, a pipe or standard input (- or no FILE)
                 and print one JSON object per line, each with line (the line

@@ -1081,6 +1081,10 @@
         <source>Для клиента «%1» нет прогноза: %2</source>
         <translation>There is no forecast for the client «%1»: %2</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Card for &amp;messengers…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1143,6 +1147,14 @@
     <message>
         <source>Обращение</source>
         <translation>Address</translation>
+    </message>
+    <message>
+        <source>Отметить события жизни на графике</source>
+        <translation>Mark life events on the graph</translation>
+    </message>
+    <message>
+        <source>События жизни записываются в карточке клиента в картотеке.</source>
+        <translation>Life events are entered on the client&apos;s card in the client book.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1573,10 @@ The author.</translation>
         <source>Отпра&amp;вить клиенту…</source>
         <translation>Se&amp;nd to Client…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Card for &amp;messengers…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1831,6 +1847,29 @@ Only some have: %4</translation>
     <message>
         <source>Для &amp;страниц:</source>
         <translation>For &amp;pages:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessengerCard</name>
+    <message>
+        <source>Сохранить карточку для мессенджера</source>
+        <translation>Save the card for messengers</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Карточка - %1</source>
+        <translation>Card - %1</translation>
+    </message>
+    <message>
+        <source>Карточка сохранена в файл «%1» и скопирована в буфер обмена.</source>
+        <translation>The card was saved to the file “%1” and copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Карточка скопирована в буфер обмена.</source>
+        <translation>The card has been copied to the clipboard.</translation>
     </message>
 </context>
 <context>

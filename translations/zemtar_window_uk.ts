@@ -1102,6 +1102,10 @@
         <source>Для клиента «%1» нет прогноза: %2</source>
         <translation>Для клієнта «%1» немає прогнозу: %2</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Картка для &amp;месенджера…</translation>
+    </message>
 </context>
 <context>
     <name>ui::BookletDialog</name>
@@ -1164,6 +1168,14 @@
     <message>
         <source>Обращение</source>
         <translation>Звертання</translation>
+    </message>
+    <message>
+        <source>Отметить события жизни на графике</source>
+        <translation>Позначити події життя на графіку</translation>
+    </message>
+    <message>
+        <source>События жизни записываются в карточке клиента в картотеке.</source>
+        <translation>Події життя записують у картці клієнта в картотеці.</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1596,10 @@
         <source>Отпра&amp;вить клиенту…</source>
         <translation>Наді&amp;слати клієнтові…</translation>
     </message>
+    <message>
+        <source>Карточка для &amp;мессенджера…</source>
+        <translation>Картка для &amp;месенджера…</translation>
+    </message>
 </context>
 <context>
     <name>ui::GroupWindow</name>
@@ -1854,6 +1870,29 @@
     <message>
         <source>Для &amp;страниц:</source>
         <translation>Для &amp;сторінок:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MessengerCard</name>
+    <message>
+        <source>Сохранить карточку для мессенджера</source>
+        <translation>Зберегти картку для месенджера</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>Зображення PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Карточка - %1</source>
+        <translation>Картка - %1</translation>
+    </message>
+    <message>
+        <source>Карточка сохранена в файл «%1» и скопирована в буфер обмена.</source>
+        <translation>Картку збережено у файл «%1» і скопійовано в буфер обміну.</translation>
+    </message>
+    <message>
+        <source>Карточка скопирована в буфер обмена.</source>
+        <translation>Картку скопійовано в буфер обміну.</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,8 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"Год    первый второй", u"Рік    перший другий", u"Year    first second"},
     {u"© 2026, автор Земтар", u"© 2026, автор Земтар", u"© 2026, by Zemtar"},
     {u"Zemtar - Прогноз", u"Zemtar - Прогноз", u"Zemtar - Forecast"},
+    {u"События жизни", u"Події життя", u"Life events"},
+    {u"…и ещё %1", u"…і ще %1", u"…and %1 more"},
 }};
 
 bool isDigit(int digit) {

@@ -132,8 +132,12 @@ enum class PageCaption {
     TextSpanHeader,  // «Год    первый второй»
     YearAndAuthor,   // «© 2026, автор Земтар» in the page's header
     ProgramName,     // «Zemtar - Прогноз», «Zemtar - Forecast» in the page's header
+    // A client's life events pinned on the booklet's curve, and those left
+    // out for want of room.
+    LifeEvents,  // «События жизни»
+    MoreEvents,  // «…и ещё %1»
 };
-inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::ProgramName) + 1;
+inline constexpr int kPageCaptionCount = static_cast<int>(PageCaption::MoreEvents) + 1;
 
 QString pageCaption(ReportLanguage language, PageCaption caption);
 

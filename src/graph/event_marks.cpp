@@ -13,9 +13,7 @@ namespace graph {
 
 namespace {
 
-constexpr int kPinPx = 12;    // the diamond's width and height
-constexpr int kPinLift = 10;  // from the curve point to the lowest diamond's centre
-const QColor kPinColor(0xB0, 0x50, 0x00);
+constexpr int kPinPx = 12;  // the diamond's width and height on the screen
 
 // A diamond that says what happened when pointed at.
 class EventPin : public QWidget {
@@ -28,19 +26,60 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        QPainterPath diamond;
-        const qreal h = kPinPx / 2.0;
-        diamond.moveTo(h, 0.5);
-        diamond.lineTo(kPinPx - 0.5, h);
-        diamond.lineTo(h, kPinPx - 0.5);
-        diamond.lineTo(0.5, h);
-        diamond.closeSubpath();
-        p.fillPath(diamond, kPinColor);
+        paintEventPin(p, QRectF(rect()));
     }
 };
 
 }  // namespace
+
+std::vector<EventPinPlace> eventPinPlaces(const core::Forecast& forecast,
+                                          const std::vector<YearNote>& notes) {
+    // One pin a year, however many events it had.
+    std::map<long long, QStringList> byYear;
+    for (const YearNote& n : notes) {
+        byYear[n.year] << n.text;
+    }
+    std::vector<EventPinPlace> places;
+    std::map<int, int> pinsAtPoint;
+    for (const auto& [year, texts] : byYear) {
+        core::YearMark mark = core::markYear(forecast, year);
+        if (!mark.inTable() || mark.point < 0 ||
+            static_cast<std::size_t>(mark.point) >= forecast.curve.size()) {
+            continue;
+        }
+        places.push_back(
+            {year, texts, std::move(mark.cells), mark.point, pinsAtPoint[mark.point]++});
+    }
+    return places;
+}
+
+// The lift and the gap between stacked pins grow with the pin, so that a pin
+// on paper stands where the window's does.
+QRectF eventPinRect(QPointF curvePoint, int stacked, double side) {
+    const double lift = side * 5 / 6;
+    const double step = side + side / 6;
+    const QPointF centre(curvePoint.x(), curvePoint.y() - lift - stacked * step);
+    return {centre.x() - side / 2, centre.y() - side / 2, side, side};
+}
+
+QColor eventPinColor() {
+    return {0xB0, 0x50, 0x00};
+}
+
+void paintEventPin(QPainter& painter, const QRectF& rect) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Half a pixel in from the box on the screen, as much of the box on paper.
+    const double in = rect.width() / 24;
+    QPainterPath diamond;
+    diamond.moveTo(rect.center().x(), rect.top() + in);
+    diamond.lineTo(rect.right() - in, rect.center().y());
+    diamond.lineTo(rect.center().x(), rect.bottom() - in);
+    diamond.lineTo(rect.left() + in, rect.center().y());
+    diamond.closeSubpath();
+    painter.fillPath(diamond, eventPinColor());
+    painter.restore();
+}
 
 EventMarks::EventMarks(QWidget* surface, const YearTable& table)
     : surface_(surface), table_(table) {}
@@ -48,20 +87,9 @@ EventMarks::EventMarks(QWidget* surface, const YearTable& table)
 void EventMarks::show(const core::Forecast& forecast, const std::vector<YearNote>& notes,
                       core::PointTw origin) {
     clear();
-    // One pin and one tooltip a year, however many events it had.
-    std::map<long long, QStringList> byYear;
-    for (const YearNote& n : notes) {
-        byYear[n.year] << n.text;
-    }
-    std::map<int, int> pinsAtPoint;
-    for (const auto& [year, texts] : byYear) {
-        const core::YearMark mark = core::markYear(forecast, year);
-        if (!mark.inTable() || mark.point < 0 ||
-            static_cast<std::size_t>(mark.point) >= forecast.curve.size()) {
-            continue;
-        }
-        const QString tip = platform::plainTip(texts.join(u'\n'));
-        for (const core::TableCell& c : mark.cells) {
+    for (const EventPinPlace& place : eventPinPlaces(forecast, notes)) {
+        const QString tip = platform::plainTip(place.texts.join(u'\n'));
+        for (const core::TableCell& c : place.cells) {
             QLabel* label =
                 table_.at(static_cast<std::size_t>(c.column)).at(static_cast<std::size_t>(c.row));
             QFont font = label->font();
@@ -70,15 +98,13 @@ void EventMarks::show(const core::Forecast& forecast, const std::vector<YearNote
             label->setToolTip(tip);
             marked_.push_back(label);
         }
-        // Several years of one digit position stack their pins upwards.
-        const int stacked = pinsAtPoint[mark.point]++;
-        const core::PointTw p = forecast.curve[static_cast<std::size_t>(mark.point)];
-        const QPointF centre(platform::pxF(p.x + origin.x),
-                             platform::pxF(p.y + origin.y) - kPinLift - stacked * (kPinPx + 2));
+        const core::PointTw p = forecast.curve[static_cast<std::size_t>(place.point)];
+        const QRectF box = eventPinRect(
+            {platform::pxF(p.x + origin.x), platform::pxF(p.y + origin.y)}, place.stacked, kPinPx);
         auto* pin = new EventPin(surface_);
-        pin->move(qRound(centre.x() - kPinPx / 2.0), qRound(centre.y() - kPinPx / 2.0));
+        pin->move(qRound(box.left()), qRound(box.top()));
         pin->setToolTip(tip);
-        pin->setAccessibleName(texts.join(QStringLiteral("; ")));
+        pin->setAccessibleName(place.texts.join(QStringLiteral("; ")));
         pin->show();
         pins_.push_back(pin);
     }

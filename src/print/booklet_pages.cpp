@@ -35,7 +35,7 @@ BookletPages::BookletPages(core::Booklet booklet, double pageWidthTw, double pag
 void BookletPages::compose(platform::PrinterPage& page, int number,
                            const std::optional<Letterhead>& letterhead) const {
     if (number <= 1) {
-        composeBookletFirstPage(page, booklet_, letterhead);
+        composeBookletFirstPage(page, booklet_, letterhead, events_);
         return;
     }
     composeWords(page, number, letterhead);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/booklet.h"
+#include "graph/event_marks.h"
 #include "platform/printer_page.h"
 #include "print/delivery.h"
 #include "print/letterhead.h"
@@ -53,6 +54,10 @@ public:
 
     int pageCount() const { return 1 + static_cast<int>(flowed_.size()); }
 
+    // The client's life events, pinned on the first page's curve and listed
+    // under it; none unless the practitioner chose them.
+    void setEvents(std::vector<graph::YearNote> events) { events_ = std::move(events); }
+
     // Draws page `number` (from 1) onto a fresh page of the layout's width; the
     // page is not ended.
     void compose(platform::PrinterPage& page, int number,
@@ -75,6 +80,7 @@ private:
     double pageWidth_;
     double pageHeight_;
     std::vector<std::vector<BookletPiece>> flowed_;
+    std::vector<graph::YearNote> events_;
 };
 
 // The booklet's first page: the head (the letterhead or the program's), whose
@@ -82,9 +88,12 @@ private:
 // of birth, the life number and the booklet's date; the classic page's graph,
 // digit axis and year rows, drawn by the same code; the happiness percentage,
 // the extremes and the square with the nine levels under the names the later
-// pages use. The page is not ended.
+// pages use. With `events`, each year of them the year rows show gets the
+// window's pin on the curve, and they are listed under the year rows. The
+// page is not ended.
 void composeBookletFirstPage(platform::PrinterPage& page, const core::Booklet& booklet,
-                             const std::optional<Letterhead>& letterhead);
+                             const std::optional<Letterhead>& letterhead,
+                             const std::vector<graph::YearNote>& events = {});
 
 // Lays the blocks out as pieces `width` twips wide (paragraphs broken into
 // lines between words) and flows them onto pages from `top` to `bottom`.

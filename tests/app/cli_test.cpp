@@ -513,3 +513,58 @@ TEST(Companion, MarksTheYearItIsGivenAndNoOther) {
     EXPECT_EQ(png({"--mark-year", "1900"}), unmarked);  // a year the table does not show
     EXPECT_NE(png({"--mark-year", "2026"}), unmarked);
 }
+
+// --card writes the messenger card: a PNG of the phone's portrait size, the
+// same for the same person and year, another in another language; what it
+// cannot go with is refused before anything is written.
+TEST(Companion, WritesTheMessengerCard) {
+    QTemporaryDir dir;
+    const auto card = [&](const QString& name, const QStringList& more) {
+        const QString path = dir.filePath(name);
+        const ProcessRun r =
+            forecast(QStringList{QStringLiteral("--card"), path, QStringLiteral("--mark-year"),
+                                 QStringLiteral("2026")}
+                     << more << QStringList{"23", "8", "1975"});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.read(8), QByteArray("\x89PNG\r\n\x1a\n"));
+        return QImage(path);
+    };
+    const QImage ru =
+        card(QStringLiteral("ru.png"), {"--surname", "Иванова", "--name", "Мария", "--practitioner",
+                                        "Анна", "--contact", "+7 900 123-45-67"});
+    EXPECT_EQ(ru.size(), QSize(1080, 1350));
+    EXPECT_EQ(card(QStringLiteral("again.png"),
+                   {"--surname", "Иванова", "--name", "Мария", "--practitioner", "Анна",
+                    "--contact", "+7 900 123-45-67"}),
+              ru);
+    EXPECT_NE(
+        card(QStringLiteral("en.png"), {"--surname", "Иванова", "--name", "Мария", "--practitioner",
+                                        "Анна", "--contact", "+7 900 123-45-67", "--lang", "en"}),
+        ru);
+
+    const struct {
+        QStringList args;
+        const char* stderrHas;
+    } refusals[] = {
+        {{"--card", "", "23", "8", "1975"}, "--card"},
+        {{"--card", "c.png", "--booklet", "23", "8", "1975"}, "--card"},
+        {{"--card", "c.png", "--batch"}, "--batch"},
+        {{"--card", "c.png", "--pdf", "c.pdf", "--clients", "list.csv"}, "--card"},
+        {{"--card", "c.png", "--turning", "2027", "--clients", "list.csv"}, "--card"},
+        {{"--card", "c.png", "--compare", "1", "1", "1990", "2", "2", "1990"}, "--card"},
+        {{"--card", "c.png", "23", "8"}, "Использование"},
+    };
+    for (const auto& c : refusals) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const ProcessRun r = forecast(c.args);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.stderrHas))) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(QStringLiteral("c.png")));
+    }
+    const ProcessRun unwritable = forecast({"--card", "/nonexistent/c.png", "23", "8", "1975"});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("/nonexistent/c.png")));
+}

@@ -252,3 +252,62 @@ TEST(BookletPages, ManyAreTheSingleOnesPageByPage) {
         EXPECT_EQ(next, single.size());
     }
 }
+
+// Chosen, the client's events stand on the first page's curve as the
+// window's pins (one a year the year rows show, above its curve point) and
+// are listed under the year rows as typed; not chosen, the page has neither.
+TEST(BookletPages, LifeEventsOnTheFirstPageWhenChosen) {
+    const auto painted = [](const std::vector<platform::DrawOp>& ops) {
+        std::vector<QRectF> boxes;
+        for (const platform::DrawOp& op : ops) {
+            if (op.kind == platform::DrawOp::Kind::Painted) {
+                boxes.push_back(op.rect);
+            }
+        }
+        return boxes;
+    };
+    const core::BookletChoice choice{true, true, true, true, 10, 2026};
+    print::BookletPages plain = pagesOf("1975", choice);  // 23.08.1975: 4558300
+    const std::size_t square = painted(opsOf(plain, 1, std::nullopt)).size();
+
+    const std::vector<graph::YearNote> events = {
+        {1998, QStringLiteral("03.1998 — Переезд <b>в Киев</b>")},
+        {2011, QStringLiteral("2011 — Свадьба")},
+        {2400, QStringLiteral("2400 — вне таблицы")}};
+    print::BookletPages marked = pagesOf("1975", choice);
+    marked.setEvents(events);
+    platform::PrinterPage page;
+    marked.compose(page, 1, std::nullopt);
+    const std::vector<QRectF> boxes = painted(page.ops());
+    // Two pins on the curve and two beside the list, besides the square.
+    ASSERT_EQ(boxes.size(), square + 4);
+    const core::Forecast& f = marked.booklet().forecast;
+    for (const auto& [box, point] :
+         {std::pair{boxes[square], 2}, std::pair{boxes[square + 1], 1}}) {
+        const core::PointTw p = f.curve[static_cast<std::size_t>(point)];
+        EXPECT_NEAR(box.center().x(), p.x + core::kPageGridOrigin.x, 1);
+        EXPECT_LT(box.bottom(), p.y + core::kPageGridOrigin.y);
+    }
+    EXPECT_TRUE(pageHasText(page, QStringLiteral("События жизни")));
+    EXPECT_TRUE(pageHasText(page, QStringLiteral("03.1998 — Переезд <b>в Киев</b>")));
+    EXPECT_TRUE(pageHasText(page, QStringLiteral("2011 — Свадьба")));
+    EXPECT_FALSE(pageHasText(page, QStringLiteral("вне таблицы")));
+    EXPECT_FALSE(pageHasText(page, QStringLiteral("…и ещё")));
+    // More events than the foot of the page holds end in how many are left.
+    std::vector<graph::YearNote> many;
+    for (int year = 1976; year <= 2040; ++year) {
+        many.push_back({year, QStringLiteral("%1 — событие").arg(year)});
+    }
+    marked.setEvents(many);
+    platform::PrinterPage crowded;
+    marked.compose(crowded, 1, std::nullopt);
+    EXPECT_TRUE(pageHasText(crowded, QStringLiteral("…и ещё")));
+    crowded.setFontSize(10);
+    for (const platform::DrawOp& op : crowded.ops()) {
+        const double bottom = op.kind == platform::DrawOp::Kind::Painted
+                                  ? op.rect.bottom()
+                                  : op.p1.y() + crowded.lineHeight();
+        EXPECT_LT(bottom, print::kA4PrintableHeightTw) << op.text.toStdString();
+    }
+    EXPECT_EQ(painted(opsOf(plain, 1, std::nullopt)).size(), square);
+}

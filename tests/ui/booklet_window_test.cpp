@@ -60,3 +60,21 @@ TEST(BookletWindow, DialogRemembersItsChoices) {
     EXPECT_FALSE(kept.choice.cycle);
     EXPECT_EQ(kept.choice.outlookYears, 25);
 }
+
+// «Отметить события жизни на графике» can be chosen only for a client with
+// events, starts off every time and is never remembered.
+TEST(BookletWindow, LifeEventsAreChosenEachTime) {
+    platform::RecordingServices services;
+    ui::BookletDialog dialog(services, {});
+    EXPECT_FALSE(dialog.eventsBox()->isEnabled());
+    EXPECT_FALSE(dialog.options().markEvents);
+    dialog.offerEvents(true);
+    EXPECT_TRUE(dialog.eventsBox()->isEnabled());
+    EXPECT_FALSE(dialog.options().markEvents);
+    dialog.eventsBox()->setChecked(true);
+    EXPECT_TRUE(dialog.options().markEvents);
+    ui::rememberBookletOptions(dialog.options());
+    EXPECT_FALSE(ui::rememberedBookletOptions().markEvents);
+    dialog.offerEvents(false);
+    EXPECT_FALSE(dialog.options().markEvents);
+}

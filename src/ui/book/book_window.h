@@ -133,6 +133,8 @@ public:
     void setTurningRunner(std::function<void(TurningWindow&)> run) { runTurning_ = std::move(run); }
     // «Календарь (.ics)…»: the current client's turning years in a calendar file.
     void saveCalendar();
+    // «Карточка для мессенджера…»: the current client's card, saved and copied.
+    void saveCard();
     // Asks for the calendar's file; the desktop's file chooser by default.
     void setAskCalendarFile(std::function<QString(QWidget*, const QString&)> ask) {
         askCalendar_ = std::move(ask);

@@ -75,6 +75,7 @@ void BookWindow::buildMenu() {
     addAction(turning);
     menu->addAction(tr("Ка&лендарь (.ics)…"), this, &BookWindow::saveCalendar);
     menu->addAction(tr("О&тправить клиенту…"), this, &BookWindow::sendCurrent);
+    menu->addAction(tr("Карточка для &мессенджера…"), this, &BookWindow::saveCard);
     // Also the window's own, so that the key works with the menu closed.
     QAction* undo =
         menu->addAction(tr("&Вернуть последних удалённых"), this, &BookWindow::undoDeletion);

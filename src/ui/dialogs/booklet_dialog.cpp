@@ -106,6 +106,10 @@ BookletDialog::BookletDialog(platform::Services& services, const core::Person& p
         letterhead_->setToolTip(tr("Бланк включается в «Файл → Бланк отчёта…»."));
     }
     layout->addWidget(letterhead_);
+    events_ = new QCheckBox(tr("Отметить события жизни на графике"), this);
+    events_->setObjectName(QStringLiteral("bookletEvents"));
+    offerEvents(false);
+    layout->addWidget(events_);
     auto* buttons = new QDialogButtonBox(this);
     const std::pair<const char*, Target> commands[] = {
         {QT_TRANSLATE_NOOP("ui::BookletDialog", "Печать"), Printout},
@@ -118,6 +122,14 @@ BookletDialog::BookletDialog(platform::Services& services, const core::Person& p
     buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void BookletDialog::offerEvents(bool clientHasEvents) {
+    events_->setEnabled(clientHasEvents);
+    events_->setChecked(false);
+    events_->setToolTip(clientHasEvents
+                            ? QString()
+                            : tr("События жизни записываются в карточке клиента в картотеке."));
 }
 
 core::Person BookletDialog::person() const {
@@ -139,6 +151,7 @@ BookletOptions BookletDialog::options() const {
     o.choice.outlookYears = span_->value();
     o.letterhead = letterhead_->isChecked();
     o.language = language_->language();
+    o.markEvents = events_->isEnabled() && events_->isChecked();
     return o;
 }
 

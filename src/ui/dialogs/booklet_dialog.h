@@ -27,6 +27,9 @@ struct BookletOptions {
     bool letterhead = false;  // the practitioner's letterhead on every page
     // The booklet's words and texts: the client's language, or the last one used.
     core::ReportLanguage language = core::ReportLanguage::Russian;
+    // The client's life events on the first page's curve: chosen each time,
+    // never remembered, as only some clients want them shown.
+    bool markEvents = false;
 };
 
 // The choices the user made last time (every section and ten years, the
@@ -60,6 +63,11 @@ public:
     QSpinBox* spanBox() const { return span_; }
     QCheckBox* letterheadBox() const { return letterhead_; }
     print::LanguageBox* languageBox() const { return language_; }
+    QCheckBox* eventsBox() const { return events_; }
+
+    // The client has life events that the first page may show: the box that
+    // chooses them becomes available (it starts off either way).
+    void offerEvents(bool clientHasEvents);
 
 private:
     void finish(Target target);
@@ -69,6 +77,7 @@ private:
     std::array<QCheckBox*, 4> sections_{};
     QSpinBox* span_ = nullptr;
     QCheckBox* letterhead_ = nullptr;
+    QCheckBox* events_ = nullptr;
     print::LanguageBox* language_ = nullptr;
 };
 

@@ -9,6 +9,14 @@
 
 namespace ui {
 
+std::vector<graph::YearNote> eventNotes(const std::vector<book::LifeEvent>& events) {
+    std::vector<graph::YearNote> notes;
+    for (const book::LifeEvent& e : events) {
+        notes.push_back({e.year, book::eventDateText(e) + QStringLiteral(" — ") + e.text});
+    }
+    return notes;
+}
+
 bool sameNames(const core::ClientNames& a, const core::ClientNames& b) {
     return a.surname.trimmed() == b.surname.trimmed() && a.name.trimmed() == b.name.trimmed() &&
            a.patronymic.trimmed() == b.patronymic.trimmed();

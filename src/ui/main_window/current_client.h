@@ -7,6 +7,7 @@
 #include "book/client_records.h"
 #include "core/client_names.h"
 #include "core/person.h"
+#include "graph/event_marks.h"
 
 class QWidget;
 
@@ -20,6 +21,9 @@ struct CurrentClient {
     std::vector<book::LifeEvent> events{};  // pinned on their curve and year table
     QString email{};  // the card's, where «Отправить клиенту…» writes to
 };
+
+// The events as the curve's pins and the booklet's list say them: «03.1998 — переезд».
+std::vector<graph::YearNote> eventNotes(const std::vector<book::LifeEvent>& events);
 
 // Names compared as the book stores them: surrounding blanks do not count.
 bool sameNames(const core::ClientNames& a, const core::ClientNames& b);

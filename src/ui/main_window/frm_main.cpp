@@ -56,11 +56,7 @@ void FrmMain::showEventMarks() {
     if (!forecast_ || !current_ || current_->events.empty()) {
         return;
     }
-    std::vector<graph::YearNote> notes;
-    for (const book::LifeEvent& e : current_->events) {
-        notes.push_back({e.year, book::eventDateText(e) + QStringLiteral(" — ") + e.text});
-    }
-    eventMarks_->show(*forecast_, notes, core::kScreenGridOrigin);
+    eventMarks_->show(*forecast_, eventNotes(current_->events), core::kScreenGridOrigin);
 }
 
 // The picture and the text are of the forecast on the screen, so they wait
@@ -69,6 +65,7 @@ void FrmMain::enableForecastCommands() {
     copyAction_->setEnabled(forecast_.has_value());
     copyBookletAction_->setEnabled(forecast_.has_value());
     saveImageAction_->setEnabled(forecast_.has_value());
+    cardAction_->setEnabled(forecast_.has_value());
 }
 
 void FrmMain::enterDate(const core::BirthDate& date) {

@@ -97,6 +97,8 @@ public:
     // an empty answer means the user cancelled.
     using AskFileName = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
     void setAskImageFileName(AskFileName ask) { askImageFile_ = std::move(ask); }
+    // The same for «Карточка для мессенджера…».
+    void setAskCardFileName(AskFileName ask) { askCardFile_ = std::move(ask); }
 
     // Adjusts every print delivery before it runs (where the page goes).
     void setPrintSetup(std::function<void(print::PrintDelivery&)> setup) {
@@ -222,6 +224,7 @@ private:
     std::function<void(print::PrintDelivery&)> printSetup_;
     std::function<void(SendToClient&)> sendSetup_;
     AskFileName askImageFile_;
+    AskFileName askCardFile_;
     std::unique_ptr<graph::YearMarks> yearMarks_;
     std::unique_ptr<graph::EventMarks> eventMarks_;
     std::optional<core::YearMark> shownMark_;  // the year the window marks now
@@ -254,6 +257,7 @@ private:
     QAction* previewAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;
     QAction* saveImageAction_ = nullptr;
+    QAction* cardAction_ = nullptr;         // «Карточка для мессенджера…»
     QAction* letterheadAction_ = nullptr;   // «Бланк отчёта…»
     QAction* textsAction_ = nullptr;        // «Тексты толкований…»
     QAction* bookletAction_ = nullptr;      // «Подробный отчёт…»

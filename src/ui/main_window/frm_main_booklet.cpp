@@ -36,7 +36,11 @@ void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& o
         if (!forecast_) {
             return;
         }
-        print::BookletsComposer pages{print::BookletPages(bookletOf(person, options))};
+        print::BookletPages booklet(bookletOf(person, options));
+        if (options.markEvents && current_) {
+            booklet.setEvents(eventNotes(current_->events));
+        }
+        print::BookletsComposer pages{std::move(booklet)};
         print::PrintDelivery delivery(services_, this);
         if (!options.letterhead) {
             delivery.setLetterhead(std::nullopt);
@@ -77,6 +81,7 @@ void FrmMain::askBooklet() {
         }
         BookletDialog dialog(services_, currentPerson(), this,
                              current_ ? std::optional(current_->person.language) : std::nullopt);
+        dialog.offerEvents(current_ && !current_->events.empty());
         const int chosen = dialog.exec();
         const print::ReportTarget targets[] = {print::ReportTarget::Printout,
                                                print::ReportTarget::Preview,

@@ -21,12 +21,14 @@
 #include "platform/services.h"
 #include "platform/user_settings.h"
 #include "platform/window_surface.h"
+#include "print/language_box.h"
 #include "print/letterhead.h"
 #include "print/print_job.h"
 #include "print/save_place.h"
 #include "ui/book/turning_calendar_file.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/letterhead_dialog.h"
+#include "ui/dialogs/messenger_card_file.h"
 #include "ui/dialogs/send_to_client.h"
 #include "ui/group/group_window.h"
 #include "ui/main_window/language_menu.h"
@@ -90,6 +92,8 @@ void FrmMain::buildMenus() {
     saveImageAction_ = fileMenu_->addAction(tr("Сохранить &изображение…"));
     saveImageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveImageAction_->setEnabled(false);
+    cardAction_ = fileMenu_->addAction(tr("Карточка для &мессенджера…"));
+    cardAction_->setEnabled(false);
     bookletAction_ = fileMenu_->addAction(tr("Подро&бный отчёт…"));
     letterheadAction_ = fileMenu_->addAction(tr("&Бланк отчёта…"));
     textsAction_ = fileMenu_->addAction(tr("&Тексты толкований…"));
@@ -109,7 +113,6 @@ void FrmMain::buildMenus() {
     fileMenu_->addSeparator();
     exitAction_ = fileMenu_->addAction(tr("В&ыход"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
     editMenu_ = bar->addMenu(tr("&Правка"));
     copyAction_ = editMenu_->addAction(tr("&Копировать"));
     copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -145,19 +148,21 @@ void FrmMain::nameMenus() {
     for (auto [action, name] :
          {std::pair{printAction_, "mpPrint"}, std::pair{previewAction_, "mpPreview"},
           std::pair{savePdfAction_, "mpSavePdf"}, std::pair{saveImageAction_, "mpSaveImage"},
-          std::pair{letterheadAction_, "mpLetterhead"}, std::pair{textsAction_, "mpTexts"},
-          std::pair{bookletAction_, "mpBooklet"}, std::pair{copyBookletAction_, "mpCopyBooklet"},
-          std::pair{bookAction_, "mpBook"}, std::pair{calendarAction_, "mpCalendar"},
-          std::pair{sendAction_, "mpSend"}, std::pair{exitAction_, "mpExit"},
-          std::pair{copyAction_, "mpCopy"}, std::pair{calculateAction_, "mpRash"},
-          std::pair{todayAction_, "mpDay"}, std::pair{markYearAction_, "mpMarkYear"},
-          std::pair{contentsAction_, "mpCont"}, std::pair{aboutAction_, "mpAbout"}}) {
+          std::pair{cardAction_, "mpCard"}, std::pair{letterheadAction_, "mpLetterhead"},
+          std::pair{textsAction_, "mpTexts"}, std::pair{bookletAction_, "mpBooklet"},
+          std::pair{copyBookletAction_, "mpCopyBooklet"}, std::pair{bookAction_, "mpBook"},
+          std::pair{calendarAction_, "mpCalendar"}, std::pair{sendAction_, "mpSend"},
+          std::pair{exitAction_, "mpExit"}, std::pair{copyAction_, "mpCopy"},
+          std::pair{calculateAction_, "mpRash"}, std::pair{todayAction_, "mpDay"},
+          std::pair{markYearAction_, "mpMarkYear"}, std::pair{contentsAction_, "mpCont"},
+          std::pair{aboutAction_, "mpAbout"}}) {
         action->setObjectName(QLatin1String(name));
     }
 }
 
 void FrmMain::connectMenus() {
     askImageFile_ = askImageFileName;
+    askCardFile_ = askCardFile;
 
     connect(printAction_, &QAction::triggered, this, [this] { print(false); });
     connect(previewAction_, &QAction::triggered, this,
@@ -165,6 +170,15 @@ void FrmMain::connectMenus() {
     connect(savePdfAction_, &QAction::triggered, this,
             [this] { print(false, print::ReportTarget::PdfFile); });
     connect(saveImageAction_, &QAction::triggered, this, &FrmMain::saveImage);
+    connect(cardAction_, &QAction::triggered, this, [this] {
+        if (!forecast_) {
+            return;
+        }
+        // The client's language, or the one the last report was made in.
+        core::Person person = currentPerson();
+        person.language = current_ ? current_->person.language : print::lastReportLanguage();
+        saveMessengerCard(this, services_, *forecast_, person, {askCardFile_, today_().year()});
+    });
     connect(letterheadAction_, &QAction::triggered, this,
             [this] { LetterheadDialog(services_, this).exec(); });
     connect(textsAction_, &QAction::triggered, this, &FrmMain::editTexts);
