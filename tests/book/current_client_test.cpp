@@ -12,6 +12,7 @@
 
 #include "book_fixture.h"
 #include "core/program_info.h"
+#include "print/delivery.h"
 #include "print/frm_prn.h"
 #include "recording_services.h"
 #include "ui/book/book_window.h"

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "print/delivery.h"
 #include "ui/dialogs/booklet_dialog.h"
 #include "window_fixture.h"
 

@@ -8,7 +8,9 @@
 
 #include "core/forecast_text.h"
 #include "platform/controls.h"
+#include "platform/media_player.h"
 #include "platform/translations.h"
+#include "print/delivery.h"
 
 #include "window_fixture.h"
 

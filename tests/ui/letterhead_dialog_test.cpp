@@ -12,6 +12,7 @@
 
 #include "file_size_limit.h"
 #include "platform/user_settings.h"
+#include "print/delivery.h"
 #include "print/frm_prn.h"
 #include "print/letterhead.h"
 #include "ui/dialogs/letterhead_dialog.h"

@@ -18,6 +18,7 @@
 #include "platform/services.h"
 #include "platform/units.h"
 #include "platform/user_settings.h"
+#include "print/delivery.h"
 #include "print/frm_prn.h"
 #include "window_fixture.h"
 

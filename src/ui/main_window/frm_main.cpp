@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -9,26 +11,37 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <algorithm>
 
 #include "aspects/aspect_square.h"
 #include "core/forecast_text.h"
 #include "core/program_info.h"
+#include "graph/event_marks.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
 #include "platform/screen_place.h"
 #include "platform/services.h"
 #include "platform/window_surface.h"
+#include "print/delivery.h"
 #include "print/person_fields.h"
 #include "ui/window_language.h"
 
 // The main window's behaviour: the calculation and what it shows, the year
-// mark, the date inputs and the window's own events.
+// mark, the date inputs, the current client and the window's own events.
 
 namespace ui {
 
 void FrmMain::setMarkThisYear(bool on) {
-    markYearAction_->setChecked(on);
+    commands_->setMarkThisYear(on);
     showYearMark();
+}
+
+void FrmMain::setToday(std::function<QDate()> today) {
+    today_ = std::move(today);
+}
+
+QDate FrmMain::today() const {
+    return today_();
 }
 
 // This year in the table and on the curve, with its level under the
@@ -39,7 +52,7 @@ void FrmMain::showYearMark() {
     yearMarks_->clear();
     thisYearLabel_->hide();
     shownMark_.reset();
-    if (forecast_ && markYearAction_->isChecked()) {
+    if (forecast_ && commands_->markingThisYear()) {
         if (const core::YearMark mark = core::markYear(*forecast_, today_().year());
             mark.inTable()) {
             yearMarks_->show(*forecast_, mark, core::kScreenGridOrigin);
@@ -62,10 +75,7 @@ void FrmMain::showEventMarks() {
 // The picture and the text are of the forecast on the screen, so they wait
 // for a calculation.
 void FrmMain::enableForecastCommands() {
-    copyAction_->setEnabled(forecast_.has_value());
-    copyBookletAction_->setEnabled(forecast_.has_value());
-    saveImageAction_->setEnabled(forecast_.has_value());
-    cardAction_->setEnabled(forecast_.has_value());
+    commands_->forecastShown(forecast_.has_value());
 }
 
 void FrmMain::enterDate(const core::BirthDate& date) {
@@ -86,9 +96,7 @@ void FrmMain::enablePrinting() {
     const bool complete = !dayList_->currentText().isEmpty() &&
                           !monthList_->currentText().isEmpty() && !yearBox_->text().isEmpty();
     printButton_->setEnabled(complete);
-    printAction_->setEnabled(complete);
-    previewAction_->setEnabled(complete);
-    savePdfAction_->setEnabled(complete);
+    commands_->dateComplete(complete);
 }
 
 void FrmMain::calculateForToday() {
@@ -178,6 +186,78 @@ void FrmMain::guarded(const std::function<void()>& handler) {
         services_.message(this, {tr("Расчёт остановлен из-за внутренней ошибки: %1.")
                                      .arg(QString::fromLocal8Bit(e.what())),
                                  info::programName(), platform::MessageIcon::Critical, 0});
+    }
+}
+
+QImage FrmMain::picture() const {
+    return surface_->grab().toImage();
+}
+
+void FrmMain::setAskImageFileName(AskFileName ask) {
+    commands_->setAskImageFileName(std::move(ask));
+}
+
+void FrmMain::setAskCardFileName(AskFileName ask) {
+    commands_->setAskCardFileName(std::move(ask));
+}
+
+void FrmMain::setSendSetup(std::function<void(SendToClient&)> setup) {
+    commands_->setSendSetup(std::move(setup));
+}
+
+void FrmMain::setPrintSetup(std::function<void(print::PrintDelivery&)> setup) {
+    commands_->setPrintSetup(std::move(setup));
+}
+
+void FrmMain::setMediaPlayer(platform::MediaPlayer* player) {
+    commands_->setMediaPlayer(player);
+}
+
+void FrmMain::setAskNameChange(AskNameChange ask) {
+    commands_->setAskNameChange(std::move(ask));
+}
+
+void FrmMain::setClientBook(ClientBookHooks hooks) {
+    commands_->setClientBook(std::move(hooks));
+}
+
+void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& options,
+                             print::ReportTarget target) {
+    commands_->deliverBooklet(person, options, target);
+}
+
+void FrmMain::printFor(const core::BirthDate& date, const CurrentClient& client) {
+    enterDate(date);
+    setCurrentClient(client);
+    if (printButton_->isEnabled()) {
+        commands_->print(true, print::ReportTarget::Printout, client.person.names);
+    }
+}
+
+void FrmMain::openClient(const core::BirthDate& date, const CurrentClient& client) {
+    enterDate(date);
+    setCurrentClient(client);
+    calculate();
+}
+
+void FrmMain::setCurrentClient(std::optional<CurrentClient> client) {
+    // Only a client the book holds can be the current one.
+    current_ = client && client->id != 0 ? std::move(client) : std::nullopt;
+    setWindowTitle(mainWindowTitle(current_));
+    commands_->clientChosen(current_.has_value());
+    showEventMarks();
+}
+
+void FrmMain::clientEdited(const CurrentClient& client, const core::BirthDate& date) {
+    if (!current_ || current_->id != client.id) {
+        return;
+    }
+    setCurrentClient(enteredDate() == date ? std::optional(client) : std::nullopt);
+}
+
+void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
+    if (current_ && std::find(ids.begin(), ids.end(), current_->id) != ids.end()) {
+        setCurrentClient(std::nullopt);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QDate>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -16,6 +17,7 @@
 
 #include "aspects/aspect_square.h"
 #include "core/program_info.h"
+#include "graph/event_marks.h"
 #include "graph/grid.h"
 #include "graph/year_table.h"
 #include "platform/classic_style.h"
@@ -26,6 +28,7 @@
 #include "platform/shapes.h"
 #include "platform/units.h"
 #include "platform/window_surface.h"
+#include "print/delivery.h"
 #include "print/person_fields.h"
 #include "ui/window_language.h"
 
@@ -164,8 +167,8 @@ FrmMain::FrmMain(platform::Services& services, QWidget* parent)
     buildAspectArea();
     buildDateArea();
     buildCommands();
-    buildMenus();
-    connectMenus();
+    commands_ = new MainCommands(*this, services_);
+    commands_->keepKeysFrom(yearBox_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order of the controls that take the keyboard focus.
@@ -330,7 +333,8 @@ void FrmMain::buildCommands() {
     connect(calculateButton_, &QPushButton::clicked, this,
             [this] { guarded([this] { recalculate(); }); });
     // The button recalculates before it asks for the client; the menu item does not.
-    connect(printButton_, &QPushButton::clicked, this, [this] { print(true); });
+    connect(printButton_, &QPushButton::clicked, this,
+            [this] { commands_->print(true, print::ReportTarget::Printout, {}); });
 
     siteLink_ = makeLabel(surface_, QUrl(info::authorSite()).host(), kSiteLink,
                           platform::uiFont(Face::Tahoma, 9.75, true));

@@ -5,43 +5,46 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include "core/booklet.h"
 #include "core/program_info.h"
+#include "core/report_kind.h"
 #include "platform/services.h"
 #include "platform/text_store.h"
 #include "print/booklet_pages.h"
 #include "print/delivery.h"
 #include "ui/dialogs/booklet_dialog.h"
 #include "ui/main_window/frm_main.h"
+#include "ui/main_window/main_commands.h"
 
 namespace ui {
 
-core::Booklet FrmMain::bookletOf(core::Person person, const BookletOptions& options) {
+core::Booklet MainCommands::bookletOf(core::Person person, const BookletOptions& options) {
     const platform::TextStore::Loaded texts =
         platform::TextStore::inDataFolder().load(core::languageCode(options.language));
     if (!texts.problem.isEmpty()) {
-        services_.message(this,
+        services_.message(&window_,
                           {texts.problem, info::programName(), platform::MessageIcon::Warning, 0});
     }
     core::BookletChoice choice = options.choice;
-    choice.madeOn = today_();
+    choice.madeOn = window_.today();
     choice.thisYear = choice.madeOn.year();
     person.language = options.language;
-    return core::makeBooklet(*forecast_, person, texts.library, choice);
+    return core::makeBooklet(*window_.forecast(), person, texts.library, choice);
 }
 
-void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& options,
-                             print::ReportTarget target) {
-    guarded([&] {
-        recalculate();
-        if (!forecast_) {
+void MainCommands::deliverBooklet(const core::Person& person, const BookletOptions& options,
+                                  print::ReportTarget target) {
+    window_.guarded([&] {
+        window_.recalculate();
+        if (!window_.forecast()) {
             return;
         }
         print::BookletPages booklet(bookletOf(person, options));
-        if (options.markEvents && current_) {
-            booklet.setEvents(eventNotes(current_->events));
+        if (const auto& current = window_.currentClient(); options.markEvents && current) {
+            booklet.setEvents(eventNotes(current->events));
         }
         print::BookletsComposer pages{std::move(booklet)};
-        print::PrintDelivery delivery(services_, this);
+        print::PrintDelivery delivery(services_, &window_);
         if (!options.letterhead) {
             delivery.setLetterhead(std::nullopt);
         }
@@ -63,25 +66,27 @@ void FrmMain::deliverBooklet(const core::Person& person, const BookletOptions& o
 }
 
 // As the client book tells its runs: where the booklet went and how many pages.
-void FrmMain::tellDelivered(const print::PrintDelivery& delivery, bool saved) {
+void MainCommands::tellDelivered(const print::PrintDelivery& delivery, bool saved) {
     const int pages = delivery.pages();
     const QString text =
-        saved ? tr("Подробный отчёт сохранён в файл «%1»: страниц %n.", nullptr, pages)
-                    .arg(QDir::toNativeSeparators(delivery.savedPath()))
-              : tr("Подробный отчёт отправлен на принтер «%1»: страниц %n.", nullptr, pages)
-                    .arg(delivery.printerName());
-    services_.message(this, {text, info::programName(), platform::MessageIcon::Information, 0});
+        saved
+            ? FrmMain::tr("Подробный отчёт сохранён в файл «%1»: страниц %n.", nullptr, pages)
+                  .arg(QDir::toNativeSeparators(delivery.savedPath()))
+            : FrmMain::tr("Подробный отчёт отправлен на принтер «%1»: страниц %n.", nullptr, pages)
+                  .arg(delivery.printerName());
+    services_.message(&window_, {text, info::programName(), platform::MessageIcon::Information, 0});
 }
 
-void FrmMain::askBooklet() {
-    guarded([this] {
-        recalculate();
-        if (!forecast_) {
+void MainCommands::askBooklet() {
+    window_.guarded([this] {
+        window_.recalculate();
+        if (!window_.forecast()) {
             return;
         }
-        BookletDialog dialog(services_, currentPerson(), this,
-                             current_ ? std::optional(current_->person.language) : std::nullopt);
-        dialog.offerEvents(current_ && !current_->events.empty());
+        const auto& current = window_.currentClient();
+        BookletDialog dialog(services_, currentPerson(), &window_,
+                             current ? std::optional(current->person.language) : std::nullopt);
+        dialog.offerEvents(current && !current->events.empty());
         const int chosen = dialog.exec();
         const print::ReportTarget targets[] = {print::ReportTarget::Printout,
                                                print::ReportTarget::Preview,
@@ -94,13 +99,13 @@ void FrmMain::askBooklet() {
 
 // The words of the booklet the dialog would make now, for an e-mail or a
 // messenger: plain text, no picture.
-void FrmMain::copyBooklet() {
-    if (!forecast_) {
+void MainCommands::copyBooklet() {
+    if (!window_.forecast()) {
         return;
     }
     BookletOptions options = rememberedBookletOptions();
-    if (current_) {
-        options.language = current_->person.language;
+    if (const auto& current = window_.currentClient()) {
+        options.language = current->person.language;
     }
     const core::Booklet booklet = bookletOf(currentPerson(), options);
     QGuiApplication::clipboard()->setText(core::bookletText(booklet));
