@@ -174,6 +174,11 @@ private:
     void chooseBookletTarget();
     // Chooses these clients again after the book was read anew.
     void reselect(const std::vector<qint64>& ids);
+    // A long read with a progress window that shows how far it is and can
+    // stop it: `read` hands the window's progress to the book.
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
+    void withProgress(const QString& text, const QString& title,
+                      const std::function<void(const Progress&)>& read);
     // The import with a progress window that can stop it.
     book::ImportReport importWithProgress(const QString& file);
     // The restore, the same way.

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <algorithm>
 
@@ -23,7 +22,6 @@ namespace ui {
 
 namespace {
 
-constexpr int kProgressSteps = 1000;
 // The set-aside rows a message lists; all of them are behind «Подробности».
 constexpr int kSetAsideShown = 10;
 
@@ -157,20 +155,11 @@ void BookWindow::restoreCopy() {
 
 book::ClientBook::RestoreReport BookWindow::restoreWithProgress(const QString& file) {
     // A large copy shows how far it is and can be stopped while it is read.
-    QProgressDialog progress(tr("Чтение копии «%1»…").arg(QFileInfo(file).fileName()), tr("Отмена"),
-                             0, kProgressSteps, this);
-    progress.setWindowTitle(tr("Восстановить из копии"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    return book_.restore(file, [&](qint64 done, qint64 total) {
-        progress.setValue(
-            total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
-                      : 0);
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    });
+    book::ClientBook::RestoreReport report;
+    withProgress(tr("Чтение копии «%1»…").arg(QFileInfo(file).fileName()),
+                 tr("Восстановить из копии"),
+                 [&](const Progress& progress) { report = book_.restore(file, progress); });
+    return report;
 }
 
 void BookWindow::updateBackupLine() {

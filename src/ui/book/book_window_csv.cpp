@@ -22,23 +22,29 @@ constexpr int kMaxBadRowsShown = 20;
 
 }  // namespace
 
-book::ImportReport BookWindow::importWithProgress(const QString& file) {
-    // A long list shows how far it is and can be stopped; a short one is
-    // done before the window would appear.
-    QProgressDialog progress(tr("Чтение файла «%1»…").arg(QFileInfo(file).fileName()), tr("Отмена"),
-                             0, kProgressSteps, this);
-    progress.setWindowTitle(tr("Импорт из CSV"));
+void BookWindow::withProgress(const QString& text, const QString& title,
+                              const std::function<void(const Progress&)>& read) {
+    // A short read is done before the window would appear.
+    QProgressDialog progress(text, tr("Отмена"), 0, kProgressSteps, this);
+    progress.setWindowTitle(title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    return book_.importCsv(file, [&](qint64 done, qint64 total) {
+    read([&](qint64 done, qint64 total) {
         progress.setValue(
             total > 0 ? int(std::clamp<qint64>(done * kProgressSteps / total, 0, kProgressSteps))
                       : 0);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     });
+}
+
+book::ImportReport BookWindow::importWithProgress(const QString& file) {
+    book::ImportReport report;
+    withProgress(tr("Чтение файла «%1»…").arg(QFileInfo(file).fileName()), tr("Импорт из CSV"),
+                 [&](const Progress& progress) { report = book_.importCsv(file, progress); });
+    return report;
 }
 
 void BookWindow::exportBook() {
