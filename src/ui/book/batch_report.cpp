@@ -5,7 +5,6 @@
 
 #include "book/client_book.h"
 #include "platform/services.h"
-#include "platform/text_store.h"
 #include "print/booklet_pages.h"
 #include "print/many_reports.h"
 #include "print/save_place.h"
@@ -101,21 +100,15 @@ print::BookletSource BatchReport::bookletSource(print::PageSource pages, const Q
     if (!options.letterhead) {
         delivery_.setLetterhead(std::nullopt);
     }
-    core::BookletChoice choice = options.choice;
-    choice.madeOn = now.date();
-    choice.thisYear = choice.madeOn.year();
     // Each client's booklet in the practitioner's texts of that client's language.
     return print::bookletsOf(
         std::move(pages),
         [this](core::ReportLanguage language) {
-            platform::TextStore::Loaded texts =
-                platform::TextStore::inDataFolder().load(core::languageCode(language));
-            if (!texts.problem.isEmpty()) {
-                tell(texts.problem, platform::MessageIcon::Warning);  // the defaults stand in
-            }
-            return std::move(texts.library);
+            return practitionerTexts(language, [this](const QString& why) {
+                tell(why, platform::MessageIcon::Warning);
+            });
         },
-        choice);
+        bookletChoiceOn(options, now.date()));
 }
 
 bool BatchReport::takePage(const book::Client& c, print::ReportPage& page, Tally& tally) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/services.h"
+#include "platform/text_store.h"
 #include "platform/user_settings.h"
 #include "print/language_box.h"
 #include "print/letterhead.h"
@@ -41,6 +42,23 @@ const QString kSpanKey = QStringLiteral("booklet/years");
 const QString kLetterheadKey = QStringLiteral("booklet/letterhead");
 
 }  // namespace
+
+core::BookletChoice bookletChoiceOn(const BookletOptions& options, const QDate& day) {
+    core::BookletChoice choice = options.choice;
+    choice.madeOn = day;
+    choice.thisYear = day.year();
+    return choice;
+}
+
+core::TextLibrary practitionerTexts(core::ReportLanguage language,
+                                    const std::function<void(const QString&)>& warn) {
+    platform::TextStore::Loaded texts =
+        platform::TextStore::inDataFolder().load(core::languageCode(language));
+    if (!texts.problem.isEmpty()) {
+        warn(texts.problem);
+    }
+    return std::move(texts.library);
+}
 
 BookletOptions rememberedBookletOptions() {
     const platform::UserSettings settings = platform::userSettings();

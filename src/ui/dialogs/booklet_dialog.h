@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "core/booklet.h"
 #include "core/person.h"
+#include "core/text_library.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -36,6 +38,14 @@ struct BookletOptions {
 // letterhead as «Бланк отчёта» keeps it, until then), and keeping them.
 BookletOptions rememberedBookletOptions();
 void rememberBookletOptions(const BookletOptions& options);
+
+// The sections and span `options` chose, for a booklet made on `day`.
+core::BookletChoice bookletChoiceOn(const BookletOptions& options, const QDate& day);
+
+// The practitioner's texts in `language`, with the program's own where their
+// file cannot be read whole: `warn` hears why.
+core::TextLibrary practitionerTexts(core::ReportLanguage language,
+                                    const std::function<void(const QString&)>& warn);
 
 // «Подробный отчёт»: the client (names, gender and form of address, as the
 // card enters them), the report language, the sections, the span of the

@@ -11,7 +11,6 @@
 #include "core/program_info.h"
 #include "platform/file_dialogs.h"
 #include "platform/services.h"
-#include "platform/text_store.h"
 #include "platform/user_settings.h"
 #include "print/booklet_pages.h"
 #include "print/delivery.h"
@@ -134,16 +133,11 @@ bool SendToClient::make(core::MailDocument document, const MailRecipient& to,
     if (!options.letterhead) {
         delivery.setLetterhead(std::nullopt);
     }
-    const platform::TextStore::Loaded texts =
-        platform::TextStore::inDataFolder().load(core::languageCode(to.person.language));
-    if (!texts.problem.isEmpty()) {
-        tell(texts.problem, platform::MessageIcon::Warning);  // the program's own texts stand in
-    }
-    core::BookletChoice choice = options.choice;
-    choice.madeOn = now.date();
-    choice.thisYear = choice.madeOn.year();
-    print::BookletsComposer pages{
-        print::BookletPages(core::makeBooklet(forecast, to.person, texts.library, choice))};
+    const core::TextLibrary texts = practitionerTexts(
+        to.person.language,
+        [this](const QString& why) { tell(why, platform::MessageIcon::Warning); });
+    print::BookletsComposer pages{print::BookletPages(
+        core::makeBooklet(forecast, to.person, texts, bookletChoiceOn(options, now.date())))};
     return delivery.deliverTo(pages, path) == print::PrintDelivery::Outcome::Saved;
 }
 

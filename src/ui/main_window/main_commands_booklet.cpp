@@ -9,7 +9,6 @@
 #include "core/program_info.h"
 #include "core/report_kind.h"
 #include "platform/services.h"
-#include "platform/text_store.h"
 #include "print/booklet_pages.h"
 #include "print/delivery.h"
 #include "ui/dialogs/booklet_dialog.h"
@@ -19,17 +18,12 @@
 namespace ui {
 
 core::Booklet MainCommands::bookletOf(core::Person person, const BookletOptions& options) {
-    const platform::TextStore::Loaded texts =
-        platform::TextStore::inDataFolder().load(core::languageCode(options.language));
-    if (!texts.problem.isEmpty()) {
-        services_.message(&window_,
-                          {texts.problem, info::programName(), platform::MessageIcon::Warning, 0});
-    }
-    core::BookletChoice choice = options.choice;
-    choice.madeOn = window_.today();
-    choice.thisYear = choice.madeOn.year();
+    const core::TextLibrary texts = practitionerTexts(options.language, [this](const QString& why) {
+        services_.message(&window_, {why, info::programName(), platform::MessageIcon::Warning, 0});
+    });
     person.language = options.language;
-    return core::makeBooklet(*window_.forecast(), person, texts.library, choice);
+    return core::makeBooklet(*window_.forecast(), person, texts,
+                             bookletChoiceOn(options, window_.today()));
 }
 
 void MainCommands::deliverBooklet(const core::Person& person, const BookletOptions& options,
