@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,23 +105,29 @@ std::string narrowPath(const QString& path) {
     return QString::fromStdWString(shortPath).toLocal8Bit().toStdString();
 }
 
-ULONG sendWide(SendMailW send, const MailDraft& draft) {
-    std::wstring subject = draft.subject.toStdWString();
-    std::wstring body = draft.body.toStdWString();
-    std::wstring path = windows::nativePath(draft.attachment);
-    std::wstring fileName = QFileInfo(draft.attachment).fileName().toStdWString();
-    std::vector<std::wstring> names;
-    std::vector<std::wstring> addresses;
+// The letter in the structures of one of MAPI's two forms, wide or in the
+// system's code page: `text` and `filePath` give a text in that form, and
+// what they give lives until the mail program has answered.
+template <typename Chars, typename Recipient, typename FileDesc, typename Message, typename Send>
+ULONG sendLetter(Send send, const MailDraft& draft,
+                 const std::function<Chars(const QString&)>& text,
+                 const std::function<Chars(const QString&)>& filePath) {
+    Chars subject = text(draft.subject);
+    Chars body = text(draft.body);
+    Chars path = filePath(draft.attachment);
+    Chars fileName = text(QFileInfo(draft.attachment).fileName());
+    std::vector<Chars> names;
+    std::vector<Chars> addresses;
     for (const QString& a : draft.to) {
-        names.push_back(a.toStdWString());
-        addresses.push_back((QStringLiteral("SMTP:") + a).toStdWString());
+        names.push_back(text(a));
+        addresses.push_back(text(QStringLiteral("SMTP:") + a));
     }
-    std::vector<RecipDescW> recipients(addresses.size());
+    std::vector<Recipient> recipients(addresses.size());
     for (std::size_t k = 0; k < addresses.size(); ++k) {
         recipients[k] = {0, MAPI_TO, names[k].data(), addresses[k].data(), 0, nullptr};
     }
-    FileDescW file{0, 0, ULONG(-1), path.data(), fileName.data(), nullptr};
-    MessageW message{};
+    FileDesc file{0, 0, ULONG(-1), path.data(), fileName.data(), nullptr};
+    Message message{};
     message.lpszSubject = subject.data();
     message.lpszNoteText = body.data();
     message.nRecipCount = ULONG(recipients.size());
@@ -130,30 +137,15 @@ ULONG sendWide(SendMailW send, const MailDraft& draft) {
     return send(0, 0, &message, kShowLetter, 0);
 }
 
+ULONG sendWide(SendMailW send, const MailDraft& draft) {
+    return sendLetter<std::wstring, RecipDescW, FileDescW, MessageW>(
+        send, draft, [](const QString& t) { return t.toStdWString(); },
+        [](const QString& p) { return windows::nativePath(p); });
+}
+
 ULONG sendNarrow(LPMAPISENDMAIL send, const MailDraft& draft) {
-    std::string subject = narrow(draft.subject);
-    std::string body = narrow(draft.body);
-    std::string path = narrowPath(draft.attachment);
-    std::string fileName = narrow(QFileInfo(draft.attachment).fileName());
-    std::vector<std::string> names;
-    std::vector<std::string> addresses;
-    for (const QString& a : draft.to) {
-        names.push_back(narrow(a));
-        addresses.push_back(narrow(QStringLiteral("SMTP:") + a));
-    }
-    std::vector<MapiRecipDesc> recipients(addresses.size());
-    for (std::size_t k = 0; k < addresses.size(); ++k) {
-        recipients[k] = {0, MAPI_TO, names[k].data(), addresses[k].data(), 0, nullptr};
-    }
-    MapiFileDesc file{0, 0, ULONG(-1), path.data(), fileName.data(), nullptr};
-    MapiMessage message{};
-    message.lpszSubject = subject.data();
-    message.lpszNoteText = body.data();
-    message.nRecipCount = ULONG(recipients.size());
-    message.lpRecips = recipients.data();
-    message.nFileCount = draft.attachment.isEmpty() ? 0 : 1;
-    message.lpFiles = &file;
-    return send(0, 0, &message, kShowLetter, 0);
+    return sendLetter<std::string, MapiRecipDesc, MapiFileDesc, MapiMessage>(send, draft, narrow,
+                                                                             narrowPath);
 }
 
 }  // namespace
