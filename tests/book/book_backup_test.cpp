@@ -203,12 +203,13 @@ QString walCopy(BackedUp& t) {
 
 // The copy with rows no card could have made, each with what the bin says of it.
 const std::pair<const char*, const char*> kRuleBreakers[] = {
-    {"'Ива' || char(8238) || 'нов', 'Иван', '', 1, 1, '1980', '', 'ru'", "U+202E"},
-    {"'Нуль' || char(0) || 'вой', 'Иван', '', 2, 1, '1980', '', 'ru'", "U+0000"},
-    {"'Годов', 'Иван', '', 3, 1, 'abcd', '', 'ru'", "год рождения"},
-    {"'Языков', 'Иван', '', 4, 1, '1980', '', '../../x'", "язык отчёта"},
-    {"'Длинный', 'Иван', '', 5, 1, '1980', substr(hex(zeroblob(200000)), 1, 400000), 'ru'",
+    {"'Ива' || char(8238) || 'нов', 'Иван', '', 1, 1, '1980', '', 'ru', ''", "U+202E"},
+    {"'Нуль' || char(0) || 'вой', 'Иван', '', 2, 1, '1980', '', 'ru', ''", "U+0000"},
+    {"'Годов', 'Иван', '', 3, 1, 'abcd', '', 'ru', ''", "год рождения"},
+    {"'Языков', 'Иван', '', 4, 1, '1980', '', '../../x', ''", "язык отчёта"},
+    {"'Длинный', 'Иван', '', 5, 1, '1980', substr(hex(zeroblob(200000)), 1, 400000), 'ru', ''",
      "длиннее 10000"},
+    {"'Обращенцев', 'Иван', '', 6, 1, '1980', '', 'ru', 'Ива' || char(8238) || 'н'", "«Обращение»"},
 };
 
 QString ruleBreakingCopy(BackedUp& t) {
@@ -216,7 +217,7 @@ QString ruleBreakingCopy(BackedUp& t) {
     for (const auto& [values, says] : kRuleBreakers) {
         sql << QStringLiteral(
                    "INSERT INTO clients (surname, name, patronymic, day, month,"
-                   " year_text, note, language, added, sort_key) VALUES (%1,"
+                   " year_text, note, language, address, added, sort_key) VALUES (%1,"
                    " '2024-01-01T00:00:00Z', 'x')")
                    .arg(QString::fromUtf8(values));
     }
