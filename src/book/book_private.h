@@ -43,6 +43,8 @@ QString reason(int code, const QString& text);
 QString reason(const QSqlError& error);
 bool isBusy(const QSqlError& error);
 bool isNotADatabase(const QSqlError& error);
+// A read-only connection that found a journal it must roll back first.
+bool needsRollback(const QSqlError& error);
 
 // Runs `sql` (the columns of readClients) through SQLite itself, onto the
 // ends of `out` and `keys`. Nothing when the Qt driver's connection is not

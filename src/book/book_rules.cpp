@@ -26,7 +26,7 @@ struct TextColumn {
 };
 
 // In the order readClient below takes them, after the id.
-constexpr std::array<TextColumn, 10> kTexts{{
+constexpr std::array<TextColumn, 11> kTexts{{
     {"surname", QT_TRANSLATE_NOOP("Client", "Фамилия"), kSurnameLimit},
     {"name", QT_TRANSLATE_NOOP("Client", "Имя"), kNameLimit},
     {"patronymic", QT_TRANSLATE_NOOP("Client", "Отчество"), kPatronymicLimit},
@@ -37,6 +37,7 @@ constexpr std::array<TextColumn, 10> kTexts{{
     {"phone", QT_TRANSLATE_NOOP("Client", "Телефон"), kPhoneLimit},
     {"email", QT_TRANSLATE_NOOP("Client", "Эл. почта"), kEmailLimit},
     {"language", QT_TRANSLATE_NOOP("Client", "Язык отчёта"), 3},
+    {"address", QT_TRANSLATE_NOOP("Client", "Обращение"), kAddressLimit},
 }};
 
 QString selectRows() {
@@ -56,9 +57,9 @@ Client readRow(const QSqlQuery& q, const TextColumn** tooLong) {
     c.id = q.value(0).toLongLong();
     c.birthDate.day = q.value(1).toInt();
     c.birthDate.monthIndex = monthIndexOf(q.value(2).toInt());
-    QString* texts[] = {&c.names.surname, &c.names.name,  &c.names.patronymic, &c.birthDate.year,
-                        &c.note,          &c.added,       &c.lastPrinted,      &c.phone,
-                        &c.email,         &c.languageCode};
+    QString* texts[] = {&c.names.surname, &c.names.name,   &c.names.patronymic, &c.birthDate.year,
+                        &c.note,          &c.added,        &c.lastPrinted,      &c.phone,
+                        &c.email,         &c.languageCode, &c.address};
     *tooLong = nullptr;
     for (size_t k = 0; k < kTexts.size(); ++k) {
         const QVariant value = q.value(int(4 + k));

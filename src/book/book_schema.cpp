@@ -278,7 +278,11 @@ QString judge(const QSqlDatabase& db, const QString& where) {
 
 }  // namespace
 
-QString checkOwnership(const QString& path, int busyTimeoutMs) {
+namespace {
+
+// The verdict of a read-only look at the file; `journalLeft` learns whether
+// SQLite found a journal it must roll back before anything can be read.
+QString probe(const QString& path, int busyTimeoutMs, bool* journalLeft) {
     const QString where = quoted(path);
     const QString name = QStringLiteral("zemtar-book-probe-%1").arg(nextNumber());
     QString verdict;
@@ -294,12 +298,53 @@ QString checkOwnership(const QString& path, int busyTimeoutMs) {
             db.setConnectOptions(
                 QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1")
                     .arg(busyTimeoutMs));
-            verdict = db.open() ? judge(db, where) : readFailed(where, db.lastError());
+            if (db.open()) {
+                QSqlQuery q(db);
+                *journalLeft = !q.exec(QStringLiteral("PRAGMA schema_version")) &&
+                               needsRollback(q.lastError());
+                q.finish();
+                verdict = judge(db, where);
+            } else {
+                verdict = readFailed(where, db.lastError());
+            }
             db.close();
         }
     }
     QSqlDatabase::removeDatabase(name);
     return verdict;
+}
+
+// Lets SQLite roll back the journal a writer killed half-way left beside the
+// file: its first read does it, and puts back every page as it was before
+// that write. Nothing else is written.
+void rollBack(const QString& path, int busyTimeoutMs) {
+    const QString name = QStringLiteral("zemtar-book-rollback-%1").arg(nextNumber());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        if (db.open()) {
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA schema_version"));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+}  // namespace
+
+QString checkOwnership(const QString& path, int busyTimeoutMs) {
+    bool journalLeft = false;
+    const QString verdict = probe(path, busyTimeoutMs, &journalLeft);
+    if (!journalLeft) {
+        return verdict;
+    }
+    // A restore writes the copy into the book with a rollback journal: killed
+    // half-way, it leaves one, which a read-only look cannot roll back, and
+    // the book would be called unreadable at every start. Rolling it back is
+    // SQLite's own recovery, the book exactly as it was before that write.
+    rollBack(path, busyTimeoutMs);
+    return probe(path, busyTimeoutMs, &journalLeft);
 }
 
 QString createOrUpgrade(const QSqlDatabase& db, const QString& moment) {

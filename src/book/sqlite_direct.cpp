@@ -82,6 +82,10 @@ bool isNotADatabase(const QSqlError& error) {
     return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
 
+bool needsRollback(const QSqlError& error) {
+    return codeOf(error) == SQLITE_READONLY_ROLLBACK;
+}
+
 namespace {
 
 // How many clients the book has, to make room for them at once; 0 when unknown.

@@ -203,12 +203,13 @@ QString walCopy(BackedUp& t) {
 
 // The copy with rows no card could have made, each with what the bin says of it.
 const std::pair<const char*, const char*> kRuleBreakers[] = {
-    {"'Ива' || char(8238) || 'нов', 'Иван', '', 1, 1, '1980', '', 'ru'", "U+202E"},
-    {"'Нуль' || char(0) || 'вой', 'Иван', '', 2, 1, '1980', '', 'ru'", "U+0000"},
-    {"'Годов', 'Иван', '', 3, 1, 'abcd', '', 'ru'", "год рождения"},
-    {"'Языков', 'Иван', '', 4, 1, '1980', '', '../../x'", "язык отчёта"},
-    {"'Длинный', 'Иван', '', 5, 1, '1980', substr(hex(zeroblob(200000)), 1, 400000), 'ru'",
+    {"'Ива' || char(8238) || 'нов', 'Иван', '', 1, 1, '1980', '', 'ru', ''", "U+202E"},
+    {"'Нуль' || char(0) || 'вой', 'Иван', '', 2, 1, '1980', '', 'ru', ''", "U+0000"},
+    {"'Годов', 'Иван', '', 3, 1, 'abcd', '', 'ru', ''", "год рождения"},
+    {"'Языков', 'Иван', '', 4, 1, '1980', '', '../../x', ''", "язык отчёта"},
+    {"'Длинный', 'Иван', '', 5, 1, '1980', substr(hex(zeroblob(200000)), 1, 400000), 'ru', ''",
      "длиннее 10000"},
+    {"'Обращенцев', 'Иван', '', 6, 1, '1980', '', 'ru', 'Ива' || char(8238) || 'н'", "«Обращение»"},
 };
 
 QString ruleBreakingCopy(BackedUp& t) {
@@ -216,7 +217,7 @@ QString ruleBreakingCopy(BackedUp& t) {
     for (const auto& [values, says] : kRuleBreakers) {
         sql << QStringLiteral(
                    "INSERT INTO clients (surname, name, patronymic, day, month,"
-                   " year_text, note, language, added, sort_key) VALUES (%1,"
+                   " year_text, note, language, address, added, sort_key) VALUES (%1,"
                    " '2024-01-01T00:00:00Z', 'x')")
                    .arg(QString::fromUtf8(values));
     }
@@ -397,6 +398,47 @@ TEST(BookBackup, StagingLeftByAKilledRestoreGoesAtTheNextOpening) {
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("busy"));
+}
+
+// A restore killed while it wrote the copy into the book leaves the book
+// half written with its rollback journal beside it: the next opening rolls
+// it back, and the book is whole as it was, not «read only» for good.
+TEST(BookBackup, BookLeftHalfWrittenOpensAsItWas) {
+    BackedUp t;
+    t.book.reset();
+    ASSERT_TRUE(QDir(t.dir.path()).mkdir(QStringLiteral("killed")));
+    const QString killed = t.dir.filePath(QStringLiteral("killed/clients.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer");
+        db.setDatabaseName(t.path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        // A small cache makes SQLite write changed pages into the file before the end.
+        for (const char* sql :
+             {"PRAGMA journal_mode = DELETE", "PRAGMA cache_size = 1", "BEGIN",
+              "UPDATE clients SET note = hex(zeroblob(40000))", "DELETE FROM reports"}) {
+            ASSERT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
+        }
+        // The two files as a kill at this moment leaves them.
+        for (const QString& suffix : {QString(), QStringLiteral("-journal")}) {
+            ASSERT_TRUE(QFile::copy(t.path + suffix, killed + suffix));
+        }
+        q.exec(QStringLiteral("ROLLBACK"));
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    ASSERT_NE(bytesOf(killed), bytesOf(t.path)) << "the book is half written";
+    ClientBook book(killed);
+    std::vector<book::Client> all;
+    QString error;
+    ASSERT_TRUE(book.clients(all, &error)) << error.toStdString();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_TRUE(all[0].note.isEmpty());
+    std::vector<book::ReportRecord> history;
+    ASSERT_TRUE(book.reports(all[0].id, history));
+    EXPECT_EQ(history.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(killed + QStringLiteral("-journal")));
 }
 
 // A full disk: the message says why and no part of the copy is left.
