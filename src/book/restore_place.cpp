@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QTemporaryFile>
 #include <limits>
 
 #include "book/restore_job.h"
@@ -92,6 +93,10 @@ QString RestoreJob::putInPlace(Connection& staging) {
 // The book's file as it lies, byte for byte through the program's one
 // writer, under a name no file has: taken under the lock (or when SQLite
 // cannot read it at all), it is the whole book as it was, a damaged one too.
+// It is written whole under a staging name first and only then given its
+// name, never over a file that has it: a restore killed on the way leaves a
+// staging file the next opening removes, never an empty or partial file
+// that looks like the book as it was.
 // `current` is open on the book: closing another handle of a file would let
 // go of the locks SQLite holds on it, so the caller closes this one only
 // after SQLite has let go itself.
@@ -99,22 +104,24 @@ QString RestoreJob::keepCurrent(QFile& current) {
     const QString moment = QDateTime::fromString(moment_, Qt::ISODateWithMs)
                                .toLocalTime()
                                .toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    QString staged;
     QString problem;
-    // Made first, empty and private, so that nothing of anyone's is written over.
-    for (int tries = 0; tries < 100; ++tries) {
-        report_.keptAs = keptName(book_, moment);
-        problem = platform::createPrivateFile(report_.keptAs);
-        if (problem.isEmpty() ||
-            platform::inspectPath(report_.keptAs).kind == platform::PathKind::Missing) {
-            break;
+    {
+        // Private from the start; it goes before it is written, as Windows
+        // replaces no file that is open.
+        QTemporaryFile file(book_ + kStagingMark + QStringLiteral("XXXXXX"));
+        file.setAutoRemove(false);
+        if (file.open()) {
+            staged = file.fileName();
+        } else {
+            problem = file.errorString();
         }
     }
-    if (!problem.isEmpty() || !current.isOpen()) {
-        problem = platform::writeFailedMessage(
-            report_.keptAs,
-            problem.isEmpty() ? platform::reasonOfFileError(current).text : problem);
-    } else {
-        problem = platform::writeFileAtomically(report_.keptAs, [&](QIODevice& out) {
+    if (problem.isEmpty() && !current.isOpen()) {
+        problem = platform::reasonOfFileError(current).text;
+    }
+    if (problem.isEmpty()) {
+        problem = platform::writeFileAtomically(staged, [&](QIODevice& out) {
             while (!current.atEnd()) {
                 const QByteArray piece = current.read(1 << 20);
                 if ((piece.isEmpty() && current.error() != QFileDevice::NoError) ||
@@ -124,11 +131,25 @@ QString RestoreJob::keepCurrent(QFile& current) {
             }
             return true;
         });
+    } else {
+        problem = platform::writeFailedMessage(keptName(book_, moment), problem);
     }
-    if (problem.isEmpty()) {
-        return {};
+    // QFile::rename never replaces a file: when another name like it appears
+    // in between, the next number is taken.
+    for (int tries = 0; problem.isEmpty(); ++tries) {
+        report_.keptAs = keptName(book_, moment);
+        QFile kept(staged);
+        if (kept.rename(report_.keptAs)) {
+            return {};
+        }
+        if (tries == 99 ||
+            platform::inspectPath(report_.keptAs).kind == platform::PathKind::Missing) {
+            problem = platform::writeFailedMessage(report_.keptAs, kept.errorString());
+        }
     }
-    QFile::remove(report_.keptAs);
+    if (!staged.isEmpty()) {
+        QFile::remove(staged);
+    }
     report_.keptAs.clear();
     return QCoreApplication::translate("BookBackup",
                                        "Не удалось сохранить картотеку, какой она была: %1.")
