@@ -287,8 +287,12 @@ void Writer::happiness() {
 }
 
 void Writer::ending() {
+    const std::size_t first = b_.blocks.size();
     addText(kClosingKey.toString(), names_);
     addText(kNoticeKey.toString(), names_);
+    for (std::size_t k = first; k < b_.blocks.size(); ++k) {
+        b_.blocks[k].closing = true;
+    }
 }
 
 }  // namespace

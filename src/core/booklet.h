@@ -74,6 +74,9 @@ struct BookletBlock {
     // Said on paper by the booklet's first page (whose it is, the date and
     // the life number), so that the pages after it start with the words.
     bool onFirstPage = false;
+    // The booklet's closing words (the thanks and the notice): on paper they
+    // never stand alone on the last page.
+    bool closing = false;
 };
 
 // One year of the outlook, as its table and curve show it.

@@ -138,6 +138,9 @@ std::vector<BookletPiece> piecesOf(const std::vector<core::BookletBlock>& blocks
                 if (headed && out.size() == first + 1) {
                     out.back().keepWithNext = true;
                 }
+                for (std::size_t k = first; k < out.size(); ++k) {
+                    out[k].closing = b.closing;
+                }
                 break;
             }
             case BlockKind::Table:
@@ -268,16 +271,10 @@ void drawPieces(platform::PrinterPage& page, const std::vector<BookletPiece>& pi
 
 namespace {
 
-// The booklet's last paragraph goes onto a page whole, when a page can hold
-// it: a page that held only its closing words would look left behind.
-void keepLastParagraphWhole(std::vector<BookletPiece>& pieces, double pageHeight) {
-    const auto start = std::find_if(pieces.rbegin(), pieces.rend(),
-                                    [](const BookletPiece& p) { return p.paragraphStart; });
-    if (start == pieces.rend()) {
-        return;
-    }
-    const auto first = std::size_t(pieces.rend() - start) - 1;
-    // Its heading and what else already goes with its first line come along.
+// Keeps the pieces from `first` to the end on one page, with whatever already
+// goes with `first` (its paragraph's lines, its heading), when a page can hold
+// them all. Says whether it could.
+bool keepToTheEnd(std::vector<BookletPiece>& pieces, std::size_t first, double pageHeight) {
     std::size_t from = first;
     while (from > 0 && pieces[from - 1].keepWithNext) {
         --from;
@@ -286,8 +283,31 @@ void keepLastParagraphWhole(std::vector<BookletPiece>& pieces, double pageHeight
     for (std::size_t k = from; k < pieces.size(); ++k) {
         height += (k == from ? 0 : pieces[k].spaceBefore) + pieces[k].height;
     }
-    for (std::size_t k = first; height <= pageHeight && k + 1 < pieces.size(); ++k) {
+    if (height > pageHeight) {
+        return false;
+    }
+    for (std::size_t k = first; k + 1 < pieces.size(); ++k) {
         pieces[k].keepWithNext = true;
+    }
+    return true;
+}
+
+// The booklet's end goes onto its last page with what comes before it: the
+// closing words (the thanks, the notice) with the last lines of the reading
+// they close, or else at least the last paragraph whole. A last page that
+// held only the closing words, or the last lines of one, would look left
+// behind.
+void keepTheEndWithItsText(std::vector<BookletPiece>& pieces, double pageHeight) {
+    const auto closing =
+        std::find_if(pieces.begin(), pieces.end(), [](const BookletPiece& p) { return p.closing; });
+    if (closing != pieces.begin() && closing != pieces.end() &&
+        keepToTheEnd(pieces, std::size_t(closing - pieces.begin()) - 1, pageHeight)) {
+        return;
+    }
+    const auto start = std::find_if(pieces.rbegin(), pieces.rend(),
+                                    [](const BookletPiece& p) { return p.paragraphStart; });
+    if (start != pieces.rend()) {
+        keepToTheEnd(pieces, std::size_t(pieces.rend() - start) - 1, pageHeight);
     }
 }
 
@@ -298,7 +318,7 @@ std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::Bookle
     std::vector<std::vector<BookletPiece>> pages(1);
     double y = top;
     std::vector<BookletPiece> pieces = piecesOf(blocks, width);
-    keepLastParagraphWhole(pieces, bottom - top);
+    keepTheEndWithItsText(pieces, bottom - top);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         BookletPiece p = pieces[k];
         const bool atTop = pages.back().empty();

@@ -36,6 +36,7 @@ struct BookletPiece {
     // its last.
     bool keepWithNext = false;
     bool paragraphStart = false;  // a paragraph's first line
+    bool closing = false;         // a line of the booklet's closing words
     double y = 0;                 // where it stands once placed
 };
 
@@ -97,8 +98,9 @@ void composeBookletFirstPage(platform::PrinterPage& page, const core::Booklet& b
 
 // Lays the blocks out as pieces `width` twips wide (paragraphs broken into
 // lines between words) and flows them onto pages from `top` to `bottom`.
-// Blocks the first page says are left out. The last paragraph stays whole, so
-// that the last page never holds only its closing words.
+// Blocks the first page says are left out. The last page never holds only
+// the closing words: they go on with the last lines of the text before them,
+// and when a page cannot hold those together, the last paragraph stays whole.
 std::vector<std::vector<BookletPiece>> flowBlocks(const std::vector<core::BookletBlock>& blocks,
                                                   double width, double top, double bottom);
 

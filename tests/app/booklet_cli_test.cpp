@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +101,47 @@ TEST(CompanionBooklet, NoControlCharacterOfAFileReachesTheTerminal) {
     EXPECT_FALSE(err.contains("\xc2\x9b"));
     EXPECT_TRUE(err.contains(QByteArrayLiteral("[bad\\x1b[31mRED\\x07 \\x9b2J")))
         << err.toStdString();
+}
+
+// Whom the booklet speaks to: the greeting as --address gives it, or as the
+// name's language calls the person; the texts of the gender --gender or the
+// patronymic tells; a child under fourteen by today's date addressed to the
+// parents, from the fourteenth birthday on the client. 13.05.1971 has Любовь
+// at level 1, whose text has a woman's and a man's variant.
+TEST(CompanionBooklet, SpeaksToThisPerson) {
+    const QDate today = QDate::currentDate();
+    const auto born = [&today](int daysAfterToday) {
+        const QDate d = today.addYears(-14).addDays(daysAfterToday);
+        return QStringList{QString::number(d.day()), QString::number(d.month()),
+                           QString::number(d.year())};
+    };
+    const QStringList love{"--sections", "aspects", "13", "5", "1971"};
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* says;  // in standard output, or in standard error when refused
+        const char* never;
+    } rows[] = {
+        {QStringList{"--lang", "uk", "--name", "Андрій", "--patronymic", "Петрович"} + love, 0,
+         "Вітаю, Андрію Петровичу!", "Вітаю, Андрій"},
+        {QStringList{"--lang", "uk", "--name", "Андрій", "--address", " Андрійку "} + love, 0,
+         "Вітаю, Андрійку!", "Андрію"},
+        {QStringList{"--name", "Мария", "--patronymic", "Ивановна"} + love, 0, "верной подругой",
+         "верным другом"},
+        {QStringList{"--name", "Саша", "--gender", "m"} + love, 0, "верным другом",
+         "верной подругой"},
+        {QStringList{"--gender", "x"} + love, 1, "--gender", "Здравствуйте"},
+        {QStringList{"--name", "Аня"} + born(1), 0, "для вас, родителей", "Здравствуйте, Аня"},
+        {QStringList{"--name", "Аня"} + born(0), 0, "Здравствуйте, Аня!", "родителей"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.args.join(u' ').toStdString());
+        const BookletRun run = booklet(r.args);
+        EXPECT_EQ(run.exitCode, r.exitCode) << run.err.toStdString();
+        const QString& said = r.exitCode == 0 ? run.out : run.err;
+        EXPECT_TRUE(said.contains(QString::fromUtf8(r.says))) << said.toStdString();
+        EXPECT_FALSE(run.out.contains(QString::fromUtf8(r.never)));
+    }
 }
 
 TEST(CompanionBooklet, JsonAddsTheChosenTextsUnderTheirKeys) {

@@ -93,6 +93,10 @@ TEST(BookletPages, FirstPageHeadsAndFlow) {
                     EXPECT_TRUE(pageHasText(page, QStringLiteral("Иванова Мария")));
                     EXPECT_TRUE(pageHasText(page, head ? head->name : QStringLiteral("Версия")));
                 }
+                const std::vector<Piece>& last = pages.flowedPages().back();
+                EXPECT_TRUE(std::any_of(last.begin(), last.end(), [](const Piece& p) {
+                    return !p.closing;
+                })) << "the closing words alone on the last page";
                 for (const std::vector<Piece>& flowed : pages.flowedPages()) {
                     ASSERT_FALSE(flowed.empty());
                     EXPECT_FALSE(flowed.back().keepWithNext) << "a heading alone at the foot";
@@ -104,7 +108,8 @@ TEST(BookletPages, FirstPageHeadsAndFlow) {
 }
 
 // The name as each language writes it, on the first page and in the running
-// head: «Emily Carter» in English.
+// head: «Emily Carter» in English; the first page's square labels its levels
+// with the aspects' names in the booklet's language.
 TEST(BookletPages, NameInTheLanguagesOrder) {
     const struct {
         ReportLanguage language;
@@ -123,6 +128,13 @@ TEST(BookletPages, NameInTheLanguagesOrder) {
             platform::PrinterPage page;
             pages.compose(page, k, std::nullopt);
             EXPECT_TRUE(pageHasText(page, QString::fromUtf8(row.whose))) << row.whose << k;
+        }
+        platform::PrinterPage first;
+        pages.compose(first, 1, std::nullopt);
+        for (int digit = 1; digit <= core::kAspectCount; ++digit) {
+            EXPECT_TRUE(
+                pageHasText(first, core::aspectName(row.language, digit) + QStringLiteral(" — ")))
+                << digit;
         }
     }
 }
@@ -182,6 +194,29 @@ TEST(BookletPages, BreaksLeaveNoLineAlone) {
                 }
             }
         }
+    }
+}
+
+// Wherever the page would break, the closing words (the thanks and the
+// notice) share the last page with the last lines of the reading before them.
+TEST(BookletPages, ClosingWordsNeverAloneOnTheLastPage) {
+    const QString sentence = QStringLiteral("Слово за словом складывается ровная строка текста. ");
+    for (int before = 0; before <= 30; ++before) {
+        std::vector<core::BookletBlock> blocks;
+        for (int k = 0; k < before; ++k) {
+            blocks.push_back(blockOf(Kind::Paragraph, QStringLiteral("Строка.")));
+        }
+        blocks.push_back(blockOf(Kind::Subheading, QStringLiteral("Заголовок")));
+        blocks.push_back(blockOf(Kind::Paragraph, sentence.repeated(5).trimmed()));
+        for (int lines : {2, 4}) {
+            blocks.push_back(blockOf(Kind::Paragraph, sentence.repeated(lines).trimmed()));
+            blocks.back().closing = true;
+        }
+        SCOPED_TRACE(testing::Message() << before << " lines before");
+        const auto pages = print::flowBlocks(blocks, 4000, 0, 5000);
+        ASSERT_GE(pages.size(), 1u);
+        EXPECT_TRUE(std::any_of(pages.back().begin(), pages.back().end(),
+                                [](const Piece& p) { return !p.closing; }));
     }
 }
 
