@@ -20,15 +20,15 @@ constexpr std::array<Letter, 2> kLetters{{
     {{u"Ваш прогноз: жизненные силы по годам", u"Ваш прогноз: життєві сили за роками",
       u"Your forecast: life forces year by year"},
      {u"Прогноз", u"Прогноз", u"Forecast"},
-     {u"Отправляю вам ваш прогноз — он во вложении, в файле PDF.",
-      u"Надсилаю вам ваш прогноз — він у вкладенні, у файлі PDF.",
-      u"Here is your forecast — it is attached as a PDF file."}},
+     {u"Отправляю вам прогноз — он во вложении, в файле PDF.",
+      u"Надсилаю вам прогноз — він у вкладенні, у файлі PDF.",
+      u"Your forecast is attached to this e-mail as a PDF file."}},
     // The booklet is named as its own first page names it.
     {{u"Ваш подробный отчёт", u"Ваш детальний звіт", u"Your detailed reading"},
      {u"Подробный отчёт", u"Детальний звіт", u"Detailed reading"},
-     {u"Отправляю вам ваш подробный отчёт — он во вложении, в файле PDF.",
-      u"Надсилаю вам ваш детальний звіт — він у вкладенні, у файлі PDF.",
-      u"Here is your detailed reading — it is attached as a PDF file."}},
+     {u"Отправляю вам подробный отчёт — он во вложении, в файле PDF.",
+      u"Надсилаю вам детальний звіт — він у вкладенні, у файлі PDF.",
+      u"Your detailed reading is attached to this e-mail as a PDF file."}},
 }};
 
 constexpr Words kGreetingTo{u"Здравствуйте, %1!", u"Добрий день, %1!", u"Dear %1,"};
