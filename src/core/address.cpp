@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/booklet.h"
+
 namespace core {
 
 namespace {
@@ -188,9 +190,10 @@ QString ukrainianVocative(const QString& name, Gender gender) {
     return word.left(word.size() - rule->drop) + add;
 }
 
-QString proposedAddress(const ClientNames& names, ReportLanguage language, Gender gender) {
+QString proposedAddress(const ClientNames& names, ReportLanguage language, Gender gender,
+                        bool young) {
     const QString name = names.name.trimmed();
-    const QString patronymic = names.patronymic.trimmed();
+    const QString patronymic = young ? QString() : names.patronymic.trimmed();
     if (name.isEmpty()) {
         return {};
     }
@@ -198,7 +201,8 @@ QString proposedAddress(const ClientNames& names, ReportLanguage language, Gende
         case ReportLanguage::Russian:
             return patronymic.isEmpty() ? name : name + u' ' + patronymic;
         case ReportLanguage::Ukrainian: {
-            const Gender g = gender != Gender::Unknown ? gender : genderOfPatronymic(patronymic);
+            const Gender g =
+                gender != Gender::Unknown ? gender : genderOfPatronymic(names.patronymic.trimmed());
             const QString called = ukrainianVocative(name, g);
             if (patronymic.isEmpty()) {
                 return called;
@@ -214,9 +218,14 @@ QString proposedAddress(const ClientNames& names, ReportLanguage language, Gende
     return name;
 }
 
-QString addressOf(const Person& person) {
+QString addressOf(const Person& person, QDate day) {
     const QString own = person.address.simplified();
-    return own.isEmpty() ? proposedAddress(person.names, person.language, person.gender) : own;
+    if (!own.isEmpty()) {
+        return own;
+    }
+    const bool young =
+        !person.birthDate.year.isEmpty() && ageOn(person.birthDate, day) < kGrownUpAge;
+    return proposedAddress(person.names, person.language, person.gender, young);
 }
 
 }  // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -33,16 +34,21 @@ Gender genderOfPatronymic(const QString& patronymic);
 // hyphenated one, comes back as typed.
 QString ukrainianVocative(const QString& name, Gender gender = Gender::Unknown);
 
+// Below this age a greeting calls a person by the first name alone: nobody
+// says «Никита Сергеевич» to a boy of fifteen.
+inline constexpr int kGrownUpAge = 18;
+
 // How a greeting in `language` would address the person of these names: the
 // first name and the patronymic as Russian says them («Мария Ивановна»), both
 // in the vocative in Ukrainian («Андрію Петровичу»; both as typed when the
-// rules know only one of them), the first name alone in English. Empty without a first name: the
-// greeting then names nobody.
+// rules know only one of them), the first name alone in English and for
+// someone `young`. Empty without a first name: the greeting then names nobody.
 QString proposedAddress(const ClientNames& names, ReportLanguage language,
-                        Gender gender = Gender::Unknown);
+                        Gender gender = Gender::Unknown, bool young = false);
 
-// The greeting's address for `person`: their own as typed, or the proposal
-// for their names in their language when the card has none.
-QString addressOf(const Person& person);
+// The greeting's address for `person` on `day`: their own as typed, or the
+// proposal for their names in their language when the card has none, the
+// first name alone while they are under kGrownUpAge.
+QString addressOf(const Person& person, QDate day = QDate::currentDate());
 
 }  // namespace core

@@ -87,7 +87,7 @@ class Writer {
 public:
     Writer(Booklet& booklet, const TextLibrary& library)
         : b_(booklet), library_(library), names_(booklet.person.names) {
-        names_.set(TextField::Address, addressOf(booklet.person));
+        names_.set(TextField::Address, addressOf(booklet.person, bookletDay(booklet.choice)));
     }
 
     void opening();

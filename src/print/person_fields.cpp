@@ -137,6 +137,8 @@ void PersonFields::buildDate(const core::Person& person) {
     connect(day_, &QComboBox::currentIndexChanged, this, &PersonFields::dateChanged);
     connect(month_, &QComboBox::currentIndexChanged, this, &PersonFields::dateChanged);
     connect(year_, &QLineEdit::textChanged, this, &PersonFields::dateChanged);
+    // The proposed greeting depends on the age too.
+    connect(this, &PersonFields::dateChanged, this, &PersonFields::namesEdited);
 }
 
 void PersonFields::showDate(const core::BirthDate& date) {
@@ -280,8 +282,9 @@ void PersonFields::namesEdited() {
     if (!genderPicked_) {
         gender_->setCurrentIndex(indexOf(core::genderOfPatronymic(patronymic_->text())));
     }
-    const core::Person p = person();
-    address_->setPlaceholderText(core::proposedAddress(p.names, p.language, p.gender));
+    core::Person p = person();
+    p.address.clear();
+    address_->setPlaceholderText(core::addressOf(p));
 }
 
 }  // namespace print

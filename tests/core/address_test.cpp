@@ -107,6 +107,38 @@ TEST(Address, ProposedAndTypedAddress) {
     EXPECT_EQ(core::addressOf(maria), QStringLiteral("Маша"));
 }
 
+// Under eighteen on the day, the proposal is the first name alone: the
+// eighteenth birthday itself brings the patronymic, what was typed stays.
+TEST(Address, TheYoungAreCalledByTheirName) {
+    const QDate day(2026, 12, 9);
+    const struct {
+        const char* year;
+        int monthIndex;
+        int dayOfMonth;
+        ReportLanguage language;
+        const char* address;  // typed on the card
+        const char* expected;
+    } rows[] = {
+        {"2010", 11, 12, ReportLanguage::Russian, "", "Никита"},
+        {"2008", 11, 10, ReportLanguage::Russian, "", "Никита"},
+        {"2008", 11, 9, ReportLanguage::Russian, "", "Никита Сергеевич"},
+        {"2010", 11, 12, ReportLanguage::Ukrainian, "", "Микито"},
+        {"1990", 3, 5, ReportLanguage::Ukrainian, "", "Микито Сергійовичу"},
+        {"2010", 11, 12, ReportLanguage::Russian, "Никита Сергеевич", "Никита Сергеевич"},
+    };
+    for (const auto& row : rows) {
+        core::Person p;
+        const bool uk = row.language == ReportLanguage::Ukrainian;
+        p.names = {QStringLiteral("Петров"),
+                   uk ? QStringLiteral("Микита") : QStringLiteral("Никита"),
+                   uk ? QStringLiteral("Сергійович") : QStringLiteral("Сергеевич")};
+        p.birthDate = {row.dayOfMonth, row.monthIndex, QString::fromLatin1(row.year)};
+        p.language = row.language;
+        p.address = QString::fromUtf8(row.address);
+        EXPECT_EQ(core::addressOf(p, day), QString::fromUtf8(row.expected)) << row.year;
+    }
+}
+
 TEST(Address, GenderCodesReadBack) {
     for (const Gender g : {Gender::Unknown, Gender::Female, Gender::Male}) {
         EXPECT_EQ(core::parseGender(core::genderCode(g)), g);
