@@ -325,7 +325,7 @@
 Прогноз без окна: zemtar-forecast --help.
 </source>
         <translation>Usage: zemtar [OPTIONS]
-Opens the window of “Zemtar - Прогноз”: a numerological forecast of a life
+Opens the window of “Zemtar - Forecast”: a numerological forecast of a life
 from the date of birth (the vital energy curve, the happiness percentage,
 the square of aspects).
 

@@ -154,7 +154,8 @@ public:
                        core::ReportKind kind = core::ReportKind::Printout,
                        const QString& file = {});
     // The same for a person a dialog entered: one added to the book gets
-    // their report language, gender and form of address too.
+    // their report language, gender and form of address too, and one already
+    // there the report language the dialog chose.
     bool recordPrinted(const core::Person& person, QString* error = nullptr, qint64* id = nullptr,
                        core::ReportKind kind = core::ReportKind::Printout,
                        const QString& file = {});
@@ -174,6 +175,14 @@ public:
     // no longer in the book are passed over.
     bool recordReports(const std::vector<qint64>& ids, core::ReportKind kind,
                        QString* error = nullptr, const QString& file = {});
+    // After a comparison for these people: each one who is in the book (the
+    // same names and date of birth) gets the page's report language on their
+    // card and the comparison, of `kind`, in their history, all in one
+    // transaction; `recorded` learns how many. People who are not in the book
+    // stay out of it: a comparison names a partner or a child, not a client.
+    bool recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                          QString* error = nullptr, const QString& file = {},
+                          int* recorded = nullptr);
     // The reports made for a client, newest first.
     bool reports(qint64 id, std::vector<ReportRecord>& out, QString* error = nullptr);
 
@@ -272,6 +281,10 @@ private:
     // Waits for the integrity check, if one runs, and acts on its verdict.
     bool takeVerdict(QString* error);
     bool fail(QString* error, const QString& text);
+    // recordPrinted's work; `withLanguage` gives a client already in the book
+    // the person's report language.
+    bool notePrinted(const core::Person& person, bool withLanguage, QString* error, qint64* id,
+                     core::ReportKind kind, const QString& file);
     // The rows of an import, in one transaction; the reason, without the
     // file's name, when nothing is stored.
     ImportReport storeRows(ClientListReader& reader, qint64 total,

@@ -14,13 +14,18 @@ namespace {
 
 // The client with these names and date gets "last printed" now; one not yet
 // in the book is added. The client learns their id. Empty on success, else why.
-QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const QString& moment) {
+QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const QString& moment,
+                   bool withLanguage) {
     q.prepare(QStringLiteral(
-        "UPDATE clients SET last_printed = :printed WHERE surname = :surname AND name = :name"
-        " AND patronymic = :patronymic AND day = :day AND month = :month AND year_text = :year"
-        " AND deleted = ''"));
+                  "UPDATE clients SET last_printed = :printed%1 WHERE surname = :surname AND"
+                  " name = :name AND patronymic = :patronymic AND day = :day AND month = :month"
+                  " AND year_text = :year AND deleted = ''")
+                  .arg(withLanguage ? QStringLiteral(", language = :language") : QString()));
     detail::bindPerson(q, client);
     q.bindValue(QStringLiteral(":printed"), moment);
+    if (withLanguage) {
+        q.bindValue(QStringLiteral(":language"), detail::text(client.languageCode));
+    }
     if (!q.exec()) {
         return detail::reason(q.lastError());
     }
@@ -43,6 +48,42 @@ QString stampOrAdd(const QSqlDatabase& db, QSqlQuery& q, Client& client, const Q
     }
     client.id = q.value(0).toLongLong();
     return {};
+}
+
+// The comparison noted on the card and in the history of `person`, when the
+// book holds them (*noted then says so); false when the book fails, q then
+// telling why.
+bool noteComparison(QSqlQuery& q, const core::Person& person, core::ReportKind kind,
+                    const QString& moment, const QString& file, bool* noted) {
+    *noted = false;
+    Client client;
+    client.names = person.names;
+    client.birthDate = person.birthDate;
+    if (core::fullName(person.names).isEmpty() || !normalise(client).isEmpty()) {
+        return true;  // a row the book could not hold is no client of it
+    }
+    q.prepare(QStringLiteral(
+        "SELECT id FROM clients WHERE surname = :surname AND name = :name AND patronymic ="
+        " :patronymic AND day = :day AND month = :month AND year_text = :year AND deleted = ''"));
+    detail::bindPerson(q, client);
+    if (!q.exec()) {
+        return false;
+    }
+    if (!q.next()) {
+        return true;
+    }
+    const qint64 id = q.value(0).toLongLong();
+    q.finish();
+    q.prepare(QStringLiteral(
+        "UPDATE clients SET last_printed = :printed, language = :language WHERE id = :id"));
+    q.bindValue(QStringLiteral(":printed"), moment);
+    q.bindValue(QStringLiteral(":language"), core::languageCode(person.language));
+    q.bindValue(QStringLiteral(":id"), id);
+    if (!q.exec() || !detail::insertReport(q, id, kind, moment, file)) {
+        return false;
+    }
+    *noted = true;
+    return true;
 }
 
 }  // namespace
@@ -126,11 +167,16 @@ bool ClientBook::recordPrinted(const core::ClientNames& names, const core::Birth
     core::Person person;
     person.names = names;
     person.birthDate = born;
-    return recordPrinted(person, error, id, kind, file);
+    return notePrinted(person, false, error, id, kind, file);
 }
 
 bool ClientBook::recordPrinted(const core::Person& person, QString* error, qint64* id,
                                core::ReportKind kind, const QString& file) {
+    return notePrinted(person, true, error, id, kind, file);
+}
+
+bool ClientBook::notePrinted(const core::Person& person, bool withLanguage, QString* error,
+                             qint64* id, core::ReportKind kind, const QString& file) {
     if (id) {
         *id = 0;
     }
@@ -163,7 +209,7 @@ bool ClientBook::recordPrinted(const core::Person& person, QString* error, qint6
         return failed(reason(transaction.error()));
     }
     QSqlQuery q(db);
-    if (const QString why = stampOrAdd(db, q, client, moment); !why.isEmpty()) {
+    if (const QString why = stampOrAdd(db, q, client, moment, withLanguage); !why.isEmpty()) {
         return failed(why);
     }
     if (!detail::insertReport(q, client.id, kind, moment, file)) {
@@ -232,6 +278,52 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
         return failed(transaction.error());
     }
     emit changed();
+    return true;
+}
+
+bool ClientBook::recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                                  QString* error, const QString& file, int* recorded) {
+    if (recorded) {
+        *recorded = 0;
+    }
+    if (people.empty()) {
+        return true;
+    }
+    if (!waitForCheck(error)) {
+        return false;
+    }
+    const QString moment = now();
+    const QSqlDatabase db = QSqlDatabase::database(connection_);
+    auto failed = [&](const QSqlError& e) {
+        return fail(error, QCoreApplication::translate(
+                               "ReportHistory",
+                               "Отчёты не записаны в историю клиентов в картотеке %1: "
+                               "%2.")
+                               .arg(quoted(path_), reason(e)));
+    };
+    detail::Transaction transaction(db);
+    if (!transaction.begun()) {
+        return failed(transaction.error());
+    }
+    QSqlQuery q(db);
+    int count = 0;
+    for (const core::Person& person : people) {
+        bool noted = false;
+        if (!noteComparison(q, person, kind, moment, file, &noted)) {
+            return failed(q.lastError());
+        }
+        count += noted;
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        return failed(transaction.error());
+    }
+    if (recorded) {
+        *recorded = count;
+    }
+    if (count > 0) {
+        emit changed();
+    }
     return true;
 }
 

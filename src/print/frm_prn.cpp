@@ -199,6 +199,13 @@ void FrmPrn::buildLanguageRow() {
     caption->setFont(boldFont(kLabelFont));
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
     caption->setBuddy(languageBox_);
+    // A caption longer than its designed room («Report language:») moves the
+    // box right, which has room beside it, rather than losing its first letters.
+    const int gap = platform::px(kCaptionGap);
+    const int boxLeft =
+        std::max(languageBox_->x(), caption->x() + caption->sizeHint().width() + gap);
+    languageBox_->move(boxLeft, languageBox_->y());
+    caption->resize(boxLeft - gap - caption->x(), caption->height());
 }
 
 core::ReportLanguage FrmPrn::language() const {

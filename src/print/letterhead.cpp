@@ -142,8 +142,12 @@ bool LetterheadLines::isEmpty() const {
 Letterhead Letterhead::forLanguage(core::ReportLanguage language) const {
     Letterhead page = *this;
     const LetterheadLines& own = byLanguage[static_cast<std::size_t>(language)];
-    if (!own.isEmpty()) {
+    // Each part the language leaves empty is the main one's: a name written
+    // in Latin letters for English pages keeps the phone under it.
+    if (!own.name.trimmed().isEmpty()) {
         page.name = own.name;
+    }
+    if (!LetterheadLines{{}, own.contacts}.isEmpty()) {
         page.contacts = own.contacts;
     }
     return page;

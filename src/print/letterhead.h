@@ -27,8 +27,8 @@ struct LetterheadLines {
 };
 
 // The practitioner may write their name and contacts apart for the pages of
-// a language («Anna Sokolova» in Latin letters on English pages); a language
-// left empty takes the main lines.
+// a language («Anna Sokolova» in Latin letters on English pages); the name
+// and the contacts a language leaves empty are the main ones.
 using LinesByLanguage = std::array<LetterheadLines, core::kReportLanguageCount>;
 
 // What the page prints at its head instead of the program's own lines: the

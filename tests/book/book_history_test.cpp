@@ -271,3 +271,56 @@ TEST(BookHistory, GenderAddressAndBookletsInTheHistory) {
                                               ReportKind::BookletPdf}));
     EXPECT_EQ(book::reportText(history[2]), QStringLiteral("Подробный отчёт в PDF"));
 }
+
+// A comparison goes into the history of the people on it whom the book
+// holds, under their names as typed in the comparison (blanks around them do
+// not count), and gives them its language; a partner who is not a client
+// stays out of the book, and a client deleted meanwhile is passed over.
+TEST(BookHistory, ComparisonNotedForTheClientsOnIt) {
+    TempBook t;
+    Client anna;
+    anna.names = {QStringLiteral("Иванова"), QStringLiteral("Анна"), {}};
+    anna.birthDate = {23, 7, QStringLiteral("1975")};
+    anna.gender = core::Gender::Female;
+    Client gone = anna;
+    gone.names.name = QStringLiteral("Ольга");
+    ASSERT_TRUE(t.book->add(anna));
+    ASSERT_TRUE(t.book->add(gone));
+    ASSERT_TRUE(t.book->remove(gone.id));
+
+    core::Person typed = anna.person();
+    typed.names.surname = QStringLiteral(" Иванова ");
+    typed.language = core::ReportLanguage::English;
+    typed.gender = core::Gender::Unknown;  // the comparison does not ask
+    core::Person partner;
+    partner.names = {QStringLiteral("Петров"), QStringLiteral("Пётр"), {}};
+    partner.birthDate = {1, 0, QStringLiteral("1970")};
+    core::Person deleted = gone.person();
+    int recorded = -1;
+    QString error;
+    ASSERT_TRUE(t.book->recordComparison({typed, partner, deleted}, ReportKind::ComparisonPdf,
+                                         &error, QStringLiteral("/pair.pdf"), &recorded))
+        << error.toStdString();
+    EXPECT_EQ(recorded, 1);
+    const std::vector<Client> all = t.all();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].language(), core::ReportLanguage::English);
+    EXPECT_EQ(all[0].gender, core::Gender::Female);
+    EXPECT_FALSE(all[0].lastPrinted.isEmpty());
+    std::vector<ReportRecord> history;
+    ASSERT_TRUE(t.book->reports(anna.id, history, &error));
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].kind, ReportKind::ComparisonPdf);
+    EXPECT_EQ(history[0].file, QStringLiteral("/pair.pdf"));
+    EXPECT_EQ(book::reportText(history[0]), QStringLiteral("Сравнение в PDF"));
+
+    // A report remembered for her by names and date, not as the window's
+    // client, gives her the dialog's language too; one that names no
+    // language leaves hers.
+    typed.language = core::ReportLanguage::Ukrainian;
+    ASSERT_TRUE(t.book->recordPrinted(typed, &error)) << error.toStdString();
+    EXPECT_EQ(t.all()[0].language(), core::ReportLanguage::Ukrainian);
+    ASSERT_TRUE(t.book->recordPrinted(anna.names, anna.birthDate, &error));
+    EXPECT_EQ(t.all()[0].language(), core::ReportLanguage::Ukrainian);
+    EXPECT_EQ(t.all()[0].gender, core::Gender::Female);
+}

@@ -40,6 +40,7 @@ TEST(Address, UkrainianVocative) {
         {"Сергій", Gender::Male, "Сергію"},
         {"Миколай", Gender::Male, "Миколаю"},
         {"Олена", Gender::Female, "Олено"},
+        {"Ольга", Gender::Unknown, "Ольго"},
         {"Микола", Gender::Unknown, "Миколо"},
         {"Марія", Gender::Female, "Маріє"},
         {"Зоя", Gender::Female, "Зоє"},

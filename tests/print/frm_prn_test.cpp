@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "platform/translations.h"
 #include "platform/units.h"
 #include "print/frm_prn.h"
 #include "print/language_box.h"
@@ -135,17 +136,24 @@ TEST(FrmPrn, TabWalksBoxesThenButtons) {
 }
 
 TEST(FrmPrn, CaptionsFitAndTheWindowSitsOverItsOwner) {
-    OpenDialog d;
-    EXPECT_EQ(d.dialog.minimumSize(), d.dialog.maximumSize());
-    // Every caption shows whole and ends before the text boxes begin.
-    const int boxesLeft = d.dialog.surnameBox()->x();
-    for (const QLabel* label : d.dialog.findChildren<QLabel*>()) {
-        SCOPED_TRACE(label->text().toStdString());
-        EXPECT_GE(label->width(), label->sizeHint().width());
-        EXPECT_LT(label->geometry().right(), boxesLeft);
+    for (const char* code : {"uk", "en", "ru"}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(platform::installCatalogues(QString::fromLatin1(code)));
+        OpenDialog d;
+        EXPECT_EQ(d.dialog.minimumSize(), d.dialog.maximumSize());
+        // Every caption shows whole («Report language:» too), ends before its
+        // box begins, and the box stays inside the window.
+        for (const QLabel* label : d.dialog.findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            ASSERT_NE(label->buddy(), nullptr);
+            EXPECT_GE(label->width(), label->sizeHint().width());
+            EXPECT_GE(label->x(), 0);
+            EXPECT_LT(label->geometry().right(), label->buddy()->x());
+            EXPECT_LE(label->buddy()->geometry().right(), d.dialog.width());
+        }
+        const QPoint offset = d.dialog.geometry().center() - d.owner.geometry().center();
+        EXPECT_LE(offset.manhattanLength(), 40);
     }
-    const QPoint offset = d.dialog.geometry().center() - d.owner.geometry().center();
-    EXPECT_LE(offset.manhattanLength(), 40);
 }
 
 TEST(FrmPrn, RefusedReportKeepsTheDialogOpenWithTheNames) {

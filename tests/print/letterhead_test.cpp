@@ -280,12 +280,14 @@ TEST(Letterhead, TextProblemsNameTheLimit) {
 }
 
 // A language's own lines come back from the settings and head that
-// language's pages; a language left empty takes the main lines.
+// language's pages; the name or the contacts a language leaves empty are the
+// main ones (a name in Latin letters keeps the phone under it).
 TEST(Letterhead, LinesOfTheirOwnForALanguage) {
     QTemporaryDir config;
     platform::UserSettings settings(config.filePath("zemtar.conf"));
-    print::LetterheadSettings kept{true, "Анна Соколова", {"+7 900"}, {}};
-    kept.byLanguage[std::size_t(core::ReportLanguage::English)] = {"Anna Sokolova", {"+7 900"}};
+    print::LetterheadSettings kept{true, "Анна Соколова", {"+7 900", "anna@example.org"}, {}};
+    kept.byLanguage[std::size_t(core::ReportLanguage::English)] = {"Anna Sokolova", {}};
+    kept.byLanguage[std::size_t(core::ReportLanguage::Ukrainian)] = {{}, {"+380 44"}};
     print::saveLetterhead(settings, kept);
     const print::LetterheadSettings back = print::loadLetterhead(settings);
     EXPECT_EQ(back.byLanguage, kept.byLanguage);
@@ -294,11 +296,12 @@ TEST(Letterhead, LinesOfTheirOwnForALanguage) {
     const struct {
         core::ReportLanguage language;
         const char* name;
-    } rows[] = {{core::ReportLanguage::Russian, "Анна Соколова"},
-                {core::ReportLanguage::Ukrainian, "Анна Соколова"},
-                {core::ReportLanguage::English, "Anna Sokolova"}};
+        QStringList contacts;
+    } rows[] = {{core::ReportLanguage::Russian, "Анна Соколова", {"+7 900", "anna@example.org"}},
+                {core::ReportLanguage::Ukrainian, "Анна Соколова", {"+380 44"}},
+                {core::ReportLanguage::English, "Anna Sokolova", {"+7 900", "anna@example.org"}}};
     for (const auto& row : rows) {
         EXPECT_EQ(page->forLanguage(row.language).name, QString::fromUtf8(row.name));
-        EXPECT_EQ(page->forLanguage(row.language).contacts, QStringList{"+7 900"});
+        EXPECT_EQ(page->forLanguage(row.language).contacts, row.contacts);
     }
 }

@@ -23,6 +23,7 @@
 
 #include "graph/group_chart.h"
 #include "platform/user_settings.h"
+#include "print/language_box.h"
 #include "ui/group/group_window.h"
 #include "window_fixture.h"
 
@@ -271,12 +272,29 @@ TEST(GroupWindow, SavesThePageWholeOrSaysWhy) {
                  {dir.filePath(QStringLiteral("нет/пара.pdf")), false}};
     // The page carries the practitioner's letterhead as the report does.
     f.window.setLetterhead(print::Letterhead{"Анна Сергеевна", {"+7 900 000-00-00"}, {}});
+    // The book learns of a page written, with its people in its language.
+    f.window.findChild<print::LanguageBox*>()->setLanguage(core::ReportLanguage::Ukrainian);
+    std::vector<std::pair<std::vector<core::Person>, QString>> told;
+    f.window.setOnDelivered([&told](const std::vector<core::Person>& people, core::ReportKind kind,
+                                    const QString& file) {
+        EXPECT_EQ(kind, core::ReportKind::ComparisonPdf);
+        told.emplace_back(people, file);
+    });
     for (const auto& c : cases) {
         f.services.messages.clear();
+        told.clear();
         f.window.setAskFileName([&c](QWidget*, const QString&) { return c.path; });
         f.find<QPushButton>(QStringLiteral("GroupSavePdf"))->click();
         QFile file(c.path);
         EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-", c.written);
+        ASSERT_EQ(told.size(), c.written ? 1U : 0U);
+        if (c.written) {
+            ASSERT_EQ(told[0].first.size(), 2U);
+            EXPECT_EQ(told[0].first[1].names, kMaria.names);
+            EXPECT_EQ(told[0].first[1].birthDate, kMaria.birthDate);
+            EXPECT_EQ(told[0].first[1].language, core::ReportLanguage::Ukrainian);
+            EXPECT_EQ(told[0].second, c.path);
+        }
         ASSERT_EQ(f.services.messages.size(), c.written ? 0U : 1U);
         if (!c.written) {
             EXPECT_TRUE(f.services.messages[0].text.contains(QDir::toNativeSeparators(c.path)));

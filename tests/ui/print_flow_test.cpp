@@ -156,7 +156,8 @@ TEST(PrintFlow, ClientBookGetsWhatWasPrintedForWhom) {
              [&](qint64, const core::Person& c, core::ReportKind, const QString&, QString*) {
                  recorded.emplace_back(c.names.surname, core::numericDate(c.birthDate));
                  return qint64(1);
-             }});
+             },
+             {}});
         ASSERT_TRUE(f.action("mpBook")->isVisible());
         f.action("mpBook")->trigger();
         EXPECT_TRUE(opened);

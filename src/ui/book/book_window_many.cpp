@@ -92,11 +92,7 @@ void BookWindow::compareSelected() {
     }
     std::vector<core::Person> people;
     for (const book::Client& c : chosen) {
-        core::Person p;
-        p.names = c.names;
-        p.birthDate = c.birthDate;
-        p.language = core::reportLanguageOr(c.languageCode);
-        people.push_back(p);
+        people.push_back(c.person());
     }
     // Beside the main window, as «Прогноз → Сравнить…» opens it: two to six
     // make the group, one joins the people already there.

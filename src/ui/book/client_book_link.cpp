@@ -11,7 +11,9 @@ ClientBookLink::ClientBookLink(FrmMain& window, platform::Services& services, QS
     window.setClientBook(
         {[this] { openBookWindow(); },
          [this](qint64 id, const core::Person& person, core::ReportKind kind, const QString& file,
-                QString* error) { return recordReport(id, person, kind, file, error); }});
+                QString* error) { return recordReport(id, person, kind, file, error); },
+         [this](const std::vector<core::Person>& people, core::ReportKind kind, const QString& file,
+                QString* error) { return book().recordComparison(people, kind, error, file); }});
 }
 
 ClientBookLink::~ClientBookLink() {

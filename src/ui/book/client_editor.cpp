@@ -203,8 +203,17 @@ void ClientEditor::buildButtons() {
 void ClientEditor::orderTabs(QWidget* buttonsFirst, QWidget* buttonsSecond) {
     std::vector<QWidget*> order = person_->controls();
     order.insert(order.end(), {phone_, email_, language_, note_, history_,
-                               findChild<QPushButton*>(QStringLiteral("HistoryOpen")), buttonsFirst,
-                               buttonsSecond});
+                               findChild<QPushButton*>(QStringLiteral("HistoryOpen"))});
+    // The journal and the life events, in the order they stand, before the
+    // buttons that close the card.
+    if (journal_) {
+        for (QWidget* w : journal_->findChildren<QWidget*>()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                order.push_back(w);
+            }
+        }
+    }
+    order.insert(order.end(), {buttonsFirst, buttonsSecond});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -154,6 +154,7 @@ void LetterheadDialog::buildLines(QFormLayout* form, const print::LetterheadSett
     for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
         txtContacts_[i] = lineBox(QString(), print::kContactLimit, tr(kContactHints[i]), this);
         form->addRow(plainLabel(i == 0 ? tr("Контакты:") : QString(), this), txtContacts_[i]);
+        connect(txtContacts_[i], &QLineEdit::textChanged, this, [this] { showContactHints(); });
     }
     showLines(0);
     connect(cboLanguage_, &QComboBox::currentIndexChanged, this, [this](int entry) {
@@ -226,11 +227,23 @@ void LetterheadDialog::showLines(int entry) {
     txtName_->setPlaceholderText(
         own || main.name.isEmpty() ? tr("Фамилия, имя и отчество или название") : main.name);
     for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
-        const qsizetype at = static_cast<qsizetype>(i);
-        txtContacts_[i]->setText(lines.contacts.value(at));
-        txtContacts_[i]->setPlaceholderText(own || main.contacts.value(at).isEmpty()
-                                                ? tr(kContactHints[i])
-                                                : main.contacts.value(at));
+        txtContacts_[i]->setText(lines.contacts.value(static_cast<qsizetype>(i)));
+    }
+    showContactHints();
+}
+
+// The main contacts show greyed while the language has none of its own, as
+// its pages then print them; once it has one, its pages print only its own.
+void LetterheadDialog::showContactHints() {
+    const print::LetterheadLines& main = lines_[0];
+    bool ownContacts = shownEntry_ == 0;
+    for (const QLineEdit* box : txtContacts_) {
+        ownContacts = ownContacts || !box->text().trimmed().isEmpty();
+    }
+    for (std::size_t i = 0; i < txtContacts_.size(); ++i) {
+        const QString kept = main.contacts.value(static_cast<qsizetype>(i));
+        txtContacts_[i]->setPlaceholderText(ownContacts || kept.isEmpty() ? tr(kContactHints[i])
+                                                                          : kept);
     }
 }
 

@@ -66,6 +66,7 @@ private:
     // The boxes' lines into lines_ for the entry shown, and another entry's into the boxes.
     void keepShownLines();
     void showLines(int entry);
+    void showContactHints();
 
     platform::Services& services_;
     AskLogoFile ask_;

@@ -44,6 +44,11 @@ GroupWindow* groupOf(QWidget* owner, platform::Services& services) {
         book != nullptr && book->isVisible()) {
         window->setOpenBook([book] { book->trigger(); });
     }
+    if (auto* main = qobject_cast<FrmMain*>(owner)) {
+        window->setOnDelivered(
+            [main](const std::vector<core::Person>& people, core::ReportKind kind,
+                   const QString& file) { main->recordComparison(people, kind, file); });
+    }
     return window;
 }
 

@@ -378,6 +378,18 @@ void GroupWindow::deliverPage(print::ReportTarget target) {
     if (outcome == print::PrintDelivery::Outcome::Printed ||
         outcome == print::PrintDelivery::Outcome::Saved) {
         print::rememberReportLanguage(language);
+        if (onDelivered_) {
+            std::vector<core::Person> people;
+            for (const int row : memberRows_) {
+                people.push_back(person(row));
+                people.back().language = language;
+            }
+            const bool saved = outcome == print::PrintDelivery::Outcome::Saved;
+            onDelivered_(
+                people,
+                saved ? core::ReportKind::ComparisonPdf : core::ReportKind::ComparisonPrintout,
+                saved ? delivery_.savedPath() : QString());
+        }
     }
 }
 

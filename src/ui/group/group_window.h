@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/group.h"
+#include "core/person.h"
+#include "core/report_kind.h"
 #include "graph/group_chart.h"
 #include "platform/canvas.h"
 #include "print/delivery.h"
@@ -74,6 +76,11 @@ public:
     void setToday(std::function<QDate()> today);
     // «Из картотеки…»: how the client book is opened, where the program has one.
     void setOpenBook(std::function<void()> open);
+    // Who learns of a page printed or saved: its people, each with the page's
+    // language, what went out and the file, for the client book to note.
+    using Delivered = std::function<void(const std::vector<core::Person>& people,
+                                         core::ReportKind kind, const QString& file)>;
+    void setOnDelivered(Delivered delivered) { onDelivered_ = std::move(delivered); }
 
     // The figures shown: the people whose dates can be calculated, when
     // there are at least two of them.
@@ -152,6 +159,7 @@ private:
     platform::Services& services_;
     std::function<QDate()> today_;
     std::function<void()> openBook_;
+    Delivered onDelivered_;
     std::vector<Row> rows_;
     QGridLayout* rowGrid_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -261,6 +261,11 @@ void FrmMain::clientsDeleted(const std::vector<qint64>& ids) {
     }
 }
 
+void FrmMain::recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                               const QString& file) {
+    commands_->recordComparison(people, kind, file);
+}
+
 void FrmMain::recalculate() {
     surface_->clear();
     resetAxisAndPen();

@@ -131,6 +131,9 @@ public:
     // user changes the date by hand.
     void clientEdited(const CurrentClient& client, const core::BirthDate& date);
     void clientsDeleted(const std::vector<qint64>& ids);
+    // A comparison went out for these people (MainCommands::recordComparison).
+    void recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                          const QString& file);
 
     // Asks, after a report for the current client under other names, whether
     // to correct their record or add a new client; a message box by default.

@@ -370,6 +370,29 @@ void MainCommands::rememberReport(const core::Person& person, core::ReportKind k
     }
 }
 
+void MainCommands::recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                                    const QString& file) {
+    if (!book_.recordComparison) {
+        return;
+    }
+    QString error;
+    if (!book_.recordComparison(people, kind, file, &error)) {
+        services_.message(&window_, {error, FrmMain::tr("Картотека клиентов"),
+                                     platform::MessageIcon::Warning, 0});
+        return;
+    }
+    const auto& current = window_.currentClient();
+    for (const core::Person& p : people) {
+        if (current && sameNames(current->person.names, p.names) &&
+            current->person.birthDate == p.birthDate && current->person.language != p.language) {
+            CurrentClient next = *current;
+            next.person.language = p.language;
+            window_.setCurrentClient(std::move(next));
+            break;
+        }
+    }
+}
+
 // The person a dialog starts from: the current client, or nobody yet.
 core::Person MainCommands::currentPerson() const {
     if (const auto& current = window_.currentClient()) {

@@ -49,6 +49,11 @@ struct ClientBookHooks {
     std::function<qint64(qint64 id, const core::Person& person, core::ReportKind kind,
                          const QString& file, QString* error)>
         record;
+    // After a comparison: its people who are in the book take its language and
+    // find it in their history. False, saying why, when the book could not.
+    std::function<bool(const std::vector<core::Person>& people, core::ReportKind kind,
+                       const QString& file, QString* error)>
+        recordComparison;
 };
 
 // The main window's menus and the commands behind them that the window's own
@@ -93,6 +98,11 @@ public:
     // `target`: what the booklet dialog's commands do.
     void deliverBooklet(const core::Person& person, const BookletOptions& options,
                         print::ReportTarget target);
+    // A comparison of `people`, each with the page's language, went out as
+    // `kind`: the book notes it for those it holds and the current client
+    // keeps the language; a book that cannot says why.
+    void recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
+                          const QString& file);
 
 private:
     void buildMenus();
