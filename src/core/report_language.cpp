@@ -135,6 +135,7 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"%1 и %2", u"%1 і %2", u"%1 and %2"},
     {u"«%1» — у обоих", u"«%1» — в обох", u"“%1” — you both have it"},
     {u"«%1» — только у: %2", u"«%1» — лише в: %2", u"“%1” — only %2 has it"},
+    {u"«%1» — ни у одного из вас", u"«%1» — ні в кого з вас", u"“%1” — neither of you has it"},
     // The comparison page.
     {u"Сравнение двух прогнозов", u"Порівняння двох прогнозів", u"Two forecasts side by side"},
     {u"Первый: ", u"Перший: ", u"First: "},

@@ -100,6 +100,7 @@ enum class PageCaption {
     PairOf,           // «%1 и %2»: the two people in a running head
     AspectOfBoth,     // ««%1» — у обоих»
     AspectOfOne,      // ««%1» — только у: %2»
+    AspectOfNeither,  // ««%1» — ни у одного из вас»
     // The comparison page.
     CompareTitle,   // «Сравнение двух прогнозов»
     FirstPerson,    // «Первый: »
