@@ -357,6 +357,11 @@ TEST(TextKeys, NameEveryFigureTheForecastHas) {
     EXPECT_EQ(aspect->place,
               (QStringList{QStringLiteral("Аспекты"), QStringLiteral("Связь с землёй")}));
     EXPECT_EQ(aspect->caption, QStringLiteral("4 и выше"));
+    const core::TextKey* pair = core::findTextKey(core::pairAspectKey(5, core::Sharing::None));
+    ASSERT_NE(pair, nullptr);
+    EXPECT_EQ(pair->place, (QStringList{QStringLiteral("Двое"), QStringLiteral("Любовь")}));
+    EXPECT_EQ(pair->caption, QStringLiteral("нет ни у одного"));
+    EXPECT_EQ(core::findTextKey(u"pair.aspect-both"), nullptr);
     EXPECT_TRUE(core::findTextKey(u"notice")->switchable);
     EXPECT_EQ(core::findTextKey(u"shape.up"), nullptr);
 }
