@@ -151,32 +151,29 @@ void addNamed(std::vector<TextKey>& keys, const std::array<Named, N>& table,
     }
 }
 
-// Two people's texts: the years they share, then each aspect's three cases.
-void addPair(std::vector<TextKey>& keys) {
-    const QString pair = QCoreApplication::translate("TextKeys", "Двое");
-    addNamed(keys, kPairs, {pair});
+// Each aspect's three cases under `branch` (two people's or a group's), one
+// branch per aspect in the editor.
+void addAspectCases(std::vector<TextKey>& keys, const QString& branch,
+                    const std::array<Named, 3>& cases, QString (*keyOf)(int, Sharing)) {
     const ReportLanguage language = catalogueLanguage();
     for (int digit = 1; digit <= kAspectCount; ++digit) {
-        const QStringList place{pair, aspectName(language, digit)};
-        for (std::size_t k = 0; k < kPairSharings.size(); ++k) {
-            keys.push_back(entryOf(pairAspectKey(digit, static_cast<Sharing>(k)), place,
-                                   shown(kPairSharings[k].caption)));
+        const QStringList place{branch, aspectName(language, digit)};
+        for (std::size_t k = 0; k < cases.size(); ++k) {
+            keys.push_back(
+                entryOf(keyOf(digit, static_cast<Sharing>(k)), place, shown(cases[k].caption)));
         }
     }
 }
 
-// A group's texts: the years all share, then each aspect's three cases.
-void addGroup(std::vector<TextKey>& keys) {
+// Two people's texts and a group's: the years they share, then each aspect's
+// three cases.
+void addTogether(std::vector<TextKey>& keys) {
+    const QString pair = QCoreApplication::translate("TextKeys", "Двое");
+    addNamed(keys, kPairs, {pair});
+    addAspectCases(keys, pair, kPairSharings, pairAspectKey);
     const QString group = QCoreApplication::translate("TextKeys", "Группа");
     addNamed(keys, kGroupYears, {group});
-    const ReportLanguage language = catalogueLanguage();
-    for (int digit = 1; digit <= kAspectCount; ++digit) {
-        const QStringList place{group, aspectName(language, digit)};
-        for (std::size_t k = 0; k < kSharings.size(); ++k) {
-            keys.push_back(entryOf(groupAspectKey(digit, static_cast<Sharing>(k)), place,
-                                   shown(kSharings[k].caption)));
-        }
-    }
+    addAspectCases(keys, group, kSharings, groupAspectKey);
 }
 
 std::vector<TextKey> makeKeys() {
@@ -188,8 +185,7 @@ std::vector<TextKey> makeKeys() {
     }
     addNamed(keys, kShapes, {QCoreApplication::translate("TextKeys", "Форма года")});
     addHappiness(keys, {}, Audience::Client);
-    addPair(keys);
-    addGroup(keys);
+    addTogether(keys);
     for (const Named& entry : kFrame) {
         const QString key = QString::fromUtf16(entry.key);
         add(keys, entryOf(key, {}, shown(entry.caption), true), key != kNoticeKey);
