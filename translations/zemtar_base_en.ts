@@ -1443,14 +1443,6 @@ It belongs in the program&apos;s folder:
         <translation>one at a peak, the other at a low point</translation>
     </message>
     <message>
-        <source>аспект есть у обоих</source>
-        <translation>an aspect both of them have</translation>
-    </message>
-    <message>
-        <source>аспект есть у одного</source>
-        <translation>an aspect only one of them has</translation>
-    </message>
-    <message>
         <source>Вступление</source>
         <translation>Opening</translation>
     </message>
@@ -1533,6 +1525,18 @@ It belongs in the program&apos;s folder:
     <message>
         <source>Группа</source>
         <translation>Group</translation>
+    </message>
+    <message>
+        <source>есть у обоих</source>
+        <translation>both have it</translation>
+    </message>
+    <message>
+        <source>есть только у одного</source>
+        <translation>only one has it</translation>
+    </message>
+    <message>
+        <source>нет ни у одного</source>
+        <translation>neither has it</translation>
     </message>
 </context>
 <context>

@@ -1449,14 +1449,6 @@
         <translation>один на піку, інший у найнижчій точці</translation>
     </message>
     <message>
-        <source>аспект есть у обоих</source>
-        <translation>аспект є в обох</translation>
-    </message>
-    <message>
-        <source>аспект есть у одного</source>
-        <translation>аспект є лише в одного</translation>
-    </message>
-    <message>
         <source>Вступление</source>
         <translation>Вступ</translation>
     </message>
@@ -1539,6 +1531,18 @@
     <message>
         <source>Группа</source>
         <translation>Група</translation>
+    </message>
+    <message>
+        <source>есть у обоих</source>
+        <translation>є в обох</translation>
+    </message>
+    <message>
+        <source>есть только у одного</source>
+        <translation>є лише в одного</translation>
+    </message>
+    <message>
+        <source>нет ни у одного</source>
+        <translation>немає в жодного</translation>
     </message>
 </context>
 <context>

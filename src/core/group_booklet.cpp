@@ -73,19 +73,26 @@ std::vector<BookletBlock> pairBlocks(const Group& g, const TextLibrary& library,
     addYears(blocks, library, pairKey(PairText::BothPeak), g.allHighest, language);
     addYears(blocks, library, pairKey(PairText::BothLow), g.allLowest, language);
     addYears(blocks, library, pairKey(PairText::PeakLow), peakLowYears(g), language);
+    // Each aspect in the case the two are in: both have it, only one (named
+    // in the subheading), or neither; every case of every aspect has its own words.
     for (int digit = 1; digit <= kAspectCount; ++digit) {
         const Sharing sharing = g.sharing(digit);
-        if (sharing == Sharing::None) {
-            continue;
-        }
         const QString name = aspectName(language, digit);
-        const bool both = sharing == Sharing::All;
-        blocks.push_back(block(Kind::Subheading,
-                               both ? pageCaption(language, PageCaption::AspectOfBoth).arg(name)
-                                    : pageCaption(language, PageCaption::AspectOfOne)
-                                          .arg(name, holderNames(g, digit, language).join(""))));
-        addAspectText(blocks, library, pairKey(both ? PairText::AspectBoth : PairText::AspectOne),
-                      name);
+        QString heading;
+        switch (sharing) {
+            case Sharing::All:
+                heading = pageCaption(language, PageCaption::AspectOfBoth).arg(name);
+                break;
+            case Sharing::Some:
+                heading = pageCaption(language, PageCaption::AspectOfOne)
+                              .arg(name, holderNames(g, digit, language).join(""));
+                break;
+            case Sharing::None:
+                heading = pageCaption(language, PageCaption::AspectOfNeither).arg(name);
+                break;
+        }
+        blocks.push_back(block(Kind::Subheading, heading));
+        addAspectText(blocks, library, pairAspectKey(digit, sharing), name);
     }
     return blocks;
 }

@@ -133,8 +133,9 @@ constexpr std::array<Words, kPageCaptionCount> kCaptions{{
     {u"тот же уровень", u"той самий рівень", u"same level"},
     {u"Вы вдвоём: %1 и %2", u"Ви вдвох: %1 і %2", u"The two of you: %1 and %2"},
     {u"%1 и %2", u"%1 і %2", u"%1 and %2"},
-    {u"«%1» — у обоих", u"«%1» — в обох", u"“%1” — you both have it"},
-    {u"«%1» — только у: %2", u"«%1» — лише в: %2", u"“%1” — only %2 has it"},
+    {u"«%1» — у каждого из вас", u"«%1» — у кожного з вас", u"“%1” — you both have it"},
+    {u"«%1» — у одного из вас: %2", u"«%1» — в одного з вас: %2", u"“%1” — only %2 has it"},
+    {u"«%1» — ни у одного из вас", u"«%1» — ні в кого з вас", u"“%1” — neither of you has it"},
     // The comparison page.
     {u"Сравнение двух прогнозов", u"Порівняння двох прогнозів", u"Two forecasts side by side"},
     {u"Первый: ", u"Перший: ", u"First: "},

@@ -98,8 +98,9 @@ enum class PageCaption {
     ShapeSame,        // «тот же уровень»
     BothOfYou,        // «Вы вдвоём: %1 и %2»
     PairOf,           // «%1 и %2»: the two people in a running head
-    AspectOfBoth,     // ««%1» — у обоих»
-    AspectOfOne,      // ««%1» — только у: %2»
+    AspectOfBoth,     // ««%1» — у каждого из вас»
+    AspectOfOne,      // ««%1» — у одного из вас: %2»
+    AspectOfNeither,  // ««%1» — ни у одного из вас»
     // The comparison page.
     CompareTitle,   // «Сравнение двух прогнозов»
     FirstPerson,    // «Первый: »

@@ -204,6 +204,9 @@ void Reader::startEntry(int number, QStringView header) {
 
 bool Reader::takeKey(int number, QStringView key, bool off) {
     const TextKey* known = findTextKey(key);
+    if (!known && isRetiredTextKey(key)) {
+        return false;  // an earlier version's entry: its text has no place to go now
+    }
     if (!known) {
         problem(number,
                 QCoreApplication::translate("TextFile", "неизвестный ключ [%1]; запись пропущена")

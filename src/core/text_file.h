@@ -51,7 +51,8 @@ struct TextFileReading {
 // throws: damage (bytes that are not UTF-8, NUL bytes), a foreign or newer
 // file, an unknown or repeated key, a text over the limit and a line that
 // cannot go onto a page (core::printedTextProblem) are problems,
-// and everything else is still read.
+// and everything else is still read. An entry an earlier version wrote and
+// this one retired (isRetiredTextKey) is passed over quietly.
 TextFileReading readTextFile(const QByteArray& bytes, const QString& fileName);
 
 // The file of `set`; read back it gives the same set.

@@ -35,13 +35,23 @@ constexpr std::array<const char*, kHappinessBands> kBandCaptions{
     QT_TRANSLATE_NOOP("TextKeys", "от 0 до 24 %"), QT_TRANSLATE_NOOP("TextKeys", "от 25 до 49 %"),
     QT_TRANSLATE_NOOP("TextKeys", "от 50 до 74 %"), QT_TRANSLATE_NOOP("TextKeys", "от 75 до 99 %")};
 
-constexpr std::array<Named, 5> kPairs{{
+constexpr std::array<Named, 3> kPairs{{
     {u"pair.both-peak", QT_TRANSLATE_NOOP("TextKeys", "оба на пике в один год")},
     {u"pair.both-low", QT_TRANSLATE_NOOP("TextKeys", "оба в низшей точке в один год")},
     {u"pair.peak-low", QT_TRANSLATE_NOOP("TextKeys", "один на пике, другой в низшей точке")},
-    {u"pair.aspect-both", QT_TRANSLATE_NOOP("TextKeys", "аспект есть у обоих")},
-    {u"pair.aspect-one", QT_TRANSLATE_NOOP("TextKeys", "аспект есть у одного")},
 }};
+
+// An aspect of two people, by how many of the two have it; in the order of Sharing.
+constexpr std::array<Named, 3> kPairSharings{{
+    {u"both", QT_TRANSLATE_NOOP("TextKeys", "есть у обоих")},
+    {u"one", QT_TRANSLATE_NOOP("TextKeys", "есть только у одного")},
+    {u"none", QT_TRANSLATE_NOOP("TextKeys", "нет ни у одного")},
+}};
+
+// Entries earlier versions wrote and this one no longer says: one text for
+// every aspect both have and one for every aspect one has, before each aspect
+// got its own. A file that still holds them reads without a complaint.
+constexpr std::array<QStringView, 2> kRetiredKeys{u"pair.aspect-both", u"pair.aspect-one"};
 
 constexpr std::array<Named, 2> kGroupYears{{
     {u"group.all-peak", QT_TRANSLATE_NOOP("TextKeys", "все на пике в один год")},
@@ -141,18 +151,29 @@ void addNamed(std::vector<TextKey>& keys, const std::array<Named, N>& table,
     }
 }
 
-// A group's texts: the years all share, then each aspect's three cases.
-void addGroup(std::vector<TextKey>& keys) {
-    const QString group = QCoreApplication::translate("TextKeys", "Группа");
-    addNamed(keys, kGroupYears, {group});
+// Each aspect's three cases under `branch` (two people's or a group's), one
+// branch per aspect in the editor.
+void addAspectCases(std::vector<TextKey>& keys, const QString& branch,
+                    const std::array<Named, 3>& cases, QString (*keyOf)(int, Sharing)) {
     const ReportLanguage language = catalogueLanguage();
     for (int digit = 1; digit <= kAspectCount; ++digit) {
-        const QStringList place{group, aspectName(language, digit)};
-        for (std::size_t k = 0; k < kSharings.size(); ++k) {
-            keys.push_back(entryOf(groupAspectKey(digit, static_cast<Sharing>(k)), place,
-                                   shown(kSharings[k].caption)));
+        const QStringList place{branch, aspectName(language, digit)};
+        for (std::size_t k = 0; k < cases.size(); ++k) {
+            keys.push_back(
+                entryOf(keyOf(digit, static_cast<Sharing>(k)), place, shown(cases[k].caption)));
         }
     }
+}
+
+// Two people's texts and a group's: the years they share, then each aspect's
+// three cases.
+void addTogether(std::vector<TextKey>& keys) {
+    const QString pair = QCoreApplication::translate("TextKeys", "Двое");
+    addNamed(keys, kPairs, {pair});
+    addAspectCases(keys, pair, kPairSharings, pairAspectKey);
+    const QString group = QCoreApplication::translate("TextKeys", "Группа");
+    addNamed(keys, kGroupYears, {group});
+    addAspectCases(keys, group, kSharings, groupAspectKey);
 }
 
 std::vector<TextKey> makeKeys() {
@@ -164,8 +185,7 @@ std::vector<TextKey> makeKeys() {
     }
     addNamed(keys, kShapes, {QCoreApplication::translate("TextKeys", "Форма года")});
     addHappiness(keys, {}, Audience::Client);
-    addNamed(keys, kPairs, {QCoreApplication::translate("TextKeys", "Двое")});
-    addGroup(keys);
+    addTogether(keys);
     for (const Named& entry : kFrame) {
         const QString key = QString::fromUtf16(entry.key);
         add(keys, entryOf(key, {}, shown(entry.caption), true), key != kNoticeKey);
@@ -232,6 +252,16 @@ QString variantKey(QStringView key, Gender gender) {
 
 QString pairKey(PairText text) {
     return QString::fromUtf16(kPairs[static_cast<std::size_t>(text)].key);
+}
+
+QString pairAspectKey(int digit, Sharing sharing) {
+    return QStringLiteral("pair.aspect.%1.%2")
+        .arg(QString::number(digit),
+             QString::fromUtf16(kPairSharings[static_cast<std::size_t>(sharing)].key));
+}
+
+bool isRetiredTextKey(QStringView key) {
+    return std::find(kRetiredKeys.begin(), kRetiredKeys.end(), key) != kRetiredKeys.end();
 }
 
 QString groupYearsKey(GroupYears years) {

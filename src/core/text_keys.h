@@ -20,8 +20,8 @@ namespace core {
 // or, for any other level, higher than, lower than or equal to the year before.
 enum class YearShape { Peak, Low, Rise, Fall, Same };
 
-// What two people's forecasts have in common in a year, or in their squares.
-enum class PairText { BothPeak, BothLow, PeakLow, AspectBoth, AspectOne };
+// The years two people's forecasts have in common.
+enum class PairText { BothPeak, BothLow, PeakLow };
 
 // What three to six people have in common: the years all are at their peaks
 // or all at their lows.
@@ -46,6 +46,12 @@ QString shapeKey(YearShape shape);
 // "child.happiness.1" and on for the parents.
 QString happinessKey(int percent, Audience audience = Audience::Client);
 QString pairKey(PairText text);
+// "pair.aspect.5.both": an aspect of the square (digit 1 to 9) both of two
+// people have (Sharing::All), only one of them has ("one") or neither ("none").
+QString pairAspectKey(int digit, Sharing sharing);
+// A key an earlier version's files may hold and this version no longer has a
+// text for: reading skips it without calling it a problem.
+bool isRetiredTextKey(QStringView key);
 // "opening", or "child.opening" for the parents.
 QString openingKey(Audience audience);
 // "group.all-peak", "group.all-low".

@@ -163,14 +163,17 @@ TEST(CompanionCompare, PageCarriesTheLetterhead) {
 
 // --booklet adds the pair's texts: after the comparison in the text, under
 // "texts" in the JSON, on pages after the comparison's in the PDF; texts
-// that cannot be read are told and the program's own stand in (exit 2).
+// that cannot be read are told and the program's own stand in (exit 2), while
+// an earlier version's entries the program no longer has pass without a word.
 TEST(CompanionCompare, BookletAddsThePairsTexts) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("пара.pdf"));
     const QString damaged = dir.filePath(QStringLiteral("тексты.txt"));
     QFile f(damaged);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("zemtar-texts 1 ru\n[pair.aspect-both]\nУ вас обоих: {аспект}.\n[pair.nothing]\nx\n");
+    f.write(
+        "zemtar-texts 1 ru\n[pair.aspect-both]\nстарое\n[pair.nothing]\nx\n"
+        "[pair.aspect.1.both]\nУ вас обоих: {аспект}.\n");
     f.close();
     const struct {
         QStringList args;
@@ -181,7 +184,7 @@ TEST(CompanionCompare, BookletAddsThePairsTexts) {
          0,
          "Вы вдвоём: Волков Игорь и 5 мая 1990 г."},
         {{"--booklet", "--texts", damaged}, 2, "У вас обоих: Биополе."},
-        {{"--booklet", "--json"}, 0, "\"pair.aspect-both\":"},
+        {{"--booklet", "--json"}, 0, "\"pair.aspect.1.both\":"},
         {{"--booklet", "--pdf", pdf}, 0, "Страница 2 из"},
     };
     for (const auto& r : rows) {
@@ -197,6 +200,7 @@ TEST(CompanionCompare, BookletAddsThePairsTexts) {
         }
         EXPECT_EQ(run.err.contains(QStringLiteral("строка 4")), r.exitCode == 2)
             << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QStringLiteral("строка 2"))) << run.err.toStdString();
     }
 }
 

@@ -326,8 +326,9 @@ TEST(Booklet, SectionListAndSpanRefusals) {
     EXPECT_EQ(core::outlookYearsOf(QStringLiteral("30"), nullptr), 30);
 }
 
-// Two people: the years they share, and each aspect either both have or one;
-// three or more: each aspect's case in a text of its own, not one repeated.
+// Two people: the years they share, and each aspect both have, one has or
+// neither has; three or more: each aspect's case in a text of its own, not
+// one repeated.
 TEST(Booklet, GroupTextsForSharedAndSingle) {
     const auto member = [](int day, int month, const char* year, const char* name) {
         core::Person p;
@@ -343,8 +344,11 @@ TEST(Booklet, GroupTextsForSharedAndSingle) {
     for (std::size_t i = 0; i < core::kAspectCount; ++i) {
         const bool one = a.aspects[i].present, two = b.aspects[i].present;
         const QString name = core::kAspectNames[i].toString();
-        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у обоих").arg(name)), one && two) << i;
-        EXPECT_EQ(text.contains(QStringLiteral("«%1» — только у").arg(name)), one != two) << i;
+        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у каждого из вас").arg(name)), one && two) << i;
+        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у одного из вас").arg(name)), one != two) << i;
+        EXPECT_EQ(text.contains(QStringLiteral("«%1» — ни у одного из вас").arg(name)),
+                  !one && !two)
+            << i;
     }
     if (!pair.allHighest.empty()) {
         EXPECT_TRUE(text.contains(core::yearListText(pair.allHighest)));
@@ -356,17 +360,67 @@ TEST(Booklet, GroupTextsForSharedAndSingle) {
         QSet<QString> paragraphs;
         for (int digit = 1; digit <= core::kAspectCount; ++digit) {
             for (const auto s : {core::Sharing::All, core::Sharing::Some, core::Sharing::None}) {
-                const QString key = core::groupAspectKey(digit, s);
-                const QString words = library.filled(key, {});
-                EXPECT_GT(words.size(), 150) << code << " " << key.toStdString();
-                EXPECT_FALSE(paragraphs.contains(words)) << code << " " << key.toStdString();
-                paragraphs.insert(words);
+                for (const QString& key :
+                     {core::groupAspectKey(digit, s), core::pairAspectKey(digit, s)}) {
+                    const QString words = library.filled(key, {});
+                    EXPECT_GT(words.size(), 150) << code << " " << key.toStdString();
+                    EXPECT_FALSE(paragraphs.contains(words)) << code << " " << key.toStdString();
+                    paragraphs.insert(words);
+                }
             }
         }
         for (const auto y : {core::GroupYears::AllPeak, core::GroupYears::AllLow}) {
             EXPECT_TRUE(library.filled(core::groupYearsKey(y), {}).contains(u"{годы}")) << code;
         }
     }
+}
+
+// Over 300 random pairs in each language: every aspect gets the words of its
+// own case (both, one, neither, as the two squares say), and no paragraph of
+// more than ten words comes twice in the pair's booklet.
+TEST(Booklet, PairSpeaksPerAspectAndCaseOverManyPairs) {
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<int> year(1900, 2025), day(1, 28), month(0, 11);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const auto member = [&] {
+        const int d = day(random), m = month(random);
+        const QByteArray y = QByteArray::number(year(random));
+        core::Person p;
+        p.birthDate = {d, m, QString::fromLatin1(y)};
+        return core::GroupMember{p, forecastOf(d, m, y.constData())};
+    };
+    std::map<core::Sharing, int> cases;
+    for (int n = 0; n < 300; ++n) {
+        const core::Group pair = core::makeGroup({member(), member()}, {2026, 2046});
+        for (const ReportLanguage language : kLanguages) {
+            const std::vector<BookletBlock> blocks = core::groupBlocks(pair, libraryIn(language));
+            std::map<QString, int> seen;
+            QStringList aspectKeys;
+            for (const BookletBlock& block : blocks) {
+                if (block.key.startsWith(u"pair.aspect.")) {
+                    aspectKeys << block.key;
+                }
+                if (block.kind == Kind::Paragraph &&
+                    block.text.split(blanks, Qt::SkipEmptyParts).size() > 10) {
+                    EXPECT_EQ(++seen[block.text], 1) << block.text.toStdString();
+                }
+            }
+            QStringList expected;
+            for (std::size_t i = 0; i < core::kAspectCount; ++i) {
+                const int holders = int(pair.members[0].forecast.aspects[i].present) +
+                                    int(pair.members[1].forecast.aspects[i].present);
+                const core::Sharing sharing = holders == 2   ? core::Sharing::All
+                                              : holders == 1 ? core::Sharing::Some
+                                                             : core::Sharing::None;
+                ++cases[sharing];
+                expected << core::pairAspectKey(int(i) + 1, sharing);
+            }
+            EXPECT_EQ(aspectKeys, expected);
+        }
+    }
+    EXPECT_GT(cases[core::Sharing::All], 0);
+    EXPECT_GT(cases[core::Sharing::Some], 0);
+    EXPECT_GT(cases[core::Sharing::None], 0);
 }
 
 // The booklet's words write a date as people say it; the classic page keeps «5 Март 2010г.».

@@ -207,7 +207,7 @@ TEST(GroupPage, TextsFollowOnPagesOfTheirOwn) {
         }
         const QString all = words.join(u' ');
         EXPECT_TRUE(all.contains(QStringLiteral("Вы вдвоём: Иван и Мария")));
-        EXPECT_TRUE(all.contains(QStringLiteral("— у обоих")));
+        EXPECT_TRUE(all.contains(QStringLiteral("— у каждого из вас")));
         for (const auto& flowed : pages.flowedPages()) {
             EXPECT_FALSE(flowed.back().keepWithNext) << "a heading alone at the foot";
         }

@@ -186,7 +186,8 @@ core::FieldValues TextPreview::values(QStringView entryKey) const {
         for (int d = 1; d <= core::kAspectCount; ++d) {
             for (const auto sharing :
                  {core::Sharing::All, core::Sharing::Some, core::Sharing::None}) {
-                if (key == core::groupAspectKey(d, sharing)) {
+                if (key == core::groupAspectKey(d, sharing) ||
+                    key == core::pairAspectKey(d, sharing)) {
                     digit = std::size_t(d - 1);
                 }
             }
