@@ -344,8 +344,10 @@ TEST(Booklet, GroupTextsForSharedAndSingle) {
     for (std::size_t i = 0; i < core::kAspectCount; ++i) {
         const bool one = a.aspects[i].present, two = b.aspects[i].present;
         const QString name = core::kAspectNames[i].toString();
-        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у каждого из вас").arg(name)), one && two) << i;
-        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у одного из вас").arg(name)), one != two) << i;
+        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у каждого из вас").arg(name)), one && two)
+            << i;
+        EXPECT_EQ(text.contains(QStringLiteral("«%1» — у одного из вас").arg(name)), one != two)
+            << i;
         EXPECT_EQ(text.contains(QStringLiteral("«%1» — ни у одного из вас").arg(name)),
                   !one && !two)
             << i;
