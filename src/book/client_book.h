@@ -15,6 +15,9 @@
 #include "book/client_records.h"
 #include "core/report_kind.h"
 
+class QSqlDatabase;
+class QSqlError;
+
 namespace book {
 
 namespace detail {
@@ -281,6 +284,10 @@ private:
     // Waits for the integrity check, if one runs, and acts on its verdict.
     bool takeVerdict(QString* error);
     bool fail(QString* error, const QString& text);
+    // Several clients' reports noted at one moment, in one transaction:
+    // `work` returns SQLite's fault, none when all went in.
+    bool writeHistory(QString* error,
+                      const std::function<QSqlError(const QSqlDatabase&, const QString&)>& work);
     // recordPrinted's work; `withLanguage` gives a client already in the book
     // the person's report language.
     bool notePrinted(const core::Person& person, bool withLanguage, QString* error, qint64* id,

@@ -1,6 +1,8 @@
 // The history of reports: what was made for whom, and when.
 
 #include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -226,11 +228,8 @@ bool ClientBook::notePrinted(const core::Person& person, bool withLanguage, QStr
     return true;
 }
 
-bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind kind,
-                               QString* error, const QString& file) {
-    if (ids.empty()) {
-        return true;
-    }
+bool ClientBook::writeHistory(
+    QString* error, const std::function<QSqlError(const QSqlDatabase&, const QString&)>& work) {
     if (!waitForCheck(error)) {
         return false;
     }
@@ -247,38 +246,52 @@ bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind 
     if (!transaction.begun()) {
         return failed(transaction.error());
     }
-    QSqlQuery mark(db);
-    mark.prepare(QStringLiteral(
-        "UPDATE clients SET last_printed = :printed WHERE id = :id AND deleted = ''"));
-    QSqlQuery note(db);
-    note.prepare(
-        QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document)"
-                       " VALUES (:id, :made, :kind, :file, :document)"));
-    for (const qint64 id : ids) {
-        mark.bindValue(QStringLiteral(":printed"), moment);
-        mark.bindValue(QStringLiteral(":id"), id);
-        if (!mark.exec()) {
-            return failed(mark.lastError());
-        }
-        if (mark.numRowsAffected() == 0) {
-            continue;  // deleted while the reports were made
-        }
-        note.bindValue(QStringLiteral(":id"), id);
-        note.bindValue(QStringLiteral(":made"), moment);
-        note.bindValue(QStringLiteral(":kind"), static_cast<int>(core::placeOf(kind)));
-        note.bindValue(QStringLiteral(":document"), static_cast<int>(core::documentOf(kind)));
-        note.bindValue(QStringLiteral(":file"), detail::text(file));
-        if (!note.exec()) {
-            return failed(note.lastError());
-        }
+    if (const QSqlError fault = work(db, moment); fault.type() != QSqlError::NoError) {
+        return failed(fault);
     }
-    mark.finish();
-    note.finish();
     if (!transaction.commit()) {
         return failed(transaction.error());
     }
-    emit changed();
     return true;
+}
+
+bool ClientBook::recordReports(const std::vector<qint64>& ids, core::ReportKind kind,
+                               QString* error, const QString& file) {
+    if (ids.empty()) {
+        return true;
+    }
+    const bool written = writeHistory(error, [&](const QSqlDatabase& db, const QString& moment) {
+        QSqlQuery mark(db);
+        mark.prepare(QStringLiteral(
+            "UPDATE clients SET last_printed = :printed WHERE id = :id AND deleted = ''"));
+        QSqlQuery note(db);
+        note.prepare(
+            QStringLiteral("INSERT INTO reports (client_id, made, kind, file, document)"
+                           " VALUES (:id, :made, :kind, :file, :document)"));
+        for (const qint64 id : ids) {
+            mark.bindValue(QStringLiteral(":printed"), moment);
+            mark.bindValue(QStringLiteral(":id"), id);
+            if (!mark.exec()) {
+                return mark.lastError();
+            }
+            if (mark.numRowsAffected() == 0) {
+                continue;  // deleted while the reports were made
+            }
+            note.bindValue(QStringLiteral(":id"), id);
+            note.bindValue(QStringLiteral(":made"), moment);
+            note.bindValue(QStringLiteral(":kind"), static_cast<int>(core::placeOf(kind)));
+            note.bindValue(QStringLiteral(":document"), static_cast<int>(core::documentOf(kind)));
+            note.bindValue(QStringLiteral(":file"), detail::text(file));
+            if (!note.exec()) {
+                return note.lastError();
+            }
+        }
+        return QSqlError();
+    });
+    if (written) {
+        emit changed();
+    }
+    return written;
 }
 
 bool ClientBook::recordComparison(const std::vector<core::Person>& people, core::ReportKind kind,
@@ -289,34 +302,20 @@ bool ClientBook::recordComparison(const std::vector<core::Person>& people, core:
     if (people.empty()) {
         return true;
     }
-    if (!waitForCheck(error)) {
-        return false;
-    }
-    const QString moment = now();
-    const QSqlDatabase db = QSqlDatabase::database(connection_);
-    auto failed = [&](const QSqlError& e) {
-        return fail(error, QCoreApplication::translate(
-                               "ReportHistory",
-                               "Отчёты не записаны в историю клиентов в картотеке %1: "
-                               "%2.")
-                               .arg(quoted(path_), reason(e)));
-    };
-    detail::Transaction transaction(db);
-    if (!transaction.begun()) {
-        return failed(transaction.error());
-    }
-    QSqlQuery q(db);
     int count = 0;
-    for (const core::Person& person : people) {
-        bool noted = false;
-        if (!noteComparison(q, person, kind, moment, file, &noted)) {
-            return failed(q.lastError());
+    const bool written = writeHistory(error, [&](const QSqlDatabase& db, const QString& moment) {
+        QSqlQuery q(db);
+        for (const core::Person& person : people) {
+            bool noted = false;
+            if (!noteComparison(q, person, kind, moment, file, &noted)) {
+                return q.lastError();
+            }
+            count += noted;
         }
-        count += noted;
-    }
-    q.finish();
-    if (!transaction.commit()) {
-        return failed(transaction.error());
+        return QSqlError();
+    });
+    if (!written) {
+        return false;
     }
     if (recorded) {
         *recorded = count;
